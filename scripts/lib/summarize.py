@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""Counts every test case of a scripts/test run and prints "N passed, N failed".
+
+Arguments come in pairs: a CTest JUnit file and the folder where the test
+programs wrote their own JUnit files (GoogleTest's --gtest_output, or a
+script's). A CTest entry with its own file counts its cases; one without
+counts as one case. An entry that failed although its cases all passed (a
+crash at exit, a timeout) adds one failure.
+"""
+import os
+import sys
+import xml.etree.ElementTree as ET
+
+
+def cases_of(path):
+    passed = failed = 0
+    try:
+        root = ET.parse(path).getroot()
+    except (ET.ParseError, OSError):
+        return None
+    for case in root.iter("testcase"):
+        if case.get("status") == "notrun" or case.find("skipped") is not None:
+            continue
+        if case.find("failure") is not None or case.find("error") is not None:
+            failed += 1
+            print(f"FAILED: {os.path.basename(path)}: {case.get('classname')}.{case.get('name')}")
+        else:
+            passed += 1
+    return passed, failed
+
+
+def main(argv):
+    passed = failed = 0
+    for ctest_file, results_dir in zip(argv[0::2], argv[1::2]):
+        try:
+            root = ET.parse(ctest_file).getroot()
+        except (ET.ParseError, OSError):
+            print(f"FAILED: no CTest results in {ctest_file}")
+            failed += 1
+            continue
+        for case in root.iter("testcase"):
+            name = case.get("name")
+            entry_failed = case.get("status") == "fail" or case.find("failure") is not None
+            own = cases_of(os.path.join(results_dir, name + ".xml"))
+            if own is None:
+                if entry_failed:
+                    failed += 1
+                    print(f"FAILED: {name}")
+                else:
+                    passed += 1
+                continue
+            p, f = own
+            passed += p
+            failed += f
+            if entry_failed and f == 0:
+                failed += 1
+                print(f"FAILED: {name} (the program failed outside its test cases)")
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

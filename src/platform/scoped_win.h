@@ -1,0 +1,75 @@
+#pragma once
+// Move-only owners for Windows handles. Every handle has exactly one owner;
+// a non-owning window view stays a plain HWND.
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace orvx::win {
+
+struct HandleCloser {
+  void operator()(HANDLE h) const noexcept {
+    if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+};
+// A kernel handle (process, file, mutex, event, thread). Never copied.
+using ScopedHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+inline ScopedHandle adopt_handle(HANDLE h) {
+  return ScopedHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+struct FindCloser {
+  void operator()(HANDLE h) const noexcept {
+    if (h && h != INVALID_HANDLE_VALUE) FindClose(h);
+  }
+};
+using ScopedFind = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
+
+struct WindowDestroyer {
+  void operator()(HWND h) const noexcept {
+    if (h) DestroyWindow(h);
+  }
+};
+using ScopedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+struct GdiDeleter {
+  void operator()(HGDIOBJ h) const noexcept {
+    if (h) DeleteObject(h);
+  }
+};
+template <class T>
+using ScopedGdi = std::unique_ptr<std::remove_pointer_t<T>, GdiDeleter>;
+
+struct MenuDestroyer {
+  void operator()(HMENU h) const noexcept {
+    if (h) DestroyMenu(h);
+  }
+};
+using ScopedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
+
+struct LibraryFreer {
+  void operator()(HMODULE h) const noexcept {
+    if (h) FreeLibrary(h);
+  }
+};
+using ScopedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFreer>;
+
+// A device context obtained with GetDC, released to its window.
+class ScopedWindowDC {
+ public:
+  explicit ScopedWindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  ScopedWindowDC(const ScopedWindowDC&) = delete;
+  ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;
+  ~ScopedWindowDC() {
+    if (dc_) ReleaseDC(hwnd_, dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+}  // namespace orvx::win

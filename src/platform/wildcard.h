@@ -1,0 +1,10 @@
+#pragma once
+#include <string_view>
+
+namespace orvx {
+
+// Matches `name` against a file pattern with "*" (any run) and "?" (any one
+// character); ASCII letters compare without regard to case.
+bool wildcard_match(std::string_view pattern, std::string_view name);
+
+}  // namespace orvx
