@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "net/fetch_channel.h"
 #include "net/http_get_thread.h"
 
 namespace orvx::net {

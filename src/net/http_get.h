@@ -9,6 +9,10 @@
 // ignored. With WaitThread the start returns only after the outcome event
 // has run, while the calling thread keeps dispatching its messages; an
 // outcome handler may start a waiting fetch on another component.
+//
+// The component belongs to the thread that creates it: its properties,
+// methods and events are for that thread only. It must not be destroyed
+// from inside one of its own event handlers.
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -16,13 +20,14 @@
 #include <string>
 #include <thread>
 
-#include "net/fetch_channel.h"
 #include "net/fetch_rules.h"
 #include "net/http_transport.h"
 #include "net/owner_thread_link.h"
 
 namespace orvx::net {
 
+class FetchChannel;
+struct FetchResult;
 class THTTPGet;
 
 using TOnProgressEvent = std::function<void(THTTPGet& Sender, int32_t TotalSize, int32_t Readed)>;
@@ -71,6 +76,8 @@ class THTTPGet {
 
   // True while a fetch runs, until its outcome event has returned.
   bool Fetching() const { return static_cast<bool>(channel_); }
+  // Whether the last fetch that ended succeeded.
+  bool LastOutcome() const { return last_outcome_; }
 
  private:
   void Start(FetchMode mode);

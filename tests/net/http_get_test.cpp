@@ -216,6 +216,7 @@ TEST_F(HttpGetTest, WaitThreadReturnsAfterTheOutcomeHandler) {
   a.get->FileName = dir / "update.dat";
   a.get->FetchFile();
   EXPECT_FALSE(a.get->Fetching());
+  EXPECT_TRUE(a.get->LastOutcome());
   EXPECT_EQ(a.log, (Log{"progress 3075 1025", "progress 3075 2050", "progress 3075 3075",
                         "file update.dat 3075"}));
 }
@@ -225,6 +226,7 @@ TEST_F(HttpGetTest, WaitThreadEndsAfterOnErrorToo) {
   a.get->URL = "http://server.test";
   a.get->FetchFile();
   EXPECT_EQ(a.log, (Log{"error"}));
+  EXPECT_FALSE(a.get->LastOutcome());
 }
 
 // The update check's pattern: the outcome handler of one waiting component
