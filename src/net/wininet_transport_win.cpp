@@ -8,9 +8,6 @@
 namespace orvx::net {
 namespace {
 
-// A server that stops sending in the middle of a body would otherwise hold
-// the worker, and a waiting caller, for good.
-constexpr DWORD kReceiveTimeoutMs = 30000;
 constexpr DWORD kHeaderBufferSize = 1024;
 
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
@@ -57,6 +54,8 @@ class WininetResponse : public HttpResponse {
 
 class Wininet : public HttpTransport {
  public:
+  explicit Wininet(DWORD receive_timeout_ms) : receive_timeout_ms_(receive_timeout_ms) {}
+
   std::unique_ptr<HttpResponse> Send(const HttpRequest& r) override {
     win::ScopedInternet session(
         InternetOpenA(OrNull(r.agent), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
@@ -70,7 +69,7 @@ class Wininet : public HttpTransport {
     win::ScopedInternet request(HttpOpenRequestA(connection.get(), r.verb.c_str(), r.path.c_str(),
         "HTTP/1.0", OrNull(r.referer), r.accept_types.empty() ? nullptr : accept, flags, 0));
     if (!request) return nullptr;
-    DWORD timeout = kReceiveTimeoutMs;
+    DWORD timeout = receive_timeout_ms_;
     InternetSetOptionA(request.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, &timeout, sizeof timeout);
 
     // The outcome of sending is not looked at: a request that did not go
@@ -82,13 +81,15 @@ class Wininet : public HttpTransport {
     return std::make_unique<WininetResponse>(std::move(session), std::move(connection),
                                              std::move(request));
   }
+
+ private:
+  DWORD receive_timeout_ms_;
 };
 
 }  // namespace
 
-std::shared_ptr<HttpTransport> WininetTransport() {
-  static const std::shared_ptr<HttpTransport> transport = std::make_shared<Wininet>();
-  return transport;
+std::shared_ptr<HttpTransport> WininetTransport(DWORD receive_timeout_ms) {
+  return std::make_shared<Wininet>(receive_timeout_ms);
 }
 
 }  // namespace orvx::net

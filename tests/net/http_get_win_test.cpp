@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "net/http_get.h"
+#include "net/message_window_link_win.h"
+#include "net/wininet_transport_win.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
 #include "support/paths.h"
@@ -394,14 +396,28 @@ TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
     get.OnProgress = [&](THTTPGet&, int32_t, int32_t) { log.push_back("progress"); };
     get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t) { log.push_back("file"); };
     get.OnError = [&](THTTPGet&) { log.push_back("error"); };
-    get.URL = Url("/stall/5000?destroyed");
+    get.URL = Url("/stall");
     get.FileName = dir / "stalled";
     get.FetchFile();
-    ASSERT_TRUE(PumpUntil([] { return LoggedRequest("GET /stall/5000?destroyed HTTP/1.0"); }));
+    // Once the server has the request, the worker waits for an answer that
+    // does not come.
+    ASSERT_TRUE(PumpUntil([] { return LoggedRequest("GET /stall HTTP/1.0"); }));
   }
-  // The worker still waits for the server, but the component is gone and
-  // took its events with it.
+  // The worker still waits, but the component is gone and took its events
+  // with it; the target was never created.
   EXPECT_TRUE(log.empty());
+  EXPECT_FALSE(files::file_exists(dir / "stalled"));
+}
+
+TEST_F(HttpGetWinTest, ServerThatNeverAnswersEndsInOnErrorAfterTheReceiveTimeout) {
+  THTTPGet get(WininetTransport(500), std::make_unique<MessageWindowLink>());
+  Log log;
+  get.OnDoneString = [&](THTTPGet&, const std::string&) { log.push_back("string"); };
+  get.OnError = [&](THTTPGet&) { log.push_back("error"); };
+  get.URL = Url("/stall?timeout");
+  get.FetchString();
+  ASSERT_TRUE(PumpUntil([&] { return !get.Fetching(); }));
+  EXPECT_EQ(log, (Log{"error"}));
 }
 
 }  // namespace

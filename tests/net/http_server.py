@@ -8,8 +8,8 @@ component's tests under Wine. It misbehaves on purpose, chosen by the path:
   /long/A/N             announces A bytes, sends N (> A), then close
   /status404/N          status 404 with an N-byte error page and its length
   /slow/N/C/MS          N bytes in C-byte pieces, MS milliseconds apart
-  /stall/N              announces N bytes, sends 100, then stalls without
-                        closing until the client gives up
+  /stall                reads the request and answers nothing, holding the
+                        connection open until the client gives up
   /hangup               reads the request and closes without any response
   /headeronly           a status line and headers, no length and no body
 
@@ -121,9 +121,8 @@ class Handler(socketserver.BaseRequestHandler):
                 sent += n
                 time.sleep(delay / 1000.0)
         elif name == "stall":
-            self.send_response(ok, body(100), nums[0])
             # Hold the connection open until the client closes it.
-            self.request.settimeout(60)
+            self.request.settimeout(120)
             try:
                 while self.request.recv(4096):
                     pass

@@ -11,7 +11,10 @@ if(WIN32 AND TARGET net_win_tests)
   set_tests_properties(net_http_server_stop PROPERTIES FIXTURES_CLEANUP http_server TIMEOUT 60)
   # Requests go straight to the loopback server, never through a proxy that
   # the environment may name.
+  # A fetch waits as long as wininet does; a broken wait must not hold the
+  # whole run, so the program gets a deadline of its own.
   set_tests_properties(net_win_tests PROPERTIES
+    TIMEOUT 300
     FIXTURES_REQUIRED http_server
     ENVIRONMENT_MODIFICATION "http_proxy=unset:;HTTP_PROXY=unset:")
 endif()
