@@ -111,15 +111,16 @@ FetchResult THTTPGetThread::Transfer(FetchControl& control) {
       ended_normally = true;
       break;
     }
-    if (*count > sizeof chunk) return {};
+    // The counts are 32-bit signed: a body that would pass 2 GiB fails
+    // rather than wrap around.
+    if (*count > sizeof chunk ||
+        *count > static_cast<size_t>(std::numeric_limits<int32_t>::max() - received_)) {
+      return {};
+    }
     if (to_file) {
       if (!target.Append(chunk, *count)) return {};
     } else {
       body_.append(chunk, *count);
-    }
-    if (static_cast<int64_t>(received_) + static_cast<int64_t>(*count) >
-        std::numeric_limits<int32_t>::max()) {
-      return {};
     }
     received_ += static_cast<int32_t>(*count);
     if (settings_.ReportProgress) control.Progress(FileSize, received_);
