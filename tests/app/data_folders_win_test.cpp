@@ -41,9 +41,8 @@ TEST(DataFoldersWin, ANameNoFolderCanHaveShowsTheMessage) {
 TEST(DataFoldersWin, PortableModeLivesBesideTheProgram) {
   const std::string program = program_file_path();
   ASSERT_TRUE(ends_with(program, "app_win_tests.exe")) << program;
-  const std::string program_folder = program.substr(0, program.size() - 17);
   EXPECT_EQ(locate_data_folders(StartSwitch::Portable).data,
-            program_folder + "Quillfen\\OrvaneX\\");
+            files::folder_of(program) + "Quillfen\\OrvaneX\\");
 }
 
 TEST(DataFoldersWin, OtherwiseUnderTheApplicationDataFolder) {
