@@ -49,6 +49,10 @@ const char* element_problem(std::string_view element) {
   if (element.empty()) return "an empty element";
   if (only_dots_and_spaces(element)) return "a \".\" or \"..\" element";
   if (element.find(':') != std::string_view::npos) return "a drive or stream colon";
+  // Never part of a name on Windows, where containers come from.
+  if (element.find_first_of("<>\"|?*") != std::string_view::npos) {
+    return "a wildcard or reserved character";
+  }
   for (char c : element) {
     if (static_cast<unsigned char>(c) < 0x20) return "a control character";
   }

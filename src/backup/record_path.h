@@ -12,12 +12,13 @@ namespace orvx::backup {
 // the platform's separator, or "" for an empty folder part. Throws
 // ContainerError for a folder part that is absolute, names a drive or a
 // device, has an element such as ".." that leaves or re-enters a folder, or
-// holds a control character.
+// holds a control character or one of the characters <>"|?* that Windows
+// never allows in names.
 std::string local_folder_part(std::string_view folder_part);
 
 // Throws ContainerError unless `name` is a plain file name: not empty, no
 // separator, no drive or stream colon, not a device, not a dots-only name,
-// no control character.
+// no control character and none of <>"|?*.
 void check_file_name(std::string_view name);
 
 }  // namespace orvx::backup

@@ -264,6 +264,9 @@ TEST_F(Unpack, HostileRecordsAreRefused) {
       {"", "LPT9.log"},
       {"", std::string("a\0b", 3)},
       {"", "tab\there"},
+      {"", "*.qpf"},
+      {"wh?\\", "x.txt"},
+      {"", "a|b"},
   };
   for (const Case& c : cases) {
     files::delete_file(target_file("before.txt"));
