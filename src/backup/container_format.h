@@ -22,8 +22,6 @@ inline constexpr uint64_t kMaxFileSize = 0x7FFFFFFF;
 inline constexpr size_t kChunkSize = 1024;
 // The separator of folder parts inside the container, whatever the platform.
 inline constexpr char kStoredSeparator = '\\';
-// Bytes of a record besides its folder part, name and data.
-inline constexpr size_t kRecordOverhead = 1 + 1 + 4 + 4;
 
 struct RecordHeader {
   std::string folder_part;  // as stored
