@@ -1,5 +1,6 @@
 #include "config/placement.h"
 
+#include "config/bounded_ini.h"
 #include "config/config_file.h"
 #include "config/ini_file.h"
 
@@ -42,7 +43,7 @@ void TPlacement::RestorePlacement(const WorkArea& work_area) {
   const std::string name = owner_->window_name();
   const WindowBounds now = owner_->bounds();
   const std::string path = config_path();
-  const ini::IniText file = path.empty() ? ini::IniText() : ini::IniText::load(path);
+  const ini::IniText file = path.empty() ? ini::IniText() : ini::load_small_ini(path);
   const int32_t left =
       restored_coordinate(stored_coordinate(file, name, kLeftKey), work_area.right, now.width, now.left);
   const int32_t top =

@@ -1,5 +1,6 @@
 #include "config/settings.h"
 
+#include "config/bounded_ini.h"
 #include "config/config_file.h"
 #include "config/ini_file.h"
 #include "lang/lang_folder.h"
@@ -9,7 +10,7 @@ namespace {
 
 class SettingsReader {
  public:
-  explicit SettingsReader(const std::string& path) : file_(ini::IniText::load(path)) {}
+  explicit SettingsReader(const std::string& path) : file_(ini::load_small_ini(path)) {}
 
   bool boolean(const char* key, bool fallback) const { return integer(key, fallback ? 1 : 0) != 0; }
   int32_t integer(const char* key, int32_t fallback) const {

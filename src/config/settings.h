@@ -27,8 +27,8 @@ struct TSettingsRec {
 };
 
 // Reads the record from section Settings of the file; every missing key, or
-// value that is no number where one is needed, gives the default. A missing
-// or unreadable file gives all defaults.
+// value that is no number where one is needed, gives the default. A missing,
+// unreadable or absurdly large file gives all defaults.
 TSettingsRec read_settings(const std::string& config_path);
 
 // Writes the record into section Settings, key by key in the order the

@@ -1,5 +1,6 @@
 #include "lang/lang_system.h"
 
+#include "config/bounded_ini.h"
 #include "lang/language_text.h"
 #include "lang/messages.h"
 #include "platform/ansi_text.h"
@@ -45,11 +46,11 @@ void apply_language(const ini::IniText& file, WindowRegistry& windows) {
 
 void Tlang_system::load_language(const std::string& path) {
   path_ = path;
-  apply_language(ini::IniText::load(path), windows_);
+  apply_language(ini::load_small_ini(path), windows_);
 }
 
 std::string Tlang_system::get_message(std::string_view german, std::string_view id) const {
-  if (path_.empty()) return std::string(german);
+  if (path_.empty() || !ini::small_ini_file(path_)) return std::string(german);
   // One read of the file and one scan that stops at the end of the misc
   // section; nothing is kept, so an edit on disk counts at the next call. A
   // missing file or key reads as empty, which falls back to German.

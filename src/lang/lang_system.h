@@ -29,7 +29,8 @@ class Tlang_system {
 
   // Remembers `path` for get_message and applies the file to the windows
   // that exist now. Nothing is reset first: texts the file lacks keep what
-  // they had. A missing file changes no window text.
+  // they had. A missing file, or one far too big to be a language file,
+  // changes no window text.
   void load_language(const std::string& path);
 
   // The text of message `id` in the language last loaded, or `german` when

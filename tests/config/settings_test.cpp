@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "config/config_file.h"
@@ -107,6 +108,14 @@ TEST_F(SettingsFile, DamagedFilesReadAsDefaults) {
     write_config(bytes);
     EXPECT_EQ(read_settings(config()), TSettingsRec{}) << bytes.substr(0, 40);
   }
+}
+
+TEST_F(SettingsFile, AFileFarTooBigForAConfigurationReadsAsDefaults) {
+  write_config("[Settings]\r\nlive_desktop=0\r\n");
+  ASSERT_EQ(read_settings(config()).live_desktop, false);
+  // Grown to 1 GiB (sparse, so the test stays cheap): it is not read at all.
+  std::filesystem::resize_file(config(), std::uintmax_t{1} << 30);
+  EXPECT_EQ(read_settings(config()), TSettingsRec{});
 }
 
 TEST_F(SettingsFile, WritesTheKeysInTheOrderOfTheSettingsDialog) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "lang/lang_system.h"
@@ -190,7 +191,7 @@ TEST_F(Translation, TemplatesHoldTheComponentTexts) {
             "[settings_form]\r\norv_on_start.Caption=Orvane mit Windows starten (minimiert).\r\n");
 }
 
-TEST_F(Translation, GarbageLanguageFilesChangeNothingHarmful) {
+TEST_F(Translation, GarbageAndHugeLanguageFilesAreHarmless) {
   const std::string cases[] = {
       std::string("\0\xFF\xFE[orvx_form]\0save_button.Caption=x", 38),
       "[orvx_form",
@@ -203,6 +204,13 @@ TEST_F(Translation, GarbageLanguageFilesChangeNothingHarmful) {
     EXPECT_EQ(lang_.get_message("Deutsch", "MSDLG_0"), "Deutsch");
   }
   EXPECT_EQ(caption(main_, "save_button").size(), size_t{1} << 20);
+
+  // A file grown far beyond any language file (sparse, 1 GiB) is not read.
+  const std::string huge = language_file("[orvx_form]\r\nsave_button.Caption=huge\r\n[misc]\r\nMSDLG_0=huge\r\n");
+  std::filesystem::resize_file(huge, std::uintmax_t{1} << 30);
+  lang_.load_language(huge);
+  EXPECT_EQ(caption(main_, "save_button").size(), size_t{1} << 20);
+  EXPECT_EQ(lang_.get_message("Deutsch", "MSDLG_0"), "Deutsch");
 }
 
 }  // namespace
