@@ -4,7 +4,6 @@
 #include "lang/language_text.h"
 #include "lang/messages.h"
 #include "platform/ansi_text.h"
-#include "platform/files.h"
 
 namespace orvx::lang {
 namespace {
@@ -63,8 +62,8 @@ void Tlang_system::write_template(NamedWindow& window, const std::string& templa
   const std::string section = window.component_name();
   for (NamedComponent* component : window.owned_components()) {
     write_property(template_path, section, *component, "Caption", /*skip_separator=*/true);
-    write_property(template_path, section, *component, "Hint", false);
-    write_property(template_path, section, *component, "Text", false);
+    write_property(template_path, section, *component, "Hint", /*skip_separator=*/false);
+    write_property(template_path, section, *component, "Text", /*skip_separator=*/false);
   }
 }
 

@@ -23,9 +23,9 @@ std::string window_text_from_file(std::string_view value);
 std::string window_text_to_file(std::string_view text);
 
 // The text of a message from its value in the file: a missing value, or one
-// of at most 2 characters after trimming, gives the German text. Otherwise every "*|*" marks a line break (CR LF): the parts stay as
-// they are, blanks included, and empty parts before the first text add no
-// line break.
+// of at most 2 characters after trimming, gives the German text. Otherwise
+// every "*|*" marks a line break (CR LF): the parts stay as they are, blanks
+// included, and empty parts before the first text add no line break.
 std::string message_from_value(std::optional<std::string_view> value, std::string_view german);
 
 }  // namespace orvx::lang
