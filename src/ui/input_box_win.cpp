@@ -16,7 +16,7 @@ namespace {
 constexpr int kWidth = 340;
 constexpr int kHeight = 122;
 constexpr int kMargin = 12;
-constexpr int kButtonWidth = 80;
+constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 20;
 
 class InputBox final : public ModalDialog {
