@@ -5,7 +5,8 @@
 //
 // Window procedures catch everything at their boundary and call
 // report_current_exception(); the start-up sequence collects its failures in
-// a GuardedSequence and reports the last one when it has ended.
+// a GuardedSequence and reports the last one when it has ended. All of it
+// runs on the user-interface thread.
 #include <exception>
 #include <functional>
 #include <string>

@@ -48,7 +48,8 @@ class MenuItem : public NamedComponent {
   void set_visible(bool visible) { args_.visible = visible; }
   bool enabled() const { return args_.enabled; }
   void set_enabled(bool enabled) { args_.enabled = enabled; }
-  bool is_separator() const { return args_.caption == "-"; }
+  // A profile named "-" stays an item: literal captions are never separators.
+  bool is_separator() const { return !args_.literal_caption && args_.caption == "-"; }
   // The text handed to the menu: the caption, with "&" doubled for a
   // literal caption.
   std::string menu_text() const;

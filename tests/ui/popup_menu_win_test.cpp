@@ -27,7 +27,7 @@ struct ProfileMenu {
     menu.add({.name = "pm_save_standard", .caption = "Standard-Profil &speichern...",
               .on_click = [this] { chosen.push_back("standard"); }});
     MenuItem& select = menu.add({.name = "pm_select_profil", .caption = "Profil wählen"});
-    for (const char* profile : {"ORV - 1280x1024", "a&b", "Büro && Haus"}) {
+    for (const char* profile : {"ORV - 1280x1024", "a&b", "Büro && Haus", "-"}) {
       select.add({.caption = profile, .on_click = [this, profile] { chosen.push_back(profile); },
                   .literal_caption = true});
     }
@@ -53,9 +53,11 @@ TEST(PopupMenu, BuiltMenuShowsCaptionsAndKeepsLiteralAmpersands) {
   EXPECT_EQ(menu_string(profiles, 0), "ORV - 1280x1024");
   EXPECT_EQ(menu_string(profiles, 1), "a&&b");
   EXPECT_EQ(menu_string(profiles, 2), "Büro &&&& Haus");
+  EXPECT_EQ(menu_string(profiles, 3), "-");  // a profile named "-" is no separator
+  EXPECT_EQ(GetMenuState(profiles, 3, MF_BYPOSITION) & MF_SEPARATOR, 0u);
 
   // Each command id leads to its own item, which carries the real name.
-  ASSERT_EQ(built.commands.size(), 5u);
+  ASSERT_EQ(built.commands.size(), 6u);
   UINT id = GetMenuItemID(profiles, 1);
   ASSERT_GE(id, 1u);
   EXPECT_EQ(built.commands[id - 1]->caption(), "a&b");
@@ -65,7 +67,7 @@ TEST(PopupMenu, BuiltMenuShowsCaptionsAndKeepsLiteralAmpersands) {
 
 TEST(PopupMenu, CaptionsSetThroughTheSeamAppearAtTheNextShow) {
   ProfileMenu m;
-  NamedComponent& item = *m.menu.items()[4];
+  NamedComponent& item = *m.menu.items()[4];  // after the separator and the hidden item
   EXPECT_EQ(item.component_name(), "pm_new_profil");
   ASSERT_TRUE(item.set_string_property("Caption", "Re-save..."));
   PopupMenu::Built built = m.menu.build();
