@@ -215,3 +215,63 @@ TEST(ErrorReport, FailingHandlerOfAWidgetEndsInTheReportDialog) {
 
 }  // namespace
 }  // namespace orvx::ui
+
+namespace orvx::ui {
+namespace {
+
+// A window whose timer counts its ticks.
+class Ticker final : public Form {
+ public:
+  Ticker() {
+    create_form(FormArgs{.name = "ticker", .class_name = "OrvxTestTicker", .caption = "Ticker",
+                         .bounds = Rect{0, 0, 50, 50}});
+    SetTimer(hwnd(), 1, 20, nullptr);
+  }
+  std::atomic<int> ticks{0};
+
+ private:
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_TIMER) {
+      ++ticks;
+      return 0;
+    }
+    return Form::handle_message(msg, wp, lp);
+  }
+};
+
+TEST(ModalLoop, OtherWindowsKeepRunningWhileADialogIsOpen) {
+  Ticker ticker;
+  int ticks_seen = 0;
+  Driver driver([&] {
+    HWND box = wait_for_window(kInputBoxClass, "Profilname");
+    if (!box) return false;
+    int start = ticker.ticks;
+    // The timer of another window keeps ticking inside the dialog's loop.
+    for (int i = 0; i < 500 && ticker.ticks < start + 3; ++i) Sleep(10);
+    ticks_seen = ticker.ticks - start;
+    post_key(box, VK_ESCAPE);
+    return true;
+  });
+  ask_text_input(InputBoxArgs{.title = "Profilname", .prompt = "?"});
+  EXPECT_TRUE(driver.join());
+  EXPECT_GE(ticks_seen, 3);
+}
+
+TEST(ModalLoop, QuitMessageEndsTheDialogAndStaysForTheOuterLoop) {
+  DWORD ui_thread = GetCurrentThreadId();
+  Driver driver([ui_thread] {
+    if (!wait_for_window(kInputBoxClass, "Profilname")) return false;
+    PostThreadMessageA(ui_thread, WM_QUIT, 7, 0);  // the program is asked to end
+    return true;
+  });
+  std::optional<std::string> answer = ask_text_input(InputBoxArgs{.title = "Profilname", .prompt = "?"});
+  EXPECT_TRUE(driver.join());
+  EXPECT_EQ(answer, std::nullopt);
+  // The outer message loop still gets the quit message.
+  MSG msg{};
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+}
+
+}  // namespace
+}  // namespace orvx::ui
