@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "ui/caption_bar_win.h"
-#include "ui/dialog_placement_win.h"
+#include "ui/work_area_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
 #include "ui/modal_dialog_win.h"

@@ -3,38 +3,16 @@
 #include "ui/hint_layout.h"
 #include "ui/paint_win.h"
 #include "ui/style.h"
+#include "ui/work_area_win.h"
 
 namespace orvx::ui {
 
 namespace {
 constexpr UINT_PTR kHideTimer = 1;
 constexpr UINT kTextFlags = DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS;
-// Gives the box its own region of the mouse cursor: its picture ends about
-// this far below the hot spot.
+// The box goes below the mouse cursor's picture, which ends about this far
+// below its hot spot.
 constexpr int kCursorHeight = 20;
-
-Rect work_area_at(Point p) {
-  // Multi-monitor functions exist from Windows 98/2000 on; the primary
-  // work area is the fallback.
-  using MonitorFromPointFn = HMONITOR(WINAPI*)(POINT, DWORD);
-  using GetMonitorInfoFn = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
-  HMODULE user32 = GetModuleHandleA("user32.dll");
-  auto monitor_from_point =
-      reinterpret_cast<MonitorFromPointFn>(reinterpret_cast<void*>(GetProcAddress(user32, "MonitorFromPoint")));
-  auto get_monitor_info =
-      reinterpret_cast<GetMonitorInfoFn>(reinterpret_cast<void*>(GetProcAddress(user32, "GetMonitorInfoA")));
-  if (monitor_from_point && get_monitor_info) {
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    if (get_monitor_info(monitor_from_point(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST), &mi)) {
-      const RECT& w = mi.rcWork;
-      return Rect{w.left, w.top, w.right - w.left, w.bottom - w.top};
-    }
-  }
-  RECT w{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &w, 0);
-  return Rect{w.left, w.top, w.right - w.left, w.bottom - w.top};
-}
 }  // namespace
 
 HintWindow::HintWindow(HWND owner) : font_(make_font(style::dialog_font())) {

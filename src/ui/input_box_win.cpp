@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "ui/caption_bar_win.h"
-#include "ui/dialog_placement_win.h"
+#include "ui/work_area_win.h"
 #include "ui/edit_field_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
