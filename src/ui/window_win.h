@@ -4,8 +4,9 @@
 // message to it.
 //
 // - The object is bound on WM_NCCREATE (from CreateWindowEx's creation
-//   parameter into GWLP_USERDATA) and unbound on WM_NCDESTROY; messages
-//   before and after go to DefWindowProc.
+//   parameter into GWLP_USERDATA, which is therefore not free for other
+//   uses) and unbound on WM_NCDESTROY; messages before and after go to
+//   DefWindowProc.
 // - handle_message() may throw. The trampoline catches everything at the
 //   boundary and hands it to the crash report (crash_report.h): no exception
 //   ever travels into Windows. The failed message then gets a safe answer:
