@@ -1,19 +1,52 @@
 #include "ui/modal_dialog_win.h"
 
+#include "ui/crash_report.h"
+
 namespace orvx::ui {
+
+namespace {
+
+// Disables the owner for the time of the loop and enables it again however
+// the loop ends, before the dialog hides, so that the owner gets the
+// activation back.
+class OwnerDisabled {
+ public:
+  explicit OwnerDisabled(HWND owner) : owner_(owner && IsWindowEnabled(owner) ? owner : nullptr) {
+    if (owner_) EnableWindow(owner_, FALSE);
+  }
+  OwnerDisabled(const OwnerDisabled&) = delete;
+  OwnerDisabled& operator=(const OwnerDisabled&) = delete;
+  ~OwnerDisabled() {
+    if (owner_) EnableWindow(owner_, TRUE);
+  }
+
+ private:
+  HWND owner_;
+};
+
+}  // namespace
 
 int ModalDialog::show_modal(HWND owner) {
   if (running_ || !hwnd()) return IDCANCEL;
   running_ = true;
   done_ = false;
   result_ = IDCANCEL;
+  run_loop(owner);
+  if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+  running_ = false;
+  return result_;
+}
 
-  bool disabled_owner = owner && IsWindowEnabled(owner);
-  if (disabled_owner) EnableWindow(owner, FALSE);
+void ModalDialog::run_loop(HWND owner) noexcept {
+  OwnerDisabled owner_disabled(owner);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
-  HWND focus = initial_focus();
-  SetFocus(focus ? focus : hwnd());
+  try {
+    HWND focus = initial_focus();
+    SetFocus(focus ? focus : hwnd());
+  } catch (...) {
+    report_current_exception();
+  }
 
   MSG msg{};
   while (!done_ && hwnd()) {
@@ -24,16 +57,18 @@ int ModalDialog::show_modal(HWND owner) {
       break;
     }
     if (got == -1) break;
-    if (preview_key(msg)) continue;
+    try {
+      // Enter and Esc run the dialog's handlers from here, outside any
+      // window procedure: this loop is their boundary.
+      if (preview_key(msg)) continue;
+    } catch (...) {
+      report_current_exception();
+      continue;
+    }
     if (hwnd() && IsDialogMessageA(hwnd(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-
-  if (disabled_owner) EnableWindow(owner, TRUE);
-  if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
-  running_ = false;
-  return result_;
 }
 
 void ModalDialog::end_modal(int result) {

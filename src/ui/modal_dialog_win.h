@@ -7,6 +7,9 @@
 // enables the owner again before the dialog hides, so that the activation
 // goes back to the owner. A dialog object can be shown any number of times.
 //
+// Handlers that fail are reported like those of window procedures; the
+// dialog stays open.
+//
 // Keys: Esc runs on_escape() (default: end with IDCANCEL). Enter runs
 // on_enter() (default: nothing), unless the focused control takes Enter
 // itself (a flat button clicks, a multi-line edit breaks the line). Tab moves
@@ -36,6 +39,7 @@ class ModalDialog : public Form {
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  void run_loop(HWND owner) noexcept;
   // Enter and Esc for this dialog, before any control sees them.
   bool preview_key(const MSG& msg);
 

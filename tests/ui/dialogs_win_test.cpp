@@ -12,6 +12,7 @@
 #include "ui/crash_report.h"
 #include "ui/error_report_dialog_win.h"
 #include "ui/input_box_win.h"
+#include "ui/modal_dialog_win.h"
 #include "ui/program_title.h"
 #include "ui/prompts_win.h"
 #include "ui_test_support_win.h"
@@ -255,6 +256,56 @@ TEST(ModalLoop, OtherWindowsKeepRunningWhileADialogIsOpen) {
   ask_text_input(InputBoxArgs{.title = "Profilname", .prompt = "?"});
   EXPECT_TRUE(driver.join());
   EXPECT_GE(ticks_seen, 3);
+}
+
+// A dialog whose Enter handler fails, as a Save that cannot write would.
+class FailingDialog final : public ModalDialog {
+ public:
+  FailingDialog() {
+    create_form(FormArgs{.name = "failing", .class_name = "OrvxTestFailing", .caption = "Failing",
+                         .bounds = Rect{100, 100, 200, 80}});
+  }
+
+ private:
+  void on_enter() override { throw std::runtime_error("Speichern nicht möglich"); }
+};
+
+class CountingReporter : public ErrorReporter {
+ public:
+  CountingReporter() : previous_(set_error_reporter(this)) {}
+  ~CountingReporter() override { set_error_reporter(previous_); }
+  void show_error_report(const std::string& text) noexcept override {
+    last = text;
+    ++count;
+  }
+  std::atomic<int> count{0};
+  std::string last;
+
+ private:
+  ErrorReporter* previous_;
+};
+
+TEST(ModalLoop, FailingKeyHandlerIsReportedAndTheDialogStaysUsable) {
+  test::WidgetForm owner;
+  CountingReporter reporter;
+  FailingDialog dialog;
+  bool open_after_failure = false;
+  Driver driver([&] {
+    HWND box = wait_for_window("OrvxTestFailing", "Failing");
+    if (!box) return false;
+    post_key(box, VK_RETURN);
+    for (int i = 0; i < 500 && reporter.count == 0; ++i) Sleep(10);
+    open_after_failure = IsWindowVisible(box) && !IsWindowEnabled(owner.hwnd());
+    post_key(box, VK_ESCAPE);
+    return true;
+  });
+  EXPECT_EQ(dialog.show_modal(owner.hwnd()), IDCANCEL);
+  EXPECT_TRUE(driver.join());
+  EXPECT_EQ(reporter.count, 1);
+  EXPECT_EQ(reporter.last, "Speichern nicht möglich");
+  EXPECT_TRUE(open_after_failure);
+  EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+  EXPECT_FALSE(IsWindowVisible(dialog.hwnd()));
 }
 
 TEST(ModalLoop, QuitMessageEndsTheDialogAndStaysForTheOuterLoop) {
