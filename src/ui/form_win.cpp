@@ -51,7 +51,8 @@ LRESULT Form::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
       return r;
     }
-    case WM_ACTIVATEAPP:
+    case WM_ACTIVATEAPP:  // another program comes to the front
+    case WM_SHOWWINDOW:   // the form hides (into the notification area)
       if (!wp && hints_) hints_->hide();
       break;
     default:

@@ -124,5 +124,12 @@ TEST_F(Hints, PressingTheMouseHidesTheHint) {
   EXPECT_FALSE(IsWindowVisible(form.hints().hwnd()));
 }
 
+TEST_F(Hints, HidingTheFormHidesItsHint) {
+  hover(form.save_button->hwnd(), 10, 5);
+  ASSERT_TRUE(hint_shows("Aktuelle Position speichern..."));
+  ShowWindow(form.hwnd(), SW_HIDE);
+  EXPECT_FALSE(IsWindowVisible(form.hints().hwnd()));
+}
+
 }  // namespace
 }  // namespace orvx::ui
