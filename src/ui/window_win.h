@@ -61,6 +61,7 @@ class Window {
 
   void set_bounds(const Rect& r);
   Rect bounds() const;  // in the parent's client coordinates, or on screen
+  // Shows (without activating) or hides the window.
   void set_visible(bool visible);
   bool visible() const;
   void set_enabled(bool enabled);
