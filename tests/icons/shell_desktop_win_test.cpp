@@ -49,12 +49,16 @@ std::vector<StandinItem> SampleItems() {
   return items;
 }
 
+// One stand-in per test suite, started by the first test and ended after
+// the suite's last; each test starts from the sample items, both modes off.
 class ShellDesktop : public ::testing::Test {
  protected:
   static void TearDownTestSuite() { standin_.reset(); }
 
   void SetUp() override {
-    if (!standin_) ASSERT_NO_THROW(standin_ = std::make_unique<StandinDesktop>(options()));
+    if (!standin_) {
+      ASSERT_NO_THROW(standin_ = std::make_unique<StandinDesktop>(options()));
+    }
     standin().set_modes(false, false);
     standin().echo_to(nullptr);
     ASSERT_EQ(standin().load(SampleItems()), static_cast<int>(SampleItems().size()));
@@ -166,7 +170,9 @@ TEST_F(ShellDesktop, WarnsOnceWhenEitherArrangementModeIsOn) {
     const bool on = c.auto_arrange || c.snap_to_grid;
     EXPECT_EQ(CheckDesktopArrangement(access, prompts), !on);
     ASSERT_EQ(prompts.shown.size(), on ? 1u : 0u) << c.auto_arrange << c.snap_to_grid;
-    if (on) EXPECT_EQ(prompts.shown[0].text, ArrangementWarningText());
+    if (on) {
+      EXPECT_EQ(prompts.shown[0].text, ArrangementWarningText());
+    }
   }
 }
 
