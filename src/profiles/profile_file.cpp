@@ -93,7 +93,11 @@ bool WriteProfileFile(const TDesktopIconInfoArray& icons, const std::string& fil
 }
 
 TDesktopIconInfoArray ReadProfileFile(const std::string& file_name) {
-  ini::IniText text = ini::IniText::load(file_name);
+  return ReadProfileText(files::read_file(file_name).value_or(std::string()));
+}
+
+TDesktopIconInfoArray ReadProfileText(std::string bytes) {
+  ini::IniText text(std::move(bytes));
   TDesktopIconInfoArray icons;
   for (std::string& name : text.section_names()) {
     std::optional<std::string> x = text.value(name, "x");

@@ -47,5 +47,7 @@ bool WriteProfileFile(const TDesktopIconInfoArray& icons, const std::string& fil
 // icon only when it has an "x" key, that is when an icon of that caption was
 // saved into it. A missing or unreadable file gives an empty array.
 TDesktopIconInfoArray ReadProfileFile(const std::string& file_name);
+// The same for a profile's bytes in memory.
+TDesktopIconInfoArray ReadProfileText(std::string bytes);
 
 }  // namespace orvx
