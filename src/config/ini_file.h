@@ -70,7 +70,9 @@ class IniText {
     size_t first_entry = 0;  // index into entries_
     size_t entry_count = 0;
   };
-  std::string_view text_of(Span span) const { return std::string_view(bytes_).substr(span.begin, span.size); }
+  std::string_view text_of(Span span) const {
+    return std::string_view(bytes_).substr(span.begin, span.size);
+  }
   const Section* find_section(std::string_view name) const;
 
   std::string bytes_;

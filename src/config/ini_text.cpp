@@ -3,11 +3,8 @@
 #include "platform/files.h"
 
 namespace orvx::ini {
-namespace {
 
 using syntax::LineKind;
-
-}  // namespace
 
 IniText::IniText(std::string bytes) : bytes_(std::move(bytes)) {
   syntax::LineReader reader(bytes_);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <unordered_map>
 
+#include "config/bounded_ini.h"
 #include "config/ini_file.h"
 #include "config/ini_syntax.h"
 #include "platform/files.h"
@@ -27,6 +28,21 @@ void append_entry(std::string& out, std::string_view key, int64_t value) {
   out.append(key).append("=");
   append_number(out, value);
   out.append("\r\n");
+}
+
+TDesktopIconInfoArray icons_of(const ini::IniText& text) {
+  TDesktopIconInfoArray icons;
+  for (std::string& name : text.section_names()) {
+    std::optional<std::string> x = text.value(name, "x");
+    if (!x && ini::syntax::names_equal(name, kProfileInfoSection)) continue;
+    std::optional<std::string> y = text.value(name, "y");
+    TDesktopIconInfo icon;
+    icon.X = ini::parse_integer(x.value_or(""), 0);
+    icon.Y = ini::parse_integer(y.value_or(""), 0);
+    icon.Caption = std::move(name);
+    icons.push_back(std::move(icon));
+  }
+  return icons;
 }
 
 }  // namespace
@@ -100,23 +116,11 @@ bool WriteProfileFile(const TDesktopIconInfoArray& icons, const std::string& fil
 }
 
 TDesktopIconInfoArray ReadProfileFile(const std::string& file_name) {
-  return ReadProfileText(files::read_file(file_name).value_or(std::string()));
+  return icons_of(ini::load_small_ini(file_name));
 }
 
 TDesktopIconInfoArray ReadProfileText(std::string bytes) {
-  ini::IniText text(std::move(bytes));
-  TDesktopIconInfoArray icons;
-  for (std::string& name : text.section_names()) {
-    std::optional<std::string> x = text.value(name, "x");
-    if (!x && ini::syntax::names_equal(name, kProfileInfoSection)) continue;
-    std::optional<std::string> y = text.value(name, "y");
-    TDesktopIconInfo icon;
-    icon.X = ini::parse_integer(x.value_or(""), 0);
-    icon.Y = ini::parse_integer(y.value_or(""), 0);
-    icon.Caption = std::move(name);
-    icons.push_back(std::move(icon));
-  }
-  return icons;
+  return icons_of(ini::IniText(std::move(bytes)));
 }
 
 }  // namespace orvx
