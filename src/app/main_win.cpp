@@ -1,8 +1,17 @@
-// Program entry of OrvaneX.exe.
+// Program entry of OrvaneX.exe. Until the main window exists it reads the
+// desktop's icons through the icon access, prints them, and puts them back
+// where they were read (save and restore in one run).
 #include <windows.h>
+
+#include <cstdio>
+#include <exception>
 
 #include "app/single_instance_win.h"
 #include "app/system_check_win.h"
+#include "icons/icon_operations.h"
+#include "icons/shell_desktop_access_win.h"
+
+using namespace orvx::icons;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // Held until the process ends; meanwhile a second start only brings this
@@ -13,5 +22,23 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return 0;
   }
   if (!orvx::app::confirm_supported_system()) return 1;
-  return 0;
+  try {
+    ShellDesktopAccess desktop;
+    const auto saved = ReadDesktopIcons(desktop);
+    if (!saved) {
+      std::printf("No desktop icons found.\n");
+      return 1;
+    }
+    std::printf("%d desktop icons:\n", static_cast<int>(saved->size()));
+    for (const TDesktopIconInfo& icon : *saved) std::printf("%6d %6d  %s\n", icon.X, icon.Y, icon.Caption.c_str());
+
+    RestoreDesktopIcons(desktop, *saved);
+    const auto after = ReadDesktopIcons(desktop);
+    std::printf("Saved and restored %d icons; the desktop %s.\n", static_cast<int>(saved->size()),
+                after == saved ? "is unchanged" : "has changed");
+    return after == saved ? 0 : 1;
+  } catch (const std::exception& error) {
+    std::printf("Error: %s\n", error.what());
+    return 1;
+  }
 }
