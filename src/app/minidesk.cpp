@@ -1,0 +1,237 @@
+#include "app/minidesk.h"
+
+#include <utility>
+
+#include "app/count_message.h"
+
+namespace orvx::app {
+
+std::string marker_name(const MinideskMarker& marker) {
+  return kMarkerNamePrefix + std::to_string(marker.icon_index);
+}
+
+bool Minidesk::store_marker(size_t slot, size_t icon_index, const icons::TDesktopIconInfo& icon, bool outside) {
+  const MapRect bounds = marker_bounds(icon.X, icon.Y);
+  if (slot == markers_.size()) {
+    markers_.push_back({icon_index, icon.Caption, bounds, outside});
+    return true;
+  }
+  // Overwritten in place, so that a steady desktop costs no allocation.
+  MinideskMarker& marker = markers_[slot];
+  if (marker.icon_index == icon_index && marker.bounds == bounds && marker.outside == outside &&
+      marker.caption == icon.Caption) {
+    return false;
+  }
+  marker.icon_index = icon_index;
+  marker.caption = icon.Caption;
+  marker.bounds = bounds;
+  marker.outside = outside;
+  return true;
+}
+
+bool Minidesk::update_alert_image(int32_t outside, std::string_view count_message) {
+  AlertImage& image = alert_image_;
+  if (outside <= 0) {
+    if (!image.visible) return false;
+    image.visible = false;
+    return true;
+  }
+  bool changed = !image.visible;
+  image.visible = true;
+  if (outside != hint_count_ || count_message != hint_text_) {
+    hint_count_ = outside;
+    hint_text_.assign(count_message);
+    std::string hint = format_count_message(count_message, outside);
+    changed |= hint != image.hint;
+    image.hint = std::move(hint);
+  }
+  const MapRect bounds{map_size_.width - kAlertImageInset, map_size_.height - kAlertImageInset, kAlertImageSize,
+                       kAlertImageSize};
+  changed |= bounds != image.bounds;
+  image.bounds = bounds;
+  return changed;
+}
+
+bool Minidesk::BuildMinidesk(const icons::TDesktopIconInfoArray& icons, std::string_view count_message) {
+  if (drag_) return false;  // the dragged marker stays under the mouse
+  bool changed = false;
+  int32_t outside = 0;
+  // An empty read leaves the markers of the previous build on the map.
+  if (!icons.empty()) {
+    size_t slot = 0;
+    for (size_t i = 0; i < icons.size(); ++i) {
+      const icons::TDesktopIconInfo& icon = icons[i];
+      if (icon.Caption.empty()) continue;
+      const bool is_outside = !icon_inside_map(icon.X, icon.Y, map_size_);
+      changed |= store_marker(slot++, i, icon, is_outside);
+      if (is_outside) {
+        if (static_cast<size_t>(outside) == outside_scratch_.size()) {
+          outside_scratch_.push_back(icon.Caption);
+        } else {
+          outside_scratch_[static_cast<size_t>(outside)] = icon.Caption;
+        }
+        ++outside;
+      }
+    }
+    if (markers_.size() != slot) {
+      markers_.resize(slot);
+      changed = true;
+    }
+    outside_scratch_.resize(static_cast<size_t>(outside));
+    // Kept from the last build that found any.
+    if (outside > 0 && outside_scratch_ != outside_) outside_.swap(outside_scratch_);
+  }
+  outside_count_ = outside;
+  changed |= update_alert_image(outside, count_message);
+  if (outside <= 0) {
+    changed |= error_list_.close();
+  } else {
+    changed |= error_list_.refill(outside_);
+  }
+  if (changed) this->changed();
+  return changed;
+}
+
+bool Minidesk::map_contains(MapPoint p) const {
+  return MapRect{0, 0, map_size_.width, map_size_.height}.contains(p);
+}
+
+MinideskHit Minidesk::hit_test(MapPoint p) const {
+  if (!map_contains(p)) return {};
+  if (alert_image_.visible && alert_image_.bounds.contains(p)) return {MinideskHit::Kind::AlertImage, 0};
+  for (size_t i = markers_.size(); i-- > 0;) {
+    if (markers_[i].bounds.contains(p)) return {MinideskHit::Kind::Marker, i};
+  }
+  return {MinideskHit::Kind::Map, 0};
+}
+
+const std::string* Minidesk::hint_at(MapPoint p) const {
+  const MinideskHit hit = hit_test(p);
+  switch (hit.kind) {
+    case MinideskHit::Kind::AlertImage:
+      return &alert_image_.hint;
+    case MinideskHit::Kind::Marker:
+      return &markers_[hit.marker].caption;
+    default:
+      return nullptr;
+  }
+}
+
+void Minidesk::mouse_down(MapPoint p, TMouseButton button) {
+  if (drag_) return;  // a second button while dragging changes nothing
+  const MinideskHit hit = hit_test(p);
+  if (hit.kind == MinideskHit::Kind::Marker) {
+    const MapRect& bounds = markers_[hit.marker].bounds;
+    marker_mouse_down(hit.marker, {p.x - bounds.left, p.y - bounds.top});
+    return;
+  }
+  if (button == TMouseButton::mbLeft) pressed_ = hit.kind;
+}
+
+void Minidesk::mouse_move(MapPoint p) {
+  if (drag_) marker_mouse_move(p);
+}
+
+void Minidesk::mouse_up(MapPoint p, TMouseButton button) {
+  if (drag_) {
+    marker_mouse_up();
+    return;
+  }
+  if (button != TMouseButton::mbLeft) return;
+  const MinideskHit::Kind pressed = std::exchange(pressed_, MinideskHit::Kind::Nothing);
+  // A click: released over what it was pressed on.
+  if (pressed == MinideskHit::Kind::AlertImage && hit_test(p).kind == MinideskHit::Kind::AlertImage) {
+    img_icons_imgClick();
+  } else if (pressed == MinideskHit::Kind::Map && map_contains(p)) {
+    desktop_frameClick(p);
+  }
+}
+
+void Minidesk::marker_mouse_down(size_t marker, MapPoint origin) {
+  host_.set_refresh_timer(false);
+  drag_ = Drag{marker, origin};
+  host_.set_mouse_capture(true);
+}
+
+void Minidesk::marker_mouse_move(MapPoint p) {
+  MapRect& bounds = markers_[drag_->marker].bounds;
+  const MapPoint moved{p.x - drag_->origin.x, p.y - drag_->origin.y};
+  if (moved.x == bounds.left && moved.y == bounds.top) return;
+  bounds.left = moved.x;
+  bounds.top = moved.y;
+  changed();
+}
+
+void Minidesk::marker_mouse_up() {
+  const MinideskMarker& marker = markers_[drag_->marker];
+  const std::string caption = marker.caption;
+  const icons::IconPoint target = map_to_desktop({marker.bounds.left, marker.bounds.top});
+  drag_.reset();
+  host_.set_mouse_capture(false);
+  // The refresh comes back even when the move fails; the next build then
+  // shows where the icon really is.
+  try {
+    host_.MoveDesktopIcon(caption, target);
+  } catch (...) {
+    host_.set_refresh_timer(true);
+    throw;
+  }
+  host_.set_refresh_timer(true);
+}
+
+void Minidesk::desktop_frameClick(MapPoint p) {
+  if (!error_list_.visible() || !error_list_.selected()) return;
+  const std::string caption = error_list_.entries()[*error_list_.selected()];
+  host_.MoveDesktopIcon(caption, map_to_desktop(p));
+  // Removed even when no icon has that caption any more.
+  error_list_.take_selected();
+  changed();
+}
+
+void Minidesk::img_icons_imgClick() {
+  alert_panel_.visible = true;
+  alert_panel_.bounds.left = map_size_.width - kAlertPanelWidth;
+  alert_panel_.bounds.top = map_size_.height;  // just below the visible map
+  host_.set_alert_timer_on(true);
+  error_list_.show();
+  changed();
+}
+
+void Minidesk::alert_timer_onTimer() {
+  MapRect& bounds = alert_panel_.bounds;
+  const int32_t left = map_size_.width - kAlertPanelWidth;
+  bool moved = bounds.left != left;
+  bounds.left = left;
+  if (bounds.top > map_size_.height - kAlertPanelHeight) {
+    bounds.top -= kAlertPanelStep;
+    moved = true;
+  } else {
+    host_.set_alert_timer_on(false);
+    host_.set_alert_timer_off(true);
+  }
+  if (moved) changed();
+}
+
+void Minidesk::alert_timer_offTimer() {
+  alert_imgClick();
+  host_.set_alert_timer_off(false);
+}
+
+void Minidesk::alert_imgClick() {
+  host_.set_alert_timer_on(false);
+  if (!alert_panel_.visible) return;
+  alert_panel_.visible = false;
+  changed();
+}
+
+void Minidesk::icon_list_boxSelect(std::optional<size_t> index) {
+  if (index == error_list_.selected()) return;
+  error_list_.select(index);
+  changed();
+}
+
+void Minidesk::abort_buttonClick() {
+  if (error_list_.close()) changed();
+}
+
+}  // namespace orvx::app

@@ -1,0 +1,14 @@
+#pragma once
+// A point on the screen, in pixels.
+#include <cstdint>
+
+namespace orvx::app {
+
+struct ScreenPoint {
+  int32_t x = 0;
+  int32_t y = 0;
+
+  friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+}  // namespace orvx::app
