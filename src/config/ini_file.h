@@ -91,4 +91,17 @@ bool write_integer(const std::string& path, std::string_view section, std::strin
                    int32_t value);
 bool write_bool(const std::string& path, std::string_view section, std::string_view key, bool value);
 
+// The same reads and writes on a file's bytes in memory.
+namespace in_memory {
+std::optional<std::string> find_value(std::string_view text, std::string_view section,
+                                      std::string_view key);
+std::vector<std::string> section_names(std::string_view text);
+// Whether write_string accepts these names and this value.
+bool can_write(std::string_view section, std::string_view key, std::string_view value);
+// The text with section/key set to value (names and value as can_write
+// accepts them), or nullopt when the text holds that value already.
+std::optional<std::string> with_value(std::string text, std::string_view section,
+                                      std::string_view key, std::string_view value);
+}  // namespace in_memory
+
 }  // namespace orvx::ini
