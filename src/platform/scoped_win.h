@@ -97,15 +97,6 @@ class ScopedSelect {
   HGDIOBJ previous_;
 };
 
-struct IconDestroyer {
-  void operator()(HICON h) const noexcept {
-    if (h) DestroyIcon(h);
-  }
-};
-// An icon the program made (CopyIcon, CreateIconIndirect), never a shared one
-// from LoadIcon.
-using ScopedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
-
 // A device context obtained with GetDC, released to its window.
 class ScopedWindowDC {
  public:
