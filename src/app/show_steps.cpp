@@ -13,9 +13,11 @@ namespace {
 // The windows whose texts the template holds, in the order they are written.
 constexpr const char* kTemplateWindows[] = {"orvx_form", "about", "settings_form", "error_icon_list"};
 
-void write_language_template(const MainContext& context) {
+void write_language_template(const MainContext& context, const std::string& template_path) {
   for (const char* name : kTemplateWindows) {
-    if (NamedWindow* window = context.windows.find(name)) context.lang_system.write_template(*window);
+    if (NamedWindow* window = context.windows.find(name)) {
+      context.lang_system.write_template(*window, template_path);
+    }
   }
 }
 
@@ -35,7 +37,7 @@ bool IsGermanLanguageId(uint16_t language_id) {
   return language_id == 0x0407 || language_id == 0x0807 || language_id == 0x0C07;
 }
 
-void run_show_steps(const MainContext& context, MainWindowOps& window) {
+void run_show_steps(const MainContext& context, MainWindowOps& window, const std::string& template_path) {
   std::exception_ptr load_failure;
   try {
     load_settings(context, window);
@@ -43,7 +45,7 @@ void run_show_steps(const MainContext& context, MainWindowOps& window) {
     load_failure = std::current_exception();
   }
   if (context.start_switch == StartSwitch::Template) {
-    write_language_template(context);
+    write_language_template(context, template_path);
     window.terminate_application();
   } else if (!load_failure) {
     ask_language_once(context, window);

@@ -10,6 +10,7 @@
 //     was settled before or the user's language is German; otherwise the
 //     language chooser is offered, at every show until it records a choice.
 #include <cstdint>
+#include <string>
 
 #include "app/main_context.h"
 #include "app/window_ops.h"
@@ -21,6 +22,8 @@ inline constexpr char kLanguageQuestionKey[] = "lang_menu";
 // German (Germany), German (Switzerland), German (Austria).
 bool IsGermanLanguageId(uint16_t language_id);
 
-void run_show_steps(const MainContext& context, MainWindowOps& window);
+// `template_path`: where "/dev" writes the template.
+void run_show_steps(const MainContext& context, MainWindowOps& window,
+                    const std::string& template_path = lang::kTemplatePath);
 
 }  // namespace orvx::app
