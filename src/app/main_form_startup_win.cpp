@@ -1,0 +1,99 @@
+// What the start-up sequence and the show steps ask of the main window.
+#include <windows.h>
+
+#include "app/main_form_win.h"
+#include "app/system_folders_win.h"
+#include "app/taskbar_icon_win.h"
+#include "app/transparent_wnd_win.h"
+#include "app/version_win.h"
+#include "app/window_placement_win.h"
+#include "lang/save_resource_win.h"
+#include "ui/crash_report.h"
+#include "ui/label_win.h"
+#include "ui/panel_win.h"
+#include "ui/program_title.h"
+#include "ui/resource_names.h"
+#include "ui/style.h"
+
+namespace orvx::app {
+
+void Torvx_form::enable_double_buffering() {
+  // Every widget already paints through an off-screen buffer (ui::PaintBuffer).
+}
+
+void Torvx_form::create_error_list_window() {
+  // The error list window comes with the Minidesk's drawing; the docking of
+  // WM_WINDOWPOSCHANGING and the language template reach it from then on.
+}
+
+DataFolders Torvx_form::locate_data_folders() { return app::locate_data_folders(start_switch_); }
+
+bool Torvx_form::write_english_language_file(const std::string& path) {
+  return lang::save_resource_to_file(RT_RCDATA, "ENGLISH", path);
+}
+
+void Torvx_form::restore_placement(const std::string& data_folder) {
+  placement_ = std::make_unique<WindowPlacement>(hwnd(), kMainWindowName, data_folder, prompts_);
+}
+
+void Torvx_form::place_frames() {
+  bg_frame_->set_bounds(ui::Rect{kBackgroundOrigin.x, kBackgroundOrigin.y, bg_frame_->bounds().width,
+                                 bg_frame_->bounds().height});
+  const ui::Rect map = desktop_frame_->bounds();
+  desktop_frame_->set_bounds(ui::Rect{kMinideskOrigin.x - kBackgroundOrigin.x,
+                                      kMinideskOrigin.y - kBackgroundOrigin.y, map.width, map.height});
+}
+
+void Torvx_form::set_hint_timing(int32_t pause_ms, int32_t hide_ms) {
+  // The styled hints of every form appear at once and stay for this long.
+  static_assert(kHintPauseMs == 0 && kHintHideMs == ui::style::kHintShowMs);
+  (void)pause_ms;
+  (void)hide_ms;
+}
+
+void Torvx_form::show_tray_icon() {
+  TNA_ = std::make_unique<ShellTaskbarIcon>("TNA", hwnd());
+  TNA_->OnError = [](std::exception_ptr error) { ui::report_exception(error); };
+  TantTaskbarIcon& icon = TNA_->icon();
+  icon.SetHint(ui::kProgramTitle);
+  icon.OnClick = [this](TantTaskbarIcon&) { command([this] { show_main_window(); })(); };
+  icon.SetVisible(true);
+  TNA_->SetIcon(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED)));
+}
+
+void Torvx_form::show_version_line() { versions_label_->set_caption(own_version_line()); }
+
+void Torvx_form::make_opaque() { Trans_Wnd_->ApplyTranslucency(0); }
+
+uint16_t Torvx_form::user_default_lang_id() { return GetUserDefaultLangID(); }
+
+void Torvx_form::show_language_chooser() {
+  // The first-start language chooser comes with the settings dialog; until
+  // then the question is left open (nothing shown, nothing written).
+}
+
+void Torvx_form::terminate_application() {
+  terminating_ = true;
+  PostQuitMessage(0);
+}
+
+void Torvx_form::restore_minidesk_state(bool shown) {
+  minidesk_shown_ = !shown;
+  toggle_minidesk();
+}
+
+void Torvx_form::process_messages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Leave the end of the program to the message loop.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace orvx::app

@@ -1,0 +1,183 @@
+#pragma once
+// `Torvx_form`, the main window: a small borderless window (class
+// "Torvx_Form", title "Orvane X") that lives in the notification area. At the
+// top its caption bar with Exit, Minimize, About and Settings; in the middle
+// the Minidesk on `desktop_frame`; at the bottom the strip with Save,
+// Restore, Exit and the Minidesk toggle. Collapsed, only the caption bar and
+// the strip remain, as a 400 x 40 bar in the top-most band.
+//
+// The window carries out what the command flows and the start-up need from
+// it (MainWindowOps, window_ops.h); the flows themselves live in
+// profile_commands.h, display_change.h, load_settings.h, startup_sequence.h
+// and show_steps.h.
+//
+// It owns the timers, the hotkey, the notification-area icon, the
+// translation engine, its placement, the settings record, the data folders
+// and the screen measures. Close requests are refused until Exit; a logoff
+// or shutdown is never held up. Every handler catches app::EndProgramNow
+// (the data folders could not be made) and ends the program; other errors
+// reach the general error handling through the window procedure.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/hotkey.h"
+#include "app/main_context.h"
+#include "app/main_layout.h"
+#include "app/main_menus_win.h"
+#include "app/main_timers.h"
+#include "app/startup_sequence.h"
+#include "app/window_ops.h"
+#include "config/settings.h"
+#include "icons/shell_desktop_access_win.h"
+#include "lang/lang_system.h"
+#include "ui/form_win.h"
+#include "ui/prompts_win.h"
+
+namespace orvx::ui {
+class CaptionBar;
+class FlatButton;
+class Label;
+class Panel;
+class PictureButton;
+}  // namespace orvx::ui
+
+namespace orvx::app {
+
+class ShellTaskbarIcon;
+class TTransparentWnd;
+class WindowPlacement;
+class WindowHotkeyRegistrar;
+
+inline constexpr char kMainWindowClass[] = "Torvx_Form";
+inline constexpr char kMainWindowName[] = "orvx_form";
+
+// The window's design size, before update_layout gives it its real one.
+inline constexpr ui::Size kMainDesignSize{410, 314};
+
+// The caption-bar buttons, from the right.
+enum class MainCaptionButton : size_t { exit = 0, minimize = 1, about = 2, settings = 3 };
+
+class Torvx_form final : public ui::Form, public MainWindowOps {
+ public:
+  // Creates the window, hidden, with its widgets and menus. Nothing is read
+  // or measured yet: run_startup() does that.
+  Torvx_form(WindowRegistry& windows, StartSwitch start_switch);
+  ~Torvx_form() override;
+
+  // The start-up sequence. EndProgram: the user has been told why the
+  // program cannot go on; end it at once.
+  [[nodiscard]] StartupOutcome run_startup();
+
+  // The about box, shown from the caption bar. Until one is set, About
+  // shows the main window again.
+  void set_about_dialog(std::function<void()> show_about) { show_about_ = std::move(show_about); }
+
+  // The show steps (settings, "/dev", the first-start language question),
+  // then the window shown and brought to the front - unless "/dev" has just
+  // ended the program.
+  void show_main_window();
+  void hide_main_window();
+
+  // Exit: the one way to close the window, which ends the program.
+  void exit_program();
+
+  // What the rest of the program shares with the window.
+  const DataFolders& data_folders() const { return folders_; }
+  Prompts& prompts() { return prompts_; }
+  const lang::Tlang_system& lang_system() const { return lang_system_; }
+  bool minidesk_shown() const { return minidesk_shown_; }
+  bool close_blocked() const { return close_blocked_; }
+
+  // MinideskOps
+  void update_layout() override;
+  void BuildMinidesk() override;
+  void set_refresh_timer(bool on) override;
+  void process_messages() override;
+
+  // ProfileMenuOps
+  SaveMenuChoice show_save_menu(const ProfileMenus& menus) override;
+  std::optional<std::string> show_restore_menu(const ProfileMenus& menus) override;
+
+  // SettingsOps
+  void set_auto_save_timer(bool enabled, int32_t interval_ms) override;
+  void restore_minidesk_state(bool shown) override;
+
+  // StartupOps
+  void enable_double_buffering() override;
+  void create_error_list_window() override;
+  DataFolders locate_data_folders() override;
+  bool write_english_language_file(const std::string& path) override;
+  void restore_placement(const std::string& data_folder) override;
+  void place_frames() override;
+  void set_hint_timing(int32_t pause_ms, int32_t hide_ms) override;
+  void show_tray_icon() override;
+  void show_version_line() override;
+  void make_opaque() override;
+  void set_autostart_timer(bool on) override;
+  uint16_t user_default_lang_id() override;
+  void show_language_chooser() override;
+  void terminate_application() override;
+
+ private:
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  LRESULT dispatch(UINT msg, WPARAM wp, LPARAM lp);
+
+  MainContext context();
+  void create_widgets();
+  void register_components();
+  // Runs a command of a widget, a menu or the notification-area icon, so
+  // that a request to end the program is carried out there.
+  std::function<void()> command(std::function<void()> action);
+  void end_program_now();
+
+  void apply_layout(const MainLayout& layout);
+  void toggle_minidesk();
+  void on_timer(MainTimer timer);
+  void set_timer(MainTimer timer, bool on, uint32_t interval_ms);
+  void show_desktop_menu(LPARAM screen_point);
+  ui::Point menu_point(int32_t left_offset) const;
+  void show_about_box();
+  void show_settings_dialog();
+  // Exit's close steps, once: the position written, the icon and the
+  // hotkey gone, the message loop ended.
+  void close_steps();
+
+  WindowRegistry& windows_;
+  StartSwitch start_switch_;
+  ui::WinPrompts prompts_;
+  icons::ShellDesktopAccess desktop_;
+  lang::Tlang_system lang_system_;
+  config::TSettingsRec settings_;
+  DataFolders folders_;
+  ScreenMeasures screen_;
+
+  bool close_blocked_ = true;
+  bool minidesk_shown_ = true;
+  bool terminating_ = false;
+  bool closed_ = false;
+  unsigned timers_on_ = 0;  // one bit per MainTimer
+  std::optional<MainLayout> applied_layout_;
+  std::function<void()> show_about_;
+
+  std::unique_ptr<WindowHotkeyRegistrar> registrar_;
+  std::unique_ptr<Thotkey> hotKey1_;
+  std::unique_ptr<MainMenus> menus_;
+  std::unique_ptr<ui::CaptionBar> caption_form_;
+  std::unique_ptr<ui::Panel> bg_frame_;
+  std::unique_ptr<ui::Panel> desktop_frame_;
+  std::unique_ptr<ui::Label> versions_label_;
+  std::unique_ptr<ui::Panel> bottom_leiste_;
+  std::unique_ptr<ui::FlatButton> save_button_;
+  std::unique_ptr<ui::FlatButton> arrange_button_;
+  std::unique_ptr<ui::FlatButton> close_button_;
+  std::unique_ptr<ui::PictureButton> form_status_button_;
+  std::unique_ptr<TTransparentWnd> Trans_Wnd_;
+  std::unique_ptr<ShellTaskbarIcon> TNA_;
+  std::unique_ptr<WindowPlacement> placement_;
+};
+
+}  // namespace orvx::app

@@ -1,0 +1,119 @@
+#pragma once
+// The real OrvaneX.exe for the end-to-end tests under Wine: a copy in a
+// temporary folder, started in portable mode ("/u") or with another switch,
+// and driven from outside as a user would - through its windows, found by
+// class and title, and through the controls' own messages. Results are read
+// from the files it writes. Every wait has a deadline.
+//
+// Menus: a popup menu runs its own modal loop in the program, reading the
+// keyboard messages of its thread. The tests find the menu window ("#32768")
+// of the program and post it the keys a user would press (Down, Right,
+// Return), so the menu chooses, and the program acts, on its real path.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/scoped_win.h"
+#include "support/paths.h"
+
+namespace orvx::test {
+
+inline constexpr int kAppDeadlineMs = 20000;
+
+// Polls `done` until it holds or the deadline passes; true when it held.
+bool wait_until(const std::function<bool()>& done, int timeout_ms = kAppDeadlineMs);
+
+// A top-level window of the process with this class (and title, unless
+// null); `visible_only` skips hidden ones. nullptr when there is none.
+HWND find_process_window(DWORD process_id, const char* class_name, const char* title, bool visible_only);
+HWND wait_process_window(DWORD process_id, const char* class_name, const char* title, bool visible_only = true,
+                         int timeout_ms = kAppDeadlineMs);
+
+// The descendant window of `parent` of this class whose text is `text`, and
+// the first of this class whatever its text.
+HWND find_child(HWND parent, const char* class_name, const std::string& text);
+HWND find_child(HWND parent, const char* class_name);
+std::vector<std::string> child_texts(HWND parent, const char* class_name);
+std::string window_text(HWND window);
+
+// A left click at a client point of a control, posted: the control acts
+// after the call returns (its action may open a menu or a box).
+void post_click(HWND control, int x = 5, int y = 5);
+
+// Waits until the window's thread has handled everything sent before, by a
+// message that its thread answers only from a message loop. False when it
+// did not answer in time.
+bool round_trip(HWND window, int timeout_ms = kAppDeadlineMs);
+
+// Message boxes ("#32770") of the process: their text, and a button press.
+HWND wait_message_box(DWORD process_id, int timeout_ms = kAppDeadlineMs);
+std::string message_box_text(HWND box);
+void press_box_button(HWND box, int button_id);
+
+// The visible popup menu window of the process, and choosing in it: `path`
+// holds, per menu level, the position of the item among the shown items (0
+// is the first). The item of the last level is chosen with Return.
+HWND wait_popup_menu(DWORD process_id, int timeout_ms = kAppDeadlineMs);
+void choose_menu_item(HWND menu, const std::vector<int>& path);
+
+// A copy of OrvaneX.exe in a fresh folder. Its data folder lies beside it
+// for starts in portable mode, or in the user's application-data folder for
+// the other switches; that one is emptied before and after the test.
+enum class DataPlace { portable, app_data };
+
+class ProgramCopy {
+ public:
+  explicit ProgramCopy(DataPlace place = DataPlace::portable);
+  ~ProgramCopy();
+  ProgramCopy(const ProgramCopy&) = delete;
+  ProgramCopy& operator=(const ProgramCopy&) = delete;
+
+  const std::string& exe() const { return exe_; }
+  const std::string& folder() const { return temp_.path(); }
+  const std::string& data_folder() const { return data_folder_; }
+  std::string config_file() const;
+  std::string profile_file(const std::string& name) const;
+  // Writes a key of config.qcf, making the folders first.
+  void set_config(const std::string& section, const std::string& key, const std::string& value) const;
+  // Makes the standard profile of the current screen exist, so that the
+  // start asks nothing.
+  void prepare_resolution_profile() const;
+
+ private:
+  TempFolder temp_;
+  std::string exe_;
+  std::string vendor_folder_;
+  std::string data_folder_;
+  DataPlace place_;
+};
+
+// "ORV - WxH" for the virtual screen of this session.
+std::string resolution_profile_name();
+
+// OrvaneX.exe running. The destructor ends it as a user would, with Exit
+// (the close_button), and kills it when that does not work in time.
+class RunningApp {
+ public:
+  RunningApp(const std::string& exe, const std::string& argument);
+  RunningApp(const RunningApp&) = delete;
+  RunningApp& operator=(const RunningApp&) = delete;
+  ~RunningApp();
+
+  DWORD process_id() const { return process_id_; }
+  // The main window, once it exists (and is visible, unless told otherwise).
+  HWND main_window(bool visible = true, int timeout_ms = kAppDeadlineMs);
+  // Clicks a control of the main window found by its class and text.
+  void click(const char* class_name, const std::string& text);
+  bool wait_exit(int timeout_ms = kAppDeadlineMs);
+  bool running() const;
+  std::optional<DWORD> exit_code() const;
+
+ private:
+  win::ScopedHandle process_;
+  DWORD process_id_ = 0;
+};
+
+}  // namespace orvx::test
