@@ -50,6 +50,11 @@ Tabout::~Tabout() {
   if (placement_ && hwnd()) placement_->save();
 }
 
+LRESULT Tabout::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_DESTROY && placement_) placement_->save();
+  return ModalDialog::handle_message(msg, wp, lp);
+}
+
 void Tabout::create_page() {
   const int width = kAboutWidth;
   const int page_height = kAboutHeight - kCaptionHeight;

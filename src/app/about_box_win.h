@@ -40,14 +40,15 @@ class Tabout final : public ui::ModalDialog {
   // `owner`: the main window. The box restores its position from
   // config.qcf in `data_folder`.
   Tabout(HWND owner, WindowRegistry& windows, const std::string& data_folder, Prompts& prompts);
-  // Writes the position, as every window of the program does when the
-  // program ends through its message loop.
+  // The position is written when the window is destroyed: with the main
+  // window at Exit (which takes its owned windows along), or here.
   ~Tabout() override;
 
   // Shows the box modally; returns once it is closed.
   void show();
 
  private:
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
   void create_page();
   void open_and_close(const char* address);
 

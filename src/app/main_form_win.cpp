@@ -325,13 +325,18 @@ std::optional<std::string> Torvx_form::show_restore_menu(const ProfileMenus& men
   return menus_->show_restore_menu(hwnd(), menu_point(kRestoreMenuOffset), menus);
 }
 
-void Torvx_form::show_desktop_menu(LPARAM screen_point) {
+bool Torvx_form::show_desktop_menu(LPARAM screen_point) {
+  if (!desktop_frame_->visible()) return false;
+  RECT map{};
+  GetWindowRect(desktop_frame_->hwnd(), &map);
   POINT at{static_cast<short>(LOWORD(screen_point)), static_cast<short>(HIWORD(screen_point))};
-  if (screen_point == -1) {  // from the keyboard: at the Minidesk's corner
-    at = {0, 0};
-    ClientToScreen(desktop_frame_->hwnd(), &at);
+  if (screen_point == -1) {
+    at = {map.left, map.top};  // from the keyboard: at the Minidesk's corner
+  } else if (!PtInRect(&map, at)) {
+    return false;
   }
   menus_->show_desktop_menu(hwnd(), ui::Point{at.x, at.y});
+  return true;
 }
 
 void Torvx_form::close_steps() {
@@ -388,11 +393,9 @@ LRESULT Torvx_form::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_CONTEXTMENU:
-      if (const HWND clicked = reinterpret_cast<HWND>(wp);
-          clicked == desktop_frame_->hwnd() || IsChild(desktop_frame_->hwnd(), clicked)) {
-        show_desktop_menu(lp);
-        return 0;
-      }
+      // Passed up from the child the user clicked; which one is told by the
+      // point, as each parent on the way names itself the sender.
+      if (show_desktop_menu(lp)) return 0;
       break;
     default:
       break;

@@ -138,7 +138,8 @@ class Torvx_form final : public ui::Form, public MainWindowOps {
   void toggle_minidesk();
   void on_timer(MainTimer timer);
   void set_timer(MainTimer timer, bool on, uint32_t interval_ms);
-  void show_desktop_menu(LPARAM screen_point);
+  // PM_DESKTOP, when the point (or the keyboard, -1) is on the Minidesk.
+  bool show_desktop_menu(LPARAM screen_point);
   ui::Point menu_point(int32_t left_offset) const;
   void show_about_box();
   void show_settings_dialog();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "config/ini_file.h"
+#include "icons/arrangement_guard.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 #include "standin_shared/standin_client_win.h"
@@ -100,8 +101,289 @@ TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
   PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
 
   const std::string profile = copy.profile_file("B\xFCro & Haus");
-  ASSERT_TRUE(wait_until([&] { return files::file_exists(profile); }));
-  EXPECT_EQ(sorted(ReadProfileFile(profile)), sorted(as_icons(standin().report())));
+  const TDesktopIconInfoArray desktop = sorted(as_icons(standin().report()));
+  EXPECT_TRUE(wait_until([&] { return sorted(ReadProfileFile(profile)) == desktop; }));
+}
+
+TEST_F(MainWindow, RestorePutsMovedIconsBack) {
+  auto app = start();
+  HWND box = wait_message_box(app->process_id());
+  ASSERT_NE(box, nullptr);
+  press_box_button(box, IDOK);  // the first start saves the standard profile
+  ASSERT_NE(app->main_window(), nullptr);
+  ASSERT_TRUE(files::file_exists(copy.profile_file(resolution_profile_name())));
+  const std::vector<StandinItem> saved = standin().report();
+
+  ASSERT_TRUE(standin().move(0, 600, 400));
+  ASSERT_TRUE(standin().move(4, 700, 520));
+  ASSERT_NE(standin().report(), saved);
+  app->click("OrvxFlatButton", "Anordnen");
+  HWND menu = wait_popup_menu(app->process_id());
+  ASSERT_NE(menu, nullptr);
+  choose_menu_item(menu, {0});  // the one profile there is
+  EXPECT_TRUE(wait_until([&] { return standin().report() == saved; }));
+}
+
+TEST_F(MainWindow, HotkeySavesIntoTheChosenStandardProfile) {
+  copy.prepare_resolution_profile();
+  copy.set_config("Settings", "std_profil", "Mein Profil");
+  copy.set_config("Settings", "active_hotkey", "1");
+  copy.set_config("Settings", "HotKey_value", "Strg+Alt+D");
+  auto app = start();
+  ASSERT_NE(app->main_window(), nullptr);
+  // The program holds the combination now.
+  EXPECT_FALSE(RegisterHotKey(nullptr, 0x5000, MOD_CONTROL | MOD_ALT, 'D'));
+
+  INPUT keys[6] = {};
+  const WORD sequence[6] = {VK_CONTROL, VK_MENU, 'D', 'D', VK_MENU, VK_CONTROL};
+  for (int i = 0; i < 6; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = sequence[i];
+    keys[i].ki.dwFlags = i >= 3 ? KEYEVENTF_KEYUP : 0;
+  }
+  ASSERT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
+  const std::string profile = copy.profile_file("Mein Profil");
+  const TDesktopIconInfoArray desktop = sorted(as_icons(standin().report()));
+  EXPECT_TRUE(wait_until([&] { return sorted(ReadProfileFile(profile)) == desktop; }));
+
+  app.reset();  // Exit gives the combination back
+  EXPECT_TRUE(RegisterHotKey(nullptr, 0x5000, MOD_CONTROL | MOD_ALT, 'D'));
+  UnregisterHotKey(nullptr, 0x5000);
+}
+
+TEST_F(MainWindow, AutoArrangeGivesTheWarningAndNoRestoreMenu) {
+  copy.prepare_resolution_profile();
+  standin().set_modes(true, false);
+  auto app = start();
+  // Once at the start, where it only warns.
+  HWND box = wait_message_box(app->process_id());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box), icons::ArrangementWarningText());
+  press_box_button(box, IDOK);
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+
+  app->click("OrvxFlatButton", "Anordnen");
+  box = wait_message_box(app->process_id());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box), icons::ArrangementWarningText());
+  press_box_button(box, IDOK);
+  ASSERT_TRUE(wait_until([&] { return !IsWindow(box); }));
+  ASSERT_TRUE(round_trip(main));
+  EXPECT_EQ(find_process_window(app->process_id(), "#32768", nullptr, true), nullptr);
+
+  // With the mode off, the same button opens the menu.
+  standin().set_modes(false, false);
+  app->click("OrvxFlatButton", "Anordnen");
+  HWND menu = wait_popup_menu(app->process_id());
+  ASSERT_NE(menu, nullptr);
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(menu); }));
+}
+
+TEST_F(MainWindow, RefusesAltF4AndForeignClosesWhileExitEndsAndKeepsThePosition) {
+  copy.prepare_resolution_profile();
+  auto app = start();
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+  PostMessageA(main, WM_SYSKEYDOWN, VK_F4, 0x20000001);  // with Alt down
+  PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(round_trip(main));
+  ASSERT_TRUE(round_trip(main));
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_TRUE(app->running());
+
+  SetWindowPos(main, nullptr, 123, 234, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(round_trip(main));
+  app->click("OrvxFlatButton", "Beenden");
+  ASSERT_TRUE(app->wait_exit());
+  EXPECT_EQ(app->exit_code(), 0u);
+  EXPECT_FALSE(IsWindow(main));
+  const std::string config = copy.config_file();
+  EXPECT_EQ(ini::read_string(config, "orvx_form", "Left", ""), "123");
+  EXPECT_EQ(ini::read_string(config, "orvx_form", "Top", ""), "234");
+  // The about box keeps its place too, where it was centred at the start.
+  EXPECT_NE(ini::read_string(config, "about", "Left", ""), "");
+  EXPECT_NE(ini::read_string(config, "about", "Top", ""), "");
+}
+
+TEST_F(MainWindow, SecondStartBringsTheFirstToTheFrontAndEnds) {
+  copy.prepare_resolution_profile();
+  auto first = start();
+  HWND main = first->main_window();
+  ASSERT_NE(main, nullptr);
+  HWND bar = find_child(main, "OrvxCaptionBar");
+  ASSERT_NE(bar, nullptr);
+  RECT r{};
+  GetClientRect(bar, &r);
+  post_click(bar, r.right - 24 - 12, 10);  // "Minimieren", second from the right
+  ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
+
+  ProgramCopy second;
+  RunningApp again(second.exe(), "/u");
+  ASSERT_TRUE(again.wait_exit());
+  EXPECT_EQ(again.exit_code(), 0u);
+  EXPECT_TRUE(wait_until([&] { return IsWindowVisible(main) != FALSE; }));
+  EXPECT_FALSE(files::folder_exists(second.folder() + "Quillfen"));
+  EXPECT_EQ(FindWindowExA(nullptr, main, "Torvx_Form", nullptr), nullptr);
+  EXPECT_EQ(FindWindowExA(nullptr, nullptr, "Torvx_Form", nullptr), main);
+}
+
+TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
+  copy.prepare_resolution_profile();
+  auto app = start();
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+  HWND bar = find_child(main, "OrvxCaptionBar");
+  RECT r{};
+  GetClientRect(bar, &r);
+  post_click(bar, r.right - 2 * 24 - 12, 10);  // "Über...", third from the right
+  HWND about = wait_process_window(app->process_id(), "Tabout", nullptr);
+  ASSERT_NE(about, nullptr);
+  EXPECT_FALSE(IsWindowVisible(main));
+  EXPECT_NE(find_child(about, "OrvxLinkLabel", "<link>Homepage</link>"), nullptr);
+  EXPECT_NE(find_child(about, "OrvxFlatButton", "Schliessen"), nullptr);
+
+  PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_TRUE(wait_until([&] { return IsWindowVisible(main) && !IsWindowVisible(about); }));
+}
+
+TEST_F(MainWindow, MinideskMenuAlignsTheDesktopToTheGrid) {
+  copy.prepare_resolution_profile();
+  auto app = start();
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+  const int snaps = standin().snap_count();
+  // desktop_frame holds the version line.
+  HWND label = find_child(main, "OrvxLabel");
+  ASSERT_NE(label, nullptr);
+  PostMessageA(GetParent(label), WM_RBUTTONUP, 0, MAKELPARAM(50, 50));
+  HWND menu = wait_popup_menu(app->process_id());
+  ASSERT_NE(menu, nullptr);
+  choose_menu_item(menu, {1});  // pm_snaptogrid, below pm_refresh_desktop
+  EXPECT_TRUE(wait_until([&] { return standin().snap_count() == snaps + 1; }));
+  EXPECT_EQ(standin().modes().snap_to_grid, false);
+}
+
+TEST_F(MainWindow, DisplayChangeRestoresTheStandardProfileWhenAsked) {
+  copy.set_config("Settings", "sort_after_res", "1");
+  auto app = start();
+  HWND box = wait_message_box(app->process_id());
+  ASSERT_NE(box, nullptr);
+  press_box_button(box, IDOK);
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+  const std::vector<StandinItem> saved = standin().report();
+  ASSERT_TRUE(standin().move(1, 640, 480));
+  PostMessageA(main, WM_DISPLAYCHANGE, 24, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+  EXPECT_TRUE(wait_until([&] { return standin().report() == saved; }));
+}
+
+TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
+  copy.prepare_resolution_profile();
+  copy.set_config("Settings", "lang_list", "English");
+  auto app = start();
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+  const std::vector<std::string> buttons = child_texts(main, "OrvxFlatButton");
+  EXPECT_EQ(buttons, (std::vector<std::string>{"Save", "Restore", "Exit"}));
+}
+
+TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
+  // "/dev" is no portable start: the data folder is the user's.
+  ProgramCopy dev(DataPlace::app_data);
+  dev.prepare_resolution_profile();
+  const std::string template_file = "C:\\lang.ini";
+  DeleteFileA(template_file.c_str());
+  RunningApp app(dev.exe(), "/dev");
+  ASSERT_TRUE(app.wait_exit());
+  EXPECT_EQ(app.exit_code(), 0u);
+  EXPECT_EQ(ini::read_section_names(template_file), (std::vector<std::string>{"orvx_form", "about"}));
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* value;
+  };
+  const Case cases[] = {
+      {"orvx_form", "save_button.Caption", "Speichern"},
+      {"orvx_form", "save_button.Hint", "Aktuelle Position speichern..."},
+      {"orvx_form", "form_status_button.Hint", "Orvane-Minidesk einblenden/ausblenden"},
+      {"orvx_form", "pm_select_profil.Caption", "Profil w\xE4hlen"},
+      {"orvx_form", "pa_blog.Caption", "Quillfen Blog"},
+      {"about", "link_3.Caption", "<link>F\xFCr eine Spende klicken Sie bitte hier...</link>"},
+      {"about", "close_button.Caption", "Schliessen"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ini::read_string(template_file, c.section, c.key, "(missing)"), c.value) << c.key;
+  }
+  DeleteFileA(template_file.c_str());
+}
+
+// The main window as the system sees it: size, band, shape, alpha.
+struct WindowLook {
+  int width = 0;
+  int height = 0;
+  bool topmost = false;
+  bool shaped = false;
+};
+
+WindowLook look_of(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  win::ScopedGdi<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  return {r.right - r.left, r.bottom - r.top, (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+          GetWindowRgn(window, region.get()) != ERROR};
+}
+
+TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
+  copy.prepare_resolution_profile();
+  auto app = start();
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const WindowLook expanded = look_of(main);
+  EXPECT_EQ(expanded.width, work.right / 3 + 20);
+  EXPECT_EQ(expanded.height, work.bottom / 3 + 50);
+  EXPECT_FALSE(expanded.topmost);
+  EXPECT_TRUE(expanded.shaped);
+  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "1");
+
+  HWND toggle = find_child(main, "OrvxPicture");
+  ASSERT_NE(toggle, nullptr);
+  post_click(toggle);
+  ASSERT_TRUE(wait_until([&] { return look_of(main).height == 40; }));
+  ASSERT_TRUE(round_trip(main));  // the click's handler has ended
+  const WindowLook collapsed = look_of(main);
+  EXPECT_EQ(collapsed.width, 400);
+  EXPECT_TRUE(collapsed.topmost);
+  EXPECT_TRUE(collapsed.shaped);
+  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "0");
+
+  post_click(toggle);
+  ASSERT_TRUE(wait_until([&] { return look_of(main).height == expanded.height; }));
+  ASSERT_TRUE(round_trip(main));
+  EXPECT_FALSE(look_of(main).topmost);
+  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "1");
+}
+
+TEST_F(MainWindow, InactiveWindowIsDrawnTranslucent) {
+  copy.prepare_resolution_profile();
+  auto app = start();
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+  auto alpha = [&] {
+    BYTE value = 0;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(main, nullptr, &value, &flags) && (flags & LWA_ALPHA) ? int{value} : -1;
+  };
+  // The start makes it opaque; losing the focus, 25 per cent translucent.
+  EXPECT_TRUE(wait_until([&] { return alpha() == 255; }));
+  PostMessageA(main, WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_TRUE(wait_until([&] { return alpha() == 191; }));
+  PostMessageA(main, WM_ACTIVATE, WA_CLICKACTIVE, 0);
+  EXPECT_TRUE(wait_until([&] { return alpha() == 255; }));
 }
 
 TEST_F(MainWindow, AutostartHidesTheWindowAfterTheStart) {
