@@ -105,6 +105,7 @@ void Torvx_form::create_widgets() {
       .font = ui::FontSpec{"Verdana", 9},
       .colour = kVersionText,
       .background = kMinideskBlue,
+      .align = ui::TextAlign::right,
       .right_to_left = true});
   bottom_leiste_ = std::make_unique<ui::Panel>(ui::PanelArgs{
       .name = "bottom_leiste",

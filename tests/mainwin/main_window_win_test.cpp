@@ -193,6 +193,10 @@ TEST_F(MainWindow, RefusesAltF4AndForeignClosesWhileExitEndsAndKeepsThePosition)
   ASSERT_TRUE(round_trip(main));
   EXPECT_TRUE(IsWindowVisible(main));
   EXPECT_TRUE(app->running());
+  // A logoff or shutdown asks, and is never held up.
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &answer));
+  EXPECT_EQ(answer, 1u);
 
   SetWindowPos(main, nullptr, 123, 234, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ASSERT_TRUE(round_trip(main));

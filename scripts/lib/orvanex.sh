@@ -1,0 +1,80 @@
+# Shared by scripts/run and scripts/screenshots: the stand-in desktop and a
+# copy of OrvaneX.exe under Wine, inside a prefix and X display set up by the
+# caller. Source after common.sh.
+
+# Starts the stand-in desktop with the items of a file (a Linux path) and
+# waits until it is shown. Sets STANDIN_PID.
+start_standin() {
+  local items=$1 ready
+  ready=$(mktemp -u "${TMPDIR:-/tmp}/orvx-standin.XXXXXX")
+  wine "$BUILD/win32/tools/standin_desktop.exe" "/ready:$(winepath -w "$ready")" \
+    "$(winepath -w "$items")" >/dev/null 2>&1 &
+  STANDIN_PID=$!
+  for _ in $(seq 600); do
+    [ -f "$ready" ] && { rm -f "$ready"; return 0; }
+    kill -0 "$STANDIN_PID" 2>/dev/null || { echo "the stand-in desktop did not start" >&2; return 1; }
+    sleep 0.1
+  done
+  echo "the stand-in desktop did not come up" >&2
+  return 1
+}
+
+# A copy of OrvaneX.exe in a new temporary folder, which it uses as its data
+# folder's base in portable mode. Prints the folder.
+make_portable_copy() {
+  local folder
+  folder=$(mktemp -d "${TMPDIR:-/tmp}/orvanex.XXXXXX")
+  cp "$BUILD/win32/OrvaneX.exe" "$folder/"
+  mkdir -p "$folder/Quillfen/OrvaneX"
+  echo "$folder"
+}
+
+# Writes config.qcf of a portable copy (lines "[Section]" and "key=value"
+# given as arguments), with CR LF line ends.
+write_portable_config() {
+  local folder=$1
+  shift
+  printf '%s\r\n' "$@" >"$folder/Quillfen/OrvaneX/config.qcf"
+}
+
+# Makes the standard profile of the X screen's resolution exist, so that the
+# program starts without asking to save it.
+seed_resolution_profile() {
+  local folder=$1 size
+  size=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+  printf '[Info]\r\nCount=0\r\n' >"$folder/Quillfen/OrvaneX/ORV - $size.qpf"
+}
+
+# Waits until the program shows a window titled "Orvane X" (the main window,
+# or a message box of it). False after a minute.
+wait_for_orvanex_window() {
+  local id
+  for _ in $(seq 600); do
+    for id in $(xwininfo -root -tree | awk '/"Orvane X": \("orvanex.exe"/ { print $1 }'); do
+      xwininfo -id "$id" | grep -q IsViewable && return 0
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# A screenshot of the whole X screen, taken once two shots in a row are the
+# same (the windows have finished drawing). False after a minute.
+screenshot_when_settled() {
+  local file=$1 previous current
+  previous=$(mktemp --suffix=.png)
+  current=$(mktemp --suffix=.png)
+  import -window root "$previous"
+  for _ in $(seq 120); do
+    sleep 0.5
+    import -window root "$current"
+    if [ "$(compare -metric AE "$previous" "$current" null: 2>&1)" = 0 ]; then
+      mv "$current" "$file"
+      rm -f "$previous"
+      return 0
+    fi
+    mv "$current" "$previous"
+  done
+  rm -f "$previous"
+  return 1
+}
