@@ -48,6 +48,8 @@ class MainWindow : public ::testing::Test {
   static void TearDownTestSuite() { standin_.reset(); }
 
   void SetUp() override {
+    // A second instance would only bring that one to the front and end.
+    ASSERT_EQ(FindWindowA("Torvx_Form", nullptr), nullptr) << "another OrvaneX.exe is running";
     if (!standin_) {
       ASSERT_NO_THROW(standin_ = std::make_unique<StandinDesktop>());
     }
