@@ -7,8 +7,11 @@
 
 namespace orvx::app {
 
-// The id of the save hotkey, the only hotkey of the program.
-inline constexpr int kSaveHotkeyId = 1;
+// The ids the program registers hotkeys under; WM_HOTKEY carries them in
+// wParam. The save hotkey is the only one.
+enum HotkeyId : int {
+  kSaveHotkeyId = 1,
+};
 
 // MOD_SHIFT, MOD_CONTROL and MOD_ALT as the shortcut holds them; never
 // MOD_WIN.

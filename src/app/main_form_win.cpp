@@ -51,6 +51,8 @@ ui::Rect inside(const ui::Rect& r, const ui::Rect& parent) {
 Torvx_form::Torvx_form(WindowRegistry& windows, StartSwitch start_switch)
     : windows_(windows), start_switch_(start_switch), lang_system_(windows) {
   const UINT class_style = main_window_class_style(0, query_system_version());
+  // A tool window: no task bar button, the program lives in the
+  // notification area.
   create_form(ui::FormArgs{.name = kMainWindowName,
                            .class_name = kMainWindowClass,
                            .caption = ui::kProgramTitle,

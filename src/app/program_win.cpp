@@ -67,7 +67,12 @@ int run_program(StartSwitch start_switch) noexcept {
     // the about box; it comes with its own part of the program.
     Tabout about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());
     main_form.set_about_dialog([&about] { about.show(); });
-    main_form.show_main_window();
+    try {
+      main_form.show_main_window();
+    } catch (...) {
+      // Reported like a failure of any later show; the program runs on.
+      ui::report_current_exception();
+    }
     return run_message_loop();
   } catch (...) {
     ui::report_current_exception();
