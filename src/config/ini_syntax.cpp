@@ -93,9 +93,13 @@ bool LineReader::next(Line& line) {
     size_t close = last;
     while (close > first + 1 && text_[close - 1] != ']') --close;
     if (close > first + 1) {  // text_[close - 1] is the last "]"
+      size_t name_begin = first + 1;
+      size_t name_end = close - 1;
+      while (name_begin < name_end && is_blank(text_[name_begin])) ++name_begin;
+      while (name_end > name_begin && is_blank(text_[name_end - 1])) --name_end;
       line.kind = LineKind::kHeader;
-      line.name_begin = first + 1;
-      line.name_size = close - 1 - line.name_begin;
+      line.name_begin = name_begin;
+      line.name_size = name_end - name_begin;
       return true;
     }
   }

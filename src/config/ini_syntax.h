@@ -4,7 +4,7 @@
 //  - a line ends at CR, LF or CR LF; blank characters (tab, LF, VT, FF, CR,
 //    ^Z and space) are trimmed from both ends of every line;
 //  - a trimmed line that starts with "[" and contains a later "]" is a section
-//    header; the name is everything between the "[" and the LAST "]", as is;
+//    header; the name is everything between the "[" and the LAST "]", trimmed;
 //  - any other non-blank line is an entry: the name before the first "=",
 //    trimmed, and the value after it, trimmed; a line without "=" is an entry
 //    without a value;

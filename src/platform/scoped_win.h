@@ -2,6 +2,7 @@
 // Move-only owners for Windows handles. Every handle has exactly one owner;
 // a non-owning window view stays a plain HWND.
 #include <windows.h>
+#include <wininet.h>
 
 #include <memory>
 #include <type_traits>
@@ -72,6 +73,14 @@ struct IconDestroyer {
 // An icon the program made (CopyIcon, CreateIconIndirect), never a shared one
 // from LoadIcon.
 using ScopedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
+
+struct InternetCloser {
+  void operator()(HINTERNET h) const noexcept {
+    if (h) InternetCloseHandle(h);
+  }
+};
+// A wininet session, connection or request handle.
+using ScopedInternet = std::unique_ptr<std::remove_pointer_t<HINTERNET>, InternetCloser>;
 
 // A device context obtained with GetDC, released to its window.
 class ScopedWindowDC {
