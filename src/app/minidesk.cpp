@@ -29,7 +29,7 @@ bool Minidesk::store_marker(size_t slot, size_t icon_index, const icons::TDeskto
   return true;
 }
 
-bool Minidesk::update_alert_image(int32_t outside, std::string_view count_message) {
+bool Minidesk::update_alert_image(int32_t outside, const CountMessage& count_message) {
   AlertImage& image = alert_image_;
   if (outside <= 0) {
     if (!image.visible) return false;
@@ -38,10 +38,11 @@ bool Minidesk::update_alert_image(int32_t outside, std::string_view count_messag
   }
   bool changed = !image.visible;
   image.visible = true;
-  if (outside != hint_count_ || count_message != hint_text_) {
+  std::string text = count_message ? count_message() : std::string();
+  if (outside != hint_count_ || text != hint_text_) {
     hint_count_ = outside;
-    hint_text_.assign(count_message);
-    std::string hint = format_count_message(count_message, outside);
+    hint_text_ = std::move(text);
+    std::string hint = format_count_message(hint_text_, outside);
     changed |= hint != image.hint;
     image.hint = std::move(hint);
   }
@@ -52,7 +53,7 @@ bool Minidesk::update_alert_image(int32_t outside, std::string_view count_messag
   return changed;
 }
 
-bool Minidesk::BuildMinidesk(const icons::TDesktopIconInfoArray& icons, std::string_view count_message) {
+bool Minidesk::BuildMinidesk(const icons::TDesktopIconInfoArray& icons, const CountMessage& count_message) {
   if (drag_) return false;  // the dragged marker stays under the mouse
   bool changed = false;
   int32_t outside = 0;

@@ -16,7 +16,7 @@ using icons::TDesktopIconInfoArray;
 using Log = std::vector<std::string>;
 
 constexpr MapSize kMap{426, 331};
-constexpr char kGerman[] = "%s Icon(s) ausserhalb des Desktops";
+std::string German() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 class RecordingHost : public MinideskHost {
  public:
@@ -37,7 +37,7 @@ class MinideskTest : public ::testing::Test {
  protected:
   MinideskTest() { minidesk.set_map_size(kMap); }
 
-  bool Build(const TDesktopIconInfoArray& icons) { return minidesk.BuildMinidesk(icons, kGerman); }
+  bool Build(const TDesktopIconInfoArray& icons) { return minidesk.BuildMinidesk(icons, German); }
 
   // A point inside the marker, 3 pixels in from its top left corner.
   MapPoint Inside(size_t marker) const {
@@ -87,8 +87,24 @@ TEST_F(MinideskTest, OneIconOutsideGivesTheDigitOneInTheHint) {
   EXPECT_EQ(minidesk.outside_count(), 1);
   EXPECT_EQ(minidesk.alert_image().hint, "1 Icon(s) ausserhalb des Desktops");
   // A translation with another placeholder is shown as it stands.
-  minidesk.BuildMinidesk({{"Rechnung.doc", 1500, 600}}, "%d icons outside");
+  minidesk.BuildMinidesk({{"Rechnung.doc", 1500, 600}}, [] { return "%d icons outside"; });
   EXPECT_EQ(minidesk.alert_image().hint, "%d icons outside");
+}
+
+TEST_F(MinideskTest, CountMessageIsAskedOnlyWhenIconsLieOutside) {
+  int asked = 0;
+  const Minidesk::CountMessage message = [&] {
+    ++asked;
+    return German();
+  };
+  minidesk.BuildMinidesk({{"A", 30, 30}}, message);
+  EXPECT_EQ(asked, 0);
+  minidesk.BuildMinidesk({{"A", 1500, 600}}, message);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(minidesk.alert_image().hint, "1 Icon(s) ausserhalb des Desktops");
+  // A language loaded meanwhile shows at the next build.
+  minidesk.BuildMinidesk({{"A", 1500, 600}}, [] { return "%s icons outside desktop boundaries"; });
+  EXPECT_EQ(minidesk.alert_image().hint, "1 icons outside desktop boundaries");
 }
 
 TEST_F(MinideskTest, UnchangedDesktopLeavesTheMapAsItIs) {
@@ -134,7 +150,7 @@ TEST_F(MinideskTest, BuildOverAnEmptyDesktopKeepsTheMarkersAndClearsTheAlarm) {
 
   // The very first build may be empty too.
   Minidesk fresh(host);
-  EXPECT_FALSE(fresh.BuildMinidesk({}, kGerman));
+  EXPECT_FALSE(fresh.BuildMinidesk({}, German));
   EXPECT_TRUE(fresh.markers().empty());
   EXPECT_FALSE(fresh.alert_image().visible);
 }
@@ -198,7 +214,7 @@ TEST_F(MinideskTest, PressAndReleaseOnAMarkerSnapsTheIconToThreePixels) {
     RecordingHost host;
     Minidesk map(host);
     map.set_map_size(kMap);
-    map.BuildMinidesk({{"Icon", c.x, c.y}}, kGerman);
+    map.BuildMinidesk({{"Icon", c.x, c.y}}, German);
     const MapRect r = map.markers()[0].bounds;
     map.mouse_down({r.left + 9, r.top}, c.button);
     map.mouse_up({r.left + 9, r.top}, c.button);
