@@ -148,6 +148,13 @@ void Minidesk::mouse_up(MapPoint p, TMouseButton button) {
   }
 }
 
+void Minidesk::mouse_capture_lost() {
+  pressed_ = MinideskHit::Kind::Nothing;
+  if (!drag_) return;
+  drag_.reset();
+  host_.set_refresh_timer(true);
+}
+
 void Minidesk::marker_mouse_down(size_t marker, MapPoint origin) {
   host_.set_refresh_timer(false);
   drag_ = Drag{marker, origin};

@@ -142,6 +142,10 @@ class Minidesk {
   void mouse_down(MapPoint p, TMouseButton button);
   void mouse_move(MapPoint p);
   void mouse_up(MapPoint p, TMouseButton button);
+  // The map window lost the mouse before the release (another window took
+  // it): the drag ends without moving the icon, the refresh comes back, and
+  // the next build puts the marker back where its icon is.
+  void mouse_capture_lost();
 
   // The error list window: the user's choice, and its close button.
   void icon_list_boxSelect(std::optional<size_t> index);

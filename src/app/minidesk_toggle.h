@@ -11,13 +11,10 @@ namespace orvx::app {
 inline constexpr char kSettingsSection[] = "Settings";
 inline constexpr char kMinideskShownKey[] = "form_status_button_value";
 
-// The toggle button's pictures (program resources): "B_OPEN" offers to show
-// the hidden Minidesk, "B_CLOSE" to hide the shown one.
-inline constexpr char kShowMinideskPicture[] = "B_OPEN";
-inline constexpr char kHideMinideskPicture[] = "B_CLOSE";
-
 struct MinideskToggleView {
-  // Puts the named picture on `form_status_button`.
+  // Puts the named picture on `form_status_button`: "B_OPEN" offers to
+  // show the hidden Minidesk, "B_CLOSE" to hide the shown one
+  // (ui/resource_names.h).
   std::function<void(const char* picture)> set_toggle_picture;
   // update_layout: the window expands or collapses to `minidesk_shown`.
   std::function<void()> update_layout;

@@ -231,6 +231,20 @@ TEST_F(MinideskTest, FailedMoveStillBringsTheRefreshBack) {
   EXPECT_FALSE(minidesk.dragging());
 }
 
+TEST_F(MinideskTest, LostMouseEndsTheDragWithoutMovingTheIcon) {
+  Build({{"A", 300, 300}});
+  minidesk.mouse_down(Inside(0), TMouseButton::mbLeft);
+  minidesk.mouse_move({Inside(0).x + 50, Inside(0).y});
+  minidesk.mouse_capture_lost();
+  EXPECT_FALSE(minidesk.dragging());
+  EXPECT_EQ(host.log, (Log{"refresh off", "capture", "refresh on"}));
+  minidesk.mouse_up(Inside(0), TMouseButton::mbLeft);  // the release that comes too late
+  EXPECT_EQ(host.log.size(), 3u);
+  // The next build shows the icon where it still is.
+  EXPECT_TRUE(Build({{"A", 300, 300}}));
+  EXPECT_EQ(minidesk.markers()[0].bounds, (MapRect{100, 110, 10, 10}));
+}
+
 TEST_F(MinideskTest, ChosenListEntryIsPlacedWhereTheMapIsClicked) {
   Build({{"A", 1500, 600}, {"B", -30, 5}, {"C", 30, 30}});
   Click(AlertImageCentre());
