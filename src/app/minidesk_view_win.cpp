@@ -43,7 +43,7 @@ void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk) {
 }
 
 MinideskView::MinideskView(const MinideskViewArgs& args, Minidesk& minidesk)
-    : Widget(args.name, {}, Texts::hint_only), minidesk_(minidesk) {
+    : Widget(args.name, {}, Texts::hint_only), minidesk_(minidesk), on_changed_(args.on_changed) {
   ui::WindowArgs w;
   w.class_name = "OrvxMinidesk";
   w.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0);
@@ -52,10 +52,18 @@ MinideskView::MinideskView(const MinideskViewArgs& args, Minidesk& minidesk)
   w.bounds = args.bounds;
   create(w);
   minidesk_.set_map_size({args.bounds.width, args.bounds.height});
+  alert_panel_ = std::make_unique<AlertPanelView>(hwnd(), [this] {
+    minidesk_.alert_imgClick();
+    show_changes();
+  });
 }
 
 void MinideskView::show_changes() {
-  if (minidesk_.revision() != painted_revision_) invalidate();
+  if (minidesk_.revision() == shown_revision_) return;
+  shown_revision_ = minidesk_.revision();
+  invalidate();
+  alert_panel_->sync(minidesk_.alert_panel());
+  if (on_changed_) on_changed_();
 }
 
 void MinideskView::set_mouse_capture(bool captured) {
@@ -80,7 +88,6 @@ HCURSOR MinideskView::cursor_at(ui::Point p) const {
 void MinideskView::paint() {
   ui::PaintBuffer paint(hwnd());
   draw_minidesk(paint.dc(), paint.client(), minidesk_);
-  painted_revision_ = minidesk_.revision();
 }
 
 LRESULT MinideskView::widget_message(UINT msg, WPARAM wp, LPARAM lp) {

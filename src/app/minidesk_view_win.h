@@ -5,13 +5,18 @@
 // mouse for the hint, the hand cursor, the drag and the clicks.
 //
 // The view keeps the Minidesk's map size equal to its client size. After a
-// build, call show_changes(): the view repaints only when the map changed.
-// Other windows may sit on the view as its children (the version line, the
-// alert panel); the map is drawn around them.
+// build or a tick of the alert timers, call show_changes(): the view
+// repaints, moves its alert panel and tells its owner (on_changed) only when
+// the Minidesk has changed; it does so itself after the mouse. Other windows
+// may sit on the view as its children (the version line); the map is drawn
+// around them.
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "app/alert_panel_win.h"
 #include "app/minidesk.h"
 #include "ui/style.h"
 #include "ui/widget_win.h"
@@ -25,6 +30,9 @@ struct MinideskViewArgs {
   HWND parent = nullptr;
   ui::Rect bounds;
   bool visible = true;
+  // Runs after every change of the Minidesk the view has shown, e.g. to
+  // bring the error list window up to date.
+  std::function<void()> on_changed;
 };
 
 class MinideskView final : public ui::Widget {
@@ -32,8 +40,9 @@ class MinideskView final : public ui::Widget {
   // `minidesk` must outlive the view.
   MinideskView(const MinideskViewArgs& args, Minidesk& minidesk);
 
-  // Repaints when the Minidesk changed since the last paint.
+  // Shows what changed since the last call.
   void show_changes();
+  AlertPanelView& alert_panel() { return *alert_panel_; }
   // The mouse stays with the view while a marker is dragged (the Minidesk
   // asks for it through its host).
   void set_mouse_capture(bool captured);
@@ -45,7 +54,9 @@ class MinideskView final : public ui::Widget {
   void paint();
 
   Minidesk& minidesk_;
-  uint64_t painted_revision_ = 0;
+  std::function<void()> on_changed_;
+  std::unique_ptr<AlertPanelView> alert_panel_;
+  uint64_t shown_revision_ = 0;
 };
 
 // Draws the map as the Minidesk holds it into `dc`, whose area is `client`:

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/error_icon_list_win.h"
 #include "app/minidesk.h"
 #include "app/minidesk_view_win.h"
 #include "icons/icon_operations.h"
@@ -93,15 +94,20 @@ TEST(MinideskDrawing, MarkersInTheirColoursAndPlaces) {
   EXPECT_EQ(picture.at(416, 330), RGB(0xFF, 0xFF, 0xFF));  // its mark covers the marker "Ecke"
 }
 
-// A hidden form with the view where the main window has it.
+// A hidden form with the view where the main window has it, and the error
+// list window beside it.
 class MapForm final : public ui::Form {
  public:
-  MapForm(Minidesk& minidesk) {
+  explicit MapForm(Minidesk& minidesk) {
     create_form(ui::FormArgs{.name = "orvx_form", .class_name = "OrvxTestMinidesk", .caption = "Orvane X",
-                             .bounds = ui::Rect{100, 100, 446, 381}});
-    view = std::make_unique<MinideskView>(
-        MinideskViewArgs{.parent = hwnd(), .bounds = ui::Rect{10, 25, kMap.width, kMap.height}}, minidesk);
+                             .bounds = ui::Rect{300, 100, 446, 381}});
+    list = std::make_unique<Terror_icon_list>(hwnd(), minidesk);
+    view = std::make_unique<MinideskView>(MinideskViewArgs{.parent = hwnd(),
+                                                           .bounds = ui::Rect{10, 25, kMap.width, kMap.height},
+                                                           .on_changed = [this] { list->sync(); }},
+                                          minidesk);
   }
+  std::unique_ptr<Terror_icon_list> list;
   std::unique_ptr<MinideskView> view;
 };
 
@@ -145,6 +151,34 @@ class MinideskViewWin : public ::testing::Test {
     form.view->show_changes();
   }
   HWND View() const { return form.view->hwnd(); }
+  void Click(MapPoint p) {
+    SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+    SendMessageA(View(), WM_LBUTTONUP, 0, At(p));
+  }
+  void ClickAlertImage() {
+    const MapRect alert = minidesk.alert_image().bounds;
+    Click({alert.left + 8, alert.top + 8});
+  }
+  // What the list box tells its window when the user chooses an entry.
+  void Choose(int index) {
+    HWND box = form.list->list_box();
+    SendMessageA(box, LB_SETCURSEL, index, 0);
+    SendMessageA(form.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box));
+  }
+  std::vector<std::string> ListBoxLines() const {
+    std::vector<std::string> lines;
+    HWND box = form.list->list_box();
+    const int count = static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      std::string line(static_cast<size_t>(SendMessageA(box, LB_GETTEXTLEN, i, 0)), '\0');
+      SendMessageA(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+      lines.push_back(line);
+    }
+    return lines;
+  }
+  ui::Rect PanelBounds() { return form.view->alert_panel().alert_frame().bounds(); }
+  bool PanelShown() { return form.view->alert_panel().alert_frame().visible(); }
   StandinItem Reported(size_t index) const { return standin_->report().at(index); }
 
   static inline std::unique_ptr<standin::StandinDesktop> standin_;
@@ -175,22 +209,61 @@ TEST_F(MinideskViewWin, DraggingAMarkerByTenAndFiveMovesItsIconByThirtyAndFiftee
 }
 
 TEST_F(MinideskViewWin, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
-  const MapRect alert = minidesk.alert_image().bounds;
   ASSERT_TRUE(minidesk.alert_image().visible);
-  SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At({alert.left + 8, alert.top + 8}));
-  SendMessageA(View(), WM_LBUTTONUP, 0, At({alert.left + 8, alert.top + 8}));
-  ASSERT_TRUE(minidesk.error_list().visible());
-  EXPECT_EQ(minidesk.error_list().entries(), (std::vector<std::string>{"Rechnung.doc"}));
+  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));
+  ClickAlertImage();
+  ASSERT_TRUE(IsWindowVisible(form.list->hwnd()));
+  RECT docked{};
+  GetWindowRect(form.list->hwnd(), &docked);
+  EXPECT_EQ(docked.left, 300 - 217);
+  EXPECT_EQ(docked.top, 100 + 20);
+  EXPECT_EQ(docked.right - docked.left, 217);
+  EXPECT_EQ(docked.bottom - docked.top, 333);
+  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc"}));
 
-  minidesk.icon_list_boxSelect(0);
-  SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At({100, 50}));
-  SendMessageA(View(), WM_LBUTTONUP, 0, At({100, 50}));
+  Choose(0);
+  Click({100, 50});
   EXPECT_EQ(Reported(1), (StandinItem{"Rechnung.doc", 300, 120}));
-  EXPECT_FALSE(minidesk.error_list().visible());
+  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));  // the last entry is placed
 
   Refresh();
   EXPECT_EQ(minidesk.outside_count(), 0);
   EXPECT_FALSE(minidesk.alert_image().visible);
+}
+
+TEST_F(MinideskViewWin, OpenListKeepsItsEntriesUntilClosed) {
+  ClickAlertImage();
+  standin_->move(2, -600, 20);  // "Arbeitsplatz" leaves the screen
+  Refresh();
+  EXPECT_TRUE(minidesk.markers()[2].outside);
+  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc"}));
+
+  form.list->abort_button().click();
+  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));
+  Refresh();
+  ClickAlertImage();
+  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc", "Arbeitsplatz"}));
+  form.list->dock(500, 50);  // the main window moved
+  RECT docked{};
+  GetWindowRect(form.list->hwnd(), &docked);
+  EXPECT_EQ(docked.left, 283);
+  EXPECT_EQ(docked.top, 70);
+}
+
+TEST_F(MinideskViewWin, ExplanationSlidesInAndClosesOnItsPicture) {
+  ClickAlertImage();
+  ASSERT_TRUE(PanelShown());
+  EXPECT_EQ(PanelBounds(), (ui::Rect{107, 331, 319, 72}));
+  for (int tick = 0; tick < 13; ++tick) {
+    minidesk.alert_timer_onTimer();
+    form.view->show_changes();
+  }
+  EXPECT_EQ(PanelBounds(), (ui::Rect{107, 259, 319, 72}));
+  EXPECT_EQ(form.view->alert_panel().alert_label().caption(), kAlertText);
+
+  form.view->alert_panel().alert_img().click();
+  EXPECT_FALSE(PanelShown());
+  EXPECT_EQ(host.log.back(), "alert off");
 }
 
 TEST_F(MinideskViewWin, HintNamesTheIconUnderTheMouse) {
