@@ -75,6 +75,7 @@ void MinideskView::set_mouse_capture(bool captured) {
 }
 
 std::string MinideskView::hint_at(ui::Point p) const {
+  if (minidesk_.dragging()) return {};  // the marker is in the user's hand
   const std::string* hint = minidesk_.hint_at({p.x, p.y});
   return hint ? *hint : std::string();
 }
