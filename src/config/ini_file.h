@@ -3,19 +3,32 @@
 // language files and update information all go through it.
 //
 // Conventions (as the platform's private-profile functions behave):
-//  - section and key names match without regard to case; the first match wins;
-//  - an integer read takes a leading signed decimal number, else the default;
-//  - a write changes only its key and keeps every other byte of the file;
-//  - lines end in CR LF; 8-bit bytes are kept verbatim;
+//  - section and key names match without regard to case (Windows-1252
+//    letters included); the first section of a name is the one searched, and
+//    the first matching key in it wins;
+//  - names given to a read or write are trimmed of blanks;
+//  - a value is read trimmed, without one pair of matching quotes around it,
+//    up to a NUL byte; a key line without "=" reads as missing;
+//  - an integer read takes a leading signed decimal number that fits 32 bits,
+//    else the default ("0x10" reads as 0: our numbers are decimal);
+//  - a write changes only its key and keeps every other byte of the file; a new
+//    key goes after the last line of its section, a new section at the end;
+//    lines end in CR LF; 8-bit bytes are kept verbatim;
 //  - the free functions open the file for each access and hold nothing open.
+// Syntax details: config/ini_syntax.h.
 //
 // IniText is the parsed form of one file's bytes, for callers that read many
-// values of one file at once (a profile, a language file).
+// values of one file at once (a profile, a language file): it is parsed once
+// and each lookup costs a hash probe and a walk of one section.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
+
+#include "config/ini_syntax.h"
 
 namespace orvx::ini {
 
@@ -26,20 +39,34 @@ class IniText {
   // The file's bytes, or an empty text when it cannot be read.
   static IniText load(const std::string& path);
 
-  // Section names in file order, as written (duplicates included as the
-  // platform lists them).
+  // Section names in file order, as written, duplicates included; headers
+  // with an empty name ("[]") are left out, as the platform lists them.
   std::vector<std::string> section_names() const;
-  // The raw value of section/key, or nullopt when either is missing.
+  // The value of section/key as a string read returns it, or nullopt when
+  // the section or the key is missing or the key line has no "=".
   std::optional<std::string> value(std::string_view section, std::string_view key) const;
   // The key=value lines of a section in file order (the first section of that
-  // name), for readers that walk a whole section.
+  // name), for readers that walk a whole section. Values are as written
+  // (trimmed, quotes kept); lines without "=", ";" comments and empty names
+  // are left out.
   std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
   bool has_section(std::string_view section) const;
 
   const std::string& bytes() const { return bytes_; }
 
  private:
+  struct Section {
+    size_t header = 0;       // index into lines_ of the header
+    size_t first_entry = 0;  // index into lines_ of its first entry line
+    size_t entry_count = 0;
+  };
+  const Section* find_section(std::string_view name) const;
+  std::string_view name_of(const syntax::Line& line) const;
+
   std::string bytes_;
+  std::vector<syntax::Line> lines_;  // headers and entries, in file order
+  std::vector<Section> sections_;
+  std::unordered_map<std::string, size_t> first_section_by_name_;  // folded name
 };
 
 // Reads.
@@ -54,7 +81,10 @@ std::vector<std::string> read_section_names(const std::string& path);
 // Leading signed decimal number of `text`, else `default_value`.
 int32_t parse_integer(std::string_view text, int32_t default_value);
 
-// Writes: create the file, the section or the key as needed. False on failure.
+// Writes: create the file, the section or the key as needed; the file is
+// replaced as a whole, so it is never left half written. False on failure,
+// and for names or values a line cannot hold: an empty section or key name,
+// a CR, LF or NUL anywhere, a key with "=" or starting with "[".
 bool write_string(const std::string& path, std::string_view section, std::string_view key,
                   std::string_view value);
 bool write_integer(const std::string& path, std::string_view section, std::string_view key,

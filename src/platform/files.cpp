@@ -29,4 +29,14 @@ std::string name_of(std::string_view path) {
   return std::string(path);
 }
 
+bool create_folders(const std::string& path) {
+  std::string folder = path;
+  while (!folder.empty() && is_separator(folder.back())) folder.pop_back();
+  if (folder.empty()) return true;  // the current folder, or the root
+  if (folder_exists(folder)) return true;
+  std::string parent = folder_of(folder);
+  if (!parent.empty() && !create_folders(parent)) return false;
+  return create_folder(folder);
+}
+
 }  // namespace orvx::files

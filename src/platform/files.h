@@ -53,6 +53,9 @@ bool file_exists(const std::string& path);    // a file, not a folder
 bool folder_exists(const std::string& path);  // a folder
 // Creates one folder level. True when it exists afterwards.
 bool create_folder(const std::string& path);
+// Creates a folder together with every missing parent. True when it exists
+// afterwards; an empty path (the current folder) counts as existing.
+bool create_folders(const std::string& path);
 bool delete_file(const std::string& path);
 bool remove_folder(const std::string& path);  // an empty folder
 // Moves `from` over `to`, replacing `to` when it exists.
@@ -79,5 +82,9 @@ std::optional<LocalTime> last_write_local_time(const std::string& path);
 
 // The user's temporary folder, ending with a separator.
 std::string temp_folder();
+
+// The system's description of why the last failed call of this layer failed,
+// for error messages. Call it right after the failure.
+std::string describe_last_error();
 
 }  // namespace orvx::files

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -181,5 +182,7 @@ std::string temp_folder() {
   const char* t = std::getenv("TMPDIR");
   return with_separator(t && *t ? t : "/tmp");
 }
+
+std::string describe_last_error() { return std::strerror(errno); }
 
 }  // namespace orvx::files

@@ -141,4 +141,18 @@ std::string temp_folder() {
   return with_separator(buf);
 }
 
+std::string describe_last_error() {
+  DWORD code = GetLastError();
+  char text[512] = {};
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                           0, text, sizeof text, nullptr);
+  std::string message(text, n);
+  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' ||
+                              message.back() == ' ' || message.back() == '.')) {
+    message.pop_back();
+  }
+  if (message.empty()) message = "system error";
+  return message + " (" + std::to_string(code) + ")";
+}
+
 }  // namespace orvx::files

@@ -9,12 +9,14 @@ bool wildcard_match(std::string_view pattern, std::string_view name) {
   // Iterative match with one backtrack point for the last "*".
   size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || fold(pattern[p]) == fold(name[n]))) {
-      ++p;
-      ++n;
-    } else if (p < pattern.size() && pattern[p] == '*') {
+    // A "*" in the pattern is always a wildcard, even where the name holds
+    // a "*" itself (possible natively).
+    if (p < pattern.size() && pattern[p] == '*') {
       star = p++;
       mark = n;
+    } else if (p < pattern.size() && (pattern[p] == '?' || fold(pattern[p]) == fold(name[n]))) {
+      ++p;
+      ++n;
     } else if (star != std::string_view::npos) {
       p = star + 1;
       n = ++mark;

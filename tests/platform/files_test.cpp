@@ -30,6 +30,9 @@ TEST(Wildcard, MatchesLikeAFileListing) {
       {"a*b*c", "aXbYbZ", false},
       {"", "", true},
       {"*", "", true},
+      {"*", "*star", true},
+      {"a*c", "a*b*c", true},
+      {"*.qpf", "*.qpf", true},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(wildcard_match(c.pattern, c.name), c.match) << c.pattern << " vs " << c.name;

@@ -1,0 +1,39 @@
+#pragma once
+// Where everything the program stores lives: the vendor folder and, below it,
+// the data folder with config.qcf, the profiles and the lang folder.
+#include <string>
+#include <string_view>
+
+#include "app/start_switch.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+
+namespace orvx::app {
+
+struct DataFolders {
+  std::string vendor;  // base + "Quillfen" + separator
+  std::string data;    // base + "Quillfen" + separator + "OrvaneX" + separator
+};
+
+// The folders below `base`; a separator is added to `base` unless it ends
+// with one. An empty base (it could not be determined) gives empty folders,
+// never folders relative to the working directory.
+DataFolders data_folders_under(std::string_view base, char separator = files::kSeparator);
+
+// The base folder for this start: the program file's own folder in portable
+// mode ("/u"), otherwise the user's application-data folder. Either may be
+// empty when the system could not tell it.
+std::string choose_base_folder(StartSwitch start_switch, std::string_view app_data_folder,
+                               std::string_view program_file);
+
+// Shown when a folder cannot be created (CR LF line breaks, as message boxes
+// break lines).
+inline constexpr std::string_view kFolderNotCreatedMessage =
+    "ORVX Folder ist not create!\r\n\r\nORVX Verzeichnis konnte nicht erstellt werden!";
+
+// Creates the vendor folder and then the data folder, one level each, where
+// they do not exist yet. True when both exist. Otherwise the folder message
+// has been shown and the caller must end the program at once.
+[[nodiscard]] bool ensure_data_folders(const DataFolders& folders, Prompts& prompts);
+
+}  // namespace orvx::app

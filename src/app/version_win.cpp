@@ -1,0 +1,57 @@
+#include "app/version_win.h"
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "app/build_time.h"
+#include "app/date_time.h"
+#include "app/system_folders_win.h"
+#include "app/version_info.h"
+
+namespace orvx::app {
+
+std::string get_version_string(const std::string& program_file) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(program_file.c_str(), &ignored);
+  if (size == 0) return {};
+  std::vector<char> data(size);
+  if (!GetFileVersionInfoA(program_file.c_str(), 0, size, data.data())) return {};
+  void* block = nullptr;
+  UINT block_size = 0;
+  char root[] = "\\";
+  if (!VerQueryValueA(data.data(), root, &block, &block_size) || !block) return {};
+  return version_from_fixed_file_info(std::string_view(static_cast<const char*>(block), block_size));
+}
+
+std::string get_version_string() { return get_version_string(program_file_path()); }
+
+std::string format_local_datetime(double datetime) {
+  const CalendarTime t = calendar_from_datetime(datetime);
+  if (t.year < 1601 || t.year > 30827) return {};
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(t.year);
+  st.wMonth = static_cast<WORD>(t.month);
+  st.wDay = static_cast<WORD>(t.day);
+  st.wDayOfWeek = static_cast<WORD>(t.day_of_week);
+  st.wHour = static_cast<WORD>(t.hour);
+  st.wMinute = static_cast<WORD>(t.minute);
+  st.wSecond = static_cast<WORD>(t.second);
+  st.wMilliseconds = static_cast<WORD>(t.millisecond);
+  char date[128] = {};
+  char time[128] = {};
+  if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date) ||
+      !GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, sizeof time)) {
+    return {};
+  }
+  return std::string(date) + " " + time;
+}
+
+std::string own_version_line() {
+  const std::string program = program_file_path();
+  return version_line(get_version_string(program),
+                      format_local_datetime(unix_to_datetime(get_build_time(program))));
+}
+
+}  // namespace orvx::app

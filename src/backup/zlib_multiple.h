@@ -1,0 +1,77 @@
+#pragma once
+// TJvZlibMultiple packs every file of a folder into one container file, each
+// file compressed on its own as a zlib stream, and unpacks such containers
+// (the layout is described in container_format.h). An instance serves one
+// operation; everything runs on the calling thread, the events included.
+// Failures throw backup::ContainerError; an exception thrown by an event
+// handler ends the operation and reaches the caller unchanged.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace orvx {
+
+namespace backup {
+class ContainerReader;
+struct RecordHeader;
+}  // namespace backup
+
+class TJvZlibMultiple;
+
+// FileName is the full path of the file concerned.
+using TFileEvent = std::function<void(TJvZlibMultiple& Sender, const std::string& FileName)>;
+// Position and Total count the bytes of the current file; Position starts
+// again at 0 with every file.
+using TProgressEvent = std::function<void(TJvZlibMultiple& Sender, int32_t Position, int32_t Total)>;
+// WriteFile is true on entry; a handler that sets it to false has the record
+// decompressed but no file written.
+using TFileBeforeWriteEvent =
+    std::function<void(TJvZlibMultiple& Sender, const std::string& FileName, bool& WriteFile)>;
+// FileSize is the number of bytes decompressed.
+using TFileAfterWriteEvent =
+    std::function<void(TJvZlibMultiple& Sender, const std::string& FileName, uint32_t FileSize)>;
+using TZlibNotifyEvent = std::function<void(TJvZlibMultiple& Sender)>;
+
+class TJvZlibMultiple {
+ public:
+  // true: records carry the file's folder relative to the packed folder;
+  // false: every record's folder part is empty.
+  bool StorePaths = true;
+  // false: a source file is read while others are denied writing to it;
+  // true: it is opened without denying anything.
+  bool IgnoreExclusive = false;
+  // zlib level 0 to 9; -1 is zlib's default level.
+  int32_t CompressionLevel = -1;
+
+  TFileEvent OnCompressingFile;  // before a file is read
+  TFileEvent OnCompressedFile;   // after its data is compressed, before its record is added
+  TProgressEvent OnProgress;     // after every chunk read (packing) or written (unpacking)
+  TFileBeforeWriteEvent OnDecompressingFile;  // before a record is unpacked
+  TFileAfterWriteEvent OnDecompressedFile;    // after a record is unpacked
+  TZlibNotifyEvent OnCompletedAction;         // after a whole container is unpacked
+
+  // Packs every file of Folder (with its subfolders when Recursive) into the
+  // new container file TargetFile. A file of 2 GiB or more, or a name or
+  // folder part longer than 255 bytes, fails the operation before the
+  // container is written. The container is written only when complete; an
+  // existing file of that name is deleted first in any case.
+  void PackFolder(const std::string& Folder, bool Recursive, const std::string& TargetFile);
+
+  // Unpacks every record of ContainerFile into TargetFolder. Overwrite false
+  // skips records whose target file exists; KeepFolders false puts every
+  // file directly into TargetFolder. Records are unpacked in order; when one
+  // fails, the files before it stay and a file it would have replaced is
+  // left as it was.
+  void UnpackFile(const std::string& ContainerFile, const std::string& TargetFolder, bool Overwrite,
+                  bool KeepFolders);
+
+ private:
+  void pack_folder_level(const std::string& folder, const std::string& stored_folder,
+                         bool recursive, std::string& image);
+  void pack_file(const std::string& path, const std::string& stored_folder, const std::string& name,
+                 uint64_t listed_size, std::string& image);
+  void unpack_record(backup::ContainerReader& container, const backup::RecordHeader& header,
+                     const std::string& target, bool overwrite, bool keep_folders);
+};
+
+}  // namespace orvx

@@ -1,0 +1,70 @@
+#include "config/settings.h"
+
+#include "config/bounded_ini.h"
+#include "config/config_file.h"
+#include "config/ini_file.h"
+#include "lang/lang_folder.h"
+
+namespace orvx::config {
+namespace {
+
+class SettingsReader {
+ public:
+  explicit SettingsReader(const std::string& path) : file_(ini::load_small_ini(path)) {}
+
+  bool boolean(const char* key, bool fallback) const { return integer(key, fallback ? 1 : 0) != 0; }
+  int32_t integer(const char* key, int32_t fallback) const {
+    auto value = file_.value(kSettingsSection, key);
+    return value ? ini::parse_integer(*value, fallback) : fallback;
+  }
+  std::string string(const char* key, std::string_view fallback) const {
+    return file_.value(kSettingsSection, key).value_or(std::string(fallback));
+  }
+
+ private:
+  ini::IniText file_;
+};
+
+}  // namespace
+
+TSettingsRec read_settings(const std::string& config_path) {
+  const TSettingsRec defaults;
+  const SettingsReader in(config_path);
+  TSettingsRec s;
+  s.auto_check_icons = in.boolean("auto_check_icons", defaults.auto_check_icons);
+  s.auto_check_icons_value = in.integer("auto_check_icons_value", defaults.auto_check_icons_value);
+  s.sort_after_res = in.boolean("sort_after_res", defaults.sort_after_res);
+  s.std_profil = in.string("std_profil", defaults.std_profil);
+  s.live_desktop = in.boolean("live_desktop", defaults.live_desktop);
+  s.active_hotkey = in.boolean("active_hotkey", defaults.active_hotkey);
+  s.HotKey_value = in.string("HotKey_value", defaults.HotKey_value);
+  s.lang_list = in.string("lang_list", defaults.lang_list);
+  s.form_status_button_value = in.boolean("form_status_button_value", defaults.form_status_button_value);
+  return s;
+}
+
+bool write_settings(const std::string& config_path, const TSettingsRec& s, bool with_language) {
+  const std::string& p = config_path;
+  bool ok = ini::write_bool(p, kSettingsSection, "auto_check_icons", s.auto_check_icons);
+  ok &= ini::write_integer(p, kSettingsSection, "auto_check_icons_value", s.auto_check_icons_value);
+  ok &= ini::write_bool(p, kSettingsSection, "sort_after_res", s.sort_after_res);
+  ok &= ini::write_string(p, kSettingsSection, "std_profil", s.std_profil);
+  ok &= ini::write_bool(p, kSettingsSection, "active_hotkey", s.active_hotkey);
+  ok &= ini::write_string(p, kSettingsSection, "HotKey_value", s.HotKey_value);
+  ok &= ini::write_bool(p, kSettingsSection, "live_desktop", s.live_desktop);
+  if (with_language) ok &= ini::write_string(p, kSettingsSection, "lang_list", s.lang_list);
+  return ok;
+}
+
+LoadedSettings load_settings_data(const std::string& data_folder) {
+  LoadedSettings loaded;
+  loaded.record = read_settings(config_file_path(data_folder));
+  loaded.hotkey = text_to_shortcut(loaded.record.HotKey_value);
+  if (!loaded.record.lang_list.empty()) {
+    loaded.language_file = lang::find_language_file(lang::lang_folder_path(data_folder), loaded.record.lang_list);
+    if (loaded.language_file.empty()) loaded.record.lang_list.clear();
+  }
+  return loaded;
+}
+
+}  // namespace orvx::config

@@ -1,0 +1,56 @@
+#pragma once
+// The user's settings: section Settings of config.qcf, held at run time in
+// one TSettingsRec.
+#include <cstdint>
+#include <string>
+
+#include "config/shortcut_text.h"
+
+namespace orvx::config {
+
+inline constexpr char kSettingsSection[] = "Settings";
+
+// Each field bears the name of its key; the initial values are the defaults
+// of missing keys.
+struct TSettingsRec {
+  bool auto_check_icons = false;            // the auto-save timer runs
+  int32_t auto_check_icons_value = 60000;   // its interval, milliseconds
+  bool sort_after_res = false;              // restore after a resolution change
+  std::string std_profil;                   // the standard profile; empty for none
+  bool active_hotkey = false;               // the save hotkey is registered
+  std::string HotKey_value{kDefaultHotkeyText};  // shortcut text
+  std::string lang_list;                    // language name; empty for German
+  bool form_status_button_value = true;     // the Minidesk is shown
+  bool live_desktop = true;                 // live Minidesk refresh
+
+  friend bool operator==(const TSettingsRec&, const TSettingsRec&) = default;
+};
+
+// Reads the record from section Settings of the file; every missing key, or
+// value that is no number where one is needed, gives the default. A missing,
+// unreadable or absurdly large file gives all defaults.
+TSettingsRec read_settings(const std::string& config_path);
+
+// Writes the record into section Settings, key by key in the order the
+// settings dialog saves them: auto_check_icons, auto_check_icons_value,
+// sort_after_res, std_profil, active_hotkey, HotKey_value, live_desktop, and
+// lang_list only when `with_language` (a language was chosen). Other keys and
+// sections stay as they are. False when a write failed.
+bool write_settings(const std::string& config_path, const TSettingsRec& settings, bool with_language);
+
+// What the main window applies when it loads the settings.
+struct LoadedSettings {
+  // The record as read, except that lang_list is empty when the lang folder
+  // has no file for it (the file keeps its value until the next save).
+  TSettingsRec record;
+  // HotKey_value read as shortcut text; empty when it names no key.
+  Shortcut hotkey;
+  // The language file to load; empty for the built-in German texts.
+  std::string language_file;
+};
+
+// Reads config.qcf of the data folder and resolves the hotkey and the
+// language file (names compared without regard to case in the lang folder).
+LoadedSettings load_settings_data(const std::string& data_folder);
+
+}  // namespace orvx::config

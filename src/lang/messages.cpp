@@ -1,0 +1,65 @@
+#include "lang/messages.h"
+
+#include <array>
+
+#include "platform/ansi_text.h"
+
+namespace orvx::lang {
+namespace {
+
+// The desktop arrangement warning in four paragraphs.
+constexpr std::string_view kGermanArrangementWarning =
+    "\"Orvane X\" hat Einstellungen gefunden die den einwandfreien Betrieb stören. \"Symbole "
+    "automatisch anordnen\" und/oder \"Symbole am Raster ausrichten\" ist aktiviert. Sie müssen zu "
+    "erst diese Optionen in Ihrem Desktop deaktivieren. "
+    "\r"
+    "Dazu gehen Sie wie folgt vor: Rechtsklick auf den Desktop dann \"Symbole anordnen nach\" "
+    "wählen und dort die Haken bei den Optionen \"Automatisch anordnen\" und \"Am Raster "
+    "ausrichten\" deaktivieren. "
+    "\r\n\r"
+    "Bitte führe Sie diese Änderungen jetzt aus um den einwandfreien Betrieb vom \"Orvane X\" "
+    "sicherzustellen."
+    "\r\n\r"
+    "Klicken Sie auf OK wenn Sie die Einstellungen getätigt haben.";
+
+constexpr std::array<BuiltInMessage, 26> kMessages = {{
+    {"MSDLG_0", "Wählen Sie ein standard Profil"},
+    {"MSDLG_1", "HotKey konnte nicht registriert werden (Eventuell nutzt ein anderes Programm diesen HotKey)"},
+    {"MSDLG_2", "Für diese Sprache müssen Sie den \"Orvane X\" neustarten!"},
+    {"MSDLG_4a", "Backup wurde erfolgreich angelegt!"},
+    {"MSDLG_4b", "Backup wurde NICHT erfolgreich angelegt!"},
+    {"MSDLG_4c", "Importierung wurde erfolgreich abgeschlossen!"},
+    {"MSDLG_4d", "Importierung wurde NICHT erfolgreich abgeschlossen!"},
+    {"MSDLG_6", "Information from the Internet is called up!\rNo data will transfer! Further?"},
+    {"MSDLG_7", "Update wurde erfolgreich ausgeführt!"},
+    {"MSDLG_8", "Sollen weitere Infos zu dem Update aufgerufen werden?"},
+    {"MSDLG_9", "\"Orvane X\" wurde deinstalliert!"},
+    {"MSDLG_10", "Ein Fehler ist beim Deinstallieren von \"Orvane X\" aufgetreten!\rProgramm kann nicht entfernt werden."},
+    {"MSDLG_11", kGermanArrangementWarning},
+    {"MSDLG_12", "Sind Sie sicher das Sie den \"Orvane X\" deinstallieren wollen?"},
+    {"MSDLG_13", "Keine neue Orvane Version vorhanden!"},
+    {"MSDLG_14", "Ups! - konnte Daten nicht holen - bitte Internet Verbindung checken!"},
+    {"MSDLG_15", "Download erfolgreich\rUpdate wird nun ausgeführt"},
+    {"MSDLG_16", "%s Icon(s) ausserhalb des Desktops"},
+    {"MSDLG_19", "Es wurde für diese Auflösung noch kein Standard-Profil gespeichert, dies wird nun erledigt!"},
+    {"MSDLG_21_a", "Profilname"},
+    {"MSDLG_21_b", "Geben Sie einen Profilnamen ein..."},
+    {"List_1", "Profilname"},
+    {"List_2", "letzte Änderung"},
+    {"List_3", "Icons"},
+    {"List_4", "Auflösung"},
+    {"List_5", "Monitore"},
+}};
+
+}  // namespace
+
+std::span<const BuiltInMessage> built_in_messages() { return kMessages; }
+
+std::string_view german_message(std::string_view id) {
+  for (const auto& m : kMessages) {
+    if (text::equal_ignoring_case(m.id, id)) return m.german;
+  }
+  return {};
+}
+
+}  // namespace orvx::lang

@@ -1,0 +1,24 @@
+#include "net/fetch_rules.h"
+
+#include <limits>
+
+namespace orvx::net {
+
+std::optional<int32_t> ParseContentLength(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+  }
+  return static_cast<int32_t>(value);
+}
+
+bool TransferComplete(const TransferFacts& facts) {
+  if (facts.mode == FetchMode::kString && facts.received == 0) return false;
+  if (facts.announced) return facts.received == *facts.announced;
+  return facts.received > 0 && facts.ended_normally;
+}
+
+}  // namespace orvx::net

@@ -1,0 +1,30 @@
+#pragma once
+// When a download counts as complete. Kept apart from the worker so that
+// each rule can be checked on its own.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace orvx::net {
+
+enum class FetchMode { kFile, kString };
+
+// The announced body length: decimal digits only, fitting 32-bit signed.
+// Anything else (empty, a sign, blanks, letters, too large) is nullopt and
+// ends the fetch as a failure.
+std::optional<int32_t> ParseContentLength(std::string_view text);
+
+struct TransferFacts {
+  FetchMode mode = FetchMode::kFile;
+  std::optional<int32_t> announced;  // the Content-Length, when there was one
+  int32_t received = 0;              // body bytes received
+  bool ended_normally = false;       // the body ended; reading did not fail
+};
+
+// With an announced length the body must have exactly that many bytes (a
+// string fetch needs at least one byte besides). Without one, the server must
+// have sent a body and ended it normally: no body at all, or a read that
+// failed, means the transfer cannot be trusted.
+bool TransferComplete(const TransferFacts& facts);
+
+}  // namespace orvx::net

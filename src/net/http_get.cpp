@@ -1,0 +1,131 @@
+#include "net/http_get.h"
+
+#include <chrono>
+#include <system_error>
+#include <utility>
+
+#include "net/fetch_channel.h"
+#include "net/http_get_thread.h"
+
+namespace orvx::net {
+namespace {
+
+// How long a component that is being destroyed waits for its cancelled
+// worker to end. A worker stuck in a network read keeps running past this,
+// detached; it holds only its own state and the shared channel, ends when
+// the read returns, and never reaches the component again.
+constexpr std::chrono::seconds kWorkerGraceOnDestroy{2};
+
+}  // namespace
+
+THTTPGet::THTTPGet(std::shared_ptr<HttpTransport> transport, std::unique_ptr<OwnerThreadLink> link)
+    : transport_(std::move(transport)), link_(std::move(link)) {
+  link_->SetReceiver([this] { Deliver(); });
+}
+
+THTTPGet::~THTTPGet() {
+  if (!channel_) return;
+  channel_->Abandon();
+  if (!worker_.joinable()) return;
+  if (channel_->WaitFinished(kWorkerGraceOnDestroy)) {
+    worker_.join();
+  } else {
+    worker_.detach();
+  }
+}
+
+void THTTPGet::FetchFile() { Start(FetchMode::kFile); }
+
+void THTTPGet::FetchString() { Start(FetchMode::kString); }
+
+void THTTPGet::CancelFetch() {
+  if (channel_) channel_->Cancel();
+}
+
+void THTTPGet::Start(FetchMode mode) {
+  if (channel_) return;
+
+  FetchSnapshot settings;
+  settings.AcceptTypes = AcceptTypes;
+  settings.Agent = Agent;
+  settings.URL = URL;
+  settings.FileName = FileName;
+  settings.UserName = UserName;
+  settings.Password = Password;
+  settings.PostQuery = PostQuery;
+  settings.Referer = Referer;
+  settings.BinaryData = BinaryData;
+  settings.UseCache = UseCache;
+  settings.ReportProgress = static_cast<bool>(OnProgress);
+  settings.Mode = mode;
+
+  running_progress_ = OnProgress;
+  running_mode_ = mode;
+  running_file_name_ = FileName;
+  running_waits_ = WaitThread;
+  const uint64_t serial = ++started_;
+
+  auto channel = std::make_shared<FetchChannel>(*link_);
+  auto worker = std::make_shared<THTTPGetThread>(std::move(settings), transport_);
+  channel_ = channel;
+  try {
+    worker_ = std::thread([worker, channel] { channel->Finish(worker->Execute(*channel)); });
+  } catch (const std::system_error&) {
+    // No thread to be had: the fetch fails like any other, through OnError.
+    channel->Finish(FetchResult{});
+  }
+
+  if (!running_waits_) return;
+  link_->RunUntil([this, serial] { return completed_ >= serial; }, [this] { CancelFetch(); });
+  if (handler_error_) std::rethrow_exception(std::exchange(handler_error_, nullptr));
+}
+
+void THTTPGet::Deliver() {
+  if (!channel_ || completing_) return;
+  std::shared_ptr<FetchChannel> channel = channel_;
+  if (std::optional<ProgressReport> report = channel->TakeProgress()) {
+    if (running_progress_) {
+      RunHandler([&] { running_progress_(*this, report->total_size, report->readed); });
+    }
+    channel->ProgressHandled();
+  }
+  if (std::optional<FetchResult> result = channel->TakeResult()) Complete(std::move(*result));
+}
+
+void THTTPGet::Complete(FetchResult result) {
+  // The worker has handed over its result as its last step; it is ending.
+  if (worker_.joinable()) worker_.join();
+  const bool ok = result.ok && !channel_->Cancelled();
+  last_outcome_ = ok;
+
+  // The fetch counts as running until its outcome event has returned: a
+  // start from inside the handler is ignored like any other second start.
+  completing_ = true;
+  if (!ok) {
+    if (OnError) RunHandler([&] { OnError(*this); });
+  } else if (running_mode_ == FetchMode::kFile) {
+    if (OnDoneFile) RunHandler([&] { OnDoneFile(*this, running_file_name_, result.file_size); });
+  } else {
+    if (OnDoneString) RunHandler([&] { OnDoneString(*this, result.body); });
+  }
+  completing_ = false;
+
+  channel_.reset();
+  running_progress_ = nullptr;
+  ++completed_;
+}
+
+void THTTPGet::RunHandler(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (...) {
+    // A failing handler ends the fetch. For a waiting start, the error is
+    // thrown again on the caller's stack once the fetch is over; otherwise
+    // there is no caller left to take it, and it must not unwind into the
+    // message dispatch that called us.
+    if (channel_) channel_->Cancel();
+    if (running_waits_ && !handler_error_) handler_error_ = std::current_exception();
+  }
+}
+
+}  // namespace orvx::net

@@ -1,0 +1,109 @@
+#pragma once
+// THTTPGet: fetches one resource over plain HTTP (port 80, HTTP/1.0) on a
+// worker thread, into a file or a string, and reports progress and the
+// outcome through events that run on the thread that owns the component.
+//
+// Set the properties, call FetchFile or FetchString, handle the events. The
+// outcome is exactly one of OnDoneFile, OnDoneString or OnError, preceded by
+// any number of OnProgress. A start while a fetch is still running is
+// ignored. With WaitThread the start returns only after the outcome event
+// has run, while the calling thread keeps dispatching its messages; an
+// outcome handler may start a waiting fetch on another component.
+//
+// The component belongs to the thread that creates it: its properties,
+// methods and events are for that thread only. It must not be destroyed
+// from inside one of its own event handlers.
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "net/fetch_rules.h"
+#include "net/http_transport.h"
+#include "net/owner_thread_link.h"
+
+namespace orvx::net {
+
+class FetchChannel;
+struct FetchResult;
+class THTTPGet;
+
+using TOnProgressEvent = std::function<void(THTTPGet& Sender, int32_t TotalSize, int32_t Readed)>;
+using TOnDoneFileEvent =
+    std::function<void(THTTPGet& Sender, const std::string& FileName, int32_t FileSize)>;
+using TOnDoneStringEvent = std::function<void(THTTPGet& Sender, const std::string& Result)>;
+using TNotifyEvent = std::function<void(THTTPGet& Sender)>;
+
+inline constexpr char kDefaultAgent[] = "OrvaneX";
+
+class THTTPGet {
+ public:
+#ifdef _WIN32
+  // wininet, with events delivered through the calling thread's messages.
+  THTTPGet();
+#endif
+  THTTPGet(std::shared_ptr<HttpTransport> transport, std::unique_ptr<OwnerThreadLink> link);
+  THTTPGet(const THTTPGet&) = delete;
+  THTTPGet& operator=(const THTTPGet&) = delete;
+  // Cancels a running fetch; no event reaches the component afterwards.
+  ~THTTPGet();
+
+  // Properties, read when a fetch starts.
+  std::string AcceptTypes = "*/*";  // the Accept header's value
+  std::string Agent = kDefaultAgent;  // empty: no user-agent is sent
+  // True: a response without Content-Length fails before any body is read.
+  bool BinaryData = false;
+  std::string URL;
+  bool UseCache = false;  // false: demand a fresh copy, bypassing caches
+  std::string FileName;   // target of a file fetch
+  std::string UserName;
+  std::string Password;
+  std::string PostQuery;  // non-empty: POST this as the body
+  std::string Referer;    // empty: no Referer header
+  bool WaitThread = false;
+
+  TOnProgressEvent OnProgress;
+  TOnDoneFileEvent OnDoneFile;
+  TOnDoneStringEvent OnDoneString;
+  TNotifyEvent OnError;
+
+  void FetchFile();
+  // Each body byte becomes one character; meant for text.
+  void FetchString();
+  void CancelFetch();
+
+  // True while a fetch runs, until its outcome event has returned.
+  bool Fetching() const { return static_cast<bool>(channel_); }
+  // Whether the last fetch that ended succeeded.
+  bool LastOutcome() const { return last_outcome_; }
+
+ private:
+  void Start(FetchMode mode);
+  void Deliver();
+  void Complete(FetchResult result);
+  void RunHandler(const std::function<void()>& handler);
+
+  std::shared_ptr<HttpTransport> transport_;
+  std::unique_ptr<OwnerThreadLink> link_;
+
+  // The running fetch: its channel and thread, and the handler and mode
+  // copied at its start. No channel while idle.
+  std::shared_ptr<FetchChannel> channel_;
+  std::thread worker_;
+  TOnProgressEvent running_progress_;
+  FetchMode running_mode_ = FetchMode::kFile;
+  std::string running_file_name_;
+  bool running_waits_ = false;
+  bool completing_ = false;
+  uint64_t started_ = 0;    // fetches started so far
+  uint64_t completed_ = 0;  // fetches whose outcome event has run
+
+  bool last_outcome_ = false;
+  // An exception thrown by an event handler, kept for the waiting start
+  // that will throw it on the caller's stack.
+  std::exception_ptr handler_error_;
+};
+
+}  // namespace orvx::net

@@ -1,0 +1,50 @@
+#pragma once
+// The seam between the download component and an HTTP stack. On Windows it
+// is wininet; the native tests script it. One Send is one request on port 80
+// in HTTP/1.0; the transport adds nothing the request does not ask for.
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace orvx::net {
+
+struct HttpRequest {
+  std::string agent;         // user-agent name of the session; empty: none
+  std::string host;
+  std::string user_name;     // handed to the connection; empty: none
+  std::string password;
+  std::string verb;          // "GET" or "POST"
+  std::string path;          // the object, beginning with "/"
+  std::string referer;       // empty: no Referer header
+  std::string accept_types;  // the Accept header's value; empty: none
+  bool reload = true;        // demand a fresh copy, bypassing every cache
+  std::string extra_header;  // one header line without CR LF, or empty
+  std::string body;          // sent after the head; empty for GET
+};
+
+// The server's answer to one request, read on the worker thread only.
+class HttpResponse {
+ public:
+  virtual ~HttpResponse() = default;
+  // The Content-Length response header as text, nullopt when there is none
+  // (also when the request never reached a server). A value too long for a
+  // 1024-byte buffer comes back as an empty text, which no length accepts.
+  virtual std::optional<std::string> ContentLength() = 0;
+  // Reads the next body bytes into `buffer`: their count, 0 at the end of
+  // the body, nullopt when reading failed.
+  virtual std::optional<size_t> Read(char* buffer, size_t size) = 0;
+};
+
+class HttpTransport {
+ public:
+  virtual ~HttpTransport() = default;
+  // Opens the session, the connection and the request and sends it. Returns
+  // nullptr only when the request could not even be prepared. Whether it
+  // went out is not reported: a request that failed to go out answers with
+  // no length and no body. Called on worker threads, possibly several at a
+  // time for different components.
+  virtual std::unique_ptr<HttpResponse> Send(const HttpRequest& request) = 0;
+};
+
+}  // namespace orvx::net

@@ -1,0 +1,30 @@
+#pragma once
+// How a download worker reaches the thread that owns its component. The
+// worker never calls into the component itself: it asks the link to have
+// the owning thread call the receiver, and that thread then collects what
+// the worker has to hand over. On Windows the link is a hidden window that
+// receives a posted message; native tests use a plain stand-in.
+#include <functional>
+
+namespace orvx::net {
+
+class OwnerThreadLink {
+ public:
+  virtual ~OwnerThreadLink() = default;
+
+  // Owning thread, once, before any Notify: the function that Notify makes
+  // the owning thread call.
+  virtual void SetReceiver(std::function<void()> receiver) = 0;
+
+  // Any thread: have the owning thread call the receiver soon. Never blocks.
+  // Extra or late calls are harmless; the receiver checks what is pending.
+  virtual void Notify() = 0;
+
+  // Owning thread: keep doing the thread's ordinary work (on Windows:
+  // taking and dispatching its window messages, the receiver's included)
+  // until `done` is true. `on_quit` runs when the thread is asked to end
+  // meanwhile (WM_QUIT); the request is passed on after the wait.
+  virtual void RunUntil(const std::function<bool()>& done, const std::function<void()>& on_quit) = 0;
+};
+
+}  // namespace orvx::net

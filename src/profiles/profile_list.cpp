@@ -1,0 +1,39 @@
+#include "profiles/profile_list.h"
+
+#include "config/ini_file.h"
+#include "profiles/profile_file.h"
+#include "profiles/profile_store.h"
+
+namespace orvx {
+
+std::string LastChangeText(const files::LocalTime& time, const DateTimeFormatter& format) {
+  std::string text = format.short_date(time);
+  if (time.hour != 0 || time.minute != 0 || time.second != 0) {
+    text += ' ';
+    text += format.long_time(time);
+  }
+  return text;
+}
+
+std::vector<TProfileRow> ProfileListRows(const std::string& data_folder,
+                                         const DateTimeFormatter& format) {
+  std::vector<TProfileRow> rows;
+  std::string folder = files::with_separator(data_folder);
+  for (const std::string& file : ListFiles(folder, kProfileExtension)) {
+    std::string path = folder + file;
+    ini::IniText text = ini::IniText::load(path);
+    auto info = [&](std::string_view key) {
+      return text.value(kProfileInfoSection, key).value_or("n/a");
+    };
+    TProfileRow row;
+    row.Name = file.substr(0, file.size() - kProfileExtension.size() - 1);
+    row.LastChange = LastChangeText(FileChangeTime(path), format);
+    row.Icons = info("Icons");
+    row.Resolution = info("Res");
+    row.Monitors = info("Count");
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace orvx

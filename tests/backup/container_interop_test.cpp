@@ -1,0 +1,132 @@
+// Interoperation with an independent reader and writer of the container
+// layout (container.py, python3 and its zlib module): containers we write
+// are read there, containers written there are read here.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "backup/zlib_multiple.h"
+#include "container_fixture.h"
+#include "platform/files.h"
+#include "support/paths.h"
+
+namespace orvx {
+namespace {
+
+using test::Tree;
+
+struct PeerResult {
+  int status = -1;
+  std::string output;  // stdout and stderr
+};
+
+// Runs container.py with the given arguments (each quoted for the shell).
+PeerResult run_peer(const std::vector<std::string>& args) {
+  auto quoted = [](const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+  };
+  std::string command = "python3 " + quoted(test::source_dir() + "/tests/backup/container.py");
+  for (const auto& a : args) command += " " + quoted(a);
+  command += " 2>&1";
+  PeerResult result;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  if (!pipe) return result;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) result.output.append(buffer, n);
+  int status = pclose(pipe.release());
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+// Names and contents that exercise the format: 8-bit names, an empty file,
+// a file of exactly one chunk, text, profiles and incompressible data,
+// nested folders.
+const Tree& sample_tree() {
+  static const Tree tree = {
+      {"config.qcf", "[Settings]\r\nstd_profil=Arbeit\r\n"},
+      {"ORV - 1280x1024.qpf", test::text_of(40000, 3)},
+      {"empty.qpf", ""},
+      {"one-chunk.bin", test::noise_of(1024, 5)},
+      {"Grüße/Ärger ß.txt", test::text_of(2047, 9)},
+      {"Grüße/tief/noise.bin", test::noise_of(100000, 11)},
+      {"lang/English.qlf", test::text_of(5000, 13)},
+  };
+  return tree;
+}
+
+TEST(ContainerInterop, PeerReadsWhatWeWriteAtEveryLevel) {
+  test::TempFolder dir;
+  test::write_tree(dir / "data/", sample_tree());
+  for (int level : {-1, 0, 1, 6, 9}) {
+    SCOPED_TRACE("level " + std::to_string(level));
+    TJvZlibMultiple zip;
+    zip.CompressionLevel = level;
+    std::string container = dir / ("ours" + std::to_string(level) + ".qbk");
+    zip.PackFolder(dir / "data", true, container);
+    std::string out = dir / ("peer" + std::to_string(level));
+    // --level also has the peer check the streams byte for byte against
+    // zlib's own output for that level, window bits 15, memory level 8.
+    PeerResult r = run_peer({"unpack", container, out, "--level", std::to_string(level)});
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_EQ(test::read_tree(out + files::kSeparator), test::read_tree(dir / "data/"));
+  }
+}
+
+TEST(ContainerInterop, PeerSeesBackslashFolderPartsAndFlatPacking) {
+  test::TempFolder dir;
+  test::write_tree(dir / "data/", {{"a.txt", "a"}, {"sub/deeper/b.txt", "b"}});
+  auto listing = [&](bool recursive) {
+    TJvZlibMultiple zip;
+    zip.PackFolder(dir / "data", recursive, dir / "c.qbk");
+    PeerResult r = run_peer({"list", dir / "c.qbk"});
+    EXPECT_EQ(r.status, 0) << r.output;
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = r.output.find('\n', start)) != std::string::npos; start = end + 1) {
+      lines.push_back(r.output.substr(start, end - start));
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+  };
+  EXPECT_THAT(listing(true), ::testing::ElementsAre("\ta.txt\t1\t9", "sub\\deeper\\\tb.txt\t1\t9"));
+  EXPECT_THAT(listing(false), ::testing::ElementsAre("\ta.txt\t1\t9"));
+}
+
+TEST(ContainerInterop, WeReadWhatThePeerWrites) {
+  test::TempFolder dir;
+  test::write_tree(dir / "data/", sample_tree());
+  for (int level : {-1, 0, 9}) {
+    SCOPED_TRACE("level " + std::to_string(level));
+    std::string container = dir / ("peer" + std::to_string(level) + ".qbk");
+    PeerResult r = run_peer({"pack", dir / "data", container, "--level", std::to_string(level)});
+    ASSERT_EQ(r.status, 0) << r.output;
+    std::string out = dir / ("ours" + std::to_string(level));
+    TJvZlibMultiple zip;
+    zip.UnpackFile(container, out, true, true);
+    EXPECT_EQ(test::read_tree(out + files::kSeparator), test::read_tree(dir / "data/"));
+  }
+}
+
+TEST(ContainerInterop, PeerRefusesADamagedContainerToo) {
+  // The peer is strict: a cut-off container of ours is not read there
+  // either, so the checks above do mean something.
+  test::TempFolder dir;
+  test::write_tree(dir / "data/", {{"a.txt", test::text_of(3000)}});
+  TJvZlibMultiple zip;
+  zip.PackFolder(dir / "data", false, dir / "c.qbk");
+  std::string bytes = files::read_file(dir / "c.qbk").value();
+  ASSERT_TRUE(files::write_file(dir / "cut.qbk", bytes.substr(0, bytes.size() - 1)));
+  PeerResult r = run_peer({"unpack", dir / "cut.qbk", dir / "out"});
+  EXPECT_EQ(r.status, 1) << r.output;
+}
+
+}  // namespace
+}  // namespace orvx

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+
+#include "lang/messages.h"
+
+namespace orvx::lang {
+namespace {
+
+TEST(BuiltInMessages, GermanTextsAreWindows1252Bytes) {
+  // Written with escapes here, so that a wrong execution character set in the
+  // build shows up as a difference.
+  EXPECT_EQ(german_message("MSDLG_0"), "W\xE4hlen Sie ein standard Profil");
+  EXPECT_EQ(german_message("MSDLG_2"), "F\xFCr diese Sprache m\xFCssen Sie den \"Orvane X\" neustarten!");
+  EXPECT_EQ(german_message("List_2"), "letzte \xC4nderung");
+  EXPECT_EQ(german_message("List_4"), "Aufl\xF6sung");
+}
+
+TEST(BuiltInMessages, LineBreaksAreBareCarriageReturns) {
+  EXPECT_EQ(german_message("MSDLG_6"), "Information from the Internet is called up!\rNo data will transfer! Further?");
+  EXPECT_EQ(german_message("MSDLG_10"),
+            "Ein Fehler ist beim Deinstallieren von \"Orvane X\" aufgetreten!\rProgramm kann nicht entfernt werden.");
+  EXPECT_EQ(german_message("MSDLG_15"), "Download erfolgreich\rUpdate wird nun ausgef\xFChrt");
+}
+
+TEST(BuiltInMessages, ArrangementWarningHasFourParagraphs) {
+  const std::string text(german_message("MSDLG_11"));
+  const std::string first_end = "in Ihrem Desktop deaktivieren. \rDazu gehen Sie";
+  const std::string second_end = "\"Am Raster ausrichten\" deaktivieren. \r\n\rBitte f\xFChre Sie";
+  const std::string third_end = "sicherzustellen.\r\n\rKlicken Sie auf OK";
+  EXPECT_EQ(text.rfind("\"Orvane X\" hat Einstellungen gefunden", 0), 0u);
+  EXPECT_NE(text.find(first_end), std::string::npos);
+  EXPECT_NE(text.find(second_end), std::string::npos);
+  EXPECT_NE(text.find(third_end), std::string::npos);
+  EXPECT_TRUE(text.ends_with("wenn Sie die Einstellungen get\xE4tigt haben."));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 5);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+}
+
+TEST(BuiltInMessages, IdsAreUniqueAndFoundWithoutRegardToCase) {
+  std::set<std::string> lower_ids;
+  for (const auto& m : built_in_messages()) {
+    std::string id(m.id);
+    for (char& c : id) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_TRUE(lower_ids.insert(id).second) << m.id;
+    EXPECT_FALSE(m.german.empty()) << m.id;
+  }
+  EXPECT_EQ(german_message("LIST_1"), german_message("List_1"));
+  EXPECT_EQ(german_message("msdlg_21_a"), "Profilname");
+  EXPECT_EQ(german_message("MSDLG_99"), "");
+}
+
+}  // namespace
+}  // namespace orvx::lang

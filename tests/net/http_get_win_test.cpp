@@ -1,0 +1,424 @@
+// The download component under Wine: wininet against the test HTTP server
+// (tests/net/http_server.py), which the test run starts on port 80 of a
+// loopback address and which misbehaves on purpose. Events are checked for
+// their order, their thread and their values; files for what they hold; the
+// server's request log for what went over the wire.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "net/http_get.h"
+#include "net/message_window_link_win.h"
+#include "net/wininet_transport_win.h"
+#include "platform/files.h"
+#include "platform/scoped_win.h"
+#include "support/paths.h"
+#include "support/scripted_http.h"
+
+namespace orvx::net {
+namespace {
+
+using test::PatternBody;
+using Log = std::vector<std::string>;
+
+constexpr DWORD kDeadlineMs = 30000;
+constexpr char kLogSeparator[] = "----- end of request -----\r\n";
+
+std::string ServerStateFile(const std::string& name) {
+  return test::binary_dir() + "/http-server/" + name;
+}
+
+struct Server {
+  std::string address;          // where the test server listens
+  std::string refused_address;  // where nothing answers on port 80
+};
+
+std::optional<Server> FindServer() {
+  std::optional<std::string> text = files::read_file(ServerStateFile("address"));
+  if (!text) return std::nullopt;
+  Server server;
+  size_t end = text->find('\n');
+  if (end == std::string::npos) return std::nullopt;
+  server.address = text->substr(0, end);
+  size_t second = text->find('\n', end + 1);
+  if (second == std::string::npos) return std::nullopt;
+  server.refused_address = text->substr(end + 1, second - end - 1);
+  return server;
+}
+
+// The head and body of the logged request whose request line is `line`.
+std::optional<std::string> LoggedRequest(const std::string& line) {
+  std::optional<std::string> log = files::read_file(ServerStateFile("requests.log"));
+  if (!log) return std::nullopt;
+  size_t start = log->find(line + "\r\n");
+  if (start == std::string::npos) return std::nullopt;
+  size_t end = log->find(kLogSeparator, start);
+  return log->substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+// Takes and dispatches the thread's messages until `done` holds. False when
+// the deadline passed first.
+template <class Predicate>
+bool PumpUntil(Predicate done) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > kDeadlineMs) return false;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
+  return true;
+}
+
+// A component (wininet, the calling thread's messages) whose events go into
+// one log, each with a mark when it ran on another thread than the test's.
+struct Recorded {
+  Recorded() {
+    get.Agent = "ORVX_LANG";
+    get.OnProgress = [this](THTTPGet&, int32_t total, int32_t readed) {
+      progress.push_back({total, readed});
+      Note("progress");
+    };
+    get.OnDoneFile = [this](THTTPGet&, const std::string&, int32_t size) {
+      Note("file " + std::to_string(size));
+    };
+    get.OnDoneString = [this](THTTPGet&, const std::string& result) {
+      body = result;
+      Note("string");
+    };
+    get.OnError = [this](THTTPGet&) { Note("error"); };
+  }
+  void Note(std::string what) {
+    if (GetCurrentThreadId() != owner_thread) what += " (on a foreign thread)";
+    // Progress events are many; the log keeps one line for a run of them.
+    if (what == "progress" && !log.empty() && log.back() == "progress") return;
+    log.push_back(std::move(what));
+  }
+  bool Finish() { return PumpUntil([&] { return !get.Fetching(); }); }
+
+  DWORD owner_thread = GetCurrentThreadId();
+  THTTPGet get;
+  Log log;
+  std::vector<std::pair<int32_t, int32_t>> progress;
+  std::string body;
+};
+
+class HttpGetWinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::optional<Server> found = FindServer();
+    ASSERT_TRUE(found) << "the test HTTP server is not running (" << ServerStateFile("address")
+                       << ")";
+    server = *found;
+  }
+  std::string Url(const std::string& path) { return "http://" + server.address + path; }
+  std::string RefusedUrl(const std::string& path) {
+    return "http://" + server.refused_address + path;
+  }
+
+  Server server;
+  test::TempFolder dir;
+  Recorded r;
+};
+
+TEST_F(HttpGetWinTest, RequestsAsTheServerSawThem) {
+  struct Case {
+    const char* what;
+    std::string agent, referer, accept, post;
+    bool use_cache;
+    std::string request_line;
+    std::vector<std::string> present;
+    std::vector<std::string> absent;
+  };
+  const Case cases[] = {
+      {"language fetch", "ORVX_LANG", "ORVX", "*/*", "", false, "GET /ok/5?case=1 HTTP/1.0",
+       {"Accept: */*", "Referer: ORVX", "User-Agent: ORVX_LANG", "Pragma: no-cache"},
+       {"Content-Type:"}},
+      {"no agent, no referer, cache allowed", "", "", "text/plain", "", true,
+       "GET /ok/5?case=2 HTTP/1.0", {"Accept: text/plain"},
+       {"User-Agent:", "Referer:", "Pragma:"}},
+      {"post", "ORV6_update_info", "", "*/*", "v=1.2&lang=de", false,
+       "POST /ok/5?case=3 HTTP/1.0",
+       {"Content-Type: application/x-www-form-urlencoded", "Content-Length: 13",
+        "\r\n\r\nv=1.2&lang=de"},
+       {"Referer:"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Recorded fetch;
+    fetch.get.Agent = c.agent;
+    fetch.get.Referer = c.referer;
+    fetch.get.AcceptTypes = c.accept;
+    fetch.get.PostQuery = c.post;
+    fetch.get.UseCache = c.use_cache;
+    fetch.get.WaitThread = true;
+    std::string path = c.request_line.substr(c.request_line.find(' ') + 1);
+    path = path.substr(0, path.find(' '));
+    // The scheme in capitals is split like one in small letters.
+    fetch.get.URL = "HTTP://" + server.address + path;
+    fetch.get.FetchString();
+    EXPECT_EQ(fetch.log, (Log{"progress", "string"}));
+    std::optional<std::string> request = LoggedRequest(c.request_line);
+    ASSERT_TRUE(request) << "not in the server's log: " << c.request_line;
+    for (const std::string& text : c.present) EXPECT_NE(request->find(text), std::string::npos) << text;
+    for (const std::string& text : c.absent) EXPECT_EQ(request->find(text), std::string::npos) << text;
+  }
+}
+
+// A file fetch into a target that holds "old" beforehand.
+TEST_F(HttpGetWinTest, FileFetchOutcomes) {
+  struct Case {
+    std::string path;
+    bool binary_data;
+    bool refused;
+    Log log;
+    std::optional<std::string> file;
+  };
+  const Case cases[] = {
+      {"/ok/3000", false, false, {"progress", "file 3000"}, PatternBody(3000)},
+      {"/status404/300", false, false, {"progress", "file 300"}, PatternBody(300)},
+      {"/ok/0", false, false, {"file 0"}, ""},
+      {"/nolength/2000", false, false, {"progress", "file 2000"}, PatternBody(2000)},
+      {"/nolength/2000", true, false, {"error"}, "old"},
+      {"/short/1000/600", false, false, {"progress", "error"}, PatternBody(600)},
+      {"/long/1000/1500", false, false, {"progress", "error"}, PatternBody(1500)},
+      {"/hangup", false, false, {"error"}, "old"},
+      {"/headeronly", false, false, {"error"}, "old"},
+      {"/ok/10", false, true, {"error"}, "old"},
+      {"/ok/10", true, true, {"error"}, "old"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path + (c.binary_data ? " binary" : "") + (c.refused ? " refused" : ""));
+    ASSERT_TRUE(files::write_file(dir / "target", "old"));
+    Recorded fetch;
+    fetch.get.BinaryData = c.binary_data;
+    fetch.get.URL = c.refused ? RefusedUrl(c.path) : Url(c.path);
+    fetch.get.FileName = dir / "target";
+    fetch.get.FetchFile();
+    ASSERT_TRUE(fetch.Finish());
+    EXPECT_EQ(fetch.log, c.log);
+    EXPECT_EQ(files::read_file(dir / "target"), c.file);
+  }
+}
+
+TEST_F(HttpGetWinTest, StringFetchOutcomes) {
+  struct Case {
+    std::string path;
+    bool binary_data;
+    Log log;
+    std::string body;
+  };
+  const Case cases[] = {
+      {"/nolength/50", false, {"progress", "string"}, PatternBody(50)},
+      {"/nolength/50", true, {"error"}, ""},
+      {"/status404/30", false, {"progress", "string"}, PatternBody(30)},
+      {"/ok/0", false, {"error"}, ""},
+      {"/short/1000/600", false, {"progress", "error"}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path + (c.binary_data ? " binary" : ""));
+    Recorded fetch;
+    fetch.get.BinaryData = c.binary_data;
+    fetch.get.URL = Url(c.path);
+    fetch.get.FetchString();
+    ASSERT_TRUE(fetch.Finish());
+    EXPECT_EQ(fetch.log, c.log);
+    EXPECT_EQ(fetch.body, c.body);
+  }
+}
+
+TEST_F(HttpGetWinTest, ProgressCountsEveryChunk) {
+  const struct {
+    std::string path;
+    int32_t total;
+  } cases[] = {{"/slow/5000/500/10", 5000}, {"/nolength/3000", 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    Recorded fetch;
+    fetch.get.URL = Url(c.path);
+    fetch.get.FileName = dir / "slow";
+    fetch.get.FetchFile();
+    ASSERT_TRUE(fetch.Finish());
+    ASSERT_FALSE(fetch.progress.empty());
+    int32_t before = 0;
+    for (const auto& [total, readed] : fetch.progress) {
+      EXPECT_EQ(total, c.total);
+      EXPECT_GT(readed, before);
+      EXPECT_LE(readed - before, 1025);
+      before = readed;
+    }
+    int32_t size = static_cast<int32_t>(files::file_size(dir / "slow").value_or(0));
+    EXPECT_EQ(before, size);
+  }
+}
+
+TEST_F(HttpGetWinTest, SecondStartWhileRunningIsIgnored) {
+  r.get.URL = Url("/slow/3000/500/20?first");
+  r.get.FetchString();
+  r.get.URL = Url("/ok/10?second");
+  r.get.FetchString();
+  r.get.FetchFile();
+  ASSERT_TRUE(r.Finish());
+  EXPECT_EQ(r.log, (Log{"progress", "string"}));
+  EXPECT_EQ(r.body, PatternBody(3000));
+  EXPECT_FALSE(LoggedRequest("GET /ok/10?second HTTP/1.0"));
+}
+
+TEST_F(HttpGetWinTest, CancelFromProgressEndsInOnError) {
+  r.get.URL = Url("/slow/200000/1000/20");
+  r.get.FileName = dir / "cancelled";
+  r.get.OnProgress = [&](THTTPGet& sender, int32_t, int32_t) {
+    r.Note("progress");
+    sender.CancelFetch();
+  };
+  r.get.FetchFile();
+  ASSERT_TRUE(r.Finish());
+  EXPECT_EQ(r.log, (Log{"progress", "error"}));
+  // What arrived before the cancel stays in the file.
+  std::optional<std::string> kept = files::read_file(dir / "cancelled");
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(*kept, PatternBody(200000).substr(0, kept->size()));
+  EXPECT_LT(kept->size(), 200000u);
+}
+
+// A window of the test's thread that notes what it receives.
+class NoteWindow {
+ public:
+  explicit NoteWindow(Log& log) : log_(log) {
+    WNDCLASSA window_class{};
+    window_class.lpfnWndProc = &Procedure;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.lpszClassName = "OrvaneX.Test.NoteWindow";
+    RegisterClassA(&window_class);
+    window_.reset(CreateWindowExA(0, window_class.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                  nullptr, window_class.hInstance, nullptr));
+    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  HWND hwnd() const { return window_.get(); }
+  static constexpr UINT kPosted = WM_APP + 7;
+  int ticks = 0;
+  std::function<void()> on_tick;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* self = reinterpret_cast<NoteWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self && message == kPosted) {
+      self->log_.push_back("posted message");
+      return 0;
+    }
+    if (self && message == WM_TIMER) {
+      ++self->ticks;
+      if (self->on_tick) self->on_tick();
+      return 0;
+    }
+    return DefWindowProcA(hwnd, message, wparam, lparam);
+  }
+  Log& log_;
+  win::ScopedWindow window_;
+};
+
+TEST_F(HttpGetWinTest, WaitingFetchKeepsDispatchingTheThreadsMessages) {
+  NoteWindow window(r.log);
+  ASSERT_TRUE(PostMessageA(window.hwnd(), NoteWindow::kPosted, 0, 0));
+  ASSERT_TRUE(SetTimer(window.hwnd(), 1, 10, nullptr));
+  r.get.WaitThread = true;
+  r.get.URL = Url("/slow/6000/500/25");
+  r.get.FileName = dir / "update.dat";
+  r.get.FetchFile();
+  KillTimer(window.hwnd(), 1);
+  EXPECT_EQ(r.log, (Log{"posted message", "progress", "file 6000"}));
+  EXPECT_GT(window.ticks, 0);
+  EXPECT_EQ(files::file_size(dir / "update.dat"), 6000u);
+}
+
+TEST_F(HttpGetWinTest, TimerCancelsAWaitingFetch) {
+  NoteWindow window(r.log);
+  window.on_tick = [&] {
+    if (!r.progress.empty()) r.get.CancelFetch();
+  };
+  ASSERT_TRUE(SetTimer(window.hwnd(), 1, 10, nullptr));
+  r.get.WaitThread = true;
+  r.get.URL = Url("/slow/200000/1000/20");
+  r.get.FileName = dir / "download";
+  r.get.FetchFile();
+  KillTimer(window.hwnd(), 1);
+  EXPECT_EQ(r.log, (Log{"progress", "error"}));
+}
+
+TEST_F(HttpGetWinTest, WaitsNest) {
+  Recorded download;
+  r.get.WaitThread = true;
+  download.get.WaitThread = true;
+  r.get.URL = Url("/ok/100?update.inf");
+  r.get.FileName = dir / "update.dat";
+  download.get.URL = Url("/slow/4000/1000/10");
+  download.get.FileName = dir / "OrvaneX.tmp";
+  Log order;
+  r.get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t) {
+    order.push_back("update info");
+    download.get.FetchFile();
+    order.push_back("after download");
+  };
+  download.get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t size) {
+    order.push_back("download " + std::to_string(size));
+  };
+  r.get.FetchFile();
+  order.push_back("check over");
+  EXPECT_EQ(order, (Log{"update info", "download 4000", "after download", "check over"}));
+  EXPECT_EQ(files::read_file(dir / "OrvaneX.tmp"), PatternBody(4000));
+}
+
+TEST_F(HttpGetWinTest, QuitDuringAWaitCancelsAndStaysQueued) {
+  r.get.WaitThread = true;
+  r.get.URL = Url("/slow/200000/1000/20");
+  r.get.FileName = dir / "download";
+  PostQuitMessage(7);
+  r.get.FetchFile();
+  EXPECT_EQ(r.log.back(), "error");
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 7u);
+}
+
+TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
+  Log log;
+  {
+    THTTPGet get;
+    get.OnProgress = [&](THTTPGet&, int32_t, int32_t) { log.push_back("progress"); };
+    get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t) { log.push_back("file"); };
+    get.OnError = [&](THTTPGet&) { log.push_back("error"); };
+    get.URL = Url("/stall");
+    get.FileName = dir / "stalled";
+    get.FetchFile();
+    // Once the server has the request, the worker waits for an answer that
+    // does not come.
+    ASSERT_TRUE(PumpUntil([] { return LoggedRequest("GET /stall HTTP/1.0"); }));
+  }
+  // The worker still waits, but the component is gone and took its events
+  // with it; the target was never created.
+  EXPECT_TRUE(log.empty());
+  EXPECT_FALSE(files::file_exists(dir / "stalled"));
+}
+
+TEST_F(HttpGetWinTest, ServerThatNeverAnswersEndsInOnErrorAfterTheReceiveTimeout) {
+  THTTPGet get(WininetTransport(500), std::make_unique<MessageWindowLink>());
+  Log log;
+  get.OnDoneString = [&](THTTPGet&, const std::string&) { log.push_back("string"); };
+  get.OnError = [&](THTTPGet&) { log.push_back("error"); };
+  get.URL = Url("/stall?timeout");
+  get.FetchString();
+  ASSERT_TRUE(PumpUntil([&] { return !get.Fetching(); }));
+  EXPECT_EQ(log, (Log{"error"}));
+}
+
+}  // namespace
+}  // namespace orvx::net
