@@ -65,13 +65,37 @@ struct InternetCloser {
 // A wininet session, connection or request handle.
 using ScopedInternet = std::unique_ptr<std::remove_pointer_t<HINTERNET>, InternetCloser>;
 
-// A device context made with CreateCompatibleDC, deleted with DeleteDC.
-struct DCDeleter {
+struct IconDestroyer {
+  void operator()(HICON h) const noexcept {
+    if (h) DestroyIcon(h);
+  }
+};
+// An icon made or loaded as a private copy (CreateIconIndirect, LoadImage
+// without LR_SHARED). Shared icons are never given to an owner.
+using ScopedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
+
+struct MemoryDCDeleter {
   void operator()(HDC h) const noexcept {
     if (h) DeleteDC(h);
   }
 };
-using ScopedMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, DCDeleter>;
+// A device context made with CreateCompatibleDC.
+using ScopedMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDCDeleter>;
+
+// Selects a GDI object into a device context and puts the previous one back.
+class ScopedSelect {
+ public:
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+  ScopedSelect(const ScopedSelect&) = delete;
+  ScopedSelect& operator=(const ScopedSelect&) = delete;
+  ~ScopedSelect() {
+    if (previous_) SelectObject(dc_, previous_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
 
 // A device context obtained with GetDC, released to its window.
 class ScopedWindowDC {

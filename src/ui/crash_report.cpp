@@ -1,0 +1,77 @@
+#include "ui/crash_report.h"
+
+#include <cstdio>
+
+namespace orvx::ui {
+
+const char* const kUnknownErrorText = "Ein unbekannter Fehler ist aufgetreten.";
+
+namespace {
+ErrorReporter* g_reporter = nullptr;
+bool g_reporting = false;
+
+void write_to_stderr(const char* text) noexcept {
+  std::fputs(text, stderr);
+  std::fputc('\n', stderr);
+}
+}  // namespace
+
+ErrorReporter* set_error_reporter(ErrorReporter* reporter) noexcept {
+  ErrorReporter* previous = g_reporter;
+  g_reporter = reporter;
+  return previous;
+}
+
+std::string describe_exception(const std::exception_ptr& error) {
+  if (!error) return kUnknownErrorText;
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    const char* what = e.what();
+    if (what && *what) return what;
+  } catch (...) {
+  }
+  return kUnknownErrorText;
+}
+
+void report_exception(const std::exception_ptr& error) noexcept {
+  try {
+    std::string text = describe_exception(error);
+    if (g_reporting || !g_reporter) {
+      write_to_stderr(text.c_str());
+      return;
+    }
+    g_reporting = true;
+    g_reporter->show_error_report(text);
+    g_reporting = false;
+  } catch (...) {
+    // Only an allocation can fail above; there is nothing left to show.
+    g_reporting = false;
+    write_to_stderr(kUnknownErrorText);
+  }
+}
+
+void report_current_exception() noexcept { report_exception(std::current_exception()); }
+
+void GuardedSequence::run(const std::function<void()>& step, bool ends_on_failure) noexcept {
+  if (ended_) return;
+  try {
+    step();
+  } catch (...) {
+    last_failure_ = std::current_exception();
+    if (ends_on_failure) ended_ = true;
+  }
+}
+
+void GuardedSequence::guarded(const std::function<void()>& step) noexcept { run(step, false); }
+
+void GuardedSequence::step(const std::function<void()>& step) noexcept { run(step, true); }
+
+void GuardedSequence::report_failure() noexcept {
+  if (!last_failure_) return;
+  std::exception_ptr failure = std::move(last_failure_);
+  last_failure_ = nullptr;
+  report_exception(failure);
+}
+
+}  // namespace orvx::ui

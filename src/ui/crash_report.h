@@ -1,0 +1,64 @@
+#pragma once
+// The general error handling: an error that reaches the top level (a window
+// procedure, a start-up step, a command) ends here and is shown to the user
+// in a small report. Nothing in here ever throws.
+//
+// Window procedures catch everything at their boundary and call
+// report_current_exception(); the start-up sequence collects its failures in
+// a GuardedSequence and reports the last one when it has ended. All of it
+// runs on the user-interface thread.
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace orvx::ui {
+
+// Shows the text of an error to the user. The program installs the report
+// dialog (error_report_dialog_win.h); tests install a recorder.
+class ErrorReporter {
+ public:
+  virtual ~ErrorReporter() = default;
+  virtual void show_error_report(const std::string& text) noexcept = 0;
+};
+
+// Installs the process-wide reporter and returns the previous one. Without a
+// reporter, errors are written to the standard error stream.
+ErrorReporter* set_error_reporter(ErrorReporter* reporter) noexcept;
+
+// The text shown for an error: the exception's message, or a general text
+// for exceptions that carry none (not derived from std::exception, or an
+// empty message).
+std::string describe_exception(const std::exception_ptr& error);
+extern const char* const kUnknownErrorText;
+
+// Hands an error to the reporter. A report dialog runs its own message loop;
+// errors raised while it is open (a timer that fails on every tick) are not
+// stacked as further dialogs on top of it: they go to the standard error
+// stream instead.
+void report_exception(const std::exception_ptr& error) noexcept;
+// The same for the exception being handled; call it inside catch (...).
+void report_current_exception() noexcept;
+
+// A sequence of steps of which some are guarded: a guarded step that fails
+// does not stop the sequence, an ordinary step that fails ends it (every
+// later step is skipped). When several steps fail, the last failure is the
+// one that counts; report_failure() hands it to the reporter once the
+// sequence is over.
+class GuardedSequence {
+ public:
+  void guarded(const std::function<void()>& step) noexcept;
+  void step(const std::function<void()>& step) noexcept;
+
+  bool ended_early() const { return ended_; }
+  bool failed() const { return static_cast<bool>(last_failure_); }
+  // Reports the last failure, if there was one, and forgets it.
+  void report_failure() noexcept;
+
+ private:
+  void run(const std::function<void()>& step, bool ends_on_failure) noexcept;
+
+  std::exception_ptr last_failure_;
+  bool ended_ = false;
+};
+
+}  // namespace orvx::ui

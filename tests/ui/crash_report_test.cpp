@@ -1,0 +1,101 @@
+// The general error handling: what the report says, where it goes, and the
+// guarded start-up sequence.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/crash_report.h"
+
+namespace orvx::ui {
+namespace {
+
+class RecordingReporter : public ErrorReporter {
+ public:
+  RecordingReporter() { previous_ = set_error_reporter(this); }
+  ~RecordingReporter() override { set_error_reporter(previous_); }
+  void show_error_report(const std::string& text) noexcept override {
+    reports.push_back(text);
+    if (nested) {
+      // A failure while the report is on screen must not open a second one.
+      report_exception(std::make_exception_ptr(std::runtime_error("nested")));
+    }
+  }
+  std::vector<std::string> reports;
+  bool nested = false;
+
+ private:
+  ErrorReporter* previous_;
+};
+
+struct NotAStdException {};
+
+TEST(DescribeException, MessageOrGeneralText) {
+  EXPECT_EQ(describe_exception(std::make_exception_ptr(std::runtime_error("Datei fehlt: ä"))),
+            "Datei fehlt: ä");
+  EXPECT_EQ(describe_exception(std::make_exception_ptr(NotAStdException{})), kUnknownErrorText);
+  EXPECT_EQ(describe_exception(std::make_exception_ptr(std::runtime_error(""))), kUnknownErrorText);
+  EXPECT_EQ(describe_exception(nullptr), kUnknownErrorText);
+}
+
+TEST(ReportException, ReachesTheInstalledReporterButNeverStacksReports) {
+  RecordingReporter reporter;
+  reporter.nested = true;
+  try {
+    throw std::logic_error("boom");
+  } catch (...) {
+    report_current_exception();
+  }
+  ASSERT_EQ(reporter.reports.size(), 1u);
+  EXPECT_EQ(reporter.reports[0], "boom");
+  // Once the first report is closed, the next error is shown again.
+  reporter.nested = false;
+  report_exception(std::make_exception_ptr(std::runtime_error("second")));
+  EXPECT_EQ(reporter.reports.back(), "second");
+}
+
+TEST(GuardedSequence, GuardedFailuresLetLaterStepsRunAndTheLastIsReported) {
+  RecordingReporter reporter;
+  GuardedSequence seq;
+  std::vector<int> ran;
+  seq.guarded([&] { ran.push_back(4); throw std::runtime_error("folders"); });
+  seq.step([&] { ran.push_back(6); });
+  seq.guarded([&] { ran.push_back(10); throw std::runtime_error("map read"); });
+  seq.step([&] { ran.push_back(11); });
+  EXPECT_EQ(ran, (std::vector<int>{4, 6, 10, 11}));
+  EXPECT_FALSE(seq.ended_early());
+  EXPECT_TRUE(reporter.reports.empty());  // nothing shown while the sequence runs
+
+  seq.report_failure();
+  EXPECT_EQ(reporter.reports, (std::vector<std::string>{"map read"}));
+  seq.report_failure();  // reported once only
+  EXPECT_EQ(reporter.reports.size(), 1u);
+}
+
+TEST(GuardedSequence, AnOrdinaryFailureEndsTheSequence) {
+  RecordingReporter reporter;
+  GuardedSequence seq;
+  std::vector<int> ran;
+  seq.guarded([&] { throw std::runtime_error("earlier"); });
+  seq.step([&] { ran.push_back(8); throw std::runtime_error("arrangement check"); });
+  seq.step([&] { ran.push_back(9); });
+  seq.guarded([&] { ran.push_back(10); });
+  EXPECT_EQ(ran, (std::vector<int>{8}));
+  EXPECT_TRUE(seq.ended_early());
+  seq.report_failure();
+  EXPECT_EQ(reporter.reports, (std::vector<std::string>{"arrangement check"}));
+}
+
+TEST(GuardedSequence, NoFailureReportsNothing) {
+  RecordingReporter reporter;
+  GuardedSequence seq;
+  seq.guarded([] {});
+  seq.step([] {});
+  EXPECT_FALSE(seq.failed());
+  seq.report_failure();
+  EXPECT_TRUE(reporter.reports.empty());
+}
+
+}  // namespace
+}  // namespace orvx::ui

@@ -1,0 +1,135 @@
+// Styled hints: the hint of the widget under the mouse appears at once in
+// the form's hint window, light, at most 300 pixels wide, and goes when the
+// mouse leaves.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/paint_win.h"
+#include "ui/style.h"
+#include "ui_test_support_win.h"
+#include "widget_form_win.h"
+
+namespace orvx::ui {
+namespace {
+
+using test::pump_until;
+using test::window_text;
+
+class Hints : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    park_cursor();
+    test::pump_pending();
+  }
+  void TearDown() override { park_cursor(); }
+
+  // Puts the cursor over a point of `widget` and tells the widget, as the
+  // system does when the mouse moves there.
+  void hover(HWND widget, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(widget, &p);
+    SetCursorPos(p.x, p.y);
+    PostMessageA(widget, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  }
+  static void park_cursor() { SetCursorPos(1270, 1010); }
+
+  bool hint_shows(const std::string& text) {
+    HWND hint = form.hints().hwnd();
+    return pump_until([&] { return IsWindowVisible(hint) && window_text(hint) == text; });
+  }
+  bool hint_hidden() {
+    return pump_until([&] { return !IsWindowVisible(form.hints().hwnd()); });
+  }
+
+  test::WidgetForm form;
+};
+
+TEST_F(Hints, HoveredWidgetShowsItsHintAndLeavingHidesIt) {
+  hover(form.save_button->hwnd(), 10, 5);
+  ASSERT_TRUE(hint_shows("Aktuelle Position speichern..."));
+  // The box lies below the cursor, on the light hint colour.
+  RECT box{};
+  GetWindowRect(form.hints().hwnd(), &box);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  EXPECT_GT(box.top, cursor.y);
+  HDC dc = GetDC(form.hints().hwnd());
+  EXPECT_EQ(GetPixel(dc, 2, 2), colorref(style::kHintBackground));
+  ReleaseDC(form.hints().hwnd(), dc);
+
+  park_cursor();
+  EXPECT_TRUE(hint_hidden());
+}
+
+TEST_F(Hints, HintChangedThroughTheSeamIsShownAtTheNextHover) {
+  ASSERT_TRUE(form.save_button->set_string_property("Hint", "Save Current Position..."));
+  hover(form.save_button->hwnd(), 10, 5);
+  EXPECT_TRUE(hint_shows("Save Current Position..."));
+  // A hint that holds a standard control (the number field's edit) shows
+  // over that control too.
+  ASSERT_TRUE(form.number->set_string_property("Hint", "Minuten"));
+  hover(form.number->edit(), 5, 5);
+  EXPECT_TRUE(hint_shows("Minuten"));
+}
+
+TEST_F(Hints, CaptionBarButtonsHaveTheirOwnHints) {
+  HWND bar = form.caption->hwnd();
+  struct Case {
+    int x;
+    const char* hint;
+  } cases[] = {{410, "Beenden"}, {385, "Minimieren"}, {360, "Über..."}, {335, "Einstellungen"}};
+  for (const Case& c : cases) {
+    hover(bar, c.x, 10);
+    EXPECT_TRUE(hint_shows(c.hint)) << c.hint;
+  }
+}
+
+TEST_F(Hints, LongHintIsWrappedToAtMost300Pixels) {
+  std::string long_hint =
+      "Orvane wird beim Windows-Start geladen und in die System Tray minimiert, damit die Positionen der "
+      "Symbole jederzeit gesichert werden können";
+  form.check->set_hint(long_hint);
+  hover(form.check->hwnd(), 5, 5);
+  ASSERT_TRUE(hint_shows(long_hint));
+  RECT box{};
+  GetWindowRect(form.hints().hwnd(), &box);
+  // Wrapped lines end at word breaks, so the box may be a little narrower.
+  EXPECT_LE(box.right - box.left, style::kHintMaxWidth);
+  EXPECT_GT(box.right - box.left, style::kHintMaxWidth - 40);
+  EXPECT_GT(box.bottom - box.top, 30);  // more than one line
+
+  // A short hint keeps a narrow box.
+  form.save_button->set_hint("Kurz");
+  hover(form.save_button->hwnd(), 10, 5);
+  ASSERT_TRUE(hint_shows("Kurz"));
+  GetWindowRect(form.hints().hwnd(), &box);
+  EXPECT_LT(box.right - box.left, 100);
+}
+
+TEST_F(Hints, WidgetWithoutHintShowsNone) {
+  hover(form.save_button->hwnd(), 10, 5);
+  ASSERT_TRUE(hint_shows("Aktuelle Position speichern..."));
+  hover(form.edit->edit(), 5, 5);  // the edit field has no hint
+  EXPECT_TRUE(hint_hidden());
+}
+
+TEST_F(Hints, PressingTheMouseHidesTheHint) {
+  hover(form.status_button->hwnd(), 5, 5);
+  ASSERT_TRUE(hint_shows("Minidesk einblenden/ausblenden"));
+  SendMessageA(form.status_button->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(form.status_button->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_FALSE(IsWindowVisible(form.hints().hwnd()));
+}
+
+TEST_F(Hints, HidingTheFormHidesItsHint) {
+  hover(form.save_button->hwnd(), 10, 5);
+  ASSERT_TRUE(hint_shows("Aktuelle Position speichern..."));
+  ShowWindow(form.hwnd(), SW_HIDE);
+  EXPECT_FALSE(IsWindowVisible(form.hints().hwnd()));
+}
+
+}  // namespace
+}  // namespace orvx::ui
