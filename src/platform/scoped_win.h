@@ -113,4 +113,40 @@ class ScopedWindowDC {
   HDC dc_;
 };
 
+// Memory reserved with VirtualAllocEx in another process; released with
+// VirtualFreeEx. The process handle is borrowed and must outlive it.
+class ScopedRemoteMemory {
+ public:
+  ScopedRemoteMemory() = default;
+  ScopedRemoteMemory(HANDLE process, void* address) : process_(process), address_(address) {}
+  ScopedRemoteMemory(ScopedRemoteMemory&& other) noexcept
+      : process_(other.process_), address_(other.release()) {}
+  ScopedRemoteMemory& operator=(ScopedRemoteMemory&& other) noexcept {
+    if (this != &other) {
+      reset();
+      process_ = other.process_;
+      address_ = other.release();
+    }
+    return *this;
+  }
+  ScopedRemoteMemory(const ScopedRemoteMemory&) = delete;
+  ScopedRemoteMemory& operator=(const ScopedRemoteMemory&) = delete;
+  ~ScopedRemoteMemory() { reset(); }
+
+  void* get() const { return address_; }
+  void reset() noexcept {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    address_ = nullptr;
+  }
+
+ private:
+  void* release() noexcept {
+    void* a = address_;
+    address_ = nullptr;
+    return a;
+  }
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
 }  // namespace orvx::win

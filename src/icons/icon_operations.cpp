@@ -1,0 +1,44 @@
+#include "icons/icon_operations.h"
+
+#include <algorithm>
+
+namespace orvx::icons {
+
+namespace {
+
+// A caption the view can be asked for. Longer captions, or ones with a NUL
+// (which would be searched for as their first part), would find a different
+// icon or none, so they are skipped.
+bool Searchable(const std::string& caption) {
+  return caption.size() <= kMaxFindCaption && caption.find('\0') == std::string::npos;
+}
+
+void MoveByCaption(IconView& view, const std::string& caption, IconPoint to) {
+  if (!Searchable(caption)) return;
+  const int index = view.find_item(caption);
+  if (index >= 0) view.set_item_position(index, PackIconPosition(to));
+}
+
+}  // namespace
+
+std::optional<TDesktopIconInfoArray> ReadDesktopIcons(DesktopAccess& desktop) {
+  IconCycle cycle = desktop.open_cycle();
+  if (!cycle) return std::nullopt;
+  TDesktopIconInfoArray icons(static_cast<size_t>(std::max(cycle.view().item_count(), 0)));
+  cycle.view().read_items(0, icons);
+  return icons;
+}
+
+void RestoreDesktopIcons(DesktopAccess& desktop, const TDesktopIconInfoArray& icons) {
+  IconCycle cycle = desktop.open_cycle();
+  if (!cycle) return;
+  for (const TDesktopIconInfo& icon : icons) MoveByCaption(cycle.view(), icon.Caption, {icon.X, icon.Y});
+}
+
+void MoveDesktopIcon(DesktopAccess& desktop, const std::string& caption, IconPoint to) {
+  IconCycle cycle = desktop.open_cycle();
+  if (!cycle) return;
+  MoveByCaption(cycle.view(), caption, to);
+}
+
+}  // namespace orvx::icons

@@ -1,0 +1,27 @@
+#pragma once
+// How the icon access talks to a list view in another process: messages
+// sent synchronously to the view, and copies into and out of the buffer
+// reserved in the view's process. Addresses are the 32-bit addresses of
+// that process. On Windows this is SendMessageA and the remote buffer
+// module (shell_list_view_win.h); tests emulate a list view over a block of
+// bytes.
+#include <cstddef>
+#include <cstdint>
+
+namespace orvx::icons {
+
+class ListViewChannel {
+ public:
+  virtual ~ListViewChannel() = default;
+
+  // The start of the buffer in the view's process.
+  virtual uint32_t buffer_address() const = 0;
+  // Sends a message and returns the view's result.
+  virtual int32_t send(uint32_t message, uint32_t wparam, uint32_t lparam) = 0;
+  // Copies into or out of the view's process. Failures are not reported:
+  // a failed read leaves `into` as it was.
+  virtual void write(uint32_t address, const void* data, size_t count) = 0;
+  virtual void read(uint32_t address, void* into, size_t count) = 0;
+};
+
+}  // namespace orvx::icons

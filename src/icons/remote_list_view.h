@@ -1,0 +1,46 @@
+#pragma once
+// The icon view of a list view in another process, over a ListViewChannel
+// and its buffer (layouts in list_view_layouts.h). Lives for one access
+// cycle; the channel owns the buffer and releases it when the view goes.
+//
+// Copies between the processes, per item:
+//   item_caption + item_position   three (the caption, the zeroed POINT,
+//                                  the POINT), two messages
+//   read_items                     about 1/6: one zeroing write and one read
+//                                  per round of 12 items, two messages each
+//   find_item                      one 285-byte write, one message
+// Results are the same either way: captions cut to 254 characters, an
+// empty caption when the text query fails, (0, 0) when the position query
+// fails.
+#include <memory>
+
+#include "icons/icon_view.h"
+#include "icons/list_view_channel.h"
+
+namespace orvx::icons {
+
+class RemoteListView final : public IconView {
+ public:
+  explicit RemoteListView(std::unique_ptr<ListViewChannel> channel);
+
+  int item_count() override;
+  std::string item_caption(int index) override;
+  IconPoint item_position(int index) override;
+  void read_items(int first, std::span<TDesktopIconInfo> out) override;
+  int find_item(std::string_view caption) override;
+  void set_item_position(int index, uint32_t packed_position) override;
+
+ private:
+  // What the records at the start of the buffer are set up for; each
+  // layout's records are written once, when a cycle first needs them.
+  enum class Records { none, item_read, batch_read, find };
+  void use_item_read_records();
+  void use_batch_read_records();
+  void read_round(int first, std::span<TDesktopIconInfo> out);
+
+  std::unique_ptr<ListViewChannel> channel_;
+  uint32_t base_;
+  Records records_ = Records::none;
+};
+
+}  // namespace orvx::icons

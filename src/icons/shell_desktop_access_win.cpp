@@ -1,0 +1,34 @@
+#include "icons/shell_desktop_access_win.h"
+
+#include <commctrl.h>
+
+#include "icons/desktop_window_win.h"
+#include "icons/remote_list_view.h"
+#include "icons/shell_list_view_win.h"
+
+namespace orvx::icons {
+
+std::unique_ptr<IconView> ShellDesktopAccess::open_view() {
+  HWND list_view = FindDesktopListView();
+  if (!list_view) return nullptr;
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(list_view, &process_id);
+  if (process_id == 0) return nullptr;
+  auto channel = std::make_unique<ShellListViewChannel>(list_view, process_id, buffer_size_);
+  if (!channel->reserved()) return nullptr;
+  return std::make_unique<RemoteListView>(std::move(channel));
+}
+
+ArrangementModes ShellDesktopAccess::arrangement_modes() {
+  HWND list_view = FindDesktopListView();
+  if (!list_view) return {};
+  const auto style = static_cast<DWORD>(GetWindowLongA(list_view, GWL_STYLE));
+  const auto extended = static_cast<DWORD>(SendMessageA(list_view, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+  return {(style & LVS_AUTOARRANGE) != 0, (extended & LVS_EX_SNAPTOGRID) != 0};
+}
+
+void ShellDesktopAccess::snap_to_grid() {
+  if (HWND list_view = FindDesktopListView()) SendMessageA(list_view, LVM_ARRANGE, LVA_SNAPTOGRID, 0);
+}
+
+}  // namespace orvx::icons

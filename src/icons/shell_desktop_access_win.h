@@ -1,0 +1,27 @@
+#pragma once
+// The Windows desktop: the shell's desktop list view in its own process,
+// found through the window chain (desktop_window_win.h) and reached through
+// the remote buffer. Each cycle locates the view afresh.
+#include <windows.h>
+
+#include "icons/desktop_access.h"
+#include "icons/remote_buffer_win.h"
+
+namespace orvx::icons {
+
+class ShellDesktopAccess final : public DesktopAccess {
+ public:
+  // `buffer_size` is what each cycle reserves in the shell's process.
+  explicit ShellDesktopAccess(SIZE_T buffer_size = kRemoteBufferSize) : buffer_size_(buffer_size) {}
+
+  ArrangementModes arrangement_modes() override;
+  void snap_to_grid() override;
+
+ protected:
+  std::unique_ptr<IconView> open_view() override;
+
+ private:
+  SIZE_T buffer_size_;
+};
+
+}  // namespace orvx::icons

@@ -1,0 +1,87 @@
+// Access cycles never nest: an operation started while another one is in
+// the middle of its cycle (a handler of a message delivered during a
+// SendMessage) behaves as if the desktop could not be reached.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "icons/icon_operations.h"
+#include "icons/memory_desktop.h"
+#include "icons/minidesk_icons.h"
+#include "support/desktop_icon_rows.h"
+
+namespace orvx::icons {
+namespace {
+
+// Runs `nested` once, at the first view operation of the next cycle.
+void NestOnce(MemoryDesktop& desktop, std::function<void()> nested) {
+  desktop.set_message_hook([&desktop, nested = std::move(nested)]() mutable {
+    auto run = std::move(nested);  // clearing the hook destroys this lambda
+    desktop.set_message_hook({});
+    run();
+  });
+}
+
+TEST(AccessCycle, NestedOperationsFindNoDesktop) {
+  MemoryDesktop desktop({{"A", {1, 2}}, {"B", {3, 4}}});
+  MemoryDesktop other({{"A", {0, 0}}});  // one cycle per program, whatever the desktop
+  ASSERT_TRUE(ReadMinideskIcons(desktop, {}));
+  const TDesktopIconInfoArray map_before = MinideskIcons();
+
+  bool nested_ran = false;
+  NestOnce(desktop, [&] {
+    nested_ran = true;
+    EXPECT_TRUE(DesktopAccess::cycle_in_progress());
+    EXPECT_FALSE(ReadDesktopIcons(desktop));
+    EXPECT_FALSE(ReadDesktopIcons(other));
+    RestoreDesktopIcons(desktop, {{"A", 50, 50}});
+    MoveDesktopIcon(other, "A", {60, 60});
+    int builds = 0;
+    EXPECT_FALSE(ReadMinideskIcons(desktop, [&] { ++builds; }));
+    EXPECT_EQ(builds, 0);
+  });
+  RestoreDesktopIcons(desktop, {{"B", 30, 40}});
+
+  EXPECT_TRUE(nested_ran);
+  EXPECT_EQ(desktop.items()[0].position, (IconPoint{1, 2}));
+  EXPECT_EQ(desktop.items()[1].position, (IconPoint{30, 40}));
+  EXPECT_EQ(other.items()[0].position, (IconPoint{0, 0}));
+  EXPECT_EQ(test::Rows(MinideskIcons()), test::Rows(map_before));
+  EXPECT_FALSE(DesktopAccess::cycle_in_progress());
+  EXPECT_TRUE(ReadDesktopIcons(desktop));  // the next cycle opens again
+}
+
+TEST(AccessCycle, ArrangementChecksStillWorkInsideACycle) {
+  MemoryDesktop desktop({{"A", {1, 2}}});
+  desktop.set_arrangement_modes({true, false});
+  bool seen = false;
+  NestOnce(desktop, [&] { seen = desktop.arrangement_modes().auto_arrange; });
+  ASSERT_TRUE(ReadDesktopIcons(desktop));
+  EXPECT_TRUE(seen);
+}
+
+class FailingDesktop final : public DesktopAccess {
+ public:
+  ArrangementModes arrangement_modes() override { return {}; }
+  void snap_to_grid() override {}
+
+ protected:
+  std::unique_ptr<IconView> open_view() override { throw std::runtime_error("no buffer"); }
+};
+
+TEST(AccessCycle, ErrorsEndTheCycle) {
+  FailingDesktop failing;
+  EXPECT_THROW(ReadDesktopIcons(failing), std::runtime_error);
+  EXPECT_FALSE(DesktopAccess::cycle_in_progress());
+
+  MemoryDesktop desktop({{"A", {1, 2}}});
+  desktop.set_message_hook([] { throw std::runtime_error("view gone"); });
+  EXPECT_THROW(RestoreDesktopIcons(desktop, {{"A", 3, 3}}), std::runtime_error);
+  EXPECT_FALSE(DesktopAccess::cycle_in_progress());
+
+  desktop.set_message_hook({});
+  EXPECT_TRUE(ReadDesktopIcons(desktop));
+}
+
+}  // namespace
+}  // namespace orvx::icons

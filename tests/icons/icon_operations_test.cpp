@@ -1,0 +1,139 @@
+// The icon operations against the in-memory desktop.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "icons/icon_operations.h"
+#include "icons/memory_desktop.h"
+#include "icons/minidesk_icons.h"
+#include "support/desktop_icon_rows.h"
+
+namespace orvx::icons {
+namespace {
+
+using Item = MemoryDesktop::Item;
+using test::Rows;
+
+TEST(ReadDesktopIcons, ReadsEveryItemInOrderDuplicatesAndEmptyCaptionsIncluded) {
+  MemoryDesktop desktop({{"Papierkorb", {10, 20}}, {"", {-5, 7}}, {"Papierkorb", {300, 40}}});
+  auto icons = ReadDesktopIcons(desktop);
+  ASSERT_TRUE(icons);
+  EXPECT_EQ(Rows(*icons), Rows({{"Papierkorb", 10, 20}, {"", -5, 7}, {"Papierkorb", 300, 40}}));
+}
+
+TEST(ReadDesktopIcons, EmptyDesktopAndUnreachableDesktopDiffer) {
+  MemoryDesktop empty;
+  auto icons = ReadDesktopIcons(empty);
+  ASSERT_TRUE(icons);
+  EXPECT_TRUE(icons->empty());
+
+  MemoryDesktop unreachable({{"A", {1, 1}}});
+  unreachable.set_reachable(false);
+  EXPECT_FALSE(ReadDesktopIcons(unreachable));
+}
+
+TEST(ReadDesktopIcons, LongCaptionsArriveCutTo254Characters) {
+  MemoryDesktop desktop({{std::string(300, 'x'), {0, 0}}, {std::string(254, 'y'), {0, 0}}});
+  auto icons = ReadDesktopIcons(desktop);
+  ASSERT_TRUE(icons);
+  EXPECT_EQ((*icons)[0].Caption, std::string(254, 'x'));
+  EXPECT_EQ((*icons)[1].Caption, std::string(254, 'y'));
+}
+
+TEST(MoveDesktopIcon, PositionsArriveAsTheViewReadsSixteenBitHalves) {
+  struct Case {
+    IconPoint to;
+    IconPoint lands;
+  };
+  const Case cases[] = {
+      {{-1200, 300}, {-1200, 300}},
+      {{40000, 5}, {-25536, 5}},
+      {{5, 40000}, {5, -25536}},
+      {{32767, -32768}, {32767, -32768}},
+      {{32768, -32769}, {-32768, 32767}},
+      {{65536 + 12, -65536 - 3}, {12, -3}},
+  };
+  for (const Case& c : cases) {
+    MemoryDesktop desktop({{"Arbeitsplatz", {1, 1}}});
+    MoveDesktopIcon(desktop, "Arbeitsplatz", c.to);
+    EXPECT_EQ(desktop.items()[0].position, c.lands) << c.to.x << "," << c.to.y;
+  }
+}
+
+TEST(MoveDesktopIcon, FindsTheFirstItemWithoutRegardToLetterCase) {
+  MemoryDesktop desktop({{"Eigene Dateien", {0, 0}}, {"Ärger.TXT", {0, 0}}, {"ärger.txt", {0, 0}}});
+  MoveDesktopIcon(desktop, "EIGENE dateien", {10, 10});
+  MoveDesktopIcon(desktop, "äRGER.txt", {20, 20});
+  EXPECT_EQ(desktop.items()[0].position, (IconPoint{10, 10}));
+  EXPECT_EQ(desktop.items()[1].position, (IconPoint{20, 20}));
+  EXPECT_EQ(desktop.items()[2].position, (IconPoint{0, 0}));
+}
+
+TEST(MoveDesktopIcon, UnknownCaptionsAndUnsearchableOnesMoveNothing) {
+  const std::vector<Item> before{{std::string(260, 'a'), {1, 1}}, {"Tab", {2, 2}}};
+  for (const std::string& caption : {std::string("Nothing"), std::string(261, 'a'), std::string("Tab\0x", 5),
+                                     std::string()}) {
+    MemoryDesktop desktop(before);
+    MoveDesktopIcon(desktop, caption, {9, 9});
+    EXPECT_EQ(desktop.items(), before) << caption.size();
+  }
+  MemoryDesktop desktop(before);
+  MoveDesktopIcon(desktop, std::string(260, 'A'), {9, 9});  // 260 characters can still be found
+  EXPECT_EQ(desktop.items()[0].position, (IconPoint{9, 9}));
+}
+
+TEST(RestoreDesktopIcons, MovesFoundItemsInOrderAndSkipsMissingOnes) {
+  MemoryDesktop desktop({{"A", {0, 0}}, {"B", {0, 0}}, {"Dup", {0, 0}}, {"Dup", {0, 0}}, {"Kept", {7, 7}}});
+  RestoreDesktopIcons(desktop, {{"Gone", 1, 1},
+                                {"b", 20, 21},
+                                {"Dup", 30, 31},
+                                {"A", 10, 11},
+                                {"Also gone", 2, 2},
+                                {"DUP", -40, 41}});
+  EXPECT_EQ(desktop.items(), (std::vector<Item>{{"A", {10, 11}},
+                                                {"B", {20, 21}},
+                                                {"Dup", {-40, 41}},  // the later entry wins
+                                                {"Dup", {0, 0}},     // never found
+                                                {"Kept", {7, 7}}}));
+}
+
+TEST(RestoreDesktopIcons, UnreachableDesktopIsLeftAlone) {
+  MemoryDesktop desktop({{"A", {1, 1}}});
+  desktop.set_reachable(false);
+  RestoreDesktopIcons(desktop, {{"A", 5, 5}});
+  MoveDesktopIcon(desktop, "A", {6, 6});
+  EXPECT_EQ(desktop.items()[0].position, (IconPoint{1, 1}));
+}
+
+TEST(ReadMinideskIcons, StoresTheReadAndThenBuildsTheMap) {
+  MemoryDesktop desktop({{"A", {1, 2}}});
+  TDesktopIconInfoArray seen_by_build;
+  int builds = 0;
+  auto build = [&] {
+    ++builds;
+    seen_by_build = MinideskIcons();
+  };
+  ASSERT_TRUE(ReadMinideskIcons(desktop, build));
+  EXPECT_EQ(builds, 1);
+  EXPECT_EQ(Rows(seen_by_build), Rows({{"A", 1, 2}}));
+
+  // An empty desktop is stored as such and still drawn.
+  MemoryDesktop empty;
+  ASSERT_TRUE(ReadMinideskIcons(empty, build));
+  EXPECT_EQ(builds, 2);
+  EXPECT_TRUE(MinideskIcons().empty());
+}
+
+TEST(ReadMinideskIcons, UnreachableDesktopChangesNeitherListNorMap) {
+  MemoryDesktop desktop({{"A", {1, 2}}, {"B", {3, 4}}});
+  ASSERT_TRUE(ReadMinideskIcons(desktop, {}));
+  desktop.set_reachable(false);
+  int builds = 0;
+  EXPECT_FALSE(ReadMinideskIcons(desktop, [&] { ++builds; }));
+  EXPECT_EQ(builds, 0);
+  EXPECT_EQ(Rows(MinideskIcons()), Rows({{"A", 1, 2}, {"B", 3, 4}}));
+}
+
+}  // namespace
+}  // namespace orvx::icons

@@ -1,0 +1,74 @@
+#include "commands_win.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "list_view_state_win.h"
+#include "standin_shared/standin_protocol.h"
+
+namespace standin {
+
+namespace {
+
+// The tab-separated whole numbers of a command's data.
+std::vector<long long> Numbers(const std::string& data) {
+  std::vector<long long> numbers;
+  const char* p = data.c_str();
+  for (;;) {
+    char* end = nullptr;
+    const long long n = std::strtoll(p, &end, 10);
+    if (end == p) break;
+    numbers.push_back(n);
+    if (*end != '\t') break;
+    p = end + 1;
+  }
+  return numbers;
+}
+
+bool WriteReport(HWND list_view, const std::string& path) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << FormatItems(ReportItems(list_view));
+  out.close();
+  return static_cast<bool>(out);
+}
+
+}  // namespace
+
+LRESULT RunCommand(DesktopState& state, const COPYDATASTRUCT& request) {
+  const std::string data(static_cast<const char*>(request.lpData), request.cbData);
+  const std::vector<long long> numbers = Numbers(data);
+  switch (request.dwData) {
+    case kLoadItems: {
+      const std::vector<StandinItem> items = ParseItems(data);
+      LoadItems(state.list_view, items);
+      return static_cast<LRESULT>(items.size());
+    }
+    case kReport:
+      return WriteReport(state.list_view, data) ? 1 : 0;
+    case kMoveItem:
+      if (numbers.size() != 3) return 0;
+      return MoveItem(state.list_view, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
+                      static_cast<int>(numbers[2]))
+                 ? 1
+                 : 0;
+    case kSetModes:
+      if (numbers.size() != 2) return 0;
+      SetModes(state.list_view, numbers[0] != 0, numbers[1] != 0);
+      return 1;
+    case kGetModes:
+      return static_cast<LRESULT>(ModeBits(state.list_view));
+    case kSnapCount:
+      return state.snap_count;
+    case kListView:
+      return reinterpret_cast<LRESULT>(state.list_view);
+    case kEchoTo:
+      state.echo_to = numbers.empty() ? nullptr : reinterpret_cast<HWND>(static_cast<uintptr_t>(numbers[0]));
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace standin

@@ -1,0 +1,128 @@
+#include "standin_shared/standin_client_win.h"
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "standin_shared/standin_protocol.h"
+
+namespace standin {
+
+namespace {
+
+constexpr DWORD kStartDeadlineMs = 30000;
+constexpr DWORD kCloseDeadlineMs = 15000;
+constexpr UINT kCommandTimeoutMs = 60000;
+
+std::string FolderOf(std::string path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// The stand-in's "Progman" once it is shown, or nullptr.
+HWND FindShownDesktop(DWORD process_id) {
+  for (HWND w = FindWindowExA(nullptr, nullptr, "Progman", nullptr); w;
+       w = FindWindowExA(nullptr, w, "Progman", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == process_id && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::string StandinExePath() {
+  char path[MAX_PATH];
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return FolderOf(FolderOf(std::string(path, n))) + "\\tools\\standin_desktop.exe";
+}
+
+bool AnyProgmanWindow() { return FindWindowA("Progman", nullptr) != nullptr; }
+
+StandinDesktop::StandinDesktop(const StandinOptions& options, const std::string& exe) {
+  std::string command_line = "\"" + exe + "\"";
+  if (options.auto_arrange) command_line += " /autoarrange";
+  if (options.snap_to_grid) command_line += " /snaptogrid";
+  if (options.active_desktop) command_line += " /activedesktop";
+
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info))
+    throw std::runtime_error("cannot start " + exe);
+  CloseHandle(info.hThread);
+  process_.reset(info.hProcess);
+  process_id_ = info.dwProcessId;
+
+  const DWORD start = GetTickCount();
+  while (!(window_ = FindShownDesktop(process_id_))) {
+    if (WaitForSingleObject(process_.get(), 20) == WAIT_OBJECT_0)
+      throw std::runtime_error("the stand-in desktop ended while starting");
+    if (GetTickCount() - start > kStartDeadlineMs) {
+      TerminateProcess(process_.get(), 1);
+      throw std::runtime_error("the stand-in desktop did not come up");
+    }
+  }
+}
+
+StandinDesktop::~StandinDesktop() {
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process_.get(), kCloseDeadlineMs) != WAIT_OBJECT_0) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), kCloseDeadlineMs);
+  }
+}
+
+LRESULT StandinDesktop::command(ULONG_PTR code, const std::string& data) {
+  COPYDATASTRUCT copy{code, static_cast<DWORD>(data.size()), const_cast<char*>(data.data())};
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL,
+                           kCommandTimeoutMs, &result))
+    throw std::runtime_error("the stand-in desktop does not answer");
+  return static_cast<LRESULT>(result);
+}
+
+HWND StandinDesktop::list_view() { return reinterpret_cast<HWND>(command(kListView)); }
+
+int StandinDesktop::load(const std::vector<StandinItem>& items) {
+  return static_cast<int>(command(kLoadItems, FormatItems(items)));
+}
+
+std::vector<StandinItem> StandinDesktop::report() {
+  char folder[MAX_PATH], path[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  if (!GetTempFileNameA(folder, "sdr", 0, path)) throw std::runtime_error("no temporary file");
+  const bool written = command(kReport, path) == 1;
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  in.close();
+  DeleteFileA(path);
+  if (!written) throw std::runtime_error("the stand-in desktop wrote no report");
+  return ParseItems(text.str());
+}
+
+bool StandinDesktop::move(int index, int x, int y) {
+  return command(kMoveItem, std::to_string(index) + '\t' + std::to_string(x) + '\t' + std::to_string(y)) == 1;
+}
+
+void StandinDesktop::set_modes(bool auto_arrange, bool snap_to_grid) {
+  command(kSetModes, std::string(auto_arrange ? "1" : "0") + '\t' + (snap_to_grid ? "1" : "0"));
+}
+
+StandinModes StandinDesktop::modes() {
+  const auto bits = static_cast<DWORD>(command(kGetModes));
+  return {(bits & LVS_AUTOARRANGE) != 0, (bits & LVS_EX_SNAPTOGRID) != 0};
+}
+
+int StandinDesktop::snap_count() { return static_cast<int>(command(kSnapCount)); }
+
+void StandinDesktop::echo_to(HWND window) {
+  command(kEchoTo, std::to_string(reinterpret_cast<uintptr_t>(window)));
+}
+
+}  // namespace standin

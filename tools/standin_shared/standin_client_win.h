@@ -1,0 +1,65 @@
+#pragma once
+// Starts the stand-in desktop as a separate process and drives it through
+// its commands (standin_protocol.h). Used by the Windows tests and the
+// benchmarks.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/scoped_win.h"
+#include "standin_shared/item_file.h"
+
+namespace standin {
+
+struct StandinOptions {
+  bool auto_arrange = false;
+  bool snap_to_grid = false;
+  bool active_desktop = false;  // the view host inside an HTML layer
+};
+
+struct StandinModes {
+  bool auto_arrange = false;
+  bool snap_to_grid = false;
+};
+
+// standin_desktop.exe in the build tree: ..\tools\ from the folder of the
+// calling program (tests\ and bench\ sit beside tools\).
+std::string StandinExePath();
+
+// True when any window of class "Progman" exists.
+bool AnyProgmanWindow();
+
+class StandinDesktop {
+ public:
+  // Starts the stand-in without items and waits until its desktop is shown.
+  // Throws std::runtime_error when it does not come up within 30 seconds.
+  explicit StandinDesktop(const StandinOptions& options = {}, const std::string& exe = StandinExePath());
+  StandinDesktop(const StandinDesktop&) = delete;
+  StandinDesktop& operator=(const StandinDesktop&) = delete;
+  // Closes the stand-in and waits until its process has ended.
+  ~StandinDesktop();
+
+  DWORD process_id() const { return process_id_; }
+  HWND window() const { return window_; }
+  HWND list_view();
+
+  // The commands; each throws std::runtime_error when the stand-in does not
+  // answer.
+  int load(const std::vector<StandinItem>& items);
+  std::vector<StandinItem> report();
+  bool move(int index, int x, int y);
+  void set_modes(bool auto_arrange, bool snap_to_grid);
+  StandinModes modes();
+  int snap_count();
+  void echo_to(HWND window);
+
+ private:
+  LRESULT command(ULONG_PTR code, const std::string& data = {});
+
+  orvx::win::ScopedHandle process_;
+  DWORD process_id_ = 0;
+  HWND window_ = nullptr;
+};
+
+}  // namespace standin

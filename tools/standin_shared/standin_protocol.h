@@ -1,0 +1,40 @@
+#pragma once
+// How tests, benchmarks and scripts control the stand-in desktop: each
+// command is a WM_COPYDATA message sent to its "Progman" window, the
+// command in dwData, text arguments in the data, the answer in the result.
+// The stand-in answers from its own process, never through the icon access
+// under test.
+#include <windows.h>
+
+namespace standin {
+
+enum Command : ULONG_PTR {
+  // data: items in the item file format (item_file.h); replaces all items.
+  // Result: the number of items loaded.
+  kLoadItems = 0x53440001,
+  // data: a file path. Writes every item's full caption and position, read
+  // in the stand-in's own process, in the item file format. Result: 1 when
+  // written.
+  kReport,
+  // data: "index<TAB>x<TAB>y". Result: 1 when the item was moved.
+  kMoveItem,
+  // data: "auto<TAB>snap", each 0 or 1: switches LVS_AUTOARRANGE and
+  // LVS_EX_SNAPTOGRID. Result: 1.
+  kSetModes,
+  // Result: the LVS_AUTOARRANGE bit of the window style combined with the
+  // LVS_EX_SNAPTOGRID bit of the extended style.
+  kGetModes,
+  // Result: how many LVM_ARRANGE messages with LVA_SNAPTOGRID arrived.
+  kSnapCount,
+  // Result: the list view window.
+  kListView,
+  // data: a window handle in decimal, or "0". From now on every
+  // LVM_GETITEMCOUNT that another thread sends makes the stand-in send the
+  // registered message kEchoMessage to that window first, as a shell would
+  // that notifies while it handles a message. Result: 1.
+  kEchoTo,
+};
+
+inline constexpr char kEchoMessage[] = "OrvaneX.StandinDesktop.Echo";
+
+}  // namespace standin
