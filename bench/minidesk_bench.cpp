@@ -9,12 +9,12 @@
 #include <string>
 
 #include "app/minidesk.h"
-#include "icons/desktop_icon_info.h"
+#include "icons/desktop_icon.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using orvx::icons::TDesktopIconInfoArray;
+using orvx::TDesktopIconInfoArray;
 
 template <class F>
 double microseconds_per_call(int calls, F&& f) {

@@ -10,7 +10,7 @@ std::string marker_name(const MinideskMarker& marker) {
   return kMarkerNamePrefix + std::to_string(marker.icon_index);
 }
 
-bool Minidesk::store_marker(size_t slot, size_t icon_index, const icons::TDesktopIconInfo& icon, bool outside) {
+bool Minidesk::store_marker(size_t slot, size_t icon_index, const TDesktopIconInfo& icon, bool outside) {
   const MapRect bounds = marker_bounds(icon.X, icon.Y);
   if (slot == markers_.size()) {
     markers_.push_back({icon_index, icon.Caption, bounds, outside});
@@ -53,7 +53,7 @@ bool Minidesk::update_alert_image(int32_t outside, const CountMessage& count_mes
   return changed;
 }
 
-bool Minidesk::BuildMinidesk(const icons::TDesktopIconInfoArray& icons, const CountMessage& count_message) {
+bool Minidesk::BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMessage& count_message) {
   if (drag_) return false;  // the dragged marker stays under the mouse
   bool changed = false;
   int32_t outside = 0;
@@ -61,7 +61,7 @@ bool Minidesk::BuildMinidesk(const icons::TDesktopIconInfoArray& icons, const Co
   if (!icons.empty()) {
     size_t slot = 0;
     for (size_t i = 0; i < icons.size(); ++i) {
-      const icons::TDesktopIconInfo& icon = icons[i];
+      const TDesktopIconInfo& icon = icons[i];
       if (icon.Caption.empty()) continue;
       const bool is_outside = !icon_inside_map(icon.X, icon.Y, map_size_);
       changed |= store_marker(slot++, i, icon, is_outside);

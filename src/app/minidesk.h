@@ -29,7 +29,7 @@
 #include "app/error_icon_list.h"
 #include "app/minidesk_map.h"
 #include "app/mouse_event.h"
-#include "icons/desktop_icon_info.h"
+#include "icons/desktop_icon.h"
 #include "icons/icon_position.h"
 
 namespace orvx::app {
@@ -117,7 +117,7 @@ class Minidesk {
   // image and, while the error list is hidden, its entries. While a marker
   // is dragged the map is left as it is. True when anything the map window
   // shows has changed.
-  bool BuildMinidesk(const icons::TDesktopIconInfoArray& icons, const CountMessage& count_message);
+  bool BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMessage& count_message);
 
   const std::vector<MinideskMarker>& markers() const { return markers_; }
   int32_t outside_count() const { return outside_count_; }
@@ -165,7 +165,7 @@ class Minidesk {
     MapPoint origin;  // where in the marker the press was
   };
 
-  bool store_marker(size_t slot, size_t icon_index, const icons::TDesktopIconInfo& icon, bool outside);
+  bool store_marker(size_t slot, size_t icon_index, const TDesktopIconInfo& icon, bool outside);
   bool update_alert_image(int32_t outside, const CountMessage& count_message);
 
   void marker_mouse_down(size_t marker, MapPoint origin);

@@ -11,9 +11,27 @@ namespace {
 
 using syntax::LineKind;
 
-// The value of section/key in `text`, nullopt when missing or without "=".
-std::optional<std::string_view> find_value(std::string_view text, std::string_view section,
-                                           std::string_view key) {
+std::optional<std::string> read_value(const std::string& path, std::string_view section,
+                                      std::string_view key) {
+  std::optional<std::string> bytes = files::read_file(path);
+  if (!bytes) return std::nullopt;
+  return in_memory::find_value(*bytes, section, key);
+}
+
+// A default is returned as the platform returns it: without trailing blanks
+// and without quotes around it.
+std::string_view as_default(std::string_view value) {
+  value = syntax::cut_at_nul(value);
+  while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
+  return syntax::strip_quotes(value);
+}
+
+}  // namespace
+
+namespace in_memory {
+
+std::optional<std::string> find_value(std::string_view text, std::string_view section,
+                                      std::string_view key) {
   std::string_view s = syntax::query_name(section);
   std::string_view k = syntax::query_name(key);
   if (s.empty() || k.empty()) return std::nullopt;
@@ -27,30 +45,25 @@ std::optional<std::string_view> find_value(std::string_view text, std::string_vi
     } else if (inside && line.kind == LineKind::kEntry &&
                syntax::names_equal(syntax::name_of(text, line), k)) {
       if (!line.has_value) return std::nullopt;
-      return syntax::strip_quotes(syntax::value_of(text, line));
+      return std::string(syntax::strip_quotes(syntax::value_of(text, line)));
     }
   }
   return std::nullopt;
 }
 
-std::optional<std::string> read_value(const std::string& path, std::string_view section,
-                                      std::string_view key) {
-  std::optional<std::string> bytes = files::read_file(path);
-  if (!bytes) return std::nullopt;
-  std::optional<std::string_view> value = find_value(*bytes, section, key);
-  if (!value) return std::nullopt;
-  return std::string(*value);
+std::vector<std::string> section_names(std::string_view text) {
+  std::vector<std::string> names;
+  syntax::LineReader reader(text);
+  syntax::Line line;
+  while (reader.next(line)) {
+    if (line.kind != LineKind::kHeader) continue;
+    std::string_view name = syntax::name_of(text, line);
+    if (!name.empty()) names.emplace_back(name);
+  }
+  return names;
 }
 
-// A default is returned as the platform returns it: without trailing blanks
-// and without quotes around it.
-std::string_view as_default(std::string_view value) {
-  value = syntax::cut_at_nul(value);
-  while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
-  return syntax::strip_quotes(value);
-}
-
-}  // namespace
+}  // namespace in_memory
 
 std::string read_string(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view default_value) {
@@ -70,17 +83,8 @@ bool read_bool(const std::string& path, std::string_view section, std::string_vi
 }
 
 std::vector<std::string> read_section_names(const std::string& path) {
-  std::vector<std::string> names;
   std::optional<std::string> bytes = files::read_file(path);
-  if (!bytes) return names;
-  syntax::LineReader reader(*bytes);
-  syntax::Line line;
-  while (reader.next(line)) {
-    if (line.kind != LineKind::kHeader) continue;
-    std::string_view name = syntax::name_of(*bytes, line);
-    if (!name.empty()) names.emplace_back(name);
-  }
-  return names;
+  return bytes ? in_memory::section_names(*bytes) : std::vector<std::string>();
 }
 
 int32_t parse_integer(std::string_view text, int32_t default_value) {

@@ -52,10 +52,25 @@ std::string entry_line(std::string_view key, std::string_view value) {
   return out;
 }
 
-// The text after setting section/key to value, or nullopt when it already
-// holds that value.
+}  // namespace
+
+namespace in_memory {
+
+bool can_write(std::string_view section, std::string_view key, std::string_view value) {
+  if (has_line_break_or_nul(section) || has_line_break_or_nul(key) ||
+      has_line_break_or_nul(value)) {
+    return false;
+  }
+  std::string_view s = syntax::trim(section);
+  std::string_view k = syntax::trim(key);
+  return !s.empty() && !k.empty() && k.front() != '[' && k.find('=') == std::string_view::npos;
+}
+
 std::optional<std::string> with_value(std::string text, std::string_view section,
                                       std::string_view key, std::string_view value) {
+  section = syntax::trim(section);
+  key = syntax::trim(key);
+  while (!value.empty() && syntax::is_blank(value.front())) value.remove_prefix(1);
   Place place = find_place(text, section, key);
   if (place.key_line) {
     const syntax::Line& line = *place.key_line;
@@ -79,24 +94,15 @@ std::optional<std::string> with_value(std::string text, std::string_view section
   return text;
 }
 
-}  // namespace
+}  // namespace in_memory
 
 bool write_string(const std::string& path, std::string_view section, std::string_view key,
                   std::string_view value) {
-  if (has_line_break_or_nul(section) || has_line_break_or_nul(key) ||
-      has_line_break_or_nul(value)) {
-    return false;
-  }
-  std::string_view s = syntax::trim(section);
-  std::string_view k = syntax::trim(key);
-  if (s.empty() || k.empty() || k.front() == '[' || k.find('=') != std::string_view::npos) {
-    return false;
-  }
-  while (!value.empty() && syntax::is_blank(value.front())) value.remove_prefix(1);
-
+  if (!in_memory::can_write(section, key, value)) return false;
   std::optional<std::string> old = files::read_file(path);
   if (!old && files::attributes_of(path)) return false;  // there, but unreadable
-  std::optional<std::string> updated = with_value(old.value_or(std::string()), s, k, value);
+  std::optional<std::string> updated =
+      in_memory::with_value(old.value_or(std::string()), section, key, value);
   if (!updated) return true;  // nothing to change
   return files::write_file_replacing(path, *updated);
 }

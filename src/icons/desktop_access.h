@@ -14,6 +14,18 @@
 // not be reached. Everything runs on the user-interface thread.
 //
 // The arrangement modes and the one-time snap need no buffer and no cycle.
+//
+// Use (operations in icon_operations.h, minidesk_icons.h and
+// arrangement_guard.h):
+//   ShellDesktopAccess desktop;                          // on Windows
+//   MemoryDesktop desktop({{"Papierkorb", {20, 110}}});  // anywhere
+//   std::optional<TDesktopIconInfoArray> icons = ReadDesktopIcons(desktop);
+//   if (icons) WriteProfile(..., *icons);
+//   RestoreDesktopIcons(desktop, icons_from_profile);
+// A new operation opens its own cycle:
+//   IconCycle cycle = desktop.open_cycle();
+//   if (!cycle) return;             // unreachable, or inside another cycle
+//   int n = cycle.view().item_count();
 #include <memory>
 
 #include "icons/icon_view.h"
@@ -33,7 +45,9 @@ class IconCycle {
  public:
   IconCycle() = default;
   IconCycle(IconCycle&&) noexcept = default;
-  IconCycle& operator=(IconCycle&&) noexcept = default;
+  // No assignment: it would let the next cycle begin before the old view
+  // and its buffer were gone.
+  IconCycle& operator=(IconCycle&&) = delete;
 
   explicit operator bool() const { return view_ != nullptr; }
   IconView& view() const { return *view_; }

@@ -12,7 +12,6 @@ namespace orvx::app {
 namespace {
 
 using icons::IconPoint;
-using icons::TDesktopIconInfoArray;
 using Log = std::vector<std::string>;
 
 constexpr MapSize kMap{426, 331};

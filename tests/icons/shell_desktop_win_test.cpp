@@ -16,6 +16,7 @@
 #include "icons/minidesk_icons.h"
 #include "icons/remote_buffer_win.h"
 #include "icons/shell_desktop_access_win.h"
+#include "support/desktop_icon_rows.h"
 #include "platform/system_error.h"
 #include "standin_shared/standin_client_win.h"
 #include "standin_shared/standin_protocol.h"
@@ -27,11 +28,13 @@ namespace {
 using standin::StandinDesktop;
 using standin::StandinItem;
 
+using test::Rows;
+
 // What ReadDesktopIcons must deliver for the stand-in's items.
-TDesktopIconInfoArray AsRead(const std::vector<StandinItem>& items) {
-  TDesktopIconInfoArray icons;
-  for (const StandinItem& item : items) icons.push_back({item.caption.substr(0, 254), item.x, item.y});
-  return icons;
+std::vector<test::IconRow> AsRead(const std::vector<StandinItem>& items) {
+  std::vector<test::IconRow> rows;
+  for (const StandinItem& item : items) rows.emplace_back(item.caption.substr(0, 254), item.x, item.y);
+  return rows;
 }
 
 std::vector<StandinItem> SampleItems() {
@@ -49,12 +52,16 @@ std::vector<StandinItem> SampleItems() {
   return items;
 }
 
+// One stand-in per test suite, started by the first test and ended after
+// the suite's last; each test starts from the sample items, both modes off.
 class ShellDesktop : public ::testing::Test {
  protected:
   static void TearDownTestSuite() { standin_.reset(); }
 
   void SetUp() override {
-    if (!standin_) ASSERT_NO_THROW(standin_ = std::make_unique<StandinDesktop>(options()));
+    if (!standin_) {
+      ASSERT_NO_THROW(standin_ = std::make_unique<StandinDesktop>(options()));
+    }
     standin().set_modes(false, false);
     standin().echo_to(nullptr);
     ASSERT_EQ(standin().load(SampleItems()), static_cast<int>(SampleItems().size()));
@@ -75,7 +82,7 @@ TEST_F(ShellDesktop, ReadsEveryItemAsTheDesktopHoldsIt) {
   EXPECT_EQ(truth[5].caption.size(), 300u);  // the stand-in holds the whole caption
   auto icons = ReadDesktopIcons(access);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(*icons, AsRead(truth));
+  EXPECT_EQ(Rows(*icons), AsRead(truth));
   EXPECT_EQ((*icons)[5].Caption, std::string(254, 'L'));
   EXPECT_FALSE(RemoteBufferHeld());
 }
@@ -145,7 +152,7 @@ TEST_F(ShellDesktop, MapReadStoresTheDesktopAndBuildsTheMap) {
   int builds = 0;
   ASSERT_TRUE(ReadMinideskIcons(access, [&] { ++builds; }));
   EXPECT_EQ(builds, 1);
-  EXPECT_EQ(MinideskIcons(), AsRead(standin().report()));
+  EXPECT_EQ(Rows(MinideskIcons()), AsRead(standin().report()));
 }
 
 TEST_F(ShellDesktop, FindsTheStandinsListViewWithoutActiveDesktop) {
@@ -166,7 +173,9 @@ TEST_F(ShellDesktop, WarnsOnceWhenEitherArrangementModeIsOn) {
     const bool on = c.auto_arrange || c.snap_to_grid;
     EXPECT_EQ(CheckDesktopArrangement(access, prompts), !on);
     ASSERT_EQ(prompts.shown.size(), on ? 1u : 0u) << c.auto_arrange << c.snap_to_grid;
-    if (on) EXPECT_EQ(prompts.shown[0].text, ArrangementWarningText());
+    if (on) {
+      EXPECT_EQ(prompts.shown[0].text, ArrangementWarningText());
+    }
   }
 }
 
@@ -229,7 +238,7 @@ TEST_F(ShellDesktop, OperationsStartedDuringACycleDoNothing) {
   EXPECT_EQ(echoes, 1);
   ASSERT_TRUE(icons);
   const std::vector<StandinItem> truth = standin().report();
-  EXPECT_EQ(*icons, AsRead(truth));
+  EXPECT_EQ(Rows(*icons), AsRead(truth));
   EXPECT_EQ(truth[0].x, 20);
   EXPECT_FALSE(RemoteBufferHeld());
 }
@@ -259,7 +268,7 @@ TEST_F(ActiveDesktop, FindsTheViewInsideTheHtmlLayer) {
   EXPECT_EQ(FindDesktopListView(), standin().list_view());
   auto icons = ReadDesktopIcons(access);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(*icons, AsRead(standin().report()));
+  EXPECT_EQ(Rows(*icons), AsRead(standin().report()));
   MoveDesktopIcon(access, "arbeitsplatz", {-20, 44});
   EXPECT_EQ(standin().report()[0], (StandinItem{"Arbeitsplatz", -20, 44}));
 }

@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/files.h"
@@ -125,6 +126,15 @@ TEST(ProfileFile, ReadsHandWrittenAndDamagedFiles) {
     EXPECT_EQ(ReadProfileFile(path), c.icons) << c.what;
   }
   EXPECT_TRUE(ReadProfileFile(dir / "missing.qpf").empty());
+}
+
+TEST(ProfileFile, AFileFarLargerThanAnyProfileReadsAsEmpty) {
+  // 64 MiB (sparse) that begin like a profile: not loaded into memory whole.
+  test::TempFolder dir;
+  std::string path = dir / "huge.qpf";
+  ASSERT_TRUE(files::write_file(path, "[A]\r\nx=1\r\ny=2\r\n"));
+  std::filesystem::resize_file(path, 64u << 20);
+  EXPECT_TRUE(ReadProfileFile(path).empty());
 }
 
 TEST(ProfileFile, ReadsEveryIconOfALargeDesktop) {

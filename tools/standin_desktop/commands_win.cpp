@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "list_view_state_win.h"
 #include "standin_shared/standin_protocol.h"
