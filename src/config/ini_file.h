@@ -55,18 +55,32 @@ class IniText {
   const std::string& bytes() const { return bytes_; }
 
  private:
+  // Offsets into bytes_ of a name or value, already cut at a NUL.
+  struct Span {
+    size_t begin = 0;
+    size_t size = 0;
+  };
+  struct Entry {
+    Span name;
+    Span value;
+    bool has_value = false;
+  };
   struct Section {
-    size_t header = 0;       // index into lines_ of the header
-    size_t first_entry = 0;  // index into lines_ of its first entry line
+    Span name;
+    size_t first_entry = 0;  // index into entries_
     size_t entry_count = 0;
   };
+  std::string_view text_of(Span span) const {
+    return std::string_view(bytes_).substr(span.begin, span.size);
+  }
   const Section* find_section(std::string_view name) const;
-  std::string_view name_of(const syntax::Line& line) const;
 
   std::string bytes_;
-  std::vector<syntax::Line> lines_;  // headers and entries, in file order
   std::vector<Section> sections_;
-  std::unordered_map<std::string, size_t> first_section_by_name_;  // folded name
+  std::vector<Entry> entries_;  // grouped by section, in file order
+  // The first section of each name, found by any case of it.
+  std::unordered_map<std::string, size_t, syntax::FoldedHash, syntax::FoldedEqual>
+      first_section_by_name_;
 };
 
 // Reads.

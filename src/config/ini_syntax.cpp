@@ -1,6 +1,7 @@
 #include "config/ini_syntax.h"
 
 #include <array>
+#include <cstdint>
 
 namespace orvx::ini::syntax {
 namespace {
@@ -53,6 +54,15 @@ std::string folded(std::string_view name) {
   std::string out(name);
   for (char& c : out) c = fold(c);
   return out;
+}
+
+size_t FoldedHash::operator()(std::string_view name) const {
+  uint64_t hash = 14695981039346656037ull;  // 64-bit FNV-1a over the folded bytes
+  for (char c : name) {
+    hash ^= static_cast<unsigned char>(fold(c));
+    hash *= 1099511628211ull;
+  }
+  return static_cast<size_t>(hash ^ (hash >> 32));
 }
 
 std::string_view query_name(std::string_view name) { return trim(cut_at_nul(name)); }

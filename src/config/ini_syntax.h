@@ -27,6 +27,17 @@ char fold(char c);
 bool names_equal(std::string_view a, std::string_view b);
 std::string folded(std::string_view name);
 
+// Hash and equality of names without regard to case, for hash maps that are
+// searched with any string view.
+struct FoldedHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view name) const;
+};
+struct FoldedEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return names_equal(a, b); }
+};
+
 // A name as a query uses it: trimmed and cut at NUL.
 std::string_view query_name(std::string_view name);
 

@@ -9,18 +9,23 @@ using syntax::LineKind;
 IniText::IniText(std::string bytes) : bytes_(std::move(bytes)) {
   syntax::LineReader reader(bytes_);
   syntax::Line line;
+  auto span_of = [](size_t begin, std::string_view cut) { return Span{begin, cut.size()}; };
   while (reader.next(line)) {
     if (line.kind == LineKind::kHeader) {
+      std::string_view name = syntax::name_of(bytes_, line);
       Section s;
-      s.header = lines_.size();
-      s.first_entry = lines_.size() + 1;
-      lines_.push_back(line);
-      std::string_view name = name_of(line);
-      if (!name.empty()) first_section_by_name_.try_emplace(syntax::folded(name), sections_.size());
+      s.name = span_of(line.name_begin, name);
+      s.first_entry = entries_.size();
+      // emplace keeps the first section of a name.
+      if (!name.empty()) first_section_by_name_.emplace(name, sections_.size());
       sections_.push_back(s);
     } else if (line.kind == LineKind::kEntry && !sections_.empty()) {
       // Entries before the first header belong to no section a name can reach.
-      lines_.push_back(line);
+      Entry e;
+      e.name = span_of(line.name_begin, syntax::name_of(bytes_, line));
+      e.has_value = line.has_value;
+      if (line.has_value) e.value = span_of(line.value_begin, syntax::value_of(bytes_, line));
+      entries_.push_back(e);
       ++sections_.back().entry_count;
     }
   }
@@ -30,14 +35,10 @@ IniText IniText::load(const std::string& path) {
   return IniText(files::read_file(path).value_or(std::string()));
 }
 
-std::string_view IniText::name_of(const syntax::Line& line) const {
-  return syntax::name_of(bytes_, line);
-}
-
 const IniText::Section* IniText::find_section(std::string_view name) const {
   std::string_view q = syntax::query_name(name);
   if (q.empty()) return nullptr;
-  auto it = first_section_by_name_.find(syntax::folded(q));
+  auto it = first_section_by_name_.find(q);
   return it == first_section_by_name_.end() ? nullptr : &sections_[it->second];
 }
 
@@ -45,8 +46,7 @@ std::vector<std::string> IniText::section_names() const {
   std::vector<std::string> names;
   names.reserve(sections_.size());
   for (const Section& s : sections_) {
-    std::string_view name = name_of(lines_[s.header]);
-    if (!name.empty()) names.emplace_back(name);
+    if (s.name.size > 0) names.emplace_back(text_of(s.name));
   }
   return names;
 }
@@ -56,10 +56,10 @@ std::optional<std::string> IniText::value(std::string_view section, std::string_
   std::string_view k = syntax::query_name(key);
   if (!s || k.empty()) return std::nullopt;
   for (size_t i = s->first_entry; i < s->first_entry + s->entry_count; ++i) {
-    const syntax::Line& line = lines_[i];
-    if (!syntax::names_equal(name_of(line), k)) continue;
-    if (!line.has_value) return std::nullopt;
-    return std::string(syntax::strip_quotes(syntax::value_of(bytes_, line)));
+    const Entry& e = entries_[i];
+    if (!syntax::names_equal(text_of(e.name), k)) continue;
+    if (!e.has_value) return std::nullopt;
+    return std::string(syntax::strip_quotes(text_of(e.value)));
   }
   return std::nullopt;
 }
@@ -69,10 +69,10 @@ std::vector<std::pair<std::string, std::string>> IniText::entries(std::string_vi
   const Section* s = find_section(section);
   if (!s) return out;
   for (size_t i = s->first_entry; i < s->first_entry + s->entry_count; ++i) {
-    const syntax::Line& line = lines_[i];
-    std::string_view name = name_of(line);
-    if (!line.has_value || name.empty() || name.front() == ';') continue;
-    out.emplace_back(name, syntax::value_of(bytes_, line));
+    const Entry& e = entries_[i];
+    std::string_view name = text_of(e.name);
+    if (!e.has_value || name.empty() || name.front() == ';') continue;
+    out.emplace_back(name, text_of(e.value));
   }
   return out;
 }

@@ -1,7 +1,9 @@
 #include "profiles/profile_file.h"
 
+#include <charconv>
 #include <unordered_map>
 
+#include "config/bounded_ini.h"
 #include "config/ini_file.h"
 #include "config/ini_syntax.h"
 #include "platform/files.h"
@@ -9,52 +11,39 @@
 namespace orvx {
 namespace {
 
-struct Entry {
-  std::string key;
-  std::string value;
+// One section of the file: the icon that named it first (its caption is the
+// header) and the icon whose position it holds (the last of that caption).
+struct IconSection {
+  const TDesktopIconInfo* first;
+  const TDesktopIconInfo* last;
 };
 
-struct Section {
-  std::string name;  // the form first written
-  std::vector<Entry> entries;
-};
+void append_number(std::string& out, int64_t value) {
+  char digits[24];
+  auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+}
 
-// Sections in the order of their first write; a write to an existing key
-// replaces its value in place, as a key-by-key write of the file would.
-class ProfileSections {
- public:
-  void set(std::string_view section, std::string_view key, std::string value) {
-    auto [it, added] = index_.try_emplace(ini::syntax::folded(section), sections_.size());
-    if (added) sections_.push_back({std::string(section), {}});
-    std::vector<Entry>& entries = sections_[it->second].entries;
-    for (Entry& e : entries) {
-      if (ini::syntax::names_equal(e.key, key)) {
-        e.value = std::move(value);
-        return;
-      }
-    }
-    entries.push_back({std::string(key), std::move(value)});
+void append_entry(std::string& out, std::string_view key, int64_t value) {
+  out.append(key).append("=");
+  append_number(out, value);
+  out.append("\r\n");
+}
+
+TDesktopIconInfoArray icons_of(const ini::IniText& text) {
+  TDesktopIconInfoArray icons;
+  for (std::string& name : text.section_names()) {
+    std::optional<std::string> x = text.value(name, "x");
+    if (!x && ini::syntax::names_equal(name, kProfileInfoSection)) continue;
+    std::optional<std::string> y = text.value(name, "y");
+    TDesktopIconInfo icon;
+    icon.X = ini::parse_integer(x.value_or(""), 0);
+    icon.Y = ini::parse_integer(y.value_or(""), 0);
+    icon.Caption = std::move(name);
+    icons.push_back(std::move(icon));
   }
-
-  std::string text() const {
-    size_t size = 0;
-    for (const Section& s : sections_) {
-      size += s.name.size() + 4;
-      for (const Entry& e : s.entries) size += e.key.size() + e.value.size() + 3;
-    }
-    std::string out;
-    out.reserve(size);
-    for (const Section& s : sections_) {
-      out.append("[").append(s.name).append("]\r\n");
-      for (const Entry& e : s.entries) out.append(e.key).append("=").append(e.value).append("\r\n");
-    }
-    return out;
-  }
-
- private:
-  std::vector<Section> sections_;
-  std::unordered_map<std::string, size_t> index_;  // folded name
-};
+  return icons;
+}
 
 }  // namespace
 
@@ -73,17 +62,51 @@ bool IsStorableCaption(std::string_view caption) {
 
 std::string BuildProfileText(const TDesktopIconInfoArray& icons, ScreenSize screen_size,
                              int32_t monitor_count) {
-  ProfileSections sections;
+  // Sections in the order their captions first occur, compared without
+  // regard to case, as writing the keys one by one would leave them.
+  std::vector<IconSection> sections;
+  std::unordered_map<std::string_view, size_t, ini::syntax::FoldedHash, ini::syntax::FoldedEqual>
+      index;
+  sections.reserve(icons.size());
+  index.reserve(icons.size());
+  size_t size = 64;
   for (const TDesktopIconInfo& icon : icons) {
     if (!IsStorableCaption(icon.Caption)) continue;
-    sections.set(icon.Caption, "x", std::to_string(icon.X));
-    sections.set(icon.Caption, "y", std::to_string(icon.Y));
+    auto [it, added] = index.try_emplace(icon.Caption, sections.size());
+    if (added) {
+      sections.push_back({&icon, &icon});
+      size += icon.Caption.size() + 32;
+    } else {
+      sections[it->second].last = &icon;
+    }
   }
-  sections.set(kProfileInfoSection, "Icons", std::to_string(icons.size()));
-  sections.set(kProfileInfoSection, "Res",
-               std::to_string(screen_size.width) + "x" + std::to_string(screen_size.height));
-  sections.set(kProfileInfoSection, "Count", std::to_string(monitor_count));
-  return sections.text();
+  // The information goes into the section of that name, which an icon may
+  // have opened already, else into a last section of its own.
+  auto info_section = index.find(kProfileInfoSection);
+  size_t info = info_section == index.end() ? sections.size() : info_section->second;
+
+  std::string out;
+  out.reserve(size);
+  auto append_info = [&] {
+    append_entry(out, "Icons", static_cast<int64_t>(icons.size()));
+    out.append("Res=");
+    append_number(out, screen_size.width);
+    out.append("x");
+    append_number(out, screen_size.height);
+    out.append("\r\n");
+    append_entry(out, "Count", monitor_count);
+  };
+  for (size_t i = 0; i < sections.size(); ++i) {
+    out.append("[").append(sections[i].first->Caption).append("]\r\n");
+    append_entry(out, "x", sections[i].last->X);
+    append_entry(out, "y", sections[i].last->Y);
+    if (i == info) append_info();
+  }
+  if (info == sections.size()) {
+    out.append("[").append(kProfileInfoSection).append("]\r\n");
+    append_info();
+  }
+  return out;
 }
 
 bool WriteProfileFile(const TDesktopIconInfoArray& icons, const std::string& file_name,
@@ -93,23 +116,11 @@ bool WriteProfileFile(const TDesktopIconInfoArray& icons, const std::string& fil
 }
 
 TDesktopIconInfoArray ReadProfileFile(const std::string& file_name) {
-  return ReadProfileText(files::read_file(file_name).value_or(std::string()));
+  return icons_of(ini::load_small_ini(file_name));
 }
 
 TDesktopIconInfoArray ReadProfileText(std::string bytes) {
-  ini::IniText text(std::move(bytes));
-  TDesktopIconInfoArray icons;
-  for (std::string& name : text.section_names()) {
-    std::optional<std::string> x = text.value(name, "x");
-    if (!x && ini::syntax::names_equal(name, kProfileInfoSection)) continue;
-    std::optional<std::string> y = text.value(name, "y");
-    TDesktopIconInfo icon;
-    icon.X = ini::parse_integer(x.value_or(""), 0);
-    icon.Y = ini::parse_integer(y.value_or(""), 0);
-    icon.Caption = std::move(name);
-    icons.push_back(std::move(icon));
-  }
-  return icons;
+  return icons_of(ini::IniText(std::move(bytes)));
 }
 
 }  // namespace orvx

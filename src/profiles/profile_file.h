@@ -45,7 +45,8 @@ bool WriteProfileFile(const TDesktopIconInfoArray& icons, const std::string& fil
 // The icons of a profile, one per section in file order, coordinates that are
 // missing or not numbers read as 0. The information section counts as an
 // icon only when it has an "x" key, that is when an icon of that caption was
-// saved into it. A missing or unreadable file gives an empty array.
+// saved into it. A missing or unreadable file, or one far larger than any
+// profile (see config/bounded_ini.h), gives an empty array.
 TDesktopIconInfoArray ReadProfileFile(const std::string& file_name);
 // The same for a profile's bytes in memory.
 TDesktopIconInfoArray ReadProfileText(std::string bytes);

@@ -1,5 +1,6 @@
 #include "profiles/profile_list.h"
 
+#include "config/bounded_ini.h"
 #include "config/ini_file.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
@@ -21,7 +22,7 @@ std::vector<TProfileRow> ProfileListRows(const std::string& data_folder,
   std::string folder = files::with_separator(data_folder);
   for (const std::string& file : ListFiles(folder, kProfileExtension)) {
     std::string path = folder + file;
-    ini::IniText text = ini::IniText::load(path);
+    ini::IniText text = ini::load_small_ini(path);
     auto info = [&](std::string_view key) {
       return text.value(kProfileInfoSection, key).value_or("n/a");
     };

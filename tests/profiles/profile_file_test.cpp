@@ -2,14 +2,21 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/files.h"
 #include "profiles/profile_file.h"
-#include "support/icon_printing.h"
 #include "support/paths.h"
 
 namespace orvx {
+
+bool operator==(const TDesktopIconInfo& a, const TDesktopIconInfo& b) {
+  return a.Caption == b.Caption && a.X == b.X && a.Y == b.Y;
+}
+void PrintTo(const TDesktopIconInfo& i, std::ostream* os) {
+  *os << "{" << i.Caption << ", " << i.X << ", " << i.Y << "}";
+}
 
 namespace {
 
@@ -119,6 +126,15 @@ TEST(ProfileFile, ReadsHandWrittenAndDamagedFiles) {
     EXPECT_EQ(ReadProfileFile(path), c.icons) << c.what;
   }
   EXPECT_TRUE(ReadProfileFile(dir / "missing.qpf").empty());
+}
+
+TEST(ProfileFile, AFileFarLargerThanAnyProfileReadsAsEmpty) {
+  // 64 MiB (sparse) that begin like a profile: not loaded into memory whole.
+  test::TempFolder dir;
+  std::string path = dir / "huge.qpf";
+  ASSERT_TRUE(files::write_file(path, "[A]\r\nx=1\r\ny=2\r\n"));
+  std::filesystem::resize_file(path, 64u << 20);
+  EXPECT_TRUE(ReadProfileFile(path).empty());
 }
 
 TEST(ProfileFile, ReadsEveryIconOfALargeDesktop) {

@@ -147,19 +147,22 @@ TEST(ProfileList, RowsShowTheInformationSectionOrNa) {
   ASSERT_TRUE(files::write_file(dir / "old.qpf", "[A]\r\nx=1\r\ny=2\r\n"));
   ASSERT_TRUE(files::write_file(dir / "half.qpf", "[ORV_Infos]\r\nIcons=\r\nRes=800x600\r\n"));
   ASSERT_TRUE(files::write_file(dir / "junk.qpf", std::string("\0\xFF\x01[", 4)));
+  ASSERT_TRUE(files::write_file(dir / "huge.qpf", "[ORV_Infos]\r\nIcons=1\r\n"));
+  std::filesystem::resize_file(dir / "huge.qpf", 64u << 20);
   ASSERT_TRUE(files::create_folder(dir / "folder.qpf"));
   FixedDateTimeFormatter format;
   std::vector<TProfileRow> rows = ProfileListRows(dir.path(), format);
   std::sort(rows.begin(), rows.end(),
             [](const TProfileRow& a, const TProfileRow& b) { return a.Name < b.Name; });
-  ASSERT_EQ(rows.size(), 4u);
+  ASSERT_EQ(rows.size(), 5u);
   auto figures = [](const TProfileRow& r) {
     return std::vector<std::string>{r.Name, r.Icons, r.Resolution, r.Monitors};
   };
   EXPECT_EQ(figures(rows[0]), (std::vector<std::string>{"Arbeit", "2", "1920x1080", "2"}));
   EXPECT_EQ(figures(rows[1]), (std::vector<std::string>{"half", "", "800x600", "n/a"}));
-  EXPECT_EQ(figures(rows[2]), (std::vector<std::string>{"junk", "n/a", "n/a", "n/a"}));
-  EXPECT_EQ(figures(rows[3]), (std::vector<std::string>{"old", "n/a", "n/a", "n/a"}));
+  EXPECT_EQ(figures(rows[2]), (std::vector<std::string>{"huge", "n/a", "n/a", "n/a"}));
+  EXPECT_EQ(figures(rows[3]), (std::vector<std::string>{"junk", "n/a", "n/a", "n/a"}));
+  EXPECT_EQ(figures(rows[4]), (std::vector<std::string>{"old", "n/a", "n/a", "n/a"}));
   EXPECT_EQ(rows[0].LastChange, LastChangeText(FileChangeTime(dir / "Arbeit.qpf"), format));
 }
 
