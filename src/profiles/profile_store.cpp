@@ -51,14 +51,24 @@ std::string ProfileFileName(const std::string& data_folder, std::string_view pro
   return file;
 }
 
-bool IsUsableProfileName(std::string_view profile_name) {
+ProfileNameProblem FindProfileNameProblem(std::string_view profile_name) {
+  // The longest name a file may have on the file systems Windows uses.
+  constexpr size_t kMaxFileNameLength = 255;
   std::string_view name = trimmed(profile_name);
-  if (name.empty() || is_device_name(name)) return false;
+  if (name.empty()) return ProfileNameProblem::Empty;
   for (char c : name) {
-    if (is_blank_or_control(c) && c != ' ') return false;
-    if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) return false;
+    if (is_blank_or_control(c) && c != ' ') return ProfileNameProblem::ForbiddenCharacter;
+    if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+      return ProfileNameProblem::ForbiddenCharacter;
+    }
   }
-  return true;
+  if (is_device_name(name)) return ProfileNameProblem::DeviceName;
+  if (name.size() + 1 + kProfileExtension.size() > kMaxFileNameLength) return ProfileNameProblem::TooLong;
+  return ProfileNameProblem::None;
+}
+
+bool IsUsableProfileName(std::string_view profile_name) {
+  return FindProfileNameProblem(profile_name) == ProfileNameProblem::None;
 }
 
 std::string ResolutionProfileName(ScreenSize screen_size) {

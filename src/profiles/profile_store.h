@@ -17,9 +17,18 @@ inline constexpr std::string_view kProfileExtension = "qpf";
 // end, and ".qpf". No other character is changed.
 std::string ProfileFileName(const std::string& data_folder, std::string_view profile_name);
 
-// Whether a name entered by the user can become a profile file: not empty
-// after trimming, none of \ / : * ? " < > | or control characters, and not a
-// device name such as CON or LPT1.
+// Why a name entered by the user cannot become a profile file.
+enum class ProfileNameProblem {
+  None,
+  Empty,               // nothing left after trimming
+  ForbiddenCharacter,  // one of \ / : * ? " < > | or a control character
+  DeviceName,          // CON, PRN, AUX, NUL, COM1-9, LPT1-9, with any extension
+  TooLong,             // "<name>.qpf" longer than a file name may be
+};
+ProfileNameProblem FindProfileNameProblem(std::string_view profile_name);
+
+// Whether a name entered by the user can become a profile file: no problem
+// above.
 bool IsUsableProfileName(std::string_view profile_name);
 
 // The standard profile of a screen size: "ORV - 1280x1024".

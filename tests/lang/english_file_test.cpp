@@ -171,6 +171,12 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"MSDLG_19", "There was no saved standard profile for this resolution, but now there is!"},
       {"MSDLG_21_a", "Profile Name"},
       {"MSDLG_21_b", "Enter a profile name..."},
+      {"MSDLG_21_c", "Please enter a profile name."},
+      {"MSDLG_21_d", "A profile name cannot contain any of the characters \\ / : * ? \" < > |"},
+      {"MSDLG_21_e",
+       "Windows reserves this name for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9). "
+       "Please choose another name."},
+      {"MSDLG_21_f", "The profile name is too long."},
       {"List_1", "Profile name"},
       {"List_2", "last change"},
       {"List_3", "Icons"},

@@ -40,17 +40,42 @@ TEST(ProfileStore, FileNamesTrimBlanksAndControlCharactersOnly) {
 }
 
 TEST(ProfileStore, UsableProfileNames) {
+  using P = ProfileNameProblem;
   struct Case {
-    const char* name;
-    bool usable;
+    std::string name;
+    ProfileNameProblem problem;
   };
   const Case cases[] = {
-      {"Work", true},   {" Work ", true}, {"a&b", true},    {"Größe 2", true}, {"", false},
-      {"   ", false},   {"a/b", false},   {"a\\b", false},  {"a:b", false},    {"a*", false},
-      {"a?", false},    {"\"a\"", false}, {"<a>", false},   {"a|b", false},    {"a\tb", false},
-      {"con", false},   {"COM1", false},  {"lpt9.x", false}, {"Console", true}, {"COM0", true},
+      {"Work", P::None},
+      {" Work ", P::None},
+      {"a&b", P::None},
+      {"Größe 2", P::None},
+      {"Console", P::None},
+      {"COM0", P::None},
+      {"a.", P::None},  // the file is "a..qpf": nothing is stripped from it
+      {"", P::Empty},
+      {"   ", P::Empty},
+      {"\t\r\n", P::Empty},
+      {"a/b", P::ForbiddenCharacter},
+      {"a\\b", P::ForbiddenCharacter},
+      {"a:b", P::ForbiddenCharacter},
+      {"a*", P::ForbiddenCharacter},
+      {"a?", P::ForbiddenCharacter},
+      {"\"a\"", P::ForbiddenCharacter},
+      {"<a>", P::ForbiddenCharacter},
+      {"a|b", P::ForbiddenCharacter},
+      {"a\tb", P::ForbiddenCharacter},
+      {"con", P::DeviceName},
+      {"COM1", P::DeviceName},
+      {"lpt9.x", P::DeviceName},
+      {"Nul .txt", P::DeviceName},
+      {std::string(251, 'x'), P::None},
+      {std::string(252, 'x'), P::TooLong},
   };
-  for (const auto& c : cases) EXPECT_EQ(IsUsableProfileName(c.name), c.usable) << c.name;
+  for (const auto& c : cases) {
+    EXPECT_EQ(FindProfileNameProblem(c.name), c.problem) << c.name;
+    EXPECT_EQ(IsUsableProfileName(c.name), c.problem == P::None) << c.name;
+  }
 }
 
 TEST(ProfileStore, ResolutionProfileName) {

@@ -1,0 +1,67 @@
+#include "app/profile_commands.h"
+
+#include "app/name_prompt.h"
+#include "icons/arrangement_guard.h"
+#include "icons/minidesk_icons.h"
+#include "profiles/profile_menus.h"
+#include "profiles/profile_store.h"
+#include "profiles/save_restore.h"
+
+namespace orvx::app {
+namespace {
+
+void refresh_unless_live(const MainContext& context, MinideskOps& window) {
+  if (!context.settings.live_desktop) pm_refresh_desktopClick(window, context.desktop);
+}
+
+}  // namespace
+
+void pm_refresh_desktopClick(MinideskOps& window, icons::DesktopAccess& desktop) {
+  window.update_layout();
+  icons::ReadMinideskIcons(desktop, [&window] { window.BuildMinidesk(); });
+}
+
+void save_buttonClick(const MainContext& context, MainWindowOps& window) {
+  const SaveMenuChoice choice = window.show_save_menu(BuildProfileMenus(context.folders.data));
+  switch (choice.item) {
+    case SaveMenuChoice::Item::None:
+      break;
+    case SaveMenuChoice::Item::SaveStandard:
+      pm_save_standardClick(context);
+      break;
+    case SaveMenuChoice::Item::SaveIntoProfile:
+      SaveProfileItemClick(context, choice.profile_name);
+      break;
+    case SaveMenuChoice::Item::NewProfile:
+      pm_new_profilClick(context);
+      break;
+  }
+  refresh_unless_live(context, window);
+}
+
+void arrange_buttonClick(const MainContext& context, MainWindowOps& window) {
+  if (icons::CheckDesktopArrangement(context.desktop, context.prompts,
+                                     context.lang_system.message("MSDLG_11"))) {
+    const std::optional<std::string> chosen = window.show_restore_menu(BuildProfileMenus(context.folders.data));
+    if (chosen) RestoreProfileItemClick(context, *chosen);
+  }
+  refresh_unless_live(context, window);
+}
+
+void pm_save_standardClick(const MainContext& context) {
+  SaveChosenStandardProfile(context.profiles(), context.settings.std_profil);
+}
+
+void hotKey1HotKey(const MainContext& context) { pm_save_standardClick(context); }
+
+void auto_check_icons_timerTimer(const MainContext& context) { pm_save_standardClick(context); }
+
+void SaveProfileItemClick(const MainContext& context, const std::string& profile_name) {
+  SaveProfile(context.profiles(), ProfileFileName(context.folders.data, profile_name));
+}
+
+void RestoreProfileItemClick(const MainContext& context, const std::string& profile_name) {
+  RestoreProfile(context.profiles(), ProfileFileName(context.folders.data, profile_name));
+}
+
+}  // namespace orvx::app

@@ -1,0 +1,96 @@
+#include "app/startup_sequence.h"
+
+#include <functional>
+#include <stdexcept>
+
+#include "app/end_program.h"
+#include "app/load_settings.h"
+#include "icons/arrangement_guard.h"
+#include "icons/minidesk_icons.h"
+#include "lang/lang_folder.h"
+#include "profiles/save_restore.h"
+#include "ui/crash_report.h"
+
+namespace orvx::app {
+namespace {
+
+// The steps of the sequence, with the request to end the program kept apart
+// from the failures: it ends the sequence at once, guarded step or not, and
+// is not reported.
+class StartupSteps {
+ public:
+  void guarded(const std::function<void()>& step) { sequence_.guarded(ending_on_request(step)); }
+  void step(const std::function<void()>& step) { sequence_.step(ending_on_request(step)); }
+
+  bool end_requested() const { return end_requested_; }
+  void report_failure() { sequence_.report_failure(); }
+
+ private:
+  std::function<void()> ending_on_request(const std::function<void()>& step) {
+    return [this, &step] {
+      if (end_requested_) return;
+      try {
+        step();
+      } catch (const EndProgramNow&) {
+        end_requested_ = true;
+      }
+    };
+  }
+
+  ui::GuardedSequence sequence_;
+  bool end_requested_ = false;
+};
+
+void write_english_language_file(const MainContext& context, StartupOps& window) {
+  const std::string path = files::with_separator(lang::lang_folder_path(context.folders.data)) +
+                           kEnglishLanguageFileName;
+  // An older or edited English file is replaced at every start.
+  files::delete_file(path);
+  if (!window.write_english_language_file(path)) {
+    throw std::runtime_error("Die englische Sprachdatei konnte nicht geschrieben werden: " + path);
+  }
+}
+
+}  // namespace
+
+StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& window) {
+  StartupSteps steps;
+  steps.step([&] { window.enable_double_buffering(); });
+  steps.step([&] { window.create_error_list_window(); });
+  steps.step([&] { context.folders = window.locate_data_folders(); });
+  steps.guarded([&] {
+    require_data_folders(context.folders, context.prompts);
+    lang::ensure_lang_folder(context.folders.data, context.prompts);
+  });
+  steps.guarded([&] { write_english_language_file(context, window); });
+  steps.step([&] { window.restore_placement(context.folders.data); });
+  steps.guarded([&] { load_settings(context, window); });
+  steps.step([&] {
+    icons::CheckDesktopArrangement(context.desktop, context.prompts, context.lang_system.message("MSDLG_11"));
+  });
+  steps.step([&] { window.update_layout(); });
+  steps.guarded([&] { icons::ReadMinideskIcons(context.desktop, [&] { window.BuildMinidesk(); }); });
+  steps.step([&] { EnsureResolutionProfile(context.profiles()); });
+  steps.step([&] { window.place_frames(); });
+  steps.step([&] { window.set_hint_timing(kHintPauseMs, kHintHideMs); });
+  steps.step([&] { window.show_tray_icon(); });
+  steps.step([&] { window.show_version_line(); });
+  steps.step([&] { window.make_opaque(); });
+  if (context.start_switch == StartSwitch::Autostart) {
+    steps.step([&] {
+      window.process_messages();
+      window.set_autostart_timer(true);
+    });
+  }
+  if (context.start_switch == StartSwitch::Updated) {
+    steps.step([&] {
+      window.process_messages();
+      context.prompts.show_message(context.lang_system.message("MSDLG_7"));
+    });
+  }
+  if (steps.end_requested()) return StartupOutcome::EndProgram;
+  steps.report_failure();
+  return StartupOutcome::ShowWindow;
+}
+
+}  // namespace orvx::app

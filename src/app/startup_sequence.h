@@ -1,0 +1,42 @@
+#pragma once
+// The start-up sequence: runs while the main window is being created, before
+// it is first shown.
+//
+//  1. double buffering on             10. the map read                (guarded)
+//  2. the error list window           11. the standard profile of the resolution
+//  3. the data folders                12. the frames placed
+//  4. the data and lang folders  (guarded)  13. the hint timing
+//  5. the English language file  (guarded)  14. the notification-area icon
+//  6. the window placement            15. the version line
+//  7. load_settings              (guarded)  16. the window made opaque
+//  8. the arrangement check (MSDLG_11; its result is not used)
+//  9. update_layout                   17. "/auto": the waiting messages run,
+//                                         then autostart_timer on
+//                                     18. "/" + version: the waiting messages
+//                                         run, then MSDLG_7
+//
+// A guarded step that fails does not stop the sequence; any other step that
+// fails ends it there. Once the sequence is over, the last failure goes to the
+// general error handling (ui/crash_report.h), and the main window is shown
+// all the same. When the data folders cannot be created (step 4, or a save in
+// step 11), the user is told and the program must end.
+#include "app/main_context.h"
+#include "app/window_ops.h"
+
+namespace orvx::app {
+
+// Hints appear at once and stay for ten seconds.
+inline constexpr int32_t kHintPauseMs = 0;
+inline constexpr int32_t kHintHideMs = 10000;
+
+inline constexpr char kEnglishLanguageFileName[] = "English.qlf";
+
+enum class StartupOutcome {
+  ShowWindow,  // go on: the message loop shows the main window
+  EndProgram,  // the user has been told why; end the program at once
+};
+
+// Sets context.folders (step 3) and context.settings (step 7).
+[[nodiscard]] StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& window);
+
+}  // namespace orvx::app

@@ -1,0 +1,151 @@
+#pragma once
+// What the command flows and the start-up need from the main window
+// `Torvx_form`. The window implements MainWindowOps; each flow takes the part
+// it uses, and the native tests stand in for the window with a recorder.
+//
+// Everything runs on the user-interface thread, called from inside one of the
+// window's handlers (a click, a menu choice, a timer tick, a window message,
+// a show) or from the start-up sequence while the window is being created.
+// An operation may throw; the flow lets the error pass to the window's
+// handler.
+//
+// How the window calls the flows:
+//   while it is created         run_startup_sequence (startup_sequence.h);
+//                               StartupOutcome::EndProgram ends the program
+//   each time it is shown       run_show_steps (show_steps.h)
+//   settings dialog's Save, language chooser   load_settings (load_settings.h)
+//   WM_DISPLAYCHANGE            WMDisplayChange (display_change.h)
+//   and in profile_commands.h:
+//   save_button                 save_buttonClick
+//   arrange_button              arrange_buttonClick
+//   pm_refresh_desktop, refresh_timer ticks while live_desktop is on
+//                               pm_refresh_desktopClick
+//   WM_HOTKEY, kSaveHotkeyId    hotKey1HotKey (hotkey_registrar_win.h)
+//   auto_check_icons_timer      auto_check_icons_timerTimer
+// In every handler, catch app::EndProgramNow (end_program.h) first and end
+// the program without a report; hand everything else to the general error
+// handling (ui::report_current_exception).
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/data_folders.h"
+#include "profiles/profile_menus.h"
+
+namespace orvx::app {
+
+// The Minidesk and the message queue.
+class MinideskOps {
+ public:
+  virtual ~MinideskOps() = default;
+
+  // `update_layout`: measures screen_size and monitor_count anew into the
+  // MainContext's screen, then lays the window out for `minidesk_shown`
+  // (which also switches refresh_timer with the Minidesk state).
+  virtual void update_layout() = 0;
+  // Rebuilds the Minidesk from icons::MinideskIcons(). The map read
+  // (icons/minidesk_icons.h) calls it after each read that reached the
+  // desktop.
+  virtual void BuildMinidesk() = 0;
+  // Switches `refresh_timer` (500 ms, the live refresh) on or off.
+  virtual void set_refresh_timer(bool on) = 0;
+  // Lets the application process the window messages that are waiting
+  // (paints, timer ticks, a hotkey) and returns when none is left.
+  virtual void process_messages() = 0;
+};
+
+// What the user chose in the save menu.
+struct SaveMenuChoice {
+  enum class Item {
+    None,             // closed without a choice
+    SaveStandard,     // "pm_save_standard"
+    SaveIntoProfile,  // an item under "pm_select_profil"
+    NewProfile,       // "pm_new_profil"
+  };
+  Item item = Item::None;
+  // For SaveIntoProfile: the chosen ProfileMenuItem's profile_name.
+  std::string profile_name;
+};
+
+// The two popup menus of the command buttons. Both return once the menu has
+// closed and run no action of their own: the flow acts on the choice.
+class ProfileMenuOps {
+ public:
+  virtual ~ProfileMenuOps() = default;
+
+  // Shows `PM_SAVE` at the screen point (window left + 15, window top +
+  // window height): "pm_save_standard", "pm_select_profil" with one submenu
+  // item per menus.items (shown only when menus.select_profile_visible) and
+  // "pm_new_profil". The items take caption and component name from the
+  // ProfileMenuItem; the caption is escaped already.
+  virtual SaveMenuChoice show_save_menu(const ProfileMenus& menus) = 0;
+  // Shows `PM_RESTORE` at (window left + 105, window top + window height)
+  // with one item per menus.items; the chosen item's profile_name, or
+  // nullopt when the menu was closed without a choice.
+  virtual std::optional<std::string> show_restore_menu(const ProfileMenus& menus) = 0;
+};
+
+// What load_settings applies to the window (the hotkey and the language have
+// components of their own: Thotkey, lang::Tlang_system).
+class SettingsOps {
+ public:
+  virtual ~SettingsOps() = default;
+
+  // `auto_check_icons_timer`: running or not, and its interval in
+  // milliseconds as stored (also when it is no whole number of minutes).
+  virtual void set_auto_save_timer(bool enabled, int32_t interval_ms) = 0;
+  // The Minidesk state as loaded: sets `minidesk_shown` to the opposite of
+  // `shown` and runs toggle_minidesk, which flips it back, shows the toggle
+  // button's picture, writes form_status_button_value and runs update_layout.
+  virtual void restore_minidesk_state(bool shown) = 0;
+};
+
+// The start-up steps and show steps that only the window can carry out, in
+// the order the sequence calls them.
+class StartupOps {
+ public:
+  virtual ~StartupOps() = default;
+
+  // Step 1: double buffering on for the main window.
+  virtual void enable_double_buffering() = 0;
+  // Step 2: the error list window `Terror_icon_list`, owned by the main
+  // window, hidden.
+  virtual void create_error_list_window() = 0;
+  // Step 3: the vendor and data folders of this start (portable mode with
+  // "/u"; app/system_folders_win.h locate_data_folders).
+  virtual DataFolders locate_data_folders() = 0;
+  // Step 5: writes the embedded English language file (resource "ENGLISH")
+  // to `path`. False when it could not be written.
+  virtual bool write_english_language_file(const std::string& path) = 0;
+  // Step 6: a TPlacement for the main window with Pfad = `data_folder`,
+  // restoring the window's position.
+  virtual void restore_placement(const std::string& data_folder) = 0;
+  // Step 12: `bg_frame` to (0, 20), `desktop_frame` to (10, 25).
+  virtual void place_frames() = 0;
+  // Step 13: application-wide hint timing.
+  virtual void set_hint_timing(int32_t pause_ms, int32_t hide_ms) = 0;
+  // Step 14: the notification-area icon, with the main window's icon.
+  virtual void show_tray_icon() = 0;
+  // Step 15: `versions_label` shows the version line (own_version_line in
+  // app/version_win.h).
+  virtual void show_version_line() = 0;
+  // Step 16: translucency 0 per cent.
+  virtual void make_opaque() = 0;
+  // Step 17 ("/auto"): `autostart_timer` (1 ms) on; its tick hides the
+  // window.
+  virtual void set_autostart_timer(bool on) = 0;
+
+  // Show step 3: the user's default language id (GetUserDefaultLangID).
+  virtual uint16_t user_default_lang_id() = 0;
+  // Show step 3: the first-start language chooser `Tcl_form`, owned by the
+  // main window, shown modally; it records the choice itself. Until the
+  // chooser exists this shows nothing and writes nothing.
+  virtual void show_language_chooser() = 0;
+  // Show step 2 ("/dev"): ends the application once control returns to the
+  // message loop.
+  virtual void terminate_application() = 0;
+};
+
+class MainWindowOps : public MinideskOps, public ProfileMenuOps, public SettingsOps, public StartupOps {};
+
+}  // namespace orvx::app

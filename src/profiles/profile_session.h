@@ -1,0 +1,31 @@
+#pragma once
+// What the save and restore operations work on: the desktop, the user, the
+// messages, the data folder and the screen as update_layout last measured it.
+// The main window owns all of it; a session only refers to it, so every
+// operation sees the values of the moment it runs.
+#include <cstdint>
+
+#include "app/data_folders.h"
+#include "icons/desktop_access.h"
+#include "lang/lang_system.h"
+#include "platform/prompts.h"
+#include "profiles/screen_size.h"
+
+namespace orvx {
+
+// The screen as update_layout measures it: recorded in every profile, and
+// the size names the standard profile of the resolution.
+struct ScreenMeasures {
+  ScreenSize size;
+  int32_t monitor_count = 1;
+};
+
+struct ProfileSession {
+  icons::DesktopAccess& desktop;
+  Prompts& prompts;
+  const lang::Tlang_system& lang;
+  const app::DataFolders& folders;
+  const ScreenMeasures& screen;
+};
+
+}  // namespace orvx

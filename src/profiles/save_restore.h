@@ -1,0 +1,40 @@
+#pragma once
+// Saving the desktop's icon positions into profiles and putting them back:
+// the operations behind the save and restore commands, the hotkey, the
+// auto-save timer, the start-up and the display-change handling.
+//
+// Desktop access fails silently: when the desktop view cannot be reached,
+// nothing is saved or moved and nothing is said; an existing profile stays
+// as it was. Profile writes fail silently as well.
+//
+// Every save first makes sure the data folders exist. When they cannot be
+// created, the user is told and app::EndProgramNow is thrown (end_program.h).
+#include <string>
+
+#include "profiles/profile_session.h"
+
+namespace orvx {
+
+// Reads the desktop and writes it into the profile file `file_name`, with the
+// session's screen size and monitor count. True when the file was written.
+bool SaveProfile(const ProfileSession& session, const std::string& file_name);
+
+// Reads the profile file and moves every icon it names back to its stored
+// place. Nothing when the desktop cannot be reached.
+void RestoreProfile(const ProfileSession& session, const std::string& file_name);
+
+// Restores the standard profile of the current resolution, when it exists.
+void RestoreResolutionProfile(const ProfileSession& session);
+
+// When the current resolution has no standard profile yet: tells the user so
+// (MSDLG_19, an information box) and, when the box is confirmed with OK,
+// saves the desktop as that profile. Dismissed otherwise, nothing is saved
+// and the next call asks again.
+void EnsureResolutionProfile(const ProfileSession& session);
+
+// Saves into the chosen standard profile `std_profil`. When none is chosen -
+// empty after trimming, or a name that cannot be a file's (a hand-edited
+// configuration) - says so (MSDLG_0, a plain box) and saves nothing.
+void SaveChosenStandardProfile(const ProfileSession& session, const std::string& std_profil);
+
+}  // namespace orvx
