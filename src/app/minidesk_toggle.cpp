@@ -13,8 +13,9 @@ void toggle_minidesk(const std::string& config_path, bool& minidesk_shown, const
   if (view.update_layout) view.update_layout();
 }
 
-void restore_minidesk_state(const std::string& config_path, bool& minidesk_shown, const MinideskToggleView& view) {
-  minidesk_shown = !ini::read_bool(config_path, kSettingsSection, kMinideskShownKey, true);
+void restore_minidesk_state(bool stored_shown, const std::string& config_path, bool& minidesk_shown,
+                            const MinideskToggleView& view) {
+  minidesk_shown = !stored_shown;
   toggle_minidesk(config_path, minidesk_shown, view);
 }
 

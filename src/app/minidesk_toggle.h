@@ -26,8 +26,10 @@ struct MinideskToggleView {
 // write that fails goes unreported; the window toggles all the same.
 void toggle_minidesk(const std::string& config_path, bool& minidesk_shown, const MinideskToggleView& view);
 
-// The state at start: the stored value (1 when missing), set by toggling
-// from its opposite, so that picture, file and layout agree with it.
-void restore_minidesk_state(const std::string& config_path, bool& minidesk_shown, const MinideskToggleView& view);
+// The state at start, as load_settings read it (`form_status_button_value`,
+// shown when missing): set by toggling from its opposite, so that picture,
+// file and layout agree with it.
+void restore_minidesk_state(bool stored_shown, const std::string& config_path, bool& minidesk_shown,
+                            const MinideskToggleView& view);
 
 }  // namespace orvx::app
