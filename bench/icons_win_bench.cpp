@@ -28,6 +28,7 @@
 
 namespace {
 
+using namespace orvx;
 using namespace orvx::icons;
 using standin::StandinItem;
 

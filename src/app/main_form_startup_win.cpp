@@ -78,11 +78,6 @@ void Torvx_form::terminate_application() {
   PostQuitMessage(0);
 }
 
-void Torvx_form::restore_minidesk_state(bool shown) {
-  minidesk_shown_ = !shown;
-  toggle_minidesk();
-}
-
 void Torvx_form::process_messages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -3,7 +3,6 @@
 #include "app/display_change.h"
 #include "app/end_program.h"
 #include "app/hotkey_registrar_win.h"
-#include "app/minidesk_toggle.h"
 #include "app/maker_pages.h"
 #include "app/profile_commands.h"
 #include "app/screen_measures_win.h"
@@ -253,14 +252,19 @@ void Torvx_form::apply_layout(const MainLayout& layout) {
   applied_layout_ = layout;
 }
 
+MinideskToggleView Torvx_form::toggle_view() {
+  return {
+      .set_toggle_picture = [this](const char* picture) { form_status_button_->set_picture(picture); },
+      .update_layout = [this] { update_layout(); },
+  };
+}
+
 void Torvx_form::toggle_minidesk() {
-  app::toggle_minidesk(config::config_file_path(folders_.data), minidesk_shown_,
-                       MinideskToggleView{
-                           .set_toggle_picture = [this](const char* picture) {
-                             form_status_button_->set_picture(picture);
-                           },
-                           .update_layout = [this] { update_layout(); },
-                       });
+  app::toggle_minidesk(config::config_file_path(folders_.data), minidesk_shown_, toggle_view());
+}
+
+void Torvx_form::restore_minidesk_state(bool shown) {
+  app::restore_minidesk_state(shown, config::config_file_path(folders_.data), minidesk_shown_, toggle_view());
 }
 
 void Torvx_form::BuildMinidesk() {

@@ -29,6 +29,7 @@
 #include "app/main_layout.h"
 #include "app/main_menus_win.h"
 #include "app/main_timers.h"
+#include "app/minidesk_toggle.h"
 #include "app/startup_sequence.h"
 #include "app/window_ops.h"
 #include "config/settings.h"
@@ -135,6 +136,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps {
   void end_program_now();
 
   void apply_layout(const MainLayout& layout);
+  MinideskToggleView toggle_view();
   void toggle_minidesk();
   void on_timer(MainTimer timer);
   void set_timer(MainTimer timer, bool on, uint32_t interval_ms);

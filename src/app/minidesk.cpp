@@ -10,7 +10,7 @@ std::string marker_name(const MinideskMarker& marker) {
   return kMarkerNamePrefix + std::to_string(marker.icon_index);
 }
 
-bool Minidesk::store_marker(size_t slot, size_t icon_index, const icons::TDesktopIconInfo& icon, bool outside) {
+bool Minidesk::store_marker(size_t slot, size_t icon_index, const TDesktopIconInfo& icon, bool outside) {
   const MapRect bounds = marker_bounds(icon.X, icon.Y);
   if (slot == markers_.size()) {
     markers_.push_back({icon_index, icon.Caption, bounds, outside});
@@ -29,7 +29,7 @@ bool Minidesk::store_marker(size_t slot, size_t icon_index, const icons::TDeskto
   return true;
 }
 
-bool Minidesk::update_alert_image(int32_t outside, std::string_view count_message) {
+bool Minidesk::update_alert_image(int32_t outside, const CountMessage& count_message) {
   AlertImage& image = alert_image_;
   if (outside <= 0) {
     if (!image.visible) return false;
@@ -38,10 +38,11 @@ bool Minidesk::update_alert_image(int32_t outside, std::string_view count_messag
   }
   bool changed = !image.visible;
   image.visible = true;
-  if (outside != hint_count_ || count_message != hint_text_) {
+  std::string text = count_message ? count_message() : std::string();
+  if (outside != hint_count_ || text != hint_text_) {
     hint_count_ = outside;
-    hint_text_.assign(count_message);
-    std::string hint = format_count_message(count_message, outside);
+    hint_text_ = std::move(text);
+    std::string hint = format_count_message(hint_text_, outside);
     changed |= hint != image.hint;
     image.hint = std::move(hint);
   }
@@ -52,7 +53,7 @@ bool Minidesk::update_alert_image(int32_t outside, std::string_view count_messag
   return changed;
 }
 
-bool Minidesk::BuildMinidesk(const icons::TDesktopIconInfoArray& icons, std::string_view count_message) {
+bool Minidesk::BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMessage& count_message) {
   if (drag_) return false;  // the dragged marker stays under the mouse
   bool changed = false;
   int32_t outside = 0;
@@ -60,7 +61,7 @@ bool Minidesk::BuildMinidesk(const icons::TDesktopIconInfoArray& icons, std::str
   if (!icons.empty()) {
     size_t slot = 0;
     for (size_t i = 0; i < icons.size(); ++i) {
-      const icons::TDesktopIconInfo& icon = icons[i];
+      const TDesktopIconInfo& icon = icons[i];
       if (icon.Caption.empty()) continue;
       const bool is_outside = !icon_inside_map(icon.X, icon.Y, map_size_);
       changed |= store_marker(slot++, i, icon, is_outside);
@@ -145,6 +146,13 @@ void Minidesk::mouse_up(MapPoint p, TMouseButton button) {
   } else if (pressed == MinideskHit::Kind::Map && map_contains(p)) {
     desktop_frameClick(p);
   }
+}
+
+void Minidesk::mouse_capture_lost() {
+  pressed_ = MinideskHit::Kind::Nothing;
+  if (!drag_) return;
+  drag_.reset();
+  host_.set_refresh_timer(true);
 }
 
 void Minidesk::marker_mouse_down(size_t marker, MapPoint origin) {

@@ -21,15 +21,15 @@
 // MinideskHost: moving an icon, the main window's timers, the mouse capture.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/error_icon_list.h"
 #include "app/minidesk_map.h"
 #include "app/mouse_event.h"
-#include "icons/desktop_icon_info.h"
+#include "icons/desktop_icon.h"
 #include "icons/icon_position.h"
 
 namespace orvx::app {
@@ -109,12 +109,15 @@ class Minidesk {
   void set_map_size(MapSize size) { map_size_ = size; }
   MapSize map_size() const { return map_size_; }
 
+  // The text of MSDLG_16 ("%s Icon(s) ausserhalb des Desktops") in the
+  // current language. Asked only by builds that find icons outside.
+  using CountMessage = std::function<std::string()>;
+
   // Rebuilds the map from `icons` (MinideskIcons): markers, count, alert
-  // image and, while the error list is hidden, its entries. `count_message`
-  // is the text of MSDLG_16 for the alert image's hint. While a marker is
-  // dragged the map is left as it is. True when anything the map window
+  // image and, while the error list is hidden, its entries. While a marker
+  // is dragged the map is left as it is. True when anything the map window
   // shows has changed.
-  bool BuildMinidesk(const icons::TDesktopIconInfoArray& icons, std::string_view count_message);
+  bool BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMessage& count_message);
 
   const std::vector<MinideskMarker>& markers() const { return markers_; }
   int32_t outside_count() const { return outside_count_; }
@@ -139,6 +142,10 @@ class Minidesk {
   void mouse_down(MapPoint p, TMouseButton button);
   void mouse_move(MapPoint p);
   void mouse_up(MapPoint p, TMouseButton button);
+  // The map window lost the mouse before the release (another window took
+  // it): the drag ends without moving the icon, the refresh comes back, and
+  // the next build puts the marker back where its icon is.
+  void mouse_capture_lost();
 
   // The error list window: the user's choice, and its close button.
   void icon_list_boxSelect(std::optional<size_t> index);
@@ -158,8 +165,8 @@ class Minidesk {
     MapPoint origin;  // where in the marker the press was
   };
 
-  bool store_marker(size_t slot, size_t icon_index, const icons::TDesktopIconInfo& icon, bool outside);
-  bool update_alert_image(int32_t outside, std::string_view count_message);
+  bool store_marker(size_t slot, size_t icon_index, const TDesktopIconInfo& icon, bool outside);
+  bool update_alert_image(int32_t outside, const CountMessage& count_message);
 
   void marker_mouse_down(size_t marker, MapPoint origin);
   void marker_mouse_move(MapPoint p);

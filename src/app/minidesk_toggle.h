@@ -11,13 +11,10 @@ namespace orvx::app {
 inline constexpr char kSettingsSection[] = "Settings";
 inline constexpr char kMinideskShownKey[] = "form_status_button_value";
 
-// The toggle button's pictures (program resources): "B_OPEN" offers to show
-// the hidden Minidesk, "B_CLOSE" to hide the shown one.
-inline constexpr char kShowMinideskPicture[] = "B_OPEN";
-inline constexpr char kHideMinideskPicture[] = "B_CLOSE";
-
 struct MinideskToggleView {
-  // Puts the named picture on `form_status_button`.
+  // Puts the named picture on `form_status_button`: "B_OPEN" offers to
+  // show the hidden Minidesk, "B_CLOSE" to hide the shown one
+  // (ui/resource_names.h).
   std::function<void(const char* picture)> set_toggle_picture;
   // update_layout: the window expands or collapses to `minidesk_shown`.
   std::function<void()> update_layout;
@@ -29,8 +26,10 @@ struct MinideskToggleView {
 // write that fails goes unreported; the window toggles all the same.
 void toggle_minidesk(const std::string& config_path, bool& minidesk_shown, const MinideskToggleView& view);
 
-// The state at start: the stored value (1 when missing), set by toggling
-// from its opposite, so that picture, file and layout agree with it.
-void restore_minidesk_state(const std::string& config_path, bool& minidesk_shown, const MinideskToggleView& view);
+// The state at start, as load_settings read it (`form_status_button_value`,
+// shown when missing): set by toggling from its opposite, so that picture,
+// file and layout agree with it.
+void restore_minidesk_state(bool stored_shown, const std::string& config_path, bool& minidesk_shown,
+                            const MinideskToggleView& view);
 
 }  // namespace orvx::app

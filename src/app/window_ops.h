@@ -1,14 +1,30 @@
 #pragma once
 // What the command flows and the start-up need from the main window
-// `Torvx_form`. The window implements MainWindowOps; each flow takes the
-// narrowest part it uses, and the native tests stand in for the window with a
-// recorder.
+// `Torvx_form`. The window implements MainWindowOps; each flow takes the part
+// it uses, and the native tests stand in for the window with a recorder.
 //
 // Everything runs on the user-interface thread, called from inside one of the
 // window's handlers (a click, a menu choice, a timer tick, a window message,
 // a show) or from the start-up sequence while the window is being created.
 // An operation may throw; the flow lets the error pass to the window's
-// handler, which hands it to the general error handling (ui/crash_report.h).
+// handler.
+//
+// How the window calls the flows:
+//   while it is created         run_startup_sequence (startup_sequence.h);
+//                               StartupOutcome::EndProgram ends the program
+//   each time it is shown       run_show_steps (show_steps.h)
+//   settings dialog's Save, language chooser   load_settings (load_settings.h)
+//   WM_DISPLAYCHANGE            WMDisplayChange (display_change.h)
+//   and in profile_commands.h:
+//   save_button                 save_buttonClick
+//   arrange_button              arrange_buttonClick
+//   pm_refresh_desktop, refresh_timer ticks while live_desktop is on
+//                               pm_refresh_desktopClick
+//   WM_HOTKEY, kSaveHotkeyId    hotKey1HotKey (hotkey_registrar_win.h)
+//   auto_check_icons_timer      auto_check_icons_timerTimer
+// In every handler, catch app::EndProgramNow (end_program.h) first and end
+// the program without a report; hand everything else to the general error
+// handling (ui::report_current_exception).
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -1,13 +1,17 @@
 #pragma once
-// The desktop icon record under the name the profile code uses: one type for
-// the icon access and the profile files, so that icons read from the desktop
-// go into a profile, and icons read from a profile go back to the desktop,
-// without a copy.
-#include "icons/desktop_icon_info.h"
+// One desktop icon as the desktop list view reports it, and the list of all
+// of them in list view item order.
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace orvx {
 
-using icons::TDesktopIconInfo;
-using icons::TDesktopIconInfoArray;
+struct TDesktopIconInfo {
+  std::string Caption;  // 8-bit text in the system ANSI code page
+  int32_t X = 0;        // upper-left corner, list view coordinates
+  int32_t Y = 0;
+};
+using TDesktopIconInfoArray = std::vector<TDesktopIconInfo>;
 
 }  // namespace orvx

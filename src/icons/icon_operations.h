@@ -8,7 +8,7 @@
 #include <string>
 
 #include "icons/desktop_access.h"
-#include "icons/desktop_icon_info.h"
+#include "icons/desktop_icon.h"
 #include "icons/icon_position.h"
 
 namespace orvx::icons {

@@ -25,7 +25,7 @@
 #include <string>
 #include <string_view>
 
-#include "icons/desktop_icon_info.h"
+#include "icons/desktop_icon.h"
 #include "icons/icon_position.h"
 
 namespace orvx::icons {

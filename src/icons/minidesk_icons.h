@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "icons/desktop_access.h"
-#include "icons/desktop_icon_info.h"
+#include "icons/desktop_icon.h"
 
 namespace orvx::icons {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <wininet.h>
 
-#include "platform/scoped_win.h"
+#include "net/scoped_internet_win.h"
 
 namespace orvx::net {
 namespace {

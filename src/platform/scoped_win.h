@@ -2,7 +2,6 @@
 // Move-only owners for Windows handles. Every handle has exactly one owner;
 // a non-owning window view stays a plain HWND.
 #include <windows.h>
-#include <wininet.h>
 
 #include <memory>
 #include <type_traits>
@@ -57,13 +56,6 @@ struct LibraryFreer {
 };
 using ScopedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFreer>;
 
-struct InternetCloser {
-  void operator()(HINTERNET h) const noexcept {
-    if (h) InternetCloseHandle(h);
-  }
-};
-// A wininet session, connection or request handle.
-using ScopedInternet = std::unique_ptr<std::remove_pointer_t<HINTERNET>, InternetCloser>;
 
 struct IconDestroyer {
   void operator()(HICON h) const noexcept {

@@ -6,6 +6,8 @@ char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 }  // namespace
 
 bool wildcard_match(std::string_view pattern, std::string_view name) {
+  // As in a Windows listing, "*.*" stands for every name, with a dot or not.
+  if (pattern == "*.*") return true;
   // Iterative match with one backtrack point for the last "*".
   size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
   while (n < name.size()) {

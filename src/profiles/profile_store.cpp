@@ -90,9 +90,8 @@ files::LocalTime FileChangeTime(const std::string& file_name) {
 }
 
 uint64_t DataFolderSize(const std::string& folder) {
-  // "*" lists what "*.*" lists on Windows, also names without a dot.
   uint64_t total = 0;
-  for (const files::FolderEntry& e : files::list_folder(files::with_separator(folder), "*")) {
+  for (const files::FolderEntry& e : files::list_folder(files::with_separator(folder), "*.*")) {
     total += e.size;
   }
   return total;

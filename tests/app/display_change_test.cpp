@@ -10,7 +10,7 @@
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
 #include "support/flow_world.h"
-#include "support/icon_printing.h"
+#include "support/desktop_icon_rows.h"
 
 namespace orvx::app {
 namespace {
@@ -54,8 +54,8 @@ TEST(DisplayChange, ANewResolutionIsToldAndSavedBetweenTheMessagePumps) {
                                 "process_messages", "information MSDLG_19", "desktop", "process_messages",
                                 "refresh_timer on"}));
   EXPECT_EQ(ListProfiles(w.folders.data), (Log{"ORV - 1280x1024"}));
-  EXPECT_EQ(ReadProfileFile(w.profile_file("ORV - 1280x1024")),
-            (TDesktopIconInfoArray{{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}}));
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("ORV - 1280x1024"))),
+            (std::vector<orvx::test::IconRow>{{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}}));
 }
 
 TEST(DisplayChange, SwitchingAwayAndBackRestoresEachResolutionsIconsAndAsksOnlyOnce) {

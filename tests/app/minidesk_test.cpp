@@ -12,11 +12,10 @@ namespace orvx::app {
 namespace {
 
 using icons::IconPoint;
-using icons::TDesktopIconInfoArray;
 using Log = std::vector<std::string>;
 
 constexpr MapSize kMap{426, 331};
-constexpr char kGerman[] = "%s Icon(s) ausserhalb des Desktops";
+std::string German() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 class RecordingHost : public MinideskHost {
  public:
@@ -37,7 +36,7 @@ class MinideskTest : public ::testing::Test {
  protected:
   MinideskTest() { minidesk.set_map_size(kMap); }
 
-  bool Build(const TDesktopIconInfoArray& icons) { return minidesk.BuildMinidesk(icons, kGerman); }
+  bool Build(const TDesktopIconInfoArray& icons) { return minidesk.BuildMinidesk(icons, German); }
 
   // A point inside the marker, 3 pixels in from its top left corner.
   MapPoint Inside(size_t marker) const {
@@ -87,8 +86,24 @@ TEST_F(MinideskTest, OneIconOutsideGivesTheDigitOneInTheHint) {
   EXPECT_EQ(minidesk.outside_count(), 1);
   EXPECT_EQ(minidesk.alert_image().hint, "1 Icon(s) ausserhalb des Desktops");
   // A translation with another placeholder is shown as it stands.
-  minidesk.BuildMinidesk({{"Rechnung.doc", 1500, 600}}, "%d icons outside");
+  minidesk.BuildMinidesk({{"Rechnung.doc", 1500, 600}}, [] { return "%d icons outside"; });
   EXPECT_EQ(minidesk.alert_image().hint, "%d icons outside");
+}
+
+TEST_F(MinideskTest, CountMessageIsAskedOnlyWhenIconsLieOutside) {
+  int asked = 0;
+  const Minidesk::CountMessage message = [&] {
+    ++asked;
+    return German();
+  };
+  minidesk.BuildMinidesk({{"A", 30, 30}}, message);
+  EXPECT_EQ(asked, 0);
+  minidesk.BuildMinidesk({{"A", 1500, 600}}, message);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(minidesk.alert_image().hint, "1 Icon(s) ausserhalb des Desktops");
+  // A language loaded meanwhile shows at the next build.
+  minidesk.BuildMinidesk({{"A", 1500, 600}}, [] { return "%s icons outside desktop boundaries"; });
+  EXPECT_EQ(minidesk.alert_image().hint, "1 icons outside desktop boundaries");
 }
 
 TEST_F(MinideskTest, UnchangedDesktopLeavesTheMapAsItIs) {
@@ -134,7 +149,7 @@ TEST_F(MinideskTest, BuildOverAnEmptyDesktopKeepsTheMarkersAndClearsTheAlarm) {
 
   // The very first build may be empty too.
   Minidesk fresh(host);
-  EXPECT_FALSE(fresh.BuildMinidesk({}, kGerman));
+  EXPECT_FALSE(fresh.BuildMinidesk({}, German));
   EXPECT_TRUE(fresh.markers().empty());
   EXPECT_FALSE(fresh.alert_image().visible);
 }
@@ -198,7 +213,7 @@ TEST_F(MinideskTest, PressAndReleaseOnAMarkerSnapsTheIconToThreePixels) {
     RecordingHost host;
     Minidesk map(host);
     map.set_map_size(kMap);
-    map.BuildMinidesk({{"Icon", c.x, c.y}}, kGerman);
+    map.BuildMinidesk({{"Icon", c.x, c.y}}, German);
     const MapRect r = map.markers()[0].bounds;
     map.mouse_down({r.left + 9, r.top}, c.button);
     map.mouse_up({r.left + 9, r.top}, c.button);
@@ -213,6 +228,20 @@ TEST_F(MinideskTest, FailedMoveStillBringsTheRefreshBack) {
   EXPECT_THROW(minidesk.mouse_up(Inside(0), TMouseButton::mbLeft), std::runtime_error);
   EXPECT_EQ(host.log.back(), "refresh on");
   EXPECT_FALSE(minidesk.dragging());
+}
+
+TEST_F(MinideskTest, LostMouseEndsTheDragWithoutMovingTheIcon) {
+  Build({{"A", 300, 300}});
+  minidesk.mouse_down(Inside(0), TMouseButton::mbLeft);
+  minidesk.mouse_move({Inside(0).x + 50, Inside(0).y});
+  minidesk.mouse_capture_lost();
+  EXPECT_FALSE(minidesk.dragging());
+  EXPECT_EQ(host.log, (Log{"refresh off", "capture", "refresh on"}));
+  minidesk.mouse_up(Inside(0), TMouseButton::mbLeft);  // the release that comes too late
+  EXPECT_EQ(host.log.size(), 3u);
+  // The next build shows the icon where it still is.
+  EXPECT_TRUE(Build({{"A", 300, 300}}));
+  EXPECT_EQ(minidesk.markers()[0].bounds, (MapRect{100, 110, 10, 10}));
 }
 
 TEST_F(MinideskTest, ChosenListEntryIsPlacedWhereTheMapIsClicked) {

@@ -23,6 +23,8 @@ class MinideskToggle : public ::testing::Test {
               seen.push_back("layout " + Stored().value_or("missing"));
             }};
   }
+  // The value as load_settings reads it: shown when missing.
+  bool Loaded() const { return ini::read_bool(config, "Settings", "form_status_button_value", true); }
   std::optional<std::string> Stored() const {
     return ini::IniText::load(config).value("Settings", "form_status_button_value");
   }
@@ -34,7 +36,7 @@ class MinideskToggle : public ::testing::Test {
 
 TEST_F(MinideskToggle, FirstStartShowsTheMinideskAndOneClickHidesIt) {
   bool minidesk_shown = true;
-  restore_minidesk_state(config, minidesk_shown, View());
+  restore_minidesk_state(Loaded(), config, minidesk_shown, View());
   EXPECT_TRUE(minidesk_shown);
   EXPECT_EQ(Stored(), "1");
 
@@ -64,7 +66,7 @@ TEST_F(MinideskToggle, StoredStateComesBackAtStart) {
     }
     seen.clear();
     bool minidesk_shown = !c.shown;
-    restore_minidesk_state(config, minidesk_shown, View());
+    restore_minidesk_state(Loaded(), config, minidesk_shown, View());
     EXPECT_EQ(minidesk_shown, c.shown) << (c.stored ? c.stored : "missing");
     EXPECT_EQ(seen.front(), c.picture) << (c.stored ? c.stored : "missing");
     EXPECT_EQ(Stored(), c.written) << (c.stored ? c.stored : "missing");

@@ -8,7 +8,7 @@
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
 #include "support/flow_world.h"
-#include "support/icon_printing.h"
+#include "support/desktop_icon_rows.h"
 
 namespace orvx::app {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 using test::FlowWorld;
 using Log = std::vector<std::string>;
 
-const TDesktopIconInfoArray kDesktopIcons = {{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}};
+const std::vector<orvx::test::IconRow> kDesktopIcons = {{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}};
 
 TEST(NamePrompt, SavesUnderTheTrimmedName) {
   FlowWorld w;
@@ -26,7 +26,7 @@ TEST(NamePrompt, SavesUnderTheTrimmedName) {
   EXPECT_EQ(w.prompts.shown[0].text, "Geben Sie einen Profilnamen ein...");
   EXPECT_EQ(w.prompts.initial_texts, (Log{""}));
   EXPECT_EQ(ListProfiles(w.folders.data), (Log{"Work"}));
-  EXPECT_EQ(ReadProfileFile(w.profile_file("Work")), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
 }
 
 TEST(NamePrompt, CancelSavesNothing) {
@@ -43,7 +43,7 @@ TEST(NamePrompt, AnExistingProfileIsReplacedWithoutAQuestion) {
   w.prompts.text_answers = {"Work"};
   pm_new_profilClick(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "desktop"}));
-  EXPECT_EQ(ReadProfileFile(w.profile_file("Work")), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
 }
 
 TEST(NamePrompt, RefusesANameNoFileCanHaveSaysWhyAndAsksAgainWithIt) {

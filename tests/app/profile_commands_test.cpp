@@ -10,7 +10,7 @@
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
 #include "support/flow_world.h"
-#include "support/icon_printing.h"
+#include "support/desktop_icon_rows.h"
 
 namespace orvx::app {
 namespace {
@@ -20,7 +20,7 @@ using Item = icons::MemoryDesktop::Item;
 using Log = std::vector<std::string>;
 using Choice = SaveMenuChoice::Item;
 
-const TDesktopIconInfoArray kDesktopIcons = {{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}};
+const std::vector<orvx::test::IconRow> kDesktopIcons = {{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}};
 const Log kRefresh = {"update_layout", "desktop", "BuildMinidesk"};
 
 Log joined(Log a, const Log& b) {
@@ -61,7 +61,7 @@ TEST(SaveCommand, ProfileItemSavesIntoTheFileOfItsRealName) {
   ASSERT_EQ(w.window.menus_shown.size(), 1u);
   EXPECT_TRUE(w.window.menus_shown[0].select_profile_visible);
   EXPECT_EQ(w.window.menus_shown[0].items.size(), 2u);
-  EXPECT_EQ(ReadProfileFile(w.profile_file("a&b")), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("a&b"))), kDesktopIcons);
   EXPECT_TRUE(ReadProfileFile(w.profile_file("ab")).empty()) << "ab.qpf stays untouched";
 }
 
@@ -118,7 +118,7 @@ TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {
   w.window.display = {{1280, 1024}, 2};
   pm_refresh_desktopClick(w.window, w.desktop);
   EXPECT_EQ(w.log.entries, kRefresh);
-  EXPECT_EQ(icons::MinideskIcons(), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(icons::MinideskIcons()), kDesktopIcons);
   EXPECT_EQ(w.screen.size.width, 1280);
   EXPECT_EQ(w.screen.monitor_count, 2);
 
@@ -126,7 +126,7 @@ TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {
   w.desktop.set_reachable(false);
   pm_refresh_desktopClick(w.window, w.desktop);
   EXPECT_EQ(w.log.entries, joined(kRefresh, {"update_layout"}));
-  EXPECT_EQ(icons::MinideskIcons(), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(icons::MinideskIcons()), kDesktopIcons);
 }
 
 TEST(StandardProfileTriggers, MenuHotkeyAndTimerSaveIntoTheChosenProfileOrSayNoneIsChosen) {
@@ -139,7 +139,7 @@ TEST(StandardProfileTriggers, MenuHotkeyAndTimerSaveIntoTheChosenProfileOrSayNon
 
     w.settings.std_profil = "Standard";
     trigger(w.context());
-    EXPECT_EQ(ReadProfileFile(w.profile_file("Standard")), kDesktopIcons);
+    EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Standard"))), kDesktopIcons);
     EXPECT_FALSE(w.log.contains("update_layout")) << "no refresh";
   }
 }

@@ -7,17 +7,19 @@
 #include "icons/icon_operations.h"
 #include "icons/memory_desktop.h"
 #include "icons/minidesk_icons.h"
+#include "support/desktop_icon_rows.h"
 
 namespace orvx::icons {
 namespace {
 
 using Item = MemoryDesktop::Item;
+using test::Rows;
 
 TEST(ReadDesktopIcons, ReadsEveryItemInOrderDuplicatesAndEmptyCaptionsIncluded) {
   MemoryDesktop desktop({{"Papierkorb", {10, 20}}, {"", {-5, 7}}, {"Papierkorb", {300, 40}}});
   auto icons = ReadDesktopIcons(desktop);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(*icons, (TDesktopIconInfoArray{{"Papierkorb", 10, 20}, {"", -5, 7}, {"Papierkorb", 300, 40}}));
+  EXPECT_EQ(Rows(*icons), Rows({{"Papierkorb", 10, 20}, {"", -5, 7}, {"Papierkorb", 300, 40}}));
 }
 
 TEST(ReadDesktopIcons, EmptyDesktopAndUnreachableDesktopDiffer) {
@@ -114,7 +116,7 @@ TEST(ReadMinideskIcons, StoresTheReadAndThenBuildsTheMap) {
   };
   ASSERT_TRUE(ReadMinideskIcons(desktop, build));
   EXPECT_EQ(builds, 1);
-  EXPECT_EQ(seen_by_build, (TDesktopIconInfoArray{{"A", 1, 2}}));
+  EXPECT_EQ(Rows(seen_by_build), Rows({{"A", 1, 2}}));
 
   // An empty desktop is stored as such and still drawn.
   MemoryDesktop empty;
@@ -130,7 +132,7 @@ TEST(ReadMinideskIcons, UnreachableDesktopChangesNeitherListNorMap) {
   int builds = 0;
   EXPECT_FALSE(ReadMinideskIcons(desktop, [&] { ++builds; }));
   EXPECT_EQ(builds, 0);
-  EXPECT_EQ(MinideskIcons(), (TDesktopIconInfoArray{{"A", 1, 2}, {"B", 3, 4}}));
+  EXPECT_EQ(Rows(MinideskIcons()), Rows({{"A", 1, 2}, {"B", 3, 4}}));
 }
 
 }  // namespace

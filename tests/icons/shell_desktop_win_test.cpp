@@ -16,6 +16,7 @@
 #include "icons/minidesk_icons.h"
 #include "icons/remote_buffer_win.h"
 #include "icons/shell_desktop_access_win.h"
+#include "support/desktop_icon_rows.h"
 #include "platform/system_error.h"
 #include "standin_shared/standin_client_win.h"
 #include "standin_shared/standin_protocol.h"
@@ -27,11 +28,13 @@ namespace {
 using standin::StandinDesktop;
 using standin::StandinItem;
 
+using test::Rows;
+
 // What ReadDesktopIcons must deliver for the stand-in's items.
-TDesktopIconInfoArray AsRead(const std::vector<StandinItem>& items) {
-  TDesktopIconInfoArray icons;
-  for (const StandinItem& item : items) icons.push_back({item.caption.substr(0, 254), item.x, item.y});
-  return icons;
+std::vector<test::IconRow> AsRead(const std::vector<StandinItem>& items) {
+  std::vector<test::IconRow> rows;
+  for (const StandinItem& item : items) rows.emplace_back(item.caption.substr(0, 254), item.x, item.y);
+  return rows;
 }
 
 std::vector<StandinItem> SampleItems() {
@@ -79,7 +82,7 @@ TEST_F(ShellDesktop, ReadsEveryItemAsTheDesktopHoldsIt) {
   EXPECT_EQ(truth[5].caption.size(), 300u);  // the stand-in holds the whole caption
   auto icons = ReadDesktopIcons(access);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(*icons, AsRead(truth));
+  EXPECT_EQ(Rows(*icons), AsRead(truth));
   EXPECT_EQ((*icons)[5].Caption, std::string(254, 'L'));
   EXPECT_FALSE(RemoteBufferHeld());
 }
@@ -149,7 +152,7 @@ TEST_F(ShellDesktop, MapReadStoresTheDesktopAndBuildsTheMap) {
   int builds = 0;
   ASSERT_TRUE(ReadMinideskIcons(access, [&] { ++builds; }));
   EXPECT_EQ(builds, 1);
-  EXPECT_EQ(MinideskIcons(), AsRead(standin().report()));
+  EXPECT_EQ(Rows(MinideskIcons()), AsRead(standin().report()));
 }
 
 TEST_F(ShellDesktop, FindsTheStandinsListViewWithoutActiveDesktop) {
@@ -235,7 +238,7 @@ TEST_F(ShellDesktop, OperationsStartedDuringACycleDoNothing) {
   EXPECT_EQ(echoes, 1);
   ASSERT_TRUE(icons);
   const std::vector<StandinItem> truth = standin().report();
-  EXPECT_EQ(*icons, AsRead(truth));
+  EXPECT_EQ(Rows(*icons), AsRead(truth));
   EXPECT_EQ(truth[0].x, 20);
   EXPECT_FALSE(RemoteBufferHeld());
 }
@@ -265,7 +268,7 @@ TEST_F(ActiveDesktop, FindsTheViewInsideTheHtmlLayer) {
   EXPECT_EQ(FindDesktopListView(), standin().list_view());
   auto icons = ReadDesktopIcons(access);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(*icons, AsRead(standin().report()));
+  EXPECT_EQ(Rows(*icons), AsRead(standin().report()));
   MoveDesktopIcon(access, "arbeitsplatz", {-20, 44});
   EXPECT_EQ(standin().report()[0], (StandinItem{"Arbeitsplatz", -20, 44}));
 }

@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 #include "standin_shared/standin_client_win.h"
+#include "support/desktop_icon_rows.h"
 #include "support/orvane_app_win.h"
 
 namespace orvx::test {
@@ -29,16 +30,19 @@ const std::vector<StandinItem> kIcons = {
     {"Steuererkl\xE4rung.xls", 120, 20}, {"Projekte", 120, 110}, {"Weit draussen", 1400, 300},
 };
 
-TDesktopIconInfoArray as_icons(const std::vector<StandinItem>& items) {
-  TDesktopIconInfoArray icons;
-  for (const StandinItem& item : items) icons.push_back({item.caption, item.x, item.y});
-  return icons;
+// Icons as sorted rows of caption and position, to compare a profile with
+// the desktop whatever the order of either.
+std::vector<IconRow> sorted_rows(const TDesktopIconInfoArray& icons) {
+  std::vector<IconRow> rows = Rows(icons);
+  std::sort(rows.begin(), rows.end());
+  return rows;
 }
 
-// The icons sorted by caption, to compare a profile with the desktop.
-TDesktopIconInfoArray sorted(TDesktopIconInfoArray icons) {
-  std::sort(icons.begin(), icons.end(), [](const auto& a, const auto& b) { return a.Caption < b.Caption; });
-  return icons;
+std::vector<IconRow> sorted_rows(const std::vector<StandinItem>& items) {
+  std::vector<IconRow> rows;
+  for (const StandinItem& item : items) rows.emplace_back(item.caption, item.x, item.y);
+  std::sort(rows.begin(), rows.end());
+  return rows;
 }
 
 // One stand-in desktop for all tests; each starts from kIcons, both
@@ -83,7 +87,7 @@ TEST_F(MainWindow, FirstStartTellsAndSavesTheStandardProfileOfTheResolution) {
   ASSERT_NE(app->main_window(), nullptr);
   const std::string profile = copy.profile_file(resolution_profile_name());
   ASSERT_TRUE(files::file_exists(profile));
-  EXPECT_EQ(sorted(ReadProfileFile(profile)), sorted(as_icons(standin().report())));
+  EXPECT_EQ(sorted_rows(ReadProfileFile(profile)), sorted_rows(standin().report()));
 }
 
 TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
@@ -103,8 +107,8 @@ TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
   PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
 
   const std::string profile = copy.profile_file("B\xFCro & Haus");
-  const TDesktopIconInfoArray desktop = sorted(as_icons(standin().report()));
-  EXPECT_TRUE(wait_until([&] { return sorted(ReadProfileFile(profile)) == desktop; }));
+  const std::vector<IconRow> desktop = sorted_rows(standin().report());
+  EXPECT_TRUE(wait_until([&] { return sorted_rows(ReadProfileFile(profile)) == desktop; }));
 }
 
 TEST_F(MainWindow, RestorePutsMovedIconsBack) {
@@ -145,8 +149,8 @@ TEST_F(MainWindow, HotkeySavesIntoTheChosenStandardProfile) {
   }
   ASSERT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
   const std::string profile = copy.profile_file("Mein Profil");
-  const TDesktopIconInfoArray desktop = sorted(as_icons(standin().report()));
-  EXPECT_TRUE(wait_until([&] { return sorted(ReadProfileFile(profile)) == desktop; }));
+  const std::vector<IconRow> desktop = sorted_rows(standin().report());
+  EXPECT_TRUE(wait_until([&] { return sorted_rows(ReadProfileFile(profile)) == desktop; }));
 
   app.reset();  // Exit gives the combination back
   EXPECT_TRUE(RegisterHotKey(nullptr, 0x5000, MOD_CONTROL | MOD_ALT, 'D'));

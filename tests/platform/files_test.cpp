@@ -24,6 +24,7 @@ TEST(Wildcard, MatchesLikeAFileListing) {
       {"*.*", ".", true},
       {"*.*", "..", true},
       {"*.*", "config.qcf", true},
+      {"*.*", "README", true},
       {"?.txt", "a.txt", true},
       {"?.txt", "ab.txt", false},
       {"a*b*c", "aXbYbZc", true},

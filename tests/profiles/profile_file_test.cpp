@@ -7,10 +7,16 @@
 
 #include "platform/files.h"
 #include "profiles/profile_file.h"
-#include "support/icon_printing.h"
 #include "support/paths.h"
 
 namespace orvx {
+
+bool operator==(const TDesktopIconInfo& a, const TDesktopIconInfo& b) {
+  return a.Caption == b.Caption && a.X == b.X && a.Y == b.Y;
+}
+void PrintTo(const TDesktopIconInfo& i, std::ostream* os) {
+  *os << "{" << i.Caption << ", " << i.X << ", " << i.Y << "}";
+}
 
 namespace {
 

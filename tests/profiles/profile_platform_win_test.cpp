@@ -10,11 +10,17 @@
 #include "platform/date_time_format.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
-#include "support/icon_printing.h"
 #include "support/paths.h"
 #include "support/private_profile_win.h"
 
 namespace orvx {
+
+bool operator==(const TDesktopIconInfo& a, const TDesktopIconInfo& b) {
+  return a.Caption == b.Caption && a.X == b.X && a.Y == b.Y;
+}
+void PrintTo(const TDesktopIconInfo& i, std::ostream* os) {
+  *os << "{" << i.Caption << ", " << i.X << ", " << i.Y << "}";
+}
 
 namespace {
 

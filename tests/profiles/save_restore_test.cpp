@@ -10,7 +10,7 @@
 #include "profiles/profile_file.h"
 #include "profiles/save_restore.h"
 #include "support/flow_world.h"
-#include "support/icon_printing.h"
+#include "support/desktop_icon_rows.h"
 
 namespace orvx {
 namespace {
@@ -18,7 +18,7 @@ namespace {
 using app::test::FlowWorld;
 using Item = icons::MemoryDesktop::Item;
 
-const TDesktopIconInfoArray kDesktopIcons = {{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}};
+const std::vector<orvx::test::IconRow> kDesktopIcons = {{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}};
 
 class SaveRestore : public ::testing::Test {
  protected:
@@ -31,7 +31,7 @@ class SaveRestore : public ::testing::Test {
 TEST_F(SaveRestore, SaveWritesTheDesktopWithTheScreenOfTheMoment) {
   world.screen = {{2560, 1024}, 2};
   ASSERT_TRUE(SaveProfile(session(), world.profile_file("Work")));
-  EXPECT_EQ(ReadProfileFile(world.profile_file("Work")), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("Work"))), kDesktopIcons);
   const std::string file = world.profile_file("Work");
   EXPECT_EQ(ini::read_string(file, "ORV_Infos", "Icons", ""), "2");
   EXPECT_EQ(ini::read_string(file, "ORV_Infos", "Res", ""), "2560x1024");
@@ -51,7 +51,7 @@ TEST_F(SaveRestore, SaveMakesMissingDataFoldersFirst) {
   ASSERT_TRUE(files::remove_folder(world.folders.data));
   ASSERT_TRUE(files::remove_folder(world.folders.vendor));
   ASSERT_TRUE(SaveProfile(session(), world.profile_file("Work")));
-  EXPECT_EQ(ReadProfileFile(world.profile_file("Work")), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("Work"))), kDesktopIcons);
 }
 
 TEST_F(SaveRestore, DataFoldersThatCannotBeMadeEndTheProgramAfterTheFolderMessage) {
@@ -92,14 +92,14 @@ TEST_F(SaveRestore, FirstStartCreatesTheResolutionProfileWithExactlyTheDesktopsI
   world.prompts.confirmations = {true};
   EnsureResolutionProfile(session());
   EXPECT_EQ(log(), (std::vector<std::string>{"information MSDLG_19", "desktop"}));
-  EXPECT_EQ(ReadProfileFile(world.profile_file("ORV - 1920x1080")), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("ORV - 1920x1080"))), kDesktopIcons);
   EXPECT_EQ(ListProfiles(world.folders.data), (std::vector<std::string>{"ORV - 1920x1080"}));
 
   // Once it exists, nothing is asked and nothing overwritten.
   world.desktop.set_items({{"Papierkorb", {1, 1}}});
   EnsureResolutionProfile(session());
   EXPECT_EQ(world.prompts.shown.size(), 1u);
-  EXPECT_EQ(ReadProfileFile(world.profile_file("ORV - 1920x1080")), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("ORV - 1920x1080"))), kDesktopIcons);
 }
 
 TEST_F(SaveRestore, ResolutionMessageDismissedWithoutOkCreatesNothingAndComesAgain) {
@@ -138,7 +138,7 @@ TEST_F(SaveRestore, ChosenStandardProfileWhoseFileWasDeletedIsCreatedAgain) {
   SaveChosenStandardProfile(session(), "Work");
   ASSERT_TRUE(files::delete_file(world.profile_file("Work")));
   SaveChosenStandardProfile(session(), "Work");
-  EXPECT_EQ(ReadProfileFile(world.profile_file("Work")), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("Work"))), kDesktopIcons);
 }
 
 TEST_F(SaveRestore, MessagesComeInTheLoadedLanguage) {

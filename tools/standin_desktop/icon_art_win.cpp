@@ -57,11 +57,11 @@ void Draw(HDC dc, Picture picture) {
     case kPictureCount: {
       ScopedGdi<HBRUSH> sea(CreateSolidBrush(RGB(40, 120, 220)));
       ScopedGdi<HPEN> pen(CreatePen(PS_SOLID, 1, dark));
-      HGDIOBJ old_brush = SelectObject(dc, sea.get());
-      HGDIOBJ old_pen = SelectObject(dc, pen.get());
-      Ellipse(dc, 3, 3, 29, 29);
-      SelectObject(dc, old_brush);
-      SelectObject(dc, old_pen);
+      {
+        orvx::win::ScopedSelect with_sea(dc, sea.get());
+        orvx::win::ScopedSelect with_pen(dc, pen.get());
+        Ellipse(dc, 3, 3, 29, 29);
+      }
       Fill(dc, 9, 9, 16, 16, RGB(60, 170, 70));
       Fill(dc, 17, 17, 23, 23, RGB(60, 170, 70));
       break;
@@ -81,9 +81,10 @@ HIMAGELIST CreateIconArt() {
   orvx::win::ScopedMemoryDC dc(CreateCompatibleDC(screen.get()));
   for (int p = 0; p < kPictureCount; ++p) {
     ScopedGdi<HBITMAP> bitmap(CreateCompatibleBitmap(screen.get(), kSize, kSize));
-    HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
-    Draw(dc.get(), static_cast<Picture>(p));
-    SelectObject(dc.get(), old);
+    {
+      orvx::win::ScopedSelect into_bitmap(dc.get(), bitmap.get());
+      Draw(dc.get(), static_cast<Picture>(p));
+    }
     ImageList_AddMasked(images, bitmap.get(), kTransparent);
   }
   return images;

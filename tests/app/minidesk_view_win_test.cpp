@@ -1,0 +1,290 @@
+// The Minidesk's surface under Wine: the map drawn into a bitmap, and the
+// mouse on a real view moving the icons of the stand-in desktop, whose own
+// report tells where they went.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/error_icon_list_win.h"
+#include "app/minidesk.h"
+#include "app/minidesk_view_win.h"
+#include "icons/icon_operations.h"
+#include "icons/minidesk_icons.h"
+#include "icons/shell_desktop_access_win.h"
+#include "platform/scoped_win.h"
+#include "standin_shared/standin_client_win.h"
+#include "ui/form_win.h"
+
+namespace orvx::app {
+namespace {
+
+using standin::StandinItem;
+
+constexpr MapSize kMap{426, 331};  // a work area of 1280 x 994
+
+std::string CountMessage() { return "%s Icon(s) ausserhalb des Desktops"; }
+
+// The map drawn into a 32-bit bitmap of the map's size.
+class MapPicture {
+ public:
+  explicit MapPicture(const Minidesk& minidesk) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = kMap.width;
+    info.bmiHeader.biHeight = -kMap.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    dc_.reset(CreateCompatibleDC(nullptr));
+    select_ = std::make_unique<win::ScopedSelect>(dc_.get(), bitmap_.get());
+    draw_minidesk(dc_.get(), RECT{0, 0, kMap.width, kMap.height}, minidesk);
+  }
+  COLORREF at(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+
+ private:
+  win::ScopedGdi<HBITMAP> bitmap_;
+  win::ScopedMemoryDC dc_;
+  std::unique_ptr<win::ScopedSelect> select_;
+};
+
+class NoHost : public MinideskHost {
+ public:
+  void MoveDesktopIcon(const std::string&, icons::IconPoint) override {}
+  void set_refresh_timer(bool) override {}
+  void set_alert_timer_on(bool) override {}
+  void set_alert_timer_off(bool) override {}
+  void set_mouse_capture(bool) override {}
+};
+
+TEST(MinideskDrawing, MarkersInTheirColoursAndPlaces) {
+  NoHost host;
+  Minidesk minidesk(host);
+  minidesk.set_map_size(kMap);
+  minidesk.BuildMinidesk({{"Rechnung.doc", 1500, 600},  // far right: not on the picture
+                          {"Papierkorb", 1248, 600},    // black in the last column
+                          {"Ecke", 1248, 960},          // black, under the alert image
+                          {"Links", -2, 5},             // black at (0, 11)
+                          {"Zu weit links", -3, 300}},  // red, its left column off the map
+                         CountMessage);
+  MapPicture picture(minidesk);
+  const COLORREF background = RGB(0x8E, 0xB0, 0xD2);
+  const COLORREF black = RGB(0, 0, 0);
+  const COLORREF red = RGB(0xFF, 0, 0);
+  struct Case {
+    int x, y;
+    COLORREF colour;
+  };
+  const Case cases[] = {
+      {200, 200, background}, {416, 210, black}, {425, 219, black}, {415, 210, background}, {416, 209, background},
+      {0, 11, black},         {9, 20, black},    {10, 20, background},   {0, 10, background},
+      {0, 111, red},          {7, 118, red},     {8, 115, black},        {3, 110, black},
+      {3, 119, black},        {9, 115, background},
+  };
+  for (const Case& c : cases) EXPECT_EQ(picture.at(c.x, c.y), c.colour) << c.x << "," << c.y;
+  // The alert image near the lower right corner, in front of the markers.
+  EXPECT_EQ(minidesk.alert_image().bounds, (MapRect{401, 306, 32, 32}));
+  EXPECT_EQ(picture.at(401, 306), black);
+  EXPECT_EQ(picture.at(403, 308), RGB(0xD4, 0x20, 0x20));
+  EXPECT_EQ(picture.at(416, 330), RGB(0xFF, 0xFF, 0xFF));  // its mark covers the marker "Ecke"
+}
+
+// A hidden form with the view where the main window has it, and the error
+// list window beside it.
+class MapForm final : public ui::Form {
+ public:
+  explicit MapForm(Minidesk& minidesk) {
+    create_form(ui::FormArgs{.name = "orvx_form", .class_name = "OrvxTestMinidesk", .caption = "Orvane X",
+                             .bounds = ui::Rect{300, 100, 446, 381}});
+    list = std::make_unique<Terror_icon_list>(hwnd(), minidesk);
+    view = std::make_unique<MinideskView>(MinideskViewArgs{.parent = hwnd(),
+                                                           .bounds = ui::Rect{10, 25, kMap.width, kMap.height},
+                                                           .on_changed = [this] { list->sync(); }},
+                                          minidesk);
+  }
+  std::unique_ptr<Terror_icon_list> list;
+  std::unique_ptr<MinideskView> view;
+};
+
+// The main window's part: icons move on the stand-in desktop, the timers
+// are only logged, the view keeps the mouse.
+class DesktopHost : public MinideskHost {
+ public:
+  void MoveDesktopIcon(const std::string& caption, icons::IconPoint to) override {
+    icons::MoveDesktopIcon(access, caption, to);
+  }
+  void set_refresh_timer(bool on) override { log.push_back(on ? "refresh on" : "refresh off"); }
+  void set_alert_timer_on(bool on) override { log.push_back(on ? "alert on" : "alert off"); }
+  void set_alert_timer_off(bool) override {}
+  void set_mouse_capture(bool captured) override {
+    log.push_back(captured ? "capture" : "release");
+    view->set_mouse_capture(captured);
+  }
+
+  icons::ShellDesktopAccess access;
+  MinideskView* view = nullptr;
+  std::vector<std::string> log;
+};
+
+LPARAM At(MapPoint p) { return MAKELPARAM(p.x, p.y); }
+
+class MinideskViewWin : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { standin_ = std::make_unique<standin::StandinDesktop>(); }
+  static void TearDownTestSuite() { standin_.reset(); }
+
+  void SetUp() override {
+    ASSERT_EQ(standin_->load({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500, 600}, {"Arbeitsplatz", 20, 20}}),
+              3);
+    host.view = form.view.get();
+    Refresh();
+  }
+
+  // What a tick of the refresh timer does after the layout.
+  void Refresh() {
+    icons::ReadMinideskIcons(host.access, [&] { minidesk.BuildMinidesk(icons::MinideskIcons(), CountMessage); });
+    form.view->show_changes();
+  }
+  HWND View() const { return form.view->hwnd(); }
+  void Click(MapPoint p) {
+    SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+    SendMessageA(View(), WM_LBUTTONUP, 0, At(p));
+  }
+  void ClickAlertImage() {
+    const MapRect alert = minidesk.alert_image().bounds;
+    Click({alert.left + 8, alert.top + 8});
+  }
+  // What the list box tells its window when the user chooses an entry.
+  void Choose(int index) {
+    HWND box = form.list->list_box();
+    SendMessageA(box, LB_SETCURSEL, index, 0);
+    SendMessageA(form.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box));
+  }
+  std::vector<std::string> ListBoxLines() const {
+    std::vector<std::string> lines;
+    HWND box = form.list->list_box();
+    const int count = static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      std::string line(static_cast<size_t>(SendMessageA(box, LB_GETTEXTLEN, i, 0)), '\0');
+      SendMessageA(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+      lines.push_back(line);
+    }
+    return lines;
+  }
+  ui::Rect PanelBounds() { return form.view->alert_panel().alert_frame().bounds(); }
+  bool PanelShown() { return form.view->alert_panel().alert_frame().visible(); }
+  StandinItem Reported(size_t index) const { return standin_->report().at(index); }
+
+  static inline std::unique_ptr<standin::StandinDesktop> standin_;
+  DesktopHost host;
+  Minidesk minidesk{host};
+  MapForm form{minidesk};
+};
+
+TEST_F(MinideskViewWin, ViewGivesTheMapItsSize) {
+  EXPECT_EQ(minidesk.map_size(), kMap);
+  SetWindowPos(View(), nullptr, 0, 0, 853, 341, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(minidesk.map_size(), (MapSize{853, 341}));
+}
+
+TEST_F(MinideskViewWin, DraggingAMarkerByTenAndFiveMovesItsIconByThirtyAndFifteen) {
+  ASSERT_EQ(minidesk.markers()[0].bounds, (MapRect{100, 110, 10, 10}));
+  SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At({103, 113}));
+  EXPECT_EQ(GetCapture(), View());
+  SendMessageA(View(), WM_MOUSEMOVE, MK_LBUTTON, At({108, 115}));
+  SendMessageA(View(), WM_MOUSEMOVE, MK_LBUTTON, At({113, 118}));
+  SendMessageA(View(), WM_LBUTTONUP, 0, At({113, 118}));
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(Reported(0), (StandinItem{"Papierkorb", 330, 315}));
+  EXPECT_EQ(host.log, (std::vector<std::string>{"refresh off", "capture", "release", "refresh on"}));
+
+  Refresh();
+  EXPECT_EQ(minidesk.markers()[0].bounds, (MapRect{110, 115, 10, 10}));
+}
+
+TEST_F(MinideskViewWin, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
+  ASSERT_TRUE(minidesk.alert_image().visible);
+  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));
+  ClickAlertImage();
+  ASSERT_TRUE(IsWindowVisible(form.list->hwnd()));
+  RECT docked{};
+  GetWindowRect(form.list->hwnd(), &docked);
+  EXPECT_EQ(docked.left, 300 - 217);
+  EXPECT_EQ(docked.top, 100 + 20);
+  EXPECT_EQ(docked.right - docked.left, 217);
+  EXPECT_EQ(docked.bottom - docked.top, 333);
+  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc"}));
+
+  Choose(0);
+  Click({100, 50});
+  EXPECT_EQ(Reported(1), (StandinItem{"Rechnung.doc", 300, 120}));
+  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));  // the last entry is placed
+
+  Refresh();
+  EXPECT_EQ(minidesk.outside_count(), 0);
+  EXPECT_FALSE(minidesk.alert_image().visible);
+}
+
+TEST_F(MinideskViewWin, OpenListKeepsItsEntriesUntilClosed) {
+  ClickAlertImage();
+  standin_->move(2, -600, 20);  // "Arbeitsplatz" leaves the screen
+  Refresh();
+  EXPECT_TRUE(minidesk.markers()[2].outside);
+  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc"}));
+
+  form.list->abort_button().click();
+  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));
+  Refresh();
+  ClickAlertImage();
+  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc", "Arbeitsplatz"}));
+  form.list->dock(500, 50);  // the main window moved
+  RECT docked{};
+  GetWindowRect(form.list->hwnd(), &docked);
+  EXPECT_EQ(docked.left, 283);
+  EXPECT_EQ(docked.top, 70);
+}
+
+TEST_F(MinideskViewWin, ExplanationSlidesInAndClosesOnItsPicture) {
+  ClickAlertImage();
+  ASSERT_TRUE(PanelShown());
+  EXPECT_EQ(PanelBounds(), (ui::Rect{107, 331, 319, 72}));
+  for (int tick = 0; tick < 13; ++tick) {
+    minidesk.alert_timer_onTimer();
+    form.view->show_changes();
+  }
+  EXPECT_EQ(PanelBounds(), (ui::Rect{107, 259, 319, 72}));
+  EXPECT_EQ(form.view->alert_panel().alert_label().caption(), kAlertText);
+
+  form.view->alert_panel().alert_img().click();
+  EXPECT_FALSE(PanelShown());
+  EXPECT_EQ(host.log.back(), "alert off");
+}
+
+TEST_F(MinideskViewWin, HintNamesTheIconUnderTheMouse) {
+  SendMessageA(View(), WM_MOUSEMOVE, 0, At({104, 114}));
+  EXPECT_TRUE(form.hints().showing());
+  EXPECT_EQ(form.hints().text(), "Papierkorb");
+  SendMessageA(View(), WM_MOUSEMOVE, 0, At({7, 17}));
+  EXPECT_EQ(form.hints().text(), "Arbeitsplatz");
+  SendMessageA(View(), WM_MOUSEMOVE, 0, At({200, 200}));
+  EXPECT_FALSE(form.hints().showing());
+}
+
+TEST_F(MinideskViewWin, MouseTakenAwayMidDragLeavesTheIconInPlace) {
+  SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At({103, 113}));
+  SendMessageA(View(), WM_MOUSEMOVE, MK_LBUTTON, At({150, 150}));
+  ASSERT_EQ(GetCapture(), View());
+  ReleaseCapture();  // as when another window takes the mouse
+  EXPECT_FALSE(minidesk.dragging());
+  EXPECT_EQ(host.log.back(), "refresh on");
+  EXPECT_EQ(Reported(0), (StandinItem{"Papierkorb", 300, 300}));
+}
+
+}  // namespace
+}  // namespace orvx::app
