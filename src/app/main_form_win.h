@@ -59,9 +59,6 @@ inline constexpr char kMainWindowName[] = "orvx_form";
 // The window's design size, before update_layout gives it its real one.
 inline constexpr ui::Size kMainDesignSize{410, 314};
 
-// The caption-bar buttons, from the right.
-enum class MainCaptionButton : size_t { exit = 0, minimize = 1, about = 2, settings = 3 };
-
 class Torvx_form final : public ui::Form, public MainWindowOps {
  public:
   // Creates the window, hidden, with its widgets and menus. Nothing is read
@@ -86,12 +83,9 @@ class Torvx_form final : public ui::Form, public MainWindowOps {
   // Exit: the one way to close the window, which ends the program.
   void exit_program();
 
-  // What the rest of the program shares with the window.
+  // What the about box shares with the window.
   const DataFolders& data_folders() const { return folders_; }
   Prompts& prompts() { return prompts_; }
-  const lang::Tlang_system& lang_system() const { return lang_system_; }
-  bool minidesk_shown() const { return minidesk_shown_; }
-  bool close_blocked() const { return close_blocked_; }
 
   // MinideskOps
   void update_layout() override;
