@@ -234,6 +234,21 @@ TEST_F(MinideskViewWin, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
   EXPECT_FALSE(minidesk.alert_image().visible);
 }
 
+TEST_F(MinideskViewWin, ChoiceInTheBoxOutlivesAChangeOfTheMapBeforeItIsTold) {
+  ClickAlertImage();
+  // The press in the box chooses the entry; the box tells its window only
+  // at the release. Between the two the explanation slides a step.
+  HWND box = form.list->list_box();
+  SendMessageA(box, LB_SETCURSEL, 0, 0);
+  minidesk.alert_timer_onTimer();
+  form.view->show_changes();
+  EXPECT_EQ(SendMessageA(box, LB_GETCURSEL, 0, 0), 0);
+  SendMessageA(form.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(box));
+  Click({100, 50});
+  EXPECT_EQ(Reported(1), (StandinItem{"Rechnung.doc", 300, 120}));
+}
+
 TEST_F(MinideskViewWin, OpenListKeepsItsEntriesUntilClosed) {
   ClickAlertImage();
   standin_->move(2, -600, 20);  // "Arbeitsplatz" leaves the screen
