@@ -1,5 +1,6 @@
 #include "app/main_form_win.h"
 
+#include "app/cover_region_win.h"
 #include "app/display_change.h"
 #include "app/end_program.h"
 #include "app/error_icon_list_win.h"
@@ -105,6 +106,7 @@ void Torvx_form::create_widgets() {
                        .on_changed =
                            [this] {
                              if (error_icon_list_) error_icon_list_->sync();
+                             keep_alert_image_in_front(false);
                            }},
       minidesk_);
   versions_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
@@ -244,6 +246,7 @@ void Torvx_form::apply_layout(const MainLayout& layout) {
     desktop_frame_->set_bounds(inside(layout.desktop_frame, layout.bg_frame));
     versions_label_->set_bounds(ui::Rect{kVersionLabelLeft, layout.versions_label_top,
                                          layout.desktop_frame.width - 2 * kVersionLabelLeft, kVersionLabelHeight});
+    keep_alert_image_in_front(true);
   }
   desktop_frame_->set_visible(layout.minidesk_shown);
   bg_frame_->set_visible(layout.minidesk_shown);
@@ -278,6 +281,18 @@ void Torvx_form::restore_minidesk_state(bool shown) {
 void Torvx_form::BuildMinidesk() {
   minidesk_.BuildMinidesk(icons::MinideskIcons(), [this] { return lang_system_.message("MSDLG_16"); });
   desktop_frame_->show_changes();
+}
+
+void Torvx_form::keep_alert_image_in_front(bool label_moved) {
+  if (!versions_label_) return;
+  const AlertImage& image = minidesk_.alert_image();
+  std::optional<MapRect> cover;
+  if (image.visible) cover = image.bounds;
+  if (!label_moved && cover == version_line_cover_) return;
+  version_line_cover_ = cover;
+  std::optional<RECT> rect;
+  if (cover) rect = RECT{cover->left, cover->top, cover->left + cover->width, cover->top + cover->height};
+  leave_cover_out(versions_label_->hwnd(), rect);
 }
 
 void Torvx_form::MoveDesktopIcon(const std::string& caption, icons::IconPoint to) {

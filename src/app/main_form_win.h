@@ -145,6 +145,10 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   void set_mouse_capture(bool captured) override;
   // Keeps the visible error list beside the main window as it moves.
   void dock_error_list(const WINDOWPOS& position);
+  // The alert image lies in front of the version line, as it does of the
+  // markers: the line leaves out the corner the image covers. Done again
+  // when the image comes, goes or moves, or the line has been moved.
+  void keep_alert_image_in_front(bool label_moved);
 
   void on_timer(MainTimer timer);
   void set_timer(MainTimer timer, bool on, uint32_t interval_ms);
@@ -192,6 +196,8 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   std::unique_ptr<ShellTaskbarIcon> TNA_;
   std::unique_ptr<WindowPlacement> placement_;
   std::unique_ptr<Terror_icon_list> error_icon_list_;
+  // The map rectangle the version line leaves out, if any.
+  std::optional<MapRect> version_line_cover_;
 };
 
 }  // namespace orvx::app

@@ -173,6 +173,10 @@ TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
   ASSERT_TRUE(wait_until([&] { return map->pixel(104, 114) == kBlack; })) << "no marker drawn";
   ASSERT_TRUE(wait_until([&] { return screen_pixel(map->alert_image()) == kAlertRed; })) << "no alert image";
   for (const Case& c : cases) EXPECT_EQ(map->pixel(c.x, c.y), c.colour) << c.what;
+  // The version line runs through the alert image's lower half; the image
+  // lies in front of it.
+  EXPECT_TRUE(wait_until([&] { return map->pixel(map->width() - 22, map->height() - 4) == kAlertRed; }))
+      << "the version line covers the alert image";
 
   // The hints: a marker's caption, and the count on the alert image.
   HWND hint = nullptr;
