@@ -1,7 +1,9 @@
-// The Minidesk's refresh under Wine against the stand-in desktop: the map
-// read of every icon, the build and the drawing, beside the map read alone,
-// in the same run. The refresh runs twice a second; what the map adds on top
-// of the read it must make is the figure that counts.
+// The Minidesk's refresh inside this process (the view on a form of its
+// own), under Wine against the stand-in desktop: the map read of every icon,
+// the build and the drawing, beside the map read alone, in the same run.
+// minidesk_win_bench measures the running OrvaneX.exe. The refresh runs
+// twice a second; what the map adds on top of the read it must make is the
+// figure that counts.
 //
 // Three refreshes are timed per repetition, in alternating order:
 //   read     the map read alone (the floor);

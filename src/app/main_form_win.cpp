@@ -234,6 +234,13 @@ void Torvx_form::update_layout() {
 }
 
 void Torvx_form::apply_layout(const MainLayout& layout) {
+  // The live refresh lays the window out twice a second, nearly always as it
+  // is: then only the refresh timer is set again (a drag may have stopped
+  // it), and no part is moved.
+  if (applied_layout_ == layout) {
+    set_refresh_timer(layout.refresh_timer_on);
+    return;
+  }
   const bool size_changed = !applied_layout_ || applied_layout_->client != layout.client;
   const bool band_changed = !applied_layout_ || applied_layout_->topmost != layout.topmost;
   if (size_changed) {
