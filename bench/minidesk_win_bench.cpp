@@ -1,101 +1,295 @@
-// The Minidesk's refresh under Wine against the stand-in desktop: the map
-// read of every icon, the build and the drawing, beside the map read alone,
-// in the same run. The refresh runs twice a second; what the map adds on top
-// of the read it must make is the figure that counts.
+// OrvaneX.exe itself under Wine, its Minidesk shown and the live refresh on,
+// against the stand-in desktop with 100 and 500 icons; in the same run, the
+// bare desktop reads at the same rate (twice a second) in processes of
+// their own. Printed is the ratio of the CPU times over the same number of
+// refreshes:
+//   (the program's CPU time) / (the reads' CPU time)
+// and the program's GDI and USER objects after the first refreshes and
+// after all of them: they must not grow.
 //
-// Three refreshes are timed per repetition, in alternating order:
-//   read     the map read alone (the floor);
-//   steady   read + build + show_changes on a desktop that stays as it is
-//            (the usual case: nothing is drawn);
-//   redrawn  read + build + a full repaint of the visible map every time.
-// Printed are the CPU time of this process (user + kernel) and the wall
-// time per refresh, averaged over all repetitions (the system counts CPU
-// time in steps of several milliseconds, too coarse for the best of short
-// runs), and the ratios of the CPU times. The stand-in's own CPU time for
-// answering is not counted.
+// The reads run twice: on a thread without windows, and on the thread of a
+// window, as the program reads on its user-interface thread (under Wine a
+// thread with windows pays more for each message it sends to another
+// process, the stand-in's list view, whatever it does with the answer).
+//
+// The refreshes are counted, not guessed: the stand-in tells this program of
+// every item count another process asks it for, which each read does once.
+// The machine is shared, so its load changes during a run: the three take
+// turns in slices of a few refreshes, each slice after a warm-up of its own,
+// and the CPU times are summed over the slices. Between its slices the
+// program's Minidesk is hidden (a click on its toggle button), which stops
+// its refresh; the reads wait for a signal.
+//
+// Usage: minidesk_win_bench [REFRESHES]   (default 100)
 #include <windows.h>
 
-#include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "app/minidesk.h"
-#include "app/minidesk_view_win.h"
-#include "icons/minidesk_icons.h"
+#include "icons/icon_operations.h"
 #include "icons/shell_desktop_access_win.h"
+#include "platform/scoped_win.h"
+#include "process_meter_win.h"
 #include "standin_shared/standin_client_win.h"
-#include "ui/form_win.h"
+#include "standin_shared/standin_protocol.h"
+#include "support/orvane_app_win.h"
 
 namespace {
 
-using namespace orvx::app;
 using standin::StandinItem;
+using Clock = std::chrono::steady_clock;
 
-constexpr int kRepetitions = 8;
-constexpr int kRefreshes = 10;  // per measurement
+constexpr int kSliceRefreshes = 20;
+constexpr int kSliceWarmup = 2;
+constexpr auto kRefreshPeriod = std::chrono::milliseconds(500);
+constexpr char kReadsSwitch[] = "/reads";
 
-double CpuMs() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  auto ms = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
-  };
-  return ms(kernel) + ms(user);
-}
-
-double WallMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-struct Cost {
-  double cpu = 0;
-  double wall = 0;
-  int refreshes = 0;
-
-  double cpu_each() const { return cpu / refreshes; }
-  double wall_each() const { return wall / refreshes; }
-};
-
-void Measure(Cost& total, const std::function<void()>& refresh) {
-  const double cpu = CpuMs();
-  const double wall = WallMs();
-  for (int i = 0; i < kRefreshes; ++i) refresh();
-  total.cpu += CpuMs() - cpu;
-  total.wall += WallMs() - wall;
-  total.refreshes += kRefreshes;
-}
-
-class NoHost : public MinideskHost {
+// A window of this program that counts the stand-in's notes of the reads.
+class ReadCounter {
  public:
-  void MoveDesktopIcon(const std::string&, orvx::icons::IconPoint) override {}
-  void set_refresh_timer(bool) override {}
-  void set_alert_timer_on(bool) override {}
-  void set_alert_timer_off(bool) override {}
-  void set_mouse_capture(bool) override {}
-};
-
-class MapForm final : public orvx::ui::Form {
- public:
-  explicit MapForm(Minidesk& minidesk) {
-    create_form(orvx::ui::FormArgs{.name = "orvx_form", .class_name = "OrvxBenchMinidesk", .caption = "Orvane X",
-                                   .bounds = orvx::ui::Rect{0, 0, 446, 381}});
-    view = std::make_unique<MinideskView>(MinideskViewArgs{.parent = hwnd(), .bounds = {10, 25, 426, 331}}, minidesk);
-    ShowWindow(hwnd(), SW_SHOWNA);
+  ReadCounter() : echo_(RegisterWindowMessageA(standin::kEchoMessage)) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &Procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvaneXBenchReadCounter";
+    RegisterClassA(&wc);
+    window_.reset(
+        CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this));
+    if (!window_) throw std::runtime_error("no window for the read counter");
   }
-  std::unique_ptr<MinideskView> view;
+  HWND window() const { return window_.get(); }
+  void reset() { reads_ = 0; }
+
+  // Handles this thread's messages until `reads` reads have been counted.
+  void wait_for(int reads) const {
+    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    while (reads_ < reads) {
+      if (Clock::now() > deadline) throw std::runtime_error("the reads stopped");
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+  }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+      SetWindowLongPtrA(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<ReadCounter*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && message == self->echo_) {
+      ++self->reads_;
+      return 0;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+
+  UINT echo_;
+  int reads_ = 0;
+  orvx::win::ScopedWindow window_;
 };
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+// One side of the comparison: a process that reads the desktop twice a
+// second between start() and stop().
+class Reader {
+ public:
+  virtual ~Reader() = default;
+  virtual void start() = 0;
+  virtual void stop() = 0;
+  virtual double cpu_ms() const = 0;
+  virtual bench::GuiObjects objects() const { return {}; }
+};
+
+// OrvaneX.exe, a copy in portable mode, live refresh on; running while its
+// Minidesk is shown.
+class Program final : public Reader {
+ public:
+  Program() {
+    copy_.prepare_resolution_profile();
+    copy_.set_config("Settings", "form_status_button_value", "0");
+    copy_.set_config("Settings", "live_desktop", "1");
+    copy_.set_config("Settings", "lang_menu", "1");
+    app_ = std::make_unique<orvx::test::RunningApp>(copy_.exe(), "/u");
+    main_ = app_->main_window();
+    if (!main_) throw std::runtime_error("OrvaneX.exe showed no main window");
+    process_.reset(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, app_->process_id()));
+    if (!process_) throw std::runtime_error("cannot look into OrvaneX.exe");
+    cpu_ = std::make_unique<bench::ProcessCpu>(process_.get(), copy_.exe());
+  }
+
+  void start() override { set_minidesk(true); }
+  void stop() override { set_minidesk(false); }
+  double cpu_ms() const override { return cpu_->ms(); }
+  bench::GuiObjects objects() const override {
+    return bench::CountGuiObjects(process_.get(), app_->process_id());
+  }
+
+ private:
+  void set_minidesk(bool shown) {
+    HWND toggle = orvx::test::find_visible_child(main_, "OrvxPicture");
+    if (!toggle) throw std::runtime_error("no toggle button on the main window");
+    orvx::test::post_click(toggle);
+    const bool done = orvx::test::wait_until([&] {
+      RECT r{};
+      GetWindowRect(main_, &r);
+      return (r.bottom - r.top > 40) == shown;
+    });
+    // Once the click has been handled, the refresh timer follows the state.
+    if (!done || !orvx::test::round_trip(main_)) throw std::runtime_error("the Minidesk did not toggle");
+  }
+
+  orvx::test::ProgramCopy copy_;
+  std::unique_ptr<orvx::test::RunningApp> app_;
+  HWND main_ = nullptr;
+  orvx::win::ScopedHandle process_;
+  std::unique_ptr<bench::ProcessCpu> cpu_;
+};
+
+// How the reads run in their process: on a thread without windows, or on
+// the thread of a window.
+enum class ReadsThread { bare, window };
+
+std::string EventName(const std::string& token, const char* what) { return token + "-" + what; }
+
+// This program once more, reading the desktop at the refresh's rate while
+// its event "go" is set; it sets "idle" while it waits for it.
+class ReadsProcess final : public Reader {
+ public:
+  explicit ReadsProcess(ReadsThread thread)
+      : token_("orvx-reads-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(next_++)),
+        go_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "go").c_str())),
+        idle_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "idle").c_str())),
+        quit_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "quit").c_str())) {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string command_line = exe;
+    command_line.insert(command_line.begin(), '"');
+    command_line += std::string("\" ") + kReadsSwitch + (thread == ReadsThread::window ? " 1 " : " 0 ") + token_;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!go_ || !idle_ || !quit_ ||
+        !CreateProcessA(exe, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+      throw std::runtime_error("cannot start the reads");
+    }
+    CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    cpu_ = std::make_unique<bench::ProcessCpu>(process_.get(), token_);
+  }
+  ~ReadsProcess() override {
+    SetEvent(quit_.get());
+    if (WaitForSingleObject(process_.get(), 10000) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 1);
+  }
+
+  void start() override { SetEvent(go_.get()); }
+  void stop() override {
+    // The read under way ends; no other begins.
+    ResetEvent(go_.get());
+    if (WaitForSingleObject(idle_.get(), 30000) != WAIT_OBJECT_0) throw std::runtime_error("the reads went on");
+  }
+  double cpu_ms() const override { return cpu_->ms(); }
+
+ private:
+  static inline int next_ = 0;
+  std::string token_;
+  orvx::win::ScopedHandle go_;
+  orvx::win::ScopedHandle idle_;
+  orvx::win::ScopedHandle quit_;
+  orvx::win::ScopedHandle process_;
+  std::unique_ptr<bench::ProcessCpu> cpu_;
+};
+
+// The child: reads while "go" is set, one read every 500 ms, until "quit".
+class ReadsChild {
+ public:
+  explicit ReadsChild(const std::string& token)
+      : go_(OpenEventA(SYNCHRONIZE, FALSE, EventName(token, "go").c_str())),
+        idle_(OpenEventA(EVENT_MODIFY_STATE, FALSE, EventName(token, "idle").c_str())),
+        quit_(OpenEventA(SYNCHRONIZE, FALSE, EventName(token, "quit").c_str())) {}
+
+  int run(ReadsThread thread) {
+    if (!go_ || !idle_ || !quit_) return 1;
+    orvx::win::ScopedWindow window;
+    if (thread == ReadsThread::window) {
+      window.reset(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "reads", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr));
+    }
+    orvx::icons::ShellDesktopAccess access;
+    for (;;) {
+      SetEvent(idle_.get());
+      if (wait(go_.get(), Clock::time_point::max()) == Woken::quit) return 0;
+      ResetEvent(idle_.get());
+      for (auto next = Clock::now(); WaitForSingleObject(go_.get(), 0) == WAIT_OBJECT_0;) {
+        orvx::icons::ReadDesktopIcons(access);
+        next += kRefreshPeriod;
+        if (wait(nullptr, next) == Woken::quit) return 0;
+      }
+    }
+  }
+
+ private:
+  enum class Woken { quit, event, time };
+
+  // Waits for "quit", for `event` unless it is null, or until `until`,
+  // handling the thread's messages meanwhile.
+  Woken wait(HANDLE event, Clock::time_point until) {
+    const HANDLE handles[] = {quit_.get(), event};
+    const DWORD count = event ? 2 : 1;
+    for (;;) {
+      DWORD timeout = INFINITE;
+      if (until != Clock::time_point::max()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
+        if (left <= 0) return Woken::time;
+        timeout = static_cast<DWORD>(left);
+      }
+      const DWORD got = MsgWaitForMultipleObjects(count, handles, FALSE, timeout, QS_ALLINPUT);
+      if (got == WAIT_OBJECT_0) return Woken::quit;
+      if (got == WAIT_OBJECT_0 + 1 && event) return Woken::event;
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+  }
+
+  orvx::win::ScopedHandle go_;
+  orvx::win::ScopedHandle idle_;
+  orvx::win::ScopedHandle quit_;
+};
+
+struct Tally {
+  double cpu_ms = 0;
+  double seconds = 0;
+  // The reader's objects at the start of the first slice and at the end of
+  // the last.
+  std::optional<bench::GuiObjects> first;
+  bench::GuiObjects last;
+};
+
+// One slice: the reader runs, and from its warm-up's last read to
+// `kSliceRefreshes` reads later its CPU time is taken.
+void MeasureSlice(standin::StandinDesktop& desktop, ReadCounter& counter, Reader& reader, Tally& tally) {
+  counter.reset();
+  desktop.echo_to(counter.window());
+  reader.start();
+  counter.wait_for(kSliceWarmup);
+  const auto start = Clock::now();
+  const double cpu = reader.cpu_ms();
+  if (!tally.first) tally.first = reader.objects();
+  counter.wait_for(kSliceWarmup + kSliceRefreshes);
+  tally.cpu_ms += reader.cpu_ms() - cpu;
+  tally.seconds += std::chrono::duration<double>(Clock::now() - start).count();
+  tally.last = reader.objects();
+  reader.stop();
+  desktop.echo_to(nullptr);
 }
 
+// `count` icons on 1280 x 994, every tenth one off the screen.
 std::vector<StandinItem> Desktop(int count) {
   std::vector<StandinItem> items;
   for (int i = 0; i < count; ++i) {
@@ -106,56 +300,59 @@ std::vector<StandinItem> Desktop(int count) {
   return items;
 }
 
-std::string CountMessage() { return "%s Icon(s) ausserhalb des Desktops"; }
+std::string Objects(long before, long after) {
+  std::string text = std::to_string(before) + " -> " + std::to_string(after);
+  return after > before ? text + " GREW" : text;
+}
+
+double Ratio(const Tally& program, const Tally& reads) { return reads.cpu_ms > 0 ? program.cpu_ms / reads.cpu_ms : 0; }
 
 }  // namespace
 
-int main() {
-  standin::StandinDesktop standin;
-  orvx::icons::ShellDesktopAccess access;
-  std::printf("Minidesk refresh against the map read alone, CPU of this process, mean of %d x %d refreshes\n",
-              kRepetitions, kRefreshes);
-  std::printf("%6s %12s %12s %12s %12s %12s %14s %14s\n", "icons", "read cpu ms", "steady cpu", "redrawn cpu",
-              "read wall", "redrawn wall", "steady/read", "redrawn/read");
-  for (int count : {100, 500}) {
-    if (standin.load(Desktop(count)) != count) {
-      std::fprintf(stderr, "the stand-in did not take %d icons\n", count);
-      return 1;
-    }
-    NoHost host;
-    Minidesk minidesk(host);
-    MapForm form(minidesk);
-    HWND view = form.view->hwnd();
-    auto build = [&] { minidesk.BuildMinidesk(orvx::icons::MinideskIcons(), CountMessage); };
-    orvx::icons::ReadMinideskIcons(access, build);  // warm up: the first build draws everything
-    Pump();
-
-    Cost read, steady, redrawn;
-    for (int repetition = 0; repetition < kRepetitions; ++repetition) {
-      std::vector<std::function<void()>> order = {
-          [&] { Measure(read, [&] { orvx::icons::ReadMinideskIcons(access, nullptr); }); },
-          [&] {
-            Measure(steady, [&] {
-              orvx::icons::ReadMinideskIcons(access, build);
-              form.view->show_changes();
-              UpdateWindow(view);
-            });
-          },
-          [&] {
-            Measure(redrawn, [&] {
-              orvx::icons::ReadMinideskIcons(access, build);
-              InvalidateRect(view, nullptr, FALSE);
-              UpdateWindow(view);
-            });
-          },
-      };
-      if (repetition % 2) std::reverse(order.begin(), order.end());
-      for (auto& measure : order) measure();
-      Pump();
-    }
-    std::printf("%6d %12.2f %12.2f %12.2f %12.2f %12.2f %13.2fx %13.2fx\n", count, read.cpu_each(),
-                steady.cpu_each(), redrawn.cpu_each(), read.wall_each(), redrawn.wall_each(),
-                steady.cpu / read.cpu, redrawn.cpu / read.cpu);
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == kReadsSwitch) {
+    return ReadsChild(argv[3]).run(std::atoi(argv[2]) ? ReadsThread::window : ReadsThread::bare);
   }
-  return 0;
+  const int slices = std::max(1, (argc > 1 ? std::atoi(argv[1]) : 100) / kSliceRefreshes);
+  try {
+    standin::StandinDesktop desktop;
+    ReadCounter counter;
+    std::printf("The Minidesk of OrvaneX.exe (shown, live refresh on) against the bare desktop reads at the\n"
+                "same rate, 2 per second: CPU over %d refreshes each, in %d turns of %d\n",
+                slices * kSliceRefreshes, slices, kSliceRefreshes);
+    if (bench::UnderWine()) {
+      std::printf("(Wine: CPU from the host's /proc; GDI objects from the GDI handle table, USER objects as "
+                  "windows)\n");
+    }
+    std::printf("%6s %9s %9s %10s %12s %10s %16s %16s\n", "icons", "app ms", "reads ms", "app/reads", "ui reads ms",
+                "app/ui", "app GDI objects", "app USER objects");
+    bool grew = false;
+    for (int count : {100, 500}) {
+      if (desktop.load(Desktop(count)) != count) throw std::runtime_error("the stand-in took not all icons");
+      Program program;
+      ReadsProcess reads(ReadsThread::bare);
+      ReadsProcess ui_reads(ReadsThread::window);
+      Tally program_tally, reads_tally, ui_tally;
+      for (int slice = 0; slice < slices; ++slice) {
+        MeasureSlice(desktop, counter, program, program_tally);
+        MeasureSlice(desktop, counter, reads, reads_tally);
+        MeasureSlice(desktop, counter, ui_reads, ui_tally);
+      }
+      const bench::GuiObjects first = *program_tally.first;
+      const bench::GuiObjects last = program_tally.last;
+      grew |= last.gdi > first.gdi || last.user > first.user;
+      std::printf("%6d %9.0f %9.0f %9.2fx %12.0f %9.2fx %16s %16s\n", count, program_tally.cpu_ms,
+                  reads_tally.cpu_ms, Ratio(program_tally, reads_tally), ui_tally.cpu_ms,
+                  Ratio(program_tally, ui_tally), Objects(first.gdi, last.gdi).c_str(),
+                  Objects(first.user, last.user).c_str());
+      std::printf("%6s %9.1f %9.1f %10s %12.1f %10s   seconds for the refreshes\n", "", program_tally.seconds,
+                  reads_tally.seconds, "", ui_tally.seconds, "");
+      std::fflush(stdout);
+    }
+    std::printf("target: app/reads at most 1.25x at 500 icons; the objects do not grow\n");
+    return grew ? 1 : 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "minidesk_win_bench: %s\n", e.what());
+    return 1;
+  }
 }

@@ -78,3 +78,25 @@ screenshot_when_settled() {
   rm -f "$previous"
   return 1
 }
+
+# Wine's explorer shows the notification area, with the program's icon in
+# it, as a small window of its own at the screen's top left, over the
+# desktop's icons. Moves it to the lower right corner, where a task bar would
+# hold it. Waits up to five seconds for it to appear.
+park_tray_window() {
+  local id size
+  size=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+  for _ in $(seq 50); do
+    for id in $(xwininfo -root -tree | awk '/\("explorer.exe"/ { print $1 }'); do
+      if xwininfo -id "$id" | grep -q IsViewable; then
+        local geometry width height
+        geometry=$(xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
+        read -r width height <<<"$geometry"
+        xdotool windowmove "$id" $(( ${size%x*} - width )) $(( ${size#*x} - height ))
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}

@@ -47,7 +47,8 @@ Terror_icon_list::Terror_icon_list(HWND main_window, Minidesk& minidesk, WindowR
 
 void Terror_icon_list::sync() {
   const ErrorIconList& list = minidesk_.error_list();
-  if (list.entries() != shown_entries_) {
+  const bool refilled = list.entries() != shown_entries_;
+  if (refilled) {
     SendMessageA(list_box_.get(), WM_SETREDRAW, FALSE, 0);
     SendMessageA(list_box_.get(), LB_RESETCONTENT, 0, 0);
     for (const std::string& caption : list.entries()) {
@@ -57,8 +58,11 @@ void Terror_icon_list::sync() {
     InvalidateRect(list_box_.get(), nullptr, TRUE);
     shown_entries_ = list.entries();
   }
+  // While the window is open the box holds the user's choice, and the map
+  // learns it from LBN_SELCHANGE: a refresh that comes between the press
+  // and the release in the box must not take the choice back.
   const WPARAM choice = list.selected() ? static_cast<WPARAM>(*list.selected()) : static_cast<WPARAM>(-1);
-  if (static_cast<WPARAM>(SendMessageA(list_box_.get(), LB_GETCURSEL, 0, 0)) != choice) {
+  if ((refilled || !visible()) && static_cast<WPARAM>(SendMessageA(list_box_.get(), LB_GETCURSEL, 0, 0)) != choice) {
     SendMessageA(list_box_.get(), LB_SETCURSEL, choice, 0);
   }
   if (list.visible() && !visible()) {

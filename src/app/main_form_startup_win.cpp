@@ -1,7 +1,9 @@
 // What the start-up sequence and the show steps ask of the main window.
 #include <windows.h>
 
+#include "app/error_icon_list_win.h"
 #include "app/main_form_win.h"
+#include "app/minidesk_view_win.h"
 #include "app/system_folders_win.h"
 #include "app/taskbar_icon_win.h"
 #include "app/transparent_wnd_win.h"
@@ -22,8 +24,9 @@ void Torvx_form::enable_double_buffering() {
 }
 
 void Torvx_form::create_error_list_window() {
-  // The error list window comes with the Minidesk's drawing; the docking of
-  // WM_WINDOWPOSCHANGING and the language template reach it from then on.
+  // Hidden until the Minidesk's alert image is clicked; listed with the
+  // windows, so that the language reaches it.
+  error_icon_list_ = std::make_unique<Terror_icon_list>(hwnd(), minidesk_, &windows_);
 }
 
 DataFolders Torvx_form::locate_data_folders() { return app::locate_data_folders(start_switch_); }

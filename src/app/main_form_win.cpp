@@ -1,9 +1,12 @@
 #include "app/main_form_win.h"
 
+#include "app/cover_region_win.h"
 #include "app/display_change.h"
 #include "app/end_program.h"
+#include "app/error_icon_list_win.h"
 #include "app/hotkey_registrar_win.h"
 #include "app/maker_pages.h"
+#include "app/minidesk_view_win.h"
 #include "app/profile_commands.h"
 #include "app/screen_measures_win.h"
 #include "app/shell_commands.h"
@@ -17,6 +20,8 @@
 #include "app/window_placement_win.h"
 #include "config/config_file.h"
 #include "icons/arrangement_guard.h"
+#include "icons/icon_operations.h"
+#include "icons/minidesk_icons.h"
 #include "ui/caption_bar_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
@@ -29,7 +34,6 @@ namespace orvx::app {
 namespace {
 
 constexpr ui::Rgb kBackgroundBlue = ui::rgb(0x739CC7);  // bg_frame
-constexpr ui::Rgb kMinideskBlue = ui::rgb(0x8EB0D2);    // desktop_frame
 constexpr ui::Rgb kVersionText = ui::rgb(0xDCE7F1);
 constexpr int32_t kSaveMenuOffset = 15;
 constexpr int32_t kRestoreMenuOffset = 105;
@@ -93,19 +97,25 @@ void Torvx_form::create_widgets() {
       .parent = hwnd(),
       .bounds = ui::Rect{kBackgroundOrigin.x, kBackgroundOrigin.y, width - 1, height - 40},
       .colour = kBackgroundBlue});
-  desktop_frame_ = std::make_unique<ui::Panel>(ui::PanelArgs{
-      .name = "desktop_frame",
-      .parent = bg_frame_->hwnd(),
-      .bounds = ui::Rect{kMinideskOrigin.x - kBackgroundOrigin.x, kMinideskOrigin.y - kBackgroundOrigin.y,
-                         width - 20, height - 50},
-      .colour = kMinideskBlue});
+  desktop_frame_ = std::make_unique<MinideskView>(
+      MinideskViewArgs{.name = "desktop_frame",
+                       .parent = bg_frame_->hwnd(),
+                       .bounds = ui::Rect{kMinideskOrigin.x - kBackgroundOrigin.x,
+                                          kMinideskOrigin.y - kBackgroundOrigin.y, width - 20, height - 50},
+                       // The list shows what the map's last change left in it.
+                       .on_changed =
+                           [this] {
+                             if (error_icon_list_) error_icon_list_->sync();
+                             keep_alert_image_in_front(false);
+                           }},
+      minidesk_);
   versions_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
       .name = "versions_label",
       .parent = desktop_frame_->hwnd(),
       .bounds = ui::Rect{kVersionLabelLeft, height - 63, width - 24, kVersionLabelHeight},
       .font = ui::FontSpec{"Verdana", 9},
       .colour = kVersionText,
-      .background = kMinideskBlue,
+      .background = kMinideskColour,
       .align = ui::TextAlign::right,
       .right_to_left = true});
   bottom_leiste_ = std::make_unique<ui::Panel>(ui::PanelArgs{
@@ -151,11 +161,11 @@ void Torvx_form::create_widgets() {
 }
 
 void Torvx_form::register_components() {
-  for (NamedComponent* component :
-       std::initializer_list<NamedComponent*>{caption_form_.get(), bg_frame_.get(), desktop_frame_.get(),
-                                              versions_label_.get(), bottom_leiste_.get(), save_button_.get(),
-                                              arrange_button_.get(), close_button_.get(),
-                                              form_status_button_.get()}) {
+  AlertPanelView& alert = desktop_frame_->alert_panel();
+  for (NamedComponent* component : std::initializer_list<NamedComponent*>{
+           caption_form_.get(), bg_frame_.get(), desktop_frame_.get(), versions_label_.get(), &alert.alert_frame(),
+           &alert.alert_img(), &alert.alert_label(), bottom_leiste_.get(), save_button_.get(), arrange_button_.get(),
+           close_button_.get(), form_status_button_.get()}) {
     add_component(*component);
   }
   for (NamedComponent* item : menus_->components()) add_component(*item);
@@ -224,6 +234,13 @@ void Torvx_form::update_layout() {
 }
 
 void Torvx_form::apply_layout(const MainLayout& layout) {
+  // The live refresh lays the window out twice a second, nearly always as it
+  // is: then only the refresh timer is set again (a drag may have stopped
+  // it), and no part is moved.
+  if (applied_layout_ == layout) {
+    set_refresh_timer(layout.refresh_timer_on);
+    return;
+  }
   const bool size_changed = !applied_layout_ || applied_layout_->client != layout.client;
   const bool band_changed = !applied_layout_ || applied_layout_->topmost != layout.topmost;
   if (size_changed) {
@@ -236,6 +253,7 @@ void Torvx_form::apply_layout(const MainLayout& layout) {
     desktop_frame_->set_bounds(inside(layout.desktop_frame, layout.bg_frame));
     versions_label_->set_bounds(ui::Rect{kVersionLabelLeft, layout.versions_label_top,
                                          layout.desktop_frame.width - 2 * kVersionLabelLeft, kVersionLabelHeight});
+    keep_alert_image_in_front(true);
   }
   desktop_frame_->set_visible(layout.minidesk_shown);
   bg_frame_->set_visible(layout.minidesk_shown);
@@ -268,9 +286,35 @@ void Torvx_form::restore_minidesk_state(bool shown) {
 }
 
 void Torvx_form::BuildMinidesk() {
-  // The map itself is drawn from icons::MinideskIcons() by the Minidesk; until
-  // it exists the surface is only repainted.
-  desktop_frame_->invalidate();
+  minidesk_.BuildMinidesk(icons::MinideskIcons(), [this] { return lang_system_.message("MSDLG_16"); });
+  desktop_frame_->show_changes();
+}
+
+void Torvx_form::keep_alert_image_in_front(bool label_moved) {
+  if (!versions_label_) return;
+  const AlertImage& image = minidesk_.alert_image();
+  std::optional<MapRect> cover;
+  if (image.visible) cover = image.bounds;
+  if (!label_moved && cover == version_line_cover_) return;
+  version_line_cover_ = cover;
+  std::optional<RECT> rect;
+  if (cover) rect = RECT{cover->left, cover->top, cover->left + cover->width, cover->top + cover->height};
+  leave_cover_out(versions_label_->hwnd(), rect);
+}
+
+void Torvx_form::MoveDesktopIcon(const std::string& caption, icons::IconPoint to) {
+  icons::MoveDesktopIcon(desktop_, caption, to);
+}
+
+void Torvx_form::set_alert_timer_on(bool on) { set_timer(MainTimer::alert_timer_on, on, kAlertOnIntervalMs); }
+
+void Torvx_form::set_alert_timer_off(bool on) { set_timer(MainTimer::alert_timer_off, on, kAlertOffIntervalMs); }
+
+void Torvx_form::set_mouse_capture(bool captured) { desktop_frame_->set_mouse_capture(captured); }
+
+void Torvx_form::dock_error_list(const WINDOWPOS& position) {
+  if (!error_icon_list_ || !error_icon_list_->visible() || (position.flags & SWP_NOMOVE)) return;
+  error_icon_list_->dock(position.x, position.y);
 }
 
 void Torvx_form::set_timer(MainTimer timer, bool on, uint32_t interval_ms) {
@@ -310,10 +354,12 @@ void Torvx_form::on_timer(MainTimer timer) {
       if (settings_.live_desktop) pm_refresh_desktopClick(*this, desktop_);
       break;
     case MainTimer::alert_timer_on:
+      minidesk_.alert_timer_onTimer();
+      desktop_frame_->show_changes();
+      break;
     case MainTimer::alert_timer_off:
-      // The Minidesk's alert panel slides with these; without it they
-      // have nothing to move.
-      set_timer(timer, false, 0);
+      minidesk_.alert_timer_offTimer();
+      desktop_frame_->show_changes();
       break;
   }
 }
@@ -386,6 +432,11 @@ LRESULT Torvx_form::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
       if (Trans_Wnd_) Trans_Wnd_->ApplyTranslucency(LOWORD(wp) == WA_INACTIVE ? kInactiveTranslucency : 0);
       break;
+    case WM_WINDOWPOSCHANGING: {
+      const LRESULT result = Form::handle_message(msg, wp, lp);
+      dock_error_list(*reinterpret_cast<const WINDOWPOS*>(lp));
+      return result;
+    }
     case WM_DISPLAYCHANGE:
       WMDisplayChange(context(), *this);
       break;

@@ -12,11 +12,14 @@
 // and show_steps.h.
 //
 // It owns the timers, the hotkey, the notification-area icon, the
-// translation engine, its placement, the settings record, the data folders
-// and the screen measures. Close requests are refused until Exit; a logoff
-// or shutdown is never held up. Every handler catches app::EndProgramNow
-// (the data folders could not be made) and ends the program; other errors
-// reach the general error handling through the window procedure.
+// translation engine, its placement, the settings record, the data folders,
+// the screen measures, the Minidesk and the error list window. For the
+// Minidesk it is the host: it moves the icons, runs the timers and lends the
+// map the mouse while a marker is dragged. Close requests are refused until
+// Exit; a logoff or shutdown is never held up. Every handler catches
+// app::EndProgramNow (the data folders could not be made) and ends the
+// program; other errors reach the general error handling through the window
+// procedure.
 #include <windows.h>
 
 #include <functional>
@@ -29,6 +32,7 @@
 #include "app/main_layout.h"
 #include "app/main_menus_win.h"
 #include "app/main_timers.h"
+#include "app/minidesk.h"
 #include "app/minidesk_toggle.h"
 #include "app/startup_sequence.h"
 #include "app/window_ops.h"
@@ -48,7 +52,9 @@ class PictureButton;
 
 namespace orvx::app {
 
+class MinideskView;
 class ShellTaskbarIcon;
+class Terror_icon_list;
 class TTransparentWnd;
 class WindowPlacement;
 class WindowHotkeyRegistrar;
@@ -59,7 +65,7 @@ inline constexpr char kMainWindowName[] = "orvx_form";
 // The window's design size, before update_layout gives it its real one.
 inline constexpr ui::Size kMainDesignSize{410, 314};
 
-class Torvx_form final : public ui::Form, public MainWindowOps {
+class Torvx_form final : public ui::Form, public MainWindowOps, private MinideskHost {
  public:
   // Creates the window, hidden, with its widgets and menus. Nothing is read
   // or measured yet: run_startup() does that.
@@ -87,7 +93,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps {
   const DataFolders& data_folders() const { return folders_; }
   Prompts& prompts() { return prompts_; }
 
-  // MinideskOps
+  // MinideskOps (set_refresh_timer also serves the Minidesk)
   void update_layout() override;
   void BuildMinidesk() override;
   void set_refresh_timer(bool on) override;
@@ -132,6 +138,18 @@ class Torvx_form final : public ui::Form, public MainWindowOps {
   void apply_layout(const MainLayout& layout);
   MinideskToggleView toggle_view();
   void toggle_minidesk();
+  // MinideskHost
+  void MoveDesktopIcon(const std::string& caption, icons::IconPoint to) override;
+  void set_alert_timer_on(bool on) override;
+  void set_alert_timer_off(bool on) override;
+  void set_mouse_capture(bool captured) override;
+  // Keeps the visible error list beside the main window as it moves.
+  void dock_error_list(const WINDOWPOS& position);
+  // The alert image lies in front of the version line, as it does of the
+  // markers: the line leaves out the corner the image covers. Done again
+  // when the image comes, goes or moves, or the line has been moved.
+  void keep_alert_image_in_front(bool label_moved);
+
   void on_timer(MainTimer timer);
   void set_timer(MainTimer timer, bool on, uint32_t interval_ms);
   // PM_DESKTOP, when the point (or the keyboard, -1) is on the Minidesk.
@@ -164,8 +182,10 @@ class Torvx_form final : public ui::Form, public MainWindowOps {
   std::unique_ptr<Thotkey> hotKey1_;
   std::unique_ptr<MainMenus> menus_;
   std::unique_ptr<ui::CaptionBar> caption_form_;
+  // Declared before its views, which it outlives.
+  Minidesk minidesk_{*this};
   std::unique_ptr<ui::Panel> bg_frame_;
-  std::unique_ptr<ui::Panel> desktop_frame_;
+  std::unique_ptr<MinideskView> desktop_frame_;
   std::unique_ptr<ui::Label> versions_label_;
   std::unique_ptr<ui::Panel> bottom_leiste_;
   std::unique_ptr<ui::FlatButton> save_button_;
@@ -175,6 +195,9 @@ class Torvx_form final : public ui::Form, public MainWindowOps {
   std::unique_ptr<TTransparentWnd> Trans_Wnd_;
   std::unique_ptr<ShellTaskbarIcon> TNA_;
   std::unique_ptr<WindowPlacement> placement_;
+  std::unique_ptr<Terror_icon_list> error_icon_list_;
+  // The map rectangle the version line leaves out, if any.
+  std::optional<MapRect> version_line_cover_;
 };
 
 }  // namespace orvx::app

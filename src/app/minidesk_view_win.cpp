@@ -7,6 +7,7 @@ namespace orvx::app {
 namespace {
 
 constexpr ui::Rgb kAlertRed = ui::rgb(0xD42020);
+constexpr ui::Rgb kAlertEdge = ui::rgb(0x800000);
 
 ui::Rgb from_rgb(uint32_t rgb) { return ui::rgb(rgb); }
 
@@ -18,14 +19,18 @@ bool intersects(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// The alert image: a red square with a white exclamation mark.
+// The alert image: a red square with a dark red edge and a white
+// exclamation mark. It lies over the map's lower right corner, so only its
+// upper left kAlertImageInset pixels are ever seen: the picture is drawn to
+// that part, and the rest of the image is plain red.
 void draw_alert_image(HDC dc, const MapRect& bounds) {
   const RECT r = to_rect(bounds);
   ui::fill_rect(dc, r, kAlertRed);
-  ui::frame_rect(dc, r, ui::style::kBlack);
-  const int centre = r.left + bounds.width / 2;
-  ui::fill_rect(dc, RECT{centre - 2, r.top + 6, centre + 2, r.top + 20}, ui::style::kWhite);
-  ui::fill_rect(dc, RECT{centre - 2, r.top + 23, centre + 2, r.top + 27}, ui::style::kWhite);
+  const RECT seen{r.left, r.top, r.left + kAlertImageInset, r.top + kAlertImageInset};
+  ui::frame_rect(dc, seen, kAlertEdge);
+  const int centre = seen.left + kAlertImageInset / 2;
+  ui::fill_rect(dc, RECT{centre - 2, seen.top + 4, centre + 3, seen.top + 16}, ui::style::kWhite);
+  ui::fill_rect(dc, RECT{centre - 2, seen.top + 18, centre + 3, seen.top + 22}, ui::style::kWhite);
 }
 
 }  // namespace

@@ -89,9 +89,12 @@ TEST(MinideskDrawing, MarkersInTheirColoursAndPlaces) {
   for (const Case& c : cases) EXPECT_EQ(picture.at(c.x, c.y), c.colour) << c.x << "," << c.y;
   // The alert image near the lower right corner, in front of the markers.
   EXPECT_EQ(minidesk.alert_image().bounds, (MapRect{401, 306, 32, 32}));
-  EXPECT_EQ(picture.at(401, 306), black);
+  const COLORREF edge = RGB(0x80, 0, 0);
+  EXPECT_EQ(picture.at(401, 306), edge);
   EXPECT_EQ(picture.at(403, 308), RGB(0xD4, 0x20, 0x20));
-  EXPECT_EQ(picture.at(416, 330), RGB(0xFF, 0xFF, 0xFF));  // its mark covers the marker "Ecke"
+  EXPECT_EQ(picture.at(416, 330), edge);                   // its edge covers the marker "Ecke"
+  EXPECT_EQ(picture.at(413, 312), RGB(0xFF, 0xFF, 0xFF));  // the exclamation mark, whole on the map
+  EXPECT_EQ(picture.at(413, 326), RGB(0xFF, 0xFF, 0xFF));
 }
 
 // A hidden form with the view where the main window has it, and the error
@@ -229,6 +232,21 @@ TEST_F(MinideskViewWin, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
   Refresh();
   EXPECT_EQ(minidesk.outside_count(), 0);
   EXPECT_FALSE(minidesk.alert_image().visible);
+}
+
+TEST_F(MinideskViewWin, ChoiceInTheBoxOutlivesAChangeOfTheMapBeforeItIsTold) {
+  ClickAlertImage();
+  // The press in the box chooses the entry; the box tells its window only
+  // at the release. Between the two the explanation slides a step.
+  HWND box = form.list->list_box();
+  SendMessageA(box, LB_SETCURSEL, 0, 0);
+  minidesk.alert_timer_onTimer();
+  form.view->show_changes();
+  EXPECT_EQ(SendMessageA(box, LB_GETCURSEL, 0, 0), 0);
+  SendMessageA(form.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(box));
+  Click({100, 50});
+  EXPECT_EQ(Reported(1), (StandinItem{"Rechnung.doc", 300, 120}));
 }
 
 TEST_F(MinideskViewWin, OpenListKeepsItsEntriesUntilClosed) {

@@ -85,7 +85,10 @@ TEST(EnglishFile, HoldsTheWindowTextsInTheStatedSections) {
         {"pm_desktop_infos.Caption", "Desktop Infos"},
         {"pm_save_standard.Caption", "Save Standard Profile..."},
         {"pm_select_profil.Caption", "Select Profile"},
-        {"pm_new_profil.Caption", "Re-save..."}}},
+        {"pm_new_profil.Caption", "Re-save..."},
+        {"alert_label.Caption",
+         "Some icons lie outside the boundaries of the desktop. By selecting an item on the list and then clicking "
+         "on the Orvane X Minidesk you can reposition the icon."}}},
       {"about",
        {{"link_1.Caption", "Home Page"},
         {"link_2.Caption", "e-mail"},

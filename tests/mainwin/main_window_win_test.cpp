@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/alert_panel_win.h"
 #include "config/ini_file.h"
 #include "icons/arrangement_guard.h"
 #include "platform/files.h"
@@ -298,6 +299,14 @@ TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
   ASSERT_NE(main, nullptr);
   const std::vector<std::string> buttons = child_texts(main, "OrvxFlatButton");
   EXPECT_EQ(buttons, (std::vector<std::string>{"Save", "Restore", "Exit"}));
+  // The Minidesk's explanation and the error list window follow.
+  EXPECT_NE(find_child(main, "OrvxLabel",
+                       "Some icons lie outside the boundaries of the desktop. By selecting an item on the list and "
+                       "then clicking on the Orvane X Minidesk you can reposition the icon."),
+            nullptr);
+  HWND list = find_process_window(app->process_id(), "Terror_icon_list", nullptr, false);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(child_texts(list, "OrvxFlatButton"), (std::vector<std::string>{"Close"}));
 }
 
 TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
@@ -309,7 +318,8 @@ TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
   RunningApp app(dev.exe(), "/dev");
   ASSERT_TRUE(app.wait_exit());
   EXPECT_EQ(app.exit_code(), 0u);
-  EXPECT_EQ(ini::read_section_names(template_file), (std::vector<std::string>{"orvx_form", "about"}));
+  EXPECT_EQ(ini::read_section_names(template_file),
+            (std::vector<std::string>{"orvx_form", "about", "error_icon_list"}));
   struct Case {
     const char* section;
     const char* key;
@@ -323,6 +333,9 @@ TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
       {"orvx_form", "pa_blog.Caption", "Quillfen Blog"},
       {"about", "link_3.Caption", "<link>F\xFCr eine Spende klicken Sie bitte hier...</link>"},
       {"about", "close_button.Caption", "Schliessen"},
+      {"orvx_form", "alert_label.Caption", app::kAlertText},
+      {"error_icon_list", "abort_button.Caption", "Schließen"},
+      {"error_icon_list", "abort_button.Hint", "Fenster schließen"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ini::read_string(template_file, c.section, c.key, "(missing)"), c.value) << c.key;
@@ -360,7 +373,8 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   EXPECT_TRUE(expanded.shaped);
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "1");
 
-  HWND toggle = find_child(main, "OrvxPicture");
+  // The Minidesk's hidden explanation panel has a picture too.
+  HWND toggle = find_visible_child(main, "OrvxPicture");
   ASSERT_NE(toggle, nullptr);
   post_click(toggle);
   ASSERT_TRUE(wait_until([&] { return look_of(main).height == 40; }));

@@ -109,6 +109,13 @@ HWND find_child(HWND parent, const char* class_name) {
   return found.empty() ? nullptr : found.front();
 }
 
+HWND find_visible_child(HWND parent, const char* class_name) {
+  for (HWND child : children_of_class(parent, class_name)) {
+    if (IsWindowVisible(child)) return child;
+  }
+  return nullptr;
+}
+
 std::vector<std::string> child_texts(HWND parent, const char* class_name) {
   std::vector<std::string> texts;
   for (HWND child : children_of_class(parent, class_name)) texts.push_back(window_text(child));

@@ -36,6 +36,8 @@ HWND wait_process_window(DWORD process_id, const char* class_name, const char* t
 // the first of this class whatever its text.
 HWND find_child(HWND parent, const char* class_name, const std::string& text);
 HWND find_child(HWND parent, const char* class_name);
+// The first visible one of this class.
+HWND find_visible_child(HWND parent, const char* class_name);
 std::vector<std::string> child_texts(HWND parent, const char* class_name);
 std::string window_text(HWND window);
 

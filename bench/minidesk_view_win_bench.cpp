@@ -1,0 +1,163 @@
+// The Minidesk's refresh inside this process (the view on a form of its
+// own), under Wine against the stand-in desktop: the map read of every icon,
+// the build and the drawing, beside the map read alone, in the same run.
+// minidesk_win_bench measures the running OrvaneX.exe. The refresh runs
+// twice a second; what the map adds on top of the read it must make is the
+// figure that counts.
+//
+// Three refreshes are timed per repetition, in alternating order:
+//   read     the map read alone (the floor);
+//   steady   read + build + show_changes on a desktop that stays as it is
+//            (the usual case: nothing is drawn);
+//   redrawn  read + build + a full repaint of the visible map every time.
+// Printed are the CPU time of this process (user + kernel) and the wall
+// time per refresh, averaged over all repetitions (the system counts CPU
+// time in steps of several milliseconds, too coarse for the best of short
+// runs), and the ratios of the CPU times. The stand-in's own CPU time for
+// answering is not counted.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/minidesk.h"
+#include "app/minidesk_view_win.h"
+#include "icons/minidesk_icons.h"
+#include "icons/shell_desktop_access_win.h"
+#include "standin_shared/standin_client_win.h"
+#include "ui/form_win.h"
+
+namespace {
+
+using namespace orvx::app;
+using standin::StandinItem;
+
+constexpr int kRepetitions = 8;
+constexpr int kRefreshes = 10;  // per measurement
+
+double CpuMs() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  auto ms = [](const FILETIME& t) {
+    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
+  };
+  return ms(kernel) + ms(user);
+}
+
+double WallMs() {
+  LARGE_INTEGER frequency, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Cost {
+  double cpu = 0;
+  double wall = 0;
+  int refreshes = 0;
+
+  double cpu_each() const { return cpu / refreshes; }
+  double wall_each() const { return wall / refreshes; }
+};
+
+void Measure(Cost& total, const std::function<void()>& refresh) {
+  const double cpu = CpuMs();
+  const double wall = WallMs();
+  for (int i = 0; i < kRefreshes; ++i) refresh();
+  total.cpu += CpuMs() - cpu;
+  total.wall += WallMs() - wall;
+  total.refreshes += kRefreshes;
+}
+
+class NoHost : public MinideskHost {
+ public:
+  void MoveDesktopIcon(const std::string&, orvx::icons::IconPoint) override {}
+  void set_refresh_timer(bool) override {}
+  void set_alert_timer_on(bool) override {}
+  void set_alert_timer_off(bool) override {}
+  void set_mouse_capture(bool) override {}
+};
+
+class MapForm final : public orvx::ui::Form {
+ public:
+  explicit MapForm(Minidesk& minidesk) {
+    create_form(orvx::ui::FormArgs{.name = "orvx_form", .class_name = "OrvxBenchMinidesk", .caption = "Orvane X",
+                                   .bounds = orvx::ui::Rect{0, 0, 446, 381}});
+    view = std::make_unique<MinideskView>(MinideskViewArgs{.parent = hwnd(), .bounds = {10, 25, 426, 331}}, minidesk);
+    ShowWindow(hwnd(), SW_SHOWNA);
+  }
+  std::unique_ptr<MinideskView> view;
+};
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+std::vector<StandinItem> Desktop(int count) {
+  std::vector<StandinItem> items;
+  for (int i = 0; i < count; ++i) {
+    const int x = (i * 75) % 1200;
+    const int y = (i * 75) / 1200 * 75 % 900;
+    items.push_back({"Datei " + std::to_string(i) + ".doc", i % 10 == 9 ? x + 2000 : x, y});
+  }
+  return items;
+}
+
+std::string CountMessage() { return "%s Icon(s) ausserhalb des Desktops"; }
+
+}  // namespace
+
+int main() {
+  standin::StandinDesktop standin;
+  orvx::icons::ShellDesktopAccess access;
+  std::printf("Minidesk refresh against the map read alone, CPU of this process, mean of %d x %d refreshes\n",
+              kRepetitions, kRefreshes);
+  std::printf("%6s %12s %12s %12s %12s %12s %14s %14s\n", "icons", "read cpu ms", "steady cpu", "redrawn cpu",
+              "read wall", "redrawn wall", "steady/read", "redrawn/read");
+  for (int count : {100, 500}) {
+    if (standin.load(Desktop(count)) != count) {
+      std::fprintf(stderr, "the stand-in did not take %d icons\n", count);
+      return 1;
+    }
+    NoHost host;
+    Minidesk minidesk(host);
+    MapForm form(minidesk);
+    HWND view = form.view->hwnd();
+    auto build = [&] { minidesk.BuildMinidesk(orvx::icons::MinideskIcons(), CountMessage); };
+    orvx::icons::ReadMinideskIcons(access, build);  // warm up: the first build draws everything
+    Pump();
+
+    Cost read, steady, redrawn;
+    for (int repetition = 0; repetition < kRepetitions; ++repetition) {
+      std::vector<std::function<void()>> order = {
+          [&] { Measure(read, [&] { orvx::icons::ReadMinideskIcons(access, nullptr); }); },
+          [&] {
+            Measure(steady, [&] {
+              orvx::icons::ReadMinideskIcons(access, build);
+              form.view->show_changes();
+              UpdateWindow(view);
+            });
+          },
+          [&] {
+            Measure(redrawn, [&] {
+              orvx::icons::ReadMinideskIcons(access, build);
+              InvalidateRect(view, nullptr, FALSE);
+              UpdateWindow(view);
+            });
+          },
+      };
+      if (repetition % 2) std::reverse(order.begin(), order.end());
+      for (auto& measure : order) measure();
+      Pump();
+    }
+    std::printf("%6d %12.2f %12.2f %12.2f %12.2f %12.2f %13.2fx %13.2fx\n", count, read.cpu_each(),
+                steady.cpu_each(), redrawn.cpu_each(), read.wall_each(), redrawn.wall_each(),
+                steady.cpu / read.cpu, redrawn.cpu / read.cpu);
+  }
+  return 0;
+}
