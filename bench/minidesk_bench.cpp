@@ -10,6 +10,7 @@
 
 #include "app/minidesk.h"
 #include "icons/desktop_icon.h"
+#include "minidesk_bench_support.h"
 
 namespace {
 
@@ -23,26 +24,8 @@ double microseconds_per_call(int calls, F&& f) {
   return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / calls;
 }
 
-class NoHost : public orvx::app::MinideskHost {
- public:
-  void MoveDesktopIcon(const std::string&, orvx::icons::IconPoint) override {}
-  void set_refresh_timer(bool) override {}
-  void set_alert_timer_on(bool) override {}
-  void set_alert_timer_off(bool) override {}
-  void set_mouse_capture(bool) override {}
-};
-
-// A desktop of `count` icons on 1280 x 994, every tenth one off the screen;
-// `shift` moves them all.
 TDesktopIconInfoArray desktop(int count, int shift) {
-  TDesktopIconInfoArray icons;
-  icons.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    const int x = (i * 75) % 1200 + shift;
-    const int y = (i * 75) / 1200 * 75 % 900 + shift;
-    icons.push_back({"Verkn\xFCpfung mit Datei " + std::to_string(i) + ".doc", i % 10 == 9 ? x + 2000 : x, y});
-  }
-  return icons;
+  return bench::sample_desktop<orvx::TDesktopIconInfo>(count, "Verkn\xFCpfung mit Datei ", shift);
 }
 
 std::string count_message() { return "%s Icon(s) ausserhalb des Desktops"; }
@@ -53,7 +36,7 @@ int main() {
   using namespace orvx::app;
   constexpr int kCalls = 4000;
   constexpr int kRounds = 5;
-  NoHost host;
+  bench::NoHost host;
   size_t sink = 0;
   std::printf("BuildMinidesk against the in-memory part of the desktop read, %d calls each\n", kCalls);
   std::printf("%6s %10s %10s %10s %10s %12s %12s %12s\n", "icons", "read us", "steady us", "moved us", "fresh us",

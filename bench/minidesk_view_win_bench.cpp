@@ -28,6 +28,7 @@
 #include "app/minidesk_view_win.h"
 #include "icons/minidesk_icons.h"
 #include "icons/shell_desktop_access_win.h"
+#include "minidesk_bench_support.h"
 #include "standin_shared/standin_client_win.h"
 #include "ui/form_win.h"
 
@@ -73,15 +74,6 @@ void Measure(Cost& total, const std::function<void()>& refresh) {
   total.refreshes += kRefreshes;
 }
 
-class NoHost : public MinideskHost {
- public:
-  void MoveDesktopIcon(const std::string&, orvx::icons::IconPoint) override {}
-  void set_refresh_timer(bool) override {}
-  void set_alert_timer_on(bool) override {}
-  void set_alert_timer_off(bool) override {}
-  void set_mouse_capture(bool) override {}
-};
-
 class MapForm final : public orvx::ui::Form {
  public:
   explicit MapForm(Minidesk& minidesk) {
@@ -98,15 +90,7 @@ void Pump() {
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
-std::vector<StandinItem> Desktop(int count) {
-  std::vector<StandinItem> items;
-  for (int i = 0; i < count; ++i) {
-    const int x = (i * 75) % 1200;
-    const int y = (i * 75) / 1200 * 75 % 900;
-    items.push_back({"Datei " + std::to_string(i) + ".doc", i % 10 == 9 ? x + 2000 : x, y});
-  }
-  return items;
-}
+std::vector<StandinItem> Desktop(int count) { return bench::sample_desktop<StandinItem>(count, "Datei "); }
 
 std::string CountMessage() { return "%s Icon(s) ausserhalb des Desktops"; }
 
@@ -124,7 +108,7 @@ int main() {
       std::fprintf(stderr, "the stand-in did not take %d icons\n", count);
       return 1;
     }
-    NoHost host;
+    bench::NoHost host;
     Minidesk minidesk(host);
     MapForm form(minidesk);
     HWND view = form.view->hwnd();

@@ -34,6 +34,7 @@
 
 #include "icons/icon_operations.h"
 #include "icons/shell_desktop_access_win.h"
+#include "minidesk_bench_support.h"
 #include "platform/scoped_win.h"
 #include "process_meter_win.h"
 #include "standin_shared/standin_client_win.h"
@@ -289,16 +290,8 @@ void MeasureSlice(standin::StandinDesktop& desktop, ReadCounter& counter, Reader
   desktop.echo_to(nullptr);
 }
 
-// `count` icons on 1280 x 994, every tenth one off the screen.
-std::vector<StandinItem> Desktop(int count) {
-  std::vector<StandinItem> items;
-  for (int i = 0; i < count; ++i) {
-    const int x = (i * 75) % 1200;
-    const int y = (i * 75) / 1200 * 75 % 900;
-    items.push_back({"Datei " + std::to_string(i) + ".doc", i % 10 == 9 ? x + 2000 : x, y});
-  }
-  return items;
-}
+// The measured desktop, with the captions of files.
+std::vector<StandinItem> Desktop(int count) { return bench::sample_desktop<StandinItem>(count, "Datei "); }
 
 std::string Objects(long before, long after) {
   std::string text = std::to_string(before) + " -> " + std::to_string(after);

@@ -224,12 +224,7 @@ TEST_F(MainWindow, SecondStartBringsTheFirstToTheFrontAndEnds) {
   auto first = start();
   HWND main = first->main_window();
   ASSERT_NE(main, nullptr);
-  HWND bar = find_child(main, "OrvxCaptionBar");
-  ASSERT_NE(bar, nullptr);
-  RECT r{};
-  GetClientRect(bar, &r);
-  post_click(bar, r.right - 24 - 12, 10);  // "Minimieren", second from the right
-  ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
+  ASSERT_TRUE(minimize_to_tray(main));
 
   ProgramCopy second;
   RunningApp again(second.exe(), "/u");

@@ -262,12 +262,7 @@ TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart
   })) << "the icon is not in the notification area";
 
   // Minimized into the notification area, then a click on the icon.
-  HWND bar = find_child(main, "OrvxCaptionBar");
-  ASSERT_NE(bar, nullptr);
-  RECT r{};
-  GetClientRect(bar, &r);
-  post_click(bar, r.right - 24 - 12, 10);  // "Minimieren", second from the right
-  ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
+  ASSERT_TRUE(minimize_to_tray(main));
   PostMessageA(tray, WM_USER + 1, 0, WM_LBUTTONDOWN);
   PostMessageA(tray, WM_USER + 1, 0, WM_LBUTTONUP);
   EXPECT_TRUE(wait_until([&] { return IsWindowVisible(main) != FALSE; }));

@@ -127,6 +127,15 @@ void post_click(HWND control, int x, int y) {
   PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+bool minimize_to_tray(HWND main) {
+  HWND bar = find_child(main, "OrvxCaptionBar");
+  if (!bar) return false;
+  RECT r{};
+  GetClientRect(bar, &r);
+  post_click(bar, r.right - 24 - 12, 10);
+  return wait_until([&] { return !IsWindowVisible(main); });
+}
+
 bool round_trip(HWND window, int timeout_ms) {
   DWORD_PTR result = 0;
   return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout_ms), &result) != 0;

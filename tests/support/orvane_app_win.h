@@ -45,6 +45,11 @@ std::string window_text(HWND window);
 // after the call returns (its action may open a menu or a box).
 void post_click(HWND control, int x = 5, int y = 5);
 
+// Clicks "Minimieren" on the main window's caption bar (the second button
+// from the right) and waits until the window is hidden. False when there is
+// no caption bar or the window stays visible.
+bool minimize_to_tray(HWND main);
+
 // Waits until the window's thread has handled everything sent before, by a
 // message that its thread answers only from a message loop. False when it
 // did not answer in time.
