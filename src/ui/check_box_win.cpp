@@ -82,21 +82,13 @@ LRESULT CheckBox::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (GetWindowLongA(hwnd(), GWL_STYLE) & WS_TABSTOP) SetFocus(hwnd());
-      pressed_ = true;
-      SetCapture(hwnd());
+      press_.press(hwnd());
       return 0;
-    case WM_LBUTTONUP: {
-      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      RECT r{};
-      GetClientRect(hwnd(), &r);
-      bool clicked = pressed_ && PtInRect(&r, p);
-      pressed_ = false;
-      if (GetCapture() == hwnd()) ReleaseCapture();
-      if (clicked) click();  // last: the handler may destroy this box
+    case WM_LBUTTONUP:
+      if (press_.release(hwnd(), lp)) click();  // last: the handler may destroy this box
       return 0;
-    }
     case WM_CAPTURECHANGED:
-      pressed_ = false;
+      press_.drop();
       return 0;
     case WM_KEYUP:
       if (wp == VK_SPACE) click();

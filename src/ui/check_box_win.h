@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/scoped_win.h"
+#include "ui/click_press_win.h"
 #include "ui/style.h"
 #include "ui/widget_win.h"
 
@@ -46,7 +47,7 @@ class CheckBox final : public Widget {
   win::ScopedGdi<HFONT> font_;
   std::function<void()> on_click_;
   bool checked_;
-  bool pressed_ = false;
+  ClickPress press_;
 };
 
 }  // namespace orvx::ui

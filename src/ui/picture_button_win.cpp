@@ -67,21 +67,13 @@ LRESULT PictureButton::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
       paint();
       return 0;
     case WM_LBUTTONDOWN:
-      pressed_ = true;
-      SetCapture(hwnd());
+      press_.press(hwnd());
       return 0;
-    case WM_LBUTTONUP: {
-      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      RECT r{};
-      GetClientRect(hwnd(), &r);
-      bool clicked = pressed_ && PtInRect(&r, p);
-      pressed_ = false;
-      if (GetCapture() == hwnd()) ReleaseCapture();
-      if (clicked) click();  // last: the handler may destroy this widget
+    case WM_LBUTTONUP:
+      if (press_.release(hwnd(), lp)) click();  // last: the handler may destroy this widget
       return 0;
-    }
     case WM_CAPTURECHANGED:
-      pressed_ = false;
+      press_.drop();
       return 0;
     default:
       return default_handling(msg, wp, lp);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/scoped_win.h"
+#include "ui/click_press_win.h"
 #include "ui/style.h"
 #include "ui/widget_win.h"
 
@@ -52,7 +53,7 @@ class PictureButton final : public Widget {
   std::function<void()> on_click_;
   win::ScopedGdi<HBITMAP> bitmap_;
   std::string picture_;
-  bool pressed_ = false;
+  ClickPress press_;
 };
 
 }  // namespace orvx::ui
