@@ -86,20 +86,19 @@ TDesktopIconInfoArray AsIcons(const std::vector<StandinItem>& items) {
   return icons;
 }
 
-uint32_t Address(void* p, uint32_t offset = 0) {
-  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p)) + offset;
-}
+uintptr_t Address(void* p, uint32_t offset = 0) { return reinterpret_cast<uintptr_t>(p) + offset; }
 
 // Two messages per icon into a buffer set up beforehand; nothing copied.
 double ReadFloorMs(HWND list_view, DWORD process_id, int n) {
   RemoteBufferLease lease(process_id, kRemoteBufferSize);
-  const layout::ItemRecord record = layout::MakeItemRecord(Address(lease.address(), layout::kItemText));
+  const layout::ListViewLayout& layout = layout::kBuildLayout;
+  const std::vector<uint8_t> record = layout::MakeItemRecord(layout, Address(lease.address(), layout.item_text()));
   WriteRemoteBuffer(record.data(), lease.address(), record.size());
-  const uint32_t base = Address(lease.address());
+  const uintptr_t base = Address(lease.address());
   return TimeMs([&] {
     for (int i = 0; i < n; ++i) {
       SendMessageA(list_view, LVM_GETITEMTEXTA, i, base);
-      SendMessageA(list_view, LVM_GETITEMPOSITION, i, base + layout::kItemText);
+      SendMessageA(list_view, LVM_GETITEMPOSITION, i, base + layout.item_text());
     }
   });
 }
@@ -122,9 +121,10 @@ double ReadOneByOneMs(ShellDesktopAccess& access) {
 // makes it redraw.
 double RestoreFloorMs(HWND list_view, DWORD process_id, const std::vector<StandinItem>& to) {
   RemoteBufferLease lease(process_id, kRemoteBufferSize);
-  const layout::FindBlock block = layout::MakeFindBlock(Address(lease.address()), to[to.size() / 2].caption);
+  const std::vector<uint8_t> block =
+      layout::MakeFindBlock(layout::kBuildLayout, Address(lease.address()), to[to.size() / 2].caption);
   WriteRemoteBuffer(block.data(), lease.address(), block.size());
-  const uint32_t base = Address(lease.address());
+  const uintptr_t base = Address(lease.address());
   return TimeMs([&] {
     for (size_t i = 0; i < to.size(); ++i) {
       SendMessageA(list_view, LVM_FINDITEMA, static_cast<WPARAM>(-1), base);

@@ -18,19 +18,24 @@ uint32_t GetUint32(const uint8_t* at) {
 
 int32_t GetInt32(const uint8_t* at) { return static_cast<int32_t>(GetUint32(at)); }
 
-ItemRecord MakeItemRecord(uint32_t text_address) {
-  ItemRecord record{};
-  PutUint32(&record[kRecordTextPointer], text_address);
-  PutUint32(&record[kRecordTextCapacity], kTextCapacity);
+void PutPointer(const ListViewLayout& layout, uint8_t* at, uint64_t address) {
+  for (uint32_t i = 0; i < layout.pointer_size; ++i) at[i] = static_cast<uint8_t>(address >> (8 * i));
+}
+
+std::vector<uint8_t> MakeItemRecord(const ListViewLayout& layout, uint64_t text_address) {
+  std::vector<uint8_t> record(layout.item_record_size, 0);
+  PutPointer(layout, &record[layout.record_text_pointer], text_address);
+  PutUint32(&record[layout.record_text_capacity], kTextCapacity);
   return record;
 }
 
-FindBlock MakeFindBlock(uint32_t block_address, std::string_view caption) {
-  FindBlock block{};
-  PutUint32(&block[kFindFlags], lvm::kFindString);
-  PutUint32(&block[kFindText], block_address + kFindRecordSize);
+std::vector<uint8_t> MakeFindBlock(const ListViewLayout& layout, uint64_t block_address,
+                                   std::string_view caption) {
+  std::vector<uint8_t> block(layout.find_block_size(), 0);
+  PutUint32(&block[0], lvm::kFindString);
+  PutPointer(layout, &block[layout.find_text], block_address + layout.find_record_size);
   const size_t n = std::min(caption.size(), kFindCaptionMax);
-  std::memcpy(&block[kFindRecordSize], caption.data(), n);
+  std::memcpy(&block[layout.find_record_size], caption.data(), n);
   return block;
 }
 

@@ -3,31 +3,30 @@
 #include <algorithm>
 #include <array>
 
-#include "icons/list_view_layouts.h"
 #include "icons/list_view_messages.h"
 
 namespace orvx::icons {
 
 using namespace layout;
 
-RemoteListView::RemoteListView(std::unique_ptr<ListViewChannel> channel)
-    : channel_(std::move(channel)), base_(channel_->buffer_address()) {}
+RemoteListView::RemoteListView(std::unique_ptr<ListViewChannel> channel, const ListViewLayout& layout)
+    : channel_(std::move(channel)), layout_(layout), base_(channel_->buffer_address()) {}
 
 int RemoteListView::item_count() { return channel_->send(lvm::kGetItemCount, 0, 0); }
 
 void RemoteListView::use_item_read_records() {
   if (records_ == Records::item_read) return;
-  const ItemRecord record = MakeItemRecord(base_ + kItemText);
+  const std::vector<uint8_t> record = MakeItemRecord(layout_, base_ + layout_.item_text());
   channel_->write(base_, record.data(), record.size());
   records_ = Records::item_read;
 }
 
 void RemoteListView::use_batch_read_records() {
   if (records_ == Records::batch_read) return;
-  std::array<uint8_t, kBatchPoints> records{};
-  for (int slot = 0; slot < kBatchSlots; ++slot) {
-    const ItemRecord record = MakeItemRecord(base_ + BatchText(slot));
-    std::copy(record.begin(), record.end(), records.begin() + BatchRecord(slot));
+  std::vector<uint8_t> records(layout_.batch_points(), 0);
+  for (int slot = 0; slot < layout_.batch_slots; ++slot) {
+    const std::vector<uint8_t> record = MakeItemRecord(layout_, base_ + layout_.batch_text(slot));
+    std::copy(record.begin(), record.end(), records.begin() + layout_.batch_record(slot));
   }
   channel_->write(base_, records.data(), records.size());
   records_ = Records::batch_read;
@@ -37,57 +36,61 @@ std::string RemoteListView::item_caption(int index) {
   use_item_read_records();
   const uint32_t length = UsableTextLength(channel_->send(lvm::kGetItemTextA, index, base_));
   std::array<uint8_t, kTextCapacity + 1> text{};
-  channel_->read(base_ + kItemText, text.data(), length + 1);
+  channel_->read(base_ + layout_.item_text(), text.data(), length + 1);
   return CaptionFromText(text.data(), length);
 }
 
 IconPoint RemoteListView::item_position(int index) {
   use_item_read_records();
+  const uint64_t point_address = base_ + layout_.item_text();
   const std::array<uint8_t, kPointSize> zero{};
-  channel_->write(base_ + kItemText, zero.data(), zero.size());
-  channel_->send(lvm::kGetItemPosition, index, base_ + kItemText);
+  channel_->write(point_address, zero.data(), zero.size());
+  channel_->send(lvm::kGetItemPosition, index, point_address);
   std::array<uint8_t, kPointSize> point{};
-  channel_->read(base_ + kItemText, point.data(), point.size());
+  channel_->read(point_address, point.data(), point.size());
   return {GetInt32(&point[0]), GetInt32(&point[4])};
 }
 
 void RemoteListView::read_items(int first, std::span<TDesktopIconInfo> out) {
   use_batch_read_records();
-  for (size_t done = 0; done < out.size(); done += kBatchSlots) {
-    const size_t round = std::min<size_t>(kBatchSlots, out.size() - done);
-    read_round(first + static_cast<int>(done), out.subspan(done, round));
+  std::vector<uint8_t> region(layout_.batch_end() - layout_.batch_points());
+  const size_t slots = layout_.batch_slots;
+  for (size_t done = 0; done < out.size(); done += slots) {
+    const size_t round = std::min(slots, out.size() - done);
+    read_round(first + static_cast<int>(done), out.subspan(done, round), region);
   }
 }
 
-void RemoteListView::read_round(int first, std::span<TDesktopIconInfo> out) {
+void RemoteListView::read_round(int first, std::span<TDesktopIconInfo> out, std::vector<uint8_t>& region) {
   const int slots = static_cast<int>(out.size());
-  const std::array<uint8_t, kBatchSlots * kPointSize> zero{};
-  channel_->write(base_ + kBatchPoints, zero.data(), slots * kPointSize);
+  const uint32_t points = layout_.batch_points();
+  std::fill_n(region.begin(), slots * kPointSize, 0);
+  channel_->write(base_ + points, region.data(), slots * kPointSize);
 
-  std::array<uint32_t, kBatchSlots> lengths{};
+  std::vector<uint32_t> lengths(slots);
   for (int slot = 0; slot < slots; ++slot) {
-    const uint32_t index = first + slot;
-    lengths[slot] = UsableTextLength(channel_->send(lvm::kGetItemTextA, index, base_ + BatchRecord(slot)));
-    channel_->send(lvm::kGetItemPosition, index, base_ + BatchPoint(slot));
+    const int index = first + slot;
+    lengths[slot] = UsableTextLength(channel_->send(lvm::kGetItemTextA, index, base_ + layout_.batch_record(slot)));
+    channel_->send(lvm::kGetItemPosition, index, base_ + layout_.batch_point(slot));
   }
 
   // One copy from the first POINT to the end of the last caption.
-  std::array<uint8_t, kBatchEnd - kBatchPoints> region{};
-  const uint32_t last = slots - 1;
-  channel_->read(base_ + kBatchPoints, region.data(), BatchText(last) + lengths[last] + 1 - kBatchPoints);
+  const int last = slots - 1;
+  channel_->read(base_ + points, region.data(), layout_.batch_text(last) + lengths[last] + 1 - points);
   for (int slot = 0; slot < slots; ++slot) {
-    const uint8_t* point = &region[BatchPoint(slot) - kBatchPoints];
-    out[slot].Caption = CaptionFromText(&region[BatchText(slot) - kBatchPoints], lengths[slot]);
+    const uint8_t* point = &region[layout_.batch_point(slot) - points];
+    out[slot].Caption = CaptionFromText(&region[layout_.batch_text(slot) - points], lengths[slot]);
     out[slot].X = GetInt32(point);
     out[slot].Y = GetInt32(point + 4);
   }
 }
 
 int RemoteListView::find_item(std::string_view caption) {
-  const FindBlock block = MakeFindBlock(base_, caption);
+  const std::vector<uint8_t> block = MakeFindBlock(layout_, base_, caption);
   channel_->write(base_, block.data(), block.size());
   records_ = Records::find;
-  return channel_->send(lvm::kFindItemA, static_cast<uint32_t>(-1), base_);
+  // From the first item on: the start index is -1.
+  return channel_->send(lvm::kFindItemA, ~uint64_t{0}, base_);
 }
 
 void RemoteListView::set_item_position(int index, uint32_t packed_position) {

@@ -7,21 +7,25 @@
 //   item_caption + item_position   three (the caption, the zeroed POINT,
 //                                  the POINT), two messages
 //   read_items                     about 1/6: one zeroing write and one read
-//                                  per round of 12 items, two messages each
-//   find_item                      one 285-byte write, one message
+//                                  per round of 12 items (11 in a 64-bit
+//                                  view), two messages each
+//   find_item                      one write of the find block, one message
 // Results are the same either way: captions cut to 254 characters, an
 // empty caption when the text query fails, (0, 0) when the position query
 // fails.
 #include <memory>
+#include <vector>
 
 #include "icons/icon_view.h"
 #include "icons/list_view_channel.h"
+#include "icons/list_view_layouts.h"
 
 namespace orvx::icons {
 
 class RemoteListView final : public IconView {
  public:
-  explicit RemoteListView(std::unique_ptr<ListViewChannel> channel);
+  // `layout` is that of the view behind the channel.
+  RemoteListView(std::unique_ptr<ListViewChannel> channel, const layout::ListViewLayout& layout);
 
   int item_count() override;
   std::string item_caption(int index) override;
@@ -36,10 +40,11 @@ class RemoteListView final : public IconView {
   enum class Records { none, item_read, batch_read, find };
   void use_item_read_records();
   void use_batch_read_records();
-  void read_round(int first, std::span<TDesktopIconInfo> out);
+  void read_round(int first, std::span<TDesktopIconInfo> out, std::vector<uint8_t>& region);
 
   std::unique_ptr<ListViewChannel> channel_;
-  uint32_t base_;
+  const layout::ListViewLayout& layout_;
+  uint64_t base_;
   Records records_ = Records::none;
 };
 

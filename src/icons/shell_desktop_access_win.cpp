@@ -16,7 +16,7 @@ std::unique_ptr<IconView> ShellDesktopAccess::open_view() {
   if (process_id == 0) return nullptr;
   auto channel = std::make_unique<ShellListViewChannel>(list_view, process_id, buffer_size_);
   if (!channel->reserved()) return nullptr;
-  return std::make_unique<RemoteListView>(std::move(channel));
+  return std::make_unique<RemoteListView>(std::move(channel), layout::kBuildLayout);
 }
 
 ArrangementModes ShellDesktopAccess::arrangement_modes() {

@@ -9,13 +9,21 @@
 
 namespace orvx::icons {
 
-// The buffer layouts are those of 32-bit Windows, and the program is one.
-static_assert(sizeof(void*) == 4, "the list view layouts are 32-bit");
-static_assert(offsetof(LVITEMA, pszText) == layout::kRecordTextPointer);
-static_assert(offsetof(LVITEMA, cchTextMax) == layout::kRecordTextCapacity);
-static_assert(offsetof(LVITEMA, iGroupId) == layout::kItemRecordSize);
-static_assert(sizeof(LVFINDINFOA) == layout::kFindRecordSize);
-static_assert(offsetof(LVFINDINFOA, psz) == layout::kFindText);
+// The shell's view has the program's own pointer width; its records are
+// those of this build's headers.
+constexpr const layout::ListViewLayout& kLayout = layout::kBuildLayout;
+static_assert(sizeof(void*) == kLayout.pointer_size);
+static_assert(offsetof(LVITEMA, pszText) == kLayout.record_text_pointer);
+static_assert(offsetof(LVITEMA, cchTextMax) == kLayout.record_text_capacity);
+static_assert(offsetof(LVITEMA, iGroupId) == kLayout.item_record_size);
+// Vista's LVITEMA adds piColFmt and iGroup after puColumns; the batch
+// stride leaves room for all of it.
+constexpr size_t kVistaItemEnd = offsetof(LVITEMA, puColumns) + 2 * sizeof(void*) + sizeof(int);
+static_assert((kVistaItemEnd + alignof(LVITEMA) - 1) / alignof(LVITEMA) * alignof(LVITEMA) ==
+              kLayout.batch_record_stride);
+static_assert(sizeof(LVFINDINFOA) == kLayout.find_record_size);
+static_assert(offsetof(LVFINDINFOA, flags) == 0);
+static_assert(offsetof(LVFINDINFOA, psz) == kLayout.find_text);
 static_assert(sizeof(POINT) == layout::kPointSize);
 static_assert(LVM_GETITEMCOUNT == lvm::kGetItemCount && LVM_FINDITEMA == lvm::kFindItemA &&
               LVM_SETITEMPOSITION == lvm::kSetItemPosition && LVM_GETITEMPOSITION == lvm::kGetItemPosition &&
@@ -27,19 +35,18 @@ static_assert(LVM_GETITEMCOUNT == lvm::kGetItemCount && LVM_FINDITEMA == lvm::kF
 ShellListViewChannel::ShellListViewChannel(HWND list_view, DWORD process_id, SIZE_T buffer_size)
     : list_view_(list_view), lease_(process_id, buffer_size) {}
 
-uint32_t ShellListViewChannel::buffer_address() const {
-  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(lease_.address()));
+uint64_t ShellListViewChannel::buffer_address() const { return reinterpret_cast<uintptr_t>(lease_.address()); }
+
+int32_t ShellListViewChannel::send(uint32_t message, uint64_t wparam, uint64_t lparam) {
+  return static_cast<int32_t>(
+      SendMessageA(list_view_, message, static_cast<WPARAM>(wparam), static_cast<LPARAM>(lparam)));
 }
 
-int32_t ShellListViewChannel::send(uint32_t message, uint32_t wparam, uint32_t lparam) {
-  return static_cast<int32_t>(SendMessageA(list_view_, message, wparam, lparam));
-}
-
-void ShellListViewChannel::write(uint32_t address, const void* data, size_t count) {
+void ShellListViewChannel::write(uint64_t address, const void* data, size_t count) {
   WriteRemoteBuffer(data, reinterpret_cast<void*>(static_cast<uintptr_t>(address)), count);
 }
 
-void ShellListViewChannel::read(uint32_t address, void* into, size_t count) {
+void ShellListViewChannel::read(uint64_t address, void* into, size_t count) {
   ReadRemoteBuffer(reinterpret_cast<const void*>(static_cast<uintptr_t>(address)), into, count);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The channel to the shell's desktop list view: messages sent with
-// SendMessageA, copies through the remote buffer slot. It holds the slot
-// for as long as it lives, which is one access cycle.
+// SendMessageA, copies through the remote buffer slot. The view has the
+// program's own pointer width (layout::kBuildLayout). It holds the slot for
+// as long as it lives, which is one access cycle.
 #include <windows.h>
 
 #include <memory>
@@ -20,10 +21,10 @@ class ShellListViewChannel final : public ListViewChannel {
 
   bool reserved() const { return static_cast<bool>(lease_); }
 
-  uint32_t buffer_address() const override;
-  int32_t send(uint32_t message, uint32_t wparam, uint32_t lparam) override;
-  void write(uint32_t address, const void* data, size_t count) override;
-  void read(uint32_t address, void* into, size_t count) override;
+  uint64_t buffer_address() const override;
+  int32_t send(uint32_t message, uint64_t wparam, uint64_t lparam) override;
+  void write(uint64_t address, const void* data, size_t count) override;
+  void read(uint64_t address, void* into, size_t count) override;
 
  private:
   HWND list_view_;

@@ -35,7 +35,9 @@ TEST(RemoteBuffer, UnopenableProcessYieldsNoBuffer) {
 }
 
 TEST(RemoteBuffer, FailedReservationThrowsAndLeavesTheSlotEmpty) {
-  EXPECT_THROW(OpenRemoteBuffer(GetCurrentProcessId(), 0x7FFF0000), SystemError);
+  // All of the address space but its last 64 KiB: more than any process,
+  // 32-bit or 64-bit, can reserve.
+  EXPECT_THROW(OpenRemoteBuffer(GetCurrentProcessId(), ~SIZE_T{0xFFFF}), SystemError);
   EXPECT_FALSE(RemoteBufferHeld());
   RemoteBufferLease lease(GetCurrentProcessId(), kRemoteBufferSize);
   EXPECT_TRUE(lease);

@@ -1,12 +1,17 @@
 // The list view access over the buffer, against an emulated list view in a
-// block of bytes: it reads the records where Windows' list view reads them
-// (LVITEMA::pszText at 20, cchTextMax at 24; LVFINDINFOA::flags at 0, psz
-// at 4) and writes texts and POINTs the way the real view does.
+// block of bytes. The emulation reads the records where Windows' list view
+// of each pointer width reads them, written down here from the Windows
+// headers apart from list_view_layouts.h, and writes texts and POINTs the way
+// the real view does. Every read path, the find and the move run over both
+// layouts; a layout with one field off must fail them.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
-#include <map>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,7 +24,26 @@
 namespace orvx::icons {
 namespace {
 
+using layout::ListViewLayout;
 using test::Rows;
+
+// Where a list view of one pointer width reads its records.
+struct ViewAbi {
+  const char* name;
+  uint32_t pointer_size;
+  uint32_t item_text_pointer;  // LVITEMA::pszText
+  uint32_t item_capacity;      // LVITEMA::cchTextMax
+  uint32_t item_fields_end;    // offsetof(LVITEMA, iGroupId): what a text query touches
+  uint32_t item_full_size;     // Vista's sizeof(LVITEMA): what a later view may read
+  uint32_t find_text;          // LVFINDINFOA::psz (flags at 0)
+  uint32_t find_size;          // sizeof(LVFINDINFOA)
+  uint64_t base;               // where the buffer lies in the view's process
+};
+
+// The 64-bit buffer lies above 4 GiB, so that an address cut to 32 bits
+// points nowhere.
+constexpr ViewAbi kView32{"View32", 4, 20, 24, 40, 60, 4, 24, 0x00A40000};
+constexpr ViewAbi kView64{"View64", 8, 24, 32, 52, 88, 8, 40, 0x000007FF12340000};
 
 struct EmulatedItem {
   std::string caption;
@@ -37,23 +61,24 @@ struct Traffic {
 
 class EmulatedListView final : public ListViewChannel {
  public:
-  static constexpr uint32_t kBase = 0x00A40000;
+  EmulatedListView(const ViewAbi& abi, std::vector<EmulatedItem>& items, Traffic& traffic,
+                   std::vector<std::string>& faults)
+      : abi_(abi), items_(items), traffic_(traffic), faults_(faults), memory_(layout::kBufferSize, 0xCD) {}
 
-  EmulatedListView(std::vector<EmulatedItem>& items, Traffic& traffic)
-      : items_(items), traffic_(traffic), memory_(layout::kBufferSize, 0xCD) {}
+  uint64_t buffer_address() const override { return abi_.base; }
 
-  uint32_t buffer_address() const override { return kBase; }
-
-  void write(uint32_t address, const void* data, size_t count) override {
+  void write(uint64_t address, const void* data, size_t count) override {
     ++traffic_.writes;
-    std::memcpy(at(address, count), data, count);
+    // Records are set up afresh from the start of the buffer.
+    if (address == abi_.base) records_.clear();
+    if (uint8_t* to = at(address, count, "write")) std::memcpy(to, data, count);
   }
-  void read(uint32_t address, void* into, size_t count) override {
+  void read(uint64_t address, void* into, size_t count) override {
     ++traffic_.reads;
-    std::memcpy(into, at(address, count), count);
+    if (const uint8_t* from = at(address, count, "read")) std::memcpy(into, from, count);
   }
 
-  int32_t send(uint32_t message, uint32_t wparam, uint32_t lparam) override {
+  int32_t send(uint32_t message, uint64_t wparam, uint64_t lparam) override {
     ++traffic_.messages;
     const int index = static_cast<int32_t>(wparam);
     const bool valid = index >= 0 && index < static_cast<int>(items_.size());
@@ -61,25 +86,38 @@ class EmulatedListView final : public ListViewChannel {
       case 0x1004:  // LVM_GETITEMCOUNT
         return static_cast<int32_t>(items_.size());
       case 0x102D: {  // LVM_GETITEMTEXTA
+        if (!take_record(lparam)) return 0;
+        const uint64_t text = pointer(lparam + abi_.item_text_pointer);
+        const int32_t capacity = static_cast<int32_t>(u32(lparam + abi_.item_capacity));
+        if (capacity <= 0 || capacity > 4096) return fault("text capacity " + std::to_string(capacity));
+        uint8_t* field = at(text, capacity, "text field");
+        if (!field) return 0;
+        if (text < lparam + abi_.item_fields_end && lparam < text + capacity)
+          return fault("the text field overlaps its record");
         if (!valid || items_[index].text_fails) return 0;
-        const uint32_t text = u32(lparam + 20);
-        const int32_t capacity = static_cast<int32_t>(u32(lparam + 24));
         const std::string& caption = items_[index].caption;
         const size_t n = std::min<size_t>(caption.size(), capacity - 1);
-        std::memcpy(at(text, n + 1), caption.c_str(), n + 1);
-        *at(text + n, 1) = 0;
+        std::memcpy(field, caption.data(), n);
+        field[n] = 0;
         return static_cast<int32_t>(n);
       }
       case 0x1010: {  // LVM_GETITEMPOSITION
-        if (!valid || items_[index].position_fails) return 0;
-        std::memcpy(at(lparam, 4), &items_[index].x, 4);
-        std::memcpy(at(lparam + 4, 4), &items_[index].y, 4);
+        for (uint64_t record : records_)
+          if (lparam < record + abi_.item_fields_end && record < lparam + layout::kPointSize)
+            return fault("a POINT overlaps a record");
+        uint8_t* point = at(lparam, layout::kPointSize, "POINT");
+        if (!point || !valid || items_[index].position_fails) return 0;
+        std::memcpy(point, &items_[index].x, 4);
+        std::memcpy(point + 4, &items_[index].y, 4);
         return 1;
       }
       case 0x100D: {  // LVM_FINDITEMA from the first item
-        EXPECT_EQ(wparam, 0xFFFFFFFFu);
-        EXPECT_EQ(u32(lparam), 0x0002u);  // LVFI_STRING
-        const std::string wanted = c_string(u32(lparam + 4));
+        if (index != -1) return fault("find does not start before the first item", -1);
+        if (!at(lparam, abi_.find_size, "find record")) return -1;
+        if (u32(lparam) != 0x0002) return fault("find flags are not LVFI_STRING", -1);
+        const uint64_t psz = pointer(lparam + abi_.find_text);
+        if (psz < lparam + abi_.find_size && lparam < psz + 1) return fault("the caption overlaps the record", -1);
+        const std::string wanted = c_string(psz);
         for (size_t i = 0; i < items_.size(); ++i)
           if (fold(items_[i].caption) == fold(wanted)) return static_cast<int32_t>(i);
         return -1;
@@ -90,28 +128,49 @@ class EmulatedListView final : public ListViewChannel {
         items_[index].y = static_cast<int16_t>(lparam >> 16);
         return 1;
       default:
-        ADD_FAILURE() << "unexpected message " << message;
-        return 0;
+        return fault("unexpected message " + std::to_string(message));
     }
   }
 
  private:
-  uint8_t* at(uint32_t address, size_t count) {
+  // Notes what a real view would have done wrong, and answers `result`.
+  int32_t fault(const std::string& what, int32_t result = 0) {
+    faults_.push_back(what);
+    return result;
+  }
+  // A record handed to the view: inside the buffer, and no other record
+  // within reach of the longest LVITEMA a view may read.
+  bool take_record(uint64_t record) {
+    if (!at(record, abi_.item_fields_end, "item record")) return false;
+    for (uint64_t other : records_)
+      if (other != record && other < record + abi_.item_full_size && record < other + abi_.item_full_size)
+        return fault("records within reach of each other") != 0;
+    records_.insert(record);
+    return true;
+  }
+  uint8_t* at(uint64_t address, size_t count, const char* what) {
     // Every access must stay inside the reserved buffer.
-    if (address < kBase || address - kBase + count > memory_.size()) {
-      ADD_FAILURE() << "access outside the buffer at offset " << static_cast<int64_t>(address) - kBase;
-      static uint8_t scratch[8192];
-      return scratch;
+    if (address < abi_.base || address - abi_.base + count > memory_.size()) {
+      std::ostringstream text;
+      text << what << " outside the buffer at offset " << static_cast<int64_t>(address - abi_.base);
+      fault(text.str());
+      return nullptr;
     }
-    return &memory_[address - kBase];
+    return &memory_[address - abi_.base];
   }
-  uint32_t u32(uint32_t address) {
-    uint32_t v;
-    std::memcpy(&v, at(address, 4), 4);
-    return v;
+  uint32_t u32(uint64_t address) {
+    const uint8_t* p = at(address, 4, "field");
+    return p ? layout::GetUint32(p) : 0;
   }
-  std::string c_string(uint32_t address) {
-    const char* begin = reinterpret_cast<const char*>(at(address, 1));
+  uint64_t pointer(uint64_t address) {
+    const uint8_t* p = at(address, abi_.pointer_size, "pointer");
+    uint64_t value = 0;
+    for (uint32_t i = 0; p && i < abi_.pointer_size; ++i) value |= uint64_t{p[i]} << (8 * i);
+    return value;
+  }
+  std::string c_string(uint64_t address) {
+    const char* begin = reinterpret_cast<const char*>(at(address, 1, "caption"));
+    if (!begin) return {};
     const char* end = reinterpret_cast<const char*>(memory_.data() + memory_.size());
     return std::string(begin, std::find(begin, end, '\0'));
   }
@@ -120,25 +179,36 @@ class EmulatedListView final : public ListViewChannel {
     return s;
   }
 
+  const ViewAbi& abi_;
   std::vector<EmulatedItem>& items_;
   Traffic& traffic_;
+  std::vector<std::string>& faults_;
   std::vector<uint8_t> memory_;
+  std::set<uint64_t> records_;
 };
 
 // The emulated view as a desktop: each cycle gets a fresh buffer full of
 // junk (0xCD), as a fresh reservation may be.
 class EmulatedDesktop final : public DesktopAccess {
  public:
+  EmulatedDesktop(const ViewAbi& abi, const ListViewLayout& layout) : abi_(abi), layout_(layout) {}
+
   std::vector<EmulatedItem> items;
   Traffic traffic;
+  std::vector<std::string> faults;
 
   ArrangementModes arrangement_modes() override { return {}; }
   void snap_to_grid() override {}
 
  protected:
   std::unique_ptr<IconView> open_view() override {
-    return std::make_unique<RemoteListView>(std::make_unique<EmulatedListView>(items, traffic));
+    return std::make_unique<RemoteListView>(std::make_unique<EmulatedListView>(abi_, items, traffic, faults),
+                                            layout_);
   }
+
+ private:
+  const ViewAbi& abi_;
+  const ListViewLayout& layout_;
 };
 
 std::vector<EmulatedItem> NumberedItems(int n) {
@@ -167,9 +237,26 @@ TDesktopIconInfoArray ReadOneByOne(DesktopAccess& desktop) {
   return icons;
 }
 
-TEST(RemoteListView, ReadsEveryItemAcrossRounds) {
-  for (int n : {0, 1, 11, 12, 13, 25, 100}) {
-    EmulatedDesktop desktop;
+// A view of one width and the layout the access uses for it.
+struct Pairing {
+  const ViewAbi* view;
+  const ListViewLayout* layout;
+};
+
+class RemoteListViewTest : public testing::TestWithParam<Pairing> {
+ protected:
+  EmulatedDesktop desktop{*GetParam().view, *GetParam().layout};
+  void TearDown() override { EXPECT_THAT(desktop.faults, testing::IsEmpty()); }
+};
+
+std::string PairingName(const testing::TestParamInfo<Pairing>& info) { return info.param.view->name; }
+
+INSTANTIATE_TEST_SUITE_P(BothWidths, RemoteListViewTest,
+                         testing::Values(Pairing{&kView32, &layout::k32Bit}, Pairing{&kView64, &layout::k64Bit}),
+                         PairingName);
+
+TEST_P(RemoteListViewTest, ReadsEveryItemAcrossRounds) {
+  for (int n : {0, 1, 10, 11, 12, 13, 25, 100}) {
     desktop.items = NumberedItems(n);
     auto icons = ReadDesktopIcons(desktop);
     ASSERT_TRUE(icons);
@@ -178,21 +265,19 @@ TEST(RemoteListView, ReadsEveryItemAcrossRounds) {
   }
 }
 
-TEST(RemoteListView, FailedQueriesYieldEmptyCaptionAndOrigin) {
+TEST_P(RemoteListViewTest, FailedQueriesYieldEmptyCaptionAndOrigin) {
   // The failing items follow readable ones, so the slots they would be read
   // from hold the previous item's caption and position.
-  EmulatedDesktop desktop;
   desktop.items = NumberedItems(30);
-  for (int i : {1, 12, 13, 29}) desktop.items[i].position_fails = true;
-  for (int i : {2, 13, 24}) desktop.items[i].text_fails = true;
+  for (int i : {1, 11, 12, 13, 29}) desktop.items[i].position_fails = true;
+  for (int i : {2, 11, 13, 22, 24}) desktop.items[i].text_fails = true;
   auto icons = ReadDesktopIcons(desktop);
   ASSERT_TRUE(icons);
   EXPECT_EQ(Rows(*icons), Rows(Expected(desktop.items)));
   EXPECT_EQ(Rows(ReadOneByOne(desktop)), Rows(Expected(desktop.items)));
 }
 
-TEST(RemoteListView, CaptionsAreCutTo254Characters) {
-  EmulatedDesktop desktop;
+TEST_P(RemoteListViewTest, CaptionsAreCutTo254Characters) {
   desktop.items = {{std::string(300, 'L'), 1, 2}, {"short", 3, 4}, {std::string(254, 'M'), 5, 6},
                    {std::string(255, 'N'), 7, 8}};
   auto icons = ReadDesktopIcons(desktop);
@@ -204,20 +289,19 @@ TEST(RemoteListView, CaptionsAreCutTo254Characters) {
   EXPECT_EQ(Rows(ReadOneByOne(desktop)), Rows(*icons));
 }
 
-TEST(RemoteListView, ReadingInRoundsCopiesAboutOncePerTwelveItems) {
-  // Two copies per round of 12 (zero the POINTs, fetch everything) and the
+TEST_P(RemoteListViewTest, ReadingInRoundsCopiesTwicePerRound) {
+  // Two copies per round (zero the POINTs, fetch everything) and the
   // records once: the reason read_items exists.
-  EmulatedDesktop desktop;
   desktop.items = NumberedItems(500);
   ASSERT_TRUE(ReadDesktopIcons(desktop));
-  const int rounds = (500 + 11) / 12;
+  const int slots = GetParam().layout->batch_slots;
+  const int rounds = (500 + slots - 1) / slots;
   EXPECT_EQ(desktop.traffic.writes, 1 + rounds);
   EXPECT_EQ(desktop.traffic.reads, rounds);
   EXPECT_EQ(desktop.traffic.messages, 1 + 2 * 500);
 }
 
-TEST(RemoteListView, RestoreFindsByCaptionThroughTheFindBlock) {
-  EmulatedDesktop desktop;
+TEST_P(RemoteListViewTest, RestoreFindsByCaptionThroughTheFindBlock) {
   desktop.items = {{"Papierkorb", 0, 0}, {"Arbeitsplatz", 0, 0}, {"A", 0, 0}, {"Papierkorb", 0, 0}};
   // A long caption first, then a short one: the short one must not be
   // followed by the rest of the long one.
@@ -233,8 +317,7 @@ TEST(RemoteListView, RestoreFindsByCaptionThroughTheFindBlock) {
   EXPECT_EQ(desktop.items[3].x, 0);  // the second "Papierkorb" cannot be found
 }
 
-TEST(RemoteListView, FindBlockTakesCaptionsUpTo260Characters) {
-  EmulatedDesktop desktop;
+TEST_P(RemoteListViewTest, FindBlockTakesCaptionsUpTo260Characters) {
   desktop.items = {{std::string(260, 'Q'), 0, 0}, {std::string(261, 'Q'), 0, 0}};
   MoveDesktopIcon(desktop, std::string(260, 'q'), {3, 4});
   MoveDesktopIcon(desktop, std::string(261, 'Q'), {5, 6});  // skipped, never cut to 260
@@ -242,22 +325,85 @@ TEST(RemoteListView, FindBlockTakesCaptionsUpTo260Characters) {
   EXPECT_EQ(desktop.items[1].x, 0);
 }
 
-TEST(ListViewLayouts, RecordsCarryTheBufferAddresses) {
-  const layout::ItemRecord record = layout::MakeItemRecord(0x12345678);
-  EXPECT_EQ(layout::GetUint32(&record[20]), 0x12345678u);
-  EXPECT_EQ(layout::GetUint32(&record[24]), 255u);
-  for (size_t i = 0; i < record.size(); ++i) {
-    if (i < 20 || i >= 28) {
-      EXPECT_EQ(record[i], 0) << "byte " << i;
-    }
-  }
+// Each layout with one field off: the reads, the find or the move must go
+// wrong against the view of that width, whichever way the field is off.
+struct OffLayout {
+  const char* what;
+  ListViewLayout layout;
+};
 
-  const layout::FindBlock block = layout::MakeFindBlock(0x00A40000, "Arbeitsplatz");
-  EXPECT_EQ(layout::GetUint32(&block[0]), 2u);
-  EXPECT_EQ(layout::GetUint32(&block[4]), 0x00A40018u);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&block[24])), "Arbeitsplatz");
-  for (size_t i = 8; i < 24; ++i) EXPECT_EQ(block[i], 0) << "byte " << i;
-  for (size_t i = 24 + 12; i < block.size(); ++i) EXPECT_EQ(block[i], 0) << "byte " << i;
+std::vector<OffLayout> OffByOneField(const ListViewLayout& good) {
+  std::vector<OffLayout> off;
+  const uint32_t step = good.pointer_size;
+  auto with = [&](const char* what, auto change) {
+    ListViewLayout changed = good;
+    change(changed);
+    off.push_back({what, changed});
+  };
+  if (good.pointer_size == 8) with("pointer cut to 32 bits", [&](ListViewLayout& l) { l.pointer_size = 4; });
+  with("pszText before", [&](ListViewLayout& l) { l.record_text_pointer -= step; });
+  with("pszText after", [&](ListViewLayout& l) { l.record_text_pointer += step; });
+  with("cchTextMax before", [&](ListViewLayout& l) { l.record_text_capacity -= 4; });
+  with("cchTextMax after", [&](ListViewLayout& l) { l.record_text_capacity += 4; });
+  with("item record short", [&](ListViewLayout& l) { l.item_record_size -= 4; });
+  with("batch stride short", [&](ListViewLayout& l) { l.batch_record_stride -= step; });
+  with("find psz before", [&](ListViewLayout& l) { l.find_text -= 4; });
+  with("find psz after", [&](ListViewLayout& l) { l.find_text += step; });
+  with("find record short", [&](ListViewLayout& l) { l.find_record_size -= step; });
+  return off;
+}
+
+// True when a full read, a one-by-one read and a restore all come out right
+// and the view saw nothing amiss.
+bool EverythingWorks(const ViewAbi& view, const ListViewLayout& layout) {
+  EmulatedDesktop desktop(view, layout);
+  desktop.items = NumberedItems(30);
+  const auto icons = ReadDesktopIcons(desktop);
+  bool right = icons && Rows(*icons) == Rows(Expected(desktop.items)) &&
+               Rows(ReadOneByOne(desktop)) == Rows(Expected(desktop.items));
+  RestoreDesktopIcons(desktop, {{"Icon 0", 1, 2}, {"Icon xxxxx26", 3, 4}});
+  right = right && desktop.items[0].x == 1 && desktop.items[26].y == 4;
+  return right && desktop.faults.empty();
+}
+
+TEST(ListViewLayouts, AFieldOffFailsAgainstTheViewOfItsWidth) {
+  for (const Pairing& p : {Pairing{&kView32, &layout::k32Bit}, Pairing{&kView64, &layout::k64Bit}}) {
+    ASSERT_TRUE(EverythingWorks(*p.view, *p.layout)) << p.view->name;
+    for (const OffLayout& off : OffByOneField(*p.layout))
+      EXPECT_FALSE(EverythingWorks(*p.view, off.layout)) << p.view->name << ": " << off.what;
+  }
+  // Neither width's layout serves the other's view.
+  EXPECT_FALSE(EverythingWorks(kView32, layout::k64Bit));
+  EXPECT_FALSE(EverythingWorks(kView64, layout::k32Bit));
+}
+
+TEST(ListViewLayouts, RecordsCarryTheBufferAddresses) {
+  struct Case {
+    const ListViewLayout* layout;
+    uint64_t text;
+    std::vector<uint8_t> pointer_bytes;
+  };
+  const Case cases[] = {
+      {&layout::k32Bit, 0x12345678, {0x78, 0x56, 0x34, 0x12}},
+      {&layout::k64Bit, 0x000007FF12345678, {0x78, 0x56, 0x34, 0x12, 0xFF, 0x07, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    const ListViewLayout& l = *c.layout;
+    std::vector<uint8_t> expected(l.item_record_size, 0);
+    std::copy(c.pointer_bytes.begin(), c.pointer_bytes.end(), expected.begin() + l.record_text_pointer);
+    expected[l.record_text_capacity] = 255;
+    EXPECT_EQ(layout::MakeItemRecord(l, c.text), expected) << l.pointer_size;
+
+    const std::vector<uint8_t> block = layout::MakeFindBlock(l, c.text - l.find_record_size, "Arbeitsplatz");
+    ASSERT_EQ(block.size(), l.find_record_size + 261u);
+    std::vector<uint8_t> record(l.find_record_size, 0);
+    record[0] = 2;  // LVFI_STRING
+    std::copy(c.pointer_bytes.begin(), c.pointer_bytes.end(), record.begin() + l.find_text);
+    EXPECT_EQ(std::vector<uint8_t>(block.begin(), block.begin() + l.find_record_size), record) << l.pointer_size;
+    std::vector<uint8_t> text(261, 0);
+    std::memcpy(text.data(), "Arbeitsplatz", 12);
+    EXPECT_EQ(std::vector<uint8_t>(block.begin() + l.find_record_size, block.end()), text) << l.pointer_size;
+  }
 }
 
 TEST(ListViewLayouts, UntrustworthyTextLengthsStayInsideTheField) {

@@ -244,7 +244,7 @@ TEST_F(ShellDesktop, OperationsStartedDuringACycleDoNothing) {
 }
 
 TEST_F(ShellDesktop, FailedReservationRaisesTheSystemError) {
-  ShellDesktopAccess greedy(0x7FFF0000);  // more than a 32-bit process can reserve
+  ShellDesktopAccess greedy(~SIZE_T{0xFFFF});  // more than any process can reserve
   try {
     ReadDesktopIcons(greedy);
     ADD_FAILURE() << "no error raised";
