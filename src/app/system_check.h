@@ -1,6 +1,7 @@
 #pragma once
-// Which Windows the program runs on: 32-bit NT 4, 2000, XP and Vista
-// workstation only.
+// Which Windows the program runs on: NT 4, 2000, XP and Vista workstation
+// only, of the program's own pointer width. The program users get is 32-bit;
+// a 64-bit build exists only to run the tests under 64-bit Wine.
 #include <cstdint>
 #include <string_view>
 
@@ -25,7 +26,17 @@ inline constexpr uint8_t kProductWorkstation = 1;
 inline constexpr uint8_t kProductDomainController = 2;
 inline constexpr uint8_t kProductServer = 3;
 
-bool is_supported_system(const SystemVersion& system);
+// The pointer width of a program or of a system's native processor.
+enum class PointerWidth { bits32, bits64 };
+
+inline constexpr PointerWidth kBuildPointerWidth = sizeof(void*) == 8 ? PointerWidth::bits64 : PointerWidth::bits32;
+
+// AMD64 and IA64 systems are 64-bit, every other architecture 32-bit.
+PointerWidth native_pointer_width(uint16_t processor_architecture);
+
+// A system is supported when its native pointer width is the program's
+// (`program`): the desktop's list view then has the program's record layout.
+bool is_supported_system(const SystemVersion& system, PointerWidth program);
 
 // Shown before the program ends on an unsupported system. The four line
 // breaks are single carriage returns; a message box breaks a line at each.

@@ -46,7 +46,7 @@ SystemVersion query_system_version() {
 }
 
 bool confirm_supported_system() {
-  if (is_supported_system(query_system_version())) return true;
+  if (is_supported_system(query_system_version(), kBuildPointerWidth)) return true;
   const std::string text(kUnsupportedSystemMessage);
   MessageBoxA(nullptr, text.c_str(), "Orvane X", MB_OK);
   return false;

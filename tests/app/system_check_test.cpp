@@ -1,4 +1,5 @@
-// The supported systems: 32-bit NT 4.x, 2000, XP and Vista workstation.
+// The supported systems: NT 4.x, 2000, XP and Vista workstation, of the
+// program's own pointer width.
 #include <cctype>
 #include <string>
 
@@ -13,7 +14,10 @@ struct SystemCase {
   const char* name;
   SystemVersion system;
   bool supported;
+  PointerWidth program = PointerWidth::bits32;
 };
+
+constexpr PointerWidth k64 = PointerWidth::bits64;
 
 constexpr SystemVersion nt(uint32_t major, uint32_t minor, uint8_t product = kProductWorkstation,
                            uint16_t architecture = kArchitectureIntel) {
@@ -23,7 +27,7 @@ constexpr SystemVersion nt(uint32_t major, uint32_t minor, uint8_t product = kPr
 class SystemCheckTest : public testing::TestWithParam<SystemCase> {};
 
 TEST_P(SystemCheckTest, Classifies) {
-  EXPECT_EQ(is_supported_system(GetParam().system), GetParam().supported) << GetParam().name;
+  EXPECT_EQ(is_supported_system(GetParam().system, GetParam().program), GetParam().supported) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,7 +59,17 @@ INSTANTIATE_TEST_SUITE_P(
                    false},
         SystemCase{"Vista x64", nt(6, 0, kProductWorkstation, kArchitectureAmd64), false},
         SystemCase{"XP on Itanium", nt(5, 1, kProductWorkstation, kArchitectureIa64), false},
-        SystemCase{"2000 on Itanium", nt(5, 0, kProductWorkstation, kArchitectureIa64), false}),
+        SystemCase{"2000 on Itanium", nt(5, 0, kProductWorkstation, kArchitectureIa64), false},
+        SystemCase{"Unknown architecture counts as 32-bit", nt(5, 1, kProductWorkstation, 0xFFFF), true},
+        // The 64-bit build: the same versions, on a 64-bit system only.
+        SystemCase{"64-bit program on Vista x64", nt(6, 0, kProductWorkstation, kArchitectureAmd64), true, k64},
+        SystemCase{"64-bit program on Vista on Itanium", nt(6, 0, kProductWorkstation, kArchitectureIa64), true,
+                   k64},
+        SystemCase{"64-bit program on 32-bit Vista", nt(6, 0), false, k64},
+        SystemCase{"64-bit program on 32-bit XP", nt(5, 1), false, k64},
+        SystemCase{"64-bit program on XP x64", nt(5, 2, kProductWorkstation, kArchitectureAmd64), false, k64},
+        SystemCase{"64-bit program on Server 2008 x64", nt(6, 0, kProductServer, kArchitectureAmd64), false, k64},
+        SystemCase{"64-bit program on 7 x64", nt(6, 1, kProductWorkstation, kArchitectureAmd64), false, k64}),
     [](const testing::TestParamInfo<SystemCase>& info) {
       std::string name;
       for (char c : std::string(info.param.name)) name += std::isalnum(uint8_t(c)) ? c : '_';
