@@ -1,9 +1,11 @@
-# Shared by scripts/test, scripts/run, scripts/bench and scripts/fuzz.
-# Source it; it defines the project paths and the Wine session helpers.
+# Shared by scripts/test, scripts/run, scripts/bench, scripts/fuzz,
+# scripts/screenshots and scripts/ui_demo. Source it; it defines the project
+# paths, the Wine route and the Wine session helpers.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD=${ORVX_BUILD_DIR:-$ROOT/build}
 JOBS=$(nproc 2>/dev/null || echo 2)
+WINE_ROUTE=
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -19,6 +21,61 @@ build_preset() {
   log "build $preset"
   cmake --preset "$preset" -B "$BUILD/$preset" >/dev/null
   cmake --build "$BUILD/$preset" -j "$JOBS"
+}
+
+# The Wine route. Where the kernel runs 32-bit programs, the Windows
+# programs are the i686 build (build/win32) in a 32-bit prefix set to
+# Windows XP. Where it refuses them, 32-bit Wine cannot start, and they are
+# the x86_64 build (build/win64) in a 64-bit prefix set to Vista.
+# ORVX_WINE_ROUTE=win32 or win64 forces a route. Sets WINE_ROUTE,
+# WIN_PRESET (the preset of the Windows programs), WIN_BUILD (their build
+# folder) and WINE_LOADER, and says which route and why.
+choose_wine_route() {
+  local why probe
+  case "${ORVX_WINE_ROUTE:-}" in
+    win32 | win64)
+      WINE_ROUTE=$ORVX_WINE_ROUTE
+      why="forced by ORVX_WINE_ROUTE"
+      ;;
+    "")
+      # The 32-bit dynamic loader is the smallest 32-bit program there is.
+      if probe=$(/lib/ld-linux.so.2 --version 2>&1 >/dev/null); then
+        WINE_ROUTE=win32
+        why="this host runs 32-bit programs"
+      else
+        WINE_ROUTE=win64
+        why="this host refuses 32-bit programs: ${probe:-/lib/ld-linux.so.2 failed}"
+      fi
+      ;;
+    *)
+      echo "ORVX_WINE_ROUTE is '$ORVX_WINE_ROUTE'; it takes win32 or win64" >&2
+      exit 2
+      ;;
+  esac
+  WIN_PRESET=$WINE_ROUTE
+  WIN_BUILD=$BUILD/$WIN_PRESET
+  if [ "$WINE_ROUTE" = win32 ]; then
+    WINE_LOADER=/usr/lib/wine/wine
+  else
+    WINE_LOADER=/usr/lib/wine/wine64
+  fi
+  # Programs that Wine starts in turn take the same loader.
+  export WINELOADER=$WINE_LOADER
+  echo "Wine route: $WINE_ROUTE ($why)"
+}
+
+# Wine's commands on PATH always take the 32-bit loader where it is
+# installed; these take the route's.
+wine() { "$WINE_LOADER" "$@"; }
+wineboot() { "$WINE_LOADER" wineboot.exe "$@"; }
+winecfg() { "$WINE_LOADER" winecfg.exe "$@"; }
+winepath() { "$WINE_LOADER" winepath.exe "$@"; }
+
+# Builds the Windows programs of the route. OrvaneX.exe for users is the
+# i686 build, made on both routes.
+build_windows() {
+  build_preset win32 || return 1
+  if [ "$WIN_PRESET" != win32 ]; then build_preset "$WIN_PRESET" || return 1; fi
 }
 
 # Starts an X server for Wine unless the caller wants the user's display.
@@ -44,17 +101,37 @@ stop_xvfb() {
   fi
 }
 
-# A fresh 32-bit prefix set to Windows XP, and a wineserver kept up for the
-# whole session. WINEPREFIX defaults to a folder under the build tree.
-start_wine() {
-  export WINEARCH=win32
+# The prefix of the route: 32-bit set to Windows XP, or 64-bit set to Vista.
+# WINEPREFIX is the first argument.
+use_wine_prefix() {
   export WINEDEBUG=${WINEDEBUG:--all}
-  export WINEPREFIX=${1:-$BUILD/wine-prefix}
+  export WINEPREFIX=$1
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  if [ "$WINE_ROUTE" = win32 ]; then
+    export WINEARCH=win32 WINE_VERSION=winxp
+  else
+    export WINEARCH=win64 WINE_VERSION=vista
+  fi
+}
+
+# Makes the prefix named by use_wine_prefix. Wine's set-up tools report odd
+# exit codes even when all went well; the system folder says whether it did.
+make_wine_prefix() {
+  log "new $WINEARCH Wine prefix ($WINE_VERSION) in $WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  winecfg -v "$WINE_VERSION" >/dev/null 2>&1 || true
+  if [ ! -d "$WINEPREFIX/drive_c/windows/system32" ]; then
+    echo "Wine could not make the prefix $WINEPREFIX (route $WINE_ROUTE)" >&2
+    return 1
+  fi
+}
+
+# A fresh prefix of the route, and a wineserver kept up for the whole
+# session. WINEPREFIX defaults to a folder under the build tree.
+start_wine() {
+  use_wine_prefix "${1:-$BUILD/wine-prefix-$WINE_ROUTE}"
   rm -rf "$WINEPREFIX"
-  log "fresh Wine prefix in $WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  winecfg -v winxp >/dev/null 2>&1
+  make_wine_prefix || return 1
   wineserver -p
 }
 

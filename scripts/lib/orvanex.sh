@@ -7,7 +7,7 @@
 start_standin() {
   local items=$1 ready
   ready=$(mktemp -u "${TMPDIR:-/tmp}/orvx-standin.XXXXXX")
-  wine "$BUILD/win32/tools/standin_desktop.exe" "/ready:$(winepath -w "$ready")" \
+  wine "$WIN_BUILD/tools/standin_desktop.exe" "/ready:$(winepath -w "$ready")" \
     "$(winepath -w "$items")" >/dev/null 2>&1 &
   STANDIN_PID=$!
   for _ in $(seq 600); do
@@ -24,7 +24,7 @@ start_standin() {
 make_portable_copy() {
   local folder
   folder=$(mktemp -d "${TMPDIR:-/tmp}/orvanex.XXXXXX")
-  cp "$BUILD/win32/OrvaneX.exe" "$folder/"
+  cp "$WIN_BUILD/OrvaneX.exe" "$folder/"
   mkdir -p "$folder/Quillfen/OrvaneX"
   echo "$folder"
 }

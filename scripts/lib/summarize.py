@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Counts every test case of a scripts/test run and prints "N passed, N failed".
+"""Counts every test case of a scripts/test run and prints "N passed, N failed",
+with ", N skipped" and each skipped case by name when any were skipped.
 
 Arguments come in pairs: a CTest JUnit file and the folder where the test
 programs wrote their own JUnit files (GoogleTest's --gtest_output, or a
@@ -12,14 +13,19 @@ import sys
 import xml.etree.ElementTree as ET
 
 
-def cases_of(path):
+def cases_of(path, skipped):
     passed = failed = 0
     try:
         root = ET.parse(path).getroot()
     except (ET.ParseError, OSError):
         return None
     for case in root.iter("testcase"):
-        if case.get("status") == "notrun" or case.find("skipped") is not None:
+        if case.get("status") == "notrun":
+            continue
+        skip = case.find("skipped")
+        if skip is not None:
+            why = skip.get("message") or (skip.text or "").strip()
+            skipped.append(f"{os.path.basename(path)}: {case.get('classname')}.{case.get('name')}: {why}")
             continue
         if case.find("failure") is not None or case.find("error") is not None:
             failed += 1
@@ -31,6 +37,7 @@ def cases_of(path):
 
 def main(argv):
     passed = failed = 0
+    skipped = []
     for ctest_file, results_dir in zip(argv[0::2], argv[1::2]):
         try:
             root = ET.parse(ctest_file).getroot()
@@ -41,7 +48,7 @@ def main(argv):
         for case in root.iter("testcase"):
             name = case.get("name")
             entry_failed = case.get("status") == "fail" or case.find("failure") is not None
-            own = cases_of(os.path.join(results_dir, name + ".xml"))
+            own = cases_of(os.path.join(results_dir, name + ".xml"), skipped)
             if own is None:
                 if entry_failed:
                     failed += 1
@@ -55,7 +62,10 @@ def main(argv):
             if entry_failed and f == 0:
                 failed += 1
                 print(f"FAILED: {name} (the program failed outside its test cases)")
-    print(f"{passed} passed, {failed} failed")
+    for line in skipped:
+        print(f"SKIPPED: {line}")
+    tail = f", {len(skipped)} skipped" if skipped else ""
+    print(f"{passed} passed, {failed} failed{tail}")
     return 1 if failed else 0
 
 
