@@ -146,7 +146,7 @@ TEST_P(SecondStartTest, ShowsTheRunningMainWindowAndEnds) {
 
   test::TempFolder folder;
   SecondStart second = start_second_instance(folder);
-  ASSERT_TRUE(second.ended) << "the second start did not end";
+  ASSERT_TRUE(second.ended) << "the second start did not end within 30 s";
   EXPECT_EQ(second.exit_code, 0u);
 
   for (size_t i = 0; i < windows.size(); ++i) {

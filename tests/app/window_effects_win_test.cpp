@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/system_check_win.h"
+#include <cstdint>
+#include <optional>
+
+#include "app/system_check.h"
 #include "app/transparent_wnd_win.h"
 #include "app/window_effects.h"
 #include "app/window_effects_win.h"
@@ -133,19 +136,43 @@ TEST(WindowEffectsWin, TopmostBandIsEnteredAndLeftWithoutActivation) {
   EXPECT_EQ(GetActiveWindow(), active_before);
 }
 
-TEST(WindowEffectsWin, MainWindowClassHasTheDropShadowOnWindowsXp) {
-  const UINT style = main_window_class_style(CS_DBLCLKS, query_system_version());
-  WNDCLASSA wc{};
-  wc.style = style;
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "OrvaneX.ShadowTest";
-  ASSERT_TRUE(RegisterClassA(&wc));
-  win::ScopedWindow window(CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                           wc.hInstance, nullptr));
-  EXPECT_EQ(GetClassLongA(window.get(), GCL_STYLE), static_cast<DWORD>(CS_DBLCLKS | CS_DROPSHADOW));
-  window.reset();
-  UnregisterClassA(wc.lpszClassName, wc.hInstance);
+// The class style is worked out for a given system, so every route checks
+// all of them, whatever Windows version its prefix reports: Windows keeps
+// the shadow style on the class where it is asked for, and adds none where
+// it is not.
+TEST(WindowEffectsWin, MainWindowClassHasTheDropShadowOnlyOnWindowsXp) {
+  struct Case {
+    const char* name;
+    uint32_t major, minor;
+    UINT style;
+  };
+  const Case cases[] = {
+      {"Windows NT 4.0", 4, 0, CS_DBLCLKS},
+      {"Windows 2000", 5, 0, CS_DBLCLKS},
+      {"Windows XP", 5, 1, CS_DBLCLKS | CS_DROPSHADOW},
+      {"Windows Vista", 6, 0, CS_DBLCLKS},
+  };
+  for (const Case& c : cases) {
+    SystemVersion system;
+    system.platform_id = kPlatformNt;
+    system.major = c.major;
+    system.minor = c.minor;
+    system.product_type = kProductWorkstation;
+    WNDCLASSA wc{};
+    wc.style = main_window_class_style(CS_DBLCLKS, system);
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvaneX.ShadowTest";
+    ASSERT_TRUE(RegisterClassA(&wc)) << c.name;
+    win::ScopedWindow window(CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                             wc.hInstance, nullptr));
+    EXPECT_TRUE(window) << c.name;
+    if (window) {
+      EXPECT_EQ(GetClassLongA(window.get(), GCL_STYLE), static_cast<DWORD>(c.style)) << c.name;
+    }
+    window.reset();
+    UnregisterClassA(wc.lpszClassName, wc.hInstance);
+  }
 }
 
 }  // namespace

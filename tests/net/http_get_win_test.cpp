@@ -401,7 +401,8 @@ TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
     get.FetchFile();
     // Once the server has the request, the worker waits for an answer that
     // does not come.
-    ASSERT_TRUE(PumpUntil([] { return LoggedRequest("GET /stall HTTP/1.0"); }));
+    ASSERT_TRUE(PumpUntil([] { return LoggedRequest("GET /stall HTTP/1.0"); }))
+        << "the server did not log GET /stall before the deadline";
   }
   // The worker still waits, but the component is gone and took its events
   // with it; the target was never created.
@@ -416,7 +417,7 @@ TEST_F(HttpGetWinTest, ServerThatNeverAnswersEndsInOnErrorAfterTheReceiveTimeout
   get.OnError = [&](THTTPGet&) { log.push_back("error"); };
   get.URL = Url("/stall?timeout");
   get.FetchString();
-  ASSERT_TRUE(PumpUntil([&] { return !get.Fetching(); }));
+  ASSERT_TRUE(PumpUntil([&] { return !get.Fetching(); })) << "the download did not end before the deadline";
   EXPECT_EQ(log, (Log{"error"}));
 }
 

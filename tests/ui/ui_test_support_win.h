@@ -6,10 +6,15 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "ui/crash_report.h"
 
@@ -107,10 +112,14 @@ inline void send_click(HWND hwnd, int x, int y) {
   SendMessageA(hwnd, WM_LBUTTONUP, 0, client_point(x, y));
 }
 
-// Closes whatever modal window the test's thread shows, so that a driver
-// that did not find its window cannot leave the test hanging.
-inline BOOL CALLBACK close_visible(HWND hwnd, LPARAM) {
+// Ends whatever modal loop the test's thread runs, so that a driver that did
+// not find its window, or whose input did not end the loop, cannot leave the
+// test hanging: WM_CANCELMODE ends a menu loop, Esc leaves a menu level, and
+// visible windows are cancelled and closed.
+inline BOOL CALLBACK close_modal(HWND hwnd, LPARAM) {
+  PostMessageA(hwnd, WM_CANCELMODE, 0, 0);
   if (IsWindowVisible(hwnd)) {
+    PostMessageA(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
     PostMessageA(hwnd, WM_COMMAND, IDNO, 0);
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
@@ -118,28 +127,64 @@ inline BOOL CALLBACK close_visible(HWND hwnd, LPARAM) {
   return TRUE;
 }
 
-inline void unstick_thread(DWORD thread_id) { EnumThreadWindows(thread_id, &close_visible, 0); }
+inline void unstick_thread(DWORD thread_id) { EnumThreadWindows(thread_id, &close_modal, 0); }
 
 // Runs `drive` on a second thread while the test's thread runs a modal
 // loop; join() waits for it. The driver talks to the windows only with
 // messages, which the modal loop dispatches. When `drive` returns false (it
-// did not find what it waited for), the modal windows are closed.
+// did not find what it waited for), the modal windows are closed. After the
+// driver is done the modal loop must end, and the test's thread come to
+// join(), within `modal_deadline`; otherwise the loop is closed and join()
+// reports it. A loop that cannot be closed at all ends the test program with
+// a message on stderr rather than hanging it.
 class Driver {
  public:
-  explicit Driver(std::function<bool()> drive)
-      : thread_([drive = std::move(drive), ui_thread = GetCurrentThreadId(), this] {
+  explicit Driver(std::function<bool()> drive,
+                  std::chrono::milliseconds modal_deadline = std::chrono::milliseconds(10000))
+      : thread_([drive = std::move(drive), ui_thread = GetCurrentThreadId(), modal_deadline, this] {
           ok_ = drive();
           if (!ok_) unstick_thread(ui_thread);
+          watch_modal_loop(ui_thread, modal_deadline);
         }) {}
+  Driver(const Driver&) = delete;
+  Driver& operator=(const Driver&) = delete;
   ~Driver() { join(); }
-  // True when the driver found and drove its window.
+
+  // True when the driver found and drove its window and the modal loop
+  // ended in time; a failure says which of them did not happen.
   bool join() {
-    if (thread_.joinable()) thread_.join();
-    return ok_;
+    if (!thread_.joinable()) return ok_ && !stuck_;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      joined_ = true;
+    }
+    arrived_.notify_all();
+    thread_.join();
+    if (!ok_) ADD_FAILURE() << "the driver did not find the window it waited for";
+    if (stuck_) ADD_FAILURE() << "the modal loop did not end in time after the driver was done; it was closed";
+    return ok_ && !stuck_;
   }
 
  private:
+  void watch_modal_loop(DWORD ui_thread, std::chrono::milliseconds modal_deadline) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (arrived_.wait_for(lock, modal_deadline, [this] { return joined_; })) return;
+    stuck_ = true;
+    // Closing may take a few rounds: a submenu, then its menu, then a box.
+    for (int round = 0; round < 20; ++round) {
+      unstick_thread(ui_thread);
+      if (arrived_.wait_for(lock, std::chrono::milliseconds(500), [this] { return joined_; })) return;
+    }
+    std::fprintf(stderr, "the modal loop of the test's thread could not be closed; ending the test program\n");
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+  }
+
   std::atomic<bool> ok_{false};
+  std::atomic<bool> stuck_{false};
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  bool joined_ = false;
   std::thread thread_;
 };
 

@@ -67,7 +67,7 @@ TEST(WindowBase, TrampolineDispatchesToTheObject) {
   EXPECT_EQ(form.asked, 1);
   // Posted messages go through the same way.
   PostMessageA(form.hwnd(), kAsk, 1, 0);
-  EXPECT_TRUE(test::pump_until([&] { return form.asked == 2; }));
+  EXPECT_TRUE(test::pump_until([&] { return form.asked == 2; })) << "the form was not asked a second time within 5 s";
   // Windows that are not ours have no object.
   EXPECT_EQ(Window::from_handle(GetDesktopWindow()), nullptr);
   EXPECT_EQ(Window::from_handle(nullptr), nullptr);
