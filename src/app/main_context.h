@@ -2,7 +2,7 @@
 // The state of the main window's unit and the components the flows use. The
 // main window owns every part for the whole run; the context only refers to
 // them.
-#include "app/data_folders.h"
+#include "profiles/data_folders.h"
 #include "app/hotkey.h"
 #include "app/start_switch.h"
 #include "config/settings.h"

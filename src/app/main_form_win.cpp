@@ -2,7 +2,7 @@
 
 #include "app/cover_region_win.h"
 #include "app/display_change.h"
-#include "app/end_program.h"
+#include "profiles/data_folders.h"
 #include "app/error_icon_list_win.h"
 #include "app/hotkey_registrar_win.h"
 #include "app/maker_pages.h"
@@ -179,7 +179,7 @@ std::function<void()> Torvx_form::command(std::function<void()> action) {
   return [this, action = std::move(action)] {
     try {
       action();
-    } catch (const EndProgramNow&) {
+    } catch (const FoldersMissing&) {
       end_program_now();
     }
   };
@@ -408,7 +408,7 @@ void Torvx_form::close_steps() {
 LRESULT Torvx_form::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   try {
     return dispatch(msg, wp, lp);
-  } catch (const EndProgramNow&) {
+  } catch (const FoldersMissing&) {
     end_program_now();
     return 0;
   }

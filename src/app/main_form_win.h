@@ -17,7 +17,7 @@
 // Minidesk it is the host: it moves the icons, runs the timers and lends the
 // map the mouse while a marker is dragged. Close requests are refused until
 // Exit; a logoff or shutdown is never held up. Every handler catches
-// app::EndProgramNow (the data folders could not be made) and ends the
+// FoldersMissing (the data folders could not be made) and ends the
 // program; other errors reach the general error handling through the window
 // procedure.
 #include <windows.h>

@@ -11,7 +11,7 @@
 // button strip. Collapsed, the window is a 400 x 40 bar.
 #include <cstdint>
 
-#include "profiles/profile_session.h"
+#include "profiles/screen_size.h"
 #include "ui/geometry.h"
 
 namespace orvx::app {

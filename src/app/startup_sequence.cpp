@@ -3,7 +3,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "app/end_program.h"
+#include "profiles/data_folders.h"
 #include "app/load_settings.h"
 #include "icons/arrangement_guard.h"
 #include "icons/minidesk_icons.h"
@@ -31,7 +31,7 @@ class StartupSteps {
       if (end_requested_) return;
       try {
         step();
-      } catch (const EndProgramNow&) {
+      } catch (const FoldersMissing&) {
         end_requested_ = true;
       }
     };

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/data_folders.h"
+#include "app/base_folder.h"
+#include "profiles/data_folders.h"
 #include "app/start_switch.h"
 
 namespace orvx::app {

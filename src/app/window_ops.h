@@ -22,14 +22,14 @@
 //                               pm_refresh_desktopClick
 //   WM_HOTKEY, kSaveHotkeyId    hotKey1HotKey (hotkey_registrar_win.h)
 //   auto_check_icons_timer      auto_check_icons_timerTimer
-// In every handler, catch app::EndProgramNow (end_program.h) first and end
+// In every handler, catch FoldersMissing (profiles/data_folders.h) first and end
 // the program without a report; hand everything else to the general error
 // handling (ui::report_current_exception).
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "app/data_folders.h"
+#include "profiles/data_folders.h"
 #include "profiles/profile_menus.h"
 
 namespace orvx::app {

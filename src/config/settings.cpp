@@ -3,7 +3,6 @@
 #include "config/bounded_ini.h"
 #include "config/config_file.h"
 #include "config/ini_file.h"
-#include "lang/lang_folder.h"
 
 namespace orvx::config {
 namespace {
@@ -54,17 +53,6 @@ bool write_settings(const std::string& config_path, const TSettingsRec& s, bool 
   ok &= ini::write_bool(p, kSettingsSection, "live_desktop", s.live_desktop);
   if (with_language) ok &= ini::write_string(p, kSettingsSection, "lang_list", s.lang_list);
   return ok;
-}
-
-LoadedSettings load_settings_data(const std::string& data_folder) {
-  LoadedSettings loaded;
-  loaded.record = read_settings(config_file_path(data_folder));
-  loaded.hotkey = text_to_shortcut(loaded.record.HotKey_value);
-  if (!loaded.record.lang_list.empty()) {
-    loaded.language_file = lang::find_language_file(lang::lang_folder_path(data_folder), loaded.record.lang_list);
-    if (loaded.language_file.empty()) loaded.record.lang_list.clear();
-  }
-  return loaded;
 }
 
 }  // namespace orvx::config

@@ -38,19 +38,4 @@ TSettingsRec read_settings(const std::string& config_path);
 // sections stay as they are. False when a write failed.
 bool write_settings(const std::string& config_path, const TSettingsRec& settings, bool with_language);
 
-// What the main window applies when it loads the settings.
-struct LoadedSettings {
-  // The record as read, except that lang_list is empty when the lang folder
-  // has no file for it (the file keeps its value until the next save).
-  TSettingsRec record;
-  // HotKey_value read as shortcut text; empty when it names no key.
-  Shortcut hotkey;
-  // The language file to load; empty for the built-in German texts.
-  std::string language_file;
-};
-
-// Reads config.qcf of the data folder and resolves the hotkey and the
-// language file (names compared without regard to case in the lang folder).
-LoadedSettings load_settings_data(const std::string& data_folder);
-
 }  // namespace orvx::config

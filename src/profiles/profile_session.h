@@ -5,7 +5,7 @@
 // operation sees the values of the moment it runs.
 #include <cstdint>
 
-#include "app/data_folders.h"
+#include "profiles/data_folders.h"
 #include "icons/desktop_access.h"
 #include "lang/lang_system.h"
 #include "platform/prompts.h"
@@ -13,18 +13,11 @@
 
 namespace orvx {
 
-// The screen as update_layout measures it: recorded in every profile, and
-// the size names the standard profile of the resolution.
-struct ScreenMeasures {
-  ScreenSize size;
-  int32_t monitor_count = 1;
-};
-
 struct ProfileSession {
   icons::DesktopAccess& desktop;
   Prompts& prompts;
   const lang::Tlang_system& lang;
-  const app::DataFolders& folders;
+  const DataFolders& folders;
   const ScreenMeasures& screen;
 };
 

@@ -1,6 +1,6 @@
 #include "profiles/save_restore.h"
 
-#include "app/end_program.h"
+#include "profiles/data_folders.h"
 #include "icons/icon_operations.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
@@ -15,7 +15,7 @@ std::string resolution_profile_file(const ProfileSession& session) {
 }  // namespace
 
 bool SaveProfile(const ProfileSession& session, const std::string& file_name) {
-  app::require_data_folders(session.folders, session.prompts);
+  require_data_folders(session.folders, session.prompts);
   const std::optional<TDesktopIconInfoArray> icons = icons::ReadDesktopIcons(session.desktop);
   if (!icons) return false;
   return WriteProfileFile(*icons, file_name, session.screen.size, session.screen.monitor_count);

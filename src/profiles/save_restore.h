@@ -8,7 +8,7 @@
 // as it was. Profile writes fail silently as well.
 //
 // Every save first makes sure the data folders exist. When they cannot be
-// created, the user is told and app::EndProgramNow is thrown (end_program.h).
+// created, the user is told and FoldersMissing is thrown (end_program.h).
 #include <string>
 
 #include "profiles/profile_session.h"

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/data_folders.h"
+#include "app/base_folder.h"
+#include "profiles/data_folders.h"
 #include "platform/files.h"
 #include "support/paths.h"
 #include "support/scripted_prompts.h"

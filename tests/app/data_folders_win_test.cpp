@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/data_folders.h"
+#include "profiles/data_folders.h"
 #include "app/system_folders_win.h"
 #include "platform/files.h"
 #include "support/paths.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/end_program.h"
+#include "profiles/data_folders.h"
 #include "config/ini_file.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
@@ -61,8 +61,8 @@ TEST_F(SaveRestore, DataFoldersThatCannotBeMadeEndTheProgramAfterTheFolderMessag
   const std::string vendor = world.folders.vendor.substr(0, world.folders.vendor.size() - 1);
   ASSERT_TRUE(files::write_file(vendor, "in the way"));
 
-  EXPECT_THROW(SaveProfile(session(), world.profile_file("Work")), app::EndProgramNow);
-  EXPECT_EQ(log(), (std::vector<std::string>{"message " + std::string(app::kFolderNotCreatedMessage)}));
+  EXPECT_THROW(SaveProfile(session(), world.profile_file("Work")), FoldersMissing);
+  EXPECT_EQ(log(), (std::vector<std::string>{"message " + std::string(kFolderNotCreatedMessage)}));
   EXPECT_FALSE(files::file_exists(world.profile_file("Work")));
 }
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/data_folders.h"
+#include "profiles/data_folders.h"
 #include "app/hotkey.h"
 #include "app/main_context.h"
 #include "app/window_ops.h"

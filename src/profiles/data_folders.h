@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/start_switch.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 
-namespace orvx::app {
+namespace orvx {
 
 struct DataFolders {
   std::string vendor;  // base + "Quillfen" + separator
@@ -20,12 +19,6 @@ struct DataFolders {
 // never folders relative to the working directory.
 DataFolders data_folders_under(std::string_view base, char separator = files::kSeparator);
 
-// The base folder for this start: the program file's own folder in portable
-// mode ("/u"), otherwise the user's application-data folder. Either may be
-// empty when the system could not tell it.
-std::string choose_base_folder(StartSwitch start_switch, std::string_view app_data_folder,
-                               std::string_view program_file);
-
 // Shown when a folder cannot be created (CR LF line breaks, as message boxes
 // break lines).
 inline constexpr std::string_view kFolderNotCreatedMessage =
@@ -36,4 +29,13 @@ inline constexpr std::string_view kFolderNotCreatedMessage =
 // has been shown and the caller must end the program at once.
 [[nodiscard]] bool ensure_data_folders(const DataFolders& folders, Prompts& prompts);
 
-}  // namespace orvx::app
+// Thrown when the data folders could not be created, after the user has
+// been told. It derives from no std::exception on purpose: it is no error to
+// report. The operations below the program let it pass; the program decides
+// what follows (it ends at once).
+struct FoldersMissing {};
+
+// ensure_data_folders, and FoldersMissing when it fails (after its message).
+void require_data_folders(const DataFolders& folders, Prompts& prompts);
+
+}  // namespace orvx

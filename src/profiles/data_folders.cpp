@@ -1,6 +1,6 @@
-#include "app/data_folders.h"
+#include "profiles/data_folders.h"
 
-namespace orvx::app {
+namespace orvx {
 
 DataFolders data_folders_under(std::string_view base, char separator) {
   if (base.empty()) return {};
@@ -10,12 +10,6 @@ DataFolders data_folders_under(std::string_view base, char separator) {
   folders.vendor = root + "Quillfen" + separator;
   folders.data = folders.vendor + "OrvaneX" + separator;
   return folders;
-}
-
-std::string choose_base_folder(StartSwitch start_switch, std::string_view app_data_folder,
-                               std::string_view program_file) {
-  if (start_switch == StartSwitch::Portable) return files::folder_of(program_file);
-  return std::string(app_data_folder);
 }
 
 namespace {
@@ -33,4 +27,8 @@ bool ensure_data_folders(const DataFolders& folders, Prompts& prompts) {
   return false;
 }
 
-}  // namespace orvx::app
+void require_data_folders(const DataFolders& folders, Prompts& prompts) {
+  if (!ensure_data_folders(folders, prompts)) throw FoldersMissing{};
+}
+
+}  // namespace orvx

@@ -1,0 +1,13 @@
+#include "app/base_folder.h"
+
+#include "platform/files.h"
+
+namespace orvx::app {
+
+std::string choose_base_folder(StartSwitch start_switch, std::string_view app_data_folder,
+                               std::string_view program_file) {
+  if (start_switch == StartSwitch::Portable) return files::folder_of(program_file);
+  return std::string(app_data_folder);
+}
+
+}  // namespace orvx::app
