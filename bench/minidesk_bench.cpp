@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/minidesk.h"
+#include "minidesk/minidesk.h"
 #include "icons/desktop_icon.h"
 #include "minidesk_bench_support.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minidesk.h"
+#include "minidesk/minidesk.h"
 
 namespace bench {
 

@@ -24,8 +24,8 @@
 #include <string>
 #include <vector>
 
-#include "app/minidesk.h"
-#include "app/minidesk_view_win.h"
+#include "minidesk/minidesk.h"
+#include "minidesk/minidesk_view_win.h"
 #include "icons/minidesk_icons.h"
 #include "icons/shell_desktop_access_win.h"
 #include "minidesk_bench_support.h"

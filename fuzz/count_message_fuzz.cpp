@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/count_message.h"
+#include "minidesk/count_message.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t count = 0;

@@ -1,11 +1,11 @@
 // What the start-up sequence and the show steps ask of the main window.
 #include <windows.h>
 
-#include "app/error_icon_list_win.h"
+#include "minidesk/error_icon_list_win.h"
 #include "app/main_form_win.h"
-#include "app/minidesk_view_win.h"
+#include "minidesk/minidesk_view_win.h"
 #include "app/system_folders_win.h"
-#include "app/taskbar_icon_win.h"
+#include "tray/taskbar_icon_win.h"
 #include "app/transparent_wnd_win.h"
 #include "app/version_win.h"
 #include "app/window_placement_win.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/alert_panel_win.h"
+#include "minidesk/alert_panel_win.h"
 #include "config/ini_file.h"
 #include "icons/arrangement_guard.h"
 #include "platform/files.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minidesk.h"
+#include "minidesk/minidesk.h"
 
 namespace orvx::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/minidesk_map.h"
+#include "minidesk/minidesk_map.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "app/error_icon_list.h"
+#include "minidesk/error_icon_list.h"
 
 namespace orvx::app {
 

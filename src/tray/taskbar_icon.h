@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/mouse_event.h"
-#include "app/taskbar_platform.h"
+#include "ui/mouse_event.h"
+#include "tray/taskbar_platform.h"
 
 namespace orvx::app {
 

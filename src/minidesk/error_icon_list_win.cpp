@@ -1,4 +1,4 @@
-#include "app/error_icon_list_win.h"
+#include "minidesk/error_icon_list_win.h"
 
 #include <stdexcept>
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/screen_point.h"
+#include "ui/screen_point.h"
 
 namespace orvx::app {
 

@@ -1,4 +1,4 @@
-#include "app/taskbar_icon.h"
+#include "tray/taskbar_icon.h"
 
 #include <algorithm>
 #include <utility>

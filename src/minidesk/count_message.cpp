@@ -1,4 +1,4 @@
-#include "app/count_message.h"
+#include "minidesk/count_message.h"
 
 #include <optional>
 

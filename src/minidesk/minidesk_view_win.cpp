@@ -1,4 +1,4 @@
-#include "app/minidesk_view_win.h"
+#include "minidesk/minidesk_view_win.h"
 
 #include "ui/paint_win.h"
 

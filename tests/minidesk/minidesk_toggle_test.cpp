@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minidesk_toggle.h"
+#include "minidesk/minidesk_toggle.h"
 #include "config/ini_file.h"
 #include "platform/files.h"
 #include "support/paths.h"

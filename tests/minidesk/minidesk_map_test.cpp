@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/minidesk_map.h"
+#include "minidesk/minidesk_map.h"
 
 namespace orvx::app {
 namespace {

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "app/taskbar_icon.h"
+#include "tray/taskbar_icon.h"
 
 namespace orvx::app {
 

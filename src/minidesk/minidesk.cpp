@@ -1,8 +1,8 @@
-#include "app/minidesk.h"
+#include "minidesk/minidesk.h"
 
 #include <utility>
 
-#include "app/count_message.h"
+#include "minidesk/count_message.h"
 
 namespace orvx::app {
 

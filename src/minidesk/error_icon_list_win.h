@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minidesk.h"
+#include "minidesk/minidesk.h"
 #include "lang/named_components.h"
 #include "platform/scoped_win.h"
 #include "ui/flat_button_win.h"

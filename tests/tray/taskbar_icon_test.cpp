@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/taskbar_icon.h"
+#include "tray/taskbar_icon.h"
 
 namespace orvx::app {
 namespace {

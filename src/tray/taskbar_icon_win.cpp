@@ -1,4 +1,4 @@
-#include "app/taskbar_icon_win.h"
+#include "tray/taskbar_icon_win.h"
 
 #include <shellapi.h>
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/minidesk.h"
+#include "minidesk/minidesk.h"
 #include "ui/label_win.h"
 #include "ui/panel_win.h"
 #include "ui/picture_button_win.h"

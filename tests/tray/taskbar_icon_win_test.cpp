@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/taskbar_icon_win.h"
+#include "tray/taskbar_icon_win.h"
 #include "platform/scoped_win.h"
 
 namespace orvx::app {

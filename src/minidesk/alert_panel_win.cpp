@@ -1,4 +1,4 @@
-#include "app/alert_panel_win.h"
+#include "minidesk/alert_panel_win.h"
 
 #include "platform/scoped_win.h"
 #include "ui/paint_win.h"

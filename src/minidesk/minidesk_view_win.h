@@ -16,8 +16,8 @@
 #include <memory>
 #include <string>
 
-#include "app/alert_panel_win.h"
-#include "app/minidesk.h"
+#include "minidesk/alert_panel_win.h"
+#include "minidesk/minidesk.h"
 #include "ui/style.h"
 #include "ui/widget_win.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/count_message.h"
+#include "minidesk/count_message.h"
 
 namespace orvx::app {
 namespace {

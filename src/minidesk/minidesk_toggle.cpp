@@ -1,4 +1,4 @@
-#include "app/minidesk_toggle.h"
+#include "minidesk/minidesk_toggle.h"
 
 #include "config/ini_file.h"
 #include "ui/resource_names.h"

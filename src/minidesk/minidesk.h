@@ -26,9 +26,9 @@
 #include <string>
 #include <vector>
 
-#include "app/error_icon_list.h"
-#include "app/minidesk_map.h"
-#include "app/mouse_event.h"
+#include "minidesk/error_icon_list.h"
+#include "minidesk/minidesk_map.h"
+#include "ui/mouse_event.h"
 #include "icons/desktop_icon.h"
 #include "icons/icon_position.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen_point.h"
+#include "ui/screen_point.h"
 
 namespace orvx::app {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/error_icon_list_win.h"
-#include "app/minidesk.h"
-#include "app/minidesk_view_win.h"
+#include "minidesk/error_icon_list_win.h"
+#include "minidesk/minidesk.h"
+#include "minidesk/minidesk_view_win.h"
 #include "icons/icon_operations.h"
 #include "icons/minidesk_icons.h"
 #include "icons/shell_desktop_access_win.h"
