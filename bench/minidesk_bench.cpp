@@ -33,7 +33,7 @@ std::string count_message() { return "%s Icon(s) ausserhalb des Desktops"; }
 }  // namespace
 
 int main() {
-  using namespace orvx::app;
+  using namespace orvx::minidesk;
   constexpr int kCalls = 4000;
   constexpr int kRounds = 5;
   bench::NoHost host;

@@ -8,7 +8,7 @@
 
 namespace bench {
 
-class NoHost final : public orvx::app::MinideskHost {
+class NoHost final : public orvx::minidesk::MinideskHost {
  public:
   void MoveDesktopIcon(const std::string&, orvx::icons::IconPoint) override {}
   void set_refresh_timer(bool) override {}

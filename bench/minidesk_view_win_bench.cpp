@@ -34,7 +34,7 @@
 
 namespace {
 
-using namespace orvx::app;
+using namespace orvx::minidesk;
 using standin::StandinItem;
 
 constexpr int kRepetitions = 8;

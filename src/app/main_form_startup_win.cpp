@@ -57,9 +57,9 @@ void Torvx_form::set_hint_timing(int32_t pause_ms, int32_t hide_ms) {
 void Torvx_form::show_tray_icon() {
   TNA_ = std::make_unique<ShellTaskbarIcon>("TNA", hwnd());
   TNA_->OnError = [](std::exception_ptr error) { ui::report_exception(error); };
-  TantTaskbarIcon& icon = TNA_->icon();
+  tray::TantTaskbarIcon& icon = TNA_->icon();
   icon.SetHint(ui::kProgramTitle);
-  icon.OnClick = [this](TantTaskbarIcon&) { command([this] { show_main_window(); })(); };
+  icon.OnClick = [this](tray::TantTaskbarIcon&) { command([this] { show_main_window(); })(); };
   icon.SetVisible(true);
   TNA_->SetIcon(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED)));

@@ -98,7 +98,7 @@ void Torvx_form::create_widgets() {
       .bounds = ui::Rect{kBackgroundOrigin.x, kBackgroundOrigin.y, width - 1, height - 40},
       .colour = kBackgroundBlue});
   desktop_frame_ = std::make_unique<MinideskView>(
-      MinideskViewArgs{.name = "desktop_frame",
+      minidesk::MinideskViewArgs{.name = "desktop_frame",
                        .parent = bg_frame_->hwnd(),
                        .bounds = ui::Rect{kMinideskOrigin.x - kBackgroundOrigin.x,
                                           kMinideskOrigin.y - kBackgroundOrigin.y, width - 20, height - 50},
@@ -115,7 +115,7 @@ void Torvx_form::create_widgets() {
       .bounds = ui::Rect{kVersionLabelLeft, height - 63, width - 24, kVersionLabelHeight},
       .font = ui::FontSpec{"Verdana", 9},
       .colour = kVersionText,
-      .background = kMinideskColour,
+      .background = minidesk::kMinideskColour,
       .align = ui::TextAlign::right,
       .right_to_left = true});
   bottom_leiste_ = std::make_unique<ui::Panel>(ui::PanelArgs{
@@ -161,7 +161,7 @@ void Torvx_form::create_widgets() {
 }
 
 void Torvx_form::register_components() {
-  AlertPanelView& alert = desktop_frame_->alert_panel();
+  minidesk::AlertPanelView& alert = desktop_frame_->alert_panel();
   for (NamedComponent* component : std::initializer_list<NamedComponent*>{
            caption_form_.get(), bg_frame_.get(), desktop_frame_.get(), versions_label_.get(), &alert.alert_frame(),
            &alert.alert_img(), &alert.alert_label(), bottom_leiste_.get(), save_button_.get(), arrange_button_.get(),
@@ -278,11 +278,11 @@ MinideskToggleView Torvx_form::toggle_view() {
 }
 
 void Torvx_form::toggle_minidesk() {
-  app::toggle_minidesk(config::config_file_path(folders_.data), minidesk_shown_, toggle_view());
+  minidesk::toggle_minidesk(config::config_file_path(folders_.data), minidesk_shown_, toggle_view());
 }
 
 void Torvx_form::restore_minidesk_state(bool shown) {
-  app::restore_minidesk_state(shown, config::config_file_path(folders_.data), minidesk_shown_, toggle_view());
+  minidesk::restore_minidesk_state(shown, config::config_file_path(folders_.data), minidesk_shown_, toggle_view());
 }
 
 void Torvx_form::BuildMinidesk() {
@@ -292,7 +292,7 @@ void Torvx_form::BuildMinidesk() {
 
 void Torvx_form::keep_alert_image_in_front(bool label_moved) {
   if (!versions_label_) return;
-  const AlertImage& image = minidesk_.alert_image();
+  const minidesk::AlertImage& image = minidesk_.alert_image();
   std::optional<MapRect> cover;
   if (image.visible) cover = image.bounds;
   if (!label_moved && cover == version_line_cover_) return;

@@ -50,11 +50,26 @@ class Panel;
 class PictureButton;
 }  // namespace orvx::ui
 
+namespace orvx::minidesk {
+class MinideskView;
+class Terror_icon_list;
+}  // namespace orvx::minidesk
+
+namespace orvx::tray {
+class ShellTaskbarIcon;
+}  // namespace orvx::tray
+
 namespace orvx::app {
 
-class MinideskView;
-class ShellTaskbarIcon;
-class Terror_icon_list;
+// The features the main window hosts, by the names it uses for them.
+using minidesk::MapRect;
+using minidesk::Minidesk;
+using minidesk::MinideskHost;
+using minidesk::MinideskToggleView;
+using minidesk::MinideskView;
+using minidesk::Terror_icon_list;
+using tray::ShellTaskbarIcon;
+
 class TTransparentWnd;
 class WindowPlacement;
 class WindowHotkeyRegistrar;

@@ -3,7 +3,7 @@
 #include "platform/scoped_win.h"
 #include "ui/paint_win.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 namespace {
 
@@ -59,4 +59,4 @@ void AlertPanelView::sync(const AlertPanel& panel) {
   if (frame_->visible() != panel.visible) frame_->set_visible(panel.visible);
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

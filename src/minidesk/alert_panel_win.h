@@ -13,7 +13,7 @@
 #include "ui/panel_win.h"
 #include "ui/picture_button_win.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 inline constexpr char kAlertText[] =
     "Icons liegen ausserhalb des Desktops. Durch das makieren eines Eintrages in der Liste und des "
@@ -37,4 +37,4 @@ class AlertPanelView {
   std::unique_ptr<ui::PictureButton> close_;
 };
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

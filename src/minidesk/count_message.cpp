@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 namespace {
 
@@ -39,4 +39,4 @@ std::string format_count_message(std::string_view text, int32_t count) {
   return formatted ? std::move(*formatted) : std::string(text);
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

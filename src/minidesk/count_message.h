@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 std::string format_count_message(std::string_view text, int32_t count);
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -1,6 +1,6 @@
 #include "minidesk/error_icon_list.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 bool ErrorIconList::refill(const std::vector<std::string>& captions) {
   if (visible_) return false;
@@ -35,4 +35,4 @@ std::optional<std::string> ErrorIconList::take_selected() {
   return caption;
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

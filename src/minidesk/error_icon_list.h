@@ -12,7 +12,7 @@
 
 #include "ui/screen_point.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 // The window's client size; it is borderless, so also its size.
 inline constexpr int32_t kErrorListWidth = 217;
@@ -53,4 +53,4 @@ class ErrorIconList {
   std::optional<size_t> selected_;
 };
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -5,7 +5,7 @@
 #include "ui/paint_win.h"
 #include "ui/style.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 namespace {
 constexpr int kListBoxId = 100;
@@ -104,4 +104,4 @@ LRESULT Terror_icon_list::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   return Form::handle_message(msg, wp, lp);
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

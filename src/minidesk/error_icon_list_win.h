@@ -21,7 +21,7 @@
 #include "ui/flat_button_win.h"
 #include "ui/form_win.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 class Terror_icon_list final : public ui::Form {
  public:
@@ -50,4 +50,4 @@ class Terror_icon_list final : public ui::Form {
   std::vector<std::string> shown_entries_;
 };
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

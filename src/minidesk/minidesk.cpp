@@ -4,7 +4,7 @@
 
 #include "minidesk/count_message.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 std::string marker_name(const MinideskMarker& marker) {
   return kMarkerNamePrefix + std::to_string(marker.icon_index);
@@ -242,4 +242,4 @@ void Minidesk::abort_buttonClick() {
   if (error_list_.close()) changed();
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -32,7 +32,7 @@
 #include "icons/desktop_icon.h"
 #include "icons/icon_position.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 inline constexpr char kMarkerNamePrefix[] = "DeskIco";
 inline constexpr uint32_t kMarkerInsideRgb = 0x000000;   // black
@@ -192,4 +192,4 @@ class Minidesk {
   uint64_t revision_ = 0;
 };
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

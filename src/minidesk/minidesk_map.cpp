@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 namespace {
 int32_t saturate(int64_t value) {
@@ -17,4 +17,4 @@ icons::IconPoint map_to_desktop(MapPoint p) {
           saturate(int64_t{kMapScale} * p.y - int64_t{kMapScale} * kMarkerTopOffset)};
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -7,7 +7,7 @@
 
 #include "icons/icon_position.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 struct MapPoint {
   int32_t x = 0;
@@ -60,4 +60,4 @@ constexpr bool icon_inside_map(int32_t x, int32_t y, MapSize map) {
 // Results beyond 32 bits are held at the nearest end.
 icons::IconPoint map_to_desktop(MapPoint p);
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -3,7 +3,7 @@
 #include "config/ini_file.h"
 #include "ui/resource_names.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 void toggle_minidesk(const std::string& config_path, bool& minidesk_shown, const MinideskToggleView& view) {
   if (!ini::IniText::load(config_path).value(kSettingsSection, kMinideskShownKey)) minidesk_shown = false;
@@ -19,4 +19,4 @@ void restore_minidesk_state(bool stored_shown, const std::string& config_path, b
   toggle_minidesk(config_path, minidesk_shown, view);
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

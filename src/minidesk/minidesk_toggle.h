@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 inline constexpr char kSettingsSection[] = "Settings";
 inline constexpr char kMinideskShownKey[] = "form_status_button_value";
@@ -32,4 +32,4 @@ void toggle_minidesk(const std::string& config_path, bool& minidesk_shown, const
 void restore_minidesk_state(bool stored_shown, const std::string& config_path, bool& minidesk_shown,
                             const MinideskToggleView& view);
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -2,7 +2,7 @@
 
 #include "ui/paint_win.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 namespace {
 
@@ -138,4 +138,4 @@ LRESULT MinideskView::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -21,7 +21,7 @@
 #include "ui/style.h"
 #include "ui/widget_win.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 
 inline constexpr ui::Rgb kMinideskColour = ui::rgb(0x8EB0D2);
 
@@ -64,4 +64,4 @@ class MinideskView final : public ui::Widget {
 // black inside and red outside) and the alert image in front.
 void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk);
 
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace orvx::app {
+namespace orvx::tray {
 
 TantTaskbarIcon::TantTaskbarIcon(std::string name, TaskbarPlatform& platform)
     : name_(std::move(name)), platform_(platform) {}
@@ -163,4 +163,4 @@ void TantTaskbarIcon::FireDblClick() {
   if (OnDblClick) OnDblClick(*this);
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::tray

@@ -21,7 +21,7 @@
 #include "ui/mouse_event.h"
 #include "tray/taskbar_platform.h"
 
-namespace orvx::app {
+namespace orvx::tray {
 
 // Raised when the icon record cannot be filled; the text names the
 // component and the operation, e.g. "TNA.AddToTaskbar failed".
@@ -127,4 +127,4 @@ class TantTaskbarIcon {
   bool left_down_ = false;  // the left button went down on the icon
 };
 
-}  // namespace orvx::app
+}  // namespace orvx::tray

@@ -8,7 +8,7 @@
 
 #include "platform/scoped_win.h"
 
-namespace orvx::app {
+namespace orvx::tray {
 
 namespace {
 
@@ -157,4 +157,4 @@ LRESULT ShellTaskbarIcon::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) n
   }
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::tray

@@ -15,7 +15,7 @@
 
 #include "tray/taskbar_icon.h"
 
-namespace orvx::app {
+namespace orvx::tray {
 
 class ShellTaskbarIcon {
  public:
@@ -52,4 +52,4 @@ class ShellTaskbarIcon {
   std::unique_ptr<TantTaskbarIcon> icon_;
 };
 
-}  // namespace orvx::app
+}  // namespace orvx::tray

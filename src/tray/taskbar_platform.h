@@ -9,7 +9,7 @@
 
 #include "ui/screen_point.h"
 
-namespace orvx::app {
+namespace orvx::tray {
 
 // Shell_NotifyIconA's commands (NIM_ADD, NIM_MODIFY, NIM_DELETE).
 enum class TrayCommand : uint32_t { Add = 0, Modify = 1, Delete = 2 };
@@ -95,4 +95,4 @@ class TrayPopupMenu {
   virtual void Popup(int32_t x, int32_t y) = 0;
 };
 
-}  // namespace orvx::app
+}  // namespace orvx::tray

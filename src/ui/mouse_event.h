@@ -3,7 +3,7 @@
 // keys and mouse buttons were down when the event happened.
 #include <cstdint>
 
-namespace orvx::app {
+namespace orvx {
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -22,4 +22,4 @@ struct TShiftState {
 // its 16-bit state is set (the low bit is the toggle state).
 constexpr bool key_state_is_down(int16_t state) { return (static_cast<uint16_t>(state) & 0x8000u) != 0; }
 
-}  // namespace orvx::app
+}  // namespace orvx

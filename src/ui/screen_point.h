@@ -2,7 +2,7 @@
 // A point on the screen, in pixels.
 #include <cstdint>
 
-namespace orvx::app {
+namespace orvx {
 
 struct ScreenPoint {
   int32_t x = 0;
@@ -11,4 +11,4 @@ struct ScreenPoint {
   friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
 };
 
-}  // namespace orvx::app
+}  // namespace orvx

@@ -328,7 +328,7 @@ TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
       {"orvx_form", "pa_blog.Caption", "Quillfen Blog"},
       {"about", "link_3.Caption", "<link>F\xFCr eine Spende klicken Sie bitte hier...</link>"},
       {"about", "close_button.Caption", "Schliessen"},
-      {"orvx_form", "alert_label.Caption", app::kAlertText},
+      {"orvx_form", "alert_label.Caption", minidesk::kAlertText},
       {"error_icon_list", "abort_button.Caption", "Schließen"},
       {"error_icon_list", "abort_button.Hint", "Fenster schließen"},
   };

@@ -6,7 +6,7 @@
 
 #include "minidesk/count_message.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 namespace {
 
 TEST(CountMessage, NumberGoesOnlyIntoASingleStringDirective) {
@@ -40,4 +40,4 @@ TEST(CountMessage, NumberGoesOnlyIntoASingleStringDirective) {
 }
 
 }  // namespace
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -6,7 +6,7 @@
 
 #include "minidesk/minidesk_map.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 namespace {
 
 constexpr MapSize kMap{426, 331};
@@ -80,4 +80,4 @@ TEST(MinideskMap, RectContainsItsTopLeftButNotItsFarEdges) {
 }
 
 }  // namespace
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -8,7 +8,7 @@
 
 #include "minidesk/minidesk.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 namespace {
 
 using icons::IconPoint;
@@ -398,4 +398,4 @@ TEST(ErrorIconList, DocksLeftOfTheMainWindowAndTwentyPixelsDown) {
 }
 
 }  // namespace
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

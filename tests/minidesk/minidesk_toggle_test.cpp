@@ -11,7 +11,7 @@
 #include "platform/files.h"
 #include "support/paths.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 namespace {
 
 class MinideskToggle : public ::testing::Test {
@@ -94,4 +94,4 @@ TEST_F(MinideskToggle, UnwritableFileStillTogglesTheWindow) {
 }
 
 }  // namespace
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

@@ -19,7 +19,7 @@
 #include "standin_shared/standin_client_win.h"
 #include "ui/form_win.h"
 
-namespace orvx::app {
+namespace orvx::minidesk {
 namespace {
 
 using standin::StandinItem;
@@ -305,4 +305,4 @@ TEST_F(MinideskViewWin, MouseTakenAwayMidDragLeavesTheIconInPlace) {
 }
 
 }  // namespace
-}  // namespace orvx::app
+}  // namespace orvx::minidesk

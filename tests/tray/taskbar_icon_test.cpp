@@ -10,7 +10,7 @@
 
 #include "tray/taskbar_icon.h"
 
-namespace orvx::app {
+namespace orvx::tray {
 namespace {
 
 using Log = std::vector<std::string>;
@@ -355,4 +355,4 @@ TEST(KeyState, HighBitMeansDown) {
 }
 
 }  // namespace
-}  // namespace orvx::app
+}  // namespace orvx::tray

@@ -15,7 +15,7 @@
 #include "tray/taskbar_icon_win.h"
 #include "platform/scoped_win.h"
 
-namespace orvx::app {
+namespace orvx::tray {
 namespace {
 
 // Handles this thread's messages until `condition` holds or the deadline
@@ -187,4 +187,4 @@ TEST_F(ShellTaskbarIconWin, IconThatCannotBeCopiedNamesTheOperation) {
 }
 
 }  // namespace
-}  // namespace orvx::app
+}  // namespace orvx::tray
