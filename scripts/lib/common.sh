@@ -132,6 +132,9 @@ start_wine() {
   use_wine_prefix "${1:-$BUILD/wine-prefix-$WINE_ROUTE}"
   rm -rf "$WINEPREFIX"
   make_wine_prefix || return 1
+  # The server that made the prefix ends by itself a little later; once it
+  # has, a persistent one takes over.
+  wineserver -w
   wineserver -p
 }
 
