@@ -55,14 +55,7 @@ std::optional<int64_t> calendar_to_unix(const CalendarTime& t) {
 
 std::optional<int64_t> dos_date_time_to_unix(uint16_t dos_date, uint16_t dos_time) {
   const files::LocalTime local = files::decode_dos_date_time(dos_date, dos_time);
-  CalendarTime t;
-  t.year = local.year;
-  t.month = local.month;
-  t.day = local.day;
-  t.hour = local.hour;
-  t.minute = local.minute;
-  t.second = local.second;
-  return calendar_to_unix(t);
+  return calendar_to_unix({local.year, local.month, local.day, local.hour, local.minute, local.second});
 }
 
 double unix_to_datetime(int64_t seconds) {
