@@ -90,10 +90,10 @@ uintptr_t Address(void* p, uint32_t offset = 0) { return reinterpret_cast<uintpt
 
 // Two messages per icon into a buffer set up beforehand; nothing copied.
 double ReadFloorMs(HWND list_view, DWORD process_id, int n) {
-  RemoteBufferLease lease(process_id, kRemoteBufferSize);
+  const RemoteBufferLease lease = RemoteBufferLease::Open(process_id, kRemoteBufferSize);
   const layout::ListViewLayout& layout = layout::kBuildLayout;
   const std::vector<uint8_t> record = layout::MakeItemRecord(layout, Address(lease.address(), layout.item_text()));
-  WriteRemoteBuffer(record.data(), lease.address(), record.size());
+  lease.write(lease.address(), record.data(), record.size());
   const uintptr_t base = Address(lease.address());
   return TimeMs([&] {
     for (int i = 0; i < n; ++i) {
@@ -120,10 +120,10 @@ double ReadOneByOneMs(ShellDesktopAccess& access) {
 // item (entries are in item order), so the view redraws what a restore
 // makes it redraw.
 double RestoreFloorMs(HWND list_view, DWORD process_id, const std::vector<StandinItem>& to) {
-  RemoteBufferLease lease(process_id, kRemoteBufferSize);
+  const RemoteBufferLease lease = RemoteBufferLease::Open(process_id, kRemoteBufferSize);
   const std::vector<uint8_t> block =
       layout::MakeFindBlock(layout::kBuildLayout, Address(lease.address()), to[to.size() / 2].caption);
-  WriteRemoteBuffer(block.data(), lease.address(), block.size());
+  lease.write(lease.address(), block.data(), block.size());
   const uintptr_t base = Address(lease.address());
   return TimeMs([&] {
     for (size_t i = 0; i < to.size(); ++i) {
@@ -139,13 +139,15 @@ void BenchRead(standin::StandinDesktop& desktop, ShellDesktopAccess& access, HWN
   for (int n : {100, 500, 2000}) {
     desktop.load(Layout(n, 0));
     Pairs read, one_by_one;
+    size_t found = 0;
     for (int r = 0; r < Repetitions(n); ++r) {
       auto floor = [&] { return ReadFloorMs(list_view, desktop.process_id(), n); };
-      read.add(floor, [&] { return TimeMs([&] { ReadMinideskIcons(access, {}); }); });
+      const auto count = [&](const TDesktopIconInfoArray& icons) { found = icons.size(); };
+      read.add(floor, [&] { return TimeMs([&] { ReadMinideskIcons(access, count); }); });
       one_by_one.add(floor, [&] { return ReadOneByOneMs(access); });
     }
-    if (static_cast<int>(MinideskIcons().size()) != n)
-      std::printf("  the read found %d icons instead of %d\n", static_cast<int>(MinideskIcons().size()), n);
+    if (static_cast<int>(found) != n)
+      std::printf("  the read found %d icons instead of %d\n", static_cast<int>(found), n);
     std::printf("%7d %10.1f %10.1f %7.2f %15.1f %7.2f\n", n, Best(read.floor), Best(read.run), read.ratio(),
                 Best(one_by_one.run), one_by_one.ratio());
   }

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/dos_date_time.h"
+
 namespace orvx::app {
 namespace {
 
@@ -52,14 +54,8 @@ std::optional<int64_t> calendar_to_unix(const CalendarTime& t) {
 }
 
 std::optional<int64_t> dos_date_time_to_unix(uint16_t dos_date, uint16_t dos_time) {
-  CalendarTime t;
-  t.year = 1980 + (dos_date >> 9);
-  t.month = (dos_date >> 5) & 0x0F;
-  t.day = dos_date & 0x1F;
-  t.hour = dos_time >> 11;
-  t.minute = (dos_time >> 5) & 0x3F;
-  t.second = (dos_time & 0x1F) * 2;
-  return calendar_to_unix(t);
+  const files::LocalTime local = files::decode_dos_date_time(dos_date, dos_time);
+  return calendar_to_unix({local.year, local.month, local.day, local.hour, local.minute, local.second});
 }
 
 double unix_to_datetime(int64_t seconds) {

@@ -285,8 +285,8 @@ void Torvx_form::restore_minidesk_state(bool shown) {
   minidesk::restore_minidesk_state(shown, config::config_file_path(folders_.data), minidesk_shown_, toggle_view());
 }
 
-void Torvx_form::BuildMinidesk() {
-  minidesk_.BuildMinidesk(icons::MinideskIcons(), [this] { return lang_system_.message("MSDLG_16"); });
+void Torvx_form::BuildMinidesk(const TDesktopIconInfoArray& icons) {
+  minidesk_.BuildMinidesk(icons, [this] { return lang_system_.message("MSDLG_16"); });
   desktop_frame_->show_changes();
 }
 

@@ -110,7 +110,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
 
   // MinideskOps (set_refresh_timer also serves the Minidesk)
   void update_layout() override;
-  void BuildMinidesk() override;
+  void BuildMinidesk(const TDesktopIconInfoArray& icons) override;
   void set_refresh_timer(bool on) override;
   void process_messages() override;
 

@@ -18,7 +18,8 @@ void refresh_unless_live(const MainContext& context, MinideskOps& window) {
 
 void pm_refresh_desktopClick(MinideskOps& window, icons::DesktopAccess& desktop) {
   window.update_layout();
-  icons::ReadMinideskIcons(desktop, [&window] { window.BuildMinidesk(); });
+  icons::ReadMinideskIcons(desktop,
+                           [&window](const TDesktopIconInfoArray& icons) { window.BuildMinidesk(icons); });
 }
 
 void save_buttonClick(const MainContext& context, MainWindowOps& window) {

@@ -69,7 +69,10 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
     icons::CheckDesktopArrangement(context.desktop, context.prompts, context.lang_system.message("MSDLG_11"));
   });
   steps.step([&] { window.update_layout(); });
-  steps.guarded([&] { icons::ReadMinideskIcons(context.desktop, [&] { window.BuildMinidesk(); }); });
+  steps.guarded([&] {
+    icons::ReadMinideskIcons(context.desktop,
+                             [&](const TDesktopIconInfoArray& icons) { window.BuildMinidesk(icons); });
+  });
   steps.step([&] { EnsureResolutionProfile(context.profiles()); });
   steps.step([&] { window.place_frames(); });
   steps.step([&] { window.set_hint_timing(kHintPauseMs, kHintHideMs); });

@@ -29,6 +29,7 @@
 #include <optional>
 #include <string>
 
+#include "icons/desktop_icon.h"
 #include "profiles/data_folders.h"
 #include "profiles/profile_menus.h"
 
@@ -43,10 +44,10 @@ class MinideskOps {
   // MainContext's screen, then lays the window out for `minidesk_shown`
   // (which also switches refresh_timer with the Minidesk state).
   virtual void update_layout() = 0;
-  // Rebuilds the Minidesk from icons::MinideskIcons(). The map read
-  // (icons/minidesk_icons.h) calls it after each read that reached the
+  // Rebuilds the Minidesk from the icons of a map read
+  // (icons/minidesk_icons.h); called after each read that reached the
   // desktop.
-  virtual void BuildMinidesk() = 0;
+  virtual void BuildMinidesk(const TDesktopIconInfoArray& icons) = 0;
   // Switches `refresh_timer` (500 ms, the live refresh) on or off.
   virtual void set_refresh_timer(bool on) = 0;
   // Lets the application process the window messages that are waiting

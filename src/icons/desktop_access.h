@@ -7,11 +7,15 @@
 //
 // An access cycle is the time one operation holds the icon view: on Windows
 // the buffer in the shell's process is reserved when it opens and released
-// when it ends. There is one such buffer per program, so cycles never nest:
-// while a cycle is open (for example when a message handler runs during a
-// SendMessage of the cycle and starts another operation), open_cycle()
-// yields no cycle, and the nested operation behaves as if the desktop could
-// not be reached. Everything runs on the user-interface thread.
+// when it ends. Cycles on one desktop never nest: while a cycle is open (for
+// example when a message handler runs during a message of the cycle and
+// starts another operation), open_cycle() yields no cycle, and the nested
+// operation behaves as if the desktop could not be reached; it would
+// otherwise move icons under a read or restore in progress. The desktop
+// object carries this state itself, and the program has exactly one (the
+// main window's), handed to every operation as an argument, so the rule
+// holds for the whole program without a global. Everything runs on the
+// user-interface thread.
 //
 // The arrangement modes and the one-time snap need no buffer and no cycle.
 //
@@ -72,12 +76,17 @@ class DesktopAccess {
  public:
   virtual ~DesktopAccess() = default;
 
+  DesktopAccess() = default;
+  // Not copied: a copy would not know of the original's open cycle.
+  DesktopAccess(const DesktopAccess&) = delete;
+  DesktopAccess& operator=(const DesktopAccess&) = delete;
+
   // Opens a cycle, or yields an empty one (see above). Errors of the
   // platform while opening (the buffer that cannot be reserved) propagate;
   // the cycle is then over.
   IconCycle open_cycle();
-  // True while any cycle is open in this program.
-  static bool cycle_in_progress();
+  // True while a cycle is open on this desktop.
+  bool cycle_in_progress() const { return cycle_in_progress_; }
 
   // The view's arrangement modes; both off when there is no view.
   virtual ArrangementModes arrangement_modes() = 0;
@@ -89,6 +98,9 @@ class DesktopAccess {
   // Locates the view and makes it ready for one cycle; nullptr when it
   // cannot be reached.
   virtual std::unique_ptr<IconView> open_view() = 0;
+
+ private:
+  bool cycle_in_progress_ = false;
 };
 
 }  // namespace orvx::icons

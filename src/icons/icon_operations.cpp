@@ -26,13 +26,17 @@ std::optional<TDesktopIconInfoArray> ReadDesktopIcons(DesktopAccess& desktop) {
   if (!cycle) return std::nullopt;
   TDesktopIconInfoArray icons(static_cast<size_t>(std::max(cycle.view().item_count(), 0)));
   cycle.view().read_items(0, icons);
+  if (cycle.view().stopped_answering()) return std::nullopt;
   return icons;
 }
 
 void RestoreDesktopIcons(DesktopAccess& desktop, const TDesktopIconInfoArray& icons) {
   IconCycle cycle = desktop.open_cycle();
   if (!cycle) return;
-  for (const TDesktopIconInfo& icon : icons) MoveByCaption(cycle.view(), icon.Caption, {icon.X, icon.Y});
+  for (const TDesktopIconInfo& icon : icons) {
+    if (cycle.view().stopped_answering()) return;
+    MoveByCaption(cycle.view(), icon.Caption, {icon.X, icon.Y});
+  }
 }
 
 void MoveDesktopIcon(DesktopAccess& desktop, const std::string& caption, IconPoint to) {

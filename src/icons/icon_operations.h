@@ -1,8 +1,10 @@
 #pragma once
 // The icon operations: each one is one complete access cycle on the desktop
 // it is given. When the desktop cannot be reached (no view, the shell's
-// process cannot be opened, or another cycle is in progress) they do nothing
-// and report nothing. The one error that escapes is the platform's, when the
+// process cannot be opened, another cycle is in progress, or the view stops
+// answering during the cycle) they do nothing and report nothing; a read
+// that the view stopped answering yields nothing, and a restore stops at
+// that point. The one error that escapes is the platform's, when the
 // buffer in the shell's process cannot be reserved (a SystemError).
 #include <optional>
 #include <string>

@@ -18,7 +18,9 @@
 //   set_item_position  moves an item to a packed position (icon_position.h)
 //
 // Indexes run from 0 to item_count() - 1. An index outside that range reads
-// as an empty caption at (0, 0) and moves nothing.
+// as an empty caption at (0, 0) and moves nothing. Once the view has stopped
+// answering, every call reads as empty (no items, caption "", (0, 0), -1)
+// and moves nothing.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -52,6 +54,12 @@ class IconView {
   // `caption` has at most kMaxFindCaption characters and no NUL.
   virtual int find_item(std::string_view caption) = 0;
   virtual void set_item_position(int index, uint32_t packed_position) = 0;
+
+  // True once the view has failed to answer within the cycle (it hangs).
+  // Whatever was read in this cycle is then incomplete: the operations give
+  // up and treat the desktop as unreachable. A view in memory always
+  // answers.
+  virtual bool stopped_answering() const { return false; }
 };
 
 }  // namespace orvx::icons

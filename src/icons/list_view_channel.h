@@ -7,6 +7,7 @@
 // tests emulate a list view over a block of bytes.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace orvx::icons {
 
@@ -16,9 +17,10 @@ class ListViewChannel {
 
   // The start of the buffer in the view's process.
   virtual uint64_t buffer_address() const = 0;
-  // Sends a message and returns the view's result. The parameters are
-  // WPARAM and LPARAM, as wide as the view's pointers.
-  virtual int32_t send(uint32_t message, uint64_t wparam, uint64_t lparam) = 0;
+  // Sends a message and returns the view's result; nullopt when the view
+  // did not answer in time (it hangs). The parameters are WPARAM and
+  // LPARAM, as wide as the view's pointers.
+  virtual std::optional<int32_t> send(uint32_t message, uint64_t wparam, uint64_t lparam) = 0;
   // Copies into or out of the view's process. Failures are not reported:
   // a failed read leaves `into` as it was.
   virtual void write(uint64_t address, const void* data, size_t count) = 0;

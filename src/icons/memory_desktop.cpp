@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "icons/caption_compare.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::icons {
 
@@ -29,7 +29,7 @@ class MemoryDesktop::View final : public IconView {
   int find_item(std::string_view caption) override {
     message();
     for (size_t i = 0; i < items().size(); ++i)
-      if (SameCaption(items()[i].caption, caption)) return static_cast<int>(i);
+      if (text::equal_ignoring_case(items()[i].caption, caption)) return static_cast<int>(i);
     return -1;
   }
 

@@ -4,17 +4,10 @@
 
 namespace orvx::icons {
 
-namespace {
-TDesktopIconInfoArray g_minidesk_icons;
-}  // namespace
-
-const TDesktopIconInfoArray& MinideskIcons() { return g_minidesk_icons; }
-
-bool ReadMinideskIcons(DesktopAccess& desktop, const std::function<void()>& BuildMinidesk) {
-  std::optional<TDesktopIconInfoArray> icons = ReadDesktopIcons(desktop);
+bool ReadMinideskIcons(DesktopAccess& desktop, const BuildMinideskFrom& BuildMinidesk) {
+  const std::optional<TDesktopIconInfoArray> icons = ReadDesktopIcons(desktop);
   if (!icons) return false;
-  g_minidesk_icons = std::move(*icons);
-  if (BuildMinidesk) BuildMinidesk();
+  if (BuildMinidesk) BuildMinidesk(*icons);
   return true;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The icons the Minidesk draws: the result of the last map read.
+// The map read: the desktop read that the Minidesk draws.
 #include <functional>
 
 #include "icons/desktop_access.h"
@@ -7,13 +7,12 @@
 
 namespace orvx::icons {
 
-// The array of the last successful map read (empty before the first).
-const TDesktopIconInfoArray& MinideskIcons();
+// Receives the icons of a read that reached the desktop.
+using BuildMinideskFrom = std::function<void(const TDesktopIconInfoArray& icons)>;
 
-// The map read: reads the desktop, replaces MinideskIcons as a whole and
-// then calls BuildMinidesk (the Minidesk redraws from MinideskIcons). When
-// the view cannot be reached, neither MinideskIcons nor the map changes and
-// BuildMinidesk is not called. True when the view was reached.
-bool ReadMinideskIcons(DesktopAccess& desktop, const std::function<void()>& BuildMinidesk);
+// Reads the desktop and hands the whole array to BuildMinidesk, which keeps
+// what it needs. When the view cannot be reached, BuildMinidesk is not
+// called and the map stays as it was. True when the view was reached.
+bool ReadMinideskIcons(DesktopAccess& desktop, const BuildMinideskFrom& BuildMinidesk);
 
 }  // namespace orvx::icons

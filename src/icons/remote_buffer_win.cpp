@@ -1,6 +1,5 @@
 #include "icons/remote_buffer_win.h"
 
-#include "platform/scoped_win.h"
 #include "platform/system_error_win.h"
 
 namespace orvx::icons {
@@ -11,49 +10,38 @@ namespace {
 // Vista); the newer, wider mask is refused by the older systems.
 constexpr DWORD kProcessAllAccess = 0x1F0FFF;
 
-struct RemoteBufferSlot {
-  win::ScopedHandle process;
-  win::ScopedRemoteMemory memory;  // declared after the process: freed first
-  SIZE_T size = 0;
-
-  void clear() {
-    memory.reset();
-    process.reset();
-    size = 0;
-  }
-};
-
-RemoteBufferSlot g_slot;
-
 }  // namespace
 
-void* OpenRemoteBuffer(DWORD process_id, SIZE_T size) {
-  g_slot.clear();
+RemoteBufferLease RemoteBufferLease::Open(DWORD process_id, SIZE_T size) {
   win::ScopedHandle process(OpenProcess(kProcessAllAccess, FALSE, process_id));
-  if (!process) return nullptr;
-  void* address = VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_EXECUTE_READWRITE);
+  if (!process) return {};
+  void* address = VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
   // The error is taken before the handle closes.
   if (!address) throw last_system_error();
-  g_slot.process = std::move(process);
-  g_slot.memory = win::ScopedRemoteMemory(g_slot.process.get(), address);
-  g_slot.size = size;
-  return address;
+  return RemoteBufferLease(std::move(process), address);
 }
 
-void WriteRemoteBuffer(const void* data, void* remote, SIZE_T count) {
-  if (!g_slot.process) return;
-  WriteProcessMemory(g_slot.process.get(), remote, data, count, nullptr);
+RemoteBufferLease::RemoteBufferLease(win::ScopedHandle process, void* address)
+    : process_(std::move(process)), memory_(process_.get(), address) {}
+
+RemoteBufferLease& RemoteBufferLease::operator=(RemoteBufferLease&& other) noexcept {
+  if (this != &other) {
+    memory_.reset();  // while its process handle is still open
+    process_ = std::move(other.process_);
+    memory_ = std::move(other.memory_);
+  }
+  return *this;
 }
 
-SIZE_T ReadRemoteBuffer(const void* remote, void* local, SIZE_T count) {
-  if (!g_slot.process) return 0;
-  SIZE_T read = 0;
-  if (!ReadProcessMemory(g_slot.process.get(), remote, local, count, &read)) return 0;
-  return read;
+bool RemoteBufferLease::write(void* remote, const void* data, SIZE_T count) const {
+  if (!*this) return false;
+  return WriteProcessMemory(process_.get(), remote, data, count, nullptr) != 0;
 }
 
-void FreeRemoteBuffer() { g_slot.clear(); }
-
-bool RemoteBufferHeld() { return g_slot.process != nullptr; }
+bool RemoteBufferLease::read(const void* remote, void* local, SIZE_T count) const {
+  if (!*this) return false;
+  SIZE_T copied = 0;
+  return ReadProcessMemory(process_.get(), remote, local, count, &copied) != 0 && copied == count;
+}
 
 }  // namespace orvx::icons

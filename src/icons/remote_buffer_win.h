@@ -1,52 +1,55 @@
 #pragma once
 // The buffer in another process through which list view messages that carry
-// a pointer are exchanged. There is one slot per program: the process
-// handle, the reserved address and its size. It is held only within one
-// access cycle (DesktopAccess keeps cycles from nesting).
+// a pointer are exchanged. A lease owns the process handle and the memory
+// reserved in that process, and gives both back when it goes. One access
+// cycle holds one lease (through ShellListViewChannel).
 #include <windows.h>
 
 #include <cstddef>
+
+#include "platform/scoped_win.h"
 
 namespace orvx::icons {
 
 // Every cycle reserves 4095 (0xFFF) bytes.
 inline constexpr SIZE_T kRemoteBufferSize = 4095;
 
-// Opens the process (all access, handle not inheritable) and reserves `size`
-// bytes in it (committed, read-write-execute), storing both in the slot.
-// Releases whatever the slot held before. Returns the buffer's address, or
-// nullptr when the process cannot be opened. Throws SystemError when the
-// memory cannot be reserved; the slot is then empty.
-void* OpenRemoteBuffer(DWORD process_id, SIZE_T size);
-
-// Copies into the buffer; does nothing while the slot is empty.
-void WriteRemoteBuffer(const void* data, void* remote, SIZE_T count);
-
-// Copies out of the buffer and returns the number of bytes copied; 0 while
-// the slot is empty.
-SIZE_T ReadRemoteBuffer(const void* remote, void* local, SIZE_T count);
-
-// Releases the buffer and closes the process handle; the slot is empty
-// afterwards.
-void FreeRemoteBuffer();
-
-// True while the slot holds a process.
-bool RemoteBufferHeld();
-
-// Holds the slot for one scope: opens it on construction and frees it when
-// it goes.
 class RemoteBufferLease {
  public:
-  RemoteBufferLease(DWORD process_id, SIZE_T size) : address_(OpenRemoteBuffer(process_id, size)) {}
+  // Opens the process (all access, handle not inheritable) and reserves
+  // `size` bytes in it, committed and read-write: the buffer holds data
+  // only, never code. Empty (see operator bool) when the process cannot be
+  // opened. Throws SystemError when the memory cannot be reserved; nothing
+  // is held then.
+  static RemoteBufferLease Open(DWORD process_id, SIZE_T size);
+
+  RemoteBufferLease() = default;
+  RemoteBufferLease(RemoteBufferLease&& other) noexcept = default;
+  RemoteBufferLease& operator=(RemoteBufferLease&& other) noexcept;
   RemoteBufferLease(const RemoteBufferLease&) = delete;
   RemoteBufferLease& operator=(const RemoteBufferLease&) = delete;
-  ~RemoteBufferLease() { FreeRemoteBuffer(); }
+  ~RemoteBufferLease() = default;
 
-  explicit operator bool() const { return address_ != nullptr; }
-  void* address() const { return address_; }
+  explicit operator bool() const { return memory_.get() != nullptr; }
+  void* address() const { return memory_.get(); }
+
+  // Copies into or out of the other process; `remote` lies inside the
+  // buffer. False when nothing is held or the copy failed; a failed read
+  // leaves `local` as it was.
+  bool write(void* remote, const void* data, SIZE_T count) const;
+  bool read(const void* remote, void* local, SIZE_T count) const;
+
+  // Leaves the memory reserved in the other process when the lease goes,
+  // and closes only the process handle. For a buffer the other process may
+  // still write into: a message to it that timed out stays in its queue and
+  // may be handled later, with a pointer into this buffer.
+  void leave_memory_in_place() noexcept { memory_.release(); }
 
  private:
-  void* address_;
+  RemoteBufferLease(win::ScopedHandle process, void* address);
+
+  win::ScopedHandle process_;
+  win::ScopedRemoteMemory memory_;  // declared after the process: freed first
 };
 
 }  // namespace orvx::icons

@@ -12,12 +12,27 @@ using namespace layout;
 RemoteListView::RemoteListView(std::unique_ptr<ListViewChannel> channel, const ListViewLayout& layout)
     : channel_(std::move(channel)), layout_(layout), base_(channel_->buffer_address()) {}
 
-int RemoteListView::item_count() { return channel_->send(lvm::kGetItemCount, 0, 0); }
+int32_t RemoteListView::send(uint32_t message, uint64_t wparam, uint64_t lparam) {
+  if (stopped_answering_) return 0;
+  const std::optional<int32_t> result = channel_->send(message, wparam, lparam);
+  if (!result) stopped_answering_ = true;
+  return result.value_or(0);
+}
+
+void RemoteListView::write(uint64_t address, const void* data, size_t count) {
+  if (!stopped_answering_) channel_->write(address, data, count);
+}
+
+void RemoteListView::read(uint64_t address, void* into, size_t count) {
+  if (!stopped_answering_) channel_->read(address, into, count);
+}
+
+int RemoteListView::item_count() { return send(lvm::kGetItemCount, 0, 0); }
 
 void RemoteListView::use_item_read_records() {
   if (records_ == Records::item_read) return;
   const std::vector<uint8_t> record = MakeItemRecord(layout_, base_ + layout_.item_text());
-  channel_->write(base_, record.data(), record.size());
+  write(base_, record.data(), record.size());
   records_ = Records::item_read;
 }
 
@@ -28,15 +43,15 @@ void RemoteListView::use_batch_read_records() {
     const std::vector<uint8_t> record = MakeItemRecord(layout_, base_ + layout_.batch_text(slot));
     std::copy(record.begin(), record.end(), records.begin() + layout_.batch_record(slot));
   }
-  channel_->write(base_, records.data(), records.size());
+  write(base_, records.data(), records.size());
   records_ = Records::batch_read;
 }
 
 std::string RemoteListView::item_caption(int index) {
   use_item_read_records();
-  const uint32_t length = UsableTextLength(channel_->send(lvm::kGetItemTextA, index, base_));
+  const uint32_t length = UsableTextLength(send(lvm::kGetItemTextA, index, base_));
   std::array<uint8_t, kTextCapacity + 1> text{};
-  channel_->read(base_ + layout_.item_text(), text.data(), length + 1);
+  read(base_ + layout_.item_text(), text.data(), length + 1);
   return CaptionFromText(text.data(), length);
 }
 
@@ -44,10 +59,10 @@ IconPoint RemoteListView::item_position(int index) {
   use_item_read_records();
   const uint64_t point_address = base_ + layout_.item_text();
   const std::array<uint8_t, kPointSize> zero{};
-  channel_->write(point_address, zero.data(), zero.size());
-  channel_->send(lvm::kGetItemPosition, index, point_address);
+  write(point_address, zero.data(), zero.size());
+  send(lvm::kGetItemPosition, index, point_address);
   std::array<uint8_t, kPointSize> point{};
-  channel_->read(point_address, point.data(), point.size());
+  read(point_address, point.data(), point.size());
   return {GetInt32(&point[0]), GetInt32(&point[4])};
 }
 
@@ -65,18 +80,18 @@ void RemoteListView::read_round(int first, std::span<TDesktopIconInfo> out, std:
   const int slots = static_cast<int>(out.size());
   const uint32_t points = layout_.batch_points();
   std::fill_n(region.begin(), slots * kPointSize, 0);
-  channel_->write(base_ + points, region.data(), slots * kPointSize);
+  write(base_ + points, region.data(), slots * kPointSize);
 
   std::vector<uint32_t> lengths(slots);
   for (int slot = 0; slot < slots; ++slot) {
     const int index = first + slot;
-    lengths[slot] = UsableTextLength(channel_->send(lvm::kGetItemTextA, index, base_ + layout_.batch_record(slot)));
-    channel_->send(lvm::kGetItemPosition, index, base_ + layout_.batch_point(slot));
+    lengths[slot] = UsableTextLength(send(lvm::kGetItemTextA, index, base_ + layout_.batch_record(slot)));
+    send(lvm::kGetItemPosition, index, base_ + layout_.batch_point(slot));
   }
 
   // One copy from the first POINT to the end of the last caption.
   const int last = slots - 1;
-  channel_->read(base_ + points, region.data(), layout_.batch_text(last) + lengths[last] + 1 - points);
+  read(base_ + points, region.data(), layout_.batch_text(last) + lengths[last] + 1 - points);
   for (int slot = 0; slot < slots; ++slot) {
     const uint8_t* point = &region[layout_.batch_point(slot) - points];
     out[slot].Caption = CaptionFromText(&region[layout_.batch_text(slot) - points], lengths[slot]);
@@ -87,14 +102,15 @@ void RemoteListView::read_round(int first, std::span<TDesktopIconInfo> out, std:
 
 int RemoteListView::find_item(std::string_view caption) {
   const std::vector<uint8_t> block = MakeFindBlock(layout_, base_, caption);
-  channel_->write(base_, block.data(), block.size());
+  write(base_, block.data(), block.size());
   records_ = Records::find;
   // From the first item on: the start index is -1.
-  return channel_->send(lvm::kFindItemA, ~uint64_t{0}, base_);
+  const int32_t index = send(lvm::kFindItemA, ~uint64_t{0}, base_);
+  return stopped_answering_ ? -1 : index;
 }
 
 void RemoteListView::set_item_position(int index, uint32_t packed_position) {
-  channel_->send(lvm::kSetItemPosition, index, packed_position);
+  send(lvm::kSetItemPosition, index, packed_position);
 }
 
 }  // namespace orvx::icons

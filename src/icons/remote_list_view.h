@@ -13,6 +13,11 @@
 // Results are the same either way: captions cut to 254 characters, an
 // empty caption when the text query fails, (0, 0) when the position query
 // fails.
+//
+// A message the view does not answer in time (the channel's send yields
+// nothing) ends the conversation: the view counts as unreachable for the
+// rest of the cycle (stopped_answering()), nothing more is sent or copied,
+// and every call reads as empty and moves nothing.
 #include <memory>
 #include <vector>
 
@@ -33,6 +38,7 @@ class RemoteListView final : public IconView {
   void read_items(int first, std::span<TDesktopIconInfo> out) override;
   int find_item(std::string_view caption) override;
   void set_item_position(int index, uint32_t packed_position) override;
+  bool stopped_answering() const override { return stopped_answering_; }
 
  private:
   // What the records at the start of the buffer are set up for; each
@@ -41,11 +47,17 @@ class RemoteListView final : public IconView {
   void use_item_read_records();
   void use_batch_read_records();
   void read_round(int first, std::span<TDesktopIconInfo> out, std::vector<uint8_t>& region);
+  // The channel's calls, and nothing once the view has stopped answering;
+  // send yields 0 then.
+  int32_t send(uint32_t message, uint64_t wparam, uint64_t lparam);
+  void write(uint64_t address, const void* data, size_t count);
+  void read(uint64_t address, void* into, size_t count);
 
   std::unique_ptr<ListViewChannel> channel_;
   const layout::ListViewLayout& layout_;
   uint64_t base_;
   Records records_ = Records::none;
+  bool stopped_answering_ = false;
 };
 
 }  // namespace orvx::icons

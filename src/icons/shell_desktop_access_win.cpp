@@ -23,12 +23,14 @@ ArrangementModes ShellDesktopAccess::arrangement_modes() {
   HWND list_view = FindDesktopListView();
   if (!list_view) return {};
   const auto style = static_cast<DWORD>(GetWindowLongA(list_view, GWL_STYLE));
-  const auto extended = static_cast<DWORD>(SendMessageA(list_view, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-  return {(style & LVS_AUTOARRANGE) != 0, (extended & LVS_EX_SNAPTOGRID) != 0};
+  // A view that does not answer counts as no view.
+  const std::optional<LRESULT> extended = SendToListView(list_view, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  if (!extended) return {};
+  return {(style & LVS_AUTOARRANGE) != 0, (static_cast<DWORD>(*extended) & LVS_EX_SNAPTOGRID) != 0};
 }
 
 void ShellDesktopAccess::snap_to_grid() {
-  if (HWND list_view = FindDesktopListView()) SendMessageA(list_view, LVM_ARRANGE, LVA_SNAPTOGRID, 0);
+  if (HWND list_view = FindDesktopListView()) SendToListView(list_view, LVM_ARRANGE, LVA_SNAPTOGRID, 0);
 }
 
 }  // namespace orvx::icons

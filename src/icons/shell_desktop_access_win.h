@@ -1,7 +1,9 @@
 #pragma once
 // The Windows desktop: the shell's desktop list view in its own process,
 // found through the window chain (desktop_window_win.h) and reached through
-// the remote buffer. Each cycle locates the view afresh.
+// the remote buffer. Each cycle locates the view afresh. Every message to
+// the view is sent with a time limit (SendToListView in
+// shell_list_view_win.h): a hung shell reads as an unreachable desktop.
 #include <windows.h>
 
 #include "icons/desktop_access.h"

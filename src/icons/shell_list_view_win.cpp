@@ -32,22 +32,36 @@ static_assert(LVM_GETITEMCOUNT == lvm::kGetItemCount && LVM_FINDITEMA == lvm::kF
               LVA_SNAPTOGRID == lvm::kArrangeSnapToGrid && LVS_AUTOARRANGE == lvm::kStyleAutoArrange &&
               LVS_EX_SNAPTOGRID == lvm::kExStyleSnapToGrid);
 
+std::optional<LRESULT> SendToListView(HWND list_view, UINT message, WPARAM wparam, LPARAM lparam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(list_view, message, wparam, lparam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                           kListViewAnswerTimeoutMs, &result)) {
+    return std::nullopt;
+  }
+  return static_cast<LRESULT>(result);
+}
+
 ShellListViewChannel::ShellListViewChannel(HWND list_view, DWORD process_id, SIZE_T buffer_size)
-    : list_view_(list_view), lease_(process_id, buffer_size) {}
+    : list_view_(list_view), lease_(RemoteBufferLease::Open(process_id, buffer_size)) {}
 
 uint64_t ShellListViewChannel::buffer_address() const { return reinterpret_cast<uintptr_t>(lease_.address()); }
 
-int32_t ShellListViewChannel::send(uint32_t message, uint64_t wparam, uint64_t lparam) {
-  return static_cast<int32_t>(
-      SendMessageA(list_view_, message, static_cast<WPARAM>(wparam), static_cast<LPARAM>(lparam)));
+std::optional<int32_t> ShellListViewChannel::send(uint32_t message, uint64_t wparam, uint64_t lparam) {
+  const std::optional<LRESULT> result =
+      SendToListView(list_view_, message, static_cast<WPARAM>(wparam), static_cast<LPARAM>(lparam));
+  if (!result) {
+    lease_.leave_memory_in_place();
+    return std::nullopt;
+  }
+  return static_cast<int32_t>(*result);
 }
 
 void ShellListViewChannel::write(uint64_t address, const void* data, size_t count) {
-  WriteRemoteBuffer(data, reinterpret_cast<void*>(static_cast<uintptr_t>(address)), count);
+  lease_.write(reinterpret_cast<void*>(static_cast<uintptr_t>(address)), data, count);
 }
 
 void ShellListViewChannel::read(uint64_t address, void* into, size_t count) {
-  ReadRemoteBuffer(reinterpret_cast<const void*>(static_cast<uintptr_t>(address)), into, count);
+  lease_.read(reinterpret_cast<const void*>(static_cast<uintptr_t>(address)), into, count);
 }
 
 }  // namespace orvx::icons

@@ -113,7 +113,7 @@ class Minidesk {
   // current language. Asked only by builds that find icons outside.
   using CountMessage = std::function<std::string()>;
 
-  // Rebuilds the map from `icons` (MinideskIcons): markers, count, alert
+  // Rebuilds the map from `icons` (a map read): markers, count, alert
   // image and, while the error list is hidden, its entries. While a marker
   // is dragged the map is left as it is. True when anything the map window
   // shows has changed.

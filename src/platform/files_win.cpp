@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/files.h"
+#include "platform/dos_date_time.h"
 #include "platform/scoped_win.h"
 
 namespace orvx::files {
@@ -124,14 +125,7 @@ std::optional<LocalTime> last_write_local_time(const std::string& path) {
       !FileTimeToDosDateTime(&local, &dos_date, &dos_time)) {
     return std::nullopt;
   }
-  LocalTime lt;
-  lt.year = 1980 + (dos_date >> 9);
-  lt.month = (dos_date >> 5) & 0x0F;
-  lt.day = dos_date & 0x1F;
-  lt.hour = dos_time >> 11;
-  lt.minute = (dos_time >> 5) & 0x3F;
-  lt.second = (dos_time & 0x1F) * 2;
-  return lt;
+  return decode_dos_date_time(dos_date, dos_time);
 }
 
 std::string temp_folder() {

@@ -130,13 +130,14 @@ class ScopedRemoteMemory {
     if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
     address_ = nullptr;
   }
-
- private:
+  // Gives up ownership: the memory stays reserved in the other process.
   void* release() noexcept {
     void* a = address_;
     address_ = nullptr;
     return a;
   }
+
+ private:
   HANDLE process_ = nullptr;
   void* address_ = nullptr;
 };

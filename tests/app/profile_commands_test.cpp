@@ -118,7 +118,7 @@ TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {
   w.window.display = {{1280, 1024}, 2};
   pm_refresh_desktopClick(w.window, w.desktop);
   EXPECT_EQ(w.log.entries, kRefresh);
-  EXPECT_EQ(orvx::test::Rows(icons::MinideskIcons()), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(w.window.minidesk_icons), kDesktopIcons);
   EXPECT_EQ(w.screen.size.width, 1280);
   EXPECT_EQ(w.screen.monitor_count, 2);
 
@@ -126,7 +126,7 @@ TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {
   w.desktop.set_reachable(false);
   pm_refresh_desktopClick(w.window, w.desktop);
   EXPECT_EQ(w.log.entries, joined(kRefresh, {"update_layout"}));
-  EXPECT_EQ(orvx::test::Rows(icons::MinideskIcons()), kDesktopIcons);
+  EXPECT_EQ(orvx::test::Rows(w.window.minidesk_icons), kDesktopIcons);
 }
 
 TEST(StandardProfileTriggers, MenuHotkeyAndTimerSaveIntoTheChosenProfileOrSayNoneIsChosen) {

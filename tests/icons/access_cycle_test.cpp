@@ -8,7 +8,6 @@
 #include "icons/icon_operations.h"
 #include "icons/memory_desktop.h"
 #include "icons/minidesk_icons.h"
-#include "support/desktop_icon_rows.h"
 
 namespace orvx::icons {
 namespace {
@@ -24,20 +23,16 @@ void NestOnce(MemoryDesktop& desktop, std::function<void()> nested) {
 
 TEST(AccessCycle, NestedOperationsFindNoDesktop) {
   MemoryDesktop desktop({{"A", {1, 2}}, {"B", {3, 4}}});
-  MemoryDesktop other({{"A", {0, 0}}});  // one cycle per program, whatever the desktop
-  ASSERT_TRUE(ReadMinideskIcons(desktop, {}));
-  const TDesktopIconInfoArray map_before = MinideskIcons();
 
   bool nested_ran = false;
   NestOnce(desktop, [&] {
     nested_ran = true;
-    EXPECT_TRUE(DesktopAccess::cycle_in_progress());
+    EXPECT_TRUE(desktop.cycle_in_progress());
     EXPECT_FALSE(ReadDesktopIcons(desktop));
-    EXPECT_FALSE(ReadDesktopIcons(other));
     RestoreDesktopIcons(desktop, {{"A", 50, 50}});
-    MoveDesktopIcon(other, "A", {60, 60});
+    MoveDesktopIcon(desktop, "B", {60, 60});
     int builds = 0;
-    EXPECT_FALSE(ReadMinideskIcons(desktop, [&] { ++builds; }));
+    EXPECT_FALSE(ReadMinideskIcons(desktop, [&](const TDesktopIconInfoArray&) { ++builds; }));
     EXPECT_EQ(builds, 0);
   });
   RestoreDesktopIcons(desktop, {{"B", 30, 40}});
@@ -45,10 +40,22 @@ TEST(AccessCycle, NestedOperationsFindNoDesktop) {
   EXPECT_TRUE(nested_ran);
   EXPECT_EQ(desktop.items()[0].position, (IconPoint{1, 2}));
   EXPECT_EQ(desktop.items()[1].position, (IconPoint{30, 40}));
-  EXPECT_EQ(other.items()[0].position, (IconPoint{0, 0}));
-  EXPECT_EQ(test::Rows(MinideskIcons()), test::Rows(map_before));
-  EXPECT_FALSE(DesktopAccess::cycle_in_progress());
+  EXPECT_FALSE(desktop.cycle_in_progress());
   EXPECT_TRUE(ReadDesktopIcons(desktop));  // the next cycle opens again
+}
+
+TEST(AccessCycle, EachDesktopKeepsItsOwnCycle) {
+  // The rule lives in the desktop object, not in the program: a cycle on
+  // one desktop neither blocks nor is blocked by another desktop's.
+  MemoryDesktop desktop({{"A", {1, 2}}});
+  MemoryDesktop other({{"A", {0, 0}}});
+  NestOnce(desktop, [&] {
+    EXPECT_FALSE(other.cycle_in_progress());
+    MoveDesktopIcon(other, "A", {60, 60});
+  });
+  ASSERT_TRUE(ReadDesktopIcons(desktop));
+  EXPECT_EQ(other.items()[0].position, (IconPoint{60, 60}));
+  EXPECT_FALSE(desktop.cycle_in_progress());
 }
 
 TEST(AccessCycle, ArrangementChecksStillWorkInsideACycle) {
@@ -72,12 +79,12 @@ class FailingDesktop final : public DesktopAccess {
 TEST(AccessCycle, ErrorsEndTheCycle) {
   FailingDesktop failing;
   EXPECT_THROW(ReadDesktopIcons(failing), std::runtime_error);
-  EXPECT_FALSE(DesktopAccess::cycle_in_progress());
+  EXPECT_FALSE(failing.cycle_in_progress());
 
   MemoryDesktop desktop({{"A", {1, 2}}});
   desktop.set_message_hook([] { throw std::runtime_error("view gone"); });
   EXPECT_THROW(RestoreDesktopIcons(desktop, {{"A", 3, 3}}), std::runtime_error);
-  EXPECT_FALSE(DesktopAccess::cycle_in_progress());
+  EXPECT_FALSE(desktop.cycle_in_progress());
 
   desktop.set_message_hook({});
   EXPECT_TRUE(ReadDesktopIcons(desktop));

@@ -1,9 +1,10 @@
-// The remote buffer slot and the system error it raises, in this process.
+// The remote buffer lease and the system error it raises, in this process.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "icons/remote_buffer_win.h"
 #include "platform/system_error_win.h"
@@ -11,36 +12,81 @@
 namespace orvx::icons {
 namespace {
 
-TEST(RemoteBuffer, CopiesThroughTheSlotUntilItIsFreed) {
-  void* buffer = OpenRemoteBuffer(GetCurrentProcessId(), kRemoteBufferSize);
-  ASSERT_NE(buffer, nullptr);
-  ASSERT_TRUE(RemoteBufferHeld());
-  const char text[] = "Arbeitsplatz";
-  WriteRemoteBuffer(text, static_cast<char*>(buffer) + 4000, sizeof text);
-  char back[sizeof text] = {};
-  EXPECT_EQ(ReadRemoteBuffer(static_cast<char*>(buffer) + 4000, back, sizeof back), sizeof back);
-  EXPECT_STREQ(back, text);
+// The protection of the memory at `address` in this process.
+DWORD ProtectionAt(const void* address) {
+  MEMORY_BASIC_INFORMATION info{};
+  if (VirtualQueryEx(GetCurrentProcess(), address, &info, sizeof info) != sizeof info) return 0;
+  return info.State == MEM_COMMIT ? info.Protect : 0;
+}
 
-  FreeRemoteBuffer();
-  EXPECT_FALSE(RemoteBufferHeld());
-  char after[4] = {'x', 'x', 'x', 0};
-  EXPECT_EQ(ReadRemoteBuffer(buffer, after, 3), 0u);  // the slot is empty: nothing happens
-  WriteRemoteBuffer(text, buffer, 3);
-  EXPECT_STREQ(after, "xxx");
+TEST(RemoteBuffer, CopiesThroughTheLeaseUntilItGoes) {
+  const char text[] = "Arbeitsplatz";
+  char* buffer = nullptr;
+  {
+    RemoteBufferLease lease = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+    ASSERT_TRUE(lease);
+    buffer = static_cast<char*>(lease.address());
+    EXPECT_TRUE(lease.write(buffer + 4000, text, sizeof text));
+    char back[sizeof text] = {};
+    EXPECT_TRUE(lease.read(buffer + 4000, back, sizeof back));
+    EXPECT_STREQ(back, text);
+
+    // Moved, the lease goes on in its new owner; the old one holds nothing.
+    RemoteBufferLease moved = std::move(lease);
+    EXPECT_FALSE(lease);
+    EXPECT_FALSE(lease.write(buffer, text, 3));
+    ASSERT_EQ(moved.address(), buffer);
+    char again[sizeof text] = {};
+    EXPECT_TRUE(moved.read(buffer + 4000, again, sizeof again));
+    EXPECT_STREQ(again, text);
+  }
+  EXPECT_EQ(ProtectionAt(buffer), 0u);  // released with its lease
+}
+
+TEST(RemoteBuffer, HoldsDataOnly) {
+  RemoteBufferLease lease = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+  ASSERT_TRUE(lease);
+  EXPECT_EQ(ProtectionAt(lease.address()), static_cast<DWORD>(PAGE_READWRITE));
+}
+
+TEST(RemoteBuffer, AssignmentReleasesTheBufferItReplaces) {
+  RemoteBufferLease first = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+  RemoteBufferLease second = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+  ASSERT_TRUE(first && second);
+  void* replaced = first.address();
+  void* kept = second.address();
+  first = std::move(second);
+  EXPECT_EQ(ProtectionAt(replaced), 0u);
+  EXPECT_EQ(first.address(), kept);
+  EXPECT_EQ(ProtectionAt(kept), static_cast<DWORD>(PAGE_READWRITE));
+}
+
+TEST(RemoteBuffer, MemoryLeftInPlaceOutlivesTheLease) {
+  void* address = nullptr;
+  {
+    RemoteBufferLease lease = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+    ASSERT_TRUE(lease);
+    address = lease.address();
+    lease.leave_memory_in_place();
+    EXPECT_FALSE(lease);
+  }
+  EXPECT_EQ(ProtectionAt(address), static_cast<DWORD>(PAGE_READWRITE));
+  VirtualFree(address, 0, MEM_RELEASE);
 }
 
 TEST(RemoteBuffer, UnopenableProcessYieldsNoBuffer) {
-  EXPECT_EQ(OpenRemoteBuffer(0xFFFFFFF0, kRemoteBufferSize), nullptr);
-  EXPECT_FALSE(RemoteBufferHeld());
+  const RemoteBufferLease lease = RemoteBufferLease::Open(0xFFFFFFF0, kRemoteBufferSize);
+  EXPECT_FALSE(lease);
+  char into[4] = {'x', 'x', 'x', 0};
+  EXPECT_FALSE(lease.read(into, into, 3));
+  EXPECT_STREQ(into, "xxx");
 }
 
-TEST(RemoteBuffer, FailedReservationThrowsAndLeavesTheSlotEmpty) {
+TEST(RemoteBuffer, FailedReservationThrows) {
   // All of the address space but its last 64 KiB: more than any process,
   // 32-bit or 64-bit, can reserve.
-  EXPECT_THROW(OpenRemoteBuffer(GetCurrentProcessId(), ~SIZE_T{0xFFFF}), SystemError);
-  EXPECT_FALSE(RemoteBufferHeld());
-  RemoteBufferLease lease(GetCurrentProcessId(), kRemoteBufferSize);
-  EXPECT_TRUE(lease);
+  EXPECT_THROW(RemoteBufferLease::Open(GetCurrentProcessId(), ~SIZE_T{0xFFFF}), SystemError);
+  EXPECT_TRUE(RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize));
 }
 
 TEST(SystemErrorText, CarriesCodeAndTheSystemsWords) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -57,6 +58,10 @@ struct Traffic {
   int writes = 0;
   int reads = 0;
   int messages = 0;
+  // A hung view: once this many messages are answered, the view answers
+  // none (the message times out); -1 for a view that never hangs.
+  int answers_left = -1;
+  int unanswered = 0;
 };
 
 class EmulatedListView final : public ListViewChannel {
@@ -78,7 +83,17 @@ class EmulatedListView final : public ListViewChannel {
     if (const uint8_t* from = at(address, count, "read")) std::memcpy(into, from, count);
   }
 
-  int32_t send(uint32_t message, uint64_t wparam, uint64_t lparam) override {
+  std::optional<int32_t> send(uint32_t message, uint64_t wparam, uint64_t lparam) override {
+    if (traffic_.answers_left == 0) {
+      ++traffic_.unanswered;
+      return std::nullopt;
+    }
+    if (traffic_.answers_left > 0) --traffic_.answers_left;
+    return answer(message, wparam, lparam);
+  }
+
+ private:
+  int32_t answer(uint32_t message, uint64_t wparam, uint64_t lparam) {
     ++traffic_.messages;
     const int index = static_cast<int32_t>(wparam);
     const bool valid = index >= 0 && index < static_cast<int>(items_.size());
@@ -132,7 +147,6 @@ class EmulatedListView final : public ListViewChannel {
     }
   }
 
- private:
   // Notes what a real view would have done wrong, and answers `result`.
   int32_t fault(const std::string& what, int32_t result = 0) {
     faults_.push_back(what);
@@ -323,6 +337,43 @@ TEST_P(RemoteListViewTest, FindBlockTakesCaptionsUpTo260Characters) {
   MoveDesktopIcon(desktop, std::string(261, 'Q'), {5, 6});  // skipped, never cut to 260
   EXPECT_EQ(desktop.items[0].x, 3);
   EXPECT_EQ(desktop.items[1].x, 0);
+}
+
+// A view that stops answering (a hung shell) mid-cycle: the read yields
+// nothing, as for an unreachable desktop, whichever message runs out first,
+// and no message is sent after the first unanswered one. The next cycle,
+// once the view answers again, reads everything.
+TEST_P(RemoteListViewTest, HungViewReadsAsUnreachable) {
+  desktop.items = NumberedItems(25);
+  const int messages = 1 + 2 * 25;  // the count, then text and position per item
+  for (int answered : {0, 1, 2, 23, 24, 25, messages - 1}) {
+    desktop.traffic = {.answers_left = answered};
+    EXPECT_FALSE(ReadDesktopIcons(desktop)) << answered << " answered";
+    EXPECT_EQ(desktop.traffic.unanswered, 1) << answered << " answered";
+
+    desktop.traffic = {.answers_left = answered};
+    IconCycle cycle = desktop.open_cycle();
+    for (int i = 0; i < 25; ++i) cycle.view().item_caption(i);  // one message each
+    EXPECT_EQ(cycle.view().stopped_answering(), answered < 25) << answered << " answered";
+    EXPECT_LE(desktop.traffic.unanswered, 1) << answered << " answered";
+  }
+  desktop.traffic = {};
+  const auto icons = ReadDesktopIcons(desktop);
+  ASSERT_TRUE(icons);
+  EXPECT_EQ(Rows(*icons), Rows(Expected(desktop.items)));
+}
+
+TEST_P(RemoteListViewTest, HungViewStopsTheRestoreWhereItHung) {
+  // Each entry takes two messages: the find, then the move.
+  for (int answered = 0; answered <= 6; ++answered) {
+    desktop.items = {{"A", 0, 0}, {"B", 0, 0}, {"C", 0, 0}};
+    desktop.traffic = {.answers_left = answered};
+    RestoreDesktopIcons(desktop, {{"A", 1, 1}, {"B", 2, 2}, {"C", 3, 3}});
+    const int moved = answered / 2;
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(desktop.items[i].x, i < moved ? i + 1 : 0) << answered << " answered, item " << i;
+    EXPECT_EQ(desktop.traffic.unanswered, answered < 6 ? 1 : 0) << answered << " answered";
+  }
 }
 
 // Each layout with one field off: the reads, the find or the move must go

@@ -16,6 +16,8 @@
 #include "icons/minidesk_icons.h"
 #include "icons/remote_buffer_win.h"
 #include "icons/shell_desktop_access_win.h"
+#include "icons/shell_list_view_win.h"
+#include "platform/scoped_win.h"
 #include "support/desktop_icon_rows.h"
 #include "platform/system_error.h"
 #include "standin_shared/standin_client_win.h"
@@ -84,7 +86,7 @@ TEST_F(ShellDesktop, ReadsEveryItemAsTheDesktopHoldsIt) {
   ASSERT_TRUE(icons);
   EXPECT_EQ(Rows(*icons), AsRead(truth));
   EXPECT_EQ((*icons)[5].Caption, std::string(254, 'L'));
-  EXPECT_FALSE(RemoteBufferHeld());
+  EXPECT_FALSE(access.cycle_in_progress());
 }
 
 TEST_F(ShellDesktop, EmptyDesktopReadsAsEmpty) {
@@ -150,9 +152,13 @@ TEST_F(ShellDesktop, RestoreBringsBackASavedLayout) {
 
 TEST_F(ShellDesktop, MapReadStoresTheDesktopAndBuildsTheMap) {
   int builds = 0;
-  ASSERT_TRUE(ReadMinideskIcons(access, [&] { ++builds; }));
+  TDesktopIconInfoArray map;
+  ASSERT_TRUE(ReadMinideskIcons(access, [&](const TDesktopIconInfoArray& icons) {
+    ++builds;
+    map = icons;
+  }));
   EXPECT_EQ(builds, 1);
-  EXPECT_EQ(Rows(MinideskIcons()), AsRead(standin().report()));
+  EXPECT_EQ(Rows(map), AsRead(standin().report()));
 }
 
 TEST_F(ShellDesktop, FindsTheStandinsListViewWithoutActiveDesktop) {
@@ -228,7 +234,7 @@ TEST_F(ShellDesktop, OperationsStartedDuringACycleDoNothing) {
     ++echoes;
     EXPECT_FALSE(ReadDesktopIcons(access));
     RestoreDesktopIcons(access, {{"Arbeitsplatz", 777, 777}});
-    EXPECT_TRUE(RemoteBufferHeld());  // the outer cycle's buffer is untouched
+    EXPECT_TRUE(access.cycle_in_progress());  // the outer cycle goes on
   });
   ASSERT_TRUE(window.get());
   standin().echo_to(window.get());
@@ -240,7 +246,7 @@ TEST_F(ShellDesktop, OperationsStartedDuringACycleDoNothing) {
   const std::vector<StandinItem> truth = standin().report();
   EXPECT_EQ(Rows(*icons), AsRead(truth));
   EXPECT_EQ(truth[0].x, 20);
-  EXPECT_FALSE(RemoteBufferHeld());
+  EXPECT_FALSE(access.cycle_in_progress());
 }
 
 TEST_F(ShellDesktop, FailedReservationRaisesTheSystemError) {
@@ -253,9 +259,52 @@ TEST_F(ShellDesktop, FailedReservationRaisesTheSystemError) {
     EXPECT_FALSE(error.text().empty());
     EXPECT_NE(std::string(error.what()).find(std::to_string(error.code())), std::string::npos);
   }
-  EXPECT_FALSE(RemoteBufferHeld());
-  EXPECT_FALSE(DesktopAccess::cycle_in_progress());
+  EXPECT_FALSE(greedy.cycle_in_progress());
   EXPECT_TRUE(ReadDesktopIcons(access));  // the next cycle works
+}
+
+TEST_F(ShellDesktop, BufferInTheShellsProcessHoldsDataOnly) {
+  ShellListViewChannel channel(standin().list_view(), standin().process_id(), kRemoteBufferSize);
+  ASSERT_TRUE(channel.reserved());
+  win::ScopedHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, standin().process_id()));
+  ASSERT_TRUE(process);
+  MEMORY_BASIC_INFORMATION info{};
+  ASSERT_EQ(VirtualQueryEx(process.get(), reinterpret_cast<void*>(static_cast<uintptr_t>(channel.buffer_address())),
+                           &info, sizeof info),
+            sizeof info);
+  EXPECT_EQ(info.State, static_cast<DWORD>(MEM_COMMIT));
+  EXPECT_EQ(info.Protect, static_cast<DWORD>(PAGE_READWRITE));
+}
+
+// While the shell's view hangs, every operation gives up after one bounded
+// wait and finds the desktop unreachable; once the view answers again,
+// everything works as before.
+TEST_F(ShellDesktop, HungViewReadsAsUnreachableUntilItAnswersAgain) {
+  constexpr DWORD kHangMs = 30000;  // far longer than the operations may take
+  const std::vector<StandinItem> before = standin().report();
+  {
+    const StandinDesktop::Hung hung = standin().hang(kHangMs);
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(ReadDesktopIcons(access));
+    int builds = 0;
+    EXPECT_FALSE(ReadMinideskIcons(access, [&](const TDesktopIconInfoArray&) { ++builds; }));
+    EXPECT_EQ(builds, 0);
+    RestoreDesktopIcons(access, {{"Arbeitsplatz", 777, 777}});
+    test::ScriptedPrompts prompts;
+    EXPECT_TRUE(CheckDesktopArrangement(access, prompts));  // no view: nothing to warn about
+    const DWORD elapsed = GetTickCount() - start;
+    // Four operations, each waiting at most one bound, with room for a slow
+    // host; far from the end of the hang.
+    EXPECT_LT(elapsed, 4 * kListViewAnswerTimeoutMs + 4000) << elapsed << " ms";
+    EXPECT_FALSE(access.cycle_in_progress());
+  }  // released: waits until the stand-in answers again
+
+  EXPECT_EQ(standin().report(), before);  // the restore moved nothing
+  auto icons = ReadDesktopIcons(access);
+  ASSERT_TRUE(icons);
+  EXPECT_EQ(Rows(*icons), AsRead(before));
+  RestoreDesktopIcons(access, {{"Arbeitsplatz", 777, 777}});
+  EXPECT_EQ(standin().report()[0], (StandinItem{"Arbeitsplatz", 777, 777}));
 }
 
 class ActiveDesktop : public ShellDesktop {
@@ -284,11 +333,11 @@ TEST(NoDesktop, EveryOperationIsSilentWithoutProgman) {
   EXPECT_NO_THROW(RestoreDesktopIcons(access, {{"Arbeitsplatz", 1, 1}}));
   EXPECT_NO_THROW(MoveDesktopIcon(access, "Arbeitsplatz", {1, 1}));
   EXPECT_NO_THROW(SnapDesktopIconsToGrid(access));
-  EXPECT_FALSE(ReadMinideskIcons(access, [] { ADD_FAILURE() << "map built without a desktop"; }));
+  EXPECT_FALSE(ReadMinideskIcons(
+      access, [](const TDesktopIconInfoArray&) { ADD_FAILURE() << "map built without a desktop"; }));
   test::ScriptedPrompts prompts;
   EXPECT_TRUE(CheckDesktopArrangement(access, prompts));
   EXPECT_TRUE(prompts.shown.empty());
-  EXPECT_FALSE(RemoteBufferHeld());
 }
 
 }  // namespace

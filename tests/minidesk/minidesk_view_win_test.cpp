@@ -150,7 +150,8 @@ class MinideskViewWin : public ::testing::Test {
 
   // What a tick of the refresh timer does after the layout.
   void Refresh() {
-    icons::ReadMinideskIcons(host.access, [&] { minidesk.BuildMinidesk(icons::MinideskIcons(), CountMessage); });
+    icons::ReadMinideskIcons(host.access,
+                             [&](const TDesktopIconInfoArray& icons) { minidesk.BuildMinidesk(icons, CountMessage); });
     form.view->show_changes();
   }
   HWND View() const { return form.view->hwnd(); }

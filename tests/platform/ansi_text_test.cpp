@@ -16,8 +16,12 @@ TEST(AnsiText, CaseIsIgnoredForWindows1252Letters) {
       {"\xC4" "nderung", "\xE4" "NDERUNG", true},  // Ä / ä
       {"\x8A", "\x9A", true},                      // Š / š
       {"\x9F", "\xFF", true},                      // Ÿ / ÿ
+      {"\x8C" "uvre \x9A\x8E", "\x9C" "UVRE \x8A\x9E", true},  // Œ, š, Ž and their pairs
+      {"Arbeitsplatz", "ARBEITSPLATZ", true},
+      {"Icon", "Icon ", false},
       {"\xD7", "\xF7", false},                     // × and ÷ are no letters
       {"\xDF", "ss", false},
+      {"Stra\xDF" "e", "STRASSE", false},  // no letter-for-letter match
       {"abc", "abcd", false},
       {"", "", true},
   };

@@ -131,6 +131,8 @@ class RecordingWindow : public MainWindowOps {
   SaveMenuChoice save_choice;
   std::optional<std::string> restore_choice;
   std::vector<ProfileMenus> menus_shown;
+  // What the last BuildMinidesk was given.
+  TDesktopIconInfoArray minidesk_icons;
   // Runs inside process_messages, as a message waiting in the queue would.
   std::function<void()> waiting_message;
   // Where locate_data_folders points, and the language of the user.
@@ -142,7 +144,10 @@ class RecordingWindow : public MainWindowOps {
     record("update_layout");
     screen_ = display;
   }
-  void BuildMinidesk() override { record("BuildMinidesk"); }
+  void BuildMinidesk(const TDesktopIconInfoArray& icons) override {
+    record("BuildMinidesk");
+    minidesk_icons = icons;
+  }
   void set_refresh_timer(bool on) override { record(on ? "refresh_timer on" : "refresh_timer off"); }
   void process_messages() override {
     record("process_messages");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "list_view_state_win.h"
+#include "platform/scoped_win.h"
 #include "standin_shared/standin_protocol.h"
 
 namespace standin {
@@ -25,6 +26,17 @@ std::vector<long long> Numbers(const std::string& data) {
     p = end + 1;
   }
   return numbers;
+}
+
+// Answers the command at once, then keeps this thread, and with it every
+// window of the stand-in, away from its messages until released or until
+// `ms` have passed.
+void Hang(DWORD ms) {
+  orvx::win::ScopedHandle release(
+      CreateEventA(nullptr, FALSE, FALSE, ReleaseEventName(GetCurrentProcessId()).c_str()));
+  if (!release) return;
+  ReplyMessage(1);
+  WaitForSingleObject(release.get(), ms);
 }
 
 bool WriteReport(HWND list_view, const std::string& path) {
@@ -65,6 +77,10 @@ LRESULT RunCommand(DesktopState& state, const COPYDATASTRUCT& request) {
       return reinterpret_cast<LRESULT>(state.list_view);
     case kEchoTo:
       state.echo_to = numbers.empty() ? nullptr : reinterpret_cast<HWND>(static_cast<uintptr_t>(numbers[0]));
+      return 1;
+    case kHang:
+      if (numbers.size() != 1 || numbers[0] < 0 || numbers[0] > kLongestHangMs) return 0;
+      Hang(static_cast<DWORD>(numbers[0]));
       return 1;
     default:
       return 0;

@@ -125,4 +125,21 @@ void StandinDesktop::echo_to(HWND window) {
   command(kEchoTo, std::to_string(reinterpret_cast<uintptr_t>(window)));
 }
 
+StandinDesktop::Hung StandinDesktop::hang(DWORD ms) {
+  // The stand-in answers just before it stops handling messages.
+  if (command(kHang, std::to_string(ms)) != 1) throw std::runtime_error("the stand-in desktop refused to hang");
+  return Hung(*this);
+}
+
+StandinDesktop::Hung::~Hung() {
+  if (!desktop_) return;
+  orvx::win::ScopedHandle release(
+      OpenEventA(EVENT_MODIFY_STATE, FALSE, ReleaseEventName(desktop_->process_id()).c_str()));
+  if (release) SetEvent(release.get());
+  // Any command is answered only once the stand-in handles messages again;
+  // it waits at most kCommandTimeoutMs.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(desktop_->window(), WM_NULL, 0, 0, SMTO_NORMAL, kCommandTimeoutMs, &result);
+}
+
 }  // namespace standin

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/scoped_win.h"
@@ -54,12 +55,34 @@ class StandinDesktop {
   int snap_count();
   void echo_to(HWND window);
 
+  // Makes the stand-in hang (kHang) for at most `ms`, and returns once it
+  // has stopped answering. The hang ends when the returned object goes,
+  // which waits until the stand-in answers again, or when `ms` are up.
+  class Hung;
+  [[nodiscard]] Hung hang(DWORD ms);
+
  private:
   LRESULT command(ULONG_PTR code, const std::string& data = {});
+
+  friend class Hung;
 
   orvx::win::ScopedHandle process_;
   DWORD process_id_ = 0;
   HWND window_ = nullptr;
+};
+
+// A hang of the stand-in in progress (StandinDesktop::hang).
+class StandinDesktop::Hung {
+ public:
+  Hung(Hung&& other) noexcept : desktop_(std::exchange(other.desktop_, nullptr)) {}
+  Hung& operator=(Hung&&) = delete;
+  // Releases the stand-in and waits until it answers again.
+  ~Hung();
+
+ private:
+  friend class StandinDesktop;
+  explicit Hung(StandinDesktop& desktop) : desktop_(&desktop) {}
+  StandinDesktop* desktop_;
 };
 
 }  // namespace standin

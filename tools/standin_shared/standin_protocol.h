@@ -6,6 +6,8 @@
 // under test.
 #include <windows.h>
 
+#include <string>
+
 namespace standin {
 
 enum Command : ULONG_PTR {
@@ -33,8 +35,25 @@ enum Command : ULONG_PTR {
   // registered message kEchoMessage to that window first, as a shell would
   // that notifies while it handles a message. Result: 1.
   kEchoTo,
+  // data: a time in milliseconds, at most kLongestHangMs. The stand-in
+  // answers 1 and then stops handling messages, as a hung shell does: its
+  // window thread waits until the release event (ReleaseEventName) is set
+  // or the time is up, whichever comes first. Its windows, the list view
+  // among them, answer nothing meanwhile, the commands included. Result: 1,
+  // or 0 for a time out of range.
+  kHang,
 };
 
 inline constexpr char kEchoMessage[] = "OrvaneX.StandinDesktop.Echo";
+
+// The longest a kHang may last, so that no test can leave a stand-in hung
+// for longer.
+inline constexpr DWORD kLongestHangMs = 60000;
+
+// The auto-reset event that ends a kHang of the stand-in with this process
+// id; the stand-in creates it.
+inline std::string ReleaseEventName(DWORD process_id) {
+  return "OrvaneX.StandinDesktop.Release." + std::to_string(process_id);
+}
 
 }  // namespace standin
