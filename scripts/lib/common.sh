@@ -133,9 +133,12 @@ start_wine() {
   rm -rf "$WINEPREFIX"
   make_wine_prefix || return 1
   # The server that made the prefix ends by itself a little later; once it
-  # has, a persistent one takes over.
+  # has, a persistent one takes over, and Wine's services start here, away
+  # from the tests' output: a service started by a test would hold its
+  # output open after it ended, and CTest would wait for it for ever.
   wineserver -w
   wineserver -p
+  wineboot >/dev/null 2>&1
 }
 
 stop_wine() {

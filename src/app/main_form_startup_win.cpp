@@ -10,7 +10,6 @@
 #include "app/version_win.h"
 #include "app/window_placement_win.h"
 #include "lang/save_resource_win.h"
-#include "ui/crash_report.h"
 #include "ui/label_win.h"
 #include "ui/panel_win.h"
 #include "ui/program_title.h"
@@ -18,10 +17,6 @@
 #include "ui/style.h"
 
 namespace orvx::app {
-
-void Torvx_form::enable_double_buffering() {
-  // Every widget already paints through an off-screen buffer (ui::PaintBuffer).
-}
 
 void Torvx_form::create_error_list_window() {
   // Hidden until the Minidesk's alert image is clicked; listed with the
@@ -39,24 +34,8 @@ void Torvx_form::restore_placement(const std::string& data_folder) {
   placement_ = std::make_unique<WindowPlacement>(hwnd(), kMainWindowName, data_folder, prompts_);
 }
 
-void Torvx_form::place_frames() {
-  bg_frame_->set_bounds(ui::Rect{kBackgroundOrigin.x, kBackgroundOrigin.y, bg_frame_->bounds().width,
-                                 bg_frame_->bounds().height});
-  const ui::Rect map = desktop_frame_->bounds();
-  desktop_frame_->set_bounds(ui::Rect{kMinideskOrigin.x - kBackgroundOrigin.x,
-                                      kMinideskOrigin.y - kBackgroundOrigin.y, map.width, map.height});
-}
-
-void Torvx_form::set_hint_timing(int32_t pause_ms, int32_t hide_ms) {
-  // The styled hints of every form appear at once and stay for this long.
-  static_assert(kHintPauseMs == 0 && kHintHideMs == ui::style::kHintShowMs);
-  (void)pause_ms;
-  (void)hide_ms;
-}
-
 void Torvx_form::show_tray_icon() {
   TNA_ = std::make_unique<ShellTaskbarIcon>("TNA", hwnd());
-  TNA_->OnError = [](std::exception_ptr error) { ui::report_exception(error); };
   tray::TantTaskbarIcon& icon = TNA_->icon();
   icon.SetHint(ui::kProgramTitle);
   icon.OnClick = [this](tray::TantTaskbarIcon&) { command([this] { show_main_window(); })(); };

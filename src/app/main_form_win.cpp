@@ -56,10 +56,12 @@ Torvx_form::Torvx_form(WindowRegistry& windows, StartSwitch start_switch)
   const UINT class_style = main_window_class_style(0, query_system_version());
   // A tool window: no task bar button, the program lives in the
   // notification area.
+  // At the design layout; update_layout gives the window its real size.
+  const ui::Size design = main_layout(kDesignMinideskSize, true).client;
   create_form(ui::FormArgs{.name = kMainWindowName,
                            .class_name = kMainWindowClass,
                            .caption = ui::kProgramTitle,
-                           .bounds = ui::Rect{0, 0, kMainDesignSize.width, kMainDesignSize.height},
+                           .bounds = ui::Rect{0, 0, design.width, design.height},
                            .background = ui::style::kWhite,
                            .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW,
                            .class_style = class_style,
@@ -79,13 +81,12 @@ Torvx_form::~Torvx_form() {
   if (placement_ && hwnd()) placement_->save();
 }
 
-// At the design geometry; update_layout gives every part its real place.
+// At the design layout; update_layout gives every part its real place.
 void Torvx_form::create_widgets() {
-  const int width = kMainDesignSize.width;
-  const int height = kMainDesignSize.height;
+  const MainLayout design = main_layout(kDesignMinideskSize, true);
   caption_form_ = std::make_unique<ui::CaptionBar>(ui::CaptionBarArgs{
       .parent = hwnd(),
-      .width = width,
+      .width = design.client.width,
       .icon = program_icon(16),
       .buttons = {{ui::CaptionGlyph::close, "Beenden", command([this] { exit_program(); })},
                   {ui::CaptionGlyph::minimize, "Minimieren", command([this] { hide_main_window(); })},
@@ -95,13 +96,12 @@ void Torvx_form::create_widgets() {
   bg_frame_ = std::make_unique<ui::Panel>(ui::PanelArgs{
       .name = "bg_frame",
       .parent = hwnd(),
-      .bounds = ui::Rect{kBackgroundOrigin.x, kBackgroundOrigin.y, width - 1, height - 40},
+      .bounds = design.bg_frame,
       .colour = kBackgroundBlue});
   desktop_frame_ = std::make_unique<MinideskView>(
       minidesk::MinideskViewArgs{.name = "desktop_frame",
                        .parent = bg_frame_->hwnd(),
-                       .bounds = ui::Rect{kMinideskOrigin.x - kBackgroundOrigin.x,
-                                          kMinideskOrigin.y - kBackgroundOrigin.y, width - 20, height - 50},
+                       .bounds = inside(design.desktop_frame, design.bg_frame),
                        // The list shows what the map's last change left in it.
                        .on_changed =
                            [this] {
@@ -112,7 +112,7 @@ void Torvx_form::create_widgets() {
   versions_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
       .name = "versions_label",
       .parent = desktop_frame_->hwnd(),
-      .bounds = ui::Rect{kVersionLabelLeft, height - 63, width - 24, kVersionLabelHeight},
+      .bounds = versions_label_bounds(design),
       .font = ui::FontSpec{"Verdana", 9},
       .colour = kVersionText,
       .background = minidesk::kMinideskColour,
@@ -121,7 +121,7 @@ void Torvx_form::create_widgets() {
   bottom_leiste_ = std::make_unique<ui::Panel>(ui::PanelArgs{
       .name = "bottom_leiste",
       .parent = hwnd(),
-      .bounds = ui::Rect{0, height - kStripHeight, width, kStripHeight},
+      .bounds = design.bottom_leiste,
       .colour = ui::style::kChrome});
   const HWND strip = bottom_leiste_->hwnd();
   save_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
@@ -129,26 +129,26 @@ void Torvx_form::create_widgets() {
       .caption = "Speichern",
       .hint = "Aktuelle Position speichern...",
       .parent = strip,
-      .bounds = ui::Rect{10, 0, kCommandButtonSize.width, kCommandButtonSize.height},
+      .bounds = inside(design.save_button, design.bottom_leiste),
       .on_click = command([this] { save_buttonClick(context(), *this); })});
   arrange_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "arrange_button",
       .caption = "Anordnen",
       .hint = "Position der Icons wiederherstellen...",
       .parent = strip,
-      .bounds = ui::Rect{100, 0, kCommandButtonSize.width, kCommandButtonSize.height},
+      .bounds = inside(design.arrange_button, design.bottom_leiste),
       .on_click = command([this] { arrange_buttonClick(context(), *this); })});
   close_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "close_button",
       .caption = "Beenden",
       .parent = strip,
-      .bounds = ui::Rect{width - 110, 0, kCommandButtonSize.width, kCommandButtonSize.height},
+      .bounds = inside(design.close_button, design.bottom_leiste),
       .on_click = command([this] { exit_program(); })});
   form_status_button_ = std::make_unique<ui::PictureButton>(ui::PictureButtonArgs{
       .name = "form_status_button",
       .hint = "Orvane-Minidesk einblenden/ausblenden",
       .parent = strip,
-      .bounds = ui::Rect{width - 34, 0, kToggleButtonSize.width, kToggleButtonSize.height},
+      .bounds = inside(design.form_status_button, design.bottom_leiste),
       .picture = ui::kHideMinideskPicture,
       .on_click = command([this] { toggle_minidesk(); })});
 
@@ -251,8 +251,7 @@ void Torvx_form::apply_layout(const MainLayout& layout) {
   if (layout.minidesk_shown) {
     bg_frame_->set_bounds(layout.bg_frame);
     desktop_frame_->set_bounds(inside(layout.desktop_frame, layout.bg_frame));
-    versions_label_->set_bounds(ui::Rect{kVersionLabelLeft, layout.versions_label_top,
-                                         layout.desktop_frame.width - 2 * kVersionLabelLeft, kVersionLabelHeight});
+    versions_label_->set_bounds(versions_label_bounds(layout));
     keep_alert_image_in_front(true);
   }
   desktop_frame_->set_visible(layout.minidesk_shown);

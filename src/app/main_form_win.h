@@ -77,9 +77,6 @@ class WindowHotkeyRegistrar;
 inline constexpr char kMainWindowClass[] = "Torvx_Form";
 inline constexpr char kMainWindowName[] = "orvx_form";
 
-// The window's design size, before update_layout gives it its real one.
-inline constexpr ui::Size kMainDesignSize{410, 314};
-
 class Torvx_form final : public ui::Form, public MainWindowOps, private MinideskHost {
  public:
   // Creates the window, hidden, with its widgets and menus. Nothing is read
@@ -107,6 +104,8 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   // What the about box shares with the window.
   const DataFolders& data_folders() const { return folders_; }
   Prompts& prompts() { return prompts_; }
+  // The language loaded at start and by the settings.
+  const lang::Tlang_system& language() const { return lang_system_; }
 
   // MinideskOps (set_refresh_timer also serves the Minidesk)
   void update_layout() override;
@@ -123,13 +122,10 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   void restore_minidesk_state(bool shown) override;
 
   // StartupOps
-  void enable_double_buffering() override;
   void create_error_list_window() override;
   DataFolders locate_data_folders() override;
   bool write_english_language_file(const std::string& path) override;
   void restore_placement(const std::string& data_folder) override;
-  void place_frames() override;
-  void set_hint_timing(int32_t pause_ms, int32_t hide_ms) override;
   void show_tray_icon() override;
   void show_version_line() override;
   void make_opaque() override;

@@ -23,10 +23,13 @@ ui::Size minidesk_size(const LayoutMeasures& measures) {
 }
 
 MainLayout main_layout(const LayoutMeasures& measures, bool minidesk_shown) {
+  return main_layout(minidesk_size(measures), minidesk_shown);
+}
+
+MainLayout main_layout(ui::Size map, bool minidesk_shown) {
   MainLayout layout;
   layout.minidesk_shown = minidesk_shown;
   if (minidesk_shown) {
-    const ui::Size map = minidesk_size(measures);
     layout.client = {map.width + kSideMargins, map.height + kAboveAndBelow};
     layout.desktop_frame = {kMinideskOrigin.x, kMinideskOrigin.y, map.width, map.height};
     layout.bg_frame = {kBackgroundOrigin.x, kBackgroundOrigin.y, layout.client.width - 1,
@@ -51,6 +54,11 @@ MainLayout main_layout(const LayoutMeasures& measures, bool minidesk_shown) {
   layout.form_status_button = {w - kToggleButtonSize.width - kToggleButtonInset, button_top,
                                kToggleButtonSize.width, kToggleButtonSize.height};
   return layout;
+}
+
+ui::Rect versions_label_bounds(const MainLayout& layout) {
+  return {kVersionLabelLeft, layout.versions_label_top, layout.desktop_frame.width - 2 * kVersionLabelLeft,
+          kVersionLabelHeight};
 }
 
 }  // namespace orvx::app

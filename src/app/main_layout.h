@@ -58,5 +58,14 @@ struct MainLayout {
 ui::Size minidesk_size(const LayoutMeasures& measures);
 
 MainLayout main_layout(const LayoutMeasures& measures, bool minidesk_shown);
+// The same for a Minidesk of a given size.
+MainLayout main_layout(ui::Size minidesk, bool minidesk_shown);
+
+// The window is created at the layout of this Minidesk, shown, before
+// update_layout measures the screen: a 410 x 314 window.
+inline constexpr ui::Size kDesignMinideskSize{390, 264};
+
+// versions_label in desktop_frame: along the Minidesk's lower edge.
+ui::Rect versions_label_bounds(const MainLayout& layout);
 
 }  // namespace orvx::app

@@ -6,7 +6,7 @@
 
 #include "app/about_box_win.h"
 #include "app/main_form_win.h"
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 #include "ui/error_report_dialog_win.h"
 
 namespace orvx::app {
@@ -30,14 +30,31 @@ class ComApartment {
 // the report dialog.
 class ErrorReportInstalled {
  public:
-  ErrorReportInstalled() : previous_(ui::set_error_reporter(&report_)) {}
+  ErrorReportInstalled() : previous_(errors::set_error_reporter(&report_)) {}
   ErrorReportInstalled(const ErrorReportInstalled&) = delete;
   ErrorReportInstalled& operator=(const ErrorReportInstalled&) = delete;
-  ~ErrorReportInstalled() { ui::set_error_reporter(previous_); }
+  ~ErrorReportInstalled() { errors::set_error_reporter(previous_); }
+
+  ui::ErrorReportDialog& dialog() { return report_; }
 
  private:
   ui::ErrorReportDialog report_;
-  ui::ErrorReporter* previous_;
+  errors::ErrorReporter* previous_;
+};
+
+// While the main window lives, the report speaks the language it has
+// loaded; before and after, the built-in German texts.
+class ReportsInLanguageOf {
+ public:
+  ReportsInLanguageOf(ui::ErrorReportDialog& report, const Torvx_form& main_form) : report_(report) {
+    report_.set_messages([&main_form](std::string_view id) { return main_form.language().message(id); });
+  }
+  ReportsInLanguageOf(const ReportsInLanguageOf&) = delete;
+  ReportsInLanguageOf& operator=(const ReportsInLanguageOf&) = delete;
+  ~ReportsInLanguageOf() { report_.set_messages({}); }
+
+ private:
+  ui::ErrorReportDialog& report_;
 };
 
 int run_message_loop() {
@@ -62,6 +79,7 @@ int run_program(StartSwitch start_switch) noexcept {
 
     WindowRegistry windows;
     Torvx_form main_form(windows, start_switch);
+    ReportsInLanguageOf reports_language(error_report.dialog(), main_form);
     if (main_form.run_startup() == StartupOutcome::EndProgram) return 1;
     // The settings dialog would be made here, between the main window and
     // the about box; it comes with its own part of the program.
@@ -71,11 +89,11 @@ int run_program(StartSwitch start_switch) noexcept {
       main_form.show_main_window();
     } catch (...) {
       // Reported like a failure of any later show; the program runs on.
-      ui::report_current_exception();
+      errors::report_current_exception();
     }
     return run_message_loop();
   } catch (...) {
-    ui::report_current_exception();
+    errors::report_current_exception();
     return 1;
   }
 }

@@ -5,7 +5,7 @@
 #include "app/load_settings.h"
 #include "config/config_file.h"
 #include "config/ini_file.h"
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 
 namespace orvx::app {
 namespace {
@@ -50,7 +50,7 @@ void run_show_steps(const MainContext& context, MainWindowOps& window, const std
   } else if (!load_failure) {
     ask_language_once(context, window);
   }
-  if (load_failure) ui::report_exception(load_failure);
+  if (load_failure) errors::report_exception(load_failure);
 }
 
 }  // namespace orvx::app

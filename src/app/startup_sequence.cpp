@@ -9,7 +9,7 @@
 #include "icons/minidesk_icons.h"
 #include "lang/lang_folder.h"
 #include "profiles/save_restore.h"
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 
 namespace orvx::app {
 namespace {
@@ -37,7 +37,7 @@ class StartupSteps {
     };
   }
 
-  ui::GuardedSequence sequence_;
+  errors::GuardedSequence sequence_;
   bool end_requested_ = false;
 };
 
@@ -55,7 +55,7 @@ void write_english_language_file(const MainContext& context, StartupOps& window)
 
 StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& window) {
   StartupSteps steps;
-  steps.step([&] { window.enable_double_buffering(); });
+  // Step 1, double buffering: every widget paints through an off-screen buffer already.
   steps.step([&] { window.create_error_list_window(); });
   steps.step([&] { context.folders = window.locate_data_folders(); });
   steps.guarded([&] {
@@ -74,8 +74,8 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
                              [&](const TDesktopIconInfoArray& icons) { window.BuildMinidesk(icons); });
   });
   steps.step([&] { EnsureResolutionProfile(context.profiles()); });
-  steps.step([&] { window.place_frames(); });
-  steps.step([&] { window.set_hint_timing(kHintPauseMs, kHintHideMs); });
+  // Step 12, the frames: update_layout (step 9) has placed them where they belong.
+  // Step 13, the hint timing: the styled hints appear at once and stay ten seconds already.
   steps.step([&] { window.show_tray_icon(); });
   steps.step([&] { window.show_version_line(); });
   steps.step([&] { window.make_opaque(); });

@@ -15,19 +15,19 @@
 //                                     18. "/" + version: the waiting messages
 //                                         run, then MSDLG_7
 //
+// Steps 1, 12 and 13 have nothing to do on Windows: the widgets paint through
+// a buffer, update_layout has placed the frames, and the hints keep their
+// timing from the start.
+//
 // A guarded step that fails does not stop the sequence; any other step that
 // fails ends it there. Once the sequence is over, the last failure goes to the
-// general error handling (ui/crash_report.h), and the main window is shown
-// all the same. When the data folders cannot be created (step 4, or a save in
+// general error handling (platform/error_report.h), and the main window is
+// shown all the same. When the data folders cannot be created (step 4, or a save in
 // step 11), the user is told and the program must end.
 #include "app/main_context.h"
 #include "app/window_ops.h"
 
 namespace orvx::app {
-
-// Hints appear at once and stay for ten seconds.
-inline constexpr int32_t kHintPauseMs = 0;
-inline constexpr int32_t kHintHideMs = 10000;
 
 inline constexpr char kEnglishLanguageFileName[] = "English.qlf";
 

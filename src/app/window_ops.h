@@ -24,7 +24,7 @@
 //   auto_check_icons_timer      auto_check_icons_timerTimer
 // In every handler, catch FoldersMissing (profiles/data_folders.h) first and end
 // the program without a report; hand everything else to the general error
-// handling (ui::report_current_exception).
+// handling (errors::report_current_exception).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -102,13 +102,12 @@ class SettingsOps {
 };
 
 // The start-up steps and show steps that only the window can carry out, in
-// the order the sequence calls them.
+// the order the sequence calls them. Steps with nothing to do on Windows
+// (1, 12, 13) are not asked of the window; startup_sequence.cpp says why.
 class StartupOps {
  public:
   virtual ~StartupOps() = default;
 
-  // Step 1: double buffering on for the main window.
-  virtual void enable_double_buffering() = 0;
   // Step 2: the error list window `Terror_icon_list`, owned by the main
   // window, hidden.
   virtual void create_error_list_window() = 0;
@@ -121,10 +120,6 @@ class StartupOps {
   // Step 6: a TPlacement for the main window with Pfad = `data_folder`,
   // restoring the window's position.
   virtual void restore_placement(const std::string& data_folder) = 0;
-  // Step 12: `bg_frame` to (0, 20), `desktop_frame` to (10, 25).
-  virtual void place_frames() = 0;
-  // Step 13: application-wide hint timing.
-  virtual void set_hint_timing(int32_t pause_ms, int32_t hide_ms) = 0;
   // Step 14: the notification-area icon, with the main window's icon.
   virtual void show_tray_icon() = 0;
   // Step 15: `versions_label` shows the version line (own_version_line in

@@ -22,7 +22,7 @@ constexpr std::string_view kGermanArrangementWarning =
     "\r\n\r"
     "Klicken Sie auf OK wenn Sie die Einstellungen getätigt haben.";
 
-constexpr std::array<BuiltInMessage, 30> kMessages = {{
+constexpr std::array<BuiltInMessage, 32> kMessages = {{
     {"MSDLG_0", "Wählen Sie ein standard Profil"},
     {"MSDLG_1", "HotKey konnte nicht registriert werden (Eventuell nutzt ein anderes Programm diesen HotKey)"},
     {"MSDLG_2", "Für diese Sprache müssen Sie den \"Orvane X\" neustarten!"},
@@ -53,6 +53,10 @@ constexpr std::array<BuiltInMessage, 30> kMessages = {{
     {"List_3", "Icons"},
     {"List_4", "Auflösung"},
     {"List_5", "Monitore"},
+    // The error report: the text for an error without one of its own, and
+    // the report's button.
+    {"MSDLG_ERR_1", "Ein unbekannter Fehler ist aufgetreten."},
+    {"MSDLG_ERR_2", "OK"},
 }};
 
 }  // namespace

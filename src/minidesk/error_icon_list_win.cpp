@@ -25,13 +25,12 @@ Terror_icon_list::Terror_icon_list(HWND main_window, Minidesk& minidesk, WindowR
                            .owner = main_window,
                            .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW,
                            .registry = registry});
-  list_box_.reset(CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY |
-                                      LBS_NOINTEGRALHEIGHT,
-                                  0, 0, kErrorListWidth, kErrorListHeight - kButtonHeight, hwnd(),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)),
-                                  GetModuleHandleA(nullptr), nullptr));
+  list_box_ = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                              0, 0, kErrorListWidth, kErrorListHeight - kButtonHeight, hwnd(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)), GetModuleHandleA(nullptr),
+                              nullptr);
   if (!list_box_) throw std::runtime_error("Die Liste der Icons konnte nicht erstellt werden.");
-  SendMessageA(list_box_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  SendMessageA(list_box_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   abort_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "abort_button",
       .caption = "Schließen",
@@ -49,21 +48,21 @@ void Terror_icon_list::sync() {
   const ErrorIconList& list = minidesk_.error_list();
   const bool refilled = list.entries() != shown_entries_;
   if (refilled) {
-    SendMessageA(list_box_.get(), WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list_box_.get(), LB_RESETCONTENT, 0, 0);
+    SendMessageA(list_box_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list_box_, LB_RESETCONTENT, 0, 0);
     for (const std::string& caption : list.entries()) {
-      SendMessageA(list_box_.get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+      SendMessageA(list_box_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str()));
     }
-    SendMessageA(list_box_.get(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_box_.get(), nullptr, TRUE);
+    SendMessageA(list_box_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_box_, nullptr, TRUE);
     shown_entries_ = list.entries();
   }
   // While the window is open the box holds the user's choice, and the map
   // learns it from LBN_SELCHANGE: a refresh that comes between the press
   // and the release in the box must not take the choice back.
   const WPARAM choice = list.selected() ? static_cast<WPARAM>(*list.selected()) : static_cast<WPARAM>(-1);
-  if ((refilled || !visible()) && static_cast<WPARAM>(SendMessageA(list_box_.get(), LB_GETCURSEL, 0, 0)) != choice) {
-    SendMessageA(list_box_.get(), LB_SETCURSEL, choice, 0);
+  if ((refilled || !visible()) && static_cast<WPARAM>(SendMessageA(list_box_, LB_GETCURSEL, 0, 0)) != choice) {
+    SendMessageA(list_box_, LB_SETCURSEL, choice, 0);
   }
   if (list.visible() && !visible()) {
     dock_to_main_window();
@@ -87,7 +86,7 @@ LRESULT Terror_icon_list::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       if (LOWORD(wp) == kListBoxId && HIWORD(wp) == LBN_SELCHANGE) {
-        const LRESULT index = SendMessageA(list_box_.get(), LB_GETCURSEL, 0, 0);
+        const LRESULT index = SendMessageA(list_box_, LB_GETCURSEL, 0, 0);
         minidesk_.icon_list_boxSelect(index == LB_ERR ? std::nullopt : std::optional<size_t>(index));
         return 0;
       }

@@ -34,7 +34,7 @@ class Terror_icon_list final : public ui::Form {
   // (left, top); the main window calls it while it moves.
   void dock(int main_left, int main_top);
 
-  HWND list_box() const { return list_box_.get(); }
+  HWND list_box() const { return list_box_; }
   ui::FlatButton& abort_button() { return *abort_button_; }
 
  private:
@@ -45,7 +45,8 @@ class Terror_icon_list final : public ui::Form {
   Minidesk& minidesk_;
   win::ScopedGdi<HFONT> font_;
   win::ScopedGdi<HBRUSH> list_brush_;
-  win::ScopedWindow list_box_;
+  // A child of this window: Windows destroys it with the window.
+  HWND list_box_ = nullptr;
   std::unique_ptr<ui::FlatButton> abort_button_;
   std::vector<std::string> shown_entries_;
 };

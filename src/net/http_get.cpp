@@ -6,6 +6,7 @@
 
 #include "net/fetch_channel.h"
 #include "net/http_get_thread.h"
+#include "platform/error_report.h"
 
 namespace orvx::net {
 namespace {
@@ -119,12 +120,17 @@ void THTTPGet::RunHandler(const std::function<void()>& handler) {
   try {
     handler();
   } catch (...) {
-    // A failing handler ends the fetch. For a waiting start, the error is
-    // thrown again on the caller's stack once the fetch is over; otherwise
-    // there is no caller left to take it, and it must not unwind into the
-    // message dispatch that called us.
+    // A failing handler ends the fetch. For a waiting start, the first
+    // error is thrown again on the caller's stack once the fetch is over;
+    // otherwise there is no caller left to take it, and it goes to the
+    // general error handling rather than into the message dispatch that
+    // called us.
     if (channel_) channel_->Cancel();
-    if (running_waits_ && !handler_error_) handler_error_ = std::current_exception();
+    if (running_waits_ && !handler_error_) {
+      handler_error_ = std::current_exception();
+    } else {
+      errors::report_current_exception();
+    }
   }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
-// The owner-thread link on Windows: a hidden window of the owning thread.
-// A worker posts it a message; the window procedure, run by that thread's
-// message dispatch, calls the receiver. Waiting runs the thread's messages.
+// The owner-thread link on Windows: a hidden window of the owning thread
+// (platform/hidden_window_win.h). A worker posts it a message; the window
+// procedure, run by that thread's message dispatch, calls the receiver.
+// Waiting runs the thread's messages. A receiver that fails is reported
+// like any failing window handler (platform/error_report.h).
 #include <functional>
 
 #include "net/owner_thread_link.h"
-#include "platform/scoped_win.h"
+#include "platform/hidden_window_win.h"
 
 namespace orvx::net {
 
@@ -19,10 +21,8 @@ class MessageWindowLink : public OwnerThreadLink {
   void RunUntil(const std::function<bool()>& done, const std::function<void()>& on_quit) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-
   std::function<void()> receiver_;
-  win::ScopedWindow window_;
+  win::HiddenWindow window_;
 };
 
 }  // namespace orvx::net

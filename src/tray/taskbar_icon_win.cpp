@@ -6,13 +6,12 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/hidden_window_win.h"
 #include "platform/scoped_win.h"
 
 namespace orvx::tray {
 
 namespace {
-
-constexpr char kWindowClass[] = "OrvaneX.TrayIconWindow";
 
 static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == kTrayRecordSize,
               "the record's first form is 88 bytes on 32-bit Windows");
@@ -48,31 +47,21 @@ int VirtualKey(ModifierKey key) {
 class ShellTaskbarIcon::Shell : public TaskbarPlatform {
  public:
   explicit Shell(HWND application_window)
-      : application_window_(application_window),
-        taskbar_created_(RegisterWindowMessageA("TaskbarCreated")) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &ShellTaskbarIcon::Procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = kWindowClass;
-    if (!RegisterClassA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-      throw std::runtime_error("the window of the notification-area icon could not be registered");
-    }
-    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  instance, this));
-    if (!window_) throw std::runtime_error("the window of the notification-area icon could not be created");
+      : application_window_(application_window), taskbar_created_(RegisterWindowMessageA("TaskbarCreated")) {
+    // The messages of the window's creation arrive before the component
+    // exists, and those after it is detached get the default handling too.
+    window_.set_handler([this](UINT message, WPARAM wparam, LPARAM lparam) {
+      return owner_ ? owner_->icon_->HandleCallback(message, wparam, lparam)
+                    : window_.default_handling(message, wparam, lparam);
+    });
   }
 
-  ~Shell() override { SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0); }
+  HWND window() const { return window_.hwnd(); }
 
-  HWND window() const { return window_.get(); }
-
-  // The component the window's messages go to; until one is attached, and
-  // after it is detached, they get the default handling.
+  // The component the window's messages go to.
   void attach(ShellTaskbarIcon* owner) { owner_ = owner; }
-  ShellTaskbarIcon* owner() const { return owner_; }
 
-  uintptr_t callback_window() const override { return reinterpret_cast<uintptr_t>(window_.get()); }
+  uintptr_t callback_window() const override { return reinterpret_cast<uintptr_t>(window_.hwnd()); }
   uint32_t taskbar_created_message() const override { return taskbar_created_; }
 
   bool notify(TrayCommand command, const TrayIconRecord& record) override {
@@ -96,21 +85,21 @@ class ShellTaskbarIcon::Shell : public TaskbarPlatform {
 
   int16_t key_state(ModifierKey key) override { return GetKeyState(VirtualKey(key)); }
 
-  void bring_callback_window_to_front() override { SetForegroundWindow(window_.get()); }
+  void bring_callback_window_to_front() override { SetForegroundWindow(window_.hwnd()); }
   void bring_application_to_front() override {
-    SetForegroundWindow(application_window_ ? application_window_ : window_.get());
+    SetForegroundWindow(application_window_ ? application_window_ : window_.hwnd());
   }
-  void post_null_to_callback_window() override { PostMessageA(window_.get(), WM_NULL, 0, 0); }
+  void post_null_to_callback_window() override { PostMessageA(window_.hwnd(), WM_NULL, 0, 0); }
 
   intptr_t default_handling(uint32_t message, uintptr_t wparam, intptr_t lparam) override {
-    return DefWindowProcA(window_.get(), message, wparam, lparam);
+    return window_.default_handling(message, wparam, lparam);
   }
 
  private:
   HWND application_window_;
   UINT taskbar_created_;
   ShellTaskbarIcon* owner_ = nullptr;
-  win::ScopedWindow window_;
+  win::HiddenWindow window_;
 };
 
 ShellTaskbarIcon::ShellTaskbarIcon(std::string name, HWND application_window)
@@ -129,32 +118,6 @@ HWND ShellTaskbarIcon::callback_window() const { return shell_->window(); }
 
 void ShellTaskbarIcon::SetIcon(HICON icon) {
   icon_->SetIcon(icon ? std::make_unique<CopiedIcon>(icon) : nullptr);
-}
-
-LRESULT CALLBACK ShellTaskbarIcon::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* shell = reinterpret_cast<Shell*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  // The messages of the window's creation arrive before the component exists.
-  ShellTaskbarIcon* owner = shell ? shell->owner() : nullptr;
-  if (!owner) return DefWindowProcA(window, message, wparam, lparam);
-  return owner->Dispatch(message, wparam, lparam);
-}
-
-LRESULT ShellTaskbarIcon::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-  try {
-    return icon_->HandleCallback(message, wparam, lparam);
-  } catch (...) {
-    if (OnError) {
-      try {
-        OnError(std::current_exception());
-      } catch (...) {
-      }
-    }
-    return 0;
-  }
 }
 
 }  // namespace orvx::tray

@@ -1,15 +1,12 @@
 #pragma once
 // The notification-area icon on Windows: TantTaskbarIcon over
-// Shell_NotifyIconA, with a hidden window of its own that receives the
-// shell's callback messages.
-//
-// The hidden window is an ordinary top-level window that is never shown, not
-// a message-only window: only top-level windows receive the shell's
-// "TaskbarCreated" broadcast, after which a visible icon is added again.
+// Shell_NotifyIconA, with a hidden window of its own
+// (platform/hidden_window_win.h) that receives the shell's callback messages
+// and its "TaskbarCreated" broadcast, after which a visible icon is added
+// again. Errors raised while one of its messages is handled (by the events,
+// or by the icon calls they make) go to the general error handling.
 #include <windows.h>
 
-#include <exception>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,16 +34,8 @@ class ShellTaskbarIcon {
   // picture. A copy that cannot be made fails with "<name>.UpDate failed".
   void SetIcon(HICON icon);
 
-  // Errors raised while a message of the hidden window is handled (by the
-  // events, or by the icon calls they make) end here; nothing is thrown
-  // into Windows. Without a handler they are dropped. The handler must not
-  // throw.
-  std::function<void(std::exception_ptr)> OnError;
-
  private:
   class Shell;
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam) noexcept;
 
   std::unique_ptr<Shell> shell_;
   std::unique_ptr<TantTaskbarIcon> icon_;

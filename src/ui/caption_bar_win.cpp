@@ -128,7 +128,7 @@ LRESULT CaptionBar::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN: {
       Point p = point_from(lp);
       int b = button_at(p);
-      SetCapture(hwnd());
+      press_.press(hwnd());
       if (b >= 0) {
         set_hot(b, b);
         return 0;
@@ -152,7 +152,7 @@ LRESULT CaptionBar::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       int b = button_at(p);
-      if (GetCapture() == hwnd()) {
+      if (press_.pressed()) {
         set_hot(pressed_ >= 0 && b == pressed_ ? b : -1, pressed_);
       } else {
         set_hot(b, -1);
@@ -160,19 +160,22 @@ LRESULT CaptionBar::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_MOUSELEAVE:
-      if (GetCapture() != hwnd()) set_hot(-1, -1);
+      if (!press_.pressed()) set_hot(-1, -1);
       return 0;
     case WM_LBUTTONUP: {
       int b = button_at(point_from(lp));
-      int clicked = (pressed_ >= 0 && b == pressed_) ? b : -1;
+      const int pressed_button = pressed_;
       dragging_ = false;
       pressed_ = -1;
-      if (GetCapture() == hwnd()) ReleaseCapture();
+      // A click: released over the button it was pressed on.
+      const bool released_inside = press_.release(hwnd(), lp);
+      int clicked = (released_inside && pressed_button >= 0 && b == pressed_button) ? b : -1;
       set_hot(b, -1);
       if (clicked >= 0) click_button(static_cast<size_t>(clicked));  // last: it may hide or destroy the form
       return 0;
     }
     case WM_CAPTURECHANGED:
+      press_.drop();
       dragging_ = false;
       if (pressed_ >= 0) set_hot(-1, -1);
       return 0;

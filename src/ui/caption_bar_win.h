@@ -16,6 +16,7 @@
 
 #include "platform/scoped_win.h"
 #include "ui/caption_layout.h"
+#include "ui/click_press_win.h"
 #include "ui/style.h"
 #include "ui/widget_win.h"
 
@@ -69,7 +70,8 @@ class CaptionBar final : public Widget {
   std::vector<CaptionButtonArgs> buttons_;
   win::ScopedGdi<HFONT> font_;
   int hot_ = -1;
-  int pressed_ = -1;
+  ClickPress press_;
+  int pressed_ = -1;  // the button pressed, or -1
   bool dragging_ = false;
   POINT drag_start_{};    // screen position of the press
   POINT window_start_{};  // the form's top left at the press

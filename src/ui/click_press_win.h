@@ -28,6 +28,9 @@ class ClickPress {
   // WM_CAPTURECHANGED.
   void drop() { pressed_ = false; }
 
+  // Between a press and its release or drop.
+  bool pressed() const { return pressed_; }
+
  private:
   bool pressed_ = false;
 };

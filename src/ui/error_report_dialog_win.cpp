@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "lang/messages.h"
 #include "ui/caption_bar_win.h"
 #include "ui/work_area_win.h"
 #include "ui/flat_button_win.h"
@@ -32,7 +33,7 @@ int text_height_for(const std::string& text, int width) {
 
 class ReportWindow final : public ModalDialog {
  public:
-  ReportWindow(const std::string& text, HWND owner) {
+  ReportWindow(const std::string& text, const std::string& button, HWND owner) {
     int text_width = kWidth - 2 * kMargin;
     int text_height = text_height_for(text, text_width);
     int height = style::kCaptionBarHeight + kMargin + text_height + kMargin + kButtonHeight + kMargin + 2;
@@ -56,7 +57,7 @@ class ReportWindow final : public ModalDialog {
                                               .show_ampersands = true});
     ok_ = std::make_unique<FlatButton>(FlatButtonArgs{
         .name = "ok_button",
-        .caption = "OK",
+        .caption = button,
         .parent = hwnd(),
         .bounds = Rect{(client.right - kButtonWidth) / 2, client.bottom - kMargin - kButtonHeight, kButtonWidth,
                        kButtonHeight},
@@ -75,13 +76,27 @@ class ReportWindow final : public ModalDialog {
 
 }  // namespace
 
+std::string ErrorReportDialog::message(std::string_view id) const {
+  try {
+    if (messages_) return messages_(id);
+  } catch (...) {
+    // A language file that cannot be read: the built-in text instead.
+  }
+  return std::string(lang::german_message(id));
+}
+
 void ErrorReportDialog::show_error_report(const std::string& text) noexcept {
   try {
-    HWND owner = GetActiveWindow();
-    ReportWindow window(text, owner);
-    window.show_modal(owner);
+    const std::string shown = text.empty() ? message(kUnknownErrorMessage) : text;
+    try {
+      HWND owner = GetActiveWindow();
+      ReportWindow window(shown, message(kReportButtonMessage), owner);
+      window.show_modal(owner);
+    } catch (...) {
+      MessageBoxA(nullptr, shown.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
+    }
   } catch (...) {
-    MessageBoxA(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
+    // Only an allocation can fail here; there is nothing left to show.
   }
 }
 

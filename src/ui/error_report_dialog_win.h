@@ -4,19 +4,39 @@
 // (Enter and Esc close it too).
 //
 // Install it once at start-up:
-//   ui::ErrorReportDialog report;  ui::set_error_reporter(&report);
+//   ui::ErrorReportDialog report;  errors::set_error_reporter(&report);
+// and let it speak the current language once there is one (set_messages).
 // Window class "OrvxErrorReport".
+#include <functional>
 #include <string>
+#include <string_view>
 
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 
 namespace orvx::ui {
 
-class ErrorReportDialog final : public ErrorReporter {
+// The text of a message (lang/messages.h) in the current language.
+using MessageLookup = std::function<std::string(std::string_view id)>;
+
+// The report's own texts: MSDLG_ERR_1 for an error without a text of its
+// own, MSDLG_ERR_2 on the button.
+inline constexpr std::string_view kUnknownErrorMessage = "MSDLG_ERR_1";
+inline constexpr std::string_view kReportButtonMessage = "MSDLG_ERR_2";
+
+class ErrorReportDialog final : public errors::ErrorReporter {
  public:
+  // Until set_messages(), and after set_messages({}), the report speaks the
+  // built-in German texts.
+  void set_messages(MessageLookup messages) { messages_ = std::move(messages); }
+  // The text of message `id` as the report shows it.
+  std::string message(std::string_view id) const;
+
   // Shows the report modally, owned by the active window of the thread (if
   // any). When the dialog cannot be made, a plain error box stands in.
   void show_error_report(const std::string& text) noexcept override;
+
+ private:
+  MessageLookup messages_;
 };
 
 inline constexpr const char* kErrorReportClass = "OrvxErrorReport";

@@ -56,30 +56,27 @@ LRESULT FlatButton::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
       RECT r{};
       GetClientRect(hwnd(), &r);
       bool inside = PtInRect(&r, p);
-      set_state(inside, tracking_press_ && inside);
+      set_state(inside, press_.pressed() && inside);
       return 0;
     }
     case WM_MOUSELEAVE:
-      if (!tracking_press_) set_state(false, false);
+      if (!press_.pressed()) set_state(false, false);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (GetWindowLongA(hwnd(), GWL_STYLE) & WS_TABSTOP) SetFocus(hwnd());
-      tracking_press_ = true;
-      SetCapture(hwnd());
+      press_.press(hwnd());
       set_state(true, true);
       return 0;
     case WM_LBUTTONUP: {
-      bool clicked = tracking_press_ && pressed_;
-      tracking_press_ = false;
-      if (GetCapture() == hwnd()) ReleaseCapture();
+      const bool clicked = press_.release(hwnd(), lp);
       set_state(clicked, false);
       if (clicked) click();  // last: the handler may destroy this button
       return 0;
     }
     case WM_CAPTURECHANGED:
-      if (tracking_press_) {
-        tracking_press_ = false;
+      if (press_.pressed()) {
+        press_.drop();
         set_state(false, false);
       }
       return 0;

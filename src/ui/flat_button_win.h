@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/scoped_win.h"
+#include "ui/click_press_win.h"
 #include "ui/style.h"
 #include "ui/widget_win.h"
 
@@ -50,7 +51,7 @@ class FlatButton final : public Widget {
   std::function<void()> on_click_;
   bool hot_ = false;
   bool pressed_ = false;
-  bool tracking_press_ = false;
+  ClickPress press_;
 };
 
 }  // namespace orvx::ui

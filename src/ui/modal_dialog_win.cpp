@@ -1,6 +1,6 @@
 #include "ui/modal_dialog_win.h"
 
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 
 namespace orvx::ui {
 
@@ -45,7 +45,7 @@ void ModalDialog::run_loop(HWND owner) noexcept {
     HWND focus = initial_focus();
     SetFocus(focus ? focus : hwnd());
   } catch (...) {
-    report_current_exception();
+    errors::report_current_exception();
   }
 
   MSG msg{};
@@ -62,7 +62,7 @@ void ModalDialog::run_loop(HWND owner) noexcept {
       // window procedure: this loop is their boundary.
       if (preview_key(msg)) continue;
     } catch (...) {
-      report_current_exception();
+      errors::report_current_exception();
       continue;
     }
     if (hwnd() && IsDialogMessageA(hwnd(), &msg)) continue;

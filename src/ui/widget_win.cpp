@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 #include "ui/hint_window_win.h"
 
 namespace orvx::ui {
@@ -132,7 +132,7 @@ LRESULT CALLBACK Widget::relay_procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
         owner->hide_hint();
       }
     } catch (...) {
-      report_current_exception();
+      errors::report_current_exception();
     }
   }
   if (msg == WM_NCDESTROY) {

@@ -1,57 +1,25 @@
 #include "ui/window_win.h"
 
-#include <set>
 #include <stdexcept>
 #include <string>
 
-#include "ui/crash_report.h"
-
 namespace orvx::ui {
-
-namespace {
-
-void register_class_once(const WindowArgs& args, WNDPROC proc) {
-  static std::set<std::string> registered;
-  std::string name = args.class_name;
-  if (registered.count(name)) return;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = args.class_style;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hIcon = args.icon;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = args.class_name;
-  // Every widget paints its whole area itself; no class brush.
-  if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw std::runtime_error("Fensterklasse " + name + " konnte nicht registriert werden.");
-  }
-  registered.insert(name);
-}
-
-}  // namespace
 
 Window::~Window() {
   // Unbind first: the derived parts are gone, so the remaining messages of
   // the destruction must not reach this object.
-  if (HWND h = hwnd_.release()) {
-    SetWindowLongPtrA(h, GWLP_USERDATA, 0);
-    DestroyWindow(h);
-  }
+  win::destroy_unbound(hwnd_.release());
 }
 
 Window* Window::from_handle(HWND hwnd) {
-  if (!hwnd) return nullptr;
-  // Only windows of our own procedure carry an object in their user data.
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) != &Window::trampoline) return nullptr;
-  return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return dynamic_cast<Window*>(win::target_of(hwnd));
 }
 
 void Window::create(const WindowArgs& args) {
-  register_class_once(args, &Window::trampoline);
+  win::register_window_class(args.class_name, args.class_style, args.icon);
   HWND h = CreateWindowExA(args.ex_style, args.class_name, args.title.c_str(), args.style,
                            args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height,
-                           args.parent, nullptr, GetModuleHandleA(nullptr), this);
+                           args.parent, nullptr, GetModuleHandleA(nullptr), win::creation_parameter(this));
   if (!h) throw std::runtime_error(std::string("Fenster ") + args.class_name + " konnte nicht erstellt werden.");
 }
 
@@ -65,49 +33,11 @@ LRESULT Window::default_handling(UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd_.get(), msg, wp, lp);
 }
 
-LRESULT Window::answer_after_failure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_NCCREATE:
-      return FALSE;
-    case WM_CREATE:
-      return -1;
-    case WM_CLOSE:  // a failed close handler must not close the window after all
-      return 0;
-    default:
-      return DefWindowProcA(hwnd, msg, wp, lp);
-  }
-}
+void Window::bind(HWND window) noexcept { hwnd_.reset(window); }
 
-LRESULT CALLBACK Window::trampoline(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  Window* self = nullptr;
-  if (msg == WM_NCCREATE) {
-    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    if (self) {
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-      self->hwnd_.reset(hwnd);
-    }
-  } else {
-    self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  }
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-
-  LRESULT result = 0;
-  try {
-    result = self->handle_message(msg, wp, lp);
-  } catch (...) {
-    report_current_exception();
-    result = answer_after_failure(hwnd, msg, wp, lp);
-  }
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_.release();
-    try {
-      self->on_window_destroyed();
-    } catch (...) {
-      report_current_exception();
-    }
-  }
-  return result;
+void Window::unbind() {
+  (void)hwnd_.release();
+  on_window_destroyed();
 }
 
 void Window::set_bounds(const Rect& r) {

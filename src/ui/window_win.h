@@ -1,17 +1,11 @@
 #pragma once
-// The base of every window of the program: one window procedure for all
-// windows, which finds the C++ object behind a window handle and hands the
-// message to it.
+// The base of every window of the program, on the one window procedure
+// (platform/window_procedure_win.h), which finds the C++ object behind a
+// window handle and hands the message to it.
 //
-// - The object is bound on WM_NCCREATE (from CreateWindowEx's creation
-//   parameter into GWLP_USERDATA, which is therefore not free for other
-//   uses) and unbound on WM_NCDESTROY; messages before and after go to
-//   DefWindowProc.
-// - handle_message() may throw. The trampoline catches everything at the
-//   boundary and hands it to the crash report (crash_report.h): no exception
-//   ever travels into Windows. The failed message then gets a safe answer:
-//   creation fails, a close request is refused, anything else gets the
-//   default handling.
+// - handle_message() may throw: the procedure reports the error and gives
+//   the message a safe answer (see there). Bound on WM_NCCREATE, unbound on
+//   WM_NCDESTROY.
 // - The object owns its window. Destroying the object destroys the window;
 //   a window destroyed by Windows (its parent went first) leaves the object
 //   without a window, and hwnd() becomes nullptr.
@@ -25,6 +19,7 @@
 #include <string>
 
 #include "platform/scoped_win.h"
+#include "platform/window_procedure_win.h"
 #include "ui/geometry.h"
 
 namespace orvx::ui {
@@ -45,7 +40,7 @@ struct WindowArgs {
   HICON icon = nullptr;   // class icon of top-level windows (not owned)
 };
 
-class Window {
+class Window : public win::MessageTarget {
  public:
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -81,16 +76,16 @@ class Window {
   void create(const WindowArgs& args);
 
   // The message handler. May throw. The default is DefWindowProc.
-  virtual LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
   LRESULT default_handling(UINT msg, WPARAM wp, LPARAM lp);
-  // Called after the window is gone (WM_NCDESTROY), from the trampoline.
+  // Called after the window is gone (WM_NCDESTROY). May throw.
   virtual void on_window_destroyed() {}
   // Forms answer with their hint window.
   virtual HintWindow* own_hint_window() { return nullptr; }
 
  private:
-  static LRESULT CALLBACK trampoline(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT answer_after_failure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void bind(HWND window) noexcept override;
+  void unbind() override;
 
   win::ScopedWindow hwnd_;
 };

@@ -28,11 +28,11 @@ Log joined(Log a, const Log& b) {
 
 // Steps 1 to 7 and 8 to 16 of a first start, on a desktop without arrangement
 // modes, with MSDLG_19 confirmed.
-const Log kUpToSettings = {"double_buffering", "error_list_window", "locate_data_folders",
+const Log kUpToSettings = {"error_list_window", "locate_data_folders",
                            "write_english English.qlf", "placement", "auto_save_timer off 60000",
                            "minidesk shown"};
 const Log kFromLayout = {"update_layout", "desktop", "BuildMinidesk", "information MSDLG_19", "desktop",
-                         "place_frames", "hint_timing 0 10000", "tray_icon", "version_line", "opaque"};
+                         "tray_icon", "version_line", "opaque"};
 const Log kFirstStart = joined(kUpToSettings, kFromLayout);
 
 // A first start: the base folder exists, the vendor and data folders do not.
@@ -142,14 +142,14 @@ TEST_F(StartupSequence, EachGuardedFailureAloneIsReportedOnceTheSequenceHasEnded
 }
 
 TEST_F(StartupSequence, AnyOtherFailingStepEndsTheSequenceThereAndIsReported) {
-  const std::string steps[] = {"double_buffering", "error_list_window", "placement", "update_layout",
-                               "place_frames", "hint_timing 0 10000", "tray_icon", "version_line", "opaque"};
+  const std::string steps[] = {"error_list_window", "placement", "update_layout",
+                               "tray_icon", "version_line", "opaque"};
   for (const std::string& step : steps) {
     FlowWorld world;
     world.window.folders_to_locate = fresh_folders(world);
     world.window.failing = {step};
     // An earlier guarded failure is superseded by the one that ends the sequence.
-    world.window.english_file_writable = step == "double_buffering" || step == "error_list_window";
+    world.window.english_file_writable = step == "error_list_window";
     ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::ShowWindow);
     auto at = std::find(kFirstStart.begin(), kFirstStart.end(), step);
     ASSERT_NE(at, kFirstStart.end());
@@ -171,7 +171,7 @@ TEST_F(StartupSequence, DataFoldersThatCannotBeMadeEndTheProgramWithoutAReport) 
     w.log.entries.clear();
     w.window.folders_to_locate = c.folders;
     EXPECT_EQ(run(), StartupOutcome::EndProgram) << c.what;
-    EXPECT_EQ(w.log.entries, (Log{"double_buffering", "error_list_window", "locate_data_folders",
+    EXPECT_EQ(w.log.entries, (Log{"error_list_window", "locate_data_folders",
                                   "message " + std::string(kFolderNotCreatedMessage)}))
         << c.what;
   }
@@ -200,9 +200,9 @@ TEST_F(StartupSequence, ALangFolderThatCannotBeMadeIsToldAndTheEnglishFileFailur
   w.window.folders_to_locate = w.folders;
   ASSERT_TRUE(files::write_file(lang::lang_folder_path(w.folders.data), "in the way"));
   ASSERT_EQ(run(), StartupOutcome::ShowWindow);
-  Log expected = joined({"double_buffering", "error_list_window", "locate_data_folders",
+  Log expected = joined({"error_list_window", "locate_data_folders",
                          std::string("message ") + lang::kLangFolderFailedMessage},
-                        Log(kFirstStart.begin() + 3, kFirstStart.end()));
+                        Log(kFirstStart.begin() + 2, kFirstStart.end()));
   Log log = w.log.entries;
   ASSERT_EQ(log.size(), expected.size() + 1);
   EXPECT_EQ(Log(log.begin(), log.end() - 1), expected);

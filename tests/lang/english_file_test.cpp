@@ -185,6 +185,8 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"List_3", "Icons"},
       {"List_4", "Resolution"},
       {"List_5", "Monitor"},
+      {"MSDLG_ERR_1", "An unknown error has occurred."},
+      {"MSDLG_ERR_2", "OK"},
   };
   const std::vector<Section> sections = sections_of(english_file_bytes());
   ASSERT_FALSE(sections.empty());

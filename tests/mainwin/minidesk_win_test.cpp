@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/hidden_window_win.h"
 #include "platform/scoped_win.h"
 #include "standin_shared/standin_client_win.h"
 #include "support/orvane_app_win.h"
@@ -257,7 +258,7 @@ TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart
   start({{"Papierkorb", 300, 300}});
   HWND tray = nullptr;
   ASSERT_TRUE(wait_until([&] {
-    tray = find_process_window(app->process_id(), "OrvaneX.TrayIconWindow", nullptr, false);
+    tray = find_process_window(app->process_id(), orvx::win::kHiddenWindowClass, nullptr, false);
     return tray && shell_knows(tray, "Orvane X");
   })) << "the icon is not in the notification area";
 

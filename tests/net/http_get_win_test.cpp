@@ -10,12 +10,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "net/http_get.h"
 #include "net/message_window_link_win.h"
 #include "net/wininet_transport_win.h"
+#include "platform/error_report.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
 #include "support/paths.h"
@@ -419,6 +421,32 @@ TEST_F(HttpGetWinTest, ServerThatNeverAnswersEndsInOnErrorAfterTheReceiveTimeout
   get.FetchString();
   ASSERT_TRUE(PumpUntil([&] { return !get.Fetching(); })) << "the download did not end before the deadline";
   EXPECT_EQ(log, (Log{"error"}));
+}
+
+// A receiver that fails on the owning thread ends in the general error
+// handling, and the link goes on delivering.
+TEST(MessageWindowLinkWin, AFailingReceiverIsReported) {
+  class RecordingReporter : public errors::ErrorReporter {
+   public:
+    RecordingReporter() : previous_(errors::set_error_reporter(this)) {}
+    ~RecordingReporter() override { errors::set_error_reporter(previous_); }
+    void show_error_report(const std::string& text) noexcept override { reports.push_back(text); }
+    std::vector<std::string> reports;
+
+   private:
+    errors::ErrorReporter* previous_;
+  } reporter;
+  MessageWindowLink link;
+  int deliveries = 0;
+  link.SetReceiver([&] {
+    if (++deliveries == 1) throw std::runtime_error("progress bar gone");
+  });
+  link.Notify();
+  link.RunUntil([&] { return deliveries == 1; }, [] {});
+  EXPECT_EQ(reporter.reports, std::vector<std::string>{"progress bar gone"});
+  link.Notify();
+  link.RunUntil([&] { return deliveries == 2; }, [] {});
+  EXPECT_EQ(reporter.reports.size(), 1u);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@
 #include "profiles/profile_store.h"
 #include "support/paths.h"
 #include "support/scripted_prompts.h"
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 
 namespace orvx::app::test {
 
@@ -105,18 +105,18 @@ class RecordingRegistrar : public HotkeyRegistrar {
   CallLog& log_;
 };
 
-class RecordingReporter : public ui::ErrorReporter {
+class RecordingReporter : public errors::ErrorReporter {
  public:
-  explicit RecordingReporter(CallLog& log) : log_(log), previous_(ui::set_error_reporter(this)) {}
+  explicit RecordingReporter(CallLog& log) : log_(log), previous_(errors::set_error_reporter(this)) {}
   RecordingReporter(const RecordingReporter&) = delete;
   RecordingReporter& operator=(const RecordingReporter&) = delete;
-  ~RecordingReporter() override { ui::set_error_reporter(previous_); }
+  ~RecordingReporter() override { errors::set_error_reporter(previous_); }
 
   void show_error_report(const std::string& text) noexcept override { log_.add("report " + text); }
 
  private:
   CallLog& log_;
-  ui::ErrorReporter* previous_;
+  errors::ErrorReporter* previous_;
 };
 
 class RecordingWindow : public MainWindowOps {
@@ -170,7 +170,6 @@ class RecordingWindow : public MainWindowOps {
   }
   void restore_minidesk_state(bool shown) override { record(shown ? "minidesk shown" : "minidesk hidden"); }
 
-  void enable_double_buffering() override { record("double_buffering"); }
   void create_error_list_window() override { record("error_list_window"); }
   DataFolders locate_data_folders() override {
     record("locate_data_folders");
@@ -181,10 +180,6 @@ class RecordingWindow : public MainWindowOps {
     return english_file_writable && files::write_file(path, "[INFOS]\r\nlang=English\r\n");
   }
   void restore_placement(const std::string&) override { record("placement"); }
-  void place_frames() override { record("place_frames"); }
-  void set_hint_timing(int32_t pause_ms, int32_t hide_ms) override {
-    record("hint_timing " + std::to_string(pause_ms) + " " + std::to_string(hide_ms));
-  }
   void show_tray_icon() override { record("tray_icon"); }
   void show_version_line() override { record("version_line"); }
   void make_opaque() override { record("opaque"); }

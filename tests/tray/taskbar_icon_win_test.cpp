@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/error_report.h"
 #include "tray/taskbar_icon_win.h"
 #include "platform/scoped_win.h"
 
@@ -149,30 +150,33 @@ TEST_F(ShellTaskbarIconWin, RestartedShellGetsTheIconAgain) {
   EXPECT_FALSE(ShellKnows(tray.callback_window(), 0, "Orvane X"));
 }
 
-TEST_F(ShellTaskbarIconWin, ErrorsOfTheEventsStopAtTheHiddenWindow) {
+// Records what reaches the general error handling while it exists.
+class RecordingReporter : public errors::ErrorReporter {
+ public:
+  RecordingReporter() : previous_(errors::set_error_reporter(this)) {}
+  ~RecordingReporter() override { errors::set_error_reporter(previous_); }
+  void show_error_report(const std::string& text) noexcept override { reports.push_back(text); }
+  std::vector<std::string> reports;
+
+ private:
+  errors::ErrorReporter* previous_;
+};
+
+TEST_F(ShellTaskbarIconWin, ErrorsOfTheEventsAreReportedAndStopAtTheHiddenWindow) {
+  RecordingReporter reporter;
   ShellTaskbarIcon tray("TNA");
-  std::vector<std::string> errors;
-  tray.OnError = [&](std::exception_ptr error) {
-    try {
-      std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-      errors.push_back(e.what());
-    }
-  };
   tray.icon().OnClick = [](TantTaskbarIcon&) { throw std::runtime_error("click failed"); };
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
   EXPECT_EQ(SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP), 0);
-  EXPECT_EQ(errors, (std::vector<std::string>{"click failed"}));
+  EXPECT_EQ(reporter.reports, (std::vector<std::string>{"click failed"}));
 
-  // Without a handler the error is dropped; the window goes on working.
-  tray.OnError = nullptr;
-  SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
-  SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP);
+  // The window goes on working.
   int clicks = 0;
   tray.icon().OnClick = [&](TantTaskbarIcon&) { ++clicks; };
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP);
   EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(reporter.reports.size(), 1u);
 }
 
 TEST_F(ShellTaskbarIconWin, IconThatCannotBeCopiedNamesTheOperation) {

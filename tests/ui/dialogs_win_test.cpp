@@ -9,7 +9,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/crash_report.h"
+#include "lang/messages.h"
+#include "platform/error_report.h"
 #include "ui/error_report_dialog_win.h"
 #include "ui/input_box_win.h"
 #include "ui/modal_dialog_win.h"
@@ -176,7 +177,7 @@ TEST(WinPromptsBoxes, AskTextUsesTheInputBox) {
 
 TEST(ErrorReport, DialogShowsTheTextAndClosesWithOk) {
   ErrorReportDialog dialog;
-  ErrorReporter* previous = set_error_reporter(&dialog);
+  errors::ErrorReporter* previous = errors::set_error_reporter(&dialog);
   std::string shown;
   Driver driver([&] {
     HWND box = wait_for_window(kErrorReportClass, kProgramTitle);
@@ -186,18 +187,51 @@ TEST(ErrorReport, DialogShowsTheTextAndClosesWithOk) {
     post_click(button_with_caption(box, "OK"));
     return true;
   });
-  report_exception(std::make_exception_ptr(std::runtime_error("Die Datei config.qcf ist schreibgeschützt & voll.")));
-  set_error_reporter(previous);
+  errors::report_exception(std::make_exception_ptr(std::runtime_error("Die Datei config.qcf ist schreibgeschützt & voll.")));
+  errors::set_error_reporter(previous);
   EXPECT_TRUE(driver.join());
   EXPECT_EQ(shown, "Die Datei config.qcf ist schreibgeschützt & voll.");
   EXPECT_EQ(FindWindowA(kErrorReportClass, nullptr), nullptr);
+}
+
+TEST(ErrorReport, ItsOwnTextsComeFromTheCurrentLanguage) {
+  ErrorReportDialog dialog;
+  dialog.set_messages([](std::string_view id) {
+    if (id == kUnknownErrorMessage) return std::string("An unknown error has occurred.");
+    if (id == kReportButtonMessage) return std::string("Close");
+    return std::string();
+  });
+  errors::ErrorReporter* previous = errors::set_error_reporter(&dialog);
+  std::string shown;
+  Driver driver([&] {
+    HWND box = wait_for_window(kErrorReportClass, kProgramTitle);
+    HWND text = box ? find_descendant(box, "OrvxLabel") : nullptr;
+    HWND button = box ? button_with_caption(box, "Close") : nullptr;
+    if (!text || !button) return false;
+    shown = window_text(text);
+    post_click(button);
+    return true;
+  });
+  struct NoText {};
+  errors::report_exception(std::make_exception_ptr(NoText{}));
+  errors::set_error_reporter(previous);
+  EXPECT_TRUE(driver.join());
+  EXPECT_EQ(shown, "An unknown error has occurred.");
+}
+
+TEST(ErrorReport, WithoutALanguageItSpeaksTheBuiltInTexts) {
+  ErrorReportDialog dialog;
+  EXPECT_EQ(dialog.message(kUnknownErrorMessage), lang::german_message("MSDLG_ERR_1"));
+  EXPECT_EQ(dialog.message(kReportButtonMessage), "OK");
+  dialog.set_messages([](std::string_view) -> std::string { throw std::runtime_error("unreadable"); });
+  EXPECT_EQ(dialog.message(kUnknownErrorMessage), "Ein unbekannter Fehler ist aufgetreten.");
 }
 
 TEST(ErrorReport, FailingHandlerOfAWidgetEndsInTheReportDialog) {
   test::WidgetForm form;
   form.save_button->set_on_click([] { throw std::logic_error("Speichern fehlgeschlagen"); });
   ErrorReportDialog dialog;
-  ErrorReporter* previous = set_error_reporter(&dialog);
+  errors::ErrorReporter* previous = errors::set_error_reporter(&dialog);
   std::string shown;
   Driver driver([&] {
     HWND box = wait_for_window(kErrorReportClass, kProgramTitle);
@@ -208,7 +242,7 @@ TEST(ErrorReport, FailingHandlerOfAWidgetEndsInTheReportDialog) {
     return true;
   });
   test::send_click(form.save_button->hwnd(), 5, 5);
-  set_error_reporter(previous);
+  errors::set_error_reporter(previous);
   EXPECT_TRUE(driver.join());
   EXPECT_EQ(shown, "Speichern fehlgeschlagen");
   EXPECT_TRUE(IsWindow(form.hwnd()));
@@ -270,10 +304,10 @@ class FailingDialog final : public ModalDialog {
   void on_enter() override { throw std::runtime_error("Speichern nicht möglich"); }
 };
 
-class CountingReporter : public ErrorReporter {
+class CountingReporter : public errors::ErrorReporter {
  public:
-  CountingReporter() : previous_(set_error_reporter(this)) {}
-  ~CountingReporter() override { set_error_reporter(previous_); }
+  CountingReporter() : previous_(errors::set_error_reporter(this)) {}
+  ~CountingReporter() override { errors::set_error_reporter(previous_); }
   void show_error_report(const std::string& text) noexcept override {
     last = text;
     ++count;
@@ -282,7 +316,7 @@ class CountingReporter : public ErrorReporter {
   std::string last;
 
  private:
-  ErrorReporter* previous_;
+  errors::ErrorReporter* previous_;
 };
 
 TEST(ModalLoop, FailingKeyHandlerIsReportedAndTheDialogStaysUsable) {

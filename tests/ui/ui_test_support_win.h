@@ -16,7 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 
 namespace orvx::ui::test {
 
@@ -49,15 +49,15 @@ inline void pump_pending() {
 
 // Installed for the lifetime of the object: error reports are recorded
 // instead of shown.
-class RecordingReporter : public ErrorReporter {
+class RecordingReporter : public errors::ErrorReporter {
  public:
-  RecordingReporter() : previous_(set_error_reporter(this)) {}
-  ~RecordingReporter() override { set_error_reporter(previous_); }
+  RecordingReporter() : previous_(errors::set_error_reporter(this)) {}
+  ~RecordingReporter() override { errors::set_error_reporter(previous_); }
   void show_error_report(const std::string& text) noexcept override { reports.push_back(text); }
   std::vector<std::string> reports;
 
  private:
-  ErrorReporter* previous_;
+  errors::ErrorReporter* previous_;
 };
 
 // Finds a visible top-level window of this process by class and title

@@ -17,7 +17,7 @@
 #include "ui/caption_bar_win.h"
 #include "ui/check_box_win.h"
 #include "ui/collapsible_section_win.h"
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 #include "ui/edit_field_win.h"
 #include "ui/error_report_dialog_win.h"
 #include "ui/flat_button_win.h"
@@ -199,7 +199,7 @@ void CALLBACK time_is_up(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); }
 
 int run(const std::string& scene, int seconds) {
   ErrorReportDialog report;
-  set_error_reporter(&report);
+  errors::set_error_reporter(&report);
   DemoMain main_form;
   DemoSettings settings;
   if (seconds > 0) SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, &time_is_up);
@@ -208,13 +208,13 @@ int run(const std::string& scene, int seconds) {
     ask_text_input(InputBoxArgs{.title = "Profilname", .prompt = "Geben Sie einen Profilnamen ein...",
                                 .initial = "Büro & Haus", .owner = main_form.hwnd()});
   }
-  if (scene == "error") report_exception(std::make_exception_ptr(std::runtime_error("Die Datei config.qcf konnte nicht geschrieben werden.")));
+  if (scene == "error") errors::report_exception(std::make_exception_ptr(std::runtime_error("Die Datei config.qcf konnte nicht geschrieben werden.")));
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-  set_error_reporter(nullptr);
+  errors::set_error_reporter(nullptr);
   return 0;
 }
 
@@ -235,7 +235,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     return orvx::ui::run(scene, seconds);
   } catch (...) {
-    orvx::ui::report_current_exception();
+    orvx::errors::report_current_exception();
     return 1;
   }
 }

@@ -1,12 +1,14 @@
-#include "ui/crash_report.h"
+#include "platform/error_report.h"
 
 #include <cstdio>
 
-namespace orvx::ui {
-
-const char* const kUnknownErrorText = "Ein unbekannter Fehler ist aufgetreten.";
+namespace orvx::errors {
 
 namespace {
+// What the standard error stream gets for an error without a text; the
+// reporter has a text of its own for it in the user's language.
+constexpr char kNoTextOnStderr[] = "(an error without a text)";
+
 ErrorReporter* g_reporter = nullptr;
 bool g_reporting = false;
 
@@ -23,7 +25,7 @@ ErrorReporter* set_error_reporter(ErrorReporter* reporter) noexcept {
 }
 
 std::string describe_exception(const std::exception_ptr& error) {
-  if (!error) return kUnknownErrorText;
+  if (!error) return {};
   try {
     std::rethrow_exception(error);
   } catch (const std::exception& e) {
@@ -31,14 +33,14 @@ std::string describe_exception(const std::exception_ptr& error) {
     if (what && *what) return what;
   } catch (...) {
   }
-  return kUnknownErrorText;
+  return {};
 }
 
 void report_exception(const std::exception_ptr& error) noexcept {
   try {
     std::string text = describe_exception(error);
     if (g_reporting || !g_reporter) {
-      write_to_stderr(text.c_str());
+      write_to_stderr(text.empty() ? kNoTextOnStderr : text.c_str());
       return;
     }
     g_reporting = true;
@@ -47,7 +49,7 @@ void report_exception(const std::exception_ptr& error) noexcept {
   } catch (...) {
     // Only an allocation can fail above; there is nothing left to show.
     g_reporting = false;
-    write_to_stderr(kUnknownErrorText);
+    write_to_stderr(kNoTextOnStderr);
   }
 }
 
@@ -74,4 +76,4 @@ void GuardedSequence::report_failure() noexcept {
   report_exception(failure);
 }
 
-}  // namespace orvx::ui
+}  // namespace orvx::errors

@@ -1,23 +1,29 @@
 #pragma once
 // The general error handling: an error that reaches the top level (a window
-// procedure, a start-up step, a command) ends here and is shown to the user
-// in a small report. Nothing in here ever throws.
+// procedure, a start-up step, a command, a download's hand-over) ends here
+// and is shown to the user in a small report. Nothing in here ever throws.
 //
-// Window procedures catch everything at their boundary and call
-// report_current_exception(); the start-up sequence collects its failures in
-// a GuardedSequence and reports the last one when it has ended. All of it
-// runs on the user-interface thread.
+// Every layer reports through it: window procedures catch everything at their
+// boundary and call report_current_exception(); the start-up sequence
+// collects its failures in a GuardedSequence and reports the last one when it
+// has ended. All of it runs on the user-interface thread.
+//
+// The texts around an error's own text (the title, the button, what is said
+// for an error that carries no text) belong to the reporter, which takes
+// them from the current language.
 #include <exception>
 #include <functional>
 #include <string>
 
-namespace orvx::ui {
+namespace orvx::errors {
 
 // Shows the text of an error to the user. The program installs the report
-// dialog (error_report_dialog_win.h); tests install a recorder.
+// dialog (ui/error_report_dialog_win.h); tests install a recorder.
 class ErrorReporter {
  public:
   virtual ~ErrorReporter() = default;
+  // `text` is the error's own text, or empty for an error that carries none:
+  // the reporter then shows its general text for an unknown error.
   virtual void show_error_report(const std::string& text) noexcept = 0;
 };
 
@@ -25,11 +31,9 @@ class ErrorReporter {
 // reporter, errors are written to the standard error stream.
 ErrorReporter* set_error_reporter(ErrorReporter* reporter) noexcept;
 
-// The text shown for an error: the exception's message, or a general text
-// for exceptions that carry none (not derived from std::exception, or an
-// empty message).
+// The error's own text: the exception's message, or empty for an exception
+// that carries none (not derived from std::exception, or an empty message).
 std::string describe_exception(const std::exception_ptr& error);
-extern const char* const kUnknownErrorText;
 
 // Hands an error to the reporter. A report dialog runs its own message loop;
 // errors raised while it is open (a timer that fails on every tick) are not
@@ -61,4 +65,4 @@ class GuardedSequence {
   bool ended_ = false;
 };
 
-}  // namespace orvx::ui
+}  // namespace orvx::errors
