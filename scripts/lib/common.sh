@@ -132,7 +132,15 @@ start_wine() {
   use_wine_prefix "${1:-$BUILD/wine-prefix-$WINE_ROUTE}"
   rm -rf "$WINEPREFIX"
   make_wine_prefix || return 1
+  mark_throwaway_prefix
   wineserver -p
+}
+
+# The tests that delete the user's application data or write to C:\ run only
+# in a prefix carrying this file (tests/support/throwaway_prefix_win.h).
+mark_throwaway_prefix() {
+  echo "made by scripts/lib/common.sh for one run; tests may delete user data here" \
+    >"$WINEPREFIX/drive_c/orvanex-throwaway-prefix.txt"
 }
 
 stop_wine() {
