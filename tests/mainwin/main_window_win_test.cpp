@@ -22,6 +22,9 @@
 #include "app/main_form_win.h"
 #include "ui/caption_bar_win.h"
 #include "ui/flat_button_win.h"
+#include "ui/input_box_win.h"
+#include "ui/label_win.h"
+#include "app/about_box_win.h"
 
 namespace orvx::test {
 namespace {
@@ -103,7 +106,7 @@ TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
   ASSERT_NE(menu, nullptr);
   ASSERT_TRUE(choose_menu_item(app->process_id(), menu, {2}));  // pm_new_profil, below pm_select_profil
 
-  HWND box = wait_process_window(app->process_id(), "OrvxInputBox", nullptr);
+  HWND box = wait_process_window(app->process_id(), ui::kInputBoxClass, nullptr);
   ASSERT_NE(box, nullptr);
   HWND edit = find_child(box, "Edit");
   ASSERT_NE(edit, nullptr);
@@ -248,7 +251,7 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
   RECT r{};
   GetClientRect(bar, &r);
   post_click(bar, r.right - 2 * 24 - 12, 10);  // "Über...", third from the right
-  HWND about = wait_process_window(app->process_id(), "Tabout", nullptr);
+  HWND about = wait_process_window(app->process_id(), app::kAboutWindowClass, nullptr);
   ASSERT_NE(about, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_NE(find_child(about, "OrvxLinkLabel", "<link>Homepage</link>"), nullptr);
@@ -265,7 +268,7 @@ TEST_F(MainWindow, MinideskMenuAlignsTheDesktopToTheGrid) {
   ASSERT_NE(main, nullptr);
   const int snaps = standin().snap_count();
   // desktop_frame holds the version line.
-  HWND label = find_child(main, "OrvxLabel");
+  HWND label = find_child(main, ui::kLabelClass);
   ASSERT_NE(label, nullptr);
   PostMessageA(GetParent(label), WM_RBUTTONUP, 0, MAKELPARAM(50, 50));
   HWND menu = wait_popup_menu(app->process_id());
@@ -298,7 +301,7 @@ TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
   const std::vector<std::string> buttons = child_texts(main, ui::kFlatButtonClass);
   EXPECT_EQ(buttons, (std::vector<std::string>{"Save", "Restore", "Exit"}));
   // The Minidesk's explanation and the error list window follow.
-  EXPECT_NE(find_child(main, "OrvxLabel",
+  EXPECT_NE(find_child(main, ui::kLabelClass,
                        "Some icons lie outside the boundaries of the desktop. By selecting an item on the list and "
                        "then clicking on the Orvane X Minidesk you can reposition the icon."),
             nullptr);
