@@ -137,11 +137,11 @@ class Program final : public Reader {
     HWND toggle = orvx::test::find_visible_child(main_, "OrvxPicture");
     if (!toggle) throw std::runtime_error("no toggle button on the main window");
     orvx::test::post_click(toggle);
-    const bool done = orvx::test::wait_until([&] {
+    const bool done = static_cast<bool>(orvx::test::wait_for("the Minidesk to toggle", [&] {
       RECT r{};
       GetWindowRect(main_, &r);
       return (r.bottom - r.top > 40) == shown;
-    });
+    }));
     // Once the click has been handled, the refresh timer follows the state.
     if (!done || !orvx::test::round_trip(main_)) throw std::runtime_error("the Minidesk did not toggle");
   }

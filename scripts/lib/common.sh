@@ -132,6 +132,7 @@ start_wine() {
   use_wine_prefix "${1:-$BUILD/wine-prefix-$WINE_ROUTE}"
   rm -rf "$WINEPREFIX"
   make_wine_prefix || return 1
+  mark_throwaway_prefix
   # The server that made the prefix ends by itself a little later; once it
   # has, a persistent one takes over, and Wine's services start here, away
   # from the tests' output: a service started by a test would hold its
@@ -139,6 +140,13 @@ start_wine() {
   wineserver -w
   wineserver -p
   wineboot >/dev/null 2>&1
+}
+
+# The tests that delete the user's application data or write to C:\ run only
+# in a prefix carrying this file (tests/support/throwaway_prefix_win.h).
+mark_throwaway_prefix() {
+  echo "made by scripts/lib/common.sh for one run; tests may delete user data here" \
+    >"$WINEPREFIX/drive_c/orvanex-throwaway-prefix.txt"
 }
 
 stop_wine() {

@@ -4,11 +4,17 @@ with ", N skipped" and each skipped case by name when any were skipped.
 
 Arguments come in pairs: a CTest JUnit file and the folder where the test
 programs wrote their own JUnit files (GoogleTest's --gtest_output, or a
-script's). A CTest entry with its own file counts its cases; one without
+script's). A CTest entry's own file is named after the entry, with every
+character outside [A-Za-z0-9._-] turned into "_" (tests/CMakeLists.txt names
+them so). A CTest entry with its own file counts its cases; one without
 counts as one case. An entry that failed although its cases all passed (a
-crash at exit, a timeout) adds one failure.
+crash at exit) adds one failure; one that timed out before its program wrote
+its file counts as one failure under its own name. An entry CTest did not
+run counts as skipped when it was disabled, as failed otherwise (its
+program or its fixture was missing).
 """
 import os
+import re
 import sys
 import xml.etree.ElementTree as ET
 
@@ -35,6 +41,22 @@ def cases_of(path, skipped):
     return passed, failed
 
 
+def result_file(results_dir, entry):
+    return os.path.join(results_dir, re.sub(r"[^A-Za-z0-9._-]", "_", entry) + ".xml")
+
+
+def ctest_status(case):
+    """The outcome CTest gave an entry, with its reason when it failed."""
+    status = case.get("status")
+    failure = case.find("failure")
+    if status == "disabled":
+        return "skipped", "disabled"
+    if status in ("fail", "notrun") or failure is not None:
+        why = failure.get("message") if failure is not None else ""
+        return "failed", why or ""
+    return "passed", ""
+
+
 def main(argv):
     passed = failed = 0
     skipped = []
@@ -47,19 +69,22 @@ def main(argv):
             continue
         for case in root.iter("testcase"):
             name = case.get("name")
-            entry_failed = case.get("status") == "fail" or case.find("failure") is not None
-            own = cases_of(os.path.join(results_dir, name + ".xml"), skipped)
+            status, why = ctest_status(case)
+            if status == "skipped":
+                skipped.append(f"{name}: {why}")
+                continue
+            own = cases_of(result_file(results_dir, name), skipped)
             if own is None:
-                if entry_failed:
+                if status == "failed":
                     failed += 1
-                    print(f"FAILED: {name}")
+                    print(f"FAILED: {name}" + (f" ({why})" if why else ""))
                 else:
                     passed += 1
                 continue
             p, f = own
             passed += p
             failed += f
-            if entry_failed and f == 0:
+            if status == "failed" and f == 0:
                 failed += 1
                 print(f"FAILED: {name} (the program failed outside its test cases)")
     for line in skipped:

@@ -15,7 +15,7 @@ CaptionBar::CaptionBar(const CaptionBarArgs& args)
   buttons_ = std::move(look_.buttons);
   if (buttons_.size() > static_cast<size_t>(style::kMaxCaptionButtons)) buttons_.resize(style::kMaxCaptionButtons);
   WindowArgs w;
-  w.class_name = "OrvxCaptionBar";
+  w.class_name = kCaptionBarClass;
   w.parent = args.parent;
   w.bounds = Rect{0, 0, args.width, args.height};
   create(w);

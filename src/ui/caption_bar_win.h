@@ -22,6 +22,8 @@
 
 namespace orvx::ui {
 
+inline constexpr char kCaptionBarClass[] = "OrvxCaptionBar";
+
 enum class CaptionGlyph { close, minimize, about, settings };
 
 struct CaptionButtonArgs {

@@ -11,7 +11,7 @@ FlatButton::FlatButton(const FlatButtonArgs& args)
       on_click_(args.on_click) {
   look_.on_click = nullptr;
   WindowArgs w;
-  w.class_name = "OrvxFlatButton";
+  w.class_name = kFlatButtonClass;
   w.title = args.caption;
   w.style = WS_CHILD | WS_VISIBLE | (args.tab_stop ? WS_TABSTOP : 0);
   w.parent = args.parent;

@@ -18,6 +18,8 @@
 
 namespace orvx::ui {
 
+inline constexpr char kFlatButtonClass[] = "OrvxFlatButton";
+
 struct FlatButtonArgs {
   std::string name;
   std::string caption;

@@ -7,7 +7,7 @@ namespace orvx::ui {
 Label::Label(const LabelArgs& args)
     : Widget(args.name, args.hint, Texts::caption_and_hint), look_(args), font_(make_font(args.font)) {
   WindowArgs w;
-  w.class_name = "OrvxLabel";
+  w.class_name = kLabelClass;
   w.title = args.caption;
   w.parent = args.parent;
   w.bounds = args.bounds;

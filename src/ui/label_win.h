@@ -15,6 +15,8 @@
 
 namespace orvx::ui {
 
+inline constexpr char kLabelClass[] = "OrvxLabel";
+
 enum class TextAlign { left, center, right };
 
 struct LabelArgs {

@@ -11,6 +11,7 @@
 #include "app/hotkey_registrar_win.h"
 #include "platform/scoped_win.h"
 #include "support/scripted_prompts.h"
+#include "support/wait_win.h"
 
 namespace orvx::app {
 namespace {
@@ -20,6 +21,21 @@ config::Shortcut shortcut(const char* text) { return config::text_to_shortcut(te
 win::ScopedWindow hidden_window() {
   return win::ScopedWindow(
       CreateWindowExA(0, "STATIC", "hotkey test", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+}
+
+// The save hotkeys that reached the window given to count_save_hotkeys.
+int save_hotkeys_arrived = 0;
+WNDPROC static_procedure = nullptr;
+
+LRESULT CALLBACK counting_procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  if (message == WM_HOTKEY && wp == static_cast<WPARAM>(kSaveHotkeyId)) ++save_hotkeys_arrived;
+  return CallWindowProcA(static_procedure, window, message, wp, lp);
+}
+
+void count_save_hotkeys(HWND window) {
+  save_hotkeys_arrived = 0;
+  static_procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&counting_procedure)));
 }
 
 TEST(HotkeyModifiers, FollowTheShortcutAndNeverIncludeTheWindowsKey) {
@@ -73,6 +89,7 @@ TEST(WindowHotkeyRegistrar, TheHotkeyComponentReportsACombinationHeldElsewhere) 
 
 TEST(WindowHotkeyRegistrar, APressedCombinationArrivesAsWmHotkey) {
   win::ScopedWindow window = hidden_window();
+  count_save_hotkeys(window.get());
   WindowHotkeyRegistrar registrar(window.get());
   ASSERT_TRUE(registrar.register_hotkey(shortcut("Strg+Alt+F9")));
 
@@ -85,20 +102,8 @@ TEST(WindowHotkeyRegistrar, APressedCombinationArrivesAsWmHotkey) {
   }
   ASSERT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
 
-  bool arrived = false;
-  const DWORD start = GetTickCount();
-  while (!arrived && GetTickCount() - start < 5000) {
-    MSG msg;
-    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      arrived = msg.message == WM_HOTKEY && msg.hwnd == window.get() &&
-                msg.wParam == static_cast<WPARAM>(kSaveHotkeyId);
-      DispatchMessageA(&msg);
-    } else {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    }
-  }
+  EXPECT_TRUE(test::wait_for("WM_HOTKEY with the save hotkey's id", [&] { return save_hotkeys_arrived > 0; }, 5000));
   registrar.unregister_hotkey();
-  EXPECT_TRUE(arrived) << "no WM_HOTKEY for Strg+Alt+F9 reached the window within 5 s of the key presses";
 }
 
 }  // namespace

@@ -9,7 +9,11 @@
 #include <vector>
 
 #include "app/main_menus_win.h"
-#include "ui/ui_test_support_win.h"
+#include "support/input_win.h"
+#include "support/modal_driver_win.h"
+#include "support/recording_reporter.h"
+#include "support/wait_win.h"
+#include "support/windows_win.h"
 #include "ui/widget_form_win.h"
 
 namespace orvx::app {
@@ -73,9 +77,9 @@ TEST(MainMenus, SaveMenuListsProfilesOnlyWhenThereAreAny) {
 
 // Shows a menu of `form` and presses `keys` in its menu loop.
 template <typename Show>
-auto choose_with_keys(ui::test::WidgetForm& form, std::vector<WPARAM> keys, Show show) {
-  ui::test::Driver driver([&form, keys] {
-    if (!ui::test::wait_for_window("#32768", nullptr)) return false;
+auto choose_with_keys(test::WidgetForm& form, std::vector<WPARAM> keys, Show show) {
+  test::Driver driver([&form, keys] {
+    if (!test::wait_own_window("#32768", nullptr)) return false;
     for (WPARAM key : keys) PostMessageA(form.hwnd(), WM_KEYDOWN, key, 0);
     return true;
   });
@@ -94,7 +98,7 @@ TEST(MainMenus, RestoreMenuHandsBackTheRealNameOfTheChosenProfile) {
       {{VK_DOWN, VK_DOWN, VK_RETURN}, "-"},
       {{VK_ESCAPE}, std::nullopt},
   };
-  ui::test::WidgetForm form;
+  test::WidgetForm form;
   MainMenus menus({});
   for (const Case& c : cases) {
     EXPECT_EQ(choose_with_keys(form, c.keys,
@@ -117,7 +121,7 @@ TEST(MainMenus, SaveMenuHandsBackWhatWasChosen) {
       {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::NewProfile, ""},
       {{VK_ESCAPE}, Item::None, ""},
   };
-  ui::test::WidgetForm form;
+  test::WidgetForm form;
   MainMenus menus({});
   for (const Case& c : cases) {
     const SaveMenuChoice choice = choose_with_keys(

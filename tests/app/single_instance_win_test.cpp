@@ -9,10 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_form_win.h"
 #include "app/single_instance_win.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
 #include "support/paths.h"
+#include "support/wait_win.h"
+#include "ui/program_title.h"
 
 namespace orvx::app {
 namespace {
@@ -43,38 +46,6 @@ class StandInMainWindow {
   win::ScopedWindow window_;
 };
 
-void pump_messages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-// Waits for `process` to end while this thread answers the messages the
-// other process sends to its windows. False when the deadline passes first.
-bool wait_pumping(HANDLE process, DWORD timeout_ms) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= timeout_ms) return false;
-    DWORD r = MsgWaitForMultipleObjects(1, &process, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
-    if (r == WAIT_OBJECT_0) return true;
-    pump_messages();
-  }
-}
-
-template <class Condition>
-bool poll_pumping(Condition condition, DWORD timeout_ms) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= timeout_ms) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    pump_messages();
-  }
-  return true;
-}
-
 struct SecondStart {
   bool ended = false;
   DWORD exit_code = STILL_ACTIVE;
@@ -97,7 +68,9 @@ SecondStart start_second_instance(const test::TempFolder& folder) {
   }
   win::ScopedHandle process(pi.hProcess);
   win::ScopedHandle thread(pi.hThread);
-  result.ended = wait_pumping(process.get(), 30000);
+  // This thread answers the messages the second start sends its windows.
+  result.ended = static_cast<bool>(test::wait_for(
+      "the second start to end", [&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }, 30000));
   if (!result.ended) TerminateProcess(process.get(), 1);
   GetExitCodeProcess(process.get(), &result.exit_code);
   return result;
@@ -117,7 +90,7 @@ TEST(InstanceMutex, OnlyTheFirstClaimIsTheOnlyInstance) {
 }
 
 TEST(RunningInstanceSearch, PassesOverThisProcesssOwnWindows) {
-  StandInMainWindow own("Torvx_Form", "Orvane X");
+  StandInMainWindow own(kMainWindowClass, ui::kProgramTitle);
   ASSERT_TRUE(own.get());
   EXPECT_EQ(find_running_instance_window(), nullptr);
   EXPECT_FALSE(bring_running_instance_to_front());
@@ -154,7 +127,7 @@ TEST_P(SecondStartTest, ShowsTheRunningMainWindowAndEnds) {
     if (int(i) == c.shown) {
       EXPECT_TRUE(IsWindowVisible(window)) << i;
       EXPECT_FALSE(IsIconic(window)) << i;
-      EXPECT_TRUE(poll_pumping([&] { return GetForegroundWindow() == window; }, 5000))
+      EXPECT_TRUE(test::wait_for("the window to come to the front", [&] { return GetForegroundWindow() == window; }, 5000))
           << "window " << i << " did not come to the front";
     } else {
       EXPECT_EQ(IsWindowVisible(window) != 0, c.minimized) << i;
@@ -168,12 +141,12 @@ TEST_P(SecondStartTest, ShowsTheRunningMainWindowAndEnds) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SecondStartTest,
     testing::Values(
-        StartCase{"Current", {{"Torvx_Form", "Orvane X"}}, 0, false},
+        StartCase{"Current", {{kMainWindowClass, ui::kProgramTitle}}, 0, false},
         StartCase{"Older", {{"Torv_Form", "Orvane"}}, 0, false},
         StartCase{"ClassInOtherCase", {{"TORVX_FORM", "Orvane X"}}, 0, false},
         StartCase{"CurrentBeforeOlder", {{"Torv_Form", "Orvane"}, {"Torvx_Form", "Orvane X"}}, 1,
                   false},
-        StartCase{"Minimized", {{"Torvx_Form", "Orvane X"}}, 0, true},
+        StartCase{"Minimized", {{kMainWindowClass, ui::kProgramTitle}}, 0, true},
         StartCase{"TitleOfTheOtherForm", {{"Torvx_Form", "Orvane"}, {"Torv_Form", "Orvane X"}}, -1,
                   false},
         StartCase{"NoWindow", {}, -1, false}),

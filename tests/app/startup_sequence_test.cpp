@@ -1,5 +1,7 @@
-// The start-up sequence: its order, the switches, the guarded steps and the
-// end of the program when the data folders cannot be made.
+// The start-up sequence by what it does: the folders and files it makes, what
+// the user is shown and asked, what it reads from the desktop, and how a
+// failure changes that. Steps that only prepare the window are left to the
+// window's own tests; here they matter only when they fail.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,27 +20,77 @@
 namespace orvx::app {
 namespace {
 
-using Log = std::vector<std::string>;
+using Effects = std::vector<std::string>;
 using test::FlowWorld;
 
-Log joined(Log a, const Log& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
+// What the user, the desktop and the disk can tell of the start, in order:
+// files and folders as they appear, prompts and reports, the desktop's
+// reads, the settings applied, the tray icon and the window's last look.
+class Timeline {
+ public:
+  explicit Timeline(FlowWorld& w) : w_(w) {
+    w_.log.before_entry = [this] { look_at_disk(); };
+  }
+  Timeline(const Timeline&) = delete;
+  Timeline& operator=(const Timeline&) = delete;
 
-// Steps 1 to 7 and 8 to 16 of a first start, on a desktop without arrangement
-// modes, with MSDLG_19 confirmed.
-const Log kUpToSettings = {"error_list_window", "locate_data_folders",
-                           "write_english English.qlf", "placement", "auto_save_timer off 60000",
-                           "minidesk shown"};
-const Log kFromLayout = {"update_layout", "desktop", "BuildMinidesk", "information MSDLG_19", "desktop",
-                         "tray_icon", "version_line", "opaque"};
-const Log kFirstStart = joined(kUpToSettings, kFromLayout);
+  Effects effects() {
+    look_at_disk();
+    // Disk events carry the number of log entries before them; merge.
+    Effects merged;
+    size_t next_disk = 0;
+    const auto& log = w_.log.entries;
+    for (size_t i = 0; i <= log.size(); ++i) {
+      while (next_disk < disk_at_.size() && disk_at_[next_disk] == i) merged.push_back(disk_[next_disk++]);
+      if (i < log.size() && visible(log[i])) merged.push_back(log[i]);
+    }
+    return merged;
+  }
+
+ private:
+  static bool visible(const std::string& entry) {
+    static const char* const kSeen[] = {"message ", "information ", "report ", "desktop", "auto_save_timer",
+                                        "minidesk ", "tray_icon", "opaque", "autostart_timer"};
+    return std::any_of(std::begin(kSeen), std::end(kSeen), [&](const char* p) { return entry.starts_with(p); });
+  }
+
+  void look_at_disk() {
+    const DataFolders& folders = w_.window.folders_to_locate;
+    if (folders.data.empty()) return;
+    seen("data folder", files::folder_exists(folders.data));
+    seen("English file",
+         files::file_exists(files::with_separator(lang::lang_folder_path(folders.data)) + "English.qlf"));
+    seen("standard profile", files::file_exists(ProfileFileName(folders.data, "ORV - 1920x1080")));
+  }
+  void seen(const std::string& what, bool there) {
+    if (!there || std::find(disk_.begin(), disk_.end(), what) != disk_.end()) return;
+    disk_.push_back(what);
+    disk_at_.push_back(w_.log.entries.size());
+  }
+
+  FlowWorld& w_;
+  Effects disk_;
+  std::vector<size_t> disk_at_;
+};
 
 // A first start: the base folder exists, the vendor and data folders do not.
 DataFolders fresh_folders(const FlowWorld& world) {
   files::create_folder(world.temp / "fresh");
   return data_folders_under(world.temp / "fresh");
+}
+
+// The effects of a first start on a desktop without arrangement modes, with
+// the standard profile's information confirmed: the data folder and the
+// English file appear before the settings are applied, the desktop is read
+// for the map, and the standard profile is saved after its information box.
+const Effects kFirstStart = {"data folder",        "English file",   "auto_save_timer off 60000",
+                             "minidesk shown",     "desktop",        "information MSDLG_19",
+                             "desktop",            "standard profile", "tray_icon",
+                             "opaque"};
+
+Effects with(Effects effects, const Effects& more) {
+  effects.insert(effects.end(), more.begin(), more.end());
+  return effects;
 }
 
 class StartupSequence : public ::testing::Test {
@@ -50,40 +102,47 @@ class StartupSequence : public ::testing::Test {
   }
 
   FlowWorld w;
+  Timeline timeline{w};
 };
 
-TEST_F(StartupSequence, FirstStartRunsEveryStepInOrder) {
+TEST_F(StartupSequence, FirstStartMakesItsFilesAndShowsTheWindow) {
   EXPECT_EQ(run(), StartupOutcome::ShowWindow);
-  EXPECT_EQ(w.log.entries, kFirstStart);
+  EXPECT_EQ(timeline.effects(), kFirstStart);
   EXPECT_EQ(w.folders.data, w.window.folders_to_locate.data);
   EXPECT_TRUE(files::folder_exists(lang::lang_folder_path(w.folders.data)));
-  EXPECT_TRUE(files::file_exists(english_file()));
-  EXPECT_EQ(ListProfiles(w.folders.data), (Log{"ORV - 1920x1080"}));
+  EXPECT_EQ(files::read_file(english_file()), "[INFOS]\r\nlang=English\r\n");
+  EXPECT_EQ(ListProfiles(w.folders.data), (Effects{"ORV - 1920x1080"}));
   EXPECT_EQ(ReadProfileFile(w.profile_file("ORV - 1920x1080")).size(), 2u);
 }
 
-TEST_F(StartupSequence, SwitchesAddTheirStepsAtTheEnd) {
+TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
   struct Case {
     StartSwitch start_switch;
-    Log tail;
+    Effects tail;
   };
   const Case cases[] = {
       {StartSwitch::Normal, {}},
       {StartSwitch::Portable, {}},
       {StartSwitch::Template, {}},
-      {StartSwitch::Autostart, {"process_messages", "autostart_timer on"}},
-      {StartSwitch::Updated, {"process_messages", "message MSDLG_7"}},
+      {StartSwitch::Autostart, {"autostart_timer on"}},
+      {StartSwitch::Updated, {"message MSDLG_7"}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.start_switch));
     FlowWorld world;
-    world.window.folders_to_locate = world.folders;
+    Timeline line(world);
     world.start_switch = c.start_switch;
-    world.prompts.confirmations = {false};
+    world.prompts.confirmations = {false};  // no standard profile this time
     ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::ShowWindow);
-    const Log& log = world.log.entries;
-    ASSERT_GE(log.size(), c.tail.size());
-    EXPECT_EQ(Log(log.end() - c.tail.size(), log.end()), c.tail) << static_cast<int>(c.start_switch);
-    EXPECT_EQ(log[log.size() - c.tail.size() - 1], "opaque") << static_cast<int>(c.start_switch);
+    const Effects effects = line.effects();
+    ASSERT_GE(effects.size(), c.tail.size() + 1);
+    EXPECT_EQ(Effects(effects.end() - c.tail.size(), effects.end()), c.tail);
+    EXPECT_EQ(effects[effects.size() - c.tail.size() - 1], "opaque");
+    // Queued messages are handled before the switch's own effect.
+    if (!c.tail.empty()) {
+      const auto& log = world.log.entries;
+      EXPECT_EQ(*(std::find(log.begin(), log.end(), c.tail.back()) - 1), "process_messages");
+    }
   }
 }
 
@@ -95,15 +154,17 @@ TEST_F(StartupSequence, AnOlderEnglishFileIsReplaced) {
   EXPECT_EQ(files::read_file(english_file()), "[INFOS]\r\nlang=English\r\n");
 }
 
-TEST_F(StartupSequence, TheArrangementWarningComesAfterTheSettingsAndTheStartGoesOn) {
+TEST_F(StartupSequence, TheArrangementWarningFollowsTheSettingsAndTheStartGoesOn) {
   w.desktop.set_arrangement_modes({true, false});
   ASSERT_EQ(run(), StartupOutcome::ShowWindow);
-  EXPECT_EQ(w.log.entries, joined(joined(kUpToSettings, {"message MSDLG_11"}), kFromLayout));
+  Effects expected = kFirstStart;
+  expected.insert(std::find(expected.begin(), expected.end(), "minidesk shown") + 1, "message MSDLG_11");
+  EXPECT_EQ(timeline.effects(), expected);
 }
 
-TEST_F(StartupSequence, GuardedStepsThatFailLetTheRestRunAndTheLastFailureIsReportedAtTheEnd) {
-  // Step 5: the English file cannot be written. Step 7: load_settings fails.
-  // Step 10: the map read fails (the buffer in the shell's process).
+TEST_F(StartupSequence, GuardedFailuresLetTheStartGoOnAndTheLastIsReportedAtTheEnd) {
+  // The English file cannot be written, applying the settings fails, and the
+  // map read fails (the buffer in the shell's process).
   w.window.english_file_writable = false;
   w.window.failing = {"minidesk shown"};
   bool first_access = true;
@@ -113,12 +174,13 @@ TEST_F(StartupSequence, GuardedStepsThatFailLetTheRestRunAndTheLastFailureIsRepo
   });
 
   ASSERT_EQ(run(), StartupOutcome::ShowWindow);
-  Log expected = kFirstStart;
-  expected.erase(std::find(expected.begin(), expected.end(), "BuildMinidesk"));
-  EXPECT_EQ(w.log.entries, joined(expected, {"report map read failed"}));
+  Effects expected = kFirstStart;
+  expected.erase(std::find(expected.begin(), expected.end(), "English file"));
+  expected.push_back("report map read failed");
+  EXPECT_EQ(timeline.effects(), expected);
 }
 
-TEST_F(StartupSequence, EachGuardedFailureAloneIsReportedOnceTheSequenceHasEnded) {
+TEST_F(StartupSequence, EachGuardedFailureAloneIsReportedOnceTheStartHasEnded) {
   struct Case {
     bool english_writable;
     std::string failing;
@@ -129,32 +191,64 @@ TEST_F(StartupSequence, EachGuardedFailureAloneIsReportedOnceTheSequenceHasEnded
       {true, "minidesk shown", "report minidesk shown failed"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.report);
     FlowWorld world;
     world.window.folders_to_locate = fresh_folders(world);
+    Timeline line(world);
     world.window.english_file_writable = c.english_writable;
     if (!c.failing.empty()) world.window.failing = {c.failing};
     ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::ShowWindow);
-    Log log = world.log.entries;
-    ASSERT_EQ(log.size(), kFirstStart.size() + 1) << c.report;
-    EXPECT_EQ(Log(log.begin(), log.end() - 1), kFirstStart) << c.report;
-    EXPECT_TRUE(log.back().starts_with(c.report)) << log.back();
+    Effects effects = line.effects();
+    ASSERT_FALSE(effects.empty());
+    EXPECT_TRUE(effects.back().starts_with(c.report)) << effects.back();
+    effects.pop_back();
+    Effects expected = kFirstStart;
+    if (!c.english_writable) expected.erase(std::find(expected.begin(), expected.end(), "English file"));
+    EXPECT_EQ(effects, expected);
   }
 }
 
-TEST_F(StartupSequence, AnyOtherFailingStepEndsTheSequenceThereAndIsReported) {
-  const std::string steps[] = {"error_list_window", "placement", "update_layout",
-                               "tray_icon", "version_line", "opaque"};
-  for (const std::string& step : steps) {
+TEST_F(StartupSequence, AnyOtherFailingStepEndsTheStartThereAndIsReported) {
+  // Each step by the window operation it calls, and the effects that came
+  // before it.
+  struct Case {
+    std::string step;
+    Effects before;
+  };
+  const Effects settings = {"data folder", "English file", "auto_save_timer off 60000", "minidesk shown"};
+  const Effects saved = {"data folder",  "English file",        "auto_save_timer off 60000", "minidesk shown",
+                         "desktop",      "information MSDLG_19", "desktop",                   "standard profile"};
+  const Case cases[] = {
+      {"error_list_window", {}},
+      {"placement", {"data folder", "English file"}},
+      {"update_layout", settings},
+      // A failing operation has begun: what it shows may be there.
+      {"tray_icon", with(saved, {"tray_icon"})},
+      {"version_line", with(saved, {"tray_icon"})},
+      {"opaque", with(saved, {"tray_icon", "opaque"})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.step);
     FlowWorld world;
     world.window.folders_to_locate = fresh_folders(world);
-    world.window.failing = {step};
-    // An earlier guarded failure is superseded by the one that ends the sequence.
-    world.window.english_file_writable = step == "error_list_window";
+    Timeline line(world);
+    world.window.failing = {c.step};
     ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::ShowWindow);
-    auto at = std::find(kFirstStart.begin(), kFirstStart.end(), step);
-    ASSERT_NE(at, kFirstStart.end());
-    EXPECT_EQ(world.log.entries, joined(Log(kFirstStart.begin(), at + 1), {"report " + step + " failed"}));
+    Effects expected = c.before;
+    expected.push_back("report " + c.step + " failed");
+    EXPECT_EQ(line.effects(), expected);
   }
+}
+
+TEST_F(StartupSequence, AnEndingFailureSupersedesAnEarlierGuardedOne) {
+  w.window.english_file_writable = false;
+  w.window.failing = {"tray_icon"};
+  ASSERT_EQ(run(), StartupOutcome::ShowWindow);
+  const Effects effects = timeline.effects();
+  ASSERT_FALSE(effects.empty());
+  EXPECT_EQ(effects.back(), "report tray_icon failed");
+  EXPECT_EQ(std::count_if(effects.begin(), effects.end(), [](const std::string& e) { return e.starts_with("report"); }),
+            1);
 }
 
 TEST_F(StartupSequence, DataFoldersThatCannotBeMadeEndTheProgramWithoutAReport) {
@@ -168,12 +262,12 @@ TEST_F(StartupSequence, DataFoldersThatCannotBeMadeEndTheProgramWithoutAReport) 
       {"no base folder", {}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     w.log.entries.clear();
     w.window.folders_to_locate = c.folders;
-    EXPECT_EQ(run(), StartupOutcome::EndProgram) << c.what;
-    EXPECT_EQ(w.log.entries, (Log{"error_list_window", "locate_data_folders",
-                                  "message " + std::string(kFolderNotCreatedMessage)}))
-        << c.what;
+    EXPECT_EQ(run(), StartupOutcome::EndProgram);
+    // Told why, and nothing else: no files, no desktop read, no window.
+    EXPECT_EQ(timeline.effects(), (Effects{"message " + std::string(kFolderNotCreatedMessage)}));
   }
 }
 
@@ -190,23 +284,23 @@ TEST_F(StartupSequence, ASaveAtTheStandardProfileCheckCanEndTheProgramToo) {
     }
   });
   EXPECT_EQ(run(), StartupOutcome::EndProgram);
-  const Log& log = w.log.entries;
-  ASSERT_GE(log.size(), 3u);
-  EXPECT_EQ(Log(log.end() - 3, log.end()), (Log{"BuildMinidesk", "information MSDLG_19",
-                                                "message " + std::string(kFolderNotCreatedMessage)}));
+  const Effects effects = timeline.effects();
+  ASSERT_GE(effects.size(), 2u);
+  EXPECT_EQ(Effects(effects.end() - 2, effects.end()),
+            (Effects{"information MSDLG_19", "message " + std::string(kFolderNotCreatedMessage)}));
+  EXPECT_FALSE(w.log.contains("tray_icon"));
 }
 
 TEST_F(StartupSequence, ALangFolderThatCannotBeMadeIsToldAndTheEnglishFileFailureReported) {
   w.window.folders_to_locate = w.folders;
   ASSERT_TRUE(files::write_file(lang::lang_folder_path(w.folders.data), "in the way"));
   ASSERT_EQ(run(), StartupOutcome::ShowWindow);
-  Log expected = joined({"error_list_window", "locate_data_folders",
-                         std::string("message ") + lang::kLangFolderFailedMessage},
-                        Log(kFirstStart.begin() + 2, kFirstStart.end()));
-  Log log = w.log.entries;
-  ASSERT_EQ(log.size(), expected.size() + 1);
-  EXPECT_EQ(Log(log.begin(), log.end() - 1), expected);
-  EXPECT_TRUE(log.back().starts_with("report Die englische Sprachdatei")) << log.back();
+  Effects effects = timeline.effects();
+  ASSERT_GE(effects.size(), 2u);
+  EXPECT_EQ(effects[1], std::string("message ") + lang::kLangFolderFailedMessage);
+  EXPECT_TRUE(effects.back().starts_with("report Die englische Sprachdatei")) << effects.back();
+  EXPECT_EQ(std::count(effects.begin(), effects.end(), "English file"), 0);
+  EXPECT_EQ(std::count(effects.begin(), effects.end(), "tray_icon"), 1);
 }
 
 }  // namespace

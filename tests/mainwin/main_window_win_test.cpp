@@ -19,6 +19,12 @@
 #include "standin_shared/standin_client_win.h"
 #include "support/desktop_icon_rows.h"
 #include "support/orvane_app_win.h"
+#include "app/main_form_win.h"
+#include "ui/caption_bar_win.h"
+#include "ui/flat_button_win.h"
+#include "ui/input_box_win.h"
+#include "ui/label_win.h"
+#include "app/about_box_win.h"
 
 namespace orvx::test {
 namespace {
@@ -54,7 +60,7 @@ class MainWindow : public ::testing::Test {
 
   void SetUp() override {
     // A second instance would only bring that one to the front and end.
-    ASSERT_EQ(FindWindowA("Torvx_Form", nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
     if (!standin_) {
       ASSERT_NO_THROW(standin_ = std::make_unique<StandinDesktop>());
     }
@@ -95,12 +101,12 @@ TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
   copy.prepare_resolution_profile();
   auto app = start();
   ASSERT_NE(app->main_window(), nullptr);
-  app->click("OrvxFlatButton", "Speichern");
+  app->click(ui::kFlatButtonClass, "Speichern");
   HWND menu = wait_popup_menu(app->process_id());
   ASSERT_NE(menu, nullptr);
-  choose_menu_item(menu, {2});  // pm_new_profil, below pm_select_profil
+  ASSERT_TRUE(choose_menu_item(app->process_id(), menu, {2}));  // pm_new_profil, below pm_select_profil
 
-  HWND box = wait_process_window(app->process_id(), "OrvxInputBox", nullptr);
+  HWND box = wait_process_window(app->process_id(), ui::kInputBoxClass, nullptr);
   ASSERT_NE(box, nullptr);
   HWND edit = find_child(box, "Edit");
   ASSERT_NE(edit, nullptr);
@@ -109,7 +115,7 @@ TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
 
   const std::string profile = copy.profile_file("B\xFCro & Haus");
   const std::vector<IconRow> desktop = sorted_rows(standin().report());
-  EXPECT_TRUE(wait_until([&] { return sorted_rows(ReadProfileFile(profile)) == desktop; }));
+  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop", [&] { return sorted_rows(ReadProfileFile(profile)) == desktop; }));
 }
 
 TEST_F(MainWindow, RestorePutsMovedIconsBack) {
@@ -124,11 +130,11 @@ TEST_F(MainWindow, RestorePutsMovedIconsBack) {
   ASSERT_TRUE(standin().move(0, 600, 400));
   ASSERT_TRUE(standin().move(4, 700, 520));
   ASSERT_NE(standin().report(), saved);
-  app->click("OrvxFlatButton", "Anordnen");
+  app->click(ui::kFlatButtonClass, "Anordnen");
   HWND menu = wait_popup_menu(app->process_id());
   ASSERT_NE(menu, nullptr);
-  choose_menu_item(menu, {0});  // the one profile there is
-  EXPECT_TRUE(wait_until([&] { return standin().report() == saved; }));
+  ASSERT_TRUE(choose_menu_item(app->process_id(), menu, {0}));  // the one profile there is
+  EXPECT_TRUE(wait_for("standin().report() == saved", [&] { return standin().report() == saved; }));
 }
 
 TEST_F(MainWindow, HotkeySavesIntoTheChosenStandardProfile) {
@@ -151,7 +157,7 @@ TEST_F(MainWindow, HotkeySavesIntoTheChosenStandardProfile) {
   ASSERT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
   const std::string profile = copy.profile_file("Mein Profil");
   const std::vector<IconRow> desktop = sorted_rows(standin().report());
-  EXPECT_TRUE(wait_until([&] { return sorted_rows(ReadProfileFile(profile)) == desktop; }));
+  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop", [&] { return sorted_rows(ReadProfileFile(profile)) == desktop; }));
 
   app.reset();  // Exit gives the combination back
   EXPECT_TRUE(RegisterHotKey(nullptr, 0x5000, MOD_CONTROL | MOD_ALT, 'D'));
@@ -170,22 +176,22 @@ TEST_F(MainWindow, AutoArrangeGivesTheWarningAndNoRestoreMenu) {
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
 
-  app->click("OrvxFlatButton", "Anordnen");
+  app->click(ui::kFlatButtonClass, "Anordnen");
   box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box), icons::ArrangementWarningText());
   press_box_button(box, IDOK);
-  ASSERT_TRUE(wait_until([&] { return !IsWindow(box); }));
+  ASSERT_TRUE(wait_for("!IsWindow(box)", [&] { return !IsWindow(box); }));
   ASSERT_TRUE(round_trip(main));
   EXPECT_EQ(find_process_window(app->process_id(), "#32768", nullptr, true), nullptr);
 
   // With the mode off, the same button opens the menu.
   standin().set_modes(false, false);
-  app->click("OrvxFlatButton", "Anordnen");
+  app->click(ui::kFlatButtonClass, "Anordnen");
   HWND menu = wait_popup_menu(app->process_id());
   ASSERT_NE(menu, nullptr);
   PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 1);
-  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(menu); }));
+  EXPECT_TRUE(wait_for("!IsWindowVisible(menu)", [&] { return !IsWindowVisible(menu); }));
 }
 
 TEST_F(MainWindow, RefusesAltF4AndForeignClosesWhileExitEndsAndKeepsThePosition) {
@@ -207,7 +213,7 @@ TEST_F(MainWindow, RefusesAltF4AndForeignClosesWhileExitEndsAndKeepsThePosition)
 
   SetWindowPos(main, nullptr, 123, 234, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ASSERT_TRUE(round_trip(main));
-  app->click("OrvxFlatButton", "Beenden");
+  app->click(ui::kFlatButtonClass, "Beenden");
   ASSERT_TRUE(app->wait_exit());
   EXPECT_EQ(app->exit_code(), 0u);
   EXPECT_FALSE(IsWindow(main));
@@ -230,10 +236,10 @@ TEST_F(MainWindow, SecondStartBringsTheFirstToTheFrontAndEnds) {
   RunningApp again(second.exe(), "/u");
   ASSERT_TRUE(again.wait_exit());
   EXPECT_EQ(again.exit_code(), 0u);
-  EXPECT_TRUE(wait_until([&] { return IsWindowVisible(main) != FALSE; }));
+  EXPECT_TRUE(wait_for("IsWindowVisible(main) != FALSE", [&] { return IsWindowVisible(main) != FALSE; }));
   EXPECT_FALSE(files::folder_exists(second.folder() + "Quillfen"));
-  EXPECT_EQ(FindWindowExA(nullptr, main, "Torvx_Form", nullptr), nullptr);
-  EXPECT_EQ(FindWindowExA(nullptr, nullptr, "Torvx_Form", nullptr), main);
+  EXPECT_EQ(FindWindowExA(nullptr, main, app::kMainWindowClass, nullptr), nullptr);
+  EXPECT_EQ(FindWindowExA(nullptr, nullptr, app::kMainWindowClass, nullptr), main);
 }
 
 TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
@@ -241,18 +247,18 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
-  HWND bar = find_child(main, "OrvxCaptionBar");
+  HWND bar = find_child(main, ui::kCaptionBarClass);
   RECT r{};
   GetClientRect(bar, &r);
   post_click(bar, r.right - 2 * 24 - 12, 10);  // "Über...", third from the right
-  HWND about = wait_process_window(app->process_id(), "Tabout", nullptr);
+  HWND about = wait_process_window(app->process_id(), app::kAboutWindowClass, nullptr);
   ASSERT_NE(about, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_NE(find_child(about, "OrvxLinkLabel", "<link>Homepage</link>"), nullptr);
-  EXPECT_NE(find_child(about, "OrvxFlatButton", "Schliessen"), nullptr);
+  EXPECT_NE(find_child(about, ui::kFlatButtonClass, "Schliessen"), nullptr);
 
   PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 1);
-  EXPECT_TRUE(wait_until([&] { return IsWindowVisible(main) && !IsWindowVisible(about); }));
+  EXPECT_TRUE(wait_for("IsWindowVisible(main) && !IsWindowVisible(about)", [&] { return IsWindowVisible(main) && !IsWindowVisible(about); }));
 }
 
 TEST_F(MainWindow, MinideskMenuAlignsTheDesktopToTheGrid) {
@@ -262,13 +268,13 @@ TEST_F(MainWindow, MinideskMenuAlignsTheDesktopToTheGrid) {
   ASSERT_NE(main, nullptr);
   const int snaps = standin().snap_count();
   // desktop_frame holds the version line.
-  HWND label = find_child(main, "OrvxLabel");
+  HWND label = find_child(main, ui::kLabelClass);
   ASSERT_NE(label, nullptr);
   PostMessageA(GetParent(label), WM_RBUTTONUP, 0, MAKELPARAM(50, 50));
   HWND menu = wait_popup_menu(app->process_id());
   ASSERT_NE(menu, nullptr);
-  choose_menu_item(menu, {1});  // pm_snaptogrid, below pm_refresh_desktop
-  EXPECT_TRUE(wait_until([&] { return standin().snap_count() == snaps + 1; }));
+  ASSERT_TRUE(choose_menu_item(app->process_id(), menu, {1}));  // pm_snaptogrid, below pm_refresh_desktop
+  EXPECT_TRUE(wait_for("standin().snap_count() == snaps + 1", [&] { return standin().snap_count() == snaps + 1; }));
   EXPECT_EQ(standin().modes().snap_to_grid, false);
 }
 
@@ -283,7 +289,7 @@ TEST_F(MainWindow, DisplayChangeRestoresTheStandardProfileWhenAsked) {
   const std::vector<StandinItem> saved = standin().report();
   ASSERT_TRUE(standin().move(1, 640, 480));
   PostMessageA(main, WM_DISPLAYCHANGE, 24, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
-  EXPECT_TRUE(wait_until([&] { return standin().report() == saved; }));
+  EXPECT_TRUE(wait_for("standin().report() == saved", [&] { return standin().report() == saved; }));
 }
 
 TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
@@ -292,16 +298,16 @@ TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
-  const std::vector<std::string> buttons = child_texts(main, "OrvxFlatButton");
+  const std::vector<std::string> buttons = child_texts(main, ui::kFlatButtonClass);
   EXPECT_EQ(buttons, (std::vector<std::string>{"Save", "Restore", "Exit"}));
   // The Minidesk's explanation and the error list window follow.
-  EXPECT_NE(find_child(main, "OrvxLabel",
+  EXPECT_NE(find_child(main, ui::kLabelClass,
                        "Some icons lie outside the boundaries of the desktop. By selecting an item on the list and "
                        "then clicking on the Orvane X Minidesk you can reposition the icon."),
             nullptr);
   HWND list = find_process_window(app->process_id(), "Terror_icon_list", nullptr, false);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(child_texts(list, "OrvxFlatButton"), (std::vector<std::string>{"Close"}));
+  EXPECT_EQ(child_texts(list, ui::kFlatButtonClass), (std::vector<std::string>{"Close"}));
 }
 
 TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
@@ -372,7 +378,7 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   HWND toggle = find_visible_child(main, "OrvxPicture");
   ASSERT_NE(toggle, nullptr);
   post_click(toggle);
-  ASSERT_TRUE(wait_until([&] { return look_of(main).height == 40; }));
+  ASSERT_TRUE(wait_for("look_of(main).height == 40", [&] { return look_of(main).height == 40; }));
   ASSERT_TRUE(round_trip(main));  // the click's handler has ended
   const WindowLook collapsed = look_of(main);
   EXPECT_EQ(collapsed.width, 400);
@@ -381,7 +387,7 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "0");
 
   post_click(toggle);
-  ASSERT_TRUE(wait_until([&] { return look_of(main).height == expanded.height; }));
+  ASSERT_TRUE(wait_for("look_of(main).height == expanded.height", [&] { return look_of(main).height == expanded.height; }));
   ASSERT_TRUE(round_trip(main));
   EXPECT_FALSE(look_of(main).topmost);
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "1");
@@ -398,11 +404,11 @@ TEST_F(MainWindow, InactiveWindowIsDrawnTranslucent) {
     return GetLayeredWindowAttributes(main, nullptr, &value, &flags) && (flags & LWA_ALPHA) ? int{value} : -1;
   };
   // The start makes it opaque; losing the focus, 25 per cent translucent.
-  EXPECT_TRUE(wait_until([&] { return alpha() == 255; }));
+  EXPECT_TRUE(wait_for("alpha() == 255", [&] { return alpha() == 255; }));
   PostMessageA(main, WM_ACTIVATE, WA_INACTIVE, 0);
-  EXPECT_TRUE(wait_until([&] { return alpha() == 191; }));
+  EXPECT_TRUE(wait_for("alpha() == 191", [&] { return alpha() == 191; }));
   PostMessageA(main, WM_ACTIVATE, WA_CLICKACTIVE, 0);
-  EXPECT_TRUE(wait_until([&] { return alpha() == 255; }));
+  EXPECT_TRUE(wait_for("alpha() == 255", [&] { return alpha() == 255; }));
 }
 
 TEST_F(MainWindow, AutostartHidesTheWindowAfterTheStart) {
@@ -415,9 +421,9 @@ TEST_F(MainWindow, AutostartHidesTheWindowAfterTheStart) {
   RunningApp app(autostart.exe(), "/auto");
   HWND main = app.main_window(false);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(wait_until([&] { return ini::read_string(autostart.config_file(), "Settings", "lang_menu", "") == "1"; }));
+  ASSERT_TRUE(wait_for("ini::read_string(autostart.config_file(), \"Settings\", \"lang_menu\", \"\") == \"1\"", [&] { return ini::read_string(autostart.config_file(), "Settings", "lang_menu", "") == "1"; }));
   ASSERT_TRUE(round_trip(main));
-  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
+  EXPECT_TRUE(wait_for("!IsWindowVisible(main)", [&] { return !IsWindowVisible(main); }));
   EXPECT_TRUE(app.running());
 }
 

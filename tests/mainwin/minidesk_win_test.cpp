@@ -17,6 +17,9 @@
 #include "platform/scoped_win.h"
 #include "standin_shared/standin_client_win.h"
 #include "support/orvane_app_win.h"
+#include "app/main_form_win.h"
+#include "ui/caption_bar_win.h"
+#include "ui/flat_button_win.h"
 
 namespace orvx::test {
 namespace {
@@ -112,7 +115,7 @@ class MinideskWindow : public ::testing::Test {
   static void TearDownTestSuite() { standin_.reset(); }
 
   void SetUp() override {
-    ASSERT_EQ(FindWindowA("Torvx_Form", nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
     ASSERT_TRUE(standin_) << "no stand-in desktop";
     standin().set_modes(false, false);
     // Out of the way: a hint under a resting cursor would hide the map.
@@ -171,12 +174,12 @@ TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
       {"left edge", 3, 64, kRed},             {"left edge, outline", 3, 60, kBlack},
       {"left, inside", 4, 94, kBlack},        {"bare map", 200, 200, kMapColour},
   };
-  ASSERT_TRUE(wait_until([&] { return map->pixel(104, 114) == kBlack; })) << "no marker drawn";
-  ASSERT_TRUE(wait_until([&] { return screen_pixel(map->alert_image()) == kAlertRed; })) << "no alert image";
+  ASSERT_TRUE(wait_for("map->pixel(104, 114) == kBlack", [&] { return map->pixel(104, 114) == kBlack; })) << "no marker drawn";
+  ASSERT_TRUE(wait_for("screen_pixel(map->alert_image()) == kAlertRed", [&] { return screen_pixel(map->alert_image()) == kAlertRed; })) << "no alert image";
   for (const Case& c : cases) EXPECT_EQ(map->pixel(c.x, c.y), c.colour) << c.what;
   // The version line runs through the alert image's lower half; the image
   // lies in front of it.
-  EXPECT_TRUE(wait_until([&] { return map->pixel(map->width() - 22, map->height() - 4) == kAlertRed; }))
+  EXPECT_TRUE(wait_for("map->pixel(map->width() - 22, map->height() - 4) == kAlertRed", [&] { return map->pixel(map->width() - 22, map->height() - 4) == kAlertRed; }))
       << "the version line covers the alert image";
 
   // The hints: a marker's caption, and the count on the alert image.
@@ -186,38 +189,38 @@ TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
     return hint ? window_text(hint) : std::string();
   };
   mouse_to(map->screen(105, 115));
-  EXPECT_TRUE(wait_until([&] { return hint_text() == "Papierkorb"; })) << hint_text();
+  EXPECT_TRUE(wait_for("hint_text() == \"Papierkorb\"", [&] { return hint_text() == "Papierkorb"; })) << hint_text();
   mouse_to(map->alert_image());
-  EXPECT_TRUE(wait_until([&] { return hint_text() == "3 Icon(s) ausserhalb des Desktops"; })) << hint_text();
+  EXPECT_TRUE(wait_for("hint_text() == \"3 Icon(s) ausserhalb des Desktops\"", [&] { return hint_text() == "3 Icon(s) ausserhalb des Desktops"; })) << hint_text();
 }
 
 TEST_F(MinideskWindow, DraggingAMarkerByTenAndFiveMovesItsIconByThirtyAndFifteen) {
   start({{"Papierkorb", 300, 300}, {"Arbeitsplatz", 20, 20}});
-  ASSERT_TRUE(wait_until([&] { return map->pixel(104, 114) == kBlack; }));
+  ASSERT_TRUE(wait_for("map->pixel(104, 114) == kBlack", [&] { return map->pixel(104, 114) == kBlack; }));
   const POINT grip = map->screen(103, 113);
   mouse_to(grip);
   left_button(true);
   mouse_to({grip.x + 4, grip.y + 1});
   mouse_to({grip.x + 10, grip.y + 5});
   left_button(false);
-  EXPECT_TRUE(wait_until([&] { return standin().report().at(0) == StandinItem{"Papierkorb", 330, 315}; }))
+  EXPECT_TRUE(wait_for("standin().report().at(0) == StandinItem{\"Papierkorb\", 330, 315}", [&] { return standin().report().at(0) == StandinItem{"Papierkorb", 330, 315}; }))
       << standin().report().at(0).x << "," << standin().report().at(0).y;
   EXPECT_EQ(standin().report().at(1), (StandinItem{"Arbeitsplatz", 20, 20}));
   // The refresh is back and draws the marker where the icon is now.
-  EXPECT_TRUE(wait_until([&] { return map->pixel(114, 119) == kBlack && map->pixel(104, 112) == kMapColour; }));
+  EXPECT_TRUE(wait_for("map->pixel(114, 119) == kBlack && map->pixel(104, 112) == kMapColour", [&] { return map->pixel(114, 119) == kBlack && map->pixel(104, 112) == kMapColour; }));
 }
 
 TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
   start({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500 + work_area().right, 600}});
-  ASSERT_TRUE(wait_until([&] { return screen_pixel(map->alert_image()) == kAlertRed; }));
+  ASSERT_TRUE(wait_for("screen_pixel(map->alert_image()) == kAlertRed", [&] { return screen_pixel(map->alert_image()) == kAlertRed; }));
   HWND list = error_list();
   ASSERT_NE(list, nullptr) << "the error list is made at the start";
   EXPECT_FALSE(IsWindowVisible(list));
 
   left_click(map->alert_image());
-  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(list) != FALSE; }));
+  ASSERT_TRUE(wait_for("IsWindowVisible(list) != FALSE", [&] { return IsWindowVisible(list) != FALSE; }));
   // The explanation slides in over the alert image.
-  EXPECT_TRUE(wait_until([&] { return screen_pixel(map->panel(150, 2)) == kPanelColour; }));
+  EXPECT_TRUE(wait_for("screen_pixel(map->panel(150, 2)) == kPanelColour", [&] { return screen_pixel(map->panel(150, 2)) == kPanelColour; }));
   const RECT docked = window_rect(list);
   EXPECT_EQ(docked.left, kMainLeft - kErrorListWidth);
   EXPECT_EQ(docked.top, kMainTop + 20);
@@ -231,7 +234,7 @@ TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
 
   // The main window moves; the list goes with it.
   SetWindowPos(main, nullptr, kMainLeft + 60, kMainTop + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_TRUE(wait_until([&] {
+  EXPECT_TRUE(wait_for("the error list to sit left of the main window", [&] {
     const RECT r = window_rect(list);
     return r.left == kMainLeft + 60 - kErrorListWidth && r.top == kMainTop + 60;
   }));
@@ -242,22 +245,22 @@ TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
   POINT entry{first.left + 10, (first.top + first.bottom) / 2};
   ClientToScreen(box, &entry);
   left_click(entry);
-  ASSERT_TRUE(wait_until([&] { return SendMessageA(box, LB_GETCURSEL, 0, 0) == 0; }));
+  ASSERT_TRUE(wait_for("SendMessageA(box, LB_GETCURSEL, 0, 0) == 0", [&] { return SendMessageA(box, LB_GETCURSEL, 0, 0) == 0; }));
   left_click(map->screen(100, 50));
-  EXPECT_TRUE(wait_until([&] { return standin().report().at(1) == StandinItem{"Rechnung.doc", 300, 120}; }));
+  EXPECT_TRUE(wait_for("standin().report().at(1) == StandinItem{\"Rechnung.doc\", 300, 120}", [&] { return standin().report().at(1) == StandinItem{"Rechnung.doc", 300, 120}; }));
   // The last entry is placed: the list closes, and the alert image goes
   // (seen once the explanation is closed by its picture).
-  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(list); }));
+  EXPECT_TRUE(wait_for("!IsWindowVisible(list)", [&] { return !IsWindowVisible(list); }));
   left_click(map->panel(301 + 7, 3 + 7));
-  EXPECT_TRUE(wait_until([&] { return screen_pixel(map->alert_image()) == kMapColour; }));
+  EXPECT_TRUE(wait_for("screen_pixel(map->alert_image()) == kMapColour", [&] { return screen_pixel(map->alert_image()) == kMapColour; }));
 }
 
 TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart) {
-  ASSERT_TRUE(wait_until([] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
+  ASSERT_TRUE(wait_for("FindWindowA(\"Shell_TrayWnd\", nullptr) != nullptr", [] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
       << "no Shell_TrayWnd in this session";
   start({{"Papierkorb", 300, 300}});
   HWND tray = nullptr;
-  ASSERT_TRUE(wait_until([&] {
+  ASSERT_TRUE(wait_for("the tray icon window to be known to the shell", [&] {
     tray = find_process_window(app->process_id(), orvx::win::kHiddenWindowClass, nullptr, false);
     return tray && shell_knows(tray, "Orvane X");
   })) << "the icon is not in the notification area";
@@ -266,13 +269,13 @@ TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart
   ASSERT_TRUE(minimize_to_tray(main));
   PostMessageA(tray, WM_USER + 1, 0, WM_LBUTTONDOWN);
   PostMessageA(tray, WM_USER + 1, 0, WM_LBUTTONUP);
-  EXPECT_TRUE(wait_until([&] { return IsWindowVisible(main) != FALSE; }));
+  EXPECT_TRUE(wait_for("IsWindowVisible(main) != FALSE", [&] { return IsWindowVisible(main) != FALSE; }));
 
   // The shell restarts: it has forgotten the icon and says so to all.
   ASSERT_TRUE(shell_forgets(tray));
   ASSERT_FALSE(shell_knows(tray, "Orvane X"));
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-  EXPECT_TRUE(wait_until([&] { return shell_knows(tray, "Orvane X"); }));
+  EXPECT_TRUE(wait_for("shell_knows(tray, \"Orvane X\")", [&] { return shell_knows(tray, "Orvane X"); }));
 
   // Exit takes it out.
   app.reset();

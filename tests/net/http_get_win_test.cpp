@@ -22,6 +22,7 @@
 #include "platform/scoped_win.h"
 #include "support/paths.h"
 #include "support/scripted_http.h"
+#include "support/wait_win.h"
 
 namespace orvx::net {
 namespace {
@@ -29,7 +30,7 @@ namespace {
 using test::PatternBody;
 using Log = std::vector<std::string>;
 
-constexpr DWORD kDeadlineMs = 30000;
+constexpr int kDeadlineMs = 30000;
 constexpr char kLogSeparator[] = "----- end of request -----\r\n";
 
 std::string ServerStateFile(const std::string& name) {
@@ -64,23 +65,6 @@ std::optional<std::string> LoggedRequest(const std::string& line) {
   return log->substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-// Takes and dispatches the thread's messages until `done` holds. False when
-// the deadline passed first.
-template <class Predicate>
-bool PumpUntil(Predicate done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > kDeadlineMs) return false;
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-  }
-  return true;
-}
-
 // A component (wininet, the calling thread's messages) whose events go into
 // one log, each with a mark when it ran on another thread than the test's.
 struct Recorded {
@@ -105,7 +89,7 @@ struct Recorded {
     if (what == "progress" && !log.empty() && log.back() == "progress") return;
     log.push_back(std::move(what));
   }
-  bool Finish() { return PumpUntil([&] { return !get.Fetching(); }); }
+  bool Finish() { return static_cast<bool>(test::wait_for("the fetch to end", [&] { return !get.Fetching(); }, kDeadlineMs)); }
 
   DWORD owner_thread = GetCurrentThreadId();
   THTTPGet get;
@@ -403,8 +387,7 @@ TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
     get.FetchFile();
     // Once the server has the request, the worker waits for an answer that
     // does not come.
-    ASSERT_TRUE(PumpUntil([] { return LoggedRequest("GET /stall HTTP/1.0"); }))
-        << "the server did not log GET /stall before the deadline";
+    ASSERT_TRUE(test::wait_for("the server to log the stalled request", [] { return LoggedRequest("GET /stall HTTP/1.0").has_value(); }, kDeadlineMs));
   }
   // The worker still waits, but the component is gone and took its events
   // with it; the target was never created.
@@ -419,7 +402,7 @@ TEST_F(HttpGetWinTest, ServerThatNeverAnswersEndsInOnErrorAfterTheReceiveTimeout
   get.OnError = [&](THTTPGet&) { log.push_back("error"); };
   get.URL = Url("/stall?timeout");
   get.FetchString();
-  ASSERT_TRUE(PumpUntil([&] { return !get.Fetching(); })) << "the download did not end before the deadline";
+  ASSERT_TRUE(test::wait_for("the fetch to end", [&] { return !get.Fetching(); }, kDeadlineMs));
   EXPECT_EQ(log, (Log{"error"}));
 }
 

@@ -7,27 +7,12 @@
 #include <vector>
 
 #include "platform/error_report.h"
+#include "support/recording_reporter.h"
 
 namespace orvx::errors {
 namespace {
 
-class RecordingReporter : public ErrorReporter {
- public:
-  RecordingReporter() { previous_ = set_error_reporter(this); }
-  ~RecordingReporter() override { set_error_reporter(previous_); }
-  void show_error_report(const std::string& text) noexcept override {
-    reports.push_back(text);
-    if (nested) {
-      // A failure while the report is on screen must not open a second one.
-      report_exception(std::make_exception_ptr(std::runtime_error("nested")));
-    }
-  }
-  std::vector<std::string> reports;
-  bool nested = false;
-
- private:
-  ErrorReporter* previous_;
-};
+using test::RecordingReporter;
 
 struct NotAStdException {};
 
@@ -40,19 +25,22 @@ TEST(DescribeException, TheErrorsOwnTextOrNone) {
 }
 
 TEST(ReportException, ReachesTheInstalledReporterButNeverStacksReports) {
-  RecordingReporter reporter;
-  reporter.nested = true;
+  bool nested = true;
+  // A failure while the report is on screen must not open a second one.
+  RecordingReporter reporter([&nested](const std::string&) {
+    if (nested) report_exception(std::make_exception_ptr(std::runtime_error("nested")));
+  });
   try {
     throw std::logic_error("boom");
   } catch (...) {
     report_current_exception();
   }
-  ASSERT_EQ(reporter.reports.size(), 1u);
-  EXPECT_EQ(reporter.reports[0], "boom");
+  ASSERT_EQ(reporter.reports().size(), 1u);
+  EXPECT_EQ(reporter.reports()[0], "boom");
   // Once the first report is closed, the next error is shown again.
-  reporter.nested = false;
+  nested = false;
   report_exception(std::make_exception_ptr(std::runtime_error("second")));
-  EXPECT_EQ(reporter.reports.back(), "second");
+  EXPECT_EQ(reporter.reports().back(), "second");
 }
 
 TEST(GuardedSequence, GuardedFailuresLetLaterStepsRunAndTheLastIsReported) {
@@ -65,12 +53,12 @@ TEST(GuardedSequence, GuardedFailuresLetLaterStepsRunAndTheLastIsReported) {
   seq.step([&] { ran.push_back(11); });
   EXPECT_EQ(ran, (std::vector<int>{4, 6, 10, 11}));
   EXPECT_FALSE(seq.ended_early());
-  EXPECT_TRUE(reporter.reports.empty());  // nothing shown while the sequence runs
+  EXPECT_TRUE(reporter.reports().empty());  // nothing shown while the sequence runs
 
   seq.report_failure();
-  EXPECT_EQ(reporter.reports, (std::vector<std::string>{"map read"}));
+  EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"map read"}));
   seq.report_failure();  // reported once only
-  EXPECT_EQ(reporter.reports.size(), 1u);
+  EXPECT_EQ(reporter.reports().size(), 1u);
 }
 
 TEST(GuardedSequence, AnOrdinaryFailureEndsTheSequence) {
@@ -84,7 +72,7 @@ TEST(GuardedSequence, AnOrdinaryFailureEndsTheSequence) {
   EXPECT_EQ(ran, (std::vector<int>{8}));
   EXPECT_TRUE(seq.ended_early());
   seq.report_failure();
-  EXPECT_EQ(reporter.reports, (std::vector<std::string>{"arrangement check"}));
+  EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"arrangement check"}));
 }
 
 TEST(GuardedSequence, NoFailureReportsNothing) {
@@ -94,7 +82,7 @@ TEST(GuardedSequence, NoFailureReportsNothing) {
   seq.step([] {});
   EXPECT_FALSE(seq.failed());
   seq.report_failure();
-  EXPECT_TRUE(reporter.reports.empty());
+  EXPECT_TRUE(reporter.reports().empty());
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "platform/files.h"
 #include "profiles/profile_store.h"
 #include "support/paths.h"
+#include "support/recording_reporter.h"
 #include "support/scripted_prompts.h"
 #include "platform/error_report.h"
 
@@ -34,8 +35,13 @@ namespace orvx::app::test {
 
 struct CallLog {
   std::vector<std::string> entries;
+  // Runs before every entry is added: a test looks at the world there.
+  std::function<void()> before_entry;
 
-  void add(std::string entry) { entries.push_back(std::move(entry)); }
+  void add(std::string entry) {
+    if (before_entry) before_entry();
+    entries.push_back(std::move(entry));
+  }
   // One entry per access cycle: the desktop's hook runs for each view
   // operation of a cycle.
   void add_desktop_access() {
@@ -105,18 +111,13 @@ class RecordingRegistrar : public HotkeyRegistrar {
   CallLog& log_;
 };
 
-class RecordingReporter : public errors::ErrorReporter {
+// The error report, written into the call log.
+class LoggedReporter {
  public:
-  explicit RecordingReporter(CallLog& log) : log_(log), previous_(errors::set_error_reporter(this)) {}
-  RecordingReporter(const RecordingReporter&) = delete;
-  RecordingReporter& operator=(const RecordingReporter&) = delete;
-  ~RecordingReporter() override { errors::set_error_reporter(previous_); }
-
-  void show_error_report(const std::string& text) noexcept override { log_.add("report " + text); }
+  explicit LoggedReporter(CallLog& log) : reporter_([&log](const std::string& text) { log.add("report " + text); }) {}
 
  private:
-  CallLog& log_;
-  errors::ErrorReporter* previous_;
+  orvx::test::RecordingReporter reporter_;
 };
 
 class RecordingWindow : public MainWindowOps {
@@ -226,7 +227,7 @@ class FlowWorld {
   lang::Tlang_system lang_system{windows};
   RecordingRegistrar registrar{log};
   Thotkey hotkey{registrar, prompts, [this] { return lang_system.message("MSDLG_1"); }};
-  RecordingReporter reporter{log};
+  LoggedReporter reporter{log};
   config::TSettingsRec settings;
   DataFolders folders;
   ScreenMeasures screen{{1920, 1080}, 1};

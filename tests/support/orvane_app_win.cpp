@@ -6,166 +6,41 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "app/main_form_win.h"
 #include "config/ini_file.h"
 #include "platform/files.h"
+#include "support/throwaway_prefix_win.h"
+#include "ui/caption_bar_win.h"
+#include "ui/caption_layout.h"
+#include "ui/flat_button_win.h"
+#include "ui/program_title.h"
+#include "ui/style.h"
 
 namespace orvx::test {
+
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-struct WindowSearch {
-  DWORD process_id;
-  const char* class_name;
-  const char* title;
-  bool visible_only;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK match_top_level(HWND window, LPARAM lp) {
-  auto* search = reinterpret_cast<WindowSearch*>(lp);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->process_id) return TRUE;
-  if (search->visible_only && !IsWindowVisible(window)) return TRUE;
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpiA(name, search->class_name) != 0) return TRUE;
-  if (search->title && window_text(window) != search->title) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-struct ChildSearch {
-  const char* class_name;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK collect_children(HWND window, LPARAM lp) {
-  auto* search = reinterpret_cast<ChildSearch*>(lp);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpiA(name, search->class_name) == 0) search->found.push_back(window);
-  return TRUE;
-}
-
-std::vector<HWND> children_of_class(HWND parent, const char* class_name) {
-  ChildSearch search{class_name};
-  EnumChildWindows(parent, &collect_children, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-void post_key(HWND window, WPARAM key) {
-  PostMessageA(window, WM_KEYDOWN, key, 1);
-  PostMessageA(window, WM_KEYUP, key, 0xC0000001);
-}
+// The main window's caption buttons from the right: Beenden, Minimieren, ...
+// They are right-aligned, so the buttons up to Minimieren lie where a bar of
+// only those would put them.
+constexpr int kMinimizeButton = 1;
 
 }  // namespace
 
-bool wait_until(const std::function<bool()>& done, int timeout_ms) {
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
-  for (;;) {
-    if (done()) return true;
-    if (Clock::now() >= deadline) return false;
-    // The test's own thread keeps answering what is sent to it (the events
-    // of a WinEvent hook) while it waits.
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-  }
-}
-
-HWND find_process_window(DWORD process_id, const char* class_name, const char* title, bool visible_only) {
-  WindowSearch search{process_id, class_name, title, visible_only};
-  EnumWindows(&match_top_level, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND wait_process_window(DWORD process_id, const char* class_name, const char* title, bool visible_only,
-                         int timeout_ms) {
-  HWND found = nullptr;
-  wait_until([&] { return (found = find_process_window(process_id, class_name, title, visible_only)) != nullptr; },
-             timeout_ms);
-  return found;
-}
-
-std::string window_text(HWND window) {
-  char text[2048] = {};
-  // WM_GETTEXT, answered by the window's own thread: GetWindowText would
-  // only give the cached title of another process's window.
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, nullptr);
-  return text;
-}
-
-HWND find_child(HWND parent, const char* class_name, const std::string& text) {
-  for (HWND child : children_of_class(parent, class_name)) {
-    if (window_text(child) == text) return child;
-  }
-  return nullptr;
-}
-
-HWND find_child(HWND parent, const char* class_name) {
-  const std::vector<HWND> found = children_of_class(parent, class_name);
-  return found.empty() ? nullptr : found.front();
-}
-
-HWND find_visible_child(HWND parent, const char* class_name) {
-  for (HWND child : children_of_class(parent, class_name)) {
-    if (IsWindowVisible(child)) return child;
-  }
-  return nullptr;
-}
-
-std::vector<std::string> child_texts(HWND parent, const char* class_name) {
-  std::vector<std::string> texts;
-  for (HWND child : children_of_class(parent, class_name)) texts.push_back(window_text(child));
-  return texts;
-}
-
-void post_click(HWND control, int x, int y) {
-  PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 bool minimize_to_tray(HWND main) {
-  HWND bar = find_child(main, "OrvxCaptionBar");
+  HWND bar = find_child(main, ui::kCaptionBarClass);
   if (!bar) return false;
   RECT r{};
   GetClientRect(bar, &r);
-  post_click(bar, r.right - 24 - 12, 10);
-  return wait_until([&] { return !IsWindowVisible(main); });
-}
-
-bool round_trip(HWND window, int timeout_ms) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout_ms), &result) != 0;
-}
-
-HWND wait_message_box(DWORD process_id, int timeout_ms) {
-  return wait_process_window(process_id, "#32770", nullptr, true, timeout_ms);
-}
-
-std::string message_box_text(HWND box) {
-  // The text of a message box is its static control 0xFFFF.
-  return window_text(GetDlgItem(box, 0xFFFF));
+  const ui::CaptionLayout layout = ui::layout_caption_bar(r.right, r.bottom, kMinimizeButton + 1,
+                                                          ui::style::kCaptionButtonWidth, true);
+  const ui::Rect minimize = layout.buttons.at(kMinimizeButton);
+  post_click(bar, minimize.left + minimize.width / 2, minimize.top + minimize.height / 2);
+  return static_cast<bool>(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
 }
 
 void press_box_button(HWND box, int button_id) {
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(button_id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button_id)));
-}
-
-HWND wait_popup_menu(DWORD process_id, int timeout_ms) {
-  return wait_process_window(process_id, "#32768", nullptr, true, timeout_ms);
-}
-
-void choose_menu_item(HWND menu, const std::vector<int>& path) {
-  for (size_t level = 0; level < path.size(); ++level) {
-    // The first Down selects the first item of a menu opened by the mouse;
-    // a submenu opened with Right starts at its first item.
-    const int downs = level == 0 ? path[level] + 1 : path[level];
-    for (int i = 0; i < downs; ++i) post_key(menu, VK_DOWN);
-    post_key(menu, level + 1 < path.size() ? VK_RIGHT : VK_RETURN);
-  }
 }
 
 ProgramCopy::ProgramCopy(DataPlace place) : exe_(temp_ / "OrvaneX.exe"), place_(place) {
@@ -175,6 +50,8 @@ ProgramCopy::ProgramCopy(DataPlace place) : exe_(temp_ / "OrvaneX.exe"), place_(
   if (place == DataPlace::portable) {
     vendor_folder_ = temp_ / "Quillfen\\";
   } else {
+    const auto guarded = in_throwaway_prefix();
+    if (!guarded) throw std::runtime_error(guarded.message());
     char app_data[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, app_data))) {
       throw std::runtime_error("no application-data folder");
@@ -232,13 +109,13 @@ RunningApp::RunningApp(const std::string& exe, const std::string& argument) {
 
 RunningApp::~RunningApp() {
   if (!running()) return;
-  if (HWND main = find_process_window(process_id_, "Torvx_Form", "Orvane X", false)) {
+  if (HWND main = find_process_window(process_id_, app::kMainWindowClass, ui::kProgramTitle, false)) {
     // Boxes left open by a failed test would hold the Exit up.
     while (HWND box = find_process_window(process_id_, "#32770", nullptr, true)) {
       PostMessageA(box, WM_CLOSE, 0, 0);
-      if (!wait_until([&] { return !IsWindow(box); }, 5000)) break;
+      if (!wait_for("a box left open to close", [&] { return !IsWindow(box); }, 5000)) break;
     }
-    for (HWND button : children_of_class(main, "OrvxFlatButton")) {
+    for (HWND button : children_of_class(main, ui::kFlatButtonClass)) {
       const std::string text = window_text(button);
       if (text == "Beenden" || text == "Exit") {
         post_click(button);
@@ -253,7 +130,7 @@ RunningApp::~RunningApp() {
 }
 
 HWND RunningApp::main_window(bool visible, int timeout_ms) {
-  return wait_process_window(process_id_, "Torvx_Form", "Orvane X", visible, timeout_ms);
+  return wait_process_window(process_id_, app::kMainWindowClass, ui::kProgramTitle, visible, timeout_ms);
 }
 
 void RunningApp::click(const char* class_name, const std::string& text) {

@@ -11,64 +11,30 @@
 // Return), so the menu chooses, and the program acts, on its real path.
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/scoped_win.h"
+#include "support/input_win.h"
 #include "support/paths.h"
+#include "support/wait_win.h"
+#include "support/windows_win.h"
 
 namespace orvx::test {
 
-inline constexpr int kAppDeadlineMs = 20000;
-
-// Polls `done` until it holds or the deadline passes; true when it held.
-bool wait_until(const std::function<bool()>& done, int timeout_ms = kAppDeadlineMs);
-
-// A top-level window of the process with this class (and title, unless
-// null); `visible_only` skips hidden ones. nullptr when there is none.
-HWND find_process_window(DWORD process_id, const char* class_name, const char* title, bool visible_only);
-HWND wait_process_window(DWORD process_id, const char* class_name, const char* title, bool visible_only = true,
-                         int timeout_ms = kAppDeadlineMs);
-
-// The descendant window of `parent` of this class whose text is `text`, and
-// the first of this class whatever its text.
-HWND find_child(HWND parent, const char* class_name, const std::string& text);
-HWND find_child(HWND parent, const char* class_name);
-// The first visible one of this class.
-HWND find_visible_child(HWND parent, const char* class_name);
-std::vector<std::string> child_texts(HWND parent, const char* class_name);
-std::string window_text(HWND window);
-
-// A left click at a client point of a control, posted: the control acts
-// after the call returns (its action may open a menu or a box).
-void post_click(HWND control, int x = 5, int y = 5);
-
-// Clicks "Minimieren" on the main window's caption bar (the second button
-// from the right) and waits until the window is hidden. False when there is
-// no caption bar or the window stays visible.
+// Clicks "Minimieren" on the main window's caption bar and waits until the
+// window is hidden. False when there is no caption bar or the window stays
+// visible.
 bool minimize_to_tray(HWND main);
 
-// Waits until the window's thread has handled everything sent before, by a
-// message that its thread answers only from a message loop. False when it
-// did not answer in time.
-bool round_trip(HWND window, int timeout_ms = kAppDeadlineMs);
-
-// Message boxes ("#32770") of the process: their text, and a button press.
-HWND wait_message_box(DWORD process_id, int timeout_ms = kAppDeadlineMs);
-std::string message_box_text(HWND box);
+// A press of a message box's button.
 void press_box_button(HWND box, int button_id);
-
-// The visible popup menu window of the process, and choosing in it: `path`
-// holds, per menu level, the position of the item among the shown items (0
-// is the first). The item of the last level is chosen with Return.
-HWND wait_popup_menu(DWORD process_id, int timeout_ms = kAppDeadlineMs);
-void choose_menu_item(HWND menu, const std::vector<int>& path);
 
 // A copy of OrvaneX.exe in a fresh folder. Its data folder lies beside it
 // for starts in portable mode, or in the user's application-data folder for
-// the other switches; that one is emptied before and after the test.
+// the other switches; that one is emptied before and after the test, and
+// only inside the throw-away prefix of a test run (the constructor throws
+// elsewhere).
 enum class DataPlace { portable, app_data };
 
 class ProgramCopy {
@@ -111,10 +77,10 @@ class RunningApp {
 
   DWORD process_id() const { return process_id_; }
   // The main window, once it exists (and is visible, unless told otherwise).
-  HWND main_window(bool visible = true, int timeout_ms = kAppDeadlineMs);
+  HWND main_window(bool visible = true, int timeout_ms = kDeadlineMs);
   // Clicks a control of the main window found by its class and text.
   void click(const char* class_name, const std::string& text);
-  bool wait_exit(int timeout_ms = kAppDeadlineMs);
+  bool wait_exit(int timeout_ms = kDeadlineMs);
   bool running() const;
   std::optional<DWORD> exit_code() const;
 

@@ -15,26 +15,10 @@
 #include "platform/error_report.h"
 #include "tray/taskbar_icon_win.h"
 #include "platform/scoped_win.h"
+#include "support/wait_win.h"
 
 namespace orvx::tray {
 namespace {
-
-// Handles this thread's messages until `condition` holds or the deadline
-// has passed.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeout_ms = 10000) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (condition()) return true;
-    const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= timeout_ms) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(50, timeout_ms - elapsed), QS_ALLINPUT);
-  }
-}
 
 // Asks the shell whether it holds the icon: only a known icon can be
 // modified. The tooltip is set to what it already is.
@@ -68,7 +52,7 @@ class ShellTaskbarIconWin : public ::testing::Test {
   static void SetUpTestSuite() {
     // Wine starts its explorer, and with it the task bar, on demand.
     win::ScopedWindow any = HiddenMainWindow();
-    ASSERT_TRUE(PumpUntil([] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
+    ASSERT_TRUE(test::wait_for("Wine's task bar (Shell_TrayWnd)", [] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
         << "no Shell_TrayWnd in this session";
   }
 };

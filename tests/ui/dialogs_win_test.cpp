@@ -12,36 +12,37 @@
 #include "lang/messages.h"
 #include "platform/error_report.h"
 #include "ui/error_report_dialog_win.h"
+#include "ui/flat_button_win.h"
 #include "ui/input_box_win.h"
+#include "ui/label_win.h"
 #include "ui/modal_dialog_win.h"
 #include "ui/program_title.h"
 #include "ui/prompts_win.h"
-#include "ui_test_support_win.h"
+#include "support/input_win.h"
+#include "support/modal_driver_win.h"
+#include "support/recording_reporter.h"
+#include "support/wait_win.h"
+#include "support/windows_win.h"
 #include "widget_form_win.h"
 
 namespace orvx::ui {
 namespace {
 
 using test::Driver;
-using test::find_descendant;
-using test::wait_for_window;
+using test::find_child;
+using test::post_click;
+using test::post_key;
 using test::window_text;
 
-// Posts a key to a window, as the keyboard would queue it.
-void post_key(HWND hwnd, WPARAM key) { PostMessageA(hwnd, WM_KEYDOWN, key, 0); }
+HWND wait_for_window(const char* class_name, const char* title) { return test::wait_own_window(class_name, title); }
 
 // Finds the flat button with a caption inside a dialog.
 HWND button_with_caption(HWND dialog, const std::string& caption) {
   HWND child = nullptr;
-  while ((child = FindWindowExA(dialog, child, "OrvxFlatButton", nullptr)) != nullptr) {
+  while ((child = FindWindowExA(dialog, child, kFlatButtonClass, nullptr)) != nullptr) {
     if (window_text(child) == caption) return child;
   }
   return nullptr;
-}
-
-void post_click(HWND button) {
-  PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 class InputBox : public ::testing::Test {
@@ -59,7 +60,7 @@ TEST_F(InputBox, OkReturnsTheEnteredText) {
   bool owner_disabled_meanwhile = false;
   Driver driver([&] {
     HWND box = wait_for_window(kInputBoxClass, "Profilname");
-    HWND edit = box ? find_descendant(box, "Edit") : nullptr;
+    HWND edit = box ? find_child(box, "Edit") : nullptr;
     if (!edit) return false;
     owner_disabled_meanwhile = !IsWindowEnabled(owner.hwnd());
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Büro & Haus"));
@@ -77,7 +78,7 @@ TEST_F(InputBox, OkReturnsTheEnteredText) {
 TEST_F(InputBox, CancelReturnsNothing) {
   Driver driver([&] {
     HWND box = wait_for_window(kInputBoxClass, "Profilname");
-    HWND edit = box ? find_descendant(box, "Edit") : nullptr;
+    HWND edit = box ? find_child(box, "Edit") : nullptr;
     if (!edit) return false;
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("verworfen"));
     post_click(button_with_caption(box, "Abbrechen"));
@@ -96,7 +97,7 @@ TEST_F(InputBox, EnterIsOkAndEscIsCancel) {
     SCOPED_TRACE(c.key);
     Driver driver([&] {
       HWND box = wait_for_window(kInputBoxClass, "Profilname");
-      HWND edit = box ? find_descendant(box, "Edit") : nullptr;
+      HWND edit = box ? find_child(box, "Edit") : nullptr;
       if (!edit) return false;
       post_key(edit, c.key);  // the key reaches the edit field, which has the focus
       return true;
@@ -166,7 +167,7 @@ TEST(WinPromptsBoxes, AskTextUsesTheInputBox) {
   WinPrompts prompts;
   Driver driver([] {
     HWND box = wait_for_window(kInputBoxClass, "Profile Name");
-    HWND edit = box ? find_descendant(box, "Edit") : nullptr;
+    HWND edit = box ? find_child(box, "Edit") : nullptr;
     if (!edit) return false;
     post_key(edit, VK_RETURN);
     return true;
@@ -181,7 +182,7 @@ TEST(ErrorReport, DialogShowsTheTextAndClosesWithOk) {
   std::string shown;
   Driver driver([&] {
     HWND box = wait_for_window(kErrorReportClass, kProgramTitle);
-    HWND text = box ? find_descendant(box, "OrvxLabel") : nullptr;
+    HWND text = box ? find_child(box, kLabelClass) : nullptr;
     if (!text) return false;
     shown = window_text(text);
     post_click(button_with_caption(box, "OK"));
@@ -205,7 +206,7 @@ TEST(ErrorReport, ItsOwnTextsComeFromTheCurrentLanguage) {
   std::string shown;
   Driver driver([&] {
     HWND box = wait_for_window(kErrorReportClass, kProgramTitle);
-    HWND text = box ? find_descendant(box, "OrvxLabel") : nullptr;
+    HWND text = box ? find_child(box, ui::kLabelClass) : nullptr;
     HWND button = box ? button_with_caption(box, "Close") : nullptr;
     if (!text || !button) return false;
     shown = window_text(text);
@@ -235,7 +236,7 @@ TEST(ErrorReport, FailingHandlerOfAWidgetEndsInTheReportDialog) {
   std::string shown;
   Driver driver([&] {
     HWND box = wait_for_window(kErrorReportClass, kProgramTitle);
-    HWND text = box ? find_descendant(box, "OrvxLabel") : nullptr;
+    HWND text = box ? find_child(box, kLabelClass) : nullptr;
     if (!text) return false;
     shown = window_text(text);
     post_key(box, VK_ESCAPE);
@@ -282,7 +283,7 @@ TEST(ModalLoop, OtherWindowsKeepRunningWhileADialogIsOpen) {
     if (!box) return false;
     int start = ticker.ticks;
     // The timer of another window keeps ticking inside the dialog's loop.
-    for (int i = 0; i < 500 && ticker.ticks < start + 3; ++i) Sleep(10);
+    test::wait_for("three more ticks of the other window", [&] { return ticker.ticks >= start + 3; }, 5000);
     ticks_seen = ticker.ticks - start;
     post_key(box, VK_ESCAPE);
     return true;
@@ -304,39 +305,23 @@ class FailingDialog final : public ModalDialog {
   void on_enter() override { throw std::runtime_error("Speichern nicht möglich"); }
 };
 
-class CountingReporter : public errors::ErrorReporter {
- public:
-  CountingReporter() : previous_(errors::set_error_reporter(this)) {}
-  ~CountingReporter() override { errors::set_error_reporter(previous_); }
-  void show_error_report(const std::string& text) noexcept override {
-    last = text;
-    ++count;
-  }
-  std::atomic<int> count{0};
-  std::string last;
-
- private:
-  errors::ErrorReporter* previous_;
-};
-
 TEST(ModalLoop, FailingKeyHandlerIsReportedAndTheDialogStaysUsable) {
   test::WidgetForm owner;
-  CountingReporter reporter;
+  test::RecordingReporter reporter;
   FailingDialog dialog;
   bool open_after_failure = false;
   Driver driver([&] {
     HWND box = wait_for_window("OrvxTestFailing", "Failing");
     if (!box) return false;
     post_key(box, VK_RETURN);
-    for (int i = 0; i < 500 && reporter.count == 0; ++i) Sleep(10);
+    if (!test::wait_for("the failure to be reported", [&] { return reporter.count() > 0; }, 5000)) return false;
     open_after_failure = IsWindowVisible(box) && !IsWindowEnabled(owner.hwnd());
     post_key(box, VK_ESCAPE);
     return true;
   });
   EXPECT_EQ(dialog.show_modal(owner.hwnd()), IDCANCEL);
   EXPECT_TRUE(driver.join());
-  EXPECT_EQ(reporter.count, 1);
-  EXPECT_EQ(reporter.last, "Speichern nicht möglich");
+  EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"Speichern nicht möglich"}));
   EXPECT_TRUE(open_after_failure);
   EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
   EXPECT_FALSE(IsWindowVisible(dialog.hwnd()));

@@ -9,13 +9,16 @@
 
 #include "ui/paint_win.h"
 #include "ui/style.h"
-#include "ui_test_support_win.h"
+#include "support/input_win.h"
+#include "support/modal_driver_win.h"
+#include "support/recording_reporter.h"
+#include "support/wait_win.h"
+#include "support/windows_win.h"
 #include "widget_form_win.h"
 
 namespace orvx::ui {
 namespace {
 
-using test::pump_until;
 using test::window_text;
 
 class Hints : public ::testing::Test {
@@ -38,10 +41,10 @@ class Hints : public ::testing::Test {
 
   bool hint_shows(const std::string& text) {
     HWND hint = form.hints().hwnd();
-    return pump_until([&] { return IsWindowVisible(hint) && window_text(hint) == text; });
+    return test::wait_for("IsWindowVisible(hint) && window_text(hint) == text", [&] { return IsWindowVisible(hint) && window_text(hint) == text; });
   }
   bool hint_hidden() {
-    return pump_until([&] { return !IsWindowVisible(form.hints().hwnd()); });
+    return test::wait_for("!IsWindowVisible(form.hints().hwnd())", [&] { return !IsWindowVisible(form.hints().hwnd()); });
   }
 
   test::WidgetForm form;

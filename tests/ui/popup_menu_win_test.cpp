@@ -8,7 +8,11 @@
 #include <vector>
 
 #include "ui/popup_menu_win.h"
-#include "ui_test_support_win.h"
+#include "support/input_win.h"
+#include "support/modal_driver_win.h"
+#include "support/recording_reporter.h"
+#include "support/wait_win.h"
+#include "support/windows_win.h"
 #include "widget_form_win.h"
 
 namespace orvx::ui {
@@ -78,12 +82,15 @@ TEST(PopupMenu, ShowRunsTheChosenItemsHandler) {
   test::WidgetForm form;
   ProfileMenu m;
   // The menu runs its own loop; keys posted to the thread choose an item:
-  // down to the second entry, into its submenu, down once, Enter.
+  // down to the second entry, into its submenu (once it is open), down
+  // once, Enter.
   test::Driver driver([&form] {
-    if (!test::wait_for_window("#32768", nullptr)) return false;
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}) {
-      PostMessageA(form.hwnd(), WM_KEYDOWN, key, 0);
+    if (!test::wait_own_window("#32768", nullptr)) return false;
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageA(form.hwnd(), WM_KEYDOWN, key, 0);
+    if (!test::wait_for("the submenu to open", [] { return test::open_menu_levels(GetCurrentProcessId()) >= 2; })) {
+      return false;
     }
+    for (WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageA(form.hwnd(), WM_KEYDOWN, key, 0);
     return true;
   });
   bool chosen = m.menu.show(form.hwnd(), Point{150, 150});
@@ -96,7 +103,7 @@ TEST(PopupMenu, ShowClosedWithoutAChoiceRunsNothing) {
   test::WidgetForm form;
   ProfileMenu m;
   test::Driver driver([&form] {
-    if (!test::wait_for_window("#32768", nullptr)) return false;
+    if (!test::wait_own_window("#32768", nullptr)) return false;
     PostMessageA(form.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
     return true;
   });

@@ -20,7 +20,9 @@
 #include "ui/picture_button_win.h"
 #include "ui/popup_menu_win.h"
 
-namespace orvx::ui::test {
+namespace orvx::test {
+
+using namespace orvx::ui;
 
 class WidgetForm final : public Form {
  public:
@@ -128,4 +130,4 @@ class WidgetForm final : public Form {
   MenuItem* blog_item = nullptr;
 };
 
-}  // namespace orvx::ui::test
+}  // namespace orvx::test

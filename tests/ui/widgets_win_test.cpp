@@ -8,13 +8,16 @@
 
 #include "ui/paint_win.h"
 #include "ui/style.h"
-#include "ui_test_support_win.h"
+#include "support/input_win.h"
+#include "support/modal_driver_win.h"
+#include "support/recording_reporter.h"
+#include "support/wait_win.h"
+#include "support/windows_win.h"
 #include "widget_form_win.h"
 
 namespace orvx::ui {
 namespace {
 
-using test::pump_until;
 using test::send_click;
 using test::window_text;
 

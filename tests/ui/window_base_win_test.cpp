@@ -9,7 +9,11 @@
 
 #include "ui/flat_button_win.h"
 #include "ui/form_win.h"
-#include "ui_test_support_win.h"
+#include "support/input_win.h"
+#include "support/modal_driver_win.h"
+#include "support/recording_reporter.h"
+#include "support/wait_win.h"
+#include "support/windows_win.h"
 
 namespace orvx::ui {
 namespace {
@@ -67,7 +71,7 @@ TEST(WindowBase, TrampolineDispatchesToTheObject) {
   EXPECT_EQ(form.asked, 1);
   // Posted messages go through the same way.
   PostMessageA(form.hwnd(), kAsk, 1, 0);
-  EXPECT_TRUE(test::pump_until([&] { return form.asked == 2; })) << "the form was not asked a second time within 5 s";
+  EXPECT_TRUE(test::wait_for("form.asked == 2", [&] { return form.asked == 2; }));
   // Windows that are not ours have no object.
   EXPECT_EQ(Window::from_handle(GetDesktopWindow()), nullptr);
   EXPECT_EQ(Window::from_handle(nullptr), nullptr);
@@ -77,8 +81,8 @@ TEST(WindowBase, ExceptionInAHandlerIsReportedAndNeverReachesWindows) {
   test::RecordingReporter reporter;
   ProbeForm form;
   SendMessageA(form.hwnd(), kFail, 0, 0);
-  ASSERT_EQ(reporter.reports.size(), 1u);
-  EXPECT_EQ(reporter.reports[0], "handler failed");
+  ASSERT_EQ(reporter.reports().size(), 1u);
+  EXPECT_EQ(reporter.reports()[0], "handler failed");
   // The window keeps working afterwards.
   EXPECT_EQ(SendMessageA(form.hwnd(), kAsk, 5, 0), 10);
 }
@@ -88,13 +92,13 @@ TEST(WindowBase, FailedCloseHandlerLeavesTheWindowOpen) {
   ProbeForm form(ProbeForm::FailOn::close);
   SendMessageA(form.hwnd(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(IsWindow(form.hwnd()));
-  EXPECT_EQ(reporter.reports, (std::vector<std::string>{"close failed"}));
+  EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"close failed"}));
 }
 
 TEST(WindowBase, FailedCreationIsReportedAndThrownToTheCreator) {
   test::RecordingReporter reporter;
   EXPECT_THROW(ProbeForm form(ProbeForm::FailOn::create), std::runtime_error);
-  EXPECT_EQ(reporter.reports, (std::vector<std::string>{"create failed"}));
+  EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"create failed"}));
   EXPECT_EQ(FindWindowA("OrvxTestProbe", "Probe"), nullptr);
 }
 
