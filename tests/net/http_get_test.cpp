@@ -17,6 +17,7 @@
 #include "support/paths.h"
 #include "support/scripted_http.h"
 #include "support/test_owner_thread.h"
+#include "support/recording_reporter.h"
 
 namespace orvx::net {
 namespace {
@@ -306,26 +307,14 @@ TEST_F(HttpGetTest, HandlerErrorOfAWaitingFetchReachesTheCaller) {
   EXPECT_FALSE(a.get->Fetching());
 }
 
-// Records what reaches the general error handling while it exists.
-class RecordingReporter : public errors::ErrorReporter {
- public:
-  RecordingReporter() : previous_(errors::set_error_reporter(this)) {}
-  ~RecordingReporter() override { errors::set_error_reporter(previous_); }
-  void show_error_report(const std::string& text) noexcept override { reports.push_back(text); }
-  std::vector<std::string> reports;
-
- private:
-  errors::ErrorReporter* previous_;
-};
-
 TEST_F(HttpGetTest, HandlerErrorOfAFetchThatDoesNotWaitIsReported) {
-  RecordingReporter reporter;
+  test::RecordingReporter reporter;
   http->Reply("/s", ScriptedReply::Length("2", {"ok"}));
   a.get->URL = Url("/s");
   a.get->OnDoneString = [](THTTPGet&, const std::string&) { throw std::runtime_error("list unreadable"); };
   a.get->FetchString();
   ASSERT_TRUE(a.Finish());
-  EXPECT_EQ(reporter.reports, std::vector<std::string>{"list unreadable"});
+  EXPECT_EQ(reporter.reports(), std::vector<std::string>{"list unreadable"});
   // The next waiting fetch does not inherit it.
   a.get->OnDoneString = nullptr;
   a.get->WaitThread = true;

@@ -23,6 +23,7 @@
 #include "support/paths.h"
 #include "support/scripted_http.h"
 #include "support/wait_win.h"
+#include "support/recording_reporter.h"
 
 namespace orvx::net {
 namespace {
@@ -409,16 +410,7 @@ TEST_F(HttpGetWinTest, ServerThatNeverAnswersEndsInOnErrorAfterTheReceiveTimeout
 // A receiver that fails on the owning thread ends in the general error
 // handling, and the link goes on delivering.
 TEST(MessageWindowLinkWin, AFailingReceiverIsReported) {
-  class RecordingReporter : public errors::ErrorReporter {
-   public:
-    RecordingReporter() : previous_(errors::set_error_reporter(this)) {}
-    ~RecordingReporter() override { errors::set_error_reporter(previous_); }
-    void show_error_report(const std::string& text) noexcept override { reports.push_back(text); }
-    std::vector<std::string> reports;
-
-   private:
-    errors::ErrorReporter* previous_;
-  } reporter;
+  test::RecordingReporter reporter;
   MessageWindowLink link;
   int deliveries = 0;
   link.SetReceiver([&] {
@@ -426,10 +418,10 @@ TEST(MessageWindowLinkWin, AFailingReceiverIsReported) {
   });
   link.Notify();
   link.RunUntil([&] { return deliveries == 1; }, [] {});
-  EXPECT_EQ(reporter.reports, std::vector<std::string>{"progress bar gone"});
+  EXPECT_EQ(reporter.reports(), std::vector<std::string>{"progress bar gone"});
   link.Notify();
   link.RunUntil([&] { return deliveries == 2; }, [] {});
-  EXPECT_EQ(reporter.reports.size(), 1u);
+  EXPECT_EQ(reporter.reports().size(), 1u);
 }
 
 }  // namespace

@@ -10,22 +10,12 @@
 
 #include "platform/error_report.h"
 #include "platform/hidden_window_win.h"
+#include "support/recording_reporter.h"
 
 namespace orvx::win {
 namespace {
 
 constexpr UINT kAsk = WM_APP + 7;
-
-class RecordingReporter : public errors::ErrorReporter {
- public:
-  RecordingReporter() : previous_(errors::set_error_reporter(this)) {}
-  ~RecordingReporter() override { errors::set_error_reporter(previous_); }
-  void show_error_report(const std::string& text) noexcept override { reports.push_back(text); }
-  std::vector<std::string> reports;
-
- private:
-  errors::ErrorReporter* previous_;
-};
 
 TEST(HiddenWindow, IsAnUnshownTopLevelWindowOfTheSharedClass) {
   HiddenWindow window;
@@ -48,7 +38,7 @@ TEST(HiddenWindow, MessagesReachTheHandlerOnceItIsSet) {
 }
 
 TEST(HiddenWindow, AFailingHandlerIsReportedAndTheWindowGoesOn) {
-  RecordingReporter reporter;
+  test::RecordingReporter reporter;
   HiddenWindow window;
   bool fail = true;
   window.set_handler([&](UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
@@ -57,7 +47,7 @@ TEST(HiddenWindow, AFailingHandlerIsReportedAndTheWindowGoesOn) {
     return 7;
   });
   EXPECT_EQ(SendMessageA(window.hwnd(), kAsk, 0, 0), 0);
-  EXPECT_EQ(reporter.reports, std::vector<std::string>{"receiver failed"});
+  EXPECT_EQ(reporter.reports(), std::vector<std::string>{"receiver failed"});
   fail = false;
   EXPECT_EQ(SendMessageA(window.hwnd(), kAsk, 0, 0), 7);
 }

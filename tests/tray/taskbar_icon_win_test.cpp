@@ -16,6 +16,7 @@
 #include "tray/taskbar_icon_win.h"
 #include "platform/scoped_win.h"
 #include "support/wait_win.h"
+#include "support/recording_reporter.h"
 
 namespace orvx::tray {
 namespace {
@@ -134,25 +135,13 @@ TEST_F(ShellTaskbarIconWin, RestartedShellGetsTheIconAgain) {
   EXPECT_FALSE(ShellKnows(tray.callback_window(), 0, "Orvane X"));
 }
 
-// Records what reaches the general error handling while it exists.
-class RecordingReporter : public errors::ErrorReporter {
- public:
-  RecordingReporter() : previous_(errors::set_error_reporter(this)) {}
-  ~RecordingReporter() override { errors::set_error_reporter(previous_); }
-  void show_error_report(const std::string& text) noexcept override { reports.push_back(text); }
-  std::vector<std::string> reports;
-
- private:
-  errors::ErrorReporter* previous_;
-};
-
 TEST_F(ShellTaskbarIconWin, ErrorsOfTheEventsAreReportedAndStopAtTheHiddenWindow) {
-  RecordingReporter reporter;
+  test::RecordingReporter reporter;
   ShellTaskbarIcon tray("TNA");
   tray.icon().OnClick = [](TantTaskbarIcon&) { throw std::runtime_error("click failed"); };
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
   EXPECT_EQ(SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP), 0);
-  EXPECT_EQ(reporter.reports, (std::vector<std::string>{"click failed"}));
+  EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"click failed"}));
 
   // The window goes on working.
   int clicks = 0;
@@ -160,7 +149,7 @@ TEST_F(ShellTaskbarIconWin, ErrorsOfTheEventsAreReportedAndStopAtTheHiddenWindow
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP);
   EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(reporter.reports.size(), 1u);
+  EXPECT_EQ(reporter.reports().size(), 1u);
 }
 
 TEST_F(ShellTaskbarIconWin, IconThatCannotBeCopiedNamesTheOperation) {
