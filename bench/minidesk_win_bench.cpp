@@ -32,6 +32,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/picture_button_win.h"
 #include "icons/icon_operations.h"
 #include "icons/shell_desktop_access_win.h"
 #include "minidesk_bench_support.h"
@@ -134,7 +135,7 @@ class Program final : public Reader {
 
  private:
   void set_minidesk(bool shown) {
-    HWND toggle = orvx::test::find_visible_child(main_, "OrvxPicture");
+    HWND toggle = orvx::test::find_visible_child(main_, orvx::ui::kPictureButtonClass);
     if (!toggle) throw std::runtime_error("no toggle button on the main window");
     orvx::test::post_click(toggle);
     const bool done = static_cast<bool>(orvx::test::wait_for("the Minidesk to toggle", [&] {

@@ -19,7 +19,7 @@ Terror_icon_list::Terror_icon_list(HWND main_window, Minidesk& minidesk, WindowR
       font_(ui::make_font(ui::style::dialog_font())),
       list_brush_(CreateSolidBrush(ui::colorref(kListColour))) {
   create_form(ui::FormArgs{.name = "error_icon_list",
-                           .class_name = "Terror_icon_list",
+                           .class_name = kErrorIconListClass,
                            .caption = "",
                            .bounds = ui::Rect{0, 0, kErrorListWidth, kErrorListHeight},
                            .owner = main_window,

@@ -23,6 +23,9 @@
 
 namespace orvx::minidesk {
 
+// The window class of the error list.
+inline constexpr char kErrorIconListClass[] = "Terror_icon_list";
+
 class Terror_icon_list final : public ui::Form {
  public:
   // Created hidden. `main_window` owns it and is the window it docks to;

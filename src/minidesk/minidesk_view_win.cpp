@@ -50,7 +50,7 @@ void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk) {
 MinideskView::MinideskView(const MinideskViewArgs& args, Minidesk& minidesk)
     : Widget(args.name, {}, Texts::hint_only), minidesk_(minidesk), on_changed_(args.on_changed) {
   ui::WindowArgs w;
-  w.class_name = "OrvxMinidesk";
+  w.class_name = kMinideskViewClass;
   w.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0);
   w.ex_style = WS_EX_CONTROLPARENT;
   w.parent = args.parent;

@@ -23,6 +23,9 @@
 
 namespace orvx::minidesk {
 
+// The window class of the map.
+inline constexpr char kMinideskViewClass[] = "OrvxMinidesk";
+
 inline constexpr ui::Rgb kMinideskColour = ui::rgb(0x8EB0D2);
 
 struct MinideskViewArgs {

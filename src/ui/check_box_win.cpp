@@ -20,7 +20,7 @@ CheckBox::CheckBox(const CheckBoxArgs& args)
       checked_(args.checked) {
   look_.on_click = nullptr;
   WindowArgs w;
-  w.class_name = "OrvxCheckBox";
+  w.class_name = kCheckBoxClass;
   w.title = args.caption;
   w.style = WS_CHILD | WS_VISIBLE | (args.tab_stop ? WS_TABSTOP : 0);
   w.parent = args.parent;

@@ -15,6 +15,9 @@
 
 namespace orvx::ui {
 
+// The window class of every check box.
+inline constexpr char kCheckBoxClass[] = "OrvxCheckBox";
+
 struct CheckBoxArgs {
   std::string name;
   std::string caption;

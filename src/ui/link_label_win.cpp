@@ -16,7 +16,7 @@ LinkLabel::LinkLabel(const LinkLabelArgs& args)
       on_click_(args.on_click) {
   look_.on_click = nullptr;
   WindowArgs w;
-  w.class_name = "OrvxLinkLabel";
+  w.class_name = kLinkLabelClass;
   w.title = args.caption;
   w.parent = args.parent;
   w.bounds = args.bounds;

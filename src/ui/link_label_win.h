@@ -17,6 +17,9 @@
 
 namespace orvx::ui {
 
+// The window class of every link label.
+inline constexpr char kLinkLabelClass[] = "OrvxLinkLabel";
+
 struct LinkLabelArgs {
   std::string name;
   std::string caption;  // e.g. "<link>Homepage</link>"

@@ -28,7 +28,7 @@ Panel::Panel(const PanelArgs& args)
       border_(args.border),
       on_click_(args.on_click) {
   WindowArgs w;
-  w.class_name = "OrvxPanel";
+  w.class_name = kPanelClass;
   w.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0);
   w.ex_style = WS_EX_CONTROLPARENT;
   w.parent = args.parent;

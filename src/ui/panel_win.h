@@ -16,6 +16,9 @@
 
 namespace orvx::ui {
 
+// The window class of every panel.
+inline constexpr char kPanelClass[] = "OrvxPanel";
+
 struct PanelArgs {
   std::string name;
   std::string hint;

@@ -10,7 +10,7 @@ PictureButton::PictureButton(const PictureButtonArgs& args)
       stretch_(args.stretch),
       on_click_(args.on_click) {
   WindowArgs w;
-  w.class_name = "OrvxPicture";
+  w.class_name = kPictureButtonClass;
   w.parent = args.parent;
   w.bounds = args.bounds;
   create(w);

@@ -16,6 +16,9 @@
 
 namespace orvx::ui {
 
+// The window class of every picture button.
+inline constexpr char kPictureButtonClass[] = "OrvxPicture";
+
 struct PictureButtonArgs {
   std::string name;
   std::string hint;

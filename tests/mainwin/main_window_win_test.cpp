@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "minidesk/error_icon_list_win.h"
+#include "ui/link_label_win.h"
+#include "ui/picture_button_win.h"
 #include "minidesk/alert_panel_win.h"
 #include "config/ini_file.h"
 #include "icons/arrangement_guard.h"
@@ -254,7 +257,7 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
   HWND about = wait_process_window(app->process_id(), app::kAboutWindowClass, nullptr);
   ASSERT_NE(about, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
-  EXPECT_NE(find_child(about, "OrvxLinkLabel", "<link>Homepage</link>"), nullptr);
+  EXPECT_NE(find_child(about, ui::kLinkLabelClass, "<link>Homepage</link>"), nullptr);
   EXPECT_NE(find_child(about, ui::kFlatButtonClass, "Schliessen"), nullptr);
 
   PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 1);
@@ -305,7 +308,7 @@ TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
                        "Some icons lie outside the boundaries of the desktop. By selecting an item on the list and "
                        "then clicking on the Orvane X Minidesk you can reposition the icon."),
             nullptr);
-  HWND list = find_process_window(app->process_id(), "Terror_icon_list", nullptr, false);
+  HWND list = find_process_window(app->process_id(), minidesk::kErrorIconListClass, nullptr, false);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(child_texts(list, ui::kFlatButtonClass), (std::vector<std::string>{"Close"}));
 }
@@ -375,7 +378,7 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "1");
 
   // The Minidesk's hidden explanation panel has a picture too.
-  HWND toggle = find_visible_child(main, "OrvxPicture");
+  HWND toggle = find_visible_child(main, ui::kPictureButtonClass);
   ASSERT_NE(toggle, nullptr);
   post_click(toggle);
   ASSERT_TRUE(wait_for("look_of(main).height == 40", [&] { return look_of(main).height == 40; }));

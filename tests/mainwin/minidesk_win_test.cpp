@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "minidesk/error_icon_list_win.h"
+#include "minidesk/minidesk_view_win.h"
 #include "platform/hidden_window_win.h"
 #include "platform/scoped_win.h"
 #include "standin_shared/standin_client_win.h"
@@ -87,7 +89,7 @@ bool shell_forgets(HWND window) {
 // The map of a running program: `desktop_frame` on its main window.
 class Map {
  public:
-  explicit Map(HWND main) : window_(find_child(main, "OrvxMinidesk")) {
+  explicit Map(HWND main) : window_(find_child(main, minidesk::kMinideskViewClass)) {
     GetClientRect(window_, &client_);
   }
   HWND window() const { return window_; }
@@ -132,7 +134,7 @@ class MinideskWindow : public ::testing::Test {
     app = std::make_unique<RunningApp>(copy.exe(), "/u");
     main = app->main_window();
     ASSERT_NE(main, nullptr);
-    ASSERT_NE(find_child(main, "OrvxMinidesk"), nullptr);
+    ASSERT_NE(find_child(main, minidesk::kMinideskViewClass), nullptr);
     map = std::make_unique<Map>(main);
     ASSERT_EQ(map->width(), work_area().right / 3);
     ASSERT_EQ(map->height(), work_area().bottom / 3);
@@ -144,7 +146,7 @@ class MinideskWindow : public ::testing::Test {
     return work;
   }
   static StandinDesktop& standin() { return *standin_; }
-  HWND error_list() const { return find_process_window(app->process_id(), "Terror_icon_list", nullptr, false); }
+  HWND error_list() const { return find_process_window(app->process_id(), minidesk::kErrorIconListClass, nullptr, false); }
 
   ProgramCopy copy;
   std::unique_ptr<RunningApp> app;
