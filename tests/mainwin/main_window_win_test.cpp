@@ -31,8 +31,6 @@
 #include "app/about_box_win.h"
 #include "app/main_layout.h"
 #include "app/screen_measures_win.h"
-#include "ui/caption_layout.h"
-#include "ui/style.h"
 
 namespace orvx::test {
 namespace {
@@ -255,12 +253,8 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
   HWND bar = find_child(main, ui::kCaptionBarClass);
-  RECT r{};
-  GetClientRect(bar, &r);
-  // "Über...", third from the right.
-  const ui::Rect about_button =
-      ui::layout_caption_bar(r.right, r.bottom, 3, ui::style::kCaptionButtonWidth, true).buttons.at(2);
-  post_click(bar, about_button.left + about_button.width / 2, about_button.top + about_button.height / 2);
+  const POINT about_button = caption_button_point(bar, 2);  // "Über...", third from the right
+  post_click(bar, about_button.x, about_button.y);
   HWND about = wait_process_window(app->process_id(), app::kAboutWindowClass, nullptr);
   ASSERT_NE(about, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "support/wait_win.h"
+#include "ui/caption_layout.h"
+#include "ui/style.h"
 #include "support/windows_win.h"
 
 namespace orvx::test {
@@ -16,6 +18,17 @@ void send_click(HWND window, int x, int y) {
 void post_click(HWND window, int x, int y) {
   PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+POINT caption_button_point(HWND bar, size_t index) {
+  RECT r{};
+  GetClientRect(bar, &r);
+  // The buttons are right-aligned: the first index + 1 of them lie where a
+  // bar of only those would put them.
+  const ui::CaptionLayout layout =
+      ui::layout_caption_bar(r.right, r.bottom, static_cast<int>(index) + 1, ui::style::kCaptionButtonWidth, true);
+  const ui::Rect& button = layout.buttons.at(index);
+  return {button.left + button.width / 2, button.top + button.height / 2};
 }
 
 void post_key(HWND window, WPARAM key) {

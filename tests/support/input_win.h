@@ -14,6 +14,10 @@ namespace orvx::test {
 void send_click(HWND window, int x = 5, int y = 5);
 void post_click(HWND window, int x = 5, int y = 5);
 
+// The middle of a caption bar's button in the bar's client coordinates, as
+// the bar lays its buttons out: `index` 0 is the rightmost button.
+POINT caption_button_point(HWND bar, size_t index);
+
 // A key pressed and released, posted to the window with the focus.
 void post_key(HWND window, WPARAM key);
 
