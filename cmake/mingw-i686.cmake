@@ -6,6 +6,10 @@ set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
+# The compilers' names end in -posix, where CMake does not find these.
+set(CMAKE_OBJCOPY i686-w64-mingw32-objcopy)
+set(CMAKE_STRIP i686-w64-mingw32-strip)
+set(CMAKE_OBJDUMP i686-w64-mingw32-objdump)
 
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

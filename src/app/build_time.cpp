@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <fstream>
+#include <utility>
 
 #include "app/date_time.h"
+#include "platform/file_streams.h"
 
 namespace orvx::app {
 namespace {
@@ -82,22 +83,28 @@ std::optional<int64_t> resource_time_stamp(ByteReader& image, uint64_t header_of
   return dos_date_time_to_unix(uint16_t(stamp >> 16), uint16_t(stamp & 0xFFFF));
 }
 
-class FileReader : public ByteReader {
+// Reads a file from its start, as far as the reads ask for: the PE headers
+// lie near the start and the resource directory anywhere after them.
+class FilePrefixReader : public ByteReader {
  public:
-  explicit FileReader(const std::string& path) : stream_(path, std::ios::binary) {}
-  bool is_open() const { return stream_.is_open(); }
+  explicit FilePrefixReader(files::FileReader file) : file_(std::move(file)) {}
 
   std::optional<size_t> read_at(uint64_t offset, void* out, size_t size) override {
-    stream_.clear();
-    stream_.seekg(static_cast<std::streamoff>(offset));
-    if (!stream_) return std::nullopt;
-    stream_.read(static_cast<char*>(out), static_cast<std::streamsize>(size));
-    if (stream_.bad()) return std::nullopt;
-    return static_cast<size_t>(stream_.gcount());
+    const uint64_t wanted = offset + size;
+    char chunk[16384];
+    while (!at_end_ && prefix_.size() < wanted) {
+      const std::optional<size_t> n = file_.read(chunk, sizeof chunk);
+      if (!n) return std::nullopt;
+      if (*n == 0) at_end_ = true;
+      prefix_.append(chunk, *n);
+    }
+    return MemoryReader(prefix_).read_at(offset, out, size);
   }
 
  private:
-  std::ifstream stream_;
+  files::FileReader file_;
+  std::string prefix_;
+  bool at_end_ = false;
 };
 
 }  // namespace
@@ -126,9 +133,10 @@ int64_t build_time_of(ByteReader& image) {
 }
 
 int64_t get_build_time(const std::string& path) {
-  FileReader file(path);
-  if (!file.is_open()) return 0;
-  return build_time_of(file);
+  std::optional<files::FileReader> file = files::FileReader::open(path, files::Sharing::kDenyNone);
+  if (!file) return 0;
+  FilePrefixReader image(std::move(*file));
+  return build_time_of(image);
 }
 
 }  // namespace orvx::app

@@ -1,7 +1,6 @@
 #include "app/startup_sequence.h"
 
 #include <functional>
-#include <stdexcept>
 
 #include "profiles/data_folders.h"
 #include "app/load_settings.h"
@@ -47,7 +46,7 @@ void write_english_language_file(const MainContext& context, StartupOps& window)
   // An older or edited English file is replaced at every start.
   files::delete_file(path);
   if (!window.write_english_language_file(path)) {
-    throw std::runtime_error("Die englische Sprachdatei konnte nicht geschrieben werden: " + path);
+    throw errors::MessageError("MSDLG_ERR_10", path);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "app/date_time.h"
 #include "app/system_folders_win.h"
 #include "app/version_info.h"
+#include "platform/date_time_format.h"
 
 namespace orvx::app {
 
@@ -30,22 +32,9 @@ std::string get_version_string() { return get_version_string(program_file_path()
 std::string format_local_datetime(double datetime) {
   const CalendarTime t = calendar_from_datetime(datetime);
   if (t.year < 1601 || t.year > 30827) return {};
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(t.year);
-  st.wMonth = static_cast<WORD>(t.month);
-  st.wDay = static_cast<WORD>(t.day);
-  st.wDayOfWeek = static_cast<WORD>(t.day_of_week);
-  st.wHour = static_cast<WORD>(t.hour);
-  st.wMinute = static_cast<WORD>(t.minute);
-  st.wSecond = static_cast<WORD>(t.second);
-  st.wMilliseconds = static_cast<WORD>(t.millisecond);
-  char date[128] = {};
-  char time[128] = {};
-  if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date) ||
-      !GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, sizeof time)) {
-    return {};
-  }
-  return std::string(date) + " " + time;
+  const files::LocalTime local{t.year, t.month, t.day, t.hour, t.minute, t.second};
+  const std::unique_ptr<DateTimeFormatter> format = user_date_time_formatter();
+  return format->short_date(local) + " " + format->long_time(local);
 }
 
 std::string own_version_line() {

@@ -1,6 +1,7 @@
 #include "lang/messages.h"
 
 #include <array>
+#include <string>
 
 #include "platform/ansi_text.h"
 
@@ -22,7 +23,7 @@ constexpr std::string_view kGermanArrangementWarning =
     "\r\n\r"
     "Klicken Sie auf OK wenn Sie die Einstellungen getätigt haben.";
 
-constexpr std::array<BuiltInMessage, 32> kMessages = {{
+constexpr std::array<BuiltInMessage, 40> kMessages = {{
     {"MSDLG_0", "Wählen Sie ein standard Profil"},
     {"MSDLG_1", "HotKey konnte nicht registriert werden (Eventuell nutzt ein anderes Programm diesen HotKey)"},
     {"MSDLG_2", "Für diese Sprache müssen Sie den \"Orvane X\" neustarten!"},
@@ -57,11 +58,28 @@ constexpr std::array<BuiltInMessage, 32> kMessages = {{
     // the report's button.
     {"MSDLG_ERR_1", "Ein unbekannter Fehler ist aufgetreten."},
     {"MSDLG_ERR_2", "OK"},
+    // Errors the report shows with their detail (a window class, a path)
+    // put in for "%s".
+    {"MSDLG_ERR_3", "Fensterklasse %s konnte nicht registriert werden."},
+    {"MSDLG_ERR_4", "Fenster %s konnte nicht erstellt werden."},
+    {"MSDLG_ERR_5", "Ein verborgenes Fenster konnte nicht erstellt werden."},
+    {"MSDLG_ERR_6", "Menü konnte nicht erstellt werden."},
+    {"MSDLG_ERR_7", "Eingabefeld konnte nicht erstellt werden."},
+    {"MSDLG_ERR_8", "Zahlenfeld konnte nicht erstellt werden."},
+    {"MSDLG_ERR_9", "Die Liste der Icons konnte nicht erstellt werden."},
+    {"MSDLG_ERR_10", "Die englische Sprachdatei konnte nicht geschrieben werden: %s"},
 }};
 
 }  // namespace
 
 std::span<const BuiltInMessage> built_in_messages() { return kMessages; }
+
+std::string with_detail(std::string_view text, std::string_view detail) {
+  std::string result(text);
+  const size_t at = result.find("%s");
+  if (at != std::string::npos) result.replace(at, 2, detail);
+  return result;
+}
 
 std::string_view german_message(std::string_view id) {
   for (const auto& m : kMessages) {

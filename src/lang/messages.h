@@ -2,6 +2,7 @@
 // The program's messages: each has an id, under which a language file's
 // `misc` section may translate it, and a built-in German text.
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace orvx::lang {
@@ -17,5 +18,9 @@ std::span<const BuiltInMessage> built_in_messages();
 // The German text of a message id (ids compare without regard to case);
 // empty for an unknown id.
 std::string_view german_message(std::string_view id);
+
+// A message's text with `detail` in place of its first "%s"; a text without
+// one stays as it is.
+std::string with_detail(std::string_view text, std::string_view detail);
 
 }  // namespace orvx::lang

@@ -7,7 +7,6 @@ namespace orvx::minidesk {
 
 namespace {
 
-constexpr ui::Rgb kPanelColour = ui::rgb(0xE1E6F1);
 constexpr ui::Rgb kPanelBorder = ui::rgb(0xFF0000);
 constexpr int kCloseSize = 15;
 
@@ -18,7 +17,7 @@ win::ScopedGdi<HBITMAP> close_picture() {
   win::ScopedMemoryDC dc(CreateCompatibleDC(screen.get()));
   if (!bitmap || !dc) return bitmap;
   win::ScopedSelect select(dc.get(), bitmap.get());
-  ui::fill_rect(dc.get(), RECT{0, 0, kCloseSize, kCloseSize}, kPanelColour);
+  ui::fill_rect(dc.get(), RECT{0, 0, kCloseSize, kCloseSize}, kAlertPanelColour);
   ui::frame_rect(dc.get(), RECT{0, 0, kCloseSize, kCloseSize}, kPanelBorder);
   for (int i = 3; i < kCloseSize - 3; ++i) {
     ui::fill_rect(dc.get(), RECT{i, i, i + 2, i + 1}, kPanelBorder);
@@ -33,7 +32,7 @@ AlertPanelView::AlertPanelView(HWND map, std::function<void()> on_close) {
   frame_ = std::make_unique<ui::Panel>(ui::PanelArgs{.name = "alert_frame",
                                                      .parent = map,
                                                      .bounds = ui::Rect{0, 0, kAlertPanelWidth, kAlertPanelHeight},
-                                                     .colour = kPanelColour,
+                                                     .colour = kAlertPanelColour,
                                                      .border = kPanelBorder,
                                                      .visible = false});
   label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "alert_label",
@@ -41,12 +40,12 @@ AlertPanelView::AlertPanelView(HWND map, std::function<void()> on_close) {
                                                      .parent = frame_->hwnd(),
                                                      .bounds = ui::Rect{3, 14, 313, 56},
                                                      .font = ui::FontSpec{"Georgia", 11},
-                                                     .background = kPanelColour,
+                                                     .background = kAlertPanelColour,
                                                      .word_wrap = true});
   close_ = std::make_unique<ui::PictureButton>(ui::PictureButtonArgs{.name = "alert_img",
                                                                      .parent = frame_->hwnd(),
                                                                      .bounds = ui::Rect{301, 3, kCloseSize, kCloseSize},
-                                                                     .background = kPanelColour,
+                                                                     .background = kAlertPanelColour,
                                                                      .on_click = std::move(on_close)});
   close_->set_picture(close_picture());
 }

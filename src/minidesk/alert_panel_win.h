@@ -12,8 +12,12 @@
 #include "ui/label_win.h"
 #include "ui/panel_win.h"
 #include "ui/picture_button_win.h"
+#include "ui/style.h"
 
 namespace orvx::minidesk {
+
+// The panel's background, also behind its close picture.
+inline constexpr ui::Rgb kAlertPanelColour = ui::rgb(0xE1E6F1);
 
 inline constexpr char kAlertText[] =
     "Icons liegen ausserhalb des Desktops. Durch das makieren eines Eintrages in der Liste und des "

@@ -1,6 +1,6 @@
 #include "minidesk/error_icon_list_win.h"
 
-#include <stdexcept>
+#include "platform/error_report.h"
 
 #include "ui/paint_win.h"
 #include "ui/style.h"
@@ -29,7 +29,7 @@ Terror_icon_list::Terror_icon_list(HWND main_window, Minidesk& minidesk, WindowR
                               0, 0, kErrorListWidth, kErrorListHeight - kButtonHeight, hwnd(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)), GetModuleHandleA(nullptr),
                               nullptr);
-  if (!list_box_) throw std::runtime_error("Die Liste der Icons konnte nicht erstellt werden.");
+  if (!list_box_) throw errors::MessageError("MSDLG_ERR_9");
   SendMessageA(list_box_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   abort_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "abort_button",

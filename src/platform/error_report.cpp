@@ -1,6 +1,7 @@
 #include "platform/error_report.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace orvx::errors {
 
@@ -18,16 +19,23 @@ void write_to_stderr(const char* text) noexcept {
 }
 }  // namespace
 
+MessageError::MessageError(std::string message_id, std::string detail)
+    : std::runtime_error(detail.empty() ? message_id : message_id + ": " + detail),
+      message_id_(std::move(message_id)),
+      detail_(std::move(detail)) {}
+
 ErrorReporter* set_error_reporter(ErrorReporter* reporter) noexcept {
   ErrorReporter* previous = g_reporter;
   g_reporter = reporter;
   return previous;
 }
 
-std::string describe_exception(const std::exception_ptr& error) {
+std::string describe_exception(const std::exception_ptr& error, const ErrorReporter* reporter) {
   if (!error) return {};
   try {
     std::rethrow_exception(error);
+  } catch (const MessageError& e) {
+    return reporter ? reporter->message_error_text(e) : e.what();
   } catch (const std::exception& e) {
     const char* what = e.what();
     if (what && *what) return what;
@@ -38,11 +46,12 @@ std::string describe_exception(const std::exception_ptr& error) {
 
 void report_exception(const std::exception_ptr& error) noexcept {
   try {
-    std::string text = describe_exception(error);
     if (g_reporting || !g_reporter) {
+      const std::string text = describe_exception(error);
       write_to_stderr(text.empty() ? kNoTextOnStderr : text.c_str());
       return;
     }
+    const std::string text = describe_exception(error, g_reporter);
     g_reporting = true;
     g_reporter->show_error_report(text);
     g_reporting = false;

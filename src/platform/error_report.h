@@ -13,9 +13,26 @@
 // them from the current language.
 #include <exception>
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace orvx::errors {
+
+// An error the user reads about: it names one of the program's messages
+// (lang/messages.h), which the report shows in the current language with
+// `detail` (a window class, a path) put in for its "%s". Its what() is the
+// id and the detail, for the standard error stream.
+class MessageError : public std::runtime_error {
+ public:
+  explicit MessageError(std::string message_id, std::string detail = {});
+  const std::string& message_id() const noexcept { return message_id_; }
+  const std::string& detail() const noexcept { return detail_; }
+
+ private:
+  std::string message_id_;
+  std::string detail_;
+};
 
 // Shows the text of an error to the user. The program installs the report
 // dialog (ui/error_report_dialog_win.h); tests install a recorder.
@@ -25,6 +42,9 @@ class ErrorReporter {
   // `text` is the error's own text, or empty for an error that carries none:
   // the reporter then shows its general text for an unknown error.
   virtual void show_error_report(const std::string& text) noexcept = 0;
+  // The text of an error that names a message, in the reporter's language.
+  // Without a language of its own, what() stands in.
+  virtual std::string message_error_text(const MessageError& error) const { return error.what(); }
 };
 
 // Installs the process-wide reporter and returns the previous one. Without a
@@ -33,7 +53,8 @@ ErrorReporter* set_error_reporter(ErrorReporter* reporter) noexcept;
 
 // The error's own text: the exception's message, or empty for an exception
 // that carries none (not derived from std::exception, or an empty message).
-std::string describe_exception(const std::exception_ptr& error);
+// A MessageError's text comes from `reporter`, when one is given.
+std::string describe_exception(const std::exception_ptr& error, const ErrorReporter* reporter = nullptr);
 
 // Hands an error to the reporter. A report dialog runs its own message loop;
 // errors raised while it is open (a timer that fails on every tick) are not

@@ -1,6 +1,6 @@
 #include "platform/hidden_window_win.h"
 
-#include <stdexcept>
+#include "platform/error_report.h"
 
 namespace orvx::win {
 
@@ -9,7 +9,7 @@ HiddenWindow::HiddenWindow() {
   // Bound on WM_NCCREATE: window_ holds the handle from then on.
   CreateWindowExA(WS_EX_TOOLWINDOW, kHiddenWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                   GetModuleHandleA(nullptr), creation_parameter(this));
-  if (!window_) throw std::runtime_error("Ein verborgenes Fenster konnte nicht erstellt werden.");
+  if (!window_) throw errors::MessageError("MSDLG_ERR_5");
 }
 
 HiddenWindow::~HiddenWindow() { destroy_unbound(window_.release()); }

@@ -2,7 +2,6 @@
 
 #include <mutex>
 #include <set>
-#include <stdexcept>
 #include <string>
 
 #include "platform/error_report.h"
@@ -43,7 +42,7 @@ void register_window_class(const char* class_name, UINT class_style, HICON icon)
   wc.lpszClassName = class_name;
   // Every window paints its whole area itself; no class brush.
   if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw std::runtime_error("Fensterklasse " + name + " konnte nicht registriert werden.");
+    throw errors::MessageError("MSDLG_ERR_3", name);
   }
   registered.insert(name);
 }

@@ -85,6 +85,12 @@ std::string ErrorReportDialog::message(std::string_view id) const {
   return std::string(lang::german_message(id));
 }
 
+std::string ErrorReportDialog::message_error_text(const errors::MessageError& error) const {
+  const std::string text = message(error.message_id());
+  if (text.empty()) return error.what();  // an id the program does not know
+  return lang::with_detail(text, error.detail());
+}
+
 void ErrorReportDialog::show_error_report(const std::string& text) noexcept {
   try {
     const std::string shown = text.empty() ? message(kUnknownErrorMessage) : text;

@@ -34,6 +34,9 @@ class ErrorReportDialog final : public errors::ErrorReporter {
   // Shows the report modally, owned by the active window of the thread (if
   // any). When the dialog cannot be made, a plain error box stands in.
   void show_error_report(const std::string& text) noexcept override;
+  // An error naming a message: its text in the current language, with the
+  // error's detail put in.
+  std::string message_error_text(const errors::MessageError& error) const override;
 
  private:
   MessageLookup messages_;

@@ -17,7 +17,7 @@ constexpr int kCursorHeight = 20;
 
 HintWindow::HintWindow(HWND owner) : font_(make_font(style::dialog_font())) {
   WindowArgs args;
-  args.class_name = "OrvxHint";
+  args.class_name = kHintWindowClass;
   args.style = WS_POPUP;
   args.ex_style = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
   args.class_style = CS_SAVEBITS;

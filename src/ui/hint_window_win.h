@@ -18,6 +18,8 @@
 
 namespace orvx::ui {
 
+inline constexpr char kHintWindowClass[] = "OrvxHint";
+
 class HintWindow final : public Window {
  public:
   explicit HintWindow(HWND owner);

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
+#include "platform/error_report.h"
 
 #include "ui/caption_text.h"
 #include "ui/paint_win.h"
@@ -38,7 +38,7 @@ NumberField::NumberField(const NumberFieldArgs& args)
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance, nullptr);
   arrows_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
                             width, 0, kArrowsWidth, args.bounds.height, hwnd(), nullptr, instance, nullptr);
-  if (!edit_ || !arrows_) throw std::runtime_error("Zahlenfeld konnte nicht erstellt werden.");
+  if (!edit_ || !arrows_) throw errors::MessageError("MSDLG_ERR_8");
   SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   SendMessageA(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit_), 0);
   SendMessageA(arrows_, UDM_SETRANGE32, static_cast<WPARAM>(minimum_), static_cast<LPARAM>(maximum_));

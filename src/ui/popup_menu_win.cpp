@@ -1,6 +1,6 @@
 #include "ui/popup_menu_win.h"
 
-#include <stdexcept>
+#include "platform/error_report.h"
 
 #include "ui/caption_text.h"
 
@@ -57,7 +57,7 @@ void append_items(HMENU menu, const std::vector<std::unique_ptr<MenuItem>>& item
     std::string text = item->menu_text();
     if (!item->items().empty()) {
       win::ScopedMenu sub(CreatePopupMenu());
-      if (!sub) throw std::runtime_error("Menü konnte nicht erstellt werden.");
+      if (!sub) throw errors::MessageError("MSDLG_ERR_6");
       append_items(sub.get(), item->items(), commands);
       // The parent menu owns the submenu from here on.
       if (AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), text.c_str())) sub.release();
@@ -73,7 +73,7 @@ void append_items(HMENU menu, const std::vector<std::unique_ptr<MenuItem>>& item
 PopupMenu::Built PopupMenu::build() const {
   Built built;
   built.menu.reset(CreatePopupMenu());
-  if (!built.menu) throw std::runtime_error("Menü konnte nicht erstellt werden.");
+  if (!built.menu) throw errors::MessageError("MSDLG_ERR_6");
   append_items(built.menu.get(), items_, built.commands);
   return built;
 }

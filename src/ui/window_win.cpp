@@ -1,7 +1,8 @@
 #include "ui/window_win.h"
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/error_report.h"
 
 namespace orvx::ui {
 
@@ -20,7 +21,7 @@ void Window::create(const WindowArgs& args) {
   HWND h = CreateWindowExA(args.ex_style, args.class_name, args.title.c_str(), args.style,
                            args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height,
                            args.parent, nullptr, GetModuleHandleA(nullptr), win::creation_parameter(this));
-  if (!h) throw std::runtime_error(std::string("Fenster ") + args.class_name + " konnte nicht erstellt werden.");
+  if (!h) throw errors::MessageError("MSDLG_ERR_4", args.class_name);
 }
 
 void Window::destroy() {

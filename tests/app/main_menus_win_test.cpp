@@ -75,13 +75,13 @@ TEST(MainMenus, SaveMenuListsProfilesOnlyWhenThereAreAny) {
   }
 }
 
-// Shows a menu of `form` and presses `keys` in its menu loop.
+// Shows a menu of `form` and presses `keys` in its menu loop, each submenu
+// waited for before the keys go into it.
 template <typename Show>
 auto choose_with_keys(test::WidgetForm& form, std::vector<WPARAM> keys, Show show) {
   test::Driver driver([&form, keys] {
     if (!test::wait_own_window("#32768", nullptr)) return false;
-    for (WPARAM key : keys) PostMessageA(form.hwnd(), WM_KEYDOWN, key, 0);
-    return true;
+    return test::post_menu_keys(form.hwnd(), keys);
   });
   auto chosen = show();
   EXPECT_TRUE(driver.join());

@@ -187,6 +187,14 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"List_5", "Monitor"},
       {"MSDLG_ERR_1", "An unknown error has occurred."},
       {"MSDLG_ERR_2", "OK"},
+      {"MSDLG_ERR_3", "The window class %s could not be registered."},
+      {"MSDLG_ERR_4", "The window %s could not be created."},
+      {"MSDLG_ERR_5", "A hidden window could not be created."},
+      {"MSDLG_ERR_6", "The menu could not be created."},
+      {"MSDLG_ERR_7", "The input field could not be created."},
+      {"MSDLG_ERR_8", "The number field could not be created."},
+      {"MSDLG_ERR_9", "The list of icons could not be created."},
+      {"MSDLG_ERR_10", "The English language file could not be written: %s"},
   };
   const std::vector<Section> sections = sections_of(english_file_bytes());
   ASSERT_FALSE(sections.empty());

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "lang/messages.h"
 
@@ -51,6 +52,25 @@ TEST(BuiltInMessages, IdsAreUniqueAndFoundWithoutRegardToCase) {
   EXPECT_EQ(german_message("LIST_1"), german_message("List_1"));
   EXPECT_EQ(german_message("msdlg_21_a"), "Profilname");
   EXPECT_EQ(german_message("MSDLG_99"), "");
+}
+
+TEST(BuiltInMessages, ErrorTextsTakeTheirDetailForTheirPlaceholder) {
+  struct Case {
+    std::string_view text;
+    std::string_view detail;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"Fensterklasse %s konnte nicht registriert werden.", "OrvxMinidesk",
+       "Fensterklasse OrvxMinidesk konnte nicht registriert werden."},
+      {"%s", "50%s", "50%s"},                        // a detail is put in as it is, once
+      {"Men\xFC konnte nicht erstellt werden.", "", "Men\xFC konnte nicht erstellt werden."},
+      {"no placeholder", "C:\\lang", "no placeholder"},  // a translation that left it out
+      {"", "detail", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(with_detail(c.text, c.detail), c.expected) << c.text;
+  EXPECT_EQ(with_detail(german_message("MSDLG_ERR_10"), "C:\\lang\\English.qlf"),
+            "Die englische Sprachdatei konnte nicht geschrieben werden: C:\\lang\\English.qlf");
 }
 
 }  // namespace

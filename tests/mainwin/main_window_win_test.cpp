@@ -17,6 +17,7 @@
 #include "minidesk/alert_panel_win.h"
 #include "config/ini_file.h"
 #include "icons/arrangement_guard.h"
+#include "lang/messages.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 #include "standin_shared/standin_client_win.h"
@@ -28,6 +29,8 @@
 #include "ui/input_box_win.h"
 #include "ui/label_win.h"
 #include "app/about_box_win.h"
+#include "app/main_layout.h"
+#include "app/screen_measures_win.h"
 
 namespace orvx::test {
 namespace {
@@ -89,8 +92,7 @@ TEST_F(MainWindow, FirstStartTellsAndSavesTheStandardProfileOfTheResolution) {
   auto app = start();
   HWND box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(message_box_text(box),
-            "Es wurde f\xFCr diese Aufl\xF6sung noch kein Standard-Profil gespeichert, dies wird nun erledigt!");
+  EXPECT_EQ(message_box_text(box), lang::german_message("MSDLG_19"));
   EXPECT_FALSE(files::file_exists(copy.profile_file(resolution_profile_name())));
   press_box_button(box, IDOK);
 
@@ -251,9 +253,8 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
   HWND bar = find_child(main, ui::kCaptionBarClass);
-  RECT r{};
-  GetClientRect(bar, &r);
-  post_click(bar, r.right - 2 * 24 - 12, 10);  // "Über...", third from the right
+  const POINT about_button = caption_button_point(bar, 2);  // "Über...", third from the right
+  post_click(bar, about_button.x, about_button.y);
   HWND about = wait_process_window(app->process_id(), app::kAboutWindowClass, nullptr);
   ASSERT_NE(about, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
@@ -368,11 +369,10 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const app::MainLayout layout = app::main_layout(app::measure_screen(), true);
   const WindowLook expanded = look_of(main);
-  EXPECT_EQ(expanded.width, work.right / 3 + 20);
-  EXPECT_EQ(expanded.height, work.bottom / 3 + 50);
+  EXPECT_EQ(expanded.width, layout.client.width);
+  EXPECT_EQ(expanded.height, layout.client.height);
   EXPECT_FALSE(expanded.topmost);
   EXPECT_TRUE(expanded.shaped);
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "1");
@@ -381,10 +381,11 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   HWND toggle = find_visible_child(main, ui::kPictureButtonClass);
   ASSERT_NE(toggle, nullptr);
   post_click(toggle);
-  ASSERT_TRUE(wait_for("look_of(main).height == 40", [&] { return look_of(main).height == 40; }));
+  ASSERT_TRUE(wait_for("the window collapsed to its bar",
+                      [&] { return look_of(main).height == app::kCollapsedSize.height; }));
   ASSERT_TRUE(round_trip(main));  // the click's handler has ended
   const WindowLook collapsed = look_of(main);
-  EXPECT_EQ(collapsed.width, 400);
+  EXPECT_EQ(collapsed.width, app::kCollapsedSize.width);
   EXPECT_TRUE(collapsed.topmost);
   EXPECT_TRUE(collapsed.shaped);
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "0");

@@ -1,8 +1,10 @@
 // The Minidesk of the real OrvaneX.exe under Wine, over the stand-in desktop:
 // the map is read off the screen, the mouse is the system's own (the cursor
-// is placed and the buttons are pressed as a user would), and where the
-// icons went is the stand-in's own report. The notification-area icon is
-// asked of Wine's shell.
+// is moved and the buttons are pressed as a user would, each next step only
+// once the program shows it took the last one), and where the icons went is
+// the stand-in's own report. The notification-area icon is asked of Wine's
+// shell. Where markers sit, how large the map is and where its parts go
+// comes from the product's own layout.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -13,58 +15,66 @@
 #include <string>
 #include <vector>
 
+#include "app/main_form_win.h"
+#include "app/main_layout.h"
+#include "app/screen_measures_win.h"
+#include "lang/messages.h"
+#include "minidesk/alert_panel_win.h"
+#include "minidesk/error_icon_list.h"
 #include "minidesk/error_icon_list_win.h"
+#include "minidesk/minidesk.h"
+#include "minidesk/minidesk_map.h"
 #include "minidesk/minidesk_view_win.h"
 #include "platform/hidden_window_win.h"
 #include "platform/scoped_win.h"
 #include "standin_shared/standin_client_win.h"
+#include "support/input_win.h"
 #include "support/orvane_app_win.h"
-#include "app/main_form_win.h"
-#include "ui/caption_bar_win.h"
-#include "ui/flat_button_win.h"
+#include "ui/hint_window_win.h"
+#include "ui/picture_button_win.h"
 
 namespace orvx::test {
 namespace {
 
+using minidesk::MapRect;
+using minidesk::marker_bounds;
 using standin::StandinDesktop;
 using standin::StandinItem;
 
 // Where the main window is placed, with room on its left for the error list.
 constexpr int kMainLeft = 400;
 constexpr int kMainTop = 100;
-constexpr int kErrorListWidth = 217;
-constexpr int kErrorListHeight = 333;
 
-constexpr COLORREF kMapColour = RGB(0x8E, 0xB0, 0xD2);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(0xFF, 0, 0);
+constexpr COLORREF colour(ui::Rgb c) { return RGB(c.r, c.g, c.b); }
+constexpr COLORREF colour(uint32_t rgb) { return colour(ui::rgb(rgb)); }
+
+constexpr COLORREF kMapColour = colour(minidesk::kMinideskColour);
+constexpr COLORREF kInside = colour(minidesk::kMarkerInsideRgb);
+constexpr COLORREF kOutside = colour(minidesk::kMarkerOutsideRgb);
+constexpr COLORREF kOutline = colour(minidesk::kMarkerOutlineRgb);
+constexpr COLORREF kPanelColour = colour(minidesk::kAlertPanelColour);
+// The red of the alert picture (resources/pictures.rc).
 constexpr COLORREF kAlertRed = RGB(0xD4, 0x20, 0x20);
-constexpr COLORREF kPanelColour = RGB(0xE1, 0xE6, 0xF1);
 
 COLORREF screen_pixel(POINT at) {
   win::ScopedWindowDC screen(nullptr);
   return GetPixel(screen.get(), at.x, at.y);
 }
 
-// The system's mouse: the cursor placed on a screen point, the left button
-// pressed and released where it is.
-void mouse_to(POINT at) { SetCursorPos(at.x, at.y); }
-void left_button(bool down) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof input);
-}
-void left_click(POINT at) {
-  mouse_to(at);
-  left_button(true);
-  left_button(false);
+// A click at a screen point: the cursor moved there first.
+void click_at(POINT at) {
+  if (mouse_to(at)) left_click();
 }
 
 RECT window_rect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return r;
+}
+
+POINT centre_of(HWND window) {
+  const RECT r = window_rect(window);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 // Asks the shell whether it holds the icon: only a known icon can be
@@ -102,9 +112,18 @@ class Map {
     return p;
   }
   COLORREF pixel(int x, int y) const { return screen_pixel(screen(x, y)); }
-  POINT alert_image() const { return screen(width() - 25 + 8, height() - 25 + 8); }
+  // A point of a marker, (dx, dy) from its upper left corner.
+  COLORREF pixel(const MapRect& marker, int dx, int dy) const { return pixel(marker.left + dx, marker.top + dy); }
+  POINT screen(const MapRect& marker, int dx, int dy) const { return screen(marker.left + dx, marker.top + dy); }
+  // A point well inside the part of the alert image that lies on the map.
+  POINT alert_image() const {
+    return screen(width() - minidesk::kAlertImageInset + minidesk::kAlertImageInset / 3,
+                  height() - minidesk::kAlertImageInset + minidesk::kAlertImageInset / 3);
+  }
   // The explanation panel, slid in: its lower right corner on the map's.
-  POINT panel(int x, int y) const { return screen(width() - 319 + x, height() - 72 + y); }
+  POINT panel(int x, int y) const {
+    return screen(width() - minidesk::kAlertPanelWidth + x, height() - minidesk::kAlertPanelHeight + y);
+  }
 
  private:
   HWND window_;
@@ -121,14 +140,14 @@ class MinideskWindow : public ::testing::Test {
     ASSERT_TRUE(standin_) << "no stand-in desktop";
     standin().set_modes(false, false);
     // Out of the way: a hint under a resting cursor would hide the map.
-    mouse_to({1, 1});
+    ASSERT_TRUE(mouse_to({1, 1}));
     copy.prepare_resolution_profile();
     copy.set_config("orvx_form", "Left", std::to_string(kMainLeft));
     copy.set_config("orvx_form", "Top", std::to_string(kMainTop));
   }
 
-  // Loads the desktop, starts the program and waits until its map shows
-  // the first marker.
+  // Loads the desktop, starts the program and waits for its map, sized as
+  // the layout wants it for this screen.
   void start(const std::vector<StandinItem>& icons) {
     ASSERT_EQ(standin().load(icons), static_cast<int>(icons.size()));
     app = std::make_unique<RunningApp>(copy.exe(), "/u");
@@ -136,15 +155,11 @@ class MinideskWindow : public ::testing::Test {
     ASSERT_NE(main, nullptr);
     ASSERT_NE(find_child(main, minidesk::kMinideskViewClass), nullptr);
     map = std::make_unique<Map>(main);
-    ASSERT_EQ(map->width(), work_area().right / 3);
-    ASSERT_EQ(map->height(), work_area().bottom / 3);
+    const ui::Size size = app::minidesk_size(app::measure_screen());
+    ASSERT_EQ(map->width(), size.width);
+    ASSERT_EQ(map->height(), size.height);
   }
 
-  static RECT work_area() {
-    RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
-  }
   static StandinDesktop& standin() { return *standin_; }
   HWND error_list() const { return find_process_window(app->process_id(), minidesk::kErrorIconListClass, nullptr, false); }
 
@@ -157,77 +172,123 @@ class MinideskWindow : public ::testing::Test {
   static inline std::unique_ptr<StandinDesktop> standin_;
 };
 
+// The place of a map point on the desktop, as the stand-in reports an icon.
+StandinItem placed(const char* caption, minidesk::MapPoint p) {
+  const icons::IconPoint at = minidesk::map_to_desktop(p);
+  return {caption, at.x, at.y};
+}
+
 TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
-  const int w = work_area().right / 3;
-  start({{"Papierkorb", 300, 300},                   // black, marker at (100, 110)
-         {"Rechts am Rand", 3 * (w - 5), 60},       // red, at (w - 5, 30): half on the map
-         {"Links am Rand", -3, 150},                // red, at (-1, 60)
-         {"Ganz links", -2, 240},                   // black, at (0, 90)
-         {"Weit draussen", 1500 + 3 * w, 600}});    // red, far off the map
+  const int w = app::minidesk_size(app::measure_screen()).width;
+  constexpr int kLast = minidesk::kMarkerSize - 1;  // a marker's last row and column
+  constexpr int kMiddle = minidesk::kMarkerSize / 2 - 1;
+  // Desktop points, and the markers they give.
+  const POINT bin{300, 300};                                                      // inside
+  const POINT right_edge{minidesk::kMapScale * (w - minidesk::kMarkerSize / 2), 60};  // half on the map
+  const POINT left_edge{-3, 150};                                                 // just off the left
+  const POINT far_left{-2, 240};                                                  // still inside
+  start({{"Papierkorb", bin.x, bin.y},
+         {"Rechts am Rand", right_edge.x, right_edge.y},
+         {"Links am Rand", left_edge.x, left_edge.y},
+         {"Ganz links", far_left.x, far_left.y},
+         {"Weit draussen", 1500 + minidesk::kMapScale * w, 600}});  // far off the map
+  const MapRect b = marker_bounds(bin.x, bin.y);
+  const MapRect r = marker_bounds(right_edge.x, right_edge.y);
+  const MapRect l = marker_bounds(left_edge.x, left_edge.y);
+  const MapRect f = marker_bounds(far_left.x, far_left.y);
+  ASSERT_LT(l.left, 0);
+  ASSERT_EQ(f.left, 0);
   struct Case {
     const char* what;
-    int x, y;
+    MapRect marker;
+    int dx, dy;
     COLORREF colour;
   };
   const Case cases[] = {
-      {"inside", 104, 114, kBlack},           {"inside, its edge", 109, 119, kBlack},
-      {"beside it", 110, 119, kMapColour},    {"above it", 104, 109, kMapColour},
-      {"right edge", w - 3, 34, kRed},        {"right edge, outline", w - 5, 34, kBlack},
-      {"left edge", 3, 64, kRed},             {"left edge, outline", 3, 60, kBlack},
-      {"left, inside", 4, 94, kBlack},        {"bare map", 200, 200, kMapColour},
+      {"inside", b, kMiddle, kMiddle, kInside},
+      {"inside, its edge", b, kLast, kLast, kOutline},
+      {"beside it", b, kLast + 1, kLast, kMapColour},
+      {"above it", b, kMiddle, -1, kMapColour},
+      {"right edge", r, 2, kMiddle, kOutside},  // r's columns 0 to 4 lie on the map
+      {"right edge, outline", r, 0, kMiddle, kOutline},
+      {"left edge", l, kMiddle, kMiddle, kOutside},
+      {"left edge, outline", l, kMiddle, 0, kOutline},
+      {"left, inside", f, kMiddle, kMiddle, kInside},
+      {"bare map", marker_bounds(600, 600), kMiddle, kMiddle, kMapColour},
   };
-  ASSERT_TRUE(wait_for("map->pixel(104, 114) == kBlack", [&] { return map->pixel(104, 114) == kBlack; })) << "no marker drawn";
-  ASSERT_TRUE(wait_for("screen_pixel(map->alert_image()) == kAlertRed", [&] { return screen_pixel(map->alert_image()) == kAlertRed; })) << "no alert image";
-  for (const Case& c : cases) EXPECT_EQ(map->pixel(c.x, c.y), c.colour) << c.what;
+  ASSERT_TRUE(wait_for("the marker of the bin drawn", [&] { return map->pixel(b, kMiddle, kMiddle) == kInside; }));
+  ASSERT_TRUE(wait_for("the alert image drawn", [&] { return screen_pixel(map->alert_image()) == kAlertRed; }));
+  for (const Case& c : cases) EXPECT_EQ(map->pixel(c.marker, c.dx, c.dy), c.colour) << c.what;
   // The version line runs through the alert image's lower half; the image
   // lies in front of it.
-  EXPECT_TRUE(wait_for("map->pixel(map->width() - 22, map->height() - 4) == kAlertRed", [&] { return map->pixel(map->width() - 22, map->height() - 4) == kAlertRed; }))
-      << "the version line covers the alert image";
+  EXPECT_TRUE(wait_for("the alert image in front of the version line", [&] {
+    return map->pixel(map->width() - minidesk::kAlertImageInset + 3, map->height() - 4) == kAlertRed;
+  }));
 
   // The hints: a marker's caption, and the count on the alert image.
-  HWND hint = nullptr;
   auto hint_text = [&] {
-    hint = find_process_window(app->process_id(), "OrvxHint", nullptr, true);
+    HWND hint = find_process_window(app->process_id(), ui::kHintWindowClass, nullptr, true);
     return hint ? window_text(hint) : std::string();
   };
-  mouse_to(map->screen(105, 115));
-  EXPECT_TRUE(wait_for("hint_text() == \"Papierkorb\"", [&] { return hint_text() == "Papierkorb"; })) << hint_text();
-  mouse_to(map->alert_image());
-  EXPECT_TRUE(wait_for("hint_text() == \"3 Icon(s) ausserhalb des Desktops\"", [&] { return hint_text() == "3 Icon(s) ausserhalb des Desktops"; })) << hint_text();
+  ASSERT_TRUE(mouse_to(map->screen(b, kMiddle, kMiddle)));
+  EXPECT_TRUE(wait_for("the hint of the bin", [&] { return hint_text() == "Papierkorb"; })) << hint_text();
+  ASSERT_TRUE(mouse_to(map->alert_image()));
+  const std::string count = lang::with_detail(lang::german_message("MSDLG_16"), "3");
+  EXPECT_TRUE(wait_for("the hint of the alert image", [&] { return hint_text() == count; })) << hint_text();
 }
 
-TEST_F(MinideskWindow, DraggingAMarkerByTenAndFiveMovesItsIconByThirtyAndFifteen) {
+TEST_F(MinideskWindow, DraggingAMarkerMovesItsIconByThreeTimesTheDrag) {
   start({{"Papierkorb", 300, 300}, {"Arbeitsplatz", 20, 20}});
-  ASSERT_TRUE(wait_for("map->pixel(104, 114) == kBlack", [&] { return map->pixel(104, 114) == kBlack; }));
-  const POINT grip = map->screen(103, 113);
-  mouse_to(grip);
+  const MapRect marker = marker_bounds(300, 300);
+  constexpr int kLast = minidesk::kMarkerSize - 1;
+  ASSERT_TRUE(wait_for("the marker drawn", [&] { return map->pixel(marker, 3, 3) == kInside; }));
+
+  // Pressed on the marker: the map takes the mouse.
+  ASSERT_TRUE(mouse_to(map->screen(marker, 3, 3)));
   left_button(true);
-  mouse_to({grip.x + 4, grip.y + 1});
-  mouse_to({grip.x + 10, grip.y + 5});
+  ASSERT_TRUE(wait_for("the map to take the mouse capture", [&] { return capture_of(main) == map->window(); }));
+  // Each step of the drag is drawn before the next: the marker's lower right
+  // corner shows where the map has it now.
+  struct Step {
+    int dx, dy;
+  };
+  for (const Step step : {Step{4, 1}, Step{10, 5}}) {
+    ASSERT_TRUE(mouse_to(map->screen(marker, 3 + step.dx, 3 + step.dy)));
+    ASSERT_TRUE(wait_for("the marker dragged by " + std::to_string(step.dx) + "," + std::to_string(step.dy),
+                         [&] { return map->pixel(marker, kLast + step.dx, kLast + step.dy) == kInside; }));
+  }
   left_button(false);
-  EXPECT_TRUE(wait_for("standin().report().at(0) == StandinItem{\"Papierkorb\", 330, 315}", [&] { return standin().report().at(0) == StandinItem{"Papierkorb", 330, 315}; }))
+  EXPECT_TRUE(wait_for("the map to give the mouse back", [&] { return capture_of(main) == nullptr; }));
+  const StandinItem moved = placed("Papierkorb", {marker.left + 10, marker.top + 5});
+  EXPECT_EQ(moved.x, 300 + minidesk::kMapScale * 10);
+  EXPECT_EQ(moved.y, 300 + minidesk::kMapScale * 5);
+  EXPECT_TRUE(wait_for("the bin moved on the desktop", [&] { return standin().report().at(0) == moved; }))
       << standin().report().at(0).x << "," << standin().report().at(0).y;
   EXPECT_EQ(standin().report().at(1), (StandinItem{"Arbeitsplatz", 20, 20}));
   // The refresh is back and draws the marker where the icon is now.
-  EXPECT_TRUE(wait_for("map->pixel(114, 119) == kBlack && map->pixel(104, 112) == kMapColour", [&] { return map->pixel(114, 119) == kBlack && map->pixel(104, 112) == kMapColour; }));
+  const MapRect now = marker_bounds(moved.x, moved.y);
+  EXPECT_TRUE(wait_for("the marker drawn at the icon's new place", [&] {
+    return map->pixel(now, kLast, kLast) == kInside && map->pixel(marker, 3, 1) == kMapColour;
+  }));
 }
 
 TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
-  start({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500 + work_area().right, 600}});
-  ASSERT_TRUE(wait_for("screen_pixel(map->alert_image()) == kAlertRed", [&] { return screen_pixel(map->alert_image()) == kAlertRed; }));
+  start({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500 + app::measure_screen().work_area_right, 600}});
+  ASSERT_TRUE(wait_for("the alert image drawn", [&] { return screen_pixel(map->alert_image()) == kAlertRed; }));
   HWND list = error_list();
   ASSERT_NE(list, nullptr) << "the error list is made at the start";
   EXPECT_FALSE(IsWindowVisible(list));
 
-  left_click(map->alert_image());
-  ASSERT_TRUE(wait_for("IsWindowVisible(list) != FALSE", [&] { return IsWindowVisible(list) != FALSE; }));
+  click_at(map->alert_image());
+  ASSERT_TRUE(wait_for("the error list shown", [&] { return IsWindowVisible(list) != FALSE; }));
   // The explanation slides in over the alert image.
-  EXPECT_TRUE(wait_for("screen_pixel(map->panel(150, 2)) == kPanelColour", [&] { return screen_pixel(map->panel(150, 2)) == kPanelColour; }));
+  EXPECT_TRUE(wait_for("the explanation slid in", [&] { return screen_pixel(map->panel(150, 2)) == kPanelColour; }));
   const RECT docked = window_rect(list);
-  EXPECT_EQ(docked.left, kMainLeft - kErrorListWidth);
-  EXPECT_EQ(docked.top, kMainTop + 20);
-  EXPECT_EQ(docked.right - docked.left, kErrorListWidth);
-  EXPECT_EQ(docked.bottom - docked.top, kErrorListHeight);
+  const ScreenPoint dock = minidesk::docked_error_list_position(kMainLeft, kMainTop);
+  EXPECT_EQ(docked.left, dock.x);
+  EXPECT_EQ(docked.top, dock.y);
+  EXPECT_EQ(docked.right - docked.left, minidesk::kErrorListWidth);
+  EXPECT_EQ(docked.bottom - docked.top, minidesk::kErrorListHeight);
   HWND box = find_child(list, "ListBox");
   ASSERT_NE(box, nullptr);
   ASSERT_EQ(SendMessageA(box, LB_GETCOUNT, 0, 0), 1);
@@ -236,25 +297,30 @@ TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
 
   // The main window moves; the list goes with it.
   SetWindowPos(main, nullptr, kMainLeft + 60, kMainTop + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ScreenPoint moved_dock = minidesk::docked_error_list_position(kMainLeft + 60, kMainTop + 40);
   EXPECT_TRUE(wait_for("the error list to sit left of the main window", [&] {
     const RECT r = window_rect(list);
-    return r.left == kMainLeft + 60 - kErrorListWidth && r.top == kMainTop + 60;
+    return r.left == moved_dock.x && r.top == moved_dock.y;
   }));
 
-  // The entry chosen with the mouse, then the map clicked at (100, 50).
+  // The entry chosen with the mouse, then the map clicked.
   RECT first{};
   SendMessageA(box, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
   POINT entry{first.left + 10, (first.top + first.bottom) / 2};
   ClientToScreen(box, &entry);
-  left_click(entry);
-  ASSERT_TRUE(wait_for("SendMessageA(box, LB_GETCURSEL, 0, 0) == 0", [&] { return SendMessageA(box, LB_GETCURSEL, 0, 0) == 0; }));
-  left_click(map->screen(100, 50));
-  EXPECT_TRUE(wait_for("standin().report().at(1) == StandinItem{\"Rechnung.doc\", 300, 120}", [&] { return standin().report().at(1) == StandinItem{"Rechnung.doc", 300, 120}; }));
+  click_at(entry);
+  ASSERT_TRUE(wait_for("the entry chosen", [&] { return SendMessageA(box, LB_GETCURSEL, 0, 0) == 0; }));
+  const minidesk::MapPoint target{100, 50};
+  click_at(map->screen(target.x, target.y));
+  EXPECT_TRUE(wait_for("the icon placed where the map was clicked",
+                       [&] { return standin().report().at(1) == placed("Rechnung.doc", target); }));
   // The last entry is placed: the list closes, and the alert image goes
   // (seen once the explanation is closed by its picture).
-  EXPECT_TRUE(wait_for("!IsWindowVisible(list)", [&] { return !IsWindowVisible(list); }));
-  left_click(map->panel(301 + 7, 3 + 7));
-  EXPECT_TRUE(wait_for("screen_pixel(map->alert_image()) == kMapColour", [&] { return screen_pixel(map->alert_image()) == kMapColour; }));
+  EXPECT_TRUE(wait_for("the error list closed", [&] { return !IsWindowVisible(list); }));
+  HWND close = find_visible_child(map->window(), ui::kPictureButtonClass);
+  ASSERT_NE(close, nullptr);
+  click_at(centre_of(close));
+  EXPECT_TRUE(wait_for("the alert image gone", [&] { return screen_pixel(map->alert_image()) == kMapColour; }));
 }
 
 TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart) {

@@ -43,6 +43,20 @@ TEST(ReportException, ReachesTheInstalledReporterButNeverStacksReports) {
   EXPECT_EQ(reporter.reports().back(), "second");
 }
 
+TEST(ReportException, AnErrorNamingAMessageIsShownInTheReportersLanguage) {
+  // The recorder speaks the built-in German texts.
+  RecordingReporter reporter;
+  report_exception(std::make_exception_ptr(MessageError("MSDLG_ERR_3", "OrvxMinidesk")));
+  report_exception(std::make_exception_ptr(MessageError("MSDLG_ERR_6")));
+  EXPECT_EQ(reporter.reports(),
+            (std::vector<std::string>{"Fensterklasse OrvxMinidesk konnte nicht registriert werden.",
+                                      "Men\xFC konnte nicht erstellt werden."}));
+  // Without a reporter, the standard error stream gets the id and detail.
+  const MessageError error("MSDLG_ERR_3", "OrvxMinidesk");
+  EXPECT_EQ(describe_exception(std::make_exception_ptr(error)), "MSDLG_ERR_3: OrvxMinidesk");
+  EXPECT_EQ(describe_exception(std::make_exception_ptr(MessageError("MSDLG_ERR_6"))), "MSDLG_ERR_6");
+}
+
 TEST(GuardedSequence, GuardedFailuresLetLaterStepsRunAndTheLastIsReported) {
   RecordingReporter reporter;
   GuardedSequence seq;

@@ -11,31 +11,23 @@
 #include "platform/files.h"
 #include "support/throwaway_prefix_win.h"
 #include "ui/caption_bar_win.h"
-#include "ui/caption_layout.h"
 #include "ui/flat_button_win.h"
 #include "ui/program_title.h"
-#include "ui/style.h"
 
 namespace orvx::test {
 
 namespace {
 
 // The main window's caption buttons from the right: Beenden, Minimieren, ...
-// They are right-aligned, so the buttons up to Minimieren lie where a bar of
-// only those would put them.
-constexpr int kMinimizeButton = 1;
+constexpr size_t kMinimizeButton = 1;
 
 }  // namespace
 
 bool minimize_to_tray(HWND main) {
   HWND bar = find_child(main, ui::kCaptionBarClass);
   if (!bar) return false;
-  RECT r{};
-  GetClientRect(bar, &r);
-  const ui::CaptionLayout layout = ui::layout_caption_bar(r.right, r.bottom, kMinimizeButton + 1,
-                                                          ui::style::kCaptionButtonWidth, true);
-  const ui::Rect minimize = layout.buttons.at(kMinimizeButton);
-  post_click(bar, minimize.left + minimize.width / 2, minimize.top + minimize.height / 2);
+  const POINT minimize = caption_button_point(bar, kMinimizeButton);
+  post_click(bar, minimize.x, minimize.y);
   return static_cast<bool>(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
 }
 

@@ -3,6 +3,7 @@
 // recorded instead of shown, and handed to `on_report` when one is given (a
 // call log, or a failure raised while the report is open). Reports may come
 // from the thread of a modal loop while the test reads them from another.
+// It speaks the built-in German texts.
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "lang/messages.h"
 #include "platform/error_report.h"
 
 namespace orvx::test {
@@ -31,6 +33,10 @@ class RecordingReporter final : public errors::ErrorReporter {
     }
     ++count_;
     if (on_report_) on_report_(text);
+  }
+
+  std::string message_error_text(const errors::MessageError& error) const override {
+    return lang::with_detail(lang::german_message(error.message_id()), error.detail());
   }
 
   int count() const { return count_; }

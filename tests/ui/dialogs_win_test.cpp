@@ -220,6 +220,19 @@ TEST(ErrorReport, ItsOwnTextsComeFromTheCurrentLanguage) {
   EXPECT_EQ(shown, "An unknown error has occurred.");
 }
 
+TEST(ErrorReport, AnErrorNamingAMessageIsShownInTheCurrentLanguage) {
+  ErrorReportDialog dialog;
+  EXPECT_EQ(dialog.message_error_text(errors::MessageError("MSDLG_ERR_4", "OrvxCaptionBar")),
+            "Fenster OrvxCaptionBar konnte nicht erstellt werden.");
+  dialog.set_messages([](std::string_view id) {
+    return id == "MSDLG_ERR_4" ? std::string("The window %s could not be created.") : std::string();
+  });
+  EXPECT_EQ(dialog.message_error_text(errors::MessageError("MSDLG_ERR_4", "OrvxCaptionBar")),
+            "The window OrvxCaptionBar could not be created.");
+  // An id the program does not know shows what the error says of itself.
+  EXPECT_EQ(dialog.message_error_text(errors::MessageError("MSDLG_NONE", "x")), "MSDLG_NONE: x");
+}
+
 TEST(ErrorReport, WithoutALanguageItSpeaksTheBuiltInTexts) {
   ErrorReportDialog dialog;
   EXPECT_EQ(dialog.message(kUnknownErrorMessage), lang::german_message("MSDLG_ERR_1"));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "ui/paint_win.h"
@@ -37,7 +38,8 @@ class Hints : public ::testing::Test {
     SetCursorPos(p.x, p.y);
     PostMessageA(widget, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   }
-  static void park_cursor() { SetCursorPos(1270, 1010); }
+  // Near the screen's lower right corner, away from the form.
+  static void park_cursor() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 10, GetSystemMetrics(SM_CYSCREEN) - 14); }
 
   bool hint_shows(const std::string& text) {
     HWND hint = form.hints().hwnd();
@@ -80,13 +82,11 @@ TEST_F(Hints, HintChangedThroughTheSeamIsShownAtTheNextHover) {
 
 TEST_F(Hints, CaptionBarButtonsHaveTheirOwnHints) {
   HWND bar = form.caption->hwnd();
-  struct Case {
-    int x;
-    const char* hint;
-  } cases[] = {{410, "Beenden"}, {385, "Minimieren"}, {360, "Über..."}, {335, "Einstellungen"}};
-  for (const Case& c : cases) {
-    hover(bar, c.x, 10);
-    EXPECT_TRUE(hint_shows(c.hint)) << c.hint;
+  const char* hints[] = {"Beenden", "Minimieren", "Über...", "Einstellungen"};  // from the right
+  for (size_t i = 0; i < std::size(hints); ++i) {
+    const POINT button = test::caption_button_point(bar, i);
+    hover(bar, button.x, button.y);
+    EXPECT_TRUE(hint_shows(hints[i])) << hints[i];
   }
 }
 

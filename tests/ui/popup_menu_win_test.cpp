@@ -86,12 +86,7 @@ TEST(PopupMenu, ShowRunsTheChosenItemsHandler) {
   // once, Enter.
   test::Driver driver([&form] {
     if (!test::wait_own_window("#32768", nullptr)) return false;
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageA(form.hwnd(), WM_KEYDOWN, key, 0);
-    if (!test::wait_for("the submenu to open", [] { return test::open_menu_levels(GetCurrentProcessId()) >= 2; })) {
-      return false;
-    }
-    for (WPARAM key : {VK_DOWN, VK_RETURN}) PostMessageA(form.hwnd(), WM_KEYDOWN, key, 0);
-    return true;
+    return test::post_menu_keys(form.hwnd(), {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN});
   });
   bool chosen = m.menu.show(form.hwnd(), Point{150, 150});
   EXPECT_TRUE(driver.join());

@@ -124,10 +124,14 @@ TEST_F(Widgets, FlatButtonClicksOnlyWhenReleasedOverIt) {
 TEST_F(Widgets, CaptionBarButtonsAreRightAlignedAndClickable) {
   ASSERT_EQ(form.caption->button_count(), 4u);
   HWND bar = form.caption->hwnd();
-  // Rightmost first: Beenden at 396..419, then Minimieren, Über..., Einstellungen.
-  for (int x : {410, 385, 360, 335}) send_click(bar, x, 10);
+  // Rightmost first: Beenden, then Minimieren, Über..., Einstellungen.
+  for (size_t i = 0; i < 4; ++i) {
+    const POINT button = test::caption_button_point(bar, i);
+    send_click(bar, button.x, button.y);
+  }
   EXPECT_EQ(form.clicks, (std::vector<std::string>{"close", "minimize", "about", "settings"}));
-  send_click(bar, 300, 10);  // the title area is no button
+  const POINT leftmost = test::caption_button_point(bar, 3);
+  send_click(bar, leftmost.x - style::kCaptionButtonWidth, leftmost.y);  // the title area is no button
   EXPECT_EQ(form.clicks.size(), 4u);
 }
 
