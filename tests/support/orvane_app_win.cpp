@@ -18,24 +18,22 @@
 
 namespace orvx::test {
 
-namespace {
-
-// The main window's caption buttons from the right: Beenden, Minimieren, ...
-// They are right-aligned, so the buttons up to Minimieren lie where a bar of
-// only those would put them.
-constexpr int kMinimizeButton = 1;
-
-}  // namespace
-
-bool minimize_to_tray(HWND main) {
-  HWND bar = find_child(main, ui::kCaptionBarClass);
+bool click_caption_button(HWND window, int index, int count) {
+  HWND bar = find_child(window, ui::kCaptionBarClass);
   if (!bar) return false;
   RECT r{};
   GetClientRect(bar, &r);
-  const ui::CaptionLayout layout = ui::layout_caption_bar(r.right, r.bottom, kMinimizeButton + 1,
-                                                          ui::style::kCaptionButtonWidth, true);
-  const ui::Rect minimize = layout.buttons.at(kMinimizeButton);
-  post_click(bar, minimize.left + minimize.width / 2, minimize.top + minimize.height / 2);
+  const ui::CaptionLayout layout =
+      ui::layout_caption_bar(r.right, r.bottom, count, ui::style::kCaptionButtonWidth, true);
+  const ui::Rect button = layout.buttons.at(static_cast<size_t>(index));
+  post_click(bar, button.left + button.width / 2, button.top + button.height / 2);
+  return true;
+}
+
+bool minimize_to_tray(HWND main) {
+  // Right-aligned, the buttons up to Minimieren lie where a bar of only
+  // those would put them.
+  if (!click_caption_button(main, app::kMinimizeButton, app::kMinimizeButton + 1)) return false;
   return static_cast<bool>(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
 }
 
