@@ -26,6 +26,7 @@
 #include "ui/collapsible_section_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/hotkey_field_win.h"
+#include "ui/number_field_win.h"
 #include "ui/report_list_win.h"
 
 namespace orvx::test {
@@ -47,7 +48,23 @@ std::string autostart_link_file() {
   return autostart::autostart_link_path(startup_folder(), autostart::kAutostartLinkName);
 }
 
-// What lnkinfo (a Linux program, started through Wine) says of a shortcut.
+// The host's path of a file of the prefix, for programs of the host.
+std::string host_path(const std::string& path) {
+  using UnixFileName = char*(CDECL*)(const WCHAR*);
+  auto to_unix = reinterpret_cast<UnixFileName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (!to_unix) return path;
+  std::wstring wide(path.size() + 1, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+  char* unix_path = to_unix(wide.c_str());
+  if (!unix_path) return path;
+  std::string result = unix_path;
+  HeapFree(GetProcessHeap(), 0, unix_path);
+  return result;
+}
+
+// What lnkinfo (a program of the host, started through Wine) says of a
+// shortcut.
 std::string lnkinfo(const std::string& link) {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
@@ -61,7 +78,7 @@ std::string lnkinfo(const std::string& link) {
   si.dwFlags = STARTF_USESTDHANDLES;
   si.hStdOutput = out.get();
   si.hStdError = out.get();
-  std::string command = "Z:\\usr\\bin\\lnkinfo \"" + link + "\"";
+  std::string command = "Z:\\usr\\bin\\lnkinfo \"" + host_path(link) + "\"";
   PROCESS_INFORMATION pi{};
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
     return "<lnkinfo did not start>";
@@ -121,12 +138,13 @@ class SettingsDialog : public ::testing::Test {
     return index < lists.size() ? find_child(lists[index], WC_LISTVIEWA) : nullptr;
   }
   int row_count(HWND list) const { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
-  // Selects the first row as the keyboard would: focus, then Home.
+  // Selects the first row as the keyboard would. Home alone does nothing
+  // while the focus rectangle already sits on the first row, so End first.
   void select_first_row(HWND list) const {
-    SetForegroundWindow(dialog);
+    post_key(list, VK_END);
     post_key(list, VK_HOME);
   }
-  bool has_selection(HWND list) const { return SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) > 0; }
+  bool has_selection(HWND list) const { return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; }
 
   std::string setting(const char* key) const { return ini::read_string(copy.config_file(), "Settings", key, "<none>"); }
 
@@ -139,8 +157,8 @@ class SettingsDialog : public ::testing::Test {
 TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
   copy.set_config("Settings", "auto_check_icons", "0");
   const std::string before = files::read_file(copy.config_file()).value_or("");
-  start();
-  open_dialog();
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
   EXPECT_EQ(window_text(dialog), texts::kTitle);
   HWND box = check_box(texts::kAutoCheckIcons);
   ASSERT_NE(box, nullptr);
@@ -157,8 +175,8 @@ TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
 
 TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
   files::write_file(copy.profile_file("Work"), "[Info]\r\nCount=0\r\n");
-  start();
-  open_dialog();
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
   click(check_box(texts::kAutoCheckIcons));  // on: the minute field comes alive
   HWND minutes = find_child(control(ui::kNumberFieldClass), "Edit");
   ASSERT_NE(minutes, nullptr);
@@ -193,8 +211,8 @@ TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
 
 TEST_F(SettingsDialog, ShowsAStoredIntervalOf30SecondsAsOneMinuteAndSavesOneMinute) {
   copy.set_config("Settings", "auto_check_icons_value", "30000");
-  start();
-  open_dialog();
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
   HWND minutes = find_child(control(ui::kNumberFieldClass), "Edit");
   ASSERT_NE(minutes, nullptr);
   EXPECT_EQ(window_text(minutes), "1");
@@ -206,8 +224,8 @@ TEST_F(SettingsDialog, ShowsAStoredIntervalOf30SecondsAsOneMinuteAndSavesOneMinu
 }
 
 TEST_F(SettingsDialog, TheCaptionBarButtonSaves) {
-  start();
-  open_dialog();
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
   click(check_box(texts::kSortAfterRes));
   ASSERT_TRUE(click_caption_button(dialog, 0, 1));
   ASSERT_TRUE(dialog_closed());
@@ -218,9 +236,9 @@ TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
   files::write_file(copy.profile_file("Alpha"), "[Info]\r\nCount=0\r\n");
   files::write_file(copy.profile_file("Beta"), "[Info]\r\nCount=0\r\n");
   copy.set_config("Settings", "std_profil", "Alpha");
-  start();
-  open_dialog();
-  expand(SettingsSection::profiles);
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::profiles));
   HWND list = list_view(0);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(wait_for("the profile list to show", [&] { return IsWindowVisible(list) != FALSE; }));
@@ -245,9 +263,9 @@ TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
 }
 
 TEST_F(SettingsDialog, ALanguageRowSwitchesEveryWindowAtOnce) {
-  start();
-  open_dialog();
-  expand(SettingsSection::language);
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::language));
   HWND list = list_view(1);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(wait_for("the language list to show", [&] { return IsWindowVisible(list) != FALSE; }));
@@ -266,9 +284,9 @@ TEST_F(SettingsDialog, TheAutostartBoxMakesKeepsAndRemovesTheShortcut) {
   ASSERT_FALSE(link.empty()) << "no Startup folder in the throw-away prefix";
   files::create_folders(files::folder_of(link));
   files::delete_file(link);
-  start();
+  ASSERT_NO_FATAL_FAILURE(start());
 
-  open_dialog();
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
   EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   click(check_box(texts::kOrvOnStart));
   click_button(texts::kSave);
@@ -281,14 +299,14 @@ TEST_F(SettingsDialog, TheAutostartBoxMakesKeepsAndRemovesTheShortcut) {
 
   // A shortcut edited by hand stays as it is through another Save.
   ASSERT_TRUE(files::write_file(link, "hand-made"));
-  open_dialog();
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
   EXPECT_EQ(files::read_file(link), std::optional<std::string>("hand-made"));
   EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_CHECKED);
 
   // Unticked and saved, it goes.
-  open_dialog();
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
   click(check_box(texts::kOrvOnStart));
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
@@ -300,8 +318,8 @@ TEST_F(SettingsDialog, AHandPlacedShortcutShowsTheBoxTicked) {
   ASSERT_FALSE(link.empty());
   files::create_folders(files::folder_of(link));
   ASSERT_TRUE(files::write_file(link, "placed by hand"));
-  start();
-  open_dialog();
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
   EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_CHECKED);
   // Saved with the box as shown, the shortcut stays as it is.
   click_button(texts::kSave);
