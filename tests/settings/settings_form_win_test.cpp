@@ -274,6 +274,7 @@ TEST_F(SettingsDialog, ALanguageRowSwitchesEveryWindowAtOnce) {
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
   EXPECT_EQ(setting("lang_list"), "English");
+  EXPECT_EQ(window_text(dialog), "Settings");
   EXPECT_NE(find_child(main, ui::kFlatButtonClass, "Save"), nullptr);
   EXPECT_NE(find_child(dialog, ui::kFlatButtonClass, "Save"), nullptr);
   EXPECT_NE(find_child(dialog, ui::kFlatButtonClass, "Cancel"), nullptr);
