@@ -2,7 +2,7 @@
 
 #include "app/maker_pages.h"
 #include "app/shell_commands_win.h"
-#include "app/window_placement_win.h"
+#include "ui/window_placement_win.h"
 #include "ui/caption_bar_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
@@ -43,7 +43,7 @@ Tabout::Tabout(HWND owner, WindowRegistry& windows, const std::string& data_fold
            link_1_.get(), link_2_.get(), link_3_.get(), link_4_.get(), close_button_.get()}) {
     add_component(*component);
   }
-  placement_ = std::make_unique<WindowPlacement>(hwnd(), kAboutWindowName, data_folder, prompts);
+  placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kAboutWindowName, data_folder, prompts);
 }
 
 Tabout::~Tabout() {

@@ -24,11 +24,11 @@ class FlatButton;
 class Label;
 class LinkLabel;
 class Panel;
+class WindowPlacement;
 }  // namespace orvx::ui
 
 namespace orvx::app {
 
-class WindowPlacement;
 
 inline constexpr char kAboutWindowClass[] = "Tabout";
 inline constexpr char kAboutWindowName[] = "about";
@@ -63,7 +63,7 @@ class Tabout final : public ui::ModalDialog {
   std::unique_ptr<ui::LinkLabel> link_3_;
   std::unique_ptr<ui::LinkLabel> link_4_;
   std::unique_ptr<ui::FlatButton> close_button_;
-  std::unique_ptr<WindowPlacement> placement_;
+  std::unique_ptr<ui::WindowPlacement> placement_;
 };
 
 }  // namespace orvx::app

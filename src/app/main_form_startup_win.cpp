@@ -8,7 +8,7 @@
 #include "tray/taskbar_icon_win.h"
 #include "app/transparent_wnd_win.h"
 #include "app/version_win.h"
-#include "app/window_placement_win.h"
+#include "ui/window_placement_win.h"
 #include "lang/save_resource_win.h"
 #include "ui/label_win.h"
 #include "ui/panel_win.h"
@@ -31,7 +31,7 @@ bool Torvx_form::write_english_language_file(const std::string& path) {
 }
 
 void Torvx_form::restore_placement(const std::string& data_folder) {
-  placement_ = std::make_unique<WindowPlacement>(hwnd(), kMainWindowName, data_folder, prompts_);
+  placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kMainWindowName, data_folder, prompts_);
 }
 
 void Torvx_form::show_tray_icon() {

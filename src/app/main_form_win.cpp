@@ -5,6 +5,7 @@
 #include "profiles/data_folders.h"
 #include "minidesk/error_icon_list_win.h"
 #include "app/hotkey_registrar_win.h"
+#include "app/load_settings.h"
 #include "app/maker_pages.h"
 #include "minidesk/minidesk_view_win.h"
 #include "app/profile_commands.h"
@@ -17,7 +18,7 @@
 #include "app/transparent_wnd_win.h"
 #include "app/window_effects.h"
 #include "app/window_effects_win.h"
-#include "app/window_placement_win.h"
+#include "ui/window_placement_win.h"
 #include "config/config_file.h"
 #include "icons/arrangement_guard.h"
 #include "icons/icon_operations.h"
@@ -221,11 +222,13 @@ void Torvx_form::show_about_box() {
 }
 
 void Torvx_form::show_settings_dialog() {
-  // The settings dialog is not part of the program yet: the main window
-  // hides and comes back as the dialog's Cancel would bring it.
   hide_main_window();
+  if (show_settings_) show_settings_();
+  // Every way out of the dialog brings the main window back.
   show_main_window();
 }
+
+void Torvx_form::reload_settings() { load_settings(context(), *this); }
 
 void Torvx_form::update_layout() {
   const LayoutMeasures measures = measure_screen();

@@ -48,6 +48,7 @@ class FlatButton;
 class Label;
 class Panel;
 class PictureButton;
+class WindowPlacement;
 }  // namespace orvx::ui
 
 namespace orvx::minidesk {
@@ -71,10 +72,11 @@ using minidesk::Terror_icon_list;
 using tray::ShellTaskbarIcon;
 
 class TTransparentWnd;
-class WindowPlacement;
 class WindowHotkeyRegistrar;
 
 inline constexpr char kMainWindowClass[] = "Torvx_Form";
+// The caption bar's buttons, from the right.
+enum MainCaptionButton : int { kExitButton, kMinimizeButton, kAboutButton, kSettingsButton, kMainCaptionButtonCount };
 inline constexpr char kMainWindowName[] = "orvx_form";
 
 class Torvx_form final : public ui::Form, public MainWindowOps, private MinideskHost {
@@ -91,6 +93,9 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   // The about box, shown from the caption bar. Until one is set, About
   // shows the main window again.
   void set_about_dialog(std::function<void()> show_about) { show_about_ = std::move(show_about); }
+  // The settings dialog, shown from the caption bar. Until one is set, the
+  // button shows the main window again.
+  void set_settings_dialog(std::function<void()> show_settings) { show_settings_ = std::move(show_settings); }
 
   // The show steps (settings, "/dev", the first-start language question),
   // then the window shown and brought to the front - unless "/dev" has just
@@ -106,6 +111,13 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   Prompts& prompts() { return prompts_; }
   // The language loaded at start and by the settings.
   const lang::Tlang_system& language() const { return lang_system_; }
+  lang::Tlang_system& language() { return lang_system_; }
+  // What the settings dialog edits and reads.
+  config::TSettingsRec& settings_record() { return settings_; }
+  const ScreenMeasures& screen_measures() const { return screen_; }
+  // load_settings: config.qcf applied to the window (after the settings
+  // dialog's Save).
+  void reload_settings();
 
   // MinideskOps (set_refresh_timer also serves the Minidesk)
   void update_layout() override;
@@ -188,6 +200,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   unsigned timers_on_ = 0;  // one bit per MainTimer
   std::optional<MainLayout> applied_layout_;
   std::function<void()> show_about_;
+  std::function<void()> show_settings_;
 
   std::unique_ptr<WindowHotkeyRegistrar> registrar_;
   std::unique_ptr<Thotkey> hotKey1_;
@@ -205,7 +218,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   std::unique_ptr<ui::PictureButton> form_status_button_;
   std::unique_ptr<TTransparentWnd> Trans_Wnd_;
   std::unique_ptr<ShellTaskbarIcon> TNA_;
-  std::unique_ptr<WindowPlacement> placement_;
+  std::unique_ptr<ui::WindowPlacement> placement_;
   std::unique_ptr<Terror_icon_list> error_icon_list_;
   // The map rectangle the version line leaves out, if any.
   std::optional<MapRect> version_line_cover_;

@@ -6,7 +6,9 @@
 
 #include "app/about_box_win.h"
 #include "app/main_form_win.h"
+#include "autostart/autostart_link_win.h"
 #include "platform/error_report.h"
+#include "settings/settings_form_win.h"
 #include "ui/error_report_dialog_win.h"
 
 namespace orvx::app {
@@ -81,8 +83,17 @@ int run_program(StartSwitch start_switch) noexcept {
     Torvx_form main_form(windows, start_switch);
     ReportsInLanguageOf reports_language(error_report.dialog(), main_form);
     if (main_form.run_startup() == StartupOutcome::EndProgram) return 1;
-    // The settings dialog would be made here, between the main window and
-    // the about box; it comes with its own part of the program.
+    autostart::ShellAutostartLink autostart;
+    settings::Tsettings_form settings_form(
+        main_form.hwnd(), windows,
+        settings::SettingsFormHost{.record = main_form.settings_record(),
+                                   .folders = main_form.data_folders(),
+                                   .language = main_form.language(),
+                                   .autostart = autostart,
+                                   .screen_size = [&main_form] { return main_form.screen_measures().size; },
+                                   .load_settings = [&main_form] { main_form.reload_settings(); }});
+    main_form.set_settings_dialog(
+        [&settings_form] { settings_form.show(settings::SettingsSection::settings); });
     Tabout about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());
     main_form.set_about_dialog([&about] { about.show(); });
     try {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/window_placement_win.h"
+#include "ui/window_placement_win.h"
 
 namespace orvx::app {
 
@@ -17,7 +17,7 @@ LayoutMeasures measure_screen() {
   measures.screen.size = {width, height};
   const int monitors = GetSystemMetrics(SM_CMONITORS);
   measures.screen.monitor_count = monitors > 0 ? monitors : 1;
-  const config::WorkArea work_area = primary_work_area();
+  const config::WorkArea work_area = ui::primary_work_area();
   measures.work_area_right = work_area.right;
   measures.work_area_bottom = work_area.bottom;
   return measures;

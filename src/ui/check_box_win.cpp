@@ -93,6 +93,9 @@ LRESULT CheckBox::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KEYUP:
       if (wp == VK_SPACE) click();
       return 0;
+    case BM_GETCHECK:
+      // As a standard check box answers, for tools that read the state.
+      return checked_ ? BST_CHECKED : BST_UNCHECKED;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:

@@ -11,7 +11,7 @@ CollapsibleSection::CollapsibleSection(HWND group, Rect bounds, int header_heigh
       font_(make_font(FontSpec{"Verdana", 11, true, false})),
       on_header_click_(std::move(on_header_click)) {
   WindowArgs w;
-  w.class_name = "OrvxSection";
+  w.class_name = kSectionClass;
   w.title = args.caption;
   w.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   w.ex_style = WS_EX_CONTROLPARENT;
@@ -95,7 +95,7 @@ SectionGroup::SectionGroup(const SectionGroupArgs& args)
       on_expand_(args.on_expand),
       stack_(args.header_height) {
   WindowArgs w;
-  w.class_name = "OrvxSectionGroup";
+  w.class_name = kSectionGroupClass;
   w.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
   w.ex_style = WS_EX_CONTROLPARENT;
   w.parent = args.parent;

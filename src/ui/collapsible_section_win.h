@@ -27,6 +27,9 @@
 
 namespace orvx::ui {
 
+inline constexpr char kSectionClass[] = "OrvxSection";
+inline constexpr char kSectionGroupClass[] = "OrvxSectionGroup";
+
 struct SectionArgs {
   std::string name;
   std::string caption;

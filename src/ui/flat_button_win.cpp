@@ -39,7 +39,14 @@ void FlatButton::paint() {
   Rgb face = pressed_ ? look_.pressed : (hot_ ? look_.hover : look_.face);
   fill_rect(paint.dc(), r, face);
   Rgb colour = enabled() ? look_.text : style::kDisabledText;
-  draw_text(paint.dc(), font_.get(), text(), r, colour, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  if (look_.word_wrap) {
+    // Several lines, centred as a block.
+    const Size lines = measure_text(paint.dc(), font_.get(), text(), DT_CENTER | DT_WORDBREAK, r.right - r.left - 8);
+    RECT block{r.left + 4, r.top + (r.bottom - r.top - lines.height) / 2, r.right - 4, r.bottom};
+    draw_text(paint.dc(), font_.get(), text(), block, colour, DT_CENTER | DT_WORDBREAK);
+  } else {
+    draw_text(paint.dc(), font_.get(), text(), r, colour, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
   if (GetFocus() == hwnd()) {
     RECT focus{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
     DrawFocusRect(paint.dc(), &focus);

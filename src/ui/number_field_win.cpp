@@ -24,7 +24,7 @@ NumberField::NumberField(const NumberFieldArgs& args)
   InitCommonControlsEx(&icc);
 
   WindowArgs w;
-  w.class_name = "OrvxNumberField";
+  w.class_name = kNumberFieldClass;
   w.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
   w.ex_style = WS_EX_CONTROLPARENT;
   w.parent = args.parent;

@@ -15,6 +15,8 @@
 
 namespace orvx::ui {
 
+inline constexpr char kNumberFieldClass[] = "OrvxNumberField";
+
 struct NumberFieldArgs {
   std::string name;
   std::string hint;

@@ -130,6 +130,8 @@ LRESULT CALLBACK Widget::relay_procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
         if (HintWindow* hints = owner->hint_window_of_root()) hints->leave(owner->hwnd());
       } else if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) {
         owner->hide_hint();
+      } else if (msg == WM_KEYUP) {
+        owner->on_child_key_up(static_cast<UINT>(wp));
       }
     } catch (...) {
       errors::report_current_exception();

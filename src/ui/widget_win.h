@@ -46,8 +46,10 @@ class Widget : public Window, public NamedComponent {
   virtual void on_caption_changed() { invalidate(); }
 
   // Lets the hint of this widget show while the mouse is over `child`, a
-  // standard control inside the widget (an edit field, an up-down control).
+  // standard control inside the widget (an edit field, an up-down control),
+  // and passes the keys released in it to on_child_key_up().
   void relay_hints_from(HWND child);
+  virtual void on_child_key_up(UINT /*key*/) {}
 
   void show_hint_for(Point client);
   void hide_hint();

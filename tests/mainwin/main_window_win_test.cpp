@@ -253,7 +253,7 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
   HWND bar = find_child(main, ui::kCaptionBarClass);
-  const POINT about_button = caption_button_point(bar, 2);  // "Über...", third from the right
+  const POINT about_button = caption_button_point(bar, app::kAboutButton);
   post_click(bar, about_button.x, about_button.y);
   HWND about = wait_process_window(app->process_id(), app::kAboutWindowClass, nullptr);
   ASSERT_NE(about, nullptr);
@@ -324,7 +324,7 @@ TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
   ASSERT_TRUE(app.wait_exit());
   EXPECT_EQ(app.exit_code(), 0u);
   EXPECT_EQ(ini::read_section_names(template_file),
-            (std::vector<std::string>{"orvx_form", "about", "error_icon_list"}));
+            (std::vector<std::string>{"orvx_form", "settings_form", "about", "error_icon_list"}));
   struct Case {
     const char* section;
     const char* key;
@@ -338,6 +338,9 @@ TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
       {"orvx_form", "pa_blog.Caption", "Quillfen Blog"},
       {"about", "link_3.Caption", "<link>F\xFCr eine Spende klicken Sie bitte hier...</link>"},
       {"about", "close_button.Caption", "Schliessen"},
+      {"settings_form", "close_button_1.Caption", "Speichern"},
+      {"settings_form", "orv_on_start.Hint", "Orvane wird beim Windows-Start geladen und in die System Tray minimiert"},
+      {"settings_form", "tab_5.Caption", "Update / Deinstallieren"},
       {"orvx_form", "alert_label.Caption", minidesk::kAlertText},
       {"error_icon_list", "abort_button.Caption", "Schließen"},
       {"error_icon_list", "abort_button.Hint", "Fenster schließen"},

@@ -16,18 +16,16 @@
 
 namespace orvx::test {
 
-namespace {
-
-// The main window's caption buttons from the right: Beenden, Minimieren, ...
-constexpr size_t kMinimizeButton = 1;
-
-}  // namespace
+bool click_caption_button(HWND window, size_t index) {
+  HWND bar = find_child(window, ui::kCaptionBarClass);
+  if (!bar) return false;
+  const POINT button = caption_button_point(bar, index);
+  post_click(bar, button.x, button.y);
+  return true;
+}
 
 bool minimize_to_tray(HWND main) {
-  HWND bar = find_child(main, ui::kCaptionBarClass);
-  if (!bar) return false;
-  const POINT minimize = caption_button_point(bar, kMinimizeButton);
-  post_click(bar, minimize.x, minimize.y);
+  if (!click_caption_button(main, app::kMinimizeButton)) return false;
   return static_cast<bool>(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
 }
 

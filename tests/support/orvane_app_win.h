@@ -27,6 +27,10 @@ namespace orvx::test {
 // visible.
 bool minimize_to_tray(HWND main);
 
+// Clicks the caption bar button `index` (0 is the rightmost) of a window.
+// False when the window has no caption bar.
+bool click_caption_button(HWND window, size_t index);
+
 // A press of a message box's button.
 void press_box_button(HWND box, int button_id);
 

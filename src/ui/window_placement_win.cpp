@@ -1,6 +1,6 @@
-#include "app/window_placement_win.h"
+#include "ui/window_placement_win.h"
 
-namespace orvx::app {
+namespace orvx::ui {
 
 config::WorkArea primary_work_area() {
   RECT area{};
@@ -48,4 +48,4 @@ void WindowPlacement::save() {
   placement_.reset();  // SavePlacement
 }
 
-}  // namespace orvx::app
+}  // namespace orvx::ui

@@ -10,7 +10,7 @@
 #include "config/placement.h"
 #include "platform/prompts.h"
 
-namespace orvx::app {
+namespace orvx::ui {
 
 // The right and bottom edge of the primary monitor's work area.
 config::WorkArea primary_work_area();
@@ -35,4 +35,4 @@ class WindowPlacement {
   std::unique_ptr<config::TPlacement> placement_;
 };
 
-}  // namespace orvx::app
+}  // namespace orvx::ui

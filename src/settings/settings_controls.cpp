@@ -1,0 +1,65 @@
+#include "settings/settings_controls.h"
+
+#include <algorithm>
+
+#include "config/hotkey_rules.h"
+#include "config/interval_minutes.h"
+#include "platform/ansi_text.h"
+
+namespace orvx::settings {
+namespace {
+
+std::optional<size_t> find_entry(const std::vector<std::string>& entries, std::string_view name) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (text::equal_ignoring_case(entries[i], name)) return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+SettingsControls controls_for_show(const config::TSettingsRec& record, std::vector<std::string> profiles,
+                                   std::string_view resolution_profile, bool autostart_exists) {
+  SettingsControls c;
+  c.std_profil_entries = std::move(profiles);
+  c.orv_on_start = autostart_exists;
+  c.auto_check_icons = record.auto_check_icons;
+  c.minutes = config::interval_to_minutes(record.auto_check_icons_value);
+  c.sort_after_res = record.sort_after_res;
+  c.active_hotkey = record.active_hotkey;
+  const std::string_view wanted = record.std_profil.empty() ? resolution_profile : std::string_view(record.std_profil);
+  c.std_profil_selection = find_entry(c.std_profil_entries, wanted);
+  c.hotkey = config::text_to_shortcut(record.HotKey_value.empty() ? config::kDefaultHotkeyText
+                                                                  : std::string_view(record.HotKey_value));
+  c.live_desktop = record.live_desktop;
+  return c;
+}
+
+void store_controls(const SettingsControls& controls, config::TSettingsRec& record) {
+  record.auto_check_icons = controls.auto_check_icons;
+  record.auto_check_icons_value = config::minutes_to_interval(controls.minutes);
+  record.sort_after_res = controls.sort_after_res;
+  record.active_hotkey = controls.active_hotkey;
+  const auto& selection = controls.std_profil_selection;
+  record.std_profil = selection && *selection < controls.std_profil_entries.size()
+                          ? controls.std_profil_entries[*selection]
+                          : std::string();
+  record.HotKey_value = config::shortcut_to_text(config::with_required_modifiers(controls.hotkey));
+  record.live_desktop = controls.live_desktop;
+}
+
+void forget_profile_choice(SettingsControls& controls, std::string_view profile) {
+  auto& entries = controls.std_profil_entries;
+  const std::optional<size_t> index = find_entry(entries, profile);
+  if (!index) return;
+  entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(*index));
+  auto& selection = controls.std_profil_selection;
+  if (!selection) return;
+  if (*selection == *index) {
+    selection.reset();
+  } else if (*selection > *index) {
+    --*selection;
+  }
+}
+
+}  // namespace orvx::settings

@@ -1,0 +1,16 @@
+#pragma once
+// The settings dialog's own (German) texts of the controls a user acts on;
+// a language file replaces them by component name.
+namespace orvx::settings::texts {
+
+inline constexpr char kTitle[] = "Einstellungen";
+inline constexpr char kOrvOnStart[] = "Orvane mit Windows starten (minimiert).";
+inline constexpr char kAutoCheckIcons[] = "Icon Position im Intervall speichern (Min.).";
+inline constexpr char kSortAfterRes[] = "Icons nach Auflösungsänderung anordnen.";
+inline constexpr char kLiveDesktop[] = "Orvane-Minidesk aktivieren";
+inline constexpr char kActiveHotkey[] = "HotKey aktivieren zum speichern im standard Profil.";
+inline constexpr char kDeleteProfile[] = "Profil löschen";
+inline constexpr char kCancel[] = "Abbruch";
+inline constexpr char kSave[] = "Speichern";
+
+}  // namespace orvx::settings::texts

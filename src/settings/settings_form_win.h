@@ -1,0 +1,168 @@
+#pragma once
+// `Tsettings_form`, the settings dialog: a borderless 504 x 464 dialog with
+// a caption bar whose one button saves, five grouped collapsible sections
+// (Settings, Profiles, Export / Import, Language, Update / Uninstall) and a
+// bottom strip with Cancel and Save.
+//
+// It is made once at start-up and shown modally from the main window. Each
+// showing fills its controls from the settings record; Save writes them
+// back into the record and config.qcf and has the main window apply them,
+// Cancel and every other way out leave record and file as they were. Its
+// position is kept in section `settings_form` of config.qcf; its texts are
+// translated through section `settings_form` of the language file.
+//
+// The buttons of the Export / Import, Language and Update / Uninstall
+// sections do nothing yet.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "config/settings.h"
+#include "lang/lang_system.h"
+#include "lang/named_components.h"
+#include "profiles/data_folders.h"
+#include "profiles/screen_size.h"
+#include "settings/settings_controls.h"
+#include "ui/modal_dialog_win.h"
+#include "ui/prompts_win.h"
+
+namespace orvx::ui {
+class CaptionBar;
+class CheckBox;
+class ChoiceList;
+class FlatButton;
+class GroupBox;
+class HotkeyField;
+class Label;
+class NumberField;
+class Panel;
+class ProgressBar;
+class ReportList;
+class SectionGroup;
+class WindowPlacement;
+}  // namespace orvx::ui
+
+namespace orvx::autostart {
+class AutostartLink;
+}
+
+namespace orvx::settings {
+
+inline constexpr char kSettingsWindowClass[] = "Tsettings_form";
+inline constexpr char kSettingsWindowName[] = "settings_form";
+inline constexpr int kSettingsWidth = 504;
+inline constexpr int kSettingsHeight = 464;
+inline constexpr int kButtonFrameHeight = 32;
+inline constexpr int kSectionHeaderHeight = 20;
+inline constexpr int kSectionCount = 5;
+
+// The sections, in their order in the dialog.
+enum class SettingsSection : size_t { settings, profiles, backup, language, update };
+
+// What the dialog needs of the program; the main window owns all of it.
+struct SettingsFormHost {
+  config::TSettingsRec& record;
+  const DataFolders& folders;
+  lang::Tlang_system& language;
+  autostart::AutostartLink& autostart;
+  std::string program_path;
+  // The screen size now, for the standard profile of the resolution.
+  std::function<ScreenSize()> screen_size;
+  // Applies config.qcf to the main window after a Save.
+  std::function<void()> load_settings;
+};
+
+class Tsettings_form final : public ui::ModalDialog {
+ public:
+  Tsettings_form(HWND owner, WindowRegistry& windows, SettingsFormHost host);
+  ~Tsettings_form() override;
+
+  // Shows the dialog modally with `first` expanded; returns once it is
+  // closed. True when it was closed by Save.
+  bool show(SettingsSection first);
+
+ private:
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
+  void on_escape() override { cancel(); }
+
+  void create_sections();
+  void create_settings_section(HWND body);
+  void create_profiles_section(HWND body);
+  void create_backup_section(HWND body);
+  void create_language_section(HWND body);
+  void create_update_section(HWND body);
+  void create_button_frame();
+  void register_components();
+
+  // The showing's steps, in order.
+  void fill_controls();
+  void show_controls(const SettingsControls& controls);
+  SettingsControls read_controls() const;
+  void enable_dependent_fields();
+
+  void save();
+  void cancel();
+  void close_steps();
+  void delete_selected_profile();
+
+  HWND owner_;
+  SettingsFormHost host_;
+  ui::WinPrompts prompts_;
+  bool saved_ = false;
+
+  std::unique_ptr<ui::CaptionBar> caption_form_;
+  std::unique_ptr<ui::SectionGroup> tab_container_;
+  // Settings
+  std::unique_ptr<ui::CheckBox> orv_on_start_;
+  std::unique_ptr<ui::CheckBox> auto_check_icons_;
+  std::unique_ptr<ui::NumberField> auto_check_icons_value_;
+  std::unique_ptr<ui::CheckBox> sort_after_res_;
+  std::unique_ptr<ui::Label> set_lab_5_;
+  std::unique_ptr<ui::ChoiceList> std_profil_;
+  std::unique_ptr<ui::CheckBox> live_desktop_;
+  std::unique_ptr<ui::CheckBox> active_hotkey_;
+  std::unique_ptr<ui::HotkeyField> HotKey_value_;
+  std::unique_ptr<ui::Label> lbl_lab_11_;
+  std::unique_ptr<ui::Label> set_lab_12_;
+  std::unique_ptr<ui::Label> set_lab_10_;
+  // Profiles
+  std::unique_ptr<ui::Label> set_lab_8_;
+  std::unique_ptr<ui::ReportList> profil_list_;
+  std::unique_ptr<ui::FlatButton> del_button_;
+  // Export / Import
+  std::unique_ptr<ui::Label> set_lab_1_;
+  std::unique_ptr<ui::Label> set_lab_2_;
+  std::unique_ptr<ui::FlatButton> export_button_;
+  std::unique_ptr<ui::FlatButton> import_button_;
+  std::unique_ptr<ui::Panel> status_frame_1_;
+  std::unique_ptr<ui::Label> set_lab_13_;
+  std::unique_ptr<ui::ProgressBar> pbProgress_1_;
+  // Language
+  std::unique_ptr<ui::Label> set_lab_7_;
+  std::unique_ptr<ui::ReportList> lang_list_;
+  std::unique_ptr<ui::GroupBox> box_1_;
+  std::unique_ptr<ui::FlatButton> find_language_button_;
+  std::unique_ptr<ui::Label> set_lab_6_;
+  std::unique_ptr<ui::ProgressBar> pbProgress_;
+  std::unique_ptr<ui::ChoiceList> new_lang_files_;
+  // Update / Uninstall
+  std::unique_ptr<ui::Label> set_lab_14_;
+  std::unique_ptr<ui::Label> set_lab_15_;
+  std::unique_ptr<ui::FlatButton> update_button_;
+  std::unique_ptr<ui::ProgressBar> dl_status_;
+  std::unique_ptr<ui::Label> status_label_;
+  std::unique_ptr<ui::Label> set_lab_3_;
+  std::unique_ptr<ui::Label> set_lab_4_;
+  std::unique_ptr<ui::FlatButton> deinstall_button_;
+  // The bottom strip
+  std::unique_ptr<ui::Panel> button_frame_;
+  std::unique_ptr<ui::FlatButton> abort_button_;
+  std::unique_ptr<ui::FlatButton> close_button_1_;
+
+  std::unique_ptr<ui::WindowPlacement> placement_;
+};
+
+}  // namespace orvx::settings

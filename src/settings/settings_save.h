@@ -1,0 +1,40 @@
+#pragma once
+// The settings dialog's Save: the controls into the settings record, the
+// language chosen, the autostart entry made or removed, and the record
+// written to config.qcf. Applying the new record to the main window is the
+// caller's next step.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "autostart/autostart_link.h"
+#include "config/settings.h"
+#include "platform/prompts.h"
+#include "settings/settings_controls.h"
+
+namespace orvx::settings {
+
+// The caption of the built-in German row of the language list.
+inline constexpr char kGermanLanguageRow[] = "german";
+
+struct SettingsSaveHost {
+  config::TSettingsRec& record;
+  std::string data_folder;
+  Prompts& prompts;
+  // A message of the current language by its id.
+  std::function<std::string(std::string_view id)> message;
+  // Loads a language file at once, so that every open window switches.
+  std::function<void(const std::string& path)> load_language;
+  autostart::AutostartLink& autostart;
+  std::string program_path;  // the target of a new autostart shortcut
+};
+
+// `language_row`: the caption of the selected row of the language list, or
+// nullopt when no row is selected (the stored language stays as it is).
+// False when config.qcf could not be written; the record holds the new
+// values all the same.
+bool save_settings(const SettingsControls& controls, const std::optional<std::string>& language_row,
+                   SettingsSaveHost& host);
+
+}  // namespace orvx::settings

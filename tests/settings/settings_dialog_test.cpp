@@ -1,0 +1,293 @@
+// The settings dialog's logic without its windows: what a showing puts into
+// the controls, what Save makes of them in the record and in config.qcf,
+// and what deleting a profile leaves in the standard profile choice.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "autostart/autostart_link.h"
+#include "config/config_file.h"
+#include "config/settings.h"
+#include "platform/files.h"
+#include "settings/profile_deletion.h"
+#include "settings/settings_controls.h"
+#include "settings/settings_save.h"
+#include "support/paths.h"
+#include "support/scripted_prompts.h"
+
+namespace orvx::settings {
+namespace {
+
+constexpr char kResolutionProfile[] = "ORV - 1024x768";
+
+config::Shortcut key(uint8_t vk, bool shift, bool ctrl, bool alt) {
+  return config::Shortcut{.key = vk, .shift = shift, .ctrl = ctrl, .alt = alt};
+}
+
+// ---- showing --------------------------------------------------------------
+
+struct StandardProfileCase {
+  const char* name;
+  std::string stored;
+  std::vector<std::string> profiles;
+  std::optional<size_t> selected;
+};
+
+class StandardProfileChoice : public ::testing::TestWithParam<StandardProfileCase> {};
+
+TEST_P(StandardProfileChoice, SelectsTheStoredProfileOrTheResolutionsOne) {
+  config::TSettingsRec record;
+  record.std_profil = GetParam().stored;
+  const SettingsControls shown = controls_for_show(record, GetParam().profiles, kResolutionProfile, false);
+  EXPECT_EQ(shown.std_profil_entries, GetParam().profiles);
+  EXPECT_EQ(shown.std_profil_selection, GetParam().selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StandardProfileChoice,
+    ::testing::Values(
+        StandardProfileCase{"StoredNameInOtherCase", "work", {"Home", "Work", "ORV - 1024x768"}, 1},
+        StandardProfileCase{"NoneStoredTakesTheResolutions", "", {"Home", "orv - 1024X768"}, 1},
+        StandardProfileCase{"NoneStoredAndNoResolutionProfile", "", {"Home", "Work"}, std::nullopt},
+        StandardProfileCase{"StoredNameWithoutItsFile", "Gone", {"Home", "ORV - 1024x768"}, std::nullopt},
+        StandardProfileCase{"NoProfilesAtAll", "Home", {}, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsShowing, FillsEveryControlFromTheRecord) {
+  config::TSettingsRec record;
+  record.auto_check_icons = true;
+  record.auto_check_icons_value = 30000;
+  record.sort_after_res = true;
+  record.active_hotkey = true;
+  record.HotKey_value = "Strg+Umsch+F5";
+  record.live_desktop = false;
+  const SettingsControls shown = controls_for_show(record, {}, kResolutionProfile, true);
+  EXPECT_TRUE(shown.orv_on_start);
+  EXPECT_TRUE(shown.auto_check_icons);
+  EXPECT_EQ(shown.minutes, 1);  // 30 seconds show as the least the field holds
+  EXPECT_TRUE(shown.sort_after_res);
+  EXPECT_TRUE(shown.active_hotkey);
+  EXPECT_EQ(shown.hotkey, key(0x74, true, true, false));
+  EXPECT_FALSE(shown.live_desktop);
+}
+
+TEST(SettingsShowing, AnEmptyHotkeyShowsCtrlAltD) {
+  config::TSettingsRec record;
+  record.HotKey_value = "";
+  EXPECT_EQ(controls_for_show(record, {}, kResolutionProfile, false).hotkey, key('D', false, true, true));
+}
+
+// ---- Save into the record -------------------------------------------------
+
+struct HotkeyCase {
+  const char* name;
+  config::Shortcut typed;
+  std::string stored;
+};
+
+class HotkeySave : public ::testing::TestWithParam<HotkeyCase> {};
+
+TEST_P(HotkeySave, StoresACombinationThatCannotTakeAPlainKey) {
+  SettingsControls controls;
+  controls.hotkey = GetParam().typed;
+  config::TSettingsRec record;
+  store_controls(controls, record);
+  EXPECT_EQ(record.HotKey_value, GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HotkeySave,
+                         ::testing::Values(HotkeyCase{"NoModifier", key('K', false, false, false), "Strg+Alt+K"},
+                                           HotkeyCase{"ShiftAlone", key('K', true, false, false), "Strg+Alt+K"},
+                                           HotkeyCase{"ShiftAndCtrlStay", key('K', true, true, false), "Umsch+Strg+K"},
+                                           HotkeyCase{"AltAloneStays", key(0x70, false, false, true), "Alt+F1"},
+                                           HotkeyCase{"NoKeyIsEmpty", key(0, false, true, true), ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsStore, MinutesBecomeMillisecondsAndNoSelectionAnEmptyProfile) {
+  config::TSettingsRec record;
+  record.std_profil = "Work";
+  SettingsControls controls = controls_for_show(record, {"Home"}, kResolutionProfile, false);
+  ASSERT_FALSE(controls.std_profil_selection);
+  controls.minutes = 1;
+  store_controls(controls, record);
+  EXPECT_EQ(record.auto_check_icons_value, 60000);
+  EXPECT_EQ(record.std_profil, "");
+}
+
+TEST(SettingsStore, AStoredIntervalOf30SecondsIsSavedAsOneMinute) {
+  config::TSettingsRec record;
+  record.auto_check_icons_value = 30000;
+  store_controls(controls_for_show(record, {}, kResolutionProfile, false), record);
+  EXPECT_EQ(record.auto_check_icons_value, 60000);
+}
+
+TEST(SettingsStore, ThePreselectedResolutionProfileIsSavedByName) {
+  config::TSettingsRec record;
+  store_controls(controls_for_show(record, {"Home", kResolutionProfile}, kResolutionProfile, false), record);
+  EXPECT_EQ(record.std_profil, kResolutionProfile);
+}
+
+// ---- deleting a profile ---------------------------------------------------
+
+struct ForgetCase {
+  const char* name;
+  std::optional<size_t> selected;
+  std::string deleted;
+  std::vector<std::string> entries_after;
+  std::optional<size_t> selected_after;
+};
+
+class ForgetProfile : public ::testing::TestWithParam<ForgetCase> {};
+
+TEST_P(ForgetProfile, LeavesTheChoiceAtOnce) {
+  SettingsControls controls;
+  controls.std_profil_entries = {"Home", "Work", "Travel"};
+  controls.std_profil_selection = GetParam().selected;
+  forget_profile_choice(controls, GetParam().deleted);
+  EXPECT_EQ(controls.std_profil_entries, GetParam().entries_after);
+  EXPECT_EQ(controls.std_profil_selection, GetParam().selected_after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ForgetProfile,
+    ::testing::Values(ForgetCase{"TheSelectedOne", 1, "work", {"Home", "Travel"}, std::nullopt},
+                      ForgetCase{"OneBeforeTheSelection", 2, "Home", {"Work", "Travel"}, 1},
+                      ForgetCase{"OneAfterTheSelection", 0, "Travel", {"Home", "Work"}, 0},
+                      ForgetCase{"NoSelection", std::nullopt, "Work", {"Home", "Travel"}, std::nullopt},
+                      ForgetCase{"NotInTheChoice", 1, "Other", {"Home", "Work", "Travel"}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProfileDeletion, DeletesTheFileAndIgnoresOneAlreadyGone) {
+  test::TempFolder data;
+  ASSERT_TRUE(files::write_file(data / "Work.qpf", "[Infos]\r\n"));
+  delete_profile(data.path(), "Work");
+  EXPECT_FALSE(files::file_exists(data / "Work.qpf"));
+  EXPECT_NO_THROW(delete_profile(data.path(), "Work"));
+}
+
+// ---- Save with its file ---------------------------------------------------
+
+class RecordingAutostart : public autostart::AutostartLink {
+ public:
+  bool exists() const override { return present; }
+  void create(const std::string& target) override {
+    calls.push_back("create " + target);
+    present = true;
+  }
+  void remove() override {
+    calls.push_back("remove");
+    present = false;
+  }
+  bool present = false;
+  std::vector<std::string> calls;
+};
+
+class SettingsSave : public ::testing::Test {
+ protected:
+  SettingsSaveHost host() {
+    return SettingsSaveHost{.record = record,
+                            .data_folder = data.path(),
+                            .prompts = prompts,
+                            .message = [](std::string_view id) { return "text of " + std::string(id); },
+                            .load_language = [this](const std::string& path) { loaded.push_back(path); },
+                            .autostart = autostart,
+                            .program_path = "C:\\Tools\\OrvaneX.exe"};
+  }
+  bool save(const SettingsControls& controls, const std::optional<std::string>& language_row) {
+    SettingsSaveHost h = host();
+    return save_settings(controls, language_row, h);
+  }
+  std::string config_text() const {
+    return files::read_file(config::config_file_path(data.path())).value_or("<missing>");
+  }
+
+  test::TempFolder data;
+  config::TSettingsRec record;
+  test::ScriptedPrompts prompts;
+  RecordingAutostart autostart;
+  std::vector<std::string> loaded;
+};
+
+TEST_F(SettingsSave, WritesTheKeysInTheirOrderAndKeepsTheLanguageWithoutARow) {
+  ASSERT_TRUE(files::write_file(config::config_file_path(data.path()), "[Settings]\r\nlang_list=English\r\n"));
+  SettingsControls controls;
+  controls.auto_check_icons = true;
+  controls.minutes = 5;
+  controls.sort_after_res = true;
+  controls.std_profil_entries = {"Home"};
+  controls.std_profil_selection = 0;
+  controls.active_hotkey = true;
+  controls.hotkey = key('S', true, false, false);
+  controls.live_desktop = false;
+  ASSERT_TRUE(save(controls, std::nullopt));
+  EXPECT_EQ(config_text(),
+            "[Settings]\r\nlang_list=English\r\nauto_check_icons=1\r\nauto_check_icons_value=300000\r\n"
+            "sort_after_res=1\r\nstd_profil=Home\r\nactive_hotkey=1\r\nHotKey_value=Strg+Alt+S\r\n"
+            "live_desktop=0\r\n");
+  EXPECT_TRUE(loaded.empty());
+  EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(SettingsSave, TheGermanRowAsksForARestartAndEmptiesTheLanguage) {
+  record.lang_list = "English";
+  ASSERT_TRUE(save(SettingsControls{}, std::string(kGermanLanguageRow)));
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].text, "text of MSDLG_2");
+  EXPECT_TRUE(loaded.empty());
+  EXPECT_EQ(record.lang_list, "");
+  EXPECT_NE(config_text().find("\r\nlang_list=\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsSave, AnotherRowLoadsItsFileAtOnceWithoutAMessage) {
+  ASSERT_TRUE(save(SettingsControls{}, std::string("English")));
+  EXPECT_TRUE(prompts.shown.empty());
+  ASSERT_EQ(loaded.size(), 1u);
+  EXPECT_EQ(loaded[0], files::with_separator(data / "lang") + "English.qlf");
+  EXPECT_EQ(record.lang_list, "English");
+  EXPECT_NE(config_text().find("lang_list=English"), std::string::npos);
+}
+
+TEST_F(SettingsSave, TheBoxMakesOrRemovesTheAutostartShortcut) {
+  SettingsControls controls;
+  controls.orv_on_start = true;
+  ASSERT_TRUE(save(controls, std::nullopt));
+  controls.orv_on_start = false;
+  ASSERT_TRUE(save(controls, std::nullopt));
+  EXPECT_EQ(autostart.calls, (std::vector<std::string>{"create C:\\Tools\\OrvaneX.exe", "remove"}));
+}
+
+TEST_F(SettingsSave, AnUnwritableFileIsReported) {
+  SettingsSaveHost h = host();
+  h.data_folder = (data / "missing") + files::kSeparator;
+  EXPECT_FALSE(save_settings(SettingsControls{}, std::nullopt, h));
+}
+
+// ---- the autostart shortcut's place ----------------------------------------
+
+struct LinkPathCase {
+  const char* name;
+  std::string folder;
+  std::string path;
+};
+
+class AutostartLinkPath : public ::testing::TestWithParam<LinkPathCase> {};
+
+TEST_P(AutostartLinkPath, IsFormedOnlyInARealFolder) {
+  EXPECT_EQ(autostart::autostart_link_path(GetParam().folder, "OrvaneX"), GetParam().path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AutostartLinkPath,
+    ::testing::Values(
+        LinkPathCase{"StartupFolder", "C:\\Dokumente und Einstellungen\\Jo\\Startmen\xFC\\Programme\\Autostart",
+                     "C:\\Dokumente und Einstellungen\\Jo\\Startmen\xFC\\Programme\\Autostart\\OrvaneX.lnk"},
+        LinkPathCase{"TrailingBackslash", "D:\\Start\\", "D:\\Start\\OrvaneX.lnk"},
+        LinkPathCase{"NetworkShare", "\\\\server\\home\\Start", "\\\\server\\home\\Start\\OrvaneX.lnk"},
+        LinkPathCase{"Unknown", "", ""}, LinkPathCase{"DriveRoot", "C:\\", ""}, LinkPathCase{"BareDrive", "C:", ""},
+        LinkPathCase{"Relative", "Start", ""}, LinkPathCase{"RootOfTheCurrentDrive", "\\", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace orvx::settings

@@ -1,0 +1,333 @@
+// The settings dialog of the real OrvaneX.exe under Wine: opened from the
+// main window's caption bar, changed as a user would change it, and judged
+// by config.qcf, the profile files, the autostart shortcut and the main
+// window's behaviour afterwards.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/main_form_win.h"
+#include "autostart/autostart_link.h"
+#include "config/ini_file.h"
+#include "platform/files.h"
+#include "settings/settings_form_texts.h"
+#include "settings/settings_form_win.h"
+#include "support/input_win.h"
+#include "support/orvane_app_win.h"
+#include "support/throwaway_prefix_win.h"
+#include "support/windows_win.h"
+#include "ui/check_box_win.h"
+#include "ui/choice_list_win.h"
+#include "ui/collapsible_section_win.h"
+#include "ui/flat_button_win.h"
+#include "ui/hotkey_field_win.h"
+#include "ui/number_field_win.h"
+#include "ui/report_list_win.h"
+
+namespace orvx::test {
+namespace {
+
+using settings::SettingsSection;
+namespace texts = settings::texts;
+
+// The user's Startup folder of the prefix; empty outside the throw-away
+// prefix, where no test may touch it.
+std::string startup_folder() {
+  if (!in_throwaway_prefix()) return {};
+  char path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, path))) return {};
+  return path;
+}
+
+std::string autostart_link_file() {
+  return autostart::autostart_link_path(startup_folder(), autostart::kAutostartLinkName);
+}
+
+// The host's path of a file of the prefix, for programs of the host.
+std::string host_path(const std::string& path) {
+  using UnixFileName = char*(CDECL*)(const WCHAR*);
+  auto to_unix = reinterpret_cast<UnixFileName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (!to_unix) return path;
+  std::wstring wide(path.size() + 1, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+  char* unix_path = to_unix(wide.c_str());
+  if (!unix_path) return path;
+  std::string result = unix_path;
+  HeapFree(GetProcessHeap(), 0, unix_path);
+  return result;
+}
+
+// What lnkinfo (a program of the host, started through Wine) says of a
+// shortcut.
+std::string lnkinfo(const std::string& link) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string output = std::string(temp) + "orvx-lnkinfo.txt";
+  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+  win::ScopedHandle out = win::adopt_handle(
+      CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr));
+  if (!out) return "<no output file>";
+  STARTUPINFOA si{};
+  si.cb = sizeof(si);
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdOutput = out.get();
+  si.hStdError = out.get();
+  std::string command = "Z:\\usr\\bin\\lnkinfo \"" + host_path(link) + "\"";
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+    return "<lnkinfo did not start>";
+  }
+  win::ScopedHandle process(pi.hProcess);
+  CloseHandle(pi.hThread);
+  WaitForSingleObject(process.get(), kDeadlineMs);
+  out.reset();
+  return files::read_file(output).value_or("<no output>");
+}
+
+class SettingsDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    copy.prepare_resolution_profile();
+  }
+
+  void start() {
+    app = std::make_unique<RunningApp>(copy.exe(), "/u");
+    main = app->main_window();
+    ASSERT_NE(main, nullptr);
+  }
+
+  // Clicks the caption bar's settings button; the dialog comes, the main
+  // window goes.
+  void open_dialog() {
+    ASSERT_TRUE(click_caption_button(main, app::kSettingsButton));
+    dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
+  }
+
+  // The dialog gone and the main window back.
+  ::testing::AssertionResult dialog_closed() {
+    return wait_for("the dialog to close and the main window to show",
+                    [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); });
+  }
+
+  HWND control(const char* class_name, const std::string& text = {}) const {
+    return text.empty() ? find_child(dialog, class_name) : find_child(dialog, class_name, text);
+  }
+  HWND check_box(const char* caption) const { return control(ui::kCheckBoxClass, caption); }
+  void click(HWND window) const { send_click(window); }
+  void click_button(const char* caption) const { send_click(control(ui::kFlatButtonClass, caption)); }
+
+  // Expands a section with a click on its header.
+  void expand(SettingsSection section) const {
+    const auto sections = children_of_class(dialog, ui::kSectionClass);
+    ASSERT_EQ(sections.size(), static_cast<size_t>(settings::kSectionCount));
+    send_click(sections[static_cast<size_t>(section)], 20, settings::kSectionHeaderHeight / 2);
+  }
+
+  // The standard list view inside a report list of the dialog.
+  HWND list_view(size_t index) const {
+    const auto lists = children_of_class(dialog, ui::kReportListClass);
+    return index < lists.size() ? find_child(lists[index], WC_LISTVIEWA) : nullptr;
+  }
+  int row_count(HWND list) const { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+  // Selects the first row as the keyboard would. Home alone does nothing
+  // while the focus rectangle already sits on the first row, so End first.
+  void select_first_row(HWND list) const {
+    post_key(list, VK_END);
+    post_key(list, VK_HOME);
+  }
+  bool has_selection(HWND list) const { return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; }
+
+  std::string setting(const char* key) const { return ini::read_string(copy.config_file(), "Settings", key, "<none>"); }
+
+  ProgramCopy copy;
+  std::unique_ptr<RunningApp> app;
+  HWND main = nullptr;
+  HWND dialog = nullptr;
+};
+
+TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
+  copy.set_config("Settings", "auto_check_icons", "0");
+  const std::string before = files::read_file(copy.config_file()).value_or("");
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  EXPECT_EQ(window_text(dialog), texts::kTitle);
+  HWND box = check_box(texts::kAutoCheckIcons);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(IsWindowVisible(box));  // the Settings section is expanded
+  click(box);
+  click(check_box(texts::kSortAfterRes));
+  click_button(texts::kCancel);
+  ASSERT_TRUE(dialog_closed());
+  // Only the window positions were written; the settings are as they were.
+  EXPECT_EQ(setting("auto_check_icons"), "0");
+  EXPECT_EQ(setting("sort_after_res"), "<none>");
+  EXPECT_NE(before, "");
+}
+
+TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
+  files::write_file(copy.profile_file("Work"), "[Info]\r\nCount=0\r\n");
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  click(check_box(texts::kAutoCheckIcons));  // on: the minute field comes alive
+  HWND minutes = find_child(control(ui::kNumberFieldClass), "Edit");
+  ASSERT_NE(minutes, nullptr);
+  EXPECT_TRUE(IsWindowEnabled(minutes));
+  SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("7"));
+  click(check_box(texts::kSortAfterRes));
+  click(check_box(texts::kLiveDesktop));  // off
+  HWND combo = find_child(control(ui::kChoiceListClass), "ComboBox");
+  ASSERT_NE(combo, nullptr);
+  const LRESULT work = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Work"));
+  ASSERT_NE(work, CB_ERR);
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(work), 0);
+  click(check_box(texts::kActiveHotkey));
+  HWND hotkey = find_child(control(ui::kHotkeyFieldClass), HOTKEY_CLASSA);
+  ASSERT_NE(hotkey, nullptr);
+  ASSERT_TRUE(IsWindowEnabled(hotkey));
+  SendMessageA(hotkey, HKM_SETHOTKEY, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+
+  const std::string config = files::read_file(copy.config_file()).value_or("");
+  const size_t settings_at = config.find("[Settings]\r\n");
+  ASSERT_NE(settings_at, std::string::npos) << config;
+  const std::string written =
+      "auto_check_icons=1\r\nauto_check_icons_value=420000\r\nsort_after_res=1\r\nstd_profil=Work\r\n"
+      "active_hotkey=1\r\nHotKey_value=Strg+Alt+K\r\nlive_desktop=0\r\n";
+  EXPECT_NE(config.find(written, settings_at), std::string::npos) << config;
+  EXPECT_EQ(config.find("lang_list"), std::string::npos) << config;
+  // The new hotkey is the program's now.
+  EXPECT_FALSE(RegisterHotKey(nullptr, 0x5000, MOD_CONTROL | MOD_ALT, 'K'));
+}
+
+TEST_F(SettingsDialog, ShowsAStoredIntervalOf30SecondsAsOneMinuteAndSavesOneMinute) {
+  copy.set_config("Settings", "auto_check_icons_value", "30000");
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  HWND minutes = find_child(control(ui::kNumberFieldClass), "Edit");
+  ASSERT_NE(minutes, nullptr);
+  EXPECT_EQ(window_text(minutes), "1");
+  EXPECT_FALSE(IsWindowEnabled(minutes));
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_EQ(setting("auto_check_icons_value"), "60000");
+  EXPECT_EQ(setting("std_profil"), resolution_profile_name());  // preselected by the resolution
+}
+
+TEST_F(SettingsDialog, TheCaptionBarButtonSaves) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  click(check_box(texts::kSortAfterRes));
+  ASSERT_TRUE(click_caption_button(dialog, 0));
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_EQ(setting("sort_after_res"), "1");
+}
+
+TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
+  files::write_file(copy.profile_file("Alpha"), "[Info]\r\nCount=0\r\n");
+  files::write_file(copy.profile_file("Beta"), "[Info]\r\nCount=0\r\n");
+  copy.set_config("Settings", "std_profil", "Alpha");
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::profiles));
+  HWND list = list_view(0);
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(wait_for("the profile list to show", [&] { return IsWindowVisible(list) != FALSE; }));
+  ASSERT_EQ(row_count(list), 3);  // Alpha, Beta and the resolution's profile, by name
+
+  select_first_row(list);
+  ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(list); }));
+  click_button(texts::kDeleteProfile);
+  EXPECT_TRUE(wait_for("Alpha.qpf to go", [&] { return !files::file_exists(copy.profile_file("Alpha")); }));
+  EXPECT_EQ(row_count(list), 2);
+
+  select_first_row(list);
+  ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(list); }));
+  post_key(list, VK_DELETE);
+  EXPECT_TRUE(wait_for("Beta.qpf to go", [&] { return !files::file_exists(copy.profile_file("Beta")); }));
+  EXPECT_EQ(row_count(list), 1);
+
+  // The deleted standard profile left the choice: Save stores none.
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_EQ(setting("std_profil"), "");
+}
+
+TEST_F(SettingsDialog, ALanguageRowSwitchesEveryWindowAtOnce) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::language));
+  HWND list = list_view(1);
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(wait_for("the language list to show", [&] { return IsWindowVisible(list) != FALSE; }));
+  select_first_row(list);  // "English" sorts before "german"
+  ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(list); }));
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_EQ(setting("lang_list"), "English");
+  EXPECT_EQ(window_text(dialog), "Settings");
+  EXPECT_NE(find_child(main, ui::kFlatButtonClass, "Save"), nullptr);
+  EXPECT_NE(find_child(dialog, ui::kFlatButtonClass, "Save"), nullptr);
+  EXPECT_NE(find_child(dialog, ui::kFlatButtonClass, "Cancel"), nullptr);
+}
+
+TEST_F(SettingsDialog, TheAutostartBoxMakesKeepsAndRemovesTheShortcut) {
+  const std::string link = autostart_link_file();
+  ASSERT_FALSE(link.empty()) << "no Startup folder in the throw-away prefix";
+  files::create_folders(files::folder_of(link));
+  files::delete_file(link);
+  ASSERT_NO_FATAL_FAILURE(start());
+
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  click(check_box(texts::kOrvOnStart));
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  ASSERT_TRUE(files::file_exists(link));
+  const std::string info = lnkinfo(link);
+  EXPECT_NE(info.find("Autostart Orvane X"), std::string::npos) << info;
+  EXPECT_NE(info.find("/auto"), std::string::npos) << info;
+  EXPECT_NE(info.find("OrvaneX.exe"), std::string::npos) << info;
+
+  // A shortcut edited by hand stays as it is through another Save.
+  ASSERT_TRUE(files::write_file(link, "hand-made"));
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_EQ(files::read_file(link), std::optional<std::string>("hand-made"));
+  EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  // Unticked and saved, it goes.
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  click(check_box(texts::kOrvOnStart));
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_FALSE(files::file_exists(link));
+}
+
+TEST_F(SettingsDialog, AHandPlacedShortcutShowsTheBoxTicked) {
+  const std::string link = autostart_link_file();
+  ASSERT_FALSE(link.empty());
+  files::create_folders(files::folder_of(link));
+  ASSERT_TRUE(files::write_file(link, "placed by hand"));
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_CHECKED);
+  // Saved with the box as shown, the shortcut stays as it is.
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_TRUE(files::file_exists(link));
+  files::delete_file(link);
+}
+
+}  // namespace
+}  // namespace orvx::test
