@@ -324,7 +324,7 @@ TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
   ASSERT_TRUE(app.wait_exit());
   EXPECT_EQ(app.exit_code(), 0u);
   EXPECT_EQ(ini::read_section_names(template_file),
-            (std::vector<std::string>{"orvx_form", "settings_form", "about", "error_icon_list"}));
+            (std::vector<std::string>{"orvx_form", "about", "settings_form", "error_icon_list"}));
   struct Case {
     const char* section;
     const char* key;
