@@ -24,6 +24,7 @@
 #include "support/orvane_app_win.h"
 #include "app/main_form_win.h"
 #include "ui/caption_bar_win.h"
+#include "ui/error_report_dialog_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/input_box_win.h"
 #include "ui/label_win.h"
@@ -301,6 +302,29 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
   }
   EXPECT_EQ(saves, kSaves) << "after " << shows << " shows in " << GetTickCount() - begin << " ms";
   EXPECT_GT(shows, 2 * kSaves) << "the window was not shown more often than the interval";
+}
+
+// The start's step that saves the standard profile meets a shell whose
+// process has no room for the buffer: the failure is reported once the start
+// has ended, and the notification-area icon is there all the same.
+TEST_F(MainWindow, FailedStandardProfileSaveAtStartKeepsTheTrayIcon) {
+  standin().fill_address_space(true);
+  struct Refill {
+    ~Refill() { standin().fill_address_space(false); }
+  } refill;
+  auto app = start();
+  HWND box = wait_message_box(app->process_id());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box),
+            "Es wurde f\xFCr diese Aufl\xF6sung noch kein Standard-Profil gespeichert, dies wird nun erledigt!");
+  press_box_button(box, IDOK);  // the save follows, and fails
+  EXPECT_NE(wait_tray_icon(app->process_id()), nullptr);
+  HWND report = wait_process_window(app->process_id(), ui::kErrorReportClass, nullptr);
+  ASSERT_NE(report, nullptr);
+  EXPECT_FALSE(files::file_exists(copy.profile_file(resolution_profile_name())));
+  standin().fill_address_space(false);
+  PostMessageA(report, WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_NE(app->main_window(), nullptr);
 }
 
 // The update message comes once the window is up.
