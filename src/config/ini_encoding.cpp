@@ -44,7 +44,7 @@ FileText decode_file_bytes(std::string bytes) {
     const auto c = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
                                          static_cast<unsigned char>(bytes[i + 1]) << 8);
     // A pair of surrogates is one character, and one "?".
-    if (c >= 0xDC00 && c <= 0xDFFF && !file.text.empty() && i >= 4) {
+    if (c >= 0xDC00 && c <= 0xDFFF && i >= kUtf16leMark.size() + 2) {
       const auto before = static_cast<char16_t>(static_cast<unsigned char>(bytes[i - 2]) |
                                                 static_cast<unsigned char>(bytes[i - 1]) << 8);
       if (before >= 0xD800 && before <= 0xDBFF) continue;

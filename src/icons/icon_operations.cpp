@@ -1,7 +1,5 @@
 #include "icons/icon_operations.h"
 
-#include <algorithm>
-
 namespace orvx::icons {
 
 namespace {
