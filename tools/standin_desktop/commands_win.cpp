@@ -44,15 +44,16 @@ void ReleaseAddressSpace(std::vector<void*>& ranges) {
   ranges.clear();
 }
 
-// Reserves free ranges from the largest size down to a page, until none is
-// left: a small hole can still take a small buffer. The list of ranges is
-// made room for first, so that filling it needs no memory of its own.
+// Reserves the free ranges of a 32-bit address space from the largest size
+// down to a page, until none is left: a small hole can still take a small
+// buffer. The list of ranges is made room for first, so that filling it
+// needs no memory of its own.
 void FillAddressSpace(std::vector<void*>& ranges) {
   ReleaseAddressSpace(ranges);
   ranges.reserve(1 << 17);
   SYSTEM_INFO info{};
   GetSystemInfo(&info);
-  const SIZE_T largest = sizeof(void*) == 8 ? SIZE_T{1} << 46 : SIZE_T{1} << 30;
+  const SIZE_T largest = SIZE_T{1} << 30;
   for (SIZE_T size = largest; size >= info.dwPageSize; size /= 2) {
     while (ranges.size() < ranges.capacity()) {
       void* range = VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS);
@@ -106,7 +107,7 @@ LRESULT RunCommand(DesktopState& state, const COPYDATASTRUCT& request) {
       Hang(static_cast<DWORD>(numbers[0]));
       return 1;
     case kFillAddressSpace:
-      if (numbers.size() != 1) return 0;
+      if (numbers.size() != 1 || sizeof(void*) != 4) return 0;
       if (numbers[0] != 0) {
         FillAddressSpace(state.address_space_filled);
       } else {
