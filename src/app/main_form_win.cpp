@@ -205,6 +205,10 @@ void Torvx_form::show_main_window() {
   if (terminating_ || closed_) return;
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
+  if (!shown_once_) {
+    shown_once_ = true;
+    announce_update(context(), *this);
+  }
 }
 
 void Torvx_form::hide_main_window() { ShowWindow(hwnd(), SW_HIDE); }
@@ -336,11 +340,16 @@ void Torvx_form::set_refresh_timer(bool on) { set_timer(MainTimer::refresh_timer
 void Torvx_form::set_autostart_timer(bool on) { set_timer(MainTimer::autostart_timer, on, kAutostartIntervalMs); }
 
 void Torvx_form::set_auto_save_timer(bool enabled, int32_t interval_ms) {
-  // A new interval takes effect at once; a timer of no interval never ticks.
+  // load_settings runs at every show: an unchanged setting keeps the
+  // countdown going, or a user who opens the window more often than the
+  // interval would never get a save. A new interval, or switching it on,
+  // starts afresh; a timer of no interval never ticks.
+  const bool wanted = enabled && interval_ms > 0;
+  const bool running = (timers_on_ & (1u << static_cast<unsigned>(MainTimer::auto_check_icons_timer))) != 0;
+  if (wanted && running && interval_ms == auto_save_interval_ms_) return;
   set_timer(MainTimer::auto_check_icons_timer, false, 0);
-  if (enabled && interval_ms > 0) {
-    set_timer(MainTimer::auto_check_icons_timer, true, static_cast<uint32_t>(interval_ms));
-  }
+  if (wanted) set_timer(MainTimer::auto_check_icons_timer, true, static_cast<uint32_t>(interval_ms));
+  auto_save_interval_ms_ = interval_ms;
 }
 
 void Torvx_form::on_timer(MainTimer timer) {

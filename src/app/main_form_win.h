@@ -197,7 +197,9 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   bool minidesk_shown_ = true;
   bool terminating_ = false;
   bool closed_ = false;
+  bool shown_once_ = false;  // the update message waits for the first show
   unsigned timers_on_ = 0;  // one bit per MainTimer
+  int32_t auto_save_interval_ms_ = 0;  // of auto_check_icons_timer while it runs
   std::optional<MainLayout> applied_layout_;
   std::function<void()> show_about_;
   std::function<void()> show_settings_;

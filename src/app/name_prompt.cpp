@@ -23,6 +23,8 @@ std::string_view ProfileNameProblemMessage(ProfileNameProblem problem) {
       return "MSDLG_21_e";
     case ProfileNameProblem::TooLong:
       return "MSDLG_21_f";
+    case ProfileNameProblem::QuotedAtEnd:
+      return "MSDLG_21_g";
   }
   return {};
 }

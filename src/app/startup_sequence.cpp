@@ -72,7 +72,7 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
     icons::ReadMinideskIcons(context.desktop,
                              [&](const TDesktopIconInfoArray& icons) { window.BuildMinidesk(icons); });
   });
-  steps.step([&] { EnsureResolutionProfile(context.profiles()); });
+  steps.guarded([&] { EnsureResolutionProfile(context.profiles()); });
   // Step 12, the frames: update_layout (step 9) has placed them where they belong.
   // Step 13, the hint timing: the styled hints appear at once and stay ten seconds already.
   steps.step([&] { window.show_tray_icon(); });
@@ -84,15 +84,16 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
       window.set_autostart_timer(true);
     });
   }
-  if (context.start_switch == StartSwitch::Updated) {
-    steps.step([&] {
-      window.process_messages();
-      context.prompts.show_message(context.lang_system.message("MSDLG_7"));
-    });
-  }
+  // Step 18, the update message, waits for the window: announce_update.
   if (steps.end_requested()) return StartupOutcome::EndProgram;
   steps.report_failure();
   return StartupOutcome::ShowWindow;
+}
+
+void announce_update(const MainContext& context, MainWindowOps& window) {
+  if (context.start_switch != StartSwitch::Updated) return;
+  window.process_messages();
+  context.prompts.show_message(context.lang_system.message("MSDLG_7"));
 }
 
 }  // namespace orvx::app

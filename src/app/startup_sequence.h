@@ -12,8 +12,8 @@
 //  8. the arrangement check (MSDLG_11; its result is not used)
 //  9. update_layout                   17. "/auto": the waiting messages run,
 //                                         then autostart_timer on
-//                                     18. "/" + version: the waiting messages
-//                                         run, then MSDLG_7
+//                                     18. "/" + version: announce_update, once
+//                                         the window has been shown
 //
 // Steps 1, 12 and 13 have nothing to do on Windows: the widgets paint through
 // a buffer, update_layout has placed the frames, and the hints keep their
@@ -38,5 +38,11 @@ enum class StartupOutcome {
 
 // Sets context.folders (step 3) and context.settings (step 7).
 [[nodiscard]] StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& window);
+
+// Step 18, after the first show of the main window: with the update switch,
+// the waiting messages run (the window is drawn), then MSDLG_7. Shown during
+// the start, the message would stand alone on the screen before any window
+// of the program, and a failure of the sequence would report over it.
+void announce_update(const MainContext& context, MainWindowOps& window);
 
 }  // namespace orvx::app

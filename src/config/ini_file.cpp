@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "platform/files.h"
+#include "config/ini_encoding.h"
 
 namespace orvx::ini {
 namespace {
@@ -13,9 +13,9 @@ using syntax::LineKind;
 
 std::optional<std::string> read_value(const std::string& path, std::string_view section,
                                       std::string_view key) {
-  std::optional<std::string> bytes = files::read_file(path);
-  if (!bytes) return std::nullopt;
-  return in_memory::find_value(*bytes, section, key);
+  std::optional<FileText> file = read_file_text(path);
+  if (!file) return std::nullopt;
+  return in_memory::find_value(file->text, section, key);
 }
 
 // A default is returned as the platform returns it: without trailing blanks
@@ -83,8 +83,8 @@ bool read_bool(const std::string& path, std::string_view section, std::string_vi
 }
 
 std::vector<std::string> read_section_names(const std::string& path) {
-  std::optional<std::string> bytes = files::read_file(path);
-  return bytes ? in_memory::section_names(*bytes) : std::vector<std::string>();
+  std::optional<FileText> file = read_file_text(path);
+  return file ? in_memory::section_names(file->text) : std::vector<std::string>();
 }
 
 int32_t parse_integer(std::string_view text, int32_t default_value) {

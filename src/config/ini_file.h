@@ -14,7 +14,9 @@
 //  - a write changes only its key and keeps every other byte of the file; a new
 //    key goes after the last line of its section, a new section at the end;
 //    lines end in CR LF; 8-bit bytes are kept verbatim;
-//  - the free functions open the file for each access and hold nothing open.
+//  - the free functions open the file for each access and hold nothing open;
+//  - a file of UTF-16LE text with its byte-order mark is read converted to
+//    Windows-1252 and written back as UTF-16LE (config/ini_encoding.h).
 // Syntax details: config/ini_syntax.h.
 //
 // IniText is the parsed form of one file's bytes, for callers that read many
@@ -35,6 +37,7 @@ namespace orvx::ini {
 class IniText {
  public:
   IniText() = default;
+  // The bytes of a file, decoded as config/ini_encoding.h says.
   explicit IniText(std::string bytes);
   // The file's bytes, or an empty text when it cannot be read.
   static IniText load(const std::string& path);
@@ -52,6 +55,7 @@ class IniText {
   std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
   bool has_section(std::string_view section) const;
 
+  // The text, in Windows-1252.
   const std::string& bytes() const { return bytes_; }
 
  private:

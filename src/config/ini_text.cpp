@@ -1,12 +1,13 @@
 // IniText: one file's bytes parsed once, for many lookups.
 #include "config/ini_file.h"
+#include "config/ini_encoding.h"
 #include "platform/files.h"
 
 namespace orvx::ini {
 
 using syntax::LineKind;
 
-IniText::IniText(std::string bytes) : bytes_(std::move(bytes)) {
+IniText::IniText(std::string bytes) : bytes_(decode_file_bytes(std::move(bytes)).text) {
   syntax::LineReader reader(bytes_);
   syntax::Line line;
   auto span_of = [](size_t begin, std::string_view cut) { return Span{begin, cut.size()}; };

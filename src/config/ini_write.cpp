@@ -2,6 +2,7 @@
 // into the old bytes, and the file is replaced as a whole.
 #include <optional>
 
+#include "config/ini_encoding.h"
 #include "config/ini_file.h"
 #include "platform/files.h"
 
@@ -99,12 +100,13 @@ std::optional<std::string> with_value(std::string text, std::string_view section
 bool write_string(const std::string& path, std::string_view section, std::string_view key,
                   std::string_view value) {
   if (!in_memory::can_write(section, key, value)) return false;
-  std::optional<std::string> old = files::read_file(path);
+  std::optional<FileText> old = read_file_text(path);
   if (!old && files::attributes_of(path)) return false;  // there, but unreadable
-  std::optional<std::string> updated =
-      in_memory::with_value(old.value_or(std::string()), section, key, value);
+  FileText file = old.value_or(FileText{});
+  std::optional<std::string> updated = in_memory::with_value(std::move(file.text), section, key, value);
   if (!updated) return true;  // nothing to change
-  return files::write_file_replacing(path, *updated);
+  // Written back in the file's own encoding.
+  return files::write_file_replacing(path, encode_file_text(*updated, file.encoding));
 }
 
 bool write_integer(const std::string& path, std::string_view section, std::string_view key,

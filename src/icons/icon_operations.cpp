@@ -1,7 +1,5 @@
 #include "icons/icon_operations.h"
 
-#include <algorithm>
-
 namespace orvx::icons {
 
 namespace {
@@ -24,7 +22,10 @@ void MoveByCaption(IconView& view, const std::string& caption, IconPoint to) {
 std::optional<TDesktopIconInfoArray> ReadDesktopIcons(DesktopAccess& desktop) {
   IconCycle cycle = desktop.open_cycle();
   if (!cycle) return std::nullopt;
-  TDesktopIconInfoArray icons(static_cast<size_t>(std::max(cycle.view().item_count(), 0)));
+  // The count comes from another process: a foreign window can claim any.
+  const int count = cycle.view().item_count();
+  if (count < 0 || count > kMostDesktopItems) return std::nullopt;
+  TDesktopIconInfoArray icons(static_cast<size_t>(count));
   cycle.view().read_items(0, icons);
   if (cycle.view().stopped_answering()) return std::nullopt;
   return icons;

@@ -15,8 +15,17 @@
 
 namespace orvx::icons {
 
+// The most items a read believes a desktop view holds. A desktop shows its
+// icons on a grid no finer than an icon, 32 pixels: a 2560 x 1600 screen
+// holds 80 x 50 = 4,000 of them, eight such screens 32,000. 65,536 lies
+// above anything a desktop can show and bounds a read to 65,536 items;
+// a view that reports more (or a negative count) is not a desktop we can
+// read, and counts as unreachable.
+inline constexpr int kMostDesktopItems = 65536;
+
 // Every item of the desktop in item order; nullopt when the view was not
-// reached, an empty array for a desktop without icons.
+// reached or reports an item count outside 0 to kMostDesktopItems, an empty
+// array for a desktop without icons.
 std::optional<TDesktopIconInfoArray> ReadDesktopIcons(DesktopAccess& desktop);
 
 // Moves every item found by an entry's caption to that entry's position, in

@@ -23,7 +23,7 @@ constexpr std::string_view kGermanArrangementWarning =
     "\r\n\r"
     "Klicken Sie auf OK wenn Sie die Einstellungen getätigt haben.";
 
-constexpr std::array<BuiltInMessage, 40> kMessages = {{
+constexpr std::array<BuiltInMessage, 42> kMessages = {{
     {"MSDLG_0", "Wählen Sie ein standard Profil"},
     {"MSDLG_1", "HotKey konnte nicht registriert werden (Eventuell nutzt ein anderes Programm diesen HotKey)"},
     {"MSDLG_2", "Für diese Sprache müssen Sie den \"Orvane X\" neustarten!"},
@@ -43,12 +43,14 @@ constexpr std::array<BuiltInMessage, 40> kMessages = {{
     {"MSDLG_15", "Download erfolgreich\rUpdate wird nun ausgeführt"},
     {"MSDLG_16", "%s Icon(s) ausserhalb des Desktops"},
     {"MSDLG_19", "Es wurde für diese Auflösung noch kein Standard-Profil gespeichert, dies wird nun erledigt!"},
+    {"MSDLG_20", "Das Standard-Profil für diese Auflösung konnte nicht gespeichert werden. Sie werden beim nächsten Mal erneut gefragt."},
     {"MSDLG_21_a", "Profilname"},
     {"MSDLG_21_b", "Geben Sie einen Profilnamen ein..."},
     {"MSDLG_21_c", "Bitte geben Sie einen Profilnamen ein."},
     {"MSDLG_21_d", "Ein Profilname darf keines der Zeichen \\ / : * ? \" < > | enthalten."},
     {"MSDLG_21_e", "Dieser Name ist unter Windows für ein Gerät reserviert (CON, PRN, AUX, NUL, COM1 bis COM9, LPT1 bis LPT9). Bitte wählen Sie einen anderen Namen."},
     {"MSDLG_21_f", "Der Profilname ist zu lang."},
+    {"MSDLG_21_g", "Ein Profilname darf nicht mit einem Anführungszeichen (\" oder ') beginnen oder enden."},
     {"List_1", "Profilname"},
     {"List_2", "letzte Änderung"},
     {"List_3", "Icons"},

@@ -62,6 +62,10 @@ ProfileNameProblem FindProfileNameProblem(std::string_view profile_name) {
       return ProfileNameProblem::ForbiddenCharacter;
     }
   }
+  // A quotation mark at either end does not survive config.qcf: the
+  // platform's profile reader strips it, and the standard profile chosen by
+  // that name would then be another file. '"' is forbidden anywhere already.
+  if (name.front() == '\'' || name.back() == '\'') return ProfileNameProblem::QuotedAtEnd;
   if (is_device_name(name)) return ProfileNameProblem::DeviceName;
   if (name.size() + 1 + kProfileExtension.size() > kMaxFileNameLength) return ProfileNameProblem::TooLong;
   return ProfileNameProblem::None;

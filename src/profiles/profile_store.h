@@ -24,6 +24,7 @@ enum class ProfileNameProblem {
   ForbiddenCharacter,  // one of \ / : * ? " < > | or a control character
   DeviceName,          // CON, PRN, AUX, NUL, COM1-9, LPT1-9, with any extension
   TooLong,             // "<name>.qpf" longer than a file name may be
+  QuotedAtEnd,         // begins or ends with ' (the configuration would lose it)
 };
 ProfileNameProblem FindProfileNameProblem(std::string_view profile_name);
 

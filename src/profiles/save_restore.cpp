@@ -8,6 +8,19 @@
 namespace orvx {
 namespace {
 
+// Whether the "no standard profile" box is open. The timer and the hotkey
+// run inside a box's message loop; one box is enough, a user back from a
+// break must not find a stack of them. One main window, one thread.
+bool g_no_standard_box_open = false;
+
+class NoStandardBox {
+ public:
+  NoStandardBox() { g_no_standard_box_open = true; }
+  ~NoStandardBox() { g_no_standard_box_open = false; }
+  NoStandardBox(const NoStandardBox&) = delete;
+  NoStandardBox& operator=(const NoStandardBox&) = delete;
+};
+
 std::string resolution_profile_file(const ProfileSession& session) {
   return ProfileFileName(session.folders.data, ResolutionProfileName(session.screen.size));
 }
@@ -17,7 +30,10 @@ std::string resolution_profile_file(const ProfileSession& session) {
 bool SaveProfile(const ProfileSession& session, const std::string& file_name) {
   require_data_folders(session.folders, session.prompts);
   const std::optional<TDesktopIconInfoArray> icons = icons::ReadDesktopIcons(session.desktop);
-  if (!icons) return false;
+  // A view that answers with no items is one the shell is rebuilding (after
+  // Explorer restarted, say): such a read would replace a profile with an
+  // empty one, and an empty profile restores nothing.
+  if (!icons || icons->empty()) return false;
   return WriteProfileFile(*icons, file_name, session.screen.size, session.screen.monitor_count);
 }
 
@@ -35,11 +51,16 @@ void RestoreResolutionProfile(const ProfileSession& session) {
 void EnsureResolutionProfile(const ProfileSession& session) {
   const std::string file = resolution_profile_file(session);
   if (files::file_exists(file)) return;
-  if (session.prompts.confirm_information(session.lang.message("MSDLG_19"))) SaveProfile(session, file);
+  if (!session.prompts.confirm_information(session.lang.message("MSDLG_19"))) return;
+  // The box has promised the profile: when it could not be written, the user
+  // hears so, and with no file there the next call asks again.
+  if (!SaveProfile(session, file)) session.prompts.show_message(session.lang.message("MSDLG_20"));
 }
 
 void SaveChosenStandardProfile(const ProfileSession& session, const std::string& std_profil) {
   if (!IsUsableProfileName(std_profil)) {
+    if (g_no_standard_box_open) return;
+    const NoStandardBox open;
     session.prompts.show_message(session.lang.message("MSDLG_0"));
     return;
   }

@@ -17,6 +17,8 @@ namespace orvx {
 
 // Reads the desktop and writes it into the profile file `file_name`, with the
 // session's screen size and monitor count. True when the file was written.
+// A read that finds no icons writes nothing: the file there stays as it was,
+// and none is made.
 bool SaveProfile(const ProfileSession& session, const std::string& file_name);
 
 // Reads the profile file and moves every icon it names back to its stored
@@ -28,13 +30,17 @@ void RestoreResolutionProfile(const ProfileSession& session);
 
 // When the current resolution has no standard profile yet: tells the user so
 // (MSDLG_19, an information box) and, when the box is confirmed with OK,
-// saves the desktop as that profile. Dismissed otherwise, nothing is saved
-// and the next call asks again.
+// saves the desktop as that profile; when that save writes nothing (desktop
+// unreachable, no icons read, the write failed), says so (MSDLG_20). Dismissed
+// otherwise, nothing is saved. Either way, with no profile written the next
+// call asks again.
 void EnsureResolutionProfile(const ProfileSession& session);
 
 // Saves into the chosen standard profile `std_profil`. When none is chosen -
 // empty after trimming, or a name that cannot be a file's (a hand-edited
-// configuration) - says so (MSDLG_0, a plain box) and saves nothing.
+// configuration) - says so (MSDLG_0, a plain box) and saves nothing. While
+// that box is open, further calls (timer ticks, hotkey presses running in its
+// message loop) show nothing more.
 void SaveChosenStandardProfile(const ProfileSession& session, const std::string& std_profil);
 
 }  // namespace orvx

@@ -65,6 +65,8 @@ TEST(NamePrompt, RefusesANameNoFileCanHaveSaysWhyAndAsksAgainWithIt) {
       {"LPT1.txt", "MSDLG_21_e"},
       {"Aux ", "MSDLG_21_e"},
       {std::string(300, 'x'), "MSDLG_21_f"},
+      {"'Work'", "MSDLG_21_g"},
+      {"Work' ", "MSDLG_21_g"},
   };
   for (const Case& c : cases) {
     FlowWorld w;

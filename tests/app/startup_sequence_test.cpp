@@ -125,7 +125,8 @@ TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
       {StartSwitch::Portable, {}},
       {StartSwitch::Template, {}},
       {StartSwitch::Autostart, {"autostart_timer on"}},
-      {StartSwitch::Updated, {"message MSDLG_7"}},
+      // The update message waits for the window (announce_update).
+      {StartSwitch::Updated, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.start_switch));
@@ -143,6 +144,19 @@ TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
       const auto& log = world.log.entries;
       EXPECT_EQ(*(std::find(log.begin(), log.end(), c.tail.back()) - 1), "process_messages");
     }
+  }
+}
+
+TEST(AnnounceUpdate, OnlyTheUpdateSwitchShowsItsMessageAfterTheWaitingMessages) {
+  for (StartSwitch start_switch : {StartSwitch::Normal, StartSwitch::Portable, StartSwitch::Template,
+                                   StartSwitch::Autostart, StartSwitch::Updated}) {
+    SCOPED_TRACE(static_cast<int>(start_switch));
+    FlowWorld world;
+    world.start_switch = start_switch;
+    announce_update(world.context(), world.window);
+    const Effects expected =
+        start_switch == StartSwitch::Updated ? Effects{"process_messages", "message MSDLG_7"} : Effects{};
+    EXPECT_EQ(world.log.entries, expected);
   }
 }
 
@@ -206,6 +220,21 @@ TEST_F(StartupSequence, EachGuardedFailureAloneIsReportedOnceTheStartHasEnded) {
     if (!c.english_writable) expected.erase(std::find(expected.begin(), expected.end(), "English file"));
     EXPECT_EQ(effects, expected);
   }
+}
+
+// The standard profile's save meets the failure the map read met (the buffer
+// in the shell's process): the tray icon and the rest still come.
+TEST_F(StartupSequence, AFailingStandardProfileSaveLetsTheStartGoOnAndIsReportedAtTheEnd) {
+  w.desktop.set_message_hook([&] {
+    const bool saving = w.log.entries.back() == "information MSDLG_19";
+    w.log.add_desktop_access();
+    if (saving) throw std::runtime_error("save failed");
+  });
+  ASSERT_EQ(run(), StartupOutcome::ShowWindow);
+  Effects expected = kFirstStart;
+  expected.erase(std::find(expected.begin(), expected.end(), "standard profile"));
+  expected.push_back("report save failed");
+  EXPECT_EQ(timeline.effects(), expected);
 }
 
 TEST_F(StartupSequence, AnyOtherFailingStepEndsTheStartThereAndIsReported) {

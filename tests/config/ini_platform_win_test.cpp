@@ -371,6 +371,46 @@ TEST_F(IniAgainstPlatform, RecordsThatAUtf8MarkIsNotDecoded) {
   EXPECT_EQ(files::read_file(ours), before + "n=\xFC\r\n");
 }
 
+// A file saved as "Unicode" by an editor: UTF-16LE after a byte-order mark.
+// The platform's bytes for the text, made by the platform's own conversion.
+std::string platform_utf16le(const std::string& text_1252) {
+  std::wstring wide(text_1252.size(), L'\0');
+  const int n = MultiByteToWideChar(1252, 0, text_1252.data(), static_cast<int>(text_1252.size()), wide.data(),
+                                    static_cast<int>(wide.size()));
+  std::string bytes = "\xFF\xFE";
+  for (int i = 0; i < n; ++i) {
+    bytes.push_back(static_cast<char>(wide[i] & 0xFF));
+    bytes.push_back(static_cast<char>(wide[i] >> 8));
+  }
+  return bytes;
+}
+
+TEST_F(IniAgainstPlatform, Utf16FilesAreReadAndWrittenAlike) {
+  const std::string text =
+      "[Settings]\r\nstd_profil=B\xFCro \x80 \x85\r\nauto_check_icons_value=30000\r\n"
+      "[orvx_form]\r\nLeft=12\r\n";
+  const std::string before = platform_utf16le(text);
+  std::string probe = fresh(before);
+  platform::rewrite(probe);
+  ASSERT_EQ(files::read_file(probe), before) << "a file in the platform's own form";
+
+  std::string ours = fresh(before);
+  std::string theirs = fresh(before);
+  EXPECT_EQ(read_section_names(ours), platform::section_names(theirs));
+  for (const char* key : {"std_profil", "auto_check_icons_value", "missing"}) {
+    EXPECT_EQ(read_string(ours, "settings", key, "<none>"), platform::read_string(theirs, "settings", key, "<none>"))
+        << key;
+  }
+  EXPECT_EQ(read_integer(ours, "Settings", "auto_check_icons_value", 0), 30000);
+  const Write writes[] = {
+      {"Settings", "std_profil", "Gr\xF6\xDF" "e \x80"}, {"Settings", "neu", "1"}, {"Neue Sektion", "k", "\x9F"}};
+  for (const Write& w : writes) {
+    ASSERT_TRUE(write_string(ours, w.section, w.key, w.value));
+    ASSERT_TRUE(platform::write_string(theirs, w.section, w.key, w.value));
+    EXPECT_EQ(files::read_file(ours), files::read_file(theirs)) << w.key;
+  }
+}
+
 TEST_F(IniAgainstPlatform, RecordsThatLineBreaksInValuesAreRefused) {
   // The platform writes a value with a line break as it is, so that the
   // value's second line becomes a section of the file; we refuse the write.

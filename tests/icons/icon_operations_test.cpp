@@ -1,6 +1,7 @@
 // The icon operations against the in-memory desktop.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,58 @@ TEST(ReadDesktopIcons, EmptyDesktopAndUnreachableDesktopDiffer) {
   MemoryDesktop unreachable({{"A", {1, 1}}});
   unreachable.set_reachable(false);
   EXPECT_FALSE(ReadDesktopIcons(unreachable));
+}
+
+// A view that claims a count of its own and reads every item as empty;
+// counts the items it was asked for.
+class ClaimingDesktop final : public DesktopAccess {
+ public:
+  explicit ClaimingDesktop(int claimed) : claimed_(claimed) {}
+  ArrangementModes arrangement_modes() override { return {}; }
+  void snap_to_grid() override {}
+  size_t items_read = 0;
+
+ protected:
+  std::unique_ptr<IconView> open_view() override { return std::make_unique<View>(*this); }
+
+ private:
+  class View final : public IconView {
+   public:
+    explicit View(ClaimingDesktop& desktop) : desktop_(desktop) {}
+    int item_count() override { return desktop_.claimed_; }
+    std::string item_caption(int) override {
+      ++desktop_.items_read;
+      return {};
+    }
+    IconPoint item_position(int) override { return {}; }
+    int find_item(std::string_view) override { return -1; }
+    void set_item_position(int, uint32_t) override {}
+
+   private:
+    ClaimingDesktop& desktop_;
+  };
+
+  int claimed_;
+};
+
+TEST(ReadDesktopIcons, ACountNoDesktopCanHoldReadsAsUnreachable) {
+  struct Case {
+    int claimed;
+    bool read;
+  };
+  const Case cases[] = {
+      {0, true}, {kMostDesktopItems, true}, {kMostDesktopItems + 1, false}, {2000000000, false}, {-1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.claimed);
+    ClaimingDesktop desktop(c.claimed);
+    const std::optional<TDesktopIconInfoArray> icons = ReadDesktopIcons(desktop);
+    ASSERT_EQ(icons.has_value(), c.read);
+    if (c.read) {
+      EXPECT_EQ(icons->size(), static_cast<size_t>(c.claimed));
+    }
+    EXPECT_EQ(desktop.items_read, c.read ? static_cast<size_t>(c.claimed) : 0u);
+  }
 }
 
 TEST(ReadDesktopIcons, LongCaptionsArriveCutTo254Characters) {

@@ -172,6 +172,7 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"MSDLG_15", "Download successful, *|* Updating now!"},
       {"MSDLG_16", "%s icons outside desktop boundaries"},
       {"MSDLG_19", "There was no saved standard profile for this resolution, but now there is!"},
+      {"MSDLG_20", "The standard profile for this resolution could not be saved. You will be asked again next time."},
       {"MSDLG_21_a", "Profile Name"},
       {"MSDLG_21_b", "Enter a profile name..."},
       {"MSDLG_21_c", "Please enter a profile name."},
@@ -180,6 +181,7 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
        "Windows reserves this name for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9). "
        "Please choose another name."},
       {"MSDLG_21_f", "The profile name is too long."},
+      {"MSDLG_21_g", "A profile name cannot begin or end with a quotation mark (\" or ')."},
       {"List_1", "Profile name"},
       {"List_2", "last change"},
       {"List_3", "Icons"},

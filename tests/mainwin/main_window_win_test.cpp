@@ -25,6 +25,7 @@
 #include "support/orvane_app_win.h"
 #include "app/main_form_win.h"
 #include "ui/caption_bar_win.h"
+#include "ui/error_report_dialog_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/input_box_win.h"
 #include "ui/label_win.h"
@@ -230,21 +231,117 @@ TEST_F(MainWindow, RefusesAltF4AndForeignClosesWhileExitEndsAndKeepsThePosition)
   EXPECT_NE(ini::read_string(config, "about", "Top", ""), "");
 }
 
+// A user who lost the window (hidden in the notification area, or collapsed
+// to its bar behind others) gets it back by starting the program again.
 TEST_F(MainWindow, SecondStartBringsTheFirstToTheFrontAndEnds) {
-  copy.prepare_resolution_profile();
-  auto first = start();
-  HWND main = first->main_window();
-  ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(minimize_to_tray(main));
+  for (const bool collapsed : {false, true}) {
+    SCOPED_TRACE(collapsed ? "collapsed" : "hidden");
+    ProgramCopy first_copy;
+    first_copy.prepare_resolution_profile();
+    RunningApp first(first_copy.exe(), "/u");
+    HWND main = first.main_window();
+    ASSERT_NE(main, nullptr);
+    if (collapsed) {
+      HWND toggle = find_visible_child(main, ui::kPictureButtonClass);
+      ASSERT_NE(toggle, nullptr);
+      post_click(toggle);
+      ASSERT_TRUE(wait_for("GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST",
+                           [&] { return (GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
+      ASSERT_TRUE(round_trip(main));
+      // Another window in front of it, holding the focus.
+      ShowWindow(standin().window(), SW_SHOW);
+      SetForegroundWindow(standin().window());
+      ASSERT_TRUE(wait_for("GetForegroundWindow() != main", [&] { return GetForegroundWindow() != main; }));
+    } else {
+      ASSERT_TRUE(minimize_to_tray(main));
+    }
 
-  ProgramCopy second;
-  RunningApp again(second.exe(), "/u");
-  ASSERT_TRUE(again.wait_exit());
-  EXPECT_EQ(again.exit_code(), 0u);
-  EXPECT_TRUE(wait_for("IsWindowVisible(main) != FALSE", [&] { return IsWindowVisible(main) != FALSE; }));
-  EXPECT_FALSE(files::folder_exists(second.folder() + "Quillfen"));
-  EXPECT_EQ(FindWindowExA(nullptr, main, app::kMainWindowClass, nullptr), nullptr);
-  EXPECT_EQ(FindWindowExA(nullptr, nullptr, app::kMainWindowClass, nullptr), main);
+    ProgramCopy second;
+    RunningApp again(second.exe(), "/u");
+    ASSERT_TRUE(again.wait_exit());
+    EXPECT_EQ(again.exit_code(), 0u);
+    EXPECT_TRUE(wait_for("IsWindowVisible(main) != FALSE", [&] { return IsWindowVisible(main) != FALSE; }));
+    EXPECT_TRUE(wait_for("GetForegroundWindow() == main", [&] { return GetForegroundWindow() == main; }));
+    EXPECT_FALSE(files::folder_exists(second.folder() + "Quillfen"));
+    EXPECT_EQ(FindWindowExA(nullptr, main, app::kMainWindowClass, nullptr), nullptr);
+    EXPECT_EQ(FindWindowExA(nullptr, nullptr, app::kMainWindowClass, nullptr), main);
+  }
+}
+
+// Each show reads the settings anew; the auto-save countdown must run on
+// through them. The window is shown again and again, far more often than
+// the interval (an interval of 6 s is reachable only through the file: the
+// settings dialog takes whole minutes), and the saves are counted by taking
+// each saved file away.
+TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
+  constexpr DWORD kIntervalMs = 6000;
+  constexpr int kSaves = 2;
+  copy.prepare_resolution_profile();
+  copy.set_config("Settings", "auto_check_icons", "1");
+  copy.set_config("Settings", "auto_check_icons_value", std::to_string(kIntervalMs));
+  copy.set_config("Settings", "std_profil", "Zeitplan");
+  auto app = start();
+  HWND main = app->main_window();
+  ASSERT_NE(main, nullptr);
+  HWND tray = wait_tray_icon(app->process_id());
+  ASSERT_NE(tray, nullptr);
+  const std::string profile = copy.profile_file("Zeitplan");
+
+  int saves = 0;
+  int shows = 0;
+  const DWORD begin = GetTickCount();
+  // Without the countdown running on, no save would ever come: the loop ends
+  // at its own deadline, well past the intervals the saves need.
+  while (saves < kSaves && GetTickCount() - begin < (kSaves + 3) * kIntervalMs) {
+    // Hidden and shown again as a user would, each time waiting until the
+    // program has done it (its queue runs empty in between, as it does for
+    // a user: a timer ticks only then).
+    ASSERT_TRUE(minimize_to_tray(main));
+    click_tray_icon(tray);
+    ASSERT_TRUE(wait_for("IsWindowVisible(main)", [&] { return IsWindowVisible(main) != FALSE; }));
+    ++shows;
+    if (files::file_exists(profile) && DeleteFileA(profile.c_str())) ++saves;
+  }
+  EXPECT_EQ(saves, kSaves) << "after " << shows << " shows in " << GetTickCount() - begin << " ms";
+  EXPECT_GT(shows, 2 * kSaves) << "the window was not shown more often than the interval";
+}
+
+// The start's step that saves the standard profile meets a shell whose
+// process has no room for the buffer: the failure is reported once the start
+// has ended, and the notification-area icon is there all the same.
+TEST_F(MainWindow, FailedStandardProfileSaveAtStartKeepsTheTrayIcon) {
+  if (!standin().fill_address_space(true)) GTEST_SKIP() << "only a 32-bit stand-in can fill its address space";
+  struct Refill {
+    ~Refill() { standin().fill_address_space(false); }
+  } refill;
+  auto app = start();
+  HWND box = wait_message_box(app->process_id());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box),
+            "Es wurde f\xFCr diese Aufl\xF6sung noch kein Standard-Profil gespeichert, dies wird nun erledigt!");
+  press_box_button(box, IDOK);  // the save follows, and fails
+  EXPECT_NE(wait_tray_icon(app->process_id()), nullptr);
+  HWND report = wait_process_window(app->process_id(), ui::kErrorReportClass, nullptr);
+  ASSERT_NE(report, nullptr);
+  EXPECT_FALSE(files::file_exists(copy.profile_file(resolution_profile_name())));
+  standin().fill_address_space(false);
+  PostMessageA(report, WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_NE(app->main_window(), nullptr);
+}
+
+// The update message comes once the window is up.
+TEST_F(MainWindow, UpdateMessageFollowsTheFirstShowOfTheWindow) {
+  ProgramCopy updated(DataPlace::app_data);  // "/" + version is no portable start
+  updated.prepare_resolution_profile();
+  RunningApp app(updated.exe(), std::string("/") + ORVX_VERSION_STRING);
+  HWND box = wait_message_box(app.process_id());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(message_box_text(box), "Update wurde erfolgreich ausgef\xFChrt!");
+  HWND main = FindWindowA(app::kMainWindowClass, nullptr);
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(IsWindowVisible(main));
+  press_box_button(box, IDOK);
+  EXPECT_NE(app.main_window(), nullptr);
 }
 
 TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {

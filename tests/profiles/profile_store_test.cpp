@@ -65,6 +65,12 @@ TEST(ProfileStore, UsableProfileNames) {
       {"<a>", P::ForbiddenCharacter},
       {"a|b", P::ForbiddenCharacter},
       {"a\tb", P::ForbiddenCharacter},
+      // The configuration's reader strips a quotation mark at either end.
+      {"'Work'", P::QuotedAtEnd},
+      {"'Work", P::QuotedAtEnd},
+      {" Work' ", P::QuotedAtEnd},
+      {"Peter's", P::None},
+      {"'", P::QuotedAtEnd},
       {"con", P::DeviceName},
       {"COM1", P::DeviceName},
       {"lpt9.x", P::DeviceName},

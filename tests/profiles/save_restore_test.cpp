@@ -1,6 +1,7 @@
 // The save and restore operations against the in-memory desktop.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,13 +39,39 @@ TEST_F(SaveRestore, SaveWritesTheDesktopWithTheScreenOfTheMoment) {
   EXPECT_EQ(ini::read_string(file, "ORV_Infos", "Count", ""), "2");
 }
 
-TEST_F(SaveRestore, SaveWithoutADesktopLeavesAnExistingProfileAsItWas) {
-  const std::string file = world.profile_file("Work");
-  ASSERT_TRUE(files::write_file(file, "[old]\r\nx=1\r\n"));
-  world.desktop.set_reachable(false);
-  EXPECT_FALSE(SaveProfile(session(), file));
-  EXPECT_EQ(files::read_file(file), "[old]\r\nx=1\r\n");
-  EXPECT_TRUE(world.prompts.shown.empty()) << "desktop access fails silently";
+// No desktop, and a desktop that answers with no items (the shell rebuilding
+// its view): nothing is written, an existing profile stays as it was and
+// none is made.
+TEST_F(SaveRestore, SaveThatReadsNoIconsWritesNothing) {
+  struct Case {
+    const char* what;
+    bool reachable;
+    std::vector<Item> items;
+    bool file_there;
+  };
+  const Case cases[] = {
+      {"unreachable", false, {{"Papierkorb", {1, 1}}}, true},
+      {"unreachable", false, {{"Papierkorb", {1, 1}}}, false},
+      {"empty read", true, {}, true},
+      {"empty read", true, {}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.what) + (c.file_there ? ", file there" : ", no file"));
+    FlowWorld w;
+    const std::string file = w.profile_file("Work");
+    if (c.file_there) {
+      ASSERT_TRUE(files::write_file(file, "[old]\r\nx=1\r\n"));
+    }
+    w.desktop.set_reachable(c.reachable);
+    w.desktop.set_items(c.items);
+    EXPECT_FALSE(SaveProfile(w.context().profiles(), file));
+    if (c.file_there) {
+      EXPECT_EQ(files::read_file(file), "[old]\r\nx=1\r\n");
+    } else {
+      EXPECT_FALSE(files::file_exists(file));
+    }
+    EXPECT_TRUE(w.prompts.shown.empty()) << "a save says nothing of its own";
+  }
 }
 
 TEST_F(SaveRestore, SaveMakesMissingDataFoldersFirst) {
@@ -110,6 +137,41 @@ TEST_F(SaveRestore, ResolutionMessageDismissedWithoutOkCreatesNothingAndComesAga
   EXPECT_TRUE(ListProfiles(world.folders.data).empty());
 }
 
+// The box has promised the profile: a save that wrote nothing says so, and
+// the next occasion asks again.
+TEST_F(SaveRestore, ResolutionProfileThatCouldNotBeSavedIsReportedAndAskedForAgain) {
+  struct Case {
+    const char* what;
+    bool reachable;
+    std::vector<Item> items;
+    bool write_blocked;
+  };
+  const Case cases[] = {
+      {"unreachable desktop", false, {{"Papierkorb", {1, 1}}}, false},
+      {"empty read", true, {}, false},
+      {"write failed", true, {{"Papierkorb", {1, 1}}}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FlowWorld w;
+    w.desktop.set_reachable(c.reachable);
+    w.desktop.set_items(c.items);
+    // A folder where the file belongs: the file cannot be written.
+    const std::string file = w.profile_file("ORV - 1920x1080");
+    if (c.write_blocked) {
+      ASSERT_TRUE(files::create_folder(file));
+    }
+    w.prompts.confirmations = {true, false};
+    EnsureResolutionProfile(w.context().profiles());
+    EXPECT_TRUE(ListProfiles(w.folders.data).empty());
+    EnsureResolutionProfile(w.context().profiles());
+    std::vector<std::string> expected = {"information MSDLG_19"};
+    if (c.reachable) expected.push_back("desktop");
+    expected.insert(expected.end(), {"message MSDLG_20", "information MSDLG_19"});
+    EXPECT_EQ(w.log.entries, expected);
+  }
+}
+
 TEST_F(SaveRestore, ChosenStandardProfile) {
   struct Case {
     std::string std_profil;
@@ -134,6 +196,35 @@ TEST_F(SaveRestore, ChosenStandardProfile) {
   }
 }
 
+// Timer ticks and hotkey presses run inside an open box's message loop.
+class PromptsWithMessageLoop : public app::test::LoggingPrompts {
+ public:
+  using LoggingPrompts::LoggingPrompts;
+  std::function<void()> while_message_open;
+
+  void show_message(const std::string& text) override {
+    LoggingPrompts::show_message(text);
+    if (while_message_open) while_message_open();
+  }
+};
+
+TEST_F(SaveRestore, NoStandardProfileBoxesDoNotPileUp) {
+  PromptsWithMessageLoop prompts(world.log);
+  const ProfileSession in_box{world.desktop, prompts, world.lang_system, world.folders, world.screen};
+  int ticks = 0;
+  prompts.while_message_open = [&] {
+    for (; ticks < 3; ++ticks) SaveChosenStandardProfile(in_box, "");
+  };
+  SaveChosenStandardProfile(in_box, "");
+  EXPECT_EQ(ticks, 3);
+  EXPECT_EQ(log(), (std::vector<std::string>{"message MSDLG_0"}));
+
+  // Once it is closed, the next tick shows it again.
+  prompts.while_message_open = nullptr;
+  SaveChosenStandardProfile(in_box, "");
+  EXPECT_EQ(log(), (std::vector<std::string>{"message MSDLG_0", "message MSDLG_0"}));
+}
+
 TEST_F(SaveRestore, ChosenStandardProfileWhoseFileWasDeletedIsCreatedAgain) {
   SaveChosenStandardProfile(session(), "Work");
   ASSERT_TRUE(files::delete_file(world.profile_file("Work")));
@@ -144,11 +235,14 @@ TEST_F(SaveRestore, ChosenStandardProfileWhoseFileWasDeletedIsCreatedAgain) {
 TEST_F(SaveRestore, MessagesComeInTheLoadedLanguage) {
   world.lang_system.load_language(test::source_dir() + "/resources/English.qlf");
   SaveChosenStandardProfile(session(), "");
-  world.prompts.confirmations = {false};
+  world.prompts.confirmations = {true};
+  world.desktop.set_reachable(false);
   EnsureResolutionProfile(session());
   EXPECT_EQ(log(), (std::vector<std::string>{
                        "message Select A Standard Profile",
-                       "information There was no saved standard profile for this resolution, but now there is!"}));
+                       "information There was no saved standard profile for this resolution, but now there is!",
+                       "message The standard profile for this resolution could not be saved. You will be asked "
+                       "again next time."}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/orvane_app_win.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <chrono>
@@ -9,6 +10,8 @@
 #include "app/main_form_win.h"
 #include "config/ini_file.h"
 #include "platform/files.h"
+#include "platform/hidden_window_win.h"
+#include "tray/taskbar_platform.h"
 #include "support/throwaway_prefix_win.h"
 #include "ui/caption_bar_win.h"
 #include "ui/flat_button_win.h"
@@ -22,6 +25,26 @@ bool click_caption_button(HWND window, size_t index) {
   const POINT button = caption_button_point(bar, index);
   post_click(bar, button.x, button.y);
   return true;
+}
+
+HWND wait_tray_icon(DWORD process_id) {
+  HWND tray = nullptr;
+  const bool known = wait_for("the tray icon to be known to the shell", [&] {
+    tray = find_process_window(process_id, win::kHiddenWindowClass, nullptr, false);
+    if (!tray) return false;
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = tray;
+    data.uFlags = NIF_TIP;
+    lstrcpynA(data.szTip, ui::kProgramTitle, sizeof(data.szTip));
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+  });
+  return known ? tray : nullptr;
+}
+
+void click_tray_icon(HWND tray) {
+  PostMessageA(tray, tray::kTrayCallbackMessage, 0, tray::kMouseLeftDown);
+  PostMessageA(tray, tray::kTrayCallbackMessage, 0, tray::kMouseLeftUp);
 }
 
 bool minimize_to_tray(HWND main) {

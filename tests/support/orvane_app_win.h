@@ -31,6 +31,13 @@ bool minimize_to_tray(HWND main);
 // False when the window has no caption bar.
 bool click_caption_button(HWND window, size_t index);
 
+// The window of the program's notification-area icon, once the shell holds
+// the icon (asked as the shell is: only a known icon can be modified); null
+// when it does not come within the deadline.
+HWND wait_tray_icon(DWORD process_id);
+// A click on the icon, as the shell reports it to that window.
+void click_tray_icon(HWND tray);
+
 // A press of a message box's button.
 void press_box_button(HWND box, int button_id);
 

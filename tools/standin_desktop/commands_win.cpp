@@ -39,6 +39,30 @@ void Hang(DWORD ms) {
   WaitForSingleObject(release.get(), ms);
 }
 
+void ReleaseAddressSpace(std::vector<void*>& ranges) {
+  for (void* range : ranges) VirtualFree(range, 0, MEM_RELEASE);
+  ranges.clear();
+}
+
+// Reserves the free ranges of a 32-bit address space from the largest size
+// down to a page, until none is left: a small hole can still take a small
+// buffer. The list of ranges is made room for first, so that filling it
+// needs no memory of its own.
+void FillAddressSpace(std::vector<void*>& ranges) {
+  ReleaseAddressSpace(ranges);
+  ranges.reserve(1 << 17);
+  SYSTEM_INFO info{};
+  GetSystemInfo(&info);
+  const SIZE_T largest = SIZE_T{1} << 30;
+  for (SIZE_T size = largest; size >= info.dwPageSize; size /= 2) {
+    while (ranges.size() < ranges.capacity()) {
+      void* range = VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS);
+      if (!range) break;
+      ranges.push_back(range);
+    }
+  }
+}
+
 bool WriteReport(HWND list_view, const std::string& path) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << FormatItems(ReportItems(list_view));
@@ -81,6 +105,14 @@ LRESULT RunCommand(DesktopState& state, const COPYDATASTRUCT& request) {
     case kHang:
       if (numbers.size() != 1 || numbers[0] < 0 || numbers[0] > kLongestHangMs) return 0;
       Hang(static_cast<DWORD>(numbers[0]));
+      return 1;
+    case kFillAddressSpace:
+      if (numbers.size() != 1 || sizeof(void*) != 4) return 0;
+      if (numbers[0] != 0) {
+        FillAddressSpace(state.address_space_filled);
+      } else {
+        ReleaseAddressSpace(state.address_space_filled);
+      }
       return 1;
     default:
       return 0;

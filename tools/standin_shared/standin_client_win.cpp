@@ -125,6 +125,8 @@ void StandinDesktop::echo_to(HWND window) {
   command(kEchoTo, std::to_string(reinterpret_cast<uintptr_t>(window)));
 }
 
+bool StandinDesktop::fill_address_space(bool on) { return command(kFillAddressSpace, on ? "1" : "0") == 1; }
+
 StandinDesktop::Hung StandinDesktop::hang(DWORD ms) {
   // The stand-in answers just before it stops handling messages.
   if (command(kHang, std::to_string(ms)) != 1) throw std::runtime_error("the stand-in desktop refused to hang");

@@ -54,6 +54,9 @@ class StandinDesktop {
   StandinModes modes();
   int snap_count();
   void echo_to(HWND window);
+  // kFillAddressSpace: on, no process can reserve memory in the stand-in.
+  // False when the stand-in cannot (a 64-bit one).
+  bool fill_address_space(bool on);
 
   // Makes the stand-in hang (kHang) for at most `ms`, and returns once it
   // has stopped answering. The hang ends when the returned object goes,

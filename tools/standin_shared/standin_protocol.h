@@ -42,6 +42,13 @@ enum Command : ULONG_PTR {
   // among them, answer nothing meanwhile, the commands included. Result: 1,
   // or 0 for a time out of range.
   kHang,
+  // data: "1" or "0". With "1" the stand-in reserves every free range of its
+  // address space, so that no other process can reserve memory in it (the
+  // buffer of an icon access fails, as in a shell short of address space);
+  // with "0" it gives them back. Result: 1, or 0 from a 64-bit stand-in:
+  // its address space is too large to fill (Wine keeps a byte per reserved
+  // page).
+  kFillAddressSpace,
 };
 
 inline constexpr char kEchoMessage[] = "OrvaneX.StandinDesktop.Echo";
