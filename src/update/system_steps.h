@@ -17,8 +17,9 @@ class SystemSteps {
   // Makes `folder` the current folder; false when it cannot (the error has
   // been reported).
   virtual bool enter_folder(const std::string& folder) = 0;
-  // Starts the script with its window hidden.
-  virtual void start_hidden(const std::string& script) = 0;
+  // Starts the script with its window hidden; false when it could not be
+  // started (the error has been reported).
+  virtual bool start_hidden(const std::string& script) = 0;
 };
 
 }  // namespace orvx::update

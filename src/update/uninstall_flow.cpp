@@ -24,7 +24,10 @@ UninstallEnd run_uninstall(const UninstallContext& context, ScriptPaths paths) {
     return UninstallEnd::kNotStarted;
   }
   context.prompts.show_message(context.message("MSDLG_9"));
-  context.system.start_hidden(paths.script);
+  if (!context.system.start_hidden(paths.script)) {
+    files::delete_file(paths.script);
+    return UninstallEnd::kNotStarted;
+  }
   return UninstallEnd::kStarted;
 }
 

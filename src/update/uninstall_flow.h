@@ -14,7 +14,7 @@ namespace orvx::update {
 enum class UninstallEnd {
   kDeclined,    // No to MSDLG_12: nothing removed, nothing shown
   kRefused,     // no script could be written (an unsafe data folder): MSDLG_10
-  kNotStarted,  // the temporary folder could not be made current
+  kNotStarted,  // the temporary folder could not be entered, or the script not started
   kStarted,     // the script runs: end the program at once
 };
 

@@ -98,7 +98,10 @@ void UpdateCheck::ProgramArrived() {
     files::delete_file(paths.script);
     return;
   }
-  c_.system.start_hidden(paths.script);
+  if (!c_.system.start_hidden(paths.script)) {
+    files::delete_file(paths.script);
+    return;
+  }
   end_ = UpdateEnd::kStarted;
 }
 

@@ -33,7 +33,10 @@ struct RecordedSystem : SystemSteps {
     log.push_back("enter");
     return enter_succeeds;
   }
-  void start_hidden(const std::string& script) override { log.push_back("start " + files::name_of(script)); }
+  bool start_hidden(const std::string& script) override {
+    log.push_back("start " + files::name_of(script));
+    return true;
+  }
 
   bool enter_succeeds = true;
   std::vector<std::string> log;

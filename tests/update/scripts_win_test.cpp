@@ -12,6 +12,8 @@
 #include "platform/scoped_win.h"
 #include "support/paths.h"
 #include "update/script_files.h"
+#include "update/system_steps_win.h"
+#include "support/scripted_prompts.h"
 
 namespace orvx::update {
 namespace {
@@ -124,6 +126,32 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
   EXPECT_EQ(files::read_file(paths.program), program_bytes);
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
   EXPECT_FALSE(files::file_exists(paths.script));
+}
+
+// The system steps the flows use: a temporary name with its placeholder, a
+// script started hidden from a folder with blanks.
+TEST_F(ScriptsWinTest, SystemStepsMakeANameAndStartTheScriptHidden) {
+  test::ScriptedPrompts prompts;
+  WindowsSystemSteps system(prompts);
+  const std::string name = system.temp_name(paths.temp_folder, "ORV");
+  ASSERT_FALSE(name.empty());
+  EXPECT_TRUE(files::file_exists(name));
+  EXPECT_EQ(files::name_of(name).substr(0, 3), "ORV");
+  const std::string script = script_name_of(name);
+  ASSERT_TRUE(files::write_file(script, "echo done> \"" + paths.temp_folder + "marker.txt\"\r\n"));
+  ASSERT_TRUE(system.enter_folder(paths.temp_folder));
+  ASSERT_TRUE(system.start_hidden(script));
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!files::file_exists(paths.temp_folder + "marker.txt") &&
+         std::chrono::steady_clock::now() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
+  EXPECT_TRUE(files::file_exists(paths.temp_folder + "marker.txt"));
+  EXPECT_FALSE(system.enter_folder(dir / "missing\\"));
+  EXPECT_EQ(prompts.shown.size(), 1u);
+  char system_folder[MAX_PATH] = {};
+  GetSystemDirectoryA(system_folder, MAX_PATH);
+  SetCurrentDirectoryA(system_folder);  // the test folder can be removed again
 }
 
 }  // namespace
