@@ -15,6 +15,12 @@ std::optional<int32_t> ParseContentLength(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
+bool StatusAccepted(std::optional<int> status) {
+  return status && *status >= 200 && *status <= 299;
+}
+
+std::string PartialFileName(const std::string& target) { return target + ".part"; }
+
 bool TransferComplete(const TransferFacts& facts) {
   if (facts.mode == FetchMode::kString && facts.received == 0) return false;
   if (facts.announced) return facts.received == *facts.announced;

@@ -3,6 +3,7 @@
 // each rule can be checked on its own.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orvx::net {
@@ -13,6 +14,15 @@ enum class FetchMode { kFile, kString };
 // Anything else (empty, a sign, blanks, letters, too large) is nullopt and
 // ends the fetch as a failure.
 std::optional<int32_t> ParseContentLength(std::string_view text);
+
+// Only a 2xx status delivers content: an error page (404, 500, a redirect
+// that was not followed) is never installed or parsed. No status at all
+// (no server answered) is no success either.
+bool StatusAccepted(std::optional<int> status);
+
+// Where a file fetch writes while the body arrives: beside the target, so
+// that the finished file replaces the target in one step on the same drive.
+std::string PartialFileName(const std::string& target);
 
 struct TransferFacts {
   FetchMode mode = FetchMode::kFile;

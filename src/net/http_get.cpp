@@ -58,6 +58,7 @@ void THTTPGet::Start(FetchMode mode) {
   settings.BinaryData = BinaryData;
   settings.UseCache = UseCache;
   settings.ReportProgress = static_cast<bool>(OnProgress);
+  settings.Check = CheckFile;
   settings.Mode = mode;
 
   running_progress_ = OnProgress;

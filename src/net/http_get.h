@@ -21,6 +21,7 @@
 #include <thread>
 
 #include "net/fetch_rules.h"
+#include "net/http_get_thread.h"
 #include "net/http_transport.h"
 #include "net/owner_thread_link.h"
 
@@ -63,6 +64,11 @@ class THTTPGet {
   std::string PostQuery;  // non-empty: POST this as the body
   std::string Referer;    // empty: no Referer header
   bool WaitThread = false;
+  // File fetches: the body arrives in a partial file beside FileName (see
+  // PartialFileName) and replaces FileName only when it is complete and this
+  // check, if set, accepts it; otherwise FileName stays as it was. A response
+  // whose status is not 2xx ends in OnError for every fetch.
+  FileCheck CheckFile;
 
   TOnProgressEvent OnProgress;
   TOnDoneFileEvent OnDoneFile;

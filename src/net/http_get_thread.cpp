@@ -4,6 +4,8 @@
 #include <limits>
 #include <utility>
 
+#include "platform/files.h"
+
 namespace orvx::net {
 namespace {
 
@@ -14,32 +16,45 @@ struct FileCloser {
 };
 using ScopedFile = std::unique_ptr<std::FILE, FileCloser>;
 
-// The target file of a file fetch. It is created only once there is
-// something to put into it: at once when a length was announced (so that an
-// empty body still gives an empty file), otherwise with the first bytes, so
-// that a server that sent nothing leaves an existing file untouched.
+// The target file of a file fetch. The body goes into a partial file beside
+// the target; only a complete body that passes the caller's check replaces
+// the target, so a failed or cut-off download never destroys a file that was
+// there before. Whatever ends the fetch otherwise, the partial file goes.
 class TargetFile {
  public:
-  explicit TargetFile(std::string path) : path_(std::move(path)) {}
+  explicit TargetFile(std::string path) : path_(std::move(path)), partial_(PartialFileName(path_)) {}
+  TargetFile(const TargetFile&) = delete;
+  TargetFile& operator=(const TargetFile&) = delete;
+  ~TargetFile() {
+    if (!created_) return;
+    file_.reset();
+    files::delete_file(partial_);
+  }
 
   bool Create() {
-    file_.reset(std::fopen(path_.c_str(), "wb"));
-    return file_ != nullptr;
+    file_.reset(std::fopen(partial_.c_str(), "wb"));
+    created_ = file_ != nullptr;
+    return created_;
   }
   bool Append(const char* data, size_t size) {
     if (!file_ && !Create()) return false;
-    // Written through at once, so the file holds what arrived even when the
-    // transfer breaks off later.
-    return std::fwrite(data, 1, size, file_.get()) == size && std::fflush(file_.get()) == 0;
+    return std::fwrite(data, 1, size, file_.get()) == size;
   }
-  bool Close() {
-    if (!file_) return true;
-    return std::fclose(file_.release()) == 0;
+  // Closes the partial file, checks it and moves it over the target.
+  bool Install(const FileCheck& check) {
+    if (!created_ && !Create()) return false;
+    if (std::fclose(file_.release()) != 0) return false;
+    if (check && !check(partial_)) return false;
+    if (!files::replace_file(partial_, path_)) return false;
+    created_ = false;
+    return true;
   }
 
  private:
   std::string path_;
+  std::string partial_;
   ScopedFile file_;
+  bool created_ = false;
 };
 
 }  // namespace
@@ -87,6 +102,7 @@ FetchResult THTTPGetThread::Transfer(FetchControl& control) {
 
   std::optional<std::string> length_text = response->ContentLength();
   if (control.Cancelled()) return {};
+  if (!StatusAccepted(response->StatusCode())) return {};
   if (!length_text && settings_.BinaryData) return {};
   std::optional<int32_t> announced;
   if (length_text) {
@@ -129,7 +145,9 @@ FetchResult THTTPGetThread::Transfer(FetchControl& control) {
   FetchResult result;
   result.ok = TransferComplete({settings_.Mode, announced, received_, ended_normally});
   result.file_size = announced ? FileSize : received_;
-  if (!target.Close()) result.ok = false;
+  if (to_file && result.ok && (control.Cancelled() || !target.Install(settings_.Check))) {
+    result.ok = false;
+  }
   if (!to_file) result.body = std::move(body_);
   // The response (request, connection, session) is released on return.
   return result;

@@ -4,6 +4,7 @@
 // then runs the whole transfer on its own thread. It touches no window; the
 // only ways out are the FetchControl it is given and its result.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,11 @@
 #include "net/http_transport.h"
 
 namespace orvx::net {
+
+// Whether a completely received file may replace the target: given the path
+// of the received file, before it is moved. Runs on the worker thread, so it
+// must touch no window; it must not throw.
+using FileCheck = std::function<bool(const std::string& received_file)>;
 
 // The component's settings at the start of a fetch.
 struct FetchSnapshot {
@@ -26,6 +32,7 @@ struct FetchSnapshot {
   bool BinaryData = false;
   bool UseCache = false;
   bool ReportProgress = false;  // an OnProgress handler was set
+  FileCheck Check;              // file mode; none: every complete file passes
   FetchMode Mode = FetchMode::kFile;
 };
 

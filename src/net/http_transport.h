@@ -31,6 +31,9 @@ class HttpResponse {
   // (also when the request never reached a server). A value too long for a
   // 1024-byte buffer comes back as an empty text, which no length accepts.
   virtual std::optional<std::string> ContentLength() = 0;
+  // The status code of the response, nullopt when there was none (the
+  // request never reached a server, or the answer was no HTTP response).
+  virtual std::optional<int> StatusCode() = 0;
   // Reads the next body bytes into `buffer`: their count, 0 at the end of
   // the body, nullopt when reading failed.
   virtual std::optional<size_t> Read(char* buffer, size_t size) = 0;

@@ -38,6 +38,17 @@ class WininetResponse : public HttpResponse {
     return std::nullopt;
   }
 
+  std::optional<int> StatusCode() override {
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    DWORD index = 0;
+    if (!HttpQueryInfoA(request_.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
+                        &size, &index)) {
+      return std::nullopt;
+    }
+    return static_cast<int>(status);
+  }
+
   std::optional<size_t> Read(char* buffer, size_t size) override {
     DWORD read = 0;
     if (!InternetReadFile(request_.get(), buffer, static_cast<DWORD>(size), &read)) {

@@ -1,10 +1,11 @@
 #include "settings/settings_form_win.h"
 
 #include "autostart/autostart_link.h"
+#include "lang/lang_folder.h"
+#include "lang_online/language_list.h"
 #include "platform/date_time_format.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_store.h"
-#include "settings/language_rows.h"
 #include "settings/profile_deletion.h"
 #include "settings/settings_form_texts.h"
 #include "settings/settings_save.h"
@@ -338,7 +339,9 @@ void Tsettings_form::fill_controls() {
   profil_list_->set_rows(profile_rows);
   // 3. the language list
   std::vector<std::vector<std::string>> language_list;
-  for (const LanguageRow& row : language_rows(data_folder)) language_list.push_back({row.language, row.author, row.status});
+  for (const lang_online::LanguageRow& row : lang_online::fill_language_list(lang::lang_folder_path(data_folder))) {
+    language_list.push_back({row.lang, row.publisher, row.status});
+  }
   lang_list_->set_rows(language_list);
   // 4. the data folder and its size
   set_lab_10_->set_caption(data_folder);

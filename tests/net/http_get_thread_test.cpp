@@ -125,6 +125,7 @@ TEST_F(HttpGetThreadTest, NoProgressHandlerMeansNoReports) {
 
 // What a file fetch ends with and what the target file holds afterwards. The
 // target starts out holding "old"; nullopt for `file` means it must be gone.
+// A fetch that fails leaves "old" untouched, and no partial file stays.
 struct FileCase {
   const char* what;
   ScriptedReply reply;
@@ -132,31 +133,48 @@ struct FileCase {
   bool ok;
   int32_t file_size;
   std::optional<std::string> file;
+  FileCheck check = nullptr;
 };
 
 TEST_F(HttpGetThreadTest, FileOutcomes) {
+  const FileCheck says_no = [](const std::string&) { return false; };
+  const FileCheck wants_hello = [](const std::string& path) {
+    return files::read_file(path) == std::optional<std::string>("hello");
+  };
   const FileCase cases[] = {
       {"length met", ScriptedReply::Length("5", {"hello"}), false, true, 5, "hello"},
       {"length 0, empty body", ScriptedReply::Length("0"), false, true, 0, ""},
-      {"error page with its length", ScriptedReply::Length("9", {"not found"}), false, true, 9,
-       "not found"},
+      {"error page with its length", ScriptedReply::Length("9", {"not found"}).WithStatus(404),
+       false, false, 0, "old"},
+      {"server error", ScriptedReply::NoLength({"oops"}).WithStatus(500), false, false, 0, "old"},
+      {"redirect not followed", ScriptedReply::Length("5", {"moved"}).WithStatus(302), false,
+       false, 0, "old"},
+      {"status 204 with a length 0", ScriptedReply::Length("0").WithStatus(204), false, true, 0,
+       ""},
+      {"status 299", ScriptedReply::Length("5", {"hello"}).WithStatus(299), false, true, 5,
+       "hello"},
       {"body shorter than announced", ScriptedReply::Length("1000", {PatternBody(600)}), false,
-       false, 0, PatternBody(600)},
+       false, 0, "old"},
       {"body longer than announced", ScriptedReply::Length("1000", {PatternBody(1500)}), false,
-       false, 0, PatternBody(1500)},
+       false, 0, "old"},
       {"read fails before the length is met",
-       ScriptedReply::Length("1000", {PatternBody(600)}).ReadFailsAtEnd(), false, false, 0,
-       PatternBody(600)},
+       ScriptedReply::Length("1000", {PatternBody(600)}).ReadFailsAtEnd(), false, false, 0, "old"},
       {"length not a number", ScriptedReply::Length("12a", {"hello"}), false, false, 0, "old"},
       {"length too large", ScriptedReply::Length("4294967296", {"hello"}), false, false, 0, "old"},
       {"no length, body ended normally", ScriptedReply::NoLength({PatternBody(2000)}), false, true,
        2000, PatternBody(2000)},
       {"no length, read failed", ScriptedReply::NoLength({"part"}).ReadFailsAtEnd(), false, false,
-       0, "part"},
+       0, "old"},
       {"no length, no body", ScriptedReply::NoLength(), false, false, 0, "old"},
       {"no length, binary data", ScriptedReply::NoLength({"hello"}), true, false, 0, "old"},
       {"length with binary data", ScriptedReply::Length("5", {"hello"}), true, true, 5, "hello"},
       {"request cannot be opened", ScriptedReply::Unprepared(), false, false, 0, "old"},
+      {"complete, check refuses", ScriptedReply::Length("5", {"hello"}), false, false, 0, "old",
+       says_no},
+      {"complete, check accepts", ScriptedReply::Length("5", {"hello"}), false, true, 5, "hello",
+       wants_hello},
+      {"cut off, check never asked", ScriptedReply::Length("9", {"hello"}), false, false, 0, "old",
+       wants_hello},
   };
   for (const FileCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -164,14 +182,33 @@ TEST_F(HttpGetThreadTest, FileOutcomes) {
     http->Reply("/f", c.reply);
     FetchSnapshot s = FileFetch("/f");
     s.BinaryData = c.binary_data;
+    s.Check = c.check;
     FetchResult r = Run(s);
     EXPECT_EQ(r.ok, c.ok);
     if (c.ok) {
       EXPECT_EQ(r.file_size, c.file_size);
     }
     EXPECT_EQ(Target(), c.file);
+    EXPECT_FALSE(files::file_exists(PartialFileName(dir / "target.bin")));
   }
   EXPECT_EQ(http->released(), http->opened());
+}
+
+TEST_F(HttpGetThreadTest, CheckSeesTheWholeBodyBeforeTheTargetIsReplaced) {
+  ASSERT_TRUE(files::write_file(dir / "target.bin", "old"));
+  http->Reply("/f", ScriptedReply::Length("2000", {PatternBody(2000)}));
+  FetchSnapshot s = FileFetch("/f");
+  std::optional<std::string> seen;
+  std::optional<std::string> target_meanwhile;
+  s.Check = [&](const std::string& path) {
+    seen = files::read_file(path);
+    target_meanwhile = Target();
+    return true;
+  };
+  EXPECT_TRUE(Run(s).ok);
+  EXPECT_EQ(seen, PatternBody(2000));
+  EXPECT_EQ(target_meanwhile, "old");
+  EXPECT_EQ(Target(), PatternBody(2000));
 }
 
 TEST_F(HttpGetThreadTest, UnreachableServerLeavesTheTargetAlone) {
@@ -228,6 +265,11 @@ TEST_F(HttpGetThreadTest, StringOutcomes) {
       {"no length, binary data", ScriptedReply::NoLength({"de"}), true, false, ""},
       {"no length, read failed", ScriptedReply::NoLength({"de"}).ReadFailsAtEnd(), false, false,
        ""},
+      {"error page with its length", ScriptedReply::Length("9", {"not found"}).WithStatus(404),
+       false, false, ""},
+      {"error page without length", ScriptedReply::NoLength({"gone"}).WithStatus(410), false,
+       false, ""},
+      {"status 203", ScriptedReply::Length("2", {"de"}).WithStatus(203), false, true, "de"},
   };
   for (const StringCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -249,14 +291,16 @@ TEST_F(HttpGetThreadTest, CancelBeforeStartSendsNothing) {
   EXPECT_TRUE(http->requests().empty());
 }
 
-TEST_F(HttpGetThreadTest, CancelStopsBeforeTheNextChunkAndKeepsWhatArrived) {
+TEST_F(HttpGetThreadTest, CancelStopsBeforeTheNextChunkAndKeepsTheOldTarget) {
+  ASSERT_TRUE(files::write_file(dir / "target.bin", "old"));
   http->Reply("/f", ScriptedReply::Length("3075", {PatternBody(3075)}));
   control.cancel_after_reports = 1;
   FetchResult r = Run(FileFetch("/f"));
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(control.reports.size(), 1u);
   EXPECT_EQ(http->read_sizes().size(), 1u);
-  EXPECT_EQ(Target(), PatternBody(1025));
+  EXPECT_EQ(Target(), "old");
+  EXPECT_FALSE(files::file_exists(PartialFileName(dir / "target.bin")));
   EXPECT_EQ(http->released(), 1);
 }
 

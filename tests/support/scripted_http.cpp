@@ -26,6 +26,7 @@ bool Gate::WaitReached(std::chrono::milliseconds timeout) {
 ScriptedReply ScriptedReply::Length(std::string length, std::vector<std::string> pieces) {
   ScriptedReply reply;
   reply.content_length = std::move(length);
+  reply.status = 200;
   reply.pieces = std::move(pieces);
   return reply;
 }
@@ -33,6 +34,13 @@ ScriptedReply ScriptedReply::Length(std::string length, std::vector<std::string>
 ScriptedReply ScriptedReply::NoLength(std::vector<std::string> pieces) {
   ScriptedReply reply;
   reply.pieces = std::move(pieces);
+  reply.status = 200;
+  return reply;
+}
+
+ScriptedReply ScriptedReply::WithStatus(int code) const {
+  ScriptedReply reply = *this;
+  reply.status = code;
   return reply;
 }
 
@@ -64,6 +72,7 @@ class ScriptedResponse : public net::HttpResponse {
   }
 
   std::optional<std::string> ContentLength() override { return reply_.content_length; }
+  std::optional<int> StatusCode() override { return reply_.status; }
 
   std::optional<size_t> Read(char* buffer, size_t size) override {
     {

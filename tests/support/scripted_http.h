@@ -38,6 +38,8 @@ struct ScriptedReply {
   static ScriptedReply Length(std::string length, std::vector<std::string> pieces = {});
   // A reply without Content-Length.
   static ScriptedReply NoLength(std::vector<std::string> pieces = {});
+  // The same reply with another status code.
+  ScriptedReply WithStatus(int code) const;
   // A request that cannot even be opened.
   static ScriptedReply Unprepared();
   // The same reply, but reading fails after the pieces instead of ending.
@@ -46,6 +48,7 @@ struct ScriptedReply {
   ScriptedReply HoldBefore(size_t piece, std::shared_ptr<Gate> gate) const;
 
   std::optional<std::string> content_length;  // the header's text; nullopt: none
+  std::optional<int> status;  // 200 for Length and NoLength; nullopt: no server answered
   // What the reads return, in order. A piece larger than the reader's
   // buffer comes in several reads.
   std::vector<std::string> pieces;

@@ -1,0 +1,27 @@
+#pragma once
+// Ties the settings dialog's download component get_file to the Language
+// section: the component's fixed settings, its four events forwarded to the
+// section, and the fetches the section asks for.
+#include "lang_online/language_section.h"
+#include "net/http_get.h"
+
+namespace orvx::lang_online {
+
+class HttpGetLanguageFetcher : public LanguageFetcher {
+ public:
+  explicit HttpGetLanguageFetcher(net::THTTPGet& get_file) : get_file_(get_file) {}
+
+  void FetchString(const std::string& url) override;
+  void FetchFile(const std::string& url, const std::string& file_name,
+                 net::FileCheck check) override;
+
+ private:
+  net::THTTPGet& get_file_;
+};
+
+// Sets get_file's fixed settings (Agent "ORVX_LANG", Referer "ORVX", "*/*",
+// no cache, not waiting) and forwards its events to `section`. Both must
+// live as long as each other.
+void connect_language_section(net::THTTPGet& get_file, LanguageSection& section);
+
+}  // namespace orvx::lang_online

@@ -1,0 +1,98 @@
+#include "lang_online/language_section.h"
+
+#include <utility>
+
+#include "lang/lang_folder.h"
+#include "lang_online/catalogue.h"
+#include "lang_online/language_file_check.h"
+#include "lang_online/language_name.h"
+#include "net/update_server.h"
+#include "platform/files.h"
+
+namespace orvx::lang_online {
+
+std::string download_question(std::string_view name) {
+  return "Language \"" + std::string(name) + "\" download?\rNo data will transfer! Further?";
+}
+
+LanguageSection::LanguageSection(SectionContext context) : context_(std::move(context)) {}
+
+void LanguageSection::Shown() {
+  view_.state = SectionState::kIdle;
+  view_.find_enabled = !catalogue_received_;
+  Refill();
+}
+
+void LanguageSection::Closed() {
+  view_.download_controls_visible = false;
+  view_.progress_visible = false;
+  view_.progress_position = 0;
+}
+
+void LanguageSection::FindClicked() {
+  if (!view_.find_enabled) return;
+  if (!context_.prompts.ask_yes_no(context_.message("MSDLG_6"))) return;
+  view_.entries.clear();
+  view_.progress_position = 0;
+  view_.find_enabled = false;
+  view_.state = SectionState::kFetchingCatalogue;
+  context_.fetcher.FetchString(net::UpdateServerUrl(context_.server_base, "/lang.dat"));
+}
+
+void LanguageSection::StringDone(const std::string& body) {
+  std::vector<std::string> entries = split_catalogue(body);
+  if (entries.empty()) return;  // nothing shown; the find button stays disabled
+  catalogue_received_ = true;
+  view_.state = SectionState::kCatalogueShown;
+  view_.download_controls_visible = true;
+  view_.progress_visible = true;
+  view_.progress_position = 0;
+  view_.entries = std::move(entries);
+}
+
+void LanguageSection::EntryChosen(size_t index) {
+  if (index >= view_.entries.size()) return;
+  if (view_.state == SectionState::kDownloading) return;  // one fetch at a time
+  const std::string name = view_.entries[index];
+  const std::string lang_folder = files::with_separator(lang::lang_folder_path(context_.data_folder));
+  const NameProblem problem = check_language_name(name, lang_folder);
+  if (problem != NameProblem::kNone) {
+    context_.prompts.show_message(name_problem_message(name, problem));
+    return;
+  }
+  if (!context_.prompts.ask_yes_no(download_question(name))) return;
+  view_.progress_position = 0;
+  if (!lang::ensure_lang_folder(context_.data_folder, context_.prompts)) return;
+  view_.state = SectionState::kDownloading;
+  const std::string file = lang_folder + name + std::string(lang::kLanguageFileExtension);
+  context_.fetcher.FetchFile(
+      net::UpdateServerUrl(context_.server_base, "/files/lang/" + name + ".qlf"), file,
+      [name](const std::string& received) { return language_file_is_for(received, name); });
+}
+
+void LanguageSection::Progress(int32_t total_size, int32_t readed) {
+  view_.progress_max = total_size;
+  view_.progress_position = readed;
+}
+
+void LanguageSection::FileDone() {
+  view_.state = SectionState::kCatalogueShown;
+  view_.progress_position = 0;
+  Refill();
+}
+
+void LanguageSection::Error() {
+  // The download component has removed its partial file; a language file
+  // installed earlier under the same name stays as it was.
+  view_.state = SectionState::kAfterError;
+  view_.progress_position = 0;
+  view_.find_enabled = true;
+  catalogue_received_ = false;
+  context_.prompts.show_message(kFetchErrorMessage);
+}
+
+void LanguageSection::Refill() {
+  view_.rows = fill_language_list(lang::lang_folder_path(context_.data_folder));
+}
+
+}  // namespace orvx::lang_online

@@ -1,0 +1,53 @@
+#include "update/script_files.h"
+
+#include <optional>
+
+#include "platform/files.h"
+#include "update/program_check.h"
+
+namespace orvx::update {
+namespace {
+
+constexpr char kProbeName[] = "orvx-write-probe.tmp";
+
+// Writes the script beside the placeholder, which goes in any case.
+ScriptOutcome write_script(const ScriptPaths& paths, const std::optional<std::string>& text) {
+  files::delete_file(placeholder_of(paths.script));
+  if (!text) return ScriptOutcome::kUnsafePaths;
+  if (!files::write_file(paths.script, *text)) {
+    files::delete_file(paths.script);
+    return ScriptOutcome::kWriteFailed;
+  }
+  return ScriptOutcome::kWritten;
+}
+
+}  // namespace
+
+bool can_write_into(const std::string& folder) {
+  const std::string probe = folder + kProbeName;
+  if (!files::write_file(probe, "")) return false;
+  return files::delete_file(probe);
+}
+
+ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name,
+                                  std::string_view version, uint16_t machine) {
+  const std::string download = paths.temp_folder + kDownloadName;
+  if (!file_is_program_for(download, machine)) {
+    files::delete_file(download);
+    files::delete_file(std::string(temp_name));
+    return ScriptOutcome::kNotAProgram;
+  }
+  paths.script = script_name_of(temp_name);
+  if (!can_write_into(folder_of_program(paths.program))) {
+    files::delete_file(placeholder_of(paths.script));
+    return ScriptOutcome::kFolderNotWritable;
+  }
+  return write_script(paths, update_script(paths, version));
+}
+
+ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name) {
+  paths.script = script_name_of(temp_name);
+  return write_script(paths, uninstall_script(paths));
+}
+
+}  // namespace orvx::update

@@ -1,0 +1,41 @@
+#pragma once
+// Writing the update and uninstall scripts into the temporary folder, once
+// the temporary-name service has given a name. Starting the script and
+// ending the program are left to the caller.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "update/scripts.h"
+
+namespace orvx::update {
+
+enum class ScriptOutcome {
+  kWritten,            // the script is in place; start it and end the program
+  kNotAProgram,        // the download is no program for this build; it was removed
+  kFolderNotWritable,  // the program's folder takes no new file
+  kUnsafePaths,        // a path or the version cannot stand in the script
+  kWriteFailed,        // the script file could not be written
+};
+
+// Told when the program's own folder cannot be written, so an update could
+// only delete the program and never install the new one.
+inline constexpr char kFolderNotWritableMessage[] =
+    "The update cannot be installed: the program's folder cannot be written to.";
+
+// Whether a new file can be created in `folder` (a probe file is created and
+// removed again).
+bool can_write_into(const std::string& folder);
+
+// For `temp_name` from the temporary-name service: checks the download
+// ({T}OrvaneX.tmp) and the program's folder, writes the update script
+// (paths.script is set from temp_name). The ".tmp" placeholder is deleted
+// whatever the outcome.
+// A download that is no program for `machine` is deleted.
+ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name,
+                                  std::string_view version, uint16_t machine);
+
+// The same for the uninstall script. An unsafe data folder writes nothing.
+ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name);
+
+}  // namespace orvx::update

@@ -1,0 +1,51 @@
+#pragma once
+// The batch scripts that finish an update and an uninstall after the program
+// has ended: 8-bit text in the system's code page, each line ended by CR LF,
+// run hidden by the command interpreter of Windows NT 4.0 and later.
+//
+// Both first wait for the ended program to release its file, deleting it
+// until it is gone, but not forever: after about a minute (kWaitRounds
+// rounds of a one-second ping to the loopback address) the update script
+// starts the old program again and deletes the download, and the uninstall
+// script goes on with the data folder.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvx::update {
+
+inline constexpr int kWaitRounds = 60;
+inline constexpr char kDownloadName[] = "OrvaneX.tmp";
+inline constexpr char kUpdateInfoName[] = "update.dat";
+
+struct ScriptPaths {
+  std::string program;      // {P}: the running program file
+  std::string temp_folder;  // {T}: ends with a backslash
+  std::string script;       // {S}: the script's own path
+  std::string data_folder;  // {D}: ends with a backslash (uninstall only)
+};
+
+// The folder of a program path, ending with a backslash ({F}).
+std::string folder_of_program(std::string_view program);
+
+// The script's name from the name the temporary-name service made: its
+// extension changed to ".bat"; and the ".tmp" placeholder that the service
+// created with it, to be deleted.
+std::string script_name_of(std::string_view temp_name);
+std::string placeholder_of(std::string_view script);
+
+// True for a data folder the uninstall may empty: an absolute path (drive
+// letter or \\server\share) that is not a drive or share root and ends with
+// a backslash.
+bool data_folder_safe(std::string_view folder);
+
+// The update script, installing {T}OrvaneX.tmp over {P} and starting it with
+// "/" + version. Nullopt when a path cannot stand in a script (it holds a
+// quotation mark, a line break or a NUL, or {T} does not end with a
+// separator) or the version is not plain.
+std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version);
+
+// The uninstall script. Nullopt as above, and for an unsafe data folder.
+std::optional<std::string> uninstall_script(const ScriptPaths& paths);
+
+}  // namespace orvx::update

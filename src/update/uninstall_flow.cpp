@@ -1,0 +1,34 @@
+#include "update/uninstall_flow.h"
+
+#include "platform/files.h"
+#include "update/script_files.h"
+
+namespace orvx::update {
+
+UninstallEnd run_uninstall(const UninstallContext& context, ScriptPaths paths) {
+  if (!context.prompts.ask_yes_no(context.message("MSDLG_12"))) return UninstallEnd::kDeclined;
+  context.delete_autostart_link();
+  const std::string temp_name = context.system.temp_name(paths.temp_folder, "uis");
+  if (temp_name.empty()) {
+    context.prompts.show_message(context.message("MSDLG_10"));
+    return UninstallEnd::kRefused;
+  }
+  if (write_uninstall_script(paths, temp_name) != ScriptOutcome::kWritten) {
+    context.prompts.show_message(context.message("MSDLG_10"));
+    return UninstallEnd::kRefused;
+  }
+  // A read-only program file is deleted all the same.
+  context.system.clear_attributes(paths.program);
+  if (!context.system.enter_folder(paths.temp_folder)) {
+    files::delete_file(paths.script);
+    return UninstallEnd::kNotStarted;
+  }
+  context.prompts.show_message(context.message("MSDLG_9"));
+  if (!context.system.start_hidden(paths.script)) {
+    files::delete_file(paths.script);
+    return UninstallEnd::kNotStarted;
+  }
+  return UninstallEnd::kStarted;
+}
+
+}  // namespace orvx::update

@@ -1,0 +1,29 @@
+#include "update/update_info.h"
+
+#include <optional>
+
+#include "config/bounded_ini.h"
+#include "config/ini_file.h"
+
+namespace orvx::update {
+namespace {
+
+UpdateInfo info_of(const ini::IniText& file, std::string_view server_base) {
+  UpdateInfo info;
+  info.version = file.value(kUpdateInfoSection, "version").value_or("0");
+  info.up_infos = file.value(kUpdateInfoSection, "UP_INFOS").value_or(std::string(server_base));
+  info.dl_url = file.value(kUpdateInfoSection, "DL_Url").value_or("ERROR");
+  return info;
+}
+
+}  // namespace
+
+UpdateInfo parse_update_info(std::string_view text, std::string_view server_base) {
+  return info_of(ini::IniText(std::string(text)), server_base);
+}
+
+UpdateInfo read_update_info(const std::string& path, std::string_view server_base) {
+  return info_of(ini::load_small_ini(path), server_base);
+}
+
+}  // namespace orvx::update

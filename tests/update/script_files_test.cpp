@@ -1,0 +1,105 @@
+// Writing the scripts into the temporary folder: the checks before, the
+// placeholder, and what a refusal leaves behind.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/files.h"
+#include "support/paths.h"
+#include "update/program_check.h"
+#include "update/script_files.h"
+
+namespace orvx::update {
+namespace {
+
+// Enough of a PE header for the program check: i386, GUI.
+std::string Program() {
+  std::string b(0x200, '\0');
+  b[0] = 'M';
+  b[1] = 'Z';
+  b[60] = static_cast<char>(0x80);
+  b.replace(0x80, 4, std::string("PE\0\0", 4));
+  b[0x84] = 0x4C;
+  b[0x85] = 0x01;
+  b[0x84 + 16] = static_cast<char>(224);
+  b[0x98 + 68] = 2;
+  return b;
+}
+
+class ScriptFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(files::create_folder(dir / "prog"));
+    ASSERT_TRUE(files::create_folder(dir / "temp"));
+    ASSERT_TRUE(files::write_file(dir / "prog/OrvaneX.exe", "old program"));
+    ASSERT_TRUE(files::write_file(Placeholder(), ""));
+    paths.program = dir / "prog/OrvaneX.exe";
+    paths.temp_folder = dir / "temp/";
+    paths.data_folder = "C:\\Data\\Quillfen\\OrvaneX\\";
+  }
+  std::string Placeholder() { return dir / "temp/ORV1A.tmp"; }
+
+  test::TempFolder dir;
+  ScriptPaths paths;
+};
+
+TEST_F(ScriptFilesTest, UpdateScriptWrittenAndPlaceholderGone) {
+  ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386), ScriptOutcome::kWritten);
+  EXPECT_EQ(paths.script, dir / "temp/ORV1A.bat");
+  EXPECT_EQ(files::read_file(paths.script), update_script(paths, "1.3"));
+  EXPECT_FALSE(files::file_exists(Placeholder()));
+  EXPECT_TRUE(files::file_exists(dir / "temp/OrvaneX.tmp"));
+  EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
+}
+
+TEST_F(ScriptFilesTest, DownloadThatIsNoProgramIsRemovedAndNothingWritten) {
+  const std::string downloads[] = {"<html>404</html>", "", Program().substr(0, 0x90)};
+  for (const std::string& download : downloads) {
+    ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", download));
+    ASSERT_TRUE(files::write_file(Placeholder(), ""));
+    EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386),
+              ScriptOutcome::kNotAProgram);
+    EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
+    EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
+    EXPECT_FALSE(files::file_exists(Placeholder()));
+    EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
+  }
+  ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineAmd64),
+            ScriptOutcome::kNotAProgram);
+}
+
+TEST_F(ScriptFilesTest, UnsafeVersionWritesNoScript) {
+  ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3 & del x", kMachineI386),
+            ScriptOutcome::kUnsafePaths);
+  EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
+  EXPECT_FALSE(files::file_exists(Placeholder()));
+}
+
+TEST_F(ScriptFilesTest, ProgramFolderThatTakesNoFileWritesNoScript) {
+  ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
+  paths.program = dir / "gone/OrvaneX.exe";
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386),
+            ScriptOutcome::kFolderNotWritable);
+  EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
+  EXPECT_TRUE(can_write_into(dir / "prog/"));
+  EXPECT_EQ(files::list_folder(dir / "prog", "*.tmp").size(), 0u);  // the probe is gone
+}
+
+TEST_F(ScriptFilesTest, UninstallScriptAndItsRefusal) {
+  EXPECT_EQ(write_uninstall_script(paths, Placeholder()), ScriptOutcome::kWritten);
+  EXPECT_EQ(files::read_file(paths.script), uninstall_script(paths));
+  EXPECT_FALSE(files::file_exists(Placeholder()));
+
+  ASSERT_TRUE(files::delete_file(paths.script));
+  ASSERT_TRUE(files::write_file(Placeholder(), ""));
+  paths.data_folder = "C:\\";
+  EXPECT_EQ(write_uninstall_script(paths, Placeholder()), ScriptOutcome::kUnsafePaths);
+  EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
+  EXPECT_FALSE(files::file_exists(Placeholder()));
+}
+
+}  // namespace
+}  // namespace orvx::update

@@ -1,0 +1,197 @@
+// The update and uninstall scripts, byte for byte, for a table of paths.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "update/scripts.h"
+
+namespace orvx::update {
+namespace {
+
+// The expected scripts with {P}, {F}, {T}, {D}, {S} and {V} still in them;
+// every line ends with CR LF.
+constexpr char kUpdateTemplate[] =
+    "set orvx_wait=0\r\n"
+    ":Label1\r\n"
+    "del \"{P}\"\r\n"
+    "if not exist \"{P}\" goto Label2\r\n"
+    "set /a orvx_wait=%orvx_wait%+1\r\n"
+    "if %orvx_wait% GEQ 60 goto Label3\r\n"
+    "ping -n 2 127.0.0.1 >nul\r\n"
+    "goto Label1\r\n"
+    ":Label2\r\n"
+    "copy \"{T}OrvaneX.tmp\" \"{P}\"\r\n"
+    "del \"{T}OrvaneX.tmp\"\r\n"
+    "del \"{T}update.dat\"\r\n"
+    "\"{P}\"  /{V}\r\n"
+    "goto Label4\r\n"
+    ":Label3\r\n"
+    "del \"{T}OrvaneX.tmp\"\r\n"
+    "\"{P}\"\r\n"
+    ":Label4\r\n"
+    "del \"{S}\"\r\n";
+
+constexpr char kUninstallTemplate[] =
+    "set orvx_wait=0\r\n"
+    ":Label1\r\n"
+    "del \"{P}\"\r\n"
+    "if not exist \"{P}\" goto Label2\r\n"
+    "set /a orvx_wait=%orvx_wait%+1\r\n"
+    "if %orvx_wait% GEQ 60 goto Label2\r\n"
+    "ping -n 2 127.0.0.1 >nul\r\n"
+    "goto Label1\r\n"
+    ":Label2\r\n"
+    "rmdir \"{F}\"\r\n"
+    "del \"{D}\\lang\\*.*\" /q\r\n"
+    "rmdir \"{D}\\lang\"\r\n"
+    "del \"{D}*.*\" /q\r\n"
+    "rmdir \"{D}\"\r\n"
+    "del \"{S}\"\r\n";
+
+struct PathCase {
+  const char* what;
+  ScriptPaths paths;
+  const char* folder;  // {F} as it stands in the script
+  const char* version;
+};
+
+std::string Fill(std::string text, const std::string& mark, const std::string& value) {
+  for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size())) {
+    text.replace(at, mark.size(), value);
+  }
+  return text;
+}
+
+// Paths as they stand in a script: "%" doubled.
+std::string InScript(std::string path) { return Fill(std::move(path), "%", "%%"); }
+
+std::string Expected(const char* script_template, const PathCase& c) {
+  std::string text = script_template;
+  text = Fill(text, "{P}", InScript(c.paths.program));
+  text = Fill(text, "{F}", c.folder);
+  text = Fill(text, "{T}", InScript(c.paths.temp_folder));
+  text = Fill(text, "{D}", InScript(c.paths.data_folder));
+  text = Fill(text, "{S}", InScript(c.paths.script));
+  return Fill(text, "{V}", c.version);
+}
+
+const PathCase kCases[] = {
+    {"blanks, XP temporary folder",
+     {"C:\\Programme\\Orvane X\\OrvaneX.exe",
+      "C:\\Dokumente und Einstellungen\\Anna\\Lokale Einstellungen\\Temp\\",
+      "C:\\Dokumente und Einstellungen\\Anna\\Lokale Einstellungen\\Temp\\ORV1A.bat",
+      "C:\\Dokumente und Einstellungen\\Anna\\Anwendungsdaten\\Quillfen\\OrvaneX\\"},
+     "C:\\Programme\\Orvane X\\", "1.3.0.0"},
+    {"Windows-1252 letters",
+     {"C:\\Programme\\B\xFCro Werkzeuge\\OrvaneX.exe", "C:\\DOKUME~1\\J\xF6rg\\LOKALE~1\\Temp\\",
+      "C:\\DOKUME~1\\J\xF6rg\\LOKALE~1\\Temp\\uisF3.bat",
+      "C:\\Dokumente und Einstellungen\\J\xF6rg\\Anwendungsdaten\\Quillfen\\OrvaneX\\"},
+     "C:\\Programme\\B\xFCro Werkzeuge\\", "2"},
+    {"program file of another name",
+     {"D:\\Tools\\orvx-portable.exe", "C:\\WINNT\\TEMP\\", "C:\\WINNT\\TEMP\\ORVFFFF.bat",
+      "C:\\WINNT\\Profiles\\anna\\Application Data\\Quillfen\\OrvaneX\\"},
+     "D:\\Tools\\", "1.2.3.10"},
+    {"portable mode",
+     {"E:\\Stick\\Orvane X\\OrvaneX.exe", "C:\\Temp\\", "C:\\Temp\\uis2.bat",
+      "E:\\Stick\\Orvane X\\Quillfen\\OrvaneX\\"},
+     "E:\\Stick\\Orvane X\\", "99999.99999.99999.99999"},
+    {"a percent sign in a folder",
+     {"C:\\100% sicher\\OrvaneX.exe", "C:\\Temp\\%x%\\", "C:\\Temp\\%x%\\ORV3.bat",
+      "C:\\100% sicher\\Quillfen\\OrvaneX\\"},
+     "C:\\100%% sicher\\", "1.0"},
+};
+
+TEST(UpdateScript, EveryLineForEachPath) {
+  for (const PathCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(update_script(c.paths, c.version), Expected(kUpdateTemplate, c));
+  }
+}
+
+TEST(UninstallScript, EveryLineForEachPath) {
+  for (const PathCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(uninstall_script(c.paths), Expected(kUninstallTemplate, c));
+  }
+}
+
+TEST(UpdateScript, OneScriptInFull) {
+  const ScriptPaths paths{"C:\\Programme\\Orvane X\\Orv.exe", "C:\\Temp\\", "C:\\Temp\\ORV1.bat", ""};
+  EXPECT_EQ(update_script(paths, "1.3"),
+            "set orvx_wait=0\r\n:Label1\r\ndel \"C:\\Programme\\Orvane X\\Orv.exe\"\r\n"
+            "if not exist \"C:\\Programme\\Orvane X\\Orv.exe\" goto Label2\r\n"
+            "set /a orvx_wait=%orvx_wait%+1\r\nif %orvx_wait% GEQ 60 goto Label3\r\n"
+            "ping -n 2 127.0.0.1 >nul\r\ngoto Label1\r\n:Label2\r\n"
+            "copy \"C:\\Temp\\OrvaneX.tmp\" \"C:\\Programme\\Orvane X\\Orv.exe\"\r\n"
+            "del \"C:\\Temp\\OrvaneX.tmp\"\r\ndel \"C:\\Temp\\update.dat\"\r\n"
+            "\"C:\\Programme\\Orvane X\\Orv.exe\"  /1.3\r\ngoto Label4\r\n:Label3\r\n"
+            "del \"C:\\Temp\\OrvaneX.tmp\"\r\n\"C:\\Programme\\Orvane X\\Orv.exe\"\r\n:Label4\r\n"
+            "del \"C:\\Temp\\ORV1.bat\"\r\n");
+}
+
+TEST(UpdateScript, RefusesWhatCannotStandInAScript) {
+  const ScriptPaths good{"C:\\P\\OrvaneX.exe", "C:\\T\\", "C:\\T\\ORV1.bat", ""};
+  ASSERT_TRUE(update_script(good, "1.3"));
+  const char* versions[] = {"1.2.3.4 & del x", "1.2.3.4\"", "1.2.3.4\r\nx", "", "1.2.3.4.5"};
+  for (const char* v : versions) EXPECT_FALSE(update_script(good, v)) << v;
+  ScriptPaths quote = good;
+  quote.program = "C:\\P\\a\"b.exe";
+  ScriptPaths line_break = good;
+  line_break.script = "C:\\T\\ORV1.bat\r\ndel x";
+  ScriptPaths no_backslash = good;
+  no_backslash.temp_folder = "C:\\T";
+  ScriptPaths bare_name = good;
+  bare_name.program = "OrvaneX.exe";
+  for (const ScriptPaths& p : {quote, line_break, no_backslash, bare_name}) {
+    EXPECT_FALSE(update_script(p, "1.3")) << p.program << " " << p.temp_folder;
+  }
+}
+
+struct FolderCase {
+  const char* folder;
+  bool safe;
+};
+
+TEST(DataFolderSafe, Table) {
+  const FolderCase cases[] = {
+      {"C:\\Dokumente und Einstellungen\\Anna\\Anwendungsdaten\\Quillfen\\OrvaneX\\", true},
+      {"e:\\Stick\\Quillfen\\OrvaneX\\", true},
+      {"\\\\server\\share\\Quillfen\\OrvaneX\\", true},
+      {"C:\\X\\", true},
+      {"", false},
+      {"\\", false},
+      {"C:\\", false},                   // a drive root
+      {"C:", false},
+      {"C:X\\", false},                  // relative to the drive's current folder
+      {"\\Quillfen\\OrvaneX\\", false},  // relative to the current drive
+      {"Quillfen\\OrvaneX\\", false},
+      {"C:\\Quillfen\\OrvaneX", false},  // no trailing backslash
+      {"\\\\server\\share\\", false},    // a share root
+      {"\\\\server\\", false},
+      {"\\\\\\share\\x\\", false},
+      {"C:\\a\\..\\", false},
+      {"C:\\a\\.\\", false},
+      {"C:\\a\\\\b\\", false},
+      {"C:\\a\\*\\", false},
+      {"C:\\a\"b\\", false},
+      {"C:/Quillfen/OrvaneX/", false},
+      {"1:\\x\\", false},
+  };
+  for (const FolderCase& c : cases) {
+    SCOPED_TRACE(c.folder);
+    EXPECT_EQ(data_folder_safe(c.folder), c.safe);
+  }
+  const ScriptPaths root{"C:\\P\\OrvaneX.exe", "C:\\T\\", "C:\\T\\uis1.bat", "C:\\"};
+  EXPECT_FALSE(uninstall_script(root));
+}
+
+TEST(ScriptNames, FromTheTemporaryName) {
+  EXPECT_EQ(script_name_of("C:\\Temp\\ORV1A.tmp"), "C:\\Temp\\ORV1A.bat");
+  EXPECT_EQ(script_name_of("C:\\Te.mp\\uis2"), "C:\\Te.mp\\uis2.bat");
+  EXPECT_EQ(placeholder_of("C:\\Temp\\ORV1A.bat"), "C:\\Temp\\ORV1A.tmp");
+  EXPECT_EQ(folder_of_program("C:\\Programme\\Orvane X\\OrvaneX.exe"), "C:\\Programme\\Orvane X\\");
+  EXPECT_EQ(folder_of_program("OrvaneX.exe"), "");
+}
+
+}  // namespace
+}  // namespace orvx::update

@@ -1,0 +1,158 @@
+// The update and uninstall scripts run by the system's own command
+// interpreter: they parse, do their work in folders with blanks, and end
+// within their bound when the program file cannot be deleted.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "platform/scoped_win.h"
+#include "support/paths.h"
+#include "update/script_files.h"
+#include "update/system_steps_win.h"
+#include "support/scripted_prompts.h"
+
+namespace orvx::update {
+namespace {
+
+// A small system program stands in for the program file: started with any
+// argument it ends at once. It is a console program, so the scripts are
+// written here without the program check of write_update_script, which the
+// native tests cover.
+std::string StandInProgram() {
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  return files::read_file(std::string(system) + "\\hostname.exe").value_or("");
+}
+
+// Runs `script` hidden in cmd.exe and waits for it; false when it did not
+// end within `deadline`.
+bool RunScript(const std::string& script, std::chrono::seconds deadline) {
+  std::string command = "cmd.exe /c \"\"" + script + "\"\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION process{};
+  const std::string folder = files::folder_of(script);
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      folder.c_str(), &startup, &process)) {
+    ADD_FAILURE() << "cmd.exe did not start";
+    return false;
+  }
+  win::ScopedHandle process_handle(process.hProcess);
+  win::ScopedHandle thread_handle(process.hThread);
+  const DWORD ms = static_cast<DWORD>(std::chrono::milliseconds(deadline).count());
+  if (WaitForSingleObject(process.hProcess, ms) == WAIT_OBJECT_0) return true;
+  TerminateProcess(process.hProcess, 1);
+  return false;
+}
+
+class ScriptsWinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    program_bytes = StandInProgram();
+    ASSERT_FALSE(program_bytes.empty());
+    ASSERT_TRUE(files::create_folder(dir / "Orvane X"));
+    ASSERT_TRUE(files::create_folder(dir / "Temp Folder"));
+    paths.program = dir / "Orvane X\\Orv Program.exe";
+    paths.temp_folder = dir / "Temp Folder\\";
+    ASSERT_TRUE(files::write_file(paths.program, program_bytes));
+    ASSERT_TRUE(files::write_file(Placeholder(), ""));
+  }
+  std::string Placeholder() { return dir / "Temp Folder\\ORV1A.tmp"; }
+  // Writes the update script as write_update_script would, less the check.
+  void WriteUpdateScript() {
+    paths.script = script_name_of(Placeholder());
+    ASSERT_TRUE(files::write_file(paths.script, update_script(paths, "1.3").value()));
+    ASSERT_TRUE(files::delete_file(Placeholder()));
+  }
+
+  test::TempFolder dir;
+  ScriptPaths paths;
+  std::string program_bytes;
+};
+
+TEST_F(ScriptsWinTest, UpdateReplacesTheProgramOfAnotherNameAndCleansUp) {
+  const std::string new_program = program_bytes + "new version";
+  ASSERT_TRUE(files::write_file(paths.temp_folder + "OrvaneX.tmp", new_program));
+  ASSERT_TRUE(files::write_file(paths.temp_folder + "update.dat", "[Orvane]\r\nversion=1.3\r\n"));
+  WriteUpdateScript();
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  EXPECT_EQ(files::read_file(paths.program), new_program);
+  EXPECT_FALSE(files::file_exists(dir / "Orvane X\\OrvaneX.exe"));
+  EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
+  EXPECT_FALSE(files::file_exists(paths.temp_folder + "update.dat"));
+  EXPECT_FALSE(files::file_exists(paths.script));
+  EXPECT_FALSE(files::file_exists(Placeholder()));
+}
+
+TEST_F(ScriptsWinTest, UninstallRemovesProgramAndDataButKeepsForeignFiles) {
+  const std::string data = dir / "Orvane X\\Quillfen\\OrvaneX\\";
+  ASSERT_TRUE(files::create_folders(data + "lang"));
+  ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
+  ASSERT_TRUE(files::write_file(data + "1024x768.qpf", "x"));
+  ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
+  ASSERT_TRUE(files::write_file(dir / "Orvane X\\foreign.txt", "keep"));
+  ASSERT_TRUE(SetFileAttributesA(paths.program.c_str(), FILE_ATTRIBUTE_NORMAL));
+  paths.data_folder = data;
+  ASSERT_EQ(write_uninstall_script(paths, Placeholder()), ScriptOutcome::kWritten);
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  EXPECT_FALSE(files::file_exists(paths.program));
+  EXPECT_FALSE(files::folder_exists(data));
+  EXPECT_TRUE(files::folder_exists(dir / "Orvane X\\Quillfen"));  // the vendor folder stays
+  EXPECT_EQ(files::read_file(dir / "Orvane X\\foreign.txt"), "keep");
+  EXPECT_FALSE(files::file_exists(paths.script));
+  EXPECT_FALSE(files::file_exists(Placeholder()));
+}
+
+// The program file is held open without delete sharing, as a program that
+// never ends would: the update gives up within its bound, deletes the
+// download, and leaves the old program file in place.
+TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
+  ASSERT_TRUE(files::write_file(paths.temp_folder + "OrvaneX.tmp", program_bytes + "new"));
+  WriteUpdateScript();
+  win::ScopedHandle lock = win::adopt_handle(CreateFileA(
+      paths.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(lock);
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(85)));
+  const auto took = std::chrono::steady_clock::now() - start;
+  lock.reset();
+  EXPECT_LT(took, std::chrono::seconds(85));
+  EXPECT_EQ(files::read_file(paths.program), program_bytes);
+  EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
+  EXPECT_FALSE(files::file_exists(paths.script));
+}
+
+// The system steps the flows use: a temporary name with its placeholder, a
+// script started hidden from a folder with blanks.
+TEST_F(ScriptsWinTest, SystemStepsMakeANameAndStartTheScriptHidden) {
+  test::ScriptedPrompts prompts;
+  WindowsSystemSteps system(prompts);
+  const std::string name = system.temp_name(paths.temp_folder, "ORV");
+  ASSERT_FALSE(name.empty());
+  EXPECT_TRUE(files::file_exists(name));
+  EXPECT_EQ(files::name_of(name).substr(0, 3), "ORV");
+  const std::string script = script_name_of(name);
+  ASSERT_TRUE(files::write_file(script, "echo done> \"" + paths.temp_folder + "marker.txt\"\r\n"));
+  ASSERT_TRUE(system.enter_folder(paths.temp_folder));
+  ASSERT_TRUE(system.start_hidden(script));
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!files::file_exists(paths.temp_folder + "marker.txt") &&
+         std::chrono::steady_clock::now() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
+  EXPECT_TRUE(files::file_exists(paths.temp_folder + "marker.txt"));
+  EXPECT_FALSE(system.enter_folder(dir / "missing\\"));
+  EXPECT_EQ(prompts.shown.size(), 1u);
+  char system_folder[MAX_PATH] = {};
+  GetSystemDirectoryA(system_folder, MAX_PATH);
+  SetCurrentDirectoryA(system_folder);  // the test folder can be removed again
+}
+
+}  // namespace
+}  // namespace orvx::update
