@@ -10,13 +10,14 @@
 
 #include "autostart/autostart_link.h"
 #include "config/settings.h"
+#include "lang_online/language_list.h"
 #include "platform/prompts.h"
 #include "settings/settings_controls.h"
 
 namespace orvx::settings {
 
 // The caption of the built-in German row of the language list.
-inline constexpr char kGermanLanguageRow[] = "german";
+inline constexpr const char* kGermanLanguageRow = lang_online::kBuiltInLanguage;
 
 struct SettingsSaveHost {
   config::TSettingsRec& record;
