@@ -12,22 +12,22 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <sstream>
 #include <string>
 
 #include "backup/zlib_multiple.h"
 #include "platform/files.h"
+#include "side_by_side.h"
 
 namespace {
 
 using orvx::TJvZlibMultiple;
 namespace files = orvx::files;
-using Clock = std::chrono::steady_clock;
+using bench::remove_tree;
+using bench::time_of;
+using bench::Timing;
 
 constexpr int kRounds = 5;
 constexpr int kLevel = -1;
@@ -95,39 +95,6 @@ pack() if mode == "pack" else unpack()
 print(time.perf_counter() - start, time.process_time() - start_cpu)
 )PY";
 
-// Wall-clock and processor time of one run, in seconds.
-struct Timing {
-  double wall = 1e9, cpu = 1e9;
-  void keep_best(const Timing& t) {
-    wall = std::min(wall, t.wall);
-    cpu = std::min(cpu, t.cpu);
-  }
-};
-
-double cpu_seconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
-template <class Work>
-Timing time_of(Work&& work) {
-  auto start = Clock::now();
-  double start_cpu = cpu_seconds();
-  work();
-  return {std::chrono::duration<double>(Clock::now() - start).count(), cpu_seconds() - start_cpu};
-}
-
-void remove_tree(const std::string& folder) {
-  for (const auto& entry : files::list_folder(folder, "*")) {
-    if (entry.name == "." || entry.name == "..") continue;
-    std::string path = files::with_separator(folder) + entry.name;
-    if (entry.attributes & files::kDirectory) remove_tree(path);
-    else files::delete_file(path);
-  }
-  files::remove_folder(folder);
-}
-
 // Pseudo-random but repeatable content of the three kinds.
 struct Generator {
   uint64_t state = 0x2545F4914F6CDD1Dull;
@@ -191,12 +158,7 @@ Timing python_timing(const std::string& script, const std::string& mode, const s
   std::ostringstream command;
   command << "python3 '" << script << "' " << mode << " '" << source << "' '" << container << "' '"
           << target << "' " << kLevel;
-  Timing t;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.str().c_str(), "r"), pclose);
-  if (!pipe) return t;
-  char line[128] = {};
-  if (std::fgets(line, sizeof line, pipe.get())) std::sscanf(line, "%lf %lf", &t.wall, &t.cpu);
-  return t;
+  return bench::python_timing(command.str());
 }
 
 }  // namespace
