@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 
 #include "backup/zlib_multiple.h"
@@ -32,68 +31,6 @@ using bench::Timing;
 constexpr int kRounds = 5;
 constexpr int kLevel = -1;
 
-const char kPythonPeer[] = R"PY(
-import os, struct, sys, time, zlib
-mode, source, container, target, level = sys.argv[1:6]
-level = int(level)
-CHUNK = 1024
-
-def pack():
-    image = bytearray()
-    for name in os.listdir(source):
-        path = os.path.join(source, name)
-        if not os.path.isfile(path):
-            continue
-        stream = zlib.compressobj(level, zlib.DEFLATED, 15, 8, zlib.Z_DEFAULT_STRATEGY)
-        parts, size = [], 0
-        with open(path, "rb") as f:
-            while True:
-                chunk = f.read(CHUNK)
-                size += len(chunk)
-                parts.append(stream.compress(chunk))
-                if not chunk:
-                    break
-        data = b"".join(parts) + stream.flush() if size else b""
-        raw = os.fsencode(name)
-        image += bytes([0, len(raw)]) + raw + struct.pack("<II", size, len(data)) + data
-    temp = container + ".tmp"
-    with open(temp, "wb") as f:
-        f.write(image)
-        f.flush()
-        os.fsync(f.fileno())
-    os.replace(temp, container)
-
-def unpack():
-    with open(container, "rb") as f:
-        while True:
-            length = f.read(1)
-            if not length:
-                break
-            folder = f.read(length[0])
-            name = f.read(f.read(1)[0])
-            size, csize = struct.unpack("<II", f.read(8))
-            data = f.read(csize)
-            path = os.path.join(target, os.fsdecode(name))
-            temp = os.path.join(target, ".peer-tmp")
-            with open(temp, "wb") as out:
-                if data:
-                    stream = zlib.decompressobj(15)
-                    pending = data
-                    while True:
-                        chunk = stream.decompress(pending, CHUNK)
-                        pending = stream.unconsumed_tail
-                        out.write(chunk)
-                        if not chunk:
-                            break
-            os.replace(temp, path)
-
-if mode == "unpack":
-    for name in os.listdir(target):
-        os.remove(os.path.join(target, name))
-start, start_cpu = time.perf_counter(), time.process_time()
-pack() if mode == "pack" else unpack()
-print(time.perf_counter() - start, time.process_time() - start_cpu)
-)PY";
 
 // Pseudo-random but repeatable content of the three kinds.
 struct Generator {
@@ -153,12 +90,9 @@ Mix make_folder(const std::string& folder) {
   return mix;
 }
 
-Timing python_timing(const std::string& script, const std::string& mode, const std::string& source,
-                     const std::string& container, const std::string& target) {
-  std::ostringstream command;
-  command << "python3 '" << script << "' " << mode << " '" << source << "' '" << container << "' '"
-          << target << "' " << kLevel;
-  return bench::python_timing(command.str());
+// Runs python3's side (bench/zlib_peer.py) with the given arguments.
+Timing python_timing(const std::string& arguments) {
+  return bench::python_timing("python3 '" ORVX_BENCH_DIR "/zlib_peer.py' " + arguments);
 }
 
 }  // namespace
@@ -168,8 +102,6 @@ int main() {
   files::create_folder(work);
   const std::string source = work + "data/";
   const Mix mix = make_folder(source);
-  const std::string script = work + "peer.py";
-  files::write_file(script, kPythonPeer);
 
   // Rounds alternate between the two, so that a busy moment on a shared
   // machine does not favour one side.
@@ -179,13 +111,14 @@ int main() {
     TJvZlibMultiple zip;
     zip.CompressionLevel = kLevel;
     pack_ours.keep_best(time_of([&] { zip.PackFolder(source, false, work + "ours.qbk"); }));
-    pack_python.keep_best(python_timing(script, "pack", source, work + "python.qbk", ""));
+    pack_python.keep_best(
+        python_timing("pack '" + source + "' '" + work + "python.qbk' " + std::to_string(kLevel)));
 
     remove_tree(work + "out-ours");
     unpack_ours.keep_best(
         time_of([&] { zip.UnpackFile(work + "ours.qbk", work + "out-ours", true, true); }));
     unpack_python.keep_best(
-        python_timing(script, "unpack", "", work + "ours.qbk", work + "out-python"));
+        python_timing("unpack '" + work + "ours.qbk' '" + work + "out-python'"));
   }
   bool same_container = files::read_file(work + "ours.qbk") == files::read_file(work + "python.qbk");
   bool same_files = true;

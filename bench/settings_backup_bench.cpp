@@ -30,81 +30,6 @@ constexpr int kRounds = 5;
 constexpr int kProfiles = 500;
 constexpr int kIcons = 1000;
 
-const char kPythonPeer[] = R"PY(
-import os, struct, sys, time, zlib
-mode, folder, backup = sys.argv[1:4]
-CHUNK = 1024
-
-def leftover(name):
-    n = name.lower()
-    return n.startswith("~orvx-") and n.endswith(".tmp") and len(n) > 10
-
-def export():
-    image = bytearray()
-    for name in os.listdir(folder):
-        path = os.path.join(folder, name)
-        if not os.path.isfile(path) or leftover(name):
-            continue
-        stream = zlib.compressobj(-1, zlib.DEFLATED, 15, 8, zlib.Z_DEFAULT_STRATEGY)
-        parts, size = [], 0
-        with open(path, "rb") as f:
-            while True:
-                chunk = f.read(CHUNK)
-                size += len(chunk)
-                parts.append(stream.compress(chunk))
-                if not chunk:
-                    break
-        data = b"".join(parts) + stream.flush() if size else b""
-        raw = os.fsencode(name)
-        image += bytes([0, len(raw)]) + raw + struct.pack("<II", size, len(data)) + data
-    temp = os.path.join(os.path.dirname(backup), "~orvx-export.tmp")
-    with open(temp, "wb") as f:
-        f.write(image)
-        f.flush()
-        os.fsync(f.fileno())
-    os.replace(temp, backup)
-
-def import_():
-    staged = []
-    with open(backup, "rb") as f:
-        while True:
-            length = f.read(1)
-            if not length:
-                break
-            if length[0]:
-                raise SystemExit("folder part")
-            name = f.read(f.read(1)[0])
-            size, csize = struct.unpack("<II", f.read(8))
-            data = f.read(csize)
-            target = os.path.join(folder, os.fsdecode(name))
-            temp = os.path.join(folder, "~orvx-import-%d.tmp" % len(staged))
-            with open(temp, "wb") as out:
-                if data:
-                    stream = zlib.decompressobj(15)
-                    pending = data
-                    while True:
-                        chunk = stream.decompress(pending, CHUNK)
-                        pending = stream.unconsumed_tail
-                        out.write(chunk)
-                        if not chunk:
-                            break
-            staged.append((temp, target))
-    kept = []
-    for i, (temp, target) in enumerate(staged):
-        if os.path.exists(target):
-            keep = os.path.join(folder, "~orvx-keep-%d.tmp" % i)
-            with open(target, "rb") as src, open(keep, "wb") as dst:
-                dst.write(src.read())
-            kept.append(keep)
-    for temp, target in staged:
-        os.replace(temp, target)
-    for keep in kept:
-        os.remove(keep)
-
-start, start_cpu = time.perf_counter(), time.process_time()
-export() if mode == "export" else import_()
-print(time.perf_counter() - start, time.process_time() - start_cpu)
-)PY";
 
 class Quiet final : public orvx::Prompts {
  public:
@@ -164,11 +89,10 @@ int main() {
     total += content.size();
   }
   files::write_file(data + "config.qcf", "[Settings]\r\nstd_profil=Profil 0\r\n");
-  const std::string script = work + "peer.py";
-  files::write_file(script, kPythonPeer);
+  // python3's side is bench/zlib_peer.py.
   auto python = [&](const char* mode, const std::string& folder, const std::string& backup) {
-    return bench::python_timing("python3 '" + script + "' " + mode + " '" + folder + "' '" +
-                                backup + "'");
+    return bench::python_timing("python3 '" ORVX_BENCH_DIR "/zlib_peer.py' " + std::string(mode) +
+                                " '" + folder + "' '" + backup + "'");
   };
 
   orvx::WindowRegistry windows;
