@@ -136,17 +136,7 @@ int main() {
   std::printf("container %.1f MB; python3 packed the same bytes: %s; both unpacked every file "
               "intact: %s\n",
               packed / 1e6, same_container ? "yes" : "NO", same_files ? "yes" : "NO");
-  std::printf("%-8s %-6s %10s %14s %8s\n", "", "time", "ours", "python3 zlib", "ratio");
-  auto row = [](const char* what, const char* kind, double ours, double python) {
-    std::printf("%-8s %-6s %8.3f s %12.3f s %8.2f\n", what, kind, ours, python, ours / python);
-  };
-  row("pack", "wall", pack_ours.wall, pack_python.wall);
-  row("pack", "cpu", pack_ours.cpu, pack_python.cpu);
-  row("unpack", "wall", unpack_ours.wall, unpack_python.wall);
-  row("unpack", "cpu", unpack_ours.cpu, unpack_python.cpu);
-  std::printf("(ratio = ours / python3, aim at most 1.2; python3 timed inside the interpreter, "
-              "without its start-up; best of %d alternating rounds)\n",
-              kRounds);
+  bench::print_ratios({{"pack", pack_ours, pack_python}, {"unpack", unpack_ours, unpack_python}}, kRounds);
   remove_tree(work);
   return pack_python.wall < 1e9 && unpack_python.wall < 1e9 && same_container && same_files ? 0 : 1;
 }

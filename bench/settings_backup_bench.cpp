@@ -133,17 +133,7 @@ int main() {
               "file: %s\n",
               files::file_size(our_backup).value_or(0) / 1e6, same_backup ? "yes" : "NO",
               restored ? "yes" : "NO");
-  std::printf("%-8s %-6s %10s %14s %8s\n", "", "time", "ours", "python3 zlib", "ratio");
-  auto row = [](const char* what, const char* kind, double a, double b) {
-    std::printf("%-8s %-6s %8.3f s %12.3f s %8.2f\n", what, kind, a, b, a / b);
-  };
-  row("export", "wall", export_ours.wall, export_python.wall);
-  row("export", "cpu", export_ours.cpu, export_python.cpu);
-  row("import", "wall", import_ours.wall, import_python.wall);
-  row("import", "cpu", import_ours.cpu, import_python.cpu);
-  std::printf("(ratio = ours / python3, aim at most 1.2; python3 timed inside the interpreter, "
-              "without its start-up; best of %d alternating rounds)\n",
-              kRounds);
+  bench::print_ratios({{"export", export_ours, export_python}, {"import", import_ours, import_python}}, kRounds);
   bench::remove_tree(work);
   return all_fine && same_backup && restored && export_python.wall < 1e9 && import_python.wall < 1e9
              ? 0

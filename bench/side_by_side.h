@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -47,6 +48,27 @@ inline Timing python_timing(const std::string& command) {
   char line[128] = {};
   if (std::fgets(line, sizeof line, pipe.get())) std::sscanf(line, "%lf %lf", &t.wall, &t.cpu);
   return t;
+}
+
+// One operation measured on both sides.
+struct Measured {
+  const char* what;
+  Timing ours, python;
+};
+
+// The table of times and ratios ours / python3, wall-clock and processor
+// time for each operation.
+inline void print_ratios(std::initializer_list<Measured> rows, int rounds) {
+  std::printf("%-8s %-6s %10s %14s %8s\n", "", "time", "ours", "python3 zlib", "ratio");
+  for (const Measured& m : rows) {
+    std::printf("%-8s %-6s %8.3f s %12.3f s %8.2f\n", m.what, "wall", m.ours.wall, m.python.wall,
+                m.ours.wall / m.python.wall);
+    std::printf("%-8s %-6s %8.3f s %12.3f s %8.2f\n", m.what, "cpu", m.ours.cpu, m.python.cpu,
+                m.ours.cpu / m.python.cpu);
+  }
+  std::printf("(ratio = ours / python3, aim at most 1.2; python3 timed inside the interpreter, "
+              "without its start-up; best of %d alternating rounds)\n",
+              rounds);
 }
 
 inline void remove_tree(const std::string& folder) {
