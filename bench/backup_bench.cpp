@@ -12,121 +12,25 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
-#include <sstream>
 #include <string>
 
 #include "backup/zlib_multiple.h"
 #include "platform/files.h"
+#include "side_by_side.h"
 
 namespace {
 
 using orvx::TJvZlibMultiple;
 namespace files = orvx::files;
-using Clock = std::chrono::steady_clock;
+using bench::remove_tree;
+using bench::time_of;
+using bench::Timing;
 
 constexpr int kRounds = 5;
 constexpr int kLevel = -1;
 
-const char kPythonPeer[] = R"PY(
-import os, struct, sys, time, zlib
-mode, source, container, target, level = sys.argv[1:6]
-level = int(level)
-CHUNK = 1024
-
-def pack():
-    image = bytearray()
-    for name in os.listdir(source):
-        path = os.path.join(source, name)
-        if not os.path.isfile(path):
-            continue
-        stream = zlib.compressobj(level, zlib.DEFLATED, 15, 8, zlib.Z_DEFAULT_STRATEGY)
-        parts, size = [], 0
-        with open(path, "rb") as f:
-            while True:
-                chunk = f.read(CHUNK)
-                size += len(chunk)
-                parts.append(stream.compress(chunk))
-                if not chunk:
-                    break
-        data = b"".join(parts) + stream.flush() if size else b""
-        raw = os.fsencode(name)
-        image += bytes([0, len(raw)]) + raw + struct.pack("<II", size, len(data)) + data
-    temp = container + ".tmp"
-    with open(temp, "wb") as f:
-        f.write(image)
-        f.flush()
-        os.fsync(f.fileno())
-    os.replace(temp, container)
-
-def unpack():
-    with open(container, "rb") as f:
-        while True:
-            length = f.read(1)
-            if not length:
-                break
-            folder = f.read(length[0])
-            name = f.read(f.read(1)[0])
-            size, csize = struct.unpack("<II", f.read(8))
-            data = f.read(csize)
-            path = os.path.join(target, os.fsdecode(name))
-            temp = os.path.join(target, ".peer-tmp")
-            with open(temp, "wb") as out:
-                if data:
-                    stream = zlib.decompressobj(15)
-                    pending = data
-                    while True:
-                        chunk = stream.decompress(pending, CHUNK)
-                        pending = stream.unconsumed_tail
-                        out.write(chunk)
-                        if not chunk:
-                            break
-            os.replace(temp, path)
-
-if mode == "unpack":
-    for name in os.listdir(target):
-        os.remove(os.path.join(target, name))
-start, start_cpu = time.perf_counter(), time.process_time()
-pack() if mode == "pack" else unpack()
-print(time.perf_counter() - start, time.process_time() - start_cpu)
-)PY";
-
-// Wall-clock and processor time of one run, in seconds.
-struct Timing {
-  double wall = 1e9, cpu = 1e9;
-  void keep_best(const Timing& t) {
-    wall = std::min(wall, t.wall);
-    cpu = std::min(cpu, t.cpu);
-  }
-};
-
-double cpu_seconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
-template <class Work>
-Timing time_of(Work&& work) {
-  auto start = Clock::now();
-  double start_cpu = cpu_seconds();
-  work();
-  return {std::chrono::duration<double>(Clock::now() - start).count(), cpu_seconds() - start_cpu};
-}
-
-void remove_tree(const std::string& folder) {
-  for (const auto& entry : files::list_folder(folder, "*")) {
-    if (entry.name == "." || entry.name == "..") continue;
-    std::string path = files::with_separator(folder) + entry.name;
-    if (entry.attributes & files::kDirectory) remove_tree(path);
-    else files::delete_file(path);
-  }
-  files::remove_folder(folder);
-}
 
 // Pseudo-random but repeatable content of the three kinds.
 struct Generator {
@@ -186,17 +90,9 @@ Mix make_folder(const std::string& folder) {
   return mix;
 }
 
-Timing python_timing(const std::string& script, const std::string& mode, const std::string& source,
-                     const std::string& container, const std::string& target) {
-  std::ostringstream command;
-  command << "python3 '" << script << "' " << mode << " '" << source << "' '" << container << "' '"
-          << target << "' " << kLevel;
-  Timing t;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.str().c_str(), "r"), pclose);
-  if (!pipe) return t;
-  char line[128] = {};
-  if (std::fgets(line, sizeof line, pipe.get())) std::sscanf(line, "%lf %lf", &t.wall, &t.cpu);
-  return t;
+// Runs python3's side (bench/zlib_peer.py) with the given arguments.
+Timing python_timing(const std::string& arguments) {
+  return bench::python_timing("python3 '" ORVX_BENCH_DIR "/zlib_peer.py' " + arguments);
 }
 
 }  // namespace
@@ -206,8 +102,6 @@ int main() {
   files::create_folder(work);
   const std::string source = work + "data/";
   const Mix mix = make_folder(source);
-  const std::string script = work + "peer.py";
-  files::write_file(script, kPythonPeer);
 
   // Rounds alternate between the two, so that a busy moment on a shared
   // machine does not favour one side.
@@ -217,13 +111,14 @@ int main() {
     TJvZlibMultiple zip;
     zip.CompressionLevel = kLevel;
     pack_ours.keep_best(time_of([&] { zip.PackFolder(source, false, work + "ours.qbk"); }));
-    pack_python.keep_best(python_timing(script, "pack", source, work + "python.qbk", ""));
+    pack_python.keep_best(
+        python_timing("pack '" + source + "' '" + work + "python.qbk' " + std::to_string(kLevel)));
 
     remove_tree(work + "out-ours");
     unpack_ours.keep_best(
         time_of([&] { zip.UnpackFile(work + "ours.qbk", work + "out-ours", true, true); }));
     unpack_python.keep_best(
-        python_timing(script, "unpack", "", work + "ours.qbk", work + "out-python"));
+        python_timing("unpack '" + work + "ours.qbk' '" + work + "out-python'"));
   }
   bool same_container = files::read_file(work + "ours.qbk") == files::read_file(work + "python.qbk");
   bool same_files = true;
@@ -241,17 +136,7 @@ int main() {
   std::printf("container %.1f MB; python3 packed the same bytes: %s; both unpacked every file "
               "intact: %s\n",
               packed / 1e6, same_container ? "yes" : "NO", same_files ? "yes" : "NO");
-  std::printf("%-8s %-6s %10s %14s %8s\n", "", "time", "ours", "python3 zlib", "ratio");
-  auto row = [](const char* what, const char* kind, double ours, double python) {
-    std::printf("%-8s %-6s %8.3f s %12.3f s %8.2f\n", what, kind, ours, python, ours / python);
-  };
-  row("pack", "wall", pack_ours.wall, pack_python.wall);
-  row("pack", "cpu", pack_ours.cpu, pack_python.cpu);
-  row("unpack", "wall", unpack_ours.wall, unpack_python.wall);
-  row("unpack", "cpu", unpack_ours.cpu, unpack_python.cpu);
-  std::printf("(ratio = ours / python3, aim at most 1.2; python3 timed inside the interpreter, "
-              "without its start-up; best of %d alternating rounds)\n",
-              kRounds);
+  bench::print_ratios({{"pack", pack_ours, pack_python}, {"unpack", unpack_ours, unpack_python}}, kRounds);
   remove_tree(work);
   return pack_python.wall < 1e9 && unpack_python.wall < 1e9 && same_container && same_files ? 0 : 1;
 }

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size -= sizeof(count);
   }
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const std::string shown = orvx::app::format_count_message(text, count);
+  const std::string shown = orvx::minidesk::format_count_message(text, count);
   if (shown != text) {
     const std::string number = std::to_string(count);
     // One "%s" became the number, each "%%" one "%": never longer than that.

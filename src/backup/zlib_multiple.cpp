@@ -59,6 +59,7 @@ void TJvZlibMultiple::pack_folder_level(const std::string& folder, const std::st
       }
       continue;
     }
+    if (Excluded && Excluded(entry.name)) continue;
     pack_file(folder + entry.name, stored_folder, entry.name, entry.size, image);
   }
 }

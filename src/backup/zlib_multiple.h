@@ -31,6 +31,8 @@ using TFileBeforeWriteEvent =
 using TFileAfterWriteEvent =
     std::function<void(TJvZlibMultiple& Sender, const std::string& FileName, uint32_t FileSize)>;
 using TZlibNotifyEvent = std::function<void(TJvZlibMultiple& Sender)>;
+// Name is a file's own name, without its folder.
+using TFileFilter = std::function<bool(const std::string& Name)>;
 
 class TJvZlibMultiple {
  public:
@@ -42,6 +44,9 @@ class TJvZlibMultiple {
   bool IgnoreExclusive = false;
   // zlib level 0 to 9; -1 is zlib's default level.
   int32_t CompressionLevel = -1;
+  // Files for which this returns true are left out when packing; without
+  // it every file is packed.
+  TFileFilter Excluded;
 
   TFileEvent OnCompressingFile;  // before a file is read
   TFileEvent OnCompressedFile;   // after its data is compressed, before its record is added

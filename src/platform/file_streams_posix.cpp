@@ -8,6 +8,7 @@
 
 #include "platform/file_streams.h"
 #include "platform/files.h"
+#include "platform/replacing_temp.h"
 
 namespace orvx::files {
 
@@ -43,8 +44,9 @@ void FileReader::close() noexcept {
 }
 
 std::optional<ReplacingFileWriter> ReplacingFileWriter::create(const std::string& path) {
-  std::string temp = folder_of(path) + ".orvx-XXXXXX";
-  int fd = mkstemp(temp.data());
+  // mkstemps fills in the six X.
+  std::string temp = replacing_temp_name(folder_of(path), "XXXXXX");
+  int fd = mkstemps(temp.data(), static_cast<int>(kReplacingTempSuffix.size()));
   if (fd < 0) return std::nullopt;
   return ReplacingFileWriter(fd, temp, path);
 }

@@ -5,6 +5,7 @@
 
 #include "platform/file_streams.h"
 #include "platform/files.h"
+#include "platform/replacing_temp.h"
 
 namespace orvx::files {
 
@@ -55,17 +56,24 @@ void FileReader::close() noexcept {
 }
 
 std::optional<ReplacingFileWriter> ReplacingFileWriter::create(const std::string& path) {
-  std::string folder = folder_of(path);
-  char temp[MAX_PATH + 1] = {};
-  if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "orv", 0, temp)) return std::nullopt;
-  HANDLE h = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
+  // GetTempFileNameA allows a prefix of three letters only; the name is made
+  // here instead, and CREATE_NEW makes sure it is a file of our own.
+  const std::string folder = folder_of(path);
+  DWORD unique = GetTickCount() ^ (GetCurrentProcessId() << 16);
+  for (int attempt = 0; attempt < 1000; ++attempt, ++unique) {
+    char part[9];
+    wsprintfA(part, "%08lx", static_cast<unsigned long>(unique));
+    std::string temp = replacing_temp_name(folder, part);
+    HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) return ReplacingFileWriter(stored(h), temp, path);
     DWORD error = GetLastError();
-    DeleteFileA(temp);
-    SetLastError(error);
-    return std::nullopt;
+    // A file of that name, or one being deleted: try the next name.
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED) {
+      return std::nullopt;
+    }
   }
-  return ReplacingFileWriter(stored(h), temp, path);
+  return std::nullopt;
 }
 
 bool ReplacingFileWriter::write(std::string_view data) {
@@ -84,7 +92,8 @@ bool ReplacingFileWriter::commit() {
   bool ok = CloseHandle(handle_of(std::exchange(handle_, kNoHandle))) != 0;
   // MOVEFILE_REPLACE_EXISTING exists on every NT system. A read-only target
   // refuses to be replaced, as it refuses to be overwritten.
-  ok = ok && MoveFileExA(temp_path_.c_str(), target_path_.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  ok = ok && MoveFileExA(temp_path_.c_str(), target_path_.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   if (!ok) {
     DWORD error = GetLastError();
     discard();

@@ -70,6 +70,16 @@ bool write_file(const std::string& path, std::string_view data);
 // failure the old file is untouched and no temporary file is left behind.
 bool write_file_replacing(const std::string& path, std::string_view data);
 
+// The temporary files of the replacing writes (here and in file_streams.h)
+// are named kReplacingTempPrefix + a unique part + kReplacingTempSuffix,
+// beside the file they replace. A program that dies half-way through a write
+// leaves one behind; the name tells such a leftover apart from the user's
+// files, so that it is never taken for one (a backup leaves them out).
+inline constexpr std::string_view kReplacingTempPrefix = "~orvx-";
+inline constexpr std::string_view kReplacingTempSuffix = ".tmp";
+// True for a name of that form, letters compared without regard to case.
+bool is_replacing_temp_name(std::string_view name);
+
 // Attributes of an existing entry, or nullopt.
 std::optional<uint32_t> attributes_of(const std::string& path);
 

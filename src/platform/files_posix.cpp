@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "platform/files.h"
+#include "platform/replacing_temp.h"
 #include "platform/wildcard.h"
 
 namespace orvx::files {
@@ -140,8 +141,9 @@ bool write_file(const std::string& path, std::string_view data) {
 }
 
 bool write_file_replacing(const std::string& path, std::string_view data) {
-  std::string temp = folder_of(path) + ".orvx-XXXXXX";
-  Fd fd(mkstemp(temp.data()));
+  // mkstemps fills in the six X.
+  std::string temp = replacing_temp_name(folder_of(path), "XXXXXX");
+  Fd fd(mkstemps(temp.data(), static_cast<int>(kReplacingTempSuffix.size())));
   if (fd.get() < 0) return false;
   bool ok = write_all(fd.get(), data) && fsync(fd.get()) == 0;
   ok = fd.close_now() && ok;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/files.h"
+#include "platform/file_streams.h"
 #include "platform/dos_date_time.h"
 #include "platform/scoped_win.h"
 
@@ -97,17 +98,10 @@ bool write_file(const std::string& path, std::string_view data) {
 }
 
 bool write_file_replacing(const std::string& path, std::string_view data) {
-  std::string folder = folder_of(path);
-  char temp[MAX_PATH + 1] = {};
-  if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "orv", 0, temp)) return false;
-  bool ok = write_file(temp, data);
-  if (ok) {
-    // A read-only target would refuse the move; the new file takes its place
-    // with the attributes of a fresh file, as an overwrite would give.
-    ok = MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  }
-  if (!ok) DeleteFileA(temp);
-  return ok;
+  // The new file gets the attributes of a fresh file; a read-only target
+  // refuses to be replaced.
+  std::optional<ReplacingFileWriter> out = ReplacingFileWriter::create(path);
+  return out && out->write(data) && out->commit();
 }
 
 std::optional<uint32_t> attributes_of(const std::string& path) {

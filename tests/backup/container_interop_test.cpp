@@ -4,47 +4,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 #include "backup/zlib_multiple.h"
 #include "container_fixture.h"
+#include "container_peer.h"
 #include "platform/files.h"
 #include "support/paths.h"
 
 namespace orvx {
 namespace {
 
+using test::run_peer;
+using test::PeerResult;
 using test::Tree;
-
-struct PeerResult {
-  int status = -1;
-  std::string output;  // stdout and stderr
-};
-
-// Runs container.py with the given arguments (each quoted for the shell).
-PeerResult run_peer(const std::vector<std::string>& args) {
-  auto quoted = [](const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-  };
-  std::string command = "python3 " + quoted(test::source_dir() + "/tests/backup/container.py");
-  for (const auto& a : args) command += " " + quoted(a);
-  command += " 2>&1";
-  PeerResult result;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return result;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) result.output.append(buffer, n);
-  int status = pclose(pipe.release());
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 // Names and contents that exercise the format: 8-bit names, an empty file,
 // a file of exactly one chunk, text, profiles and incompressible data,

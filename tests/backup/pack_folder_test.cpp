@@ -99,6 +99,27 @@ TEST(PackFolder, HiddenDotFilesArePackedToo) {
   EXPECT_THAT(names, ElementsAre(".hidden", "plain"));
 }
 
+TEST(PackFolder, ExcludedFilesAreLeftOutAtEveryLevel) {
+  test::TempFolder dir;
+  test::write_tree(dir / "data/", {{"a.qpf", "a"}, {"skip.tmp", "s"}, {"sub/skip.tmp", "s"},
+                                   {"sub/b.qpf", "b"}});
+  std::vector<std::string> asked;
+  TJvZlibMultiple zip;
+  zip.Excluded = [&](const std::string& name) {
+    asked.push_back(name);
+    return name == "skip.tmp";
+  };
+  zip.PackFolder(dir / "data", true, dir / "c.qbk");
+  std::vector<std::string> names;
+  for (const ParsedRecord& r : test::parse_container(files::read_file(dir / "c.qbk").value())) {
+    names.push_back(r.folder_part + r.name);
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_THAT(names, ElementsAre("a.qpf", "sub\\b.qpf"));
+  std::sort(asked.begin(), asked.end());
+  EXPECT_THAT(asked, ElementsAre("a.qpf", "b.qpf", "skip.tmp", "skip.tmp"));
+}
+
 TEST(PackFolder, TheLevelIsZlibsLevel) {
   test::TempFolder dir;
   std::string content = test::text_of(50000);

@@ -67,6 +67,23 @@ TEST(ReplacingFileWriter, ReplacesOnlyOnCommit) {
   EXPECT_EQ(files_in(dir.path()), 1u);
 }
 
+// A program that dies while writing leaves the temporary file behind; its
+// name must tell it apart from the user's files. Two writes at once get
+// files of their own.
+TEST(ReplacingFileWriter, TemporaryFilesAreNamedAsLeftovers) {
+  test::TempFolder dir;
+  auto first = files::ReplacingFileWriter::create(dir / "p.qpf");
+  auto second = files::ReplacingFileWriter::create(dir / "p.qpf");
+  ASSERT_TRUE(first && second);
+  std::vector<std::string> names;
+  for (const auto& e : files::list_folder(dir.path(), "*")) {
+    if (!(e.attributes & files::kDirectory)) names.push_back(e.name);
+  }
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_NE(names[0], names[1]);
+  for (const std::string& name : names) EXPECT_TRUE(files::is_replacing_temp_name(name)) << name;
+}
+
 TEST(ReplacingFileWriter, FailsWithoutLeavingAnything) {
   test::TempFolder dir;
   EXPECT_FALSE(files::ReplacingFileWriter::create(dir / "missing" + files::kSeparator + "p.qpf"));

@@ -63,6 +63,19 @@ TEST(Files, ReplacingWriteKeepsBytesAndLeavesNoTemporaryFile) {
   EXPECT_EQ(files_only, 1);
 }
 
+TEST(Files, LeftoversOfReplacingWritesAreKnownByName) {
+  struct Case {
+    const char* name;
+    bool leftover;
+  };
+  const Case cases[] = {
+      {"~orvx-a1B2c3.tmp", true},   {"~ORVX-0000abcd.TMP", true}, {"~orvx-keep-0.tmp", true},
+      {"~orvx-.tmp", false},        {"orvx-a1B2c3.tmp", false},   {"~orvx-a1B2c3.tmp.qpf", false},
+      {"orv1A2B.tmp", false},       {"config.qcf", false},        {"~orvx-", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(files::is_replacing_temp_name(c.name), c.leftover) << c.name;
+}
+
 TEST(Files, FailedReplacingWriteLeavesNothing) {
   test::TempFolder dir;
   std::string missing_folder = dir / "no-such-folder";
