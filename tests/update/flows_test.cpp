@@ -8,6 +8,7 @@
 
 #include "platform/files.h"
 #include "support/paths.h"
+#include "minimal_program.h"
 #include "support/scripted_http.h"
 #include "support/scripted_prompts.h"
 #include "support/test_owner_thread.h"
@@ -63,19 +64,7 @@ struct RecordedControls : UpdateControls {
 
 std::string Message(std::string_view id) { return "text of " + std::string(id); }
 
-// Enough of a PE header for the program check: i386, GUI.
-std::string Program() {
-  std::string b(0x200, '\0');
-  b[0] = 'M';
-  b[1] = 'Z';
-  b[60] = static_cast<char>(0x80);
-  b.replace(0x80, 4, std::string("PE\0\0", 4));
-  b[0x84] = 0x4C;
-  b[0x85] = 0x01;
-  b[0x84 + 16] = static_cast<char>(224);
-  b[0x98 + 68] = 2;
-  return b;
-}
+std::string Program() { return orvx::test::MinimalGuiProgram(); }
 
 ScriptedReply Body(const std::string& body) {
   return ScriptedReply::Length(std::to_string(body.size()), {body});

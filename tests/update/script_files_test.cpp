@@ -6,25 +6,14 @@
 
 #include "platform/files.h"
 #include "support/paths.h"
+#include "minimal_program.h"
 #include "update/program_check.h"
 #include "update/script_files.h"
 
 namespace orvx::update {
 namespace {
 
-// Enough of a PE header for the program check: i386, GUI.
-std::string Program() {
-  std::string b(0x200, '\0');
-  b[0] = 'M';
-  b[1] = 'Z';
-  b[60] = static_cast<char>(0x80);
-  b.replace(0x80, 4, std::string("PE\0\0", 4));
-  b[0x84] = 0x4C;
-  b[0x85] = 0x01;
-  b[0x84 + 16] = static_cast<char>(224);
-  b[0x98 + 68] = 2;
-  return b;
-}
+std::string Program() { return orvx::test::MinimalGuiProgram(); }
 
 class ScriptFilesTest : public ::testing::Test {
  protected:
