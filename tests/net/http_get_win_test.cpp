@@ -20,6 +20,7 @@
 #include "platform/error_report.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
+#include "support/http_test_server.h"
 #include "support/paths.h"
 #include "support/scripted_http.h"
 #include "support/wait_win.h"
@@ -34,31 +35,12 @@ using Log = std::vector<std::string>;
 constexpr int kDeadlineMs = 30000;
 constexpr char kLogSeparator[] = "----- end of request -----\r\n";
 
-std::string ServerStateFile(const std::string& name) {
-  return test::binary_dir() + "/http-server/" + name;
-}
-
-struct Server {
-  std::string address;          // where the test server listens
-  std::string refused_address;  // where nothing answers on port 80
-};
-
-std::optional<Server> FindServer() {
-  std::optional<std::string> text = files::read_file(ServerStateFile("address"));
-  if (!text) return std::nullopt;
-  Server server;
-  size_t end = text->find('\n');
-  if (end == std::string::npos) return std::nullopt;
-  server.address = text->substr(0, end);
-  size_t second = text->find('\n', end + 1);
-  if (second == std::string::npos) return std::nullopt;
-  server.refused_address = text->substr(end + 1, second - end - 1);
-  return server;
-}
+using test::http_server_state_file;
+using Server = test::HttpTestServer;
 
 // The head and body of the logged request whose request line is `line`.
 std::optional<std::string> LoggedRequest(const std::string& line) {
-  std::optional<std::string> log = files::read_file(ServerStateFile("requests.log"));
+  std::optional<std::string> log = files::read_file(http_server_state_file("requests.log"));
   if (!log) return std::nullopt;
   size_t start = log->find(line + "\r\n");
   if (start == std::string::npos) return std::nullopt;
@@ -102,8 +84,8 @@ struct Recorded {
 class HttpGetWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::optional<Server> found = FindServer();
-    ASSERT_TRUE(found) << "the test HTTP server is not running (" << ServerStateFile("address")
+    std::optional<Server> found = test::find_http_test_server();
+    ASSERT_TRUE(found) << "the test HTTP server is not running (" << http_server_state_file("address")
                        << ")";
     server = *found;
   }

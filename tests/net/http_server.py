@@ -12,6 +12,9 @@ component's tests under Wine. It misbehaves on purpose, chosen by the path:
                         connection open until the client gives up
   /hangup               reads the request and closes without any response
   /headeronly           a status line and headers, no length and no body
+  /www/PATH             the file STATE_DIR/www/PATH (%XX decoded), with its
+                        length, or 404 when there is none; tests put the
+                        files of an update server there
 
 Every body byte is PATTERN[i % len(PATTERN)], so a test can rebuild any body.
 Every request, head and body as received, is appended to STATE_DIR/requests.log
@@ -41,6 +44,7 @@ import socketserver
 import sys
 import threading
 import time
+import urllib.parse
 
 PORT = 80
 LOG_SEPARATOR = b"----- end of request -----\r\n"
@@ -85,6 +89,16 @@ class Handler(socketserver.BaseRequestHandler):
             lines.append(b"Content-Length: " + str(length).encode())
         self.request.sendall(b"\r\n".join(lines) + b"\r\n\r\n" + payload)
 
+    def send_file(self, relative):
+        root = os.path.realpath(os.path.join(self.server.state_dir, "www"))
+        target = os.path.realpath(os.path.join(root, urllib.parse.unquote(relative, encoding="latin-1")))
+        if not target.startswith(root + os.sep) or not os.path.isfile(target):
+            self.send_response(b"404 Not Found", b"no such file", 12)
+            return
+        with open(target, "rb") as f:
+            data = f.read()
+        self.send_response(b"200 OK", data, len(data))
+
     def handle(self):
         raw = self.read_request()
         self.server.log(raw)
@@ -94,6 +108,12 @@ class Handler(socketserver.BaseRequestHandler):
         parts = request_line.split(" ")
         # A query only tells otherwise equal requests apart in the log.
         path = (parts[1] if len(parts) > 1 else "/").split("?")[0]
+        if path.startswith("/www/"):
+            try:
+                self.send_file(path[len("/www/"):])
+            except (BrokenPipeError, ConnectionResetError, socket.timeout):
+                pass
+            return
         args = [a for a in path.split("/") if a]
         name, nums = (args[0], [int(a) for a in args[1:] if a.isdigit()]) if args else ("", [])
         try:
@@ -143,6 +163,7 @@ class Server(socketserver.ThreadingTCPServer):
     def __init__(self, address, log_path):
         super().__init__((address, PORT), Handler)
         self.log_path = log_path
+        self.state_dir = os.path.dirname(log_path)
         self.log_lock = threading.Lock()
 
     def log(self, raw):
