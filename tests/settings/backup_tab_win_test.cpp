@@ -262,6 +262,12 @@ TEST_F(BackupSection, ExportWritesTheDataFolderIntoADatedBackupAndSaysSo) {
 
   HWND browser = click_for_dialog(texts::kExportSettings);
   ASSERT_NE(browser, nullptr);
+  // Centred on the dialog, with its status text.
+  RECT outer{};
+  RECT inner{};
+  ASSERT_TRUE(GetWindowRect(dialog, &outer) && GetWindowRect(browser, &inner));
+  EXPECT_NEAR(inner.left + inner.right, outer.left + outer.right, 2);
+  EXPECT_NEAR(inner.top + inner.bottom, outer.top + outer.bottom, 2);
   const std::vector<std::string> statics = child_texts(browser, "Static");
   EXPECT_NE(std::find(statics.begin(), statics.end(), settings::kBackupFolderStatusText), statics.end());
   ASSERT_TRUE(choose_folder(browser, backups()));
@@ -298,6 +304,28 @@ TEST_F(BackupSection, ExportWritesTheDataFolderIntoADatedBackupAndSaysSo) {
   EXPECT_EQ(in_backup, top_level);
   EXPECT_EQ(in_backup.count("Work.qpf"), 1u);
   EXPECT_TRUE(files::folder_exists(data() + "lang"));
+  ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
+}
+
+TEST_F(BackupSection, CancellingTheFolderOrTheFileChoiceDoesNothing) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  const Tree before = data_tree();
+  for (const char* caption : {texts::kExportSettings, texts::kImportSettings}) {
+    HWND chooser = click_for_dialog(caption);
+    ASSERT_NE(chooser, nullptr) << caption;
+    HWND focus = nullptr;
+    ASSERT_TRUE(wait_for("a control of the chooser", [&] {
+      return (focus = find_child(chooser, WC_TREEVIEWA)) || (focus = find_child(chooser, "Edit"));
+    }));
+    post_key(focus, VK_ESCAPE);
+    ASSERT_TRUE(wait_for("the chooser to close", [&] { return !IsWindow(chooser); })) << caption;
+    // Once the click has been handled in full, no message came.
+    ASSERT_TRUE(round_trip(dialog));
+    EXPECT_EQ(find_process_window(app->process_id(), kDialogClass, nullptr, true), nullptr) << caption;
+  }
+  EXPECT_TRUE(read_tree(backups() + "\\").empty());
+  EXPECT_EQ(data_tree(), before);
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
 }
 
