@@ -10,6 +10,8 @@ inline constexpr char kSortAfterRes[] = "Icons nach Auflösungsänderung anordne
 inline constexpr char kLiveDesktop[] = "Orvane-Minidesk aktivieren";
 inline constexpr char kActiveHotkey[] = "HotKey aktivieren zum speichern im standard Profil.";
 inline constexpr char kDeleteProfile[] = "Profil löschen";
+inline constexpr char kExportSettings[] = "Einstellungen exportieren";
+inline constexpr char kImportSettings[] = "Einstellungen importieren";
 inline constexpr char kCancel[] = "Abbruch";
 inline constexpr char kSave[] = "Speichern";
 

@@ -1,11 +1,13 @@
 #include "settings/settings_form_win.h"
 
 #include "autostart/autostart_link.h"
+#include "config/config_file.h"
 #include "lang/lang_folder.h"
 #include "lang_online/language_list.h"
 #include "platform/date_time_format.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_store.h"
+#include "settings/backup_tab_win.h"
 #include "settings/profile_deletion.h"
 #include "settings/settings_form_texts.h"
 #include "settings/settings_save.h"
@@ -193,8 +195,8 @@ void Tsettings_form::create_backup_section(HWND body) {
                                                                .bounds = ui::Rect{left, 90, 220, kButtonHeight},
                                                                .tab_stop = true});
   };
-  export_button_ = button("export_button", "Einstellungen exportieren", kMargin);
-  import_button_ = button("import_button", "Einstellungen importieren", kMargin + 236);
+  export_button_ = button("export_button", texts::kExportSettings, kMargin);
+  import_button_ = button("import_button", texts::kImportSettings, kMargin + 236);
   status_frame_1_ = std::make_unique<ui::Panel>(ui::PanelArgs{.name = "status_frame_1",
                                                               .parent = body,
                                                               .bounds = ui::Rect{kMargin, 130, kInnerWidth, 50},
@@ -205,7 +207,14 @@ void Tsettings_form::create_backup_section(HWND body) {
                                                           .parent = status_frame_1_->hwnd(),
                                                           .bounds = ui::Rect{8, 6, kInnerWidth - 16, 15}});
   pbProgress_1_ = std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{
-      .name = "pbProgress_1", .parent = status_frame_1_->hwnd(), .bounds = ui::Rect{8, 26, kInnerWidth - 16, 16}});
+      .name = "pbProgress_1", .parent = status_frame_1_->hwnd(), .bounds = ui::Rect{8, 28, kInnerWidth - 16, 7}});
+  backup_tab_ = std::make_unique<BackupTab>(
+      BackupTabControls{*export_button_, *import_button_, *status_frame_1_, *set_lab_13_, *pbProgress_1_},
+      BackupTabHost{.dialog = hwnd(),
+                    .folders = host_.folders,
+                    .prompts = prompts_,
+                    .language = host_.language,
+                    .imported = [this] { show_imported_settings(); }});
 }
 
 void Tsettings_form::create_language_section(HWND body) {
@@ -430,6 +439,11 @@ void Tsettings_form::delete_selected_profile() {
   forget_profile_choice(choice, name);
   std_profil_->set_entries(choice.std_profil_entries);
   std_profil_->select(choice.std_profil_selection);
+}
+
+void Tsettings_form::show_imported_settings() {
+  host_.record = config::read_settings(config::config_file_path(host_.folders.data));
+  fill_controls();
 }
 
 }  // namespace orvx::settings

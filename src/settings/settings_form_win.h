@@ -51,6 +51,8 @@ class AutostartLink;
 
 namespace orvx::settings {
 
+class BackupTab;
+
 inline constexpr char kSettingsWindowClass[] = "Tsettings_form";
 inline constexpr char kSettingsWindowName[] = "settings_form";
 inline constexpr int kSettingsWidth = 504;
@@ -107,6 +109,9 @@ class Tsettings_form final : public ui::ModalDialog {
   void cancel();
   void close_steps();
   void delete_selected_profile();
+  // After an import: the record anew from config.qcf, and every control
+  // refilled, so that what Save writes is the imported configuration.
+  void show_imported_settings();
 
   HWND owner_;
   SettingsFormHost host_;
@@ -140,6 +145,7 @@ class Tsettings_form final : public ui::ModalDialog {
   std::unique_ptr<ui::Panel> status_frame_1_;
   std::unique_ptr<ui::Label> set_lab_13_;
   std::unique_ptr<ui::ProgressBar> pbProgress_1_;
+  std::unique_ptr<BackupTab> backup_tab_;
   // Language
   std::unique_ptr<ui::Label> set_lab_7_;
   std::unique_ptr<ui::ReportList> lang_list_;
