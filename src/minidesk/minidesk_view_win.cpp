@@ -33,6 +33,27 @@ void draw_alert_image(HDC dc, const MapRect& bounds) {
   ui::fill_rect(dc, RECT{centre - 2, seen.top + 18, centre + 3, seen.top + 22}, ui::style::kWhite);
 }
 
+// The preview of a restore over the markers: the lines first, then the
+// hollow markers on top of them.
+void draw_restore_preview(HDC dc, const RECT& client, const Minidesk& minidesk) {
+  const std::vector<PreviewMark>& marks = minidesk.preview_marks();
+  if (marks.empty()) return;
+  const ui::Rgb colour = from_rgb(kPreviewRgb);
+  const win::ScopedGdi<HPEN> pen(CreatePen(PS_SOLID, 1, ui::colorref(colour)));
+  if (pen) {
+    const win::ScopedSelect selected(dc, pen.get());
+    for (const PreviewMark& mark : marks) {
+      if (!mark.moves || mark.line_from == mark.line_to) continue;
+      MoveToEx(dc, mark.line_from.x, mark.line_from.y, nullptr);
+      LineTo(dc, mark.line_to.x, mark.line_to.y);
+    }
+  }
+  for (const PreviewMark& mark : marks) {
+    const RECT r = to_rect(mark.target);
+    if (intersects(r, client)) ui::frame_rect(dc, r, colour);
+  }
+}
+
 }  // namespace
 
 void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk) {
@@ -44,6 +65,7 @@ void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk) {
     ui::fill_rect(dc, r, from_rgb(marker_fill_rgb(marker)));
     if (marker.outside) ui::frame_rect(dc, r, outline);  // black markers are all outline
   }
+  draw_restore_preview(dc, client, minidesk);
   if (minidesk.alert_image().visible) draw_alert_image(dc, minidesk.alert_image().bounds);
 }
 
