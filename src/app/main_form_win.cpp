@@ -136,7 +136,7 @@ void Torvx_form::create_widgets() {
       .on_click = command([this] { save_buttonClick(context(), *this); })});
   arrange_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "arrange_button",
-      .caption = "Anordnen",
+      .caption = kArrangeButtonCaption,
       .hint = "Position der Icons wiederherstellen...",
       .parent = strip,
       .bounds = inside(design.arrange_button, design.bottom_leiste),

@@ -75,6 +75,8 @@ class TTransparentWnd;
 class WindowHotkeyRegistrar;
 
 inline constexpr char kMainWindowClass[] = "Torvx_Form";
+// The German caption of `arrange_button`, which opens the restore menu.
+inline constexpr char kArrangeButtonCaption[] = "Anordnen";
 // The caption bar's buttons, from the right.
 enum MainCaptionButton : int { kExitButton, kMinimizeButton, kAboutButton, kSettingsButton, kMainCaptionButtonCount };
 inline constexpr char kMainWindowName[] = "orvx_form";

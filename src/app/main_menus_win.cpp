@@ -24,10 +24,13 @@ MainMenus::MainMenus(DesktopMenuActions actions) {
   PM_SAVE.add({.name = "pm_new_profil", .caption = "Neu speichern...",
                .on_click = [this] { save_choice_.item = SaveMenuChoice::Item::NewProfile; }});
 
+  // Shown while a restore can be taken back (show_restore_menu).
   undo_separator_ = &PM_RESTORE.add_separator();
+  undo_separator_->set_visible(false);
   pm_undo_restore_ = &PM_RESTORE.add({.name = "pm_undo_restore",
                                       .caption = std::string(lang::german_message("MSDLG_22")),
-                                      .on_click = [this] { restore_choice_.item = RestoreMenuChoice::Item::UndoRestore; }});
+                                      .on_click = [this] { restore_choice_.item = RestoreMenuChoice::Item::UndoRestore; },
+                                      .visible = false});
 }
 
 std::vector<NamedComponent*> MainMenus::components() const {
