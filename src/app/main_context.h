@@ -11,6 +11,7 @@
 #include "lang/named_components.h"
 #include "platform/prompts.h"
 #include "profiles/profile_session.h"
+#include "profiles/restore_undo.h"
 
 namespace orvx::app {
 
@@ -25,8 +26,9 @@ struct MainContext {
   DataFolders& folders;            // set by start-up step 3
   ScreenMeasures& screen;          // measured by update_layout
   StartSwitch start_switch;
+  RestoreUndo& restore_undo;       // the arrangement the latest restore replaced
 
-  ProfileSession profiles() const { return {desktop, prompts, lang_system, folders, screen}; }
+  ProfileSession profiles() const { return {desktop, prompts, lang_system, folders, screen, restore_undo}; }
 };
 
 }  // namespace orvx::app

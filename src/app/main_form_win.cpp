@@ -23,6 +23,8 @@
 #include "icons/arrangement_guard.h"
 #include "icons/icon_operations.h"
 #include "icons/minidesk_icons.h"
+#include "profiles/profile_file.h"
+#include "profiles/profile_store.h"
 #include "ui/caption_bar_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
@@ -134,7 +136,7 @@ void Torvx_form::create_widgets() {
       .on_click = command([this] { save_buttonClick(context(), *this); })});
   arrange_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "arrange_button",
-      .caption = "Anordnen",
+      .caption = kArrangeButtonCaption,
       .hint = "Position der Icons wiederherstellen...",
       .parent = strip,
       .bounds = inside(design.arrange_button, design.bottom_leiste),
@@ -155,7 +157,7 @@ void Torvx_form::create_widgets() {
 
   menus_ = std::make_unique<MainMenus>(DesktopMenuActions{
       .pm_refresh_desktopClick = command([this] { pm_refresh_desktopClick(*this, desktop_); }),
-      .pm_snaptogridClick = command([this] { icons::SnapDesktopIconsToGrid(desktop_); }),
+      .pm_snaptogridClick = command([this] { pm_snaptogridClick(context()); }),
       .pm_monitor_settingsClick = command([] { run_control_panel_applet(kDisplaySettingsApplet); }),
       .pa_blogClick = command([] { open_web_page(kBlogPage); }),
   });
@@ -173,7 +175,8 @@ void Torvx_form::register_components() {
 }
 
 MainContext Torvx_form::context() {
-  return {desktop_, prompts_, lang_system_, windows_, *hotKey1_, settings_, folders_, screen_, start_switch_};
+  return {desktop_,  prompts_, lang_system_,  windows_,     *hotKey1_,
+          settings_, folders_, screen_,       start_switch_, restore_undo_};
 }
 
 std::function<void()> Torvx_form::command(std::function<void()> action) {
@@ -385,8 +388,21 @@ SaveMenuChoice Torvx_form::show_save_menu(const ProfileMenus& menus) {
   return menus_->show_save_menu(hwnd(), menu_point(kSaveMenuOffset), menus);
 }
 
-std::optional<std::string> Torvx_form::show_restore_menu(const ProfileMenus& menus) {
-  return menus_->show_restore_menu(hwnd(), menu_point(kRestoreMenuOffset), menus);
+RestoreMenuChoice Torvx_form::show_restore_menu(const ProfileMenus& menus, bool undo_offered) {
+  RestoreMenuOptions options{.undo_offered = undo_offered, .undo_caption = lang_system_.message("MSDLG_22")};
+  if (minidesk_shown_) options.on_preview = [this](const std::string* name) { preview_restore(name); };
+  return menus_->show_restore_menu(hwnd(), menu_point(kRestoreMenuOffset), menus, options);
+}
+
+void Torvx_form::preview_restore(const std::string* profile_name) {
+  if (!profile_name) {
+    previewed_profile_.reset();
+    minidesk_.hide_restore_preview();
+  } else if (previewed_profile_ != *profile_name) {
+    previewed_profile_ = *profile_name;
+    minidesk_.show_restore_preview(ReadProfileFile(ProfileFileName(folders_.data, *profile_name)));
+  }
+  desktop_frame_->show_changes();
 }
 
 bool Torvx_form::show_desktop_menu(LPARAM screen_point) {
@@ -460,6 +476,9 @@ LRESULT Torvx_form::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         on_timer(static_cast<MainTimer>(wp));
         return 0;
       }
+      break;
+    case WM_MENUSELECT:
+      menus_->menu_select(wp, lp);
       break;
     case WM_CONTEXTMENU:
       // Passed up from the child the user clicked; which one is told by the

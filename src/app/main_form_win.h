@@ -75,6 +75,8 @@ class TTransparentWnd;
 class WindowHotkeyRegistrar;
 
 inline constexpr char kMainWindowClass[] = "Torvx_Form";
+// The German caption of `arrange_button`, which opens the restore menu.
+inline constexpr char kArrangeButtonCaption[] = "Anordnen";
 // The caption bar's buttons, from the right.
 enum MainCaptionButton : int { kExitButton, kMinimizeButton, kAboutButton, kSettingsButton, kMainCaptionButtonCount };
 inline constexpr char kMainWindowName[] = "orvx_form";
@@ -127,7 +129,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
 
   // ProfileMenuOps
   SaveMenuChoice show_save_menu(const ProfileMenus& menus) override;
-  std::optional<std::string> show_restore_menu(const ProfileMenus& menus) override;
+  RestoreMenuChoice show_restore_menu(const ProfileMenus& menus, bool undo_offered) override;
 
   // SettingsOps
   void set_auto_save_timer(bool enabled, int32_t interval_ms) override;
@@ -177,6 +179,10 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   void set_timer(MainTimer timer, bool on, uint32_t interval_ms);
   // PM_DESKTOP, when the point (or the keyboard, -1) is on the Minidesk.
   bool show_desktop_menu(LPARAM screen_point);
+  // The Minidesk's preview of the profile under the restore menu's
+  // selection; nullptr takes it away. A profile is read once while it stays
+  // selected.
+  void preview_restore(const std::string* profile_name);
   ui::Point menu_point(int32_t left_offset) const;
   void show_about_box();
   void show_settings_dialog();
@@ -192,6 +198,8 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   config::TSettingsRec settings_;
   DataFolders folders_;
   ScreenMeasures screen_;
+  RestoreUndo restore_undo_;
+  std::optional<std::string> previewed_profile_;
 
   bool close_blocked_ = true;
   bool minidesk_shown_ = true;

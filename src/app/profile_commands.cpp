@@ -43,8 +43,18 @@ void save_buttonClick(const MainContext& context, MainWindowOps& window) {
 void arrange_buttonClick(const MainContext& context, MainWindowOps& window) {
   if (icons::CheckDesktopArrangement(context.desktop, context.prompts,
                                      context.lang_system.message("MSDLG_11"))) {
-    const std::optional<std::string> chosen = window.show_restore_menu(BuildProfileMenus(context.folders.data));
-    if (chosen) RestoreProfileItemClick(context, *chosen);
+    const RestoreMenuChoice chosen =
+        window.show_restore_menu(BuildProfileMenus(context.folders.data), context.restore_undo.available());
+    switch (chosen.item) {
+      case RestoreMenuChoice::Item::None:
+        break;
+      case RestoreMenuChoice::Item::Profile:
+        RestoreProfileItemClick(context, chosen.profile_name);
+        break;
+      case RestoreMenuChoice::Item::UndoRestore:
+        pm_undo_restoreClick(context);
+        break;
+    }
   }
   refresh_unless_live(context, window);
 }
@@ -64,5 +74,9 @@ void SaveProfileItemClick(const MainContext& context, const std::string& profile
 void RestoreProfileItemClick(const MainContext& context, const std::string& profile_name) {
   RestoreProfile(context.profiles(), ProfileFileName(context.folders.data, profile_name));
 }
+
+void pm_undo_restoreClick(const MainContext& context) { UndoLastRestore(context.profiles()); }
+
+void pm_snaptogridClick(const MainContext& context) { SnapIconsToGrid(context.profiles()); }
 
 }  // namespace orvx::app

@@ -22,8 +22,9 @@ void pm_refresh_desktopClick(MinideskOps& window, icons::DesktopAccess& desktop)
 void save_buttonClick(const MainContext& context, MainWindowOps& window);
 
 // `arrange_buttonClick`: the arrangement check (MSDLG_11 when auto-arrange or
-// align-to-grid is on, and then no menu), the restore menu and the chosen
-// restore, then the refresh - also after a failed check.
+// align-to-grid is on, and then no menu), the restore menu (with the undo
+// item while a restore can be taken back) and the chosen restore or undo,
+// then the refresh - also after a failed check.
 void arrange_buttonClick(const MainContext& context, MainWindowOps& window);
 
 // `pm_save_standardClick`, `hotKey1HotKey`, `auto_check_icons_timerTimer`:
@@ -36,5 +37,12 @@ void auto_check_icons_timerTimer(const MainContext& context);
 // profile_name, as BuildProfileMenus gave it.
 void SaveProfileItemClick(const MainContext& context, const std::string& profile_name);
 void RestoreProfileItemClick(const MainContext& context, const std::string& profile_name);
+
+// "pm_undo_restore": puts back the arrangement the latest restore replaced.
+void pm_undo_restoreClick(const MainContext& context);
+
+// `pm_snaptogridClick`: snaps the icons to the grid; it can be taken back
+// like a restore.
+void pm_snaptogridClick(const MainContext& context);
 
 }  // namespace orvx::app

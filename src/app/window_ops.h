@@ -68,6 +68,18 @@ struct SaveMenuChoice {
   std::string profile_name;
 };
 
+// What the user chose in the restore menu.
+struct RestoreMenuChoice {
+  enum class Item {
+    None,         // closed without a choice
+    Profile,      // a profile item
+    UndoRestore,  // "pm_undo_restore"
+  };
+  Item item = Item::None;
+  // For Profile: the chosen ProfileMenuItem's profile_name.
+  std::string profile_name;
+};
+
 // The two popup menus of the command buttons. Both return once the menu has
 // closed and run no action of their own: the flow acts on the choice.
 class ProfileMenuOps {
@@ -81,9 +93,10 @@ class ProfileMenuOps {
   // ProfileMenuItem; the caption is escaped already.
   virtual SaveMenuChoice show_save_menu(const ProfileMenus& menus) = 0;
   // Shows `PM_RESTORE` at (window left + 105, window top + window height)
-  // with one item per menus.items; the chosen item's profile_name, or
-  // nullopt when the menu was closed without a choice.
-  virtual std::optional<std::string> show_restore_menu(const ProfileMenus& menus) = 0;
+  // with one item per menus.items and, when `undo_offered`, a separator and
+  // "pm_undo_restore". While it is open and the Minidesk is shown, the map
+  // previews the profile of the item under the selection.
+  virtual RestoreMenuChoice show_restore_menu(const ProfileMenus& menus, bool undo_offered) = 0;
 };
 
 // What load_settings applies to the window (the hotkey and the language have

@@ -23,7 +23,7 @@ constexpr std::string_view kGermanArrangementWarning =
     "\r\n\r"
     "Klicken Sie auf OK wenn Sie die Einstellungen getätigt haben.";
 
-constexpr std::array<BuiltInMessage, 42> kMessages = {{
+constexpr std::array<BuiltInMessage, 43> kMessages = {{
     {"MSDLG_0", "Wählen Sie ein standard Profil"},
     {"MSDLG_1", "HotKey konnte nicht registriert werden (Eventuell nutzt ein anderes Programm diesen HotKey)"},
     {"MSDLG_2", "Für diese Sprache müssen Sie den \"Orvane X\" neustarten!"},
@@ -51,6 +51,8 @@ constexpr std::array<BuiltInMessage, 42> kMessages = {{
     {"MSDLG_21_e", "Dieser Name ist unter Windows für ein Gerät reserviert (CON, PRN, AUX, NUL, COM1 bis COM9, LPT1 bis LPT9). Bitte wählen Sie einen anderen Namen."},
     {"MSDLG_21_f", "Der Profilname ist zu lang."},
     {"MSDLG_21_g", "Ein Profilname darf nicht mit einem Anführungszeichen (\" oder ') beginnen oder enden."},
+    // The restore menu's last item, while a restore can be taken back.
+    {"MSDLG_22", "Letzte Anordnung rückgängig"},
     {"List_1", "Profilname"},
     {"List_2", "letzte Änderung"},
     {"List_3", "Icons"},

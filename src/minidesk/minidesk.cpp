@@ -89,8 +89,22 @@ bool Minidesk::BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMess
   } else {
     changed |= error_list_.refill(outside_);
   }
+  if (changed && preview_) preview_marks_ = preview_->marks(markers_);
   if (changed) this->changed();
   return changed;
+}
+
+void Minidesk::show_restore_preview(const TDesktopIconInfoArray& profile) {
+  preview_.emplace(profile);
+  preview_marks_ = preview_->marks(markers_);
+  changed();
+}
+
+void Minidesk::hide_restore_preview() {
+  if (!preview_) return;
+  preview_.reset();
+  preview_marks_.clear();
+  changed();
 }
 
 bool Minidesk::map_contains(MapPoint p) const {

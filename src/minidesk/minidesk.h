@@ -28,6 +28,7 @@
 
 #include "minidesk/error_icon_list.h"
 #include "minidesk/minidesk_map.h"
+#include "minidesk/restore_preview.h"
 #include "ui/mouse_event.h"
 #include "icons/desktop_icon.h"
 #include "icons/icon_position.h"
@@ -156,6 +157,13 @@ class Minidesk {
   void alert_timer_offTimer();
   void alert_imgClick();
 
+  // The preview of a profile while the restore menu is open: where it would
+  // put the icons (restore_preview.h). It follows the rebuilds until it is
+  // hidden.
+  void show_restore_preview(const TDesktopIconInfoArray& profile);
+  void hide_restore_preview();
+  const std::vector<PreviewMark>& preview_marks() const { return preview_marks_; }
+
   // Grows with every change the map window or the error list has to show.
   uint64_t revision() const { return revision_; }
 
@@ -189,6 +197,8 @@ class Minidesk {
   ErrorIconList error_list_;
   std::optional<Drag> drag_;
   MinideskHit::Kind pressed_ = MinideskHit::Kind::Nothing;  // where the left button went down
+  std::optional<RestorePreview> preview_;
+  std::vector<PreviewMark> preview_marks_;
   uint64_t revision_ = 0;
 };
 

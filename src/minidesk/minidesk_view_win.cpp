@@ -1,5 +1,7 @@
 #include "minidesk/minidesk_view_win.h"
 
+#include <vector>
+
 #include "ui/paint_win.h"
 
 namespace orvx::minidesk {
@@ -33,6 +35,40 @@ void draw_alert_image(HDC dc, const MapRect& bounds) {
   ui::fill_rect(dc, RECT{centre - 2, seen.top + 18, centre + 3, seen.top + 22}, ui::style::kWhite);
 }
 
+// The preview of a restore over the markers: the lines first, then the
+// hollow markers on top of them, all in one pen and one call (a thousand
+// icons are a thousand lines and frames).
+void draw_restore_preview(HDC dc, const RECT& client, const Minidesk& minidesk) {
+  const std::vector<PreviewMark>& marks = minidesk.preview_marks();
+  if (marks.empty()) return;
+  std::vector<POINT> points;
+  std::vector<DWORD> counts;
+  points.reserve(marks.size() * 7);
+  counts.reserve(marks.size() * 2);
+  for (const PreviewMark& mark : marks) {
+    if (!mark.moves || mark.line_from == mark.line_to) continue;
+    points.push_back({mark.line_from.x, mark.line_from.y});
+    points.push_back({mark.line_to.x, mark.line_to.y});  // a line leaves out its last pixel: the frame's
+    counts.push_back(2);
+  }
+  for (const PreviewMark& mark : marks) {
+    const RECT r = to_rect(mark.target);
+    if (!intersects(r, client)) continue;
+    // The one-pixel frame just inside the rectangle, closed on its first corner.
+    const LONG right = r.right - 1, bottom = r.bottom - 1;
+    for (POINT p : {POINT{r.left, r.top}, POINT{right, r.top}, POINT{right, bottom}, POINT{r.left, bottom},
+                    POINT{r.left, r.top}}) {
+      points.push_back(p);
+    }
+    counts.push_back(5);
+  }
+  if (counts.empty()) return;
+  const win::ScopedGdi<HPEN> pen(CreatePen(PS_SOLID, 1, ui::colorref(from_rgb(kPreviewRgb))));
+  if (!pen) return;
+  const win::ScopedSelect selected(dc, pen.get());
+  PolyPolyline(dc, points.data(), counts.data(), static_cast<DWORD>(counts.size()));
+}
+
 }  // namespace
 
 void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk) {
@@ -44,6 +80,7 @@ void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk) {
     ui::fill_rect(dc, r, from_rgb(marker_fill_rgb(marker)));
     if (marker.outside) ui::frame_rect(dc, r, outline);  // black markers are all outline
   }
+  draw_restore_preview(dc, client, minidesk);
   if (minidesk.alert_image().visible) draw_alert_image(dc, minidesk.alert_image().bounds);
 }
 

@@ -64,7 +64,8 @@ class MinideskView final : public ui::Widget {
 
 // Draws the map as the Minidesk holds it into `dc`, whose area is `client`:
 // the background, the markers in order (each with a black outline, filled
-// black inside and red outside) and the alert image in front.
+// black inside and red outside), the preview of a restore if one is shown
+// (lines, then hollow markers) and the alert image in front.
 void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk);
 
 }  // namespace orvx::minidesk

@@ -1,6 +1,7 @@
 #include "profiles/save_restore.h"
 
 #include "profiles/data_folders.h"
+#include "icons/arrangement_guard.h"
 #include "icons/icon_operations.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
@@ -40,7 +41,21 @@ bool SaveProfile(const ProfileSession& session, const std::string& file_name) {
 void RestoreProfile(const ProfileSession& session, const std::string& file_name) {
   // An unreachable desktop makes the restore a no-op, so the file is read
   // without asking first.
-  icons::RestoreDesktopIcons(session.desktop, ReadProfileFile(file_name));
+  const TDesktopIconInfoArray stored = ReadProfileFile(file_name);
+  session.undo.keep(icons::ReadDesktopIcons(session.desktop));
+  icons::RestoreDesktopIcons(session.desktop, stored);
+}
+
+void SnapIconsToGrid(const ProfileSession& session) {
+  session.undo.keep(icons::ReadDesktopIcons(session.desktop));
+  icons::SnapDesktopIconsToGrid(session.desktop);
+}
+
+bool UndoLastRestore(const ProfileSession& session) {
+  const std::optional<TDesktopIconInfoArray> before = session.undo.take();
+  if (!before) return false;
+  icons::RestoreDesktopIcons(session.desktop, *before);
+  return true;
 }
 
 void RestoreResolutionProfile(const ProfileSession& session) {

@@ -22,8 +22,18 @@ namespace orvx {
 bool SaveProfile(const ProfileSession& session, const std::string& file_name);
 
 // Reads the profile file and moves every icon it names back to its stored
-// place. Nothing when the desktop cannot be reached.
+// place. Nothing when the desktop cannot be reached. The arrangement before
+// is kept for UndoLastRestore.
 void RestoreProfile(const ProfileSession& session, const std::string& file_name);
+
+// Snaps the desktop's icons to the grid once; the arrangement before is kept
+// for UndoLastRestore.
+void SnapIconsToGrid(const ProfileSession& session);
+
+// Puts every icon of the arrangement the latest restore replaced back where
+// it was, through the same moves as a restore; afterwards there is nothing
+// left to undo. False when there was nothing to undo.
+bool UndoLastRestore(const ProfileSession& session);
 
 // Restores the standard profile of the current resolution, when it exists.
 void RestoreResolutionProfile(const ProfileSession& session);

@@ -1,5 +1,7 @@
 #include "ui/popup_menu_win.h"
 
+#include <algorithm>
+
 #include "platform/error_report.h"
 
 #include "ui/caption_text.h"
@@ -42,6 +44,20 @@ MenuItem& PopupMenu::add(MenuItemArgs args) {
 
 MenuItem& PopupMenu::add_separator() { return add(MenuItemArgs{.name = {}, .caption = "-"}); }
 
+MenuItem& PopupMenu::insert(size_t index, MenuItemArgs args) {
+  index = std::min(index, items_.size());
+  auto at = items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index),
+                          std::make_unique<MenuItem>(std::move(args)));
+  return **at;
+}
+
+void PopupMenu::remove(size_t first, size_t count) {
+  first = std::min(first, items_.size());
+  count = std::min(count, items_.size() - first);
+  const auto from = items_.begin() + static_cast<std::ptrdiff_t>(first);
+  items_.erase(from, from + static_cast<std::ptrdiff_t>(count));
+}
+
 void PopupMenu::clear() { items_.clear(); }
 
 namespace {
@@ -78,17 +94,41 @@ PopupMenu::Built PopupMenu::build() const {
   return built;
 }
 
-bool PopupMenu::show(HWND owner, Point screen, UINT alignment) {
+bool PopupMenu::show(HWND owner, Point screen, UINT alignment, MenuHighlight on_highlight) {
   Built built = build();
   SetForegroundWindow(owner);
-  UINT chosen = static_cast<UINT>(TrackPopupMenu(built.menu.get(), alignment | TPM_RETURNCMD | TPM_NONOTIFY |
-                                                                       TPM_RIGHTBUTTON,
-                                                 screen.x, screen.y, 0, owner, nullptr));
+  // The owner hears of the selection (WM_MENUSELECT) only without
+  // TPM_NONOTIFY; with TPM_RETURNCMD it is sent no command either way.
+  UINT flags = alignment | TPM_RETURNCMD | TPM_RIGHTBUTTON;
+  if (on_highlight) {
+    tracking_ = Tracking{built.menu.get(), &built.commands, on_highlight};
+  } else {
+    flags |= TPM_NONOTIFY;
+  }
+  UINT chosen = static_cast<UINT>(TrackPopupMenu(built.menu.get(), flags, screen.x, screen.y, 0, owner, nullptr));
+  tracking_.reset();
+  if (on_highlight) on_highlight(nullptr);
   // Lets the menu close properly when the owner is in the notification area.
   PostMessageA(owner, WM_NULL, 0, 0);
   if (chosen == 0 || chosen > built.commands.size()) return false;
   built.commands[chosen - 1]->click();
   return true;
+}
+
+void PopupMenu::menu_select(WPARAM wp, LPARAM lp) {
+  if (!tracking_) return;
+  const UINT flags = HIWORD(wp);
+  const UINT id = LOWORD(wp);
+  MenuItem* item = nullptr;
+  // The selection within this menu (not a submenu of it, not the closing
+  // notice) on a command item: its id is the command's number.
+  if (reinterpret_cast<HMENU>(lp) == tracking_->menu && flags != 0xFFFF && !(flags & (MF_POPUP | MF_SEPARATOR)) &&
+      id >= 1 && id <= tracking_->commands->size()) {
+    item = (*tracking_->commands)[id - 1];
+  }
+  // The handler may show windows and so run messages: a copy survives them.
+  MenuHighlight handler = tracking_->on_highlight;
+  handler(item);
 }
 
 }  // namespace orvx::ui

@@ -11,11 +11,14 @@
 // taken as an accelerator mark.
 //
 // Show the menu with show(); the chosen item's handler runs after the menu
-// has closed, from inside show().
+// has closed, from inside show(). A caller that follows the selection while
+// the menu is open passes a highlight handler and hands the owner's
+// WM_MENUSELECT to menu_select().
 #include <windows.h>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,10 +69,20 @@ class MenuItem : public NamedComponent {
   std::vector<std::unique_ptr<MenuItem>> items_;
 };
 
+// Told the item under the menu's selection: an item, or nullptr for none (a
+// separator, a submenu, the mouse off the menu). Once the menu has closed
+// it is told nullptr before the chosen item's handler runs.
+using MenuHighlight = std::function<void(MenuItem*)>;
+
 class PopupMenu {
  public:
   MenuItem& add(MenuItemArgs args);
   MenuItem& add_separator();
+  // `args` as the item at `index` (at most items().size()); the items from
+  // there on move one place down.
+  MenuItem& insert(size_t index, MenuItemArgs args);
+  // Removes `count` items from `first` on (as many as there are).
+  void remove(size_t first, size_t count);
   void clear();
   const std::vector<std::unique_ptr<MenuItem>>& items() const { return items_; }
 
@@ -85,10 +98,22 @@ class PopupMenu {
   // front first, as popup menus of notification-area programs need) and runs
   // the chosen item's handler. False when the menu was closed without a
   // choice. (The handler may clear the menu's items.)
-  bool show(HWND owner, Point screen, UINT alignment = TPM_LEFTALIGN | TPM_TOPALIGN);
+  bool show(HWND owner, Point screen, UINT alignment = TPM_LEFTALIGN | TPM_TOPALIGN,
+            MenuHighlight on_highlight = {});
+
+  // The owner's WM_MENUSELECT: while a menu shown with a highlight handler
+  // is open, tells the handler the selected item. Nothing otherwise.
+  void menu_select(WPARAM wp, LPARAM lp);
 
  private:
   std::vector<std::unique_ptr<MenuItem>> items_;
+  // While show() tracks a menu with a highlight handler.
+  struct Tracking {
+    HMENU menu = nullptr;
+    const std::vector<MenuItem*>* commands = nullptr;
+    MenuHighlight on_highlight;
+  };
+  std::optional<Tracking> tracking_;
 };
 
 }  // namespace orvx::ui

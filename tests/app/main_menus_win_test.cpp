@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/main_menus_win.h"
+#include "lang/messages.h"
 #include "support/input_win.h"
 #include "support/modal_driver_win.h"
 #include "support/recording_reporter.h"
@@ -39,7 +40,7 @@ TEST(MainMenus, FixedItemsAreNamedComponentsInMenuOrder) {
   for (NamedComponent* item : menus.components()) names.push_back(item->component_name());
   EXPECT_EQ(names, (std::vector<std::string>{"pm_refresh_desktop", "pm_snaptogrid", "pm_monitor_settings",
                                              "pm_desktop_infos", "pa_blog", "pm_save_standard", "pm_select_profil",
-                                             "pm_new_profil"}));
+                                             "pm_new_profil", "pm_undo_restore"}));
 
   ui::PopupMenu::Built desktop = menus.desktop_menu().build();
   HMENU menu = desktop.menu.get();
@@ -88,23 +89,91 @@ auto choose_with_keys(test::WidgetForm& form, std::vector<WPARAM> keys, Show sho
   return chosen;
 }
 
-TEST(MainMenus, RestoreMenuHandsBackTheRealNameOfTheChosenProfile) {
+TEST(MainMenus, RestoreMenuHandsBackTheRealNameOfTheChosenProfileOrTheUndo) {
+  using Item = RestoreMenuChoice::Item;
   struct Case {
+    bool undo_offered;
     std::vector<WPARAM> keys;
-    std::optional<std::string> chosen;
+    Item item;
+    std::string profile_name;
   };
   const Case cases[] = {
-      {{VK_DOWN, VK_RETURN}, "a&b"},
-      {{VK_DOWN, VK_DOWN, VK_RETURN}, "-"},
-      {{VK_ESCAPE}, std::nullopt},
+      {false, {VK_DOWN, VK_RETURN}, Item::Profile, "a&b"},
+      {false, {VK_DOWN, VK_DOWN, VK_RETURN}, Item::Profile, "-"},
+      {false, {VK_ESCAPE}, Item::None, ""},
+      // The undo item comes after the separator below the profiles.
+      {true, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::UndoRestore, ""},
+      // Without it the selection wraps round to the first profile.
+      {false, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::Profile, "a&b"},
   };
   test::WidgetForm form;
   MainMenus menus({});
   for (const Case& c : cases) {
-    EXPECT_EQ(choose_with_keys(form, c.keys,
-                               [&] { return menus.show_restore_menu(form.hwnd(), {150, 150}, kTrickyProfiles); }),
-              c.chosen);
+    const RestoreMenuChoice choice = choose_with_keys(form, c.keys, [&] {
+      return menus.show_restore_menu(form.hwnd(), {150, 150}, kTrickyProfiles,
+                                     {.undo_offered = c.undo_offered, .undo_caption = "Undo"});
+    });
+    EXPECT_EQ(choice.item, c.item);
+    EXPECT_EQ(choice.profile_name, c.profile_name);
   }
+}
+
+TEST(MainMenus, RestoreMenuCaptionsTheUndoItemUnlessALanguageFileDid) {
+  MainMenus menus({});
+  const ui::MenuItem* undo = nullptr;
+  for (NamedComponent* component : menus.components()) {
+    if (component->component_name() == "pm_undo_restore") undo = dynamic_cast<const ui::MenuItem*>(component);
+  }
+  ASSERT_NE(undo, nullptr);
+  EXPECT_EQ(undo->caption(), lang::german_message("MSDLG_22"));
+  EXPECT_FALSE(undo->visible());
+
+  test::WidgetForm form;
+  choose_with_keys(form, {VK_ESCAPE}, [&] {
+    return menus.show_restore_menu(form.hwnd(), {150, 150}, kTrickyProfiles,
+                                   {.undo_offered = true, .undo_caption = "Undo last restore"});
+  });
+  EXPECT_EQ(undo->caption(), "Undo last restore");
+  EXPECT_TRUE(undo->visible());
+
+  // A caption a language file set stays.
+  MainMenus translated({});
+  for (NamedComponent* component : translated.components()) {
+    if (component->component_name() == "pm_undo_restore") component->set_string_property("Caption", "Annuler");
+  }
+  choose_with_keys(form, {VK_ESCAPE}, [&] {
+    return translated.show_restore_menu(form.hwnd(), {150, 150}, kTrickyProfiles,
+                                        {.undo_offered = true, .undo_caption = "Undo last restore"});
+  });
+  for (NamedComponent* component : translated.components()) {
+    if (component->component_name() == "pm_undo_restore") {
+      EXPECT_EQ(component->string_property("Caption"), "Annuler");
+    }
+  }
+}
+
+// The selection moving over the menu, by keys, is told as the profile under
+// it; leaving the profiles and closing the menu take it away.
+TEST(MainMenus, RestoreMenuTellsTheProfileUnderTheSelection) {
+  test::WidgetForm form;
+  MainMenus menus({});
+  form.on_message = [&menus](UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_MENUSELECT) menus.menu_select(wp, lp);
+  };
+  std::vector<std::string> previews;
+  RestoreMenuOptions options{.undo_offered = true, .undo_caption = "Undo", .on_preview = [&](const std::string* name) {
+                               previews.push_back(name ? *name : "(none)");
+                             }};
+  choose_with_keys(form, {VK_DOWN, VK_DOWN, VK_DOWN, VK_ESCAPE},
+                   [&] { return menus.show_restore_menu(form.hwnd(), {150, 150}, kTrickyProfiles, options); });
+  form.on_message = nullptr;
+  // Repeats of one selection do not matter, nor a first notice of the
+  // opening menu with nothing selected; the order does.
+  std::vector<std::string> distinct;
+  for (const std::string& p : previews) {
+    if (distinct.empty() ? p != "(none)" : distinct.back() != p) distinct.push_back(p);
+  }
+  EXPECT_EQ(distinct, (std::vector<std::string>{"a&b", "-", "(none)"}));
 }
 
 TEST(MainMenus, SaveMenuHandsBackWhatWasChosen) {

@@ -106,11 +106,33 @@ TEST(RestoreCommand, ProfileItemRestoresFromTheFileOfItsRealName) {
   FlowWorld w;
   ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 300, 400}}, w.profile_file("a&b"), {1920, 1080}, 1));
   ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 1, 1}}, w.profile_file("ab"), {1920, 1080}, 1));
-  w.window.restore_choice = "a&b";
+  w.window.restore_choice = {RestoreMenuChoice::Item::Profile, "a&b"};
   arrange_buttonClick(w.context(), w.window);
   EXPECT_EQ(w.desktop.items()[0], (Item{"Papierkorb", {300, 400}}));
   ASSERT_EQ(w.window.menus_shown.size(), 1u);
   EXPECT_EQ(w.window.menus_shown[0].items.size(), 2u);
+}
+
+TEST(RestoreCommand, TheUndoItemIsOfferedAfterARestoreAndTakesItBack) {
+  FlowWorld w;
+  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 300, 400}}, w.profile_file("A"), {1920, 1080}, 1));
+  const std::vector<Item> before = w.desktop.items();
+
+  w.window.restore_choice = {RestoreMenuChoice::Item::Profile, "A"};
+  arrange_buttonClick(w.context(), w.window);
+  ASSERT_EQ(w.desktop.items()[0], (Item{"Papierkorb", {300, 400}}));
+
+  w.window.restore_choice = {RestoreMenuChoice::Item::UndoRestore, ""};
+  arrange_buttonClick(w.context(), w.window);
+  EXPECT_EQ(w.desktop.items(), before);
+
+  w.window.restore_choice = {};
+  arrange_buttonClick(w.context(), w.window);
+  std::vector<std::string> menus;
+  for (const std::string& entry : w.log.entries) {
+    if (entry.starts_with("restore_menu")) menus.push_back(entry);
+  }
+  EXPECT_EQ(menus, (std::vector<std::string>{"restore_menu", "restore_menu with undo", "restore_menu"}));
 }
 
 TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {

@@ -182,6 +182,7 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
        "Please choose another name."},
       {"MSDLG_21_f", "The profile name is too long."},
       {"MSDLG_21_g", "A profile name cannot begin or end with a quotation mark (\" or ')."},
+      {"MSDLG_22", "Undo last restore"},
       {"List_1", "Profile name"},
       {"List_2", "last change"},
       {"List_3", "Icons"},

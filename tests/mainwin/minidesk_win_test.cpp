@@ -31,7 +31,10 @@
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
 #include "ui/hint_window_win.h"
+#include "ui/flat_button_win.h"
 #include "ui/picture_button_win.h"
+#include "profiles/profile_file.h"
+#include "minidesk/restore_preview.h"
 
 namespace orvx::test {
 namespace {
@@ -52,6 +55,7 @@ constexpr COLORREF kMapColour = colour(minidesk::kMinideskColour);
 constexpr COLORREF kInside = colour(minidesk::kMarkerInsideRgb);
 constexpr COLORREF kOutside = colour(minidesk::kMarkerOutsideRgb);
 constexpr COLORREF kOutline = colour(minidesk::kMarkerOutlineRgb);
+constexpr COLORREF kPreview = colour(minidesk::kPreviewRgb);
 constexpr COLORREF kPanelColour = colour(minidesk::kAlertPanelColour);
 // The red of the alert picture (resources/pictures.rc).
 constexpr COLORREF kAlertRed = RGB(0xD4, 0x20, 0x20);
@@ -348,6 +352,95 @@ TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart
   // Exit takes it out.
   app.reset();
   EXPECT_FALSE(shell_knows(tray, "Orvane X"));
+}
+
+
+// The restore menu, opened by the arrange button as a user opens it.
+HWND open_restore_menu(RunningApp& app) {
+  app.click(ui::kFlatButtonClass, app::kArrangeButtonCaption);
+  return wait_popup_menu(app.process_id());
+}
+
+int height_of(HWND window) {
+  const RECT r = window_rect(window);
+  return r.bottom - r.top;
+}
+
+TEST_F(MinideskWindow, UndoPutsBackTheArrangementTheRestoreReplaced) {
+  ASSERT_NO_FATAL_FAILURE(start({{"Papierkorb", 300, 150}, {"Arbeitsplatz", 60, 300}, {"Projekte", 450, 450}}));
+  // The one profile there is, the resolution's, puts two of them elsewhere.
+  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 600, 150}, {"Arbeitsplatz", 60, 600}},
+                               copy.profile_file(resolution_profile_name()), {1024, 768}, 1));
+  ASSERT_TRUE(standin().move(2, 480, 300));  // moved by hand before the restore
+  const std::vector<StandinItem> before = standin().report();
+
+  HWND menu = open_restore_menu(*app);
+  ASSERT_NE(menu, nullptr);
+  const int profiles_only = height_of(menu);
+  ASSERT_TRUE(choose_menu_item(app->process_id(), menu, {0}));
+  const std::vector<StandinItem> restored = {{"Papierkorb", 600, 150}, {"Arbeitsplatz", 60, 600}, {"Projekte", 480, 300}};
+  ASSERT_TRUE(wait_for("the profile restored", [&] { return standin().report() == restored; }));
+
+  // Now the menu ends with a separator and the undo item.
+  menu = open_restore_menu(*app);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_GT(height_of(menu), profiles_only);
+  ASSERT_TRUE(choose_menu_item(app->process_id(), menu, {1}));  // below the profile, past the separator
+  EXPECT_TRUE(wait_for("every icon back where it was before the restore", [&] { return standin().report() == before; }));
+
+  // The undo is spent: the menu holds the profile alone again.
+  menu = open_restore_menu(*app);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(height_of(menu), profiles_only);
+  post_key(menu, VK_ESCAPE);
+  EXPECT_TRUE(wait_for("the menu closed", [&] { return !IsWindowVisible(menu); }));
+  EXPECT_EQ(standin().report(), before);
+}
+
+TEST_F(MinideskWindow, RestoreMenuPreviewsTheSelectedProfileOnTheMap) {
+  ASSERT_NO_FATAL_FAILURE(start({{"Papierkorb", 60, 150}, {"Arbeitsplatz", 300, 300}}));
+  // The profile moves Papierkorb to the right and leaves Arbeitsplatz.
+  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 360, 150}, {"Arbeitsplatz", 300, 300}},
+                               copy.profile_file(resolution_profile_name()), {1024, 768}, 1));
+  const MapRect now = marker_bounds(60, 150);
+  const MapRect target = marker_bounds(360, 150);
+  const MapRect stays = marker_bounds(300, 300);
+  constexpr int kLast = minidesk::kMarkerSize - 1;
+  constexpr int kMiddle = minidesk::kMarkerSize / 2;
+  const int line_y = minidesk::marker_centre(now).y;
+  const int line_x = (minidesk::marker_centre(now).x + target.left) / 2;  // half way along the line
+  ASSERT_TRUE(wait_for("the markers drawn", [&] { return map->pixel(now, kMiddle, kMiddle) == kInside; }));
+  ASSERT_EQ(map->pixel(target, 0, kMiddle), kMapColour);
+  ASSERT_EQ(map->pixel(line_x, line_y), kMapColour);
+
+  HWND menu = open_restore_menu(*app);
+  ASSERT_NE(menu, nullptr);
+  post_key(menu, VK_DOWN);  // the selection on the profile, nothing chosen
+  ASSERT_TRUE(wait_for("the hollow marker at the stored place",
+                       [&] { return map->pixel(target, 0, kMiddle) == kPreview; }));
+  struct Case {
+    const char* what;
+    COLORREF seen;
+    COLORREF expected;
+  };
+  const Case cases[] = {
+      {"target, left edge", map->pixel(target, 0, kMiddle), kPreview},
+      {"target, lower right corner", map->pixel(target, kLast, kLast), kPreview},
+      {"target, inside: hollow", map->pixel(target, kMiddle, kMiddle), kMapColour},
+      {"the line half way", map->pixel(line_x, line_y), kPreview},
+      {"beside the line", map->pixel(line_x, line_y - 2), kMapColour},
+      {"the marker now, inside", map->pixel(now, kMiddle + 2, kMiddle + 2), kInside},
+      {"staying icon: hollow marker over its marker", map->pixel(stays, 0, kMiddle), kPreview},
+      {"staying icon: its own marker inside", map->pixel(stays, kMiddle, kMiddle), kInside},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.seen, c.expected) << c.what;
+
+  post_key(menu, VK_ESCAPE);
+  EXPECT_TRUE(wait_for("the preview gone with the menu", [&] {
+    return map->pixel(target, 0, kMiddle) == kMapColour && map->pixel(line_x, line_y) == kMapColour &&
+           map->pixel(stays, 0, kMiddle) == kInside;
+  }));
+  EXPECT_EQ(standin().report(), (std::vector<StandinItem>{{"Papierkorb", 60, 150}, {"Arbeitsplatz", 300, 300}}));
 }
 
 }  // namespace

@@ -210,7 +210,8 @@ class PromptsWithMessageLoop : public app::test::LoggingPrompts {
 
 TEST_F(SaveRestore, NoStandardProfileBoxesDoNotPileUp) {
   PromptsWithMessageLoop prompts(world.log);
-  const ProfileSession in_box{world.desktop, prompts, world.lang_system, world.folders, world.screen};
+  const ProfileSession in_box{world.desktop, prompts, world.lang_system, world.folders, world.screen,
+                                world.restore_undo};
   int ticks = 0;
   prompts.while_message_open = [&] {
     for (; ticks < 3; ++ticks) SaveChosenStandardProfile(in_box, "");

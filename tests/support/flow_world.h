@@ -130,7 +130,7 @@ class RecordingWindow : public MainWindowOps {
   std::set<std::string> failing;
   // The menus' answers, and the menus they were shown with.
   SaveMenuChoice save_choice;
-  std::optional<std::string> restore_choice;
+  RestoreMenuChoice restore_choice;
   std::vector<ProfileMenus> menus_shown;
   // What the last BuildMinidesk was given.
   TDesktopIconInfoArray minidesk_icons;
@@ -160,8 +160,8 @@ class RecordingWindow : public MainWindowOps {
     menus_shown.push_back(menus);
     return save_choice;
   }
-  std::optional<std::string> show_restore_menu(const ProfileMenus& menus) override {
-    record("restore_menu");
+  RestoreMenuChoice show_restore_menu(const ProfileMenus& menus, bool undo_offered) override {
+    record(undo_offered ? "restore_menu with undo" : "restore_menu");
     menus_shown.push_back(menus);
     return restore_choice;
   }
@@ -215,7 +215,7 @@ class FlowWorld {
   }
 
   MainContext context() {
-    return {desktop, prompts, lang_system, windows, hotkey, settings, folders, screen, start_switch};
+    return {desktop, prompts, lang_system, windows, hotkey, settings, folders, screen, start_switch, restore_undo};
   }
   std::string profile_file(const std::string& name) const { return ProfileFileName(folders.data, name); }
 
@@ -233,6 +233,7 @@ class FlowWorld {
   ScreenMeasures screen{{1920, 1080}, 1};
   RecordingWindow window{log, screen};
   StartSwitch start_switch = StartSwitch::Normal;
+  RestoreUndo restore_undo;
 };
 
 }  // namespace orvx::app::test

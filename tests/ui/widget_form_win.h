@@ -3,6 +3,7 @@
 // window, and registered like the program's windows are.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -128,6 +129,14 @@ class WidgetForm final : public Form {
   PopupMenu menu;
   MenuItem* refresh_item = nullptr;
   MenuItem* blog_item = nullptr;
+  // Sees each message before the form handles it (a menu's WM_MENUSELECT).
+  std::function<void(UINT, WPARAM, LPARAM)> on_message;
+
+ private:
+  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (on_message) on_message(msg, wp, lp);
+    return Form::handle_message(msg, wp, lp);
+  }
 };
 
 }  // namespace orvx::test

@@ -1,0 +1,151 @@
+// Taking back the latest restore: which arrangement the undo puts back after
+// a sequence of restores, snaps, failed reads and hand moves.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "profiles/profile_file.h"
+#include "profiles/profile_store.h"
+#include "profiles/restore_undo.h"
+#include "profiles/save_restore.h"
+#include "support/flow_world.h"
+
+namespace orvx {
+namespace {
+
+using app::test::FlowWorld;
+using Item = icons::MemoryDesktop::Item;
+using Items = std::vector<Item>;
+
+// The world's desktop: Papierkorb (20, 10) and Arbeitsplatz (20, 90).
+const Items kStart = {{"Papierkorb", {20, 10}}, {"Arbeitsplatz", {20, 90}}};
+const Items kAfterA = {{"Papierkorb", {300, 400}}, {"Arbeitsplatz", {500, 600}}};
+const Items kAfterAB = {{"Papierkorb", {1, 1}}, {"Arbeitsplatz", {500, 600}}};
+const Items kAfterResolution = {{"Papierkorb", {20, 10}}, {"Arbeitsplatz", {700, 700}}};
+const Items kAfterSnap = {{"Papierkorb", {0, 0}}, {"Arbeitsplatz", {0, 75}}};
+const Items kHandMoved = {{"Papierkorb", {55, 55}}, {"Arbeitsplatz", {20, 90}}};
+
+enum class Step {
+  RestoreA,            // the restore menu's profile "A"
+  RestoreB,            // profile "B", which names Papierkorb only
+  RestoreUnreachable,  // profile "B" while the desktop is out of reach
+  DisplayChange,       // the standard profile of the resolution
+  Snap,                // align to grid
+  HandMove,            // the user drags Papierkorb away
+  Undo,
+};
+
+struct Case {
+  const char* what;
+  std::vector<Step> steps;
+  Items desktop;        // after the steps
+  bool undo_available;  // after the steps
+};
+
+// The world's desktop with three profiles and a 75-pixel grid.
+struct UndoWorld {
+  UndoWorld() {
+    EXPECT_TRUE(WriteProfileFile({{"Papierkorb", 300, 400}, {"Arbeitsplatz", 500, 600}}, world.profile_file("A"),
+                                 {1920, 1080}, 1));
+    EXPECT_TRUE(WriteProfileFile({{"Papierkorb", 1, 1}}, world.profile_file("B"), {1920, 1080}, 1));
+    EXPECT_TRUE(WriteProfileFile({{"Arbeitsplatz", 700, 700}},
+                                 world.profile_file(ResolutionProfileName(world.screen.size)), {1920, 1080}, 1));
+    world.desktop.set_grid_cell({75, 75});
+  }
+
+  void run(Step step) {
+    const ProfileSession session = world.context().profiles();
+    switch (step) {
+      case Step::RestoreA:
+        RestoreProfile(session, world.profile_file("A"));
+        break;
+      case Step::RestoreB:
+        RestoreProfile(session, world.profile_file("B"));
+        break;
+      case Step::RestoreUnreachable:
+        world.desktop.set_reachable(false);
+        RestoreProfile(session, world.profile_file("B"));
+        world.desktop.set_reachable(true);
+        break;
+      case Step::DisplayChange:
+        RestoreResolutionProfile(session);
+        break;
+      case Step::Snap:
+        SnapIconsToGrid(session);
+        break;
+      case Step::HandMove:
+        world.desktop.set_items(kHandMoved);
+        break;
+      case Step::Undo:
+        UndoLastRestore(session);
+        break;
+    }
+  }
+
+  FlowWorld world;
+};
+
+TEST(RestoreUndoSequence, UndoPutsBackWhatTheLatestRestoreReplaced) {
+  using enum Step;
+  const Case cases[] = {
+      {"nothing done", {}, kStart, false},
+      {"a restore", {RestoreA}, kAfterA, true},
+      {"restore, undo", {RestoreA, Undo}, kStart, false},
+      {"restore, restore, undo", {RestoreA, RestoreB, Undo}, kAfterA, false},
+      {"restore, undo, restore, restore, undo", {RestoreA, Undo, RestoreA, RestoreB, Undo}, kAfterA, false},
+      {"a second undo does nothing", {RestoreA, Undo, Undo}, kStart, false},
+      {"an undo before any restore", {Undo}, kStart, false},
+      {"a restore that read nothing keeps the earlier one", {RestoreA, RestoreUnreachable, Undo}, kStart, false},
+      {"a failed first restore offers nothing", {RestoreUnreachable}, kStart, false},
+      {"after a display change", {DisplayChange, Undo}, kStart, false},
+      {"display change after a restore", {RestoreA, DisplayChange, Undo}, kAfterA, false},
+      {"the snap to the grid", {Snap}, kAfterSnap, true},
+      {"the snap taken back", {Snap, Undo}, kStart, false},
+      {"hand moves after the restore are undone too", {RestoreA, HandMove, Undo}, kStart, false},
+      {"a hand move before the restore is what comes back", {HandMove, RestoreB, Undo}, kHandMoved, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    UndoWorld fresh;
+    for (Step step : c.steps) fresh.run(step);
+    EXPECT_EQ(fresh.world.desktop.items(), c.desktop);
+    EXPECT_EQ(fresh.world.restore_undo.available(), c.undo_available);
+  }
+}
+
+TEST(RestoreUndoSequence, UndoTellsWhetherThereWasAnythingToPutBack) {
+  UndoWorld world;
+  const ProfileSession session = world.world.context().profiles();
+  EXPECT_FALSE(UndoLastRestore(session));
+  RestoreProfile(session, world.world.profile_file("A"));
+  EXPECT_TRUE(UndoLastRestore(session));
+  EXPECT_FALSE(UndoLastRestore(session));
+}
+
+// A restore can only find the first icon of a caption (letters compared
+// without regard to case); the undo must not carry it off to the place of a
+// later one of the same caption.
+TEST(RestoreUndo, OnlyTheFirstIconOfACaptionIsKept) {
+  RestoreUndo undo;
+  undo.keep(TDesktopIconInfoArray{{"Ordner", 1, 1}, {"Papierkorb", 2, 2}, {"ORDNER", 3, 3}, {"ordner", 4, 4}});
+  const std::optional<TDesktopIconInfoArray> kept = undo.take();
+  ASSERT_TRUE(kept);
+  ASSERT_EQ(kept->size(), 2u);
+  EXPECT_EQ((*kept)[0].Caption, "Ordner");
+  EXPECT_EQ((*kept)[0].X, 1);
+  EXPECT_EQ((*kept)[1].Caption, "Papierkorb");
+}
+
+TEST(RestoreUndo, AnEmptyReadKeepsTheEarlierArrangement) {
+  RestoreUndo undo;
+  undo.keep(TDesktopIconInfoArray{{"Papierkorb", 5, 6}});
+  undo.keep(TDesktopIconInfoArray{});
+  undo.keep(std::nullopt);
+  ASSERT_TRUE(undo.available());
+  EXPECT_EQ(undo.take()->front().X, 5);
+  EXPECT_FALSE(undo.available());
+}
+
+}  // namespace
+}  // namespace orvx
