@@ -29,32 +29,19 @@
 #include "icons/minidesk_icons.h"
 #include "icons/shell_desktop_access_win.h"
 #include "minidesk_bench_support.h"
+#include "own_clock_win.h"
 #include "standin_shared/standin_client_win.h"
 #include "ui/form_win.h"
 
 namespace {
 
 using namespace orvx::minidesk;
+using bench::CpuMs;
+using bench::WallMs;
 using standin::StandinItem;
 
 constexpr int kRepetitions = 8;
 constexpr int kRefreshes = 10;  // per measurement
-
-double CpuMs() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  auto ms = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
-  };
-  return ms(kernel) + ms(user);
-}
-
-double WallMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Cost {
   double cpu = 0;

@@ -18,6 +18,7 @@
 #include "minidesk/minidesk.h"
 #include "minidesk/minidesk_view_win.h"
 #include "minidesk_bench_support.h"
+#include "own_clock_win.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
 #include "profiles/profile_file.h"
@@ -25,17 +26,11 @@
 namespace {
 
 using namespace orvx::minidesk;
+using bench::WallMs;
 
 constexpr int kRepetitions = 8;
 constexpr int kOperations = 20;  // per measurement
 constexpr MapSize kMap{426, 331};
-
-double WallMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Cost {
   double wall = 0;

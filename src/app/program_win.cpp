@@ -8,25 +8,12 @@
 #include "app/main_form_win.h"
 #include "autostart/autostart_link_win.h"
 #include "platform/error_report.h"
+#include "platform/shell_objects_win.h"
 #include "settings/settings_form_win.h"
 #include "ui/error_report_dialog_win.h"
 
 namespace orvx::app {
 namespace {
-
-// COM for the shell's objects (the autostart shortcut), for the whole run.
-class ComApartment {
- public:
-  ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (initialised_) CoUninitialize();
-  }
-
- private:
-  bool initialised_;
-};
 
 // Installed for the whole run: errors that reach the top level are shown in
 // the report dialog.
@@ -75,7 +62,8 @@ int run_message_loop() {
 int run_program(StartSwitch start_switch) noexcept {
   ErrorReportInstalled error_report;
   try {
-    ComApartment com;
+    // COM for the shell's objects (the autostart shortcut), for the whole run.
+    const win::ScopedComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -6,23 +6,11 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/shell_objects_win.h"
+
 namespace orvx::app {
-namespace {
 
-// Item lists come from the shell's own allocator, which on the oldest
-// systems is not yet the COM task allocator.
-struct ItemListFreer {
-  void operator()(ITEMIDLIST* list) const noexcept {
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator))) {
-      allocator->Free(list);
-      allocator->Release();
-    }
-  }
-};
-using ScopedItemList = std::unique_ptr<ITEMIDLIST, ItemListFreer>;
-
-}  // namespace
+using win::ScopedItemList;
 
 std::string program_file_path() {
   // Paths longer than MAX_PATH exist; grow the buffer until the name fits.

@@ -5,36 +5,12 @@
 
 #include <memory>
 
+#include "platform/shell_objects_win.h"
+
 namespace orvx::ui {
 namespace {
 
-// Item lists come from the shell's own allocator, which on the oldest
-// systems is not yet the COM task allocator.
-struct ItemListFreer {
-  void operator()(ITEMIDLIST* list) const noexcept {
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator))) {
-      allocator->Free(list);
-      allocator->Release();
-    }
-  }
-};
-using ScopedItemList = std::unique_ptr<ITEMIDLIST, ItemListFreer>;
-
-// COM for the time the browser is open; the program's own apartment, when
-// there is one, is merely counted once more.
-class ComForThisCall {
- public:
-  ComForThisCall() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ComForThisCall(const ComForThisCall&) = delete;
-  ComForThisCall& operator=(const ComForThisCall&) = delete;
-  ~ComForThisCall() {
-    if (initialised_) CoUninitialize();
-  }
-
- private:
-  bool initialised_;
-};
+using win::ScopedItemList;
 
 ScopedItemList desktop_item_list() {
   ITEMIDLIST* raw = nullptr;
@@ -66,7 +42,8 @@ int CALLBACK FolderBrowser::on_event(HWND browser, UINT msg, LPARAM, LPARAM data
 }
 
 std::optional<std::string> FolderBrowser::execute(HWND owner) const {
-  ComForThisCall com;
+  // COM for the time the browser is open.
+  const win::ScopedComApartment com;
   const ScopedItemList root = desktop_item_list();
   char display_name[MAX_PATH] = {};
   BROWSEINFOA info{};
