@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <set>
 #include <string>
@@ -227,17 +228,15 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndKeepsRunning) {
 
 class UpdateInstall : public UpdateSection {
  protected:
-  // The whole update: offered, fetched, installed by the script over the
-  // program at `exe` once it has ended, and the new program started with its
-  // version, which it announces with MSDLG_7. The program runs with its data
-  // in the application-data folder, where the restarted one finds it too.
-  void run_update() {
-    const std::string next_version = ORVX_NEXT_VERSION;
-    const std::optional<std::string> next_bytes = files::read_file(next_program());
-    ASSERT_TRUE(next_bytes);
-    www->put("OrvaneX.exe", *next_bytes);
-    offer(next_version, www->url() + "/OrvaneX.exe");
-    const std::set<std::string> scripts_before = temp_files("ORV");
+  // The update offered, fetched and its script started: the program at
+  // `exe` has ended. The program runs with its data in the
+  // application-data folder, where the one the script starts finds it too.
+  void update_until_the_program_ends() {
+    next_bytes = files::read_file(next_program()).value_or("");
+    ASSERT_FALSE(next_bytes.empty());
+    www->put("OrvaneX.exe", next_bytes);
+    offer(ORVX_NEXT_VERSION, www->url() + "/OrvaneX.exe");
+    scripts_before = temp_files("ORV");
 
     ASSERT_NO_FATAL_FAILURE(start(""));
     ASSERT_NO_FATAL_FAILURE(open_update_section());
@@ -246,26 +245,38 @@ class UpdateInstall : public UpdateSection {
     ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_15"), IDOK));
     ASSERT_TRUE(app->wait_exit()) << "the program did not end for the update";
     EXPECT_EQ(app->exit_code(), std::optional<DWORD>(0));
+  }
 
-    EXPECT_TRUE(wait_for("the program file to be the new version",
-                         [&] { return app::get_version_string(exe) == next_version; }));
+  // The program the script starts, once its main window is there.
+  void take_restarted_program(int timeout_ms) {
     HWND restarted_main = nullptr;
-    ASSERT_TRUE(wait_for("the new program to start", [&] {
+    ASSERT_TRUE(wait_for("the script to start the program", [&] {
       restarted_main = FindWindowA(app::kMainWindowClass, ui::kProgramTitle);
       return restarted_main != nullptr;
-    }));
+    }, timeout_ms));
     DWORD process_id = 0;
     GetWindowThreadProcessId(restarted_main, &process_id);
     app = std::make_unique<RunningApp>(process_id);
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_7"), IDOK));
-    EXPECT_EQ(files::read_file(exe), *next_bytes);
-    app.reset();  // Exit
+  }
 
-    // The script ends with the program it started, then deletes itself.
+  // The whole update: the new program file in place of the old one, started
+  // with its version, which it announces with MSDLG_7.
+  void run_update() {
+    ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends());
+    EXPECT_TRUE(wait_for("the program file to be the new version",
+                         [&] { return app::get_version_string(exe) == ORVX_NEXT_VERSION; }));
+    ASSERT_NO_FATAL_FAILURE(take_restarted_program(kDeadlineMs));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_7"), IDOK));
+    EXPECT_EQ(files::read_file(exe), next_bytes);
+    app.reset();  // Exit
+    // The script goes on once the program it started has ended.
     EXPECT_TRUE(wait_for("the script and its placeholder to go", [&] { return temp_files("ORV") == scripts_before; }));
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kUpdateInfoName));
   }
+
+  std::string next_bytes;
+  std::set<std::string> scripts_before;
 };
 
 TEST_F(UpdateInstall, ReplacesTheProgramAndStartsTheNewVersion) {
@@ -281,6 +292,30 @@ TEST_F(UpdateInstall, ReplacesAProgramOfAnotherNameInAFolderWithBlanks) {
   ASSERT_TRUE(CopyFileA(copy->exe().c_str(), exe.c_str(), TRUE));
   ASSERT_NO_FATAL_FAILURE(run_update());
   EXPECT_FALSE(files::file_exists(folder + "OrvaneX.exe"));
+}
+
+// The program file held open without delete sharing, as by a virus scanner
+// that never lets go: the script gives up after its bounded wait, deletes
+// the download and starts the old program again, without the version.
+TEST_F(UpdateInstall, AProgramFileThatStaysLockedIsKeptAndStartedAgain) {
+  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::app_data));
+  win::ScopedHandle lock = win::adopt_handle(
+      CreateFileA(exe.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(lock);
+  ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends());
+  const auto ended = std::chrono::steady_clock::now();
+  ASSERT_NO_FATAL_FAILURE(take_restarted_program(update::kWaitRounds * 1000 + kDeadlineMs));
+  const auto waited = std::chrono::steady_clock::now() - ended;
+  EXPECT_GT(waited, std::chrono::seconds(update::kWaitRounds / 2)) << "the script did not wait";
+  HWND restarted_main = app->main_window();
+  ASSERT_NE(restarted_main, nullptr);
+  ASSERT_TRUE(round_trip(restarted_main));
+  EXPECT_EQ(find_process_window(app->process_id(), "#32770", nullptr, true), nullptr) << "no update to announce";
+  EXPECT_EQ(files::read_file(exe), program_bytes);
+  EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
+  lock.reset();
+  app.reset();  // Exit
+  EXPECT_TRUE(wait_for("the script and its placeholder to go", [&] { return temp_files("ORV") == scripts_before; }));
 }
 
 // Portable mode, so everything the uninstall removes lies in the program's
