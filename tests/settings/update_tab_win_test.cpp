@@ -9,8 +9,10 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/main_form_win.h"
 #include "app/version_win.h"
@@ -66,6 +68,31 @@ std::string autostart_link_file() {
   if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, path))) return {};
   return autostart::autostart_link_path(path, autostart::kAutostartLinkName);
 }
+
+// While it lives, this process and the programs it starts take `folder` as
+// their temporary folder (TMP and TEMP).
+class TemporaryFolderSetting {
+ public:
+  explicit TemporaryFolderSetting(const std::string& folder) {
+    for (const char* name : kNames) {
+      char value[MAX_PATH + 1] = {};
+      const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+      saved_.push_back(length > 0 && length <= MAX_PATH ? std::optional<std::string>(value) : std::nullopt);
+      SetEnvironmentVariableA(name, folder.c_str());
+    }
+  }
+  TemporaryFolderSetting(const TemporaryFolderSetting&) = delete;
+  TemporaryFolderSetting& operator=(const TemporaryFolderSetting&) = delete;
+  ~TemporaryFolderSetting() {
+    for (size_t i = 0; i < std::size(kNames); ++i) {
+      SetEnvironmentVariableA(kNames[i], saved_[i] ? saved_[i]->c_str() : nullptr);
+    }
+  }
+
+ private:
+  static constexpr const char* kNames[] = {"TMP", "TEMP"};
+  std::vector<std::optional<std::string>> saved_;
+};
 
 class UpdateSection : public ::testing::Test {
  protected:
@@ -284,12 +311,18 @@ TEST_F(UpdateInstall, ReplacesTheProgramAndStartsTheNewVersion) {
   ASSERT_NO_FATAL_FAILURE(run_update());
 }
 
+// The program file and the temporary folder, where the script lies, in
+// folders with blanks, as on Windows XP ("Documents and Settings").
 TEST_F(UpdateInstall, ReplacesAProgramOfAnotherNameInAFolderWithBlanks) {
   ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::app_data));
   const std::string folder = copy->folder() + "Orvane Tools 100%\\";
   ASSERT_TRUE(files::create_folder(folder));
   exe = folder + "Orv Tool.exe";
   ASSERT_TRUE(CopyFileA(copy->exe().c_str(), exe.c_str(), TRUE));
+  const std::string temp = copy->folder() + "Local Settings\\";
+  ASSERT_TRUE(files::create_folders(temp + "Temp"));
+  const TemporaryFolderSetting temp_setting(temp + "Temp");
+  ASSERT_EQ(files::temp_folder(), temp + "Temp\\");
   ASSERT_NO_FATAL_FAILURE(run_update());
   EXPECT_FALSE(files::file_exists(folder + "OrvaneX.exe"));
 }
