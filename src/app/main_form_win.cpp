@@ -222,6 +222,11 @@ void Torvx_form::exit_program() {
   PostMessageA(hwnd(), WM_CLOSE, 0, 0);
 }
 
+void Torvx_form::end_for_script() {
+  terminating_ = true;  // the way back from the settings dialog shows no window
+  exit_program();
+}
+
 void Torvx_form::show_about_box() {
   hide_main_window();
   if (show_about_) show_about_();

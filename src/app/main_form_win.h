@@ -107,6 +107,9 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
 
   // Exit: the one way to close the window, which ends the program.
   void exit_program();
+  // Exit once an update or uninstall script has been started, which waits
+  // for the program file: nothing is shown any more.
+  void end_for_script();
 
   // What the about box shares with the window.
   const DataFolders& data_folders() const { return folders_; }

@@ -6,6 +6,7 @@
 
 #include "app/about_box_win.h"
 #include "app/main_form_win.h"
+#include "app/version_win.h"
 #include "autostart/autostart_link_win.h"
 #include "platform/error_report.h"
 #include "platform/shell_objects_win.h"
@@ -79,7 +80,9 @@ int run_program(StartSwitch start_switch) noexcept {
                                    .language = main_form.language(),
                                    .autostart = autostart,
                                    .screen_size = [&main_form] { return main_form.screen_measures().size; },
-                                   .load_settings = [&main_form] { main_form.reload_settings(); }});
+                                   .load_settings = [&main_form] { main_form.reload_settings(); },
+                                   .own_version = get_version_string(),
+                                   .end_program = [&main_form] { main_form.end_for_script(); }});
     main_form.set_settings_dialog(
         [&settings_form] { settings_form.show(settings::SettingsSection::settings); });
     Tabout about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());

@@ -23,7 +23,7 @@ constexpr std::string_view kGermanArrangementWarning =
     "\r\n\r"
     "Klicken Sie auf OK wenn Sie die Einstellungen getätigt haben.";
 
-constexpr std::array<BuiltInMessage, 43> kMessages = {{
+constexpr std::array<BuiltInMessage, 44> kMessages = {{
     {"MSDLG_0", "Wählen Sie ein standard Profil"},
     {"MSDLG_1", "HotKey konnte nicht registriert werden (Eventuell nutzt ein anderes Programm diesen HotKey)"},
     {"MSDLG_2", "Für diese Sprache müssen Sie den \"Orvane X\" neustarten!"},
@@ -41,6 +41,8 @@ constexpr std::array<BuiltInMessage, 43> kMessages = {{
     {"MSDLG_13", "Keine neue Orvane Version vorhanden!"},
     {"MSDLG_14", "Ups! - konnte Daten nicht holen - bitte Internet Verbindung checken!"},
     {"MSDLG_15", "Download erfolgreich\rUpdate wird nun ausgeführt"},
+    // The update is not installed when the program's folder takes no file.
+    {"MSDLG_15_a", "Das Update kann nicht installiert werden: In den Ordner des Programms kann nicht geschrieben werden."},
     {"MSDLG_16", "%s Icon(s) ausserhalb des Desktops"},
     {"MSDLG_19", "Es wurde für diese Auflösung noch kein Standard-Profil gespeichert, dies wird nun erledigt!"},
     {"MSDLG_20", "Das Standard-Profil für diese Auflösung konnte nicht gespeichert werden. Sie werden beim nächsten Mal erneut gefragt."},

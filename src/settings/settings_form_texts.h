@@ -14,5 +14,7 @@ inline constexpr char kExportSettings[] = "Einstellungen exportieren";
 inline constexpr char kImportSettings[] = "Einstellungen importieren";
 inline constexpr char kCancel[] = "Abbruch";
 inline constexpr char kSave[] = "Speichern";
+inline constexpr char kCheckForUpdate[] = "Auf Update prüfen";
+inline constexpr char kStartUninstall[] = "Deinstallation starten...";
 
 }  // namespace orvx::settings::texts

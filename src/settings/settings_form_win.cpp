@@ -11,6 +11,7 @@
 #include "settings/profile_deletion.h"
 #include "settings/settings_form_texts.h"
 #include "settings/settings_save.h"
+#include "settings/update_tab_win.h"
 #include "ui/caption_bar_win.h"
 #include "ui/check_box_win.h"
 #include "ui/choice_list_win.h"
@@ -85,6 +86,22 @@ Tsettings_form::Tsettings_form(HWND owner, WindowRegistry& windows, SettingsForm
   register_components();
   placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kSettingsWindowName, host_.folders.data, prompts_);
   tab_container_->expand(static_cast<size_t>(SettingsSection::settings));
+  update_tab_ = std::make_unique<UpdateTab>(UpdateTabArgs{.dialog = hwnd(),
+                                                          .update_button = *update_button_,
+                                                          .dl_status = *dl_status_,
+                                                          .status_label = *status_label_,
+                                                          .deinstall_button = *deinstall_button_,
+                                                          .prompts = prompts_,
+                                                          .language = host_.language,
+                                                          .autostart = host_.autostart,
+                                                          .program_path = host_.program_path,
+                                                          .own_version = host_.own_version,
+                                                          .data_folder = host_.folders.data,
+                                                          .script_started = [this] {
+                                                            // The script waits for the program file.
+                                                            end_modal(IDCANCEL);
+                                                            if (host_.end_program) host_.end_program();
+                                                          }});
 }
 
 Tsettings_form::~Tsettings_form() {
@@ -275,7 +292,7 @@ void Tsettings_form::create_update_section(HWND body) {
                      "Klicken Sie auf den Button \"Auf Update prüfen\", um sicherzustellen, daß Sie immer mit der "
                      "aktuellsten Version des \"Orvane X\" arbeiten.",
                      32);
-  update_button_ = button("update_button", "Auf Update prüfen", 80);
+  update_button_ = button("update_button", texts::kCheckForUpdate, 80);
   dl_status_ = std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{
       .name = "dl_status", .parent = body, .bounds = ui::Rect{kMargin + 236, 83, 244, 16}, .visible = false});
   status_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
@@ -286,7 +303,7 @@ void Tsettings_form::create_update_section(HWND body) {
                     "Informationen, etc. die \"Orvane X\" anlegte werden gelöscht. Im Anschluss löscht der \"Orvane X\" "
                     "sich selbst.",
                     170);
-  deinstall_button_ = button("deinstall_button", "Deinstallation starten...", 228);
+  deinstall_button_ = button("deinstall_button", texts::kStartUninstall, 228);
 }
 
 void Tsettings_form::create_button_frame() {

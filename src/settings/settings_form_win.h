@@ -11,8 +11,8 @@
 // position is kept in section `settings_form` of config.qcf; its texts are
 // translated through section `settings_form` of the language file.
 //
-// The buttons of the Export / Import, Language and Update / Uninstall
-// sections do nothing yet.
+// The buttons of the Language section do nothing yet; the Export / Import
+// and Update / Uninstall sections work through BackupTab and UpdateTab.
 #include <windows.h>
 
 #include <functional>
@@ -52,6 +52,7 @@ class AutostartLink;
 namespace orvx::settings {
 
 class BackupTab;
+class UpdateTab;
 
 inline constexpr char kSettingsWindowClass[] = "Tsettings_form";
 inline constexpr char kSettingsWindowName[] = "settings_form";
@@ -75,6 +76,10 @@ struct SettingsFormHost {
   std::function<ScreenSize()> screen_size;
   // Applies config.qcf to the main window after a Save.
   std::function<void()> load_settings;
+  // get_version_string, for the update check.
+  std::string own_version;
+  // Ends the program as Exit does, once an update or uninstall script runs.
+  std::function<void()> end_program;
 };
 
 class Tsettings_form final : public ui::ModalDialog {
@@ -169,6 +174,7 @@ class Tsettings_form final : public ui::ModalDialog {
   std::unique_ptr<ui::FlatButton> close_button_1_;
 
   std::unique_ptr<ui::WindowPlacement> placement_;
+  std::unique_ptr<UpdateTab> update_tab_;
 };
 
 }  // namespace orvx::settings

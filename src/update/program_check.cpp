@@ -1,7 +1,8 @@
 #include "update/program_check.h"
 
-#include <fstream>
 #include <vector>
+
+#include "platform/file_streams.h"
 
 namespace orvx::update {
 namespace {
@@ -48,11 +49,19 @@ bool is_program_for(std::string_view head, uint16_t machine) {
 }
 
 bool file_is_program_for(const std::string& path, uint16_t machine) {
-  std::ifstream file(path, std::ios::binary);
+  // Through the files layer, not a standard stream: a stream would bring the
+  // whole locale machinery into the program file.
+  std::optional<files::FileReader> file = files::FileReader::open(path, files::Sharing::kDenyWrite);
   if (!file) return false;
   std::vector<char> head(kHeadSize);
-  file.read(head.data(), static_cast<std::streamsize>(head.size()));
-  return is_program_for(std::string_view(head.data(), static_cast<size_t>(file.gcount())), machine);
+  size_t filled = 0;
+  while (filled < head.size()) {
+    const std::optional<size_t> got = file->read(head.data() + filled, head.size() - filled);
+    if (!got) return false;
+    if (*got == 0) break;
+    filled += *got;
+  }
+  return is_program_for(std::string_view(head.data(), filled), machine);
 }
 
 }  // namespace orvx::update

@@ -18,10 +18,9 @@ enum class ScriptOutcome {
   kWriteFailed,        // the script file could not be written
 };
 
-// Told when the program's own folder cannot be written, so an update could
-// only delete the program and never install the new one.
-inline constexpr char kFolderNotWritableMessage[] =
-    "The update cannot be installed: the program's folder cannot be written to.";
+// The message told when the program's own folder cannot be written, so an
+// update could only delete the program and never install the new one.
+inline constexpr char kFolderNotWritableMessageId[] = "MSDLG_15_a";
 
 // Whether a new file can be created in `folder` (a probe file is created and
 // removed again).

@@ -85,7 +85,7 @@ void UpdateCheck::ProgramArrived() {
                                     ? ScriptOutcome::kWriteFailed
                                     : write_update_script(paths, temp_name, offered_version_, c_.machine);
   if (outcome == ScriptOutcome::kFolderNotWritable) {
-    c_.prompts.show_message(kFolderNotWritableMessage);
+    c_.prompts.show_message(c_.message(kFolderNotWritableMessageId));
     return;
   }
   if (outcome != ScriptOutcome::kWritten) {

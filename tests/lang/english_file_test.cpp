@@ -170,6 +170,7 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"MSDLG_13", "No newer Orvane X version available!"},
       {"MSDLG_14", "Oops! Unable to get the data. Please check your internet connection!"},
       {"MSDLG_15", "Download successful, *|* Updating now!"},
+      {"MSDLG_15_a", "The update cannot be installed: the program's folder cannot be written to."},
       {"MSDLG_16", "%s icons outside desktop boundaries"},
       {"MSDLG_19", "There was no saved standard profile for this resolution, but now there is!"},
       {"MSDLG_20", "The standard profile for this resolution could not be saved. You will be asked again next time."},

@@ -120,6 +120,12 @@ RunningApp::RunningApp(const std::string& exe, const std::string& argument) {
   WaitForInputIdle(process_.get(), 5000);
 }
 
+RunningApp::RunningApp(DWORD process_id)
+    : process_(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, process_id)),
+      process_id_(process_id) {
+  if (!process_) throw std::runtime_error("cannot open process " + std::to_string(process_id));
+}
+
 RunningApp::~RunningApp() {
   if (!running()) return;
   if (HWND main = find_process_window(process_id_, app::kMainWindowClass, ui::kProgramTitle, false)) {

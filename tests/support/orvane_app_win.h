@@ -82,6 +82,8 @@ std::string resolution_profile_name();
 class RunningApp {
  public:
   RunningApp(const std::string& exe, const std::string& argument);
+  // A program that was started otherwise (by a script), by its process id.
+  explicit RunningApp(DWORD process_id);
   RunningApp(const RunningApp&) = delete;
   RunningApp& operator=(const RunningApp&) = delete;
   ~RunningApp();

@@ -180,7 +180,7 @@ TEST_F(UpdateCheckTest, ProgramFolderWithoutWriteAccessWritesNoScript) {
                                       "http://updates.test/orvx", "1.2.3.4", dir / "gone/OrvaneX.exe",
                                       dir / "temp/", kMachineI386}};
   EXPECT_EQ(elsewhere.Click(), UpdateEnd::kNotStarted);
-  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", kFolderNotWritableMessage}));
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15_a"}));
   EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
   EXPECT_EQ(system.log, std::vector<std::string>{"temp name ORV"});
 }

@@ -128,6 +128,25 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
   EXPECT_FALSE(files::file_exists(paths.script));
 }
 
+// The same for the uninstall: after its bound it goes on with the data
+// folder and leaves the program file, which it could not delete.
+TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUninstallWithinItsBound) {
+  const std::string data = dir / "Orvane X\\Quillfen\\OrvaneX\\";
+  ASSERT_TRUE(files::create_folders(data + "lang"));
+  ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
+  ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
+  paths.data_folder = data;
+  ASSERT_EQ(write_uninstall_script(paths, Placeholder()), ScriptOutcome::kWritten);
+  win::ScopedHandle lock = win::adopt_handle(CreateFileA(
+      paths.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(lock);
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(85)));
+  lock.reset();
+  EXPECT_EQ(files::read_file(paths.program), program_bytes);
+  EXPECT_FALSE(files::folder_exists(data));
+  EXPECT_FALSE(files::file_exists(paths.script));
+}
+
 // The system steps the flows use: a temporary name with its placeholder, a
 // script started hidden from a folder with blanks.
 TEST_F(ScriptsWinTest, SystemStepsMakeANameAndStartTheScriptHidden) {

@@ -1,0 +1,114 @@
+#include "settings/update_tab_win.h"
+
+#include <shellapi.h>
+
+#include "autostart/autostart_link.h"
+#include "config/config_file.h"
+#include "lang/lang_system.h"
+#include "platform/files.h"
+#include "settings/update_server_setting.h"
+#include "ui/flat_button_win.h"
+#include "ui/label_win.h"
+#include "ui/program_title.h"
+#include "ui/progress_bar_win.h"
+#include "update/program_check.h"
+#include "update/system_steps_win.h"
+#include "update/uninstall_flow.h"
+
+namespace orvx::settings {
+namespace {
+
+// The uninstall's question is a warning: what follows cannot be undone.
+// Everything else goes to the dialog's own prompts.
+class WarningQuestion final : public Prompts {
+ public:
+  WarningQuestion(HWND owner, Prompts& inner) : owner_(owner), inner_(inner) {}
+
+  void show_message(const std::string& text) override { inner_.show_message(text); }
+  bool confirm_information(const std::string& text) override { return inner_.confirm_information(text); }
+  void show_error(const std::string& text) override { inner_.show_error(text); }
+  bool ask_yes_no(const std::string& text) override {
+    return MessageBoxA(owner_, text.c_str(), ui::kProgramTitle, MB_YESNO | MB_ICONWARNING | MB_SETFOREGROUND) ==
+           IDYES;
+  }
+  std::optional<std::string> ask_text(const std::string& title, const std::string& prompt,
+                                      const std::string& initial) override {
+    return inner_.ask_text(title, prompt, initial);
+  }
+
+ private:
+  HWND owner_;
+  Prompts& inner_;
+};
+
+}  // namespace
+
+UpdateTab::UpdateTab(UpdateTabArgs args) : a_(std::move(args)), system_(a_.prompts) {
+  a_.update_button.set_on_click([this] { check_for_update(); });
+  a_.deinstall_button.set_on_click([this] { uninstall(); });
+}
+
+UpdateTab::~UpdateTab() {
+  a_.update_button.set_on_click({});
+  a_.deinstall_button.set_on_click({});
+}
+
+bool UpdateTab::fetching() const { return get_update_.Fetching() || get_download_.Fetching(); }
+
+void UpdateTab::check_for_update() {
+  // The button comes back with the first progress of the information fetch;
+  // a click while a fetch still runs starts nothing.
+  if (fetching()) return;
+  a_.status_label.set_caption("");
+  check_.reset();
+  check_.emplace(update::UpdateContext{
+      .get_update = get_update_,
+      .get_download = get_download_,
+      .prompts = a_.prompts,
+      .message = [this](std::string_view id) { return a_.language.message(id); },
+      .controls = *this,
+      .system = system_,
+      .server_base = configured_update_server(config::config_file_path(a_.data_folder)),
+      .own_version = a_.own_version,
+      .program = a_.program_path,
+      .temp_folder = files::temp_folder(),
+      .machine = update::kRunningMachine});
+  const update::UpdateEnd end = check_->Click();
+  if (end == update::UpdateEnd::kStarted && a_.script_started) a_.script_started();
+}
+
+void UpdateTab::uninstall() {
+  if (fetching()) return;
+  WarningQuestion prompts(a_.dialog, a_.prompts);
+  update::WindowsSystemSteps system(prompts);
+  update::ScriptPaths paths;
+  paths.program = a_.program_path;
+  paths.temp_folder = files::temp_folder();
+  paths.data_folder = a_.data_folder;
+  const update::UninstallEnd end =
+      update::run_uninstall({.prompts = prompts,
+                             .message = [this](std::string_view id) { return a_.language.message(id); },
+                             .system = system,
+                             .delete_autostart_link = [this] { a_.autostart.remove(); }},
+                            paths);
+  if (end == update::UninstallEnd::kStarted && a_.script_started) a_.script_started();
+}
+
+void UpdateTab::show_gauge(bool shown) { a_.dl_status.set_visible(shown); }
+
+void UpdateTab::set_gauge(int32_t maximum, int32_t position) {
+  gauge_.set(maximum, position);
+  a_.dl_status.set_position(gauge_.percent());
+}
+
+int32_t UpdateTab::gauge_position() const { return gauge_.position(); }
+
+void UpdateTab::enable_button(bool enabled) { a_.update_button.set_enabled(enabled); }
+
+void UpdateTab::set_status(const std::string& text) { a_.status_label.set_caption(text); }
+
+void UpdateTab::open_page(const std::string& url) {
+  ShellExecuteA(a_.dialog, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace orvx::settings

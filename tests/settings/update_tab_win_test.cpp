@@ -1,0 +1,405 @@
+// The Update / Uninstall section of the real OrvaneX.exe under Wine, end to
+// end: the update check against the test HTTP server as update server, the
+// scripts run by Wine's own cmd.exe once the program has ended, and the
+// program started again by the update script.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/main_form_win.h"
+#include "app/version_win.h"
+#include "autostart/autostart_link.h"
+#include "lang/messages.h"
+#include "net/update_server.h"
+#include "platform/files.h"
+#include "platform/scoped_win.h"
+#include "settings/settings_form_texts.h"
+#include "settings/settings_form_win.h"
+#include "support/http_test_server.h"
+#include "support/input_win.h"
+#include "support/orvane_app_win.h"
+#include "support/throwaway_prefix_win.h"
+#include "support/windows_win.h"
+#include "ui/collapsible_section_win.h"
+#include "ui/flat_button_win.h"
+#include "ui/label_win.h"
+#include "ui/program_title.h"
+#include "update/scripts.h"
+
+namespace orvx::test {
+namespace {
+
+namespace texts = settings::texts;
+
+std::string message(const char* id) { return std::string(lang::german_message(id)); }
+
+// The newer program the update server offers: OrvaneX.exe built with the
+// next version number.
+std::string next_program() { return binary_dir() + "\\next-version\\OrvaneX.exe"; }
+
+// The files of the temporary folder whose names begin with `prefix` ("ORV",
+// "uis"): the scripts and their placeholders.
+std::set<std::string> temp_files(const std::string& prefix) {
+  std::set<std::string> names;
+  WIN32_FIND_DATAA found{};
+  const std::string pattern = files::temp_folder() + prefix + "*";
+  HANDLE find = FindFirstFileA(pattern.c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(found.cFileName);
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+  return names;
+}
+
+// The user's Startup folder of the prefix; empty outside the throw-away
+// prefix, where no test may touch it.
+std::string autostart_link_file() {
+  if (!in_throwaway_prefix()) return {};
+  char path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, path))) return {};
+  return autostart::autostart_link_path(path, autostart::kAutostartLinkName);
+}
+
+// While it lives, this process and the programs it starts take `folder` as
+// their temporary folder (TMP and TEMP).
+class TemporaryFolderSetting {
+ public:
+  explicit TemporaryFolderSetting(const std::string& folder) {
+    for (const char* name : kNames) {
+      char value[MAX_PATH + 1] = {};
+      const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+      saved_.push_back(length > 0 && length <= MAX_PATH ? std::optional<std::string>(value) : std::nullopt);
+      SetEnvironmentVariableA(name, folder.c_str());
+    }
+  }
+  TemporaryFolderSetting(const TemporaryFolderSetting&) = delete;
+  TemporaryFolderSetting& operator=(const TemporaryFolderSetting&) = delete;
+  ~TemporaryFolderSetting() {
+    for (size_t i = 0; i < std::size(kNames); ++i) {
+      SetEnvironmentVariableA(kNames[i], saved_[i] ? saved_[i]->c_str() : nullptr);
+    }
+  }
+
+ private:
+  static constexpr const char* kNames[] = {"TMP", "TEMP"};
+  std::vector<std::optional<std::string>> saved_;
+};
+
+class UpdateSection : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    const auto found = find_http_test_server();
+    ASSERT_TRUE(found) << "the test HTTP server is not running";
+    server = *found;
+    www = std::make_unique<WwwFolder>(server, "update-section");
+    // What an earlier run may have left in the temporary folder.
+    files::delete_file(files::temp_folder() + update::kDownloadName);
+    files::delete_file(files::temp_folder() + update::kUpdateInfoName);
+  }
+
+  // A program copy whose update server is the www folder.
+  void prepare(DataPlace place) {
+    copy = std::make_unique<ProgramCopy>(place);
+    exe = copy->exe();
+    copy->prepare_resolution_profile();
+    copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, www->url());
+  }
+
+  void start(const std::string& argument) {
+    program_bytes = files::read_file(exe).value_or("");
+    ASSERT_FALSE(program_bytes.empty());
+    app = std::make_unique<RunningApp>(exe, argument);
+    main = app->main_window();
+    ASSERT_NE(main, nullptr);
+  }
+
+  // The settings dialog opened from the caption bar, its Update section
+  // expanded.
+  void open_update_section() {
+    ASSERT_TRUE(click_caption_button(main, app::kSettingsButton));
+    dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    const auto sections = children_of_class(dialog, ui::kSectionClass);
+    ASSERT_EQ(sections.size(), static_cast<size_t>(settings::kSectionCount));
+    send_click(sections[static_cast<size_t>(settings::SettingsSection::update)], 20,
+               settings::kSectionHeaderHeight / 2);
+    HWND button = find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(wait_for("the Update section to show", [&] { return IsWindowVisible(button) != FALSE; }));
+  }
+
+  // The buttons run message boxes inside their clicks: posted, so that this
+  // test can answer them.
+  void click_button(const char* caption) {
+    HWND button = find_child(dialog, ui::kFlatButtonClass, caption);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(wait_for("the button to be enabled", [&] { return IsWindowEnabled(button) != FALSE; }));
+    post_click(button);
+  }
+
+  // Waits for the program's message box, checks its text, presses `button`
+  // and waits for the box to go.
+  void answer_box(const std::string& text, int button) {
+    HWND box = wait_message_box(app->process_id());
+    ASSERT_NE(box, nullptr) << "no box, waiting for: " << text;
+    EXPECT_EQ(message_box_text(box), text);
+    press_box_button(box, button);
+    ASSERT_TRUE(wait_for("the box to close", [&] { return !IsWindow(box); }));
+  }
+
+  // True once the dialog has handled the click and what followed, with no
+  // message box left open.
+  ::testing::AssertionResult no_box_left() {
+    if (!round_trip(dialog)) return ::testing::AssertionFailure() << "the dialog does not answer";
+    if (HWND box = find_process_window(app->process_id(), "#32770", nullptr, true)) {
+      return ::testing::AssertionFailure() << "a box is shown: " << message_box_text(box);
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  void offer(const std::string& version, const std::string& download_url) {
+    www->put("update.inf", "[Orvane]\r\nversion=" + version + "\r\nDL_Url=" + download_url + "\r\n");
+  }
+
+  HttpTestServer server;
+  std::unique_ptr<WwwFolder> www;  // the update server
+  std::unique_ptr<ProgramCopy> copy;
+  std::string exe;
+  std::string program_bytes;
+  std::unique_ptr<RunningApp> app;
+  HWND main = nullptr;
+  HWND dialog = nullptr;
+};
+
+TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine) {
+  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
+  offer(app::get_version_string(exe), www->url() + "/never.exe");
+  ASSERT_NO_FATAL_FAILURE(start("/u"));
+  ASSERT_NO_FATAL_FAILURE(open_update_section());
+  ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
+  EXPECT_TRUE(wait_for("the status line to say there is no newer version", [&] {
+    return find_child(dialog, ui::kLabelClass, message("MSDLG_13")) != nullptr;
+  }));
+  EXPECT_TRUE(no_box_left());
+  EXPECT_TRUE(app->running());
+  // The update information stays in the temporary folder; nothing else came.
+  EXPECT_TRUE(files::file_exists(files::temp_folder() + update::kUpdateInfoName));
+  EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
+}
+
+// Each refusal leaves the program running, its file as it was and nothing
+// of an update in the temporary folder. The update server is read anew at
+// every click.
+TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndKeepsRunning) {
+  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  www->put("console.exe", files::read_file(std::string(system) + "\\hostname.exe").value_or(""));
+  www->put("page.html", "<html><body>Not a program</body></html>");
+  const std::string next_version = ORVX_NEXT_VERSION;
+  struct Case {
+    const char* what;
+    std::string server;   // the update server; empty: the www folder
+    std::string version;  // offered
+    std::string download;
+    std::vector<std::string> boxes;  // shown after MSDLG_8, which is answered No
+    std::string status;   // the status line afterwards
+  };
+  const Case cases[] = {
+      {"an injected version", "", next_version + " & del x", www->url() + "/OrvaneX.exe", {}, message("MSDLG_13")},
+      {"a quote in the version", "", next_version + "\"", www->url() + "/OrvaneX.exe", {}, message("MSDLG_13")},
+      {"a program that is missing (404)", "", next_version, www->url() + "/missing.exe", {message("MSDLG_14")}, ""},
+      {"a web page as the program", "", next_version, www->url() + "/page.html", {message("MSDLG_14")}, ""},
+      {"a console program", "", next_version, www->url() + "/console.exe", {message("MSDLG_14")}, ""},
+      {"an unreachable update server", "http://" + server.refused_address, "", "", {}, ""},
+  };
+  ASSERT_NO_FATAL_FAILURE(start("/u"));
+  const std::set<std::string> scripts_before = temp_files("ORV");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const bool unreachable = !c.server.empty();
+    copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, unreachable ? c.server : www->url());
+    offer(c.version, c.download);
+    ASSERT_NO_FATAL_FAILURE(open_update_section());
+    ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
+    if (unreachable) {
+      ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_14"), IDOK));
+    } else if (!c.boxes.empty()) {
+      ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));
+      for (const std::string& text : c.boxes) ASSERT_NO_FATAL_FAILURE(answer_box(text, IDOK));
+    }
+    if (!c.status.empty()) {
+      EXPECT_TRUE(wait_for("the status line", [&] { return find_child(dialog, ui::kLabelClass, c.status) != nullptr; }));
+    }
+    EXPECT_TRUE(no_box_left());
+    EXPECT_TRUE(app->running());
+    EXPECT_EQ(files::read_file(exe), program_bytes);
+    EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
+    EXPECT_EQ(temp_files("ORV"), scripts_before);
+    // Closed, so that the next case opens it afresh.
+    send_click(find_child(dialog, ui::kFlatButtonClass, texts::kCancel));
+    ASSERT_TRUE(wait_for("the dialog to close", [&] { return !IsWindowVisible(dialog); }));
+    ASSERT_TRUE(wait_for("the main window to show", [&] { return IsWindowVisible(main) != FALSE; }));
+  }
+}
+
+class UpdateInstall : public UpdateSection {
+ protected:
+  // The update offered, fetched and its script started: the program at
+  // `exe` has ended. The program runs with its data in the
+  // application-data folder, where the one the script starts finds it too.
+  void update_until_the_program_ends() {
+    next_bytes = files::read_file(next_program()).value_or("");
+    ASSERT_FALSE(next_bytes.empty());
+    www->put("OrvaneX.exe", next_bytes);
+    offer(ORVX_NEXT_VERSION, www->url() + "/OrvaneX.exe");
+    scripts_before = temp_files("ORV");
+
+    ASSERT_NO_FATAL_FAILURE(start(""));
+    ASSERT_NO_FATAL_FAILURE(open_update_section());
+    ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));  // No still installs
+    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_15"), IDOK));
+    ASSERT_TRUE(app->wait_exit()) << "the program did not end for the update";
+    EXPECT_EQ(app->exit_code(), std::optional<DWORD>(0));
+  }
+
+  // The program the script starts, once its main window is there.
+  void take_restarted_program(int timeout_ms) {
+    HWND restarted_main = nullptr;
+    ASSERT_TRUE(wait_for("the script to start the program", [&] {
+      restarted_main = FindWindowA(app::kMainWindowClass, ui::kProgramTitle);
+      return restarted_main != nullptr;
+    }, timeout_ms));
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(restarted_main, &process_id);
+    app = std::make_unique<RunningApp>(process_id);
+  }
+
+  // The whole update: the new program file in place of the old one, started
+  // with its version, which it announces with MSDLG_7.
+  void run_update() {
+    ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends());
+    EXPECT_TRUE(wait_for("the program file to be the new version",
+                         [&] { return app::get_version_string(exe) == ORVX_NEXT_VERSION; }));
+    ASSERT_NO_FATAL_FAILURE(take_restarted_program(kDeadlineMs));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_7"), IDOK));
+    EXPECT_EQ(files::read_file(exe), next_bytes);
+    app.reset();  // Exit
+    // The script goes on once the program it started has ended.
+    EXPECT_TRUE(wait_for("the script and its placeholder to go", [&] { return temp_files("ORV") == scripts_before; }));
+    EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
+    EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kUpdateInfoName));
+  }
+
+  std::string next_bytes;
+  std::set<std::string> scripts_before;
+};
+
+TEST_F(UpdateInstall, ReplacesTheProgramAndStartsTheNewVersion) {
+  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::app_data));
+  ASSERT_NO_FATAL_FAILURE(run_update());
+}
+
+// The program file and the temporary folder, where the script lies, in
+// folders with blanks, as on Windows XP ("Documents and Settings").
+TEST_F(UpdateInstall, ReplacesAProgramOfAnotherNameInAFolderWithBlanks) {
+  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::app_data));
+  const std::string folder = copy->folder() + "Orvane Tools 100%\\";
+  ASSERT_TRUE(files::create_folder(folder));
+  exe = folder + "Orv Tool.exe";
+  ASSERT_TRUE(CopyFileA(copy->exe().c_str(), exe.c_str(), TRUE));
+  const std::string temp = copy->folder() + "Local Settings\\";
+  ASSERT_TRUE(files::create_folders(temp + "Temp"));
+  const TemporaryFolderSetting temp_setting(temp + "Temp");
+  ASSERT_EQ(files::temp_folder(), temp + "Temp\\");
+  ASSERT_NO_FATAL_FAILURE(run_update());
+  EXPECT_FALSE(files::file_exists(folder + "OrvaneX.exe"));
+}
+
+// The program file held open without delete sharing, as by a virus scanner
+// that never lets go: the script gives up after its bounded wait, deletes
+// the download and starts the old program again, without the version.
+TEST_F(UpdateInstall, AProgramFileThatStaysLockedIsKeptAndStartedAgain) {
+  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::app_data));
+  win::ScopedHandle lock = win::adopt_handle(
+      CreateFileA(exe.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(lock);
+  ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends());
+  const auto ended = std::chrono::steady_clock::now();
+  ASSERT_NO_FATAL_FAILURE(take_restarted_program(update::kWaitRounds * 1000 + kDeadlineMs));
+  const auto waited = std::chrono::steady_clock::now() - ended;
+  EXPECT_GT(waited, std::chrono::seconds(update::kWaitRounds / 2)) << "the script did not wait";
+  HWND restarted_main = app->main_window();
+  ASSERT_NE(restarted_main, nullptr);
+  ASSERT_TRUE(round_trip(restarted_main));
+  EXPECT_EQ(find_process_window(app->process_id(), "#32770", nullptr, true), nullptr) << "no update to announce";
+  EXPECT_EQ(files::read_file(exe), program_bytes);
+  EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
+  lock.reset();
+  app.reset();  // Exit
+  EXPECT_TRUE(wait_for("the script and its placeholder to go", [&] { return temp_files("ORV") == scripts_before; }));
+}
+
+// Portable mode, so everything the uninstall removes lies in the program's
+// temporary folder, and the autostart shortcut in the throw-away prefix.
+class Uninstall : public UpdateSection {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(UpdateSection::SetUp());
+    link = autostart_link_file();
+    ASSERT_FALSE(link.empty()) << "no Startup folder in the throw-away prefix";
+    ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
+    files::create_folders(files::folder_of(link));
+    ASSERT_TRUE(files::write_file(link, "shortcut"));
+    ASSERT_TRUE(files::write_file(copy->folder() + "foreign.txt", "not ours"));
+    ASSERT_TRUE(files::write_file(copy->profile_file("Work"), "[Info]\r\nCount=0\r\n"));
+    ASSERT_TRUE(SetFileAttributesA(exe.c_str(), FILE_ATTRIBUTE_READONLY));
+    scripts_before = temp_files("uis");
+    ASSERT_NO_FATAL_FAILURE(start("/u"));
+    ASSERT_TRUE(files::file_exists(copy->data_folder() + "lang\\English.qlf"));
+    ASSERT_NO_FATAL_FAILURE(open_update_section());
+    ASSERT_NO_FATAL_FAILURE(click_button(texts::kStartUninstall));
+  }
+  void TearDown() override { files::delete_file(link); }
+
+  std::string link;
+  std::set<std::string> scripts_before;
+};
+
+TEST_F(Uninstall, YesRemovesProgramDataAndShortcutAndKeepsForeignFiles) {
+  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_12"), IDYES));
+  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_9"), IDOK));
+  ASSERT_TRUE(app->wait_exit()) << "the program did not end for the uninstall";
+  EXPECT_FALSE(files::file_exists(link));
+  EXPECT_TRUE(wait_for("the read-only program file to go", [&] { return !files::file_exists(exe); }));
+  EXPECT_TRUE(wait_for("the data folder to go", [&] { return !files::folder_exists(copy->data_folder()); }));
+  EXPECT_TRUE(wait_for("the script to delete itself", [&] { return temp_files("uis") == scripts_before; }));
+  EXPECT_EQ(files::read_file(copy->folder() + "foreign.txt"), std::optional<std::string>("not ours"));
+  EXPECT_TRUE(files::folder_exists(copy->folder() + "Quillfen"));  // the vendor folder stays
+}
+
+TEST_F(Uninstall, NoShowsNothingAndChangesNothing) {
+  const std::string config = files::read_file(copy->config_file()).value_or("");
+  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_12"), IDNO));
+  EXPECT_TRUE(no_box_left());
+  EXPECT_TRUE(app->running());
+  EXPECT_TRUE(files::file_exists(link));
+  EXPECT_EQ(files::read_file(exe), program_bytes);
+  EXPECT_TRUE(files::file_exists(copy->profile_file("Work")));
+  EXPECT_TRUE(files::file_exists(copy->data_folder() + "lang\\English.qlf"));
+  EXPECT_EQ(temp_files("uis"), scripts_before);
+}
+
+}  // namespace
+}  // namespace orvx::test
