@@ -12,5 +12,8 @@ inline constexpr char kActiveHotkey[] = "HotKey aktivieren zum speichern im stan
 inline constexpr char kDeleteProfile[] = "Profil löschen";
 inline constexpr char kCancel[] = "Abbruch";
 inline constexpr char kSave[] = "Speichern";
+// The Language section's download controls keep their texts in every language.
+inline constexpr char kFindLanguages[] =
+    "Find Languages, Langues De Trouvaille, Sprachen finden, Idiomas Del Hallazgo, Trova Lingue, Línguas Do Achado";
 
 }  // namespace orvx::settings::texts

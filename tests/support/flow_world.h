@@ -24,6 +24,7 @@
 #include "icons/memory_desktop.h"
 #include "lang/lang_system.h"
 #include "lang/messages.h"
+#include "lang_online/language_chooser.h"
 #include "platform/files.h"
 #include "profiles/profile_store.h"
 #include "support/paths.h"
@@ -215,7 +216,7 @@ class FlowWorld {
   }
 
   MainContext context() {
-    return {desktop, prompts, lang_system, windows, hotkey, settings, folders, screen, start_switch};
+    return {desktop, prompts, lang_system, windows, hotkey, settings, folders, screen, start_switch, language_chooser};
   }
   std::string profile_file(const std::string& name) const { return ProfileFileName(folders.data, name); }
 
@@ -233,6 +234,7 @@ class FlowWorld {
   ScreenMeasures screen{{1920, 1080}, 1};
   RecordingWindow window{log, screen};
   StartSwitch start_switch = StartSwitch::Normal;
+  lang_online::ChooserOffer language_chooser;
 };
 
 }  // namespace orvx::app::test

@@ -95,7 +95,10 @@ void ProgramCopy::set_config(const std::string& section, const std::string& key,
 void ProgramCopy::prepare_resolution_profile() const {
   files::create_folders(data_folder());
   files::write_file(profile_file(resolution_profile_name()), "[Info]\r\nCount=0\r\n");
+  settle_language_question();
 }
+
+void ProgramCopy::settle_language_question() const { set_config("Settings", "lang_menu", "1"); }
 
 std::string resolution_profile_name() {
   return "ORV - " + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + "x" +
