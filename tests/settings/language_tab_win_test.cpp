@@ -246,7 +246,6 @@ TEST_F(LanguageSection, UnsafeNamesAreRefusedWithoutAFetchAndACatalogueErrorIsTo
   std::string catalogue;
   for (const Case& c : cases) catalogue += (catalogue.empty() ? "" : ",") + std::string(c.name);
   www->put("lang.dat", catalogue);
-  www->put("files/lang/CON.qlf", language_file("CON", "new"));
   ASSERT_NO_FATAL_FAILURE(find_languages());
   ASSERT_NO_FATAL_FAILURE(wait_catalogue_shown());
   // Listed as the server sent them.
