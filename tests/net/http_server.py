@@ -18,6 +18,8 @@ component's tests under Wine. It misbehaves on purpose, chosen by the path:
                         PATH.announce is beside it, the length it holds is
                         announced instead, and the connection closes after
                         the file: a download cut off in the middle
+                        When PATH.slow holds "C MS", the file goes out in
+                        C-byte pieces, MS milliseconds apart
 
 Every body byte is PATTERN[i % len(PATTERN)], so a test can rebuild any body.
 Every request, head and body as received, is appended to STATE_DIR/requests.log
@@ -104,6 +106,14 @@ class Handler(socketserver.BaseRequestHandler):
         if os.path.isfile(target + ".announce"):
             with open(target + ".announce", "rb") as f:
                 length = int(f.read().strip())
+        if os.path.isfile(target + ".slow"):
+            with open(target + ".slow", "rb") as f:
+                piece, delay = (int(n) for n in f.read().split())
+            self.send_response(b"200 OK", b"", length)
+            for start in range(0, len(data), piece):
+                self.request.sendall(data[start:start + piece])
+                time.sleep(delay / 1000.0)
+            return
         self.send_response(b"200 OK", data, length)
 
     def handle(self):

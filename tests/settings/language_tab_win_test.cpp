@@ -79,7 +79,7 @@ class LanguageSection : public ::testing::Test {
   HWND box() const { return find_child(dialog, ui::kGroupBoxClass); }
   HWND find_button() const { return find_child(box(), ui::kFlatButtonClass, texts::kFindLanguages); }
   HWND new_lang_files() const { return find_child(find_child(box(), ui::kChoiceListClass), "ComboBox"); }
-  HWND progress_bar() const { return find_child(box(), ui::kProgressBarClass); }
+  HWND progress_bar() const { return find_child(find_child(box(), ui::kProgressBarClass), PROGRESS_CLASSA); }
   int rows() const { return static_cast<int>(SendMessageA(lang_list(), LVM_GETITEMCOUNT, 0, 0)); }
   int selected_row() const {
     return static_cast<int>(SendMessageA(lang_list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -178,6 +178,36 @@ TEST_F(LanguageSection, FindsTheCatalogueDownloadsALanguageAndItsTextsTakeOver) 
   EXPECT_EQ(selected_row(), 2);  // the language in use
   EXPECT_FALSE(IsWindowVisible(new_lang_files()));
   EXPECT_FALSE(IsWindowEnabled(find_button()));
+}
+
+TEST_F(LanguageSection, TheDialogStaysUsableWhileALanguageDownloadsAndTheBarMoves) {
+  // About 24 KB in 1 KB pieces, 100 ms apart.
+  std::string dansk = language_file("dansk", "Indstillinger") + "\r\n[padding]\r\n";
+  for (int i = 0; dansk.size() < 24000; ++i) dansk += "line" + std::to_string(i) + "=" + std::string(60, 'x') + "\r\n";
+  www->put("lang.dat", "dansk");
+  www->put("files/lang/dansk.qlf", dansk);
+  www->put("files/lang/dansk.qlf.slow", "1024 100");
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_language_section());
+  ASSERT_NO_FATAL_FAILURE(find_languages());
+  ASSERT_NO_FATAL_FAILURE(wait_catalogue_shown());
+  ASSERT_NO_FATAL_FAILURE(choose(0));
+  ASSERT_NO_FATAL_FAILURE(answer_box(lang_online::download_question("dansk"), IDYES));
+
+  auto position = [&] { return static_cast<int>(SendMessageA(progress_bar(), PBM_GETPOS, 0, 0)); };
+  ASSERT_TRUE(wait_for("the bar to move", [&] { return position() > 0; }));
+  EXPECT_LT(position(), 100);
+  // Meanwhile the dialog answers the user: another section opens.
+  const auto sections = children_of_class(dialog, ui::kSectionClass);
+  send_click(sections[static_cast<size_t>(SettingsSection::profiles)], 20, settings::kSectionHeaderHeight / 2);
+  HWND profiles = find_child(children_of_class(dialog, ui::kReportListClass)[0], WC_LISTVIEWA);
+  EXPECT_TRUE(IsWindowVisible(profiles));
+  EXPECT_FALSE(files::file_exists(lang_file("dansk")));  // not before it is complete
+  EXPECT_FALSE(IsWindowEnabled(find_button()));
+
+  ASSERT_TRUE(wait_for("the dansk row", [&] { return rows() == 3; }));
+  EXPECT_EQ(files::read_file(lang_file("dansk")), dansk);
+  EXPECT_EQ(position(), 0);
 }
 
 TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
