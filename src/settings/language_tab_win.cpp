@@ -49,7 +49,8 @@ LanguageTab::LanguageTab(LanguageTabControls controls, LanguageTabHost host)
           .fetcher = fetcher_,
           .prompts = prompts_,
           .message = std::move(host.message),
-          .server_base = [folder = host.data_folder] { return configured_update_server(config::config_file_path(folder)); },
+          .server_base =
+              [folder = host.data_folder] { return configured_update_server(config::config_file_path(folder)); },
           .data_folder = host.data_folder}) {
   connect_events();
   controls_.find_language_button.set_on_click([this] {

@@ -58,7 +58,8 @@ class LanguageChooser : public ::testing::Test {
     HWND dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
     ASSERT_NE(dialog, nullptr);
     send_click(find_child(dialog, ui::kFlatButtonClass, button_caption));
-    ASSERT_TRUE(wait_for("the main window to show again", [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); }));
+    ASSERT_TRUE(wait_for("the main window to show again",
+                         [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); }));
     ASSERT_TRUE(round_trip(main));
     EXPECT_EQ(find_process_window(app->process_id(), settings::kChooserWindowClass, nullptr, true), nullptr);
   }
@@ -91,8 +92,8 @@ TEST_F(LanguageChooser, IsCentredOnTheMainWindowAndEnglishSwitchesAtOnce) {
   }));
   EXPECT_EQ(SendMessageA(combo(), CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(combo(), CB_GETCURSEL, 0, 0), 0);  // "English"
-  EXPECT_EQ(SendMessageA(combo(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(texts::kGerman)),
-            1);
+  EXPECT_EQ(
+      SendMessageA(combo(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(texts::kGerman)), 1);
   ASSERT_NE(button(texts::kOtherLanguage), nullptr);
 
   post_click(button(texts::kSave));

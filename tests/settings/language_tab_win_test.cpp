@@ -248,7 +248,8 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
     EXPECT_EQ(file_requests(), requests_before + 1);
     EXPECT_EQ(files::read_file(lang_file(c.name)), language_file(c.name, std::string("installed ") + c.name));
     EXPECT_FALSE(files::file_exists(lang_file(c.name) + ".part"));
-    EXPECT_TRUE(wait_for("the find button to be enabled again", [&] { return IsWindowEnabled(find_button()) != FALSE; }));
+    EXPECT_TRUE(
+        wait_for("the find button to be enabled again", [&] { return IsWindowEnabled(find_button()) != FALSE; }));
     EXPECT_EQ(rows(), 6);
   }
   EXPECT_FALSE(files::file_exists(lang_file("polski")));
