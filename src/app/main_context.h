@@ -9,6 +9,7 @@
 #include "icons/desktop_access.h"
 #include "lang/lang_system.h"
 #include "lang/named_components.h"
+#include "lang_online/language_chooser.h"
 #include "platform/prompts.h"
 #include "profiles/profile_session.h"
 #include "profiles/restore_undo.h"
@@ -27,6 +28,8 @@ struct MainContext {
   ScreenMeasures& screen;          // measured by update_layout
   StartSwitch start_switch;
   RestoreUndo& restore_undo;       // the arrangement the latest restore replaced
+  // Whether the first-start language chooser was offered in this run.
+  lang_online::ChooserOffer& language_chooser;
 
   ProfileSession profiles() const { return {desktop, prompts, lang_system, folders, screen, restore_undo}; }
 };

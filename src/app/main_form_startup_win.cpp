@@ -51,8 +51,7 @@ void Torvx_form::make_opaque() { Trans_Wnd_->ApplyTranslucency(0); }
 uint16_t Torvx_form::user_default_lang_id() { return GetUserDefaultLangID(); }
 
 void Torvx_form::show_language_chooser() {
-  // The first-start language chooser comes with the settings dialog; until
-  // then the question is left open (nothing shown, nothing written).
+  if (show_chooser_) show_chooser_();
 }
 
 void Torvx_form::terminate_application() {

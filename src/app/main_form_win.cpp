@@ -175,8 +175,8 @@ void Torvx_form::register_components() {
 }
 
 MainContext Torvx_form::context() {
-  return {desktop_,  prompts_, lang_system_,  windows_,     *hotKey1_,
-          settings_, folders_, screen_,       start_switch_, restore_undo_};
+  return {desktop_,  prompts_, lang_system_, windows_,      *hotKey1_,     settings_,
+          folders_,  screen_,  start_switch_, restore_undo_, language_chooser_};
 }
 
 std::function<void()> Torvx_form::command(std::function<void()> action) {

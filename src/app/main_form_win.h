@@ -98,6 +98,9 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   // The settings dialog, shown from the caption bar. Until one is set, the
   // button shows the main window again.
   void set_settings_dialog(std::function<void()> show_settings) { show_settings_ = std::move(show_settings); }
+  // The first-start language chooser, offered by the show steps. Until one
+  // is set, the question is left open.
+  void set_language_chooser(std::function<void()> show_chooser) { show_chooser_ = std::move(show_chooser); }
 
   // The show steps (settings, "/dev", the first-start language question),
   // then the window shown and brought to the front - unless "/dev" has just
@@ -214,6 +217,8 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   std::optional<MainLayout> applied_layout_;
   std::function<void()> show_about_;
   std::function<void()> show_settings_;
+  std::function<void()> show_chooser_;
+  lang_online::ChooserOffer language_chooser_;
 
   std::unique_ptr<WindowHotkeyRegistrar> registrar_;
   std::unique_ptr<Thotkey> hotKey1_;

@@ -10,6 +10,8 @@
 #include "autostart/autostart_link_win.h"
 #include "platform/error_report.h"
 #include "platform/shell_objects_win.h"
+#include "settings/language_chooser_flow.h"
+#include "settings/language_chooser_win.h"
 #include "settings/settings_form_win.h"
 #include "ui/error_report_dialog_win.h"
 
@@ -85,6 +87,21 @@ int run_program(StartSwitch start_switch) noexcept {
                                    .end_program = [&main_form] { main_form.end_for_script(); }});
     main_form.set_settings_dialog(
         [&settings_form] { settings_form.show(settings::SettingsSection::settings); });
+    main_form.set_language_chooser([&main_form, &settings_form] {
+      // Made for each offer; gone before its answer is followed.
+      const auto answer = [&main_form] { return settings::Tcl_form(main_form.hwnd()).ask(); }();
+      settings::follow_chooser_answer(
+          answer,
+          settings::ChooserFlowHost{
+              .data_folder = main_form.data_folders().data,
+              .load_language = [&main_form](const std::string& path) { main_form.language().load_language(path); },
+              .load_settings = [&main_form] { main_form.reload_settings(); },
+              .settings_on_language =
+                  [&settings_form] {
+                    return settings_form.show(settings::SettingsSection::language) &&
+                           settings_form.saved_language();
+                  }});
+    });
     Tabout about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());
     main_form.set_about_dialog([&about] { about.show(); });
     try {

@@ -5,6 +5,7 @@
 #include "app/load_settings.h"
 #include "config/config_file.h"
 #include "config/ini_file.h"
+#include "lang_online/language_chooser.h"
 #include "platform/error_report.h"
 
 namespace orvx::app {
@@ -23,10 +24,11 @@ void write_language_template(const MainContext& context, const std::string& temp
 
 void ask_language_once(const MainContext& context, StartupOps& window) {
   const std::string config = config::config_file_path(context.folders.data);
-  const bool settled = ini::read_bool(config, config::kSettingsSection, kLanguageQuestionKey, false);
-  if (settled || IsGermanLanguageId(window.user_default_lang_id())) {
-    ini::write_bool(config, config::kSettingsSection, kLanguageQuestionKey, true);
-  } else {
+  const bool settled = ini::read_bool(config, config::kSettingsSection, lang_online::kLanguageMenuKey, false);
+  const bool german = !settled && IsGermanLanguageId(window.user_default_lang_id());
+  if (settled || german) {
+    ini::write_bool(config, config::kSettingsSection, lang_online::kLanguageMenuKey, true);
+  } else if (context.language_chooser.ShouldOffer(settled, german)) {
     window.show_language_chooser();
   }
 }

@@ -8,7 +8,8 @@
 //     language template, and the application ends.
 //  3. The first-start language question: settled ("lang_menu" = 1) when it
 //     was settled before or the user's language is German; otherwise the
-//     language chooser is offered, at every show until it records a choice.
+//     language chooser is offered - once per run, so that it does not come
+//     back at every later show when it was left unanswered.
 #include <cstdint>
 #include <string>
 
@@ -16,8 +17,6 @@
 #include "app/window_ops.h"
 
 namespace orvx::app {
-
-inline constexpr char kLanguageQuestionKey[] = "lang_menu";
 
 // German (Germany), German (Switzerland), German (Austria).
 bool IsGermanLanguageId(uint16_t language_id);

@@ -147,8 +147,8 @@ class StartupOps {
   // Show step 3: the user's default language id (GetUserDefaultLangID).
   virtual uint16_t user_default_lang_id() = 0;
   // Show step 3: the first-start language chooser `Tcl_form`, owned by the
-  // main window, shown modally; it records the choice itself. Until the
-  // chooser exists this shows nothing and writes nothing.
+  // main window, shown modally; the answer is recorded by
+  // settings::follow_chooser_answer.
   virtual void show_language_chooser() = 0;
   // Show step 2 ("/dev"): ends the application once control returns to the
   // message loop.

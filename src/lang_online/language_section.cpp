@@ -36,7 +36,7 @@ void LanguageSection::FindClicked() {
   view_.progress_position = 0;
   view_.find_enabled = false;
   view_.state = SectionState::kFetchingCatalogue;
-  context_.fetcher.FetchString(net::UpdateServerUrl(context_.server_base, "/lang.dat"));
+  context_.fetcher.FetchString(net::UpdateServerUrl(context_.server_base(), "/lang.dat"));
 }
 
 void LanguageSection::StringDone(const std::string& body) {
@@ -66,7 +66,7 @@ void LanguageSection::EntryChosen(size_t index) {
   view_.state = SectionState::kDownloading;
   const std::string file = lang_folder + name + std::string(lang::kLanguageFileExtension);
   context_.fetcher.FetchFile(
-      net::UpdateServerUrl(context_.server_base, "/files/lang/" + name + ".qlf"), file,
+      net::UpdateServerUrl(context_.server_base(), "/files/lang/" + name + ".qlf"), file,
       [name](const std::string& received) { return language_file_is_for(received, name); });
 }
 

@@ -54,7 +54,9 @@ struct SectionContext {
   // The current language's text of a message id (get_message with its
   // built-in German default).
   std::function<std::string(std::string_view id)> message;
-  std::string server_base;  // net::UpdateServerBase
+  // The update server's base address (net::UpdateServerBase), asked at
+  // every fetch, so that a changed configuration counts from the next one.
+  std::function<std::string()> server_base;
   std::string data_folder;  // ends with a separator
 };
 

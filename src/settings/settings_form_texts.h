@@ -16,5 +16,8 @@ inline constexpr char kCancel[] = "Abbruch";
 inline constexpr char kSave[] = "Speichern";
 inline constexpr char kCheckForUpdate[] = "Auf Update prüfen";
 inline constexpr char kStartUninstall[] = "Deinstallation starten...";
+// The Language section's download controls keep their texts in every language.
+inline constexpr char kFindLanguages[] =
+    "Find Languages, Langues De Trouvaille, Sprachen finden, Idiomas Del Hallazgo, Trova Lingue, Línguas Do Achado";
 
 }  // namespace orvx::settings::texts

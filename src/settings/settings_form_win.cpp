@@ -8,6 +8,7 @@
 #include "profiles/profile_list.h"
 #include "profiles/profile_store.h"
 #include "settings/backup_tab_win.h"
+#include "settings/language_tab_win.h"
 #include "settings/profile_deletion.h"
 #include "settings/settings_form_texts.h"
 #include "settings/settings_save.h"
@@ -82,6 +83,12 @@ Tsettings_form::Tsettings_form(HWND owner, WindowRegistry& windows, SettingsForm
       .icon = small_program_icon(),
       .buttons = {{ui::CaptionGlyph::close, texts::kSave, [this] { save(); }}}});
   create_sections();
+  language_tab_ = std::make_unique<LanguageTab>(
+      LanguageTabControls{*lang_list_, *find_language_button_, *set_lab_6_, *new_lang_files_, *pbProgress_},
+      LanguageTabHost{.prompts = prompts_,
+                      .message = [this](std::string_view id) { return host_.language.message(id); },
+                      .data_folder = host_.folders.data,
+                      .record = host_.record});
   create_button_frame();
   register_components();
   placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kSettingsWindowName, host_.folders.data, prompts_);
@@ -118,7 +125,12 @@ void Tsettings_form::create_sections() {
       ui::SectionGroupArgs{.name = "tab_container",
                            .parent = hwnd(),
                            .bounds = ui::Rect{0, kCaptionHeight, kSettingsWidth, kContainerHeight},
-                           .header_height = kSectionHeaderHeight});
+                           .header_height = kSectionHeaderHeight,
+                           .on_expand = [this](size_t index) {
+                             if (index == static_cast<size_t>(SettingsSection::language) && language_tab_) {
+                               language_tab_->expanded();
+                             }
+                           }});
   auto section = [this](const char* name, const char* caption) {
     return tab_container_->add_section(ui::SectionArgs{.name = name, .caption = caption, .body_height = kBodyHeight})
         .body();
@@ -249,8 +261,7 @@ void Tsettings_form::create_language_section(HWND body) {
   const HWND box = box_1_->hwnd();
   find_language_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "find_language_button",
-      .caption = "Find Languages, Langues De Trouvaille, Sprachen finden, Idiomas Del Hallazgo, Trova Lingue, "
-                 "Línguas Do Achado",
+      .caption = texts::kFindLanguages,
       .parent = box,
       .bounds = ui::Rect{10, 20, kInnerWidth - 20, 36},
       .tab_stop = true,
@@ -345,7 +356,9 @@ void Tsettings_form::register_components() {
 bool Tsettings_form::show(SettingsSection first) {
   fill_controls();
   tab_container_->expand(static_cast<size_t>(first));
+  if (first == SettingsSection::language) language_tab_->expanded();
   saved_ = false;
+  saved_language_ = false;
   show_modal(owner_);
   close_steps();
   return saved_;
@@ -364,11 +377,7 @@ void Tsettings_form::fill_controls() {
   }
   profil_list_->set_rows(profile_rows);
   // 3. the language list
-  std::vector<std::vector<std::string>> language_list;
-  for (const lang_online::LanguageRow& row : lang_online::fill_language_list(lang::lang_folder_path(data_folder))) {
-    language_list.push_back({row.lang, row.publisher, row.status});
-  }
-  lang_list_->set_rows(language_list);
+  language_tab_->shown();
   // 4. the data folder and its size
   set_lab_10_->set_caption(data_folder);
   set_lab_10_->set_hint(data_folder);
@@ -430,6 +439,7 @@ void Tsettings_form::save() {
   save_settings(read_controls(), language_row, save_host);
   if (host_.load_settings) host_.load_settings();
   saved_ = true;
+  saved_language_ = language_row.has_value();
   end_modal(IDOK);
 }
 
@@ -437,13 +447,12 @@ void Tsettings_form::cancel() {
   if (running_modal()) end_modal(IDCANCEL);
 }
 
-void Tsettings_form::close_steps() {
-  set_lab_6_->set_visible(false);
-  set_lab_6_->set_enabled(false);
-  new_lang_files_->set_visible(false);
-  new_lang_files_->set_enabled(false);
-  pbProgress_->set_visible(false);
-  pbProgress_->set_position(0);
+void Tsettings_form::close_steps() { language_tab_->closed(); }
+
+HWND Tsettings_form::initial_focus() {
+  // Opened on the Language section, the list of languages has the focus.
+  return tab_container_->expanded() == static_cast<size_t>(SettingsSection::language) ? lang_list_->control()
+                                                                                        : nullptr;
 }
 
 void Tsettings_form::delete_selected_profile() {

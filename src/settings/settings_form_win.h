@@ -11,8 +11,8 @@
 // position is kept in section `settings_form` of config.qcf; its texts are
 // translated through section `settings_form` of the language file.
 //
-// The buttons of the Language section do nothing yet; the Export / Import
-// and Update / Uninstall sections work through BackupTab and UpdateTab.
+// The Export / Import, Language and Update / Uninstall sections work
+// through BackupTab, LanguageTab and UpdateTab (their *_tab_win.h).
 #include <windows.h>
 
 #include <functional>
@@ -53,6 +53,7 @@ namespace orvx::settings {
 
 class BackupTab;
 class UpdateTab;
+class LanguageTab;
 
 inline constexpr char kSettingsWindowClass[] = "Tsettings_form";
 inline constexpr char kSettingsWindowName[] = "settings_form";
@@ -90,10 +91,14 @@ class Tsettings_form final : public ui::ModalDialog {
   // Shows the dialog modally with `first` expanded; returns once it is
   // closed. True when it was closed by Save.
   bool show(SettingsSection first);
+  // Whether the last showing ended with a Save that stored a row of the
+  // language list.
+  bool saved_language() const { return saved_language_; }
 
  private:
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
   void on_escape() override { cancel(); }
+  HWND initial_focus() override;
 
   void create_sections();
   void create_settings_section(HWND body);
@@ -122,6 +127,7 @@ class Tsettings_form final : public ui::ModalDialog {
   SettingsFormHost host_;
   ui::WinPrompts prompts_;
   bool saved_ = false;
+  bool saved_language_ = false;
 
   std::unique_ptr<ui::CaptionBar> caption_form_;
   std::unique_ptr<ui::SectionGroup> tab_container_;
@@ -159,6 +165,7 @@ class Tsettings_form final : public ui::ModalDialog {
   std::unique_ptr<ui::Label> set_lab_6_;
   std::unique_ptr<ui::ProgressBar> pbProgress_;
   std::unique_ptr<ui::ChoiceList> new_lang_files_;
+  std::unique_ptr<LanguageTab> language_tab_;  // after the controls it drives
   // Update / Uninstall
   std::unique_ptr<ui::Label> set_lab_14_;
   std::unique_ptr<ui::Label> set_lab_15_;

@@ -1,12 +1,14 @@
 #pragma once
-// The update server the program talks to: the built-in one, or the address
-// in `update_server` of section `Settings` of config.qcf.
+// The update server the program talks to now: the key `update_server` of
+// section `Settings` in config.qcf when it holds a usable address, the
+// built-in one otherwise. Read anew at every use, so that a changed file
+// takes effect with the next fetch.
 #include <string>
 
 namespace orvx::settings {
 
-// The base address from the file at `config_path`; the built-in one when
-// the key is missing or names no address the download component can use.
+// The base address for the language catalogue, the language files and the
+// update information (net::UpdateServerBase of the configured value).
 std::string configured_update_server(const std::string& config_path);
 
 }  // namespace orvx::settings

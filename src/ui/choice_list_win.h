@@ -35,6 +35,7 @@ class ChoiceList final : public HostedControl {
   std::optional<size_t> selected() const;
   void select(std::optional<size_t> index);
   void remove(size_t index);
+  void set_on_change(std::function<void()> handler) { on_change_ = std::move(handler); }
 
  private:
   LRESULT control_message(UINT msg, WPARAM wp, LPARAM lp) override;

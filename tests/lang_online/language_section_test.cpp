@@ -80,9 +80,10 @@ class LanguageSectionTest : public ::testing::Test {
   std::unique_ptr<net::THTTPGet> get_file = MakeComponent();
   HttpGetLanguageFetcher fetcher{*get_file};
   test::ScriptedPrompts prompts;
+  std::string base = kBase;  // the configured update server
   LanguageSection section{SectionContext{
-      fetcher, prompts, [](std::string_view id) { return "text of " + std::string(id); }, kBase,
-      data.path()}};
+      fetcher, prompts, [](std::string_view id) { return "text of " + std::string(id); },
+      [this] { return base; }, data.path()}};
 };
 
 TEST_F(LanguageSectionTest, FindAskFetchShowDownloadAndRefill) {
@@ -114,6 +115,16 @@ TEST_F(LanguageSectionTest, FindAskFetchShowDownloadAndRefill) {
   EXPECT_EQ(section.view().progress_position, 0);
   EXPECT_FALSE(section.view().find_enabled);
   EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(LanguageSectionTest, EachFetchAsksForTheServerAnew) {
+  ShowCatalogue("polski");
+  base = "http://mirror.test/other";
+  http->Reply("/other/files/lang/polski.qlf", Body(kPolski));
+  Download(0);
+  EXPECT_EQ(RequestedPaths(), (std::vector<std::string>{"/orvx/lang.dat", "/other/files/lang/polski.qlf"}));
+  EXPECT_EQ(http->requests().back().host, "mirror.test");
+  EXPECT_EQ(files::read_file(LangFile("polski")), kPolski);
 }
 
 TEST_F(LanguageSectionTest, FindStaysDisabledForTheRunAfterACatalogue) {

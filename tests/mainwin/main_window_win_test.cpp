@@ -79,6 +79,7 @@ class MainWindow : public ::testing::Test {
 
   // Starts the copy with `argument` and waits for its main window.
   std::unique_ptr<RunningApp> start(const std::string& argument = "/u") {
+    copy.settle_language_question();
     auto app = std::make_unique<RunningApp>(copy.exe(), argument);
     return app;
   }

@@ -25,7 +25,6 @@
 #include "minidesk/minidesk.h"
 #include "minidesk/minidesk_map.h"
 #include "minidesk/minidesk_view_win.h"
-#include "platform/hidden_window_win.h"
 #include "platform/scoped_win.h"
 #include "standin_shared/standin_client_win.h"
 #include "support/input_win.h"
@@ -331,11 +330,8 @@ TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart
   ASSERT_TRUE(wait_for("FindWindowA(\"Shell_TrayWnd\", nullptr) != nullptr", [] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
       << "no Shell_TrayWnd in this session";
   start({{"Papierkorb", 300, 300}});
-  HWND tray = nullptr;
-  ASSERT_TRUE(wait_for("the tray icon window to be known to the shell", [&] {
-    tray = find_process_window(app->process_id(), orvx::win::kHiddenWindowClass, nullptr, false);
-    return tray && shell_knows(tray, "Orvane X");
-  })) << "the icon is not in the notification area";
+  HWND tray = wait_tray_icon(app->process_id());
+  ASSERT_NE(tray, nullptr) << "the icon is not in the notification area";
 
   // Minimized into the notification area, then a click on the icon.
   ASSERT_TRUE(minimize_to_tray(main));

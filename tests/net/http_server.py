@@ -14,7 +14,12 @@ component's tests under Wine. It misbehaves on purpose, chosen by the path:
   /headeronly           a status line and headers, no length and no body
   /www/PATH             the file STATE_DIR/www/PATH (%XX decoded), with its
                         length, or 404 when there is none; tests put the
-                        files of an update server there
+                        files of an update server there. When a file
+                        PATH.announce is beside it, the length it holds is
+                        announced instead, and the connection closes after
+                        the file: a download cut off in the middle
+                        When PATH.slow holds "C MS", the file goes out in
+                        C-byte pieces, MS milliseconds apart
 
 Every body byte is PATTERN[i % len(PATTERN)], so a test can rebuild any body.
 Every request, head and body as received, is appended to STATE_DIR/requests.log
@@ -97,7 +102,19 @@ class Handler(socketserver.BaseRequestHandler):
             return
         with open(target, "rb") as f:
             data = f.read()
-        self.send_response(b"200 OK", data, len(data))
+        length = len(data)
+        if os.path.isfile(target + ".announce"):
+            with open(target + ".announce", "rb") as f:
+                length = int(f.read().strip())
+        if os.path.isfile(target + ".slow"):
+            with open(target + ".slow", "rb") as f:
+                piece, delay = (int(n) for n in f.read().split())
+            self.send_response(b"200 OK", b"", length)
+            for start in range(0, len(data), piece):
+                self.request.sendall(data[start:start + piece])
+                time.sleep(delay / 1000.0)
+            return
+        self.send_response(b"200 OK", data, length)
 
     def handle(self):
         raw = self.read_request()

@@ -24,6 +24,7 @@
 #include "icons/memory_desktop.h"
 #include "lang/lang_system.h"
 #include "lang/messages.h"
+#include "lang_online/language_chooser.h"
 #include "platform/files.h"
 #include "profiles/profile_store.h"
 #include "support/paths.h"
@@ -215,7 +216,8 @@ class FlowWorld {
   }
 
   MainContext context() {
-    return {desktop, prompts, lang_system, windows, hotkey, settings, folders, screen, start_switch, restore_undo};
+    return {desktop,  prompts, lang_system, windows,      hotkey,       settings,
+            folders,  screen,  start_switch, restore_undo, language_chooser};
   }
   std::string profile_file(const std::string& name) const { return ProfileFileName(folders.data, name); }
 
@@ -234,6 +236,7 @@ class FlowWorld {
   RecordingWindow window{log, screen};
   StartSwitch start_switch = StartSwitch::Normal;
   RestoreUndo restore_undo;
+  lang_online::ChooserOffer language_chooser;
 };
 
 }  // namespace orvx::app::test

@@ -29,15 +29,21 @@ bool click_caption_button(HWND window, size_t index) {
 
 HWND wait_tray_icon(DWORD process_id) {
   HWND tray = nullptr;
+  // The program has more hidden windows (those of its download
+  // components): the icon's is the one the shell knows.
   const bool known = wait_for("the tray icon to be known to the shell", [&] {
-    tray = find_process_window(process_id, win::kHiddenWindowClass, nullptr, false);
-    if (!tray) return false;
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = tray;
-    data.uFlags = NIF_TIP;
-    lstrcpynA(data.szTip, ui::kProgramTitle, sizeof(data.szTip));
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+    for (HWND hidden : find_process_windows(process_id, win::kHiddenWindowClass, nullptr, false)) {
+      NOTIFYICONDATAA data{};
+      data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+      data.hWnd = hidden;
+      data.uFlags = NIF_TIP;
+      lstrcpynA(data.szTip, ui::kProgramTitle, sizeof(data.szTip));
+      if (Shell_NotifyIconA(NIM_MODIFY, &data)) {
+        tray = hidden;
+        return true;
+      }
+    }
+    return false;
   });
   return known ? tray : nullptr;
 }
@@ -95,7 +101,10 @@ void ProgramCopy::set_config(const std::string& section, const std::string& key,
 void ProgramCopy::prepare_resolution_profile() const {
   files::create_folders(data_folder());
   files::write_file(profile_file(resolution_profile_name()), "[Info]\r\nCount=0\r\n");
+  settle_language_question();
 }
+
+void ProgramCopy::settle_language_question() const { set_config("Settings", "lang_menu", "1"); }
 
 std::string resolution_profile_name() {
   return "ORV - " + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + "x" +

@@ -62,9 +62,12 @@ class ProgramCopy {
   std::string profile_file(const std::string& name) const;
   // Writes a key of config.qcf, making the folders first.
   void set_config(const std::string& section, const std::string& key, const std::string& value) const;
-  // Makes the standard profile of the current screen exist, so that the
-  // start asks nothing.
+  // Makes the standard profile of the current screen exist and settles the
+  // first-start language question, so that the start asks nothing.
   void prepare_resolution_profile() const;
+  // Settles the first-start language question ("lang_menu" 1), so that no
+  // language chooser comes after the start, whatever the user's language.
+  void settle_language_question() const;
 
  private:
   TempFolder temp_;

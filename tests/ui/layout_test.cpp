@@ -1,9 +1,10 @@
 // Layout arithmetic of the window chrome: caption bar, hint boxes, section
-// stacks.
+// stacks, progress bars.
 #include <gtest/gtest.h>
 
 #include "ui/caption_layout.h"
 #include "ui/hint_layout.h"
+#include "ui/progress_percent.h"
 #include "ui/section_stack.h"
 
 namespace orvx::ui {
@@ -119,6 +120,19 @@ TEST(SectionStack, CollapsingAnotherSectionOrAnUnknownIndexChangesNothing) {
   s.expand(7);
   EXPECT_EQ(s.expanded(), 0u);
   EXPECT_EQ(s.height_of(7), 0);
+}
+
+TEST(ProgressPercent, WholePerCentWithinTheBar) {
+  struct Case {
+    int64_t total, done;
+    int percent;
+  };
+  const Case cases[] = {
+      {1000, 0, 0},   {1000, 9, 0},      {1000, 10, 1},    {1000, 999, 99},
+      {1000, 1000, 100}, {1000, 1600, 100}, {0, 500, 0},  // no length announced
+      {-1, 5, 0},     {1000, -5, 0},     {2147483647, 2147483647, 100},
+  };
+  for (const Case& c : cases) EXPECT_EQ(progress_percent(c.total, c.done), c.percent) << c.total << " " << c.done;
 }
 
 }  // namespace
