@@ -18,6 +18,7 @@
 #include "settings/settings_form_win.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
+#include "support/settings_dialog_win.h"
 #include "support/windows_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/report_list_win.h"
@@ -54,9 +55,8 @@ class LanguageChooser : public ::testing::Test {
   // The settings dialog of the caption bar, left with `button_caption`:
   // after it the main window shows again, without the chooser.
   void settings_round_trip(const char* button_caption) {
-    ASSERT_TRUE(click_caption_button(main, app::kSettingsButton));
-    HWND dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
-    ASSERT_NE(dialog, nullptr);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
     send_click(find_child(dialog, ui::kFlatButtonClass, button_caption));
     ASSERT_TRUE(wait_for("the main window to show again",
                          [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); }));

@@ -28,6 +28,7 @@
 #include "settings_backup/backup_file_name.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
+#include "support/settings_dialog_win.h"
 #include "support/windows_win.h"
 #include "ui/check_box_win.h"
 #include "ui/collapsible_section_win.h"
@@ -180,13 +181,9 @@ class BackupSection : public ::testing::Test {
   // Opens the dialog from the main window with the Export / Import section
   // expanded.
   void open_dialog() {
-    ASSERT_TRUE(click_caption_button(main, app::kSettingsButton));
-    dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
     ASSERT_TRUE(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
-    const auto sections = children_of_class(dialog, ui::kSectionClass);
-    ASSERT_EQ(sections.size(), static_cast<size_t>(settings::kSectionCount));
-    send_click(sections[static_cast<size_t>(SettingsSection::backup)], 20, settings::kSectionHeaderHeight / 2);
+    ASSERT_TRUE(click_section_header(dialog, SettingsSection::backup));
     ASSERT_TRUE(wait_for("the Export / Import section to open",
                          [&] { return IsWindowVisible(button(texts::kExportSettings)) != FALSE; }));
   }

@@ -23,6 +23,7 @@
 #include "support/http_test_server.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
+#include "support/settings_dialog_win.h"
 #include "support/windows_win.h"
 #include "ui/choice_list_win.h"
 #include "ui/collapsible_section_win.h"
@@ -63,12 +64,8 @@ class LanguageSection : public ::testing::Test {
   // The settings dialog opened from the caption bar, its Language section
   // expanded with a click on the header.
   void open_language_section() {
-    ASSERT_TRUE(click_caption_button(main, app::kSettingsButton));
-    dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
-    ASSERT_NE(dialog, nullptr);
-    const auto sections = children_of_class(dialog, ui::kSectionClass);
-    ASSERT_EQ(sections.size(), static_cast<size_t>(settings::kSectionCount));
-    send_click(sections[static_cast<size_t>(SettingsSection::language)], 20, settings::kSectionHeaderHeight / 2);
+    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
+    ASSERT_TRUE(click_section_header(dialog, SettingsSection::language));
     ASSERT_TRUE(wait_for("the language list to show", [&] { return IsWindowVisible(lang_list()) != FALSE; }));
   }
 

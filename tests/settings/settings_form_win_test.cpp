@@ -19,6 +19,7 @@
 #include "settings/settings_form_win.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
+#include "support/settings_dialog_win.h"
 #include "support/throwaway_prefix_win.h"
 #include "support/windows_win.h"
 #include "ui/check_box_win.h"
@@ -112,9 +113,7 @@ class SettingsDialog : public ::testing::Test {
   // Clicks the caption bar's settings button; the dialog comes, the main
   // window goes.
   void open_dialog() {
-    ASSERT_TRUE(click_caption_button(main, app::kSettingsButton));
-    dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
     ASSERT_TRUE(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
   }
 
@@ -132,11 +131,7 @@ class SettingsDialog : public ::testing::Test {
   void click_button(const char* caption) const { send_click(control(ui::kFlatButtonClass, caption)); }
 
   // Expands a section with a click on its header.
-  void expand(SettingsSection section) const {
-    const auto sections = children_of_class(dialog, ui::kSectionClass);
-    ASSERT_EQ(sections.size(), static_cast<size_t>(settings::kSectionCount));
-    send_click(sections[static_cast<size_t>(section)], 20, settings::kSectionHeaderHeight / 2);
-  }
+  void expand(SettingsSection section) const { ASSERT_TRUE(click_section_header(dialog, section)); }
 
   // The standard list view inside a report list of the dialog.
   HWND list_view(size_t index) const {

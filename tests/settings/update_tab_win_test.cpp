@@ -26,6 +26,7 @@
 #include "support/http_test_server.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
+#include "support/settings_dialog_win.h"
 #include "support/throwaway_prefix_win.h"
 #include "support/windows_win.h"
 #include "ui/collapsible_section_win.h"
@@ -126,13 +127,8 @@ class UpdateSection : public ::testing::Test {
   // The settings dialog opened from the caption bar, its Update section
   // expanded.
   void open_update_section() {
-    ASSERT_TRUE(click_caption_button(main, app::kSettingsButton));
-    dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
-    ASSERT_NE(dialog, nullptr);
-    const auto sections = children_of_class(dialog, ui::kSectionClass);
-    ASSERT_EQ(sections.size(), static_cast<size_t>(settings::kSectionCount));
-    send_click(sections[static_cast<size_t>(settings::SettingsSection::update)], 20,
-               settings::kSectionHeaderHeight / 2);
+    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
+    ASSERT_TRUE(click_section_header(dialog, settings::SettingsSection::update));
     HWND button = find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate);
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(wait_for("the Update section to show", [&] { return IsWindowVisible(button) != FALSE; }));
