@@ -2,9 +2,9 @@
 
 #include "platform/files.h"
 #include "platform/local_clock.h"
-#include "settings/backup_gauge.h"
 #include "settings_backup/settings_export.h"
 #include "settings_backup/settings_import.h"
+#include "ui/progress_percent.h"
 
 namespace orvx::settings {
 
@@ -47,7 +47,7 @@ void BackupTab::file(const std::string& path) {
 }
 
 void BackupTab::progress(int32_t position, int32_t total) {
-  controls_.pbProgress_1.set_position(gauge_percent(position, total));
+  controls_.pbProgress_1.set_position(ui::progress_percent(total, position));
   UpdateWindow(controls_.pbProgress_1.hwnd());
 }
 

@@ -3,6 +3,8 @@
 // bytes (a total and the bytes read so far), the progress bar in percent.
 #include <cstdint>
 
+#include "ui/progress_percent.h"
+
 namespace orvx::settings {
 
 class UpdateGauge {
@@ -13,7 +15,7 @@ class UpdateGauge {
   }
   int32_t position() const { return position_; }
   // 0 to 100; 0 while the total is unknown (0 or less).
-  int percent() const;
+  int percent() const { return ui::progress_percent(maximum_, position_); }
 
  private:
   int32_t maximum_ = 0;

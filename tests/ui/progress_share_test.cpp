@@ -1,12 +1,13 @@
-// The backup's gauge: bytes done of the current file as a share of its size.
+// A progress bar's per cent as the backup drives it: bytes done of the
+// current file as a share of its size.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 
-#include "settings/backup_gauge.h"
+#include "ui/progress_percent.h"
 
-namespace orvx::settings {
+namespace orvx::ui {
 namespace {
 
 struct GaugeCase {
@@ -15,7 +16,7 @@ struct GaugeCase {
   int percent;
 };
 
-TEST(BackupGauge, IsTheShareOfTheCurrentFile) {
+TEST(ProgressPercent, IsTheShareOfTheCurrentFile) {
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
   const GaugeCase cases[] = {
       {0, 1000, 0},     {1024, 1000, 100},  // the last chunk may pass a stale size
@@ -26,9 +27,9 @@ TEST(BackupGauge, IsTheShareOfTheCurrentFile) {
       {kMax, kMax, 100},
   };
   for (const GaugeCase& c : cases) {
-    EXPECT_EQ(gauge_percent(c.position, c.total), c.percent) << c.position << " of " << c.total;
+    EXPECT_EQ(progress_percent(c.total, c.position), c.percent) << c.position << " of " << c.total;
   }
 }
 
 }  // namespace
-}  // namespace orvx::settings
+}  // namespace orvx::ui
