@@ -8,6 +8,10 @@ component's tests under Wine. It misbehaves on purpose, chosen by the path:
   /long/A/N             announces A bytes, sends N (> A), then close
   /status404/N          status 404 with an N-byte error page and its length
   /slow/N/C/MS          N bytes in C-byte pieces, MS milliseconds apart
+  /held/N/NAME          announces N bytes, sends the first half, then holds
+                        the rest until the file STATE_DIR/NAME.release
+                        exists (HOLD_LIMIT seconds at most): a transfer that
+                        goes on only once the test says so
   /stall                reads the request and answers nothing, holding the
                         connection open until the client gives up
   /hangup               reads the request and closes without any response
@@ -20,6 +24,11 @@ component's tests under Wine. It misbehaves on purpose, chosen by the path:
                         the file: a download cut off in the middle
                         When PATH.slow holds "C MS", the file goes out in
                         C-byte pieces, MS milliseconds apart
+                        When PATH.hold is beside it, the first half of the
+                        file goes out, then nothing more until a test
+                        removes PATH.hold (HOLD_LIMIT seconds at most): a
+                        transfer caught in the middle for as long as a test
+                        needs, however slow the machine
 
 Every body byte is PATTERN[i % len(PATTERN)], so a test can rebuild any body.
 Every request, head and body as received, is appended to STATE_DIR/requests.log
@@ -36,8 +45,12 @@ to check what the client sent.
 Several test runs may share the machine, so the server takes the first free
 address of 127.0.0.1, 127.80.0.1, 127.80.0.2, ... The "refused" address is a
 socket bound to port 80 but never listening: connections to it are refused,
-and nothing else can take it while the server runs. The server ends itself
-after MAX_LIFETIME seconds even if nobody stops it.
+and nothing else can take it while the server runs.
+
+The server lives as long as the process that started it (CTest, whose fixture
+starts and stops it): it ends itself once that process is gone, so a run
+that is killed leaves nothing behind, and it never ends before the run does.
+MAX_LIFETIME, far beyond any run, is only a last safety bound.
 """
 
 import errno
@@ -54,8 +67,10 @@ import urllib.parse
 PORT = 80
 LOG_SEPARATOR = b"----- end of request -----\r\n"
 PATTERN = b"0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_\r\n"
-MAX_LIFETIME = 900
+MAX_LIFETIME = 6 * 3600
+OWNER_POLL_SECONDS = 2
 READY_TIMEOUT = 20
+HOLD_LIMIT = 120
 
 
 def body(n):
@@ -106,6 +121,14 @@ class Handler(socketserver.BaseRequestHandler):
         if os.path.isfile(target + ".announce"):
             with open(target + ".announce", "rb") as f:
                 length = int(f.read().strip())
+        if os.path.isfile(target + ".hold"):
+            half = len(data) // 2
+            self.send_response(b"200 OK", data[:half], length)
+            deadline = time.monotonic() + HOLD_LIMIT
+            while os.path.isfile(target + ".hold") and time.monotonic() < deadline:
+                time.sleep(0.05)
+            self.request.sendall(data[half:])
+            return
         if os.path.isfile(target + ".slow"):
             with open(target + ".slow", "rb") as f:
                 piece, delay = (int(n) for n in f.read().split())
@@ -134,9 +157,21 @@ class Handler(socketserver.BaseRequestHandler):
         args = [a for a in path.split("/") if a]
         name, nums = (args[0], [int(a) for a in args[1:] if a.isdigit()]) if args else ("", [])
         try:
+            if name == "held" and len(args) == 3 and nums:
+                self.send_held(nums[0], args[2])
+                return
             self.dispatch(name, nums, raw)
         except (BrokenPipeError, ConnectionResetError, socket.timeout):
             pass
+
+    def send_held(self, total, release_name):
+        half = total // 2
+        self.send_response(b"200 OK", body(half), total)
+        release = os.path.join(self.server.state_dir, os.path.basename(release_name) + ".release")
+        deadline = time.monotonic() + HOLD_LIMIT
+        while not os.path.exists(release) and time.monotonic() < deadline:
+            time.sleep(0.02)
+        self.request.sendall(body(total)[half:])
 
     def dispatch(self, name, nums, raw):
         ok = b"200 OK"
@@ -217,7 +252,26 @@ def bind_refusing(taken):
     raise SystemExit("no free loopback address for the refusing socket")
 
 
-def serve(state_dir, ready_fd):
+def process_start_time(pid):
+    """The start time of a process (ticks since boot), None when it is gone;
+    with the pid it names one process, even after the pid is reused."""
+    try:
+        stat = open("/proc/%d/stat" % pid).read()
+    except OSError:
+        return None
+    return stat.rsplit(")", 1)[1].split()[19]
+
+
+def end_with_owner(server, owner, owner_start):
+    def watch():
+        while process_start_time(owner) == owner_start:
+            time.sleep(OWNER_POLL_SECONDS)
+        server.shutdown()
+
+    threading.Thread(target=watch, daemon=True).start()
+
+
+def serve(state_dir, ready_fd, owner, owner_start):
     server = bind_server(os.path.join(state_dir, "requests.log"))
     refusing = bind_refusing(server.server_address[0])
     with open(os.path.join(state_dir, "pid"), "w") as f:
@@ -225,7 +279,10 @@ def serve(state_dir, ready_fd):
     with open(os.path.join(state_dir, "address"), "w") as f:
         f.write("%s\n%s\n" % (server.server_address[0], refusing.getsockname()[0]))
     signal.signal(signal.SIGTERM, lambda *_: threading.Thread(target=server.shutdown).start())
-    threading.Timer(MAX_LIFETIME, server.shutdown).start()
+    end_with_owner(server, owner, owner_start)
+    safety = threading.Timer(MAX_LIFETIME, server.shutdown)
+    safety.daemon = True
+    safety.start()
     os.write(ready_fd, b"ready\n")
     os.close(ready_fd)
     try:
@@ -249,6 +306,8 @@ def start(state_dir):
             os.remove(os.path.join(state_dir, name))
         except OSError:
             pass
+    owner = os.getppid()
+    owner_start = process_start_time(owner)
     read_fd, write_fd = os.pipe()
     if os.fork() == 0:
         os.close(read_fd)
@@ -259,7 +318,7 @@ def start(state_dir):
         os.dup2(null, 1)
         os.dup2(err, 2)
         try:
-            serve(state_dir, write_fd)
+            serve(state_dir, write_fd, owner, owner_start)
         finally:
             os._exit(1)
     os.close(write_fd)
