@@ -30,7 +30,7 @@ bool can_write_into(const std::string& folder) {
 }
 
 ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name,
-                                  std::string_view version, uint16_t machine) {
+                                  std::string_view version, uint16_t machine, int wait_rounds) {
   const std::string download = paths.temp_folder + kDownloadName;
   if (!file_is_program_for(download, machine)) {
     files::delete_file(download);
@@ -42,12 +42,12 @@ ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name
     files::delete_file(placeholder_of(paths.script));
     return ScriptOutcome::kFolderNotWritable;
   }
-  return write_script(paths, update_script(paths, version));
+  return write_script(paths, update_script(paths, version, wait_rounds));
 }
 
-ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name) {
+ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name, int wait_rounds) {
   paths.script = script_name_of(temp_name);
-  return write_script(paths, uninstall_script(paths));
+  return write_script(paths, uninstall_script(paths, wait_rounds));
 }
 
 }  // namespace orvx::update

@@ -30,11 +30,14 @@ bool can_write_into(const std::string& folder);
 // ({T}OrvaneX.tmp) and the program's folder, writes the update script
 // (paths.script is set from temp_name). The ".tmp" placeholder is deleted
 // whatever the outcome.
-// A download that is no program for `machine` is deleted.
+// A download that is no program for `machine` is deleted. `wait_rounds`
+// bounds the script's wait for the program file (update_script).
 ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name,
-                                  std::string_view version, uint16_t machine);
+                                  std::string_view version, uint16_t machine,
+                                  int wait_rounds = kWaitRounds);
 
 // The same for the uninstall script. An unsafe data folder writes nothing.
-ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name);
+ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name,
+                                     int wait_rounds = kWaitRounds);
 
 }  // namespace orvx::update

@@ -43,9 +43,9 @@ std::string lines(std::initializer_list<std::string> rows) {
   return text;
 }
 
-// Deletes {P} until it is gone; after kWaitRounds rounds goes to `give_up`.
+// Deletes {P} until it is gone; after `rounds` rounds goes to `give_up`.
 // Ends at the label "Label2" once the file is gone.
-std::string wait_for_release(const std::string& program, const char* give_up) {
+std::string wait_for_release(const std::string& program, int rounds, const char* give_up) {
   const std::string p = "\"" + literal(program) + "\"";
   return lines({
       "set orvx_wait=0",
@@ -53,7 +53,7 @@ std::string wait_for_release(const std::string& program, const char* give_up) {
       "del " + p,
       "if not exist " + p + " goto Label2",
       "set /a orvx_wait=%orvx_wait%+1",
-      "if %orvx_wait% GEQ " + std::to_string(kWaitRounds) + " goto " + give_up,
+      "if %orvx_wait% GEQ " + std::to_string(rounds) + " goto " + give_up,
       "ping -n 2 127.0.0.1 >nul",
       "goto Label1",
   });
@@ -107,16 +107,16 @@ bool data_folder_safe(std::string_view folder) {
   return true;
 }
 
-std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version) {
+std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version, int wait_rounds) {
   if (!fits_script(paths.program) || !fits_script(paths.temp_folder) || !fits_script(paths.script) ||
       !ends_with_separator(paths.temp_folder) || folder_of_program(paths.program).empty() ||
-      !is_plain_version(version)) {
+      !is_plain_version(version) || wait_rounds < 1) {
     return std::nullopt;
   }
   const std::string p = "\"" + literal(paths.program) + "\"";
   const std::string t = literal(paths.temp_folder);
   const std::string download = "\"" + t + kDownloadName + "\"";
-  return wait_for_release(paths.program, "Label3") + lines({
+  return wait_for_release(paths.program, wait_rounds, "Label3") + lines({
       ":Label2",
       "copy " + download + " " + p,
       "del " + download,
@@ -131,14 +131,14 @@ std::optional<std::string> update_script(const ScriptPaths& paths, std::string_v
   });
 }
 
-std::optional<std::string> uninstall_script(const ScriptPaths& paths) {
-  if (!fits_script(paths.program) || !fits_script(paths.script) ||
+std::optional<std::string> uninstall_script(const ScriptPaths& paths, int wait_rounds) {
+  if (!fits_script(paths.program) || !fits_script(paths.script) || wait_rounds < 1 ||
       folder_of_program(paths.program).empty() || !data_folder_safe(paths.data_folder)) {
     return std::nullopt;
   }
   const std::string f = literal(folder_of_program(paths.program));
   const std::string d = literal(paths.data_folder);
-  return wait_for_release(paths.program, "Label2") + lines({
+  return wait_for_release(paths.program, wait_rounds, "Label2") + lines({
       ":Label2",
       "rmdir \"" + f + "\"",
       "del \"" + d + "\\lang\\*.*\" /q",

@@ -4,10 +4,11 @@
 // run hidden by the command interpreter of Windows NT 4.0 and later.
 //
 // Both first wait for the ended program to release its file, deleting it
-// until it is gone, but not forever: after about a minute (kWaitRounds
-// rounds of a one-second ping to the loopback address) the update script
-// starts the old program again and deletes the download, and the uninstall
-// script goes on with the data folder.
+// until it is gone, but not forever: after a number of rounds of a
+// one-second ping to the loopback address (kWaitRounds, about a minute, in
+// the scripts the program writes) the update script starts the old program
+// again and deletes the download, and the uninstall script goes on with the
+// data folder.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,9 +44,11 @@ bool data_folder_safe(std::string_view folder);
 // "/" + version. Nullopt when a path cannot stand in a script (it holds a
 // quotation mark, a line break or a NUL, or {T} does not end with a
 // separator) or the version is not plain.
-std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version);
+// `wait_rounds` bounds the wait for the program file's release.
+std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version,
+                                         int wait_rounds = kWaitRounds);
 
 // The uninstall script. Nullopt as above, and for an unsafe data folder.
-std::optional<std::string> uninstall_script(const ScriptPaths& paths);
+std::optional<std::string> uninstall_script(const ScriptPaths& paths, int wait_rounds = kWaitRounds);
 
 }  // namespace orvx::update

@@ -28,10 +28,3 @@ endfunction()
 if(WIN32 AND TARGET settings_win_tests)
   orvx_add_next_version_program()
 endif()
-
-# The locked program file makes the update script wait its whole bound
-# (about a minute) before it starts the old program again.
-if(WIN32 AND TEST settings_win.UpdateInstall.AProgramFileThatStaysLockedIsKeptAndStartedAgain)
-  set_tests_properties(settings_win.UpdateInstall.AProgramFileThatStaysLockedIsKeptAndStartedAgain
-                       PROPERTIES TIMEOUT 180)
-endif()

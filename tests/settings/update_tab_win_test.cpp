@@ -323,30 +323,6 @@ TEST_F(UpdateInstall, ReplacesAProgramOfAnotherNameInAFolderWithBlanks) {
   EXPECT_FALSE(files::file_exists(folder + "OrvaneX.exe"));
 }
 
-// The program file held open without delete sharing, as by a virus scanner
-// that never lets go: the script gives up after its bounded wait, deletes
-// the download and starts the old program again, without the version.
-TEST_F(UpdateInstall, AProgramFileThatStaysLockedIsKeptAndStartedAgain) {
-  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::app_data));
-  win::ScopedHandle lock = win::adopt_handle(
-      CreateFileA(exe.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  ASSERT_TRUE(lock);
-  ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends());
-  const auto ended = std::chrono::steady_clock::now();
-  ASSERT_NO_FATAL_FAILURE(take_restarted_program(update::kWaitRounds * 1000 + kDeadlineMs));
-  const auto waited = std::chrono::steady_clock::now() - ended;
-  EXPECT_GT(waited, std::chrono::seconds(update::kWaitRounds / 2)) << "the script did not wait";
-  HWND restarted_main = app->main_window();
-  ASSERT_NE(restarted_main, nullptr);
-  ASSERT_TRUE(round_trip(restarted_main));
-  EXPECT_EQ(find_process_window(app->process_id(), "#32770", nullptr, true), nullptr) << "no update to announce";
-  EXPECT_EQ(files::read_file(exe), program_bytes);
-  EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
-  lock.reset();
-  app.reset();  // Exit
-  EXPECT_TRUE(wait_for("the script and its placeholder to go", [&] { return temp_files("ORV") == scripts_before; }));
-}
-
 // Portable mode, so everything the uninstall removes lies in the program's
 // temporary folder, and the autostart shortcut in the throw-away prefix.
 class Uninstall : public UpdateSection {

@@ -1,6 +1,7 @@
 // The update and uninstall scripts, byte for byte, for a table of paths.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "update/scripts.h"
@@ -145,6 +146,22 @@ TEST(UpdateScript, RefusesWhatCannotStandInAScript) {
   for (const ScriptPaths& p : {quote, line_break, no_backslash, bare_name}) {
     EXPECT_FALSE(update_script(p, "1.3")) << p.program << " " << p.temp_folder;
   }
+}
+
+// The wait's bound is the scripts' only parameter besides the paths: the
+// program writes the shipped one (pinned as 60 rounds above), tests under
+// Wine a few rounds; a bound of no rounds would never wait.
+TEST(Scripts, WaitBoundIsAParameter) {
+  const ScriptPaths paths{"C:\\P\\OrvaneX.exe", "C:\\T\\", "C:\\T\\ORV1.bat", "C:\\D\\OrvaneX\\"};
+  EXPECT_EQ(kWaitRounds, 60);
+  const std::optional<std::string> update = update_script(paths, "1.3", 3);
+  ASSERT_TRUE(update);
+  EXPECT_NE(update->find("\r\nif %orvx_wait% GEQ 3 goto Label3\r\n"), std::string::npos) << *update;
+  const std::optional<std::string> uninstall = uninstall_script(paths, 3);
+  ASSERT_TRUE(uninstall);
+  EXPECT_NE(uninstall->find("\r\nif %orvx_wait% GEQ 3 goto Label2\r\n"), std::string::npos) << *uninstall;
+  EXPECT_FALSE(update_script(paths, "1.3", 0));
+  EXPECT_FALSE(uninstall_script(paths, 0));
 }
 
 struct FolderCase {

@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/scoped_win.h"
 #include "support/paths.h"
+#include "support/wait_win.h"
 #include "update/script_files.h"
 #include "update/system_steps_win.h"
 #include "support/scripted_prompts.h"
@@ -18,15 +19,24 @@
 namespace orvx::update {
 namespace {
 
-// A small system program stands in for the program file: started with any
-// argument it ends at once. It is a console program, so the scripts are
-// written here without the program check of write_update_script, which the
-// native tests cover.
-std::string StandInProgram() {
-  char system[MAX_PATH] = {};
-  GetSystemDirectoryA(system, MAX_PATH);
-  return files::read_file(std::string(system) + "\\hostname.exe").value_or("");
+// start_recorder.exe stands in for the program file: started, it records
+// its command line in the file named like itself plus ".started" and ends.
+// The scripts are written here without the program check of
+// write_update_script, which the native tests cover.
+std::string StandInProgram() { return files::read_file(ORVX_START_RECORDER).value_or(""); }
+
+// What the program file recorded of its starts: one command line a line.
+// cmd.exe need not wait for a Windows program it starts, so this waits for
+// the record to appear.
+std::string StartsOf(const std::string& program) {
+  const std::string record = program + ".started";
+  EXPECT_TRUE(test::wait_for("a start of " + program, [&] { return files::file_exists(record); }));
+  return files::read_file(record).value_or("");
 }
+
+// The scripts the program writes wait about a minute for its file
+// (kWaitRounds, pinned by the native tests); these wait a few seconds.
+constexpr int kTestWaitRounds = 3;
 
 // Runs `script` hidden in cmd.exe and waits for it; false when it did not
 // end within `deadline`.
@@ -67,7 +77,7 @@ class ScriptsWinTest : public ::testing::Test {
   // Writes the update script as write_update_script would, less the check.
   void WriteUpdateScript() {
     paths.script = script_name_of(Placeholder());
-    ASSERT_TRUE(files::write_file(paths.script, update_script(paths, "1.3").value()));
+    ASSERT_TRUE(files::write_file(paths.script, update_script(paths, "1.3", kTestWaitRounds).value()));
     ASSERT_TRUE(files::delete_file(Placeholder()));
   }
 
@@ -88,6 +98,7 @@ TEST_F(ScriptsWinTest, UpdateReplacesTheProgramOfAnotherNameAndCleansUp) {
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "update.dat"));
   EXPECT_FALSE(files::file_exists(paths.script));
   EXPECT_FALSE(files::file_exists(Placeholder()));
+  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\"  /1.3\r\n");
 }
 
 TEST_F(ScriptsWinTest, UninstallRemovesProgramAndDataButKeepsForeignFiles) {
@@ -99,7 +110,7 @@ TEST_F(ScriptsWinTest, UninstallRemovesProgramAndDataButKeepsForeignFiles) {
   ASSERT_TRUE(files::write_file(dir / "Orvane X\\foreign.txt", "keep"));
   ASSERT_TRUE(SetFileAttributesA(paths.program.c_str(), FILE_ATTRIBUTE_NORMAL));
   paths.data_folder = data;
-  ASSERT_EQ(write_uninstall_script(paths, Placeholder()), ScriptOutcome::kWritten);
+  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), kTestWaitRounds), ScriptOutcome::kWritten);
   ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
   EXPECT_FALSE(files::file_exists(paths.program));
   EXPECT_FALSE(files::folder_exists(data));
@@ -109,9 +120,9 @@ TEST_F(ScriptsWinTest, UninstallRemovesProgramAndDataButKeepsForeignFiles) {
   EXPECT_FALSE(files::file_exists(Placeholder()));
 }
 
-// The program file is held open without delete sharing, as a program that
-// never ends would: the update gives up within its bound, deletes the
-// download, and leaves the old program file in place.
+// The program file is held open without delete sharing, as by a virus
+// scanner that never lets go: the update gives up after its rounds, deletes
+// the download, and starts the old program file again, without a version.
 TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
   ASSERT_TRUE(files::write_file(paths.temp_folder + "OrvaneX.tmp", program_bytes + "new"));
   WriteUpdateScript();
@@ -119,13 +130,14 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
       paths.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
   const auto start = std::chrono::steady_clock::now();
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(85)));
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
   const auto took = std::chrono::steady_clock::now() - start;
   lock.reset();
-  EXPECT_LT(took, std::chrono::seconds(85));
+  EXPECT_GE(took, std::chrono::seconds(kTestWaitRounds - 1)) << "the script did not wait";
   EXPECT_EQ(files::read_file(paths.program), program_bytes);
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
   EXPECT_FALSE(files::file_exists(paths.script));
+  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\"\r\n");
 }
 
 // The same for the uninstall: after its bound it goes on with the data
@@ -136,11 +148,11 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUninstallWithinItsBound) {
   ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
   ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
   paths.data_folder = data;
-  ASSERT_EQ(write_uninstall_script(paths, Placeholder()), ScriptOutcome::kWritten);
+  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), kTestWaitRounds), ScriptOutcome::kWritten);
   win::ScopedHandle lock = win::adopt_handle(CreateFileA(
       paths.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(85)));
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
   lock.reset();
   EXPECT_EQ(files::read_file(paths.program), program_bytes);
   EXPECT_FALSE(files::folder_exists(data));
