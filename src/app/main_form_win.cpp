@@ -5,6 +5,7 @@
 #include "profiles/data_folders.h"
 #include "minidesk/error_icon_list_win.h"
 #include "app/hotkey_registrar_win.h"
+#include "app/auto_save_timer.h"
 #include "app/load_settings.h"
 #include "app/maker_pages.h"
 #include "minidesk/minidesk_view_win.h"
@@ -348,15 +349,18 @@ void Torvx_form::set_refresh_timer(bool on) { set_timer(MainTimer::refresh_timer
 void Torvx_form::set_autostart_timer(bool on) { set_timer(MainTimer::autostart_timer, on, kAutostartIntervalMs); }
 
 void Torvx_form::set_auto_save_timer(bool enabled, int32_t interval_ms) {
-  // load_settings runs at every show: an unchanged setting keeps the
-  // countdown going, or a user who opens the window more often than the
-  // interval would never get a save. A new interval, or switching it on,
-  // starts afresh; a timer of no interval never ticks.
-  const bool wanted = enabled && interval_ms > 0;
   const bool running = (timers_on_ & (1u << static_cast<unsigned>(MainTimer::auto_check_icons_timer))) != 0;
-  if (wanted && running && interval_ms == auto_save_interval_ms_) return;
-  set_timer(MainTimer::auto_check_icons_timer, false, 0);
-  if (wanted) set_timer(MainTimer::auto_check_icons_timer, true, static_cast<uint32_t>(interval_ms));
+  switch (auto_save_timer_change({running, auto_save_interval_ms_}, enabled, interval_ms)) {
+    case AutoSaveTimerChange::keep:
+      return;
+    case AutoSaveTimerChange::stop:
+      set_timer(MainTimer::auto_check_icons_timer, false, 0);
+      break;
+    case AutoSaveTimerChange::restart:
+      set_timer(MainTimer::auto_check_icons_timer, false, 0);
+      set_timer(MainTimer::auto_check_icons_timer, true, static_cast<uint32_t>(interval_ms));
+      break;
+  }
   auto_save_interval_ms_ = interval_ms;
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -269,14 +270,27 @@ TEST_F(MainWindow, SecondStartBringsTheFirstToTheFrontAndEnds) {
   }
 }
 
+// The system clock in milliseconds, as file times give it.
+int64_t FileTimeMs(const FILETIME& time) {
+  return static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime) / 10000);
+}
+
+int64_t NowMs() {
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  return FileTimeMs(now);
+}
+
 // Each show reads the settings anew; the auto-save countdown must run on
-// through them. The window is shown again and again, far more often than
-// the interval (an interval of 6 s is reachable only through the file: the
-// settings dialog takes whole minutes), and the saves are counted by taking
-// each saved file away.
+// through them. Shown twice in the first half of a countdown, the window
+// would put off a countdown that restarts at every show to a whole interval
+// after the last show; one that runs on saves an interval after the save
+// before. The verdict rests on the times the program wrote the profile (its
+// own record of its ticks), not on how many ticks arrive in some time. (An
+// interval of 8 s is reachable only through the file: the settings dialog
+// takes whole minutes.)
 TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
-  constexpr DWORD kIntervalMs = 6000;
-  constexpr int kSaves = 2;
+  constexpr int64_t kIntervalMs = 8000;
   copy.prepare_resolution_profile();
   copy.set_config("Settings", "auto_check_icons", "1");
   copy.set_config("Settings", "auto_check_icons_value", std::to_string(kIntervalMs));
@@ -288,23 +302,37 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
   ASSERT_NE(tray, nullptr);
   const std::string profile = copy.profile_file("Zeitplan");
 
-  int saves = 0;
-  int shows = 0;
-  const DWORD begin = GetTickCount();
-  // Without the countdown running on, no save would ever come: the loop ends
-  // at its own deadline, well past the intervals the saves need.
-  while (saves < kSaves && GetTickCount() - begin < (kSaves + 3) * kIntervalMs) {
-    // Hidden and shown again as a user would, each time waiting until the
-    // program has done it (its queue runs empty in between, as it does for
-    // a user: a timer ticks only then).
+  // Waits for the next save and takes the file away: the moment it was
+  // written, or nullopt.
+  auto next_save = [&]() -> std::optional<int64_t> {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!wait_for("a save by the timer",
+                  [&] { return GetFileAttributesExA(profile.c_str(), GetFileExInfoStandard, &data) != FALSE; },
+                  static_cast<int>(3 * kIntervalMs))) {
+      return std::nullopt;
+    }
+    if (!wait_for("the saved profile to be taken away", [&] { return DeleteFileA(profile.c_str()) != FALSE; })) {
+      return std::nullopt;
+    }
+    return FileTimeMs(data.ftLastWriteTime);
+  };
+
+  const std::optional<int64_t> first = next_save();
+  ASSERT_TRUE(first);
+  for (const int64_t part : {kIntervalMs / 4, kIntervalMs / 2}) {
+    // The user opens the window from the notification area a quarter and
+    // half way through the countdown.
+    ASSERT_TRUE(wait_for("the countdown to reach the next show", [&] { return NowMs() >= *first + part; },
+                         static_cast<int>(kIntervalMs)));
     ASSERT_TRUE(minimize_to_tray(main));
     click_tray_icon(tray);
-    ASSERT_TRUE(wait_for("IsWindowVisible(main)", [&] { return IsWindowVisible(main) != FALSE; }));
-    ++shows;
-    if (files::file_exists(profile) && DeleteFileA(profile.c_str())) ++saves;
+    ASSERT_TRUE(wait_for("the window to show again", [&] { return IsWindowVisible(main) != FALSE; }));
   }
-  EXPECT_EQ(saves, kSaves) << "after " << shows << " shows in " << GetTickCount() - begin << " ms";
-  EXPECT_GT(shows, 2 * kSaves) << "the window was not shown more often than the interval";
+  const std::optional<int64_t> second = next_save();
+  ASSERT_TRUE(second);
+  EXPECT_LT(*second - *first, kIntervalMs * 5 / 4)
+      << "the save came " << *second - *first << " ms after the one before, with an interval of " << kIntervalMs
+      << " ms: the shows restarted the countdown";
 }
 
 // The start's step that saves the standard profile meets a shell whose
