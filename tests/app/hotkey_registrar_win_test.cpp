@@ -102,7 +102,7 @@ TEST(WindowHotkeyRegistrar, APressedCombinationArrivesAsWmHotkey) {
   }
   ASSERT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
 
-  EXPECT_TRUE(test::wait_for("WM_HOTKEY with the save hotkey's id", [&] { return save_hotkeys_arrived > 0; }, 5000));
+  EXPECT_TRUE(test::wait_for("WM_HOTKEY with the save hotkey's id", [&] { return save_hotkeys_arrived > 0; }));
   registrar.unregister_hotkey();
 }
 

@@ -127,7 +127,7 @@ TEST_P(SecondStartTest, ShowsTheRunningMainWindowAndEnds) {
     if (int(i) == c.shown) {
       EXPECT_TRUE(IsWindowVisible(window)) << i;
       EXPECT_FALSE(IsIconic(window)) << i;
-      EXPECT_TRUE(test::wait_for("the window to come to the front", [&] { return GetForegroundWindow() == window; }, 5000))
+      EXPECT_TRUE(test::wait_for("the window to come to the front", [&] { return GetForegroundWindow() == window; }))
           << "window " << i << " did not come to the front";
     } else {
       EXPECT_EQ(IsWindowVisible(window) != 0, c.minimized) << i;

@@ -295,12 +295,33 @@ class NoteWindow {
   win::ScopedWindow window_;
 };
 
+// The server holds the transfer in the middle until the file named
+// `name` + ".release" appears in its state folder. The file is removed
+// before the test and written after it, so that nothing stays held.
+class HeldTransfer {
+ public:
+  explicit HeldTransfer(const std::string& name) : release_(http_server_state_file(name + ".release")) {
+    files::delete_file(release_);
+  }
+  ~HeldTransfer() { release(); }
+  void release() const { files::write_file(release_, ""); }
+
+ private:
+  std::string release_;
+};
+
+// The transfer goes on only once a tick of the thread's timer has been
+// dispatched during the wait, so the fetch ends only if it was.
 TEST_F(HttpGetWinTest, WaitingFetchKeepsDispatchingTheThreadsMessages) {
+  const HeldTransfer held("dispatching-wait");
   NoteWindow window(r.log);
+  window.on_tick = [&] {
+    if (!r.progress.empty()) held.release();
+  };
   ASSERT_TRUE(PostMessageA(window.hwnd(), NoteWindow::kPosted, 0, 0));
   ASSERT_TRUE(SetTimer(window.hwnd(), 1, 10, nullptr));
   r.get.WaitThread = true;
-  r.get.URL = Url("/slow/6000/500/25");
+  r.get.URL = Url("/held/6000/dispatching-wait");
   r.get.FileName = dir / "update.dat";
   r.get.FetchFile();
   KillTimer(window.hwnd(), 1);
@@ -309,14 +330,17 @@ TEST_F(HttpGetWinTest, WaitingFetchKeepsDispatchingTheThreadsMessages) {
   EXPECT_EQ(files::file_size(dir / "update.dat"), 6000u);
 }
 
+// The transfer is held in the middle for as long as the test runs: only the
+// tick can end it.
 TEST_F(HttpGetWinTest, TimerCancelsAWaitingFetch) {
+  const HeldTransfer held("cancelling-tick");
   NoteWindow window(r.log);
   window.on_tick = [&] {
     if (!r.progress.empty()) r.get.CancelFetch();
   };
   ASSERT_TRUE(SetTimer(window.hwnd(), 1, 10, nullptr));
   r.get.WaitThread = true;
-  r.get.URL = Url("/slow/200000/1000/20");
+  r.get.URL = Url("/held/200000/cancelling-tick");
   r.get.FileName = dir / "download";
   r.get.FetchFile();
   KillTimer(window.hwnd(), 1);

@@ -296,7 +296,7 @@ TEST(ModalLoop, OtherWindowsKeepRunningWhileADialogIsOpen) {
     if (!box) return false;
     int start = ticker.ticks;
     // The timer of another window keeps ticking inside the dialog's loop.
-    test::wait_for("three more ticks of the other window", [&] { return ticker.ticks >= start + 3; }, 5000);
+    test::wait_for("three more ticks of the other window", [&] { return ticker.ticks >= start + 3; });
     ticks_seen = ticker.ticks - start;
     post_key(box, VK_ESCAPE);
     return true;
@@ -327,7 +327,7 @@ TEST(ModalLoop, FailingKeyHandlerIsReportedAndTheDialogStaysUsable) {
     HWND box = wait_for_window("OrvxTestFailing", "Failing");
     if (!box) return false;
     post_key(box, VK_RETURN);
-    if (!test::wait_for("the failure to be reported", [&] { return reporter.count() > 0; }, 5000)) return false;
+    if (!test::wait_for("the failure to be reported", [&] { return reporter.count() > 0; })) return false;
     open_after_failure = IsWindowVisible(box) && !IsWindowEnabled(owner.hwnd());
     post_key(box, VK_ESCAPE);
     return true;
