@@ -16,11 +16,14 @@ ensure_setup() {
   fi
 }
 
+# Configures a preset and builds it: all of it, or only the targets named
+# after the preset.
 build_preset() {
   local preset=$1
-  log "build $preset"
+  shift
+  log "build $preset${*:+ ($*)}"
   cmake --preset "$preset" -B "$BUILD/$preset" >/dev/null
-  cmake --build "$BUILD/$preset" -j "$JOBS"
+  cmake --build "$BUILD/$preset" -j "$JOBS" ${*:+--target "$@"}
 }
 
 # The Wine route. Where the kernel runs 32-bit programs, the Windows
@@ -71,11 +74,21 @@ wineboot() { "$WINE_LOADER" wineboot.exe "$@"; }
 winecfg() { "$WINE_LOADER" winecfg.exe "$@"; }
 winepath() { "$WINE_LOADER" winepath.exe "$@"; }
 
-# Builds the Windows programs of the route. OrvaneX.exe for users is the
-# i686 build, made on both routes.
+# The Windows trees whose programs for users are built besides the route's
+# own tree: there only the target orvx_shipped is built, never the tests.
+other_shipped_presets() {
+  if [ "$WIN_PRESET" != win32 ]; then echo win32; fi
+}
+
+# Builds the Windows programs of the route: its whole tree (the tests, the
+# tools and the benchmarks that run under its Wine), or only the targets
+# named; and the programs for users of the other trees.
 build_windows() {
-  build_preset win32 || return 1
-  if [ "$WIN_PRESET" != win32 ]; then build_preset "$WIN_PRESET" || return 1; fi
+  build_preset "$WIN_PRESET" "$@" || return 1
+  local preset
+  for preset in $(other_shipped_presets); do
+    build_preset "$preset" orvx_shipped || return 1
+  done
 }
 
 # Starts an X server for Wine unless the caller wants the user's display.

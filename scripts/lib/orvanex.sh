@@ -45,14 +45,57 @@ seed_resolution_profile() {
   printf '[Info]\r\nCount=0\r\n' >"$folder/Quillfen/OrvaneX/ORV - $size.qpf"
 }
 
+# The X windows of OrvaneX.exe titled $1 that are shown.
+shown_windows_titled() {
+  local id
+  for id in $(xwininfo -root -tree | awk -v title="\"$1\": (\"orvanex.exe\"" 'index($0, title) { print $1 }'); do
+    # A window may go between the listing and the question.
+    xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && echo "$id"
+  done
+}
+
 # Waits until the program shows a window titled "Orvane X" (the main window,
 # or a message box of it). False after a minute.
 wait_for_orvanex_window() {
-  local id
   for _ in $(seq 600); do
-    for id in $(xwininfo -root -tree | awk '/"Orvane X": \("orvanex.exe"/ { print $1 }'); do
-      xwininfo -id "$id" | grep -q IsViewable && return 0
-    done
+    [ -n "$(shown_windows_titled "Orvane X")" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The title of the first-start language chooser (settings/language_chooser_win.h).
+LANGUAGE_CHOOSER_TITLE="Please select your language"
+
+# Waits for the first window of a start: prints "chooser" when it is the
+# first-start language chooser (a Windows whose language is not German),
+# "main" for a window titled "Orvane X". False after a minute.
+wait_for_first_window() {
+  for _ in $(seq 600); do
+    if [ -n "$(shown_windows_titled "$LANGUAGE_CHOOSER_TITLE")" ]; then
+      echo chooser
+      return 0
+    fi
+    if [ -n "$(shown_windows_titled "Orvane X")" ]; then
+      echo main
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Answers the language chooser as a user would: "English" is selected, so a
+# click on "Save", its right button (settings/language_chooser_win.cpp:
+# 80 x 24 at 8 from the right edge, 46 from the top of the 240 x 79
+# window). Waits until the chooser has gone; false after a minute.
+answer_language_chooser() {
+  local id
+  id=$(shown_windows_titled "$LANGUAGE_CHOOSER_TITLE" | head -n 1)
+  [ -n "$id" ] || return 1
+  xdotool mousemove --window "$id" $((240 - 8 - 40)) $((46 + 12)) click 1
+  for _ in $(seq 600); do
+    [ -z "$(shown_windows_titled "$LANGUAGE_CHOOSER_TITLE")" ] && return 0
     sleep 0.1
   done
   return 1
@@ -88,7 +131,7 @@ park_tray_window() {
   size=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
   for _ in $(seq 50); do
     for id in $(xwininfo -root -tree | awk '/\("explorer.exe"/ { print $1 }'); do
-      if xwininfo -id "$id" | grep -q IsViewable; then
+      if xwininfo -id "$id" 2>/dev/null | grep -q IsViewable; then
         local geometry width height
         geometry=$(xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
         read -r width height <<<"$geometry"

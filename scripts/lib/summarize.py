@@ -12,6 +12,13 @@ crash at exit) adds one failure; one that timed out before its program wrote
 its file counts as one failure under its own name. An entry CTest did not
 run counts as skipped when it was disabled, as failed otherwise (its
 program or its fixture was missing).
+
+With "--slowest N" first, it prints the N slowest entries and the N slowest
+cases, with their times, before the counts.
+
+"summarize.py --entry NAME STATUS LOG" instead prints a CTest JUnit file of
+one entry that ran outside CTest (such as the check of scripts/run): passed
+when STATUS is 0, else failed with the text of LOG.
 """
 import os
 import re
@@ -57,7 +64,51 @@ def ctest_status(case):
     return "passed", ""
 
 
+def entry_file(name, status, log):
+    """A CTest JUnit file of one entry run outside CTest."""
+    root = ET.Element("testsuite", name="scripts", tests="1")
+    case = ET.SubElement(root, "testcase", name=name, classname=name, status="run" if status == 0 else "fail")
+    if status != 0:
+        try:
+            text = open(log, encoding="latin-1").read()
+        except OSError:
+            text = ""
+        ET.SubElement(case, "failure", message=f"exit code {status}").text = text
+    return ET.tostring(root, encoding="unicode")
+
+
+def print_slowest(count, pairs):
+    entries = []
+    cases = []
+    for ctest_file, results_dir in pairs:
+        try:
+            root = ET.parse(ctest_file).getroot()
+        except (ET.ParseError, OSError):
+            continue
+        for case in root.iter("testcase"):
+            name = case.get("name")
+            entries.append((float(case.get("time") or 0), name))
+            try:
+                own = ET.parse(result_file(results_dir, name)).getroot()
+            except (ET.ParseError, OSError):
+                continue
+            for inner in own.iter("testcase"):
+                cases.append((float(inner.get("time") or 0), f"{inner.get('classname')}.{inner.get('name')}"))
+    print(f"The {count} slowest entries:")
+    for seconds, name in sorted(entries, reverse=True)[:count]:
+        print(f"  {seconds:8.1f} s  {name}")
+    print(f"The {count} slowest cases:")
+    for seconds, name in sorted(cases, reverse=True)[:count]:
+        print(f"  {seconds:8.1f} s  {name}")
+
+
 def main(argv):
+    if argv[:1] == ["--entry"] and len(argv) == 4:
+        print(entry_file(argv[1], int(argv[2]), argv[3]))
+        return 0
+    if argv[:1] == ["--slowest"]:
+        print_slowest(int(argv[1]), list(zip(argv[2::2], argv[3::2])))
+        argv = argv[2:]
     passed = failed = 0
     skipped = []
     for ctest_file, results_dir in zip(argv[0::2], argv[1::2]):
