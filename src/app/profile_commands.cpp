@@ -65,7 +65,9 @@ void pm_save_standardClick(const MainContext& context) {
 
 void hotKey1HotKey(const MainContext& context) { pm_save_standardClick(context); }
 
-void auto_check_icons_timerTimer(const MainContext& context) { pm_save_standardClick(context); }
+void auto_check_icons_timerTimer(const MainContext& context) {
+  SaveChosenStandardProfile(context.profiles(), context.settings.std_profil, SaveTrigger::automatic);
+}
 
 void SaveProfileItemClick(const MainContext& context, const std::string& profile_name) {
   SaveProfile(context.profiles(), ProfileFileName(context.folders.data, profile_name));

@@ -28,7 +28,8 @@ void save_buttonClick(const MainContext& context, MainWindowOps& window);
 void arrange_buttonClick(const MainContext& context, MainWindowOps& window);
 
 // `pm_save_standardClick`, `hotKey1HotKey`, `auto_check_icons_timerTimer`:
-// save into the chosen standard profile (MSDLG_0 when none is chosen).
+// save into the chosen standard profile (MSDLG_0 when none is chosen). The
+// timer's save is automatic: it leaves a profile of another screen alone.
 void pm_save_standardClick(const MainContext& context);
 void hotKey1HotKey(const MainContext& context);
 void auto_check_icons_timerTimer(const MainContext& context);

@@ -5,6 +5,7 @@
 #include "icons/icon_operations.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
+#include "profiles/stored_screen.h"
 
 namespace orvx {
 namespace {
@@ -72,14 +73,16 @@ void EnsureResolutionProfile(const ProfileSession& session) {
   if (!SaveProfile(session, file)) session.prompts.show_message(session.lang.message("MSDLG_20"));
 }
 
-void SaveChosenStandardProfile(const ProfileSession& session, const std::string& std_profil) {
+void SaveChosenStandardProfile(const ProfileSession& session, const std::string& std_profil, SaveTrigger trigger) {
   if (!IsUsableProfileName(std_profil)) {
     if (g_no_standard_box_open) return;
     const NoStandardBox open;
     session.prompts.show_message(session.lang.message("MSDLG_0"));
     return;
   }
-  SaveProfile(session, ProfileFileName(session.folders.data, std_profil));
+  const std::string file = ProfileFileName(session.folders.data, std_profil);
+  if (trigger == SaveTrigger::automatic && !ProfileFitsScreen(ReadStoredScreen(file), session.screen)) return;
+  SaveProfile(session, file);
 }
 
 }  // namespace orvx

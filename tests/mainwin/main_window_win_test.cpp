@@ -335,6 +335,40 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
       << " ms: the shows restarted the countdown";
 }
 
+// A profile saved at another screen, as when a game has changed the
+// resolution: the auto-save timer leaves it byte for byte as it was, while
+// it saves into the same profile as soon as that records this screen.
+TEST_F(MainWindow, AutoSaveLeavesAProfileOfAnotherScreenAsItWas) {
+  constexpr int kIntervalMs = 1000;
+  copy.prepare_resolution_profile();
+  copy.set_config("Settings", "auto_check_icons", "1");
+  copy.set_config("Settings", "auto_check_icons_value", std::to_string(kIntervalMs));
+  copy.set_config("Settings", "std_profil", "Zeitplan");
+  const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  auto profile_at = [](int w, int h) {
+    return "[Arbeitsplatz]\r\nx=300\r\ny=300\r\n[ORV_Infos]\r\nIcons=1\r\nRes=" + std::to_string(w) + "x" +
+           std::to_string(h) + "\r\nCount=1\r\n";
+  };
+  const std::string other_screen = profile_at(width == 800 ? 640 : 800, width == 800 ? 480 : 600);
+  const std::string profile = copy.profile_file("Zeitplan");
+  ASSERT_TRUE(files::write_file(profile, other_screen));
+  auto app = start();
+  ASSERT_NE(app->main_window(), nullptr);
+
+  // Several intervals go by: the ticks find the profile of another screen.
+  const DWORD begin = GetTickCount();
+  wait_for("five intervals to pass", [&] { return GetTickCount() - begin >= 5 * kIntervalMs; }, 10 * kIntervalMs);
+  EXPECT_EQ(files::read_file(profile), other_screen);
+
+  // The same profile saved at this screen: the next tick writes the desktop.
+  const std::string this_screen = profile_at(width, height);
+  ASSERT_TRUE(files::write_file(profile, this_screen));
+  EXPECT_TRUE(wait_for("the timer to save into the profile of this screen",
+                       [&] { return files::read_file(profile).value_or(this_screen) != this_screen; }));
+  EXPECT_EQ(sorted_rows(ReadProfileFile(profile)), sorted_rows(standin().report()));
+}
+
 // The start's step that saves the standard profile meets a shell whose
 // process has no room for the buffer: the failure is reported once the start
 // has ended, and the notification-area icon is there all the same.

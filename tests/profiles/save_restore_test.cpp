@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 #include "profiles/save_restore.h"
+#include "profiles/stored_screen.h"
 #include "support/flow_world.h"
 #include "support/desktop_icon_rows.h"
 
@@ -231,6 +232,59 @@ TEST_F(SaveRestore, ChosenStandardProfileWhoseFileWasDeletedIsCreatedAgain) {
   ASSERT_TRUE(files::delete_file(world.profile_file("Work")));
   SaveChosenStandardProfile(session(), "Work");
   EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("Work"))), kDesktopIcons);
+}
+
+// The auto-save timer writes only into a profile saved at the screen of the
+// moment: a tick while a game has the screen at 800x600 leaves the 1920x1080
+// profile byte for byte as it was. Saves by hand always write.
+TEST_F(SaveRestore, AutomaticSaveWritesOnlyIntoAProfileOfTheScreenOfTheMoment) {
+  struct Case {
+    const char* what;
+    const char* stored_info;  // the information section of the profile there
+    ScreenMeasures screen;
+    bool written;
+  };
+  const Case cases[] = {
+      {"the same screen", "Icons=1\r\nRes=1920x1080\r\nCount=1\r\n", {{1920, 1080}, 1}, true},
+      {"a game at 800x600", "Icons=1\r\nRes=1920x1080\r\nCount=1\r\n", {{800, 600}, 1}, false},
+      {"a monitor unplugged", "Icons=1\r\nRes=3840x1080\r\nCount=2\r\n", {{1920, 1080}, 1}, false},
+      {"one wide monitor for two of the same size", "Icons=1\r\nRes=3840x1080\r\nCount=2\r\n",
+       {{3840, 1080}, 1}, false},
+      {"no monitor count recorded", "Icons=1\r\nRes=1920x1080\r\n", {{1920, 1080}, 2}, true},
+      {"no screen recorded", "Icons=1\r\n", {{800, 600}, 1}, true},
+      {"a screen that is no size", "Res=big\r\n", {{800, 600}, 1}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FlowWorld w;
+    w.screen = c.screen;
+    ASSERT_TRUE(files::create_folders(w.folders.data));
+    const std::string before = "[Arbeitsplatz]\r\nx=1\r\ny=2\r\n[ORV_Infos]\r\n" + std::string(c.stored_info);
+    ASSERT_TRUE(files::write_file(w.profile_file("Work"), before));
+    SaveChosenStandardProfile(w.context().profiles(), "Work", SaveTrigger::automatic);
+    if (c.written) {
+      EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
+    } else {
+      EXPECT_EQ(files::read_file(w.profile_file("Work")), before);
+      EXPECT_TRUE(w.log.entries.empty());  // silently
+    }
+    // By hand, the same profile is written whatever screen it was saved at.
+    SaveChosenStandardProfile(w.context().profiles(), "Work", SaveTrigger::by_hand);
+    EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
+  }
+  // A standard profile that does not exist yet is made by the timer too.
+  FlowWorld w;
+  SaveChosenStandardProfile(w.context().profiles(), "Neu", SaveTrigger::automatic);
+  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Neu"))), kDesktopIcons);
+}
+
+TEST(StoredScreen, ScreenSizeText) {
+  EXPECT_EQ(ParseScreenSizeText("1920x1080").value_or(ScreenSize{}).width, 1920);
+  EXPECT_EQ(ParseScreenSizeText("1920x1080").value_or(ScreenSize{}).height, 1080);
+  for (const char* bad : {"", "x", "1920", "1920x", "x1080", "1920X1080", "-1x5", "0x0", "19 20x1080", "1920x1080x",
+                          "99999999999x1"}) {
+    EXPECT_FALSE(ParseScreenSizeText(bad)) << bad;
+  }
 }
 
 TEST_F(SaveRestore, MessagesComeInTheLoadedLanguage) {
