@@ -5,6 +5,7 @@
 #include "config/hotkey_rules.h"
 #include "config/interval_minutes.h"
 #include "platform/ansi_text.h"
+#include "profiles/profile_store.h"
 
 namespace orvx::settings {
 namespace {
@@ -29,6 +30,12 @@ SettingsControls controls_for_show(const config::TSettingsRec& record, std::vect
   c.active_hotkey = record.active_hotkey;
   const std::string_view wanted = record.std_profil.empty() ? resolution_profile : std::string_view(record.std_profil);
   c.std_profil_selection = find_entry(c.std_profil_entries, wanted);
+  if (!c.std_profil_selection && !record.std_profil.empty() && IsUsableProfileName(record.std_profil)) {
+    // The chosen standard profile has no file (it was deleted): it stays
+    // chosen, and the next save makes the file again.
+    c.std_profil_entries.push_back(record.std_profil);
+    c.std_profil_selection = c.std_profil_entries.size() - 1;
+  }
   c.hotkey = config::text_to_shortcut(record.HotKey_value.empty() ? config::kDefaultHotkeyText
                                                                   : std::string_view(record.HotKey_value));
   c.live_desktop = record.live_desktop;
@@ -46,20 +53,6 @@ void store_controls(const SettingsControls& controls, config::TSettingsRec& reco
                           : std::string();
   record.HotKey_value = config::shortcut_to_text(config::with_required_modifiers(controls.hotkey));
   record.live_desktop = controls.live_desktop;
-}
-
-void forget_profile_choice(SettingsControls& controls, std::string_view profile) {
-  auto& entries = controls.std_profil_entries;
-  const std::optional<size_t> index = find_entry(entries, profile);
-  if (!index) return;
-  entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(*index));
-  auto& selection = controls.std_profil_selection;
-  if (!selection) return;
-  if (*selection == *index) {
-    selection.reset();
-  } else if (*selection > *index) {
-    --*selection;
-  }
 }
 
 }  // namespace orvx::settings

@@ -30,17 +30,15 @@ struct SettingsControls {
 // The values for a showing of the dialog. `profiles`: the profile names in
 // the order the folder lists them. The standard profile selected is the
 // entry equal to the record's, without regard to case; with none stored,
-// the one named after the current screen size (`resolution_profile`). No
-// equal entry: nothing is selected.
+// the one named after the current screen size (`resolution_profile`). A
+// stored name without its file (a deleted profile) is added at the end and
+// selected, so that Save keeps it and the next save makes the file again;
+// a stored name no file can have is not. No equal entry: nothing is
+// selected.
 SettingsControls controls_for_show(const config::TSettingsRec& record, std::vector<std::string> profiles,
                                    std::string_view resolution_profile, bool autostart_exists);
 
 // Save: the controls into the record (everything but the language).
 void store_controls(const SettingsControls& controls, config::TSettingsRec& record);
-
-// A profile was deleted: its name leaves the standard profile choice at
-// once, and when it was the selection nothing stays selected, so that a
-// Save cannot make a deleted profile the standard one.
-void forget_profile_choice(SettingsControls& controls, std::string_view profile);
 
 }  // namespace orvx::settings

@@ -400,6 +400,7 @@ void Tsettings_form::show_controls(const SettingsControls& controls) {
   auto_check_icons_value_->set_value(controls.minutes);
   sort_after_res_->set_checked(controls.sort_after_res);
   active_hotkey_->set_checked(controls.active_hotkey);
+  std_profil_->set_entries(controls.std_profil_entries);
   std_profil_->select(controls.std_profil_selection);
   HotKey_value_->set_shortcut(controls.hotkey);
   live_desktop_->set_checked(controls.live_desktop);
@@ -460,11 +461,9 @@ void Tsettings_form::delete_selected_profile() {
   if (!row) return;
   const std::string name = profil_list_->cell(*row, 0);
   delete_profile(host_.folders.data, name);
+  // The standard profile choice keeps the name until the next showing: a
+  // deleted standard profile stays chosen, and its next save makes it anew.
   profil_list_->remove_row(*row);
-  SettingsControls choice = read_controls();
-  forget_profile_choice(choice, name);
-  std_profil_->set_entries(choice.std_profil_entries);
-  std_profil_->select(choice.std_profil_selection);
 }
 
 void Tsettings_form::show_imported_settings() {

@@ -257,10 +257,20 @@ TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
   EXPECT_TRUE(wait_for("Beta.qpf to go", [&] { return !files::file_exists(copy.profile_file("Beta")); }));
   EXPECT_EQ(row_count(list), 1);
 
-  // The deleted standard profile left the choice: Save stores none.
+  // The deleted standard profile stays chosen: Save keeps its name, so that
+  // the next save makes the file again and no tick of the timer finds none.
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
-  EXPECT_EQ(setting("std_profil"), "");
+  EXPECT_EQ(setting("std_profil"), "Alpha");
+  // Shown again, the choice still holds it, selected, without its file.
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  HWND combo = find_child(control(ui::kChoiceListClass), "ComboBox");
+  ASSERT_NE(combo, nullptr);
+  ASSERT_NE(SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(window_text(combo), "Alpha");
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_EQ(setting("std_profil"), "Alpha");
 }
 
 TEST_F(SettingsDialog, ALanguageRowSwitchesEveryWindowAtOnce) {
