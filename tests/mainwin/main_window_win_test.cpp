@@ -85,6 +85,15 @@ class MainWindow : public ::testing::Test {
     return app;
   }
 
+  // The copy saves by timer into `profile` every `interval_ms` (an interval
+  // the settings dialog, which takes whole minutes, cannot set).
+  void auto_save_into(const std::string& profile, int64_t interval_ms) const {
+    copy.prepare_resolution_profile();
+    copy.set_config("Settings", "auto_check_icons", "1");
+    copy.set_config("Settings", "auto_check_icons_value", std::to_string(interval_ms));
+    copy.set_config("Settings", "std_profil", profile);
+  }
+
   ProgramCopy copy;
 
  private:
@@ -286,15 +295,10 @@ int64_t NowMs() {
 // would put off a countdown that restarts at every show to a whole interval
 // after the last show; one that runs on saves an interval after the save
 // before. The verdict rests on the times the program wrote the profile (its
-// own record of its ticks), not on how many ticks arrive in some time. (An
-// interval of 8 s is reachable only through the file: the settings dialog
-// takes whole minutes.)
+// own record of its ticks), not on how many ticks arrive in some time.
 TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
   constexpr int64_t kIntervalMs = 8000;
-  copy.prepare_resolution_profile();
-  copy.set_config("Settings", "auto_check_icons", "1");
-  copy.set_config("Settings", "auto_check_icons_value", std::to_string(kIntervalMs));
-  copy.set_config("Settings", "std_profil", "Zeitplan");
+  auto_save_into("Zeitplan", kIntervalMs);
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
@@ -340,10 +344,7 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
 // it saves into the same profile as soon as that records this screen.
 TEST_F(MainWindow, AutoSaveLeavesAProfileOfAnotherScreenAsItWas) {
   constexpr int kIntervalMs = 1000;
-  copy.prepare_resolution_profile();
-  copy.set_config("Settings", "auto_check_icons", "1");
-  copy.set_config("Settings", "auto_check_icons_value", std::to_string(kIntervalMs));
-  copy.set_config("Settings", "std_profil", "Zeitplan");
+  auto_save_into("Zeitplan", kIntervalMs);
   const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
   const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
   auto profile_at = [](int w, int h) {
