@@ -3,6 +3,7 @@
 #include "autostart/autostart_link.h"
 #include "config/config_file.h"
 #include "lang/lang_folder.h"
+#include "lang/messages.h"
 #include "lang_online/language_list.h"
 #include "platform/date_time_format.h"
 #include "profiles/profile_list.h"
@@ -436,7 +437,9 @@ void Tsettings_form::save() {
                              .load_language = [this](const std::string& path) { host_.language.load_language(path); },
                              .autostart = host_.autostart,
                              .program_path = host_.program_path};
-  save_settings(read_controls(), language_row, save_host);
+  // A file that cannot be written keeps the dialog open with the edits, and
+  // nothing of them applied; the user has been told which file it is.
+  if (!save_settings(read_controls(), language_row, save_host)) return;
   if (host_.load_settings) host_.load_settings();
   saved_ = true;
   saved_language_ = language_row.has_value();
@@ -459,7 +462,12 @@ void Tsettings_form::delete_selected_profile() {
   const std::optional<size_t> row = profil_list_->selected_row();
   if (!row) return;
   const std::string name = profil_list_->cell(*row, 0);
-  delete_profile(host_.folders.data, name);
+  if (!delete_profile(host_.folders.data, name)) {
+    // The row stays: the profile is still there.
+    prompts_.show_message(lang::with_detail(host_.language.message(kProfileNotDeletedMessageId),
+                                            ProfileFileName(host_.folders.data, name)));
+    return;
+  }
   profil_list_->remove_row(*row);
   SettingsControls choice = read_controls();
   forget_profile_choice(choice, name);
