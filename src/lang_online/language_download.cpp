@@ -24,7 +24,6 @@ void connect_language_section(net::THTTPGet& get_file, LanguageSection& section)
   get_file.AcceptTypes = "*/*";
   get_file.BinaryData = false;
   get_file.UseCache = false;
-  get_file.WaitThread = false;
   get_file.OnProgress = [&section](net::THTTPGet&, int32_t total, int32_t readed) {
     section.Progress(total, readed);
   };

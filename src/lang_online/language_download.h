@@ -20,7 +20,7 @@ class HttpGetLanguageFetcher : public LanguageFetcher {
 };
 
 // Sets get_file's fixed settings (Agent "ORVX_LANG", Referer "ORVX", "*/*",
-// no cache, not waiting) and forwards its events to `section`. Both must
+// no cache) and forwards its events to `section`. Both must
 // live as long as each other.
 void connect_language_section(net::THTTPGet& get_file, LanguageSection& section);
 

@@ -387,8 +387,7 @@ void Tsettings_form::fill_controls() {
   show_controls(controls_for_show(host_.record, profiles, ResolutionProfileName(host_.screen_size()),
                                   host_.autostart.exists()));
   // 11. the update status
-  status_label_->set_caption("");
-  dl_status_->set_visible(false);
+  if (update_tab_) update_tab_->shown();
   // 12. the profile list's column captions in the current language
   for (size_t i = 0; i < std::size(kProfileColumns); ++i) {
     profil_list_->set_column_caption(i, host_.language.get_message(kProfileColumns[i].german, kProfileColumns[i].id));
@@ -450,7 +449,10 @@ void Tsettings_form::cancel() {
   if (running_modal()) end_modal(IDCANCEL);
 }
 
-void Tsettings_form::close_steps() { language_tab_->closed(); }
+void Tsettings_form::close_steps() {
+  language_tab_->closed();
+  update_tab_->closed();
+}
 
 HWND Tsettings_form::initial_focus() {
   // Opened on the Language section, the list of languages has the focus.
