@@ -11,8 +11,8 @@ class HttpGetLanguageFetcher : public LanguageFetcher {
  public:
   explicit HttpGetLanguageFetcher(net::THTTPGet& get_file) : get_file_(get_file) {}
 
-  void FetchString(const std::string& url) override;
-  void FetchFile(const std::string& url, const std::string& file_name,
+  bool FetchString(const std::string& url) override;
+  bool FetchFile(const std::string& url, const std::string& file_name,
                  net::FileCheck check) override;
 
  private:
