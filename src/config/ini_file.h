@@ -108,6 +108,10 @@ bool write_string(const std::string& path, std::string_view section, std::string
 bool write_integer(const std::string& path, std::string_view section, std::string_view key,
                    int32_t value);
 bool write_bool(const std::string& path, std::string_view section, std::string_view key, bool value);
+// Several keys of one section in one write, in this order, as write_string
+// would write them one by one: either all of them reach the file or none.
+bool write_strings(const std::string& path, std::string_view section,
+                   const std::vector<std::pair<std::string, std::string>>& entries);
 
 // The same reads and writes on a file's bytes in memory.
 namespace in_memory {

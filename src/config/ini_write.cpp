@@ -109,6 +109,26 @@ bool write_string(const std::string& path, std::string_view section, std::string
   return files::write_file_replacing(path, encode_file_text(*updated, file.encoding));
 }
 
+bool write_strings(const std::string& path, std::string_view section,
+                   const std::vector<std::pair<std::string, std::string>>& entries) {
+  for (const auto& [key, value] : entries) {
+    if (!in_memory::can_write(section, key, value)) return false;
+  }
+  std::optional<FileText> old = read_file_text(path);
+  if (!old && files::attributes_of(path)) return false;  // there, but unreadable
+  FileText file = old.value_or(FileText{});
+  std::string text = std::move(file.text);
+  bool changed = false;
+  for (const auto& [key, value] : entries) {
+    std::optional<std::string> updated = in_memory::with_value(text, section, key, value);
+    if (!updated) continue;
+    text = std::move(*updated);
+    changed = true;
+  }
+  if (!changed) return true;
+  return files::write_file_replacing(path, encode_file_text(text, file.encoding));
+}
+
 bool write_integer(const std::string& path, std::string_view section, std::string_view key,
                    int32_t value) {
   return write_string(path, section, key, std::to_string(value));

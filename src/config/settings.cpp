@@ -43,16 +43,18 @@ TSettingsRec read_settings(const std::string& config_path) {
 }
 
 bool write_settings(const std::string& config_path, const TSettingsRec& s, bool with_language) {
-  const std::string& p = config_path;
-  bool ok = ini::write_bool(p, kSettingsSection, "auto_check_icons", s.auto_check_icons);
-  ok &= ini::write_integer(p, kSettingsSection, "auto_check_icons_value", s.auto_check_icons_value);
-  ok &= ini::write_bool(p, kSettingsSection, "sort_after_res", s.sort_after_res);
-  ok &= ini::write_string(p, kSettingsSection, "std_profil", s.std_profil);
-  ok &= ini::write_bool(p, kSettingsSection, "active_hotkey", s.active_hotkey);
-  ok &= ini::write_string(p, kSettingsSection, "HotKey_value", s.HotKey_value);
-  ok &= ini::write_bool(p, kSettingsSection, "live_desktop", s.live_desktop);
-  if (with_language) ok &= ini::write_string(p, kSettingsSection, "lang_list", s.lang_list);
-  return ok;
+  auto flag = [](bool value) { return std::string(value ? "1" : "0"); };
+  std::vector<std::pair<std::string, std::string>> entries = {
+      {"auto_check_icons", flag(s.auto_check_icons)},
+      {"auto_check_icons_value", std::to_string(s.auto_check_icons_value)},
+      {"sort_after_res", flag(s.sort_after_res)},
+      {"std_profil", s.std_profil},
+      {"active_hotkey", flag(s.active_hotkey)},
+      {"HotKey_value", s.HotKey_value},
+      {"live_desktop", flag(s.live_desktop)},
+  };
+  if (with_language) entries.emplace_back("lang_list", s.lang_list);
+  return ini::write_strings(config_path, kSettingsSection, entries);
 }
 
 }  // namespace orvx::config

@@ -31,11 +31,12 @@ struct TSettingsRec {
 // unreadable or absurdly large file gives all defaults.
 TSettingsRec read_settings(const std::string& config_path);
 
-// Writes the record into section Settings, key by key in the order the
+// Writes the record into section Settings, the keys in the order the
 // settings dialog saves them: auto_check_icons, auto_check_icons_value,
 // sort_after_res, std_profil, active_hotkey, HotKey_value, live_desktop, and
 // lang_list only when `with_language` (a language was chosen). Other keys and
-// sections stay as they are. False when a write failed.
+// sections stay as they are. One write: the file takes all of the keys or,
+// when it cannot be written, none (false).
 bool write_settings(const std::string& config_path, const TSettingsRec& settings, bool with_language);
 
 }  // namespace orvx::config

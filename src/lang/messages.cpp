@@ -23,15 +23,19 @@ constexpr std::string_view kGermanArrangementWarning =
     "\r\n\r"
     "Klicken Sie auf OK wenn Sie die Einstellungen getätigt haben.";
 
-constexpr std::array<BuiltInMessage, 44> kMessages = {{
+constexpr std::array<BuiltInMessage, 50> kMessages = {{
     {"MSDLG_0", "Wählen Sie ein standard Profil"},
     {"MSDLG_1", "HotKey konnte nicht registriert werden (Eventuell nutzt ein anderes Programm diesen HotKey)"},
     {"MSDLG_2", "Für diese Sprache müssen Sie den \"Orvane X\" neustarten!"},
+    // Save could not write config.qcf ("%s"): nothing was applied.
+    {"MSDLG_2_a", "Die Einstellungen wurden nicht gespeichert: Die Datei %s kann nicht geschrieben werden (schreibgeschützt oder von einem anderen Programm geöffnet?). Es wurde nichts geändert."},
     {"MSDLG_4a", "Backup wurde erfolgreich angelegt!"},
     {"MSDLG_4b", "Backup wurde NICHT erfolgreich angelegt!"},
     {"MSDLG_4c", "Importierung wurde erfolgreich abgeschlossen!"},
     {"MSDLG_4d", "Importierung wurde NICHT erfolgreich abgeschlossen!"},
     {"MSDLG_6", "Information from the Internet is called up!\rNo data will transfer! Further?"},
+    // A downloaded file that is not the language "%s" it was fetched as.
+    {"MSDLG_6_a", "Der Server hat statt der Sprache \"%s\" etwas anderes geschickt. Es wurde nichts gespeichert."},
     {"MSDLG_7", "Update wurde erfolgreich ausgeführt!"},
     {"MSDLG_8", "Sollen weitere Infos zu dem Update aufgerufen werden?"},
     {"MSDLG_9", "\"Orvane X\" wurde deinstalliert!"},
@@ -39,7 +43,13 @@ constexpr std::array<BuiltInMessage, 44> kMessages = {{
     {"MSDLG_11", kGermanArrangementWarning},
     {"MSDLG_12", "Sind Sie sicher das Sie den \"Orvane X\" deinstallieren wollen?"},
     {"MSDLG_13", "Keine neue Orvane Version vorhanden!"},
+    // The update information holds no plain version: nothing was checked.
+    {"MSDLG_13_a", "Der Server hat keine gültige Update-Information geschickt (keine Versionsnummer). Es konnte nicht geprüft werden, ob es eine neue Version gibt."},
     {"MSDLG_14", "Ups! - konnte Daten nicht holen - bitte Internet Verbindung checken!"},
+    // The download is no program for this system.
+    {"MSDLG_14_a", "Der Server hat kein Programm für dieses System geschickt. Das Update wurde nicht installiert."},
+    // A file of this machine ("%s") could not be written.
+    {"MSDLG_14_b", "Die Datei %s konnte nicht geschrieben werden (schreibgeschützt oder von einem anderen Programm geöffnet?)."},
     {"MSDLG_15", "Download erfolgreich\rUpdate wird nun ausgeführt"},
     // The update is not installed when the program's folder takes no file.
     {"MSDLG_15_a", "Das Update kann nicht installiert werden: In den Ordner des Programms kann nicht geschrieben werden."},
@@ -53,6 +63,8 @@ constexpr std::array<BuiltInMessage, 44> kMessages = {{
     {"MSDLG_21_e", "Dieser Name ist unter Windows für ein Gerät reserviert (CON, PRN, AUX, NUL, COM1 bis COM9, LPT1 bis LPT9). Bitte wählen Sie einen anderen Namen."},
     {"MSDLG_21_f", "Der Profilname ist zu lang."},
     {"MSDLG_21_g", "Ein Profilname darf nicht mit einem Anführungszeichen (\" oder ') beginnen oder enden."},
+    // A profile whose file ("%s") cannot be deleted.
+    {"MSDLG_21_h", "Das Profil konnte nicht gelöscht werden: Die Datei %s ist schreibgeschützt oder von einem anderen Programm geöffnet."},
     // The restore menu's last item, while a restore can be taken back.
     {"MSDLG_22", "Letzte Anordnung rückgängig"},
     {"List_1", "Profilname"},

@@ -4,18 +4,22 @@
 
 namespace orvx::lang_online {
 
-void HttpGetLanguageFetcher::FetchString(const std::string& url) {
+bool HttpGetLanguageFetcher::FetchString(const std::string& url) {
+  if (get_file_.Fetching()) return false;
   get_file_.URL = url;
   get_file_.CheckFile = nullptr;
   get_file_.FetchString();
+  return get_file_.Fetching();
 }
 
-void HttpGetLanguageFetcher::FetchFile(const std::string& url, const std::string& file_name,
+bool HttpGetLanguageFetcher::FetchFile(const std::string& url, const std::string& file_name,
                                        net::FileCheck check) {
+  if (get_file_.Fetching()) return false;
   get_file_.URL = url;
   get_file_.FileName = file_name;
   get_file_.CheckFile = std::move(check);
   get_file_.FetchFile();
+  return get_file_.Fetching();
 }
 
 void connect_language_section(net::THTTPGet& get_file, LanguageSection& section) {
@@ -24,7 +28,6 @@ void connect_language_section(net::THTTPGet& get_file, LanguageSection& section)
   get_file.AcceptTypes = "*/*";
   get_file.BinaryData = false;
   get_file.UseCache = false;
-  get_file.WaitThread = false;
   get_file.OnProgress = [&section](net::THTTPGet&, int32_t total, int32_t readed) {
     section.Progress(total, readed);
   };
@@ -34,7 +37,7 @@ void connect_language_section(net::THTTPGet& get_file, LanguageSection& section)
   get_file.OnDoneFile = [&section](net::THTTPGet&, const std::string&, int32_t) {
     section.FileDone();
   };
-  get_file.OnError = [&section](net::THTTPGet&) { section.Error(); };
+  get_file.OnError = [&section](net::THTTPGet& sender) { section.Error(sender.LastFailure()); };
 }
 
 }  // namespace orvx::lang_online

@@ -11,8 +11,8 @@ class HttpGetLanguageFetcher : public LanguageFetcher {
  public:
   explicit HttpGetLanguageFetcher(net::THTTPGet& get_file) : get_file_(get_file) {}
 
-  void FetchString(const std::string& url) override;
-  void FetchFile(const std::string& url, const std::string& file_name,
+  bool FetchString(const std::string& url) override;
+  bool FetchFile(const std::string& url, const std::string& file_name,
                  net::FileCheck check) override;
 
  private:
@@ -20,7 +20,7 @@ class HttpGetLanguageFetcher : public LanguageFetcher {
 };
 
 // Sets get_file's fixed settings (Agent "ORVX_LANG", Referer "ORVX", "*/*",
-// no cache, not waiting) and forwards its events to `section`. Both must
+// no cache) and forwards its events to `section`. Both must
 // live as long as each other.
 void connect_language_section(net::THTTPGet& get_file, LanguageSection& section);
 

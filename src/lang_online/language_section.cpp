@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "lang/lang_folder.h"
+#include "lang/messages.h"
 #include "lang_online/catalogue.h"
 #include "lang_online/language_file_check.h"
 #include "lang_online/language_name.h"
@@ -17,9 +18,22 @@ std::string download_question(std::string_view name) {
 
 LanguageSection::LanguageSection(SectionContext context) : context_(std::move(context)) {}
 
+bool LanguageSection::Fetching() const {
+  return view_.state == SectionState::kFetchingCatalogue || view_.state == SectionState::kDownloading;
+}
+
 void LanguageSection::Shown() {
-  view_.state = SectionState::kIdle;
-  view_.find_enabled = !catalogue_received_;
+  if (Fetching()) {
+    // The transfer goes on, and so does what the section shows of it.
+    view_.find_enabled = false;
+    if (view_.state == SectionState::kDownloading) {
+      view_.download_controls_visible = true;
+      view_.progress_visible = true;
+    }
+  } else {
+    view_.state = SectionState::kIdle;
+    view_.find_enabled = !catalogue_received_;
+  }
   Refill();
 }
 
@@ -30,13 +44,13 @@ void LanguageSection::Closed() {
 }
 
 void LanguageSection::FindClicked() {
-  if (!view_.find_enabled) return;
+  if (!view_.find_enabled || Fetching()) return;
   if (!context_.prompts.ask_yes_no(context_.message("MSDLG_6"))) return;
+  if (!context_.fetcher.FetchString(net::UpdateServerUrl(context_.server_base(), "/lang.dat"))) return;
   view_.entries.clear();
   view_.progress_position = 0;
   view_.find_enabled = false;
   view_.state = SectionState::kFetchingCatalogue;
-  context_.fetcher.FetchString(net::UpdateServerUrl(context_.server_base(), "/lang.dat"));
 }
 
 void LanguageSection::StringDone(const std::string& body) {
@@ -52,7 +66,7 @@ void LanguageSection::StringDone(const std::string& body) {
 
 void LanguageSection::EntryChosen(size_t index) {
   if (index >= view_.entries.size()) return;
-  if (view_.state == SectionState::kDownloading) return;  // one fetch at a time
+  if (Fetching()) return;  // one fetch at a time
   const std::string name = view_.entries[index];
   const std::string lang_folder = files::with_separator(lang::lang_folder_path(context_.data_folder));
   const NameProblem problem = check_language_name(name, lang_folder);
@@ -63,11 +77,15 @@ void LanguageSection::EntryChosen(size_t index) {
   if (!context_.prompts.ask_yes_no(download_question(name))) return;
   view_.progress_position = 0;
   if (!lang::ensure_lang_folder(context_.data_folder, context_.prompts)) return;
-  view_.state = SectionState::kDownloading;
   const std::string file = lang_folder + name + std::string(lang::kLanguageFileExtension);
-  context_.fetcher.FetchFile(
-      net::UpdateServerUrl(context_.server_base(), "/files/lang/" + name + ".qlf"), file,
-      [name](const std::string& received) { return language_file_is_for(received, name); });
+  if (!context_.fetcher.FetchFile(
+          net::UpdateServerUrl(context_.server_base(), "/files/lang/" + name + ".qlf"), file,
+          [name](const std::string& received) { return language_file_is_for(received, name); })) {
+    return;
+  }
+  view_.state = SectionState::kDownloading;
+  download_name_ = name;
+  download_file_ = file;
 }
 
 void LanguageSection::Progress(int32_t total_size, int32_t readed) {
@@ -76,19 +94,36 @@ void LanguageSection::Progress(int32_t total_size, int32_t readed) {
 }
 
 void LanguageSection::FileDone() {
+  download_name_.clear();
+  download_file_.clear();
   view_.state = SectionState::kCatalogueShown;
   view_.progress_position = 0;
   Refill();
 }
 
-void LanguageSection::Error() {
+void LanguageSection::Error(net::FetchFailure failure) {
   // The download component has removed its partial file; a language file
   // installed earlier under the same name stays as it was.
+  const std::string message = ErrorMessage(failure);
   view_.state = SectionState::kAfterError;
   view_.progress_position = 0;
   view_.find_enabled = true;
   catalogue_received_ = false;
-  context_.prompts.show_message(kFetchErrorMessage);
+  download_name_.clear();
+  download_file_.clear();
+  // A fetch cancelled on the way out (the dialog's end) is no news.
+  if (failure != net::FetchFailure::kCancelled) context_.prompts.show_message(message);
+}
+
+std::string LanguageSection::ErrorMessage(net::FetchFailure failure) const {
+  const bool downloading = view_.state == SectionState::kDownloading;
+  if (downloading && failure == net::FetchFailure::kRefused) {
+    return lang::with_detail(context_.message(kNotTheLanguageMessageId), download_name_);
+  }
+  if (downloading && failure == net::FetchFailure::kLocalFile) {
+    return lang::with_detail(context_.message(kFileNotWrittenMessageId), download_file_);
+  }
+  return kFetchErrorMessage;
 }
 
 void LanguageSection::Refill() {

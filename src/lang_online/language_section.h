@@ -11,19 +11,21 @@
 #include <vector>
 
 #include "lang_online/language_list.h"
+#include "net/fetch_rules.h"
 #include "net/http_get_thread.h"
 #include "platform/prompts.h"
 
 namespace orvx::lang_online {
 
 // The download component as the section uses it: get_file, not waiting, so
-// the outcome arrives later through the section's event methods.
+// the outcome arrives later through the section's event methods. A start
+// returns false when the component is still busy and started nothing.
 class LanguageFetcher {
  public:
   virtual ~LanguageFetcher() = default;
-  virtual void FetchString(const std::string& url) = 0;
+  virtual bool FetchString(const std::string& url) = 0;
   // `check` decides whether the complete download may replace `file_name`.
-  virtual void FetchFile(const std::string& url, const std::string& file_name,
+  virtual bool FetchFile(const std::string& url, const std::string& file_name,
                          net::FileCheck check) = 0;
 };
 
@@ -40,8 +42,15 @@ struct SectionView {
   std::vector<LanguageRow> rows;     // lang_list
 };
 
+// A fetch that failed on the way: no server, an error page, a transfer cut
+// off or stalled.
 inline constexpr char kFetchErrorMessage[] =
     "Information could not be called up. Internet connection ok?";
+// A download that arrived whole but is not the language it was fetched as
+// ("%s": the language's name), and one that could not be stored ("%s": the
+// language file).
+inline constexpr char kNotTheLanguageMessageId[] = "MSDLG_6_a";
+inline constexpr char kFileNotWrittenMessageId[] = "MSDLG_14_b";
 inline constexpr char kCatalogueAgent[] = "ORVX_LANG";
 inline constexpr char kCatalogueReferer[] = "ORVX";
 
@@ -64,8 +73,11 @@ class LanguageSection {
  public:
   explicit LanguageSection(SectionContext context);
 
-  // The dialog is shown (again): idle, the rows refilled. The find button
-  // stays disabled for the rest of the run once a catalogue arrived.
+  // The dialog is shown (again), or its controls are refilled: the rows
+  // anew. Idle again unless a fetch still runs, which keeps its state (and
+  // the find button and the catalogue disabled) until its outcome arrives.
+  // The find button stays disabled for the rest of the run once a catalogue
+  // arrived.
   void Shown();
   // The dialog closes: the download controls are hidden, the bar at 0.
   void Closed();
@@ -76,16 +88,23 @@ class LanguageSection {
   void Progress(int32_t total_size, int32_t readed);
   void StringDone(const std::string& body);
   void FileDone();
-  void Error();
+  // `failure`: why the fetch failed (THTTPGet::LastFailure).
+  void Error(net::FetchFailure failure);
 
   const SectionView& view() const { return view_; }
+  // True from a start until its outcome arrives.
+  bool Fetching() const;
 
  private:
   void Refill();
+  std::string ErrorMessage(net::FetchFailure failure) const;
 
   SectionContext context_;
   SectionView view_;
   bool catalogue_received_ = false;  // for the rest of the run
+  // The language being downloaded and its file, for the messages.
+  std::string download_name_;
+  std::string download_file_;
 };
 
 }  // namespace orvx::lang_online

@@ -10,6 +10,19 @@ namespace orvx::net {
 
 enum class FetchMode { kFile, kString };
 
+// Why a fetch ended in OnError, so that a caller can tell the user what
+// failed: the network, the server, the content, or a file on this machine.
+enum class FetchFailure {
+  kNone,          // the fetch succeeded (or none has ended yet)
+  kNoConnection,  // no server answered: unreachable, refused, no HTTP answer, no address
+  kServerStatus,  // the server answered with a status other than 2xx
+  kIncomplete,    // the body was cut off, too long, unreadable or had no length where one was needed
+  kStalled,       // nothing arrived for longer than the stall bound
+  kRefused,       // complete, but the caller's check refused the content
+  kLocalFile,     // the target file could not be created, written or put in place
+  kCancelled,     // CancelFetch, or the component went away
+};
+
 // The announced body length: decimal digits only, fitting 32-bit signed.
 // Anything else (empty, a sign, blanks, letters, too large) is nullopt and
 // ends the fetch as a failure.

@@ -60,12 +60,11 @@ void THTTPGet::Start(FetchMode mode) {
   settings.ReportProgress = static_cast<bool>(OnProgress);
   settings.Check = CheckFile;
   settings.Mode = mode;
+  settings.StallBound = StallBound;
 
   running_progress_ = OnProgress;
   running_mode_ = mode;
   running_file_name_ = FileName;
-  running_waits_ = WaitThread;
-  const uint64_t serial = ++started_;
 
   auto channel = std::make_shared<FetchChannel>(*link_);
   auto worker = std::make_shared<THTTPGetThread>(std::move(settings), transport_);
@@ -76,10 +75,6 @@ void THTTPGet::Start(FetchMode mode) {
     // No thread to be had: the fetch fails like any other, through OnError.
     channel->Finish(FetchResult{});
   }
-
-  if (!running_waits_) return;
-  link_->RunUntil([this, serial] { return completed_ >= serial; }, [this] { CancelFetch(); });
-  if (handler_error_) std::rethrow_exception(std::exchange(handler_error_, nullptr));
 }
 
 void THTTPGet::Deliver() {
@@ -97,8 +92,12 @@ void THTTPGet::Deliver() {
 void THTTPGet::Complete(FetchResult result) {
   // The worker has handed over its result as its last step; it is ending.
   if (worker_.joinable()) worker_.join();
-  const bool ok = result.ok && !channel_->Cancelled();
+  const bool cancelled = channel_->Cancelled();
+  const bool ok = result.ok && !cancelled;
   last_outcome_ = ok;
+  last_failure_ = ok ? FetchFailure::kNone : cancelled ? FetchFailure::kCancelled : result.failure;
+  // A worker that could not even start says nothing of why.
+  if (!ok && last_failure_ == FetchFailure::kNone) last_failure_ = FetchFailure::kNoConnection;
 
   // The fetch counts as running until its outcome event has returned: a
   // start from inside the handler is ignored like any other second start.
@@ -114,24 +113,17 @@ void THTTPGet::Complete(FetchResult result) {
 
   channel_.reset();
   running_progress_ = nullptr;
-  ++completed_;
 }
 
 void THTTPGet::RunHandler(const std::function<void()>& handler) {
   try {
     handler();
   } catch (...) {
-    // A failing handler ends the fetch. For a waiting start, the first
-    // error is thrown again on the caller's stack once the fetch is over;
-    // otherwise there is no caller left to take it, and it goes to the
-    // general error handling rather than into the message dispatch that
-    // called us.
+    // A failing handler ends the fetch. There is no caller left to take
+    // the error: it goes to the general error handling rather than into the
+    // message dispatch that called us.
     if (channel_) channel_->Cancel();
-    if (running_waits_ && !handler_error_) {
-      handler_error_ = std::current_exception();
-    } else {
-      errors::report_current_exception();
-    }
+    errors::report_current_exception();
   }
 }
 

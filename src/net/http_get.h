@@ -5,16 +5,20 @@
 //
 // Set the properties, call FetchFile or FetchString, handle the events. The
 // outcome is exactly one of OnDoneFile, OnDoneString or OnError, preceded by
-// any number of OnProgress. A start while a fetch is still running is
-// ignored. With WaitThread the start returns only after the outcome event
-// has run, while the calling thread keeps dispatching its messages; an
-// outcome handler may start a waiting fetch on another component.
+// any number of OnProgress. A start returns at once; a start while a fetch
+// is still running is ignored. An outcome handler may start a fetch on
+// another component. A cancelled fetch ends in OnError like a failed one,
+// once its worker has stopped; LastFailure() tells the two apart.
+//
+// No server can hold a fetch for ever: when nothing arrives for StallBound
+// (no connection, no answer, no next piece of the body), the fetch ends in
+// OnError with FetchFailure::kStalled.
 //
 // The component belongs to the thread that creates it: its properties,
 // methods and events are for that thread only. It must not be destroyed
 // from inside one of its own event handlers.
+#include <chrono>
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -38,6 +42,10 @@ using TOnDoneStringEvent = std::function<void(THTTPGet& Sender, const std::strin
 using TNotifyEvent = std::function<void(THTTPGet& Sender)>;
 
 inline constexpr char kDefaultAgent[] = "OrvaneX";
+// How long a server may keep a transfer without progress before the fetch
+// fails: long enough for a slow line, short enough that a server that
+// stopped answering is given up while the user still waits.
+inline constexpr std::chrono::milliseconds kDefaultStallBound = std::chrono::seconds(30);
 
 class THTTPGet {
  public:
@@ -63,7 +71,8 @@ class THTTPGet {
   std::string Password;
   std::string PostQuery;  // non-empty: POST this as the body
   std::string Referer;    // empty: no Referer header
-  bool WaitThread = false;
+  // The longest time without progress (see above).
+  std::chrono::milliseconds StallBound = kDefaultStallBound;
   // File fetches: the body arrives in a partial file beside FileName (see
   // PartialFileName) and replaces FileName only when it is complete and this
   // check, if set, accepts it; otherwise FileName stays as it was. A response
@@ -82,8 +91,10 @@ class THTTPGet {
 
   // True while a fetch runs, until its outcome event has returned.
   bool Fetching() const { return static_cast<bool>(channel_); }
-  // Whether the last fetch that ended succeeded.
+  // Whether the last fetch that ended succeeded, and why it failed; both
+  // are set before the outcome event runs.
   bool LastOutcome() const { return last_outcome_; }
+  FetchFailure LastFailure() const { return last_failure_; }
 
  private:
   void Start(FetchMode mode);
@@ -101,15 +112,10 @@ class THTTPGet {
   TOnProgressEvent running_progress_;
   FetchMode running_mode_ = FetchMode::kFile;
   std::string running_file_name_;
-  bool running_waits_ = false;
   bool completing_ = false;
-  uint64_t started_ = 0;    // fetches started so far
-  uint64_t completed_ = 0;  // fetches whose outcome event has run
 
   bool last_outcome_ = false;
-  // An exception thrown by an event handler, kept for the waiting start
-  // that will throw it on the caller's stack.
-  std::exception_ptr handler_error_;
+  FetchFailure last_failure_ = FetchFailure::kNone;
 };
 
 }  // namespace orvx::net

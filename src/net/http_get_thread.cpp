@@ -40,14 +40,15 @@ class TargetFile {
     if (!file_ && !Create()) return false;
     return std::fwrite(data, 1, size, file_.get()) == size;
   }
-  // Closes the partial file, checks it and moves it over the target.
-  bool Install(const FileCheck& check) {
-    if (!created_ && !Create()) return false;
-    if (std::fclose(file_.release()) != 0) return false;
-    if (check && !check(partial_)) return false;
-    if (!files::replace_file(partial_, path_)) return false;
+  // Closes the partial file, checks it and moves it over the target:
+  // kNone when the target holds the new file now.
+  FetchFailure Install(const FileCheck& check) {
+    if (!created_ && !Create()) return FetchFailure::kLocalFile;
+    if (std::fclose(file_.release()) != 0) return FetchFailure::kLocalFile;
+    if (check && !check(partial_)) return FetchFailure::kRefused;
+    if (!files::replace_file(partial_, path_)) return FetchFailure::kLocalFile;
     created_ = false;
-    return true;
+    return FetchFailure::kNone;
   }
 
  private:
@@ -56,6 +57,22 @@ class TargetFile {
   ScopedFile file_;
   bool created_ = false;
 };
+
+FetchResult Failed(FetchFailure why) {
+  FetchResult result;
+  result.failure = why;
+  return result;
+}
+
+// A stall bound as the transport takes it: whole milliseconds, at least one.
+uint32_t StallMilliseconds(std::chrono::milliseconds bound) {
+  const std::chrono::milliseconds::rep count = bound.count();
+  if (count < 1) return 1;
+  if (count > static_cast<std::chrono::milliseconds::rep>(std::numeric_limits<uint32_t>::max())) {
+    return std::numeric_limits<uint32_t>::max();
+  }
+  return static_cast<uint32_t>(count);
+}
 
 }  // namespace
 
@@ -69,6 +86,7 @@ HttpRequest BuildHttpRequest(const FetchSnapshot& settings, const HttpAddress& a
   request.referer = settings.Referer;
   request.accept_types = settings.AcceptTypes;
   request.reload = !settings.UseCache;
+  request.stall_timeout_ms = StallMilliseconds(settings.StallBound);
   if (settings.PostQuery.empty()) {
     request.verb = "GET";
   } else {
@@ -86,43 +104,55 @@ FetchResult THTTPGetThread::Execute(FetchControl& control) {
   try {
     FetchResult result = Transfer(control);
     // A cancel forces a failure, however far the transfer got.
-    if (control.Cancelled()) result.ok = false;
+    if (control.Cancelled()) {
+      result.ok = false;
+      result.failure = FetchFailure::kCancelled;
+    }
     return result;
   } catch (...) {
-    return {};
+    return Failed(control.Cancelled() ? FetchFailure::kCancelled : FetchFailure::kIncomplete);
   }
 }
 
 FetchResult THTTPGetThread::Transfer(FetchControl& control) {
+  constexpr FetchFailure kCancelled = FetchFailure::kCancelled;
   std::optional<HttpAddress> address = SplitHttpAddress(settings_.URL);
-  if (!address || control.Cancelled()) return {};
+  if (!address) return Failed(FetchFailure::kNoConnection);
+  if (control.Cancelled()) return Failed(kCancelled);
 
   std::unique_ptr<HttpResponse> response = transport_->Send(BuildHttpRequest(settings_, *address));
-  if (!response || control.Cancelled()) return {};
+  if (!response) return Failed(FetchFailure::kNoConnection);
+  if (control.Cancelled()) return Failed(kCancelled);
 
   std::optional<std::string> length_text = response->ContentLength();
-  if (control.Cancelled()) return {};
-  if (!StatusAccepted(response->StatusCode())) return {};
-  if (!length_text && settings_.BinaryData) return {};
+  if (control.Cancelled()) return Failed(kCancelled);
+  const std::optional<int> status = response->StatusCode();
+  if (!status) return Failed(response->TimedOut() ? FetchFailure::kStalled : FetchFailure::kNoConnection);
+  if (!StatusAccepted(status)) return Failed(FetchFailure::kServerStatus);
+  if (!length_text && settings_.BinaryData) return Failed(FetchFailure::kIncomplete);
   std::optional<int32_t> announced;
   if (length_text) {
     announced = ParseContentLength(*length_text);
-    if (!announced) return {};
+    if (!announced) return Failed(FetchFailure::kIncomplete);
     FileSize = *announced;
   }
 
   const bool to_file = settings_.Mode == FetchMode::kFile;
   TargetFile target(settings_.FileName);
-  if (to_file && announced && !target.Create()) return {};
+  if (to_file && announced && !target.Create()) return Failed(FetchFailure::kLocalFile);
   received_ = 0;
   body_.clear();
 
   bool ended_normally = false;
+  bool timed_out = false;
   char chunk[kChunkSize];
   for (;;) {
-    if (control.Cancelled()) return {};
+    if (control.Cancelled()) return Failed(kCancelled);
     std::optional<size_t> count = response->Read(chunk, sizeof chunk);
-    if (!count) break;
+    if (!count) {
+      timed_out = response->TimedOut();
+      break;
+    }
     if (*count == 0) {
       ended_normally = true;
       break;
@@ -131,10 +161,10 @@ FetchResult THTTPGetThread::Transfer(FetchControl& control) {
     // rather than wrap around.
     if (*count > sizeof chunk ||
         *count > static_cast<size_t>(std::numeric_limits<int32_t>::max() - received_)) {
-      return {};
+      return Failed(FetchFailure::kIncomplete);
     }
     if (to_file) {
-      if (!target.Append(chunk, *count)) return {};
+      if (!target.Append(chunk, *count)) return Failed(FetchFailure::kLocalFile);
     } else {
       body_.append(chunk, *count);
     }
@@ -144,9 +174,12 @@ FetchResult THTTPGetThread::Transfer(FetchControl& control) {
 
   FetchResult result;
   result.ok = TransferComplete({settings_.Mode, announced, received_, ended_normally});
+  if (!result.ok) result.failure = timed_out ? FetchFailure::kStalled : FetchFailure::kIncomplete;
   result.file_size = announced ? FileSize : received_;
-  if (to_file && result.ok && (control.Cancelled() || !target.Install(settings_.Check))) {
-    result.ok = false;
+  if (to_file && result.ok) {
+    if (control.Cancelled()) return Failed(kCancelled);
+    result.failure = target.Install(settings_.Check);
+    result.ok = result.failure == FetchFailure::kNone;
   }
   if (!to_file) result.body = std::move(body_);
   // The response (request, connection, session) is released on return.

@@ -3,6 +3,7 @@
 // created, so later changes to the component do not touch a running fetch,
 // then runs the whole transfer on its own thread. It touches no window; the
 // only ways out are the FetchControl it is given and its result.
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -34,10 +35,14 @@ struct FetchSnapshot {
   bool ReportProgress = false;  // an OnProgress handler was set
   FileCheck Check;              // file mode; none: every complete file passes
   FetchMode Mode = FetchMode::kFile;
+  // The longest the server may keep the transfer without progress.
+  std::chrono::milliseconds StallBound{30000};
 };
 
 struct FetchResult {
   bool ok = false;
+  // Why it failed; kNone when ok.
+  FetchFailure failure = FetchFailure::kNone;
   // The announced length; without one, the bytes received. In file mode it
   // always equals the bytes written when the fetch succeeded.
   int32_t file_size = 0;

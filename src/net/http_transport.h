@@ -3,6 +3,7 @@
 // is wininet; the native tests script it. One Send is one request on port 80
 // in HTTP/1.0; the transport adds nothing the request does not ask for.
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,7 +19,11 @@ struct HttpRequest {
   std::string path;          // the object, beginning with "/"
   std::string referer;       // empty: no Referer header
   std::string accept_types;  // the Accept header's value; empty: none
-  bool reload = true;        // demand a fresh copy, bypassing every cache
+  bool reload = true;        // demand a fresh copy, bypassing every cache, and store none
+  // The longest wait for the server, in milliseconds: for the connection,
+  // the answer and every piece of the body. A wait that takes longer fails
+  // the call and counts as timed out (HttpResponse::TimedOut).
+  uint32_t stall_timeout_ms = 30000;
   std::string extra_header;  // one header line without CR LF, or empty
   std::string body;          // sent after the head; empty for GET
 };
@@ -35,8 +40,13 @@ class HttpResponse {
   // request never reached a server, or the answer was no HTTP response).
   virtual std::optional<int> StatusCode() = 0;
   // Reads the next body bytes into `buffer`: their count, 0 at the end of
-  // the body, nullopt when reading failed.
+  // the body, nullopt when reading failed. It returns as soon as some bytes
+  // have arrived, without waiting for `size` of them, so that a server that
+  // sends slowly still lets the caller look up between the pieces.
   virtual std::optional<size_t> Read(char* buffer, size_t size) = 0;
+  // True when sending, or the last Read, failed because the server sent
+  // nothing for longer than the request's stall_timeout_ms.
+  virtual bool TimedOut() = 0;
 };
 
 class HttpTransport {

@@ -21,28 +21,4 @@ void MessageWindowLink::SetReceiver(std::function<void()> receiver) {
 
 void MessageWindowLink::Notify() { PostMessageA(window_.hwnd(), kDeliverMessage, 0, 0); }
 
-void MessageWindowLink::RunUntil(const std::function<bool()>& done,
-                                 const std::function<void()>& on_quit) {
-  bool quit = false;
-  WPARAM quit_code = 0;
-  while (!done()) {
-    MSG message;
-    while (!done() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        quit = true;
-        quit_code = message.wParam;
-        on_quit();
-        continue;
-      }
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    if (done()) break;
-    // The queue is empty now, so this sleeps until the next message arrives.
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
-  }
-  // The thread's message loop still has to see the request to end.
-  if (quit) PostQuitMessage(static_cast<int>(quit_code));
-}
-
 }  // namespace orvx::net

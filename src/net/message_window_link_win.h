@@ -2,8 +2,8 @@
 // The owner-thread link on Windows: a hidden window of the owning thread
 // (platform/hidden_window_win.h). A worker posts it a message; the window
 // procedure, run by that thread's message dispatch, calls the receiver.
-// Waiting runs the thread's messages. A receiver that fails is reported
-// like any failing window handler (platform/error_report.h).
+// A receiver that fails is reported like any failing window handler
+// (platform/error_report.h).
 #include <functional>
 
 #include "net/owner_thread_link.h"
@@ -18,7 +18,6 @@ class MessageWindowLink : public OwnerThreadLink {
 
   void SetReceiver(std::function<void()> receiver) override;
   void Notify() override;
-  void RunUntil(const std::function<bool()>& done, const std::function<void()>& on_quit) override;
 
  private:
   std::function<void()> receiver_;

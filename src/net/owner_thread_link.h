@@ -19,12 +19,6 @@ class OwnerThreadLink {
   // Any thread: have the owning thread call the receiver soon. Never blocks.
   // Extra or late calls are harmless; the receiver checks what is pending.
   virtual void Notify() = 0;
-
-  // Owning thread: keep doing the thread's ordinary work (on Windows:
-  // taking and dispatching its window messages, the receiver's included)
-  // until `done` is true. `on_quit` runs when the thread is asked to end
-  // meanwhile (WM_QUIT); the request is passed on after the wait.
-  virtual void RunUntil(const std::function<bool()>& done, const std::function<void()>& on_quit) = 0;
 };
 
 }  // namespace orvx::net

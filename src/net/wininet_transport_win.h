@@ -9,13 +9,10 @@
 
 namespace orvx::net {
 
-// How long a read may wait for the server before the transfer fails. A
-// server that stops sending would otherwise hold the worker, and a waiting
-// caller, for good.
-inline constexpr DWORD kDefaultReceiveTimeoutMs = 30000;
-
 // The transport keeps no state between requests: one instance may serve
-// several components fetching at the same time.
-std::shared_ptr<HttpTransport> WininetTransport(DWORD receive_timeout_ms = kDefaultReceiveTimeoutMs);
+// several components fetching at the same time. Each request's waits for
+// the server (connecting, the answer, every piece of the body) end after
+// its stall_timeout_ms.
+std::shared_ptr<HttpTransport> WininetTransport();
 
 }  // namespace orvx::net

@@ -5,6 +5,7 @@
 
 #include "platform/file_streams.h"
 #include "platform/files.h"
+#include "platform/read_only_win.h"
 #include "platform/replacing_temp.h"
 
 namespace orvx::files {
@@ -92,6 +93,10 @@ bool ReplacingFileWriter::commit() {
   bool ok = CloseHandle(handle_of(std::exchange(handle_, kNoHandle))) != 0;
   // MOVEFILE_REPLACE_EXISTING exists on every NT system. A read-only target
   // refuses to be replaced, as it refuses to be overwritten.
+  if (ok && is_read_only(target_path_)) {
+    ok = false;
+    SetLastError(ERROR_ACCESS_DENIED);
+  }
   ok = ok && MoveFileExA(temp_path_.c_str(), target_path_.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   if (!ok) {

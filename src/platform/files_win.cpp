@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/file_streams.h"
 #include "platform/dos_date_time.h"
+#include "platform/read_only_win.h"
 #include "platform/scoped_win.h"
 
 namespace orvx::files {
@@ -59,6 +60,7 @@ bool delete_file(const std::string& path) { return DeleteFileA(path.c_str()) != 
 bool remove_folder(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }
 
 bool replace_file(const std::string& from, const std::string& to) {
+  if (is_read_only(to)) return false;
   // MOVEFILE_REPLACE_EXISTING exists on every NT system; the 95 family is
   // not supported by the program.
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;

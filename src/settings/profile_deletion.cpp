@@ -5,9 +5,10 @@
 
 namespace orvx::settings {
 
-void delete_profile(const std::string& data_folder, std::string_view profile) {
+bool delete_profile(const std::string& data_folder, std::string_view profile) {
   const std::string file = ProfileFileName(data_folder, profile);
-  if (files::file_exists(file)) files::delete_file(file);
+  if (!files::attributes_of(file)) return true;  // gone already
+  return files::delete_file(file) || !files::attributes_of(file);
 }
 
 }  // namespace orvx::settings

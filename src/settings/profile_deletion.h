@@ -1,12 +1,17 @@
 #pragma once
 // Deleting a profile from the settings dialog: its file goes without a
 // question. A file that is already gone is no error: the row goes all the
-// same, and nothing is reported.
+// same, and nothing is reported. A file that stays (read-only, or held open
+// by another program) keeps its row, and the user is told which file it is.
 #include <string>
 #include <string_view>
 
 namespace orvx::settings {
 
-void delete_profile(const std::string& data_folder, std::string_view profile);
+// "%s": the profile's file.
+inline constexpr char kProfileNotDeletedMessageId[] = "MSDLG_21_h";
+
+// True when the profile's file is gone afterwards.
+bool delete_profile(const std::string& data_folder, std::string_view profile);
 
 }  // namespace orvx::settings

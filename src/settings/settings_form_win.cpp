@@ -3,6 +3,7 @@
 #include "autostart/autostart_link.h"
 #include "config/config_file.h"
 #include "lang/lang_folder.h"
+#include "lang/messages.h"
 #include "lang_online/language_list.h"
 #include "platform/date_time_format.h"
 #include "profiles/profile_list.h"
@@ -386,8 +387,7 @@ void Tsettings_form::fill_controls() {
   show_controls(controls_for_show(host_.record, profiles, ResolutionProfileName(host_.screen_size()),
                                   host_.autostart.exists()));
   // 11. the update status
-  status_label_->set_caption("");
-  dl_status_->set_visible(false);
+  if (update_tab_) update_tab_->shown();
   // 12. the profile list's column captions in the current language
   for (size_t i = 0; i < std::size(kProfileColumns); ++i) {
     profil_list_->set_column_caption(i, host_.language.get_message(kProfileColumns[i].german, kProfileColumns[i].id));
@@ -437,7 +437,9 @@ void Tsettings_form::save() {
                              .load_language = [this](const std::string& path) { host_.language.load_language(path); },
                              .autostart = host_.autostart,
                              .program_path = host_.program_path};
-  save_settings(read_controls(), language_row, save_host);
+  // A file that cannot be written keeps the dialog open with the edits, and
+  // nothing of them applied; the user has been told which file it is.
+  if (!save_settings(read_controls(), language_row, save_host)) return;
   if (host_.load_settings) host_.load_settings();
   saved_ = true;
   saved_language_ = language_row.has_value();
@@ -448,7 +450,10 @@ void Tsettings_form::cancel() {
   if (running_modal()) end_modal(IDCANCEL);
 }
 
-void Tsettings_form::close_steps() { language_tab_->closed(); }
+void Tsettings_form::close_steps() {
+  language_tab_->closed();
+  update_tab_->closed();
+}
 
 HWND Tsettings_form::initial_focus() {
   // Opened on the Language section, the list of languages has the focus.
@@ -460,7 +465,12 @@ void Tsettings_form::delete_selected_profile() {
   const std::optional<size_t> row = profil_list_->selected_row();
   if (!row) return;
   const std::string name = profil_list_->cell(*row, 0);
-  delete_profile(host_.folders.data, name);
+  if (!delete_profile(host_.folders.data, name)) {
+    // The row stays: the profile is still there.
+    prompts_.show_message(lang::with_detail(host_.language.message(kProfileNotDeletedMessageId),
+                                            ProfileFileName(host_.folders.data, name)));
+    return;
+  }
   // The standard profile choice keeps the name until the next showing: a
   // deleted standard profile stays chosen, and its next save makes it anew.
   profil_list_->remove_row(*row);

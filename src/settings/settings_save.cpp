@@ -2,25 +2,33 @@
 
 #include "config/config_file.h"
 #include "lang/lang_folder.h"
+#include "lang/messages.h"
 #include "platform/files.h"
 
 namespace orvx::settings {
 
 bool save_settings(const SettingsControls& controls, const std::optional<std::string>& language_row,
                    SettingsSaveHost& host) {
-  store_controls(controls, host.record);
+  config::TSettingsRec updated = host.record;
+  store_controls(controls, updated);
+  const bool german = language_row && *language_row == kGermanLanguageRow;
+  if (language_row) updated.lang_list = german ? std::string() : *language_row;
 
-  if (language_row) {
-    if (*language_row == kGermanLanguageRow) {
-      // The German texts are built in: the windows keep their texts until
-      // the next start.
-      host.prompts.show_message(host.message("MSDLG_2"));
-      host.record.lang_list.clear();
-    } else {
-      const std::string folder = files::with_separator(lang::lang_folder_path(host.data_folder));
-      host.load_language(folder + *language_row + std::string(lang::kLanguageFileExtension));
-      host.record.lang_list = *language_row;
-    }
+  // The file first: when it takes nothing, nothing else changes either.
+  const std::string config_path = config::config_file_path(host.data_folder);
+  if (!config::write_settings(config_path, updated, language_row.has_value())) {
+    host.prompts.show_message(lang::with_detail(host.message(kSettingsNotSavedMessageId), config_path));
+    return false;
+  }
+  host.record = updated;
+
+  if (german) {
+    // The German texts are built in: the windows keep their texts until
+    // the next start.
+    host.prompts.show_message(host.message("MSDLG_2"));
+  } else if (language_row) {
+    const std::string folder = files::with_separator(lang::lang_folder_path(host.data_folder));
+    host.load_language(folder + *language_row + std::string(lang::kLanguageFileExtension));
   }
 
   if (controls.orv_on_start) {
@@ -28,8 +36,7 @@ bool save_settings(const SettingsControls& controls, const std::optional<std::st
   } else {
     host.autostart.remove();
   }
-
-  return config::write_settings(config::config_file_path(host.data_folder), host.record, language_row.has_value());
+  return true;
 }
 
 }  // namespace orvx::settings

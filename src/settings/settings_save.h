@@ -1,8 +1,13 @@
 #pragma once
-// The settings dialog's Save: the controls into the settings record, the
-// language chosen, the autostart entry made or removed, and the record
-// written to config.qcf. Applying the new record to the main window is the
-// caller's next step.
+// The settings dialog's Save: the controls into the settings record and
+// config.qcf, the language chosen, the autostart entry made or removed.
+// Applying the new record to the main window is the caller's next step.
+//
+// All or nothing: config.qcf is written first, in one piece, and when it
+// cannot be written (read-only, held by another program) the user is told
+// which file it is, and the record, the language of the windows and the
+// autostart entry stay as they were, so that the dialog can stay open with
+// the edits for another try.
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,6 +20,9 @@
 #include "settings/settings_controls.h"
 
 namespace orvx::settings {
+
+// "%s": config.qcf, which could not be written.
+inline constexpr char kSettingsNotSavedMessageId[] = "MSDLG_2_a";
 
 // The caption of the built-in German row of the language list.
 inline constexpr const char* kGermanLanguageRow = lang_online::kBuiltInLanguage;
@@ -33,8 +41,7 @@ struct SettingsSaveHost {
 
 // `language_row`: the caption of the selected row of the language list, or
 // nullopt when no row is selected (the stored language stays as it is).
-// False when config.qcf could not be written; the record holds the new
-// values all the same.
+// False when config.qcf could not be written; nothing was changed then.
 bool save_settings(const SettingsControls& controls, const std::optional<std::string>& language_row,
                    SettingsSaveHost& host);
 

@@ -14,6 +14,7 @@
 #include "update/program_check.h"
 #include "update/system_steps_win.h"
 #include "update/uninstall_flow.h"
+#include "update/web_page.h"
 
 namespace orvx::settings {
 namespace {
@@ -43,7 +44,24 @@ class WarningQuestion final : public Prompts {
 
 }  // namespace
 
-UpdateTab::UpdateTab(UpdateTabArgs args) : a_(std::move(args)), system_(a_.prompts) {
+UpdateTab::UpdateTab(UpdateTabArgs args)
+    : a_(std::move(args)),
+      system_(a_.prompts),
+      check_(update::UpdateContext{
+          .get_update = get_update_,
+          .get_download = get_download_,
+          .prompts = a_.prompts,
+          .message = [this](std::string_view id) { return a_.language.message(id); },
+          .controls = *this,
+          .system = system_,
+          .server_base = [this] { return configured_update_server(config::config_file_path(a_.data_folder)); },
+          .own_version = a_.own_version,
+          .program = a_.program_path,
+          .temp_folder = files::temp_folder(),
+          .machine = update::kRunningMachine,
+          .script_started = [this] {
+            if (a_.script_started) a_.script_started();
+          }}) {
   a_.update_button.set_on_click([this] { check_for_update(); });
   a_.deinstall_button.set_on_click([this] { uninstall(); });
 }
@@ -53,32 +71,27 @@ UpdateTab::~UpdateTab() {
   a_.deinstall_button.set_on_click({});
 }
 
-bool UpdateTab::fetching() const { return get_update_.Fetching() || get_download_.Fetching(); }
+bool UpdateTab::busy() const { return check_.state() != update::UpdateState::kIdle; }
 
-void UpdateTab::check_for_update() {
-  // The button comes back with the first progress of the information fetch;
-  // a click while a fetch still runs starts nothing.
-  if (fetching()) return;
-  a_.status_label.set_caption("");
-  check_.reset();
-  check_.emplace(update::UpdateContext{
-      .get_update = get_update_,
-      .get_download = get_download_,
-      .prompts = a_.prompts,
-      .message = [this](std::string_view id) { return a_.language.message(id); },
-      .controls = *this,
-      .system = system_,
-      .server_base = configured_update_server(config::config_file_path(a_.data_folder)),
-      .own_version = a_.own_version,
-      .program = a_.program_path,
-      .temp_folder = files::temp_folder(),
-      .machine = update::kRunningMachine});
-  const update::UpdateEnd end = check_->Click();
-  if (end == update::UpdateEnd::kStarted && a_.script_started) a_.script_started();
+void UpdateTab::shown() {
+  // A refill while the dialog is open (after an import) leaves a running
+  // check as it shows.
+  const update::UpdateState state = check_.state();
+  if (state != update::UpdateState::kFetchingInformation && state != update::UpdateState::kDownloading) {
+    a_.status_label.set_caption("");
+    a_.dl_status.set_visible(false);
+  }
+  set_busy(busy());
 }
 
+void UpdateTab::closed() { check_.Stop(); }
+
+void UpdateTab::check_for_update() { check_.Click(); }
+
 void UpdateTab::uninstall() {
-  if (fetching()) return;
+  // The button is disabled while a check runs: an uninstall now would end
+  // the program in the middle of it.
+  if (busy()) return;
   WarningQuestion prompts(a_.dialog, a_.prompts);
   update::WindowsSystemSteps system(prompts);
   update::ScriptPaths paths;
@@ -103,11 +116,16 @@ void UpdateTab::set_gauge(int32_t maximum, int32_t position) {
 
 int32_t UpdateTab::gauge_position() const { return gauge_.position(); }
 
-void UpdateTab::enable_button(bool enabled) { a_.update_button.set_enabled(enabled); }
+void UpdateTab::set_busy(bool busy) {
+  a_.update_button.set_enabled(!busy);
+  a_.deinstall_button.set_enabled(!busy);
+}
 
 void UpdateTab::set_status(const std::string& text) { a_.status_label.set_caption(text); }
 
 void UpdateTab::open_page(const std::string& url) {
+  // The check offers web pages only; the shell is never handed anything else.
+  if (!update::is_web_page_address(url)) return;
   ShellExecuteA(a_.dialog, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -1,17 +1,18 @@
 #pragma once
 // The Update / Uninstall section of the settings dialog at work.
 //
-// "Check for update" runs the update check over the section's two waiting
-// download components (`get_update`, `get_download`), showing the transfer
-// in the gauge `dl_status` and the outcome of a check without update in the
-// red `status_label`. "Start Uninstall..." asks, removes the autostart
-// shortcut and writes the uninstall script. Once either has started its
+// "Check for update" starts the update check (update/update_check.h) over
+// the section's two download components (`get_update`, `get_download`),
+// which run while the dialog stays usable; the gauge `dl_status` shows the
+// transfer and the red `status_label` the outcome of a check without
+// update. Closing the dialog stops a running check. "Start Uninstall..."
+// asks, removes the autostart shortcut and writes the uninstall script;
+// both buttons are disabled while a check runs. Once either has started its
 // script, `script_started` runs: the program must end at once, for the
 // script waits for the program file.
 #include <windows.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "net/http_get.h"
@@ -59,16 +60,23 @@ class UpdateTab final : private update::UpdateControls {
   UpdateTab& operator=(const UpdateTab&) = delete;
   ~UpdateTab() override;
 
+  // The dialog is shown (or refilled): the status line empty and the gauge
+  // hidden unless a check runs; the buttons enabled only while no check
+  // runs or is still ending.
+  void shown();
+  // The dialog closes: a running check stops.
+  void closed();
+
  private:
   void check_for_update();
   void uninstall();
-  bool fetching() const;
+  bool busy() const;
 
   // UpdateControls
   void show_gauge(bool shown) override;
   void set_gauge(int32_t maximum, int32_t position) override;
   int32_t gauge_position() const override;
-  void enable_button(bool enabled) override;
+  void set_busy(bool busy) override;
   void set_status(const std::string& text) override;
   void open_page(const std::string& url) override;
 
@@ -76,9 +84,9 @@ class UpdateTab final : private update::UpdateControls {
   update::WindowsSystemSteps system_;
   net::THTTPGet get_update_;
   net::THTTPGet get_download_;
-  // The check of the last click; its handlers are the components' events.
-  std::optional<update::UpdateCheck> check_;
   UpdateGauge gauge_;
+  // Its handlers are the components' events; it goes before them.
+  update::UpdateCheck check_;
 };
 
 }  // namespace orvx::settings

@@ -2,80 +2,137 @@
 
 #include <utility>
 
+#include "lang/messages.h"
 #include "net/update_server.h"
 #include "platform/files.h"
 #include "update/program_check.h"
 #include "update/script_files.h"
 #include "update/update_info.h"
 #include "update/version_check.h"
+#include "update/web_page.h"
 
 namespace orvx::update {
 
 UpdateCheck::UpdateCheck(UpdateContext context) : c_(std::move(context)) {
   c_.get_update.Agent = "ORV6_update_info";
-  c_.get_update.WaitThread = true;
-  c_.get_update.OnProgress = [this](net::THTTPGet&, int32_t, int32_t) {
-    c_.controls.enable_button(true);
+  c_.get_update.OnProgress = [this](net::THTTPGet&, int32_t total, int32_t readed) {
+    if (state_ == UpdateState::kFetchingInformation) c_.controls.set_gauge(total, readed);
   };
-  c_.get_update.OnError = [this](net::THTTPGet&) {
-    c_.prompts.show_message(c_.message("MSDLG_14"));
-    c_.controls.show_gauge(false);
-    c_.controls.enable_button(true);
-  };
-  c_.get_update.OnDoneFile = [this](net::THTTPGet&, const std::string&, int32_t) {
-    InformationArrived();
-  };
+  c_.get_update.OnError = [this](net::THTTPGet& sender) { InformationFailed(sender.LastFailure()); };
+  c_.get_update.OnDoneFile = [this](net::THTTPGet&, const std::string&, int32_t) { InformationArrived(); };
 
   c_.get_download.Agent = "ORV6_download_get";
-  c_.get_download.WaitThread = true;
   c_.get_download.BinaryData = true;
   c_.get_download.OnProgress = [this](net::THTTPGet&, int32_t total, int32_t readed) {
+    if (state_ != UpdateState::kDownloading) return;
     if (c_.controls.gauge_position() == 0) c_.controls.show_gauge(true);
     c_.controls.set_gauge(total, readed);
   };
-  c_.get_download.OnError = [this](net::THTTPGet&) {
-    c_.prompts.show_message(c_.message("MSDLG_14"));
-  };
-  c_.get_download.OnDoneFile = [this](net::THTTPGet&, const std::string&, int32_t) {
-    ProgramArrived();
-  };
+  c_.get_download.OnError = [this](net::THTTPGet& sender) { ProgramFailed(sender.LastFailure()); };
+  c_.get_download.OnDoneFile = [this](net::THTTPGet&, const std::string&, int32_t) { ProgramArrived(); };
 }
 
-UpdateEnd UpdateCheck::Click() {
-  end_ = UpdateEnd::kNoUpdate;
-  c_.controls.show_gauge(true);
-  c_.controls.enable_button(false);
-  c_.get_update.URL = net::UpdateServerUrl(c_.server_base, "/update.inf");
-  c_.get_update.FileName = c_.temp_folder + kUpdateInfoName;
-  c_.get_update.FetchFile();
+UpdateCheck::~UpdateCheck() {
+  for (net::THTTPGet* component : {&c_.get_update, &c_.get_download}) {
+    component->CancelFetch();
+    component->OnProgress = nullptr;
+    component->OnDoneFile = nullptr;
+    component->OnError = nullptr;
+  }
+}
+
+std::string UpdateCheck::InformationFile() const { return c_.temp_folder + kUpdateInfoName; }
+
+std::string UpdateCheck::DownloadFile() const { return c_.temp_folder + kDownloadName; }
+
+bool UpdateCheck::Click() {
+  if (state_ != UpdateState::kIdle || c_.get_update.Fetching() || c_.get_download.Fetching()) return false;
+  c_.controls.set_status("");
   c_.controls.set_gauge(0, 0);
-  return end_;
+  c_.controls.show_gauge(true);
+  c_.controls.set_busy(true);
+  state_ = UpdateState::kFetchingInformation;
+  c_.get_update.URL = net::UpdateServerUrl(c_.server_base(), "/update.inf");
+  c_.get_update.FileName = InformationFile();
+  c_.get_update.FetchFile();
+  return true;
+}
+
+void UpdateCheck::Stop() {
+  if (state_ == UpdateState::kFetchingInformation) {
+    state_ = UpdateState::kStopping;
+    c_.get_update.CancelFetch();
+  } else if (state_ == UpdateState::kDownloading) {
+    state_ = UpdateState::kStopping;
+    c_.get_download.CancelFetch();
+  }
 }
 
 void UpdateCheck::InformationArrived() {
-  const UpdateInfo info = read_update_info(c_.temp_folder + kUpdateInfoName, c_.server_base);
-  if (update_offered(c_.own_version, info.version)) {
-    offered_version_ = info.version;
-    if (c_.prompts.ask_yes_no(c_.message("MSDLG_8"))) c_.controls.open_page(info.up_infos);
-    const std::string download = c_.temp_folder + kDownloadName;
-    c_.get_download.URL = info.dl_url;
-    c_.get_download.FileName = download;
-    // Only a program for this build replaces an earlier download; anything
-    // else ends in OnError and leaves nothing behind.
-    const uint16_t machine = c_.machine;
-    c_.get_download.CheckFile = [machine](const std::string& received) {
-      return file_is_program_for(received, machine);
-    };
-    files::delete_file(download);
-    end_ = UpdateEnd::kNotStarted;
-    c_.get_download.FetchFile();
-  } else {
-    c_.controls.set_status(c_.message("MSDLG_13"));
+  if (state_ == UpdateState::kStopping) return Stopped();
+  if (state_ != UpdateState::kFetchingInformation) return;
+  const UpdateInfo info = read_update_info(InformationFile(), c_.server_base());
+  // Whatever the server sent with a success status (an error page, a
+  // proxy's notice): without a plain version nothing was checked.
+  if (!info.version_given || !is_plain_version(info.version)) {
+    c_.prompts.show_message(c_.message(kNoUpdateInformationMessageId));
+    return Finish();
   }
-  c_.controls.enable_button(true);
+  if (!update_offered(c_.own_version, info.version)) {
+    c_.controls.set_status(c_.message("MSDLG_13"));
+    return Finish();
+  }
+  offered_version_ = info.version;
+  // Only a web page is offered; any other address is not even mentioned.
+  if (is_web_page_address(info.up_infos) && c_.prompts.ask_yes_no(c_.message("MSDLG_8"))) {
+    c_.controls.open_page(info.up_infos);
+  }
+  if (state_ != UpdateState::kFetchingInformation) return Stopped();
+  const std::string download = DownloadFile();
+  c_.get_download.URL = info.dl_url;
+  c_.get_download.FileName = download;
+  // Only a program for this build replaces an earlier download; anything
+  // else ends in OnError and leaves nothing behind.
+  const uint16_t machine = c_.machine;
+  c_.get_download.CheckFile = [machine](const std::string& received) {
+    return file_is_program_for(received, machine);
+  };
+  files::delete_file(download);
+  state_ = UpdateState::kDownloading;
+  c_.controls.set_gauge(0, 0);
+  c_.get_download.FetchFile();
+}
+
+void UpdateCheck::InformationFailed(net::FetchFailure failure) {
+  if (state_ == UpdateState::kStopping) return Stopped();
+  if (state_ != UpdateState::kFetchingInformation) return;
+  ReportFailure(failure, InformationFile());
+  Finish();
+}
+
+void UpdateCheck::ProgramFailed(net::FetchFailure failure) {
+  if (state_ == UpdateState::kStopping) return Stopped();
+  if (state_ != UpdateState::kDownloading) return;
+  if (failure == net::FetchFailure::kRefused) {
+    c_.prompts.show_message(c_.message(kNotAProgramMessageId));
+  } else {
+    ReportFailure(failure, DownloadFile());
+  }
+  Finish();
+}
+
+void UpdateCheck::ReportFailure(net::FetchFailure failure, const std::string& file) {
+  if (failure == net::FetchFailure::kCancelled) return;
+  if (failure == net::FetchFailure::kLocalFile) {
+    c_.prompts.show_message(lang::with_detail(c_.message(kFileNotWrittenMessageId), file));
+    return;
+  }
+  c_.prompts.show_message(c_.message("MSDLG_14"));
 }
 
 void UpdateCheck::ProgramArrived() {
+  if (state_ == UpdateState::kStopping) return Stopped();
+  if (state_ != UpdateState::kDownloading) return;
   c_.controls.set_gauge(0, 0);
   ScriptPaths paths;
   paths.program = c_.program;
@@ -86,23 +143,37 @@ void UpdateCheck::ProgramArrived() {
                                     : write_update_script(paths, temp_name, offered_version_, c_.machine);
   if (outcome == ScriptOutcome::kFolderNotWritable) {
     c_.prompts.show_message(c_.message(kFolderNotWritableMessageId));
-    return;
+    return Finish();
   }
   if (outcome != ScriptOutcome::kWritten) {
     c_.prompts.show_message(c_.message("MSDLG_14"));
-    return;
+    return Finish();
   }
   c_.prompts.show_message(c_.message("MSDLG_15"));
   c_.system.clear_attributes(c_.program);
   if (!c_.system.enter_folder(c_.temp_folder)) {
     files::delete_file(paths.script);
-    return;
+    return Finish();
   }
   if (!c_.system.start_hidden(paths.script)) {
     files::delete_file(paths.script);
-    return;
+    return Finish();
   }
-  end_ = UpdateEnd::kStarted;
+  state_ = UpdateState::kStarted;
+  if (c_.script_started) c_.script_started();
+}
+
+void UpdateCheck::Finish() {
+  state_ = UpdateState::kIdle;
+  c_.controls.show_gauge(false);
+  c_.controls.set_gauge(0, 0);
+  c_.controls.set_busy(false);
+}
+
+void UpdateCheck::Stopped() {
+  // A program that arrived after the stop is never installed.
+  files::delete_file(DownloadFile());
+  Finish();
 }
 
 }  // namespace orvx::update

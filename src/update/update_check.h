@@ -1,13 +1,25 @@
 #pragma once
-// The update button's flow over the dialog's two waiting download
-// components: fetch the update information, offer a newer version, fetch
-// the new program file, write the update script and start it. The caller
-// ends the program when Click returns kStarted.
+// The update button's flow over the dialog's two download components:
+// fetch the update information, offer a newer version, fetch the new
+// program file, write the update script and start it.
+//
+// Nothing here waits. Click() starts the first fetch and returns; each
+// component's events move the check on, one state at a time:
+//
+//   idle --Click--> fetching the information --newer--> downloading --> the script runs
+//                          |                                |
+//                          +-- no update, or a failure -----+--> idle
+//
+// Stop() (the dialog closes) cancels the running fetch; the check then
+// waits for the component to end (stopping), installs nothing, removes what
+// was fetched and says nothing. While a check runs, the update and uninstall
+// buttons are disabled.
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "net/fetch_rules.h"
 #include "net/http_get.h"
 #include "platform/prompts.h"
 #include "update/system_steps.h"
@@ -18,50 +30,86 @@ namespace orvx::update {
 class UpdateControls {
  public:
   virtual ~UpdateControls() = default;
-  virtual void show_gauge(bool shown) = 0;       // dl_status
+  virtual void show_gauge(bool shown) = 0;  // dl_status
   virtual void set_gauge(int32_t maximum, int32_t position) = 0;
   virtual int32_t gauge_position() const = 0;
-  virtual void enable_button(bool enabled) = 0;  // update_button
+  // update_button and deinstall_button: disabled while a check runs.
+  virtual void set_busy(bool busy) = 0;
   virtual void set_status(const std::string& text) = 0;  // status_label
   virtual void open_page(const std::string& url) = 0;    // the shell's "open"
 };
 
-enum class UpdateEnd {
-  kNoUpdate,    // none offered, or the check failed: the program goes on
-  kNotStarted,  // an update was fetched but not installed
-  kStarted,     // the script runs: end the program at once
+enum class UpdateState {
+  kIdle,
+  kFetchingInformation,
+  kDownloading,
+  kStopping,  // stopped; the component's outcome has yet to arrive
+  kStarted,   // the update script runs: the program ends
 };
 
+// Messages of the check beyond MSDLG_8, MSDLG_13, MSDLG_14 and MSDLG_15.
+// The update information holds no plain version: no check was possible.
+inline constexpr char kNoUpdateInformationMessageId[] = "MSDLG_13_a";
+// The download is no program for this system.
+inline constexpr char kNotAProgramMessageId[] = "MSDLG_14_a";
+// A file of this machine could not be written ("%s": the file).
+inline constexpr char kFileNotWrittenMessageId[] = "MSDLG_14_b";
+
 struct UpdateContext {
-  net::THTTPGet& get_update;    // WaitThread true
-  net::THTTPGet& get_download;  // WaitThread true, BinaryData true
+  net::THTTPGet& get_update;
+  net::THTTPGet& get_download;  // BinaryData true
   Prompts& prompts;
   std::function<std::string(std::string_view id)> message;  // get_message by id
   UpdateControls& controls;
   SystemSteps& system;
-  std::string server_base;  // net::UpdateServerBase
+  // The update server's base address (net::UpdateServerBase), asked at
+  // every click, so that a changed configuration counts from the next check.
+  std::function<std::string()> server_base;
   std::string own_version;  // get_version_string
   std::string program;      // the running program file
   std::string temp_folder;  // ends with a separator
   uint16_t machine = 0;     // kRunningMachine
+  // The update script runs: the program must end at once, for the script
+  // waits for the program file.
+  std::function<void()> script_started;
 };
 
 class UpdateCheck {
  public:
-  // Sets the components' fixed settings and events.
+  // Sets the components' fixed settings and events; both must outlive the
+  // check.
   explicit UpdateCheck(UpdateContext context);
   UpdateCheck(const UpdateCheck&) = delete;
   UpdateCheck& operator=(const UpdateCheck&) = delete;
+  // Cancels a running fetch and takes the events back.
+  ~UpdateCheck();
 
-  UpdateEnd Click();
+  // Starts a check; false (and nothing happens) unless the check is idle.
+  bool Click();
+  // The dialog closes: a running fetch is cancelled and its outcome
+  // ignored when it comes.
+  void Stop();
+
+  UpdateState state() const { return state_; }
 
  private:
   void InformationArrived();
+  void InformationFailed(net::FetchFailure failure);
   void ProgramArrived();
+  void ProgramFailed(net::FetchFailure failure);
+  // Tells what a failed fetch of `file` means, unless it was cancelled.
+  void ReportFailure(net::FetchFailure failure, const std::string& file);
+  // Back to idle: the gauge hidden, the buttons enabled.
+  void Finish();
+  // After a stop: what was fetched goes, and the check is idle again.
+  void Stopped();
+
+  std::string InformationFile() const;
+  std::string DownloadFile() const;
 
   UpdateContext c_;
   std::string offered_version_;
-  UpdateEnd end_ = UpdateEnd::kNoUpdate;
+  UpdateState state_ = UpdateState::kIdle;
 };
 
 }  // namespace orvx::update

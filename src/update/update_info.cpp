@@ -10,7 +10,9 @@ namespace {
 
 UpdateInfo info_of(const ini::IniText& file, std::string_view server_base) {
   UpdateInfo info;
-  info.version = file.value(kUpdateInfoSection, "version").value_or("0");
+  const std::optional<std::string> version = file.value(kUpdateInfoSection, "version");
+  info.version = version.value_or("0");
+  info.version_given = version.has_value();
   info.up_infos = file.value(kUpdateInfoSection, "UP_INFOS").value_or(std::string(server_base));
   info.dl_url = file.value(kUpdateInfoSection, "DL_Url").value_or("ERROR");
   return info;

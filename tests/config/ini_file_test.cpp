@@ -267,5 +267,22 @@ TEST(IniWrite, FailsWithoutATraceWhereNoFileCanBe) {
   }
 }
 
+// Several keys in one write give the bytes that one write per key gives,
+// and a key that a line cannot hold stops them all.
+TEST(IniWrite, SeveralKeysGoInOneWriteOrNotAtAll) {
+  test::TempFolder dir;
+  const std::string start = "; kept\r\n[Other]\r\nk=1\r\n[Settings]\r\nb=old\r\n";
+  ASSERT_TRUE(files::write_file(dir / "one.ini", start));
+  ASSERT_TRUE(files::write_file(dir / "each.ini", start));
+  const std::vector<std::pair<std::string, std::string>> entries = {{"a", "1"}, {"b", "two"}, {"c", ""}};
+  ASSERT_TRUE(write_strings(dir / "one.ini", "Settings", entries));
+  for (const auto& [key, value] : entries) ASSERT_TRUE(write_string(dir / "each.ini", "Settings", key, value));
+  EXPECT_EQ(files::read_file(dir / "one.ini"), files::read_file(dir / "each.ini"));
+
+  EXPECT_FALSE(write_strings(dir / "one.ini", "Settings", {{"a", "9"}, {"d", "x\r\ny"}}));
+  EXPECT_EQ(files::read_file(dir / "one.ini"), files::read_file(dir / "each.ini"));
+  EXPECT_FALSE(write_strings(dir / "no-such-folder" + files::kSeparator + "x.ini", "Settings", entries));
+}
+
 }  // namespace
 }  // namespace orvx::ini

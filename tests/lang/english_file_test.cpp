@@ -149,6 +149,9 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"MSDLG_0", "Select A Standard Profile"},
       {"MSDLG_1", "The hotkey could not be applied (another program probably uses the same hotkey)"},
       {"MSDLG_2", "Orvane X must be restarted to activate this language!"},
+      {"MSDLG_2_a",
+       "The settings were not saved: the file %s cannot be written (read-only, or opened by another program?). "
+       "Nothing has been changed."},
       {"MSDLG_4a", "The backup was successfully created!"},
       {"MSDLG_4b", "The backup could not be created!"},
       {"MSDLG_4c", "The import was successful!"},
@@ -156,6 +159,7 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"MSDLG_6",
        "Data will be called up from the internet *|* No confidential information will be "
        "transferred. Do you want to continue?"},
+      {"MSDLG_6_a", "The server sent something that is not the language \"%s\". Nothing was saved."},
       {"MSDLG_7", "The update was successful!"},
       {"MSDLG_8", "Do you want to see additional information about the update?"},
       {"MSDLG_9", "Orvane X has been uninstalled!"},
@@ -168,7 +172,12 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
        "and \"Align to Grid\". *|* *|* *|* After changing these settings, click OK to continue."},
       {"MSDLG_12", "Are you sure that you want to uninstall Orvane X?"},
       {"MSDLG_13", "No newer Orvane X version available!"},
+      {"MSDLG_13_a",
+       "The server did not send valid update information (no version number). Whether there is a newer version "
+       "could not be checked."},
       {"MSDLG_14", "Oops! Unable to get the data. Please check your internet connection!"},
+      {"MSDLG_14_a", "The server did not send a program for this system. The update was not installed."},
+      {"MSDLG_14_b", "The file %s could not be written (read-only, or opened by another program?)."},
       {"MSDLG_15", "Download successful, *|* Updating now!"},
       {"MSDLG_15_a", "The update cannot be installed: the program's folder cannot be written to."},
       {"MSDLG_16", "%s icons outside desktop boundaries"},
@@ -183,6 +192,7 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
        "Please choose another name."},
       {"MSDLG_21_f", "The profile name is too long."},
       {"MSDLG_21_g", "A profile name cannot begin or end with a quotation mark (\" or ')."},
+      {"MSDLG_21_h", "The profile could not be deleted: the file %s is read-only or opened by another program."},
       {"MSDLG_22", "Undo last restore"},
       {"List_1", "Profile name"},
       {"List_2", "last change"},

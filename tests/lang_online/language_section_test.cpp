@@ -2,6 +2,7 @@
 // HTTP stack: what is fetched, asked, shown and installed, step by step.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,7 +83,12 @@ class LanguageSectionTest : public ::testing::Test {
   test::ScriptedPrompts prompts;
   std::string base = kBase;  // the configured update server
   LanguageSection section{SectionContext{
-      fetcher, prompts, [](std::string_view id) { return "text of " + std::string(id); },
+      fetcher, prompts,
+      [](std::string_view id) {
+        // The messages that name a language or a file carry it after a colon.
+        const bool detailed = id == kNotTheLanguageMessageId || id == kFileNotWrittenMessageId;
+        return "text of " + std::string(id) + (detailed ? ": %s" : "");
+      },
       [this] { return base; }, data.path()}};
 };
 
@@ -183,16 +189,21 @@ TEST_F(LanguageSectionTest, CatalogueErrorsEnableFindAndTellTheUser) {
 // an earlier installed file of that name as it was, byte for byte.
 TEST_F(LanguageSectionTest, FailedDownloadsKeepTheInstalledFile) {
   const std::string installed = "[INFOS]\r\nlang=polski\r\npublisher=Earlier\r\norv_v=1.01\r\n";
+  // A failure on the way blames the connection; a file that arrived whole
+  // but is no polski language file says so.
+  const std::string not_polski = "text of MSDLG_6_a: polski";
   const struct {
     const char* what;
     ScriptedReply reply;
+    std::string message;
   } cases[] = {
-      {"404 page", ScriptedReply::Length("9", {"not found"}).WithStatus(404)},
-      {"cut off", ScriptedReply::Length("500", {kPolski})},
-      {"no server", ScriptedReply::Unprepared()},
-      {"no INFOS", Body("[misc]\r\nlang=polski\r\n")},
-      {"another language", Body("[INFOS]\r\nlang=dansk\r\n")},
-      {"NUL bytes", Body(kPolski + std::string(3, '\0'))},
+      {"404 page", ScriptedReply::Length("9", {"not found"}).WithStatus(404), kFetchErrorMessage},
+      {"cut off", ScriptedReply::Length("500", {kPolski}), kFetchErrorMessage},
+      {"stalled", ScriptedReply::Length("500", {kPolski}).StallsAtEnd(), kFetchErrorMessage},
+      {"no server", ScriptedReply::Unprepared(), kFetchErrorMessage},
+      {"no INFOS", Body("[misc]\r\nlang=polski\r\n"), not_polski},
+      {"another language", Body("[INFOS]\r\nlang=dansk\r\n"), not_polski},
+      {"NUL bytes", Body(kPolski + std::string(3, '\0')), not_polski},
   };
   ShowCatalogue("polski");
   for (const auto& c : cases) {
@@ -204,10 +215,70 @@ TEST_F(LanguageSectionTest, FailedDownloadsKeepTheInstalledFile) {
     Download(0);
     EXPECT_EQ(files::read_file(LangFile("polski")), installed);
     EXPECT_EQ(files::list_folder(data / "lang", "*").size(), 3u);  // ".", ".." and the file
-    EXPECT_EQ(Messages(), std::vector<std::string>{kFetchErrorMessage});
+    EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
     EXPECT_EQ(section.view().state, SectionState::kAfterError);
     EXPECT_TRUE(section.view().find_enabled);
   }
+}
+
+// A language file that cannot be stored is this machine's fault: the
+// message names the file instead of blaming the connection.
+TEST_F(LanguageSectionTest, ADownloadThatCannotBeStoredNamesTheFile) {
+  ShowCatalogue("polski");
+  // A folder stands where the file would go.
+  ASSERT_TRUE(files::create_folders(data / "lang/polski.qlf/inside"));
+  http->Reply("/orvx/files/lang/polski.qlf", Body(kPolski));
+  prompts.shown.clear();
+  Download(0);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"text of MSDLG_14_b: " + LangFile("polski")});
+  EXPECT_EQ(section.view().state, SectionState::kAfterError);
+}
+
+// Refilling the dialog (showing it again, or an import) while a fetch runs
+// leaves the section with the fetch: no second request can be started and
+// then be dropped by the busy component.
+TEST_F(LanguageSectionTest, ARefillWhileTheCatalogueIsFetchedKeepsTheSectionBusy) {
+  auto gate = std::make_shared<test::Gate>();
+  http->Reply("/orvx/lang.dat", Body("polski").HoldBefore(0, gate));
+  prompts.yes_no_answers.push_back(true);
+  section.FindClicked();
+  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  section.Shown();
+  EXPECT_EQ(section.view().state, SectionState::kFetchingCatalogue);
+  EXPECT_FALSE(section.view().find_enabled);
+  prompts.yes_no_answers.push_back(true);
+  section.FindClicked();
+  EXPECT_EQ(prompts.shown.size(), 1u);  // no second question
+  gate->Open();
+  Finish();
+  EXPECT_EQ(section.view().state, SectionState::kCatalogueShown);
+  EXPECT_EQ(section.view().entries, std::vector<std::string>{"polski"});
+  EXPECT_EQ(http->requests().size(), 1u);
+}
+
+TEST_F(LanguageSectionTest, ARefillWhileALanguageDownloadsKeepsTheDownloadShown) {
+  ShowCatalogue("polski,dansk");
+  auto gate = std::make_shared<test::Gate>();
+  http->Reply("/orvx/files/lang/polski.qlf", Body(kPolski).HoldBefore(0, gate));
+  prompts.yes_no_answers.push_back(true);
+  section.EntryChosen(0);
+  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  section.Closed();
+  section.Shown();
+  EXPECT_EQ(section.view().state, SectionState::kDownloading);
+  EXPECT_FALSE(section.view().find_enabled);
+  EXPECT_TRUE(section.view().download_controls_visible);
+  EXPECT_TRUE(section.view().progress_visible);
+  const size_t asked = prompts.shown.size();
+  prompts.yes_no_answers.push_back(true);
+  section.EntryChosen(1);
+  EXPECT_EQ(prompts.shown.size(), asked);  // nothing asked, nothing started
+  gate->Open();
+  Finish();
+  EXPECT_EQ(section.view().state, SectionState::kCatalogueShown);
+  EXPECT_EQ(files::read_file(LangFile("polski")), kPolski);
+  EXPECT_FALSE(files::file_exists(LangFile("dansk")));
+  EXPECT_EQ(RequestedPaths(), (std::vector<std::string>{"/orvx/lang.dat", "/orvx/files/lang/polski.qlf"}));
 }
 
 TEST_F(LanguageSectionTest, UnsafeNamesAreListedButRefusedWithoutAFetch) {

@@ -1,11 +1,12 @@
 // The download component with real worker threads, a scripted HTTP stack and
 // a stand-in for the owning thread's message loop: which events arrive, in
-// which order and on which thread, and how starts, waits, cancels and the
-// component's end behave.
+// which order and on which thread, and how starts, cancels, the stall bound
+// and the component's end behave.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -96,6 +97,69 @@ TEST_F(HttpGetTest, FailureEndsInOnErrorOnly) {
   a.get->FetchString();
   ASSERT_TRUE(a.Finish());
   EXPECT_EQ(a.log, (Log{"error"}));
+  EXPECT_FALSE(a.get->LastOutcome());
+  EXPECT_EQ(a.get->LastFailure(), FetchFailure::kNoConnection);
+}
+
+// What OnError's handler finds in LastFailure, for each way a fetch fails;
+// a success clears it again.
+TEST_F(HttpGetTest, LastFailureSaysWhyTheFetchFailed) {
+  struct Case {
+    const char* what;
+    ScriptedReply reply;
+    FetchFailure failure;
+    FileCheck check = nullptr;
+  };
+  const Case cases[] = {
+      {"no server", ScriptedReply::Unprepared(), FetchFailure::kNoConnection},
+      {"no answer in time", ScriptedReply::NoAnswerInTime(), FetchFailure::kStalled},
+      {"error page", ScriptedReply::Length("4", {"gone"}).WithStatus(404), FetchFailure::kServerStatus},
+      {"cut off", ScriptedReply::Length("9", {"hello"}), FetchFailure::kIncomplete},
+      {"stalled in the body", ScriptedReply::Length("9", {"hello"}).StallsAtEnd(), FetchFailure::kStalled},
+      {"refused by the check", ScriptedReply::Length("5", {"hello"}), FetchFailure::kRefused,
+       [](const std::string&) { return false; }},
+      {"complete", ScriptedReply::Length("5", {"hello"}), FetchFailure::kNone},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    http->Reply("/f", c.reply);
+    a.get->URL = Url("/f");
+    a.get->FileName = dir / "f";
+    a.get->CheckFile = c.check;
+    std::optional<FetchFailure> seen_in_handler;
+    a.get->OnError = [&](THTTPGet& sender) { seen_in_handler = sender.LastFailure(); };
+    a.get->FetchFile();
+    ASSERT_TRUE(a.Finish());
+    EXPECT_EQ(a.get->LastFailure(), c.failure);
+    EXPECT_EQ(a.get->LastOutcome(), c.failure == FetchFailure::kNone);
+    if (c.failure != FetchFailure::kNone) {
+      EXPECT_EQ(seen_in_handler, c.failure);
+    }
+  }
+  // A target that cannot be written is this machine's fault, not the server's.
+  http->Reply("/f", ScriptedReply::Length("5", {"hello"}));
+  a.get->CheckFile = nullptr;
+  a.get->FileName = dir / "no such folder/f";
+  a.get->FetchFile();
+  ASSERT_TRUE(a.Finish());
+  EXPECT_EQ(a.get->LastFailure(), FetchFailure::kLocalFile);
+}
+
+// The bound goes with every request; the shipped one is half a minute.
+TEST_F(HttpGetTest, EveryRequestCarriesTheStallBound) {
+  EXPECT_EQ(kDefaultStallBound, std::chrono::seconds(30));
+  EXPECT_EQ(a.get->StallBound, kDefaultStallBound);
+  http->Reply("/s", ScriptedReply::Length("2", {"ok"}));
+  a.get->URL = Url("/s");
+  a.get->FetchString();
+  ASSERT_TRUE(a.Finish());
+  a.get->StallBound = 250ms;
+  a.get->FetchString();
+  ASSERT_TRUE(a.Finish());
+  const std::vector<HttpRequest> requests = http->requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0].stall_timeout_ms, 30000u);
+  EXPECT_EQ(requests[1].stall_timeout_ms, 250u);
 }
 
 TEST_F(HttpGetTest, EventsWithoutHandlersAreSkipped) {
@@ -154,6 +218,7 @@ TEST_F(HttpGetTest, CancelFromProgressEndsInOnErrorOnly) {
   a.get->FetchFile();
   ASSERT_TRUE(a.Finish());
   EXPECT_EQ(a.log, (Log{"progress 5125 1025", "error"}));
+  EXPECT_EQ(a.get->LastFailure(), FetchFailure::kCancelled);
   // A cancelled download leaves neither the target nor its partial file.
   EXPECT_FALSE(files::file_exists(dir / "big"));
   EXPECT_FALSE(files::file_exists(PartialFileName(dir / "big")));
@@ -184,6 +249,7 @@ TEST_F(HttpGetTest, CancelAfterTheTransferBeforeTheCompletionStillEndsInOnError)
   a.get->CancelFetch();
   ASSERT_TRUE(a.Finish());
   EXPECT_EQ(a.log, (Log{"error"}));
+  EXPECT_EQ(a.get->LastFailure(), FetchFailure::kCancelled);
 }
 
 TEST_F(HttpGetTest, CancelWhileIdleDoesNothing) {
@@ -213,34 +279,12 @@ TEST_F(HttpGetTest, SettingsAreTakenAtTheStart) {
   EXPECT_FALSE(files::file_exists(dir / "b.txt"));
 }
 
-TEST_F(HttpGetTest, WaitThreadReturnsAfterTheOutcomeHandler) {
-  http->Reply("/u", ScriptedReply::Length("3075", {PatternBody(3075)}));
-  a.get->WaitThread = true;
-  a.get->URL = Url("/u");
-  a.get->FileName = dir / "update.dat";
-  a.get->FetchFile();
-  EXPECT_FALSE(a.get->Fetching());
-  EXPECT_TRUE(a.get->LastOutcome());
-  EXPECT_EQ(a.log, (Log{"progress 3075 1025", "progress 3075 2050", "progress 3075 3075",
-                        "file update.dat 3075"}));
-}
-
-TEST_F(HttpGetTest, WaitThreadEndsAfterOnErrorToo) {
-  a.get->WaitThread = true;
-  a.get->URL = "http://server.test";
-  a.get->FetchFile();
-  EXPECT_EQ(a.log, (Log{"error"}));
-  EXPECT_FALSE(a.get->LastOutcome());
-}
-
-// The update check's pattern: the outcome handler of one waiting component
-// starts a waiting fetch on another, whose events all run inside it.
-TEST_F(HttpGetTest, WaitsNest) {
+// The update check's pattern: the outcome handler of one component starts
+// a fetch on another, which runs once the handler has returned.
+TEST_F(HttpGetTest, AnOutcomeHandlerStartsAFetchOnAnotherComponent) {
   Recorded b{http};
   http->Reply("/update.inf", ScriptedReply::Length("4", {"v1.1"}));
   http->Reply("/OrvaneX.exe", ScriptedReply::Length("2000", {PatternBody(2000)}));
-  a.get->WaitThread = true;
-  b.get->WaitThread = true;
   a.get->URL = Url("/update.inf");
   a.get->FileName = dir / "update.dat";
   b.get->URL = Url("/OrvaneX.exe");
@@ -249,15 +293,15 @@ TEST_F(HttpGetTest, WaitsNest) {
   a.get->OnDoneFile = [&](THTTPGet&, const std::string&, int32_t) {
     order.push_back("update info");
     b.get->FetchFile();
-    order.push_back("download over, a still running: " + std::to_string(a.get->Fetching()));
+    order.push_back("download started: " + std::to_string(b.get->Fetching()));
   };
   b.get->OnDoneFile = [&](THTTPGet&, const std::string&, int32_t size) {
     order.push_back("download " + std::to_string(size));
   };
   a.get->FetchFile();
-  order.push_back("check over");
-  EXPECT_EQ(order, (Log{"update info", "download 2000", "download over, a still running: 1",
-                        "check over"}));
+  ASSERT_TRUE(a.Finish());
+  ASSERT_TRUE(b.Finish());
+  EXPECT_EQ(order, (Log{"update info", "download started: 1", "download 2000"}));
   EXPECT_EQ(files::read_file(dir / "OrvaneX.tmp"), PatternBody(2000));
 }
 
@@ -279,20 +323,9 @@ TEST_F(HttpGetTest, TwoComponentsFetchAtTheSameTime) {
   EXPECT_EQ(a.log.back(), "string slow");
 }
 
-TEST_F(HttpGetTest, QuitRequestDuringAWaitCancelsAndIsPassedOn) {
+TEST_F(HttpGetTest, AFailingHandlerEndsTheFetchAndIsReported) {
+  test::RecordingReporter reporter;
   http->Reply("/u", ScriptedReply::Length("3075", {PatternBody(3075)}));
-  a.get->WaitThread = true;
-  a.get->URL = Url("/u");
-  a.get->FileName = dir / "u";
-  a.owner->RequestQuit();
-  a.get->FetchFile();
-  EXPECT_EQ(a.log.back(), "error");
-  EXPECT_EQ(a.owner->quits_passed_on(), 1);
-}
-
-TEST_F(HttpGetTest, HandlerErrorOfAWaitingFetchReachesTheCaller) {
-  http->Reply("/u", ScriptedReply::Length("3075", {PatternBody(3075)}));
-  a.get->WaitThread = true;
   a.get->URL = Url("/u");
   a.get->FileName = dir / "u";
   int progress_calls = 0;
@@ -302,11 +335,14 @@ TEST_F(HttpGetTest, HandlerErrorOfAWaitingFetchReachesTheCaller) {
     throw std::runtime_error("progress bar gone");
   };
   a.get->OnError = [&](THTTPGet&) { error_event = true; };
-  EXPECT_THROW(a.get->FetchFile(), std::runtime_error);
+  a.get->FetchFile();
+  ASSERT_TRUE(a.Finish());
   // The failing handler ended the fetch; the component is ready again.
+  EXPECT_EQ(reporter.reports(), std::vector<std::string>{"progress bar gone"});
   EXPECT_EQ(progress_calls, 1);
   EXPECT_TRUE(error_event);
   EXPECT_FALSE(a.get->Fetching());
+  EXPECT_FALSE(files::file_exists(PartialFileName(dir / "u")));
 }
 
 TEST_F(HttpGetTest, HandlerErrorOfAFetchThatDoesNotWaitIsReported) {
@@ -317,10 +353,12 @@ TEST_F(HttpGetTest, HandlerErrorOfAFetchThatDoesNotWaitIsReported) {
   a.get->FetchString();
   ASSERT_TRUE(a.Finish());
   EXPECT_EQ(reporter.reports(), std::vector<std::string>{"list unreadable"});
-  // The next waiting fetch does not inherit it.
+  // The next fetch does not inherit it.
   a.get->OnDoneString = nullptr;
-  a.get->WaitThread = true;
-  EXPECT_NO_THROW(a.get->FetchString());
+  a.get->FetchString();
+  ASSERT_TRUE(a.Finish());
+  EXPECT_TRUE(a.get->LastOutcome());
+  EXPECT_EQ(reporter.reports().size(), 1u);
 }
 
 // Polls `done` until it holds or the deadline passes.

@@ -194,6 +194,58 @@ TEST_F(HttpGetThreadTest, FileOutcomes) {
   EXPECT_EQ(http->released(), http->opened());
 }
 
+// Each failure says whose fault it was: the network, the server, the
+// content, or a file on this machine.
+TEST_F(HttpGetThreadTest, FailuresSayWhatFailed) {
+  const FileCheck says_no = [](const std::string&) { return false; };
+  struct Case {
+    const char* what;
+    ScriptedReply reply;
+    FetchFailure failure;
+    std::string target = "target.bin";
+    FileCheck check = nullptr;
+    FetchMode mode = FetchMode::kFile;
+  };
+  const Case cases[] = {
+      {"complete", ScriptedReply::Length("5", {"hello"}), FetchFailure::kNone},
+      {"request cannot be opened", ScriptedReply::Unprepared(), FetchFailure::kNoConnection},
+      {"no server answered", ScriptedReply{}, FetchFailure::kNoConnection},
+      {"the answer did not come in time", ScriptedReply::NoAnswerInTime(), FetchFailure::kStalled},
+      {"error page", ScriptedReply::Length("9", {"not found"}).WithStatus(404), FetchFailure::kServerStatus},
+      {"body cut off", ScriptedReply::Length("1000", {PatternBody(600)}), FetchFailure::kIncomplete},
+      {"reading failed", ScriptedReply::NoLength({"part"}).ReadFailsAtEnd(), FetchFailure::kIncomplete},
+      {"the body stalled", ScriptedReply::Length("1000", {PatternBody(600)}).StallsAtEnd(),
+       FetchFailure::kStalled},
+      {"length not a number", ScriptedReply::Length("12a", {"hello"}), FetchFailure::kIncomplete},
+      {"the check refuses", ScriptedReply::Length("5", {"hello"}), FetchFailure::kRefused, "target.bin",
+       says_no},
+      {"the partial file cannot be created", ScriptedReply::Length("5", {"hello"}), FetchFailure::kLocalFile,
+       "missing-folder/target.bin"},
+      {"the target cannot be replaced", ScriptedReply::Length("5", {"hello"}), FetchFailure::kLocalFile,
+       "a-folder"},
+      {"string: empty body", ScriptedReply::Length("0"), FetchFailure::kIncomplete, "", nullptr,
+       FetchMode::kString},
+  };
+  ASSERT_TRUE(files::create_folders(dir / "a-folder/inside"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    http->Reply("/f", c.reply);
+    FetchSnapshot s = c.mode == FetchMode::kFile ? FileFetch("/f") : StringFetch("/f");
+    if (c.mode == FetchMode::kFile) s.FileName = dir / c.target;
+    s.Check = c.check;
+    const FetchResult r = Run(s);
+    EXPECT_EQ(r.ok, c.failure == FetchFailure::kNone);
+    EXPECT_EQ(r.failure, c.failure);
+  }
+  EXPECT_TRUE(files::folder_exists(dir / "a-folder/inside"));
+}
+
+TEST_F(HttpGetThreadTest, CancelIsToldApartFromAFailure) {
+  http->Reply("/f", ScriptedReply::Length("3075", {PatternBody(3075)}));
+  control.cancel_after_reports = 1;
+  EXPECT_EQ(Run(FileFetch("/f")).failure, FetchFailure::kCancelled);
+}
+
 TEST_F(HttpGetThreadTest, CheckSeesTheWholeBodyBeforeTheTargetIsReplaced) {
   ASSERT_TRUE(files::write_file(dir / "target.bin", "old"));
   http->Reply("/f", ScriptedReply::Length("2000", {PatternBody(2000)}));

@@ -4,9 +4,11 @@
 // their order, their thread and their values; files for what they hold; the
 // server's request log for what went over the wire.
 #include <windows.h>
+#include <wininet.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,7 +18,6 @@
 
 #include "net/http_get.h"
 #include "net/message_window_link_win.h"
-#include "net/wininet_transport_win.h"
 #include "platform/error_report.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
@@ -129,12 +130,12 @@ TEST_F(HttpGetWinTest, RequestsAsTheServerSawThem) {
     fetch.get.AcceptTypes = c.accept;
     fetch.get.PostQuery = c.post;
     fetch.get.UseCache = c.use_cache;
-    fetch.get.WaitThread = true;
     std::string path = c.request_line.substr(c.request_line.find(' ') + 1);
     path = path.substr(0, path.find(' '));
     // The scheme in capitals is split like one in small letters.
     fetch.get.URL = "HTTP://" + server.address + path;
     fetch.get.FetchString();
+    ASSERT_TRUE(fetch.Finish());
     EXPECT_EQ(fetch.log, (Log{"progress", "string"}));
     std::optional<std::string> request = LoggedRequest(c.request_line);
     ASSERT_TRUE(request) << "not in the server's log: " << c.request_line;
@@ -310,47 +311,28 @@ class HeldTransfer {
   std::string release_;
 };
 
-// The transfer goes on only once a tick of the thread's timer has been
-// dispatched during the wait, so the fetch ends only if it was.
-TEST_F(HttpGetWinTest, WaitingFetchKeepsDispatchingTheThreadsMessages) {
-  const HeldTransfer held("dispatching-wait");
-  NoteWindow window(r.log);
-  window.on_tick = [&] {
-    if (!r.progress.empty()) held.release();
-  };
-  ASSERT_TRUE(PostMessageA(window.hwnd(), NoteWindow::kPosted, 0, 0));
-  ASSERT_TRUE(SetTimer(window.hwnd(), 1, 10, nullptr));
-  r.get.WaitThread = true;
-  r.get.URL = Url("/held/6000/dispatching-wait");
-  r.get.FileName = dir / "update.dat";
-  r.get.FetchFile();
-  KillTimer(window.hwnd(), 1);
-  EXPECT_EQ(r.log, (Log{"posted message", "progress", "file 6000"}));
-  EXPECT_GT(window.ticks, 0);
-  EXPECT_EQ(files::file_size(dir / "update.dat"), 6000u);
-}
-
 // The transfer is held in the middle for as long as the test runs: only the
-// tick can end it.
-TEST_F(HttpGetWinTest, TimerCancelsAWaitingFetch) {
+// tick, dispatched while the test waits, can end it.
+TEST_F(HttpGetWinTest, TimerCancelsAFetchHeldByTheServer) {
   const HeldTransfer held("cancelling-tick");
   NoteWindow window(r.log);
   window.on_tick = [&] {
     if (!r.progress.empty()) r.get.CancelFetch();
   };
   ASSERT_TRUE(SetTimer(window.hwnd(), 1, 10, nullptr));
-  r.get.WaitThread = true;
   r.get.URL = Url("/held/200000/cancelling-tick");
   r.get.FileName = dir / "download";
   r.get.FetchFile();
+  ASSERT_TRUE(r.Finish());
   KillTimer(window.hwnd(), 1);
   EXPECT_EQ(r.log, (Log{"progress", "error"}));
+  EXPECT_EQ(r.get.LastFailure(), FetchFailure::kCancelled);
 }
 
-TEST_F(HttpGetWinTest, WaitsNest) {
+// The update check's pattern: the outcome handler of one component starts a
+// fetch on another.
+TEST_F(HttpGetWinTest, AnOutcomeHandlerStartsAFetchOnAnotherComponent) {
   Recorded download;
-  r.get.WaitThread = true;
-  download.get.WaitThread = true;
   r.get.URL = Url("/ok/100?update.inf");
   r.get.FileName = dir / "update.dat";
   download.get.URL = Url("/slow/4000/1000/10");
@@ -359,27 +341,56 @@ TEST_F(HttpGetWinTest, WaitsNest) {
   r.get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t) {
     order.push_back("update info");
     download.get.FetchFile();
-    order.push_back("after download");
   };
   download.get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t size) {
     order.push_back("download " + std::to_string(size));
   };
   r.get.FetchFile();
-  order.push_back("check over");
-  EXPECT_EQ(order, (Log{"update info", "download 4000", "after download", "check over"}));
+  ASSERT_TRUE(r.Finish());
+  ASSERT_TRUE(download.Finish());
+  EXPECT_EQ(order, (Log{"update info", "download 4000"}));
   EXPECT_EQ(files::read_file(dir / "OrvaneX.tmp"), PatternBody(4000));
 }
 
-TEST_F(HttpGetWinTest, QuitDuringAWaitCancelsAndStaysQueued) {
-  r.get.WaitThread = true;
-  r.get.URL = Url("/slow/200000/1000/20");
-  r.get.FileName = dir / "download";
-  PostQuitMessage(7);
+// A server that sends a byte now and then: each byte is progress, handed
+// over as it comes, and a cancel takes effect at the next one instead of
+// once a whole chunk has trickled in.
+TEST_F(HttpGetWinTest, ATricklingServerIsFollowedByteByByteAndCancelledAtOnce) {
+  r.get.URL = Url("/slow/3000/1/100?trickle");
+  r.get.FileName = dir / "trickled";
+  r.get.OnProgress = [&](THTTPGet& sender, int32_t total, int32_t readed) {
+    r.progress.push_back({total, readed});
+    r.Note("progress");
+    if (readed >= 3) sender.CancelFetch();
+  };
   r.get.FetchFile();
-  EXPECT_EQ(r.log.back(), "error");
-  MSG message;
-  ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(message.wParam, 7u);
+  ASSERT_TRUE(r.Finish());
+  EXPECT_EQ(r.log, (Log{"progress", "error"}));
+  EXPECT_EQ(r.get.LastFailure(), FetchFailure::kCancelled);
+  ASSERT_FALSE(r.progress.empty());
+  EXPECT_EQ(r.progress.back().second, 3);  // three bytes, three progress events
+  EXPECT_FALSE(files::file_exists(dir / "trickled"));
+  EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "trickled")));
+}
+
+// Whatever the component fetches without cache stays out of the system's
+// Internet cache as well.
+TEST_F(HttpGetWinTest, NothingFetchedLandsInTheInternetCache) {
+  const std::string file_url = Url("/ok/500?cache-file");
+  const std::string string_url = Url("/ok/500?cache-string");
+  r.get.URL = file_url;
+  r.get.FileName = dir / "cached";
+  r.get.FetchFile();
+  ASSERT_TRUE(r.Finish());
+  r.get.URL = string_url;
+  r.get.FetchString();
+  ASSERT_TRUE(r.Finish());
+  EXPECT_EQ(r.log, (Log{"progress", "file 500", "progress", "string"}));
+  for (const std::string& url : {file_url, string_url}) {
+    DWORD size = 0;
+    EXPECT_FALSE(GetUrlCacheEntryInfoA(url.c_str(), nullptr, &size)) << url;
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << url;
+  }
 }
 
 TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
@@ -402,15 +413,23 @@ TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
   EXPECT_FALSE(files::file_exists(dir / "stalled"));
 }
 
-TEST_F(HttpGetWinTest, ServerThatNeverAnswersEndsInOnErrorAfterTheReceiveTimeout) {
-  THTTPGet get(WininetTransport(500), std::make_unique<MessageWindowLink>());
-  Log log;
-  get.OnDoneString = [&](THTTPGet&, const std::string&) { log.push_back("string"); };
-  get.OnError = [&](THTTPGet&) { log.push_back("error"); };
-  get.URL = Url("/stall?timeout");
-  get.FetchString();
-  ASSERT_TRUE(test::wait_for("the fetch to end", [&] { return !get.Fetching(); }, kDeadlineMs));
-  EXPECT_EQ(log, (Log{"error"}));
+// No server holds a fetch longer than the stall bound (a short one here):
+// one that never answers, and one that stops in the middle of the body.
+TEST_F(HttpGetWinTest, AServerThatStopsSendingEndsInOnErrorAfterTheStallBound) {
+  const std::string paths[] = {"/stall?timeout", "/slow/40/1/5000?stalled-body"};
+  for (const std::string& path : paths) {
+    SCOPED_TRACE(path);
+    Recorded fetch;
+    fetch.get.StallBound = std::chrono::milliseconds(500);
+    fetch.get.URL = Url(path);
+    fetch.get.FileName = dir / "stalled";
+    fetch.get.FetchFile();
+    ASSERT_TRUE(fetch.Finish());
+    EXPECT_EQ(fetch.log.back(), "error");
+    EXPECT_EQ(fetch.get.LastFailure(), FetchFailure::kStalled);
+    EXPECT_FALSE(files::file_exists(dir / "stalled"));
+    EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "stalled")));
+  }
 }
 
 // A receiver that fails on the owning thread ends in the general error
@@ -423,10 +442,10 @@ TEST(MessageWindowLinkWin, AFailingReceiverIsReported) {
     if (++deliveries == 1) throw std::runtime_error("progress bar gone");
   });
   link.Notify();
-  link.RunUntil([&] { return deliveries == 1; }, [] {});
+  ASSERT_TRUE(test::wait_for("the first delivery", [&] { return deliveries == 1; }));
   EXPECT_EQ(reporter.reports(), std::vector<std::string>{"progress bar gone"});
   link.Notify();
-  link.RunUntil([&] { return deliveries == 2; }, [] {});
+  ASSERT_TRUE(test::wait_for("the second delivery", [&] { return deliveries == 2; }));
   EXPECT_EQ(reporter.reports().size(), 1u);
 }
 

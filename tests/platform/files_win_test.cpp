@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "platform/files.h"
 #include "support/paths.h"
 
@@ -20,6 +23,24 @@ TEST(FilesWin, ReplacingWriteOverReadOnlyFolderKeepsOldFile) {
   EXPECT_FALSE(files::write_file_replacing(dir / "bad|name.qpf", "x"));
   EXPECT_EQ(files::list_folder(dir.path(), "*.tmp").size(), 0u);
   EXPECT_EQ(files::list_folder(dir.path(), "*").size(), 3u);  // ".", "..", p.qpf
+}
+
+// A read-only file is neither replaced by a whole-file write nor by a move,
+// whoever runs the program; both leave no temporary file behind.
+TEST(FilesWin, AReadOnlyFileIsNeverReplaced) {
+  test::TempFolder dir;
+  const std::string target = dir / "config.qcf";
+  ASSERT_TRUE(files::write_file(target, "old"));
+  ASSERT_TRUE(files::write_file(dir / "new", "new"));
+  ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(files::write_file_replacing(target, "new contents"));
+  EXPECT_FALSE(files::replace_file(dir / "new", target));
+  EXPECT_EQ(files::read_file(target), std::optional<std::string>("old"));
+  EXPECT_TRUE(files::file_exists(dir / "new"));
+  EXPECT_EQ(files::list_folder(dir.path(), "*").size(), 4u);  // ".", "..", config.qcf, new
+  ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL));
+  EXPECT_TRUE(files::replace_file(dir / "new", target));
+  EXPECT_EQ(files::read_file(target), std::optional<std::string>("new"));
 }
 
 TEST(FilesWin, ListingKeepsWindowsAttributes) {

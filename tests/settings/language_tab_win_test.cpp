@@ -213,27 +213,38 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
   struct Case {
     const char* name;
     const char* why;
+    std::string message;  // empty: the fetch error
+    bool read_only = false;  // the installed file is read-only
+  };
+  auto not_the_language = [](const char* name) {
+    return lang::with_detail(lang::german_message(lang_online::kNotTheLanguageMessageId), name);
   };
   const Case cases[] = {
-      {"missing", "the server has no such file (404)"},
-      {"cut", "the connection closes before the announced length"},
-      {"wrong", "the file is another language's"},
-      {"binary", "the file holds NUL bytes"},
+      {"missing", "the server has no such file (404)", ""},
+      {"cut", "the connection closes before the announced length", ""},
+      {"wrong", "the file is another language's", not_the_language("wrong")},
+      {"binary", "the file holds NUL bytes", not_the_language("binary")},
+      {"locked", "the installed file is read-only",
+       lang::with_detail(lang::german_message(lang_online::kFileNotWrittenMessageId), lang_file("locked")), true},
   };
   std::string catalogue;
   for (const Case& c : cases) {
     catalogue += (catalogue.empty() ? "" : ",") + std::string(c.name);
     files::create_folders(copy.data_folder() + "lang\\");
     ASSERT_TRUE(files::write_file(lang_file(c.name), language_file(c.name, std::string("installed ") + c.name)));
+    if (c.read_only) {
+      ASSERT_TRUE(SetFileAttributesA(lang_file(c.name).c_str(), FILE_ATTRIBUTE_READONLY));
+    }
   }
   www->put("lang.dat", catalogue);
   www->put("files/lang/cut.qlf", language_file("cut", "new"));
   www->put("files/lang/cut.qlf.announce", "5000");
   www->put("files/lang/wrong.qlf", language_file("polski", "new"));
   www->put("files/lang/binary.qlf", language_file("binary", "new") + std::string("\0\0", 2));
+  www->put("files/lang/locked.qlf", language_file("locked", "new"));
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_language_section());
-  EXPECT_EQ(rows(), 6);
+  EXPECT_EQ(rows(), 7);
   ASSERT_NO_FATAL_FAILURE(find_languages());
   ASSERT_NO_FATAL_FAILURE(wait_catalogue_shown());
 
@@ -243,13 +254,14 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
     const int requests_before = file_requests();
     ASSERT_NO_FATAL_FAILURE(choose(i));
     ASSERT_NO_FATAL_FAILURE(answer_box(lang_online::download_question(c.name), IDYES));
-    ASSERT_NO_FATAL_FAILURE(answer_box(lang_online::kFetchErrorMessage, IDOK));
+    ASSERT_NO_FATAL_FAILURE(answer_box(c.message.empty() ? lang_online::kFetchErrorMessage : c.message, IDOK));
     EXPECT_EQ(file_requests(), requests_before + 1);
     EXPECT_EQ(files::read_file(lang_file(c.name)), language_file(c.name, std::string("installed ") + c.name));
     EXPECT_FALSE(files::file_exists(lang_file(c.name) + ".part"));
     EXPECT_TRUE(
         wait_for("the find button to be enabled again", [&] { return IsWindowEnabled(find_button()) != FALSE; }));
-    EXPECT_EQ(rows(), 6);
+    EXPECT_EQ(rows(), 7);
+    if (c.read_only) SetFileAttributesA(lang_file(c.name).c_str(), FILE_ATTRIBUTE_NORMAL);
   }
   EXPECT_FALSE(files::file_exists(lang_file("polski")));
 }

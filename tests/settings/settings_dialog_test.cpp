@@ -150,9 +150,17 @@ TEST(SettingsStore, ADeletedStandardProfileStaysChosenThroughTheNextShowing) {
 TEST(ProfileDeletion, DeletesTheFileAndIgnoresOneAlreadyGone) {
   test::TempFolder data;
   ASSERT_TRUE(files::write_file(data / "Work.qpf", "[Infos]\r\n"));
-  delete_profile(data.path(), "Work");
+  EXPECT_TRUE(delete_profile(data.path(), "Work"));
   EXPECT_FALSE(files::file_exists(data / "Work.qpf"));
-  EXPECT_NO_THROW(delete_profile(data.path(), "Work"));
+  EXPECT_TRUE(delete_profile(data.path(), "Work"));
+}
+
+// What stays must not look deleted: the dialog keeps the row and says so.
+TEST(ProfileDeletion, AnEntryThatStaysIsNoSuccess) {
+  test::TempFolder data;
+  ASSERT_TRUE(files::create_folders(data / "Stuck.qpf/inside"));
+  EXPECT_FALSE(delete_profile(data.path(), "Stuck"));
+  EXPECT_TRUE(files::folder_exists(data / "Stuck.qpf"));
 }
 
 // ---- Save with its file ---------------------------------------------------
@@ -178,7 +186,12 @@ class SettingsSave : public ::testing::Test {
     return SettingsSaveHost{.record = record,
                             .data_folder = data.path(),
                             .prompts = prompts,
-                            .message = [](std::string_view id) { return "text of " + std::string(id); },
+                            .message =
+                                [](std::string_view id) {
+                                  // The message that names a file carries it after a colon.
+                                  return "text of " + std::string(id) +
+                                         (id == kSettingsNotSavedMessageId ? ": %s" : "");
+                                },
                             .load_language = [this](const std::string& path) { loaded.push_back(path); },
                             .autostart = autostart,
                             .program_path = "C:\\Tools\\OrvaneX.exe"};
@@ -250,6 +263,34 @@ TEST_F(SettingsSave, AnUnwritableFileIsReported) {
   SettingsSaveHost h = host();
   h.data_folder = (data / "missing") + files::kSeparator;
   EXPECT_FALSE(save_settings(SettingsControls{}, std::nullopt, h));
+}
+
+// A config.qcf that takes nothing leaves everything as it was: the record
+// (which the next showing would otherwise fill the dialog from), the
+// windows' language and the autostart shortcut. The user learns which file
+// it is, and no other message comes.
+TEST_F(SettingsSave, AFileThatCannotBeWrittenChangesNothingElse) {
+  record.lang_list = "English";
+  record.std_profil = "Home";
+  const config::TSettingsRec before = record;
+  SettingsControls controls;
+  controls.orv_on_start = true;
+  controls.auto_check_icons = true;
+  controls.minutes = 9;
+  controls.live_desktop = false;
+  const std::string missing = (data / "missing") + files::kSeparator;
+  for (const std::string row : {std::string("polski"), std::string(kGermanLanguageRow)}) {
+    SCOPED_TRACE(row);
+    prompts.shown.clear();
+    SettingsSaveHost h = host();
+    h.data_folder = missing;
+    EXPECT_FALSE(save_settings(controls, row, h));
+    EXPECT_EQ(record, before);
+    EXPECT_TRUE(loaded.empty());
+    EXPECT_TRUE(autostart.calls.empty());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "text of MSDLG_2_a: " + config::config_file_path(missing));
+  }
 }
 
 // ---- the autostart shortcut's place ----------------------------------------

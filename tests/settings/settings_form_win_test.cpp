@@ -9,13 +9,18 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/main_form_win.h"
 #include "autostart/autostart_link.h"
 #include "config/ini_file.h"
+#include "lang/messages.h"
 #include "platform/files.h"
+#include "platform/scoped_win.h"
+#include "settings/profile_deletion.h"
 #include "settings/settings_form_texts.h"
+#include "settings/settings_save.h"
 #include "settings/settings_form_win.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
@@ -149,6 +154,15 @@ class SettingsDialog : public ::testing::Test {
 
   std::string setting(const char* key) const { return ini::read_string(copy.config_file(), "Settings", key, "<none>"); }
 
+  // Waits for the program's message box, checks its text and presses OK.
+  void answer_box(const std::string& text) {
+    HWND box = wait_message_box(app->process_id());
+    ASSERT_NE(box, nullptr) << "no box, waiting for: " << text;
+    EXPECT_EQ(message_box_text(box), text);
+    press_box_button(box, IDOK);
+    ASSERT_TRUE(wait_for("the box to close", [&] { return !IsWindow(box); }));
+  }
+
   ProgramCopy copy;
   std::unique_ptr<RunningApp> app;
   HWND main = nullptr;
@@ -271,6 +285,96 @@ TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
   EXPECT_EQ(setting("std_profil"), "Alpha");
+}
+
+// A profile whose file stays where it is keeps its row, and the user is
+// told which file it is: one read-only, one held open by another program.
+TEST_F(SettingsDialog, AProfileThatCannotBeDeletedSaysSoAndKeepsItsRow) {
+  const std::string alpha = copy.profile_file("Alpha");
+  files::write_file(alpha, "[Info]\r\nCount=0\r\n");
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::profiles));
+  HWND list = list_view(0);
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(wait_for("the profile list to show", [&] { return IsWindowVisible(list) != FALSE; }));
+  ASSERT_EQ(row_count(list), 2);  // Alpha and the resolution's profile, by name
+  const std::string message =
+      lang::with_detail(lang::german_message(settings::kProfileNotDeletedMessageId), alpha);
+
+  ASSERT_TRUE(SetFileAttributesA(alpha.c_str(), FILE_ATTRIBUTE_READONLY));
+  select_first_row(list);
+  ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(list); }));
+  post_click(control(ui::kFlatButtonClass, texts::kDeleteProfile));
+  ASSERT_NO_FATAL_FAILURE(answer_box(message));
+  EXPECT_EQ(row_count(list), 2);
+  EXPECT_TRUE(files::file_exists(alpha));
+  ASSERT_TRUE(SetFileAttributesA(alpha.c_str(), FILE_ATTRIBUTE_NORMAL));
+
+  {
+    // Open without leave to delete, as an editor may hold it.
+    win::ScopedHandle held = win::adopt_handle(CreateFileA(alpha.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    post_key(list, VK_DELETE);
+    ASSERT_NO_FATAL_FAILURE(answer_box(message));
+    EXPECT_EQ(row_count(list), 2);
+    EXPECT_TRUE(files::file_exists(alpha));
+  }
+
+  // Let go, it goes.
+  post_key(list, VK_DELETE);
+  EXPECT_TRUE(wait_for("Alpha.qpf to go", [&] { return !files::file_exists(alpha); }));
+  EXPECT_EQ(row_count(list), 1);
+}
+
+// Save with a config.qcf that takes nothing: the user is told which file it
+// is, and the dialog stays open with the edits, none of them applied - no
+// language switched, no shortcut made, the file as it was. Once the file
+// can be written again, the same Save goes through.
+TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenAndChangesNothing) {
+  const std::string link = autostart_link_file();
+  ASSERT_FALSE(link.empty()) << "no Startup folder in the throw-away prefix";
+  files::create_folders(files::folder_of(link));
+  files::delete_file(link);
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  click(check_box(texts::kSortAfterRes));
+  click(check_box(texts::kOrvOnStart));
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::language));
+  HWND languages = list_view(1);
+  ASSERT_NE(languages, nullptr);
+  ASSERT_TRUE(wait_for("the language list to show", [&] { return IsWindowVisible(languages) != FALSE; }));
+  select_first_row(languages);  // "English"
+  ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(languages); }));
+
+  const std::string config = copy.config_file();
+  const std::optional<std::string> before = files::read_file(config);
+  ASSERT_TRUE(before);
+  ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));
+  post_click(control(ui::kFlatButtonClass, texts::kSave));
+  ASSERT_NO_FATAL_FAILURE(
+      answer_box(lang::with_detail(lang::german_message(settings::kSettingsNotSavedMessageId), config)));
+  ASSERT_TRUE(round_trip(dialog));
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_FALSE(IsWindowVisible(main));
+  EXPECT_EQ(files::read_file(config), before);
+  EXPECT_FALSE(files::file_exists(link));
+  EXPECT_EQ(window_text(dialog), texts::kTitle);  // still German
+  EXPECT_NE(find_child(main, ui::kFlatButtonClass, texts::kSave), nullptr);
+  // The edits are still there.
+  EXPECT_EQ(SendMessageA(check_box(texts::kSortAfterRes), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(has_selection(languages));
+
+  ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_NORMAL));
+  click_button(texts::kSave);
+  ASSERT_TRUE(dialog_closed());
+  EXPECT_EQ(setting("sort_after_res"), "1");
+  EXPECT_EQ(setting("lang_list"), "English");
+  EXPECT_EQ(window_text(dialog), "Settings");
+  EXPECT_TRUE(wait_for("the shortcut to be written", [&] { return files::file_exists(link); }));
+  files::delete_file(link);
 }
 
 TEST_F(SettingsDialog, ALanguageRowSwitchesEveryWindowAtOnce) {

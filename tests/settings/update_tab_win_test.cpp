@@ -33,7 +33,9 @@
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
 #include "ui/program_title.h"
+#include "net/fetch_rules.h"
 #include "update/scripts.h"
+#include "update/update_check.h"
 
 namespace orvx::test {
 namespace {
@@ -194,60 +196,153 @@ TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine
 }
 
 // Each refusal leaves the program running, its file as it was and nothing
-// of an update in the temporary folder. The update server is read anew at
-// every click.
-TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndKeepsRunning) {
+// of an update in the temporary folder, and says what failed. The update
+// server is read anew at every click.
+TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
   ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
   char system[MAX_PATH] = {};
   GetSystemDirectoryA(system, MAX_PATH);
   www->put("console.exe", files::read_file(std::string(system) + "\\hostname.exe").value_or(""));
   www->put("page.html", "<html><body>Not a program</body></html>");
   const std::string next_version = ORVX_NEXT_VERSION;
+  const std::string information_file = files::temp_folder() + update::kUpdateInfoName;
+  const std::string no_information = message(update::kNoUpdateInformationMessageId);
+  const std::string not_a_program = message(update::kNotAProgramMessageId);
   struct Case {
     const char* what;
     std::string server;   // the update server; empty: the www folder
-    std::string version;  // offered
-    std::string download;
-    std::vector<std::string> boxes;  // shown after MSDLG_8, which is answered No
-    std::string status;   // the status line afterwards
+    std::string information;  // update.inf as the server sends it
+    // The boxes in order; MSDLG_8 is answered No, the others OK.
+    std::vector<std::string> boxes;
+    bool read_only_information = false;  // update.dat there and read-only
   };
+  auto offering = [&](const std::string& version, const std::string& download) {
+    return "[Orvane]\r\nversion=" + version + "\r\nDL_Url=" + www->url() + download + "\r\n";
+  };
+  const std::string unreachable = "http://" + server.refused_address;
   const Case cases[] = {
-      {"an injected version", "", next_version + " & del x", www->url() + "/OrvaneX.exe", {}, message("MSDLG_13")},
-      {"a quote in the version", "", next_version + "\"", www->url() + "/OrvaneX.exe", {}, message("MSDLG_13")},
-      {"a program that is missing (404)", "", next_version, www->url() + "/missing.exe", {message("MSDLG_14")}, ""},
-      {"a web page as the program", "", next_version, www->url() + "/page.html", {message("MSDLG_14")}, ""},
-      {"a console program", "", next_version, www->url() + "/console.exe", {message("MSDLG_14")}, ""},
-      {"an unreachable update server", "http://" + server.refused_address, "", "", {}, ""},
+      {"an injected version", "", offering(next_version + " & del x", "/OrvaneX.exe"), {no_information}},
+      {"a quote in the version", "", offering(next_version + "\"", "/OrvaneX.exe"), {no_information}},
+      {"an error page sent as a success", "", "<html><body>Proxy error</body></html>", {no_information}},
+      {"a program that is missing (404)", "", offering(next_version, "/missing.exe"),
+       {message("MSDLG_8"), message("MSDLG_14")}},
+      {"a web page as the program", "", offering(next_version, "/page.html"), {message("MSDLG_8"), not_a_program}},
+      {"a console program", "", offering(next_version, "/console.exe"), {message("MSDLG_8"), not_a_program}},
+      {"an unreachable update server", unreachable, "", {message("MSDLG_14")}},
+      {"update information that cannot be stored", "", offering(next_version, "/OrvaneX.exe"),
+       {lang::with_detail(message(update::kFileNotWrittenMessageId), information_file)}, true},
   };
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   const std::set<std::string> scripts_before = temp_files("ORV");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const bool unreachable = !c.server.empty();
-    copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, unreachable ? c.server : www->url());
-    offer(c.version, c.download);
+    copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, c.server.empty() ? www->url() : c.server);
+    www->put("update.inf", c.information);
+    if (c.read_only_information) {
+      ASSERT_TRUE(files::write_file(information_file, "[Orvane]\r\nversion=1\r\n"));
+      ASSERT_TRUE(SetFileAttributesA(information_file.c_str(), FILE_ATTRIBUTE_READONLY));
+    }
     ASSERT_NO_FATAL_FAILURE(open_update_section());
     ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
-    if (unreachable) {
-      ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_14"), IDOK));
-    } else if (!c.boxes.empty()) {
-      ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));
-      for (const std::string& text : c.boxes) ASSERT_NO_FATAL_FAILURE(answer_box(text, IDOK));
+    for (const std::string& text : c.boxes) {
+      ASSERT_NO_FATAL_FAILURE(answer_box(text, text == message("MSDLG_8") ? IDNO : IDOK));
     }
-    if (!c.status.empty()) {
-      EXPECT_TRUE(wait_for("the status line", [&] { return find_child(dialog, ui::kLabelClass, c.status) != nullptr; }));
-    }
+    EXPECT_TRUE(wait_for("the check to end", [&] {
+      return IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate)) != FALSE;
+    }));
     EXPECT_TRUE(no_box_left());
+    // No newer version is claimed where none could be checked.
+    EXPECT_EQ(find_child(dialog, ui::kLabelClass, message("MSDLG_13")), nullptr);
     EXPECT_TRUE(app->running());
     EXPECT_EQ(files::read_file(exe), program_bytes);
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
     EXPECT_EQ(temp_files("ORV"), scripts_before);
+    if (c.read_only_information) {
+      SetFileAttributesA(information_file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      files::delete_file(information_file);
+    }
     // Closed, so that the next case opens it afresh.
     send_click(find_child(dialog, ui::kFlatButtonClass, texts::kCancel));
     ASSERT_TRUE(wait_for("the dialog to close", [&] { return !IsWindowVisible(dialog); }));
     ASSERT_TRUE(wait_for("the main window to show", [&] { return IsWindowVisible(main) != FALSE; }));
   }
 }
+
+// How the dialog is closed while a check runs: its Cancel, the Esc key, the
+// caption bar's button (which saves).
+enum class CloseWay { cancel_button, escape, caption_button };
+
+struct CloseCase {
+  const char* what;
+  CloseWay way;
+  bool during_download;  // else while the update information comes
+};
+
+// A server that sends one byte a second holds nothing: the dialog closes at
+// once however it is closed, the transfer stops, its partial file goes,
+// nothing is installed and nothing is said. The program goes on, and the
+// next showing has the buttons back once the stopped transfer has ended.
+class UpdateStop : public UpdateSection, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(UpdateStop, ClosingTheDialogStopsACheckWhoseServerTrickles) {
+  const CloseCase& c = GetParam();
+  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
+  www->put("OrvaneX.exe", files::read_file(next_program()).value_or(""));
+  offer(ORVX_NEXT_VERSION, www->url() + "/OrvaneX.exe");
+  const std::string trickling = c.during_download ? "OrvaneX.exe" : "update.inf";
+  www->put(trickling + ".slow", "1 1000");
+  const std::string partial =
+      net::PartialFileName(files::temp_folder() + (c.during_download ? update::kDownloadName : update::kUpdateInfoName));
+  ASSERT_NO_FATAL_FAILURE(start("/u"));
+  const std::set<std::string> scripts_before = temp_files("ORV");
+  ASSERT_NO_FATAL_FAILURE(open_update_section());
+  ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
+  if (c.during_download) {
+    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));
+  }
+  // The partial file is there from the server's answer on (what trickles in
+  // stays in the writer's buffer).
+  ASSERT_TRUE(wait_for("the transfer to be under way", [&] { return files::file_exists(partial); }));
+  // Neither another check nor the uninstall can start meanwhile.
+  EXPECT_FALSE(IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate)));
+  EXPECT_FALSE(IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kStartUninstall)));
+
+  switch (c.way) {
+    case CloseWay::cancel_button:
+      send_click(find_child(dialog, ui::kFlatButtonClass, texts::kCancel));
+      break;
+    case CloseWay::escape:
+      post_key(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate), VK_ESCAPE);
+      break;
+    case CloseWay::caption_button:
+      ASSERT_TRUE(click_caption_button(dialog, 0));
+      break;
+  }
+  ASSERT_TRUE(wait_for("the dialog to close and the main window to show",
+                       [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); }));
+  EXPECT_TRUE(wait_for("the partial file to go", [&] { return !files::file_exists(partial); }));
+  EXPECT_TRUE(no_box_left());
+  EXPECT_TRUE(app->running());
+  EXPECT_EQ(files::read_file(exe), program_bytes);
+  EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
+  EXPECT_EQ(temp_files("ORV"), scripts_before);
+
+  ASSERT_NO_FATAL_FAILURE(open_update_section());
+  EXPECT_TRUE(wait_for("the buttons to come back", [&] {
+    return IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate)) &&
+           IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kStartUninstall));
+  }));
+  EXPECT_TRUE(no_box_left());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, UpdateStop,
+    ::testing::Values(CloseCase{"CancelWhileTheInformationComes", CloseWay::cancel_button, false},
+                      CloseCase{"EscapeWhileTheInformationComes", CloseWay::escape, false},
+                      CloseCase{"CaptionButtonWhileTheInformationComes", CloseWay::caption_button, false},
+                      CloseCase{"CancelDuringTheDownload", CloseWay::cancel_button, true},
+                      CloseCase{"EscapeDuringTheDownload", CloseWay::escape, true}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 class UpdateInstall : public UpdateSection {
  protected:

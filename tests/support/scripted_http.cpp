@@ -50,6 +50,18 @@ ScriptedReply ScriptedReply::Unprepared() {
   return reply;
 }
 
+ScriptedReply ScriptedReply::NoAnswerInTime() {
+  ScriptedReply reply;
+  reply.times_out = true;
+  return reply;
+}
+
+ScriptedReply ScriptedReply::StallsAtEnd() const {
+  ScriptedReply reply = ReadFailsAtEnd();
+  reply.times_out = true;
+  return reply;
+}
+
 ScriptedReply ScriptedReply::ReadFailsAtEnd() const {
   ScriptedReply reply = *this;
   reply.read_fails_at_end = true;
@@ -73,6 +85,7 @@ class ScriptedResponse : public net::HttpResponse {
 
   std::optional<std::string> ContentLength() override { return reply_.content_length; }
   std::optional<int> StatusCode() override { return reply_.status; }
+  bool TimedOut() override { return timed_out_; }
 
   std::optional<size_t> Read(char* buffer, size_t size) override {
     {
@@ -84,7 +97,10 @@ class ScriptedResponse : public net::HttpResponse {
       gate->Pass();
     }
     if (piece_ == reply_.pieces.size()) {
-      if (reply_.read_fails_at_end) return std::nullopt;
+      if (reply_.read_fails_at_end) {
+        timed_out_ = reply_.times_out;
+        return std::nullopt;
+      }
       return 0;
     }
     const std::string& piece = reply_.pieces[piece_];
@@ -101,6 +117,7 @@ class ScriptedResponse : public net::HttpResponse {
  private:
   ScriptedHttp& owner_;
   ScriptedReply reply_;
+  bool timed_out_ = reply_.times_out && !reply_.status;  // the answer did not come in time
   size_t piece_ = 0;
   size_t offset_ = 0;
 };

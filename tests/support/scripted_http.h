@@ -42,8 +42,14 @@ struct ScriptedReply {
   ScriptedReply WithStatus(int code) const;
   // A request that cannot even be opened.
   static ScriptedReply Unprepared();
+  // A server that took the request and sent nothing back within the stall
+  // bound.
+  static ScriptedReply NoAnswerInTime();
   // The same reply, but reading fails after the pieces instead of ending.
   ScriptedReply ReadFailsAtEnd() const;
+  // The same reply, but after the pieces the server sends nothing more
+  // within the stall bound: the next read times out.
+  ScriptedReply StallsAtEnd() const;
   // The same reply, stopping at `gate` before the piece `piece`.
   ScriptedReply HoldBefore(size_t piece, std::shared_ptr<Gate> gate) const;
 
@@ -53,6 +59,7 @@ struct ScriptedReply {
   // buffer comes in several reads.
   std::vector<std::string> pieces;
   bool read_fails_at_end = false;  // after the pieces, reading fails instead of ending
+  bool times_out = false;          // that failure, or the missing answer, is a timeout
   bool unprepared = false;         // the request cannot even be opened
   std::shared_ptr<Gate> gate;      // when set, passed before the piece gate_piece
   size_t gate_piece = 0;

@@ -1,9 +1,9 @@
 #pragma once
 // A stand-in for the message loop of the thread that owns a download
-// component, for native tests. Notify() wakes it; RunUntil() and PumpUntil()
-// call the receiver on the test's thread whenever a worker has something to
-// hand over. Every wait has a deadline: RunUntil throws when it passes, so a
-// broken component fails the test instead of hanging it.
+// component, for native tests. Notify() wakes it; PumpUntil() calls the
+// receiver on the test's thread whenever a worker has something to hand
+// over. Every wait has a deadline, so a broken component fails the test
+// instead of hanging it.
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -20,16 +20,10 @@ class TestOwnerThread : public net::OwnerThreadLink {
 
   void SetReceiver(std::function<void()> receiver) override;
   void Notify() override;
-  void RunUntil(const std::function<bool()>& done, const std::function<void()>& on_quit) override;
 
-  // For fetches that do not wait: runs deliveries until `done` is true.
-  // False when the deadline passed first.
+  // Runs deliveries until `done` is true. False when the deadline passed
+  // first.
   bool PumpUntil(const std::function<bool()>& done);
-
-  // The next RunUntil sees a request to end the thread, as WM_QUIT would be.
-  void RequestQuit() { quit_requested_ = true; }
-  // How many quit requests RunUntil passed on after its wait.
-  int quits_passed_on() const { return quits_passed_on_; }
 
  private:
   bool WaitForNotification(std::chrono::steady_clock::time_point until);
@@ -39,8 +33,6 @@ class TestOwnerThread : public net::OwnerThreadLink {
   std::mutex mutex_;
   std::condition_variable notified_;
   int pending_ = 0;
-  bool quit_requested_ = false;
-  int quits_passed_on_ = 0;
 };
 
 }  // namespace orvx::test

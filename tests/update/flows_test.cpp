@@ -2,8 +2,13 @@
 // download components, a scripted HTTP stack and recorded system steps.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/files.h"
@@ -50,19 +55,23 @@ struct RecordedControls : UpdateControls {
     gauge_pos = position;
   }
   int32_t gauge_position() const override { return gauge_pos; }
-  void enable_button(bool enabled) override { button_enabled = enabled; }
+  void set_busy(bool on) override { busy = on; }
   void set_status(const std::string& text) override { status = text; }
   void open_page(const std::string& url) override { opened.push_back(url); }
 
   bool gauge_shown = false;
   int32_t gauge_max = 0;
   int32_t gauge_pos = 0;
-  bool button_enabled = true;
+  bool busy = false;
   std::string status;
   std::vector<std::string> opened;
 };
 
-std::string Message(std::string_view id) { return "text of " + std::string(id); }
+// The messages that name a file carry it after a colon.
+std::string Message(std::string_view id) {
+  const std::string text = "text of " + std::string(id);
+  return id == kFileNotWrittenMessageId ? text + ": %s" : text;
+}
 
 std::string Program() { return orvx::test::MinimalGuiProgram(); }
 
@@ -70,21 +79,78 @@ ScriptedReply Body(const std::string& body) {
   return ScriptedReply::Length(std::to_string(body.size()), {body});
 }
 
+// Polls `done` until it holds or a deadline passes.
+bool Eventually(const std::function<bool()>& done) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > until) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+// Prompts that can run something while a question is open, as a user's
+// closing of the dialog would.
+struct QuestionPrompts : test::ScriptedPrompts {
+  bool ask_yes_no(const std::string& text) override {
+    if (during_question) std::exchange(during_question, nullptr)();
+    return ScriptedPrompts::ask_yes_no(text);
+  }
+  std::function<void()> during_question;
+};
+
 class UpdateCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(files::create_folder(dir / "prog"));
     ASSERT_TRUE(files::create_folder(dir / "temp"));
     ASSERT_TRUE(files::write_file(dir / "prog/OrvaneX.exe", "old program"));
+    Make(dir / "prog/OrvaneX.exe", dir / "temp/");
   }
-  std::unique_ptr<net::THTTPGet> Component() {
-    return std::make_unique<net::THTTPGet>(http, std::make_unique<test::TestOwnerThread>());
+  void Make(const std::string& program, const std::string& temp_folder) {
+    check.reset();
+    check.emplace(UpdateContext{.get_update = *get_update,
+                                .get_download = *get_download,
+                                .prompts = prompts,
+                                .message = Message,
+                                .controls = controls,
+                                .system = system,
+                                .server_base = [] { return std::string("http://updates.test/orvx"); },
+                                .own_version = "1.2.3.4",
+                                .program = program,
+                                .temp_folder = temp_folder,
+                                .machine = kMachineI386,
+                                .script_started = [this] { ++scripts_started; }});
   }
-  void Offer(const std::string& version, const ScriptedReply& download) {
+  std::unique_ptr<net::THTTPGet> Component(test::TestOwnerThread*& owner) {
+    auto link = std::make_unique<test::TestOwnerThread>();
+    owner = link.get();
+    return std::make_unique<net::THTTPGet>(http, std::move(link));
+  }
+  void Offer(const std::string& version, const ScriptedReply& download,
+             const std::string& up_infos = "http://updates.test/news") {
     http->Reply("/orvx/update.inf",
-                Body("[Orvane]\r\nversion=" + version + "\r\nUP_INFOS=http://updates.test/news\r\n"
+                Body("[Orvane]\r\nversion=" + version + "\r\nUP_INFOS=" + up_infos + "\r\n"
                      "DL_Url=http://updates.test/new.exe\r\n"));
     http->Reply("/new.exe", download);
+  }
+  // Runs the components' events until `done`, or until no fetch runs.
+  bool Settle(const std::function<bool()>& done = [] { return false; }) {
+    while (!done()) {
+      test::TestOwnerThread* owner = get_update->Fetching()     ? update_owner
+                                     : get_download->Fetching() ? download_owner
+                                                                : nullptr;
+      if (!owner) return true;
+      net::THTTPGet& running = owner == update_owner ? *get_update : *get_download;
+      if (!owner->PumpUntil([&] { return done() || !running.Fetching(); })) return false;
+    }
+    return true;
+  }
+  // A whole check, from the click to its end.
+  UpdateState Run() {
+    EXPECT_TRUE(check->Click());
+    EXPECT_TRUE(Settle());
+    return check->state();
   }
   std::vector<std::string> Shown() {
     std::vector<std::string> texts;
@@ -94,20 +160,22 @@ class UpdateCheckTest : public ::testing::Test {
 
   test::TempFolder dir;
   std::shared_ptr<test::ScriptedHttp> http = std::make_shared<test::ScriptedHttp>();
-  std::unique_ptr<net::THTTPGet> get_update = Component();
-  std::unique_ptr<net::THTTPGet> get_download = Component();
-  test::ScriptedPrompts prompts;
+  test::TestOwnerThread* update_owner = nullptr;
+  test::TestOwnerThread* download_owner = nullptr;
+  std::unique_ptr<net::THTTPGet> get_update = Component(update_owner);
+  std::unique_ptr<net::THTTPGet> get_download = Component(download_owner);
+  QuestionPrompts prompts;
   RecordedControls controls;
   RecordedSystem system;
-  UpdateCheck check{UpdateContext{*get_update, *get_download, prompts, Message, controls, system,
-                                  "http://updates.test/orvx", "1.2.3.4", dir / "prog/OrvaneX.exe",
-                                  dir / "temp/", kMachineI386}};
+  int scripts_started = 0;
+  std::optional<UpdateCheck> check;
 };
 
 TEST_F(UpdateCheckTest, NewerVersionIsFetchedScriptedAndStarted) {
   Offer("1.2.3.5", Body(Program()));
   prompts.yes_no_answers.push_back(false);  // No to the information page
-  EXPECT_EQ(check.Click(), UpdateEnd::kStarted);
+  EXPECT_EQ(Run(), UpdateState::kStarted);
+  EXPECT_EQ(scripts_started, 1);
   EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15"}));
   EXPECT_TRUE(controls.opened.empty());
   EXPECT_EQ(files::read_file(dir / "temp/OrvaneX.tmp"), Program());
@@ -121,31 +189,82 @@ TEST_F(UpdateCheckTest, NewerVersionIsFetchedScriptedAndStarted) {
   EXPECT_EQ(requests[1].agent, "ORV6_download_get");
 }
 
+TEST_F(UpdateCheckTest, ClickReturnsAtOnceAndTheButtonsWaitForTheEnd) {
+  auto gate = std::make_shared<test::Gate>();
+  Offer("1.2.3.4", Body(Program()));
+  http->Reply("/orvx/update.inf", Body("[Orvane]\r\nversion=1.2.3.4\r\n").HoldBefore(0, gate));
+  ASSERT_TRUE(check->Click());
+  // The information is still on its way: the click has returned.
+  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  EXPECT_EQ(check->state(), UpdateState::kFetchingInformation);
+  EXPECT_TRUE(controls.busy);
+  EXPECT_TRUE(controls.gauge_shown);
+  EXPECT_FALSE(check->Click());  // a second click starts nothing
+  gate->Open();
+  ASSERT_TRUE(Settle());
+  EXPECT_EQ(check->state(), UpdateState::kIdle);
+  EXPECT_FALSE(controls.busy);
+  EXPECT_EQ(controls.status, "text of MSDLG_13");
+  EXPECT_EQ(http->requests().size(), 1u);
+}
+
 TEST_F(UpdateCheckTest, YesToTheQuestionOpensTheInformationPage) {
   Offer("2", Body(Program()));
   prompts.yes_no_answers.push_back(true);
-  EXPECT_EQ(check.Click(), UpdateEnd::kStarted);
+  EXPECT_EQ(Run(), UpdateState::kStarted);
   EXPECT_EQ(controls.opened, std::vector<std::string>{"http://updates.test/news"});
+}
+
+// The information page comes from the network: anything but a web page is
+// neither offered nor opened, and the update goes on without it.
+TEST_F(UpdateCheckTest, AnInformationPageThatIsNoWebPageIsNeitherOfferedNorOpened) {
+  const std::string addresses[] = {"file:///C:/WINDOWS/system32/calc.exe", "C:\\WINDOWS\\notepad.exe",
+                                   "\\\\server\\share\\setup.exe", "javascript:alert(1)"};
+  for (const std::string& address : addresses) {
+    SCOPED_TRACE(address);
+    prompts.shown.clear();
+    Offer("1.2.3.5", Body(Program()), address);
+    prompts.yes_no_answers.push_back(true);
+    EXPECT_EQ(Run(), UpdateState::kStarted);
+    EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_15"});
+    EXPECT_TRUE(controls.opened.empty());
+    prompts.yes_no_answers.clear();
+    Make(dir / "prog/OrvaneX.exe", dir / "temp/");
+  }
 }
 
 struct RefusalCase {
   const char* what;
-  std::string version;
+  ScriptedReply information;
   ScriptedReply download;
   std::vector<std::string> shown;
+  std::string status;
   int requests;
 };
 
-TEST_F(UpdateCheckTest, RefusalsKeepTheProgramRunningAndInstallNothing) {
+TEST_F(UpdateCheckTest, RefusalsKeepTheProgramRunningAndSayWhatFailed) {
+  auto info = [](const std::string& version) {
+    return Body("[Orvane]\r\nversion=" + version + "\r\nDL_Url=http://updates.test/new.exe\r\n");
+  };
+  const std::vector<std::string> no_check = {"text of MSDLG_13_a"};
   const RefusalCase cases[] = {
-      {"same version", "1.2.3.4", Body(Program()), {}, 1},
-      {"injected version", "1.2.3.5 & del x", Body(Program()), {}, 1},
-      {"HTML as the program", "1.2.3.5", Body("<html>hello</html>"),
-       {"text of MSDLG_8", "text of MSDLG_14"}, 2},
-      {"404 for the program", "1.2.3.5", Body(Program()).WithStatus(404),
-       {"text of MSDLG_8", "text of MSDLG_14"}, 2},
-      {"program cut off", "1.2.3.5", ScriptedReply::Length("9999", {Program()}),
-       {"text of MSDLG_8", "text of MSDLG_14"}, 2},
+      {"same version", info("1.2.3.4"), Body(Program()), {}, "text of MSDLG_13", 1},
+      {"older version", info("1.2.3"), Body(Program()), {}, "text of MSDLG_13", 1},
+      {"injected version", info("1.2.3.5 & del x"), Body(Program()), no_check, "", 1},
+      {"no version at all", Body("[Orvane]\r\nDL_Url=http://updates.test/new.exe\r\n"), Body(Program()),
+       no_check, "", 1},
+      {"an error page sent as a success", Body("<html><body>Proxy error</body></html>"), Body(Program()),
+       no_check, "", 1},
+      {"the information cut off", ScriptedReply::Length("500", {"[Orvane]\r\n"}), Body(Program()),
+       {"text of MSDLG_14"}, "", 1},
+      {"HTML as the program", info("1.2.3.5"), Body("<html>hello</html>"),
+       {"text of MSDLG_8", "text of MSDLG_14_a"}, "", 2},
+      {"404 for the program", info("1.2.3.5"), Body(Program()).WithStatus(404),
+       {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
+      {"program cut off", info("1.2.3.5"), ScriptedReply::Length("9999", {Program()}),
+       {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
+      {"program stalled", info("1.2.3.5"), ScriptedReply::Length("9999", {Program()}).StallsAtEnd(),
+       {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
   };
   for (const RefusalCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -153,36 +272,126 @@ TEST_F(UpdateCheckTest, RefusalsKeepTheProgramRunningAndInstallNothing) {
     prompts.shown.clear();
     controls.status.clear();
     system.log.clear();
-    Offer(c.version, c.download);
-    EXPECT_NE(check.Click(), UpdateEnd::kStarted);
+    http->Reply("/orvx/update.inf", c.information);
+    http->Reply("/new.exe", c.download);
+    EXPECT_EQ(Run(), UpdateState::kIdle);
     EXPECT_EQ(Shown(), c.shown);
+    EXPECT_EQ(controls.status, c.status);
     EXPECT_EQ(http->requests().size() - before, static_cast<size_t>(c.requests));
-    if (c.requests == 1) {
-      EXPECT_EQ(controls.status, "text of MSDLG_13");
-    }
     EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
     EXPECT_TRUE(system.log.empty());
-    EXPECT_TRUE(controls.button_enabled);
+    EXPECT_FALSE(controls.busy);
+    EXPECT_FALSE(controls.gauge_shown);
+    EXPECT_EQ(scripts_started, 0);
     EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
   }
 }
 
 TEST_F(UpdateCheckTest, UnreachableServerShowsMessage14AndHidesTheGauge) {
-  EXPECT_EQ(check.Click(), UpdateEnd::kNoUpdate);
+  EXPECT_EQ(Run(), UpdateState::kIdle);
   EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_14"});
   EXPECT_FALSE(controls.gauge_shown);
-  EXPECT_TRUE(controls.button_enabled);
+  EXPECT_FALSE(controls.busy);
+}
+
+// A temporary folder that takes no file is this machine's fault: the
+// message names the file instead of blaming the connection.
+TEST_F(UpdateCheckTest, FilesThatCannotBeWrittenAreNamed) {
+  Offer("1.2.3.5", Body(Program()));
+  Make(dir / "prog/OrvaneX.exe", dir / "no-temp/");
+  EXPECT_EQ(Run(), UpdateState::kIdle);
+  EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_14_b: " + dir / "no-temp/update.dat"});
+
+  // The information arrives, the program cannot be stored: a folder stands
+  // where the download would go.
+  prompts.shown.clear();
+  ASSERT_TRUE(files::create_folders(dir / "temp/OrvaneX.tmp/inside"));
+  Make(dir / "prog/OrvaneX.exe", dir / "temp/");
+  EXPECT_EQ(Run(), UpdateState::kIdle);
+  EXPECT_EQ(Shown(),
+            (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_14_b: " + dir / "temp/OrvaneX.tmp"}));
+  EXPECT_TRUE(system.log.empty());
 }
 
 TEST_F(UpdateCheckTest, ProgramFolderWithoutWriteAccessWritesNoScript) {
   Offer("1.2.3.5", Body(Program()));
-  UpdateCheck elsewhere{UpdateContext{*get_update, *get_download, prompts, Message, controls, system,
-                                      "http://updates.test/orvx", "1.2.3.4", dir / "gone/OrvaneX.exe",
-                                      dir / "temp/", kMachineI386}};
-  EXPECT_EQ(elsewhere.Click(), UpdateEnd::kNotStarted);
+  Make(dir / "gone/OrvaneX.exe", dir / "temp/");
+  EXPECT_EQ(Run(), UpdateState::kIdle);
   EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15_a"}));
   EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
   EXPECT_EQ(system.log, std::vector<std::string>{"temp name ORV"});
+  EXPECT_EQ(scripts_started, 0);
+}
+
+// Closing the dialog stops the check wherever it is: nothing is installed,
+// nothing fetched stays behind, nothing is said, and the buttons come back
+// once the component has ended.
+TEST_F(UpdateCheckTest, StopWhileTheInformationIsOnItsWay) {
+  auto gate = std::make_shared<test::Gate>();
+  Offer("1.2.3.5", Body(Program()));
+  http->Reply("/orvx/update.inf", Body("[Orvane]\r\nversion=1.2.3.5\r\n").HoldBefore(0, gate));
+  ASSERT_TRUE(check->Click());
+  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  check->Stop();
+  EXPECT_EQ(check->state(), UpdateState::kStopping);
+  EXPECT_TRUE(controls.busy);
+  gate->Open();
+  ASSERT_TRUE(Settle());
+  EXPECT_EQ(check->state(), UpdateState::kIdle);
+  EXPECT_FALSE(controls.busy);
+  EXPECT_TRUE(Shown().empty());
+  EXPECT_EQ(http->requests().size(), 1u);
+  EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "temp/update.dat")));
+}
+
+TEST_F(UpdateCheckTest, StopWhileTheProgramDownloads) {
+  auto gate = std::make_shared<test::Gate>();
+  const std::string program = Program();
+  Offer("1.2.3.5", ScriptedReply::Length(std::to_string(program.size()), {program.substr(0, 100), program.substr(100)})
+                       .HoldBefore(1, gate));
+  ASSERT_TRUE(check->Click());
+  // The first piece is in, and shown; the worker waits at the gate.
+  ASSERT_TRUE(Settle([&] { return controls.gauge_pos == 100; }));
+  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  check->Stop();
+  gate->Open();
+  ASSERT_TRUE(Settle());
+  EXPECT_EQ(check->state(), UpdateState::kIdle);
+  EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_8"});
+  EXPECT_EQ(scripts_started, 0);
+  EXPECT_TRUE(system.log.empty());
+  EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
+  EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "temp/OrvaneX.tmp")));
+  EXPECT_FALSE(controls.busy);
+}
+
+TEST_F(UpdateCheckTest, StopDuringTheQuestionFetchesNoProgram) {
+  Offer("1.2.3.5", Body(Program()));
+  prompts.during_question = [&] { check->Stop(); };
+  prompts.yes_no_answers.push_back(true);
+  EXPECT_EQ(Run(), UpdateState::kIdle);
+  EXPECT_EQ(http->requests().size(), 1u);
+  EXPECT_EQ(scripts_started, 0);
+  EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
+  EXPECT_FALSE(controls.busy);
+}
+
+// The download was complete before the stop took effect: it is removed,
+// never installed.
+TEST_F(UpdateCheckTest, AProgramThatArrivesAfterTheStopIsRemoved) {
+  Offer("1.2.3.5", Body(Program()));
+  // Without progress events the worker runs to its end unasked.
+  get_download->OnProgress = nullptr;
+  ASSERT_TRUE(check->Click());
+  ASSERT_TRUE(Settle([&] { return check->state() == UpdateState::kDownloading; }));
+  // The program's file is complete; its outcome waits for the loop.
+  ASSERT_TRUE(Eventually([&] { return files::file_exists(dir / "temp/OrvaneX.tmp"); }));
+  check->Stop();
+  ASSERT_TRUE(Settle());
+  EXPECT_EQ(check->state(), UpdateState::kIdle);
+  EXPECT_EQ(scripts_started, 0);
+  EXPECT_TRUE(system.log.empty());
+  EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
 }
 
 class UninstallFlowTest : public ::testing::Test {

@@ -38,6 +38,8 @@ TEST(ParseUpdateInfo, Table) {
     SCOPED_TRACE(c.what);
     const UpdateInfo info = parse_update_info(c.text, kBase);
     EXPECT_EQ(info.version, c.version);
+    // In this table "0" stands only for a version that is not there.
+    EXPECT_EQ(info.version_given, std::string(c.version) != "0");
     EXPECT_EQ(info.up_infos, c.up_infos);
     EXPECT_EQ(info.dl_url, c.dl_url);
   }
