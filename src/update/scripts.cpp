@@ -131,6 +131,10 @@ std::optional<std::string> update_script(const ScriptPaths& paths, std::string_v
   });
 }
 
+std::string script_command_line(std::string_view script) {
+  return "cmd.exe /d /e:on /v:off /c \"\"" + std::string(script) + "\"\"";
+}
+
 std::optional<std::string> uninstall_script(const ScriptPaths& paths, int wait_rounds) {
   if (!fits_script(paths.program) || !fits_script(paths.script) || wait_rounds < 1 ||
       folder_of_program(paths.program).empty() || !data_folder_safe(paths.data_folder)) {

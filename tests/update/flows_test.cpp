@@ -38,6 +38,12 @@ struct RecordedSystem : SystemSteps {
     log.push_back("start " + files::name_of(script));
     return true;
   }
+  // The console of a German Windows (code page 850), for the u umlaut.
+  ConsoleCodePage console_code_page() override {
+    ConsoleCodePage code_page;
+    code_page.map(0xFC, 0x81);
+    return code_page;
+  }
 
   bool enter_succeeds = true;
   std::vector<std::string> log;
@@ -62,7 +68,11 @@ struct RecordedControls : UpdateControls {
   std::vector<std::string> opened;
 };
 
-std::string Message(std::string_view id) { return "text of " + std::string(id); }
+// The messages that name a path take it for their "%s".
+std::string Message(std::string_view id) {
+  const bool names_a_path = id == kUpdatePathUnreadableMessageId || id == kUninstallPathUnreadableMessageId;
+  return "text of " + std::string(id) + (names_a_path ? ": %s" : "");
+}
 
 std::string Program() { return orvx::test::MinimalGuiProgram(); }
 
@@ -185,6 +195,25 @@ TEST_F(UpdateCheckTest, ProgramFolderWithoutWriteAccessWritesNoScript) {
   EXPECT_EQ(system.log, std::vector<std::string>{"temp name ORV"});
 }
 
+// A temporary folder under a name with a letter the console has no byte
+// for: the user is told which path, and nothing is written or started.
+TEST_F(UpdateCheckTest, PathTheConsoleCannotReadIsNamedAndNothingStarts) {
+  const std::string temp = dir / "Temp \x80/";
+  ASSERT_TRUE(files::create_folder(temp));
+  http->Reply("/orvx/update.inf", Body("[Orvane]\r\nversion=1.2.3.5\r\nDL_Url=http://updates.test/new.exe\r\n"));
+  http->Reply("/new.exe", Body(Program()));
+  prompts.yes_no_answers.push_back(false);
+  UpdateCheck euro{UpdateContext{*get_update, *get_download, prompts, Message, controls, system,
+                                 "http://updates.test/orvx", "1.2.3.4", dir / "prog/OrvaneX.exe", temp,
+                                 kMachineI386}};
+  EXPECT_EQ(euro.Click(), UpdateEnd::kNotStarted);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15_b: " + temp}));
+  EXPECT_EQ(system.log, std::vector<std::string>{"temp name ORV"});
+  EXPECT_FALSE(files::file_exists(temp + "ORV1A.bat"));
+  EXPECT_FALSE(files::file_exists(temp + "ORV1A.tmp"));
+  EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
+}
+
 class UninstallFlowTest : public ::testing::Test {
  protected:
   UninstallEnd Run(const std::string& data_folder) {
@@ -230,8 +259,31 @@ TEST_F(UninstallFlowTest, UnsafeDataFolderWritesNoScript) {
   EXPECT_EQ(Run("C:\\"), UninstallEnd::kRefused);
   EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_12", "text of MSDLG_10"}));
   EXPECT_EQ(system.log, std::vector<std::string>{"temp name uis"});
+  EXPECT_EQ(links_deleted, 0);
   EXPECT_FALSE(files::file_exists(dir / "uis1A.bat"));
   EXPECT_FALSE(files::file_exists(dir / "uis1A.tmp"));
+}
+
+// A data folder under a name with a letter the console has no byte for:
+// the user is told which path, and nothing is removed, not even the
+// autostart shortcut.
+TEST_F(UninstallFlowTest, PathTheConsoleCannotReadIsNamedAndNothingIsRemoved) {
+  prompts.yes_no_answers.push_back(true);
+  EXPECT_EQ(Run("C:\\Preise in \x80\\Quillfen\\OrvaneX\\"), UninstallEnd::kRefused);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_12",
+                                               "text of MSDLG_10_a: C:\\Preise in \x80\\Quillfen\\OrvaneX\\"}));
+  EXPECT_EQ(links_deleted, 0);
+  EXPECT_EQ(system.log, std::vector<std::string>{"temp name uis"});
+  EXPECT_FALSE(files::file_exists(dir / "uis1A.bat"));
+  EXPECT_FALSE(files::file_exists(dir / "uis1A.tmp"));
+}
+
+// The umlaut of a German profile is no reason to refuse: the console has it.
+TEST_F(UninstallFlowTest, PathWithALetterTheConsoleHasIsUninstalled) {
+  prompts.yes_no_answers.push_back(true);
+  EXPECT_EQ(Run("C:\\Dokumente und Einstellungen\\J\xFCrgen\\Anwendungsdaten\\Quillfen\\OrvaneX\\"),
+            UninstallEnd::kStarted);
+  EXPECT_NE(files::read_file(dir / "uis1A.bat").value_or("").find("\\J\x81rgen\\"), std::string::npos);
 }
 
 TEST_F(UninstallFlowTest, FolderThatCannotBeEnteredStartsNothing) {

@@ -164,6 +164,13 @@ TEST(Scripts, WaitBoundIsAParameter) {
   EXPECT_FALSE(uninstall_script(paths, 0));
 }
 
+// The command interpreter runs the script without AutoRun commands, with its
+// extensions and without delayed expansion, whatever the registry says.
+TEST(Scripts, CommandLineSetsTheInterpreterUp) {
+  EXPECT_EQ(script_command_line("C:\\Dokumente und Einstellungen\\J\xFCrgen\\Temp\\ORV1A.bat"),
+            "cmd.exe /d /e:on /v:off /c \"\"C:\\Dokumente und Einstellungen\\J\xFCrgen\\Temp\\ORV1A.bat\"\"");
+}
+
 struct FolderCase {
   const char* folder;
   bool safe;
