@@ -72,7 +72,8 @@ void UpdateTab::check_for_update() {
       .own_version = a_.own_version,
       .program = a_.program_path,
       .temp_folder = files::temp_folder(),
-      .machine = update::kRunningMachine});
+      .machine = update::kRunningMachine,
+      .start_mode = a_.start_mode});
   const update::UpdateEnd end = check_->Click();
   if (end == update::UpdateEnd::kStarted && a_.script_started) a_.script_started();
 }

@@ -41,7 +41,7 @@ std::string path_without_console_form(const ScriptPaths& paths, const ConsoleCod
 }
 
 ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name, std::string_view version,
-                                  uint16_t machine, const ScriptWriting& writing) {
+                                  StartMode start_mode, uint16_t machine, const ScriptWriting& writing) {
   const std::string download = paths.temp_folder + kDownloadName;
   if (!file_is_program_for(download, machine)) {
     files::delete_file(download);
@@ -53,7 +53,7 @@ ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name
     files::delete_file(placeholder_of(paths.script));
     return ScriptOutcome::kFolderNotWritable;
   }
-  return write_script(paths, update_script(paths, version, writing.wait_rounds), writing.code_page);
+  return write_script(paths, update_script(paths, version, start_mode, writing.wait_rounds), writing.code_page);
 }
 
 ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name, const ScriptWriting& writing) {

@@ -50,7 +50,7 @@ std::string path_without_console_form(const ScriptPaths& paths, const ConsoleCod
 // whatever the outcome.
 // A download that is no program for `machine` is deleted.
 ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name, std::string_view version,
-                                  uint16_t machine, const ScriptWriting& writing);
+                                  StartMode start_mode, uint16_t machine, const ScriptWriting& writing);
 
 // The same for the uninstall script. An unsafe data folder writes nothing.
 ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name, const ScriptWriting& writing);

@@ -86,7 +86,7 @@ void UpdateCheck::ProgramArrived() {
   const ScriptOutcome outcome =
       temp_name.empty()
           ? ScriptOutcome::kWriteFailed
-          : write_update_script(paths, temp_name, offered_version_, c_.machine, writing);
+          : write_update_script(paths, temp_name, offered_version_, c_.start_mode, c_.machine, writing);
   if (outcome == ScriptOutcome::kFolderNotWritable) {
     c_.prompts.show_message(c_.message(kFolderNotWritableMessageId));
     return;

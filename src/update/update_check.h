@@ -10,6 +10,7 @@
 
 #include "net/http_get.h"
 #include "platform/prompts.h"
+#include "update/scripts.h"
 #include "update/system_steps.h"
 
 namespace orvx::update {
@@ -44,6 +45,7 @@ struct UpdateContext {
   std::string program;      // the running program file
   std::string temp_folder;  // ends with a separator
   uint16_t machine = 0;     // kRunningMachine
+  StartMode start_mode = StartMode::kNormal;  // kept by the new program
 };
 
 class UpdateCheck {

@@ -195,6 +195,20 @@ TEST_F(UpdateCheckTest, ProgramFolderWithoutWriteAccessWritesNoScript) {
   EXPECT_EQ(system.log, std::vector<std::string>{"temp name ORV"});
 }
 
+// A portable program writes a script that starts the new one portable.
+TEST_F(UpdateCheckTest, PortableProgramWritesAScriptThatKeepsItPortable) {
+  Offer("1.2.3.5", Body(Program()));
+  prompts.yes_no_answers.push_back(false);
+  UpdateContext context{*get_update, *get_download, prompts, Message, controls, system,
+                        "http://updates.test/orvx", "1.2.3.4", dir / "prog/OrvaneX.exe",
+                        dir / "temp/", kMachineI386};
+  context.start_mode = StartMode::kPortable;
+  UpdateCheck portable{context};
+  EXPECT_EQ(portable.Click(), UpdateEnd::kStarted);
+  ScriptPaths paths{dir / "prog/OrvaneX.exe", dir / "temp/", dir / "temp/ORV1A.bat", ""};
+  EXPECT_EQ(files::read_file(dir / "temp/ORV1A.bat"), update_script(paths, "1.2.3.5", StartMode::kPortable));
+}
+
 // A temporary folder under a name with a letter the console has no byte
 // for: the user is told which path, and nothing is written or started.
 TEST_F(UpdateCheckTest, PathTheConsoleCannotReadIsNamedAndNothingStarts) {

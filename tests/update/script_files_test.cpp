@@ -42,10 +42,10 @@ class ScriptFilesTest : public ::testing::Test {
 
 TEST_F(ScriptFilesTest, UpdateScriptWrittenAndPlaceholderGone) {
   ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386, Console850()),
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kPortable, kMachineI386, Console850()),
             ScriptOutcome::kWritten);
   EXPECT_EQ(paths.script, dir / "temp/ORV1A.bat");
-  EXPECT_EQ(files::read_file(paths.script), update_script(paths, "1.3"));
+  EXPECT_EQ(files::read_file(paths.script), update_script(paths, "1.3", StartMode::kPortable));
   EXPECT_FALSE(files::file_exists(Placeholder()));
   EXPECT_TRUE(files::file_exists(dir / "temp/OrvaneX.tmp"));
   EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
@@ -56,7 +56,7 @@ TEST_F(ScriptFilesTest, DownloadThatIsNoProgramIsRemovedAndNothingWritten) {
   for (const std::string& download : downloads) {
     ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", download));
     ASSERT_TRUE(files::write_file(Placeholder(), ""));
-    EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386, Console850()),
+    EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kNormal, kMachineI386, Console850()),
               ScriptOutcome::kNotAProgram);
     EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
     EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
@@ -64,13 +64,13 @@ TEST_F(ScriptFilesTest, DownloadThatIsNoProgramIsRemovedAndNothingWritten) {
     EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
   }
   ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineAmd64, Console850()),
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kNormal, kMachineAmd64, Console850()),
             ScriptOutcome::kNotAProgram);
 }
 
 TEST_F(ScriptFilesTest, UnsafeVersionWritesNoScript) {
   ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3 & del x", kMachineI386, Console850()),
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3 & del x", StartMode::kNormal, kMachineI386, Console850()),
             ScriptOutcome::kUnsafePaths);
   EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
   EXPECT_FALSE(files::file_exists(Placeholder()));
@@ -79,7 +79,7 @@ TEST_F(ScriptFilesTest, UnsafeVersionWritesNoScript) {
 TEST_F(ScriptFilesTest, ProgramFolderThatTakesNoFileWritesNoScript) {
   ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
   paths.program = dir / "gone/OrvaneX.exe";
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386, Console850()),
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kNormal, kMachineI386, Console850()),
             ScriptOutcome::kFolderNotWritable);
   EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
   EXPECT_TRUE(can_write_into(dir / "prog/"));
@@ -125,7 +125,7 @@ TEST_F(ScriptFilesTest, PathTheConsoleCannotReadWritesNoScript) {
   paths.data_folder.clear();
   paths.program = dir / "prog/Orvane \x80.exe";
   ASSERT_TRUE(files::write_file(paths.program, "old program"));
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386, Console850()),
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kNormal, kMachineI386, Console850()),
             ScriptOutcome::kNoConsoleForm);
   EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
   EXPECT_FALSE(files::file_exists(Placeholder()));

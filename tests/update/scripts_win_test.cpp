@@ -1,7 +1,8 @@
 // The update and uninstall scripts run by the system's own command
 // interpreter: they parse, do their work in folders with blanks and with
-// letters outside ASCII, and end within their bound when the program file
-// cannot be deleted.
+// letters outside ASCII, keep the old program when the new one cannot be
+// copied, and end within their bound when the program file cannot be
+// deleted.
 #include <windows.h>
 
 #include <chrono>
@@ -84,11 +85,12 @@ class ScriptsWinTest : public ::testing::Test {
     ASSERT_TRUE(files::write_file(Placeholder(), ""));
   }
   std::string Download() const { return paths.temp_folder + kDownloadName; }
+  std::string Backup() const { return paths.program + kBackupSuffix; }
   std::string Placeholder() { return files::with_separator(paths.temp_folder) + "ORV1A.tmp"; }
   // Writes the update script as write_update_script would, less the check.
-  void WriteUpdateScript() {
+  void WriteUpdateScript(StartMode start_mode = StartMode::kNormal) {
     paths.script = script_name_of(Placeholder());
-    const std::string text = update_script(paths, "1.3", kTestWaitRounds).value();
+    const std::string text = update_script(paths, "1.3", start_mode, kTestWaitRounds).value();
     ASSERT_TRUE(files::write_file(paths.script, in_console_code_page(text, Writing().code_page).value()));
     ASSERT_TRUE(files::delete_file(Placeholder()));
   }
@@ -106,6 +108,7 @@ TEST_F(ScriptsWinTest, UpdateReplacesTheProgramOfAnotherNameAndCleansUp) {
   ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
   EXPECT_EQ(files::read_file(paths.program), new_program);
   EXPECT_FALSE(files::file_exists(dir / "Orvane X\\OrvaneX.exe"));
+  EXPECT_FALSE(files::file_exists(Backup()));
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "update.dat"));
   EXPECT_FALSE(files::file_exists(paths.script));
@@ -147,6 +150,7 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
   lock.reset();
   EXPECT_GE(took, std::chrono::seconds(kTestWaitRounds - 1)) << "the script did not wait";
   EXPECT_EQ(files::read_file(paths.program), program_bytes);
+  EXPECT_FALSE(files::file_exists(Backup()));
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
   EXPECT_FALSE(files::file_exists(paths.script));
   EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\"\r\n");
@@ -171,6 +175,26 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUninstallWithinItsBound) {
   EXPECT_FALSE(files::file_exists(paths.script));
 }
 
+// The new program cannot be copied into place: the download is held open
+// without sharing, as by a virus scanner that has not let go of it yet. The
+// old program file is put back and started again, portable as it was, and
+// the download stays, since nothing else is known good.
+TEST_F(ScriptsWinTest, UpdateThatCannotCopyPutsTheOldProgramBackAndStartsIt) {
+  ASSERT_TRUE(files::write_file(Download(), program_bytes + "new"));
+  ASSERT_TRUE(files::write_file(paths.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
+  WriteUpdateScript(StartMode::kPortable);
+  win::ScopedHandle held = win::adopt_handle(
+      CreateFileA(Download().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held);
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  held.reset();
+  EXPECT_EQ(files::read_file(paths.program), program_bytes);
+  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\" /u\r\n");
+  EXPECT_FALSE(files::file_exists(Backup()));
+  EXPECT_EQ(files::read_file(Download()), program_bytes + "new");
+  EXPECT_FALSE(files::file_exists(paths.script));
+}
+
 // The folders of a German user: the temporary folder under a profile with
 // an umlaut, the program in a folder with an accent and an umlaut, the
 // data folder under one with a sharp s. Wine's cmd.exe, like the console
@@ -187,14 +211,15 @@ class ScriptsInGermanFoldersWinTest : public ScriptsWinTest {
   }
 };
 
-TEST_F(ScriptsInGermanFoldersWinTest, UpdateReplacesAndStartsTheProgram) {
+TEST_F(ScriptsInGermanFoldersWinTest, UpdateReplacesAndStartsThePortableProgram) {
   const std::string new_program = program_bytes + "new version";
   ASSERT_TRUE(files::write_file(Download(), new_program));
   ASSERT_TRUE(files::write_file(paths.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
-  WriteUpdateScript();
+  WriteUpdateScript(StartMode::kPortable);
   ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
   EXPECT_EQ(files::read_file(paths.program), new_program);
-  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\"  /1.3\r\n");
+  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\" /u /1.3\r\n");
+  EXPECT_FALSE(files::file_exists(Backup()));
   EXPECT_FALSE(files::file_exists(Download()));
   EXPECT_FALSE(files::file_exists(paths.temp_folder + kUpdateInfoName));
   EXPECT_FALSE(files::file_exists(paths.script));
