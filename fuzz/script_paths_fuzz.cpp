@@ -46,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   paths.temp_folder = parts[1];
   paths.script = parts[1] + "ORV1.bat";
   paths.data_folder = parts[2];
-  check_lines(orvx::update::update_script(paths, parts[3]), 19);
+  for (const auto mode : {orvx::update::StartMode::kNormal, orvx::update::StartMode::kPortable}) {
+    check_lines(orvx::update::update_script(paths, parts[3], mode), 32);
+  }
   const std::optional<std::string> uninstall = orvx::update::uninstall_script(paths);
   if (uninstall && !orvx::update::data_folder_safe(paths.data_folder)) std::abort();
   check_lines(uninstall, 15);

@@ -14,6 +14,7 @@
 #include "settings/language_chooser_win.h"
 #include "settings/settings_form_win.h"
 #include "ui/error_report_dialog_win.h"
+#include "update/scripts.h"
 
 namespace orvx::app {
 namespace {
@@ -84,6 +85,8 @@ int run_program(StartSwitch start_switch) noexcept {
                                    .screen_size = [&main_form] { return main_form.screen_measures().size; },
                                    .load_settings = [&main_form] { main_form.reload_settings(); },
                                    .own_version = get_version_string(),
+                                   .start_mode = is_portable(start_switch) ? update::StartMode::kPortable
+                                                                           : update::StartMode::kNormal,
                                    .end_program = [&main_form] { main_form.end_for_script(); }});
     main_form.set_settings_dialog(
         [&settings_form] { settings_form.show(settings::SettingsSection::settings); });

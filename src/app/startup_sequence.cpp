@@ -91,7 +91,7 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
 }
 
 void announce_update(const MainContext& context, MainWindowOps& window) {
-  if (context.start_switch != StartSwitch::Updated) return;
+  if (!follows_update(context.start_switch)) return;
   window.process_messages();
   context.prompts.show_message(context.lang_system.message("MSDLG_7"));
 }

@@ -23,7 +23,8 @@ constexpr std::string_view kGermanArrangementWarning =
     "\r\n\r"
     "Klicken Sie auf OK wenn Sie die Einstellungen getätigt haben.";
 
-constexpr std::array<BuiltInMessage, 50> kMessages = {{
+// Counted by the compiler, so that a message added cannot be cut off.
+constexpr auto kMessages = std::to_array<BuiltInMessage>({
     {"MSDLG_0", "Wählen Sie ein standard Profil"},
     {"MSDLG_1", "HotKey konnte nicht registriert werden (Eventuell nutzt ein anderes Programm diesen HotKey)"},
     {"MSDLG_2", "Für diese Sprache müssen Sie den \"Orvane X\" neustarten!"},
@@ -40,6 +41,9 @@ constexpr std::array<BuiltInMessage, 50> kMessages = {{
     {"MSDLG_8", "Sollen weitere Infos zu dem Update aufgerufen werden?"},
     {"MSDLG_9", "\"Orvane X\" wurde deinstalliert!"},
     {"MSDLG_10", "Ein Fehler ist beim Deinstallieren von \"Orvane X\" aufgetreten!\rProgramm kann nicht entfernt werden."},
+    // The uninstall and the update are refused when a path (put in for "%s")
+    // cannot be written in the console's code page of their scripts.
+    {"MSDLG_10_a", "\"Orvane X\" kann nicht deinstalliert werden: Der Pfad %s enthält ein Zeichen, das die Eingabeaufforderung von Windows nicht lesen kann. Es wurde nichts entfernt."},
     {"MSDLG_11", kGermanArrangementWarning},
     {"MSDLG_12", "Sind Sie sicher das Sie den \"Orvane X\" deinstallieren wollen?"},
     {"MSDLG_13", "Keine neue Orvane Version vorhanden!"},
@@ -53,6 +57,7 @@ constexpr std::array<BuiltInMessage, 50> kMessages = {{
     {"MSDLG_15", "Download erfolgreich\rUpdate wird nun ausgeführt"},
     // The update is not installed when the program's folder takes no file.
     {"MSDLG_15_a", "Das Update kann nicht installiert werden: In den Ordner des Programms kann nicht geschrieben werden."},
+    {"MSDLG_15_b", "Das Update kann nicht installiert werden: Der Pfad %s enthält ein Zeichen, das die Eingabeaufforderung von Windows nicht lesen kann."},
     {"MSDLG_16", "%s Icon(s) ausserhalb des Desktops"},
     {"MSDLG_19", "Es wurde für diese Auflösung noch kein Standard-Profil gespeichert, dies wird nun erledigt!"},
     {"MSDLG_20", "Das Standard-Profil für diese Auflösung konnte nicht gespeichert werden. Sie werden beim nächsten Mal erneut gefragt."},
@@ -86,7 +91,7 @@ constexpr std::array<BuiltInMessage, 50> kMessages = {{
     {"MSDLG_ERR_8", "Zahlenfeld konnte nicht erstellt werden."},
     {"MSDLG_ERR_9", "Die Liste der Icons konnte nicht erstellt werden."},
     {"MSDLG_ERR_10", "Die englische Sprachdatei konnte nicht geschrieben werden: %s"},
-}};
+});
 
 }  // namespace
 

@@ -104,6 +104,7 @@ Tsettings_form::Tsettings_form(HWND owner, WindowRegistry& windows, SettingsForm
                                                           .autostart = host_.autostart,
                                                           .program_path = host_.program_path,
                                                           .own_version = host_.own_version,
+                                                          .start_mode = host_.start_mode,
                                                           .data_folder = host_.folders.data,
                                                           .script_started = [this] {
                                                             // The script waits for the program file.

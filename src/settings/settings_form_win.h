@@ -28,6 +28,7 @@
 #include "settings/settings_controls.h"
 #include "ui/modal_dialog_win.h"
 #include "ui/prompts_win.h"
+#include "update/scripts.h"
 
 namespace orvx::ui {
 class CaptionBar;
@@ -79,6 +80,8 @@ struct SettingsFormHost {
   std::function<void()> load_settings;
   // get_version_string, for the update check.
   std::string own_version;
+  // How the program was started, which an update keeps.
+  update::StartMode start_mode = update::StartMode::kNormal;
   // Ends the program as Exit does, once an update or uninstall script runs.
   std::function<void()> end_program;
 };

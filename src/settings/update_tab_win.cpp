@@ -59,6 +59,7 @@ UpdateTab::UpdateTab(UpdateTabArgs args)
           .program = a_.program_path,
           .temp_folder = files::temp_folder(),
           .machine = update::kRunningMachine,
+          .start_mode = a_.start_mode,
           .script_started = [this] {
             if (a_.script_started) a_.script_started();
           }}) {

@@ -48,6 +48,7 @@ struct UpdateTabArgs {
   autostart::AutostartLink& autostart;
   std::string program_path;  // the running program file
   std::string own_version;   // get_version_string
+  update::StartMode start_mode;  // how the program was started, kept by an update
   std::string data_folder;   // ends with a separator; holds config.qcf
   std::function<void()> script_started;
 };

@@ -10,11 +10,15 @@ namespace {
 
 constexpr char kProbeName[] = "orvx-write-probe.tmp";
 
-// Writes the script beside the placeholder, which goes in any case.
-ScriptOutcome write_script(const ScriptPaths& paths, const std::optional<std::string>& text) {
+// Writes the script beside the placeholder, which goes in any case, in the
+// console's code page.
+ScriptOutcome write_script(const ScriptPaths& paths, const std::optional<std::string>& text,
+                           const ConsoleCodePage& code_page) {
   files::delete_file(placeholder_of(paths.script));
   if (!text) return ScriptOutcome::kUnsafePaths;
-  if (!files::write_file(paths.script, *text)) {
+  const std::optional<std::string> console_text = in_console_code_page(*text, code_page);
+  if (!console_text) return ScriptOutcome::kNoConsoleForm;
+  if (!files::write_file(paths.script, *console_text)) {
     files::delete_file(paths.script);
     return ScriptOutcome::kWriteFailed;
   }
@@ -29,8 +33,15 @@ bool can_write_into(const std::string& folder) {
   return files::delete_file(probe);
 }
 
-ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name,
-                                  std::string_view version, uint16_t machine, int wait_rounds) {
+std::string path_without_console_form(const ScriptPaths& paths, const ConsoleCodePage& code_page) {
+  for (const std::string* path : {&paths.program, &paths.temp_folder, &paths.data_folder, &paths.script}) {
+    if (!in_console_code_page(*path, code_page)) return *path;
+  }
+  return {};
+}
+
+ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name, std::string_view version,
+                                  StartMode start_mode, uint16_t machine, const ScriptWriting& writing) {
   const std::string download = paths.temp_folder + kDownloadName;
   if (!file_is_program_for(download, machine)) {
     files::delete_file(download);
@@ -42,12 +53,12 @@ ScriptOutcome write_update_script(ScriptPaths& paths, std::string_view temp_name
     files::delete_file(placeholder_of(paths.script));
     return ScriptOutcome::kFolderNotWritable;
   }
-  return write_script(paths, update_script(paths, version, wait_rounds));
+  return write_script(paths, update_script(paths, version, start_mode, writing.wait_rounds), writing.code_page);
 }
 
-ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name, int wait_rounds) {
+ScriptOutcome write_uninstall_script(ScriptPaths& paths, std::string_view temp_name, const ScriptWriting& writing) {
   paths.script = script_name_of(temp_name);
-  return write_script(paths, uninstall_script(paths, wait_rounds));
+  return write_script(paths, uninstall_script(paths, writing.wait_rounds), writing.code_page);
 }
 
 }  // namespace orvx::update

@@ -107,28 +107,64 @@ bool data_folder_safe(std::string_view folder) {
   return true;
 }
 
-std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version, int wait_rounds) {
+std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version, StartMode start_mode,
+                                         int wait_rounds) {
   if (!fits_script(paths.program) || !fits_script(paths.temp_folder) || !fits_script(paths.script) ||
       !ends_with_separator(paths.temp_folder) || folder_of_program(paths.program).empty() ||
       !is_plain_version(version) || wait_rounds < 1) {
     return std::nullopt;
   }
   const std::string p = "\"" + literal(paths.program) + "\"";
+  const std::string backup = "\"" + literal(paths.program + kBackupSuffix) + "\"";
+  const std::string program_name = literal(paths.program.substr(folder_of_program(paths.program).size()));
   const std::string t = literal(paths.temp_folder);
   const std::string download = "\"" + t + kDownloadName + "\"";
-  return wait_for_release(paths.program, wait_rounds, "Label3") + lines({
+  // A normal start keeps the line it always had: the update switch alone,
+  // after two blanks, as programs that know no other form expect it.
+  const bool portable = start_mode == StartMode::kPortable;
+  const std::string start_new = portable ? p + " /u /" + std::string(version) : p + "  /" + std::string(version);
+  const std::string start_old = portable ? p + " /u" : p;
+  // The copy of the old program file comes first; without it nothing is
+  // touched and the update gives up (Label3).
+  const std::string keep_old = lines({
+      "if exist " + backup + " del " + backup,
+      "copy " + p + " " + backup,
+      "if errorlevel 1 goto Label3",
+      "if not exist " + backup + " goto Label3",
+  });
+  // The program file is gone (Label2): the new one in its place, or the old
+  // one back (Label5).
+  const std::string install = lines({
       ":Label2",
       "copy " + download + " " + p,
+      "if errorlevel 1 goto Label5",
+      "if not exist " + p + " goto Label5",
       "del " + download,
       "del \"" + t + kUpdateInfoName + "\"",
-      p + "  /" + std::string(version),
+      "del " + backup,
+      start_new,
       "goto Label4",
+      ":Label5",
+      "if exist " + p + " del " + p,
+      "ren " + backup + " \"" + program_name + "\"",
+      "goto Label6",
+  });
+  // The old program file stayed as it was (Label3: no copy of it could be
+  // made, or it was never let go of) or is back (Label6): it starts again.
+  const std::string give_up = lines({
       ":Label3",
+      "if exist " + backup + " del " + backup,
       "del " + download,
-      p,
+      ":Label6",
+      start_old,
       ":Label4",
       "del \"" + literal(paths.script) + "\"",
   });
+  return keep_old + wait_for_release(paths.program, wait_rounds, "Label3") + install + give_up;
+}
+
+std::string script_command_line(std::string_view script) {
+  return "cmd.exe /d /e:on /v:off /c \"\"" + std::string(script) + "\"\"";
 }
 
 std::optional<std::string> uninstall_script(const ScriptPaths& paths, int wait_rounds) {

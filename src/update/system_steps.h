@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "update/console_code_page.h"
+
 namespace orvx::update {
 
 class SystemSteps {
@@ -20,6 +22,8 @@ class SystemSteps {
   // Starts the script with its window hidden; false when it could not be
   // started (the error has been reported).
   virtual bool start_hidden(const std::string& script) = 0;
+  // The code page the command interpreter reads the script in.
+  virtual ConsoleCodePage console_code_page() = 0;
 };
 
 }  // namespace orvx::update

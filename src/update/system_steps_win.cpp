@@ -4,6 +4,8 @@
 
 #include "platform/files.h"
 #include "platform/scoped_win.h"
+#include "update/console_code_page_win.h"
+#include "update/scripts.h"
 
 namespace orvx::update {
 
@@ -25,9 +27,7 @@ bool WindowsSystemSteps::enter_folder(const std::string& folder) {
 }
 
 bool WindowsSystemSteps::start_hidden(const std::string& script) {
-  // The command interpreter runs the script; with a path that holds blanks
-  // the whole command line after /c stands in an extra pair of quotes.
-  std::string command = "cmd.exe /c \"\"" + script + "\"\"";
+  std::string command = script_command_line(script);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -42,5 +42,7 @@ bool WindowsSystemSteps::start_hidden(const std::string& script) {
   win::ScopedHandle thread_handle(process.hThread);
   return true;
 }
+
+ConsoleCodePage WindowsSystemSteps::console_code_page() { return system_console_code_page(); }
 
 }  // namespace orvx::update

@@ -17,6 +17,7 @@ class WindowsSystemSteps : public SystemSteps {
   void clear_attributes(const std::string& path) override;
   bool enter_folder(const std::string& folder) override;
   bool start_hidden(const std::string& script) override;
+  ConsoleCodePage console_code_page() override;
 
  private:
   Prompts& prompts_;

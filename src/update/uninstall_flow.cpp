@@ -1,5 +1,6 @@
 #include "update/uninstall_flow.h"
 
+#include "lang/messages.h"
 #include "platform/files.h"
 #include "update/script_files.h"
 
@@ -7,16 +8,24 @@ namespace orvx::update {
 
 UninstallEnd run_uninstall(const UninstallContext& context, ScriptPaths paths) {
   if (!context.prompts.ask_yes_no(context.message("MSDLG_12"))) return UninstallEnd::kDeclined;
-  context.delete_autostart_link();
   const std::string temp_name = context.system.temp_name(paths.temp_folder, "uis");
   if (temp_name.empty()) {
     context.prompts.show_message(context.message("MSDLG_10"));
     return UninstallEnd::kRefused;
   }
-  if (write_uninstall_script(paths, temp_name) != ScriptOutcome::kWritten) {
+  const ScriptWriting writing{context.system.console_code_page()};
+  const ScriptOutcome outcome = write_uninstall_script(paths, temp_name, writing);
+  if (outcome == ScriptOutcome::kNoConsoleForm) {
+    context.prompts.show_message(lang::with_detail(context.message(kUninstallPathUnreadableMessageId),
+                                                   path_without_console_form(paths, writing.code_page)));
+    return UninstallEnd::kRefused;
+  }
+  if (outcome != ScriptOutcome::kWritten) {
     context.prompts.show_message(context.message("MSDLG_10"));
     return UninstallEnd::kRefused;
   }
+  // Only now, so that a refused uninstall removes nothing.
+  context.delete_autostart_link();
   // A read-only program file is deleted all the same.
   context.system.clear_attributes(paths.program);
   if (!context.system.enter_folder(paths.temp_folder)) {

@@ -13,7 +13,8 @@ namespace orvx::update {
 
 enum class UninstallEnd {
   kDeclined,    // No to MSDLG_12: nothing removed, nothing shown
-  kRefused,     // no script could be written (an unsafe data folder): MSDLG_10
+  kRefused,     // no script could be written: MSDLG_10 (an unsafe data folder),
+                // MSDLG_10_a (a path the console cannot read); nothing removed
   kNotStarted,  // the temporary folder could not be entered, or the script not started
   kStarted,     // the script runs: end the program at once
 };

@@ -138,12 +138,19 @@ void UpdateCheck::ProgramArrived() {
   paths.program = c_.program;
   paths.temp_folder = c_.temp_folder;
   const std::string temp_name = c_.system.temp_name(c_.temp_folder, "ORV");
-  const ScriptOutcome outcome = temp_name.empty()
-                                    ? ScriptOutcome::kWriteFailed
-                                    : write_update_script(paths, temp_name, offered_version_, c_.machine);
+  const ScriptWriting writing{c_.system.console_code_page()};
+  const ScriptOutcome outcome =
+      temp_name.empty()
+          ? ScriptOutcome::kWriteFailed
+          : write_update_script(paths, temp_name, offered_version_, c_.start_mode, c_.machine, writing);
   if (outcome == ScriptOutcome::kFolderNotWritable) {
     c_.prompts.show_message(c_.message(kFolderNotWritableMessageId));
     return Finish();
+  }
+  if (outcome == ScriptOutcome::kNoConsoleForm) {
+    c_.prompts.show_message(lang::with_detail(c_.message(kUpdatePathUnreadableMessageId),
+                                              path_without_console_form(paths, writing.code_page)));
+    return;
   }
   if (outcome != ScriptOutcome::kWritten) {
     c_.prompts.show_message(c_.message("MSDLG_14"));

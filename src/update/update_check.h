@@ -22,6 +22,7 @@
 #include "net/fetch_rules.h"
 #include "net/http_get.h"
 #include "platform/prompts.h"
+#include "update/scripts.h"
 #include "update/system_steps.h"
 
 namespace orvx::update {
@@ -69,6 +70,7 @@ struct UpdateContext {
   std::string program;      // the running program file
   std::string temp_folder;  // ends with a separator
   uint16_t machine = 0;     // kRunningMachine
+  StartMode start_mode = StartMode::kNormal;  // kept by the new program
   // The update script runs: the program must end at once, for the script
   // waits for the program file.
   std::function<void()> script_started;

@@ -44,8 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ChooseBaseFolder, PortableModeUsesTheProgramFolder) {
   const std::string program = std::string("stick") + files::kSeparator + "OrvaneX.exe";
   const std::string app_data = "appdata";
-  EXPECT_EQ(choose_base_folder(StartSwitch::Portable, app_data, program),
-            std::string("stick") + files::kSeparator);
+  for (StartSwitch portable : {StartSwitch::Portable, StartSwitch::PortableUpdated}) {
+    EXPECT_EQ(choose_base_folder(portable, app_data, program), std::string("stick") + files::kSeparator);
+  }
   for (StartSwitch other : {StartSwitch::Normal, StartSwitch::Autostart, StartSwitch::Updated,
                             StartSwitch::Template}) {
     EXPECT_EQ(choose_base_folder(other, app_data, program), app_data);

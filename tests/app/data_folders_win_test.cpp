@@ -41,15 +41,16 @@ TEST(DataFoldersWin, ANameNoFolderCanHaveShowsTheMessage) {
 TEST(DataFoldersWin, PortableModeLivesBesideTheProgram) {
   const std::string program = program_file_path();
   ASSERT_TRUE(ends_with(program, "app_win_tests.exe")) << program;
-  EXPECT_EQ(locate_data_folders(StartSwitch::Portable).data,
-            files::folder_of(program) + "Quillfen\\OrvaneX\\");
+  for (StartSwitch portable : {StartSwitch::Portable, StartSwitch::PortableUpdated}) {
+    EXPECT_EQ(locate_data_folders(portable).data, files::folder_of(program) + "Quillfen\\OrvaneX\\");
+  }
 }
 
 TEST(DataFoldersWin, OtherwiseUnderTheApplicationDataFolder) {
   const std::string app_data = app_data_folder();
   ASSERT_FALSE(app_data.empty());
   EXPECT_TRUE(files::folder_exists(app_data)) << app_data;
-  for (StartSwitch s : {StartSwitch::Normal, StartSwitch::Autostart, StartSwitch::Template}) {
+  for (StartSwitch s : {StartSwitch::Normal, StartSwitch::Autostart, StartSwitch::Updated, StartSwitch::Template}) {
     DataFolders folders = locate_data_folders(s);
     EXPECT_EQ(folders.vendor, app_data + "\\Quillfen\\");
     EXPECT_EQ(folders.data, app_data + "\\Quillfen\\OrvaneX\\");

@@ -127,6 +127,7 @@ TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
       {StartSwitch::Autostart, {"autostart_timer on"}},
       // The update message waits for the window (announce_update).
       {StartSwitch::Updated, {}},
+      {StartSwitch::PortableUpdated, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.start_switch));
@@ -149,13 +150,13 @@ TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
 
 TEST(AnnounceUpdate, OnlyTheUpdateSwitchShowsItsMessageAfterTheWaitingMessages) {
   for (StartSwitch start_switch : {StartSwitch::Normal, StartSwitch::Portable, StartSwitch::Template,
-                                   StartSwitch::Autostart, StartSwitch::Updated}) {
+                                   StartSwitch::Autostart, StartSwitch::Updated, StartSwitch::PortableUpdated}) {
     SCOPED_TRACE(static_cast<int>(start_switch));
     FlowWorld world;
     world.start_switch = start_switch;
     announce_update(world.context(), world.window);
-    const Effects expected =
-        start_switch == StartSwitch::Updated ? Effects{"process_messages", "message MSDLG_7"} : Effects{};
+    const bool announces = start_switch == StartSwitch::Updated || start_switch == StartSwitch::PortableUpdated;
+    const Effects expected = announces ? Effects{"process_messages", "message MSDLG_7"} : Effects{};
     EXPECT_EQ(world.log.entries, expected);
   }
 }

@@ -164,6 +164,9 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"MSDLG_8", "Do you want to see additional information about the update?"},
       {"MSDLG_9", "Orvane X has been uninstalled!"},
       {"MSDLG_10", "An error occurred during the Orvane X uninstall *|* The program cannot be removed."},
+      {"MSDLG_10_a",
+       "Orvane X cannot be uninstalled: the path %s holds a character that the Windows command prompt cannot "
+       "read. Nothing has been removed."},
       {"MSDLG_11",
        "Orvane X has found settings that do not allow it to function properly. Either \"Auto "
        "Arrange\" or \"Align to Grid\" is (or both are) enabled. You have to disable these options "
@@ -180,6 +183,9 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
       {"MSDLG_14_b", "The file %s could not be written (read-only, or opened by another program?)."},
       {"MSDLG_15", "Download successful, *|* Updating now!"},
       {"MSDLG_15_a", "The update cannot be installed: the program's folder cannot be written to."},
+      {"MSDLG_15_b",
+       "The update cannot be installed: the path %s holds a character that the Windows command prompt cannot "
+       "read."},
       {"MSDLG_16", "%s icons outside desktop boundaries"},
       {"MSDLG_19", "There was no saved standard profile for this resolution, but now there is!"},
       {"MSDLG_20", "The standard profile for this resolution could not be saved. You will be asked again next time."},

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <set>
@@ -70,6 +71,15 @@ std::string autostart_link_file() {
   char path[MAX_PATH] = {};
   if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, path))) return {};
   return autostart::autostart_link_path(path, autostart::kAutostartLinkName);
+}
+
+// The vendor folder a start that is not portable makes under the user's
+// application data; empty outside the throw-away prefix.
+std::string app_data_vendor_folder() {
+  if (!in_throwaway_prefix()) return {};
+  char path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, path))) return {};
+  return files::with_separator(path) + "Quillfen\\";
 }
 
 // While it lives, this process and the programs it starts take `folder` as
@@ -347,16 +357,15 @@ INSTANTIATE_TEST_SUITE_P(
 class UpdateInstall : public UpdateSection {
  protected:
   // The update offered, fetched and its script started: the program at
-  // `exe` has ended. The program runs with its data in the
-  // application-data folder, where the one the script starts finds it too.
-  void update_until_the_program_ends() {
+  // `exe`, started with `argument`, has ended.
+  void update_until_the_program_ends(const std::string& argument) {
     next_bytes = files::read_file(next_program()).value_or("");
     ASSERT_FALSE(next_bytes.empty());
     www->put("OrvaneX.exe", next_bytes);
     offer(ORVX_NEXT_VERSION, www->url() + "/OrvaneX.exe");
     scripts_before = temp_files("ORV");
 
-    ASSERT_NO_FATAL_FAILURE(start(""));
+    ASSERT_NO_FATAL_FAILURE(start(argument));
     ASSERT_NO_FATAL_FAILURE(open_update_section());
     ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
     ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));  // No still installs
@@ -378,9 +387,11 @@ class UpdateInstall : public UpdateSection {
   }
 
   // The whole update: the new program file in place of the old one, started
-  // with its version, which it announces with MSDLG_7.
-  void run_update() {
-    ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends());
+  // with its version, which it announces with MSDLG_7. The program started
+  // again finds its data where the old one had it, so it asks nothing
+  // before (no first-start questions, no new standard profile).
+  void run_update(const std::string& argument = "") {
+    ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends(argument));
     EXPECT_TRUE(wait_for("the program file to be the new version",
                          [&] { return app::get_version_string(exe) == ORVX_NEXT_VERSION; }));
     ASSERT_NO_FATAL_FAILURE(take_restarted_program(kDeadlineMs));
@@ -391,6 +402,7 @@ class UpdateInstall : public UpdateSection {
     EXPECT_TRUE(wait_for("the script and its placeholder to go", [&] { return temp_files("ORV") == scripts_before; }));
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kUpdateInfoName));
+    EXPECT_FALSE(files::file_exists(exe + update::kBackupSuffix));
   }
 
   std::string next_bytes;
@@ -416,6 +428,25 @@ TEST_F(UpdateInstall, ReplacesAProgramOfAnotherNameInAFolderWithBlanks) {
   ASSERT_EQ(files::temp_folder(), temp + "Temp\\");
   ASSERT_NO_FATAL_FAILURE(run_update());
   EXPECT_FALSE(files::file_exists(folder + "OrvaneX.exe"));
+}
+
+// A portable program comes back portable: it finds its profile and settings
+// beside it and makes no data folder under the application data. Its
+// temporary folder lies under a profile whose name has an umlaut, an accent
+// and a sharp s, as for a German user.
+TEST_F(UpdateInstall, APortableProgramComesBackPortable) {
+  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
+  const std::string app_data_vendor = app_data_vendor_folder();
+  ASSERT_FALSE(app_data_vendor.empty()) << "no application-data folder in the throw-away prefix";
+  std::error_code ignored;
+  std::filesystem::remove_all(app_data_vendor, ignored);
+  const std::string temp = copy->folder() + "J\xFCrgen Caf\xE9 Stra\xDF" "e\\Lokale Einstellungen\\";
+  ASSERT_TRUE(files::create_folders(temp + "Temp"));
+  const TemporaryFolderSetting temp_setting(temp + "Temp");
+  ASSERT_EQ(files::temp_folder(), temp + "Temp\\");
+  ASSERT_NO_FATAL_FAILURE(run_update("/u"));
+  EXPECT_FALSE(files::folder_exists(app_data_vendor)) << "the program came back without /u";
+  std::filesystem::remove_all(app_data_vendor, ignored);
 }
 
 // Portable mode, so everything the uninstall removes lies in the program's

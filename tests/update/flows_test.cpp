@@ -43,6 +43,12 @@ struct RecordedSystem : SystemSteps {
     log.push_back("start " + files::name_of(script));
     return true;
   }
+  // The console of a German Windows (code page 850), for the u umlaut.
+  ConsoleCodePage console_code_page() override {
+    ConsoleCodePage code_page;
+    code_page.map(0xFC, 0x81);
+    return code_page;
+  }
 
   bool enter_succeeds = true;
   std::vector<std::string> log;
@@ -67,10 +73,11 @@ struct RecordedControls : UpdateControls {
   std::vector<std::string> opened;
 };
 
-// The messages that name a file carry it after a colon.
+// The messages that name a file or a path take it for their "%s".
 std::string Message(std::string_view id) {
-  const std::string text = "text of " + std::string(id);
-  return id == kFileNotWrittenMessageId ? text + ": %s" : text;
+  const bool names_a_path = id == kFileNotWrittenMessageId || id == kUpdatePathUnreadableMessageId ||
+                            id == kUninstallPathUnreadableMessageId;
+  return "text of " + std::string(id) + (names_a_path ? ": %s" : "");
 }
 
 std::string Program() { return orvx::test::MinimalGuiProgram(); }
@@ -107,7 +114,7 @@ class UpdateCheckTest : public ::testing::Test {
     ASSERT_TRUE(files::write_file(dir / "prog/OrvaneX.exe", "old program"));
     Make(dir / "prog/OrvaneX.exe", dir / "temp/");
   }
-  void Make(const std::string& program, const std::string& temp_folder) {
+  void Make(const std::string& program, const std::string& temp_folder, StartMode start_mode = StartMode::kNormal) {
     check.reset();
     check.emplace(UpdateContext{.get_update = *get_update,
                                 .get_download = *get_download,
@@ -120,6 +127,7 @@ class UpdateCheckTest : public ::testing::Test {
                                 .program = program,
                                 .temp_folder = temp_folder,
                                 .machine = kMachineI386,
+                                .start_mode = start_mode,
                                 .script_started = [this] { ++scripts_started; }});
   }
   std::unique_ptr<net::THTTPGet> Component(test::TestOwnerThread*& owner) {
@@ -394,6 +402,33 @@ TEST_F(UpdateCheckTest, AProgramThatArrivesAfterTheStopIsRemoved) {
   EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
 }
 
+// A portable program writes a script that starts the new one portable.
+TEST_F(UpdateCheckTest, PortableProgramWritesAScriptThatKeepsItPortable) {
+  Make(dir / "prog/OrvaneX.exe", dir / "temp/", StartMode::kPortable);
+  Offer("1.2.3.5", Body(Program()));
+  prompts.yes_no_answers.push_back(false);
+  EXPECT_EQ(Run(), UpdateState::kStarted);
+  ScriptPaths paths{dir / "prog/OrvaneX.exe", dir / "temp/", dir / "temp/ORV1A.bat", ""};
+  EXPECT_EQ(files::read_file(dir / "temp/ORV1A.bat"), update_script(paths, "1.2.3.5", StartMode::kPortable));
+}
+
+// A temporary folder under a name with a letter the console has no byte
+// for: the user is told which path, and nothing is written or started.
+TEST_F(UpdateCheckTest, PathTheConsoleCannotReadIsNamedAndNothingStarts) {
+  const std::string temp = dir / "Temp \x80/";
+  ASSERT_TRUE(files::create_folder(temp));
+  Make(dir / "prog/OrvaneX.exe", temp);
+  Offer("1.2.3.5", Body(Program()));
+  prompts.yes_no_answers.push_back(false);
+  EXPECT_NE(Run(), UpdateState::kStarted);
+  EXPECT_EQ(scripts_started, 0);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15_b: " + temp}));
+  EXPECT_EQ(system.log, std::vector<std::string>{"temp name ORV"});
+  EXPECT_FALSE(files::file_exists(temp + "ORV1A.bat"));
+  EXPECT_FALSE(files::file_exists(temp + "ORV1A.tmp"));
+  EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
+}
+
 class UninstallFlowTest : public ::testing::Test {
  protected:
   UninstallEnd Run(const std::string& data_folder) {
@@ -439,8 +474,31 @@ TEST_F(UninstallFlowTest, UnsafeDataFolderWritesNoScript) {
   EXPECT_EQ(Run("C:\\"), UninstallEnd::kRefused);
   EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_12", "text of MSDLG_10"}));
   EXPECT_EQ(system.log, std::vector<std::string>{"temp name uis"});
+  EXPECT_EQ(links_deleted, 0);
   EXPECT_FALSE(files::file_exists(dir / "uis1A.bat"));
   EXPECT_FALSE(files::file_exists(dir / "uis1A.tmp"));
+}
+
+// A data folder under a name with a letter the console has no byte for:
+// the user is told which path, and nothing is removed, not even the
+// autostart shortcut.
+TEST_F(UninstallFlowTest, PathTheConsoleCannotReadIsNamedAndNothingIsRemoved) {
+  prompts.yes_no_answers.push_back(true);
+  EXPECT_EQ(Run("C:\\Preise in \x80\\Quillfen\\OrvaneX\\"), UninstallEnd::kRefused);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_12",
+                                               "text of MSDLG_10_a: C:\\Preise in \x80\\Quillfen\\OrvaneX\\"}));
+  EXPECT_EQ(links_deleted, 0);
+  EXPECT_EQ(system.log, std::vector<std::string>{"temp name uis"});
+  EXPECT_FALSE(files::file_exists(dir / "uis1A.bat"));
+  EXPECT_FALSE(files::file_exists(dir / "uis1A.tmp"));
+}
+
+// The umlaut of a German profile is no reason to refuse: the console has it.
+TEST_F(UninstallFlowTest, PathWithALetterTheConsoleHasIsUninstalled) {
+  prompts.yes_no_answers.push_back(true);
+  EXPECT_EQ(Run("C:\\Dokumente und Einstellungen\\J\xFCrgen\\Anwendungsdaten\\Quillfen\\OrvaneX\\"),
+            UninstallEnd::kStarted);
+  EXPECT_NE(files::read_file(dir / "uis1A.bat").value_or("").find("\\J\x81rgen\\"), std::string::npos);
 }
 
 TEST_F(UninstallFlowTest, FolderThatCannotBeEnteredStartsNothing) {

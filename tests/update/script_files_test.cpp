@@ -15,6 +15,14 @@ namespace {
 
 std::string Program() { return orvx::test::MinimalGuiProgram(); }
 
+// The console of a German Windows (code page 850) for the letters used here.
+ScriptWriting Console850() {
+  ScriptWriting writing;
+  writing.code_page.map(0xFC, 0x81);  // u umlaut
+  writing.code_page.map(0xDF, 0xE1);  // sharp s
+  return writing;
+}
+
 class ScriptFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -34,9 +42,10 @@ class ScriptFilesTest : public ::testing::Test {
 
 TEST_F(ScriptFilesTest, UpdateScriptWrittenAndPlaceholderGone) {
   ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386), ScriptOutcome::kWritten);
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kPortable, kMachineI386, Console850()),
+            ScriptOutcome::kWritten);
   EXPECT_EQ(paths.script, dir / "temp/ORV1A.bat");
-  EXPECT_EQ(files::read_file(paths.script), update_script(paths, "1.3"));
+  EXPECT_EQ(files::read_file(paths.script), update_script(paths, "1.3", StartMode::kPortable));
   EXPECT_FALSE(files::file_exists(Placeholder()));
   EXPECT_TRUE(files::file_exists(dir / "temp/OrvaneX.tmp"));
   EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
@@ -47,7 +56,7 @@ TEST_F(ScriptFilesTest, DownloadThatIsNoProgramIsRemovedAndNothingWritten) {
   for (const std::string& download : downloads) {
     ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", download));
     ASSERT_TRUE(files::write_file(Placeholder(), ""));
-    EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386),
+    EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kNormal, kMachineI386, Console850()),
               ScriptOutcome::kNotAProgram);
     EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
     EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
@@ -55,13 +64,13 @@ TEST_F(ScriptFilesTest, DownloadThatIsNoProgramIsRemovedAndNothingWritten) {
     EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
   }
   ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineAmd64),
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kNormal, kMachineAmd64, Console850()),
             ScriptOutcome::kNotAProgram);
 }
 
 TEST_F(ScriptFilesTest, UnsafeVersionWritesNoScript) {
   ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3 & del x", kMachineI386),
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3 & del x", StartMode::kNormal, kMachineI386, Console850()),
             ScriptOutcome::kUnsafePaths);
   EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
   EXPECT_FALSE(files::file_exists(Placeholder()));
@@ -70,7 +79,7 @@ TEST_F(ScriptFilesTest, UnsafeVersionWritesNoScript) {
 TEST_F(ScriptFilesTest, ProgramFolderThatTakesNoFileWritesNoScript) {
   ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
   paths.program = dir / "gone/OrvaneX.exe";
-  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", kMachineI386),
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kNormal, kMachineI386, Console850()),
             ScriptOutcome::kFolderNotWritable);
   EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
   EXPECT_TRUE(can_write_into(dir / "prog/"));
@@ -78,16 +87,50 @@ TEST_F(ScriptFilesTest, ProgramFolderThatTakesNoFileWritesNoScript) {
 }
 
 TEST_F(ScriptFilesTest, UninstallScriptAndItsRefusal) {
-  EXPECT_EQ(write_uninstall_script(paths, Placeholder()), ScriptOutcome::kWritten);
+  EXPECT_EQ(write_uninstall_script(paths, Placeholder(), Console850()), ScriptOutcome::kWritten);
   EXPECT_EQ(files::read_file(paths.script), uninstall_script(paths));
   EXPECT_FALSE(files::file_exists(Placeholder()));
 
   ASSERT_TRUE(files::delete_file(paths.script));
   ASSERT_TRUE(files::write_file(Placeholder(), ""));
   paths.data_folder = "C:\\";
-  EXPECT_EQ(write_uninstall_script(paths, Placeholder()), ScriptOutcome::kUnsafePaths);
+  EXPECT_EQ(write_uninstall_script(paths, Placeholder(), Console850()), ScriptOutcome::kUnsafePaths);
   EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
   EXPECT_FALSE(files::file_exists(Placeholder()));
+}
+
+// A data folder under a profile with an umlaut: the file holds the console's
+// byte for it, which the command interpreter reads as the same letter.
+TEST_F(ScriptFilesTest, ScriptsAreWrittenInTheConsolesCodePage) {
+  paths.data_folder = "C:\\Dokumente und Einstellungen\\J\xFCrgen Stra\xDF\\Anwendungsdaten\\Quillfen\\OrvaneX\\";
+  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), Console850()), ScriptOutcome::kWritten);
+  const std::string written = files::read_file(paths.script).value_or("");
+  EXPECT_EQ(written, in_console_code_page(uninstall_script(paths).value(), Console850().code_page));
+  EXPECT_NE(written.find("\\J\x81rgen Stra\xE1\\Anwendungsdaten\\"), std::string::npos);
+  EXPECT_EQ(written.find('\xFC'), std::string::npos);
+}
+
+// A path with a letter the console has no byte for cannot stand in a
+// script: nothing is written, the placeholder goes, the path is named.
+TEST_F(ScriptFilesTest, PathTheConsoleCannotReadWritesNoScript) {
+  ASSERT_TRUE(files::write_file(dir / "temp/OrvaneX.tmp", Program()));
+  const std::string euro_folder = "C:\\Preise in \x80\\Quillfen\\OrvaneX\\";
+  paths.data_folder = euro_folder;
+  EXPECT_EQ(write_uninstall_script(paths, Placeholder(), Console850()), ScriptOutcome::kNoConsoleForm);
+  EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
+  EXPECT_FALSE(files::file_exists(Placeholder()));
+  EXPECT_EQ(path_without_console_form(paths, Console850().code_page), euro_folder);
+
+  ASSERT_TRUE(files::write_file(Placeholder(), ""));
+  paths.data_folder.clear();
+  paths.program = dir / "prog/Orvane \x80.exe";
+  ASSERT_TRUE(files::write_file(paths.program, "old program"));
+  EXPECT_EQ(write_update_script(paths, Placeholder(), "1.3", StartMode::kNormal, kMachineI386, Console850()),
+            ScriptOutcome::kNoConsoleForm);
+  EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
+  EXPECT_FALSE(files::file_exists(Placeholder()));
+  EXPECT_EQ(path_without_console_form(paths, Console850().code_page), paths.program);
+  EXPECT_EQ(files::read_file(paths.program), "old program");
 }
 
 }  // namespace

@@ -9,9 +9,15 @@
 namespace orvx::update {
 namespace {
 
-// The expected scripts with {P}, {F}, {T}, {D}, {S} and {V} still in them;
-// every line ends with CR LF.
+// The expected scripts with {P}, {F}, {T}, {D}, {S} and {V} still in them,
+// {B} for the copy of the program file ({P} + ".old"), {N} for the program
+// file's name, and {START} for the switches of a start: every line ends
+// with CR LF.
 constexpr char kUpdateTemplate[] =
+    "if exist \"{B}\" del \"{B}\"\r\n"
+    "copy \"{P}\" \"{B}\"\r\n"
+    "if errorlevel 1 goto Label3\r\n"
+    "if not exist \"{B}\" goto Label3\r\n"
     "set orvx_wait=0\r\n"
     ":Label1\r\n"
     "del \"{P}\"\r\n"
@@ -22,15 +28,36 @@ constexpr char kUpdateTemplate[] =
     "goto Label1\r\n"
     ":Label2\r\n"
     "copy \"{T}OrvaneX.tmp\" \"{P}\"\r\n"
+    "if errorlevel 1 goto Label5\r\n"
+    "if not exist \"{P}\" goto Label5\r\n"
     "del \"{T}OrvaneX.tmp\"\r\n"
     "del \"{T}update.dat\"\r\n"
-    "\"{P}\"  /{V}\r\n"
+    "del \"{B}\"\r\n"
+    "\"{P}\"{START_NEW}{V}\r\n"
     "goto Label4\r\n"
+    ":Label5\r\n"
+    "if exist \"{P}\" del \"{P}\"\r\n"
+    "ren \"{B}\" \"{N}\"\r\n"
+    "goto Label6\r\n"
     ":Label3\r\n"
+    "if exist \"{B}\" del \"{B}\"\r\n"
     "del \"{T}OrvaneX.tmp\"\r\n"
-    "\"{P}\"\r\n"
+    ":Label6\r\n"
+    "\"{P}\"{START_OLD}\r\n"
     ":Label4\r\n"
     "del \"{S}\"\r\n";
+
+// The switches each start mode gives the new program and the old one. A
+// normal start keeps the update switch alone after two blanks, as before.
+struct StartLines {
+  StartMode mode;
+  const char* new_program;  // before {V}
+  const char* old_program;
+};
+const StartLines kStartLines[] = {
+    {StartMode::kNormal, "  /", ""},
+    {StartMode::kPortable, " /u /", " /u"},
+};
 
 constexpr char kUninstallTemplate[] =
     "set orvx_wait=0\r\n"
@@ -53,6 +80,7 @@ struct PathCase {
   const char* what;
   ScriptPaths paths;
   const char* folder;  // {F} as it stands in the script
+  const char* name;    // {N} as it stands in the script
   const char* version;
 };
 
@@ -66,8 +94,12 @@ std::string Fill(std::string text, const std::string& mark, const std::string& v
 // Paths as they stand in a script: "%" doubled.
 std::string InScript(std::string path) { return Fill(std::move(path), "%", "%%"); }
 
-std::string Expected(const char* script_template, const PathCase& c) {
+std::string Expected(const char* script_template, const PathCase& c, const StartLines& start = kStartLines[0]) {
   std::string text = script_template;
+  text = Fill(text, "{START_NEW}", start.new_program);
+  text = Fill(text, "{START_OLD}", start.old_program);
+  text = Fill(text, "{B}", InScript(c.paths.program + ".old"));
+  text = Fill(text, "{N}", c.name);
   text = Fill(text, "{P}", InScript(c.paths.program));
   text = Fill(text, "{F}", c.folder);
   text = Fill(text, "{T}", InScript(c.paths.temp_folder));
@@ -82,30 +114,35 @@ const PathCase kCases[] = {
       "C:\\Dokumente und Einstellungen\\Anna\\Lokale Einstellungen\\Temp\\",
       "C:\\Dokumente und Einstellungen\\Anna\\Lokale Einstellungen\\Temp\\ORV1A.bat",
       "C:\\Dokumente und Einstellungen\\Anna\\Anwendungsdaten\\Quillfen\\OrvaneX\\"},
-     "C:\\Programme\\Orvane X\\", "1.3.0.0"},
+     "C:\\Programme\\Orvane X\\", "OrvaneX.exe", "1.3.0.0"},
     {"Windows-1252 letters",
      {"C:\\Programme\\B\xFCro Werkzeuge\\OrvaneX.exe", "C:\\DOKUME~1\\J\xF6rg\\LOKALE~1\\Temp\\",
       "C:\\DOKUME~1\\J\xF6rg\\LOKALE~1\\Temp\\uisF3.bat",
       "C:\\Dokumente und Einstellungen\\J\xF6rg\\Anwendungsdaten\\Quillfen\\OrvaneX\\"},
-     "C:\\Programme\\B\xFCro Werkzeuge\\", "2"},
+     "C:\\Programme\\B\xFCro Werkzeuge\\", "OrvaneX.exe", "2"},
     {"program file of another name",
      {"D:\\Tools\\orvx-portable.exe", "C:\\WINNT\\TEMP\\", "C:\\WINNT\\TEMP\\ORVFFFF.bat",
       "C:\\WINNT\\Profiles\\anna\\Application Data\\Quillfen\\OrvaneX\\"},
-     "D:\\Tools\\", "1.2.3.10"},
+     "D:\\Tools\\", "orvx-portable.exe", "1.2.3.10"},
     {"portable mode",
      {"E:\\Stick\\Orvane X\\OrvaneX.exe", "C:\\Temp\\", "C:\\Temp\\uis2.bat",
       "E:\\Stick\\Orvane X\\Quillfen\\OrvaneX\\"},
-     "E:\\Stick\\Orvane X\\", "99999.99999.99999.99999"},
+     "E:\\Stick\\Orvane X\\", "OrvaneX.exe", "99999.99999.99999.99999"},
     {"a percent sign in a folder",
      {"C:\\100% sicher\\OrvaneX.exe", "C:\\Temp\\%x%\\", "C:\\Temp\\%x%\\ORV3.bat",
       "C:\\100% sicher\\Quillfen\\OrvaneX\\"},
-     "C:\\100%% sicher\\", "1.0"},
+     "C:\\100%% sicher\\", "OrvaneX.exe", "1.0"},
+    {"a percent sign in the program's name",
+     {"C:\\Tools\\Orv 50%.exe", "C:\\Temp\\", "C:\\Temp\\ORV4.bat", "C:\\Tools\\Quillfen\\OrvaneX\\"},
+     "C:\\Tools\\", "Orv 50%%.exe", "1.4"},
 };
 
-TEST(UpdateScript, EveryLineForEachPath) {
+TEST(UpdateScript, EveryLineForEachPathAndStartMode) {
   for (const PathCase& c : kCases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(update_script(c.paths, c.version), Expected(kUpdateTemplate, c));
+    for (const StartLines& start : kStartLines) {
+      SCOPED_TRACE(std::string(c.what) + (start.mode == StartMode::kPortable ? ", portable" : ", normal"));
+      EXPECT_EQ(update_script(c.paths, c.version, start.mode), Expected(kUpdateTemplate, c, start));
+    }
   }
 }
 
@@ -118,23 +155,36 @@ TEST(UninstallScript, EveryLineForEachPath) {
 
 TEST(UpdateScript, OneScriptInFull) {
   const ScriptPaths paths{"C:\\Programme\\Orvane X\\Orv.exe", "C:\\Temp\\", "C:\\Temp\\ORV1.bat", ""};
-  EXPECT_EQ(update_script(paths, "1.3"),
+  EXPECT_EQ(update_script(paths, "1.3", StartMode::kNormal),
+            "if exist \"C:\\Programme\\Orvane X\\Orv.exe.old\" del \"C:\\Programme\\Orvane X\\Orv.exe.old\"\r\n"
+            "copy \"C:\\Programme\\Orvane X\\Orv.exe\" \"C:\\Programme\\Orvane X\\Orv.exe.old\"\r\n"
+            "if errorlevel 1 goto Label3\r\n"
+            "if not exist \"C:\\Programme\\Orvane X\\Orv.exe.old\" goto Label3\r\n"
             "set orvx_wait=0\r\n:Label1\r\ndel \"C:\\Programme\\Orvane X\\Orv.exe\"\r\n"
             "if not exist \"C:\\Programme\\Orvane X\\Orv.exe\" goto Label2\r\n"
             "set /a orvx_wait=%orvx_wait%+1\r\nif %orvx_wait% GEQ 60 goto Label3\r\n"
             "ping -n 2 127.0.0.1 >nul\r\ngoto Label1\r\n:Label2\r\n"
             "copy \"C:\\Temp\\OrvaneX.tmp\" \"C:\\Programme\\Orvane X\\Orv.exe\"\r\n"
+            "if errorlevel 1 goto Label5\r\n"
+            "if not exist \"C:\\Programme\\Orvane X\\Orv.exe\" goto Label5\r\n"
             "del \"C:\\Temp\\OrvaneX.tmp\"\r\ndel \"C:\\Temp\\update.dat\"\r\n"
-            "\"C:\\Programme\\Orvane X\\Orv.exe\"  /1.3\r\ngoto Label4\r\n:Label3\r\n"
-            "del \"C:\\Temp\\OrvaneX.tmp\"\r\n\"C:\\Programme\\Orvane X\\Orv.exe\"\r\n:Label4\r\n"
+            "del \"C:\\Programme\\Orvane X\\Orv.exe.old\"\r\n"
+            "\"C:\\Programme\\Orvane X\\Orv.exe\"  /1.3\r\ngoto Label4\r\n"
+            ":Label5\r\n"
+            "if exist \"C:\\Programme\\Orvane X\\Orv.exe\" del \"C:\\Programme\\Orvane X\\Orv.exe\"\r\n"
+            "ren \"C:\\Programme\\Orvane X\\Orv.exe.old\" \"Orv.exe\"\r\n"
+            "goto Label6\r\n:Label3\r\n"
+            "if exist \"C:\\Programme\\Orvane X\\Orv.exe.old\" del \"C:\\Programme\\Orvane X\\Orv.exe.old\"\r\n"
+            "del \"C:\\Temp\\OrvaneX.tmp\"\r\n:Label6\r\n"
+            "\"C:\\Programme\\Orvane X\\Orv.exe\"\r\n:Label4\r\n"
             "del \"C:\\Temp\\ORV1.bat\"\r\n");
 }
 
 TEST(UpdateScript, RefusesWhatCannotStandInAScript) {
   const ScriptPaths good{"C:\\P\\OrvaneX.exe", "C:\\T\\", "C:\\T\\ORV1.bat", ""};
-  ASSERT_TRUE(update_script(good, "1.3"));
+  ASSERT_TRUE(update_script(good, "1.3", StartMode::kNormal));
   const char* versions[] = {"1.2.3.4 & del x", "1.2.3.4\"", "1.2.3.4\r\nx", "", "1.2.3.4.5"};
-  for (const char* v : versions) EXPECT_FALSE(update_script(good, v)) << v;
+  for (const char* v : versions) EXPECT_FALSE(update_script(good, v, StartMode::kNormal)) << v;
   ScriptPaths quote = good;
   quote.program = "C:\\P\\a\"b.exe";
   ScriptPaths line_break = good;
@@ -144,7 +194,7 @@ TEST(UpdateScript, RefusesWhatCannotStandInAScript) {
   ScriptPaths bare_name = good;
   bare_name.program = "OrvaneX.exe";
   for (const ScriptPaths& p : {quote, line_break, no_backslash, bare_name}) {
-    EXPECT_FALSE(update_script(p, "1.3")) << p.program << " " << p.temp_folder;
+    EXPECT_FALSE(update_script(p, "1.3", StartMode::kNormal)) << p.program << " " << p.temp_folder;
   }
 }
 
@@ -154,14 +204,21 @@ TEST(UpdateScript, RefusesWhatCannotStandInAScript) {
 TEST(Scripts, WaitBoundIsAParameter) {
   const ScriptPaths paths{"C:\\P\\OrvaneX.exe", "C:\\T\\", "C:\\T\\ORV1.bat", "C:\\D\\OrvaneX\\"};
   EXPECT_EQ(kWaitRounds, 60);
-  const std::optional<std::string> update = update_script(paths, "1.3", 3);
+  const std::optional<std::string> update = update_script(paths, "1.3", StartMode::kNormal, 3);
   ASSERT_TRUE(update);
   EXPECT_NE(update->find("\r\nif %orvx_wait% GEQ 3 goto Label3\r\n"), std::string::npos) << *update;
   const std::optional<std::string> uninstall = uninstall_script(paths, 3);
   ASSERT_TRUE(uninstall);
   EXPECT_NE(uninstall->find("\r\nif %orvx_wait% GEQ 3 goto Label2\r\n"), std::string::npos) << *uninstall;
-  EXPECT_FALSE(update_script(paths, "1.3", 0));
+  EXPECT_FALSE(update_script(paths, "1.3", StartMode::kNormal, 0));
   EXPECT_FALSE(uninstall_script(paths, 0));
+}
+
+// The command interpreter runs the script without AutoRun commands, with its
+// extensions and without delayed expansion, whatever the registry says.
+TEST(Scripts, CommandLineSetsTheInterpreterUp) {
+  EXPECT_EQ(script_command_line("C:\\Dokumente und Einstellungen\\J\xFCrgen\\Temp\\ORV1A.bat"),
+            "cmd.exe /d /e:on /v:off /c \"\"C:\\Dokumente und Einstellungen\\J\xFCrgen\\Temp\\ORV1A.bat\"\"");
 }
 
 struct FolderCase {

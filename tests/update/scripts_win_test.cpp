@@ -1,6 +1,8 @@
 // The update and uninstall scripts run by the system's own command
-// interpreter: they parse, do their work in folders with blanks, and end
-// within their bound when the program file cannot be deleted.
+// interpreter: they parse, do their work in folders with blanks and with
+// letters outside ASCII, keep the old program when the new one cannot be
+// copied, and end within their bound when the program file cannot be
+// deleted.
 #include <windows.h>
 
 #include <chrono>
@@ -12,6 +14,7 @@
 #include "platform/scoped_win.h"
 #include "support/paths.h"
 #include "support/wait_win.h"
+#include "update/console_code_page_win.h"
 #include "update/script_files.h"
 #include "update/system_steps_win.h"
 #include "support/scripted_prompts.h"
@@ -38,10 +41,13 @@ std::string StartsOf(const std::string& program) {
 // (kWaitRounds, pinned by the native tests); these wait a few seconds.
 constexpr int kTestWaitRounds = 3;
 
-// Runs `script` hidden in cmd.exe and waits for it; false when it did not
-// end within `deadline`.
+// How the program writes its scripts, with the short wait.
+ScriptWriting Writing() { return {system_console_code_page(), kTestWaitRounds}; }
+
+// Runs `script` hidden in cmd.exe, as the program starts it, and waits for
+// it; false when it did not end within `deadline`.
 bool RunScript(const std::string& script, std::chrono::seconds deadline) {
-  std::string command = "cmd.exe /c \"\"" + script + "\"\"";
+  std::string command = script_command_line(script);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -66,18 +72,26 @@ class ScriptsWinTest : public ::testing::Test {
   void SetUp() override {
     program_bytes = StandInProgram();
     ASSERT_FALSE(program_bytes.empty());
-    ASSERT_TRUE(files::create_folder(dir / "Orvane X"));
-    ASSERT_TRUE(files::create_folder(dir / "Temp Folder"));
-    paths.program = dir / "Orvane X\\Orv Program.exe";
-    paths.temp_folder = dir / "Temp Folder\\";
+    ASSERT_NO_FATAL_FAILURE(UseFolders("Orvane X", "Temp Folder"));
+  }
+  // The program file "Orv Program.exe" in `program_folder`, the temporary
+  // folder and the placeholder, all below the test's folder.
+  void UseFolders(const std::string& program_folder, const std::string& temp_folder) {
+    ASSERT_TRUE(files::create_folders(dir / program_folder));
+    ASSERT_TRUE(files::create_folders(dir / temp_folder));
+    paths.program = dir / (program_folder + "\\Orv Program.exe");
+    paths.temp_folder = dir / (temp_folder + "\\");
     ASSERT_TRUE(files::write_file(paths.program, program_bytes));
     ASSERT_TRUE(files::write_file(Placeholder(), ""));
   }
-  std::string Placeholder() { return dir / "Temp Folder\\ORV1A.tmp"; }
+  std::string Download() const { return paths.temp_folder + kDownloadName; }
+  std::string Backup() const { return paths.program + kBackupSuffix; }
+  std::string Placeholder() { return files::with_separator(paths.temp_folder) + "ORV1A.tmp"; }
   // Writes the update script as write_update_script would, less the check.
-  void WriteUpdateScript() {
+  void WriteUpdateScript(StartMode start_mode = StartMode::kNormal) {
     paths.script = script_name_of(Placeholder());
-    ASSERT_TRUE(files::write_file(paths.script, update_script(paths, "1.3", kTestWaitRounds).value()));
+    const std::string text = update_script(paths, "1.3", start_mode, kTestWaitRounds).value();
+    ASSERT_TRUE(files::write_file(paths.script, in_console_code_page(text, Writing().code_page).value()));
     ASSERT_TRUE(files::delete_file(Placeholder()));
   }
 
@@ -94,6 +108,7 @@ TEST_F(ScriptsWinTest, UpdateReplacesTheProgramOfAnotherNameAndCleansUp) {
   ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
   EXPECT_EQ(files::read_file(paths.program), new_program);
   EXPECT_FALSE(files::file_exists(dir / "Orvane X\\OrvaneX.exe"));
+  EXPECT_FALSE(files::file_exists(Backup()));
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "update.dat"));
   EXPECT_FALSE(files::file_exists(paths.script));
@@ -110,7 +125,7 @@ TEST_F(ScriptsWinTest, UninstallRemovesProgramAndDataButKeepsForeignFiles) {
   ASSERT_TRUE(files::write_file(dir / "Orvane X\\foreign.txt", "keep"));
   ASSERT_TRUE(SetFileAttributesA(paths.program.c_str(), FILE_ATTRIBUTE_NORMAL));
   paths.data_folder = data;
-  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), kTestWaitRounds), ScriptOutcome::kWritten);
+  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), Writing()), ScriptOutcome::kWritten);
   ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
   EXPECT_FALSE(files::file_exists(paths.program));
   EXPECT_FALSE(files::folder_exists(data));
@@ -135,6 +150,7 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
   lock.reset();
   EXPECT_GE(took, std::chrono::seconds(kTestWaitRounds - 1)) << "the script did not wait";
   EXPECT_EQ(files::read_file(paths.program), program_bytes);
+  EXPECT_FALSE(files::file_exists(Backup()));
   EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
   EXPECT_FALSE(files::file_exists(paths.script));
   EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\"\r\n");
@@ -148,7 +164,7 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUninstallWithinItsBound) {
   ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
   ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
   paths.data_folder = data;
-  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), kTestWaitRounds), ScriptOutcome::kWritten);
+  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), Writing()), ScriptOutcome::kWritten);
   win::ScopedHandle lock = win::adopt_handle(CreateFileA(
       paths.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
@@ -157,6 +173,88 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUninstallWithinItsBound) {
   EXPECT_EQ(files::read_file(paths.program), program_bytes);
   EXPECT_FALSE(files::folder_exists(data));
   EXPECT_FALSE(files::file_exists(paths.script));
+}
+
+// The new program cannot be copied into place: the download is held open
+// without sharing, as by a virus scanner that has not let go of it yet. The
+// old program file is put back and started again, portable as it was, and
+// the download stays, since nothing else is known good.
+TEST_F(ScriptsWinTest, UpdateThatCannotCopyPutsTheOldProgramBackAndStartsIt) {
+  ASSERT_TRUE(files::write_file(Download(), program_bytes + "new"));
+  ASSERT_TRUE(files::write_file(paths.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
+  WriteUpdateScript(StartMode::kPortable);
+  win::ScopedHandle held = win::adopt_handle(
+      CreateFileA(Download().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held);
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  held.reset();
+  EXPECT_EQ(files::read_file(paths.program), program_bytes);
+  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\" /u\r\n");
+  EXPECT_FALSE(files::file_exists(Backup()));
+  EXPECT_EQ(files::read_file(Download()), program_bytes + "new");
+  EXPECT_FALSE(files::file_exists(paths.script));
+}
+
+// The folders of a German user: the temporary folder under a profile with
+// an umlaut, the program in a folder with an accent and an umlaut, the
+// data folder under one with a sharp s. Wine's cmd.exe, like the console
+// of Windows, reads a script in the OEM code page, where these letters have
+// other bytes than in Windows-1252; written in the ANSI code page, the
+// script would name folders that do not exist.
+class ScriptsInGermanFoldersWinTest : public ScriptsWinTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(ScriptsWinTest::SetUp());
+    ASSERT_NE(GetACP(), GetOEMCP()) << "the console reads the ANSI code page here: nothing to show";
+    ASSERT_NO_FATAL_FAILURE(UseFolders("B\xFCro Caf\xE9\\Orvane X",
+                                       "J\xFCrgen\\Lokale Einstellungen\\Temp"));
+  }
+};
+
+TEST_F(ScriptsInGermanFoldersWinTest, UpdateReplacesAndStartsThePortableProgram) {
+  const std::string new_program = program_bytes + "new version";
+  ASSERT_TRUE(files::write_file(Download(), new_program));
+  ASSERT_TRUE(files::write_file(paths.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
+  WriteUpdateScript(StartMode::kPortable);
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  EXPECT_EQ(files::read_file(paths.program), new_program);
+  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\" /u /1.3\r\n");
+  EXPECT_FALSE(files::file_exists(Backup()));
+  EXPECT_FALSE(files::file_exists(Download()));
+  EXPECT_FALSE(files::file_exists(paths.temp_folder + kUpdateInfoName));
+  EXPECT_FALSE(files::file_exists(paths.script));
+}
+
+TEST_F(ScriptsInGermanFoldersWinTest, UninstallRemovesProgramAndData) {
+  const std::string data = dir / "Anwendungsdaten Stra\xDF" "e\\Quillfen\\OrvaneX\\";
+  ASSERT_TRUE(files::create_folders(data + "lang"));
+  ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
+  ASSERT_TRUE(files::write_file(data + "Gr\xFC\xDF" "e.qpf", "x"));
+  ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
+  paths.data_folder = data;
+  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), Writing()), ScriptOutcome::kWritten);
+  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  EXPECT_FALSE(files::file_exists(paths.program));
+  EXPECT_FALSE(files::folder_exists(data));
+  EXPECT_TRUE(files::folder_exists(dir / "Anwendungsdaten Stra\xDF" "e\\Quillfen"));  // the vendor folder stays
+  EXPECT_FALSE(files::file_exists(paths.script));
+}
+
+// The console's code page as the program reads it from the system: the
+// letters above have their OEM bytes (the same in 437 and 850), and a
+// letter the console has none for, the euro sign or "\x8C" (which a best
+// fit would turn into "O"), has no form.
+TEST(SystemConsoleCodePage, GermanLettersAndTheOnesWithoutAForm) {
+  ASSERT_EQ(GetACP(), 1252u);
+  ASSERT_TRUE(GetOEMCP() == 850 || GetOEMCP() == 437) << GetOEMCP();
+  const ConsoleCodePage code_page = system_console_code_page();
+  EXPECT_EQ(code_page.of(0xFC), 0x81);  // u umlaut
+  EXPECT_EQ(code_page.of(0xE9), 0x82);  // e acute
+  EXPECT_EQ(code_page.of(0xDF), 0xE1);  // sharp s
+  EXPECT_EQ(code_page.of(0x83), 0x9F);  // f with hook
+  EXPECT_EQ(code_page.of(0x80), std::nullopt);
+  EXPECT_EQ(code_page.of(0x8C), std::nullopt);
+  EXPECT_EQ(code_page.of('A'), 'A');
 }
 
 // The system steps the flows use: a temporary name with its placeholder, a
