@@ -103,7 +103,9 @@ TEST(FileIsProgramFor, TheWindowsBuilds) {
       EXPECT_TRUE(file_is_program_for(program, tree.machine));
       EXPECT_FALSE(file_is_program_for(program, tree.other));
     }
-    if (files::file_exists(console)) EXPECT_FALSE(file_is_program_for(console, tree.machine));
+    if (files::file_exists(console)) {
+      EXPECT_FALSE(file_is_program_for(console, tree.machine));
+    }
   }
   if (programs == 0) GTEST_SKIP() << "no Windows build beside " << build;
 }
