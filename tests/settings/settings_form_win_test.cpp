@@ -15,6 +15,7 @@
 #include "app/main_form_win.h"
 #include "autostart/autostart_link.h"
 #include "config/ini_file.h"
+#include "harness/child_process_win.h"
 #include "lang/messages.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
@@ -79,18 +80,13 @@ std::string lnkinfo(const std::string& link) {
   win::ScopedHandle out = win::adopt_handle(
       CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr));
   if (!out) return "<no output file>";
-  STARTUPINFOA si{};
-  si.cb = sizeof(si);
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdOutput = out.get();
-  si.hStdError = out.get();
-  std::string command = "Z:\\usr\\bin\\lnkinfo \"" + host_path(link) + "\"";
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+  std::optional<harness::ChildProcess> started;
+  try {
+    started.emplace(harness::ChildProcess::start_command("Z:\\usr\\bin\\lnkinfo \"" + host_path(link) + "\"",
+                                                         {.output = out.get()}));
+  } catch (const std::exception&) {
     return "<lnkinfo did not start>";
   }
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
   out.reset();
   // A program of the host is not a process Wine can wait for: its output
   // tells when it is done, with the shortcut's fields or with its error.
