@@ -263,7 +263,8 @@ TEST_F(ScriptsWinTest, SystemStepsMakeANameAndStartTheScriptHidden) {
   ASSERT_TRUE(files::write_file(script, "echo done> \"" + paths.temp_folder + "marker.txt\"\r\n"));
   ASSERT_TRUE(system.enter_folder(paths.temp_folder));
   ASSERT_TRUE(system.start_hidden(script));
-  test::wait_for("the script to write its marker", [&] { return files::file_exists(paths.temp_folder + "marker.txt"); });
+  test::wait_for("the script to write its marker",
+                 [&] { return files::file_exists(paths.temp_folder + "marker.txt"); });
   EXPECT_TRUE(files::file_exists(paths.temp_folder + "marker.txt"));
   EXPECT_FALSE(system.enter_folder(dir / "missing\\"));
   EXPECT_EQ(prompts.shown.size(), 1u);

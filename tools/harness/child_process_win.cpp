@@ -48,7 +48,8 @@ ChildProcess ChildProcess::launch(const char* program, std::string command_line,
 }
 
 ChildProcess ChildProcess::attach(DWORD process_id) {
-  win::ScopedHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, process_id));
+  win::ScopedHandle process(
+      OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, process_id));
   if (!process) throw std::runtime_error("cannot open process " + std::to_string(process_id));
   return ChildProcess(std::move(process), process_id);
 }

@@ -60,7 +60,9 @@ StandinDesktop::StandinDesktop(const StandinOptions& options, const std::string&
     : process_(orvx::harness::ChildProcess::start(exe, {.arguments = SwitchesOf(options)})) {
   const auto deadline = std::chrono::steady_clock::now() + orvx::harness::kDefaultDeadline;
   while (!(window_ = FindShownDesktop(process_.id()))) {
-    if (process_.wait(std::chrono::milliseconds(20))) throw std::runtime_error("the stand-in desktop ended while starting");
+    if (process_.wait(std::chrono::milliseconds(20))) {
+      throw std::runtime_error("the stand-in desktop ended while starting");
+    }
     if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("the stand-in desktop did not come up");
   }
 }
