@@ -36,7 +36,7 @@ int main() {
   using namespace orvx::minidesk;
   constexpr int kCalls = 4000;
   constexpr int kRounds = 5;
-  bench::NoHost host;
+  orvx::test::QuietMinideskHost host;
   size_t sink = 0;
   std::printf("BuildMinidesk against the in-memory part of the desktop read, %d calls each\n", kCalls);
   std::printf("%6s %10s %10s %10s %10s %12s %12s %12s\n", "icons", "read us", "steady us", "moved us", "fresh us",

@@ -1,21 +1,13 @@
 #pragma once
-// What the Minidesk benchmarks share: a host that does nothing with the
-// Minidesk's requests, and the desktop they measure.
+// What the Minidesk benchmarks share: the desktop they measure. Their
+// Minidesk host is the tests' own (support/quiet_minidesk_host.h).
 #include <string>
 #include <vector>
 
 #include "minidesk/minidesk.h"
+#include "support/quiet_minidesk_host.h"
 
 namespace bench {
-
-class NoHost final : public orvx::minidesk::MinideskHost {
- public:
-  void MoveDesktopIcon(const std::string&, orvx::icons::IconPoint) override {}
-  void set_refresh_timer(bool) override {}
-  void set_alert_timer_on(bool) override {}
-  void set_alert_timer_off(bool) override {}
-  void set_mouse_capture(bool) override {}
-};
 
 // `count` icons on 1280 x 994, 75 pixels apart, every tenth one off the
 // screen; `shift` moves them all. `Icon` is a record of caption, x and y.

@@ -95,7 +95,7 @@ int main() {
       std::fprintf(stderr, "the stand-in did not take %d icons\n", count);
       return 1;
     }
-    bench::NoHost host;
+    orvx::test::QuietMinideskHost host;
     Minidesk minidesk(host);
     MapForm form(minidesk);
     HWND view = form.view->hwnd();

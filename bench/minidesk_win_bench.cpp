@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "ui/picture_button_win.h"
+#include "harness/child_process_win.h"
 #include "icons/icon_operations.h"
 #include "icons/shell_desktop_access_win.h"
 #include "minidesk_bench_support.h"
@@ -169,32 +170,25 @@ class ReadsProcess final : public Reader {
         go_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "go").c_str())),
         idle_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "idle").c_str())),
         quit_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "quit").c_str())) {
+    if (!go_ || !idle_ || !quit_) throw std::runtime_error("cannot make the events of the reads");
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string command_line = exe;
-    command_line.insert(command_line.begin(), '"');
-    command_line += std::string("\" ") + kReadsSwitch + (thread == ReadsThread::window ? " 1 " : " 0 ") + token_;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!go_ || !idle_ || !quit_ ||
-        !CreateProcessA(exe, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-      throw std::runtime_error("cannot start the reads");
-    }
-    CloseHandle(info.hThread);
-    process_.reset(info.hProcess);
-    cpu_ = std::make_unique<bench::ProcessCpu>(process_.get(), token_);
+    process_.emplace(orvx::harness::ChildProcess::start(
+        exe, {.arguments = std::string(kReadsSwitch) + (thread == ReadsThread::window ? " 1 " : " 0 ") + token_}));
+    cpu_ = std::make_unique<bench::ProcessCpu>(process_->handle(), token_);
   }
+  // Reads that do not quit in time are killed as process_ goes.
   ~ReadsProcess() override {
     SetEvent(quit_.get());
-    if (WaitForSingleObject(process_.get(), 10000) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 1);
+    process_->wait(std::chrono::milliseconds(10000));
   }
 
   void start() override { SetEvent(go_.get()); }
   void stop() override {
     // The read under way ends; no other begins.
     ResetEvent(go_.get());
-    if (WaitForSingleObject(idle_.get(), 30000) != WAIT_OBJECT_0) throw std::runtime_error("the reads went on");
+    const auto deadline = static_cast<DWORD>(orvx::harness::kDefaultDeadline.count());
+    if (WaitForSingleObject(idle_.get(), deadline) != WAIT_OBJECT_0) throw std::runtime_error("the reads went on");
   }
   double cpu_ms() const override { return cpu_->ms(); }
 
@@ -204,7 +198,7 @@ class ReadsProcess final : public Reader {
   orvx::win::ScopedHandle go_;
   orvx::win::ScopedHandle idle_;
   orvx::win::ScopedHandle quit_;
-  orvx::win::ScopedHandle process_;
+  std::optional<orvx::harness::ChildProcess> process_;
   std::unique_ptr<bench::ProcessCpu> cpu_;
 };
 

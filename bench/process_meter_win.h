@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/deadline.h"
 #include "platform/scoped_win.h"
 
 namespace bench {
@@ -56,7 +57,7 @@ class ProcessCpu {
   ProcessCpu(HANDLE process, const std::string& command_line_part) : process_(process) {
     if (!UnderWine()) return;
     using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::seconds(20);
+    const auto deadline = Clock::now() + orvx::harness::kDefaultDeadline;
     while (!(stat_path_ = FindHostStat(Lower(command_line_part)))) {
       if (Clock::now() > deadline) throw std::runtime_error("no host process runs " + command_line_part);
       Sleep(50);

@@ -60,7 +60,7 @@ int main() {
     return 1;
   }
 
-  bench::NoHost host;
+  orvx::test::QuietMinideskHost host;
   Minidesk plain(host), previewed(host);
   for (Minidesk* minidesk : {&plain, &previewed}) {
     minidesk->set_map_size(kMap);

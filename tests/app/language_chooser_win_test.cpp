@@ -28,22 +28,22 @@ namespace {
 
 namespace texts = settings::chooser_texts;
 
-class LanguageChooser : public ::testing::Test {
+// The chooser comes before the main window, and may lead into the settings
+// dialog.
+class LanguageChooser : public SettingsDialogFixture {
  protected:
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::SetUp());
     // The program runs in this session, with this user's language.
     if (app::IsGermanLanguageId(GetUserDefaultLangID())) GTEST_SKIP() << "the chooser is never offered to German users";
-    copy.prepare_resolution_profile();
-    copy.set_config("Settings", "lang_menu", "0");  // the question still open
-    app = std::make_unique<RunningApp>(copy.exe(), "/u");
+    copy->set_config("Settings", "lang_menu", "0");  // the question still open
+    app = std::make_unique<RunningApp>(exe, "/u");
     chooser = wait_process_window(app->process_id(), settings::kChooserWindowClass, nullptr);
     ASSERT_NE(chooser, nullptr) << "no language chooser at the first start";
   }
 
   HWND combo() const { return find_child(chooser, "ComboBox"); }
-  HWND button(const char* caption) const { return find_child(chooser, ui::kFlatButtonClass, caption); }
-  std::string setting(const char* key) const { return ini::read_string(copy.config_file(), "Settings", key, "<none>"); }
+  HWND chooser_button(const char* caption) const { return find_child(chooser, ui::kFlatButtonClass, caption); }
 
   // The main window shown, the chooser gone for good in this run.
   void main_window_up() {
@@ -55,19 +55,13 @@ class LanguageChooser : public ::testing::Test {
   // The settings dialog of the caption bar, left with `button_caption`:
   // after it the main window shows again, without the chooser.
   void settings_round_trip(const char* button_caption) {
-    HWND dialog = nullptr;
-    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
-    send_click(find_child(dialog, ui::kFlatButtonClass, button_caption));
-    ASSERT_TRUE(wait_for("the main window to show again",
-                         [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); }));
+    ASSERT_NO_FATAL_FAILURE(open_dialog());
+    ASSERT_NO_FATAL_FAILURE(close_dialog(button_caption));
     ASSERT_TRUE(round_trip(main));
     EXPECT_EQ(find_process_window(app->process_id(), settings::kChooserWindowClass, nullptr, true), nullptr);
   }
 
-  ProgramCopy copy;
-  std::unique_ptr<RunningApp> app;
   HWND chooser = nullptr;
-  HWND main = nullptr;
 };
 
 TEST_F(LanguageChooser, IsCentredOnTheMainWindowAndEnglishSwitchesAtOnce) {
@@ -94,9 +88,9 @@ TEST_F(LanguageChooser, IsCentredOnTheMainWindowAndEnglishSwitchesAtOnce) {
   EXPECT_EQ(SendMessageA(combo(), CB_GETCURSEL, 0, 0), 0);  // "English"
   EXPECT_EQ(
       SendMessageA(combo(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(texts::kGerman)), 1);
-  ASSERT_NE(button(texts::kOtherLanguage), nullptr);
+  ASSERT_NE(chooser_button(texts::kOtherLanguage), nullptr);
 
-  post_click(button(texts::kSave));
+  post_click(chooser_button(texts::kSave));
   ASSERT_NO_FATAL_FAILURE(main_window_up());
   EXPECT_EQ(setting("lang_list"), "english");
   EXPECT_EQ(setting("lang_menu"), "1");
@@ -105,7 +99,7 @@ TEST_F(LanguageChooser, IsCentredOnTheMainWindowAndEnglishSwitchesAtOnce) {
 
 TEST_F(LanguageChooser, DeutschSettlesTheQuestionAndItDoesNotComeBack) {
   SendMessageA(combo(), CB_SETCURSEL, 1, 0);
-  post_click(button(texts::kSave));
+  post_click(chooser_button(texts::kSave));
   ASSERT_NO_FATAL_FAILURE(main_window_up());
   EXPECT_EQ(setting("lang_menu"), "1");
   EXPECT_EQ(setting("lang_list"), "");
@@ -115,8 +109,8 @@ TEST_F(LanguageChooser, DeutschSettlesTheQuestionAndItDoesNotComeBack) {
 }
 
 TEST_F(LanguageChooser, OtherLanguageOpensTheLanguageSectionWhereASavedLanguageSettlesIt) {
-  post_click(button(texts::kOtherLanguage));
-  HWND dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
+  post_click(chooser_button(texts::kOtherLanguage));
+  dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
   ASSERT_NE(dialog, nullptr);
   const auto lists = children_of_class(dialog, ui::kReportListClass);
   ASSERT_EQ(lists.size(), 2u);
@@ -138,8 +132,8 @@ TEST_F(LanguageChooser, OtherLanguageOpensTheLanguageSectionWhereASavedLanguageS
 }
 
 TEST_F(LanguageChooser, LeftWithoutALanguageItAsksAgainOnlyAtTheNextStart) {
-  post_click(button(texts::kOtherLanguage));
-  HWND dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
+  post_click(chooser_button(texts::kOtherLanguage));
+  dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
   ASSERT_NE(dialog, nullptr);
   send_click(find_child(dialog, ui::kFlatButtonClass, settings::texts::kCancel));
   ASSERT_NO_FATAL_FAILURE(main_window_up());

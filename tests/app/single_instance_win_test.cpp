@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +13,7 @@
 
 #include "app/main_form_win.h"
 #include "app/single_instance_win.h"
+#include "harness/child_process_win.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
 #include "support/paths.h"
@@ -56,23 +59,18 @@ struct SecondStart {
 SecondStart start_second_instance(const test::TempFolder& folder) {
   const std::string exe = folder / "OrvaneX.exe";
   EXPECT_TRUE(CopyFileA((test::binary_dir() + "\\OrvaneX.exe").c_str(), exe.c_str(), FALSE));
-  std::string command = "\"" + exe + "\" /u";
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
   SecondStart result;
-  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.path().c_str(), &si, &pi)) {
-    ADD_FAILURE() << "cannot start " << exe << ": " << GetLastError();
+  std::optional<harness::ChildProcess> process;
+  try {
+    process.emplace(harness::ChildProcess::start(exe, {.arguments = "/u", .folder = folder.path()}));
+  } catch (const std::exception& e) {
+    ADD_FAILURE() << e.what();
     return result;
   }
-  win::ScopedHandle process(pi.hProcess);
-  win::ScopedHandle thread(pi.hThread);
   // This thread answers the messages the second start sends its windows.
-  result.ended = static_cast<bool>(test::wait_for(
-      "the second start to end", [&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }, 30000));
-  if (!result.ended) TerminateProcess(process.get(), 1);
-  GetExitCodeProcess(process.get(), &result.exit_code);
+  result.ended = static_cast<bool>(test::wait_for("the second start to end", [&] { return !process->running(); }));
+  if (!result.ended) process->kill();
+  result.exit_code = process->exit_code().value_or(STILL_ACTIVE);
   return result;
 }
 
@@ -119,7 +117,7 @@ TEST_P(SecondStartTest, ShowsTheRunningMainWindowAndEnds) {
 
   test::TempFolder folder;
   SecondStart second = start_second_instance(folder);
-  ASSERT_TRUE(second.ended) << "the second start did not end within 30 s";
+  ASSERT_TRUE(second.ended) << "the second start did not end in time";
   EXPECT_EQ(second.exit_code, 0u);
 
   for (size_t i = 0; i < windows.size(); ++i) {

@@ -242,7 +242,7 @@ TEST_F(LanguageSectionTest, ARefillWhileTheCatalogueIsFetchedKeepsTheSectionBusy
   http->Reply("/orvx/lang.dat", Body("polski").HoldBefore(0, gate));
   prompts.yes_no_answers.push_back(true);
   section.FindClicked();
-  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  ASSERT_TRUE(gate->WaitReached());
   section.Shown();
   EXPECT_EQ(section.view().state, SectionState::kFetchingCatalogue);
   EXPECT_FALSE(section.view().find_enabled);
@@ -262,7 +262,7 @@ TEST_F(LanguageSectionTest, ARefillWhileALanguageDownloadsKeepsTheDownloadShown)
   http->Reply("/orvx/files/lang/polski.qlf", Body(kPolski).HoldBefore(0, gate));
   prompts.yes_no_answers.push_back(true);
   section.EntryChosen(0);
-  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  ASSERT_TRUE(gate->WaitReached());
   section.Closed();
   section.Shown();
   EXPECT_EQ(section.view().state, SectionState::kDownloading);

@@ -12,6 +12,7 @@
 #include "minidesk/error_icon_list_win.h"
 #include "minidesk/minidesk.h"
 #include "minidesk/minidesk_view_win.h"
+#include "support/quiet_minidesk_host.h"
 #include "icons/icon_operations.h"
 #include "icons/minidesk_icons.h"
 #include "icons/shell_desktop_access_win.h"
@@ -53,17 +54,8 @@ class MapPicture {
   std::unique_ptr<win::ScopedSelect> select_;
 };
 
-class NoHost : public MinideskHost {
- public:
-  void MoveDesktopIcon(const std::string&, icons::IconPoint) override {}
-  void set_refresh_timer(bool) override {}
-  void set_alert_timer_on(bool) override {}
-  void set_alert_timer_off(bool) override {}
-  void set_mouse_capture(bool) override {}
-};
-
 TEST(MinideskDrawing, MarkersInTheirColoursAndPlaces) {
-  NoHost host;
+  test::QuietMinideskHost host;
   Minidesk minidesk(host);
   minidesk.set_map_size(kMap);
   minidesk.BuildMinidesk({{"Rechnung.doc", 1500, 600},  // far right: not on the picture

@@ -7,20 +7,12 @@
 
 #include "minidesk/minidesk.h"
 #include "minidesk/restore_preview.h"
+#include "support/quiet_minidesk_host.h"
 
 namespace orvx::minidesk {
 namespace {
 
 constexpr MapSize kMap{426, 331};
-
-class QuietHost : public MinideskHost {
- public:
-  void MoveDesktopIcon(const std::string&, icons::IconPoint) override {}
-  void set_refresh_timer(bool) override {}
-  void set_alert_timer_on(bool) override {}
-  void set_alert_timer_off(bool) override {}
-  void set_mouse_capture(bool) override {}
-};
 
 std::string German() { return "%s Icon(s) ausserhalb des Desktops"; }
 
@@ -34,7 +26,7 @@ struct PreviewTest : ::testing::Test {
     minidesk.set_map_size(kMap);
     minidesk.BuildMinidesk(kDesktop, German);
   }
-  QuietHost host;
+  test::QuietMinideskHost host;
   Minidesk minidesk{host};
 };
 

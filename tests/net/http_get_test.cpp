@@ -15,6 +15,7 @@
 #include "net/http_get.h"
 #include "platform/error_report.h"
 #include "platform/files.h"
+#include "support/eventually.h"
 #include "support/paths.h"
 #include "support/scripted_http.h"
 #include "support/test_owner_thread.h"
@@ -27,8 +28,6 @@ using namespace std::chrono_literals;
 using test::Gate;
 using test::PatternBody;
 using test::ScriptedReply;
-
-constexpr auto kDeadline = 20s;
 
 // A component whose events are written into one log, with the thread each
 // ran on.
@@ -180,7 +179,7 @@ TEST_F(HttpGetTest, SecondStartWhileRunningIsIgnored) {
   http->Reply("/second", ScriptedReply::Length("6", {"second"}));
   a.get->URL = Url("/first");
   a.get->FetchString();
-  ASSERT_TRUE(gate->WaitReached(kDeadline));
+  ASSERT_TRUE(gate->WaitReached());
   a.get->URL = Url("/second");
   a.get->FetchString();
   a.get->FetchFile();
@@ -268,7 +267,7 @@ TEST_F(HttpGetTest, SettingsAreTakenAtTheStart) {
   a.get->FileName = dir / "a.txt";
   a.get->Referer = "ORVX";
   a.get->FetchFile();
-  ASSERT_TRUE(gate->WaitReached(kDeadline));
+  ASSERT_TRUE(gate->WaitReached());
   a.get->URL = Url("/b");
   a.get->FileName = dir / "b.txt";
   a.get->OnProgress = nullptr;
@@ -312,7 +311,7 @@ TEST_F(HttpGetTest, TwoComponentsFetchAtTheSameTime) {
   http->Reply("/fast", ScriptedReply::Length("4", {"fast"}));
   a.get->URL = Url("/slow");
   a.get->FetchString();
-  ASSERT_TRUE(gate->WaitReached(kDeadline));
+  ASSERT_TRUE(gate->WaitReached());
   b.get->URL = Url("/fast");
   b.get->FetchString();
   ASSERT_TRUE(b.Finish());
@@ -361,24 +360,13 @@ TEST_F(HttpGetTest, HandlerErrorOfAFetchThatDoesNotWaitIsReported) {
   EXPECT_EQ(reporter.reports().size(), 1u);
 }
 
-// Polls `done` until it holds or the deadline passes.
-template <class Predicate>
-bool Eventually(Predicate done) {
-  auto until = std::chrono::steady_clock::now() + kDeadline;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > until) return false;
-    std::this_thread::sleep_for(5ms);
-  }
-  return true;
-}
-
 TEST_F(HttpGetTest, DestroyingTheComponentEndsItsWorkerWithoutEvents) {
   auto gate = std::make_shared<Gate>();
   http->Reply("/f", ScriptedReply::Length("3075", {PatternBody(3075)}).HoldBefore(0, gate));
   a.get->URL = Url("/f");
   a.get->FileName = dir / "f";
   a.get->FetchFile();
-  ASSERT_TRUE(gate->WaitReached(kDeadline));
+  ASSERT_TRUE(gate->WaitReached());
   // From here the worker reads a chunk and waits for its progress report to
   // be taken, which never happens: the component goes first.
   gate->Open();
@@ -399,11 +387,11 @@ TEST_F(HttpGetTest, WorkerStuckInAReadOutlivesTheComponentSafely) {
   a.get->FileName = dir / "f";
   a.get->FetchFile();
   ASSERT_TRUE(a.owner->PumpUntil([&] { return !a.log.empty(); }));
-  ASSERT_TRUE(gate->WaitReached(kDeadline));
+  ASSERT_TRUE(gate->WaitReached());
   a.get.reset();  // returns although the read has not
   EXPECT_EQ(a.log, (Log{"progress 3075 1025"}));
   gate->Open();
-  EXPECT_TRUE(Eventually([&] { return http->released() == http->opened(); }));
+  EXPECT_TRUE(test::eventually([&] { return http->released() == http->opened(); }));
   EXPECT_EQ(a.log.size(), 1u);
 }
 

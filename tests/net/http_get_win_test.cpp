@@ -33,7 +33,6 @@ namespace {
 using test::PatternBody;
 using Log = std::vector<std::string>;
 
-constexpr int kDeadlineMs = 30000;
 constexpr char kLogSeparator[] = "----- end of request -----\r\n";
 
 using test::http_server_state_file;
@@ -73,7 +72,7 @@ struct Recorded {
     if (what == "progress" && !log.empty() && log.back() == "progress") return;
     log.push_back(std::move(what));
   }
-  bool Finish() { return static_cast<bool>(test::wait_for("the fetch to end", [&] { return !get.Fetching(); }, kDeadlineMs)); }
+  bool Finish() { return static_cast<bool>(test::wait_for("the fetch to end", [&] { return !get.Fetching(); })); }
 
   DWORD owner_thread = GetCurrentThreadId();
   THTTPGet get;
@@ -405,7 +404,7 @@ TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
     get.FetchFile();
     // Once the server has the request, the worker waits for an answer that
     // does not come.
-    ASSERT_TRUE(test::wait_for("the server to log the stalled request", [] { return LoggedRequest("GET /stall HTTP/1.0").has_value(); }, kDeadlineMs));
+    ASSERT_TRUE(test::wait_for("the server to log the stalled request", [] { return LoggedRequest("GET /stall HTTP/1.0").has_value(); }));
   }
   // The worker still waits, but the component is gone and took its events
   // with it; the target was never created.

@@ -161,42 +161,24 @@ std::vector<HTREEITEM> open_item(HWND tree, HTREEITEM item) {
   return wait_for("the folder browser to close", [&] { return !IsWindow(browser); });
 }
 
-class BackupSection : public ::testing::Test {
+class BackupSection : public SettingsDialogFixture {
  protected:
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
-    copy.prepare_resolution_profile();
+    ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::SetUp());
     ASSERT_TRUE(files::create_folder(backups()));
   }
 
-  std::string backups() const { return copy.folder() + "backups"; }
-  std::string data() const { return copy.data_folder(); }
-
-  void start() {
-    app = std::make_unique<RunningApp>(copy.exe(), "/u");
-    main = app->main_window();
-    ASSERT_NE(main, nullptr);
-  }
+  std::string backups() const { return copy->folder() + "backups"; }
+  std::string data() const { return copy->data_folder(); }
 
   // Opens the dialog from the main window with the Export / Import section
   // expanded.
-  void open_dialog() {
-    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
-    ASSERT_TRUE(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
-    ASSERT_TRUE(click_section_header(dialog, SettingsSection::backup));
-    ASSERT_TRUE(wait_for("the Export / Import section to open",
-                         [&] { return IsWindowVisible(button(texts::kExportSettings)) != FALSE; }));
+  void open_backup_section() {
+    open_section(SettingsSection::backup, [&] { return button(texts::kExportSettings); });
   }
 
-  void close_dialog(const char* button_text) {
-    send_click(button(button_text));
-    ASSERT_TRUE(wait_for("the dialog to close and the main window to show",
-                         [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); }));
-  }
-
-  HWND button(const char* caption) const { return find_child(dialog, ui::kFlatButtonClass, caption); }
   bool box_checked(const char* caption) const {
-    return SendMessageA(find_child(dialog, ui::kCheckBoxClass, caption), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageA(check_box(caption), BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
 
   // A click on a button that opens a system dialog, and that dialog.
@@ -243,18 +225,13 @@ class BackupSection : public ::testing::Test {
   HWND status_label() const { return find_child(dialog, ui::kLabelClass, settings::kBackupDoneText); }
 
   Tree data_tree() const { return read_tree(data()); }
-
-  ProgramCopy copy;
-  std::unique_ptr<RunningApp> app;
-  HWND main = nullptr;
-  HWND dialog = nullptr;
 };
 
 TEST_F(BackupSection, ExportWritesTheDataFolderIntoADatedBackupAndSaysSo) {
-  files::write_file(copy.profile_file("Work"), "[Info]\r\nCount=0\r\n");
-  copy.set_config("Settings", "std_profil", "Work");
+  files::write_file(copy->profile_file("Work"), "[Info]\r\nCount=0\r\n");
+  copy->set_config("Settings", "std_profil", "Work");
   ASSERT_NO_FATAL_FAILURE(start());
-  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(open_backup_section());
   const std::string earliest = settings_backup::backup_file_name(files::local_now());
 
   HWND browser = click_for_dialog(texts::kExportSettings);
@@ -306,7 +283,7 @@ TEST_F(BackupSection, ExportWritesTheDataFolderIntoADatedBackupAndSaysSo) {
 
 TEST_F(BackupSection, CancellingTheFolderOrTheFileChoiceDoesNothing) {
   ASSERT_NO_FATAL_FAILURE(start());
-  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(open_backup_section());
   const Tree before = data_tree();
   for (const char* caption : {texts::kExportSettings, texts::kImportSettings}) {
     HWND chooser = click_for_dialog(caption);
@@ -327,67 +304,67 @@ TEST_F(BackupSection, CancellingTheFolderOrTheFileChoiceDoesNothing) {
 }
 
 TEST_F(BackupSection, ImportBringsTheBackupBackKeepsLaterProfilesAndTheDialogShowsAndSavesIt) {
-  files::write_file(copy.profile_file("Alpha"), "[Info]\r\nCount=1\r\n");
-  files::write_file(copy.profile_file("Beta"), "[Info]\r\nCount=2\r\n");
-  copy.set_config("Settings", "sort_after_res", "1");
-  copy.set_config("Settings", "std_profil", "Alpha");
+  files::write_file(copy->profile_file("Alpha"), "[Info]\r\nCount=1\r\n");
+  files::write_file(copy->profile_file("Beta"), "[Info]\r\nCount=2\r\n");
+  copy->set_config("Settings", "sort_after_res", "1");
+  copy->set_config("Settings", "std_profil", "Alpha");
   ASSERT_NO_FATAL_FAILURE(start());
-  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(open_backup_section());
   ASSERT_NO_FATAL_FAILURE(export_to(backups()));
   ASSERT_EQ(close_result_message(), german("MSDLG_4a"));
   const Tree backups_now = read_tree(backups() + "\\");
   ASSERT_EQ(backups_now.size(), 1u);
   const std::string backup = backups() + "\\" + backups_now.begin()->first;
-  const std::string config_then = files::read_file(copy.config_file()).value_or("<none>");
+  const std::string config_then = files::read_file(copy->config_file()).value_or("<none>");
 
   // Since then: a profile deleted, the configuration changed, a profile made;
   // the main window reads the configuration when it shows again.
-  ASSERT_TRUE(files::delete_file(copy.profile_file("Alpha")));
-  copy.set_config("Settings", "sort_after_res", "0");
-  copy.set_config("Settings", "std_profil", "Beta");
-  files::write_file(copy.profile_file("Later"), "[Info]\r\nCount=3\r\n");
+  ASSERT_TRUE(files::delete_file(copy->profile_file("Alpha")));
+  copy->set_config("Settings", "sort_after_res", "0");
+  copy->set_config("Settings", "std_profil", "Beta");
+  files::write_file(copy->profile_file("Later"), "[Info]\r\nCount=3\r\n");
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
-  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(open_backup_section());
   ASSERT_FALSE(box_checked(texts::kSortAfterRes));  // the dialog shows today's settings
 
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
   EXPECT_EQ(close_result_message(), german("MSDLG_4c"));
-  EXPECT_EQ(files::read_file(copy.profile_file("Alpha")), std::optional<std::string>("[Info]\r\nCount=1\r\n"));
-  EXPECT_EQ(files::read_file(copy.config_file()), std::optional<std::string>(config_then));
-  EXPECT_EQ(files::read_file(copy.profile_file("Later")), std::optional<std::string>("[Info]\r\nCount=3\r\n"));
+  EXPECT_EQ(files::read_file(copy->profile_file("Alpha")), std::optional<std::string>("[Info]\r\nCount=1\r\n"));
+  EXPECT_EQ(files::read_file(copy->config_file()), std::optional<std::string>(config_then));
+  EXPECT_EQ(files::read_file(copy->profile_file("Later")), std::optional<std::string>("[Info]\r\nCount=3\r\n"));
   EXPECT_TRUE(files::file_exists(data() + "lang\\English.qlf"));
 
   // The dialog shows what was imported, and Save keeps it.
   EXPECT_TRUE(box_checked(texts::kSortAfterRes));
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kSave));
-  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "sort_after_res", "<none>"), "1");
-  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "std_profil", "<none>"), "Alpha");
+  EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "sort_after_res", "<none>"), "1");
+  EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "std_profil", "<none>"), "Alpha");
 }
 
 TEST_F(BackupSection, CancelAfterAnImportLeavesTheImportedConfiguration) {
-  copy.set_config("Settings", "sort_after_res", "0");
+  copy->set_config("Settings", "sort_after_res", "0");
   const std::string backup = backups() + "\\then.qbk";
   // The backup's configuration has the language question answered, or the
   // chooser would come before the main window.
   ASSERT_TRUE(files::write_file(
       backup, file_record("", "config.qcf", "[Settings]\r\nsort_after_res=1\r\nlang_menu=1\r\n")));
   ASSERT_NO_FATAL_FAILURE(start());
-  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(open_backup_section());
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
   EXPECT_EQ(close_result_message(), german("MSDLG_4c"));
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
-  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "sort_after_res", "<none>"), "1");
+  EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "sort_after_res", "<none>"), "1");
 }
 
 TEST_F(BackupSection, ACutOffBackupFailsAndLeavesTheDataFolderAsItWas) {
-  files::write_file(copy.profile_file("Alpha"), "[Info]\r\nCount=1\r\n");
+  files::write_file(copy->profile_file("Alpha"), "[Info]\r\nCount=1\r\n");
   const std::string whole = file_record("", "config.qcf", "[Settings]\r\nsort_after_res=1\r\n") +
                             file_record("", "Alpha.qpf", "[Info]\r\nCount=9\r\n") +
                             file_record("", "Gamma.qpf", text_of(3000));
   const std::string backup = backups() + "\\cut.qbk";
   ASSERT_TRUE(files::write_file(backup, whole.substr(0, whole.size() - 7)));
   ASSERT_NO_FATAL_FAILURE(start());
-  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(open_backup_section());
   const Tree before = data_tree();
 
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
@@ -399,7 +376,7 @@ TEST_F(BackupSection, ACutOffBackupFailsAndLeavesTheDataFolderAsItWas) {
 
 TEST_F(BackupSection, AnEmptyDataFolderGivesAnEmptyBackupWhoseImportChangesNothing) {
   ASSERT_NO_FATAL_FAILURE(start());
-  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(open_backup_section());
   // Only the lang folder stays, which is no part of a backup.
   for (const auto& [path, content] : data_tree()) {
     if (path.find('/') == std::string::npos) {
@@ -418,7 +395,7 @@ TEST_F(BackupSection, AnEmptyDataFolderGivesAnEmptyBackupWhoseImportChangesNothi
   EXPECT_EQ(close_result_message(), german("MSDLG_4c"));
   EXPECT_EQ(data_tree(), before);
   // Without config.qcf the main window would first ask for the language.
-  copy.settle_language_question();
+  copy->settle_language_question();
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
 }
 

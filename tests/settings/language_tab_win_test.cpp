@@ -43,36 +43,19 @@ std::string language_file(const std::string& lang, const std::string& settings_c
          settings_caption + "\r\n";
 }
 
-class LanguageSection : public ::testing::Test {
+class LanguageSection : public SettingsDialogFixture {
  protected:
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
-    server = find_http_test_server();
-    ASSERT_TRUE(server) << "the test HTTP server is not running";
+    ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::SetUp());
     www_name = std::string("lang-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    www = std::make_unique<WwwFolder>(*server, www_name);
-    copy.prepare_resolution_profile();
-    copy.set_config("Settings", "update_server", www->url());
-  }
-
-  void start() {
-    app = std::make_unique<RunningApp>(copy.exe(), "/u");
-    main = app->main_window();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NO_FATAL_FAILURE(serve_updates_from(www_name));
   }
 
   // The settings dialog opened from the caption bar, its Language section
   // expanded with a click on the header.
-  void open_language_section() {
-    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
-    ASSERT_TRUE(click_section_header(dialog, SettingsSection::language));
-    ASSERT_TRUE(wait_for("the language list to show", [&] { return IsWindowVisible(lang_list()) != FALSE; }));
-  }
+  void open_language_section() { open_section(SettingsSection::language, [&] { return lang_list(); }); }
 
-  HWND lang_list() const {
-    const auto lists = children_of_class(dialog, ui::kReportListClass);
-    return lists.size() > 1 ? find_child(lists[1], WC_LISTVIEWA) : nullptr;
-  }
+  HWND lang_list() const { return list_view(1); }
   HWND box() const { return find_child(dialog, ui::kGroupBoxClass); }
   HWND find_button() const { return find_child(box(), ui::kFlatButtonClass, texts::kFindLanguages); }
   HWND new_lang_files() const { return find_child(find_child(box(), ui::kChoiceListClass), "ComboBox"); }
@@ -81,18 +64,7 @@ class LanguageSection : public ::testing::Test {
   int selected_row() const {
     return static_cast<int>(SendMessageA(lang_list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
   }
-  std::string lang_file(const std::string& name) const { return copy.data_folder() + "lang\\" + name + ".qlf"; }
-  std::string setting(const char* key) const { return ini::read_string(copy.config_file(), "Settings", key, "<none>"); }
-
-  // The message box the program shows now, with this text, answered.
-  void answer_box(const std::string& text, int button) {
-    HWND box = wait_message_box(app->process_id());
-    ASSERT_NE(box, nullptr) << "no box for: " << text;
-    EXPECT_EQ(message_box_text(box), text);
-    press_box_button(box, button);
-    ASSERT_TRUE(wait_for("the box to close", [&] { return !IsWindow(box); }));
-  }
-
+  std::string lang_file(const std::string& name) const { return copy->data_folder() + "lang\\" + name + ".qlf"; }
   // Find languages, Yes to the question.
   void find_languages() {
     HWND button = find_button();
@@ -124,13 +96,7 @@ class LanguageSection : public ::testing::Test {
     return count;
   }
 
-  std::optional<HttpTestServer> server;
   std::string www_name;
-  std::unique_ptr<WwwFolder> www;
-  ProgramCopy copy;
-  std::unique_ptr<RunningApp> app;
-  HWND main = nullptr;
-  HWND dialog = nullptr;
 };
 
 TEST_F(LanguageSection, FindsTheCatalogueDownloadsALanguageAndItsTextsTakeOver) {
@@ -230,7 +196,7 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
   std::string catalogue;
   for (const Case& c : cases) {
     catalogue += (catalogue.empty() ? "" : ",") + std::string(c.name);
-    files::create_folders(copy.data_folder() + "lang\\");
+    files::create_folders(copy->data_folder() + "lang\\");
     ASSERT_TRUE(files::write_file(lang_file(c.name), language_file(c.name, std::string("installed ") + c.name)));
     if (c.read_only) {
       ASSERT_TRUE(SetFileAttributesA(lang_file(c.name).c_str(), FILE_ATTRIBUTE_READONLY));
@@ -299,9 +265,9 @@ TEST_F(LanguageSection, UnsafeNamesAreRefusedWithoutAFetchAndACatalogueErrorIsTo
   }
   ASSERT_TRUE(round_trip(dialog));
   EXPECT_EQ(file_requests(), 0);
-  EXPECT_FALSE(files::file_exists(copy.folder() + "Quillfen\\evil.qlf"));
-  EXPECT_FALSE(files::file_exists(copy.folder() + "evil.qlf"));
-  EXPECT_EQ(files::list_folder(copy.data_folder() + "lang", "*.qlf").size(), 1u);  // English alone
+  EXPECT_FALSE(files::file_exists(copy->folder() + "Quillfen\\evil.qlf"));
+  EXPECT_FALSE(files::file_exists(copy->folder() + "evil.qlf"));
+  EXPECT_EQ(files::list_folder(copy->data_folder() + "lang", "*.qlf").size(), 1u);  // English alone
   EXPECT_EQ(rows(), 2);
 }
 

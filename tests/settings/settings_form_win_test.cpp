@@ -4,7 +4,6 @@
 // window's behaviour afterwards.
 #include <windows.h>
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -13,8 +12,8 @@
 #include <string>
 
 #include "app/main_form_win.h"
-#include "autostart/autostart_link.h"
 #include "config/ini_file.h"
+#include "harness/child_process_win.h"
 #include "lang/messages.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
@@ -41,19 +40,6 @@ namespace {
 using settings::SettingsSection;
 namespace texts = settings::texts;
 
-// The user's Startup folder of the prefix; empty outside the throw-away
-// prefix, where no test may touch it.
-std::string startup_folder() {
-  if (!in_throwaway_prefix()) return {};
-  char path[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, path))) return {};
-  return path;
-}
-
-std::string autostart_link_file() {
-  return autostart::autostart_link_path(startup_folder(), autostart::kAutostartLinkName);
-}
-
 // The host's path of a file of the prefix, for programs of the host.
 std::string host_path(const std::string& path) {
   using UnixFileName = char*(CDECL*)(const WCHAR*);
@@ -79,18 +65,13 @@ std::string lnkinfo(const std::string& link) {
   win::ScopedHandle out = win::adopt_handle(
       CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr));
   if (!out) return "<no output file>";
-  STARTUPINFOA si{};
-  si.cb = sizeof(si);
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdOutput = out.get();
-  si.hStdError = out.get();
-  std::string command = "Z:\\usr\\bin\\lnkinfo \"" + host_path(link) + "\"";
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+  std::optional<harness::ChildProcess> started;
+  try {
+    started.emplace(harness::ChildProcess::start_command("Z:\\usr\\bin\\lnkinfo \"" + host_path(link) + "\"",
+                                                         {.output = out.get()}));
+  } catch (const std::exception&) {
     return "<lnkinfo did not start>";
   }
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
   out.reset();
   // A program of the host is not a process Wine can wait for: its output
   // tells when it is done, with the shortcut's fields or with its error.
@@ -102,47 +83,11 @@ std::string lnkinfo(const std::string& link) {
   return text;
 }
 
-class SettingsDialog : public ::testing::Test {
+class SettingsDialog : public SettingsDialogFixture {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
-    copy.prepare_resolution_profile();
-  }
-
-  void start() {
-    app = std::make_unique<RunningApp>(copy.exe(), "/u");
-    main = app->main_window();
-    ASSERT_NE(main, nullptr);
-  }
-
-  // Clicks the caption bar's settings button; the dialog comes, the main
-  // window goes.
-  void open_dialog() {
-    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
-    ASSERT_TRUE(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
-  }
-
-  // The dialog gone and the main window back.
-  ::testing::AssertionResult dialog_closed() {
-    return wait_for("the dialog to close and the main window to show",
-                    [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); });
-  }
-
-  HWND control(const char* class_name, const std::string& text = {}) const {
-    return text.empty() ? find_child(dialog, class_name) : find_child(dialog, class_name, text);
-  }
-  HWND check_box(const char* caption) const { return control(ui::kCheckBoxClass, caption); }
   void click(HWND window) const { send_click(window); }
-  void click_button(const char* caption) const { send_click(control(ui::kFlatButtonClass, caption)); }
+  void click_button(const char* caption) const { send_click(button(caption)); }
 
-  // Expands a section with a click on its header.
-  void expand(SettingsSection section) const { ASSERT_TRUE(click_section_header(dialog, section)); }
-
-  // The standard list view inside a report list of the dialog.
-  HWND list_view(size_t index) const {
-    const auto lists = children_of_class(dialog, ui::kReportListClass);
-    return index < lists.size() ? find_child(lists[index], WC_LISTVIEWA) : nullptr;
-  }
   int row_count(HWND list) const { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
   // Selects the first row as the keyboard would. Home alone does nothing
   // while the focus rectangle already sits on the first row, so End first.
@@ -151,27 +96,11 @@ class SettingsDialog : public ::testing::Test {
     post_key(list, VK_HOME);
   }
   bool has_selection(HWND list) const { return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; }
-
-  std::string setting(const char* key) const { return ini::read_string(copy.config_file(), "Settings", key, "<none>"); }
-
-  // Waits for the program's message box, checks its text and presses OK.
-  void answer_box(const std::string& text) {
-    HWND box = wait_message_box(app->process_id());
-    ASSERT_NE(box, nullptr) << "no box, waiting for: " << text;
-    EXPECT_EQ(message_box_text(box), text);
-    press_box_button(box, IDOK);
-    ASSERT_TRUE(wait_for("the box to close", [&] { return !IsWindow(box); }));
-  }
-
-  ProgramCopy copy;
-  std::unique_ptr<RunningApp> app;
-  HWND main = nullptr;
-  HWND dialog = nullptr;
 };
 
 TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
-  copy.set_config("Settings", "auto_check_icons", "0");
-  const std::string before = files::read_file(copy.config_file()).value_or("");
+  copy->set_config("Settings", "auto_check_icons", "0");
+  const std::string before = files::read_file(copy->config_file()).value_or("");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   EXPECT_EQ(window_text(dialog), texts::kTitle);
@@ -189,7 +118,7 @@ TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
 }
 
 TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
-  files::write_file(copy.profile_file("Work"), "[Info]\r\nCount=0\r\n");
+  files::write_file(copy->profile_file("Work"), "[Info]\r\nCount=0\r\n");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   click(check_box(texts::kAutoCheckIcons));  // on: the minute field comes alive
@@ -212,7 +141,7 @@ TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
 
-  const std::string config = files::read_file(copy.config_file()).value_or("");
+  const std::string config = files::read_file(copy->config_file()).value_or("");
   const size_t settings_at = config.find("[Settings]\r\n");
   ASSERT_NE(settings_at, std::string::npos) << config;
   const std::string written =
@@ -225,7 +154,7 @@ TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
 }
 
 TEST_F(SettingsDialog, ShowsAStoredIntervalOf30SecondsAsOneMinuteAndSavesOneMinute) {
-  copy.set_config("Settings", "auto_check_icons_value", "30000");
+  copy->set_config("Settings", "auto_check_icons_value", "30000");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   HWND minutes = find_child(control(ui::kNumberFieldClass), "Edit");
@@ -248,9 +177,9 @@ TEST_F(SettingsDialog, TheCaptionBarButtonSaves) {
 }
 
 TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
-  files::write_file(copy.profile_file("Alpha"), "[Info]\r\nCount=0\r\n");
-  files::write_file(copy.profile_file("Beta"), "[Info]\r\nCount=0\r\n");
-  copy.set_config("Settings", "std_profil", "Alpha");
+  files::write_file(copy->profile_file("Alpha"), "[Info]\r\nCount=0\r\n");
+  files::write_file(copy->profile_file("Beta"), "[Info]\r\nCount=0\r\n");
+  copy->set_config("Settings", "std_profil", "Alpha");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::profiles));
@@ -262,13 +191,13 @@ TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
   select_first_row(list);
   ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(list); }));
   click_button(texts::kDeleteProfile);
-  EXPECT_TRUE(wait_for("Alpha.qpf to go", [&] { return !files::file_exists(copy.profile_file("Alpha")); }));
+  EXPECT_TRUE(wait_for("Alpha.qpf to go", [&] { return !files::file_exists(copy->profile_file("Alpha")); }));
   EXPECT_EQ(row_count(list), 2);
 
   select_first_row(list);
   ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(list); }));
   post_key(list, VK_DELETE);
-  EXPECT_TRUE(wait_for("Beta.qpf to go", [&] { return !files::file_exists(copy.profile_file("Beta")); }));
+  EXPECT_TRUE(wait_for("Beta.qpf to go", [&] { return !files::file_exists(copy->profile_file("Beta")); }));
   EXPECT_EQ(row_count(list), 1);
 
   // The deleted standard profile stays chosen: Save keeps its name, so that
@@ -290,7 +219,7 @@ TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
 // A profile whose file stays where it is keeps its row, and the user is
 // told which file it is: one read-only, one held open by another program.
 TEST_F(SettingsDialog, AProfileThatCannotBeDeletedSaysSoAndKeepsItsRow) {
-  const std::string alpha = copy.profile_file("Alpha");
+  const std::string alpha = copy->profile_file("Alpha");
   files::write_file(alpha, "[Info]\r\nCount=0\r\n");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
@@ -348,7 +277,7 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
   select_first_row(languages);  // "English"
   ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(languages); }));
 
-  const std::string config = copy.config_file();
+  const std::string config = copy->config_file();
   const std::optional<std::string> before = files::read_file(config);
   ASSERT_TRUE(before);
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));

@@ -17,7 +17,6 @@
 
 #include "app/main_form_win.h"
 #include "app/version_win.h"
-#include "autostart/autostart_link.h"
 #include "lang/messages.h"
 #include "net/update_server.h"
 #include "platform/files.h"
@@ -64,15 +63,6 @@ std::set<std::string> temp_files(const std::string& prefix) {
   return names;
 }
 
-// The user's Startup folder of the prefix; empty outside the throw-away
-// prefix, where no test may touch it.
-std::string autostart_link_file() {
-  if (!in_throwaway_prefix()) return {};
-  char path[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, path))) return {};
-  return autostart::autostart_link_path(path, autostart::kAutostartLinkName);
-}
-
 // The vendor folder a start that is not portable makes under the user's
 // application data; empty outside the throw-away prefix.
 std::string app_data_vendor_folder() {
@@ -107,62 +97,36 @@ class TemporaryFolderSetting {
   std::vector<std::optional<std::string>> saved_;
 };
 
-class UpdateSection : public ::testing::Test {
+class UpdateSection : public SettingsDialogFixture {
  protected:
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
-    const auto found = find_http_test_server();
-    ASSERT_TRUE(found) << "the test HTTP server is not running";
-    server = *found;
-    www = std::make_unique<WwwFolder>(server, "update-section");
+    ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::SetUp());
+    ASSERT_NO_FATAL_FAILURE(serve_updates_from("update-section"));
     // What an earlier run may have left in the temporary folder.
     files::delete_file(files::temp_folder() + update::kDownloadName);
     files::delete_file(files::temp_folder() + update::kUpdateInfoName);
   }
 
-  // A program copy whose update server is the www folder.
-  void prepare(DataPlace place) {
-    copy = std::make_unique<ProgramCopy>(place);
-    exe = copy->exe();
-    copy->prepare_resolution_profile();
-    copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, www->url());
-  }
-
+  // The program as it was before the test: what no refusal may change.
   void start(const std::string& argument) {
     program_bytes = files::read_file(exe).value_or("");
     ASSERT_FALSE(program_bytes.empty());
-    app = std::make_unique<RunningApp>(exe, argument);
-    main = app->main_window();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::start(argument));
   }
 
   // The settings dialog opened from the caption bar, its Update section
   // expanded.
   void open_update_section() {
-    ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
-    ASSERT_TRUE(click_section_header(dialog, settings::SettingsSection::update));
-    HWND button = find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate);
-    ASSERT_NE(button, nullptr);
-    ASSERT_TRUE(wait_for("the Update section to show", [&] { return IsWindowVisible(button) != FALSE; }));
+    open_section(settings::SettingsSection::update, [&] { return button(texts::kCheckForUpdate); });
   }
 
   // The buttons run message boxes inside their clicks: posted, so that this
   // test can answer them.
   void click_button(const char* caption) {
-    HWND button = find_child(dialog, ui::kFlatButtonClass, caption);
-    ASSERT_NE(button, nullptr);
-    ASSERT_TRUE(wait_for("the button to be enabled", [&] { return IsWindowEnabled(button) != FALSE; }));
-    post_click(button);
-  }
-
-  // Waits for the program's message box, checks its text, presses `button`
-  // and waits for the box to go.
-  void answer_box(const std::string& text, int button) {
-    HWND box = wait_message_box(app->process_id());
-    ASSERT_NE(box, nullptr) << "no box, waiting for: " << text;
-    EXPECT_EQ(message_box_text(box), text);
-    press_box_button(box, button);
-    ASSERT_TRUE(wait_for("the box to close", [&] { return !IsWindow(box); }));
+    HWND shown = button(caption);
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(wait_for("the button to be enabled", [&] { return IsWindowEnabled(shown) != FALSE; }));
+    post_click(shown);
   }
 
   // True once the dialog has handled the click and what followed, with no
@@ -179,18 +143,10 @@ class UpdateSection : public ::testing::Test {
     www->put("update.inf", "[Orvane]\r\nversion=" + version + "\r\nDL_Url=" + download_url + "\r\n");
   }
 
-  HttpTestServer server;
-  std::unique_ptr<WwwFolder> www;  // the update server
-  std::unique_ptr<ProgramCopy> copy;
-  std::string exe;
   std::string program_bytes;
-  std::unique_ptr<RunningApp> app;
-  HWND main = nullptr;
-  HWND dialog = nullptr;
 };
 
 TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine) {
-  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
   offer(app::get_version_string(exe), www->url() + "/never.exe");
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   ASSERT_NO_FATAL_FAILURE(open_update_section());
@@ -209,7 +165,6 @@ TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine
 // of an update in the temporary folder, and says what failed. The update
 // server is read anew at every click.
 TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
-  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
   char system[MAX_PATH] = {};
   GetSystemDirectoryA(system, MAX_PATH);
   www->put("console.exe", files::read_file(std::string(system) + "\\hostname.exe").value_or(""));
@@ -229,7 +184,7 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
   auto offering = [&](const std::string& version, const std::string& download) {
     return "[Orvane]\r\nversion=" + version + "\r\nDL_Url=" + www->url() + download + "\r\n";
   };
-  const std::string unreachable = "http://" + server.refused_address;
+  const std::string unreachable = "http://" + server->refused_address;
   const Case cases[] = {
       {"an injected version", "", offering(next_version + " & del x", "/OrvaneX.exe"), {no_information}},
       {"a quote in the version", "", offering(next_version + "\"", "/OrvaneX.exe"), {no_information}},
@@ -296,7 +251,6 @@ class UpdateStop : public UpdateSection, public ::testing::WithParamInterface<Cl
 
 TEST_P(UpdateStop, ClosingTheDialogStopsACheckWhoseServerTrickles) {
   const CloseCase& c = GetParam();
-  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
   www->put("OrvaneX.exe", files::read_file(next_program()).value_or(""));
   offer(ORVX_NEXT_VERSION, www->url() + "/OrvaneX.exe");
   const std::string trickling = c.during_download ? "OrvaneX.exe" : "update.inf";
@@ -410,14 +364,14 @@ class UpdateInstall : public UpdateSection {
 };
 
 TEST_F(UpdateInstall, ReplacesTheProgramAndStartsTheNewVersion) {
-  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::app_data));
+  ASSERT_NO_FATAL_FAILURE(use_copy(DataPlace::app_data));
   ASSERT_NO_FATAL_FAILURE(run_update());
 }
 
 // The program file and the temporary folder, where the script lies, in
 // folders with blanks, as on Windows XP ("Documents and Settings").
 TEST_F(UpdateInstall, ReplacesAProgramOfAnotherNameInAFolderWithBlanks) {
-  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::app_data));
+  ASSERT_NO_FATAL_FAILURE(use_copy(DataPlace::app_data));
   const std::string folder = copy->folder() + "Orvane Tools 100%\\";
   ASSERT_TRUE(files::create_folder(folder));
   exe = folder + "Orv Tool.exe";
@@ -435,7 +389,6 @@ TEST_F(UpdateInstall, ReplacesAProgramOfAnotherNameInAFolderWithBlanks) {
 // temporary folder lies under a profile whose name has an umlaut, an accent
 // and a sharp s, as for a German user.
 TEST_F(UpdateInstall, APortableProgramComesBackPortable) {
-  ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
   const std::string app_data_vendor = app_data_vendor_folder();
   ASSERT_FALSE(app_data_vendor.empty()) << "no application-data folder in the throw-away prefix";
   std::error_code ignored;
@@ -457,7 +410,6 @@ class Uninstall : public UpdateSection {
     ASSERT_NO_FATAL_FAILURE(UpdateSection::SetUp());
     link = autostart_link_file();
     ASSERT_FALSE(link.empty()) << "no Startup folder in the throw-away prefix";
-    ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
     files::create_folders(files::folder_of(link));
     ASSERT_TRUE(files::write_file(link, "shortcut"));
     ASSERT_TRUE(files::write_file(copy->folder() + "foreign.txt", "not ours"));

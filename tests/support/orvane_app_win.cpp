@@ -111,35 +111,19 @@ std::string resolution_profile_name() {
          std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN));
 }
 
-RunningApp::RunningApp(const std::string& exe, const std::string& argument) {
-  std::string command_line = "\"" + exe + "\"";
-  if (!argument.empty()) command_line += " " + argument;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  const std::string folder = files::folder_of(exe);
-  if (!CreateProcessA(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                      &startup, &info)) {
-    throw std::runtime_error("cannot start " + exe);
-  }
-  CloseHandle(info.hThread);
-  process_.reset(info.hProcess);
-  process_id_ = info.dwProcessId;
+RunningApp::RunningApp(const std::string& exe, const std::string& argument)
+    : process_(harness::ChildProcess::start(exe, {.arguments = argument, .folder = files::folder_of(exe)})) {
   // The program reads its input only once it waits for it.
-  WaitForInputIdle(process_.get(), 5000);
+  WaitForInputIdle(process_.handle(), 5000);
 }
 
-RunningApp::RunningApp(DWORD process_id)
-    : process_(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, process_id)),
-      process_id_(process_id) {
-  if (!process_) throw std::runtime_error("cannot open process " + std::to_string(process_id));
-}
+RunningApp::RunningApp(DWORD process_id) : process_(harness::ChildProcess::attach(process_id)) {}
 
 RunningApp::~RunningApp() {
   if (!running()) return;
-  if (HWND main = find_process_window(process_id_, app::kMainWindowClass, ui::kProgramTitle, false)) {
+  if (HWND main = find_process_window(process_id(), app::kMainWindowClass, ui::kProgramTitle, false)) {
     // Boxes left open by a failed test would hold the Exit up.
-    while (HWND box = find_process_window(process_id_, "#32770", nullptr, true)) {
+    while (HWND box = find_process_window(process_id(), "#32770", nullptr, true)) {
       PostMessageA(box, WM_CLOSE, 0, 0);
       if (!wait_for("a box left open to close", [&] { return !IsWindow(box); }, 5000)) break;
     }
@@ -151,14 +135,12 @@ RunningApp::~RunningApp() {
       }
     }
   }
-  if (!wait_exit(10000)) {
-    TerminateProcess(process_.get(), 1);
-    WaitForSingleObject(process_.get(), 10000);
-  }
+  // One that does not end in time is killed as process_ goes.
+  wait_exit(10000);
 }
 
 HWND RunningApp::main_window(bool visible, int timeout_ms) {
-  return wait_process_window(process_id_, app::kMainWindowClass, ui::kProgramTitle, visible, timeout_ms);
+  return wait_process_window(process_id(), app::kMainWindowClass, ui::kProgramTitle, visible, timeout_ms);
 }
 
 void RunningApp::click(const char* class_name, const std::string& text) {
@@ -168,16 +150,10 @@ void RunningApp::click(const char* class_name, const std::string& text) {
   post_click(control);
 }
 
-bool RunningApp::wait_exit(int timeout_ms) {
-  return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0;
-}
+bool RunningApp::wait_exit(int timeout_ms) { return process_.wait(std::chrono::milliseconds(timeout_ms)); }
 
-bool RunningApp::running() const { return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+bool RunningApp::running() const { return process_.running(); }
 
-std::optional<DWORD> RunningApp::exit_code() const {
-  DWORD code = 0;
-  if (running() || !GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
-  return code;
-}
+std::optional<DWORD> RunningApp::exit_code() const { return process_.exit_code(); }
 
 }  // namespace orvx::test

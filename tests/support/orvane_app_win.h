@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/scoped_win.h"
+#include "harness/child_process_win.h"
 #include "support/input_win.h"
 #include "support/paths.h"
 #include "support/wait_win.h"
@@ -91,7 +91,7 @@ class RunningApp {
   RunningApp& operator=(const RunningApp&) = delete;
   ~RunningApp();
 
-  DWORD process_id() const { return process_id_; }
+  DWORD process_id() const { return process_.id(); }
   // The main window, once it exists (and is visible, unless told otherwise).
   HWND main_window(bool visible = true, int timeout_ms = kDeadlineMs);
   // Clicks a control of the main window found by its class and text.
@@ -101,8 +101,7 @@ class RunningApp {
   std::optional<DWORD> exit_code() const;
 
  private:
-  win::ScopedHandle process_;
-  DWORD process_id_ = 0;
+  harness::ChildProcess process_;
 };
 
 }  // namespace orvx::test

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/deadline.h"
 #include "net/http_transport.h"
 
 namespace orvx::test {
@@ -24,7 +25,7 @@ class Gate {
   void Pass();
   void Open();
   // True once a worker waits at (or went through) the gate, within `timeout`.
-  bool WaitReached(std::chrono::milliseconds timeout);
+  bool WaitReached(std::chrono::milliseconds timeout = harness::kDefaultDeadline);
 
  private:
   std::mutex mutex_;

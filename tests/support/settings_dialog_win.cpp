@@ -1,10 +1,20 @@
 #include "support/settings_dialog_win.h"
 
+#include <commctrl.h>
+#include <shlobj.h>
+
 #include "app/main_form_win.h"
+#include "autostart/autostart_link.h"
+#include "config/ini_file.h"
+#include "net/update_server.h"
 #include "support/input_win.h"
-#include "support/orvane_app_win.h"
+#include "support/throwaway_prefix_win.h"
+#include "support/wait_win.h"
 #include "support/windows_win.h"
+#include "ui/check_box_win.h"
 #include "ui/collapsible_section_win.h"
+#include "ui/flat_button_win.h"
+#include "ui/report_list_win.h"
 
 namespace orvx::test {
 
@@ -24,6 +34,91 @@ namespace orvx::test {
   }
   send_click(sections[static_cast<size_t>(section)], 20, settings::kSectionHeaderHeight / 2);
   return ::testing::AssertionSuccess();
+}
+
+std::string autostart_link_file() {
+  if (!in_throwaway_prefix()) return {};
+  char path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_STARTUP, nullptr, 0, path))) return {};
+  return autostart::autostart_link_path(path, autostart::kAutostartLinkName);
+}
+
+void SettingsDialogFixture::SetUp() {
+  ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+  use_copy(DataPlace::portable);
+}
+
+void SettingsDialogFixture::use_copy(DataPlace place) {
+  copy = std::make_unique<ProgramCopy>(place);
+  exe = copy->exe();
+  copy->prepare_resolution_profile();
+  if (www) copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, www->url());
+}
+
+void SettingsDialogFixture::serve_updates_from(const std::string& name) {
+  server = find_http_test_server();
+  ASSERT_TRUE(server) << "the test HTTP server is not running";
+  www = std::make_unique<WwwFolder>(*server, name);
+  copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, www->url());
+}
+
+void SettingsDialogFixture::start(const std::string& argument) {
+  app = std::make_unique<RunningApp>(exe, argument);
+  main = app->main_window();
+  ASSERT_NE(main, nullptr);
+}
+
+void SettingsDialogFixture::open_dialog() {
+  ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
+  ASSERT_TRUE(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
+}
+
+void SettingsDialogFixture::open_section(settings::SettingsSection section, const std::function<HWND()>& shown) {
+  ASSERT_NO_FATAL_FAILURE(open_dialog());
+  ASSERT_NO_FATAL_FAILURE(expand(section));
+  ASSERT_TRUE(wait_for("section " + std::to_string(static_cast<int>(section)) + " to open", [&] {
+    HWND control = shown();
+    return control && IsWindowVisible(control);
+  }));
+}
+
+void SettingsDialogFixture::expand(settings::SettingsSection section) const {
+  ASSERT_TRUE(click_section_header(dialog, section));
+}
+
+::testing::AssertionResult SettingsDialogFixture::dialog_closed() {
+  return wait_for("the dialog to close and the main window to show",
+                  [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); });
+}
+
+void SettingsDialogFixture::close_dialog(const char* caption) {
+  send_click(button(caption));
+  ASSERT_TRUE(dialog_closed());
+}
+
+HWND SettingsDialogFixture::control(const char* class_name, const std::string& text) const {
+  return text.empty() ? find_child(dialog, class_name) : find_child(dialog, class_name, text);
+}
+
+HWND SettingsDialogFixture::button(const char* caption) const { return control(ui::kFlatButtonClass, caption); }
+
+HWND SettingsDialogFixture::check_box(const char* caption) const { return control(ui::kCheckBoxClass, caption); }
+
+HWND SettingsDialogFixture::list_view(size_t index) const {
+  const auto lists = children_of_class(dialog, ui::kReportListClass);
+  return index < lists.size() ? find_child(lists[index], WC_LISTVIEWA) : nullptr;
+}
+
+void SettingsDialogFixture::answer_box(const std::string& text, int button) {
+  HWND box = wait_message_box(app->process_id());
+  ASSERT_NE(box, nullptr) << "no box, waiting for: " << text;
+  EXPECT_EQ(message_box_text(box), text);
+  press_box_button(box, button);
+  ASSERT_TRUE(wait_for("the box to close", [&] { return !IsWindow(box); }));
+}
+
+std::string SettingsDialogFixture::setting(const char* key) const {
+  return ini::read_string(copy->config_file(), "Settings", key, "<none>");
 }
 
 }  // namespace orvx::test

@@ -9,13 +9,14 @@
 #include <functional>
 #include <mutex>
 
+#include "harness/deadline.h"
 #include "net/owner_thread_link.h"
 
 namespace orvx::test {
 
 class TestOwnerThread : public net::OwnerThreadLink {
  public:
-  explicit TestOwnerThread(std::chrono::milliseconds deadline = std::chrono::seconds(20))
+  explicit TestOwnerThread(std::chrono::milliseconds deadline = harness::kDefaultDeadline)
       : deadline_(deadline) {}
 
   void SetReceiver(std::function<void()> receiver) override;

@@ -8,10 +8,13 @@
 #include <functional>
 #include <string>
 
+#include "harness/deadline.h"
+
 namespace orvx::test {
 
-// Long enough for a program under Wine to start and show its window.
-inline constexpr int kDeadlineMs = 20000;
+// The default deadline in milliseconds, for the Windows calls that count
+// in them.
+inline constexpr int kDeadlineMs = static_cast<int>(harness::kDefaultDeadline.count());
 
 // True as soon as `done` holds; a failure "timed out after N ms waiting for
 // <what>" when the deadline passes first. Use it as

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "support/eventually.h"
 #include "support/paths.h"
 #include "minimal_program.h"
 #include "support/scripted_http.h"
@@ -84,16 +85,6 @@ std::string Program() { return orvx::test::MinimalGuiProgram(); }
 
 ScriptedReply Body(const std::string& body) {
   return ScriptedReply::Length(std::to_string(body.size()), {body});
-}
-
-// Polls `done` until it holds or a deadline passes.
-bool Eventually(const std::function<bool()>& done) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > until) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
 }
 
 // Prompts that can run something while a question is open, as a user's
@@ -203,7 +194,7 @@ TEST_F(UpdateCheckTest, ClickReturnsAtOnceAndTheButtonsWaitForTheEnd) {
   http->Reply("/orvx/update.inf", Body("[Orvane]\r\nversion=1.2.3.4\r\n").HoldBefore(0, gate));
   ASSERT_TRUE(check->Click());
   // The information is still on its way: the click has returned.
-  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  ASSERT_TRUE(gate->WaitReached());
   EXPECT_EQ(check->state(), UpdateState::kFetchingInformation);
   EXPECT_TRUE(controls.busy);
   EXPECT_TRUE(controls.gauge_shown);
@@ -339,7 +330,7 @@ TEST_F(UpdateCheckTest, StopWhileTheInformationIsOnItsWay) {
   Offer("1.2.3.5", Body(Program()));
   http->Reply("/orvx/update.inf", Body("[Orvane]\r\nversion=1.2.3.5\r\n").HoldBefore(0, gate));
   ASSERT_TRUE(check->Click());
-  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  ASSERT_TRUE(gate->WaitReached());
   check->Stop();
   EXPECT_EQ(check->state(), UpdateState::kStopping);
   EXPECT_TRUE(controls.busy);
@@ -360,7 +351,7 @@ TEST_F(UpdateCheckTest, StopWhileTheProgramDownloads) {
   ASSERT_TRUE(check->Click());
   // The first piece is in, and shown; the worker waits at the gate.
   ASSERT_TRUE(Settle([&] { return controls.gauge_pos == 100; }));
-  ASSERT_TRUE(gate->WaitReached(std::chrono::seconds(20)));
+  ASSERT_TRUE(gate->WaitReached());
   check->Stop();
   gate->Open();
   ASSERT_TRUE(Settle());
@@ -393,7 +384,7 @@ TEST_F(UpdateCheckTest, AProgramThatArrivesAfterTheStopIsRemoved) {
   ASSERT_TRUE(check->Click());
   ASSERT_TRUE(Settle([&] { return check->state() == UpdateState::kDownloading; }));
   // The program's file is complete; its outcome waits for the loop.
-  ASSERT_TRUE(Eventually([&] { return files::file_exists(dir / "temp/OrvaneX.tmp"); }));
+  ASSERT_TRUE(test::eventually([&] { return files::file_exists(dir / "temp/OrvaneX.tmp"); }));
   check->Stop();
   ASSERT_TRUE(Settle());
   EXPECT_EQ(check->state(), UpdateState::kIdle);

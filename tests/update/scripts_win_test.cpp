@@ -6,11 +6,13 @@
 #include <windows.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "harness/child_process_win.h"
 #include "platform/scoped_win.h"
 #include "support/paths.h"
 #include "support/wait_win.h"
@@ -46,25 +48,16 @@ ScriptWriting Writing() { return {system_console_code_page(), kTestWaitRounds}; 
 
 // Runs `script` hidden in cmd.exe, as the program starts it, and waits for
 // it; false when it did not end within `deadline`.
+// A script still running then is killed.
 bool RunScript(const std::string& script, std::chrono::seconds deadline) {
-  std::string command = script_command_line(script);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_HIDE;
-  PROCESS_INFORMATION process{};
-  const std::string folder = files::folder_of(script);
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                      folder.c_str(), &startup, &process)) {
-    ADD_FAILURE() << "cmd.exe did not start";
+  try {
+    const harness::ChildProcess cmd = harness::ChildProcess::start_command(
+        script_command_line(script), {.folder = files::folder_of(script), .hidden = true});
+    return cmd.wait(deadline);
+  } catch (const std::exception& e) {
+    ADD_FAILURE() << "cmd.exe did not start: " << e.what();
     return false;
   }
-  win::ScopedHandle process_handle(process.hProcess);
-  win::ScopedHandle thread_handle(process.hThread);
-  const DWORD ms = static_cast<DWORD>(std::chrono::milliseconds(deadline).count());
-  if (WaitForSingleObject(process.hProcess, ms) == WAIT_OBJECT_0) return true;
-  TerminateProcess(process.hProcess, 1);
-  return false;
 }
 
 class ScriptsWinTest : public ::testing::Test {
@@ -270,11 +263,8 @@ TEST_F(ScriptsWinTest, SystemStepsMakeANameAndStartTheScriptHidden) {
   ASSERT_TRUE(files::write_file(script, "echo done> \"" + paths.temp_folder + "marker.txt\"\r\n"));
   ASSERT_TRUE(system.enter_folder(paths.temp_folder));
   ASSERT_TRUE(system.start_hidden(script));
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  while (!files::file_exists(paths.temp_folder + "marker.txt") &&
-         std::chrono::steady_clock::now() < deadline) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-  }
+  test::wait_for("the script to write its marker",
+                 [&] { return files::file_exists(paths.temp_folder + "marker.txt"); });
   EXPECT_TRUE(files::file_exists(paths.temp_folder + "marker.txt"));
   EXPECT_FALSE(system.enter_folder(dir / "missing\\"));
   EXPECT_EQ(prompts.shown.size(), 1u);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -12,8 +13,7 @@ namespace standin {
 
 namespace {
 
-constexpr DWORD kStartDeadlineMs = 30000;
-constexpr DWORD kCloseDeadlineMs = 15000;
+constexpr std::chrono::milliseconds kCloseDeadline{15000};
 constexpr UINT kCommandTimeoutMs = 60000;
 
 std::string FolderOf(std::string path) {
@@ -42,39 +42,35 @@ std::string StandinExePath() {
 
 bool AnyProgmanWindow() { return FindWindowA("Progman", nullptr) != nullptr; }
 
-StandinDesktop::StandinDesktop(const StandinOptions& options, const std::string& exe) {
-  std::string command_line = "\"" + exe + "\"";
-  if (options.auto_arrange) command_line += " /autoarrange";
-  if (options.snap_to_grid) command_line += " /snaptogrid";
-  if (options.active_desktop) command_line += " /activedesktop";
+namespace {
 
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessA(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info))
-    throw std::runtime_error("cannot start " + exe);
-  CloseHandle(info.hThread);
-  process_.reset(info.hProcess);
-  process_id_ = info.dwProcessId;
+// The stand-in's switches for `options`.
+std::string SwitchesOf(const StandinOptions& options) {
+  std::string switches;
+  if (options.auto_arrange) switches += " /autoarrange";
+  if (options.snap_to_grid) switches += " /snaptogrid";
+  if (options.active_desktop) switches += " /activedesktop";
+  return switches.empty() ? switches : switches.substr(1);
+}
 
-  const DWORD start = GetTickCount();
-  while (!(window_ = FindShownDesktop(process_id_))) {
-    if (WaitForSingleObject(process_.get(), 20) == WAIT_OBJECT_0)
+}  // namespace
+
+// A stand-in that does not come up is killed as process_ goes.
+StandinDesktop::StandinDesktop(const StandinOptions& options, const std::string& exe)
+    : process_(orvx::harness::ChildProcess::start(exe, {.arguments = SwitchesOf(options)})) {
+  const auto deadline = std::chrono::steady_clock::now() + orvx::harness::kDefaultDeadline;
+  while (!(window_ = FindShownDesktop(process_.id()))) {
+    if (process_.wait(std::chrono::milliseconds(20))) {
       throw std::runtime_error("the stand-in desktop ended while starting");
-    if (GetTickCount() - start > kStartDeadlineMs) {
-      TerminateProcess(process_.get(), 1);
-      throw std::runtime_error("the stand-in desktop did not come up");
     }
+    if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("the stand-in desktop did not come up");
   }
 }
 
+// One that does not close in time is killed as process_ goes.
 StandinDesktop::~StandinDesktop() {
   PostMessageA(window_, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process_.get(), kCloseDeadlineMs) != WAIT_OBJECT_0) {
-    TerminateProcess(process_.get(), 1);
-    WaitForSingleObject(process_.get(), kCloseDeadlineMs);
-  }
+  process_.wait(kCloseDeadline);
 }
 
 LRESULT StandinDesktop::command(ULONG_PTR code, const std::string& data) {

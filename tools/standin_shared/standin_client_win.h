@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/scoped_win.h"
+#include "harness/child_process_win.h"
 #include "standin_shared/item_file.h"
 
 namespace standin {
@@ -34,14 +34,15 @@ bool AnyProgmanWindow();
 class StandinDesktop {
  public:
   // Starts the stand-in without items and waits until its desktop is shown.
-  // Throws std::runtime_error when it does not come up within 30 seconds.
+  // Throws std::runtime_error when it does not come up within the default
+  // deadline (harness/deadline.h).
   explicit StandinDesktop(const StandinOptions& options = {}, const std::string& exe = StandinExePath());
   StandinDesktop(const StandinDesktop&) = delete;
   StandinDesktop& operator=(const StandinDesktop&) = delete;
   // Closes the stand-in and waits until its process has ended.
   ~StandinDesktop();
 
-  DWORD process_id() const { return process_id_; }
+  DWORD process_id() const { return process_.id(); }
   HWND window() const { return window_; }
   HWND list_view();
 
@@ -69,8 +70,7 @@ class StandinDesktop {
 
   friend class Hung;
 
-  orvx::win::ScopedHandle process_;
-  DWORD process_id_ = 0;
+  orvx::harness::ChildProcess process_;
   HWND window_ = nullptr;
 };
 
