@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "lang/lang_system.h"
 #include "lang/named_components.h"
 #include "platform/files.h"

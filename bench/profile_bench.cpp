@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "config/ini_syntax.h"
+#include "ini/ini_syntax.h"
 #include "profiles/profile_file.h"
 
 using namespace orvx;

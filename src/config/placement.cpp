@@ -1,8 +1,8 @@
 #include "config/placement.h"
 
-#include "config/bounded_ini.h"
+#include "ini/bounded_ini.h"
 #include "config/config_file.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 
 namespace orvx::config {
 namespace {

@@ -1,6 +1,6 @@
 #include "lang/lang_system.h"
 
-#include "config/bounded_ini.h"
+#include "ini/bounded_ini.h"
 #include "lang/language_text.h"
 #include "lang/messages.h"
 #include "platform/ansi_text.h"

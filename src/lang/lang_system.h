@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "lang/named_components.h"
 
 namespace orvx::lang {

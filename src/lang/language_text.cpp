@@ -1,6 +1,6 @@
 #include "lang/language_text.h"
 
-#include "lang/explode.h"
+#include "platform/split_text.h"
 #include "platform/ansi_text.h"
 
 namespace orvx::lang {

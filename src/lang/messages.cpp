@@ -97,13 +97,6 @@ constexpr auto kMessages = std::to_array<BuiltInMessage>({
 
 std::span<const BuiltInMessage> built_in_messages() { return kMessages; }
 
-std::string with_detail(std::string_view text, std::string_view detail) {
-  std::string result(text);
-  const size_t at = result.find("%s");
-  if (at != std::string::npos) result.replace(at, 2, detail);
-  return result;
-}
-
 std::string_view german_message(std::string_view id) {
   for (const auto& m : kMessages) {
     if (text::equal_ignoring_case(m.id, id)) return m.german;

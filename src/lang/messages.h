@@ -19,8 +19,4 @@ std::span<const BuiltInMessage> built_in_messages();
 // empty for an unknown id.
 std::string_view german_message(std::string_view id);
 
-// A message's text with `detail` in place of its first "%s"; a text without
-// one stays as it is.
-std::string with_detail(std::string_view text, std::string_view detail);
-
 }  // namespace orvx::lang

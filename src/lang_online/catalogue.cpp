@@ -1,6 +1,6 @@
 #include "lang_online/catalogue.h"
 
-#include "lang/explode.h"
+#include "platform/split_text.h"
 
 namespace orvx::lang_online {
 namespace {

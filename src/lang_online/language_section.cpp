@@ -9,6 +9,7 @@
 #include "lang_online/language_name.h"
 #include "net/update_server.h"
 #include "platform/files.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::lang_online {
 
@@ -118,10 +119,10 @@ void LanguageSection::Error(net::FetchFailure failure) {
 std::string LanguageSection::ErrorMessage(net::FetchFailure failure) const {
   const bool downloading = view_.state == SectionState::kDownloading;
   if (downloading && failure == net::FetchFailure::kRefused) {
-    return lang::with_detail(context_.message(kNotTheLanguageMessageId), download_name_);
+    return text::with_detail(context_.message(kNotTheLanguageMessageId), download_name_);
   }
   if (downloading && failure == net::FetchFailure::kLocalFile) {
-    return lang::with_detail(context_.message(kFileNotWrittenMessageId), download_file_);
+    return text::with_detail(context_.message(kFileNotWrittenMessageId), download_file_);
   }
   return kFetchErrorMessage;
 }

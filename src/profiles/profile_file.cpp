@@ -3,9 +3,9 @@
 #include <charconv>
 #include <unordered_map>
 
-#include "config/bounded_ini.h"
-#include "config/ini_file.h"
-#include "config/ini_syntax.h"
+#include "ini/bounded_ini.h"
+#include "ini/ini_file.h"
+#include "ini/ini_syntax.h"
 #include "platform/files.h"
 
 namespace orvx {

@@ -46,7 +46,7 @@ bool WriteProfileFile(const TDesktopIconInfoArray& icons, const std::string& fil
 // missing or not numbers read as 0. The information section counts as an
 // icon only when it has an "x" key, that is when an icon of that caption was
 // saved into it. A missing or unreadable file, or one far larger than any
-// profile (see config/bounded_ini.h), gives an empty array.
+// profile (see ini/bounded_ini.h), gives an empty array.
 TDesktopIconInfoArray ReadProfileFile(const std::string& file_name);
 // The same for a profile's bytes in memory.
 TDesktopIconInfoArray ReadProfileText(std::string bytes);

@@ -1,7 +1,7 @@
 #include "profiles/profile_list.h"
 
-#include "config/bounded_ini.h"
-#include "config/ini_file.h"
+#include "ini/bounded_ini.h"
+#include "ini/ini_file.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
 

@@ -4,7 +4,7 @@
 
 #include "config/config_file.h"
 #include "platform/ansi_text.h"
-#include "settings/update_server_setting.h"
+#include "net/update_server_setting.h"
 #include "ui/choice_list_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
@@ -50,7 +50,7 @@ LanguageTab::LanguageTab(LanguageTabControls controls, LanguageTabHost host)
           .prompts = prompts_,
           .message = std::move(host.message),
           .server_base =
-              [folder = host.data_folder] { return configured_update_server(config::config_file_path(folder)); },
+              [folder = host.data_folder] { return net::configured_update_server(config::config_file_path(folder)); },
           .data_folder = host.data_folder}) {
   connect_events();
   controls_.find_language_button.set_on_click([this] {

@@ -28,6 +28,7 @@
 #include "ui/report_list_win.h"
 #include "ui/resource_names.h"
 #include "ui/window_placement_win.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::settings {
 namespace {
@@ -468,7 +469,7 @@ void Tsettings_form::delete_selected_profile() {
   const std::string name = profil_list_->cell(*row, 0);
   if (!delete_profile(host_.folders.data, name)) {
     // The row stays: the profile is still there.
-    prompts_.show_message(lang::with_detail(host_.language.message(kProfileNotDeletedMessageId),
+    prompts_.show_message(text::with_detail(host_.language.message(kProfileNotDeletedMessageId),
                                             ProfileFileName(host_.folders.data, name)));
     return;
   }

@@ -4,6 +4,7 @@
 #include "lang/lang_folder.h"
 #include "lang/messages.h"
 #include "platform/files.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::settings {
 
@@ -17,7 +18,7 @@ bool save_settings(const SettingsControls& controls, const std::optional<std::st
   // The file first: when it takes nothing, nothing else changes either.
   const std::string config_path = config::config_file_path(host.data_folder);
   if (!config::write_settings(config_path, updated, language_row.has_value())) {
-    host.prompts.show_message(lang::with_detail(host.message(kSettingsNotSavedMessageId), config_path));
+    host.prompts.show_message(text::with_detail(host.message(kSettingsNotSavedMessageId), config_path));
     return false;
   }
   host.record = updated;

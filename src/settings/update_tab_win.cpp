@@ -6,7 +6,7 @@
 #include "config/config_file.h"
 #include "lang/lang_system.h"
 #include "platform/files.h"
-#include "settings/update_server_setting.h"
+#include "net/update_server_setting.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
 #include "ui/program_title.h"
@@ -54,7 +54,7 @@ UpdateTab::UpdateTab(UpdateTabArgs args)
           .message = [this](std::string_view id) { return a_.language.message(id); },
           .controls = *this,
           .system = system_,
-          .server_base = [this] { return configured_update_server(config::config_file_path(a_.data_folder)); },
+          .server_base = [this] { return net::configured_update_server(config::config_file_path(a_.data_folder)); },
           .own_version = a_.own_version,
           .program = a_.program_path,
           .temp_folder = files::temp_folder(),

@@ -13,6 +13,7 @@
 #include "ui/modal_dialog_win.h"
 #include "ui/paint_win.h"
 #include "ui/program_title.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::ui {
 
@@ -88,7 +89,7 @@ std::string ErrorReportDialog::message(std::string_view id) const {
 std::string ErrorReportDialog::message_error_text(const errors::MessageError& error) const {
   const std::string text = message(error.message_id());
   if (text.empty()) return error.what();  // an id the program does not know
-  return lang::with_detail(text, error.detail());
+  return text::with_detail(text, error.detail());
 }
 
 void ErrorReportDialog::show_error_report(const std::string& text) noexcept {

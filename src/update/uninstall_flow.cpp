@@ -1,6 +1,6 @@
 #include "update/uninstall_flow.h"
 
-#include "lang/messages.h"
+#include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "update/script_files.h"
 
@@ -16,7 +16,7 @@ UninstallEnd run_uninstall(const UninstallContext& context, ScriptPaths paths) {
   const ScriptWriting writing{context.system.console_code_page()};
   const ScriptOutcome outcome = write_uninstall_script(paths, temp_name, writing);
   if (outcome == ScriptOutcome::kNoConsoleForm) {
-    context.prompts.show_message(lang::with_detail(context.message(kUninstallPathUnreadableMessageId),
+    context.prompts.show_message(text::with_detail(context.message(kUninstallPathUnreadableMessageId),
                                                    path_without_console_form(paths, writing.code_page)));
     return UninstallEnd::kRefused;
   }

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "lang/messages.h"
+#include "platform/ansi_text.h"
 #include "net/update_server.h"
 #include "platform/files.h"
 #include "update/program_check.h"
@@ -124,7 +124,7 @@ void UpdateCheck::ProgramFailed(net::FetchFailure failure) {
 void UpdateCheck::ReportFailure(net::FetchFailure failure, const std::string& file) {
   if (failure == net::FetchFailure::kCancelled) return;
   if (failure == net::FetchFailure::kLocalFile) {
-    c_.prompts.show_message(lang::with_detail(c_.message(kFileNotWrittenMessageId), file));
+    c_.prompts.show_message(text::with_detail(c_.message(kFileNotWrittenMessageId), file));
     return;
   }
   c_.prompts.show_message(c_.message("MSDLG_14"));
@@ -148,7 +148,7 @@ void UpdateCheck::ProgramArrived() {
     return Finish();
   }
   if (outcome == ScriptOutcome::kNoConsoleForm) {
-    c_.prompts.show_message(lang::with_detail(c_.message(kUpdatePathUnreadableMessageId),
+    c_.prompts.show_message(text::with_detail(c_.message(kUpdatePathUnreadableMessageId),
                                               path_without_console_form(paths, writing.code_page)));
     return;
   }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "config/config_file.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "config/placement.h"
 #include "platform/files.h"
 #include "support/paths.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/load_settings.h"
+#include "mainwin/load_settings.h"
 #include "config/config_file.h"
 #include "config/settings.h"
 #include "platform/files.h"
@@ -40,7 +40,7 @@ TEST_F(SettingsFile, AFirstStartReadsEveryDefault) {
   EXPECT_TRUE(s.form_status_button_value);
   EXPECT_TRUE(s.live_desktop);
 
-  const app::LoadedSettings loaded = app::load_settings_data(data_.path());
+  const mainwin::LoadedSettings loaded = mainwin::load_settings_data(data_.path());
   EXPECT_EQ(loaded.record, TSettingsRec{});
   EXPECT_EQ(loaded.hotkey, (Shortcut{'D', false, true, true}));
   EXPECT_EQ(loaded.language_file, "");
@@ -190,7 +190,7 @@ TEST_F(SettingsFile, LoadingResolvesHotkeyAndLanguageFile) {
   };
   for (const auto& c : cases) {
     write_config("[Settings]\r\nlang_list="s + c.lang_list + "\r\nHotKey_value=" + c.hotkey + "\r\n");
-    const app::LoadedSettings loaded = app::load_settings_data(data_.path());
+    const mainwin::LoadedSettings loaded = mainwin::load_settings_data(data_.path());
     EXPECT_EQ(loaded.record.lang_list, c.kept_lang_list) << c.lang_list;
     EXPECT_EQ(loaded.record.HotKey_value, c.hotkey);
     EXPECT_EQ(loaded.hotkey, c.shortcut) << c.hotkey;

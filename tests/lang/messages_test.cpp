@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "lang/messages.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::lang {
 namespace {
@@ -68,8 +69,8 @@ TEST(BuiltInMessages, ErrorTextsTakeTheirDetailForTheirPlaceholder) {
       {"no placeholder", "C:\\lang", "no placeholder"},  // a translation that left it out
       {"", "detail", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(with_detail(c.text, c.detail), c.expected) << c.text;
-  EXPECT_EQ(with_detail(german_message("MSDLG_ERR_10"), "C:\\lang\\English.qlf"),
+  for (const Case& c : cases) EXPECT_EQ(text::with_detail(c.text, c.detail), c.expected) << c.text;
+  EXPECT_EQ(text::with_detail(german_message("MSDLG_ERR_10"), "C:\\lang\\English.qlf"),
             "Die englische Sprachdatei konnte nicht geschrieben werden: C:\\lang\\English.qlf");
 }
 

@@ -14,7 +14,7 @@
 namespace orvx {
 namespace {
 
-using app::test::FlowWorld;
+using mainwin::test::FlowWorld;
 using Item = icons::MemoryDesktop::Item;
 using Items = std::vector<Item>;
 

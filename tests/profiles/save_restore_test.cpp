@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "profiles/data_folders.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 #include "profiles/save_restore.h"
@@ -17,7 +17,7 @@
 namespace orvx {
 namespace {
 
-using app::test::FlowWorld;
+using mainwin::test::FlowWorld;
 using Item = icons::MemoryDesktop::Item;
 
 const std::vector<orvx::test::IconRow> kDesktopIcons = {{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}};
@@ -198,7 +198,7 @@ TEST_F(SaveRestore, ChosenStandardProfile) {
 }
 
 // Timer ticks and hotkey presses run inside an open box's message loop.
-class PromptsWithMessageLoop : public app::test::LoggingPrompts {
+class PromptsWithMessageLoop : public mainwin::test::LoggingPrompts {
  public:
   using LoggingPrompts::LoggingPrompts;
   std::function<void()> while_message_open;

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form_win.h"
+#include "mainwin/main_window_win.h"
 #include "backup/container_fixture.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "lang/messages.h"
 #include "platform/files.h"
 #include "platform/local_clock.h"
@@ -164,7 +164,7 @@ std::vector<HTREEITEM> open_item(HWND tree, HTREEITEM item) {
 class BackupSection : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_EQ(FindWindowA(mainwin::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
     copy.prepare_resolution_profile();
     ASSERT_TRUE(files::create_folder(backups()));
   }

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form_win.h"
-#include "config/ini_file.h"
+#include "mainwin/main_window_win.h"
+#include "ini/ini_file.h"
 #include "lang/messages.h"
 #include "lang_online/language_name.h"
 #include "lang_online/language_section.h"
@@ -31,6 +31,7 @@
 #include "ui/group_box_win.h"
 #include "ui/progress_bar_win.h"
 #include "ui/report_list_win.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::test {
 namespace {
@@ -46,7 +47,7 @@ std::string language_file(const std::string& lang, const std::string& settings_c
 class LanguageSection : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_EQ(FindWindowA(mainwin::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
     server = find_http_test_server();
     ASSERT_TRUE(server) << "the test HTTP server is not running";
     www_name = std::string("lang-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -217,7 +218,7 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
     bool read_only = false;  // the installed file is read-only
   };
   auto not_the_language = [](const char* name) {
-    return lang::with_detail(lang::german_message(lang_online::kNotTheLanguageMessageId), name);
+    return text::with_detail(lang::german_message(lang_online::kNotTheLanguageMessageId), name);
   };
   const Case cases[] = {
       {"missing", "the server has no such file (404)", ""},
@@ -225,7 +226,7 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
       {"wrong", "the file is another language's", not_the_language("wrong")},
       {"binary", "the file holds NUL bytes", not_the_language("binary")},
       {"locked", "the installed file is read-only",
-       lang::with_detail(lang::german_message(lang_online::kFileNotWrittenMessageId), lang_file("locked")), true},
+       text::with_detail(lang::german_message(lang_online::kFileNotWrittenMessageId), lang_file("locked")), true},
   };
   std::string catalogue;
   for (const Case& c : cases) {

@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
-#include "app/main_form_win.h"
+#include "mainwin/main_window_win.h"
 #include "autostart/autostart_link.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "lang/messages.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
@@ -34,6 +34,7 @@
 #include "ui/hotkey_field_win.h"
 #include "ui/number_field_win.h"
 #include "ui/report_list_win.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::test {
 namespace {
@@ -105,7 +106,7 @@ std::string lnkinfo(const std::string& link) {
 class SettingsDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_EQ(FindWindowA(mainwin::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
     copy.prepare_resolution_profile();
   }
 
@@ -300,7 +301,7 @@ TEST_F(SettingsDialog, AProfileThatCannotBeDeletedSaysSoAndKeepsItsRow) {
   ASSERT_TRUE(wait_for("the profile list to show", [&] { return IsWindowVisible(list) != FALSE; }));
   ASSERT_EQ(row_count(list), 2);  // Alpha and the resolution's profile, by name
   const std::string message =
-      lang::with_detail(lang::german_message(settings::kProfileNotDeletedMessageId), alpha);
+      text::with_detail(lang::german_message(settings::kProfileNotDeletedMessageId), alpha);
 
   ASSERT_TRUE(SetFileAttributesA(alpha.c_str(), FILE_ATTRIBUTE_READONLY));
   select_first_row(list);
@@ -354,7 +355,7 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));
   post_click(control(ui::kFlatButtonClass, texts::kSave));
   ASSERT_NO_FATAL_FAILURE(
-      answer_box(lang::with_detail(lang::german_message(settings::kSettingsNotSavedMessageId), config)));
+      answer_box(text::with_detail(lang::german_message(settings::kSettingsNotSavedMessageId), config)));
   ASSERT_TRUE(round_trip(dialog));
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_FALSE(IsWindowVisible(main));

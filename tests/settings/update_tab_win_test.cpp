@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form_win.h"
-#include "app/version_win.h"
+#include "mainwin/main_window_win.h"
+#include "mainwin/version_win.h"
 #include "autostart/autostart_link.h"
 #include "lang/messages.h"
 #include "net/update_server.h"
@@ -37,6 +37,7 @@
 #include "net/fetch_rules.h"
 #include "update/scripts.h"
 #include "update/update_check.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::test {
 namespace {
@@ -110,7 +111,7 @@ class TemporaryFolderSetting {
 class UpdateSection : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_EQ(FindWindowA(mainwin::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
     const auto found = find_http_test_server();
     ASSERT_TRUE(found) << "the test HTTP server is not running";
     server = *found;
@@ -191,7 +192,7 @@ class UpdateSection : public ::testing::Test {
 
 TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine) {
   ASSERT_NO_FATAL_FAILURE(prepare(DataPlace::portable));
-  offer(app::get_version_string(exe), www->url() + "/never.exe");
+  offer(mainwin::get_version_string(exe), www->url() + "/never.exe");
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   ASSERT_NO_FATAL_FAILURE(open_update_section());
   ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
@@ -240,7 +241,7 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
       {"a console program", "", offering(next_version, "/console.exe"), {message("MSDLG_8"), not_a_program}},
       {"an unreachable update server", unreachable, "", {message("MSDLG_14")}},
       {"update information that cannot be stored", "", offering(next_version, "/OrvaneX.exe"),
-       {lang::with_detail(message(update::kFileNotWrittenMessageId), information_file)}, true},
+       {text::with_detail(message(update::kFileNotWrittenMessageId), information_file)}, true},
   };
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   const std::set<std::string> scripts_before = temp_files("ORV");
@@ -378,7 +379,7 @@ class UpdateInstall : public UpdateSection {
   void take_restarted_program(int timeout_ms) {
     HWND restarted_main = nullptr;
     ASSERT_TRUE(wait_for("the script to start the program", [&] {
-      restarted_main = FindWindowA(app::kMainWindowClass, ui::kProgramTitle);
+      restarted_main = FindWindowA(mainwin::kMainWindowClass, ui::kProgramTitle);
       return restarted_main != nullptr;
     }, timeout_ms));
     DWORD process_id = 0;
@@ -393,7 +394,7 @@ class UpdateInstall : public UpdateSection {
   void run_update(const std::string& argument = "") {
     ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends(argument));
     EXPECT_TRUE(wait_for("the program file to be the new version",
-                         [&] { return app::get_version_string(exe) == ORVX_NEXT_VERSION; }));
+                         [&] { return mainwin::get_version_string(exe) == ORVX_NEXT_VERSION; }));
     ASSERT_NO_FATAL_FAILURE(take_restarted_program(kDeadlineMs));
     ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_7"), IDOK));
     EXPECT_EQ(files::read_file(exe), next_bytes);

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "profiles/data_folders.h"
-#include "app/hotkey.h"
-#include "app/main_context.h"
-#include "app/window_ops.h"
+#include "mainwin/hotkey.h"
+#include "mainwin/main_context.h"
+#include "mainwin/window_ops.h"
 #include "config/settings.h"
 #include "icons/memory_desktop.h"
 #include "lang/lang_system.h"
@@ -32,7 +32,7 @@
 #include "support/scripted_prompts.h"
 #include "platform/error_report.h"
 
-namespace orvx::app::test {
+namespace orvx::mainwin::test {
 
 struct CallLog {
   std::vector<std::string> entries;
@@ -239,4 +239,4 @@ class FlowWorld {
   lang_online::ChooserOffer language_chooser;
 };
 
-}  // namespace orvx::app::test
+}  // namespace orvx::mainwin::test

@@ -1,6 +1,6 @@
 #include "support/settings_dialog_win.h"
 
-#include "app/main_form_win.h"
+#include "mainwin/main_window_win.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
 #include "support/windows_win.h"
@@ -9,7 +9,7 @@
 namespace orvx::test {
 
 ::testing::AssertionResult open_settings_dialog(DWORD process_id, HWND main, HWND& dialog) {
-  if (!click_caption_button(main, app::kSettingsButton)) {
+  if (!click_caption_button(main, mainwin::kSettingsButton)) {
     return ::testing::AssertionFailure() << "the settings button could not be clicked";
   }
   dialog = wait_process_window(process_id, settings::kSettingsWindowClass, nullptr);

@@ -1,0 +1,25 @@
+#pragma once
+// `pm_new_profilClick`: saves the desktop into a profile whose name the user
+// types. A name that cannot become a profile file is refused with a message
+// that says why, and the user is asked again with the refused text, to
+// correct it; nothing is written until a usable name is confirmed. Cancel
+// ends the prompt. An existing profile of the name is replaced without a
+// question.
+#include <string>
+#include <string_view>
+
+#include "mainwin/main_context.h"
+#include "profiles/profile_store.h"
+
+namespace orvx::mainwin {
+
+// The message id that explains a refusal; empty for ProfileNameProblem::None.
+std::string_view ProfileNameProblemMessage(ProfileNameProblem problem);
+
+// Why `profile_name` cannot be saved as a profile in `data_folder`: its own
+// problem, or TooLong when the file's full path is longer than Windows takes.
+ProfileNameProblem FindProfileFileProblem(const std::string& data_folder, const std::string& profile_name);
+
+void pm_new_profilClick(const MainContext& context);
+
+}  // namespace orvx::mainwin
