@@ -12,7 +12,7 @@
 #include "platform/shell_objects_win.h"
 #include "language_chooser/language_chooser_flow.h"
 #include "language_chooser/language_chooser_win.h"
-#include "settings/settings_form_win.h"
+#include "settings/settings_dialog_win.h"
 #include "ui/error_report_dialog_win.h"
 #include "update/scripts.h"
 
@@ -20,8 +20,8 @@ namespace orvx::app {
 namespace {
 
 using mainwin::StartupOutcome;
-using mainwin::Tabout;
-using mainwin::Torvx_form;
+using mainwin::AboutBox;
+using mainwin::MainWindow;
 
 // Installed for the whole run: errors that reach the top level are shown in
 // the report dialog.
@@ -43,7 +43,7 @@ class ErrorReportInstalled {
 // loaded; before and after, the built-in German texts.
 class ReportsInLanguageOf {
  public:
-  ReportsInLanguageOf(ui::ErrorReportDialog& report, const Torvx_form& main_form) : report_(report) {
+  ReportsInLanguageOf(ui::ErrorReportDialog& report, const MainWindow& main_form) : report_(report) {
     report_.set_messages([&main_form](std::string_view id) { return main_form.language().message(id); });
   }
   ReportsInLanguageOf(const ReportsInLanguageOf&) = delete;
@@ -76,13 +76,13 @@ int run_program(mainwin::StartSwitch start_switch) noexcept {
     InitCommonControlsEx(&controls);
 
     WindowRegistry windows;
-    Torvx_form main_form(windows, start_switch);
+    MainWindow main_form(windows, start_switch);
     ReportsInLanguageOf reports_language(error_report.dialog(), main_form);
     if (main_form.run_startup() == StartupOutcome::EndProgram) return 1;
     autostart::ShellAutostartLink autostart;
-    settings::Tsettings_form settings_form(
+    settings::SettingsDialog settings_form(
         main_form.hwnd(), windows,
-        settings::SettingsFormHost{.record = main_form.settings_record(),
+        settings::SettingsDialogHost{.record = main_form.settings_record(),
                                    .folders = main_form.data_folders(),
                                    .language = main_form.language(),
                                    .autostart = autostart,
@@ -96,7 +96,7 @@ int run_program(mainwin::StartSwitch start_switch) noexcept {
         [&settings_form] { settings_form.show(settings::SettingsSection::settings); });
     main_form.set_language_chooser([&main_form, &settings_form] {
       // Made for each offer; gone before its answer is followed.
-      const auto answer = [&main_form] { return language_chooser::Tcl_form(main_form.hwnd()).ask(); }();
+      const auto answer = [&main_form] { return language_chooser::LanguageChooserDialog(main_form.hwnd()).ask(); }();
       language_chooser::follow_chooser_answer(
           answer,
           language_chooser::ChooserFlowHost{
@@ -109,7 +109,7 @@ int run_program(mainwin::StartSwitch start_switch) noexcept {
                            settings_form.saved_language();
                   }});
     });
-    Tabout about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());
+    AboutBox about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());
     main_form.set_about_dialog([&about] { about.show(); });
     try {
       main_form.show_main_window();

@@ -12,7 +12,7 @@
 
 #include "lang_online/language_list.h"
 #include "net/fetch_rules.h"
-#include "net/http_get_thread.h"
+#include "net/http_download_thread.h"
 #include "platform/prompts.h"
 
 namespace orvx::lang_online {
@@ -88,7 +88,7 @@ class LanguageSection {
   void Progress(int32_t total_size, int32_t readed);
   void StringDone(const std::string& body);
   void FileDone();
-  // `failure`: why the fetch failed (THTTPGet::LastFailure).
+  // `failure`: why the fetch failed (HttpDownload::LastFailure).
   void Error(net::FetchFailure failure);
 
   const SectionView& view() const { return view_; }

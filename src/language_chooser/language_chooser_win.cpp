@@ -27,7 +27,7 @@ ui::Rect centred_on(HWND owner) {
 
 }  // namespace
 
-Tcl_form::Tcl_form(HWND owner) : owner_(owner) {
+LanguageChooserDialog::LanguageChooserDialog(HWND owner) : owner_(owner) {
   create_form(ui::FormArgs{.name = kChooserWindowName,
                            .class_name = kChooserWindowClass,
                            .caption = chooser_texts::kTitle,
@@ -35,16 +35,16 @@ Tcl_form::Tcl_form(HWND owner) : owner_(owner) {
                            .background = kChooserColour,
                            .owner = owner,
                            .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW});
-  lbl1_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "lbl1",
+  prompt_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "lbl1",
                                                     .caption = chooser_texts::kSelectLanguage,
                                                     .parent = hwnd(),
                                                     .bounds = ui::Rect{kMargin, 14, 100, 15},
                                                     .background = kChooserColour});
-  lang_list_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{
+  language_list_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{
       .name = "lang_list", .parent = hwnd(), .bounds = ui::Rect{112, 10, kChooserWidth - 112 - kMargin, 21},
       .drop_height = 60});
-  lang_list_->set_entries({chooser_texts::kEnglish, chooser_texts::kGerman});
-  lang_list_->select(0);
+  language_list_->set_entries({chooser_texts::kEnglish, chooser_texts::kGerman});
+  language_list_->select(0);
   abort_button_ = std::make_unique<ui::FlatButton>(
       ui::FlatButtonArgs{.name = "abort_button",
                          .caption = chooser_texts::kOtherLanguage,
@@ -52,37 +52,37 @@ Tcl_form::Tcl_form(HWND owner) : owner_(owner) {
                          .bounds = ui::Rect{kMargin, kButtonTop, 130, kButtonHeight},
                          .tab_stop = true,
                          .on_click = [this] { answer(ChooserAnswer::kOther); }});
-  LbSpeedButton1_ = std::make_unique<ui::FlatButton>(
+  other_language_button_ = std::make_unique<ui::FlatButton>(
       ui::FlatButtonArgs{.name = "LbSpeedButton1",
                          .caption = chooser_texts::kSave,
                          .parent = hwnd(),
                          .bounds = ui::Rect{kChooserWidth - kMargin - 80, kButtonTop, 80, kButtonHeight},
                          .tab_stop = true,
                          .on_click = [this] { save(); }});
-  add_component(*lbl1_);
-  add_component(*lang_list_);
+  add_component(*prompt_label_);
+  add_component(*language_list_);
   add_component(*abort_button_);
-  add_component(*LbSpeedButton1_);
+  add_component(*other_language_button_);
 }
 
-Tcl_form::~Tcl_form() = default;
+LanguageChooserDialog::~LanguageChooserDialog() = default;
 
-std::optional<ChooserAnswer> Tcl_form::ask() {
+std::optional<ChooserAnswer> LanguageChooserDialog::ask() {
   answer_.reset();
   show_modal(owner_);
   return answer_;
 }
 
-HWND Tcl_form::initial_focus() { return lang_list_->control(); }
+HWND LanguageChooserDialog::initial_focus() { return language_list_->control(); }
 
-void Tcl_form::answer(std::optional<ChooserAnswer> answer) {
+void LanguageChooserDialog::answer(std::optional<ChooserAnswer> answer) {
   if (!running_modal()) return;
   answer_ = answer;
   end_modal(IDOK);
 }
 
-void Tcl_form::save() {
-  const std::optional<size_t> selected = lang_list_->selected();
+void LanguageChooserDialog::save() {
+  const std::optional<size_t> selected = language_list_->selected();
   if (!selected) {
     // Nothing chosen: the chooser closes and the question stays open.
     answer(std::nullopt);

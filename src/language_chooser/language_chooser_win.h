@@ -1,5 +1,5 @@
 #pragma once
-// `Tcl_form`, the first-start language chooser: a small borderless dialog
+// `LanguageChooserDialog`, the first-start language chooser: a small borderless dialog
 // (client area 240 x 79, background #D6DFF7) centred on the main window,
 // with "Select Language:", a drop-down list of "English" and "Deutsch"
 // ("English" selected), and the buttons "Other Language" (left) and "Save"
@@ -40,11 +40,11 @@ inline constexpr char kOtherLanguage[] = "Other Language";
 inline constexpr char kSave[] = "Save";
 }  // namespace chooser_texts
 
-class Tcl_form final : public ui::ModalDialog {
+class LanguageChooserDialog final : public ui::ModalDialog {
  public:
   // `owner`: the main window, which the chooser is centred on.
-  explicit Tcl_form(HWND owner);
-  ~Tcl_form() override;
+  explicit LanguageChooserDialog(HWND owner);
+  ~LanguageChooserDialog() override;
 
   // Shows the chooser modally. "Save" gives the language selected, "Other
   // Language" kOther; nullopt when it was closed otherwise (Esc).
@@ -57,10 +57,10 @@ class Tcl_form final : public ui::ModalDialog {
 
   HWND owner_;
   std::optional<lang_online::ChooserAnswer> answer_;
-  std::unique_ptr<ui::Label> lbl1_;
-  std::unique_ptr<ui::ChoiceList> lang_list_;
+  std::unique_ptr<ui::Label> prompt_label_;
+  std::unique_ptr<ui::ChoiceList> language_list_;
   std::unique_ptr<ui::FlatButton> abort_button_;
-  std::unique_ptr<ui::FlatButton> LbSpeedButton1_;
+  std::unique_ptr<ui::FlatButton> other_language_button_;
 };
 
 }  // namespace orvx::language_chooser

@@ -26,7 +26,7 @@ HICON small_program_icon() {
 
 }  // namespace
 
-Tabout::Tabout(HWND owner, WindowRegistry& windows, const std::string& data_folder, Prompts& prompts)
+AboutBox::AboutBox(HWND owner, WindowRegistry& windows, const std::string& data_folder, Prompts& prompts)
     : owner_(owner) {
   create_form(ui::FormArgs{.name = kAboutWindowName,
                            .class_name = kAboutWindowClass,
@@ -35,27 +35,27 @@ Tabout::Tabout(HWND owner, WindowRegistry& windows, const std::string& data_fold
                            .owner = owner,
                            .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW,
                            .registry = &windows});
-  caption_form_ = std::make_unique<ui::CaptionBar>(
+  caption_bar_ = std::make_unique<ui::CaptionBar>(
       ui::CaptionBarArgs{.parent = hwnd(), .width = kAboutWidth, .icon = small_program_icon()});
   create_page();
   for (NamedComponent* component : std::initializer_list<NamedComponent*>{
-           caption_form_.get(), info_page_.get(), title_label_.get(), maker_label_.get(), donation_label_.get(),
-           link_1_.get(), link_2_.get(), link_3_.get(), link_4_.get(), close_button_.get()}) {
+           caption_bar_.get(), info_page_.get(), title_label_.get(), maker_label_.get(), donation_label_.get(),
+           home_page_link_.get(), contact_link_.get(), donation_link_.get(), blog_link_.get(), close_button_.get()}) {
     add_component(*component);
   }
   placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kAboutWindowName, data_folder, prompts);
 }
 
-Tabout::~Tabout() {
+AboutBox::~AboutBox() {
   if (placement_ && hwnd()) placement_->save();
 }
 
-LRESULT Tabout::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT AboutBox::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_DESTROY && placement_) placement_->save();
   return ModalDialog::handle_message(msg, wp, lp);
 }
 
-void Tabout::create_page() {
+void AboutBox::create_page() {
   const int width = kAboutWidth;
   const int page_height = kAboutHeight - kCaptionHeight;
   info_page_ = std::make_unique<ui::Panel>(
@@ -89,10 +89,10 @@ void Tabout::create_page() {
                                                              .bounds = ui::Rect{left, top, link_width, kLinkHeight},
                                                              .on_click = [this, address] { open_and_close(address); }});
   };
-  link_1_ = link("link_1", "<link>Homepage</link>", 240, 40, 190, kHomePage);
-  link_2_ = link("link_2", "<link>E-Mail</link>", 240, 60, 190, kContactPage);
-  link_4_ = link("link_4", "<link>Blog / Support</link>", 240, 80, 190, kBlogPage);
-  link_3_ = link("link_3", "<link>Für eine Spende klicken Sie bitte hier...</link>", kMargin, 160, text_width,
+  home_page_link_ = link("link_1", "<link>Homepage</link>", 240, 40, 190, kHomePage);
+  contact_link_ = link("link_2", "<link>E-Mail</link>", 240, 60, 190, kContactPage);
+  blog_link_ = link("link_4", "<link>Blog / Support</link>", 240, 80, 190, kBlogPage);
+  donation_link_ = link("link_3", "<link>Für eine Spende klicken Sie bitte hier...</link>", kMargin, 160, text_width,
                  kDonationPage);
   close_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "close_button",
@@ -103,12 +103,12 @@ void Tabout::create_page() {
       .on_click = [this] { end_modal(IDOK); }});
 }
 
-void Tabout::open_and_close(const char* address) {
+void AboutBox::open_and_close(const char* address) {
   open_web_page(address);  // a page that cannot be opened is not reported
   end_modal(IDOK);
 }
 
-void Tabout::show() {
+void AboutBox::show() {
   // The page fills the box below its caption bar at every show.
   RECT client{};
   GetClientRect(hwnd(), &client);

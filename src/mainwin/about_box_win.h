@@ -1,5 +1,5 @@
 #pragma once
-// `Tabout`, the about box: a borderless 447 x 281 dialog with a caption bar
+// `AboutBox`, the about box: a borderless 447 x 281 dialog with a caption bar
 // without buttons and an information page - who makes Orvane X, where to
 // write, a request for donations, and four links to the maker's pages. A
 // link opens its page in the default browser and closes the box.
@@ -35,14 +35,14 @@ inline constexpr char kAboutWindowName[] = "about";
 inline constexpr int kAboutWidth = 447;
 inline constexpr int kAboutHeight = 281;
 
-class Tabout final : public ui::ModalDialog {
+class AboutBox final : public ui::ModalDialog {
  public:
   // `owner`: the main window. The box restores its position from
   // config.qcf in `data_folder`.
-  Tabout(HWND owner, WindowRegistry& windows, const std::string& data_folder, Prompts& prompts);
+  AboutBox(HWND owner, WindowRegistry& windows, const std::string& data_folder, Prompts& prompts);
   // The position is written when the window is destroyed: with the main
   // window at Exit (which takes its owned windows along), or here.
-  ~Tabout() override;
+  ~AboutBox() override;
 
   // Shows the box modally; returns once it is closed.
   void show();
@@ -53,15 +53,15 @@ class Tabout final : public ui::ModalDialog {
   void open_and_close(const char* address);
 
   HWND owner_;
-  std::unique_ptr<ui::CaptionBar> caption_form_;
+  std::unique_ptr<ui::CaptionBar> caption_bar_;
   std::unique_ptr<ui::Panel> info_page_;
   std::unique_ptr<ui::Label> title_label_;
   std::unique_ptr<ui::Label> maker_label_;
   std::unique_ptr<ui::Label> donation_label_;
-  std::unique_ptr<ui::LinkLabel> link_1_;
-  std::unique_ptr<ui::LinkLabel> link_2_;
-  std::unique_ptr<ui::LinkLabel> link_3_;
-  std::unique_ptr<ui::LinkLabel> link_4_;
+  std::unique_ptr<ui::LinkLabel> home_page_link_;
+  std::unique_ptr<ui::LinkLabel> contact_link_;
+  std::unique_ptr<ui::LinkLabel> donation_link_;
+  std::unique_ptr<ui::LinkLabel> blog_link_;
   std::unique_ptr<ui::FlatButton> close_button_;
   std::unique_ptr<ui::WindowPlacement> placement_;
 };

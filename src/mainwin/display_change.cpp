@@ -5,8 +5,8 @@
 
 namespace orvx::mainwin {
 
-void WMDisplayChange(const MainContext& context, MinideskOps& window) {
-  pm_refresh_desktopClick(window, context.desktop);
+void on_display_change(const MainContext& context, MinideskOps& window) {
+  on_refresh_desktop_clicked(window, context.desktop);
   window.set_refresh_timer(false);
   try {
     window.process_messages();

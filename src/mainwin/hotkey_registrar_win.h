@@ -3,7 +3,7 @@
 // window under one id; the window receives WM_HOTKEY with that id in wParam.
 #include <windows.h>
 
-#include "mainwin/hotkey.h"
+#include "mainwin/save_hotkey.h"
 
 namespace orvx::mainwin {
 

@@ -1,7 +1,7 @@
 #pragma once
 // `load_settings`: fills the settings record from config.qcf in the data
 // folder and applies it to the main window, in this order: the auto-save
-// timer, the hotkey (activation and combination together, see hotkey.h), the
+// timer, the hotkey (activation and combination together, see save_hotkey.h), the
 // language (the lang folder's file for "lang_list" when there is one;
 // otherwise the record's lang_list is emptied and the texts stay as they
 // are), and the Minidesk state.
@@ -21,7 +21,7 @@ namespace orvx::mainwin {
 struct LoadedSettings {
   // The record as read, except that lang_list is empty when the lang folder
   // has no file for it (the file keeps its value until the next save).
-  config::TSettingsRec record;
+  config::SettingsRecord record;
   // HotKey_value read as shortcut text; empty when it names no key.
   config::Shortcut hotkey;
   // The language file to load; empty for the built-in German texts.

@@ -3,11 +3,11 @@
 // main window owns every part for the whole run; the context only refers to
 // them.
 #include "profiles/data_folders.h"
-#include "mainwin/hotkey.h"
+#include "mainwin/save_hotkey.h"
 #include "mainwin/start_switch.h"
 #include "config/settings.h"
 #include "icons/desktop_access.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "lang/named_components.h"
 #include "lang_online/language_chooser.h"
 #include "platform/prompts.h"
@@ -19,11 +19,11 @@ namespace orvx::mainwin {
 struct MainContext {
   icons::DesktopAccess& desktop;
   Prompts& prompts;
-  lang::Tlang_system& lang_system;
+  lang::Translator& translator;
   // The windows that exist: the language template is written from them.
   WindowRegistry& windows;
-  Thotkey& hotKey1;
-  config::TSettingsRec& settings;  // filled by load_settings
+  SaveHotkey& save_hotkey;
+  config::SettingsRecord& settings;  // filled by load_settings
   DataFolders& folders;            // set by start-up step 3
   ScreenMeasures& screen;          // measured by update_layout
   StartSwitch start_switch;
@@ -31,7 +31,7 @@ struct MainContext {
   // Whether the first-start language chooser was offered in this run.
   lang_online::ChooserOffer& language_chooser;
 
-  ProfileSession profiles() const { return {desktop, prompts, lang_system, folders, screen, restore_undo}; }
+  ProfileSession profiles() const { return {desktop, prompts, translator, folders, screen, restore_undo}; }
 };
 
 }  // namespace orvx::mainwin

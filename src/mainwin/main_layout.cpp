@@ -45,7 +45,7 @@ MainLayout main_layout(ui::Size map, bool minidesk_shown) {
 
   const int32_t w = layout.client.width;
   const int32_t button_top = layout.client.height - kStripHeight;
-  layout.bottom_leiste = {0, button_top, w, kStripHeight};
+  layout.button_strip = {0, button_top, w, kStripHeight};
   layout.save_button = {kSaveButtonLeft, button_top, kCommandButtonSize.width, kCommandButtonSize.height};
   layout.arrange_button = {kCommandButtonSize.width + kButtonGap, button_top, kCommandButtonSize.width,
                            kCommandButtonSize.height};

@@ -26,7 +26,7 @@ struct LayoutMeasures {
 inline constexpr ui::Size kCommandButtonSize{80, 18};  // save, arrange, close
 inline constexpr ui::Size kToggleButtonSize{24, 22};   // form_status_button
 inline constexpr ui::Size kCollapsedSize{400, 40};
-inline constexpr int32_t kStripHeight = 20;            // bottom_leiste
+inline constexpr int32_t kStripHeight = 20;            // button_strip
 inline constexpr ui::Point kBackgroundOrigin{0, 20};   // bg_frame
 inline constexpr ui::Point kMinideskOrigin{10, 25};    // desktop_frame
 inline constexpr int32_t kVersionLabelLeft = 2;
@@ -45,8 +45,8 @@ struct MainLayout {
   ui::Rect arrange_button;
   ui::Rect close_button;
   ui::Rect form_status_button;
-  ui::Rect bottom_leiste;
-  // refresh_timer runs while the Minidesk is shown, and the window sits in
+  ui::Rect button_strip;
+  // kMinideskRefresh runs while the Minidesk is shown, and the window sits in
   // the top-most band while collapsed.
   bool refresh_timer_on = false;
   bool topmost = false;

@@ -1,10 +1,10 @@
 #pragma once
 // The main window's three popup menus:
-//   PM_DESKTOP  the Minidesk's context menu: refresh, align to grid, display
+//   desktop_menu_  the Minidesk's context menu: refresh, align to grid, display
 //               settings, (hidden) desktop infos, the maker's blog;
-//   PM_SAVE     save into the standard profile, into a chosen profile, or
+//   save_menu_     save into the standard profile, into a chosen profile, or
 //               into a new one named in the prompt;
-//   PM_RESTORE  one item per profile, then, while a restore can be taken
+//   restore_menu_  one item per profile, then, while a restore can be taken
 //               back, a separator and "pm_undo_restore".
 // Their fixed items are named components of the main window, so that a
 // language file reaches their captions. The profile items are made afresh
@@ -41,10 +41,10 @@ struct RestoreMenuOptions {
 };
 
 struct DesktopMenuActions {
-  std::function<void()> pm_refresh_desktopClick;
-  std::function<void()> pm_snaptogridClick;
-  std::function<void()> pm_monitor_settingsClick;
-  std::function<void()> pa_blogClick;
+  std::function<void()> on_refresh_desktop_clicked;
+  std::function<void()> on_snap_to_grid_clicked;
+  std::function<void()> on_display_settings_clicked;
+  std::function<void()> on_blog_clicked;
 };
 
 class MainMenus {
@@ -56,30 +56,30 @@ class MainMenus {
   // The fixed items of the three menus, in menu order.
   std::vector<NamedComponent*> components() const;
 
-  // Shows PM_DESKTOP at a screen point and runs the chosen item.
+  // Shows desktop_menu_ at a screen point and runs the chosen item.
   void show_desktop_menu(HWND owner, ui::Point screen);
   SaveMenuChoice show_save_menu(HWND owner, ui::Point screen, const ProfileMenus& menus);
   RestoreMenuChoice show_restore_menu(HWND owner, ui::Point screen, const ProfileMenus& menus,
                                       const RestoreMenuOptions& options);
   // The owner's WM_MENUSELECT, for the restore menu's preview.
-  void menu_select(WPARAM wp, LPARAM lp) { PM_RESTORE.menu_select(wp, lp); }
+  void menu_select(WPARAM wp, LPARAM lp) { restore_menu_.menu_select(wp, lp); }
 
   // The menus as they would be shown now, for the tests.
-  const ui::PopupMenu& desktop_menu() const { return PM_DESKTOP; }
-  const ui::PopupMenu& save_menu() const { return PM_SAVE; }
-  const ui::PopupMenu& restore_menu() const { return PM_RESTORE; }
+  const ui::PopupMenu& desktop_menu() const { return desktop_menu_; }
+  const ui::PopupMenu& save_menu() const { return save_menu_; }
+  const ui::PopupMenu& restore_menu() const { return restore_menu_; }
 
-  // Fills PM_SAVE's submenu and PM_RESTORE as the next opening shows them.
+  // Fills save_menu_'s submenu and restore_menu_ as the next opening shows them.
   void fill_profile_items(const ProfileMenus& menus);
 
  private:
-  ui::PopupMenu PM_DESKTOP;
-  ui::PopupMenu PM_SAVE;
-  ui::PopupMenu PM_RESTORE;
-  ui::MenuItem* pm_select_profil_ = nullptr;
+  ui::PopupMenu desktop_menu_;
+  ui::PopupMenu save_menu_;
+  ui::PopupMenu restore_menu_;
+  ui::MenuItem* choose_profile_item_ = nullptr;
   // The restore menu's fixed items, after its profile items.
   ui::MenuItem* undo_separator_ = nullptr;
-  ui::MenuItem* pm_undo_restore_ = nullptr;
+  ui::MenuItem* undo_restore_item_ = nullptr;
   size_t restore_profile_count_ = 0;
   std::vector<std::string> restore_profiles_;  // profile_name of each profile item
   SaveMenuChoice save_choice_;

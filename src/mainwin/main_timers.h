@@ -1,16 +1,16 @@
 #pragma once
 // The main window's five timers, by their SetTimer ids, with their fixed
-// intervals. auto_check_icons_timer takes its interval from the settings.
+// intervals. kAutoSave takes its interval from the settings.
 #include <cstdint>
 
 namespace orvx::mainwin {
 
 enum class MainTimer : uintptr_t {
-  autostart_timer = 1,     // hides the window right after an autostart
-  auto_check_icons_timer,  // auto-save into the chosen standard profile
-  refresh_timer,           // the Minidesk's live refresh
-  alert_timer_on,          // slides the Minidesk alert in
-  alert_timer_off,         // hides it again
+  kHideAfterAutostart = 1,     // hides the window right after an autostart
+  kAutoSave,  // auto-save into the chosen standard profile
+  kMinideskRefresh,           // the Minidesk's live refresh
+  kAlertSlideIn,          // slides the Minidesk alert in
+  kAlertHide,         // hides it again
 };
 
 inline constexpr uint32_t kAutostartIntervalMs = 1;

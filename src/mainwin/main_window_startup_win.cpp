@@ -1,11 +1,11 @@
 // What the start-up sequence and the show steps ask of the main window.
 #include <windows.h>
 
-#include "minidesk/error_icon_list_win.h"
+#include "minidesk/error_list_window_win.h"
 #include "mainwin/main_window_win.h"
 #include "minidesk/minidesk_view_win.h"
 #include "mainwin/system_folders_win.h"
-#include "tray/taskbar_icon_win.h"
+#include "tray/tray_icon_win.h"
 #include "mainwin/translucent_window_win.h"
 #include "mainwin/version_win.h"
 #include "ui/window_placement_win.h"
@@ -18,48 +18,48 @@
 
 namespace orvx::mainwin {
 
-void Torvx_form::create_error_list_window() {
+void MainWindow::create_error_list_window() {
   // Hidden until the Minidesk's alert image is clicked; listed with the
   // windows, so that the language reaches it.
-  error_icon_list_ = std::make_unique<Terror_icon_list>(hwnd(), minidesk_, &windows_);
+  error_list_window_ = std::make_unique<ErrorListWindow>(hwnd(), minidesk_, &windows_);
 }
 
-DataFolders Torvx_form::locate_data_folders() { return mainwin::locate_data_folders(start_switch_); }
+DataFolders MainWindow::locate_data_folders() { return mainwin::locate_data_folders(start_switch_); }
 
-bool Torvx_form::write_english_language_file(const std::string& path) {
+bool MainWindow::write_english_language_file(const std::string& path) {
   return lang::save_resource_to_file(RT_RCDATA, "ENGLISH", path);
 }
 
-void Torvx_form::restore_placement(const std::string& data_folder) {
+void MainWindow::restore_placement(const std::string& data_folder) {
   placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kMainWindowName, data_folder, prompts_);
 }
 
-void Torvx_form::show_tray_icon() {
-  TNA_ = std::make_unique<ShellTaskbarIcon>("TNA", hwnd());
-  tray::TantTaskbarIcon& icon = TNA_->icon();
+void MainWindow::show_tray_icon() {
+  tray_icon_ = std::make_unique<ShellTrayIcon>("TNA", hwnd());
+  tray::TrayIcon& icon = tray_icon_->icon();
   icon.SetHint(ui::kProgramTitle);
-  icon.OnClick = [this](tray::TantTaskbarIcon&) { command([this] { show_main_window(); })(); };
+  icon.OnClick = [this](tray::TrayIcon&) { command([this] { show_main_window(); })(); };
   icon.SetVisible(true);
-  TNA_->SetIcon(static_cast<HICON>(
+  tray_icon_->SetIcon(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED)));
 }
 
-void Torvx_form::show_version_line() { versions_label_->set_caption(own_version_line()); }
+void MainWindow::show_version_line() { version_label_->set_caption(own_version_line()); }
 
-void Torvx_form::make_opaque() { Trans_Wnd_->ApplyTranslucency(0); }
+void MainWindow::make_opaque() { translucency_->ApplyTranslucency(0); }
 
-uint16_t Torvx_form::user_default_lang_id() { return GetUserDefaultLangID(); }
+uint16_t MainWindow::user_default_lang_id() { return GetUserDefaultLangID(); }
 
-void Torvx_form::show_language_chooser() {
+void MainWindow::show_language_chooser() {
   if (show_chooser_) show_chooser_();
 }
 
-void Torvx_form::terminate_application() {
+void MainWindow::terminate_application() {
   terminating_ = true;
   PostQuitMessage(0);
 }
 
-void Torvx_form::process_messages() {
+void MainWindow::process_messages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {

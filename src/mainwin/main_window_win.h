@@ -1,5 +1,5 @@
 #pragma once
-// `Torvx_form`, the main window: a small borderless window (class
+// `MainWindow`, the main window: a small borderless window (class
 // "Torvx_Form", title "Orvane X") that lives in the notification area. At the
 // top its caption bar with Exit, Minimize, About and Settings; in the middle
 // the Minidesk on `desktop_frame`; at the bottom the strip with Save,
@@ -27,7 +27,7 @@
 #include <optional>
 #include <string>
 
-#include "mainwin/hotkey.h"
+#include "mainwin/save_hotkey.h"
 #include "mainwin/main_context.h"
 #include "mainwin/main_layout.h"
 #include "mainwin/main_menus_win.h"
@@ -38,7 +38,7 @@
 #include "mainwin/window_ops.h"
 #include "config/settings.h"
 #include "icons/shell_desktop_access_win.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "ui/form_win.h"
 #include "ui/prompts_win.h"
 
@@ -53,11 +53,11 @@ class WindowPlacement;
 
 namespace orvx::minidesk {
 class MinideskView;
-class Terror_icon_list;
+class ErrorListWindow;
 }  // namespace orvx::minidesk
 
 namespace orvx::tray {
-class ShellTaskbarIcon;
+class ShellTrayIcon;
 }  // namespace orvx::tray
 
 namespace orvx::mainwin {
@@ -68,10 +68,10 @@ using minidesk::Minidesk;
 using minidesk::MinideskHost;
 using minidesk::MinideskToggleView;
 using minidesk::MinideskView;
-using minidesk::Terror_icon_list;
-using tray::ShellTaskbarIcon;
+using minidesk::ErrorListWindow;
+using tray::ShellTrayIcon;
 
-class TTransparentWnd;
+class TranslucentWindow;
 class WindowHotkeyRegistrar;
 
 inline constexpr char kMainWindowClass[] = "Torvx_Form";
@@ -81,12 +81,12 @@ inline constexpr char kArrangeButtonCaption[] = "Anordnen";
 enum MainCaptionButton : int { kExitButton, kMinimizeButton, kAboutButton, kSettingsButton, kMainCaptionButtonCount };
 inline constexpr char kMainWindowName[] = "orvx_form";
 
-class Torvx_form final : public ui::Form, public MainWindowOps, private MinideskHost {
+class MainWindow final : public ui::Form, public MainWindowOps, private MinideskHost {
  public:
   // Creates the window, hidden, with its widgets and menus. Nothing is read
   // or measured yet: run_startup() does that.
-  Torvx_form(WindowRegistry& windows, StartSwitch start_switch);
-  ~Torvx_form() override;
+  MainWindow(WindowRegistry& windows, StartSwitch start_switch);
+  ~MainWindow() override;
 
   // The start-up sequence. EndProgram: the user has been told why the
   // program cannot go on; end it at once.
@@ -118,10 +118,10 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   const DataFolders& data_folders() const { return folders_; }
   Prompts& prompts() { return prompts_; }
   // The language loaded at start and by the settings.
-  const lang::Tlang_system& language() const { return lang_system_; }
-  lang::Tlang_system& language() { return lang_system_; }
+  const lang::Translator& language() const { return translator_; }
+  lang::Translator& language() { return translator_; }
   // What the settings dialog edits and reads.
-  config::TSettingsRec& settings_record() { return settings_; }
+  config::SettingsRecord& settings_record() { return settings_; }
   const ScreenMeasures& screen_measures() const { return screen_; }
   // load_settings: config.qcf applied to the window (after the settings
   // dialog's Save).
@@ -129,7 +129,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
 
   // MinideskOps (set_refresh_timer also serves the Minidesk)
   void update_layout() override;
-  void BuildMinidesk(const TDesktopIconInfoArray& icons) override;
+  void BuildMinidesk(const DesktopIcons& icons) override;
   void set_refresh_timer(bool on) override;
   void process_messages() override;
 
@@ -171,8 +171,8 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   void toggle_minidesk();
   // MinideskHost
   void MoveDesktopIcon(const std::string& caption, icons::IconPoint to) override;
-  void set_alert_timer_on(bool on) override;
-  void set_alert_timer_off(bool on) override;
+  void set_alert_slide_in_timer(bool on) override;
+  void set_alert_hide_timer(bool on) override;
   void set_mouse_capture(bool captured) override;
   // Keeps the visible error list beside the main window as it moves.
   void dock_error_list(const WINDOWPOS& position);
@@ -183,7 +183,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
 
   void on_timer(MainTimer timer);
   void set_timer(MainTimer timer, bool on, uint32_t interval_ms);
-  // PM_DESKTOP, when the point (or the keyboard, -1) is on the Minidesk.
+  // desktop_menu_, when the point (or the keyboard, -1) is on the Minidesk.
   bool show_desktop_menu(LPARAM screen_point);
   // The Minidesk's preview of the profile under the restore menu's
   // selection; nullptr takes it away. A profile is read once while it stays
@@ -200,8 +200,8 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   StartSwitch start_switch_;
   ui::WinPrompts prompts_;
   icons::ShellDesktopAccess desktop_;
-  lang::Tlang_system lang_system_;
-  config::TSettingsRec settings_;
+  lang::Translator translator_;
+  config::SettingsRecord settings_;
   DataFolders folders_;
   ScreenMeasures screen_;
   RestoreUndo restore_undo_;
@@ -213,7 +213,7 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   bool closed_ = false;
   bool shown_once_ = false;  // the update message waits for the first show
   unsigned timers_on_ = 0;  // one bit per MainTimer
-  int32_t auto_save_interval_ms_ = 0;  // of auto_check_icons_timer while it runs
+  int32_t auto_save_interval_ms_ = 0;  // of kAutoSave while it runs
   std::optional<MainLayout> applied_layout_;
   std::function<void()> show_about_;
   std::function<void()> show_settings_;
@@ -221,23 +221,23 @@ class Torvx_form final : public ui::Form, public MainWindowOps, private Minidesk
   lang_online::ChooserOffer language_chooser_;
 
   std::unique_ptr<WindowHotkeyRegistrar> registrar_;
-  std::unique_ptr<Thotkey> hotKey1_;
+  std::unique_ptr<SaveHotkey> save_hotkey_;
   std::unique_ptr<MainMenus> menus_;
-  std::unique_ptr<ui::CaptionBar> caption_form_;
+  std::unique_ptr<ui::CaptionBar> caption_bar_;
   // Declared before its views, which it outlives.
   Minidesk minidesk_{*this};
-  std::unique_ptr<ui::Panel> bg_frame_;
-  std::unique_ptr<MinideskView> desktop_frame_;
-  std::unique_ptr<ui::Label> versions_label_;
-  std::unique_ptr<ui::Panel> bottom_leiste_;
+  std::unique_ptr<ui::Panel> minidesk_background_;
+  std::unique_ptr<MinideskView> minidesk_view_;
+  std::unique_ptr<ui::Label> version_label_;
+  std::unique_ptr<ui::Panel> button_strip_;
   std::unique_ptr<ui::FlatButton> save_button_;
   std::unique_ptr<ui::FlatButton> arrange_button_;
   std::unique_ptr<ui::FlatButton> close_button_;
-  std::unique_ptr<ui::PictureButton> form_status_button_;
-  std::unique_ptr<TTransparentWnd> Trans_Wnd_;
-  std::unique_ptr<ShellTaskbarIcon> TNA_;
+  std::unique_ptr<ui::PictureButton> minidesk_toggle_button_;
+  std::unique_ptr<TranslucentWindow> translucency_;
+  std::unique_ptr<ShellTrayIcon> tray_icon_;
   std::unique_ptr<ui::WindowPlacement> placement_;
-  std::unique_ptr<Terror_icon_list> error_icon_list_;
+  std::unique_ptr<ErrorListWindow> error_list_window_;
   // The map rectangle the version line leaves out, if any.
   std::optional<MapRect> version_line_cover_;
 };

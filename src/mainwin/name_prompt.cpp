@@ -36,9 +36,9 @@ ProfileNameProblem FindProfileFileProblem(const std::string& data_folder, const 
   return ProfileNameProblem::None;
 }
 
-void pm_new_profilClick(const MainContext& context) {
-  const std::string title = context.lang_system.message("MSDLG_21_a");
-  const std::string prompt = context.lang_system.message("MSDLG_21_b");
+void on_save_new_profile_clicked(const MainContext& context) {
+  const std::string title = context.translator.message("MSDLG_21_a");
+  const std::string prompt = context.translator.message("MSDLG_21_b");
   std::string initial;
   for (;;) {
     const std::optional<std::string> entered = context.prompts.ask_text(title, prompt, initial);
@@ -48,7 +48,7 @@ void pm_new_profilClick(const MainContext& context) {
       SaveProfile(context.profiles(), ProfileFileName(context.folders.data, *entered));
       return;
     }
-    context.prompts.show_message(context.lang_system.message(ProfileNameProblemMessage(problem)));
+    context.prompts.show_message(context.translator.message(ProfileNameProblemMessage(problem)));
     initial = *entered;
   }
 }

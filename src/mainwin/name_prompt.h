@@ -1,5 +1,5 @@
 #pragma once
-// `pm_new_profilClick`: saves the desktop into a profile whose name the user
+// `on_save_new_profile_clicked`: saves the desktop into a profile whose name the user
 // types. A name that cannot become a profile file is refused with a message
 // that says why, and the user is asked again with the refused text, to
 // correct it; nothing is written until a usable name is confirmed. Cancel
@@ -20,6 +20,6 @@ std::string_view ProfileNameProblemMessage(ProfileNameProblem problem);
 // problem, or TooLong when the file's full path is longer than Windows takes.
 ProfileNameProblem FindProfileFileProblem(const std::string& data_folder, const std::string& profile_name);
 
-void pm_new_profilClick(const MainContext& context);
+void on_save_new_profile_clicked(const MainContext& context);
 
 }  // namespace orvx::mainwin

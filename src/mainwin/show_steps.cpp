@@ -17,7 +17,7 @@ constexpr const char* kTemplateWindows[] = {"orvx_form", "about", "settings_form
 void write_language_template(const MainContext& context, const std::string& template_path) {
   for (const char* name : kTemplateWindows) {
     if (NamedWindow* window = context.windows.find(name)) {
-      context.lang_system.write_template(*window, template_path);
+      context.translator.write_template(*window, template_path);
     }
   }
 }

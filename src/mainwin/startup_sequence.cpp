@@ -65,12 +65,12 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
   steps.step([&] { window.restore_placement(context.folders.data); });
   steps.guarded([&] { load_settings(context, window); });
   steps.step([&] {
-    icons::CheckDesktopArrangement(context.desktop, context.prompts, context.lang_system.message("MSDLG_11"));
+    icons::CheckDesktopArrangement(context.desktop, context.prompts, context.translator.message("MSDLG_11"));
   });
   steps.step([&] { window.update_layout(); });
   steps.guarded([&] {
     icons::ReadMinideskIcons(context.desktop,
-                             [&](const TDesktopIconInfoArray& icons) { window.BuildMinidesk(icons); });
+                             [&](const DesktopIcons& icons) { window.BuildMinidesk(icons); });
   });
   steps.guarded([&] { EnsureResolutionProfile(context.profiles()); });
   // Step 12, the frames: update_layout (step 9) has placed them where they belong.
@@ -93,7 +93,7 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
 void announce_update(const MainContext& context, MainWindowOps& window) {
   if (!follows_update(context.start_switch)) return;
   window.process_messages();
-  context.prompts.show_message(context.lang_system.message("MSDLG_7"));
+  context.prompts.show_message(context.translator.message("MSDLG_7"));
 }
 
 }  // namespace orvx::mainwin

@@ -11,7 +11,7 @@
 //  7. load_settings              (guarded)  16. the window made opaque
 //  8. the arrangement check (MSDLG_11; its result is not used)
 //  9. update_layout                   17. "/auto": the waiting messages run,
-//                                         then autostart_timer on
+//                                         then kHideAfterAutostart on
 //                                     18. "/" + version: announce_update, once
 //                                         the window has been shown
 //

@@ -9,7 +9,7 @@ constexpr LONG kLayeredStyle = 0x80000;  // WS_EX_LAYERED
 constexpr DWORD kAlphaOnly = 2;          // LWA_ALPHA
 }  // namespace
 
-TTransparentWnd::TTransparentWnd(HWND owner, const char* library)
+TranslucentWindow::TranslucentWindow(HWND owner, const char* library)
     : owner_(owner), library_(LoadLibraryA(library)) {
   if (library_) {
     set_attributes_ = reinterpret_cast<SetLayeredWindowAttributesFn>(
@@ -17,9 +17,9 @@ TTransparentWnd::TTransparentWnd(HWND owner, const char* library)
   }
 }
 
-void TTransparentWnd::ApplyTranslucency(int percent) const { ApplyToWindow(owner_, percent); }
+void TranslucentWindow::ApplyTranslucency(int percent) const { ApplyToWindow(owner_, percent); }
 
-void TTransparentWnd::ApplyToWindow(HWND window, int percent) const {
+void TranslucentWindow::ApplyToWindow(HWND window, int percent) const {
   const TranslucencyPlan plan =
       plan_translucency(available(), window != nullptr && IsWindow(window), AutoOpaque, percent);
   switch (plan.step) {
@@ -35,7 +35,7 @@ void TTransparentWnd::ApplyToWindow(HWND window, int percent) const {
   }
 }
 
-void TTransparentWnd::RemoveLayering(HWND window) const {
+void TranslucentWindow::RemoveLayering(HWND window) const {
   if (!window || !IsWindow(window)) return;
   SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~kLayeredStyle);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// TTransparentWnd: makes a window translucent through the layered-window
+// TranslucentWindow: makes a window translucent through the layered-window
 // attributes. SetLayeredWindowAttributes is looked up at run time, since
 // Windows NT 4.0 and 2000 predate parts of it; where it is missing, every
 // call does nothing and the window stays opaque and not layered.
@@ -11,12 +11,12 @@
 
 namespace orvx::mainwin {
 
-class TTransparentWnd {
+class TranslucentWindow {
  public:
   // Loads `library` and looks up SetLayeredWindowAttributes in it; the
   // library is held while the object lives. `owner` is the window
   // ApplyTranslucency works on.
-  explicit TTransparentWnd(HWND owner, const char* library = "USER32.DLL");
+  explicit TranslucentWindow(HWND owner, const char* library = "USER32.DLL");
 
   // Stored only.
   uint8_t Percent = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // What the command flows and the start-up need from the main window
-// `Torvx_form`. The window implements MainWindowOps; each flow takes the part
+// `MainWindow`. The window implements MainWindowOps; each flow takes the part
 // it uses, and the native tests stand in for the window with a recorder.
 //
 // Everything runs on the user-interface thread, called from inside one of the
@@ -14,14 +14,14 @@
 //                               StartupOutcome::EndProgram ends the program
 //   each time it is shown       run_show_steps (show_steps.h)
 //   settings dialog's Save, language chooser   load_settings (load_settings.h)
-//   WM_DISPLAYCHANGE            WMDisplayChange (display_change.h)
+//   WM_DISPLAYCHANGE            on_display_change (display_change.h)
 //   and in profile_commands.h:
-//   save_button                 save_buttonClick
-//   arrange_button              arrange_buttonClick
-//   pm_refresh_desktop, refresh_timer ticks while live_desktop is on
-//                               pm_refresh_desktopClick
-//   WM_HOTKEY, kSaveHotkeyId    hotKey1HotKey (hotkey_registrar_win.h)
-//   auto_check_icons_timer      auto_check_icons_timerTimer
+//   save_button                 on_save_clicked
+//   arrange_button              on_restore_clicked
+//   pm_refresh_desktop, kMinideskRefresh ticks while live_desktop is on
+//                               on_refresh_desktop_clicked
+//   WM_HOTKEY, kSaveHotkeyId    on_save_hotkey (hotkey_registrar_win.h)
+//   kAutoSave      on_auto_save_timer
 // In every handler, catch FoldersMissing (profiles/data_folders.h) first and end
 // the program without a report; hand everything else to the general error
 // handling (errors::report_current_exception).
@@ -42,13 +42,13 @@ class MinideskOps {
 
   // `update_layout`: measures screen_size and monitor_count anew into the
   // MainContext's screen, then lays the window out for `minidesk_shown`
-  // (which also switches refresh_timer with the Minidesk state).
+  // (which also switches kMinideskRefresh with the Minidesk state).
   virtual void update_layout() = 0;
   // Rebuilds the Minidesk from the icons of a map read
   // (icons/minidesk_icons.h); called after each read that reached the
   // desktop.
-  virtual void BuildMinidesk(const TDesktopIconInfoArray& icons) = 0;
-  // Switches `refresh_timer` (500 ms, the live refresh) on or off.
+  virtual void BuildMinidesk(const DesktopIcons& icons) = 0;
+  // Switches `kMinideskRefresh` (500 ms, the live refresh) on or off.
   virtual void set_refresh_timer(bool on) = 0;
   // Lets the application process the window messages that are waiting
   // (paints, timer ticks, a hotkey) and returns when none is left.
@@ -86,13 +86,13 @@ class ProfileMenuOps {
  public:
   virtual ~ProfileMenuOps() = default;
 
-  // Shows `PM_SAVE` at the screen point (window left + 15, window top +
+  // Shows `save_menu_` at the screen point (window left + 15, window top +
   // window height): "pm_save_standard", "pm_select_profil" with one submenu
   // item per menus.items (shown only when menus.select_profile_visible) and
   // "pm_new_profil". The items take caption and component name from the
   // ProfileMenuItem; the caption is escaped already.
   virtual SaveMenuChoice show_save_menu(const ProfileMenus& menus) = 0;
-  // Shows `PM_RESTORE` at (window left + 105, window top + window height)
+  // Shows `restore_menu_` at (window left + 105, window top + window height)
   // with one item per menus.items and, when `undo_offered`, a separator and
   // "pm_undo_restore". While it is open and the Minidesk is shown, the map
   // previews the profile of the item under the selection.
@@ -100,12 +100,12 @@ class ProfileMenuOps {
 };
 
 // What load_settings applies to the window (the hotkey and the language have
-// components of their own: Thotkey, lang::Tlang_system).
+// components of their own: SaveHotkey, lang::Translator).
 class SettingsOps {
  public:
   virtual ~SettingsOps() = default;
 
-  // `auto_check_icons_timer`: running or not, and its interval in
+  // `kAutoSave`: running or not, and its interval in
   // milliseconds as stored (also when it is no whole number of minutes).
   virtual void set_auto_save_timer(bool enabled, int32_t interval_ms) = 0;
   // The Minidesk state as loaded: sets `minidesk_shown` to the opposite of
@@ -121,7 +121,7 @@ class StartupOps {
  public:
   virtual ~StartupOps() = default;
 
-  // Step 2: the error list window `Terror_icon_list`, owned by the main
+  // Step 2: the error list window `ErrorListWindow`, owned by the main
   // window, hidden.
   virtual void create_error_list_window() = 0;
   // Step 3: the vendor and data folders of this start (portable mode with
@@ -130,7 +130,7 @@ class StartupOps {
   // Step 5: writes the embedded English language file (resource "ENGLISH")
   // to `path`. False when it could not be written.
   virtual bool write_english_language_file(const std::string& path) = 0;
-  // Step 6: a TPlacement for the main window with Pfad = `data_folder`,
+  // Step 6: a SavedPosition for the main window with data_folder = `data_folder`,
   // restoring the window's position.
   virtual void restore_placement(const std::string& data_folder) = 0;
   // Step 14: the notification-area icon, with the main window's icon.
@@ -140,13 +140,13 @@ class StartupOps {
   virtual void show_version_line() = 0;
   // Step 16: translucency 0 per cent.
   virtual void make_opaque() = 0;
-  // Step 17 ("/auto"): `autostart_timer` (1 ms) on; its tick hides the
+  // Step 17 ("/auto"): `kHideAfterAutostart` (1 ms) on; its tick hides the
   // window.
   virtual void set_autostart_timer(bool on) = 0;
 
   // Show step 3: the user's default language id (GetUserDefaultLangID).
   virtual uint16_t user_default_lang_id() = 0;
-  // Show step 3: the first-start language chooser `Tcl_form`, owned by the
+  // Show step 3: the first-start language chooser `LanguageChooserDialog`, owned by the
   // main window, shown modally; the answer is recorded by
   // settings::follow_chooser_answer.
   virtual void show_language_chooser() = 0;

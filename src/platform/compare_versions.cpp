@@ -28,8 +28,8 @@ int compare_numbers(std::string_view a, std::string_view b) {
 
 int CompareVersions(std::string_view a, std::string_view b) {
   if (a.empty() || b.empty()) return kVersionNewerOrNotComparable;
-  TExplodeArray parts_a = explode(a, ".");
-  TExplodeArray parts_b = explode(b, ".");
+  TextParts parts_a = split_text(a, ".");
+  TextParts parts_b = split_text(b, ".");
   // The shorter one is filled up with ".0" parts.
   const size_t count = std::max(parts_a.size(), parts_b.size());
   parts_a.resize(count, "0");

@@ -2,8 +2,8 @@
 
 namespace orvx {
 
-TExplodeArray explode(std::string_view text, std::string_view separator) {
-  TExplodeArray parts;
+TextParts split_text(std::string_view text, std::string_view separator) {
+  TextParts parts;
   if (separator.empty()) {
     parts.emplace_back(text);
     return parts;

@@ -19,7 +19,7 @@
 #include "config/settings.h"
 #include "lang_online/language_download.h"
 #include "lang_online/language_section.h"
-#include "net/http_get.h"
+#include "net/http_download.h"
 #include "platform/prompts.h"
 
 namespace orvx::ui {
@@ -46,7 +46,7 @@ struct LanguageTabHost {
   std::function<std::string(std::string_view id)> message;
   std::string data_folder;  // ends with a separator
   // The record whose lang_list names the language in use.
-  const config::TSettingsRec& record;
+  const config::SettingsRecord& record;
 };
 
 class LanguageTab {
@@ -93,10 +93,10 @@ class LanguageTab {
 
   LanguageTabControls controls_;
   std::string data_folder_;
-  const config::TSettingsRec& record_;
+  const config::SettingsRecord& record_;
   ShowingPrompts prompts_;
-  net::THTTPGet get_file_;
-  lang_online::HttpGetLanguageFetcher fetcher_{get_file_};
+  net::HttpDownload language_download_;
+  lang_online::HttpGetLanguageFetcher fetcher_{language_download_};
   lang_online::LanguageSection section_;
   // What the controls show now, so that a progress event neither refills
   // the lists nor loses their selection.

@@ -10,7 +10,7 @@ namespace orvx::settings {
 
 bool save_settings(const SettingsControls& controls, const std::optional<std::string>& language_row,
                    SettingsSaveHost& host) {
-  config::TSettingsRec updated = host.record;
+  config::SettingsRecord updated = host.record;
   store_controls(controls, updated);
   const bool german = language_row && *language_row == kGermanLanguageRow;
   if (language_row) updated.lang_list = german ? std::string() : *language_row;

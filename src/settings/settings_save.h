@@ -28,7 +28,7 @@ inline constexpr char kSettingsNotSavedMessageId[] = "MSDLG_2_a";
 inline constexpr const char* kGermanLanguageRow = lang_online::kBuiltInLanguage;
 
 struct SettingsSaveHost {
-  config::TSettingsRec& record;
+  config::SettingsRecord& record;
   std::string data_folder;
   Prompts& prompts;
   // A message of the current language by its id.

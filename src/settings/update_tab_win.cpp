@@ -4,7 +4,7 @@
 
 #include "autostart/autostart_link.h"
 #include "config/config_file.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/files.h"
 #include "net/update_server_setting.h"
 #include "ui/flat_button_win.h"
@@ -48,8 +48,8 @@ UpdateTab::UpdateTab(UpdateTabArgs args)
     : a_(std::move(args)),
       system_(a_.prompts),
       check_(update::UpdateContext{
-          .get_update = get_update_,
-          .get_download = get_download_,
+          .get_update = update_info_download_,
+          .get_download = program_download_,
           .prompts = a_.prompts,
           .message = [this](std::string_view id) { return a_.language.message(id); },
           .controls = *this,

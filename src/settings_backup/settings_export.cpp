@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "backup/container_error.h"
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 #include "platform/error_report.h"
 #include "platform/replacing_temp.h"
 #include "settings_backup/backup_file_name.h"
@@ -16,11 +16,11 @@ namespace {
 // whether or not this succeeds.
 void pack_into(const std::string& data_folder, const std::string& temp, const std::string& path,
                BackupStatus& status) {
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.CompressionLevel = -1;
   zip.Excluded = [](const std::string& name) { return files::is_replacing_temp_name(name); };
-  zip.OnCompressingFile = [&](TJvZlibMultiple&, const std::string& file) { status.file(file); };
-  zip.OnProgress = [&](TJvZlibMultiple&, int32_t position, int32_t total) {
+  zip.OnCompressingFile = [&](BackupContainer&, const std::string& file) { status.file(file); };
+  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
     status.progress(position, total);
   };
   try {
@@ -39,7 +39,7 @@ void pack_into(const std::string& data_folder, const std::string& temp, const st
 
 ExportResult export_settings(const std::string& data_folder, const std::string& target_folder,
                              const files::LocalTime& now, BackupStatus& status, Prompts& prompts,
-                             const lang::Tlang_system& lang) {
+                             const lang::Translator& lang) {
   ExportResult result;
   const std::string folder = files::with_separator(target_folder);
   result.path = folder + backup_file_name(now);

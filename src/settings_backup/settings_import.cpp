@@ -9,7 +9,7 @@ namespace orvx::settings_backup {
 
 ImportResult import_settings(const std::string& backup_file, const std::string& data_folder,
                              BackupStatus& status, Prompts& prompts,
-                             const lang::Tlang_system& lang) {
+                             const lang::Translator& lang) {
   ImportResult result;
   status.started();
   std::exception_ptr failure;

@@ -15,28 +15,28 @@ namespace orvx::update {
 
 UpdateCheck::UpdateCheck(UpdateContext context) : c_(std::move(context)) {
   c_.get_update.Agent = "ORV6_update_info";
-  c_.get_update.OnProgress = [this](net::THTTPGet&, int32_t total, int32_t readed) {
+  c_.get_update.OnProgress = [this](net::HttpDownload&, int32_t total, int32_t readed) {
     if (state_ == UpdateState::kFetchingInformation) c_.controls.set_gauge(total, readed);
   };
-  c_.get_update.OnError = [this](net::THTTPGet& sender) { InformationFailed(sender.LastFailure()); };
-  c_.get_update.OnDoneFile = [this](net::THTTPGet&, const std::string&, int32_t) { InformationArrived(); };
+  c_.get_update.OnError = [this](net::HttpDownload& sender) { InformationFailed(sender.LastFailure()); };
+  c_.get_update.on_file_done = [this](net::HttpDownload&, const std::string&, int32_t) { InformationArrived(); };
 
   c_.get_download.Agent = "ORV6_download_get";
   c_.get_download.BinaryData = true;
-  c_.get_download.OnProgress = [this](net::THTTPGet&, int32_t total, int32_t readed) {
+  c_.get_download.OnProgress = [this](net::HttpDownload&, int32_t total, int32_t readed) {
     if (state_ != UpdateState::kDownloading) return;
     if (c_.controls.gauge_position() == 0) c_.controls.show_gauge(true);
     c_.controls.set_gauge(total, readed);
   };
-  c_.get_download.OnError = [this](net::THTTPGet& sender) { ProgramFailed(sender.LastFailure()); };
-  c_.get_download.OnDoneFile = [this](net::THTTPGet&, const std::string&, int32_t) { ProgramArrived(); };
+  c_.get_download.OnError = [this](net::HttpDownload& sender) { ProgramFailed(sender.LastFailure()); };
+  c_.get_download.on_file_done = [this](net::HttpDownload&, const std::string&, int32_t) { ProgramArrived(); };
 }
 
 UpdateCheck::~UpdateCheck() {
-  for (net::THTTPGet* component : {&c_.get_update, &c_.get_download}) {
+  for (net::HttpDownload* component : {&c_.get_update, &c_.get_download}) {
     component->CancelFetch();
     component->OnProgress = nullptr;
-    component->OnDoneFile = nullptr;
+    component->on_file_done = nullptr;
     component->OnError = nullptr;
   }
 }

@@ -20,7 +20,7 @@
 #include <string_view>
 
 #include "net/fetch_rules.h"
-#include "net/http_get.h"
+#include "net/http_download.h"
 #include "platform/prompts.h"
 #include "update/scripts.h"
 #include "update/system_steps.h"
@@ -57,8 +57,8 @@ inline constexpr char kNotAProgramMessageId[] = "MSDLG_14_a";
 inline constexpr char kFileNotWrittenMessageId[] = "MSDLG_14_b";
 
 struct UpdateContext {
-  net::THTTPGet& get_update;
-  net::THTTPGet& get_download;  // BinaryData true
+  net::HttpDownload& get_update;
+  net::HttpDownload& get_download;  // BinaryData true
   Prompts& prompts;
   std::function<std::string(std::string_view id)> message;  // get_message by id
   UpdateControls& controls;

@@ -69,16 +69,16 @@ class LanguageSectionTest : public ::testing::Test {
     return texts;
   }
 
-  std::unique_ptr<net::THTTPGet> MakeComponent() {
+  std::unique_ptr<net::HttpDownload> MakeComponent() {
     auto link = std::make_unique<test::TestOwnerThread>();
     owner = link.get();
-    return std::make_unique<net::THTTPGet>(http, std::move(link));
+    return std::make_unique<net::HttpDownload>(http, std::move(link));
   }
 
   test::TempFolder data;
   std::shared_ptr<test::ScriptedHttp> http = std::make_shared<test::ScriptedHttp>();
   test::TestOwnerThread* owner = nullptr;
-  std::unique_ptr<net::THTTPGet> get_file = MakeComponent();
+  std::unique_ptr<net::HttpDownload> get_file = MakeComponent();
   HttpGetLanguageFetcher fetcher{*get_file};
   test::ScriptedPrompts prompts;
   std::string base = kBase;  // the configured update server

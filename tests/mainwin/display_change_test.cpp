@@ -38,7 +38,7 @@ TEST(DisplayChange, RunsItsStepsInOrderAndRestoresOnlyWithSortAfterRes) {
     w.window.display = {{1280, 1024}, 1};
     ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 400, 300}}, w.profile_file("ORV - 1280x1024"), {1280, 1024}, 1));
 
-    WMDisplayChange(w.context(), w.window);
+    on_display_change(w.context(), w.window);
     EXPECT_EQ(w.log.entries, c.log) << "sort_after_res " << c.sort_after_res;
     const icons::IconPoint expected = c.sort_after_res ? icons::IconPoint{400, 300} : icons::IconPoint{20, 10};
     EXPECT_EQ(w.desktop.items()[0].position, expected) << "sort_after_res " << c.sort_after_res;
@@ -49,7 +49,7 @@ TEST(DisplayChange, ANewResolutionIsToldAndSavedBetweenTheMessagePumps) {
   FlowWorld w;
   w.window.display = {{1280, 1024}, 2};
   w.prompts.confirmations = {true};
-  WMDisplayChange(w.context(), w.window);
+  on_display_change(w.context(), w.window);
   EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off",
                                 "process_messages", "information MSDLG_19", "desktop", "process_messages",
                                 "refresh_timer on"}));
@@ -65,11 +65,11 @@ TEST(DisplayChange, SwitchingAwayAndBackRestoresEachResolutionsIconsAndAsksOnlyO
   auto switch_to = [&w](ScreenSize size, std::vector<Item> arranged_by_the_shell) {
     w.window.display = {size, 1};
     w.desktop.set_items(std::move(arranged_by_the_shell));
-    WMDisplayChange(w.context(), w.window);
+    on_display_change(w.context(), w.window);
   };
 
   // A first change at 1920 x 1080 saves that resolution's profile.
-  WMDisplayChange(w.context(), w.window);
+  on_display_change(w.context(), w.window);
   ASSERT_EQ(ListProfiles(w.folders.data), (Log{"ORV - 1920x1080"}));
 
   switch_to({1280, 1024}, {{"Papierkorb", {5, 5}}, {"Arbeitsplatz", {5, 80}}});
@@ -88,9 +88,9 @@ TEST(DisplayChange, SwitchingAwayAndBackRestoresEachResolutionsIconsAndAsksOnlyO
 
 TEST(DisplayChange, AHotkeyWaitingInTheQueueRunsWhileTheRefreshIsHeldOff) {
   FlowWorld w;
-  w.settings.std_profil = "Standard";
-  w.window.waiting_message = [&w] { hotKey1HotKey(w.context()); };
-  WMDisplayChange(w.context(), w.window);
+  w.settings.standard_profile = "Standard";
+  w.window.waiting_message = [&w] { on_save_hotkey(w.context()); };
+  on_display_change(w.context(), w.window);
   EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off",
                                 "process_messages", "desktop", "information MSDLG_19", "desktop",
                                 "process_messages", "refresh_timer on"}));
@@ -100,7 +100,7 @@ TEST(DisplayChange, AHotkeyWaitingInTheQueueRunsWhileTheRefreshIsHeldOff) {
 TEST(DisplayChange, AFailingStepStillSwitchesTheRefreshOnAgain) {
   FlowWorld w;
   w.window.failing = {"process_messages"};
-  EXPECT_THROW(WMDisplayChange(w.context(), w.window), std::runtime_error);
+  EXPECT_THROW(on_display_change(w.context(), w.window), std::runtime_error);
   EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off",
                                 "process_messages", "refresh_timer on"}));
 }

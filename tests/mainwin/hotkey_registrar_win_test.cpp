@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "mainwin/hotkey.h"
+#include "mainwin/save_hotkey.h"
 #include "mainwin/hotkey_registrar_win.h"
 #include "platform/scoped_win.h"
 #include "support/scripted_prompts.h"
@@ -75,7 +75,7 @@ TEST(WindowHotkeyRegistrar, TheHotkeyComponentReportsACombinationHeldElsewhere) 
 
   WindowHotkeyRegistrar registrar(main_window.get());
   test::ScriptedPrompts prompts;
-  Thotkey hotkey(registrar, prompts, [] { return std::string("held elsewhere"); });
+  SaveHotkey hotkey(registrar, prompts, [] { return std::string("held elsewhere"); });
   hotkey.configure(true, shortcut("Strg+Alt+F10"));
   EXPECT_FALSE(hotkey.registered());
   ASSERT_EQ(prompts.shown.size(), 1u);

@@ -33,13 +33,13 @@ class LoadSettings : public ::testing::Test {
 };
 
 TEST_F(LoadSettings, FirstStartWithoutAFileAppliesTheDefaults) {
-  w.settings.std_profil = "left over";
+  w.settings.standard_profile = "left over";
   load();
-  EXPECT_EQ(w.settings, config::TSettingsRec{});
+  EXPECT_EQ(w.settings, config::SettingsRecord{});
   EXPECT_EQ(w.log.entries, (Log{"auto_save_timer off 60000", "minidesk shown"}));
   EXPECT_FALSE(w.hotkey.enabled());
   EXPECT_EQ(w.hotkey.shortcut(), config::text_to_shortcut("Strg+Alt+D"));
-  EXPECT_TRUE(w.lang_system.language_path().empty());
+  EXPECT_TRUE(w.translator.language_path().empty());
 }
 
 TEST_F(LoadSettings, AppliesTimerHotkeyAndMinideskInThatOrder) {
@@ -51,7 +51,7 @@ TEST_F(LoadSettings, AppliesTimerHotkeyAndMinideskInThatOrder) {
       << "the hotkey is activated with its combination: no failure, nothing left unregistered";
   EXPECT_TRUE(w.hotkey.registered());
   EXPECT_TRUE(w.settings.sort_after_res);
-  EXPECT_EQ(w.settings.std_profil, "Work");
+  EXPECT_EQ(w.settings.standard_profile, "Work");
   EXPECT_FALSE(w.settings.live_desktop);
 }
 
@@ -97,14 +97,14 @@ TEST_F(LoadSettings, LoadsTheLanguageFileWhenTheLangFolderHasOne) {
   write_config("lang_list=english\r\n");
   load();
   EXPECT_EQ(w.settings.lang_list, "english");
-  EXPECT_EQ(w.lang_system.message("MSDLG_0"), "Select A Standard Profile");
+  EXPECT_EQ(w.translator.message("MSDLG_0"), "Select A Standard Profile");
 }
 
 TEST_F(LoadSettings, AMissingLanguageFileEmptiesTheFieldButNotTheFile) {
   write_config("lang_list=Klingon\r\n");
   load();
   EXPECT_EQ(w.settings.lang_list, "");
-  EXPECT_TRUE(w.lang_system.language_path().empty());
+  EXPECT_TRUE(w.translator.language_path().empty());
   EXPECT_EQ(ini::read_string(config::config_file_path(w.folders.data), "Settings", "lang_list", ""), "Klingon");
 }
 

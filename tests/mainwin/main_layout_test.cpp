@@ -46,7 +46,7 @@ TEST(MainLayout, ExpandedLayoutsWorkedOutByHand) {
                   .arrange_button = {100, 361, 80, 18},
                   .close_button = {336, 361, 80, 18},
                   .form_status_button = {412, 361, 24, 22},
-                  .bottom_leiste = {0, 361, 446, 20},
+                  .button_strip = {0, 361, 446, 20},
                   .refresh_timer_on = true,
                   .topmost = false}},
       // The whole virtual screen 2560 x 1024: a map of 853 x 341, the
@@ -61,7 +61,7 @@ TEST(MainLayout, ExpandedLayoutsWorkedOutByHand) {
                   .arrange_button = {100, 371, 80, 18},
                   .close_button = {763, 371, 80, 18},
                   .form_status_button = {839, 371, 24, 22},
-                  .bottom_leiste = {0, 371, 873, 20},
+                  .button_strip = {0, 371, 873, 20},
                   .refresh_timer_on = true,
                   .topmost = false}},
   };
@@ -76,7 +76,7 @@ TEST(MainLayout, ExpandedLayoutsWorkedOutByHand) {
     EXPECT_EQ(layout.arrange_button, c.expected.arrange_button);
     EXPECT_EQ(layout.close_button, c.expected.close_button);
     EXPECT_EQ(layout.form_status_button, c.expected.form_status_button);
-    EXPECT_EQ(layout.bottom_leiste, c.expected.bottom_leiste);
+    EXPECT_EQ(layout.button_strip, c.expected.button_strip);
     EXPECT_EQ(layout, c.expected);  // and nothing else differs
   }
 }
@@ -87,7 +87,7 @@ TEST(MainLayout, CollapsedIsATopMostBarWhateverTheScreen) {
     const MainLayout layout = main_layout(measures, false);
     EXPECT_EQ(layout.client, (Size{400, 40}));
     EXPECT_FALSE(layout.minidesk_shown);
-    EXPECT_EQ(layout.bottom_leiste, (Rect{0, 20, 400, 20}));
+    EXPECT_EQ(layout.button_strip, (Rect{0, 20, 400, 20}));
     EXPECT_EQ(layout.save_button, (Rect{10, 20, 80, 18}));
     EXPECT_EQ(layout.arrange_button, (Rect{100, 20, 80, 18}));
     EXPECT_EQ(layout.close_button, (Rect{290, 20, 80, 18}));
@@ -128,10 +128,10 @@ TEST(MainLayout, PartsStayInsideTheWindowAndApart) {
       const std::pair<const char*, Rect> commands[] = {
           {"save", layout.save_button}, {"arrange", layout.arrange_button}, {"close", layout.close_button}};
 
-      EXPECT_EQ(layout.bottom_leiste, (Rect{0, client.height - 20, client.width, 20}));
+      EXPECT_EQ(layout.button_strip, (Rect{0, client.height - 20, client.width, 20}));
       for (const auto& [name, button] : commands) {
         EXPECT_TRUE(inside(button, client)) << name;
-        EXPECT_EQ(button.top, layout.bottom_leiste.top) << name;
+        EXPECT_EQ(button.top, layout.button_strip.top) << name;
       }
       EXPECT_LT(right(layout.save_button), layout.arrange_button.left);
       EXPECT_LT(right(layout.arrange_button), layout.close_button.left);
@@ -144,7 +144,7 @@ TEST(MainLayout, PartsStayInsideTheWindowAndApart) {
       EXPECT_EQ(map.left, 10);
       EXPECT_EQ(client.width - right(map), 10);
       EXPECT_EQ(map.top, 25);
-      EXPECT_LE(bottom(map), layout.bottom_leiste.top) << "the Minidesk runs into the button strip";
+      EXPECT_LE(bottom(map), layout.button_strip.top) << "the Minidesk runs into the button strip";
       EXPECT_TRUE(inside(layout.bg_frame, client));
       EXPECT_GE(layout.versions_label_top, 0);
       EXPECT_LE(layout.versions_label_top + kVersionLabelHeight, map.height) << "the version line leaves the map";

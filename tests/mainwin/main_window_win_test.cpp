@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "minidesk/error_icon_list_win.h"
+#include "minidesk/error_list_window_win.h"
 #include "ui/link_label_win.h"
 #include "ui/picture_button_win.h"
 #include "minidesk/alert_panel_win.h"
@@ -47,7 +47,7 @@ const std::vector<StandinItem> kIcons = {
 
 // Icons as sorted rows of caption and position, to compare a profile with
 // the desktop whatever the order of either.
-std::vector<IconRow> sorted_rows(const TDesktopIconInfoArray& icons) {
+std::vector<IconRow> sorted_rows(const DesktopIcons& icons) {
   std::vector<IconRow> rows = Rows(icons);
   std::sort(rows.begin(), rows.end());
   return rows;
@@ -470,7 +470,7 @@ TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
                        "Some icons lie outside the boundaries of the desktop. By selecting an item on the list and "
                        "then clicking on the Orvane X Minidesk you can reposition the icon."),
             nullptr);
-  HWND list = find_process_window(app->process_id(), minidesk::kErrorIconListClass, nullptr, false);
+  HWND list = find_process_window(app->process_id(), minidesk::kErrorListWindowClass, nullptr, false);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(child_texts(list, ui::kFlatButtonClass), (std::vector<std::string>{"Close"}));
 }

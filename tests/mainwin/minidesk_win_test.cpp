@@ -21,7 +21,7 @@
 #include "lang/messages.h"
 #include "minidesk/alert_panel_win.h"
 #include "minidesk/error_icon_list.h"
-#include "minidesk/error_icon_list_win.h"
+#include "minidesk/error_list_window_win.h"
 #include "minidesk/minidesk.h"
 #include "minidesk/minidesk_map.h"
 #include "minidesk/minidesk_view_win.h"
@@ -165,7 +165,7 @@ class MinideskWindow : public ::testing::Test {
   }
 
   static StandinDesktop& standin() { return *standin_; }
-  HWND error_list() const { return find_process_window(app->process_id(), minidesk::kErrorIconListClass, nullptr, false); }
+  HWND error_list() const { return find_process_window(app->process_id(), minidesk::kErrorListWindowClass, nullptr, false); }
 
   ProgramCopy copy;
   std::unique_ptr<RunningApp> app;

@@ -21,7 +21,7 @@ const std::vector<orvx::test::IconRow> kDesktopIcons = {{"Papierkorb", 20, 10}, 
 TEST(NamePrompt, SavesUnderTheTrimmedName) {
   FlowWorld w;
   w.prompts.text_answers = {"  Work  "};
-  pm_new_profilClick(w.context());
+  on_save_new_profile_clicked(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "desktop"}));
   EXPECT_EQ(w.prompts.shown[0].text, "Geben Sie einen Profilnamen ein...");
   EXPECT_EQ(w.prompts.initial_texts, (Log{""}));
@@ -32,7 +32,7 @@ TEST(NamePrompt, SavesUnderTheTrimmedName) {
 TEST(NamePrompt, CancelSavesNothing) {
   FlowWorld w;
   w.prompts.text_answers = {std::nullopt};
-  pm_new_profilClick(w.context());
+  on_save_new_profile_clicked(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a"}));
   EXPECT_TRUE(ListProfiles(w.folders.data).empty());
 }
@@ -41,7 +41,7 @@ TEST(NamePrompt, AnExistingProfileIsReplacedWithoutAQuestion) {
   FlowWorld w;
   ASSERT_TRUE(WriteProfileFile({{"Alt", 1, 1}}, w.profile_file("Work"), {800, 600}, 1));
   w.prompts.text_answers = {"Work"};
-  pm_new_profilClick(w.context());
+  on_save_new_profile_clicked(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "desktop"}));
   EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
 }
@@ -71,7 +71,7 @@ TEST(NamePrompt, RefusesANameNoFileCanHaveSaysWhyAndAsksAgainWithIt) {
   for (const Case& c : cases) {
     FlowWorld w;
     w.prompts.text_answers = {c.name, "Work"};
-    pm_new_profilClick(w.context());
+    on_save_new_profile_clicked(w.context());
     EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "message " + c.message, "ask MSDLG_21_a", "desktop"}))
         << c.name;
     EXPECT_EQ(w.prompts.initial_texts, (Log{"", c.name})) << c.name;
@@ -88,16 +88,16 @@ TEST(NamePrompt, RefusesANameWhoseFilePathWouldBeTooLong) {
   EXPECT_EQ(FindProfileFileProblem(w.folders.data, name.substr(1)), ProfileNameProblem::None);
 
   w.prompts.text_answers = {name, std::nullopt};
-  pm_new_profilClick(w.context());
+  on_save_new_profile_clicked(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "message MSDLG_21_f", "ask MSDLG_21_a"}));
   EXPECT_TRUE(ListProfiles(w.folders.data).empty());
 }
 
 TEST(NamePrompt, RefusalsComeInTheLoadedLanguage) {
   FlowWorld w;
-  w.lang_system.load_language(orvx::test::source_dir() + "/resources/English.qlf");
+  w.translator.load_language(orvx::test::source_dir() + "/resources/English.qlf");
   w.prompts.text_answers = {"a|b"};
-  pm_new_profilClick(w.context());
+  on_save_new_profile_clicked(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask Profile Name",
                                 "message A profile name cannot contain any of the characters \\ / : * ? \" < > |",
                                 "ask Profile Name"}));

@@ -45,7 +45,7 @@ TEST(SaveCommand, CarriesOutTheChoiceThenRefreshesOnlyWithoutLiveRefresh) {
       FlowWorld w;
       w.settings.live_desktop = live;
       w.window.save_choice = {c.choice, c.profile_name};
-      save_buttonClick(w.context(), w.window);
+      on_save_clicked(w.context(), w.window);
       EXPECT_EQ(w.log.entries, joined(joined({"save_menu"}, c.between), live ? Log{} : kRefresh))
           << "live " << live << ", choice " << static_cast<int>(c.choice);
     }
@@ -56,7 +56,7 @@ TEST(SaveCommand, ProfileItemSavesIntoTheFileOfItsRealName) {
   FlowWorld w;
   for (const char* name : {"a&b", "ab"}) ASSERT_TRUE(files::write_file(w.profile_file(name), ""));
   w.window.save_choice = {Choice::SaveIntoProfile, "a&b"};
-  save_buttonClick(w.context(), w.window);
+  on_save_clicked(w.context(), w.window);
 
   ASSERT_EQ(w.window.menus_shown.size(), 1u);
   EXPECT_TRUE(w.window.menus_shown[0].select_profile_visible);
@@ -67,9 +67,9 @@ TEST(SaveCommand, ProfileItemSavesIntoTheFileOfItsRealName) {
 
 TEST(SaveCommand, TheMenuIsBuiltFromTheFilesAtEachOpening) {
   FlowWorld w;
-  save_buttonClick(w.context(), w.window);
+  on_save_clicked(w.context(), w.window);
   ASSERT_TRUE(files::write_file(w.profile_file("New"), ""));
-  save_buttonClick(w.context(), w.window);
+  on_save_clicked(w.context(), w.window);
   ASSERT_EQ(w.window.menus_shown.size(), 2u);
   EXPECT_FALSE(w.window.menus_shown[0].select_profile_visible);
   EXPECT_TRUE(w.window.menus_shown[1].select_profile_visible);
@@ -97,7 +97,7 @@ TEST(RestoreCommand, ArrangementModesRefuseTheMenuAndTheRefreshStillFollows) {
     FlowWorld w;
     w.desktop.set_arrangement_modes(c.modes);
     w.settings.live_desktop = c.live;
-    arrange_buttonClick(w.context(), w.window);
+    on_restore_clicked(w.context(), w.window);
     EXPECT_EQ(w.log.entries, c.log) << c.modes.auto_arrange << c.modes.snap_to_grid << c.live;
   }
 }
@@ -107,7 +107,7 @@ TEST(RestoreCommand, ProfileItemRestoresFromTheFileOfItsRealName) {
   ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 300, 400}}, w.profile_file("a&b"), {1920, 1080}, 1));
   ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 1, 1}}, w.profile_file("ab"), {1920, 1080}, 1));
   w.window.restore_choice = {RestoreMenuChoice::Item::Profile, "a&b"};
-  arrange_buttonClick(w.context(), w.window);
+  on_restore_clicked(w.context(), w.window);
   EXPECT_EQ(w.desktop.items()[0], (Item{"Papierkorb", {300, 400}}));
   ASSERT_EQ(w.window.menus_shown.size(), 1u);
   EXPECT_EQ(w.window.menus_shown[0].items.size(), 2u);
@@ -119,15 +119,15 @@ TEST(RestoreCommand, TheUndoItemIsOfferedAfterARestoreAndTakesItBack) {
   const std::vector<Item> before = w.desktop.items();
 
   w.window.restore_choice = {RestoreMenuChoice::Item::Profile, "A"};
-  arrange_buttonClick(w.context(), w.window);
+  on_restore_clicked(w.context(), w.window);
   ASSERT_EQ(w.desktop.items()[0], (Item{"Papierkorb", {300, 400}}));
 
   w.window.restore_choice = {RestoreMenuChoice::Item::UndoRestore, ""};
-  arrange_buttonClick(w.context(), w.window);
+  on_restore_clicked(w.context(), w.window);
   EXPECT_EQ(w.desktop.items(), before);
 
   w.window.restore_choice = {};
-  arrange_buttonClick(w.context(), w.window);
+  on_restore_clicked(w.context(), w.window);
   std::vector<std::string> menus;
   for (const std::string& entry : w.log.entries) {
     if (entry.starts_with("restore_menu")) menus.push_back(entry);
@@ -138,7 +138,7 @@ TEST(RestoreCommand, TheUndoItemIsOfferedAfterARestoreAndTakesItBack) {
 TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {
   FlowWorld w;
   w.window.display = {{1280, 1024}, 2};
-  pm_refresh_desktopClick(w.window, w.desktop);
+  on_refresh_desktop_clicked(w.window, w.desktop);
   EXPECT_EQ(w.log.entries, kRefresh);
   EXPECT_EQ(orvx::test::Rows(w.window.minidesk_icons), kDesktopIcons);
   EXPECT_EQ(w.screen.size.width, 1280);
@@ -146,20 +146,20 @@ TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {
 
   // An unreachable desktop leaves the map as it was.
   w.desktop.set_reachable(false);
-  pm_refresh_desktopClick(w.window, w.desktop);
+  on_refresh_desktop_clicked(w.window, w.desktop);
   EXPECT_EQ(w.log.entries, joined(kRefresh, {"update_layout"}));
   EXPECT_EQ(orvx::test::Rows(w.window.minidesk_icons), kDesktopIcons);
 }
 
 TEST(StandardProfileTriggers, MenuHotkeyAndTimerSaveIntoTheChosenProfileOrSayNoneIsChosen) {
   using Trigger = void (*)(const MainContext&);
-  for (Trigger trigger : {&pm_save_standardClick, &hotKey1HotKey, &auto_check_icons_timerTimer}) {
+  for (Trigger trigger : {&on_save_standard_clicked, &on_save_hotkey, &on_auto_save_timer}) {
     FlowWorld w;
     trigger(w.context());
     trigger(w.context());
     EXPECT_EQ(w.log.entries, (Log{"message MSDLG_0", "message MSDLG_0"})) << "every press, every tick";
 
-    w.settings.std_profil = "Standard";
+    w.settings.standard_profile = "Standard";
     trigger(w.context());
     EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Standard"))), kDesktopIcons);
     EXPECT_FALSE(w.log.contains("update_layout")) << "no refresh";

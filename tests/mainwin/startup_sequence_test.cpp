@@ -11,7 +11,7 @@
 
 #include "mainwin/startup_sequence.h"
 #include "lang/lang_folder.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"

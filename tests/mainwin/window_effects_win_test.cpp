@@ -42,7 +42,7 @@ std::optional<BYTE> LayeredAlpha(HWND window) {
 TEST(TransparentWndWin, ActiveOpaqueInactiveTranslucentAndStaysLayered) {
   win::ScopedWindow window = TopLevelWindow(400, 40);
   ASSERT_TRUE(window);
-  TTransparentWnd trans_wnd(window.get());
+  TranslucentWindow trans_wnd(window.get());
   ASSERT_TRUE(trans_wnd.available());
   EXPECT_FALSE(trans_wnd.AutoOpaque);
 
@@ -60,7 +60,7 @@ TEST(TransparentWndWin, ActiveOpaqueInactiveTranslucentAndStaysLayered) {
 
 TEST(TransparentWndWin, AutoOpaqueDropsTheLayeringAtZero) {
   win::ScopedWindow window = TopLevelWindow(200, 100);
-  TTransparentWnd trans_wnd(window.get());
+  TranslucentWindow trans_wnd(window.get());
   trans_wnd.AutoOpaque = true;
   trans_wnd.ApplyTranslucency(25);
   ASSERT_TRUE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
@@ -71,12 +71,12 @@ TEST(TransparentWndWin, AutoOpaqueDropsTheLayeringAtZero) {
 TEST(TransparentWndWin, WithoutTheFunctionNothingHappens) {
   win::ScopedWindow window = TopLevelWindow(200, 100);
   // A library without SetLayeredWindowAttributes, as on Windows NT 4.0.
-  TTransparentWnd old_system(window.get(), "KERNEL32.DLL");
+  TranslucentWindow old_system(window.get(), "KERNEL32.DLL");
   EXPECT_FALSE(old_system.available());
   old_system.ApplyTranslucency(25);
   EXPECT_FALSE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
 
-  TTransparentWnd no_library(window.get(), "NO-SUCH-LIBRARY.DLL");
+  TranslucentWindow no_library(window.get(), "NO-SUCH-LIBRARY.DLL");
   EXPECT_FALSE(no_library.available());
   no_library.ApplyTranslucency(25);
   EXPECT_FALSE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
@@ -85,10 +85,10 @@ TEST(TransparentWndWin, WithoutTheFunctionNothingHappens) {
 TEST(TransparentWndWin, WindowThatIsGoneIsLeftAlone) {
   HWND gone = TopLevelWindow(10, 10).get();  // destroyed at the end of the statement
   ASSERT_FALSE(IsWindow(gone));
-  TTransparentWnd trans_wnd(gone);
+  TranslucentWindow trans_wnd(gone);
   EXPECT_NO_FATAL_FAILURE(trans_wnd.ApplyTranslucency(25));
   EXPECT_NO_FATAL_FAILURE(trans_wnd.RemoveLayering(gone));
-  TTransparentWnd no_owner(nullptr);
+  TranslucentWindow no_owner(nullptr);
   EXPECT_NO_FATAL_FAILURE(no_owner.ApplyTranslucency(25));
 }
 

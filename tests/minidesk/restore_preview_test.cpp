@@ -17,8 +17,8 @@ class QuietHost : public MinideskHost {
  public:
   void MoveDesktopIcon(const std::string&, icons::IconPoint) override {}
   void set_refresh_timer(bool) override {}
-  void set_alert_timer_on(bool) override {}
-  void set_alert_timer_off(bool) override {}
+  void set_alert_slide_in_timer(bool) override {}
+  void set_alert_hide_timer(bool) override {}
   void set_mouse_capture(bool) override {}
 };
 
@@ -26,8 +26,8 @@ std::string German() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 // Papierkorb stays, Arbeitsplatz moves right, Ordner is not in the profile,
 // and the profile's "Fehlt" is not on the desktop.
-const TDesktopIconInfoArray kDesktop = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 30, 300}, {"Ordner", 90, 90}};
-const TDesktopIconInfoArray kProfile = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 330, 300}, {"Fehlt", 9, 9}};
+const DesktopIcons kDesktop = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 30, 300}, {"Ordner", 90, 90}};
+const DesktopIcons kProfile = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 330, 300}, {"Fehlt", 9, 9}};
 
 struct PreviewTest : ::testing::Test {
   PreviewTest() {

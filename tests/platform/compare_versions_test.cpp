@@ -69,7 +69,7 @@ TEST(Explode, NSeparatorsGiveNPlusOnePartsUntrimmed) {
   struct Case {
     const char* text;
     const char* separator;
-    TExplodeArray parts;
+    TextParts parts;
   };
   const Case cases[] = {
       {"English,Deutsch", ",", {"English", "Deutsch"}},
@@ -83,7 +83,7 @@ TEST(Explode, NSeparatorsGiveNPlusOnePartsUntrimmed) {
       {"abc", "", {"abc"}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(explode(c.text, c.separator), c.parts) << '"' << c.text << '"';
+    EXPECT_EQ(split_text(c.text, c.separator), c.parts) << '"' << c.text << '"';
   }
 }
 

@@ -175,7 +175,7 @@ TEST_F(SaveRestore, ResolutionProfileThatCouldNotBeSavedIsReportedAndAskedForAga
 
 TEST_F(SaveRestore, ChosenStandardProfile) {
   struct Case {
-    std::string std_profil;
+    std::string standard_profile;
     std::vector<std::string> profiles;  // afterwards
     std::vector<std::string> log;
   };
@@ -191,9 +191,9 @@ TEST_F(SaveRestore, ChosenStandardProfile) {
   };
   for (const Case& c : cases) {
     FlowWorld w;
-    SaveChosenStandardProfile(w.context().profiles(), c.std_profil);
-    EXPECT_EQ(ListProfiles(w.folders.data), c.profiles) << c.std_profil;
-    EXPECT_EQ(w.log.entries, c.log) << c.std_profil;
+    SaveChosenStandardProfile(w.context().profiles(), c.standard_profile);
+    EXPECT_EQ(ListProfiles(w.folders.data), c.profiles) << c.standard_profile;
+    EXPECT_EQ(w.log.entries, c.log) << c.standard_profile;
   }
 }
 
@@ -211,7 +211,7 @@ class PromptsWithMessageLoop : public mainwin::test::LoggingPrompts {
 
 TEST_F(SaveRestore, NoStandardProfileBoxesDoNotPileUp) {
   PromptsWithMessageLoop prompts(world.log);
-  const ProfileSession in_box{world.desktop, prompts, world.lang_system, world.folders, world.screen,
+  const ProfileSession in_box{world.desktop, prompts, world.translator, world.folders, world.screen,
                                 world.restore_undo};
   int ticks = 0;
   prompts.while_message_open = [&] {
@@ -288,7 +288,7 @@ TEST(StoredScreen, ScreenSizeText) {
 }
 
 TEST_F(SaveRestore, MessagesComeInTheLoadedLanguage) {
-  world.lang_system.load_language(test::source_dir() + "/resources/English.qlf");
+  world.translator.load_language(test::source_dir() + "/resources/English.qlf");
   SaveChosenStandardProfile(session(), "");
   world.prompts.confirmations = {true};
   world.desktop.set_reachable(false);

@@ -23,8 +23,8 @@
 #include "platform/local_clock.h"
 #include "platform/scoped_win.h"
 #include "settings/backup_tab_win.h"
-#include "settings/settings_form_texts.h"
-#include "settings/settings_form_win.h"
+#include "settings/settings_dialog_texts.h"
+#include "settings/settings_dialog_win.h"
 #include "settings_backup/backup_file_name.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
@@ -348,7 +348,7 @@ TEST_F(BackupSection, ImportBringsTheBackupBackKeepsLaterProfilesAndTheDialogSho
   files::write_file(copy.profile_file("Later"), "[Info]\r\nCount=3\r\n");
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  ASSERT_FALSE(box_checked(texts::kSortAfterRes));  // the dialog shows today's settings
+  ASSERT_FALSE(box_checked(texts::kRestoreAfterResolutionChange));  // the dialog shows today's settings
 
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
   EXPECT_EQ(close_result_message(), german("MSDLG_4c"));
@@ -358,7 +358,7 @@ TEST_F(BackupSection, ImportBringsTheBackupBackKeepsLaterProfilesAndTheDialogSho
   EXPECT_TRUE(files::file_exists(data() + "lang\\English.qlf"));
 
   // The dialog shows what was imported, and Save keeps it.
-  EXPECT_TRUE(box_checked(texts::kSortAfterRes));
+  EXPECT_TRUE(box_checked(texts::kRestoreAfterResolutionChange));
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kSave));
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "sort_after_res", "<none>"), "1");
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "std_profil", "<none>"), "Alpha");

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/settings_form_win.h"
+#include "settings/settings_dialog_win.h"
 
 namespace orvx::test {
 

@@ -130,10 +130,10 @@ class UpdateCheckTest : public ::testing::Test {
                                 .start_mode = start_mode,
                                 .script_started = [this] { ++scripts_started; }});
   }
-  std::unique_ptr<net::THTTPGet> Component(test::TestOwnerThread*& owner) {
+  std::unique_ptr<net::HttpDownload> Component(test::TestOwnerThread*& owner) {
     auto link = std::make_unique<test::TestOwnerThread>();
     owner = link.get();
-    return std::make_unique<net::THTTPGet>(http, std::move(link));
+    return std::make_unique<net::HttpDownload>(http, std::move(link));
   }
   void Offer(const std::string& version, const ScriptedReply& download,
              const std::string& up_infos = "http://updates.test/news") {
@@ -149,7 +149,7 @@ class UpdateCheckTest : public ::testing::Test {
                                      : get_download->Fetching() ? download_owner
                                                                 : nullptr;
       if (!owner) return true;
-      net::THTTPGet& running = owner == update_owner ? *get_update : *get_download;
+      net::HttpDownload& running = owner == update_owner ? *get_update : *get_download;
       if (!owner->PumpUntil([&] { return done() || !running.Fetching(); })) return false;
     }
     return true;
@@ -170,8 +170,8 @@ class UpdateCheckTest : public ::testing::Test {
   std::shared_ptr<test::ScriptedHttp> http = std::make_shared<test::ScriptedHttp>();
   test::TestOwnerThread* update_owner = nullptr;
   test::TestOwnerThread* download_owner = nullptr;
-  std::unique_ptr<net::THTTPGet> get_update = Component(update_owner);
-  std::unique_ptr<net::THTTPGet> get_download = Component(download_owner);
+  std::unique_ptr<net::HttpDownload> get_update = Component(update_owner);
+  std::unique_ptr<net::HttpDownload> get_download = Component(download_owner);
   QuestionPrompts prompts;
   RecordedControls controls;
   RecordedSystem system;

@@ -23,9 +23,9 @@ inline constexpr char kMessageSection[] = "misc";
 // components and properties are skipped silently.
 void apply_language(const ini::IniText& file, WindowRegistry& windows);
 
-class Tlang_system {
+class Translator {
  public:
-  explicit Tlang_system(WindowRegistry& windows) : windows_(windows) {}
+  explicit Translator(WindowRegistry& windows) : windows_(windows) {}
 
   // Remembers `path` for get_message and applies the file to the windows
   // that exist now. Nothing is reset first: texts the file lacks keep what

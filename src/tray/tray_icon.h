@@ -1,12 +1,12 @@
 #pragma once
-// TantTaskbarIcon: the program's icon in the notification area of the task
+// TrayIcon: the program's icon in the notification area of the task
 // bar. It owns the icon and turns the shell's callback messages into mouse
 // events: a click is a left-button release on the icon after a left-button
 // press on it.
 //
 // The system is reached only through a TaskbarPlatform (taskbar_platform.h),
 // which the component does not own and which must outlive it; on Windows
-// ShellTaskbarIcon (taskbar_icon_win.h) puts the two together.
+// ShellTrayIcon (tray_icon_win.h) puts the two together.
 //
 // When the shell restarts (Explorer crashed or was restarted) it forgets
 // every icon and broadcasts "TaskbarCreated"; a visible icon is then added
@@ -25,7 +25,7 @@ namespace orvx::tray {
 
 // Raised when the icon record cannot be filled; the text names the
 // component and the operation, e.g. "TNA.AddToTaskbar failed".
-class EantTaskbarIcon : public std::runtime_error {
+class TrayIconError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -33,19 +33,19 @@ class EantTaskbarIcon : public std::runtime_error {
 // The tooltip keeps at most this many characters.
 inline constexpr size_t kTrayHintLength = kTrayTipCapacity - 1;
 
-class TantTaskbarIcon {
+class TrayIcon {
  public:
-  using TNotifyEvent = std::function<void(TantTaskbarIcon& Sender)>;
-  using TMouseEvent =
-      std::function<void(TantTaskbarIcon& Sender, TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y)>;
+  using NotifyHandler = std::function<void(TrayIcon& Sender)>;
+  using MouseHandler =
+      std::function<void(TrayIcon& Sender, MouseButton Button, ShiftState Shift, int32_t X, int32_t Y)>;
 
   // Hidden, enabled, no picture, no tooltip, identifier 0.
-  TantTaskbarIcon(std::string name, TaskbarPlatform& platform);
+  TrayIcon(std::string name, TaskbarPlatform& platform);
   // Takes a visible icon out of the notification area. No event is fired:
   // the owner is going away.
-  ~TantTaskbarIcon();
-  TantTaskbarIcon(const TantTaskbarIcon&) = delete;
-  TantTaskbarIcon& operator=(const TantTaskbarIcon&) = delete;
+  ~TrayIcon();
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
 
   const std::string& Name() const { return name_; }
 
@@ -75,13 +75,13 @@ class TantTaskbarIcon {
   void SetPopupMenu(std::weak_ptr<TrayPopupMenu> menu) { popup_menu_ = std::move(menu); }
   std::shared_ptr<TrayPopupMenu> PopupMenu() const { return popup_menu_.lock(); }
 
-  TMouseEvent OnMouseDown;
-  TMouseEvent OnMouseUp;
-  TNotifyEvent OnClick;
-  TNotifyEvent OnDblClick;
-  TNotifyEvent OnPopupMenu;
-  TNotifyEvent OnShow;
-  TNotifyEvent OnHide;
+  MouseHandler OnMouseDown;
+  MouseHandler OnMouseUp;
+  NotifyHandler OnClick;
+  NotifyHandler OnDblClick;
+  NotifyHandler OnPopupMenu;
+  NotifyHandler OnShow;
+  NotifyHandler OnHide;
 
   // The hidden window's message handling. Events and their errors run
   // inside it; the window procedure around it catches them.
@@ -90,9 +90,9 @@ class TantTaskbarIcon {
   // The record as the shell gets it. Errors while it is filled propagate.
   TrayIconRecord FillIconData() const;
   // Shell_NotifyIconA with NIM_ADD, NIM_MODIFY, NIM_DELETE. An error while
-  // the record is filled becomes an EantTaskbarIcon.
+  // the record is filled becomes an TrayIconError.
   void AddToTaskbar();
-  void UpDate();
+  void update_icon();
   void DeleteFromTaskbar();
 
   // Adds the icon with its picture, then OnShow.
@@ -108,10 +108,10 @@ class TantTaskbarIcon {
 
  private:
   void Notify(TrayCommand command, const char* operation);
-  TShiftState CurrentShiftState();
+  ShiftState CurrentShiftState();
 
-  void FireMouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
-  void FireMouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
+  void FireMouseDown(MouseButton button, ShiftState shift, int32_t x, int32_t y);
+  void FireMouseUp(MouseButton button, ShiftState shift, int32_t x, int32_t y);
   void FireClick();
   void FireDblClick();
 

@@ -1,14 +1,14 @@
-#include "tray/taskbar_icon.h"
+#include "tray/tray_icon.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace orvx::tray {
 
-TantTaskbarIcon::TantTaskbarIcon(std::string name, TaskbarPlatform& platform)
+TrayIcon::TrayIcon(std::string name, TaskbarPlatform& platform)
     : name_(std::move(name)), platform_(platform) {}
 
-TantTaskbarIcon::~TantTaskbarIcon() {
+TrayIcon::~TrayIcon() {
   if (!visible_) return;
   try {
     flags_ &= ~kTrayFlagIcon;
@@ -19,12 +19,12 @@ TantTaskbarIcon::~TantTaskbarIcon() {
   }
 }
 
-void TantTaskbarIcon::SetIcon(std::unique_ptr<TrayPicture> picture) {
+void TrayIcon::SetIcon(std::unique_ptr<TrayPicture> picture) {
   icon_ = std::move(picture);
-  UpDate();
+  update_icon();
 }
 
-void TantTaskbarIcon::SetIconID(int32_t id) {
+void TrayIcon::SetIconID(int32_t id) {
   if (id == icon_id_) return;
   const bool was_visible = visible_;
   if (was_visible) SetVisible(false);
@@ -32,7 +32,7 @@ void TantTaskbarIcon::SetIconID(int32_t id) {
   SetVisible(was_visible);
 }
 
-void TantTaskbarIcon::SetVisible(bool visible) {
+void TrayIcon::SetVisible(bool visible) {
   if (visible == visible_) return;
   if (visible) {
     ShowIcon();
@@ -41,12 +41,12 @@ void TantTaskbarIcon::SetVisible(bool visible) {
   }
 }
 
-void TantTaskbarIcon::SetHint(std::string_view hint) {
+void TrayIcon::SetHint(std::string_view hint) {
   hint_.assign(hint.substr(0, std::min(hint.size(), kTrayHintLength)));
-  UpDate();
+  update_icon();
 }
 
-TrayIconRecord TantTaskbarIcon::FillIconData() const {
+TrayIconRecord TrayIcon::FillIconData() const {
   TrayIconRecord record;
   record.window = platform_.callback_window();
   record.id = static_cast<uint32_t>(icon_id_);
@@ -59,35 +59,35 @@ TrayIconRecord TantTaskbarIcon::FillIconData() const {
   return record;
 }
 
-void TantTaskbarIcon::Notify(TrayCommand command, const char* operation) {
+void TrayIcon::Notify(TrayCommand command, const char* operation) {
   TrayIconRecord record;
   try {
     record = FillIconData();
   } catch (...) {
-    throw EantTaskbarIcon(name_ + "." + operation + " failed");
+    throw TrayIconError(name_ + "." + operation + " failed");
   }
   platform_.notify(command, record);
 }
 
-void TantTaskbarIcon::AddToTaskbar() { Notify(TrayCommand::Add, "AddToTaskbar"); }
-void TantTaskbarIcon::UpDate() { Notify(TrayCommand::Modify, "UpDate"); }
-void TantTaskbarIcon::DeleteFromTaskbar() { Notify(TrayCommand::Delete, "DeleteFromTaskbar"); }
+void TrayIcon::AddToTaskbar() { Notify(TrayCommand::Add, "AddToTaskbar"); }
+void TrayIcon::update_icon() { Notify(TrayCommand::Modify, "UpDate"); }
+void TrayIcon::DeleteFromTaskbar() { Notify(TrayCommand::Delete, "DeleteFromTaskbar"); }
 
-void TantTaskbarIcon::ShowIcon() {
+void TrayIcon::ShowIcon() {
   flags_ |= kTrayFlagIcon;
   AddToTaskbar();
   visible_ = true;
   if (OnShow) OnShow(*this);
 }
 
-void TantTaskbarIcon::HideIcon() {
+void TrayIcon::HideIcon() {
   flags_ &= ~kTrayFlagIcon;
   DeleteFromTaskbar();
   visible_ = false;
   if (OnHide) OnHide(*this);
 }
 
-void TantTaskbarIcon::PopupAtCursor() {
+void TrayIcon::PopupAtCursor() {
   std::shared_ptr<TrayPopupMenu> menu = popup_menu_.lock();
   if (!menu) return;
   const ScreenPoint at = platform_.cursor_position();
@@ -96,15 +96,15 @@ void TantTaskbarIcon::PopupAtCursor() {
   if (OnPopupMenu) OnPopupMenu(*this);
 }
 
-TShiftState TantTaskbarIcon::CurrentShiftState() {
-  TShiftState shift;
+ShiftState TrayIcon::CurrentShiftState() {
+  ShiftState shift;
   shift.shift = key_state_is_down(platform_.key_state(ModifierKey::Shift));
   shift.alt = key_state_is_down(platform_.key_state(ModifierKey::Alt));
   shift.ctrl = key_state_is_down(platform_.key_state(ModifierKey::Control));
   return shift;
 }
 
-intptr_t TantTaskbarIcon::HandleCallback(uint32_t message, uintptr_t wparam, intptr_t lparam) {
+intptr_t TrayIcon::HandleCallback(uint32_t message, uintptr_t wparam, intptr_t lparam) {
   const uint32_t taskbar_created = platform_.taskbar_created_message();
   if (taskbar_created != 0 && message == taskbar_created) {
     // The new task bar knows no icons: put ours back.
@@ -114,16 +114,16 @@ intptr_t TantTaskbarIcon::HandleCallback(uint32_t message, uintptr_t wparam, int
   if (message != kTrayCallbackMessage || !enabled_) return platform_.default_handling(message, wparam, lparam);
 
   const ScreenPoint at = platform_.cursor_position();
-  TShiftState shift = CurrentShiftState();
+  ShiftState shift = CurrentShiftState();
   switch (static_cast<uint32_t>(lparam)) {
     case kMouseLeftDown:
       left_down_ = true;
       shift.left = true;
-      FireMouseDown(TMouseButton::mbLeft, shift, at.x, at.y);
+      FireMouseDown(MouseButton::kLeft, shift, at.x, at.y);
       break;
     case kMouseLeftUp:
       shift.left = true;
-      FireMouseUp(TMouseButton::mbLeft, shift, at.x, at.y);
+      FireMouseUp(MouseButton::kLeft, shift, at.x, at.y);
       if (left_down_) FireClick();
       left_down_ = false;
       break;
@@ -133,12 +133,12 @@ intptr_t TantTaskbarIcon::HandleCallback(uint32_t message, uintptr_t wparam, int
     case kMouseRightDown:
       platform_.bring_callback_window_to_front();
       shift.right = true;
-      FireMouseDown(TMouseButton::mbRight, shift, at.x, at.y);
+      FireMouseDown(MouseButton::kRight, shift, at.x, at.y);
       break;
     case kMouseRightUp:
       PopupAtCursor();
       shift.right = true;
-      FireMouseUp(TMouseButton::mbRight, shift, at.x, at.y);
+      FireMouseUp(MouseButton::kRight, shift, at.x, at.y);
       break;
     default:
       break;
@@ -146,20 +146,20 @@ intptr_t TantTaskbarIcon::HandleCallback(uint32_t message, uintptr_t wparam, int
   return 0;
 }
 
-void TantTaskbarIcon::FireMouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+void TrayIcon::FireMouseDown(MouseButton button, ShiftState shift, int32_t x, int32_t y) {
   if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
 }
 
-void TantTaskbarIcon::FireMouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+void TrayIcon::FireMouseUp(MouseButton button, ShiftState shift, int32_t x, int32_t y) {
   platform_.bring_application_to_front();
   if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
 }
 
-void TantTaskbarIcon::FireClick() {
+void TrayIcon::FireClick() {
   if (OnClick) OnClick(*this);
 }
 
-void TantTaskbarIcon::FireDblClick() {
+void TrayIcon::FireDblClick() {
   if (OnDblClick) OnDblClick(*this);
 }
 

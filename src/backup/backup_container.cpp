@@ -1,4 +1,4 @@
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 
 #include <optional>
 
@@ -25,7 +25,7 @@ namespace {
 
 }  // namespace
 
-void TJvZlibMultiple::PackFolder(const std::string& Folder, bool Recursive,
+void BackupContainer::PackFolder(const std::string& Folder, bool Recursive,
                                  const std::string& TargetFile) {
   // Deleted first, so that the target is never packed into itself and does
   // not exist afterwards when packing fails.
@@ -46,7 +46,7 @@ void TJvZlibMultiple::PackFolder(const std::string& Folder, bool Recursive,
   }
 }
 
-void TJvZlibMultiple::pack_folder_level(const std::string& folder, const std::string& stored_folder,
+void BackupContainer::pack_folder_level(const std::string& folder, const std::string& stored_folder,
                                         bool recursive, std::string& image) {
   // In the order the file system lists the entries; a subfolder is packed
   // at once, before the entries after it.
@@ -64,7 +64,7 @@ void TJvZlibMultiple::pack_folder_level(const std::string& folder, const std::st
   }
 }
 
-void TJvZlibMultiple::pack_file(const std::string& path, const std::string& stored_folder,
+void BackupContainer::pack_file(const std::string& path, const std::string& stored_folder,
                                 const std::string& name, uint64_t listed_size, std::string& image) {
   const std::string folder_part = StorePaths ? stored_folder : std::string();
   if (name.size() > kMaxPartLength) {
@@ -107,7 +107,7 @@ void TJvZlibMultiple::pack_file(const std::string& path, const std::string& stor
   backup::append_record(image, folder_part, name, static_cast<uint32_t>(done), compressed);
 }
 
-void TJvZlibMultiple::UnpackFile(const std::string& ContainerFile, const std::string& TargetFolder,
+void BackupContainer::UnpackFile(const std::string& ContainerFile, const std::string& TargetFolder,
                                  bool Overwrite, bool KeepFolders) {
   backup::ContainerReader container(ContainerFile);
   const std::string target = files::with_separator(TargetFolder);
@@ -117,7 +117,7 @@ void TJvZlibMultiple::UnpackFile(const std::string& ContainerFile, const std::st
   if (OnCompletedAction) OnCompletedAction(*this);
 }
 
-void TJvZlibMultiple::unpack_record(backup::ContainerReader& container,
+void BackupContainer::unpack_record(backup::ContainerReader& container,
                                     const backup::RecordHeader& header, const std::string& target,
                                     bool overwrite, bool keep_folders) {
   // Checked before anything of the record reaches the disk.

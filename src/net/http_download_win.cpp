@@ -1,11 +1,11 @@
 // The component as the program uses it: wininet, and events delivered
 // through the creating thread's window messages.
-#include "net/http_get.h"
+#include "net/http_download.h"
 #include "net/message_window_link_win.h"
 #include "net/wininet_transport_win.h"
 
 namespace orvx::net {
 
-THTTPGet::THTTPGet() : THTTPGet(WininetTransport(), std::make_unique<MessageWindowLink>()) {}
+HttpDownload::HttpDownload() : HttpDownload(WininetTransport(), std::make_unique<MessageWindowLink>()) {}
 
 }  // namespace orvx::net

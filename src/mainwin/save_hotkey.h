@@ -1,5 +1,5 @@
 #pragma once
-// `hotKey1`: the main window's system-wide hotkey that saves into the chosen
+// `save_hotkey`: the main window's system-wide hotkey that saves into the chosen
 // standard profile.
 //
 // load_settings hands over activation and key combination together, so that
@@ -31,16 +31,16 @@ class HotkeyRegistrar {
   virtual void unregister_hotkey() noexcept = 0;
 };
 
-class Thotkey {
+class SaveHotkey {
  public:
   // `failure_text` gives the text shown when a registration fails (MSDLG_1
   // in the language of the moment).
-  Thotkey(HotkeyRegistrar& registrar, Prompts& prompts, std::function<std::string()> failure_text);
-  Thotkey(const Thotkey&) = delete;
-  Thotkey& operator=(const Thotkey&) = delete;
+  SaveHotkey(HotkeyRegistrar& registrar, Prompts& prompts, std::function<std::string()> failure_text);
+  SaveHotkey(const SaveHotkey&) = delete;
+  SaveHotkey& operator=(const SaveHotkey&) = delete;
   // Unregisters a registered hotkey: destroy it before the window it
   // registers for.
-  ~Thotkey();
+  ~SaveHotkey();
 
   // Activation and combination. Deactivating unregisters; a new combination
   // unregisters the old one first. When the hotkey is active but not

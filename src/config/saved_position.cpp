@@ -1,4 +1,4 @@
-#include "config/placement.h"
+#include "config/saved_position.h"
 
 #include "ini/bounded_ini.h"
 #include "config/config_file.h"
@@ -22,8 +22,8 @@ PlacementOwner::~PlacementOwner() {
   if (placement_) placement_->owner_ = nullptr;
 }
 
-TPlacement::TPlacement(PlacementOwner& owner, Prompts& prompts) : owner_(&owner) {
-  if (TPlacement* earlier = owner.placement_) {
+SavedPosition::SavedPosition(PlacementOwner& owner, Prompts& prompts) : owner_(&owner) {
+  if (SavedPosition* earlier = owner.placement_) {
     earlier->owner_ = nullptr;
     earlier->detached_ = true;
     prompts.show_error(kPlacementConflictMessage);
@@ -31,14 +31,14 @@ TPlacement::TPlacement(PlacementOwner& owner, Prompts& prompts) : owner_(&owner)
   owner.placement_ = this;
 }
 
-TPlacement::~TPlacement() {
+SavedPosition::~SavedPosition() {
   SavePlacement();
   if (owner_ && owner_->placement_ == this) owner_->placement_ = nullptr;
 }
 
-std::string TPlacement::config_path() const { return config_file_path(Pfad); }
+std::string SavedPosition::config_path() const { return config_file_path(data_folder); }
 
-void TPlacement::RestorePlacement(const WorkArea& work_area) {
+void SavedPosition::RestorePlacement(const WorkArea& work_area) {
   if (!owner_) return;
   const std::string name = owner_->window_name();
   const WindowBounds now = owner_->bounds();
@@ -52,7 +52,7 @@ void TPlacement::RestorePlacement(const WorkArea& work_area) {
   window_name_ = name;
 }
 
-void TPlacement::RememberPosition() {
+void SavedPosition::RememberPosition() {
   if (!owner_) return;
   const WindowBounds now = owner_->bounds();
   left_ = now.left;
@@ -60,7 +60,7 @@ void TPlacement::RememberPosition() {
   position_recorded_ = true;
 }
 
-void TPlacement::SavePlacement() const {
+void SavedPosition::SavePlacement() const {
   if (detached_ || window_name_.empty() || !position_recorded_) return;
   const std::string path = config_path();
   if (path.empty()) return;

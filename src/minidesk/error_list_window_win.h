@@ -1,5 +1,5 @@
 #pragma once
-// The error list window `Terror_icon_list` (component name
+// The error list window `ErrorListWindow` (component name
 // `error_icon_list`): a borderless window beside the main window that lists
 // the captions of the icons outside the desktop. The user chooses one and
 // clicks the map where it shall go; "Schließen" closes the window.
@@ -24,13 +24,13 @@
 namespace orvx::minidesk {
 
 // The window class of the error list.
-inline constexpr char kErrorIconListClass[] = "Terror_icon_list";
+inline constexpr char kErrorListWindowClass[] = "Terror_icon_list";
 
-class Terror_icon_list final : public ui::Form {
+class ErrorListWindow final : public ui::Form {
  public:
   // Created hidden. `main_window` owns it and is the window it docks to;
   // `minidesk` must outlive it.
-  Terror_icon_list(HWND main_window, Minidesk& minidesk, WindowRegistry* registry = nullptr);
+  ErrorListWindow(HWND main_window, Minidesk& minidesk, WindowRegistry* registry = nullptr);
 
   void sync();
   // Places the window beside a main window whose top left corner is now at

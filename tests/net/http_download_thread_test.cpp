@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "net/http_get_thread.h"
+#include "net/http_download_thread.h"
 #include "platform/files.h"
 #include "support/paths.h"
 #include "support/scripted_http.h"
@@ -52,7 +52,7 @@ class HttpGetThreadTest : public ::testing::Test {
     return s;
   }
   FetchResult Run(FetchSnapshot settings) {
-    THTTPGetThread worker(std::move(settings), http);
+    HttpDownloadThread worker(std::move(settings), http);
     return worker.Execute(control);
   }
   std::optional<std::string> Target() { return files::read_file(dir / "target.bin"); }

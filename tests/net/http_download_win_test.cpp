@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "net/http_get.h"
+#include "net/http_download.h"
 #include "net/message_window_link_win.h"
 #include "platform/error_report.h"
 #include "platform/files.h"
@@ -54,18 +54,18 @@ std::optional<std::string> LoggedRequest(const std::string& line) {
 struct Recorded {
   Recorded() {
     get.Agent = "ORVX_LANG";
-    get.OnProgress = [this](THTTPGet&, int32_t total, int32_t readed) {
+    get.OnProgress = [this](HttpDownload&, int32_t total, int32_t readed) {
       progress.push_back({total, readed});
       Note("progress");
     };
-    get.OnDoneFile = [this](THTTPGet&, const std::string&, int32_t size) {
+    get.on_file_done = [this](HttpDownload&, const std::string&, int32_t size) {
       Note("file " + std::to_string(size));
     };
-    get.OnDoneString = [this](THTTPGet&, const std::string& result) {
+    get.on_text_done = [this](HttpDownload&, const std::string& result) {
       body = result;
       Note("string");
     };
-    get.OnError = [this](THTTPGet&) { Note("error"); };
+    get.OnError = [this](HttpDownload&) { Note("error"); };
   }
   void Note(std::string what) {
     if (GetCurrentThreadId() != owner_thread) what += " (on a foreign thread)";
@@ -76,7 +76,7 @@ struct Recorded {
   bool Finish() { return static_cast<bool>(test::wait_for("the fetch to end", [&] { return !get.Fetching(); }, kDeadlineMs)); }
 
   DWORD owner_thread = GetCurrentThreadId();
-  THTTPGet get;
+  HttpDownload get;
   Log log;
   std::vector<std::pair<int32_t, int32_t>> progress;
   std::string body;
@@ -248,7 +248,7 @@ TEST_F(HttpGetWinTest, SecondStartWhileRunningIsIgnored) {
 TEST_F(HttpGetWinTest, CancelFromProgressEndsInOnError) {
   r.get.URL = Url("/slow/200000/1000/20");
   r.get.FileName = dir / "cancelled";
-  r.get.OnProgress = [&](THTTPGet& sender, int32_t, int32_t) {
+  r.get.OnProgress = [&](HttpDownload& sender, int32_t, int32_t) {
     r.Note("progress");
     sender.CancelFetch();
   };
@@ -338,11 +338,11 @@ TEST_F(HttpGetWinTest, AnOutcomeHandlerStartsAFetchOnAnotherComponent) {
   download.get.URL = Url("/slow/4000/1000/10");
   download.get.FileName = dir / "OrvaneX.tmp";
   Log order;
-  r.get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t) {
+  r.get.on_file_done = [&](HttpDownload&, const std::string&, int32_t) {
     order.push_back("update info");
     download.get.FetchFile();
   };
-  download.get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t size) {
+  download.get.on_file_done = [&](HttpDownload&, const std::string&, int32_t size) {
     order.push_back("download " + std::to_string(size));
   };
   r.get.FetchFile();
@@ -358,7 +358,7 @@ TEST_F(HttpGetWinTest, AnOutcomeHandlerStartsAFetchOnAnotherComponent) {
 TEST_F(HttpGetWinTest, ATricklingServerIsFollowedByteByByteAndCancelledAtOnce) {
   r.get.URL = Url("/slow/3000/1/100?trickle");
   r.get.FileName = dir / "trickled";
-  r.get.OnProgress = [&](THTTPGet& sender, int32_t total, int32_t readed) {
+  r.get.OnProgress = [&](HttpDownload& sender, int32_t total, int32_t readed) {
     r.progress.push_back({total, readed});
     r.Note("progress");
     if (readed >= 3) sender.CancelFetch();
@@ -396,10 +396,10 @@ TEST_F(HttpGetWinTest, NothingFetchedLandsInTheInternetCache) {
 TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
   Log log;
   {
-    THTTPGet get;
-    get.OnProgress = [&](THTTPGet&, int32_t, int32_t) { log.push_back("progress"); };
-    get.OnDoneFile = [&](THTTPGet&, const std::string&, int32_t) { log.push_back("file"); };
-    get.OnError = [&](THTTPGet&) { log.push_back("error"); };
+    HttpDownload get;
+    get.OnProgress = [&](HttpDownload&, int32_t, int32_t) { log.push_back("progress"); };
+    get.on_file_done = [&](HttpDownload&, const std::string&, int32_t) { log.push_back("file"); };
+    get.OnError = [&](HttpDownload&) { log.push_back("error"); };
     get.URL = Url("/stall");
     get.FileName = dir / "stalled";
     get.FetchFile();

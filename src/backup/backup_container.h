@@ -1,5 +1,5 @@
 #pragma once
-// TJvZlibMultiple packs every file of a folder into one container file, each
+// BackupContainer packs every file of a folder into one container file, each
 // file compressed on its own as a zlib stream, and unpacks such containers
 // (the layout is described in container_format.h). An instance serves one
 // operation; everything runs on the calling thread, the events included.
@@ -16,25 +16,25 @@ class ContainerReader;
 struct RecordHeader;
 }  // namespace backup
 
-class TJvZlibMultiple;
+class BackupContainer;
 
 // FileName is the full path of the file concerned.
-using TFileEvent = std::function<void(TJvZlibMultiple& Sender, const std::string& FileName)>;
+using FileHandler = std::function<void(BackupContainer& Sender, const std::string& FileName)>;
 // Position and Total count the bytes of the current file; Position starts
 // again at 0 with every file.
-using TProgressEvent = std::function<void(TJvZlibMultiple& Sender, int32_t Position, int32_t Total)>;
+using ContainerProgressHandler = std::function<void(BackupContainer& Sender, int32_t Position, int32_t Total)>;
 // WriteFile is true on entry; a handler that sets it to false has the record
 // decompressed but no file written.
-using TFileBeforeWriteEvent =
-    std::function<void(TJvZlibMultiple& Sender, const std::string& FileName, bool& WriteFile)>;
+using BeforeWriteHandler =
+    std::function<void(BackupContainer& Sender, const std::string& FileName, bool& WriteFile)>;
 // FileSize is the number of bytes decompressed.
-using TFileAfterWriteEvent =
-    std::function<void(TJvZlibMultiple& Sender, const std::string& FileName, uint32_t FileSize)>;
-using TZlibNotifyEvent = std::function<void(TJvZlibMultiple& Sender)>;
+using AfterWriteHandler =
+    std::function<void(BackupContainer& Sender, const std::string& FileName, uint32_t FileSize)>;
+using ContainerNotifyHandler = std::function<void(BackupContainer& Sender)>;
 // Name is a file's own name, without its folder.
-using TFileFilter = std::function<bool(const std::string& Name)>;
+using FileNameFilter = std::function<bool(const std::string& Name)>;
 
-class TJvZlibMultiple {
+class BackupContainer {
  public:
   // true: records carry the file's folder relative to the packed folder;
   // false: every record's folder part is empty.
@@ -46,14 +46,14 @@ class TJvZlibMultiple {
   int32_t CompressionLevel = -1;
   // Files for which this returns true are left out when packing; without
   // it every file is packed.
-  TFileFilter Excluded;
+  FileNameFilter Excluded;
 
-  TFileEvent OnCompressingFile;  // before a file is read
-  TFileEvent OnCompressedFile;   // after its data is compressed, before its record is added
-  TProgressEvent OnProgress;     // after every chunk read (packing) or written (unpacking)
-  TFileBeforeWriteEvent OnDecompressingFile;  // before a record is unpacked
-  TFileAfterWriteEvent OnDecompressedFile;    // after a record is unpacked
-  TZlibNotifyEvent OnCompletedAction;         // after a whole container is unpacked
+  FileHandler OnCompressingFile;  // before a file is read
+  FileHandler OnCompressedFile;   // after its data is compressed, before its record is added
+  ContainerProgressHandler OnProgress;     // after every chunk read (packing) or written (unpacking)
+  BeforeWriteHandler OnDecompressingFile;  // before a record is unpacked
+  AfterWriteHandler OnDecompressedFile;    // after a record is unpacked
+  ContainerNotifyHandler OnCompletedAction;         // after a whole container is unpacked
 
   // Packs every file of Folder (with its subfolders when Recursive) into the
   // new container file TargetFile. A file of 2 GiB or more, or a name or

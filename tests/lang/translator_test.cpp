@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "lang/named_components.h"
 #include "platform/files.h"
 #include "support/paths.h"
@@ -41,7 +41,7 @@ class Translation : public ::testing::Test {
   ModelWindow main_{"orvx_form"};
   ModelWindow settings_{"settings_form"};
   WindowRegistry windows_;
-  Tlang_system lang_{windows_};
+  Translator lang_{windows_};
 };
 
 TEST_F(Translation, AppliesWindowSectionsToExistingWindows) {

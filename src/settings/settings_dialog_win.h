@@ -1,5 +1,5 @@
 #pragma once
-// `Tsettings_form`, the settings dialog: a borderless 504 x 464 dialog with
+// `SettingsDialog`, the settings dialog: a borderless 504 x 464 dialog with
 // a caption bar whose one button saves, five grouped collapsible sections
 // (Settings, Profiles, Export / Import, Language, Update / Uninstall) and a
 // bottom strip with Cancel and Save.
@@ -21,7 +21,7 @@
 #include <string>
 
 #include "config/settings.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "lang/named_components.h"
 #include "profiles/data_folders.h"
 #include "profiles/screen_size.h"
@@ -68,10 +68,10 @@ inline constexpr int kSectionCount = 5;
 enum class SettingsSection : size_t { settings, profiles, backup, language, update };
 
 // What the dialog needs of the program; the main window owns all of it.
-struct SettingsFormHost {
-  config::TSettingsRec& record;
+struct SettingsDialogHost {
+  config::SettingsRecord& record;
   const DataFolders& folders;
-  lang::Tlang_system& language;
+  lang::Translator& language;
   autostart::AutostartLink& autostart;
   std::string program_path;
   // The screen size now, for the standard profile of the resolution.
@@ -86,10 +86,10 @@ struct SettingsFormHost {
   std::function<void()> end_program;
 };
 
-class Tsettings_form final : public ui::ModalDialog {
+class SettingsDialog final : public ui::ModalDialog {
  public:
-  Tsettings_form(HWND owner, WindowRegistry& windows, SettingsFormHost host);
-  ~Tsettings_form() override;
+  SettingsDialog(HWND owner, WindowRegistry& windows, SettingsDialogHost host);
+  ~SettingsDialog() override;
 
   // Shows the dialog modally with `first` expanded; returns once it is
   // closed. True when it was closed by Save.
@@ -127,61 +127,61 @@ class Tsettings_form final : public ui::ModalDialog {
   void show_imported_settings();
 
   HWND owner_;
-  SettingsFormHost host_;
+  SettingsDialogHost host_;
   ui::WinPrompts prompts_;
   bool saved_ = false;
   bool saved_language_ = false;
 
-  std::unique_ptr<ui::CaptionBar> caption_form_;
-  std::unique_ptr<ui::SectionGroup> tab_container_;
+  std::unique_ptr<ui::CaptionBar> caption_bar_;
+  std::unique_ptr<ui::SectionGroup> sections_;
   // Settings
-  std::unique_ptr<ui::CheckBox> orv_on_start_;
-  std::unique_ptr<ui::CheckBox> auto_check_icons_;
-  std::unique_ptr<ui::NumberField> auto_check_icons_value_;
-  std::unique_ptr<ui::CheckBox> sort_after_res_;
-  std::unique_ptr<ui::Label> set_lab_5_;
-  std::unique_ptr<ui::ChoiceList> std_profil_;
-  std::unique_ptr<ui::CheckBox> live_desktop_;
-  std::unique_ptr<ui::CheckBox> active_hotkey_;
-  std::unique_ptr<ui::HotkeyField> HotKey_value_;
-  std::unique_ptr<ui::Label> lbl_lab_11_;
-  std::unique_ptr<ui::Label> set_lab_12_;
-  std::unique_ptr<ui::Label> set_lab_10_;
+  std::unique_ptr<ui::CheckBox> start_with_windows_;
+  std::unique_ptr<ui::CheckBox> auto_save_check_;
+  std::unique_ptr<ui::NumberField> auto_save_minutes_;
+  std::unique_ptr<ui::CheckBox> restore_after_resolution_change_;
+  std::unique_ptr<ui::Label> standard_profile_label_;
+  std::unique_ptr<ui::ChoiceList> standard_profile_choice_;
+  std::unique_ptr<ui::CheckBox> minidesk_check_;
+  std::unique_ptr<ui::CheckBox> hotkey_check_;
+  std::unique_ptr<ui::HotkeyField> hotkey_field_;
+  std::unique_ptr<ui::Label> profile_info_heading_;
+  std::unique_ptr<ui::Label> data_folder_size_label_;
+  std::unique_ptr<ui::Label> data_folder_label_;
   // Profiles
-  std::unique_ptr<ui::Label> set_lab_8_;
-  std::unique_ptr<ui::ReportList> profil_list_;
-  std::unique_ptr<ui::FlatButton> del_button_;
+  std::unique_ptr<ui::Label> saved_profiles_label_;
+  std::unique_ptr<ui::ReportList> profile_list_;
+  std::unique_ptr<ui::FlatButton> delete_profile_button_;
   // Export / Import
-  std::unique_ptr<ui::Label> set_lab_1_;
-  std::unique_ptr<ui::Label> set_lab_2_;
+  std::unique_ptr<ui::Label> backup_heading_;
+  std::unique_ptr<ui::Label> backup_explanation_;
   std::unique_ptr<ui::FlatButton> export_button_;
   std::unique_ptr<ui::FlatButton> import_button_;
-  std::unique_ptr<ui::Panel> status_frame_1_;
-  std::unique_ptr<ui::Label> set_lab_13_;
-  std::unique_ptr<ui::ProgressBar> pbProgress_1_;
+  std::unique_ptr<ui::Panel> backup_status_frame_;
+  std::unique_ptr<ui::Label> backup_status_label_;
+  std::unique_ptr<ui::ProgressBar> backup_progress_;
   std::unique_ptr<BackupTab> backup_tab_;
   // Language
-  std::unique_ptr<ui::Label> set_lab_7_;
-  std::unique_ptr<ui::ReportList> lang_list_;
-  std::unique_ptr<ui::GroupBox> box_1_;
+  std::unique_ptr<ui::Label> current_languages_label_;
+  std::unique_ptr<ui::ReportList> language_list_;
+  std::unique_ptr<ui::GroupBox> download_languages_box_;
   std::unique_ptr<ui::FlatButton> find_language_button_;
-  std::unique_ptr<ui::Label> set_lab_6_;
-  std::unique_ptr<ui::ProgressBar> pbProgress_;
-  std::unique_ptr<ui::ChoiceList> new_lang_files_;
+  std::unique_ptr<ui::Label> select_language_label_;
+  std::unique_ptr<ui::ProgressBar> language_download_progress_;
+  std::unique_ptr<ui::ChoiceList> downloadable_languages_;
   std::unique_ptr<LanguageTab> language_tab_;  // after the controls it drives
   // Update / Uninstall
-  std::unique_ptr<ui::Label> set_lab_14_;
-  std::unique_ptr<ui::Label> set_lab_15_;
+  std::unique_ptr<ui::Label> update_heading_;
+  std::unique_ptr<ui::Label> update_explanation_;
   std::unique_ptr<ui::FlatButton> update_button_;
-  std::unique_ptr<ui::ProgressBar> dl_status_;
+  std::unique_ptr<ui::ProgressBar> update_progress_;
   std::unique_ptr<ui::Label> status_label_;
-  std::unique_ptr<ui::Label> set_lab_3_;
-  std::unique_ptr<ui::Label> set_lab_4_;
-  std::unique_ptr<ui::FlatButton> deinstall_button_;
+  std::unique_ptr<ui::Label> uninstall_heading_;
+  std::unique_ptr<ui::Label> uninstall_explanation_;
+  std::unique_ptr<ui::FlatButton> uninstall_button_;
   // The bottom strip
   std::unique_ptr<ui::Panel> button_frame_;
   std::unique_ptr<ui::FlatButton> abort_button_;
-  std::unique_ptr<ui::FlatButton> close_button_1_;
+  std::unique_ptr<ui::FlatButton> save_button_;
 
   std::unique_ptr<ui::WindowPlacement> placement_;
   std::unique_ptr<UpdateTab> update_tab_;

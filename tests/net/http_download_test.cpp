@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "net/http_get.h"
+#include "net/http_download.h"
 #include "platform/error_report.h"
 #include "platform/files.h"
 #include "support/paths.h"
@@ -36,20 +36,20 @@ struct Recorded {
   explicit Recorded(std::shared_ptr<test::ScriptedHttp> http) {
     auto link = std::make_unique<test::TestOwnerThread>();
     owner = link.get();
-    get = std::make_unique<THTTPGet>(std::move(http), std::move(link));
-    get->OnProgress = [this](THTTPGet& sender, int32_t total, int32_t readed) {
+    get = std::make_unique<HttpDownload>(std::move(http), std::move(link));
+    get->OnProgress = [this](HttpDownload& sender, int32_t total, int32_t readed) {
       Note(sender, "progress " + std::to_string(total) + " " + std::to_string(readed));
     };
-    get->OnDoneFile = [this](THTTPGet& sender, const std::string& name, int32_t size) {
+    get->on_file_done = [this](HttpDownload& sender, const std::string& name, int32_t size) {
       Note(sender, "file " + files::name_of(name) + " " + std::to_string(size));
     };
-    get->OnDoneString = [this](THTTPGet& sender, const std::string& result) {
+    get->on_text_done = [this](HttpDownload& sender, const std::string& result) {
       Note(sender, "string " + result);
     };
-    get->OnError = [this](THTTPGet& sender) { Note(sender, "error"); };
+    get->OnError = [this](HttpDownload& sender) { Note(sender, "error"); };
   }
 
-  void Note(THTTPGet& sender, std::string what) {
+  void Note(HttpDownload& sender, std::string what) {
     EXPECT_EQ(&sender, get.get());
     if (std::this_thread::get_id() != owner_thread) what += " (on a foreign thread)";
     log.push_back(std::move(what));
@@ -59,7 +59,7 @@ struct Recorded {
 
   std::thread::id owner_thread = std::this_thread::get_id();
   test::TestOwnerThread* owner = nullptr;
-  std::unique_ptr<THTTPGet> get;
+  std::unique_ptr<HttpDownload> get;
   std::vector<std::string> log;
 };
 
@@ -127,7 +127,7 @@ TEST_F(HttpGetTest, LastFailureSaysWhyTheFetchFailed) {
     a.get->FileName = dir / "f";
     a.get->CheckFile = c.check;
     std::optional<FetchFailure> seen_in_handler;
-    a.get->OnError = [&](THTTPGet& sender) { seen_in_handler = sender.LastFailure(); };
+    a.get->OnError = [&](HttpDownload& sender) { seen_in_handler = sender.LastFailure(); };
     a.get->FetchFile();
     ASSERT_TRUE(a.Finish());
     EXPECT_EQ(a.get->LastFailure(), c.failure);
@@ -165,7 +165,7 @@ TEST_F(HttpGetTest, EveryRequestCarriesTheStallBound) {
 TEST_F(HttpGetTest, EventsWithoutHandlersAreSkipped) {
   http->Reply("/f", ScriptedReply::Length("3000", {PatternBody(3000)}));
   a.get->OnProgress = nullptr;
-  a.get->OnDoneFile = nullptr;
+  a.get->on_file_done = nullptr;
   a.get->URL = Url("/f");
   a.get->FileName = dir / "f";
   a.get->FetchFile();
@@ -193,7 +193,7 @@ TEST_F(HttpGetTest, SecondStartWhileRunningIsIgnored) {
 TEST_F(HttpGetTest, StartFromInsideTheOutcomeHandlerIsIgnored) {
   http->Reply("/s", ScriptedReply::Length("2", {"ok"}));
   a.get->URL = Url("/s");
-  a.get->OnDoneString = [&](THTTPGet& sender, const std::string& result) {
+  a.get->on_text_done = [&](HttpDownload& sender, const std::string& result) {
     a.log.push_back("string " + result);
     sender.FetchString();
   };
@@ -211,7 +211,7 @@ TEST_F(HttpGetTest, CancelFromProgressEndsInOnErrorOnly) {
   a.get->URL = Url("/big");
   a.get->FileName = dir / "big";
   auto progress = a.get->OnProgress;
-  a.get->OnProgress = [&](THTTPGet& sender, int32_t total, int32_t readed) {
+  a.get->OnProgress = [&](HttpDownload& sender, int32_t total, int32_t readed) {
     progress(sender, total, readed);
     sender.CancelFetch();
   };
@@ -290,12 +290,12 @@ TEST_F(HttpGetTest, AnOutcomeHandlerStartsAFetchOnAnotherComponent) {
   b.get->URL = Url("/OrvaneX.exe");
   b.get->FileName = dir / "OrvaneX.tmp";
   Log order;
-  a.get->OnDoneFile = [&](THTTPGet&, const std::string&, int32_t) {
+  a.get->on_file_done = [&](HttpDownload&, const std::string&, int32_t) {
     order.push_back("update info");
     b.get->FetchFile();
     order.push_back("download started: " + std::to_string(b.get->Fetching()));
   };
-  b.get->OnDoneFile = [&](THTTPGet&, const std::string&, int32_t size) {
+  b.get->on_file_done = [&](HttpDownload&, const std::string&, int32_t size) {
     order.push_back("download " + std::to_string(size));
   };
   a.get->FetchFile();
@@ -330,11 +330,11 @@ TEST_F(HttpGetTest, AFailingHandlerEndsTheFetchAndIsReported) {
   a.get->FileName = dir / "u";
   int progress_calls = 0;
   bool error_event = false;
-  a.get->OnProgress = [&](THTTPGet&, int32_t, int32_t) {
+  a.get->OnProgress = [&](HttpDownload&, int32_t, int32_t) {
     ++progress_calls;
     throw std::runtime_error("progress bar gone");
   };
-  a.get->OnError = [&](THTTPGet&) { error_event = true; };
+  a.get->OnError = [&](HttpDownload&) { error_event = true; };
   a.get->FetchFile();
   ASSERT_TRUE(a.Finish());
   // The failing handler ended the fetch; the component is ready again.
@@ -349,12 +349,12 @@ TEST_F(HttpGetTest, HandlerErrorOfAFetchThatDoesNotWaitIsReported) {
   test::RecordingReporter reporter;
   http->Reply("/s", ScriptedReply::Length("2", {"ok"}));
   a.get->URL = Url("/s");
-  a.get->OnDoneString = [](THTTPGet&, const std::string&) { throw std::runtime_error("list unreadable"); };
+  a.get->on_text_done = [](HttpDownload&, const std::string&) { throw std::runtime_error("list unreadable"); };
   a.get->FetchString();
   ASSERT_TRUE(a.Finish());
   EXPECT_EQ(reporter.reports(), std::vector<std::string>{"list unreadable"});
   // The next fetch does not inherit it.
-  a.get->OnDoneString = nullptr;
+  a.get->on_text_done = nullptr;
   a.get->FetchString();
   ASSERT_TRUE(a.Finish());
   EXPECT_TRUE(a.get->LastOutcome());

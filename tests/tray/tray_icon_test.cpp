@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tray/taskbar_icon.h"
+#include "tray/tray_icon.h"
 
 namespace orvx::tray {
 namespace {
@@ -101,8 +101,8 @@ class RecordingMenu : public TrayPopupMenu {
   Log& log_;
 };
 
-std::string Describe(TMouseButton button, TShiftState shift) {
-  std::string s = button == TMouseButton::mbLeft ? "left" : button == TMouseButton::mbRight ? "right" : "middle";
+std::string Describe(MouseButton button, ShiftState shift) {
+  std::string s = button == MouseButton::kLeft ? "left" : button == MouseButton::kRight ? "right" : "middle";
   if (shift.shift) s += "+shift";
   if (shift.ctrl) s += "+ctrl";
   if (shift.alt) s += "+alt";
@@ -115,27 +115,27 @@ class TaskbarIcon : public ::testing::Test {
  protected:
   TaskbarIcon() { RecordEvents(icon); }
 
-  void RecordEvents(TantTaskbarIcon& target) {
-    target.OnMouseDown = [this](TantTaskbarIcon& sender, TMouseButton button, TShiftState shift, int32_t x,
+  void RecordEvents(TrayIcon& target) {
+    target.OnMouseDown = [this](TrayIcon& sender, MouseButton button, ShiftState shift, int32_t x,
                                 int32_t y) {
       EXPECT_EQ(&sender, &icon);
       log.push_back("OnMouseDown " + Describe(button, shift) + " " + std::to_string(x) + "," + std::to_string(y));
     };
-    target.OnMouseUp = [this](TantTaskbarIcon&, TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+    target.OnMouseUp = [this](TrayIcon&, MouseButton button, ShiftState shift, int32_t x, int32_t y) {
       log.push_back("OnMouseUp " + Describe(button, shift) + " " + std::to_string(x) + "," + std::to_string(y));
     };
-    target.OnClick = [this](TantTaskbarIcon&) { log.push_back("OnClick"); };
-    target.OnDblClick = [this](TantTaskbarIcon&) { log.push_back("OnDblClick"); };
-    target.OnPopupMenu = [this](TantTaskbarIcon&) { log.push_back("OnPopupMenu"); };
-    target.OnShow = [this](TantTaskbarIcon&) { log.push_back("OnShow"); };
-    target.OnHide = [this](TantTaskbarIcon&) { log.push_back("OnHide"); };
+    target.OnClick = [this](TrayIcon&) { log.push_back("OnClick"); };
+    target.OnDblClick = [this](TrayIcon&) { log.push_back("OnDblClick"); };
+    target.OnPopupMenu = [this](TrayIcon&) { log.push_back("OnPopupMenu"); };
+    target.OnShow = [this](TrayIcon&) { log.push_back("OnShow"); };
+    target.OnHide = [this](TrayIcon&) { log.push_back("OnHide"); };
   }
 
   intptr_t Mouse(uint32_t mouse_message) { return icon.HandleCallback(kTrayCallbackMessage, 0, mouse_message); }
 
   Log log;
   RecordingPlatform platform{log};
-  TantTaskbarIcon icon{"TNA", platform};
+  TrayIcon icon{"TNA", platform};
 };
 
 TEST_F(TaskbarIcon, CallbackMessagesBecomeEventsInOrder) {
@@ -279,23 +279,23 @@ TEST_F(TaskbarIcon, ShellRestartAddsAVisibleIconAgain) {
 TEST_F(TaskbarIcon, RecordThatCannotBeFilledNamesComponentAndOperation) {
   struct Case {
     const char* expected;
-    std::function<void(TantTaskbarIcon&)> action;
+    std::function<void(TrayIcon&)> action;
   };
   const Case cases[] = {
-      {"TNA.AddToTaskbar failed", [](TantTaskbarIcon& i) { i.AddToTaskbar(); }},
-      {"TNA.UpDate failed", [](TantTaskbarIcon& i) { i.UpDate(); }},
-      {"TNA.DeleteFromTaskbar failed", [](TantTaskbarIcon& i) { i.DeleteFromTaskbar(); }},
-      {"TNA.AddToTaskbar failed", [](TantTaskbarIcon& i) { i.SetVisible(true); }},
-      {"TNA.UpDate failed", [](TantTaskbarIcon& i) { i.SetHint("x"); }},
+      {"TNA.AddToTaskbar failed", [](TrayIcon& i) { i.AddToTaskbar(); }},
+      {"TNA.UpDate failed", [](TrayIcon& i) { i.update_icon(); }},
+      {"TNA.DeleteFromTaskbar failed", [](TrayIcon& i) { i.DeleteFromTaskbar(); }},
+      {"TNA.AddToTaskbar failed", [](TrayIcon& i) { i.SetVisible(true); }},
+      {"TNA.UpDate failed", [](TrayIcon& i) { i.SetHint("x"); }},
   };
   for (const Case& c : cases) {
-    TantTaskbarIcon broken("TNA", platform);
-    EXPECT_THROW(broken.SetIcon(std::make_unique<BrokenPicture>()), EantTaskbarIcon);
+    TrayIcon broken("TNA", platform);
+    EXPECT_THROW(broken.SetIcon(std::make_unique<BrokenPicture>()), TrayIconError);
     platform.records.clear();
     try {
       c.action(broken);
       ADD_FAILURE() << "no error for " << c.expected;
-    } catch (const EantTaskbarIcon& error) {
+    } catch (const TrayIconError& error) {
       EXPECT_STREQ(error.what(), c.expected);
     }
     EXPECT_TRUE(platform.records.empty()) << c.expected;
@@ -334,14 +334,14 @@ TEST(TaskbarIconLifetime, DestroyingAVisibleIconRemovesItWithoutEvents) {
   Log log;
   RecordingPlatform platform(log);
   {
-    TantTaskbarIcon hidden("hidden", platform);
+    TrayIcon hidden("hidden", platform);
   }
   EXPECT_TRUE(log.empty());
   {
-    TantTaskbarIcon shown("shown", platform);
+    TrayIcon shown("shown", platform);
     shown.SetIconID(3);
     shown.SetVisible(true);
-    shown.OnHide = [&](TantTaskbarIcon&) { log.push_back("OnHide"); };
+    shown.OnHide = [&](TrayIcon&) { log.push_back("OnHide"); };
     log.clear();
   }
   EXPECT_EQ(log, (Log{"delete id=3 flags=5"}));

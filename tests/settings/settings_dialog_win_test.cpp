@@ -19,9 +19,9 @@
 #include "platform/files.h"
 #include "platform/scoped_win.h"
 #include "settings/profile_deletion.h"
-#include "settings/settings_form_texts.h"
+#include "settings/settings_dialog_texts.h"
 #include "settings/settings_save.h"
-#include "settings/settings_form_win.h"
+#include "settings/settings_dialog_win.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
 #include "support/settings_dialog_win.h"
@@ -176,11 +176,11 @@ TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   EXPECT_EQ(window_text(dialog), texts::kTitle);
-  HWND box = check_box(texts::kAutoCheckIcons);
+  HWND box = check_box(texts::kAutoSave);
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(IsWindowVisible(box));  // the Settings section is expanded
   click(box);
-  click(check_box(texts::kSortAfterRes));
+  click(check_box(texts::kRestoreAfterResolutionChange));
   click_button(texts::kCancel);
   ASSERT_TRUE(dialog_closed());
   // Only the window positions were written; the settings are as they were.
@@ -193,19 +193,19 @@ TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
   files::write_file(copy.profile_file("Work"), "[Info]\r\nCount=0\r\n");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  click(check_box(texts::kAutoCheckIcons));  // on: the minute field comes alive
+  click(check_box(texts::kAutoSave));  // on: the minute field comes alive
   HWND minutes = find_child(control(ui::kNumberFieldClass), "Edit");
   ASSERT_NE(minutes, nullptr);
   EXPECT_TRUE(IsWindowEnabled(minutes));
   SendMessageA(minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("7"));
-  click(check_box(texts::kSortAfterRes));
-  click(check_box(texts::kLiveDesktop));  // off
+  click(check_box(texts::kRestoreAfterResolutionChange));
+  click(check_box(texts::kShowMinidesk));  // off
   HWND combo = find_child(control(ui::kChoiceListClass), "ComboBox");
   ASSERT_NE(combo, nullptr);
   const LRESULT work = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Work"));
   ASSERT_NE(work, CB_ERR);
   SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(work), 0);
-  click(check_box(texts::kActiveHotkey));
+  click(check_box(texts::kActivateHotkey));
   HWND hotkey = find_child(control(ui::kHotkeyFieldClass), HOTKEY_CLASSA);
   ASSERT_NE(hotkey, nullptr);
   ASSERT_TRUE(IsWindowEnabled(hotkey));
@@ -242,7 +242,7 @@ TEST_F(SettingsDialog, ShowsAStoredIntervalOf30SecondsAsOneMinuteAndSavesOneMinu
 TEST_F(SettingsDialog, TheCaptionBarButtonSaves) {
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  click(check_box(texts::kSortAfterRes));
+  click(check_box(texts::kRestoreAfterResolutionChange));
   ASSERT_TRUE(click_caption_button(dialog, 0));
   ASSERT_TRUE(dialog_closed());
   EXPECT_EQ(setting("sort_after_res"), "1");
@@ -340,8 +340,8 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
   files::delete_file(link);
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  click(check_box(texts::kSortAfterRes));
-  click(check_box(texts::kOrvOnStart));
+  click(check_box(texts::kRestoreAfterResolutionChange));
+  click(check_box(texts::kStartWithWindows));
   ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::language));
   HWND languages = list_view(1);
   ASSERT_NE(languages, nullptr);
@@ -364,8 +364,8 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
   EXPECT_EQ(window_text(dialog), texts::kTitle);  // still German
   EXPECT_NE(find_child(main, ui::kFlatButtonClass, texts::kSave), nullptr);
   // The edits are still there.
-  EXPECT_EQ(SendMessageA(check_box(texts::kSortAfterRes), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(check_box(texts::kRestoreAfterResolutionChange), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(check_box(texts::kStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_TRUE(has_selection(languages));
 
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_NORMAL));
@@ -404,8 +404,8 @@ TEST_F(SettingsDialog, TheAutostartBoxMakesKeepsAndRemovesTheShortcut) {
   ASSERT_NO_FATAL_FAILURE(start());
 
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  click(check_box(texts::kOrvOnStart));
+  EXPECT_EQ(SendMessageA(check_box(texts::kStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  click(check_box(texts::kStartWithWindows));
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
   // A shell link starts with a header of 76 bytes.
@@ -421,11 +421,11 @@ TEST_F(SettingsDialog, TheAutostartBoxMakesKeepsAndRemovesTheShortcut) {
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
   EXPECT_EQ(files::read_file(link), std::optional<std::string>("hand-made"));
-  EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(check_box(texts::kStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
 
   // Unticked and saved, it goes.
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  click(check_box(texts::kOrvOnStart));
+  click(check_box(texts::kStartWithWindows));
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
   EXPECT_FALSE(files::file_exists(link));
@@ -438,7 +438,7 @@ TEST_F(SettingsDialog, AHandPlacedShortcutShowsTheBoxTicked) {
   ASSERT_TRUE(files::write_file(link, "placed by hand"));
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  EXPECT_EQ(SendMessageA(check_box(texts::kOrvOnStart), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(check_box(texts::kStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
   // Saved with the box as shown, the shortcut stays as it is.
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());

@@ -1,11 +1,11 @@
-#include "net/http_get.h"
+#include "net/http_download.h"
 
 #include <chrono>
 #include <system_error>
 #include <utility>
 
 #include "net/fetch_channel.h"
-#include "net/http_get_thread.h"
+#include "net/http_download_thread.h"
 #include "platform/error_report.h"
 
 namespace orvx::net {
@@ -19,12 +19,12 @@ constexpr std::chrono::seconds kWorkerGraceOnDestroy{2};
 
 }  // namespace
 
-THTTPGet::THTTPGet(std::shared_ptr<HttpTransport> transport, std::unique_ptr<OwnerThreadLink> link)
+HttpDownload::HttpDownload(std::shared_ptr<HttpTransport> transport, std::unique_ptr<OwnerThreadLink> link)
     : transport_(std::move(transport)), link_(std::move(link)) {
   link_->SetReceiver([this] { Deliver(); });
 }
 
-THTTPGet::~THTTPGet() {
+HttpDownload::~HttpDownload() {
   if (!channel_) return;
   channel_->Abandon();
   if (!worker_.joinable()) return;
@@ -35,15 +35,15 @@ THTTPGet::~THTTPGet() {
   }
 }
 
-void THTTPGet::FetchFile() { Start(FetchMode::kFile); }
+void HttpDownload::FetchFile() { Start(FetchMode::kFile); }
 
-void THTTPGet::FetchString() { Start(FetchMode::kString); }
+void HttpDownload::FetchString() { Start(FetchMode::kString); }
 
-void THTTPGet::CancelFetch() {
+void HttpDownload::CancelFetch() {
   if (channel_) channel_->Cancel();
 }
 
-void THTTPGet::Start(FetchMode mode) {
+void HttpDownload::Start(FetchMode mode) {
   if (channel_) return;
 
   FetchSnapshot settings;
@@ -67,7 +67,7 @@ void THTTPGet::Start(FetchMode mode) {
   running_file_name_ = FileName;
 
   auto channel = std::make_shared<FetchChannel>(*link_);
-  auto worker = std::make_shared<THTTPGetThread>(std::move(settings), transport_);
+  auto worker = std::make_shared<HttpDownloadThread>(std::move(settings), transport_);
   channel_ = channel;
   try {
     worker_ = std::thread([worker, channel] { channel->Finish(worker->Execute(*channel)); });
@@ -77,7 +77,7 @@ void THTTPGet::Start(FetchMode mode) {
   }
 }
 
-void THTTPGet::Deliver() {
+void HttpDownload::Deliver() {
   if (!channel_ || completing_) return;
   std::shared_ptr<FetchChannel> channel = channel_;
   if (std::optional<ProgressReport> report = channel->TakeProgress()) {
@@ -89,7 +89,7 @@ void THTTPGet::Deliver() {
   if (std::optional<FetchResult> result = channel->TakeResult()) Complete(std::move(*result));
 }
 
-void THTTPGet::Complete(FetchResult result) {
+void HttpDownload::Complete(FetchResult result) {
   // The worker has handed over its result as its last step; it is ending.
   if (worker_.joinable()) worker_.join();
   const bool cancelled = channel_->Cancelled();
@@ -105,9 +105,9 @@ void THTTPGet::Complete(FetchResult result) {
   if (!ok) {
     if (OnError) RunHandler([&] { OnError(*this); });
   } else if (running_mode_ == FetchMode::kFile) {
-    if (OnDoneFile) RunHandler([&] { OnDoneFile(*this, running_file_name_, result.file_size); });
+    if (on_file_done) RunHandler([&] { on_file_done(*this, running_file_name_, result.file_size); });
   } else {
-    if (OnDoneString) RunHandler([&] { OnDoneString(*this, result.body); });
+    if (on_text_done) RunHandler([&] { on_text_done(*this, result.body); });
   }
   completing_ = false;
 
@@ -115,7 +115,7 @@ void THTTPGet::Complete(FetchResult result) {
   running_progress_ = nullptr;
 }
 
-void THTTPGet::RunHandler(const std::function<void()>& handler) {
+void HttpDownload::RunHandler(const std::function<void()>& handler) {
   try {
     handler();
   } catch (...) {

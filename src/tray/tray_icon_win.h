@@ -1,5 +1,5 @@
 #pragma once
-// The notification-area icon on Windows: TantTaskbarIcon over
+// The notification-area icon on Windows: TrayIcon over
 // Shell_NotifyIconA, with a hidden window of its own
 // (platform/hidden_window_win.h) that receives the shell's callback messages
 // and its "TaskbarCreated" broadcast, after which a visible icon is added
@@ -10,24 +10,24 @@
 #include <memory>
 #include <string>
 
-#include "tray/taskbar_icon.h"
+#include "tray/tray_icon.h"
 
 namespace orvx::tray {
 
-class ShellTaskbarIcon {
+class ShellTrayIcon {
  public:
   // `application_window` is brought to the foreground on every button
   // release on the icon, so that the window a click shows may take the
   // focus; without one, the hidden window is. Throws std::runtime_error when
   // the hidden window cannot be created.
-  explicit ShellTaskbarIcon(std::string name, HWND application_window = nullptr);
+  explicit ShellTrayIcon(std::string name, HWND application_window = nullptr);
   // Takes a visible icon out of the notification area, then destroys the
   // hidden window.
-  ~ShellTaskbarIcon();
-  ShellTaskbarIcon(const ShellTaskbarIcon&) = delete;
-  ShellTaskbarIcon& operator=(const ShellTaskbarIcon&) = delete;
+  ~ShellTrayIcon();
+  ShellTrayIcon(const ShellTrayIcon&) = delete;
+  ShellTrayIcon& operator=(const ShellTrayIcon&) = delete;
 
-  TantTaskbarIcon& icon() { return *icon_; }
+  TrayIcon& icon() { return *icon_; }
   HWND callback_window() const;
 
   // Shows a copy of `icon` (the caller keeps its own); nullptr empties the
@@ -38,7 +38,7 @@ class ShellTaskbarIcon {
   class Shell;
 
   std::unique_ptr<Shell> shell_;
-  std::unique_ptr<TantTaskbarIcon> icon_;
+  std::unique_ptr<TrayIcon> icon_;
 };
 
 }  // namespace orvx::tray

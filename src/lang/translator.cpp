@@ -1,4 +1,4 @@
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 
 #include "ini/bounded_ini.h"
 #include "lang/language_text.h"
@@ -43,12 +43,12 @@ void apply_language(const ini::IniText& file, WindowRegistry& windows) {
   }
 }
 
-void Tlang_system::load_language(const std::string& path) {
+void Translator::load_language(const std::string& path) {
   path_ = path;
   apply_language(ini::load_small_ini(path), windows_);
 }
 
-std::string Tlang_system::get_message(std::string_view german, std::string_view id) const {
+std::string Translator::get_message(std::string_view german, std::string_view id) const {
   if (path_.empty() || !ini::small_ini_file(path_)) return std::string(german);
   // One read of the file and one scan that stops at the end of the misc
   // section; nothing is kept, so an edit on disk counts at the next call. A
@@ -56,9 +56,9 @@ std::string Tlang_system::get_message(std::string_view german, std::string_view 
   return message_from_value(ini::read_string(path_, kMessageSection, id, {}), german);
 }
 
-std::string Tlang_system::message(std::string_view id) const { return get_message(german_message(id), id); }
+std::string Translator::message(std::string_view id) const { return get_message(german_message(id), id); }
 
-void Tlang_system::write_template(NamedWindow& window, const std::string& template_path) const {
+void Translator::write_template(NamedWindow& window, const std::string& template_path) const {
   const std::string section = window.component_name();
   for (NamedComponent* component : window.owned_components()) {
     write_property(template_path, section, *component, "Caption", /*skip_separator=*/true);

@@ -1,4 +1,4 @@
-#include "minidesk/error_icon_list_win.h"
+#include "minidesk/error_list_window_win.h"
 
 #include "platform/error_report.h"
 
@@ -13,13 +13,13 @@ constexpr int kButtonHeight = 20;
 constexpr ui::Rgb kListColour = ui::rgb(0xDCE7F1);
 }  // namespace
 
-Terror_icon_list::Terror_icon_list(HWND main_window, Minidesk& minidesk, WindowRegistry* registry)
+ErrorListWindow::ErrorListWindow(HWND main_window, Minidesk& minidesk, WindowRegistry* registry)
     : main_window_(main_window),
       minidesk_(minidesk),
       font_(ui::make_font(ui::style::dialog_font())),
       list_brush_(CreateSolidBrush(ui::colorref(kListColour))) {
   create_form(ui::FormArgs{.name = "error_icon_list",
-                           .class_name = kErrorIconListClass,
+                           .class_name = kErrorListWindowClass,
                            .caption = "",
                            .bounds = ui::Rect{0, 0, kErrorListWidth, kErrorListHeight},
                            .owner = main_window,
@@ -38,13 +38,13 @@ Terror_icon_list::Terror_icon_list(HWND main_window, Minidesk& minidesk, WindowR
       .parent = hwnd(),
       .bounds = ui::Rect{0, kErrorListHeight - kButtonHeight, kErrorListWidth, kButtonHeight},
       .on_click = [this] {
-        minidesk_.abort_buttonClick();
+        minidesk_.on_cancel_clicked();
         sync();
       }});
   add_component(*abort_button_);
 }
 
-void Terror_icon_list::sync() {
+void ErrorListWindow::sync() {
   const ErrorIconList& list = minidesk_.error_list();
   const bool refilled = list.entries() != shown_entries_;
   if (refilled) {
@@ -72,22 +72,22 @@ void Terror_icon_list::sync() {
   }
 }
 
-void Terror_icon_list::dock(int main_left, int main_top) {
+void ErrorListWindow::dock(int main_left, int main_top) {
   const ScreenPoint at = docked_error_list_position(main_left, main_top);
   SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Terror_icon_list::dock_to_main_window() {
+void ErrorListWindow::dock_to_main_window() {
   RECT main{};
   if (main_window_ && GetWindowRect(main_window_, &main)) dock(main.left, main.top);
 }
 
-LRESULT Terror_icon_list::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT ErrorListWindow::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       if (LOWORD(wp) == kListBoxId && HIWORD(wp) == LBN_SELCHANGE) {
         const LRESULT index = SendMessageA(list_box_, LB_GETCURSEL, 0, 0);
-        minidesk_.icon_list_boxSelect(index == LB_ERR ? std::nullopt : std::optional<size_t>(index));
+        minidesk_.on_error_list_selected(index == LB_ERR ? std::nullopt : std::optional<size_t>(index));
         return 0;
       }
       break;

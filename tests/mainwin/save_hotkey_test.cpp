@@ -1,11 +1,11 @@
-// The save hotkey `hotKey1`: registration, changes, failures and retries,
+// The save hotkey `save_hotkey`: registration, changes, failures and retries,
 // over a registrar that records what the system would be asked.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "mainwin/hotkey.h"
+#include "mainwin/save_hotkey.h"
 #include "support/flow_world.h"
 
 namespace orvx::mainwin {
@@ -77,8 +77,8 @@ TEST(Hotkey, GoingAwayUnregistersWhatIsRegistered) {
   test::LoggingPrompts prompts(log);
   test::RecordingRegistrar registrar(log);
   {
-    Thotkey unused(registrar, prompts, [] { return std::string("MSDLG_1"); });
-    Thotkey registered(registrar, prompts, [] { return std::string("MSDLG_1"); });
+    SaveHotkey unused(registrar, prompts, [] { return std::string("MSDLG_1"); });
+    SaveHotkey registered(registrar, prompts, [] { return std::string("MSDLG_1"); });
     registered.configure(true, shortcut("Alt+F12"));
   }
   EXPECT_EQ(log.entries, (Log{"register Alt+F12", "unregister"}));

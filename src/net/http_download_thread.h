@@ -64,11 +64,11 @@ class FetchControl {
 // post data; HTTP/1.0; the component's Accept value and Referer.
 HttpRequest BuildHttpRequest(const FetchSnapshot& settings, const HttpAddress& address);
 
-class THTTPGetThread {
+class HttpDownloadThread {
  public:
   static constexpr size_t kChunkSize = 1025;
 
-  THTTPGetThread(FetchSnapshot settings, std::shared_ptr<HttpTransport> transport);
+  HttpDownloadThread(FetchSnapshot settings, std::shared_ptr<HttpTransport> transport);
 
   // Runs the transfer to its end. Never throws: any error is a failed fetch,
   // with the target file closed and every handle released.

@@ -1,10 +1,10 @@
 #pragma once
-// THTTPGet: fetches one resource over plain HTTP (port 80, HTTP/1.0) on a
+// HttpDownload: fetches one resource over plain HTTP (port 80, HTTP/1.0) on a
 // worker thread, into a file or a string, and reports progress and the
 // outcome through events that run on the thread that owns the component.
 //
 // Set the properties, call FetchFile or FetchString, handle the events. The
-// outcome is exactly one of OnDoneFile, OnDoneString or OnError, preceded by
+// outcome is exactly one of on_file_done, on_text_done or OnError, preceded by
 // any number of OnProgress. A start returns at once; a start while a fetch
 // is still running is ignored. An outcome handler may start a fetch on
 // another component. A cancelled fetch ends in OnError like a failed one,
@@ -25,7 +25,7 @@
 #include <thread>
 
 #include "net/fetch_rules.h"
-#include "net/http_get_thread.h"
+#include "net/http_download_thread.h"
 #include "net/http_transport.h"
 #include "net/owner_thread_link.h"
 
@@ -33,13 +33,13 @@ namespace orvx::net {
 
 class FetchChannel;
 struct FetchResult;
-class THTTPGet;
+class HttpDownload;
 
-using TOnProgressEvent = std::function<void(THTTPGet& Sender, int32_t TotalSize, int32_t Readed)>;
-using TOnDoneFileEvent =
-    std::function<void(THTTPGet& Sender, const std::string& FileName, int32_t FileSize)>;
-using TOnDoneStringEvent = std::function<void(THTTPGet& Sender, const std::string& Result)>;
-using TNotifyEvent = std::function<void(THTTPGet& Sender)>;
+using ProgressHandler = std::function<void(HttpDownload& Sender, int32_t TotalSize, int32_t received)>;
+using FileDoneHandler =
+    std::function<void(HttpDownload& Sender, const std::string& FileName, int32_t FileSize)>;
+using TextDoneHandler = std::function<void(HttpDownload& Sender, const std::string& Result)>;
+using NotifyHandler = std::function<void(HttpDownload& Sender)>;
 
 inline constexpr char kDefaultAgent[] = "OrvaneX";
 // How long a server may keep a transfer without progress before the fetch
@@ -47,17 +47,17 @@ inline constexpr char kDefaultAgent[] = "OrvaneX";
 // stopped answering is given up while the user still waits.
 inline constexpr std::chrono::milliseconds kDefaultStallBound = std::chrono::seconds(30);
 
-class THTTPGet {
+class HttpDownload {
  public:
 #ifdef _WIN32
   // wininet, with events delivered through the calling thread's messages.
-  THTTPGet();
+  HttpDownload();
 #endif
-  THTTPGet(std::shared_ptr<HttpTransport> transport, std::unique_ptr<OwnerThreadLink> link);
-  THTTPGet(const THTTPGet&) = delete;
-  THTTPGet& operator=(const THTTPGet&) = delete;
+  HttpDownload(std::shared_ptr<HttpTransport> transport, std::unique_ptr<OwnerThreadLink> link);
+  HttpDownload(const HttpDownload&) = delete;
+  HttpDownload& operator=(const HttpDownload&) = delete;
   // Cancels a running fetch; no event reaches the component afterwards.
-  ~THTTPGet();
+  ~HttpDownload();
 
   // Properties, read when a fetch starts.
   std::string AcceptTypes = "*/*";  // the Accept header's value
@@ -79,10 +79,10 @@ class THTTPGet {
   // whose status is not 2xx ends in OnError for every fetch.
   FileCheck CheckFile;
 
-  TOnProgressEvent OnProgress;
-  TOnDoneFileEvent OnDoneFile;
-  TOnDoneStringEvent OnDoneString;
-  TNotifyEvent OnError;
+  ProgressHandler OnProgress;
+  FileDoneHandler on_file_done;
+  TextDoneHandler on_text_done;
+  NotifyHandler OnError;
 
   void FetchFile();
   // Each body byte becomes one character; meant for text.
@@ -109,7 +109,7 @@ class THTTPGet {
   // copied at its start. No channel while idle.
   std::shared_ptr<FetchChannel> channel_;
   std::thread worker_;
-  TOnProgressEvent running_progress_;
+  ProgressHandler running_progress_;
   FetchMode running_mode_ = FetchMode::kFile;
   std::string running_file_name_;
   bool completing_ = false;

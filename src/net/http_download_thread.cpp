@@ -1,4 +1,4 @@
-#include "net/http_get_thread.h"
+#include "net/http_download_thread.h"
 
 #include <cstdio>
 #include <limits>
@@ -97,10 +97,10 @@ HttpRequest BuildHttpRequest(const FetchSnapshot& settings, const HttpAddress& a
   return request;
 }
 
-THTTPGetThread::THTTPGetThread(FetchSnapshot settings, std::shared_ptr<HttpTransport> transport)
+HttpDownloadThread::HttpDownloadThread(FetchSnapshot settings, std::shared_ptr<HttpTransport> transport)
     : settings_(std::move(settings)), transport_(std::move(transport)) {}
 
-FetchResult THTTPGetThread::Execute(FetchControl& control) {
+FetchResult HttpDownloadThread::Execute(FetchControl& control) {
   try {
     FetchResult result = Transfer(control);
     // A cancel forces a failure, however far the transfer got.
@@ -114,7 +114,7 @@ FetchResult THTTPGetThread::Execute(FetchControl& control) {
   }
 }
 
-FetchResult THTTPGetThread::Transfer(FetchControl& control) {
+FetchResult HttpDownloadThread::Transfer(FetchControl& control) {
   constexpr FetchFailure kCancelled = FetchFailure::kCancelled;
   std::optional<HttpAddress> address = SplitHttpAddress(settings_.URL);
   if (!address) return Failed(FetchFailure::kNoConnection);

@@ -1,11 +1,11 @@
 #pragma once
-// TPlacement keeps a window's last position in config.qcf: a section named
+// SavedPosition keeps a window's last position in config.qcf: a section named
 // after the window with the keys Left and Top.
 //
 // A window drives it like this:
-//  1. while it is created: construct a TPlacement with itself as owner, set
-//     Pfad to the data folder and call RestorePlacement with the work area;
-//  2. when it is destroyed: call RememberPosition, then let the TPlacement go
+//  1. while it is created: construct a SavedPosition with itself as owner, set
+//     data_folder to the data folder and call RestorePlacement with the work area;
+//  2. when it is destroyed: call RememberPosition, then let the SavedPosition go
 //     (its destructor runs SavePlacement).
 // A window has at most one placement. A second one takes over: the earlier
 // one is detached (it then saves nothing) and an error box says so.
@@ -24,7 +24,7 @@ struct WindowBounds {
   int32_t height = 0;
 };
 
-class TPlacement;
+class SavedPosition;
 
 // The window whose position is kept.
 class PlacementOwner {
@@ -42,22 +42,22 @@ class PlacementOwner {
   virtual void move_to(int32_t left, int32_t top) = 0;
 
  private:
-  friend class TPlacement;
-  TPlacement* placement_ = nullptr;  // the attached placement, if any
+  friend class SavedPosition;
+  SavedPosition* placement_ = nullptr;  // the attached placement, if any
 };
 
 inline constexpr char kPlacementConflictMessage[] = "Error - read pleacement infos!";
 
-class TPlacement {
+class SavedPosition {
  public:
-  TPlacement(PlacementOwner& owner, Prompts& prompts);
-  TPlacement(const TPlacement&) = delete;
-  TPlacement& operator=(const TPlacement&) = delete;
+  SavedPosition(PlacementOwner& owner, Prompts& prompts);
+  SavedPosition(const SavedPosition&) = delete;
+  SavedPosition& operator=(const SavedPosition&) = delete;
   // Saves the recorded position, unless detached.
-  ~TPlacement();
+  ~SavedPosition();
 
   // The folder that holds config.qcf (the data folder).
-  std::string Pfad;
+  std::string data_folder;
 
   // Reads Left and Top of the owner's section and moves the owner by the
   // rule of restored_coordinate against `work_area`; records the owner's

@@ -1,15 +1,15 @@
-#include "mainwin/hotkey.h"
+#include "mainwin/save_hotkey.h"
 
 namespace orvx::mainwin {
 
-Thotkey::Thotkey(HotkeyRegistrar& registrar, Prompts& prompts, std::function<std::string()> failure_text)
+SaveHotkey::SaveHotkey(HotkeyRegistrar& registrar, Prompts& prompts, std::function<std::string()> failure_text)
     : registrar_(registrar), prompts_(prompts), failure_text_(std::move(failure_text)) {}
 
-Thotkey::~Thotkey() {
+SaveHotkey::~SaveHotkey() {
   if (registered_) registrar_.unregister_hotkey();
 }
 
-void Thotkey::configure(bool enabled, const config::Shortcut& shortcut) {
+void SaveHotkey::configure(bool enabled, const config::Shortcut& shortcut) {
   if (registered_ && (!enabled || shortcut != shortcut_)) {
     registrar_.unregister_hotkey();
     registered_ = false;

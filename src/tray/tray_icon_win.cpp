@@ -1,4 +1,4 @@
-#include "tray/taskbar_icon_win.h"
+#include "tray/tray_icon_win.h"
 
 #include <shellapi.h>
 
@@ -44,7 +44,7 @@ int VirtualKey(ModifierKey key) {
 }  // namespace
 
 // The platform of the icon: the hidden window and the shell's calls.
-class ShellTaskbarIcon::Shell : public TaskbarPlatform {
+class ShellTrayIcon::Shell : public TaskbarPlatform {
  public:
   explicit Shell(HWND application_window)
       : application_window_(application_window), taskbar_created_(RegisterWindowMessageA("TaskbarCreated")) {
@@ -59,7 +59,7 @@ class ShellTaskbarIcon::Shell : public TaskbarPlatform {
   HWND window() const { return window_.hwnd(); }
 
   // The component the window's messages go to.
-  void attach(ShellTaskbarIcon* owner) { owner_ = owner; }
+  void attach(ShellTrayIcon* owner) { owner_ = owner; }
 
   uintptr_t callback_window() const override { return reinterpret_cast<uintptr_t>(window_.hwnd()); }
   uint32_t taskbar_created_message() const override { return taskbar_created_; }
@@ -98,25 +98,25 @@ class ShellTaskbarIcon::Shell : public TaskbarPlatform {
  private:
   HWND application_window_;
   UINT taskbar_created_;
-  ShellTaskbarIcon* owner_ = nullptr;
+  ShellTrayIcon* owner_ = nullptr;
   win::HiddenWindow window_;
 };
 
-ShellTaskbarIcon::ShellTaskbarIcon(std::string name, HWND application_window)
+ShellTrayIcon::ShellTrayIcon(std::string name, HWND application_window)
     : shell_(std::make_unique<Shell>(application_window)),
-      icon_(std::make_unique<TantTaskbarIcon>(std::move(name), *shell_)) {
+      icon_(std::make_unique<TrayIcon>(std::move(name), *shell_)) {
   shell_->attach(this);
 }
 
-ShellTaskbarIcon::~ShellTaskbarIcon() {
+ShellTrayIcon::~ShellTrayIcon() {
   shell_->attach(nullptr);
   icon_.reset();  // removes a visible icon while the hidden window exists
   shell_.reset();
 }
 
-HWND ShellTaskbarIcon::callback_window() const { return shell_->window(); }
+HWND ShellTrayIcon::callback_window() const { return shell_->window(); }
 
-void ShellTaskbarIcon::SetIcon(HICON icon) {
+void ShellTrayIcon::SetIcon(HICON icon) {
   icon_->SetIcon(icon ? std::make_unique<CopiedIcon>(icon) : nullptr);
 }
 

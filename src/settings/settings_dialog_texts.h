@@ -4,11 +4,11 @@
 namespace orvx::settings::texts {
 
 inline constexpr char kTitle[] = "Einstellungen";
-inline constexpr char kOrvOnStart[] = "Orvane mit Windows starten (minimiert).";
-inline constexpr char kAutoCheckIcons[] = "Icon Position im Intervall speichern (Min.).";
-inline constexpr char kSortAfterRes[] = "Icons nach Auflösungsänderung anordnen.";
-inline constexpr char kLiveDesktop[] = "Orvane-Minidesk aktivieren";
-inline constexpr char kActiveHotkey[] = "HotKey aktivieren zum speichern im standard Profil.";
+inline constexpr char kStartWithWindows[] = "Orvane mit Windows starten (minimiert).";
+inline constexpr char kAutoSave[] = "Icon Position im Intervall speichern (Min.).";
+inline constexpr char kRestoreAfterResolutionChange[] = "Icons nach Auflösungsänderung anordnen.";
+inline constexpr char kShowMinidesk[] = "Orvane-Minidesk aktivieren";
+inline constexpr char kActivateHotkey[] = "HotKey aktivieren zum speichern im standard Profil.";
 inline constexpr char kDeleteProfile[] = "Profil löschen";
 inline constexpr char kExportSettings[] = "Einstellungen exportieren";
 inline constexpr char kImportSettings[] = "Einstellungen importieren";

@@ -5,7 +5,7 @@
 
 #include "config/config_file.h"
 #include "ini/ini_file.h"
-#include "config/placement.h"
+#include "config/saved_position.h"
 #include "platform/files.h"
 #include "support/paths.h"
 #include "support/scripted_prompts.h"
@@ -43,8 +43,8 @@ class Placement : public ::testing::Test {
 
 TEST_F(Placement, AFirstStartCentresTheWindowInTheWorkArea) {
   FakeWindow window("orvx_form", kCreatedAt);
-  TPlacement placement(window, prompts_);
-  placement.Pfad = data_.path();
+  SavedPosition placement(window, prompts_);
+  placement.data_folder = data_.path();
   placement.RestorePlacement(kWorkArea);
   EXPECT_EQ(window.bounds().left, 435);
   EXPECT_EQ(window.bounds().top, 340);
@@ -69,8 +69,8 @@ TEST_F(Placement, StoredPositionsFollowTheRule) {
   for (const auto& c : cases) {
     ASSERT_TRUE(files::write_file(config(), c.section));
     FakeWindow window("orvx_form", kCreatedAt);
-    TPlacement placement(window, prompts_);
-    placement.Pfad = data_.path();
+    SavedPosition placement(window, prompts_);
+    placement.data_folder = data_.path();
     placement.RestorePlacement(kWorkArea);
     EXPECT_EQ(window.bounds().left, c.left) << c.section;
     EXPECT_EQ(window.bounds().top, c.top) << c.section;
@@ -79,13 +79,13 @@ TEST_F(Placement, StoredPositionsFollowTheRule) {
 
 TEST_F(Placement, TheLastPositionIsSavedWhenTheWindowGoes) {
   ASSERT_TRUE(files::write_file(config(), "[Settings]\r\nlang_menu=1\r\n[orvx_form]\r\nLeft=100\r\nTop=200\r\n"));
-  // Pfad without a trailing separator: one is added.
+  // data_folder without a trailing separator: one is added.
   std::string folder = data_.path();
   folder.pop_back();
   {
     FakeWindow window("orvx_form", kCreatedAt);
-    TPlacement placement(window, prompts_);
-    placement.Pfad = folder;
+    SavedPosition placement(window, prompts_);
+    placement.data_folder = folder;
     placement.RestorePlacement(kWorkArea);
     window.move_to(300, 400);  // the user moves the window
     placement.RememberPosition();
@@ -95,8 +95,8 @@ TEST_F(Placement, TheLastPositionIsSavedWhenTheWindowGoes) {
 
   FakeWindow about("about", kCreatedAt);
   {
-    TPlacement placement(about, prompts_);
-    placement.Pfad = data_.path();
+    SavedPosition placement(about, prompts_);
+    placement.data_folder = data_.path();
     placement.RestorePlacement(kWorkArea);
     placement.RememberPosition();
   }
@@ -109,15 +109,15 @@ TEST_F(Placement, NothingIsSavedWithoutARecordedPosition) {
   ASSERT_TRUE(files::write_file(config(), "[orvx_form]\r\nLeft=100\r\nTop=200\r\n"));
   {
     FakeWindow window("orvx_form", kCreatedAt);
-    TPlacement placement(window, prompts_);
-    placement.Pfad = data_.path();
+    SavedPosition placement(window, prompts_);
+    placement.data_folder = data_.path();
     placement.RestorePlacement(kWorkArea);
   }
   // Never restored: no window name to save under.
   {
     FakeWindow window("about", kCreatedAt);
-    TPlacement placement(window, prompts_);
-    placement.Pfad = data_.path();
+    SavedPosition placement(window, prompts_);
+    placement.data_folder = data_.path();
     placement.RememberPosition();
   }
   EXPECT_EQ(config_bytes(), "[orvx_form]\r\nLeft=100\r\nTop=200\r\n");
@@ -125,12 +125,12 @@ TEST_F(Placement, NothingIsSavedWithoutARecordedPosition) {
 
 TEST_F(Placement, ASecondPlacementTakesOverAndTheFirstSavesNothing) {
   FakeWindow window("settings_form", kCreatedAt);
-  auto first = std::make_unique<TPlacement>(window, prompts_);
-  first->Pfad = data_.path();
+  auto first = std::make_unique<SavedPosition>(window, prompts_);
+  first->data_folder = data_.path();
   first->RestorePlacement(kWorkArea);
   EXPECT_TRUE(prompts_.shown.empty());
 
-  TPlacement second(window, prompts_);
+  SavedPosition second(window, prompts_);
   ASSERT_EQ(prompts_.shown.size(), 1u);
   EXPECT_EQ(prompts_.shown[0].kind, "error");
   EXPECT_EQ(prompts_.shown[0].text, "Error - read pleacement infos!");
@@ -141,7 +141,7 @@ TEST_F(Placement, ASecondPlacementTakesOverAndTheFirstSavesNothing) {
   first.reset();
   EXPECT_FALSE(files::file_exists(config()));
 
-  second.Pfad = data_.path();
+  second.data_folder = data_.path();
   second.RestorePlacement(kWorkArea);
   window.move_to(50, 60);
   second.RememberPosition();
@@ -151,8 +151,8 @@ TEST_F(Placement, ASecondPlacementTakesOverAndTheFirstSavesNothing) {
 
 TEST_F(Placement, APlacementOutlivingItsWindowStillSaves) {
   auto window = std::make_unique<FakeWindow>("about", kCreatedAt);
-  TPlacement placement(*window, prompts_);
-  placement.Pfad = data_.path();
+  SavedPosition placement(*window, prompts_);
+  placement.data_folder = data_.path();
   placement.RestorePlacement(kWorkArea);
   window->move_to(5, 6);
   placement.RememberPosition();
@@ -167,7 +167,7 @@ TEST_F(Placement, WithoutAFolderNothingIsReadOrWritten) {
   const bool stray_existed = files::file_exists(stray);
   {
     FakeWindow window("orvx_form", kCreatedAt);
-    TPlacement placement(window, prompts_);
+    SavedPosition placement(window, prompts_);
     placement.RestorePlacement(kWorkArea);
     EXPECT_EQ(window.bounds().left, 435);
     placement.RememberPosition();

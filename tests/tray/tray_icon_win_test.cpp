@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/error_report.h"
-#include "tray/taskbar_icon_win.h"
+#include "tray/tray_icon_win.h"
 #include "platform/scoped_win.h"
 #include "support/wait_win.h"
 #include "support/recording_reporter.h"
@@ -61,7 +61,7 @@ class ShellTaskbarIconWin : public ::testing::Test {
 TEST_F(ShellTaskbarIconWin, ShownIconIsInTheNotificationAreaUntilDestroyed) {
   HWND hidden_window = nullptr;
   {
-    ShellTaskbarIcon tray("TNA");
+    ShellTrayIcon tray("TNA");
     hidden_window = tray.callback_window();
     ASSERT_NE(hidden_window, nullptr);
     EXPECT_FALSE(IsWindowVisible(hidden_window));
@@ -83,15 +83,15 @@ TEST_F(ShellTaskbarIconWin, ShownIconIsInTheNotificationAreaUntilDestroyed) {
 
 TEST_F(ShellTaskbarIconWin, LeftClickOnTheIconShowsTheMainWindow) {
   win::ScopedWindow main_window = HiddenMainWindow();
-  ShellTaskbarIcon tray("TNA", main_window.get());
+  ShellTrayIcon tray("TNA", main_window.get());
   std::vector<std::string> events;
-  tray.icon().OnMouseDown = [&](TantTaskbarIcon&, TMouseButton, TShiftState, int32_t, int32_t) {
+  tray.icon().OnMouseDown = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) {
     events.push_back("down");
   };
-  tray.icon().OnMouseUp = [&](TantTaskbarIcon&, TMouseButton, TShiftState, int32_t, int32_t) {
+  tray.icon().OnMouseUp = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) {
     events.push_back("up");
   };
-  tray.icon().OnClick = [&](TantTaskbarIcon&) {
+  tray.icon().OnClick = [&](TrayIcon&) {
     events.push_back("click");
     ShowWindow(main_window.get(), SW_SHOW);
   };
@@ -115,7 +115,7 @@ TEST_F(ShellTaskbarIconWin, LeftClickOnTheIconShowsTheMainWindow) {
 }
 
 TEST_F(ShellTaskbarIconWin, RestartedShellGetsTheIconAgain) {
-  ShellTaskbarIcon tray("TNA");
+  ShellTrayIcon tray("TNA");
   tray.icon().SetHint("Orvane X");
   tray.icon().SetVisible(true);
   ASSERT_TRUE(ShellKnows(tray.callback_window(), 0, "Orvane X"));
@@ -137,15 +137,15 @@ TEST_F(ShellTaskbarIconWin, RestartedShellGetsTheIconAgain) {
 
 TEST_F(ShellTaskbarIconWin, ErrorsOfTheEventsAreReportedAndStopAtTheHiddenWindow) {
   test::RecordingReporter reporter;
-  ShellTaskbarIcon tray("TNA");
-  tray.icon().OnClick = [](TantTaskbarIcon&) { throw std::runtime_error("click failed"); };
+  ShellTrayIcon tray("TNA");
+  tray.icon().OnClick = [](TrayIcon&) { throw std::runtime_error("click failed"); };
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
   EXPECT_EQ(SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP), 0);
   EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"click failed"}));
 
   // The window goes on working.
   int clicks = 0;
-  tray.icon().OnClick = [&](TantTaskbarIcon&) { ++clicks; };
+  tray.icon().OnClick = [&](TrayIcon&) { ++clicks; };
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP);
   EXPECT_EQ(clicks, 1);
@@ -153,11 +153,11 @@ TEST_F(ShellTaskbarIconWin, ErrorsOfTheEventsAreReportedAndStopAtTheHiddenWindow
 }
 
 TEST_F(ShellTaskbarIconWin, IconThatCannotBeCopiedNamesTheOperation) {
-  ShellTaskbarIcon tray("TNA");
+  ShellTrayIcon tray("TNA");
   try {
     tray.SetIcon(reinterpret_cast<HICON>(static_cast<uintptr_t>(0xDEAD0)));
     ADD_FAILURE() << "no error";
-  } catch (const EantTaskbarIcon& error) {
+  } catch (const TrayIconError& error) {
     EXPECT_STREQ(error.what(), "TNA.UpDate failed");
   }
   EXPECT_NO_THROW(tray.SetIcon(nullptr));
