@@ -44,7 +44,7 @@ class ErrorReportInstalled {
 class ReportsInLanguageOf {
  public:
   ReportsInLanguageOf(ui::ErrorReportDialog& report, const MainWindow& main_form) : report_(report) {
-    report_.set_messages([&main_form](std::string_view id) { return main_form.language().message(id); });
+    report_.set_messages([&main_form](MessageId id) { return main_form.language().message(id); });
   }
   ReportsInLanguageOf(const ReportsInLanguageOf&) = delete;
   ReportsInLanguageOf& operator=(const ReportsInLanguageOf&) = delete;

@@ -56,7 +56,7 @@ std::string Translator::get_message(std::string_view german, std::string_view id
   return message_from_value(ini::read_string(path_, kMessageSection, id, {}), german);
 }
 
-std::string Translator::message(std::string_view id) const { return get_message(german_message(id), id); }
+std::string Translator::message(MessageId id) const { return get_message(german_message(id), id.text()); }
 
 void Translator::write_template(NamedWindow& window, const std::string& template_path) const {
   const std::string section = window.component_name();

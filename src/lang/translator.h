@@ -11,6 +11,7 @@
 
 #include "ini/ini_file.h"
 #include "lang/named_components.h"
+#include "platform/message_ids.h"
 
 namespace orvx::lang {
 
@@ -38,7 +39,7 @@ class Translator {
   // afresh at every call, so an edit on disk takes effect at once.
   std::string get_message(std::string_view german, std::string_view id) const;
   // get_message with the message's built-in German text.
-  std::string message(std::string_view id) const;
+  std::string message(MessageId id) const;
 
   // Writes the Caption, Hint and Text of every component of `window` into
   // the section named after it in the INI file `template_path`, replacing

@@ -14,6 +14,7 @@
 #include "net/fetch_rules.h"
 #include "net/http_download_thread.h"
 #include "platform/prompts.h"
+#include "platform/message_ids.h"
 
 namespace orvx::lang_online {
 
@@ -46,11 +47,6 @@ struct SectionView {
 // off or stalled.
 inline constexpr char kFetchErrorMessage[] =
     "Information could not be called up. Internet connection ok?";
-// A download that arrived whole but is not the language it was fetched as
-// ("%s": the language's name), and one that could not be stored ("%s": the
-// language file).
-inline constexpr char kNotTheLanguageMessageId[] = "MSDLG_6_a";
-inline constexpr char kFileNotWrittenMessageId[] = "MSDLG_14_b";
 inline constexpr char kCatalogueAgent[] = "ORVX_LANG";
 inline constexpr char kCatalogueReferer[] = "ORVX";
 
@@ -62,7 +58,7 @@ struct SectionContext {
   Prompts& prompts;
   // The current language's text of a message id (get_message with its
   // built-in German default).
-  std::function<std::string(std::string_view id)> message;
+  std::function<std::string(MessageId id)> message;
   // The update server's base address (net::UpdateServerBase), asked at
   // every fetch, so that a changed configuration counts from the next one.
   std::function<std::string()> server_base;

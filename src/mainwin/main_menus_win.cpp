@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "lang/messages.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 
@@ -28,7 +29,7 @@ MainMenus::MainMenus(DesktopMenuActions actions) {
   undo_separator_ = &restore_menu_.add_separator();
   undo_separator_->set_visible(false);
   undo_restore_item_ = &restore_menu_.add({.name = "pm_undo_restore",
-                                      .caption = std::string(lang::german_message("MSDLG_22")),
+                                      .caption = std::string(lang::german_message(message_ids::kUndoLastRestore)),
                                       .on_click = [this] { restore_choice_.item = RestoreMenuChoice::Item::UndoRestore; },
                                       .visible = false});
 }
@@ -87,7 +88,7 @@ RestoreMenuChoice MainMenus::show_restore_menu(HWND owner, ui::Point screen, con
   undo_separator_->set_visible(options.undo_offered && restore_profile_count_ > 0);
   undo_restore_item_->set_visible(options.undo_offered);
   // A caption a language file gave the item stays; otherwise the message.
-  if (undo_restore_item_->caption() == lang::german_message("MSDLG_22") && !options.undo_caption.empty()) {
+  if (undo_restore_item_->caption() == lang::german_message(message_ids::kUndoLastRestore) && !options.undo_caption.empty()) {
     undo_restore_item_->set_caption(options.undo_caption);
   }
   restore_choice_ = {};

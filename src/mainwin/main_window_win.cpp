@@ -33,6 +33,7 @@
 #include "ui/picture_button_win.h"
 #include "ui/program_title.h"
 #include "ui/resource_names.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -73,7 +74,7 @@ MainWindow::MainWindow(WindowRegistry& windows, StartSwitch start_switch)
                            .registry = &windows});
   prompts_.set_owner(hwnd());
   registrar_ = std::make_unique<WindowHotkeyRegistrar>(hwnd(), kSaveHotkeyId);
-  save_hotkey_ = std::make_unique<SaveHotkey>(*registrar_, prompts_, [this] { return translator_.message("MSDLG_1"); });
+  save_hotkey_ = std::make_unique<SaveHotkey>(*registrar_, prompts_, [this] { return translator_.message(message_ids::kHotkeyNotRegistered); });
   translucency_ = std::make_unique<TranslucentWindow>(hwnd());
   create_widgets();
   register_components();
@@ -301,7 +302,7 @@ void MainWindow::restore_minidesk_state(bool shown) {
 }
 
 void MainWindow::BuildMinidesk(const DesktopIcons& icons) {
-  minidesk_.BuildMinidesk(icons, [this] { return translator_.message("MSDLG_16"); });
+  minidesk_.BuildMinidesk(icons, [this] { return translator_.message(message_ids::kIconsOutside); });
   minidesk_view_->show_changes();
 }
 
@@ -398,7 +399,7 @@ SaveMenuChoice MainWindow::show_save_menu(const ProfileMenus& menus) {
 }
 
 RestoreMenuChoice MainWindow::show_restore_menu(const ProfileMenus& menus, bool undo_offered) {
-  RestoreMenuOptions options{.undo_offered = undo_offered, .undo_caption = translator_.message("MSDLG_22")};
+  RestoreMenuOptions options{.undo_offered = undo_offered, .undo_caption = translator_.message(message_ids::kUndoLastRestore)};
   if (minidesk_shown_) options.on_preview = [this](const std::string* name) { preview_restore(name); };
   return menus_->show_restore_menu(hwnd(), menu_point(kRestoreMenuOffset), menus, options);
 }

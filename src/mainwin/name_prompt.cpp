@@ -1,6 +1,7 @@
 #include "mainwin/name_prompt.h"
 
 #include "profiles/save_restore.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -11,22 +12,22 @@ constexpr size_t kMaxPathLength = 259;
 
 }  // namespace
 
-std::string_view ProfileNameProblemMessage(ProfileNameProblem problem) {
+std::optional<MessageId> ProfileNameProblemMessage(ProfileNameProblem problem) {
   switch (problem) {
     case ProfileNameProblem::None:
-      return {};
+      return std::nullopt;
     case ProfileNameProblem::Empty:
-      return "MSDLG_21_c";
+      return message_ids::kProfileNameEmpty;
     case ProfileNameProblem::ForbiddenCharacter:
-      return "MSDLG_21_d";
+      return message_ids::kProfileNameBadCharacter;
     case ProfileNameProblem::DeviceName:
-      return "MSDLG_21_e";
+      return message_ids::kProfileNameReserved;
     case ProfileNameProblem::TooLong:
-      return "MSDLG_21_f";
+      return message_ids::kProfileNameTooLong;
     case ProfileNameProblem::QuotedAtEnd:
-      return "MSDLG_21_g";
+      return message_ids::kProfileNameQuoted;
   }
-  return {};
+  return std::nullopt;
 }
 
 ProfileNameProblem FindProfileFileProblem(const std::string& data_folder, const std::string& profile_name) {
@@ -37,8 +38,8 @@ ProfileNameProblem FindProfileFileProblem(const std::string& data_folder, const 
 }
 
 void on_save_new_profile_clicked(const MainContext& context) {
-  const std::string title = context.translator.message("MSDLG_21_a");
-  const std::string prompt = context.translator.message("MSDLG_21_b");
+  const std::string title = context.translator.message(message_ids::kProfileNameTitle);
+  const std::string prompt = context.translator.message(message_ids::kProfileNamePrompt);
   std::string initial;
   for (;;) {
     const std::optional<std::string> entered = context.prompts.ask_text(title, prompt, initial);
@@ -48,7 +49,7 @@ void on_save_new_profile_clicked(const MainContext& context) {
       SaveProfile(context.profiles(), ProfileFileName(context.folders.data, *entered));
       return;
     }
-    context.prompts.show_message(context.translator.message(ProfileNameProblemMessage(problem)));
+    context.prompts.show_message(context.translator.message(*ProfileNameProblemMessage(problem)));
     initial = *entered;
   }
 }

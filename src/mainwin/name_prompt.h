@@ -5,16 +5,18 @@
 // correct it; nothing is written until a usable name is confirmed. Cancel
 // ends the prompt. An existing profile of the name is replaced without a
 // question.
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "mainwin/main_context.h"
+#include "platform/message_ids.h"
 #include "profiles/profile_store.h"
 
 namespace orvx::mainwin {
 
-// The message id that explains a refusal; empty for ProfileNameProblem::None.
-std::string_view ProfileNameProblemMessage(ProfileNameProblem problem);
+// The message that explains a refusal; none for ProfileNameProblem::None.
+std::optional<MessageId> ProfileNameProblemMessage(ProfileNameProblem problem);
 
 // Why `profile_name` cannot be saved as a profile in `data_folder`: its own
 // problem, or TooLong when the file's full path is longer than Windows takes.

@@ -6,6 +6,7 @@
 #include "profiles/profile_menus.h"
 #include "profiles/profile_store.h"
 #include "profiles/save_restore.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -42,7 +43,7 @@ void on_save_clicked(const MainContext& context, MainWindowOps& window) {
 
 void on_restore_clicked(const MainContext& context, MainWindowOps& window) {
   if (icons::CheckDesktopArrangement(context.desktop, context.prompts,
-                                     context.translator.message("MSDLG_11"))) {
+                                     context.translator.message(message_ids::kArrangementBlocksRestore))) {
     const RestoreMenuChoice chosen =
         window.show_restore_menu(BuildProfileMenus(context.folders.data), context.restore_undo.available());
     switch (chosen.item) {

@@ -9,6 +9,7 @@
 #include "lang/lang_folder.h"
 #include "profiles/save_restore.h"
 #include "platform/error_report.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -46,7 +47,7 @@ void write_english_language_file(const MainContext& context, StartupOps& window)
   // An older or edited English file is replaced at every start.
   files::delete_file(path);
   if (!window.write_english_language_file(path)) {
-    throw errors::MessageError("MSDLG_ERR_10", path);
+    throw errors::MessageError(message_ids::kEnglishFileNotWritten, path);
   }
 }
 
@@ -65,7 +66,7 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
   steps.step([&] { window.restore_placement(context.folders.data); });
   steps.guarded([&] { load_settings(context, window); });
   steps.step([&] {
-    icons::CheckDesktopArrangement(context.desktop, context.prompts, context.translator.message("MSDLG_11"));
+    icons::CheckDesktopArrangement(context.desktop, context.prompts, context.translator.message(message_ids::kArrangementBlocksRestore));
   });
   steps.step([&] { window.update_layout(); });
   steps.guarded([&] {
@@ -93,7 +94,7 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
 void announce_update(const MainContext& context, MainWindowOps& window) {
   if (!follows_update(context.start_switch)) return;
   window.process_messages();
-  context.prompts.show_message(context.translator.message("MSDLG_7"));
+  context.prompts.show_message(context.translator.message(message_ids::kUpdateSucceeded));
 }
 
 }  // namespace orvx::mainwin

@@ -4,6 +4,7 @@
 
 #include "ui/paint_win.h"
 #include "ui/style.h"
+#include "platform/message_ids.h"
 
 namespace orvx::minidesk {
 
@@ -29,7 +30,7 @@ ErrorListWindow::ErrorListWindow(HWND main_window, Minidesk& minidesk, WindowReg
                               0, 0, kErrorListWidth, kErrorListHeight - kButtonHeight, hwnd(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)), GetModuleHandleA(nullptr),
                               nullptr);
-  if (!list_box_) throw errors::MessageError("MSDLG_ERR_9");
+  if (!list_box_) throw errors::MessageError(message_ids::kIconListNotCreated);
   SendMessageA(list_box_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   abort_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = "abort_button",

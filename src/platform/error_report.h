@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/message_ids.h"
+
 namespace orvx::errors {
 
 // An error the user reads about: it names one of the program's messages
@@ -25,12 +27,12 @@ namespace orvx::errors {
 // id and the detail, for the standard error stream.
 class MessageError : public std::runtime_error {
  public:
-  explicit MessageError(std::string message_id, std::string detail = {});
-  const std::string& message_id() const noexcept { return message_id_; }
+  explicit MessageError(MessageId message_id, std::string detail = {});
+  MessageId message_id() const noexcept { return message_id_; }
   const std::string& detail() const noexcept { return detail_; }
 
  private:
-  std::string message_id_;
+  MessageId message_id_;
   std::string detail_;
 };
 

@@ -6,6 +6,7 @@
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
 #include "profiles/stored_screen.h"
+#include "platform/message_ids.h"
 
 namespace orvx {
 namespace {
@@ -67,17 +68,17 @@ void RestoreResolutionProfile(const ProfileSession& session) {
 void EnsureResolutionProfile(const ProfileSession& session) {
   const std::string file = resolution_profile_file(session);
   if (files::file_exists(file)) return;
-  if (!session.prompts.confirm_information(session.lang.message("MSDLG_19"))) return;
+  if (!session.prompts.confirm_information(session.lang.message(message_ids::kStandardProfileCreated))) return;
   // The box has promised the profile: when it could not be written, the user
   // hears so, and with no file there the next call asks again.
-  if (!SaveProfile(session, file)) session.prompts.show_message(session.lang.message("MSDLG_20"));
+  if (!SaveProfile(session, file)) session.prompts.show_message(session.lang.message(message_ids::kStandardProfileNotSaved));
 }
 
 void SaveChosenStandardProfile(const ProfileSession& session, const std::string& standard_profile, SaveTrigger trigger) {
   if (!IsUsableProfileName(standard_profile)) {
     if (g_no_standard_box_open) return;
     const NoStandardBox open;
-    session.prompts.show_message(session.lang.message("MSDLG_0"));
+    session.prompts.show_message(session.lang.message(message_ids::kChooseStandardProfileFirst));
     return;
   }
   const std::string file = ProfileFileName(session.folders.data, standard_profile);

@@ -21,6 +21,7 @@
 #include "lang_online/language_section.h"
 #include "net/http_download.h"
 #include "platform/prompts.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 class ChoiceList;
@@ -43,7 +44,7 @@ struct LanguageTabControls {
 struct LanguageTabHost {
   Prompts& prompts;
   // A message of the current language by its id.
-  std::function<std::string(std::string_view id)> message;
+  std::function<std::string(MessageId id)> message;
   std::string data_folder;  // ends with a separator
   // The record whose lang_list names the language in use.
   const config::SettingsRecord& record;

@@ -29,6 +29,7 @@
 #include "ui/resource_names.h"
 #include "ui/window_placement_win.h"
 #include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::settings {
 namespace {
@@ -45,15 +46,15 @@ const ui::FontSpec kBold{"Verdana", 11, true};
 
 // The profile list's columns: their message ids, German texts and widths.
 struct ProfileColumn {
-  const char* id;
+  MessageId id;
   const char* german;
   int width;
 };
-constexpr ProfileColumn kProfileColumns[] = {{"List_1", "Profilname", 120},
-                                             {"List_2", "letzte Änderung", 135},
-                                             {"List_3", "Icons", 45},
-                                             {"List_4", "Auflösung", 75},
-                                             {"List_5", "Monitore", 65}};
+constexpr ProfileColumn kProfileColumns[] = {{message_ids::kColumnProfileName, "Profilname", 120},
+                                             {message_ids::kColumnLastChange, "letzte Änderung", 135},
+                                             {message_ids::kColumnIcons, "Icons", 45},
+                                             {message_ids::kColumnResolution, "Auflösung", 75},
+                                             {message_ids::kColumnMonitors, "Monitore", 65}};
 
 HICON small_program_icon() {
   return static_cast<HICON>(
@@ -88,7 +89,7 @@ SettingsDialog::SettingsDialog(HWND owner, WindowRegistry& windows, SettingsDial
   language_tab_ = std::make_unique<LanguageTab>(
       LanguageTabControls{*language_list_, *find_language_button_, *select_language_label_, *downloadable_languages_, *language_download_progress_},
       LanguageTabHost{.prompts = prompts_,
-                      .message = [this](std::string_view id) { return host_.language.message(id); },
+                      .message = [this](MessageId id) { return host_.language.message(id); },
                       .data_folder = host_.folders.data,
                       .record = host_.record});
   create_button_frame();
@@ -392,7 +393,7 @@ void SettingsDialog::fill_controls() {
   if (update_tab_) update_tab_->shown();
   // 12. the profile list's column captions in the current language
   for (size_t i = 0; i < std::size(kProfileColumns); ++i) {
-    profile_list_->set_column_caption(i, host_.language.get_message(kProfileColumns[i].german, kProfileColumns[i].id));
+    profile_list_->set_column_caption(i, host_.language.get_message(kProfileColumns[i].german, kProfileColumns[i].id.text()));
   }
 }
 
@@ -435,7 +436,7 @@ void SettingsDialog::save() {
   SettingsSaveHost save_host{.record = host_.record,
                              .data_folder = host_.folders.data,
                              .prompts = prompts_,
-                             .message = [this](std::string_view id) { return host_.language.message(id); },
+                             .message = [this](MessageId id) { return host_.language.message(id); },
                              .load_language = [this](const std::string& path) { host_.language.load_language(path); },
                              .autostart = host_.autostart,
                              .program_path = host_.program_path};
@@ -469,7 +470,7 @@ void SettingsDialog::delete_selected_profile() {
   const std::string name = profile_list_->cell(*row, 0);
   if (!delete_profile(host_.folders.data, name)) {
     // The row stays: the profile is still there.
-    prompts_.show_message(text::with_detail(host_.language.message(kProfileNotDeletedMessageId),
+    prompts_.show_message(text::with_detail(host_.language.message(message_ids::kProfileNotDeleted),
                                             ProfileFileName(host_.folders.data, name)));
     return;
   }

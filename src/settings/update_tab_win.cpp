@@ -51,7 +51,7 @@ UpdateTab::UpdateTab(UpdateTabArgs args)
           .get_update = update_info_download_,
           .get_download = program_download_,
           .prompts = a_.prompts,
-          .message = [this](std::string_view id) { return a_.language.message(id); },
+          .message = [this](MessageId id) { return a_.language.message(id); },
           .controls = *this,
           .system = system_,
           .server_base = [this] { return net::configured_update_server(config::config_file_path(a_.data_folder)); },
@@ -101,7 +101,7 @@ void UpdateTab::uninstall() {
   paths.data_folder = a_.data_folder;
   const update::UninstallEnd end =
       update::run_uninstall({.prompts = prompts,
-                             .message = [this](std::string_view id) { return a_.language.message(id); },
+                             .message = [this](MessageId id) { return a_.language.message(id); },
                              .system = system,
                              .delete_autostart_link = [this] { a_.autostart.remove(); }},
                             paths);

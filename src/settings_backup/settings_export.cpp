@@ -7,6 +7,7 @@
 #include "platform/error_report.h"
 #include "platform/replacing_temp.h"
 #include "settings_backup/backup_file_name.h"
+#include "platform/message_ids.h"
 
 namespace orvx::settings_backup {
 
@@ -59,7 +60,7 @@ ExportResult export_settings(const std::string& data_folder, const std::string& 
   // A file of that name from an earlier export in the same second may still
   // be there after a failure; only this export's success counts.
   result.created = !failure && files::file_exists(result.path);
-  prompts.show_message(lang.message(result.created ? "MSDLG_4a" : "MSDLG_4b"));
+  prompts.show_message(lang.message(result.created ? message_ids::kBackupCreated : message_ids::kBackupFailed));
   status.closed();
   if (failure) errors::report_exception(failure);
   return result;

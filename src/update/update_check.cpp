@@ -10,6 +10,7 @@
 #include "update/update_info.h"
 #include "update/version_check.h"
 #include "update/web_page.h"
+#include "platform/message_ids.h"
 
 namespace orvx::update {
 
@@ -75,16 +76,16 @@ void UpdateCheck::InformationArrived() {
   // Whatever the server sent with a success status (an error page, a
   // proxy's notice): without a plain version nothing was checked.
   if (!info.version_given || !is_plain_version(info.version)) {
-    c_.prompts.show_message(c_.message(kNoUpdateInformationMessageId));
+    c_.prompts.show_message(c_.message(message_ids::kNoUpdateInformation));
     return Finish();
   }
   if (!update_offered(c_.own_version, info.version)) {
-    c_.controls.set_status(c_.message("MSDLG_13"));
+    c_.controls.set_status(c_.message(message_ids::kNoNewerVersion));
     return Finish();
   }
   offered_version_ = info.version;
   // Only a web page is offered; any other address is not even mentioned.
-  if (is_web_page_address(info.up_infos) && c_.prompts.ask_yes_no(c_.message("MSDLG_8"))) {
+  if (is_web_page_address(info.up_infos) && c_.prompts.ask_yes_no(c_.message(message_ids::kAskUpdateInformation))) {
     c_.controls.open_page(info.up_infos);
   }
   if (state_ != UpdateState::kFetchingInformation) return Stopped();
@@ -114,7 +115,7 @@ void UpdateCheck::ProgramFailed(net::FetchFailure failure) {
   if (state_ == UpdateState::kStopping) return Stopped();
   if (state_ != UpdateState::kDownloading) return;
   if (failure == net::FetchFailure::kRefused) {
-    c_.prompts.show_message(c_.message(kNotAProgramMessageId));
+    c_.prompts.show_message(c_.message(message_ids::kNotAProgram));
   } else {
     ReportFailure(failure, DownloadFile());
   }
@@ -124,10 +125,10 @@ void UpdateCheck::ProgramFailed(net::FetchFailure failure) {
 void UpdateCheck::ReportFailure(net::FetchFailure failure, const std::string& file) {
   if (failure == net::FetchFailure::kCancelled) return;
   if (failure == net::FetchFailure::kLocalFile) {
-    c_.prompts.show_message(text::with_detail(c_.message(kFileNotWrittenMessageId), file));
+    c_.prompts.show_message(text::with_detail(c_.message(message_ids::kFileNotWritten), file));
     return;
   }
-  c_.prompts.show_message(c_.message("MSDLG_14"));
+  c_.prompts.show_message(c_.message(message_ids::kConnectionFailed));
 }
 
 void UpdateCheck::ProgramArrived() {
@@ -144,19 +145,19 @@ void UpdateCheck::ProgramArrived() {
           ? ScriptOutcome::kWriteFailed
           : write_update_script(paths, temp_name, offered_version_, c_.start_mode, c_.machine, writing);
   if (outcome == ScriptOutcome::kFolderNotWritable) {
-    c_.prompts.show_message(c_.message(kFolderNotWritableMessageId));
+    c_.prompts.show_message(c_.message(message_ids::kFolderNotWritable));
     return Finish();
   }
   if (outcome == ScriptOutcome::kNoConsoleForm) {
-    c_.prompts.show_message(text::with_detail(c_.message(kUpdatePathUnreadableMessageId),
+    c_.prompts.show_message(text::with_detail(c_.message(message_ids::kUpdatePathUnreadable),
                                               path_without_console_form(paths, writing.code_page)));
     return;
   }
   if (outcome != ScriptOutcome::kWritten) {
-    c_.prompts.show_message(c_.message("MSDLG_14"));
+    c_.prompts.show_message(c_.message(message_ids::kConnectionFailed));
     return Finish();
   }
-  c_.prompts.show_message(c_.message("MSDLG_15"));
+  c_.prompts.show_message(c_.message(message_ids::kDownloadedUpdating));
   c_.system.clear_attributes(c_.program);
   if (!c_.system.enter_folder(c_.temp_folder)) {
     files::delete_file(paths.script);

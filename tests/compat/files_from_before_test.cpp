@@ -25,6 +25,7 @@
 #include "support/paths.h"
 #include "support/recording_reporter.h"
 #include "support/scripted_prompts.h"
+#include "platform/message_ids.h"
 
 namespace orvx {
 namespace {
@@ -78,8 +79,8 @@ TEST(FilesFromBefore, LanguageFile) {
   lang.load_language(compat_file("dansk.qlf"));
   EXPECT_EQ(main.component("save_button")->string_property("Caption"), "Gem");
   EXPECT_EQ(main.component("save_button")->string_property("Hint"), "Gem ikonernes\r\nplacering");
-  EXPECT_EQ(lang.message("MSDLG_0"), "Ingen standardprofil valgt!");
-  EXPECT_EQ(lang.message("MSDLG_15"), "Hentet \r\n Opdaterer nu!");
+  EXPECT_EQ(lang.message(message_ids::kChooseStandardProfileFirst), "Ingen standardprofil valgt!");
+  EXPECT_EQ(lang.message(message_ids::kDownloadedUpdating), "Hentet \r\n Opdaterer nu!");
 
   test::TempFolder folder;
   ASSERT_TRUE(files::write_file(folder / "dansk.qlf", files::read_file(compat_file("dansk.qlf")).value_or("")));

@@ -7,6 +7,7 @@
 #include "lang/named_components.h"
 #include "platform/files.h"
 #include "support/paths.h"
+#include "platform/message_ids.h"
 
 namespace orvx::lang {
 namespace {
@@ -139,11 +140,11 @@ TEST_F(Translation, MessagesComeFromTheMiscSection) {
 TEST_F(Translation, MessagesFollowTheFileOnDisk) {
   const std::string file = language_file("[misc]\r\nMSDLG_13=No newer version!\r\n");
   lang_.load_language(file);
-  EXPECT_EQ(lang_.message("MSDLG_13"), "No newer version!");
+  EXPECT_EQ(lang_.message(message_ids::kNoNewerVersion), "No newer version!");
   ASSERT_TRUE(files::write_file(file, "[misc]\r\nMSDLG_13=Still no newer version!\r\n"));
-  EXPECT_EQ(lang_.message("MSDLG_13"), "Still no newer version!");
+  EXPECT_EQ(lang_.message(message_ids::kNoNewerVersion), "Still no newer version!");
   ASSERT_TRUE(files::delete_file(file));
-  EXPECT_EQ(lang_.message("MSDLG_13"), "Keine neue Orvane Version vorhanden!");
+  EXPECT_EQ(lang_.message(message_ids::kNoNewerVersion), "Keine neue Orvane Version vorhanden!");
 }
 
 TEST_F(Translation, TheShippedEnglishFileTranslatesWindowsAndMessages) {
@@ -156,16 +157,16 @@ TEST_F(Translation, TheShippedEnglishFileTranslatesWindowsAndMessages) {
   EXPECT_EQ(caption(settings_, "orv_on_start"), "Start Orvane X (minimized) with Windows");
   EXPECT_EQ(caption(error_list, "abort_button"), "Close");
   EXPECT_EQ(error_list.component("abort_button")->string_property("Hint"), "Close Window");
-  EXPECT_EQ(lang_.message("MSDLG_6"),
+  EXPECT_EQ(lang_.message(message_ids::kAskInternetAccess),
             "Data will be called up from the internet \r\n No confidential information will be "
             "transferred. Do you want to continue?");
-  EXPECT_EQ(lang_.message("MSDLG_11"),
+  EXPECT_EQ(lang_.message(message_ids::kArrangementBlocksRestore),
             "Orvane X has found settings that do not allow it to function properly. Either \"Auto "
             "Arrange\" or \"Align to Grid\" is (or both are) enabled. You have to disable these options "
             "before proceeding. \r\n To achieve this, click your right mouse button anywhere on the "
             "desktop and select \"Arrange Icons By..\" and in the following menu untick \"Auto Arrange\" "
             "and \"Align to Grid\". \r\n \r\n \r\n After changing these settings, click OK to continue.");
-  EXPECT_EQ(lang_.message("List_3"), "Icons");
+  EXPECT_EQ(lang_.message(message_ids::kColumnIcons), "Icons");
 }
 
 TEST_F(Translation, TemplatesHoldTheComponentTexts) {

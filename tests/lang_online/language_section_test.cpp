@@ -14,6 +14,7 @@
 #include "support/scripted_http.h"
 #include "support/scripted_prompts.h"
 #include "support/test_owner_thread.h"
+#include "platform/message_ids.h"
 
 namespace orvx::lang_online {
 namespace {
@@ -84,10 +85,10 @@ class LanguageSectionTest : public ::testing::Test {
   std::string base = kBase;  // the configured update server
   LanguageSection section{SectionContext{
       fetcher, prompts,
-      [](std::string_view id) {
+      [](MessageId id) {
         // The messages that name a language or a file carry it after a colon.
-        const bool detailed = id == kNotTheLanguageMessageId || id == kFileNotWrittenMessageId;
-        return "text of " + std::string(id) + (detailed ? ": %s" : "");
+        const bool detailed = id == message_ids::kNotTheLanguage || id == message_ids::kFileNotWritten;
+        return "text of " + std::string(id.text()) + (detailed ? ": %s" : "");
       },
       [this] { return base; }, data.path()}};
 };

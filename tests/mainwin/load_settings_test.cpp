@@ -10,6 +10,7 @@
 #include "lang/lang_folder.h"
 #include "platform/files.h"
 #include "support/flow_world.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -97,7 +98,7 @@ TEST_F(LoadSettings, LoadsTheLanguageFileWhenTheLangFolderHasOne) {
   write_config("lang_list=english\r\n");
   load();
   EXPECT_EQ(w.settings.lang_list, "english");
-  EXPECT_EQ(w.translator.message("MSDLG_0"), "Select A Standard Profile");
+  EXPECT_EQ(w.translator.message(message_ids::kChooseStandardProfileFirst), "Select A Standard Profile");
 }
 
 TEST_F(LoadSettings, AMissingLanguageFileEmptiesTheFieldButNotTheFile) {

@@ -16,6 +16,7 @@
 #include "support/wait_win.h"
 #include "support/windows_win.h"
 #include "ui/widget_form_win.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -125,7 +126,7 @@ TEST(MainMenus, RestoreMenuCaptionsTheUndoItemUnlessALanguageFileDid) {
     if (component->component_name() == "pm_undo_restore") undo = dynamic_cast<const ui::MenuItem*>(component);
   }
   ASSERT_NE(undo, nullptr);
-  EXPECT_EQ(undo->caption(), lang::german_message("MSDLG_22"));
+  EXPECT_EQ(undo->caption(), lang::german_message(message_ids::kUndoLastRestore));
   EXPECT_FALSE(undo->visible());
 
   test::WidgetForm form;

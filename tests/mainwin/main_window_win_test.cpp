@@ -33,6 +33,7 @@
 #include "mainwin/about_box_win.h"
 #include "mainwin/main_layout.h"
 #include "mainwin/screen_measures_win.h"
+#include "platform/message_ids.h"
 
 namespace orvx::test {
 namespace {
@@ -104,7 +105,7 @@ TEST_F(MainWindow, FirstStartTellsAndSavesTheStandardProfileOfTheResolution) {
   auto app = start();
   HWND box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(message_box_text(box), lang::german_message("MSDLG_19"));
+  EXPECT_EQ(message_box_text(box), lang::german_message(message_ids::kStandardProfileCreated));
   EXPECT_FALSE(files::file_exists(copy.profile_file(resolution_profile_name())));
   press_box_button(box, IDOK);
 

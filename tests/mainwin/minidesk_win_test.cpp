@@ -35,6 +35,7 @@
 #include "profiles/profile_file.h"
 #include "minidesk/restore_preview.h"
 #include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::test {
 namespace {
@@ -237,7 +238,7 @@ TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
   ASSERT_TRUE(mouse_to(map->screen(b, kMiddle, kMiddle)));
   EXPECT_TRUE(wait_for("the hint of the bin", [&] { return hint_text() == "Papierkorb"; })) << hint_text();
   ASSERT_TRUE(mouse_to(map->alert_image()));
-  const std::string count = text::with_detail(lang::german_message("MSDLG_16"), "3");
+  const std::string count = text::with_detail(lang::german_message(message_ids::kIconsOutside), "3");
   EXPECT_TRUE(wait_for("the hint of the alert image", [&] { return hint_text() == count; })) << hint_text();
 }
 

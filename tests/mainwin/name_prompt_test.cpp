@@ -9,6 +9,7 @@
 #include "profiles/profile_store.h"
 #include "support/flow_world.h"
 #include "support/desktop_icon_rows.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -49,30 +50,30 @@ TEST(NamePrompt, AnExistingProfileIsReplacedWithoutAQuestion) {
 TEST(NamePrompt, RefusesANameNoFileCanHaveSaysWhyAndAsksAgainWithIt) {
   struct Case {
     std::string name;
-    std::string message;
+    MessageId message;
   };
   const Case cases[] = {
-      {"", "MSDLG_21_c"},
-      {" \t ", "MSDLG_21_c"},
-      {"a/b", "MSDLG_21_d"},
-      {"a\\b", "MSDLG_21_d"},
-      {"C:Work", "MSDLG_21_d"},
-      {"Work?", "MSDLG_21_d"},
-      {"\"Work\"", "MSDLG_21_d"},
-      {"<a>|b*", "MSDLG_21_d"},
-      {"a\x01" "b", "MSDLG_21_d"},
-      {"con", "MSDLG_21_e"},
-      {"LPT1.txt", "MSDLG_21_e"},
-      {"Aux ", "MSDLG_21_e"},
-      {std::string(300, 'x'), "MSDLG_21_f"},
-      {"'Work'", "MSDLG_21_g"},
-      {"Work' ", "MSDLG_21_g"},
+      {"", message_ids::kProfileNameEmpty},
+      {" \t ", message_ids::kProfileNameEmpty},
+      {"a/b", message_ids::kProfileNameBadCharacter},
+      {"a\\b", message_ids::kProfileNameBadCharacter},
+      {"C:Work", message_ids::kProfileNameBadCharacter},
+      {"Work?", message_ids::kProfileNameBadCharacter},
+      {"\"Work\"", message_ids::kProfileNameBadCharacter},
+      {"<a>|b*", message_ids::kProfileNameBadCharacter},
+      {"a\x01" "b", message_ids::kProfileNameBadCharacter},
+      {"con", message_ids::kProfileNameReserved},
+      {"LPT1.txt", message_ids::kProfileNameReserved},
+      {"Aux ", message_ids::kProfileNameReserved},
+      {std::string(300, 'x'), message_ids::kProfileNameTooLong},
+      {"'Work'", message_ids::kProfileNameQuoted},
+      {"Work' ", message_ids::kProfileNameQuoted},
   };
   for (const Case& c : cases) {
     FlowWorld w;
     w.prompts.text_answers = {c.name, "Work"};
     on_save_new_profile_clicked(w.context());
-    EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "message " + c.message, "ask MSDLG_21_a", "desktop"}))
+    EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "message " + std::string(c.message.text()), "ask MSDLG_21_a", "desktop"}))
         << c.name;
     EXPECT_EQ(w.prompts.initial_texts, (Log{"", c.name})) << c.name;
     EXPECT_EQ(ListProfiles(w.folders.data), (Log{"Work"})) << "nothing written for " << c.name;

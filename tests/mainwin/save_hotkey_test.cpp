@@ -7,6 +7,7 @@
 
 #include "mainwin/save_hotkey.h"
 #include "support/flow_world.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -77,8 +78,8 @@ TEST(Hotkey, GoingAwayUnregistersWhatIsRegistered) {
   test::LoggingPrompts prompts(log);
   test::RecordingRegistrar registrar(log);
   {
-    SaveHotkey unused(registrar, prompts, [] { return std::string("MSDLG_1"); });
-    SaveHotkey registered(registrar, prompts, [] { return std::string("MSDLG_1"); });
+    SaveHotkey unused(registrar, prompts, [] { return std::string(message_ids::kHotkeyNotRegistered.text()); });
+    SaveHotkey registered(registrar, prompts, [] { return std::string(message_ids::kHotkeyNotRegistered.text()); });
     registered.configure(true, shortcut("Alt+F12"));
   }
   EXPECT_EQ(log.entries, (Log{"register Alt+F12", "unregister"}));

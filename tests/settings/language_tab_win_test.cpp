@@ -32,6 +32,7 @@
 #include "ui/progress_bar_win.h"
 #include "ui/report_list_win.h"
 #include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::test {
 namespace {
@@ -100,7 +101,7 @@ class LanguageSection : public ::testing::Test {
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(IsWindowEnabled(button));
     post_click(button);
-    ASSERT_NO_FATAL_FAILURE(answer_box(std::string(lang::german_message("MSDLG_6")), IDYES));
+    ASSERT_NO_FATAL_FAILURE(answer_box(std::string(lang::german_message(message_ids::kAskInternetAccess)), IDYES));
   }
 
   void wait_catalogue_shown() {
@@ -218,7 +219,7 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
     bool read_only = false;  // the installed file is read-only
   };
   auto not_the_language = [](const char* name) {
-    return text::with_detail(lang::german_message(lang_online::kNotTheLanguageMessageId), name);
+    return text::with_detail(lang::german_message(message_ids::kNotTheLanguage), name);
   };
   const Case cases[] = {
       {"missing", "the server has no such file (404)", ""},
@@ -226,7 +227,7 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
       {"wrong", "the file is another language's", not_the_language("wrong")},
       {"binary", "the file holds NUL bytes", not_the_language("binary")},
       {"locked", "the installed file is read-only",
-       text::with_detail(lang::german_message(lang_online::kFileNotWrittenMessageId), lang_file("locked")), true},
+       text::with_detail(lang::german_message(message_ids::kFileNotWritten), lang_file("locked")), true},
   };
   std::string catalogue;
   for (const Case& c : cases) {

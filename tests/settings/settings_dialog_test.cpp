@@ -16,6 +16,7 @@
 #include "settings/settings_save.h"
 #include "support/paths.h"
 #include "support/scripted_prompts.h"
+#include "platform/message_ids.h"
 
 namespace orvx::settings {
 namespace {
@@ -187,10 +188,10 @@ class SettingsSave : public ::testing::Test {
                             .data_folder = data.path(),
                             .prompts = prompts,
                             .message =
-                                [](std::string_view id) {
+                                [](MessageId id) {
                                   // The message that names a file carries it after a colon.
-                                  return "text of " + std::string(id) +
-                                         (id == kSettingsNotSavedMessageId ? ": %s" : "");
+                                  return "text of " + std::string(id.text()) +
+                                         (id == message_ids::kSettingsNotSaved ? ": %s" : "");
                                 },
                             .load_language = [this](const std::string& path) { loaded.push_back(path); },
                             .autostart = autostart,

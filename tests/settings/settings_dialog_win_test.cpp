@@ -35,6 +35,7 @@
 #include "ui/number_field_win.h"
 #include "ui/report_list_win.h"
 #include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::test {
 namespace {
@@ -301,7 +302,7 @@ TEST_F(SettingsDialog, AProfileThatCannotBeDeletedSaysSoAndKeepsItsRow) {
   ASSERT_TRUE(wait_for("the profile list to show", [&] { return IsWindowVisible(list) != FALSE; }));
   ASSERT_EQ(row_count(list), 2);  // Alpha and the resolution's profile, by name
   const std::string message =
-      text::with_detail(lang::german_message(settings::kProfileNotDeletedMessageId), alpha);
+      text::with_detail(lang::german_message(message_ids::kProfileNotDeleted), alpha);
 
   ASSERT_TRUE(SetFileAttributesA(alpha.c_str(), FILE_ATTRIBUTE_READONLY));
   select_first_row(list);
@@ -355,7 +356,7 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));
   post_click(control(ui::kFlatButtonClass, texts::kSave));
   ASSERT_NO_FATAL_FAILURE(
-      answer_box(text::with_detail(lang::german_message(settings::kSettingsNotSavedMessageId), config)));
+      answer_box(text::with_detail(lang::german_message(message_ids::kSettingsNotSaved), config)));
   ASSERT_TRUE(round_trip(dialog));
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_FALSE(IsWindowVisible(main));

@@ -38,13 +38,14 @@
 #include "update/scripts.h"
 #include "update/update_check.h"
 #include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::test {
 namespace {
 
 namespace texts = settings::texts;
 
-std::string message(const char* id) { return std::string(lang::german_message(id)); }
+std::string message(MessageId id) { return std::string(lang::german_message(id)); }
 
 // The newer program the update server offers: OrvaneX.exe built with the
 // next version number.
@@ -197,7 +198,7 @@ TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine
   ASSERT_NO_FATAL_FAILURE(open_update_section());
   ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
   EXPECT_TRUE(wait_for("the status line to say there is no newer version", [&] {
-    return find_child(dialog, ui::kLabelClass, message("MSDLG_13")) != nullptr;
+    return find_child(dialog, ui::kLabelClass, message(message_ids::kNoNewerVersion)) != nullptr;
   }));
   EXPECT_TRUE(no_box_left());
   EXPECT_TRUE(app->running());
@@ -217,8 +218,8 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
   www->put("page.html", "<html><body>Not a program</body></html>");
   const std::string next_version = ORVX_NEXT_VERSION;
   const std::string information_file = files::temp_folder() + update::kUpdateInfoName;
-  const std::string no_information = message(update::kNoUpdateInformationMessageId);
-  const std::string not_a_program = message(update::kNotAProgramMessageId);
+  const std::string no_information = message(message_ids::kNoUpdateInformation);
+  const std::string not_a_program = message(message_ids::kNotAProgram);
   struct Case {
     const char* what;
     std::string server;   // the update server; empty: the www folder
@@ -236,12 +237,12 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
       {"a quote in the version", "", offering(next_version + "\"", "/OrvaneX.exe"), {no_information}},
       {"an error page sent as a success", "", "<html><body>Proxy error</body></html>", {no_information}},
       {"a program that is missing (404)", "", offering(next_version, "/missing.exe"),
-       {message("MSDLG_8"), message("MSDLG_14")}},
-      {"a web page as the program", "", offering(next_version, "/page.html"), {message("MSDLG_8"), not_a_program}},
-      {"a console program", "", offering(next_version, "/console.exe"), {message("MSDLG_8"), not_a_program}},
-      {"an unreachable update server", unreachable, "", {message("MSDLG_14")}},
+       {message(message_ids::kAskUpdateInformation), message(message_ids::kConnectionFailed)}},
+      {"a web page as the program", "", offering(next_version, "/page.html"), {message(message_ids::kAskUpdateInformation), not_a_program}},
+      {"a console program", "", offering(next_version, "/console.exe"), {message(message_ids::kAskUpdateInformation), not_a_program}},
+      {"an unreachable update server", unreachable, "", {message(message_ids::kConnectionFailed)}},
       {"update information that cannot be stored", "", offering(next_version, "/OrvaneX.exe"),
-       {text::with_detail(message(update::kFileNotWrittenMessageId), information_file)}, true},
+       {text::with_detail(message(message_ids::kFileNotWritten), information_file)}, true},
   };
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   const std::set<std::string> scripts_before = temp_files("ORV");
@@ -256,14 +257,14 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
     ASSERT_NO_FATAL_FAILURE(open_update_section());
     ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
     for (const std::string& text : c.boxes) {
-      ASSERT_NO_FATAL_FAILURE(answer_box(text, text == message("MSDLG_8") ? IDNO : IDOK));
+      ASSERT_NO_FATAL_FAILURE(answer_box(text, text == message(message_ids::kAskUpdateInformation) ? IDNO : IDOK));
     }
     EXPECT_TRUE(wait_for("the check to end", [&] {
       return IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate)) != FALSE;
     }));
     EXPECT_TRUE(no_box_left());
     // No newer version is claimed where none could be checked.
-    EXPECT_EQ(find_child(dialog, ui::kLabelClass, message("MSDLG_13")), nullptr);
+    EXPECT_EQ(find_child(dialog, ui::kLabelClass, message(message_ids::kNoNewerVersion)), nullptr);
     EXPECT_TRUE(app->running());
     EXPECT_EQ(files::read_file(exe), program_bytes);
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
@@ -309,7 +310,7 @@ TEST_P(UpdateStop, ClosingTheDialogStopsACheckWhoseServerTrickles) {
   ASSERT_NO_FATAL_FAILURE(open_update_section());
   ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
   if (c.during_download) {
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUpdateInformation), IDNO));
   }
   // The partial file is there from the server's answer on (what trickles in
   // stays in the writer's buffer).
@@ -369,8 +370,8 @@ class UpdateInstall : public UpdateSection {
     ASSERT_NO_FATAL_FAILURE(start(argument));
     ASSERT_NO_FATAL_FAILURE(open_update_section());
     ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));  // No still installs
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_15"), IDOK));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUpdateInformation), IDNO));  // No still installs
+    ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kDownloadedUpdating), IDOK));
     ASSERT_TRUE(app->wait_exit()) << "the program did not end for the update";
     EXPECT_EQ(app->exit_code(), std::optional<DWORD>(0));
   }
@@ -396,7 +397,7 @@ class UpdateInstall : public UpdateSection {
     EXPECT_TRUE(wait_for("the program file to be the new version",
                          [&] { return mainwin::get_version_string(exe) == ORVX_NEXT_VERSION; }));
     ASSERT_NO_FATAL_FAILURE(take_restarted_program(kDeadlineMs));
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_7"), IDOK));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kUpdateSucceeded), IDOK));
     EXPECT_EQ(files::read_file(exe), next_bytes);
     app.reset();  // Exit
     // The script goes on once the program it started has ended.
@@ -477,8 +478,8 @@ class Uninstall : public UpdateSection {
 };
 
 TEST_F(Uninstall, YesRemovesProgramDataAndShortcutAndKeepsForeignFiles) {
-  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_12"), IDYES));
-  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_9"), IDOK));
+  ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUninstall), IDYES));
+  ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kUninstalled), IDOK));
   ASSERT_TRUE(app->wait_exit()) << "the program did not end for the uninstall";
   EXPECT_FALSE(files::file_exists(link));
   EXPECT_TRUE(wait_for("the read-only program file to go", [&] { return !files::file_exists(exe); }));
@@ -490,7 +491,7 @@ TEST_F(Uninstall, YesRemovesProgramDataAndShortcutAndKeepsForeignFiles) {
 
 TEST_F(Uninstall, NoShowsNothingAndChangesNothing) {
   const std::string config = files::read_file(copy->config_file()).value_or("");
-  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_12"), IDNO));
+  ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUninstall), IDNO));
   EXPECT_TRUE(no_box_left());
   EXPECT_TRUE(app->running());
   EXPECT_TRUE(files::file_exists(link));

@@ -31,6 +31,7 @@
 #include "support/recording_reporter.h"
 #include "support/scripted_prompts.h"
 #include "platform/error_report.h"
+#include "platform/message_ids.h"
 
 namespace orvx::mainwin::test {
 
@@ -59,7 +60,7 @@ struct CallLog {
 // A built-in German text as its message id; any other text as it is.
 inline std::string message_label(const std::string& text) {
   for (const auto& m : lang::built_in_messages()) {
-    if (m.german == text) return std::string(m.id);
+    if (m.german == text) return std::string(m.id.text());
   }
   return text;
 }
@@ -228,7 +229,7 @@ class FlowWorld {
   WindowRegistry windows;
   lang::Translator translator{windows};
   RecordingRegistrar registrar{log};
-  SaveHotkey hotkey{registrar, prompts, [this] { return translator.message("MSDLG_1"); }};
+  SaveHotkey hotkey{registrar, prompts, [this] { return translator.message(message_ids::kHotkeyNotRegistered); }};
   LoggedReporter reporter{log};
   config::SettingsRecord settings;
   DataFolders folders;

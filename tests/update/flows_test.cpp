@@ -21,6 +21,7 @@
 #include "update/script_files.h"
 #include "update/uninstall_flow.h"
 #include "update/update_check.h"
+#include "platform/message_ids.h"
 
 namespace orvx::update {
 namespace {
@@ -74,10 +75,10 @@ struct RecordedControls : UpdateControls {
 };
 
 // The messages that name a file or a path take it for their "%s".
-std::string Message(std::string_view id) {
-  const bool names_a_path = id == kFileNotWrittenMessageId || id == kUpdatePathUnreadableMessageId ||
-                            id == kUninstallPathUnreadableMessageId;
-  return "text of " + std::string(id) + (names_a_path ? ": %s" : "");
+std::string Message(MessageId id) {
+  const bool names_a_path = id == message_ids::kFileNotWritten || id == message_ids::kUpdatePathUnreadable ||
+                            id == message_ids::kUninstallPathUnreadable;
+  return "text of " + std::string(id.text()) + (names_a_path ? ": %s" : "");
 }
 
 std::string Program() { return orvx::test::MinimalGuiProgram(); }
