@@ -3,6 +3,7 @@
 #include "ui/choice_list_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
+#include "language_chooser/language_chooser_components.h"
 
 namespace orvx::language_chooser {
 namespace {
@@ -35,25 +36,25 @@ LanguageChooserDialog::LanguageChooserDialog(HWND owner) : owner_(owner) {
                            .background = kChooserColour,
                            .owner = owner,
                            .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW});
-  prompt_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "lbl1",
+  prompt_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kPromptLabel.name,
                                                     .caption = chooser_texts::kSelectLanguage,
                                                     .parent = hwnd(),
                                                     .bounds = ui::Rect{kMargin, 14, 100, 15},
                                                     .background = kChooserColour});
   language_list_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{
-      .name = "lang_list", .parent = hwnd(), .bounds = ui::Rect{112, 10, kChooserWidth - 112 - kMargin, 21},
+      .name = components::kLanguageList.name, .parent = hwnd(), .bounds = ui::Rect{112, 10, kChooserWidth - 112 - kMargin, 21},
       .drop_height = 60});
   language_list_->set_entries({chooser_texts::kEnglish, chooser_texts::kGerman});
   language_list_->select(0);
-  abort_button_ = std::make_unique<ui::FlatButton>(
-      ui::FlatButtonArgs{.name = "abort_button",
+  other_language_button_ = std::make_unique<ui::FlatButton>(
+      ui::FlatButtonArgs{.name = components::kOtherLanguageButton.name,
                          .caption = chooser_texts::kOtherLanguage,
                          .parent = hwnd(),
                          .bounds = ui::Rect{kMargin, kButtonTop, 130, kButtonHeight},
                          .tab_stop = true,
                          .on_click = [this] { answer(ChooserAnswer::kOther); }});
-  other_language_button_ = std::make_unique<ui::FlatButton>(
-      ui::FlatButtonArgs{.name = "LbSpeedButton1",
+  save_button_ = std::make_unique<ui::FlatButton>(
+      ui::FlatButtonArgs{.name = components::kSaveButton.name,
                          .caption = chooser_texts::kSave,
                          .parent = hwnd(),
                          .bounds = ui::Rect{kChooserWidth - kMargin - 80, kButtonTop, 80, kButtonHeight},
@@ -61,8 +62,8 @@ LanguageChooserDialog::LanguageChooserDialog(HWND owner) : owner_(owner) {
                          .on_click = [this] { save(); }});
   add_component(*prompt_label_);
   add_component(*language_list_);
-  add_component(*abort_button_);
   add_component(*other_language_button_);
+  add_component(*save_button_);
 }
 
 LanguageChooserDialog::~LanguageChooserDialog() = default;

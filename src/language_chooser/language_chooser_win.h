@@ -59,8 +59,8 @@ class LanguageChooserDialog final : public ui::ModalDialog {
   std::optional<lang_online::ChooserAnswer> answer_;
   std::unique_ptr<ui::Label> prompt_label_;
   std::unique_ptr<ui::ChoiceList> language_list_;
-  std::unique_ptr<ui::FlatButton> abort_button_;
   std::unique_ptr<ui::FlatButton> other_language_button_;
+  std::unique_ptr<ui::FlatButton> save_button_;
 };
 
 }  // namespace orvx::language_chooser

@@ -10,6 +10,7 @@
 #include "ui/panel_win.h"
 #include "ui/resource_names.h"
 #include "ui/style.h"
+#include "mainwin/about_box_components.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -59,23 +60,23 @@ void AboutBox::create_page() {
   const int width = kAboutWidth;
   const int page_height = kAboutHeight - kCaptionHeight;
   info_page_ = std::make_unique<ui::Panel>(
-      ui::PanelArgs{.name = "info_page", .parent = hwnd(), .bounds = ui::Rect{0, kCaptionHeight, width, page_height}});
+      ui::PanelArgs{.name = about_components::kInfoPage.name, .parent = hwnd(), .bounds = ui::Rect{0, kCaptionHeight, width, page_height}});
   const HWND page = info_page_->hwnd();
   const int text_width = width - 2 * kMargin;
-  title_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "title_label",
+  title_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = about_components::kTitleLabel.name,
                                                            .caption = "Orvane X",
                                                            .parent = page,
                                                            .bounds = ui::Rect{kMargin, 12, text_width, 20},
                                                            .font = ui::FontSpec{"Verdana", 15, true},
                                                            .colour = kPageText});
   maker_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "maker_label",
+      .name = about_components::kMakerLabel.name,
       .caption = "Quillfen Software\r\nBeispielweg 7\r\n12345 Musterstadt\r\nkontakt@quillfen.example.com",
       .parent = page,
       .bounds = ui::Rect{kMargin, 40, 210, 60},
       .show_ampersands = true});
   donation_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "donation_label",
+      .name = about_components::kDonationLabel.name,
       .caption = "Orvane X ist kostenlos. Wenn Ihnen das Programm hilft, freut sich Quillfen über eine kleine "
                  "Spende - sie hält die Weiterentwicklung am Leben.",
       .parent = page,
@@ -89,13 +90,13 @@ void AboutBox::create_page() {
                                                              .bounds = ui::Rect{left, top, link_width, kLinkHeight},
                                                              .on_click = [this, address] { open_and_close(address); }});
   };
-  home_page_link_ = link("link_1", "<link>Homepage</link>", 240, 40, 190, kHomePage);
-  contact_link_ = link("link_2", "<link>E-Mail</link>", 240, 60, 190, kContactPage);
-  blog_link_ = link("link_4", "<link>Blog / Support</link>", 240, 80, 190, kBlogPage);
-  donation_link_ = link("link_3", "<link>Für eine Spende klicken Sie bitte hier...</link>", kMargin, 160, text_width,
+  home_page_link_ = link(about_components::kHomePageLink.name, "<link>Homepage</link>", 240, 40, 190, kHomePage);
+  contact_link_ = link(about_components::kContactLink.name, "<link>E-Mail</link>", 240, 60, 190, kContactPage);
+  blog_link_ = link(about_components::kBlogLink.name, "<link>Blog / Support</link>", 240, 80, 190, kBlogPage);
+  donation_link_ = link(about_components::kDonationLink.name, "<link>Für eine Spende klicken Sie bitte hier...</link>", kMargin, 160, text_width,
                  kDonationPage);
   close_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = "close_button",
+      .name = about_components::kCloseButton.name,
       .caption = "Schliessen",
       .parent = page,
       .bounds = ui::Rect{width - kMargin - 90, page_height - 12 - 20, 90, 20},

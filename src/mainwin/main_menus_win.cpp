@@ -4,31 +4,32 @@
 
 #include "lang/messages.h"
 #include "platform/message_ids.h"
+#include "mainwin/main_window_components.h"
 
 namespace orvx::mainwin {
 
 MainMenus::MainMenus(DesktopMenuActions actions) {
-  desktop_menu_.add({.name = "pm_refresh_desktop", .caption = "Aktualisieren",
+  desktop_menu_.add({.name = components::kRefreshDesktopItem.name, .caption = "Aktualisieren",
                   .on_click = std::move(actions.on_refresh_desktop_clicked)});
-  desktop_menu_.add({.name = "pm_snaptogrid", .caption = "Am Raster ausrichten",
+  desktop_menu_.add({.name = components::kSnapToGridItem.name, .caption = "Am Raster ausrichten",
                   .on_click = std::move(actions.on_snap_to_grid_clicked)});
   desktop_menu_.add_separator();
-  desktop_menu_.add({.name = "pm_monitor_settings", .caption = "Eigenschaften von Anzeige",
+  desktop_menu_.add({.name = components::kDisplaySettingsItem.name, .caption = "Eigenschaften von Anzeige",
                   .on_click = std::move(actions.on_display_settings_clicked)});
-  desktop_menu_.add({.name = "pm_desktop_infos", .caption = "Desktop Infos", .visible = false});
+  desktop_menu_.add({.name = components::kDesktopInfosItem.name, .caption = "Desktop Infos", .visible = false});
   desktop_menu_.add_separator();
-  desktop_menu_.add({.name = "pa_blog", .caption = "Quillfen Blog", .on_click = std::move(actions.on_blog_clicked)});
+  desktop_menu_.add({.name = components::kBlogItem.name, .caption = "Quillfen Blog", .on_click = std::move(actions.on_blog_clicked)});
 
-  save_menu_.add({.name = "pm_save_standard", .caption = "Standard-Profil speichern...",
+  save_menu_.add({.name = components::kSaveStandardItem.name, .caption = "Standard-Profil speichern...",
                .on_click = [this] { save_choice_.item = SaveMenuChoice::Item::SaveStandard; }});
-  choose_profile_item_ = &save_menu_.add({.name = "pm_select_profil", .caption = "Profil wählen"});
-  save_menu_.add({.name = "pm_new_profil", .caption = "Neu speichern...",
+  choose_profile_item_ = &save_menu_.add({.name = components::kChooseProfileItem.name, .caption = "Profil wählen"});
+  save_menu_.add({.name = components::kSaveNewProfileItem.name, .caption = "Neu speichern...",
                .on_click = [this] { save_choice_.item = SaveMenuChoice::Item::NewProfile; }});
 
   // Shown while a restore can be taken back (show_restore_menu).
   undo_separator_ = &restore_menu_.add_separator();
   undo_separator_->set_visible(false);
-  undo_restore_item_ = &restore_menu_.add({.name = "pm_undo_restore",
+  undo_restore_item_ = &restore_menu_.add({.name = components::kUndoRestoreItem.name,
                                       .caption = std::string(lang::german_message(message_ids::kUndoLastRestore)),
                                       .on_click = [this] { restore_choice_.item = RestoreMenuChoice::Item::UndoRestore; },
                                       .visible = false});

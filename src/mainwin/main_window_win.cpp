@@ -34,6 +34,7 @@
 #include "ui/program_title.h"
 #include "ui/resource_names.h"
 #include "platform/message_ids.h"
+#include "mainwin/main_window_components.h"
 
 namespace orvx::mainwin {
 namespace {
@@ -99,12 +100,12 @@ void MainWindow::create_widgets() {
                   {ui::CaptionGlyph::settings, "Einstellungen", command([this] { show_settings_dialog(); })}}});
   // desktop_frame lies on bg_frame: both hide together when collapsed.
   minidesk_background_ = std::make_unique<ui::Panel>(ui::PanelArgs{
-      .name = "bg_frame",
+      .name = components::kMinideskBackground.name,
       .parent = hwnd(),
       .bounds = design.bg_frame,
       .colour = kBackgroundBlue});
   minidesk_view_ = std::make_unique<MinideskView>(
-      minidesk::MinideskViewArgs{.name = "desktop_frame",
+      minidesk::MinideskViewArgs{.name = components::kMinideskView.name,
                        .parent = minidesk_background_->hwnd(),
                        .bounds = inside(design.desktop_frame, design.bg_frame),
                        // The list shows what the map's last change left in it.
@@ -115,7 +116,7 @@ void MainWindow::create_widgets() {
                            }},
       minidesk_);
   version_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "versions_label",
+      .name = components::kVersionLabel.name,
       .parent = minidesk_view_->hwnd(),
       .bounds = versions_label_bounds(design),
       .font = ui::FontSpec{"Verdana", 9},
@@ -124,33 +125,33 @@ void MainWindow::create_widgets() {
       .align = ui::TextAlign::right,
       .right_to_left = true});
   button_strip_ = std::make_unique<ui::Panel>(ui::PanelArgs{
-      .name = "bottom_leiste",
+      .name = components::kButtonStrip.name,
       .parent = hwnd(),
       .bounds = design.button_strip,
       .colour = ui::style::kChrome});
   const HWND strip = button_strip_->hwnd();
   save_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = "save_button",
+      .name = components::kSaveButton.name,
       .caption = "Speichern",
       .hint = "Aktuelle Position speichern...",
       .parent = strip,
       .bounds = inside(design.save_button, design.button_strip),
       .on_click = command([this] { on_save_clicked(context(), *this); })});
   arrange_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = "arrange_button",
+      .name = components::kRestoreButton.name,
       .caption = kArrangeButtonCaption,
       .hint = "Position der Icons wiederherstellen...",
       .parent = strip,
       .bounds = inside(design.arrange_button, design.button_strip),
       .on_click = command([this] { on_restore_clicked(context(), *this); })});
   close_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = "close_button",
+      .name = components::kExitButton.name,
       .caption = "Beenden",
       .parent = strip,
       .bounds = inside(design.close_button, design.button_strip),
       .on_click = command([this] { exit_program(); })});
   minidesk_toggle_button_ = std::make_unique<ui::PictureButton>(ui::PictureButtonArgs{
-      .name = "form_status_button",
+      .name = components::kMinideskToggleButton.name,
       .hint = "Orvane-Minidesk einblenden/ausblenden",
       .parent = strip,
       .bounds = inside(design.form_status_button, design.button_strip),

@@ -5,6 +5,7 @@
 #include "ui/paint_win.h"
 #include "ui/style.h"
 #include "platform/message_ids.h"
+#include "minidesk/error_list_components.h"
 
 namespace orvx::minidesk {
 
@@ -33,7 +34,7 @@ ErrorListWindow::ErrorListWindow(HWND main_window, Minidesk& minidesk, WindowReg
   if (!list_box_) throw errors::MessageError(message_ids::kIconListNotCreated);
   SendMessageA(list_box_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   abort_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = "abort_button",
+      .name = error_list_components::kCloseButton.name,
       .caption = "Schließen",
       .hint = "Fenster schließen",
       .parent = hwnd(),

@@ -30,6 +30,7 @@
 #include "ui/window_placement_win.h"
 #include "platform/ansi_text.h"
 #include "platform/message_ids.h"
+#include "settings/settings_dialog_components.h"
 
 namespace orvx::settings {
 namespace {
@@ -126,7 +127,7 @@ LRESULT SettingsDialog::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
 
 void SettingsDialog::create_sections() {
   sections_ = std::make_unique<ui::SectionGroup>(
-      ui::SectionGroupArgs{.name = "tab_container",
+      ui::SectionGroupArgs{.name = components::kSections.name,
                            .parent = hwnd(),
                            .bounds = ui::Rect{0, kCaptionHeight, kSettingsWidth, kContainerHeight},
                            .header_height = kSectionHeaderHeight,
@@ -139,11 +140,11 @@ void SettingsDialog::create_sections() {
     return sections_->add_section(ui::SectionArgs{.name = name, .caption = caption, .body_height = kBodyHeight})
         .body();
   };
-  create_settings_section(section("tab_1", "Einstellungen"));
-  create_profiles_section(section("tab_2", "Profile"));
-  create_backup_section(section("tab_3", "Import / Export"));
-  create_language_section(section("tab_4", "Sprache"));
-  create_update_section(section("tab_5", "Update / Deinstallieren"));
+  create_settings_section(section(components::kSettingsSection.name, "Einstellungen"));
+  create_profiles_section(section(components::kProfilesSection.name, "Profile"));
+  create_backup_section(section(components::kBackupSection.name, "Import / Export"));
+  create_language_section(section(components::kLanguageSection.name, "Sprache"));
+  create_update_section(section(components::kUpdateSection.name, "Update / Deinstallieren"));
 }
 
 void SettingsDialog::create_settings_section(HWND body) {
@@ -151,33 +152,33 @@ void SettingsDialog::create_settings_section(HWND body) {
     return std::make_unique<ui::CheckBox>(ui::CheckBoxArgs{
         .name = name, .caption = caption, .hint = hint, .parent = body, .bounds = ui::Rect{kMargin, top, width, 17}});
   };
-  start_with_windows_ = check("orv_on_start", texts::kStartWithWindows,
+  start_with_windows_ = check(components::kStartWithWindows.name, texts::kStartWithWindows,
                         "Orvane wird beim Windows-Start geladen und in die System Tray minimiert", 12, kInnerWidth);
-  auto_save_check_ = check("auto_check_icons", texts::kAutoSave, "", 38, 330);
+  auto_save_check_ = check(components::kAutoSaveCheck.name, texts::kAutoSave, "", 38, 330);
   auto_save_check_->set_on_click([this] { enable_dependent_fields(); });
   auto_save_minutes_ = std::make_unique<ui::NumberField>(ui::NumberFieldArgs{
-      .name = "auto_check_icons_value", .parent = body, .bounds = ui::Rect{350, 36, 56, 21}});
-  restore_after_resolution_change_ = check("sort_after_res", texts::kRestoreAfterResolutionChange, "", 64, kInnerWidth);
+      .name = components::kAutoSaveMinutes.name, .parent = body, .bounds = ui::Rect{350, 36, 56, 21}});
+  restore_after_resolution_change_ = check(components::kRestoreAfterResolutionChange.name, texts::kRestoreAfterResolutionChange, "", 64, kInnerWidth);
   standard_profile_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "set_lab_5", .caption = "Standard-Profil wählen:", .parent = body, .bounds = ui::Rect{kMargin, 92, 300, 15}});
-  standard_profile_choice_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{.name = "std_profil",
+      .name = components::kStandardProfileLabel.name, .caption = "Standard-Profil wählen:", .parent = body, .bounds = ui::Rect{kMargin, 92, 300, 15}});
+  standard_profile_choice_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{.name = components::kStandardProfileChoice.name,
                                                                     .hint = "Profil wählen welches geladen werden soll.",
                                                                     .parent = body,
                                                                     .bounds = ui::Rect{kMargin, 110, 260, 21}});
-  minidesk_check_ = check("live_desktop", texts::kShowMinidesk, "", 144, kInnerWidth);
-  hotkey_check_ = check("active_hotkey", texts::kActivateHotkey,
+  minidesk_check_ = check(components::kMinideskCheck.name, texts::kShowMinidesk, "", 144, kInnerWidth);
+  hotkey_check_ = check(components::kHotkeyCheck.name, texts::kActivateHotkey,
                          "Mittels HotKey können Sie die aktuelle Symbol-Position speichern", 170, 330);
   hotkey_check_->set_on_click([this] { enable_dependent_fields(); });
   hotkey_field_ = std::make_unique<ui::HotkeyField>(
-      ui::HotkeyFieldArgs{.name = "HotKey_value", .parent = body, .bounds = ui::Rect{350, 168, 130, 21}});
-  profile_info_heading_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "lbl_lab_11",
+      ui::HotkeyFieldArgs{.name = components::kHotkeyField.name, .parent = body, .bounds = ui::Rect{350, 168, 130, 21}});
+  profile_info_heading_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kProfileInfoHeading.name,
                                                           .caption = "Profil Informationen: Speicherbedarf und Profilpfad",
                                                           .parent = body,
                                                           .bounds = ui::Rect{kMargin, 210, kInnerWidth, 15},
                                                           .font = kBold});
   data_folder_size_label_ = std::make_unique<ui::Label>(
-      ui::LabelArgs{.name = "set_lab_12", .parent = body, .bounds = ui::Rect{kMargin, 232, kInnerWidth, 15}});
-  data_folder_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "set_lab_10",
+      ui::LabelArgs{.name = components::kDataFolderSizeLabel.name, .parent = body, .bounds = ui::Rect{kMargin, 232, kInnerWidth, 15}});
+  data_folder_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kDataFolderLabel.name,
                                                           .parent = body,
                                                           .bounds = ui::Rect{kMargin, 252, 476, 15},
                                                           .path_ellipsis = true,
@@ -186,11 +187,11 @@ void SettingsDialog::create_settings_section(HWND body) {
 
 void SettingsDialog::create_profiles_section(HWND body) {
   saved_profiles_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "set_lab_8", .caption = "Gespeicherte Profile:", .parent = body, .bounds = ui::Rect{kMargin, 10, 300, 15}});
+      .name = components::kSavedProfilesLabel.name, .caption = "Gespeicherte Profile:", .parent = body, .bounds = ui::Rect{kMargin, 10, 300, 15}});
   std::vector<ui::ReportColumn> columns;
   for (const ProfileColumn& column : kProfileColumns) columns.push_back({column.german, column.width});
   profile_list_ = std::make_unique<ui::ReportList>(ui::ReportListArgs{
-      .name = "profil_list",
+      .name = components::kProfileList.name,
       .parent = body,
       .bounds = ui::Rect{kMargin, 30, kInnerWidth, kBodyHeight - 30 - kButtonHeight - 20},
       .columns = columns,
@@ -199,7 +200,7 @@ void SettingsDialog::create_profiles_section(HWND body) {
             if (key == VK_DELETE) delete_selected_profile();
           }});
   delete_profile_button_ = std::make_unique<ui::FlatButton>(
-      ui::FlatButtonArgs{.name = "del_button",
+      ui::FlatButtonArgs{.name = components::kDeleteProfileButton.name,
                          .caption = texts::kDeleteProfile,
                          .hint = texts::kDeleteProfile,
                          .parent = body,
@@ -209,13 +210,13 @@ void SettingsDialog::create_profiles_section(HWND body) {
 }
 
 void SettingsDialog::create_backup_section(HWND body) {
-  backup_heading_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "set_lab_1",
+  backup_heading_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kBackupHeading.name,
                                                          .caption = "Exportieren / Importieren:",
                                                          .parent = body,
                                                          .bounds = ui::Rect{kMargin, 12, kInnerWidth, 15},
                                                          .font = kBold});
   backup_explanation_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "set_lab_2",
+      .name = components::kBackupExplanation.name,
       .caption = "Sie können alle Ihre Einstellungen exportieren, um Ihre Konfiguration durch den Import des Backups "
                  "- beispielsweise nach einer Neuinstallation - wiederherzustellen",
       .parent = body,
@@ -228,19 +229,19 @@ void SettingsDialog::create_backup_section(HWND body) {
                                                                .bounds = ui::Rect{left, 90, 220, kButtonHeight},
                                                                .tab_stop = true});
   };
-  export_button_ = button("export_button", texts::kExportSettings, kMargin);
-  import_button_ = button("import_button", texts::kImportSettings, kMargin + 236);
-  backup_status_frame_ = std::make_unique<ui::Panel>(ui::PanelArgs{.name = "status_frame_1",
+  export_button_ = button(components::kExportButton.name, texts::kExportSettings, kMargin);
+  import_button_ = button(components::kImportButton.name, texts::kImportSettings, kMargin + 236);
+  backup_status_frame_ = std::make_unique<ui::Panel>(ui::PanelArgs{.name = components::kBackupStatusFrame.name,
                                                               .parent = body,
                                                               .bounds = ui::Rect{kMargin, 130, kInnerWidth, 50},
                                                               .border = ui::style::kFrame,
                                                               .visible = false});
-  backup_status_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = "set_lab_13",
+  backup_status_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kBackupStatusLabel.name,
                                                           .caption = "please wait...",
                                                           .parent = backup_status_frame_->hwnd(),
                                                           .bounds = ui::Rect{8, 6, kInnerWidth - 16, 15}});
   backup_progress_ = std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{
-      .name = "pbProgress_1", .parent = backup_status_frame_->hwnd(), .bounds = ui::Rect{8, 28, kInnerWidth - 16, 7}});
+      .name = components::kBackupProgress.name, .parent = backup_status_frame_->hwnd(), .bounds = ui::Rect{8, 28, kInnerWidth - 16, 7}});
   backup_tab_ = std::make_unique<BackupTab>(
       BackupTabControls{*export_button_, *import_button_, *backup_status_frame_, *backup_status_label_, *backup_progress_},
       BackupTabHost{.dialog = hwnd(),
@@ -252,35 +253,35 @@ void SettingsDialog::create_backup_section(HWND body) {
 
 void SettingsDialog::create_language_section(HWND body) {
   current_languages_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "set_lab_7", .caption = "Current Languages:", .parent = body, .bounds = ui::Rect{kMargin, 10, 300, 15}});
+      .name = components::kCurrentLanguagesLabel.name, .caption = "Current Languages:", .parent = body, .bounds = ui::Rect{kMargin, 10, 300, 15}});
   language_list_ = std::make_unique<ui::ReportList>(
-      ui::ReportListArgs{.name = "lang_list",
+      ui::ReportListArgs{.name = components::kLanguageList.name,
                          .parent = body,
                          .bounds = ui::Rect{kMargin, 28, kInnerWidth, 140},
                          .columns = {{"Language", 120}, {"Author", 200}, {"Status", 120}}});
-  download_languages_box_ = std::make_unique<ui::GroupBox>(ui::GroupBoxArgs{.name = "box_1",
+  download_languages_box_ = std::make_unique<ui::GroupBox>(ui::GroupBoxArgs{.name = components::kDownloadLanguagesBox.name,
                                                            .caption = "Download Languages:",
                                                            .parent = body,
                                                            .bounds = ui::Rect{kMargin, 178, kInnerWidth, 122}});
   const HWND box = download_languages_box_->hwnd();
   find_language_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = "find_language_button",
+      .name = components::kFindLanguageButton.name,
       .caption = texts::kFindLanguages,
       .parent = box,
       .bounds = ui::Rect{10, 20, kInnerWidth - 20, 36},
       .tab_stop = true,
       .word_wrap = true});
   select_language_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "set_lab_6", .caption = "Select language:", .parent = box, .bounds = ui::Rect{10, 66, 140, 15}});
+      .name = components::kSelectLanguageLabel.name, .caption = "Select language:", .parent = box, .bounds = ui::Rect{10, 66, 140, 15}});
   select_language_label_->set_visible(false);
   select_language_label_->set_enabled(false);
-  downloadable_languages_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{.name = "new_lang_files",
+  downloadable_languages_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{.name = components::kDownloadableLanguages.name,
                                                                         .parent = box,
                                                                         .bounds = ui::Rect{150, 63, 200, 21},
                                                                         .visible = false,
                                                                         .enabled = false});
   language_download_progress_ = std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{
-      .name = "pbProgress", .parent = box, .bounds = ui::Rect{10, 94, kInnerWidth - 20, 16}, .visible = false});
+      .name = components::kLanguageDownloadProgress.name, .parent = box, .bounds = ui::Rect{10, 94, kInnerWidth - 20, 16}, .visible = false});
 }
 
 void SettingsDialog::create_update_section(HWND body) {
@@ -302,28 +303,28 @@ void SettingsDialog::create_update_section(HWND body) {
                                                                .bounds = ui::Rect{kMargin, top, 220, kButtonHeight},
                                                                .tab_stop = true});
   };
-  update_heading_ = heading("set_lab_14", "Update:", 12);
-  update_explanation_ = text("set_lab_15",
+  update_heading_ = heading(components::kUpdateHeading.name, "Update:", 12);
+  update_explanation_ = text(components::kUpdateExplanation.name,
                      "Klicken Sie auf den Button \"Auf Update prüfen\", um sicherzustellen, daß Sie immer mit der "
                      "aktuellsten Version des \"Orvane X\" arbeiten.",
                      32);
-  update_button_ = button("update_button", texts::kCheckForUpdate, 80);
+  update_button_ = button(components::kUpdateButton.name, texts::kCheckForUpdate, 80);
   update_progress_ = std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{
-      .name = "dl_status", .parent = body, .bounds = ui::Rect{kMargin + 236, 83, 244, 16}, .visible = false});
+      .name = components::kUpdateProgress.name, .parent = body, .bounds = ui::Rect{kMargin + 236, 83, 244, 16}, .visible = false});
   status_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = "status_label", .parent = body, .bounds = ui::Rect{kMargin, 110, kInnerWidth, 15}, .colour = kStatusRed});
-  uninstall_heading_ = heading("set_lab_3", "Deinstallieren:", 150);
-  uninstall_explanation_ = text("set_lab_4",
+      .name = components::kStatusLabel.name, .parent = body, .bounds = ui::Rect{kMargin, 110, kInnerWidth, 15}, .colour = kStatusRed});
+  uninstall_heading_ = heading(components::kUninstallHeading.name, "Deinstallieren:", 150);
+  uninstall_explanation_ = text(components::kUninstallExplanation.name,
                     "Sie benötigen den \"Orvane X\" nicht mehr - schade - benutzen Sie dazu diesen Button und alle "
                     "Informationen, etc. die \"Orvane X\" anlegte werden gelöscht. Im Anschluss löscht der \"Orvane X\" "
                     "sich selbst.",
                     170);
-  uninstall_button_ = button("deinstall_button", texts::kStartUninstall, 228);
+  uninstall_button_ = button(components::kUninstallButton.name, texts::kStartUninstall, 228);
 }
 
 void SettingsDialog::create_button_frame() {
   button_frame_ = std::make_unique<ui::Panel>(
-      ui::PanelArgs{.name = "button_frame",
+      ui::PanelArgs{.name = components::kButtonFrame.name,
                     .parent = hwnd(),
                     .bounds = ui::Rect{0, kSettingsHeight - kButtonFrameHeight, kSettingsWidth, kButtonFrameHeight},
                     .colour = ui::style::kChrome});
@@ -335,8 +336,8 @@ void SettingsDialog::create_button_frame() {
                                                                .tab_stop = true,
                                                                .on_click = std::move(on_click)});
   };
-  abort_button_ = button("abort_button", texts::kCancel, 8, [this] { cancel(); });
-  save_button_ = button("close_button_1", texts::kSave, kSettingsWidth - 108, [this] { save(); });
+  abort_button_ = button(components::kCancelButton.name, texts::kCancel, 8, [this] { cancel(); });
+  save_button_ = button(components::kSaveButton.name, texts::kSave, kSettingsWidth - 108, [this] { save(); });
 }
 
 void SettingsDialog::register_components() {
