@@ -2,7 +2,6 @@
 
 #include "mainwin/maker_pages.h"
 #include "mainwin/shell_commands_win.h"
-#include "ui/window_placement_win.h"
 #include "ui/caption_bar_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
@@ -44,17 +43,10 @@ AboutBox::AboutBox(HWND owner, WindowRegistry& windows, const std::string& data_
            home_page_link_.get(), contact_link_.get(), donation_link_.get(), blog_link_.get(), close_button_.get()}) {
     add_component(*component);
   }
-  placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kAboutWindowName, data_folder, prompts);
+  keep_position(kAboutWindowName, data_folder, prompts);
 }
 
-AboutBox::~AboutBox() {
-  if (placement_ && hwnd()) placement_->save();
-}
-
-LRESULT AboutBox::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY && placement_) placement_->save();
-  return ModalDialog::handle_message(msg, wp, lp);
-}
+AboutBox::~AboutBox() = default;
 
 void AboutBox::create_page() {
   const int width = kAboutWidth;

@@ -24,7 +24,6 @@ class FlatButton;
 class Label;
 class LinkLabel;
 class Panel;
-class WindowPlacement;
 }  // namespace orvx::ui
 
 namespace orvx::mainwin {
@@ -48,7 +47,6 @@ class AboutBox final : public ui::ModalDialog {
   void show();
 
  private:
-  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
   void create_page();
   void open_and_close(const char* address);
 
@@ -63,7 +61,6 @@ class AboutBox final : public ui::ModalDialog {
   std::unique_ptr<ui::LinkLabel> donation_link_;
   std::unique_ptr<ui::LinkLabel> blog_link_;
   std::unique_ptr<ui::FlatButton> close_button_;
-  std::unique_ptr<ui::WindowPlacement> placement_;
 };
 
 }  // namespace orvx::mainwin

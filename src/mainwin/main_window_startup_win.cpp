@@ -8,7 +8,6 @@
 #include "tray/tray_icon_win.h"
 #include "mainwin/translucent_window_win.h"
 #include "mainwin/version_win.h"
-#include "ui/window_placement_win.h"
 #include "lang/save_resource_win.h"
 #include "ui/label_win.h"
 #include "ui/panel_win.h"
@@ -31,14 +30,14 @@ bool MainWindow::write_english_language_file(const std::string& path) {
 }
 
 void MainWindow::restore_placement(const std::string& data_folder) {
-  placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kMainWindowName, data_folder, prompts_);
+  keep_position(kMainWindowName, data_folder, prompts_);
 }
 
 void MainWindow::show_tray_icon() {
   tray_icon_ = std::make_unique<ShellTrayIcon>("TNA", hwnd());
   tray::TrayIcon& icon = tray_icon_->icon();
   icon.SetHint(ui::kProgramTitle);
-  icon.OnClick = [this](tray::TrayIcon&) { command([this] { show_main_window(); })(); };
+  icon.OnClick = [this](tray::TrayIcon&) { show_main_window(); };
   icon.SetVisible(true);
   tray_icon_->SetIcon(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED)));

@@ -19,7 +19,6 @@
 #include "mainwin/translucent_window_win.h"
 #include "mainwin/window_effects.h"
 #include "mainwin/window_effects_win.h"
-#include "ui/window_placement_win.h"
 #include "config/config_file.h"
 #include "icons/arrangement_guard.h"
 #include "icons/icon_operations.h"
@@ -81,11 +80,9 @@ MainWindow::MainWindow(WindowRegistry& windows, StartSwitch start_switch)
   register_components();
 }
 
-MainWindow::~MainWindow() {
-  // The program also ends through its message loop without Exit ("/dev");
-  // the windows are destroyed then as well, and the position is kept.
-  if (placement_ && hwnd()) placement_->save();
-}
+// The program also ends through its message loop without Exit ("/dev"); the
+// windows are destroyed then as well, and the form keeps the position.
+MainWindow::~MainWindow() = default;
 
 // At the design layout; update_layout gives every part its real place.
 void MainWindow::create_widgets() {
@@ -94,10 +91,10 @@ void MainWindow::create_widgets() {
       .parent = hwnd(),
       .width = design.client.width,
       .icon = program_icon(16),
-      .buttons = {{ui::CaptionGlyph::close, "Beenden", command([this] { exit_program(); })},
-                  {ui::CaptionGlyph::minimize, "Minimieren", command([this] { hide_main_window(); })},
-                  {ui::CaptionGlyph::about, "Über...", command([this] { show_about_box(); })},
-                  {ui::CaptionGlyph::settings, "Einstellungen", command([this] { show_settings_dialog(); })}}});
+      .buttons = {{ui::CaptionGlyph::close, "Beenden", [this] { exit_program(); }},
+                  {ui::CaptionGlyph::minimize, "Minimieren", [this] { hide_main_window(); }},
+                  {ui::CaptionGlyph::about, "Über...", [this] { show_about_box(); }},
+                  {ui::CaptionGlyph::settings, "Einstellungen", [this] { show_settings_dialog(); }}}});
   // desktop_frame lies on bg_frame: both hide together when collapsed.
   minidesk_background_ = std::make_unique<ui::Panel>(ui::PanelArgs{
       .name = components::kMinideskBackground.name,
@@ -136,33 +133,33 @@ void MainWindow::create_widgets() {
       .hint = "Aktuelle Position speichern...",
       .parent = strip,
       .bounds = inside(design.save_button, design.button_strip),
-      .on_click = command([this] { on_save_clicked(context(), *this); })});
+      .on_click = [this] { on_save_clicked(context(), *this); }});
   arrange_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = components::kRestoreButton.name,
       .caption = kArrangeButtonCaption,
       .hint = "Position der Icons wiederherstellen...",
       .parent = strip,
       .bounds = inside(design.arrange_button, design.button_strip),
-      .on_click = command([this] { on_restore_clicked(context(), *this); })});
+      .on_click = [this] { on_restore_clicked(context(), *this); }});
   close_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
       .name = components::kExitButton.name,
       .caption = "Beenden",
       .parent = strip,
       .bounds = inside(design.close_button, design.button_strip),
-      .on_click = command([this] { exit_program(); })});
+      .on_click = [this] { exit_program(); }});
   minidesk_toggle_button_ = std::make_unique<ui::PictureButton>(ui::PictureButtonArgs{
       .name = components::kMinideskToggleButton.name,
       .hint = "Orvane-Minidesk einblenden/ausblenden",
       .parent = strip,
       .bounds = inside(design.form_status_button, design.button_strip),
       .picture = ui::kHideMinideskPicture,
-      .on_click = command([this] { toggle_minidesk(); })});
+      .on_click = [this] { toggle_minidesk(); }});
 
   menus_ = std::make_unique<MainMenus>(DesktopMenuActions{
-      .on_refresh_desktop_clicked = command([this] { on_refresh_desktop_clicked(*this, desktop_); }),
-      .on_snap_to_grid_clicked = command([this] { on_snap_to_grid_clicked(context()); }),
-      .on_display_settings_clicked = command([] { run_control_panel_applet(kDisplaySettingsApplet); }),
-      .on_blog_clicked = command([] { open_web_page(kBlogPage); }),
+      .on_refresh_desktop_clicked = [this] { on_refresh_desktop_clicked(*this, desktop_); },
+      .on_snap_to_grid_clicked = [this] { on_snap_to_grid_clicked(context()); },
+      .on_display_settings_clicked = [] { run_control_panel_applet(kDisplaySettingsApplet); },
+      .on_blog_clicked = [] { open_web_page(kBlogPage); },
   });
 }
 
@@ -182,27 +179,17 @@ MainContext MainWindow::context() {
           folders_,  screen_,  start_switch_, restore_undo_, language_chooser_};
 }
 
-std::function<void()> MainWindow::command(std::function<void()> action) {
-  return [this, action = std::move(action)] {
-    try {
-      action();
-    } catch (const FoldersMissing&) {
-      end_program_now();
-    }
-  };
-}
-
 void MainWindow::end_program_now() {
   // The user has been told why; close without the position (the data folder
   // that would hold it does not exist).
-  placement_.reset();
+  forget_position();
   close_blocked_ = false;
   PostMessageA(hwnd(), WM_CLOSE, 0, 0);
 }
 
 StartupOutcome MainWindow::run_startup() {
   const StartupOutcome outcome = run_startup_sequence(context(), *this);
-  if (outcome == StartupOutcome::EndProgram) placement_.reset();
+  if (outcome == StartupOutcome::EndProgram) forget_position();
   return outcome;
 }
 
@@ -433,7 +420,6 @@ bool MainWindow::show_desktop_menu(LPARAM screen_point) {
 void MainWindow::close_steps() {
   if (closed_) return;
   closed_ = true;
-  if (placement_) placement_->save();
   for (MainTimer timer : {MainTimer::kHideAfterAutostart, MainTimer::kAutoSave, MainTimer::kMinideskRefresh,
                           MainTimer::kAlertSlideIn, MainTimer::kAlertHide}) {
     set_timer(timer, false, 0);
@@ -444,16 +430,10 @@ void MainWindow::close_steps() {
 }
 
 LRESULT MainWindow::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
-  try {
-    return dispatch(msg, wp, lp);
-  } catch (const FoldersMissing&) {
-    end_program_now();
-    return 0;
-  }
-}
-
-LRESULT MainWindow::dispatch(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case win::kEndProgramMessage:
+      end_program_now();
+      return 0;
     case WM_CLOSE:
       // Alt+F4 and other programs' requests are refused without a word.
       if (close_blocked_) return 0;

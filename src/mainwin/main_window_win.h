@@ -16,10 +16,10 @@
 // the screen measures, the Minidesk and the error list window. For the
 // Minidesk it is the host: it moves the icons, runs the timers and lends the
 // map the mouse while a marker is dragged. Close requests are refused until
-// Exit; a logoff or shutdown is never held up. Every handler catches
-// FoldersMissing (the data folders could not be made) and ends the
-// program; other errors reach the general error handling through the window
-// procedure.
+// Exit; a logoff or shutdown is never held up. When the data
+// folders cannot be made, the window procedure ends the program through
+// this window (win::kEndProgramMessage); other errors reach the general
+// error handling there.
 #include <windows.h>
 
 #include <functional>
@@ -48,7 +48,6 @@ class FlatButton;
 class Label;
 class Panel;
 class PictureButton;
-class WindowPlacement;
 }  // namespace orvx::ui
 
 namespace orvx::minidesk {
@@ -156,14 +155,10 @@ class MainWindow final : public ui::Form, public MainWindowOps, private Minidesk
 
  private:
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
-  LRESULT dispatch(UINT msg, WPARAM wp, LPARAM lp);
 
   MainContext context();
   void create_widgets();
   void register_components();
-  // Runs a command of a widget, a menu or the notification-area icon, so
-  // that a request to end the program is carried out there.
-  std::function<void()> command(std::function<void()> action);
   void end_program_now();
 
   void apply_layout(const MainLayout& layout);
@@ -236,7 +231,6 @@ class MainWindow final : public ui::Form, public MainWindowOps, private Minidesk
   std::unique_ptr<ui::PictureButton> minidesk_toggle_button_;
   std::unique_ptr<TranslucentWindow> translucency_;
   std::unique_ptr<ShellTrayIcon> tray_icon_;
-  std::unique_ptr<ui::WindowPlacement> placement_;
   std::unique_ptr<ErrorListWindow> error_list_window_;
   // The map rectangle the version line leaves out, if any.
   std::optional<MapRect> version_line_cover_;

@@ -22,9 +22,8 @@
 //                               on_refresh_desktop_clicked
 //   WM_HOTKEY, kSaveHotkeyId    on_save_hotkey (hotkey_registrar_win.h)
 //   kAutoSave      on_auto_save_timer
-// In every handler, catch FoldersMissing (profiles/data_folders.h) first and end
-// the program without a report; hand everything else to the general error
-// handling (errors::report_current_exception).
+// A handler lets FoldersMissing (profiles/data_folders.h) pass: the window
+// procedure ends the program on it, without a report.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -25,6 +25,12 @@ namespace orvx::errors {
 // (lang/messages.h), which the report shows in the current language with
 // `detail` (a window class, a path) put in for its "%s". Its what() is the
 // id and the detail, for the standard error stream.
+// Thrown once the user has been told why the program cannot go on (the
+// data folders could not be made). It is no error to report, and on purpose
+// no std::exception: the window procedure ends the program on it
+// (window_procedure_win.h).
+struct ProgramMustEnd {};
+
 class MessageError : public std::runtime_error {
  public:
   explicit MessageError(MessageId message_id, std::string detail = {});

@@ -77,6 +77,9 @@ LRESULT CALLBACK window_procedure(HWND window, UINT msg, WPARAM wp, LPARAM lp) n
   LRESULT result = 0;
   try {
     result = target->handle_message(msg, wp, lp);
+  } catch (const errors::ProgramMustEnd&) {
+    PostMessageA(GetAncestor(window, GA_ROOTOWNER), kEndProgramMessage, 0, 0);
+    result = answer_after_failure(window, msg, wp, lp);
   } catch (...) {
     errors::report_current_exception();
     result = answer_after_failure(window, msg, wp, lp);

@@ -27,7 +27,6 @@
 #include "ui/progress_bar_win.h"
 #include "ui/report_list_win.h"
 #include "ui/resource_names.h"
-#include "ui/window_placement_win.h"
 #include "platform/ansi_text.h"
 #include "platform/message_ids.h"
 #include "settings/settings_dialog_components.h"
@@ -95,7 +94,7 @@ SettingsDialog::SettingsDialog(HWND owner, WindowRegistry& windows, SettingsDial
                       .record = host_.record});
   create_button_frame();
   register_components();
-  placement_ = std::make_unique<ui::WindowPlacement>(hwnd(), kSettingsWindowName, host_.folders.data, prompts_);
+  keep_position(kSettingsWindowName, host_.folders.data, prompts_);
   sections_->expand(static_cast<size_t>(SettingsSection::settings));
   update_tab_ = std::make_unique<UpdateTab>(UpdateTabArgs{.dialog = hwnd(),
                                                           .update_button = *update_button_,
@@ -116,14 +115,7 @@ SettingsDialog::SettingsDialog(HWND owner, WindowRegistry& windows, SettingsDial
                                                           }});
 }
 
-SettingsDialog::~SettingsDialog() {
-  if (placement_ && hwnd()) placement_->save();
-}
-
-LRESULT SettingsDialog::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY && placement_) placement_->save();
-  return ModalDialog::handle_message(msg, wp, lp);
-}
+SettingsDialog::~SettingsDialog() = default;
 
 void SettingsDialog::create_sections() {
   sections_ = std::make_unique<ui::SectionGroup>(

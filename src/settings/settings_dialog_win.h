@@ -43,7 +43,6 @@ class Panel;
 class ProgressBar;
 class ReportList;
 class SectionGroup;
-class WindowPlacement;
 }  // namespace orvx::ui
 
 namespace orvx::autostart {
@@ -99,7 +98,6 @@ class SettingsDialog final : public ui::ModalDialog {
   bool saved_language() const { return saved_language_; }
 
  private:
-  LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
   void on_escape() override { cancel(); }
   HWND initial_focus() override;
 
@@ -183,7 +181,6 @@ class SettingsDialog final : public ui::ModalDialog {
   std::unique_ptr<ui::FlatButton> abort_button_;
   std::unique_ptr<ui::FlatButton> save_button_;
 
-  std::unique_ptr<ui::WindowPlacement> placement_;
   std::unique_ptr<UpdateTab> update_tab_;
 };
 
