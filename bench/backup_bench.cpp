@@ -1,5 +1,5 @@
 // Packs and unpacks a 20 MB folder of mixed files (text, profiles,
-// incompressible data) with TJvZlibMultiple, and has python3's zlib module do
+// incompressible data) with BackupContainer, and has python3's zlib module do
 // the same work in the same run: the same files read in 1024-byte pieces, one
 // zlib stream per file at the same level, window bits and memory level, the
 // container built in memory and written through a temporary file; unpacking
@@ -16,13 +16,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 #include "platform/files.h"
 #include "side_by_side.h"
 
 namespace {
 
-using orvx::TJvZlibMultiple;
+using orvx::BackupContainer;
 namespace files = orvx::files;
 using bench::remove_tree;
 using bench::time_of;
@@ -108,7 +108,7 @@ int main() {
   Timing pack_ours, unpack_ours, pack_python, unpack_python;
   files::create_folder(work + "out-python");
   for (int round = 0; round < kRounds; ++round) {
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     zip.CompressionLevel = kLevel;
     pack_ours.keep_best(time_of([&] { zip.PackFolder(source, false, work + "ours.qbk"); }));
     pack_python.keep_best(

@@ -80,8 +80,8 @@ std::vector<StandinItem> Layout(int n, int shift) {
   return items;
 }
 
-TDesktopIconInfoArray AsIcons(const std::vector<StandinItem>& items) {
-  TDesktopIconInfoArray icons;
+DesktopIcons AsIcons(const std::vector<StandinItem>& items) {
+  DesktopIcons icons;
   for (const StandinItem& item : items) icons.push_back({item.caption, item.x, item.y});
   return icons;
 }
@@ -142,7 +142,7 @@ void BenchRead(standin::StandinDesktop& desktop, ShellDesktopAccess& access, HWN
     size_t found = 0;
     for (int r = 0; r < Repetitions(n); ++r) {
       auto floor = [&] { return ReadFloorMs(list_view, desktop.process_id(), n); };
-      const auto count = [&](const TDesktopIconInfoArray& icons) { found = icons.size(); };
+      const auto count = [&](const DesktopIcons& icons) { found = icons.size(); };
       read.add(floor, [&] { return TimeMs([&] { ReadMinideskIcons(access, count); }); });
       one_by_one.add(floor, [&] { return ReadOneByOneMs(access); });
     }
@@ -159,14 +159,14 @@ void BenchRestore(standin::StandinDesktop& desktop, ShellDesktopAccess& access, 
   std::printf("%7s %10s %10s %7s\n", "entries", "floor ms", "restore ms", "ratio");
   // Two layouts in turn, so that every icon moves in every measurement.
   const std::vector<StandinItem> layouts[] = {Layout(n, 0), Layout(n, 40)};
-  const TDesktopIconInfoArray profiles[] = {AsIcons(layouts[0]), AsIcons(layouts[1])};
+  const DesktopIcons profiles[] = {AsIcons(layouts[0]), AsIcons(layouts[1])};
   desktop.load(layouts[1]);
   int next = 0;
   Pairs restore;
   for (int r = 0; r < Repetitions(n); ++r)
     restore.add([&] { return RestoreFloorMs(list_view, desktop.process_id(), layouts[next++ % 2]); },
                 [&] {
-                  const TDesktopIconInfoArray& profile = profiles[next++ % 2];
+                  const DesktopIcons& profile = profiles[next++ % 2];
                   return TimeMs([&] { RestoreDesktopIcons(access, profile); });
                 });
   std::printf("%7d %10.1f %10.1f %7.2f\n", n, Best(restore.floor), Best(restore.run), restore.ratio());

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "config/ini_file.h"
-#include "lang/lang_system.h"
+#include "ini/ini_file.h"
+#include "lang/translator.h"
 #include "lang/named_components.h"
 #include "platform/files.h"
 
@@ -37,8 +37,8 @@ int main() {
     return 1;
   }
   WindowRegistry windows;
-  lang::Tlang_system lang_system(windows);
-  lang_system.load_language(path);
+  lang::Translator translator(windows);
+  translator.load_language(path);
 
   constexpr int kCalls = 20000;
   size_t sink = 0;
@@ -50,7 +50,7 @@ int main() {
     double read = 0, lookup = 0, parse = 0;
     for (int round = 0; round < 5; ++round) {
       read += microseconds_per_call(kCalls / 5, [&] { sink += files::read_file(path)->size(); });
-      lookup += microseconds_per_call(kCalls / 5, [&] { sink += lang_system.get_message("x", id).size(); });
+      lookup += microseconds_per_call(kCalls / 5, [&] { sink += translator.get_message("x", id).size(); });
       parse += microseconds_per_call(kCalls / 5, [&] {
         sink += ini::IniText::load(path).value(lang::kMessageSection, id).value_or("").size();
       });

@@ -1,6 +1,6 @@
 // The Minidesk is rebuilt twice a second from a fresh read of the desktop.
 // This prints what one build costs next to the in-memory part of that read
-// (building the TDesktopIconInfoArray the read delivers: the floor every
+// (building the DesktopIcons the read delivers: the floor every
 // refresh pays before the map is drawn), for a desktop that stays as it is,
 // one where every icon has moved, and a map built from nothing each time (as
 // if every marker were destroyed and made anew).
@@ -15,7 +15,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using orvx::TDesktopIconInfoArray;
+using orvx::DesktopIcons;
 
 template <class F>
 double microseconds_per_call(int calls, F&& f) {
@@ -24,8 +24,8 @@ double microseconds_per_call(int calls, F&& f) {
   return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / calls;
 }
 
-TDesktopIconInfoArray desktop(int count, int shift) {
-  return bench::sample_desktop<orvx::TDesktopIconInfo>(count, "Verkn\xFCpfung mit Datei ", shift);
+DesktopIcons desktop(int count, int shift) {
+  return bench::sample_desktop<orvx::DesktopIcon>(count, "Verkn\xFCpfung mit Datei ", shift);
 }
 
 std::string count_message() { return "%s Icon(s) ausserhalb des Desktops"; }
@@ -42,8 +42,8 @@ int main() {
   std::printf("%6s %10s %10s %10s %10s %12s %12s %12s\n", "icons", "read us", "steady us", "moved us", "fresh us",
               "steady/read", "moved/read", "fresh/read");
   for (int count : {100, 500}) {
-    const TDesktopIconInfoArray first = desktop(count, 0);
-    const TDesktopIconInfoArray second = desktop(count, 7);
+    const DesktopIcons first = desktop(count, 0);
+    const DesktopIcons second = desktop(count, 7);
     Minidesk steady(host), moving(host);
     steady.set_map_size({426, 331});
     moving.set_map_size({426, 331});
@@ -54,7 +54,7 @@ int main() {
     double read = 0, build_steady = 0, build_moved = 0, build_fresh = 0;
     for (int round = 0; round < kRounds; ++round) {
       read += microseconds_per_call(kCalls / kRounds, [&] {
-        TDesktopIconInfoArray icons;
+        DesktopIcons icons;
         icons.reserve(first.size());
         for (const auto& icon : first) icons.push_back({icon.Caption, icon.X, icon.Y});
         sink += icons.size();

@@ -99,7 +99,7 @@ int main() {
     Minidesk minidesk(host);
     MapForm form(minidesk);
     HWND view = form.view->hwnd();
-    auto build = [&](const orvx::TDesktopIconInfoArray& icons) { minidesk.BuildMinidesk(icons, CountMessage); };
+    auto build = [&](const orvx::DesktopIcons& icons) { minidesk.BuildMinidesk(icons, CountMessage); };
     orvx::icons::ReadMinideskIcons(access, build);  // warm up: the first build draws everything
     Pump();
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 
@@ -15,8 +15,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-orvx::TDesktopIconInfoArray desktop(int n) {
-  orvx::TDesktopIconInfoArray icons;
+orvx::DesktopIcons desktop(int n) {
+  orvx::DesktopIcons icons;
   for (int i = 0; i < n; ++i) {
     icons.push_back({"Verknüpfung zu Programm " + std::to_string(i), i * 75 % 1900, i * 13 % 1000});
   }
@@ -48,7 +48,7 @@ int main() {
   double save_1000 = 0, read_1000 = 0;
   std::printf("%6s | %10s %10s | %14s %8s\n", "icons", "save", "read", "key-by-key read", "ratio");
   for (int n : {100, 1000, 5000}) {
-    orvx::TDesktopIconInfoArray icons = desktop(n);
+    orvx::DesktopIcons icons = desktop(n);
     double save = best_seconds(25, [&] { orvx::WriteProfileFile(icons, path, {1920, 1080}, 2); });
     double read = best_seconds(25, [&] { orvx::ReadProfileFile(path); });
     double by_key = best_seconds(n > 1000 ? 1 : 3, [&] { read_key_by_key(path); });

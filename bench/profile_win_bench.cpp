@@ -23,13 +23,13 @@
 
 namespace {
 
-using orvx::TDesktopIconInfoArray;
+using orvx::DesktopIcons;
 using Clock = std::chrono::steady_clock;
 
 const orvx::ScreenSize kScreen{1920, 1080};
 
-TDesktopIconInfoArray desktop(int n) {
-  TDesktopIconInfoArray icons;
+DesktopIcons desktop(int n) {
+  DesktopIcons icons;
   for (int i = 0; i < n; ++i) {
     icons.push_back({"Verknüpfung zu Programm " + std::to_string(i), i * 75 % 1900, i * 13 % 1000});
   }
@@ -56,7 +56,7 @@ double extrapolate(double n1, double t1, double n2, double t2, double n) {
   return a * n + b * n * n;
 }
 
-void platform_save(const TDesktopIconInfoArray& icons, const std::string& path) {
+void platform_save(const DesktopIcons& icons, const std::string& path) {
   DeleteFileA(path.c_str());
   for (const auto& icon : icons) {
     if (WritePrivateProfileStringA(icon.Caption.c_str(), "x", std::to_string(icon.X).c_str(),
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
 
   std::vector<Row> rows;
   for (int n : {100, 1000, 5000}) {
-    TDesktopIconInfoArray icons = desktop(n);
+    DesktopIcons icons = desktop(n);
     Row row{n, 0, 0, 0, 0, false};
     row.ours_save = best_seconds(9, [&] { orvx::WriteProfileFile(icons, ours, kScreen, 2); });
     settle(ours);

@@ -51,9 +51,9 @@ std::string CountMessage() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 int main() {
   const int count = 1000;
-  const orvx::TDesktopIconInfoArray desktop = bench::sample_desktop<orvx::TDesktopIconInfo>(count, "Datei ");
+  const orvx::DesktopIcons desktop = bench::sample_desktop<orvx::DesktopIcon>(count, "Datei ");
   // The profile has every icon 40 pixels further right and down.
-  const orvx::TDesktopIconInfoArray profile = bench::sample_desktop<orvx::TDesktopIconInfo>(count, "Datei ", 40);
+  const orvx::DesktopIcons profile = bench::sample_desktop<orvx::DesktopIcon>(count, "Datei ", 40);
   const std::string profile_file = orvx::files::temp_folder() + "orvx-preview-bench.ini";
   if (!orvx::WriteProfileFile(profile, profile_file, {1280, 1024}, 1)) {
     std::fprintf(stderr, "the profile could not be written\n");

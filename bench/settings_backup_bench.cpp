@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <string>
 
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "settings_backup/settings_export.h"
@@ -96,7 +96,7 @@ int main() {
   };
 
   orvx::WindowRegistry windows;
-  orvx::lang::Tlang_system lang(windows);
+  orvx::lang::Translator lang(windows);
   Quiet prompts;
   NoStrip strip;
   const files::LocalTime moment{2024, 12, 9, 14, 5, 33};

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "config/ini_encoding.h"
-#include "config/ini_file.h"
+#include "ini/ini_encoding.h"
+#include "ini/ini_file.h"
 
 using namespace orvx::ini;
 

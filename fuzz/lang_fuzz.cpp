@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "lang/named_components.h"
 #include "platform/files.h"
 
@@ -59,12 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!files::write_file(language_path(), bytes)) return 0;
 
   Windows windows;
-  lang::Tlang_system lang_system(windows.registry);
-  lang_system.load_language(language_path());
+  lang::Translator translator(windows.registry);
+  translator.load_language(language_path());
   // A few ids through the file, as the program looks them up (each lookup
   // reads the file again, so all of them would only slow the search down).
   for (std::string_view id : {"MSDLG_0", "misc", "List_5"}) {
-    const std::string text = lang_system.get_message("Deutsch", id);
+    const std::string text = translator.get_message("Deutsch", id);
     if (text.empty()) __builtin_trap();  // a message is never empty
   }
   // Ids taken from the input itself, as a hand-edited file might name them.
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (eq != std::string_view::npos) {
     size_t start = bytes.rfind('\n', eq);
     start = start == std::string_view::npos ? 0 : start + 1;
-    (void)lang_system.get_message("Deutsch", bytes.substr(start, eq - start));
+    (void)translator.get_message("Deutsch", bytes.substr(start, eq - start));
   }
   return 0;
 }

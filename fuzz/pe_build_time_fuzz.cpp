@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/build_time.h"
+#include "platform/pe_build_time.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  orvx::app::MemoryReader reader(std::string_view(reinterpret_cast<const char*>(data), size));
-  (void)orvx::app::build_time_of(reader);
+  orvx::MemoryReader reader(std::string_view(reinterpret_cast<const char*>(data), size));
+  (void)orvx::build_time_of(reader);
   return 0;
 }

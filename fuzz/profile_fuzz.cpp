@@ -6,7 +6,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "config/ini_syntax.h"
+#include "ini/ini_syntax.h"
 #include "profiles/profile_file.h"
 
 using namespace orvx;
@@ -17,7 +17,7 @@ void require(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-bool same(const TDesktopIconInfoArray& a, const TDesktopIconInfoArray& b) {
+bool same(const DesktopIcons& a, const DesktopIcons& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     if (a[i].Caption != b[i].Caption || a[i].X != b[i].X || a[i].Y != b[i].Y) return false;
@@ -25,10 +25,10 @@ bool same(const TDesktopIconInfoArray& a, const TDesktopIconInfoArray& b) {
   return true;
 }
 
-void require_round_trip(const TDesktopIconInfoArray& icons) {
-  TDesktopIconInfoArray expected;
+void require_round_trip(const DesktopIcons& icons) {
+  DesktopIcons expected;
   std::unordered_map<std::string, size_t> index;
-  for (const TDesktopIconInfo& icon : icons) {
+  for (const DesktopIcon& icon : icons) {
     if (!IsStorableCaption(icon.Caption)) continue;
     auto [it, added] = index.try_emplace(ini::syntax::folded(icon.Caption), expected.size());
     if (added) {
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   require_round_trip(ReadProfileText(bytes));
 
-  TDesktopIconInfoArray captions;
+  DesktopIcons captions;
   size_t start = 0;
   for (size_t i = 0; i <= bytes.size(); ++i) {
     if (i == bytes.size() || bytes[i] == '\n') {

@@ -9,13 +9,13 @@
 #include <string>
 
 #include "backup/container_error.h"
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 #include "fuzz_folder.h"
 #include "platform/files.h"
 
 namespace {
 
-using orvx::TJvZlibMultiple;
+using orvx::BackupContainer;
 namespace files = orvx::files;
 
 [[noreturn]] void finding(const char* what, const std::string& detail) {
@@ -25,8 +25,8 @@ namespace files = orvx::files;
 
 void unpack(const std::string& container, const std::string& target, bool overwrite,
             bool keep_folders) {
-  TJvZlibMultiple zip;
-  zip.OnDecompressingFile = [&](TJvZlibMultiple&, const std::string& file, bool&) {
+  BackupContainer zip;
+  zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool&) {
     if (file.compare(0, target.size(), target) != 0 || file.size() == target.size()) {
       finding("a file outside the target folder", file);
     }

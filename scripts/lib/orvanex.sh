@@ -64,7 +64,7 @@ wait_for_orvanex_window() {
   return 1
 }
 
-# The title of the first-start language chooser (settings/language_chooser_win.h).
+# The title of the first-start language chooser (language_chooser/language_chooser_win.h).
 LANGUAGE_CHOOSER_TITLE="Please select your language"
 
 # Waits for the first window of a start: prints "chooser" when it is the
@@ -86,7 +86,7 @@ wait_for_first_window() {
 }
 
 # Answers the language chooser as a user would: "English" is selected, so a
-# click on "Save", its right button (settings/language_chooser_win.cpp:
+# click on "Save", its right button (language_chooser/language_chooser_win.cpp:
 # 80 x 24 at 8 from the right edge, 46 from the top of the 240 x 79
 # window). Waits until the chooser has gone; false after a minute.
 answer_language_chooser() {

@@ -3,12 +3,14 @@
 
 #include "app/program_win.h"
 #include "app/single_instance_win.h"
-#include "app/system_check_win.h"
-#include "app/system_folders_win.h"
-#include "app/version_win.h"
+#include "platform/system_check_win.h"
+#include "mainwin/system_folders_win.h"
+#include "mainwin/version_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace orvx::app;
+  using orvx::confirm_supported_system;
+  using namespace orvx::mainwin;
   // Held until the process ends; meanwhile a second start only brings this
   // instance's main window to the front and ends, creating nothing.
   const InstanceMutex instance = InstanceMutex::claim();

@@ -4,20 +4,24 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/about_box_win.h"
-#include "app/main_form_win.h"
-#include "app/version_win.h"
+#include "mainwin/about_box_win.h"
+#include "mainwin/main_window_win.h"
+#include "mainwin/version_win.h"
 #include "autostart/autostart_link_win.h"
 #include "platform/error_report.h"
 #include "platform/shell_objects_win.h"
-#include "settings/language_chooser_flow.h"
-#include "settings/language_chooser_win.h"
-#include "settings/settings_form_win.h"
+#include "language_chooser/language_chooser_flow.h"
+#include "language_chooser/language_chooser_win.h"
+#include "settings/settings_dialog_win.h"
 #include "ui/error_report_dialog_win.h"
 #include "update/scripts.h"
 
 namespace orvx::app {
 namespace {
+
+using mainwin::StartupOutcome;
+using mainwin::AboutBox;
+using mainwin::MainWindow;
 
 // Installed for the whole run: errors that reach the top level are shown in
 // the report dialog.
@@ -39,8 +43,8 @@ class ErrorReportInstalled {
 // loaded; before and after, the built-in German texts.
 class ReportsInLanguageOf {
  public:
-  ReportsInLanguageOf(ui::ErrorReportDialog& report, const Torvx_form& main_form) : report_(report) {
-    report_.set_messages([&main_form](std::string_view id) { return main_form.language().message(id); });
+  ReportsInLanguageOf(ui::ErrorReportDialog& report, const MainWindow& main_form) : report_(report) {
+    report_.set_messages([&main_form](MessageId id) { return main_form.language().message(id); });
   }
   ReportsInLanguageOf(const ReportsInLanguageOf&) = delete;
   ReportsInLanguageOf& operator=(const ReportsInLanguageOf&) = delete;
@@ -63,7 +67,7 @@ int run_message_loop() {
 
 }  // namespace
 
-int run_program(StartSwitch start_switch) noexcept {
+int run_program(mainwin::StartSwitch start_switch) noexcept {
   ErrorReportInstalled error_report;
   try {
     // COM for the shell's objects (the autostart shortcut), for the whole run.
@@ -72,19 +76,19 @@ int run_program(StartSwitch start_switch) noexcept {
     InitCommonControlsEx(&controls);
 
     WindowRegistry windows;
-    Torvx_form main_form(windows, start_switch);
+    MainWindow main_form(windows, start_switch);
     ReportsInLanguageOf reports_language(error_report.dialog(), main_form);
     if (main_form.run_startup() == StartupOutcome::EndProgram) return 1;
     autostart::ShellAutostartLink autostart;
-    settings::Tsettings_form settings_form(
+    settings::SettingsDialog settings_form(
         main_form.hwnd(), windows,
-        settings::SettingsFormHost{.record = main_form.settings_record(),
+        settings::SettingsDialogHost{.record = main_form.settings_record(),
                                    .folders = main_form.data_folders(),
                                    .language = main_form.language(),
                                    .autostart = autostart,
                                    .screen_size = [&main_form] { return main_form.screen_measures().size; },
                                    .load_settings = [&main_form] { main_form.reload_settings(); },
-                                   .own_version = get_version_string(),
+                                   .own_version = mainwin::get_version_string(),
                                    .start_mode = is_portable(start_switch) ? update::StartMode::kPortable
                                                                            : update::StartMode::kNormal,
                                    .end_program = [&main_form] { main_form.end_for_script(); }});
@@ -92,10 +96,10 @@ int run_program(StartSwitch start_switch) noexcept {
         [&settings_form] { settings_form.show(settings::SettingsSection::settings); });
     main_form.set_language_chooser([&main_form, &settings_form] {
       // Made for each offer; gone before its answer is followed.
-      const auto answer = [&main_form] { return settings::Tcl_form(main_form.hwnd()).ask(); }();
-      settings::follow_chooser_answer(
+      const auto answer = [&main_form] { return language_chooser::LanguageChooserDialog(main_form.hwnd()).ask(); }();
+      language_chooser::follow_chooser_answer(
           answer,
-          settings::ChooserFlowHost{
+          language_chooser::ChooserFlowHost{
               .data_folder = main_form.data_folders().data,
               .load_language = [&main_form](const std::string& path) { main_form.language().load_language(path); },
               .load_settings = [&main_form] { main_form.reload_settings(); },
@@ -105,7 +109,7 @@ int run_program(StartSwitch start_switch) noexcept {
                            settings_form.saved_language();
                   }});
     });
-    Tabout about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());
+    AboutBox about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());
     main_form.set_about_dialog([&about] { about.show(); });
     try {
       main_form.show_main_window();

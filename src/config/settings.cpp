@@ -1,8 +1,8 @@
 #include "config/settings.h"
 
-#include "config/bounded_ini.h"
+#include "ini/bounded_ini.h"
 #include "config/config_file.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 
 namespace orvx::config {
 namespace {
@@ -26,14 +26,14 @@ class SettingsReader {
 
 }  // namespace
 
-TSettingsRec read_settings(const std::string& config_path) {
-  const TSettingsRec defaults;
+SettingsRecord read_settings(const std::string& config_path) {
+  const SettingsRecord defaults;
   const SettingsReader in(config_path);
-  TSettingsRec s;
+  SettingsRecord s;
   s.auto_check_icons = in.boolean("auto_check_icons", defaults.auto_check_icons);
   s.auto_check_icons_value = in.integer("auto_check_icons_value", defaults.auto_check_icons_value);
   s.sort_after_res = in.boolean("sort_after_res", defaults.sort_after_res);
-  s.std_profil = in.string("std_profil", defaults.std_profil);
+  s.standard_profile = in.string("std_profil", defaults.standard_profile);
   s.live_desktop = in.boolean("live_desktop", defaults.live_desktop);
   s.active_hotkey = in.boolean("active_hotkey", defaults.active_hotkey);
   s.HotKey_value = in.string("HotKey_value", defaults.HotKey_value);
@@ -42,13 +42,13 @@ TSettingsRec read_settings(const std::string& config_path) {
   return s;
 }
 
-bool write_settings(const std::string& config_path, const TSettingsRec& s, bool with_language) {
+bool write_settings(const std::string& config_path, const SettingsRecord& s, bool with_language) {
   auto flag = [](bool value) { return std::string(value ? "1" : "0"); };
   std::vector<std::pair<std::string, std::string>> entries = {
       {"auto_check_icons", flag(s.auto_check_icons)},
       {"auto_check_icons_value", std::to_string(s.auto_check_icons_value)},
       {"sort_after_res", flag(s.sort_after_res)},
-      {"std_profil", s.std_profil},
+      {"std_profil", s.standard_profile},
       {"active_hotkey", flag(s.active_hotkey)},
       {"HotKey_value", s.HotKey_value},
       {"live_desktop", flag(s.live_desktop)},

@@ -1,10 +1,11 @@
 #include "icons/arrangement_guard.h"
 
 #include "lang/messages.h"
+#include "platform/message_ids.h"
 
 namespace orvx::icons {
 
-std::string ArrangementWarningText() { return std::string(lang::german_message("MSDLG_11")); }
+std::string ArrangementWarningText() { return std::string(lang::german_message(message_ids::kArrangementBlocksRestore)); }
 
 bool CheckDesktopArrangement(DesktopAccess& desktop, Prompts& prompts, const std::string& warning) {
   const ArrangementModes modes = desktop.arrangement_modes();

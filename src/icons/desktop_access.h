@@ -23,7 +23,7 @@
 // arrangement_guard.h):
 //   ShellDesktopAccess desktop;                          // on Windows
 //   MemoryDesktop desktop({{"Papierkorb", {20, 110}}});  // anywhere
-//   std::optional<TDesktopIconInfoArray> icons = ReadDesktopIcons(desktop);
+//   std::optional<DesktopIcons> icons = ReadDesktopIcons(desktop);
 //   if (icons) WriteProfile(..., *icons);
 //   RestoreDesktopIcons(desktop, icons_from_profile);
 // A new operation opens its own cycle:

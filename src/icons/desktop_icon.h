@@ -7,11 +7,11 @@
 
 namespace orvx {
 
-struct TDesktopIconInfo {
+struct DesktopIcon {
   std::string Caption;  // 8-bit text in the system ANSI code page
   int32_t X = 0;        // upper-left corner, list view coordinates
   int32_t Y = 0;
 };
-using TDesktopIconInfoArray = std::vector<TDesktopIconInfo>;
+using DesktopIcons = std::vector<DesktopIcon>;
 
 }  // namespace orvx

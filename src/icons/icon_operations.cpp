@@ -19,22 +19,22 @@ void MoveByCaption(IconView& view, const std::string& caption, IconPoint to) {
 
 }  // namespace
 
-std::optional<TDesktopIconInfoArray> ReadDesktopIcons(DesktopAccess& desktop) {
+std::optional<DesktopIcons> ReadDesktopIcons(DesktopAccess& desktop) {
   IconCycle cycle = desktop.open_cycle();
   if (!cycle) return std::nullopt;
   // The count comes from another process: a foreign window can claim any.
   const int count = cycle.view().item_count();
   if (count < 0 || count > kMostDesktopItems) return std::nullopt;
-  TDesktopIconInfoArray icons(static_cast<size_t>(count));
+  DesktopIcons icons(static_cast<size_t>(count));
   cycle.view().read_items(0, icons);
   if (cycle.view().stopped_answering()) return std::nullopt;
   return icons;
 }
 
-void RestoreDesktopIcons(DesktopAccess& desktop, const TDesktopIconInfoArray& icons) {
+void RestoreDesktopIcons(DesktopAccess& desktop, const DesktopIcons& icons) {
   IconCycle cycle = desktop.open_cycle();
   if (!cycle) return;
-  for (const TDesktopIconInfo& icon : icons) {
+  for (const DesktopIcon& icon : icons) {
     if (cycle.view().stopped_answering()) return;
     MoveByCaption(cycle.view(), icon.Caption, {icon.X, icon.Y});
   }

@@ -2,7 +2,7 @@
 
 namespace orvx::icons {
 
-void IconView::read_items(int first, std::span<TDesktopIconInfo> out) {
+void IconView::read_items(int first, std::span<DesktopIcon> out) {
   for (size_t k = 0; k < out.size(); ++k) {
     const int index = first + static_cast<int>(k);
     out[k].Caption = item_caption(index);

@@ -49,7 +49,7 @@ class IconView {
   // Fills out[k] with the caption and position of item first + k, exactly
   // as item_caption and item_position would. The shell's view overrides it
   // to read many items with few copies between the processes.
-  virtual void read_items(int first, std::span<TDesktopIconInfo> out);
+  virtual void read_items(int first, std::span<DesktopIcon> out);
 
   // `caption` has at most kMaxFindCaption characters and no NUL.
   virtual int find_item(std::string_view caption) = 0;

@@ -5,7 +5,7 @@
 namespace orvx::icons {
 
 bool ReadMinideskIcons(DesktopAccess& desktop, const BuildMinideskFrom& BuildMinidesk) {
-  const std::optional<TDesktopIconInfoArray> icons = ReadDesktopIcons(desktop);
+  const std::optional<DesktopIcons> icons = ReadDesktopIcons(desktop);
   if (!icons) return false;
   if (BuildMinidesk) BuildMinidesk(*icons);
   return true;

@@ -8,7 +8,7 @@
 namespace orvx::icons {
 
 // Receives the icons of a read that reached the desktop.
-using BuildMinideskFrom = std::function<void(const TDesktopIconInfoArray& icons)>;
+using BuildMinideskFrom = std::function<void(const DesktopIcons& icons)>;
 
 // Reads the desktop and hands the whole array to BuildMinidesk, which keeps
 // what it needs. When the view cannot be reached, BuildMinidesk is not

@@ -66,7 +66,7 @@ IconPoint RemoteListView::item_position(int index) {
   return {GetInt32(&point[0]), GetInt32(&point[4])};
 }
 
-void RemoteListView::read_items(int first, std::span<TDesktopIconInfo> out) {
+void RemoteListView::read_items(int first, std::span<DesktopIcon> out) {
   use_batch_read_records();
   std::vector<uint8_t> region(layout_.batch_end() - layout_.batch_points());
   const size_t slots = layout_.batch_slots;
@@ -76,7 +76,7 @@ void RemoteListView::read_items(int first, std::span<TDesktopIconInfo> out) {
   }
 }
 
-void RemoteListView::read_round(int first, std::span<TDesktopIconInfo> out, std::vector<uint8_t>& region) {
+void RemoteListView::read_round(int first, std::span<DesktopIcon> out, std::vector<uint8_t>& region) {
   const int slots = static_cast<int>(out.size());
   const uint32_t points = layout_.batch_points();
   std::fill_n(region.begin(), slots * kPointSize, 0);

@@ -35,7 +35,7 @@ class RemoteListView final : public IconView {
   int item_count() override;
   std::string item_caption(int index) override;
   IconPoint item_position(int index) override;
-  void read_items(int first, std::span<TDesktopIconInfo> out) override;
+  void read_items(int first, std::span<DesktopIcon> out) override;
   int find_item(std::string_view caption) override;
   void set_item_position(int index, uint32_t packed_position) override;
   bool stopped_answering() const override { return stopped_answering_; }
@@ -46,7 +46,7 @@ class RemoteListView final : public IconView {
   enum class Records { none, item_read, batch_read, find };
   void use_item_read_records();
   void use_batch_read_records();
-  void read_round(int first, std::span<TDesktopIconInfo> out, std::vector<uint8_t>& region);
+  void read_round(int first, std::span<DesktopIcon> out, std::vector<uint8_t>& region);
   // The channel's calls, and nothing once the view has stopped answering;
   // send yields 0 then.
   int32_t send(uint32_t message, uint64_t wparam, uint64_t lparam);

@@ -1,6 +1,6 @@
 #include "lang/language_text.h"
 
-#include "lang/explode.h"
+#include "platform/split_text.h"
 #include "platform/ansi_text.h"
 
 namespace orvx::lang {
@@ -42,7 +42,7 @@ std::string window_text_to_file(std::string_view text) {
 std::string message_from_value(std::optional<std::string_view> value, std::string_view german) {
   if (!value || text::trim(*value).size() < kShortestMessage) return std::string(german);
   if (value->find(kMessageLineBreak) == std::string_view::npos) return std::string(*value);
-  const TExplodeArray parts = explode(*value, kMessageLineBreak);
+  const TextParts parts = split_text(*value, kMessageLineBreak);
   std::string result;
   for (size_t i = 0; i + 1 < parts.size(); ++i) {
     if (result.empty()) {

@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/message_ids.h"
+
 namespace orvx::lang {
 
 struct BuiltInMessage {
-  std::string_view id;
+  MessageId id;
   std::string_view german;  // Windows-1252; line breaks are bare CR
 };
 
@@ -17,10 +19,6 @@ std::span<const BuiltInMessage> built_in_messages();
 
 // The German text of a message id (ids compare without regard to case);
 // empty for an unknown id.
-std::string_view german_message(std::string_view id);
-
-// A message's text with `detail` in place of its first "%s"; a text without
-// one stays as it is.
-std::string with_detail(std::string_view text, std::string_view detail);
+std::string_view german_message(MessageId id);
 
 }  // namespace orvx::lang

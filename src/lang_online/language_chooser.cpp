@@ -1,6 +1,6 @@
 #include "lang_online/language_chooser.h"
 
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "config/settings.h"
 
 namespace orvx::lang_online {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "config/ini_file.h"
-#include "config/ini_syntax.h"
+#include "ini/ini_file.h"
+#include "ini/ini_syntax.h"
 #include "platform/files.h"
 
 namespace orvx::lang_online {

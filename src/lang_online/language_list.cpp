@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "config/bounded_ini.h"
-#include "config/ini_syntax.h"
-#include "lang/compare_versions.h"
+#include "ini/bounded_ini.h"
+#include "ini/ini_syntax.h"
+#include "platform/compare_versions.h"
 #include "platform/files.h"
 
 namespace orvx::lang_online {

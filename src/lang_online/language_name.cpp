@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "config/ini_syntax.h"
+#include "ini/ini_syntax.h"
 
 namespace orvx::lang_online {
 namespace {

@@ -9,6 +9,8 @@
 #include "lang_online/language_name.h"
 #include "net/update_server.h"
 #include "platform/files.h"
+#include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::lang_online {
 
@@ -45,7 +47,7 @@ void LanguageSection::Closed() {
 
 void LanguageSection::FindClicked() {
   if (!view_.find_enabled || Fetching()) return;
-  if (!context_.prompts.ask_yes_no(context_.message("MSDLG_6"))) return;
+  if (!context_.prompts.ask_yes_no(context_.message(message_ids::kAskInternetAccess))) return;
   if (!context_.fetcher.FetchString(net::UpdateServerUrl(context_.server_base(), "/lang.dat"))) return;
   view_.entries.clear();
   view_.progress_position = 0;
@@ -118,10 +120,10 @@ void LanguageSection::Error(net::FetchFailure failure) {
 std::string LanguageSection::ErrorMessage(net::FetchFailure failure) const {
   const bool downloading = view_.state == SectionState::kDownloading;
   if (downloading && failure == net::FetchFailure::kRefused) {
-    return lang::with_detail(context_.message(kNotTheLanguageMessageId), download_name_);
+    return text::with_detail(context_.message(message_ids::kNotTheLanguage), download_name_);
   }
   if (downloading && failure == net::FetchFailure::kLocalFile) {
-    return lang::with_detail(context_.message(kFileNotWrittenMessageId), download_file_);
+    return text::with_detail(context_.message(message_ids::kFileNotWritten), download_file_);
   }
   return kFetchErrorMessage;
 }

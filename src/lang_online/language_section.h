@@ -12,8 +12,9 @@
 
 #include "lang_online/language_list.h"
 #include "net/fetch_rules.h"
-#include "net/http_get_thread.h"
+#include "net/http_download_thread.h"
 #include "platform/prompts.h"
+#include "platform/message_ids.h"
 
 namespace orvx::lang_online {
 
@@ -46,11 +47,6 @@ struct SectionView {
 // off or stalled.
 inline constexpr char kFetchErrorMessage[] =
     "Information could not be called up. Internet connection ok?";
-// A download that arrived whole but is not the language it was fetched as
-// ("%s": the language's name), and one that could not be stored ("%s": the
-// language file).
-inline constexpr char kNotTheLanguageMessageId[] = "MSDLG_6_a";
-inline constexpr char kFileNotWrittenMessageId[] = "MSDLG_14_b";
 inline constexpr char kCatalogueAgent[] = "ORVX_LANG";
 inline constexpr char kCatalogueReferer[] = "ORVX";
 
@@ -62,7 +58,7 @@ struct SectionContext {
   Prompts& prompts;
   // The current language's text of a message id (get_message with its
   // built-in German default).
-  std::function<std::string(std::string_view id)> message;
+  std::function<std::string(MessageId id)> message;
   // The update server's base address (net::UpdateServerBase), asked at
   // every fetch, so that a changed configuration counts from the next one.
   std::function<std::string()> server_base;
@@ -88,7 +84,7 @@ class LanguageSection {
   void Progress(int32_t total_size, int32_t readed);
   void StringDone(const std::string& body);
   void FileDone();
-  // `failure`: why the fetch failed (THTTPGet::LastFailure).
+  // `failure`: why the fetch failed (HttpDownload::LastFailure).
   void Error(net::FetchFailure failure);
 
   const SectionView& view() const { return view_; }

@@ -10,7 +10,7 @@ std::string marker_name(const MinideskMarker& marker) {
   return kMarkerNamePrefix + std::to_string(marker.icon_index);
 }
 
-bool Minidesk::store_marker(size_t slot, size_t icon_index, const TDesktopIconInfo& icon, bool outside) {
+bool Minidesk::store_marker(size_t slot, size_t icon_index, const DesktopIcon& icon, bool outside) {
   const MapRect bounds = marker_bounds(icon.X, icon.Y);
   if (slot == markers_.size()) {
     markers_.push_back({icon_index, icon.Caption, bounds, outside});
@@ -53,7 +53,7 @@ bool Minidesk::update_alert_image(int32_t outside, const CountMessage& count_mes
   return changed;
 }
 
-bool Minidesk::BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMessage& count_message) {
+bool Minidesk::BuildMinidesk(const DesktopIcons& icons, const CountMessage& count_message) {
   if (drag_) return false;  // the dragged marker stays under the mouse
   bool changed = false;
   int32_t outside = 0;
@@ -61,7 +61,7 @@ bool Minidesk::BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMess
   if (!icons.empty()) {
     size_t slot = 0;
     for (size_t i = 0; i < icons.size(); ++i) {
-      const TDesktopIconInfo& icon = icons[i];
+      const DesktopIcon& icon = icons[i];
       if (icon.Caption.empty()) continue;
       const bool is_outside = !icon_inside_map(icon.X, icon.Y, map_size_);
       changed |= store_marker(slot++, i, icon, is_outside);
@@ -94,7 +94,7 @@ bool Minidesk::BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMess
   return changed;
 }
 
-void Minidesk::show_restore_preview(const TDesktopIconInfoArray& profile) {
+void Minidesk::show_restore_preview(const DesktopIcons& profile) {
   preview_.emplace(profile);
   preview_marks_ = preview_->marks(markers_);
   changed();
@@ -132,7 +132,7 @@ const std::string* Minidesk::hint_at(MapPoint p) const {
   }
 }
 
-void Minidesk::mouse_down(MapPoint p, TMouseButton button) {
+void Minidesk::mouse_down(MapPoint p, MouseButton button) {
   if (drag_) return;  // a second button while dragging changes nothing
   const MinideskHit hit = hit_test(p);
   if (hit.kind == MinideskHit::Kind::Marker) {
@@ -140,25 +140,25 @@ void Minidesk::mouse_down(MapPoint p, TMouseButton button) {
     marker_mouse_down(hit.marker, {p.x - bounds.left, p.y - bounds.top});
     return;
   }
-  if (button == TMouseButton::mbLeft) pressed_ = hit.kind;
+  if (button == MouseButton::kLeft) pressed_ = hit.kind;
 }
 
 void Minidesk::mouse_move(MapPoint p) {
   if (drag_) marker_mouse_move(p);
 }
 
-void Minidesk::mouse_up(MapPoint p, TMouseButton button) {
+void Minidesk::mouse_up(MapPoint p, MouseButton button) {
   if (drag_) {
     marker_mouse_up();
     return;
   }
-  if (button != TMouseButton::mbLeft) return;
+  if (button != MouseButton::kLeft) return;
   const MinideskHit::Kind pressed = std::exchange(pressed_, MinideskHit::Kind::Nothing);
   // A click: released over what it was pressed on.
   if (pressed == MinideskHit::Kind::AlertImage && hit_test(p).kind == MinideskHit::Kind::AlertImage) {
-    img_icons_imgClick();
+    on_alert_sign_clicked();
   } else if (pressed == MinideskHit::Kind::Map && map_contains(p)) {
-    desktop_frameClick(p);
+    on_minidesk_clicked(p);
   }
 }
 
@@ -201,7 +201,7 @@ void Minidesk::marker_mouse_up() {
   host_.set_refresh_timer(true);
 }
 
-void Minidesk::desktop_frameClick(MapPoint p) {
+void Minidesk::on_minidesk_clicked(MapPoint p) {
   if (!error_list_.visible() || !error_list_.selected()) return;
   const std::string caption = error_list_.entries()[*error_list_.selected()];
   host_.MoveDesktopIcon(caption, map_to_desktop(p));
@@ -210,16 +210,16 @@ void Minidesk::desktop_frameClick(MapPoint p) {
   changed();
 }
 
-void Minidesk::img_icons_imgClick() {
+void Minidesk::on_alert_sign_clicked() {
   alert_panel_.visible = true;
   alert_panel_.bounds.left = map_size_.width - kAlertPanelWidth;
   alert_panel_.bounds.top = map_size_.height;  // just below the visible map
-  host_.set_alert_timer_on(true);
+  host_.set_alert_slide_in_timer(true);
   error_list_.show();
   changed();
 }
 
-void Minidesk::alert_timer_onTimer() {
+void Minidesk::on_alert_slide_in_timer() {
   MapRect& bounds = alert_panel_.bounds;
   const int32_t left = map_size_.width - kAlertPanelWidth;
   bool moved = bounds.left != left;
@@ -228,31 +228,31 @@ void Minidesk::alert_timer_onTimer() {
     bounds.top -= kAlertPanelStep;
     moved = true;
   } else {
-    host_.set_alert_timer_on(false);
-    host_.set_alert_timer_off(true);
+    host_.set_alert_slide_in_timer(false);
+    host_.set_alert_hide_timer(true);
   }
   if (moved) changed();
 }
 
-void Minidesk::alert_timer_offTimer() {
-  alert_imgClick();
-  host_.set_alert_timer_off(false);
+void Minidesk::on_alert_hide_timer() {
+  on_alert_image_clicked();
+  host_.set_alert_hide_timer(false);
 }
 
-void Minidesk::alert_imgClick() {
-  host_.set_alert_timer_on(false);
+void Minidesk::on_alert_image_clicked() {
+  host_.set_alert_slide_in_timer(false);
   if (!alert_panel_.visible) return;
   alert_panel_.visible = false;
   changed();
 }
 
-void Minidesk::icon_list_boxSelect(std::optional<size_t> index) {
+void Minidesk::on_error_list_selected(std::optional<size_t> index) {
   if (index == error_list_.selected()) return;
   error_list_.select(index);
   changed();
 }
 
-void Minidesk::abort_buttonClick() {
+void Minidesk::on_cancel_clicked() {
   if (error_list_.close()) changed();
 }
 

@@ -71,7 +71,7 @@ struct AlertImage {
 // corner from just below it.
 inline constexpr int32_t kAlertPanelWidth = 319;
 inline constexpr int32_t kAlertPanelHeight = 72;
-inline constexpr int32_t kAlertPanelStep = 6;  // pixels per tick of alert_timer_on
+inline constexpr int32_t kAlertPanelStep = 6;  // pixels per tick of kAlertSlideIn
 struct AlertPanel {
   bool visible = false;
   MapRect bounds{0, 0, kAlertPanelWidth, kAlertPanelHeight};
@@ -87,8 +87,8 @@ class MinideskHost {
   virtual void MoveDesktopIcon(const std::string& caption, icons::IconPoint to) = 0;
   // The main window's timers.
   virtual void set_refresh_timer(bool on) = 0;
-  virtual void set_alert_timer_on(bool on) = 0;
-  virtual void set_alert_timer_off(bool on) = 0;
+  virtual void set_alert_slide_in_timer(bool on) = 0;
+  virtual void set_alert_hide_timer(bool on) = 0;
   // The map window keeps the mouse while a marker is dragged.
   virtual void set_mouse_capture(bool captured) = 0;
 };
@@ -118,7 +118,7 @@ class Minidesk {
   // image and, while the error list is hidden, its entries. While a marker
   // is dragged the map is left as it is. True when anything the map window
   // shows has changed.
-  bool BuildMinidesk(const TDesktopIconInfoArray& icons, const CountMessage& count_message);
+  bool BuildMinidesk(const DesktopIcons& icons, const CountMessage& count_message);
 
   const std::vector<MinideskMarker>& markers() const { return markers_; }
   int32_t outside_count() const { return outside_count_; }
@@ -140,27 +140,27 @@ class Minidesk {
   // button) starts a drag, and its release moves the icon; a left click on
   // the alert image opens the explanation and the error list; a left click
   // elsewhere on the map places the chosen entry of the error list there.
-  void mouse_down(MapPoint p, TMouseButton button);
+  void mouse_down(MapPoint p, MouseButton button);
   void mouse_move(MapPoint p);
-  void mouse_up(MapPoint p, TMouseButton button);
+  void mouse_up(MapPoint p, MouseButton button);
   // The map window lost the mouse before the release (another window took
   // it): the drag ends without moving the icon, the refresh comes back, and
   // the next build puts the marker back where its icon is.
   void mouse_capture_lost();
 
   // The error list window: the user's choice, and its close button.
-  void icon_list_boxSelect(std::optional<size_t> index);
-  void abort_buttonClick();
+  void on_error_list_selected(std::optional<size_t> index);
+  void on_cancel_clicked();
 
   // The explanation panel: the ticks of the two timers and its close image.
-  void alert_timer_onTimer();
-  void alert_timer_offTimer();
-  void alert_imgClick();
+  void on_alert_slide_in_timer();
+  void on_alert_hide_timer();
+  void on_alert_image_clicked();
 
   // The preview of a profile while the restore menu is open: where it would
   // put the icons (restore_preview.h). It follows the rebuilds until it is
   // hidden.
-  void show_restore_preview(const TDesktopIconInfoArray& profile);
+  void show_restore_preview(const DesktopIcons& profile);
   void hide_restore_preview();
   const std::vector<PreviewMark>& preview_marks() const { return preview_marks_; }
 
@@ -173,14 +173,14 @@ class Minidesk {
     MapPoint origin;  // where in the marker the press was
   };
 
-  bool store_marker(size_t slot, size_t icon_index, const TDesktopIconInfo& icon, bool outside);
+  bool store_marker(size_t slot, size_t icon_index, const DesktopIcon& icon, bool outside);
   bool update_alert_image(int32_t outside, const CountMessage& count_message);
 
   void marker_mouse_down(size_t marker, MapPoint origin);
   void marker_mouse_move(MapPoint p);
   void marker_mouse_up();
-  void img_icons_imgClick();
-  void desktop_frameClick(MapPoint p);
+  void on_alert_sign_clicked();
+  void on_minidesk_clicked(MapPoint p);
   bool map_contains(MapPoint p) const;
   void changed() { ++revision_; }
 

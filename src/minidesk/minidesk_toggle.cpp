@@ -1,6 +1,6 @@
 #include "minidesk/minidesk_toggle.h"
 
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "ui/resource_names.h"
 
 namespace orvx::minidesk {

@@ -95,7 +95,7 @@ MinideskView::MinideskView(const MinideskViewArgs& args, Minidesk& minidesk)
   create(w);
   minidesk_.set_map_size({args.bounds.width, args.bounds.height});
   alert_panel_ = std::make_unique<AlertPanelView>(hwnd(), [this] {
-    minidesk_.alert_imgClick();
+    minidesk_.on_alert_image_clicked();
     show_changes();
   });
 }
@@ -145,9 +145,9 @@ LRESULT MinideskView::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      minidesk_.mouse_down(map_point(lp), msg == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
-                                          : msg == WM_RBUTTONDOWN ? TMouseButton::mbRight
-                                                                  : TMouseButton::mbMiddle);
+      minidesk_.mouse_down(map_point(lp), msg == WM_LBUTTONDOWN   ? MouseButton::kLeft
+                                          : msg == WM_RBUTTONDOWN ? MouseButton::kRight
+                                                                  : MouseButton::kMiddle);
       show_changes();
       return 0;
     case WM_MOUSEMOVE:
@@ -157,9 +157,9 @@ LRESULT MinideskView::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      minidesk_.mouse_up(map_point(lp), msg == WM_LBUTTONUP   ? TMouseButton::mbLeft
-                                        : msg == WM_RBUTTONUP ? TMouseButton::mbRight
-                                                              : TMouseButton::mbMiddle);
+      minidesk_.mouse_up(map_point(lp), msg == WM_LBUTTONUP   ? MouseButton::kLeft
+                                        : msg == WM_RBUTTONUP ? MouseButton::kRight
+                                                              : MouseButton::kMiddle);
       show_changes();
       // The right button's release goes on to the default handling, which
       // asks the parents for the context menu.

@@ -34,9 +34,9 @@ MapPoint edge_towards_centre(MapPoint from, const MapRect& target) {
   return at(inside);
 }
 
-RestorePreview::RestorePreview(const TDesktopIconInfoArray& profile) {
+RestorePreview::RestorePreview(const DesktopIcons& profile) {
   stored_.reserve(profile.size());
-  for (const TDesktopIconInfo& icon : profile) stored_[folded(icon.Caption)] = {icon.X, icon.Y};
+  for (const DesktopIcon& icon : profile) stored_[folded(icon.Caption)] = {icon.X, icon.Y};
 }
 
 std::vector<PreviewMark> RestorePreview::marks(const std::vector<MinideskMarker>& markers) const {

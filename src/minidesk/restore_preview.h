@@ -48,7 +48,7 @@ MapPoint edge_towards_centre(MapPoint from, const MapRect& target);
 
 class RestorePreview {
  public:
-  explicit RestorePreview(const TDesktopIconInfoArray& profile);
+  explicit RestorePreview(const DesktopIcons& profile);
 
   // The marks over these markers, in marker order.
   std::vector<PreviewMark> marks(const std::vector<MinideskMarker>& markers) const;

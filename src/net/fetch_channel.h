@@ -9,7 +9,7 @@
 #include <mutex>
 #include <optional>
 
-#include "net/http_get_thread.h"
+#include "net/http_download_thread.h"
 #include "net/owner_thread_link.h"
 
 namespace orvx::net {

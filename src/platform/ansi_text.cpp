@@ -50,4 +50,11 @@ std::string replace_all(std::string_view text, std::string_view from, std::strin
   return out;
 }
 
+std::string with_detail(std::string_view text, std::string_view detail) {
+  std::string result(text);
+  const size_t at = result.find("%s");
+  if (at != std::string::npos) result.replace(at, 2, detail);
+  return result;
+}
+
 }  // namespace orvx::text

@@ -19,4 +19,8 @@ std::string_view trim(std::string_view text);
 // Every occurrence of `from` (not empty) replaced by `to`, left to right.
 std::string replace_all(std::string_view text, std::string_view from, std::string_view to);
 
+// A message's text with `detail` in place of its first "%s"; a text without
+// one stays as it is.
+std::string with_detail(std::string_view text, std::string_view detail);
+
 }  // namespace orvx::text

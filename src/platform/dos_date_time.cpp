@@ -1,5 +1,7 @@
 #include "platform/dos_date_time.h"
 
+#include "platform/calendar.h"
+
 namespace orvx::files {
 
 LocalTime decode_dos_date_time(uint16_t dos_date, uint16_t dos_time) {
@@ -11,6 +13,10 @@ LocalTime decode_dos_date_time(uint16_t dos_date, uint16_t dos_time) {
   t.minute = (dos_time >> 5) & 0x3F;
   t.second = (dos_time & 0x1F) * 2;
   return t;
+}
+
+std::optional<int64_t> dos_date_time_to_unix(uint16_t dos_date, uint16_t dos_time) {
+  return calendar_to_unix(decode_dos_date_time(dos_date, dos_time));
 }
 
 }  // namespace orvx::files

@@ -2,6 +2,7 @@
 // MS-DOS date and time values, as FileTimeToDosDateTime and the file time
 // stamps of archives and executables carry them.
 #include <cstdint>
+#include <optional>
 
 #include "platform/files.h"
 
@@ -11,5 +12,9 @@ namespace orvx::files {
 // 9-15) and time (seconds / 2 bits 0-4, minute 5-10, hour 11-15), taken as
 // they are: nothing is checked, a zero month stays 0.
 LocalTime decode_dos_date_time(uint16_t dos_date, uint16_t dos_time);
+
+// An MS-DOS date and time as Unix seconds, or nullopt when a field is out of
+// range (a zero day or month, second 60 or 62, hour 24 and up, ...).
+std::optional<int64_t> dos_date_time_to_unix(uint16_t dos_date, uint16_t dos_time);
 
 }  // namespace orvx::files

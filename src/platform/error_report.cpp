@@ -19,9 +19,10 @@ void write_to_stderr(const char* text) noexcept {
 }
 }  // namespace
 
-MessageError::MessageError(std::string message_id, std::string detail)
-    : std::runtime_error(detail.empty() ? message_id : message_id + ": " + detail),
-      message_id_(std::move(message_id)),
+MessageError::MessageError(MessageId message_id, std::string detail)
+    : std::runtime_error(detail.empty() ? std::string(message_id.text())
+                                        : std::string(message_id.text()) + ": " + detail),
+      message_id_(message_id),
       detail_(std::move(detail)) {}
 
 ErrorReporter* set_error_reporter(ErrorReporter* reporter) noexcept {

@@ -17,20 +17,28 @@
 #include <string>
 #include <string_view>
 
+#include "platform/message_ids.h"
+
 namespace orvx::errors {
 
 // An error the user reads about: it names one of the program's messages
 // (lang/messages.h), which the report shows in the current language with
 // `detail` (a window class, a path) put in for its "%s". Its what() is the
 // id and the detail, for the standard error stream.
+// Thrown once the user has been told why the program cannot go on (the
+// data folders could not be made). It is no error to report, and on purpose
+// no std::exception: the window procedure ends the program on it
+// (window_procedure_win.h).
+struct ProgramMustEnd {};
+
 class MessageError : public std::runtime_error {
  public:
-  explicit MessageError(std::string message_id, std::string detail = {});
-  const std::string& message_id() const noexcept { return message_id_; }
+  explicit MessageError(MessageId message_id, std::string detail = {});
+  MessageId message_id() const noexcept { return message_id_; }
   const std::string& detail() const noexcept { return detail_; }
 
  private:
-  std::string message_id_;
+  MessageId message_id_;
   std::string detail_;
 };
 

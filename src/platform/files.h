@@ -83,11 +83,17 @@ bool is_replacing_temp_name(std::string_view name);
 // Attributes of an existing entry, or nullopt.
 std::optional<uint32_t> attributes_of(const std::string& path);
 
-// Last-write time of a file as local calendar time, at the two-second
-// resolution of the platform's file dates; nullopt when it cannot be read.
+// A local calendar time, as the clock, file dates and the calendar
+// arithmetic (calendar.h) give it.
 struct LocalTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  int millisecond = 0;
+  int day_of_week = 0;  // 0 Sunday to 6 Saturday, where it is known
+
+  bool operator==(const LocalTime&) const = default;
 };
+// Last-write time of a file as local calendar time, at the two-second
+// resolution of the platform's file dates; nullopt when it cannot be read.
 std::optional<LocalTime> last_write_local_time(const std::string& path);
 
 // The user's temporary folder, ending with a separator.

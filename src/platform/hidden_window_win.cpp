@@ -1,6 +1,7 @@
 #include "platform/hidden_window_win.h"
 
 #include "platform/error_report.h"
+#include "platform/message_ids.h"
 
 namespace orvx::win {
 
@@ -9,7 +10,7 @@ HiddenWindow::HiddenWindow() {
   // Bound on WM_NCCREATE: window_ holds the handle from then on.
   CreateWindowExA(WS_EX_TOOLWINDOW, kHiddenWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                   GetModuleHandleA(nullptr), creation_parameter(this));
-  if (!window_) throw errors::MessageError("MSDLG_ERR_5");
+  if (!window_) throw errors::MessageError(message_ids::kHiddenWindowNotCreated);
 }
 
 HiddenWindow::~HiddenWindow() { destroy_unbound(window_.release()); }

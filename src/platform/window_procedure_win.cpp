@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/error_report.h"
+#include "platform/message_ids.h"
 
 namespace orvx::win {
 namespace {
@@ -42,7 +43,7 @@ void register_window_class(const char* class_name, UINT class_style, HICON icon)
   wc.lpszClassName = class_name;
   // Every window paints its whole area itself; no class brush.
   if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw errors::MessageError("MSDLG_ERR_3", name);
+    throw errors::MessageError(message_ids::kWindowClassNotRegistered, name);
   }
   registered.insert(name);
 }
@@ -76,6 +77,9 @@ LRESULT CALLBACK window_procedure(HWND window, UINT msg, WPARAM wp, LPARAM lp) n
   LRESULT result = 0;
   try {
     result = target->handle_message(msg, wp, lp);
+  } catch (const errors::ProgramMustEnd&) {
+    PostMessageA(GetAncestor(window, GA_ROOTOWNER), kEndProgramMessage, 0, 0);
+    result = answer_after_failure(window, msg, wp, lp);
   } catch (...) {
     errors::report_current_exception();
     result = answer_after_failure(window, msg, wp, lp);

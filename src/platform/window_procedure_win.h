@@ -6,7 +6,10 @@
 //   CreateWindowEx's creation parameter into GWLP_USERDATA (which is
 //   therefore not free for other uses), and unbound after WM_NCDESTROY;
 //   messages before and after go to DefWindowProc.
-// - handle_message() may throw. The procedure catches everything at the
+// - handle_message() may throw. errors::ProgramMustEnd (the user has been
+//   told why the program cannot go on) posts kEndProgramMessage to the
+//   window's top-level owner, the program's main window, which ends the
+//   program. The procedure catches everything else at the
 //   boundary and hands it to the general error handling (error_report.h): no
 //   exception ever travels into Windows. The failed message then gets a safe
 //   answer: creation fails, a close request is refused, anything else gets
@@ -14,6 +17,10 @@
 #include <windows.h>
 
 namespace orvx::win {
+
+// Posted to the top-level owner of a window whose handler threw
+// errors::ProgramMustEnd.
+inline constexpr UINT kEndProgramMessage = WM_APP + 0x3E;
 
 class MessageTarget {
  public:

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/error_report.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 
@@ -30,10 +31,9 @@ inline constexpr std::string_view kFolderNotCreatedMessage =
 [[nodiscard]] bool ensure_data_folders(const DataFolders& folders, Prompts& prompts);
 
 // Thrown when the data folders could not be created, after the user has
-// been told. It derives from no std::exception on purpose: it is no error to
-// report. The operations below the program let it pass; the program decides
-// what follows (it ends at once).
-struct FoldersMissing {};
+// been told. The operations below the program let it pass; the program ends
+// at once (errors::ProgramMustEnd).
+struct FoldersMissing : errors::ProgramMustEnd {};
 
 // ensure_data_folders, and FoldersMissing when it fails (after its message).
 void require_data_folders(const DataFolders& folders, Prompts& prompts);

@@ -3,9 +3,9 @@
 #include <charconv>
 #include <unordered_map>
 
-#include "config/bounded_ini.h"
-#include "config/ini_file.h"
-#include "config/ini_syntax.h"
+#include "ini/bounded_ini.h"
+#include "ini/ini_file.h"
+#include "ini/ini_syntax.h"
 #include "platform/files.h"
 
 namespace orvx {
@@ -14,8 +14,8 @@ namespace {
 // One section of the file: the icon that named it first (its caption is the
 // header) and the icon whose position it holds (the last of that caption).
 struct IconSection {
-  const TDesktopIconInfo* first;
-  const TDesktopIconInfo* last;
+  const DesktopIcon* first;
+  const DesktopIcon* last;
 };
 
 void append_number(std::string& out, int64_t value) {
@@ -30,13 +30,13 @@ void append_entry(std::string& out, std::string_view key, int64_t value) {
   out.append("\r\n");
 }
 
-TDesktopIconInfoArray icons_of(const ini::IniText& text) {
-  TDesktopIconInfoArray icons;
+DesktopIcons icons_of(const ini::IniText& text) {
+  DesktopIcons icons;
   for (std::string& name : text.section_names()) {
     std::optional<std::string> x = text.value(name, "x");
     if (!x && ini::syntax::names_equal(name, kProfileInfoSection)) continue;
     std::optional<std::string> y = text.value(name, "y");
-    TDesktopIconInfo icon;
+    DesktopIcon icon;
     icon.X = ini::parse_integer(x.value_or(""), 0);
     icon.Y = ini::parse_integer(y.value_or(""), 0);
     icon.Caption = std::move(name);
@@ -47,8 +47,8 @@ TDesktopIconInfoArray icons_of(const ini::IniText& text) {
 
 }  // namespace
 
-TIniSections ReadIniSections(const std::string& file_name) {
-  TIniSections sections = ini::read_section_names(file_name);
+SectionNames ReadIniSections(const std::string& file_name) {
+  SectionNames sections = ini::read_section_names(file_name);
   sections.emplace_back();
   return sections;
 }
@@ -60,7 +60,7 @@ bool IsStorableCaption(std::string_view caption) {
   return caption.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
-std::string BuildProfileText(const TDesktopIconInfoArray& icons, ScreenSize screen_size,
+std::string BuildProfileText(const DesktopIcons& icons, ScreenSize screen_size,
                              int32_t monitor_count) {
   // Sections in the order their captions first occur, compared without
   // regard to case, as writing the keys one by one would leave them.
@@ -70,7 +70,7 @@ std::string BuildProfileText(const TDesktopIconInfoArray& icons, ScreenSize scre
   sections.reserve(icons.size());
   index.reserve(icons.size());
   size_t size = 64;
-  for (const TDesktopIconInfo& icon : icons) {
+  for (const DesktopIcon& icon : icons) {
     if (!IsStorableCaption(icon.Caption)) continue;
     auto [it, added] = index.try_emplace(icon.Caption, sections.size());
     if (added) {
@@ -109,17 +109,17 @@ std::string BuildProfileText(const TDesktopIconInfoArray& icons, ScreenSize scre
   return out;
 }
 
-bool WriteProfileFile(const TDesktopIconInfoArray& icons, const std::string& file_name,
+bool WriteProfileFile(const DesktopIcons& icons, const std::string& file_name,
                       ScreenSize screen_size, int32_t monitor_count) {
   return files::write_file_replacing(file_name,
                                      BuildProfileText(icons, screen_size, monitor_count));
 }
 
-TDesktopIconInfoArray ReadProfileFile(const std::string& file_name) {
+DesktopIcons ReadProfileFile(const std::string& file_name) {
   return icons_of(ini::load_small_ini(file_name));
 }
 
-TDesktopIconInfoArray ReadProfileText(std::string bytes) {
+DesktopIcons ReadProfileText(std::string bytes) {
   return icons_of(ini::IniText(std::move(bytes)));
 }
 

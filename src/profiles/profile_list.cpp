@@ -1,7 +1,7 @@
 #include "profiles/profile_list.h"
 
-#include "config/bounded_ini.h"
-#include "config/ini_file.h"
+#include "ini/bounded_ini.h"
+#include "ini/ini_file.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
 
@@ -16,9 +16,9 @@ std::string LastChangeText(const files::LocalTime& time, const DateTimeFormatter
   return text;
 }
 
-std::vector<TProfileRow> ProfileListRows(const std::string& data_folder,
+std::vector<ProfileRow> ProfileListRows(const std::string& data_folder,
                                          const DateTimeFormatter& format) {
-  std::vector<TProfileRow> rows;
+  std::vector<ProfileRow> rows;
   std::string folder = files::with_separator(data_folder);
   for (const std::string& file : ListFiles(folder, kProfileExtension)) {
     std::string path = folder + file;
@@ -26,7 +26,7 @@ std::vector<TProfileRow> ProfileListRows(const std::string& data_folder,
     auto info = [&](std::string_view key) {
       return text.value(kProfileInfoSection, key).value_or("n/a");
     };
-    TProfileRow row;
+    ProfileRow row;
     row.Name = file.substr(0, file.size() - kProfileExtension.size() - 1);
     row.LastChange = LastChangeText(FileChangeTime(path), format);
     row.Icons = info("Icons");

@@ -9,7 +9,7 @@
 
 namespace orvx {
 
-struct TProfileRow {
+struct ProfileRow {
   std::string Name;        // the file name without extension
   std::string LastChange;  // date and time of the last change
   std::string Icons;       // the texts of "Icons", "Res" and "Count", or "n/a"
@@ -22,7 +22,7 @@ std::string LastChangeText(const files::LocalTime& time, const DateTimeFormatter
 
 // One row per profile file of the data folder, in the order the folder lists
 // them (the list view sorts them by name).
-std::vector<TProfileRow> ProfileListRows(const std::string& data_folder,
+std::vector<ProfileRow> ProfileListRows(const std::string& data_folder,
                                          const DateTimeFormatter& format);
 
 }  // namespace orvx

@@ -9,7 +9,7 @@
 #include "profiles/data_folders.h"
 #include "profiles/restore_undo.h"
 #include "icons/desktop_access.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/prompts.h"
 #include "profiles/screen_size.h"
 
@@ -18,7 +18,7 @@ namespace orvx {
 struct ProfileSession {
   icons::DesktopAccess& desktop;
   Prompts& prompts;
-  const lang::Tlang_system& lang;
+  const lang::Translator& lang;
   const DataFolders& folders;
   const ScreenMeasures& screen;
   RestoreUndo& undo;

@@ -1,6 +1,6 @@
 #include "profiles/profile_store.h"
 
-#include "config/ini_syntax.h"
+#include "ini/ini_syntax.h"
 #include "platform/wildcard.h"
 
 namespace orvx {

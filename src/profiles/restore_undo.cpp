@@ -13,11 +13,11 @@ namespace {
 // without regard to case. A later item of the same caption can never be
 // moved back on its own, and its entry would carry the first item off to
 // the later one's place; so only the first entry of each caption is kept.
-TDesktopIconInfoArray first_of_each_caption(TDesktopIconInfoArray read) {
+DesktopIcons first_of_each_caption(DesktopIcons read) {
   std::unordered_set<std::string> seen;
-  TDesktopIconInfoArray kept;
+  DesktopIcons kept;
   kept.reserve(read.size());
-  for (TDesktopIconInfo& icon : read) {
+  for (DesktopIcon& icon : read) {
     std::string folded = icon.Caption;
     for (char& c : folded) c = text::fold_case(c);
     if (seen.insert(std::move(folded)).second) kept.push_back(std::move(icon));
@@ -27,11 +27,11 @@ TDesktopIconInfoArray first_of_each_caption(TDesktopIconInfoArray read) {
 
 }  // namespace
 
-void RestoreUndo::keep(std::optional<TDesktopIconInfoArray> read) {
+void RestoreUndo::keep(std::optional<DesktopIcons> read) {
   if (!read || read->empty()) return;
   arrangement_ = first_of_each_caption(std::move(*read));
 }
 
-std::optional<TDesktopIconInfoArray> RestoreUndo::take() { return std::exchange(arrangement_, std::nullopt); }
+std::optional<DesktopIcons> RestoreUndo::take() { return std::exchange(arrangement_, std::nullopt); }
 
 }  // namespace orvx

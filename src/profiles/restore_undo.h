@@ -21,14 +21,14 @@ namespace orvx {
 class RestoreUndo {
  public:
   // The read made before a restore; nullopt for a desktop out of reach.
-  void keep(std::optional<TDesktopIconInfoArray> read);
+  void keep(std::optional<DesktopIcons> read);
   bool available() const { return arrangement_.has_value(); }
   // The arrangement to put back; nullopt when there is none. Afterwards
   // there is none.
-  std::optional<TDesktopIconInfoArray> take();
+  std::optional<DesktopIcons> take();
 
  private:
-  std::optional<TDesktopIconInfoArray> arrangement_;
+  std::optional<DesktopIcons> arrangement_;
 };
 
 }  // namespace orvx

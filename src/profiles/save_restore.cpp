@@ -6,6 +6,7 @@
 #include "profiles/profile_file.h"
 #include "profiles/profile_store.h"
 #include "profiles/stored_screen.h"
+#include "platform/message_ids.h"
 
 namespace orvx {
 namespace {
@@ -31,7 +32,7 @@ std::string resolution_profile_file(const ProfileSession& session) {
 
 bool SaveProfile(const ProfileSession& session, const std::string& file_name) {
   require_data_folders(session.folders, session.prompts);
-  const std::optional<TDesktopIconInfoArray> icons = icons::ReadDesktopIcons(session.desktop);
+  const std::optional<DesktopIcons> icons = icons::ReadDesktopIcons(session.desktop);
   // A view that answers with no items is one the shell is rebuilding (after
   // Explorer restarted, say): such a read would replace a profile with an
   // empty one, and an empty profile restores nothing.
@@ -42,7 +43,7 @@ bool SaveProfile(const ProfileSession& session, const std::string& file_name) {
 void RestoreProfile(const ProfileSession& session, const std::string& file_name) {
   // An unreachable desktop makes the restore a no-op, so the file is read
   // without asking first.
-  const TDesktopIconInfoArray stored = ReadProfileFile(file_name);
+  const DesktopIcons stored = ReadProfileFile(file_name);
   session.undo.keep(icons::ReadDesktopIcons(session.desktop));
   icons::RestoreDesktopIcons(session.desktop, stored);
 }
@@ -53,7 +54,7 @@ void SnapIconsToGrid(const ProfileSession& session) {
 }
 
 bool UndoLastRestore(const ProfileSession& session) {
-  const std::optional<TDesktopIconInfoArray> before = session.undo.take();
+  const std::optional<DesktopIcons> before = session.undo.take();
   if (!before) return false;
   icons::RestoreDesktopIcons(session.desktop, *before);
   return true;
@@ -67,20 +68,20 @@ void RestoreResolutionProfile(const ProfileSession& session) {
 void EnsureResolutionProfile(const ProfileSession& session) {
   const std::string file = resolution_profile_file(session);
   if (files::file_exists(file)) return;
-  if (!session.prompts.confirm_information(session.lang.message("MSDLG_19"))) return;
+  if (!session.prompts.confirm_information(session.lang.message(message_ids::kStandardProfileCreated))) return;
   // The box has promised the profile: when it could not be written, the user
   // hears so, and with no file there the next call asks again.
-  if (!SaveProfile(session, file)) session.prompts.show_message(session.lang.message("MSDLG_20"));
+  if (!SaveProfile(session, file)) session.prompts.show_message(session.lang.message(message_ids::kStandardProfileNotSaved));
 }
 
-void SaveChosenStandardProfile(const ProfileSession& session, const std::string& std_profil, SaveTrigger trigger) {
-  if (!IsUsableProfileName(std_profil)) {
+void SaveChosenStandardProfile(const ProfileSession& session, const std::string& standard_profile, SaveTrigger trigger) {
+  if (!IsUsableProfileName(standard_profile)) {
     if (g_no_standard_box_open) return;
     const NoStandardBox open;
-    session.prompts.show_message(session.lang.message("MSDLG_0"));
+    session.prompts.show_message(session.lang.message(message_ids::kChooseStandardProfileFirst));
     return;
   }
-  const std::string file = ProfileFileName(session.folders.data, std_profil);
+  const std::string file = ProfileFileName(session.folders.data, standard_profile);
   if (trigger == SaveTrigger::automatic && !ProfileFitsScreen(ReadStoredScreen(file), session.screen)) return;
   SaveProfile(session, file);
 }

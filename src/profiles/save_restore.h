@@ -50,14 +50,14 @@ void EnsureResolutionProfile(const ProfileSession& session);
 // program by itself (the auto-save timer).
 enum class SaveTrigger { by_hand, automatic };
 
-// Saves into the chosen standard profile `std_profil`. When none is chosen -
+// Saves into the chosen standard profile `standard_profile`. When none is chosen -
 // empty after trimming, or a name that cannot be a file's (a hand-edited
 // configuration) - says so (MSDLG_0, a plain box) and saves nothing. While
 // that box is open, further calls (timer ticks, hotkey presses running in its
 // message loop) show nothing more. An automatic save leaves a profile saved
 // at another screen size or monitor count as it is, silently
 // (profiles/stored_screen.h).
-void SaveChosenStandardProfile(const ProfileSession& session, const std::string& std_profil,
+void SaveChosenStandardProfile(const ProfileSession& session, const std::string& standard_profile,
                                SaveTrigger trigger = SaveTrigger::by_hand);
 
 }  // namespace orvx

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "config/bounded_ini.h"
+#include "ini/bounded_ini.h"
 #include "profiles/profile_file.h"
 
 namespace orvx {

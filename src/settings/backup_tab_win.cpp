@@ -14,18 +14,18 @@ BackupTab::BackupTab(BackupTabControls controls, BackupTabHost host)
       select_file_dialog_save_(kBackupFolderStatusText),
       select_file_dialog_open_(ui::OpenFileDialogArgs{.filter = kBackupFileFilter,
                                                       .default_extension = kBackupDefaultExtension}) {
-  controls_.export_button.set_on_click([this] { export_buttonClick(); });
-  controls_.import_button.set_on_click([this] { import_buttonClick(); });
+  controls_.export_button.set_on_click([this] { on_export_clicked(); });
+  controls_.import_button.set_on_click([this] { on_import_clicked(); });
 }
 
-void BackupTab::export_buttonClick() {
+void BackupTab::on_export_clicked() {
   const std::optional<std::string> folder = select_file_dialog_save_.execute(host_.dialog);
   if (!folder) return;
   settings_backup::export_settings(host_.folders.data, *folder, files::local_now(), *this, host_.prompts,
                                    host_.language);
 }
 
-void BackupTab::import_buttonClick() {
+void BackupTab::on_import_clicked() {
   const std::optional<std::string> backup = select_file_dialog_open_.execute(host_.dialog);
   if (!backup) return;
   const settings_backup::ImportResult result =

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/prompts.h"
 #include "profiles/data_folders.h"
 #include "settings_backup/backup_status.h"
@@ -46,7 +46,7 @@ struct BackupTabHost {
   HWND dialog;  // owns the file dialogs and the message boxes
   const DataFolders& folders;
   Prompts& prompts;
-  const lang::Tlang_system& language;
+  const lang::Translator& language;
   // An import has replaced files of the data folder: the dialog shows the
   // settings of config.qcf anew.
   std::function<void()> imported;
@@ -59,8 +59,8 @@ class BackupTab final : private settings_backup::BackupStatus {
   BackupTab(const BackupTab&) = delete;
   BackupTab& operator=(const BackupTab&) = delete;
 
-  void export_buttonClick();
-  void import_buttonClick();
+  void on_export_clicked();
+  void on_import_clicked();
 
  private:
   void started() override;

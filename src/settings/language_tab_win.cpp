@@ -4,7 +4,7 @@
 
 #include "config/config_file.h"
 #include "platform/ansi_text.h"
-#include "settings/update_server_setting.h"
+#include "net/update_server_setting.h"
 #include "ui/choice_list_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
@@ -50,7 +50,7 @@ LanguageTab::LanguageTab(LanguageTabControls controls, LanguageTabHost host)
           .prompts = prompts_,
           .message = std::move(host.message),
           .server_base =
-              [folder = host.data_folder] { return configured_update_server(config::config_file_path(folder)); },
+              [folder = host.data_folder] { return net::configured_update_server(config::config_file_path(folder)); },
           .data_folder = host.data_folder}) {
   connect_events();
   controls_.find_language_button.set_on_click([this] {
@@ -63,26 +63,26 @@ LanguageTab::LanguageTab(LanguageTabControls controls, LanguageTabHost host)
 LanguageTab::~LanguageTab() {
   // The component cancels a running fetch and delivers no more events; the
   // handlers must not outlive the section they reach.
-  get_file_.CancelFetch();
+  language_download_.CancelFetch();
 }
 
 void LanguageTab::connect_events() {
-  lang_online::connect_language_section(get_file_, section_);
+  lang_online::connect_language_section(language_download_, section_);
   // After each event the controls show the section's new state.
-  get_file_.OnProgress = [this, inner = get_file_.OnProgress](net::THTTPGet& sender, int32_t total, int32_t readed) {
+  language_download_.OnProgress = [this, inner = language_download_.OnProgress](net::HttpDownload& sender, int32_t total, int32_t readed) {
     inner(sender, total, readed);
     show_view();
   };
-  get_file_.OnDoneString = [this, inner = get_file_.OnDoneString](net::THTTPGet& sender, const std::string& body) {
+  language_download_.on_text_done = [this, inner = language_download_.on_text_done](net::HttpDownload& sender, const std::string& body) {
     inner(sender, body);
     show_view();
   };
-  get_file_.OnDoneFile = [this, inner = get_file_.OnDoneFile](net::THTTPGet& sender, const std::string& file,
+  language_download_.on_file_done = [this, inner = language_download_.on_file_done](net::HttpDownload& sender, const std::string& file,
                                                               int32_t size) {
     inner(sender, file, size);
     show_view();
   };
-  get_file_.OnError = [this, inner = get_file_.OnError](net::THTTPGet& sender) {
+  language_download_.OnError = [this, inner = language_download_.OnError](net::HttpDownload& sender) {
     inner(sender);
     show_view();
   };

@@ -19,8 +19,9 @@
 #include "config/settings.h"
 #include "lang_online/language_download.h"
 #include "lang_online/language_section.h"
-#include "net/http_get.h"
+#include "net/http_download.h"
 #include "platform/prompts.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 class ChoiceList;
@@ -43,10 +44,10 @@ struct LanguageTabControls {
 struct LanguageTabHost {
   Prompts& prompts;
   // A message of the current language by its id.
-  std::function<std::string(std::string_view id)> message;
+  std::function<std::string(MessageId id)> message;
   std::string data_folder;  // ends with a separator
   // The record whose lang_list names the language in use.
-  const config::TSettingsRec& record;
+  const config::SettingsRecord& record;
 };
 
 class LanguageTab {
@@ -93,10 +94,10 @@ class LanguageTab {
 
   LanguageTabControls controls_;
   std::string data_folder_;
-  const config::TSettingsRec& record_;
+  const config::SettingsRecord& record_;
   ShowingPrompts prompts_;
-  net::THTTPGet get_file_;
-  lang_online::HttpGetLanguageFetcher fetcher_{get_file_};
+  net::HttpDownload language_download_;
+  lang_online::HttpGetLanguageFetcher fetcher_{language_download_};
   lang_online::LanguageSection section_;
   // What the controls show now, so that a progress event neither refills
   // the lists nor loses their selection.

@@ -8,9 +8,6 @@
 
 namespace orvx::settings {
 
-// "%s": the profile's file.
-inline constexpr char kProfileNotDeletedMessageId[] = "MSDLG_21_h";
-
 // True when the profile's file is gone afterwards.
 bool delete_profile(const std::string& data_folder, std::string_view profile);
 

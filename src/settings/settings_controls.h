@@ -18,8 +18,8 @@ struct SettingsControls {
   bool auto_check_icons = false;
   int minutes = 1;                // the minute field, 1 to 60
   bool sort_after_res = false;
-  std::vector<std::string> std_profil_entries;
-  std::optional<size_t> std_profil_selection;
+  std::vector<std::string> standard_profile_entries;
+  std::optional<size_t> standard_profile_selection;
   bool active_hotkey = false;
   config::Shortcut hotkey;
   bool live_desktop = true;
@@ -35,10 +35,10 @@ struct SettingsControls {
 // selected, so that Save keeps it and the next save makes the file again;
 // a stored name no file can have is not. No equal entry: nothing is
 // selected.
-SettingsControls controls_for_show(const config::TSettingsRec& record, std::vector<std::string> profiles,
+SettingsControls controls_for_show(const config::SettingsRecord& record, std::vector<std::string> profiles,
                                    std::string_view resolution_profile, bool autostart_exists);
 
 // Save: the controls into the record (everything but the language).
-void store_controls(const SettingsControls& controls, config::TSettingsRec& record);
+void store_controls(const SettingsControls& controls, config::SettingsRecord& record);
 
 }  // namespace orvx::settings

@@ -18,21 +18,20 @@
 #include "lang_online/language_list.h"
 #include "platform/prompts.h"
 #include "settings/settings_controls.h"
+#include "platform/message_ids.h"
 
 namespace orvx::settings {
 
-// "%s": config.qcf, which could not be written.
-inline constexpr char kSettingsNotSavedMessageId[] = "MSDLG_2_a";
 
 // The caption of the built-in German row of the language list.
 inline constexpr const char* kGermanLanguageRow = lang_online::kBuiltInLanguage;
 
 struct SettingsSaveHost {
-  config::TSettingsRec& record;
+  config::SettingsRecord& record;
   std::string data_folder;
   Prompts& prompts;
   // A message of the current language by its id.
-  std::function<std::string(std::string_view id)> message;
+  std::function<std::string(MessageId id)> message;
   // Loads a language file at once, so that every open window switches.
   std::function<void(const std::string& path)> load_language;
   autostart::AutostartLink& autostart;

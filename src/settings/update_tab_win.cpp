@@ -4,9 +4,9 @@
 
 #include "autostart/autostart_link.h"
 #include "config/config_file.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/files.h"
-#include "settings/update_server_setting.h"
+#include "net/update_server_setting.h"
 #include "ui/flat_button_win.h"
 #include "ui/label_win.h"
 #include "ui/program_title.h"
@@ -48,13 +48,13 @@ UpdateTab::UpdateTab(UpdateTabArgs args)
     : a_(std::move(args)),
       system_(a_.prompts),
       check_(update::UpdateContext{
-          .get_update = get_update_,
-          .get_download = get_download_,
+          .get_update = update_info_download_,
+          .get_download = program_download_,
           .prompts = a_.prompts,
-          .message = [this](std::string_view id) { return a_.language.message(id); },
+          .message = [this](MessageId id) { return a_.language.message(id); },
           .controls = *this,
           .system = system_,
-          .server_base = [this] { return configured_update_server(config::config_file_path(a_.data_folder)); },
+          .server_base = [this] { return net::configured_update_server(config::config_file_path(a_.data_folder)); },
           .own_version = a_.own_version,
           .program = a_.program_path,
           .temp_folder = files::temp_folder(),
@@ -101,7 +101,7 @@ void UpdateTab::uninstall() {
   paths.data_folder = a_.data_folder;
   const update::UninstallEnd end =
       update::run_uninstall({.prompts = prompts,
-                             .message = [this](std::string_view id) { return a_.language.message(id); },
+                             .message = [this](MessageId id) { return a_.language.message(id); },
                              .system = system,
                              .delete_autostart_link = [this] { a_.autostart.remove(); }},
                             paths);

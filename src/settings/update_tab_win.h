@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "net/http_get.h"
+#include "net/http_download.h"
 #include "platform/prompts.h"
 #include "settings/update_gauge.h"
 #include "update/system_steps_win.h"
@@ -28,7 +28,7 @@ class ProgressBar;
 }  // namespace orvx::ui
 
 namespace orvx::lang {
-class Tlang_system;
+class Translator;
 }
 
 namespace orvx::autostart {
@@ -44,7 +44,7 @@ struct UpdateTabArgs {
   ui::Label& status_label;
   ui::FlatButton& deinstall_button;
   Prompts& prompts;  // boxes owned by the dialog
-  const lang::Tlang_system& language;
+  const lang::Translator& language;
   autostart::AutostartLink& autostart;
   std::string program_path;  // the running program file
   std::string own_version;   // get_version_string
@@ -83,8 +83,8 @@ class UpdateTab final : private update::UpdateControls {
 
   UpdateTabArgs a_;
   update::WindowsSystemSteps system_;
-  net::THTTPGet get_update_;
-  net::THTTPGet get_download_;
+  net::HttpDownload update_info_download_;
+  net::HttpDownload program_download_;
   UpdateGauge gauge_;
   // Its handlers are the components' events; it goes before them.
   update::UpdateCheck check_;

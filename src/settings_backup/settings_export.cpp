@@ -3,10 +3,11 @@
 #include <exception>
 
 #include "backup/container_error.h"
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 #include "platform/error_report.h"
 #include "platform/replacing_temp.h"
 #include "settings_backup/backup_file_name.h"
+#include "platform/message_ids.h"
 
 namespace orvx::settings_backup {
 
@@ -16,11 +17,11 @@ namespace {
 // whether or not this succeeds.
 void pack_into(const std::string& data_folder, const std::string& temp, const std::string& path,
                BackupStatus& status) {
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.CompressionLevel = -1;
   zip.Excluded = [](const std::string& name) { return files::is_replacing_temp_name(name); };
-  zip.OnCompressingFile = [&](TJvZlibMultiple&, const std::string& file) { status.file(file); };
-  zip.OnProgress = [&](TJvZlibMultiple&, int32_t position, int32_t total) {
+  zip.OnCompressingFile = [&](BackupContainer&, const std::string& file) { status.file(file); };
+  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
     status.progress(position, total);
   };
   try {
@@ -39,7 +40,7 @@ void pack_into(const std::string& data_folder, const std::string& temp, const st
 
 ExportResult export_settings(const std::string& data_folder, const std::string& target_folder,
                              const files::LocalTime& now, BackupStatus& status, Prompts& prompts,
-                             const lang::Tlang_system& lang) {
+                             const lang::Translator& lang) {
   ExportResult result;
   const std::string folder = files::with_separator(target_folder);
   result.path = folder + backup_file_name(now);
@@ -59,7 +60,7 @@ ExportResult export_settings(const std::string& data_folder, const std::string& 
   // A file of that name from an earlier export in the same second may still
   // be there after a failure; only this export's success counts.
   result.created = !failure && files::file_exists(result.path);
-  prompts.show_message(lang.message(result.created ? "MSDLG_4a" : "MSDLG_4b"));
+  prompts.show_message(lang.message(result.created ? message_ids::kBackupCreated : message_ids::kBackupFailed));
   status.closed();
   if (failure) errors::report_exception(failure);
   return result;

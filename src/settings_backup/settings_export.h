@@ -4,7 +4,7 @@
 // the moment of the export, then the result message.
 #include <string>
 
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "settings_backup/backup_status.h"
@@ -30,6 +30,6 @@ struct ExportResult {
 // packed.
 ExportResult export_settings(const std::string& data_folder, const std::string& target_folder,
                              const files::LocalTime& now, BackupStatus& status, Prompts& prompts,
-                             const lang::Tlang_system& lang);
+                             const lang::Translator& lang);
 
 }  // namespace orvx::settings_backup

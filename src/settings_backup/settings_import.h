@@ -3,7 +3,7 @@
 // replacing files of the same name, then the result message.
 #include <string>
 
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/prompts.h"
 #include "settings_backup/backup_status.h"
 
@@ -23,6 +23,6 @@ struct ImportResult {
 // handling after the message.
 ImportResult import_settings(const std::string& backup_file, const std::string& data_folder,
                              BackupStatus& status, Prompts& prompts,
-                             const lang::Tlang_system& lang);
+                             const lang::Translator& lang);
 
 }  // namespace orvx::settings_backup

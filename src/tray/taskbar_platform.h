@@ -1,7 +1,7 @@
 #pragma once
 // What the notification-area icon needs from the system: the shell's icon
 // calls, the cursor, the keyboard, the foreground, and the hidden window that
-// receives the shell's callback messages. taskbar_icon_win.h provides it with
+// receives the shell's callback messages. tray_icon_win.h provides it with
 // Shell_NotifyIconA; the native tests record the calls.
 #include <array>
 #include <cstddef>

@@ -3,6 +3,7 @@
 #include "platform/error_report.h"
 
 #include "ui/paint_win.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 
@@ -19,7 +20,7 @@ EditField::EditField(const EditFieldArgs& args)
   edit_ = CreateWindowExA(0, "EDIT", args.text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 3, 3,
                           args.bounds.width - 6, args.bounds.height - 6, hwnd(), nullptr, GetModuleHandleA(nullptr),
                           nullptr);
-  if (!edit_) throw errors::MessageError("MSDLG_ERR_7");
+  if (!edit_) throw errors::MessageError(message_ids::kInputFieldNotCreated);
   SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   if (args.max_length > 0) SendMessageA(edit_, EM_LIMITTEXT, static_cast<WPARAM>(args.max_length), 0);
   relay_hints_from(edit_);

@@ -13,6 +13,8 @@
 #include "ui/modal_dialog_win.h"
 #include "ui/paint_win.h"
 #include "ui/program_title.h"
+#include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 
@@ -76,7 +78,7 @@ class ReportWindow final : public ModalDialog {
 
 }  // namespace
 
-std::string ErrorReportDialog::message(std::string_view id) const {
+std::string ErrorReportDialog::message(MessageId id) const {
   try {
     if (messages_) return messages_(id);
   } catch (...) {
@@ -88,15 +90,15 @@ std::string ErrorReportDialog::message(std::string_view id) const {
 std::string ErrorReportDialog::message_error_text(const errors::MessageError& error) const {
   const std::string text = message(error.message_id());
   if (text.empty()) return error.what();  // an id the program does not know
-  return lang::with_detail(text, error.detail());
+  return text::with_detail(text, error.detail());
 }
 
 void ErrorReportDialog::show_error_report(const std::string& text) noexcept {
   try {
-    const std::string shown = text.empty() ? message(kUnknownErrorMessage) : text;
+    const std::string shown = text.empty() ? message(message_ids::kUnknownError) : text;
     try {
       HWND owner = GetActiveWindow();
-      ReportWindow window(shown, message(kReportButtonMessage), owner);
+      ReportWindow window(shown, message(message_ids::kErrorReportOk), owner);
       window.show_modal(owner);
     } catch (...) {
       MessageBoxA(nullptr, shown.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);

@@ -12,16 +12,13 @@
 #include <string_view>
 
 #include "platform/error_report.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 
 // The text of a message (lang/messages.h) in the current language.
-using MessageLookup = std::function<std::string(std::string_view id)>;
+using MessageLookup = std::function<std::string(MessageId id)>;
 
-// The report's own texts: MSDLG_ERR_1 for an error without a text of its
-// own, MSDLG_ERR_2 on the button.
-inline constexpr std::string_view kUnknownErrorMessage = "MSDLG_ERR_1";
-inline constexpr std::string_view kReportButtonMessage = "MSDLG_ERR_2";
 
 class ErrorReportDialog final : public errors::ErrorReporter {
  public:
@@ -29,7 +26,7 @@ class ErrorReportDialog final : public errors::ErrorReporter {
   // built-in German texts.
   void set_messages(MessageLookup messages) { messages_ = std::move(messages); }
   // The text of message `id` as the report shows it.
-  std::string message(std::string_view id) const;
+  std::string message(MessageId id) const;
 
   // Shows the report modally, owned by the active window of the thread (if
   // any). When the dialog cannot be made, a plain error box stands in.

@@ -1,10 +1,12 @@
 #include "ui/form_win.h"
 
 #include "ui/paint_win.h"
+#include "ui/window_placement_win.h"
 
 namespace orvx::ui {
 
 Form::~Form() {
+  save_position();
   if (registry_) registry_->remove(this);
 }
 
@@ -26,6 +28,16 @@ void Form::create_form(const FormArgs& args) {
   if (registry_) registry_->add(this);
 }
 
+void Form::keep_position(std::string window_name, const std::string& data_folder, Prompts& prompts) {
+  placement_ = std::make_unique<WindowPlacement>(hwnd(), std::move(window_name), data_folder, prompts);
+}
+
+void Form::forget_position() { placement_.reset(); }
+
+void Form::save_position() {
+  if (placement_ && hwnd()) placement_->save();
+}
+
 std::optional<std::string> Form::string_property(std::string_view property) const {
   if (same_name(property, "Caption")) return text();
   return std::nullopt;
@@ -39,6 +51,9 @@ bool Form::set_string_property(std::string_view property, const std::string& val
 
 LRESULT Form::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_DESTROY:
+      save_position();
+      break;
     case WM_ERASEBKGND: {
       RECT r{};
       GetClientRect(hwnd(), &r);

@@ -10,6 +10,10 @@
 // through owned_components(). A form given a WindowRegistry is listed there
 // from creation until the object is destroyed.
 //
+// A form may keep its position in config.qcf (keep_position): it is moved
+// there at once and writes where it is when its window is destroyed, or,
+// should the window outlive that, when the form goes; once either way.
+//
 // A concrete form calls create_form() in its constructor, creates its
 // widgets as members (unique_ptr, so that they go before the form's own
 // window), and handles its messages in handle_message(), passing the rest
@@ -21,9 +25,11 @@
 #include <vector>
 
 #include "lang/named_components.h"
+#include "platform/prompts.h"
 #include "ui/geometry.h"
 #include "ui/hint_window_win.h"
 #include "ui/style.h"
+#include "ui/window_placement_win.h"
 #include "ui/window_win.h"
 
 namespace orvx::ui {
@@ -58,6 +64,11 @@ class Form : public Window, public NamedWindow {
   Form() = default;
   void create_form(const FormArgs& args);
   void add_component(NamedComponent& component) { components_.push_back(&component); }
+  // The form's position is kept in section `window_name` of config.qcf in
+  // `data_folder`; the form moves there now.
+  void keep_position(std::string window_name, const std::string& data_folder, Prompts& prompts);
+  // The kept position is no longer written (the data folder is gone).
+  void forget_position();
 
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override;
   HintWindow* own_hint_window() override { return hints_.get(); }
@@ -68,6 +79,9 @@ class Form : public Window, public NamedWindow {
   std::vector<NamedComponent*> components_;
   std::unique_ptr<HintWindow> hints_;
   WindowRegistry* registry_ = nullptr;
+  std::unique_ptr<WindowPlacement> placement_;
+
+  void save_position();
 };
 
 }  // namespace orvx::ui

@@ -3,6 +3,7 @@
 #include "platform/error_report.h"
 
 #include "ui/paint_win.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 
@@ -19,7 +20,7 @@ HostedControl::HostedControl(const HostedControlArgs& args)
                              WS_CHILD | WS_VISIBLE | args.control_style | (args.enabled ? 0 : WS_DISABLED), 0, 0,
                              args.bounds.width, args.bounds.height + extra_height_, hwnd(), nullptr, GetModuleHandleA(nullptr),
                              nullptr);
-  if (!control_) throw errors::MessageError("MSDLG_ERR_4", args.control_class);
+  if (!control_) throw errors::MessageError(message_ids::kWindowNotCreated, args.control_class);
   SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   relay_hints_from(control_);
 }

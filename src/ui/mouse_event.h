@@ -5,9 +5,9 @@
 
 namespace orvx {
 
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum class MouseButton { kLeft, kRight, kMiddle };
 
-struct TShiftState {
+struct ShiftState {
   bool shift = false;
   bool alt = false;
   bool ctrl = false;
@@ -15,7 +15,7 @@ struct TShiftState {
   bool right = false;
   bool middle = false;
 
-  friend bool operator==(const TShiftState&, const TShiftState&) = default;
+  friend bool operator==(const ShiftState&, const ShiftState&) = default;
 };
 
 // The state as GetKeyState reports it: a key is down when the high bit of

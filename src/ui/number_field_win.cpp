@@ -6,6 +6,7 @@
 
 #include "ui/caption_text.h"
 #include "ui/paint_win.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 
@@ -38,7 +39,7 @@ NumberField::NumberField(const NumberFieldArgs& args)
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance, nullptr);
   arrows_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
                             width, 0, kArrowsWidth, args.bounds.height, hwnd(), nullptr, instance, nullptr);
-  if (!edit_ || !arrows_) throw errors::MessageError("MSDLG_ERR_8");
+  if (!edit_ || !arrows_) throw errors::MessageError(message_ids::kNumberFieldNotCreated);
   SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   SendMessageA(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit_), 0);
   SendMessageA(arrows_, UDM_SETRANGE32, static_cast<WPARAM>(minimum_), static_cast<LPARAM>(maximum_));

@@ -5,6 +5,7 @@
 #include "platform/error_report.h"
 
 #include "ui/caption_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 
@@ -73,7 +74,7 @@ void append_items(HMENU menu, const std::vector<std::unique_ptr<MenuItem>>& item
     std::string text = item->menu_text();
     if (!item->items().empty()) {
       win::ScopedMenu sub(CreatePopupMenu());
-      if (!sub) throw errors::MessageError("MSDLG_ERR_6");
+      if (!sub) throw errors::MessageError(message_ids::kMenuNotCreated);
       append_items(sub.get(), item->items(), commands);
       // The parent menu owns the submenu from here on.
       if (AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), text.c_str())) sub.release();
@@ -89,7 +90,7 @@ void append_items(HMENU menu, const std::vector<std::unique_ptr<MenuItem>>& item
 PopupMenu::Built PopupMenu::build() const {
   Built built;
   built.menu.reset(CreatePopupMenu());
-  if (!built.menu) throw errors::MessageError("MSDLG_ERR_6");
+  if (!built.menu) throw errors::MessageError(message_ids::kMenuNotCreated);
   append_items(built.menu.get(), items_, built.commands);
   return built;
 }

@@ -32,8 +32,8 @@ class WindowPlacement::Owner final : public config::PlacementOwner {
 WindowPlacement::WindowPlacement(HWND window, std::string window_name, const std::string& data_folder,
                                  Prompts& prompts)
     : owner_(std::make_unique<Owner>(window, std::move(window_name))),
-      placement_(std::make_unique<config::TPlacement>(*owner_, prompts)) {
-  placement_->Pfad = data_folder;
+      placement_(std::make_unique<config::SavedPosition>(*owner_, prompts)) {
+  placement_->data_folder = data_folder;
   placement_->RestorePlacement(primary_work_area());
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A window's TPlacement (config/placement.h) on Windows: the window's
+// A window's SavedPosition (config/saved_position.h) on Windows: the window's
 // position read from config.qcf when the window is created, and written
 // back when the program ends through its Exit command.
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "config/placement.h"
+#include "config/saved_position.h"
 #include "platform/prompts.h"
 
 namespace orvx::ui {
@@ -18,7 +18,7 @@ config::WorkArea primary_work_area();
 class WindowPlacement {
  public:
   // Moves `window` to its remembered position (section `window_name` of
-  // config.qcf in `data_folder`), by the rules of TPlacement against the
+  // config.qcf in `data_folder`), by the rules of SavedPosition against the
   // primary work area.
   WindowPlacement(HWND window, std::string window_name, const std::string& data_folder, Prompts& prompts);
   WindowPlacement(const WindowPlacement&) = delete;
@@ -32,7 +32,7 @@ class WindowPlacement {
  private:
   class Owner;
   std::unique_ptr<Owner> owner_;
-  std::unique_ptr<config::TPlacement> placement_;
+  std::unique_ptr<config::SavedPosition> placement_;
 };
 
 }  // namespace orvx::ui

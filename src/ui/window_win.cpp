@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/error_report.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 
@@ -21,7 +22,7 @@ void Window::create(const WindowArgs& args) {
   HWND h = CreateWindowExA(args.ex_style, args.class_name, args.title.c_str(), args.style,
                            args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height,
                            args.parent, nullptr, GetModuleHandleA(nullptr), win::creation_parameter(this));
-  if (!h) throw errors::MessageError("MSDLG_ERR_4", args.class_name);
+  if (!h) throw errors::MessageError(message_ids::kWindowNotCreated, args.class_name);
 }
 
 void Window::destroy() {

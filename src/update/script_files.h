@@ -8,6 +8,7 @@
 
 #include "update/console_code_page.h"
 #include "update/scripts.h"
+#include "platform/message_ids.h"
 
 namespace orvx::update {
 
@@ -20,13 +21,6 @@ enum class ScriptOutcome {
   kWriteFailed,        // the script file could not be written
 };
 
-// The message told when the program's own folder cannot be written, so an
-// update could only delete the program and never install the new one.
-inline constexpr char kFolderNotWritableMessageId[] = "MSDLG_15_a";
-// The messages told when a path has a character the command interpreter
-// cannot read, with that path for their "%s": the update, the uninstall.
-inline constexpr char kUpdatePathUnreadableMessageId[] = "MSDLG_15_b";
-inline constexpr char kUninstallPathUnreadableMessageId[] = "MSDLG_10_a";
 
 // How a script is written: in the console's code page, waiting a bounded
 // number of rounds for the program file.

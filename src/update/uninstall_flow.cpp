@@ -1,27 +1,28 @@
 #include "update/uninstall_flow.h"
 
-#include "lang/messages.h"
+#include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "update/script_files.h"
+#include "platform/message_ids.h"
 
 namespace orvx::update {
 
 UninstallEnd run_uninstall(const UninstallContext& context, ScriptPaths paths) {
-  if (!context.prompts.ask_yes_no(context.message("MSDLG_12"))) return UninstallEnd::kDeclined;
+  if (!context.prompts.ask_yes_no(context.message(message_ids::kAskUninstall))) return UninstallEnd::kDeclined;
   const std::string temp_name = context.system.temp_name(paths.temp_folder, "uis");
   if (temp_name.empty()) {
-    context.prompts.show_message(context.message("MSDLG_10"));
+    context.prompts.show_message(context.message(message_ids::kUninstallFailed));
     return UninstallEnd::kRefused;
   }
   const ScriptWriting writing{context.system.console_code_page()};
   const ScriptOutcome outcome = write_uninstall_script(paths, temp_name, writing);
   if (outcome == ScriptOutcome::kNoConsoleForm) {
-    context.prompts.show_message(lang::with_detail(context.message(kUninstallPathUnreadableMessageId),
+    context.prompts.show_message(text::with_detail(context.message(message_ids::kUninstallPathUnreadable),
                                                    path_without_console_form(paths, writing.code_page)));
     return UninstallEnd::kRefused;
   }
   if (outcome != ScriptOutcome::kWritten) {
-    context.prompts.show_message(context.message("MSDLG_10"));
+    context.prompts.show_message(context.message(message_ids::kUninstallFailed));
     return UninstallEnd::kRefused;
   }
   // Only now, so that a refused uninstall removes nothing.
@@ -32,7 +33,7 @@ UninstallEnd run_uninstall(const UninstallContext& context, ScriptPaths paths) {
     files::delete_file(paths.script);
     return UninstallEnd::kNotStarted;
   }
-  context.prompts.show_message(context.message("MSDLG_9"));
+  context.prompts.show_message(context.message(message_ids::kUninstalled));
   if (!context.system.start_hidden(paths.script)) {
     files::delete_file(paths.script);
     return UninstallEnd::kNotStarted;

@@ -8,6 +8,7 @@
 #include "platform/prompts.h"
 #include "update/scripts.h"
 #include "update/system_steps.h"
+#include "platform/message_ids.h"
 
 namespace orvx::update {
 
@@ -21,7 +22,7 @@ enum class UninstallEnd {
 
 struct UninstallContext {
   Prompts& prompts;
-  std::function<std::string(std::string_view id)> message;  // get_message by id
+  std::function<std::string(MessageId id)> message;  // get_message by id
   SystemSteps& system;
   std::function<void()> delete_autostart_link;  // the shortcut "OrvaneX"
 };

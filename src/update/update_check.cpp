@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "lang/messages.h"
+#include "platform/ansi_text.h"
 #include "net/update_server.h"
 #include "platform/files.h"
 #include "update/program_check.h"
@@ -10,33 +10,34 @@
 #include "update/update_info.h"
 #include "update/version_check.h"
 #include "update/web_page.h"
+#include "platform/message_ids.h"
 
 namespace orvx::update {
 
 UpdateCheck::UpdateCheck(UpdateContext context) : c_(std::move(context)) {
   c_.get_update.Agent = "ORV6_update_info";
-  c_.get_update.OnProgress = [this](net::THTTPGet&, int32_t total, int32_t readed) {
+  c_.get_update.OnProgress = [this](net::HttpDownload&, int32_t total, int32_t readed) {
     if (state_ == UpdateState::kFetchingInformation) c_.controls.set_gauge(total, readed);
   };
-  c_.get_update.OnError = [this](net::THTTPGet& sender) { InformationFailed(sender.LastFailure()); };
-  c_.get_update.OnDoneFile = [this](net::THTTPGet&, const std::string&, int32_t) { InformationArrived(); };
+  c_.get_update.OnError = [this](net::HttpDownload& sender) { InformationFailed(sender.LastFailure()); };
+  c_.get_update.on_file_done = [this](net::HttpDownload&, const std::string&, int32_t) { InformationArrived(); };
 
   c_.get_download.Agent = "ORV6_download_get";
   c_.get_download.BinaryData = true;
-  c_.get_download.OnProgress = [this](net::THTTPGet&, int32_t total, int32_t readed) {
+  c_.get_download.OnProgress = [this](net::HttpDownload&, int32_t total, int32_t readed) {
     if (state_ != UpdateState::kDownloading) return;
     if (c_.controls.gauge_position() == 0) c_.controls.show_gauge(true);
     c_.controls.set_gauge(total, readed);
   };
-  c_.get_download.OnError = [this](net::THTTPGet& sender) { ProgramFailed(sender.LastFailure()); };
-  c_.get_download.OnDoneFile = [this](net::THTTPGet&, const std::string&, int32_t) { ProgramArrived(); };
+  c_.get_download.OnError = [this](net::HttpDownload& sender) { ProgramFailed(sender.LastFailure()); };
+  c_.get_download.on_file_done = [this](net::HttpDownload&, const std::string&, int32_t) { ProgramArrived(); };
 }
 
 UpdateCheck::~UpdateCheck() {
-  for (net::THTTPGet* component : {&c_.get_update, &c_.get_download}) {
+  for (net::HttpDownload* component : {&c_.get_update, &c_.get_download}) {
     component->CancelFetch();
     component->OnProgress = nullptr;
-    component->OnDoneFile = nullptr;
+    component->on_file_done = nullptr;
     component->OnError = nullptr;
   }
 }
@@ -75,16 +76,16 @@ void UpdateCheck::InformationArrived() {
   // Whatever the server sent with a success status (an error page, a
   // proxy's notice): without a plain version nothing was checked.
   if (!info.version_given || !is_plain_version(info.version)) {
-    c_.prompts.show_message(c_.message(kNoUpdateInformationMessageId));
+    c_.prompts.show_message(c_.message(message_ids::kNoUpdateInformation));
     return Finish();
   }
   if (!update_offered(c_.own_version, info.version)) {
-    c_.controls.set_status(c_.message("MSDLG_13"));
+    c_.controls.set_status(c_.message(message_ids::kNoNewerVersion));
     return Finish();
   }
   offered_version_ = info.version;
   // Only a web page is offered; any other address is not even mentioned.
-  if (is_web_page_address(info.up_infos) && c_.prompts.ask_yes_no(c_.message("MSDLG_8"))) {
+  if (is_web_page_address(info.up_infos) && c_.prompts.ask_yes_no(c_.message(message_ids::kAskUpdateInformation))) {
     c_.controls.open_page(info.up_infos);
   }
   if (state_ != UpdateState::kFetchingInformation) return Stopped();
@@ -114,7 +115,7 @@ void UpdateCheck::ProgramFailed(net::FetchFailure failure) {
   if (state_ == UpdateState::kStopping) return Stopped();
   if (state_ != UpdateState::kDownloading) return;
   if (failure == net::FetchFailure::kRefused) {
-    c_.prompts.show_message(c_.message(kNotAProgramMessageId));
+    c_.prompts.show_message(c_.message(message_ids::kNotAProgram));
   } else {
     ReportFailure(failure, DownloadFile());
   }
@@ -124,10 +125,10 @@ void UpdateCheck::ProgramFailed(net::FetchFailure failure) {
 void UpdateCheck::ReportFailure(net::FetchFailure failure, const std::string& file) {
   if (failure == net::FetchFailure::kCancelled) return;
   if (failure == net::FetchFailure::kLocalFile) {
-    c_.prompts.show_message(lang::with_detail(c_.message(kFileNotWrittenMessageId), file));
+    c_.prompts.show_message(text::with_detail(c_.message(message_ids::kFileNotWritten), file));
     return;
   }
-  c_.prompts.show_message(c_.message("MSDLG_14"));
+  c_.prompts.show_message(c_.message(message_ids::kConnectionFailed));
 }
 
 void UpdateCheck::ProgramArrived() {
@@ -144,19 +145,19 @@ void UpdateCheck::ProgramArrived() {
           ? ScriptOutcome::kWriteFailed
           : write_update_script(paths, temp_name, offered_version_, c_.start_mode, c_.machine, writing);
   if (outcome == ScriptOutcome::kFolderNotWritable) {
-    c_.prompts.show_message(c_.message(kFolderNotWritableMessageId));
+    c_.prompts.show_message(c_.message(message_ids::kFolderNotWritable));
     return Finish();
   }
   if (outcome == ScriptOutcome::kNoConsoleForm) {
-    c_.prompts.show_message(lang::with_detail(c_.message(kUpdatePathUnreadableMessageId),
+    c_.prompts.show_message(text::with_detail(c_.message(message_ids::kUpdatePathUnreadable),
                                               path_without_console_form(paths, writing.code_page)));
     return;
   }
   if (outcome != ScriptOutcome::kWritten) {
-    c_.prompts.show_message(c_.message("MSDLG_14"));
+    c_.prompts.show_message(c_.message(message_ids::kConnectionFailed));
     return Finish();
   }
-  c_.prompts.show_message(c_.message("MSDLG_15"));
+  c_.prompts.show_message(c_.message(message_ids::kDownloadedUpdating));
   c_.system.clear_attributes(c_.program);
   if (!c_.system.enter_folder(c_.temp_folder)) {
     files::delete_file(paths.script);

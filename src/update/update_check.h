@@ -20,10 +20,11 @@
 #include <string_view>
 
 #include "net/fetch_rules.h"
-#include "net/http_get.h"
+#include "net/http_download.h"
 #include "platform/prompts.h"
 #include "update/scripts.h"
 #include "update/system_steps.h"
+#include "platform/message_ids.h"
 
 namespace orvx::update {
 
@@ -48,19 +49,11 @@ enum class UpdateState {
   kStarted,   // the update script runs: the program ends
 };
 
-// Messages of the check beyond MSDLG_8, MSDLG_13, MSDLG_14 and MSDLG_15.
-// The update information holds no plain version: no check was possible.
-inline constexpr char kNoUpdateInformationMessageId[] = "MSDLG_13_a";
-// The download is no program for this system.
-inline constexpr char kNotAProgramMessageId[] = "MSDLG_14_a";
-// A file of this machine could not be written ("%s": the file).
-inline constexpr char kFileNotWrittenMessageId[] = "MSDLG_14_b";
-
 struct UpdateContext {
-  net::THTTPGet& get_update;
-  net::THTTPGet& get_download;  // BinaryData true
+  net::HttpDownload& get_update;
+  net::HttpDownload& get_download;  // BinaryData true
   Prompts& prompts;
-  std::function<std::string(std::string_view id)> message;  // get_message by id
+  std::function<std::string(MessageId id)> message;  // get_message by id
   UpdateControls& controls;
   SystemSteps& system;
   // The update server's base address (net::UpdateServerBase), asked at

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "config/bounded_ini.h"
-#include "config/ini_file.h"
+#include "ini/bounded_ini.h"
+#include "ini/ini_file.h"
 
 namespace orvx::update {
 namespace {

@@ -1,6 +1,6 @@
 #include "update/version_check.h"
 
-#include "lang/compare_versions.h"
+#include "platform/compare_versions.h"
 
 namespace orvx::update {
 

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_form_win.h"
+#include "mainwin/main_window_win.h"
 #include "app/single_instance_win.h"
 #include "harness/child_process_win.h"
 #include "platform/files.h"
@@ -88,7 +88,7 @@ TEST(InstanceMutex, OnlyTheFirstClaimIsTheOnlyInstance) {
 }
 
 TEST(RunningInstanceSearch, PassesOverThisProcesssOwnWindows) {
-  StandInMainWindow own(kMainWindowClass, ui::kProgramTitle);
+  StandInMainWindow own(mainwin::kMainWindowClass, ui::kProgramTitle);
   ASSERT_TRUE(own.get());
   EXPECT_EQ(find_running_instance_window(), nullptr);
   EXPECT_FALSE(bring_running_instance_to_front());
@@ -139,12 +139,12 @@ TEST_P(SecondStartTest, ShowsTheRunningMainWindowAndEnds) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SecondStartTest,
     testing::Values(
-        StartCase{"Current", {{kMainWindowClass, ui::kProgramTitle}}, 0, false},
+        StartCase{"Current", {{mainwin::kMainWindowClass, ui::kProgramTitle}}, 0, false},
         StartCase{"Older", {{"Torv_Form", "Orvane"}}, 0, false},
         StartCase{"ClassInOtherCase", {{"TORVX_FORM", "Orvane X"}}, 0, false},
         StartCase{"CurrentBeforeOlder", {{"Torv_Form", "Orvane"}, {"Torvx_Form", "Orvane X"}}, 1,
                   false},
-        StartCase{"Minimized", {{kMainWindowClass, ui::kProgramTitle}}, 0, true},
+        StartCase{"Minimized", {{mainwin::kMainWindowClass, ui::kProgramTitle}}, 0, true},
         StartCase{"TitleOfTheOtherForm", {{"Torvx_Form", "Orvane"}, {"Torv_Form", "Orvane X"}}, -1,
                   false},
         StartCase{"NoWindow", {}, -1, false}),

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 #include "container_fixture.h"
 #include "container_peer.h"
 #include "platform/files.h"
@@ -40,7 +40,7 @@ TEST(ContainerInterop, PeerReadsWhatWeWriteAtEveryLevel) {
   test::write_tree(dir / "data/", sample_tree());
   for (int level : {-1, 0, 1, 6, 9}) {
     SCOPED_TRACE("level " + std::to_string(level));
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     zip.CompressionLevel = level;
     std::string container = dir / ("ours" + std::to_string(level) + ".qbk");
     zip.PackFolder(dir / "data", true, container);
@@ -57,7 +57,7 @@ TEST(ContainerInterop, PeerSeesBackslashFolderPartsAndFlatPacking) {
   test::TempFolder dir;
   test::write_tree(dir / "data/", {{"a.txt", "a"}, {"sub/deeper/b.txt", "b"}});
   auto listing = [&](bool recursive) {
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     zip.PackFolder(dir / "data", recursive, dir / "c.qbk");
     PeerResult r = run_peer({"list", dir / "c.qbk"});
     EXPECT_EQ(r.status, 0) << r.output;
@@ -82,7 +82,7 @@ TEST(ContainerInterop, WeReadWhatThePeerWrites) {
     PeerResult r = run_peer({"pack", dir / "data", container, "--level", std::to_string(level)});
     ASSERT_EQ(r.status, 0) << r.output;
     std::string out = dir / ("ours" + std::to_string(level));
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     zip.UnpackFile(container, out, true, true);
     EXPECT_EQ(test::read_tree(out + files::kSeparator), test::read_tree(dir / "data/"));
   }
@@ -93,7 +93,7 @@ TEST(ContainerInterop, PeerRefusesADamagedContainerToo) {
   // either, so the checks above do mean something.
   test::TempFolder dir;
   test::write_tree(dir / "data/", {{"a.txt", test::text_of(3000)}});
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.PackFolder(dir / "data", false, dir / "c.qbk");
   std::string bytes = files::read_file(dir / "c.qbk").value();
   ASSERT_TRUE(files::write_file(dir / "cut.qbk", bytes.substr(0, bytes.size() - 1)));

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "backup/container_error.h"
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 #include "container_fixture.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
@@ -41,7 +41,7 @@ TEST(ContainerWin, HiddenSystemAndReadOnlyFilesArePackedLikeAnyOther) {
   };
   for (const auto& [name, bits] : marks) ASSERT_TRUE(SetFileAttributesA((data + name).c_str(), bits));
 
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.PackFolder(dir / "data", true, dir / "b.qbk");
   zip.UnpackFile(dir / "b.qbk", dir / "out", true, true);
 
@@ -86,7 +86,7 @@ TEST(ContainerWin, FilesHeldOpenByOthersFollowTheShareModes) {
         c.access, c.share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(holder) << label;
 
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     zip.IgnoreExclusive = c.ignore_exclusive;
     try {
       zip.PackFolder(dir / "data", false, dir / "b.qbk");
@@ -111,9 +111,9 @@ TEST(ContainerWin, PackingDeniesWritingUnlessIgnoringExclusive) {
   test::write_tree(dir / "data\\", {{"a.qpf", "a"}});
   for (bool ignore : {false, true}) {
     bool writable = !ignore;
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     zip.IgnoreExclusive = ignore;
-    zip.OnCompressingFile = [&](TJvZlibMultiple&, const std::string& file) {
+    zip.OnCompressingFile = [&](BackupContainer&, const std::string& file) {
       win::ScopedHandle other = win::adopt_handle(CreateFileA(file.c_str(), GENERIC_WRITE,
           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
           FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -128,8 +128,8 @@ TEST(ContainerWin, UnpackingDeniesWritingToTheContainer) {
   test::TempFolder dir;
   ASSERT_TRUE(files::write_file(dir / "c.qbk", test::file_record("", "a.txt", "a")));
   bool writable = true, readable = false;
-  TJvZlibMultiple zip;
-  zip.OnDecompressingFile = [&](TJvZlibMultiple&, const std::string&, bool&) {
+  BackupContainer zip;
+  zip.OnDecompressingFile = [&](BackupContainer&, const std::string&, bool&) {
     const std::string container = dir / "c.qbk";
     auto open = [&](DWORD access) {
       return win::adopt_handle(CreateFileA(container.c_str(), access,
@@ -151,7 +151,7 @@ TEST(ContainerWin, ExistingFilesAreReplacedUnlessReadOnly) {
   ASSERT_TRUE(files::write_file(dir / "c.qbk", test::file_record("", "hidden.qpf", "new hidden") +
                                                    test::file_record("", "readonly.qcf", "new") +
                                                    test::file_record("", "after.qpf", "after")));
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   try {
     zip.UnpackFile(dir / "c.qbk", dir / "out", true, true);
     ADD_FAILURE() << "no error";
@@ -167,7 +167,7 @@ TEST(ContainerWin, FolderPartsBecomeWindowsFoldersAndStayInside) {
   test::TempFolder dir;
   ASSERT_TRUE(files::write_file(dir / "c.qbk",
       test::file_record("sub\\deeper\\", "a.txt", "a") + test::file_record("x/y\\", "b.txt", "b")));
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.UnpackFile(dir / "c.qbk", dir / "out", true, true);
   EXPECT_EQ(files::read_file(dir / "out\\sub\\deeper\\a.txt"), "a");
   EXPECT_EQ(files::read_file(dir / "out\\x\\y\\b.txt"), "b");

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "backup/container_error.h"
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 #include "container_fixture.h"
 #include "platform/files.h"
 #include "support/paths.h"
@@ -23,7 +23,7 @@ using ::testing::HasSubstr;
 
 std::vector<ParsedRecord> pack(const std::string& folder, bool recursive, bool store_paths = true) {
   test::TempFolder out;
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.StorePaths = store_paths;
   zip.PackFolder(folder, recursive, out / "backup.qbk");
   auto records = test::parse_container(files::read_file(out / "backup.qbk").value());
@@ -35,7 +35,7 @@ TEST(PackFolder, OneFileGivesTheDocumentedRecord) {
   test::TempFolder dir;
   std::string content = test::text_of(1000);
   test::write_tree(dir / "data/", {{"notes.txt", content}});
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.PackFolder(dir / "data", false, dir / "b.qbk");
 
   std::string bytes = files::read_file(dir / "b.qbk").value();
@@ -51,7 +51,7 @@ TEST(PackFolder, OneFileGivesTheDocumentedRecord) {
 TEST(PackFolder, EmptyFolderGivesAnEmptyContainer) {
   test::TempFolder dir;
   ASSERT_TRUE(files::create_folder(dir / "empty"));
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.PackFolder(dir / "empty", true, dir / "b.qbk");
   EXPECT_EQ(files::read_file(dir / "b.qbk").value(), "");
 }
@@ -59,7 +59,7 @@ TEST(PackFolder, EmptyFolderGivesAnEmptyContainer) {
 TEST(PackFolder, EmptyFileHasBothSizesZeroAndNoZlibBytes) {
   test::TempFolder dir;
   test::write_tree(dir / "data/", {{"empty.qpf", ""}});
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.PackFolder(dir / "data", false, dir / "b.qbk");
   EXPECT_EQ(files::read_file(dir / "b.qbk").value(),
             std::string("\x00\x09" "empty.qpf" "\x00\x00\x00\x00\x00\x00\x00\x00", 19));
@@ -104,7 +104,7 @@ TEST(PackFolder, ExcludedFilesAreLeftOutAtEveryLevel) {
   test::write_tree(dir / "data/", {{"a.qpf", "a"}, {"skip.tmp", "s"}, {"sub/skip.tmp", "s"},
                                    {"sub/b.qpf", "b"}});
   std::vector<std::string> asked;
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.Excluded = [&](const std::string& name) {
     asked.push_back(name);
     return name == "skip.tmp";
@@ -125,7 +125,7 @@ TEST(PackFolder, TheLevelIsZlibsLevel) {
   std::string content = test::text_of(50000);
   test::write_tree(dir / "data/", {{"a.txt", content}});
   auto compressed_at = [&](int level) {
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     zip.CompressionLevel = level;
     zip.PackFolder(dir / "data", false, dir / "b.qbk");
     return test::parse_container(files::read_file(dir / "b.qbk").value()).at(0).compressed;
@@ -146,16 +146,16 @@ TEST(PackFolder, EventsComeInOrderWithProgressPerChunk) {
   test::write_tree(dir / "data/", {{"a.bin", test::noise_of(2500)}, {"sub/e.txt", ""}});
   std::vector<std::string> events;
   std::vector<std::string> paths;
-  TJvZlibMultiple zip;
-  zip.OnCompressingFile = [&](TJvZlibMultiple& sender, const std::string& file) {
+  BackupContainer zip;
+  zip.OnCompressingFile = [&](BackupContainer& sender, const std::string& file) {
     EXPECT_EQ(&sender, &zip);
     events.push_back("compressing " + files::name_of(file));
     paths.push_back(file);
   };
-  zip.OnProgress = [&](TJvZlibMultiple&, int32_t position, int32_t total) {
+  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
     events.push_back(std::to_string(position) + "/" + std::to_string(total));
   };
-  zip.OnCompressedFile = [&](TJvZlibMultiple&, const std::string& file) {
+  zip.OnCompressedFile = [&](BackupContainer&, const std::string& file) {
     events.push_back("compressed " + files::name_of(file));
   };
   zip.PackFolder(dir / "data", true, dir / "b.qbk");
@@ -178,7 +178,7 @@ TEST(PackFolder, EventsComeInOrderWithProgressPerChunk) {
 TEST(PackFolder, ReplacesAnOldContainerAndNeverPacksIt) {
   test::TempFolder dir;
   test::write_tree(dir.path(), {{"a.qpf", "a"}, {"old.qbk", "old backup"}});
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.PackFolder(dir.path(), false, dir / "old.qbk");
   std::vector<std::string> names;
   for (const auto& r : test::parse_container(files::read_file(dir / "old.qbk").value())) {
@@ -209,7 +209,7 @@ TEST(PackFolder, FailuresLeaveNoContainer) {
     std::string data = dir / "data";
     if (!c.tree.empty()) test::write_tree(data + files::kSeparator, c.tree);
     ASSERT_TRUE(files::write_file(dir / "b.qbk", "an older backup"));
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     zip.CompressionLevel = c.level;
     try {
       zip.PackFolder(data, true, dir / "b.qbk");
@@ -239,8 +239,8 @@ TEST(PackFolder, FilesOf2GiBOrMoreAreRefusedBeforeReading) {
   { files::write_file(big.string(), ""); }
   std::filesystem::resize_file(big, 0x80000000ull);
   bool read_big = false;
-  TJvZlibMultiple zip;
-  zip.OnCompressingFile = [&](TJvZlibMultiple&, const std::string& file) {
+  BackupContainer zip;
+  zip.OnCompressingFile = [&](BackupContainer&, const std::string& file) {
     read_big = read_big || files::name_of(file) == "big.bin";
   };
   try {
@@ -263,8 +263,8 @@ TEST(PackFolder, FileJustBelow2GiBIsNotRefusedBySize) {
   files::write_file(big.string(), "");
   std::filesystem::resize_file(big, 0x7FFFFFFFull);
   struct Stop {};
-  TJvZlibMultiple zip;
-  zip.OnProgress = [](TJvZlibMultiple&, int32_t, int32_t total) {
+  BackupContainer zip;
+  zip.OnProgress = [](BackupContainer&, int32_t, int32_t total) {
     EXPECT_EQ(total, 0x7FFFFFFF);
     throw Stop{};
   };

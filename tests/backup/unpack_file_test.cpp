@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/container_error.h"
-#include "backup/zlib_multiple.h"
+#include "backup/backup_container.h"
 #include "container_fixture.h"
 #include "platform/files.h"
 #include "support/paths.h"
@@ -48,11 +48,11 @@ class Unpack : public ::testing::Test {
 TEST_F(Unpack, EmptyContainerCreatesNothingAndCompletes) {
   write_container("");
   std::vector<std::string> events;
-  TJvZlibMultiple zip;
-  zip.OnDecompressingFile = [&](TJvZlibMultiple&, const std::string&, bool&) {
+  BackupContainer zip;
+  zip.OnDecompressingFile = [&](BackupContainer&, const std::string&, bool&) {
     events.push_back("decompressing");
   };
-  zip.OnCompletedAction = [&](TJvZlibMultiple& sender) {
+  zip.OnCompletedAction = [&](BackupContainer& sender) {
     EXPECT_EQ(&sender, &zip);
     events.push_back("completed");
   };
@@ -69,7 +69,7 @@ TEST_F(Unpack, RecordsBecomeFilesWithTheirFolders) {
                   file_record("sub\\deeper\\", "Größe.txt", test::text_of(3000)) +
                   file_record("other", "no-backslash.txt", "folder part without its backslash") +
                   file_record("a/b\\", "slashes.txt", "both separators"));
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.UnpackFile(container(), target(), true, true);
   EXPECT_EQ(unpacked(), (Tree{{"config.qcf", "[Settings]\r\n"},
                               {"empty.qpf", ""},
@@ -86,7 +86,7 @@ TEST_F(Unpack, RecordsBecomeFilesWithTheirFolders) {
 
 TEST_F(Unpack, WithoutKeepFoldersFilesLandInTheTargetAndFoldersStayEmpty) {
   write_container(file_record("", "top.qpf", "t") + file_record("sub\\deeper\\", "low.qpf", "l"));
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.UnpackFile(container(), target(), true, false);
   EXPECT_EQ(unpacked(), (Tree{{"top.qpf", "t"}, {"low.qpf", "l"}, {"sub/", ""}, {"sub/deeper/", ""}}));
 }
@@ -97,8 +97,8 @@ TEST_F(Unpack, OverwriteDecidesAboutExistingFiles) {
     test::write_tree(target() + files::kSeparator, {{"kept.qpf", "local"}});
     files::delete_file(target_file("new.qpf"));
     std::vector<std::string> decompressed;
-    TJvZlibMultiple zip;
-    zip.OnDecompressingFile = [&](TJvZlibMultiple&, const std::string& file, bool&) {
+    BackupContainer zip;
+    zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool&) {
       decompressed.push_back(files::name_of(file));
     };
     zip.UnpackFile(container(), target(), overwrite, true);
@@ -115,15 +115,15 @@ TEST_F(Unpack, WriteFileFalseDecompressesWithoutWriting) {
   std::string big = test::text_of(3000);
   write_container(file_record("", "skip.txt", big) + file_record("", "keep.txt", "k"));
   std::vector<std::string> events;
-  TJvZlibMultiple zip;
-  zip.OnDecompressingFile = [&](TJvZlibMultiple&, const std::string& file, bool& write) {
+  BackupContainer zip;
+  zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool& write) {
     EXPECT_TRUE(write);
     write = files::name_of(file) != "skip.txt";
   };
-  zip.OnProgress = [&](TJvZlibMultiple&, int32_t position, int32_t total) {
+  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
     events.push_back(std::to_string(position) + "/" + std::to_string(total));
   };
-  zip.OnDecompressedFile = [&](TJvZlibMultiple&, const std::string& file, uint32_t size) {
+  zip.OnDecompressedFile = [&](BackupContainer&, const std::string& file, uint32_t size) {
     events.push_back(files::name_of(file) + " " + std::to_string(size));
   };
   zip.UnpackFile(container(), target(), true, true);
@@ -134,19 +134,19 @@ TEST_F(Unpack, WriteFileFalseDecompressesWithoutWriting) {
 TEST_F(Unpack, EventsComeInOrderWithProgressPerChunk) {
   write_container(file_record("sub\\", "a.bin", test::noise_of(2500)) + file_record("", "e.txt", ""));
   std::vector<std::string> events;
-  TJvZlibMultiple zip;
-  zip.OnDecompressingFile = [&](TJvZlibMultiple&, const std::string& file, bool&) {
+  BackupContainer zip;
+  zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool&) {
     events.push_back("decompressing " + file);
   };
-  zip.OnProgress = [&](TJvZlibMultiple&, int32_t position, int32_t total) {
+  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
     events.push_back(std::to_string(position) + "/" + std::to_string(total));
   };
-  zip.OnDecompressedFile = [&](TJvZlibMultiple&, const std::string& file, uint32_t size) {
+  zip.OnDecompressedFile = [&](BackupContainer&, const std::string& file, uint32_t size) {
     // The file is complete when this is raised.
     EXPECT_EQ(files::file_size(file), size);
     events.push_back("decompressed " + file + " " + std::to_string(size));
   };
-  zip.OnCompletedAction = [&](TJvZlibMultiple&) { events.push_back("completed"); };
+  zip.OnCompletedAction = [&](BackupContainer&) { events.push_back("completed"); };
   zip.UnpackFile(container(), target(), true, true);
   std::string a = target_file("sub/a.bin"), e = target_file("e.txt");
   EXPECT_THAT(events, ElementsAre("decompressing " + a, "1024/2500", "2048/2500", "2500/2500",
@@ -157,8 +157,8 @@ TEST_F(Unpack, EventsComeInOrderWithProgressPerChunk) {
 TEST_F(Unpack, TheAnnouncedSizeIsOnlyTheProgressTotal) {
   write_container(test::record("", "a.txt", 7, test::zlib_compress("twelve bytes")));
   std::vector<std::string> events;
-  TJvZlibMultiple zip;
-  zip.OnProgress = [&](TJvZlibMultiple&, int32_t position, int32_t total) {
+  BackupContainer zip;
+  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
     events.push_back(std::to_string(position) + "/" + std::to_string(total));
   };
   zip.UnpackFile(container(), target(), true, true);
@@ -175,7 +175,7 @@ TEST_F(Unpack, CutOffContainerKeepsTheRecordsBeforeTheCut) {
   for (size_t cut = 1; cut < second.size(); ++cut) {
     files::delete_file(target_file("first.txt"));
     write_container(first + second.substr(0, cut));
-    TJvZlibMultiple zip;
+    BackupContainer zip;
     try {
       zip.UnpackFile(container(), target(), true, true);
       ADD_FAILURE() << "cut at " << cut << ": no error";
@@ -214,8 +214,8 @@ TEST_F(Unpack, DamagedDataFailsAndKeepsTheOldFile) {
     write_container(file_record("", "first.qpf", "ok") +
                     test::record("", "profile.qpf", 5000, c.data) + file_record("", "last.qpf", "z"));
     bool decompressed = false;
-    TJvZlibMultiple zip;
-    zip.OnDecompressedFile = [&](TJvZlibMultiple&, const std::string& file, uint32_t) {
+    BackupContainer zip;
+    zip.OnDecompressedFile = [&](BackupContainer&, const std::string& file, uint32_t) {
       decompressed = decompressed || files::name_of(file) == "profile.qpf";
     };
     try {
@@ -273,8 +273,8 @@ TEST_F(Unpack, HostileRecordsAreRefused) {
     write_container(file_record("", "before.txt", "b") + file_record(c.folder_part, c.name, "evil") +
                     file_record("", "after.txt", "a"));
     std::vector<std::string> raised;
-    TJvZlibMultiple zip;
-    zip.OnDecompressingFile = [&](TJvZlibMultiple&, const std::string& file, bool&) {
+    BackupContainer zip;
+    zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool&) {
       raised.push_back(file);
     };
     std::string label = "folder part \"" + c.folder_part + "\", name \"" + c.name + "\"";
@@ -294,7 +294,7 @@ TEST_F(Unpack, PlainNamesThatLookOddAreAccepted) {
   write_container(file_record("..x\\", "a..b", "1") + file_record("", ".hidden", "2") +
                   file_record("con-fig\\", "null.txt", "3") + file_record("", "com10", "4") +
                   file_record(std::string(255, 'f'), std::string(255, 'n'), "5"));
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.UnpackFile(container(), target(), true, true);
   Tree tree = unpacked();
   EXPECT_EQ(tree["..x/a..b"], "1");
@@ -307,7 +307,7 @@ TEST_F(Unpack, PlainNamesThatLookOddAreAccepted) {
 TEST_F(Unpack, SizesOutsideTheFormatAreRefused) {
   // Announced as 2 GiB: no record of the format is that large.
   write_container(test::record("", "huge.bin", 0x80000000u, test::zlib_compress("x")));
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   EXPECT_THROW(zip.UnpackFile(container(), target(), true, true), ContainerError);
   // A compressed size beyond the end of the file is a cut-off container,
   // found before anything is reserved for it.
@@ -322,7 +322,7 @@ TEST_F(Unpack, SizesOutsideTheFormatAreRefused) {
 }
 
 TEST_F(Unpack, MissingContainerIsAnError) {
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   try {
     zip.UnpackFile(container(), target(), true, true);
     ADD_FAILURE() << "no error";
@@ -334,7 +334,7 @@ TEST_F(Unpack, MissingContainerIsAnError) {
 TEST_F(Unpack, ATargetThatIsAFolderFailsTheRecord) {
   test::write_tree(target() + files::kSeparator, {{"taken/", ""}});
   write_container(file_record("", "first.txt", "1") + file_record("", "taken", "2"));
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   try {
     zip.UnpackFile(container(), target(), true, true);
     ADD_FAILURE() << "no error";
@@ -353,7 +353,7 @@ TEST(ContainerRoundTrip, PackThenUnpackGivesTheSameTree) {
                      {"Grüße/leer/", ""},
                      {"exactly-1024.bin", test::noise_of(1024)}};
   test::write_tree(dir / "data/", tree);
-  TJvZlibMultiple zip;
+  BackupContainer zip;
   zip.PackFolder(dir / "data", true, dir / "b.qbk");
   zip.UnpackFile(dir / "b.qbk", dir / "out", true, true);
   Tree expected = test::read_tree(dir / "data/");

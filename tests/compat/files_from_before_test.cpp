@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "config/settings.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "lang/named_components.h"
 #include "lang_online/language_list.h"
 #include "platform/date_time_format.h"
@@ -25,6 +25,7 @@
 #include "support/paths.h"
 #include "support/recording_reporter.h"
 #include "support/scripted_prompts.h"
+#include "platform/message_ids.h"
 
 namespace orvx {
 namespace {
@@ -32,11 +33,11 @@ namespace {
 std::string compat_file(const std::string& name) { return test::source_dir() + "/tests/compat/data/" + name; }
 
 TEST(FilesFromBefore, Configuration) {
-  const config::TSettingsRec s = config::read_settings(compat_file("data-folder/config.qcf"));
+  const config::SettingsRecord s = config::read_settings(compat_file("data-folder/config.qcf"));
   EXPECT_TRUE(s.auto_check_icons);
   EXPECT_EQ(s.auto_check_icons_value, 300000);
   EXPECT_TRUE(s.sort_after_res);
-  EXPECT_EQ(s.std_profil, "Arbeit");
+  EXPECT_EQ(s.standard_profile, "Arbeit");
   EXPECT_TRUE(s.active_hotkey);
   EXPECT_EQ(s.HotKey_value, "Umsch+Strg+F5");
   EXPECT_FALSE(s.live_desktop);
@@ -61,7 +62,7 @@ TEST(FilesFromBefore, Profile) {
   EXPECT_EQ(stored.size->height, 1080);
   EXPECT_EQ(stored.monitor_count, 2);
   FixedDateTimeFormatter format;
-  const std::vector<TProfileRow> rows = ProfileListRows(compat_file("data-folder"), format);
+  const std::vector<ProfileRow> rows = ProfileListRows(compat_file("data-folder"), format);
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].Name, "Arbeit");
   EXPECT_EQ(rows[0].Icons, "7");
@@ -74,12 +75,12 @@ TEST(FilesFromBefore, LanguageFile) {
   main.add("save_button").declare("Caption", "Speichern").declare("Hint", "");
   WindowRegistry windows;
   windows.add(&main);
-  lang::Tlang_system lang(windows);
+  lang::Translator lang(windows);
   lang.load_language(compat_file("dansk.qlf"));
   EXPECT_EQ(main.component("save_button")->string_property("Caption"), "Gem");
   EXPECT_EQ(main.component("save_button")->string_property("Hint"), "Gem ikonernes\r\nplacering");
-  EXPECT_EQ(lang.message("MSDLG_0"), "Ingen standardprofil valgt!");
-  EXPECT_EQ(lang.message("MSDLG_15"), "Hentet \r\n Opdaterer nu!");
+  EXPECT_EQ(lang.message(message_ids::kChooseStandardProfileFirst), "Ingen standardprofil valgt!");
+  EXPECT_EQ(lang.message(message_ids::kDownloadedUpdating), "Hentet \r\n Opdaterer nu!");
 
   test::TempFolder folder;
   ASSERT_TRUE(files::write_file(folder / "dansk.qlf", files::read_file(compat_file("dansk.qlf")).value_or("")));
@@ -93,7 +94,7 @@ TEST(FilesFromBefore, SettingsBackup) {
   test::ScriptedPrompts prompts;
   test::RecordingReporter reporter;
   WindowRegistry windows;
-  lang::Tlang_system lang(windows);
+  lang::Translator lang(windows);
   struct NoStatus : settings_backup::BackupStatus {
     void started() override {}
     void file(const std::string&) override {}

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/load_settings.h"
+#include "mainwin/load_settings.h"
 #include "config/config_file.h"
 #include "config/settings.h"
 #include "platform/files.h"
@@ -29,19 +29,19 @@ class SettingsFile : public ::testing::Test {
 };
 
 TEST_F(SettingsFile, AFirstStartReadsEveryDefault) {
-  const TSettingsRec s = read_settings(config());
+  const SettingsRecord s = read_settings(config());
   EXPECT_FALSE(s.auto_check_icons);
   EXPECT_EQ(s.auto_check_icons_value, 60000);
   EXPECT_FALSE(s.sort_after_res);
-  EXPECT_EQ(s.std_profil, "");
+  EXPECT_EQ(s.standard_profile, "");
   EXPECT_FALSE(s.active_hotkey);
   EXPECT_EQ(s.HotKey_value, "Strg+Alt+D");
   EXPECT_EQ(s.lang_list, "");
   EXPECT_TRUE(s.form_status_button_value);
   EXPECT_TRUE(s.live_desktop);
 
-  const app::LoadedSettings loaded = app::load_settings_data(data_.path());
-  EXPECT_EQ(loaded.record, TSettingsRec{});
+  const mainwin::LoadedSettings loaded = mainwin::load_settings_data(data_.path());
+  EXPECT_EQ(loaded.record, SettingsRecord{});
   EXPECT_EQ(loaded.hotkey, (Shortcut{'D', false, true, true}));
   EXPECT_EQ(loaded.language_file, "");
 }
@@ -53,12 +53,12 @@ TEST_F(SettingsFile, ReadsEveryKeyOfSectionSettings) {
       "auto_check_icons=1\r\nauto_check_icons_value=90000\r\nsort_after_res=1\r\n"
       "std_profil=ORV - 1280x1024\r\nactive_hotkey=1\r\nHotKey_value=Umsch+F5\r\n"
       "lang_list=English\r\nlive_desktop=0\r\nform_status_button_value=0\r\nlang_menu=1\r\n");
-  const TSettingsRec s = read_settings(config());
-  TSettingsRec expected;
+  const SettingsRecord s = read_settings(config());
+  SettingsRecord expected;
   expected.auto_check_icons = true;
   expected.auto_check_icons_value = 90000;
   expected.sort_after_res = true;
-  expected.std_profil = "ORV - 1280x1024";
+  expected.standard_profile = "ORV - 1280x1024";
   expected.active_hotkey = true;
   expected.HotKey_value = "Umsch+F5";
   expected.lang_list = "English";
@@ -89,7 +89,7 @@ TEST_F(SettingsFile, ValuesThatDoNotParseReadAsTheirDefaults) {
   };
   for (const auto& c : cases) {
     write_config("[Settings]\r\n"s + c.line + "\r\n");
-    const TSettingsRec s = read_settings(config());
+    const SettingsRecord s = read_settings(config());
     EXPECT_EQ(s.auto_check_icons, c.auto_check_icons) << c.line;
     EXPECT_EQ(s.auto_check_icons_value, c.interval) << c.line;
     EXPECT_EQ(s.live_desktop, c.live_desktop) << c.line;
@@ -107,7 +107,7 @@ TEST_F(SettingsFile, DamagedFilesReadAsDefaults) {
   };
   for (const auto& bytes : cases) {
     write_config(bytes);
-    EXPECT_EQ(read_settings(config()), TSettingsRec{}) << bytes.substr(0, 40);
+    EXPECT_EQ(read_settings(config()), SettingsRecord{}) << bytes.substr(0, 40);
   }
 }
 
@@ -116,14 +116,14 @@ TEST_F(SettingsFile, AFileFarTooBigForAConfigurationReadsAsDefaults) {
   ASSERT_EQ(read_settings(config()).live_desktop, false);
   // Grown to 1 GiB (sparse, so the test stays cheap): it is not read at all.
   std::filesystem::resize_file(config(), std::uintmax_t{1} << 30);
-  EXPECT_EQ(read_settings(config()), TSettingsRec{});
+  EXPECT_EQ(read_settings(config()), SettingsRecord{});
 }
 
 TEST_F(SettingsFile, WritesTheKeysInTheOrderOfTheSettingsDialog) {
-  TSettingsRec s;
+  SettingsRecord s;
   s.auto_check_icons = true;
   s.auto_check_icons_value = 120000;
-  s.std_profil = "Arbeit";
+  s.standard_profile = "Arbeit";
   s.HotKey_value = "Strg+Alt+Entf";
   s.lang_list = "English";
   s.form_status_button_value = false;  // not the dialog's: never written here
@@ -147,8 +147,8 @@ TEST_F(SettingsFile, WritingKeepsEverythingElseInTheFile) {
       "[orvx_form]\r\nLeft=10\r\nTop=20\r\n"
       "[Settings]\r\nlang_menu=1\r\nlang_list=Fran\xE7" "ais\r\nform_status_button_value=0\r\nstd_profil=alt\r\n"
       "[about]\r\nLeft=1\r\n");
-  TSettingsRec s;
-  s.std_profil = "neu";
+  SettingsRecord s;
+  s.standard_profile = "neu";
   ASSERT_TRUE(write_settings(config(), s, /*with_language=*/false));
   const std::string bytes = config_bytes();
   EXPECT_TRUE(bytes.starts_with("[orvx_form]\r\nLeft=10\r\nTop=20\r\n[Settings]\r\nlang_menu=1\r\n"
@@ -157,7 +157,7 @@ TEST_F(SettingsFile, WritingKeepsEverythingElseInTheFile) {
   EXPECT_TRUE(bytes.ends_with("[about]\r\nLeft=1\r\n")) << bytes;
 
   // What was written reads back; what was not stays as it was.
-  TSettingsRec read = read_settings(config());
+  SettingsRecord read = read_settings(config());
   EXPECT_EQ(read.lang_list, "Fran\xE7" "ais");
   EXPECT_FALSE(read.form_status_button_value);
   read.lang_list.clear();
@@ -166,7 +166,7 @@ TEST_F(SettingsFile, WritingKeepsEverythingElseInTheFile) {
 }
 
 TEST_F(SettingsFile, AWriteIntoAnUnwritablePlaceFails) {
-  TSettingsRec s;
+  SettingsRecord s;
   EXPECT_FALSE(write_settings(data_ / "no such folder/config.qcf", s, true));
 }
 
@@ -190,7 +190,7 @@ TEST_F(SettingsFile, LoadingResolvesHotkeyAndLanguageFile) {
   };
   for (const auto& c : cases) {
     write_config("[Settings]\r\nlang_list="s + c.lang_list + "\r\nHotKey_value=" + c.hotkey + "\r\n");
-    const app::LoadedSettings loaded = app::load_settings_data(data_.path());
+    const mainwin::LoadedSettings loaded = mainwin::load_settings_data(data_.path());
     EXPECT_EQ(loaded.record.lang_list, c.kept_lang_list) << c.lang_list;
     EXPECT_EQ(loaded.record.HotKey_value, c.hotkey);
     EXPECT_EQ(loaded.hotkey, c.shortcut) << c.hotkey;

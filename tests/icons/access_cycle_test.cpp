@@ -32,7 +32,7 @@ TEST(AccessCycle, NestedOperationsFindNoDesktop) {
     RestoreDesktopIcons(desktop, {{"A", 50, 50}});
     MoveDesktopIcon(desktop, "B", {60, 60});
     int builds = 0;
-    EXPECT_FALSE(ReadMinideskIcons(desktop, [&](const TDesktopIconInfoArray&) { ++builds; }));
+    EXPECT_FALSE(ReadMinideskIcons(desktop, [&](const DesktopIcons&) { ++builds; }));
     EXPECT_EQ(builds, 0);
   });
   RestoreDesktopIcons(desktop, {{"B", 30, 40}});

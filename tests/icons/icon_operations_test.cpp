@@ -77,7 +77,7 @@ TEST(ReadDesktopIcons, ACountNoDesktopCanHoldReadsAsUnreachable) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.claimed);
     ClaimingDesktop desktop(c.claimed);
-    const std::optional<TDesktopIconInfoArray> icons = ReadDesktopIcons(desktop);
+    const std::optional<DesktopIcons> icons = ReadDesktopIcons(desktop);
     ASSERT_EQ(icons.has_value(), c.read);
     if (c.read) {
       EXPECT_EQ(icons->size(), static_cast<size_t>(c.claimed));
@@ -161,9 +161,9 @@ TEST(RestoreDesktopIcons, UnreachableDesktopIsLeftAlone) {
 
 TEST(ReadMinideskIcons, HandsTheReadToTheMap) {
   MemoryDesktop desktop({{"A", {1, 2}}});
-  TDesktopIconInfoArray seen_by_build{{"stale", 0, 0}};
+  DesktopIcons seen_by_build{{"stale", 0, 0}};
   int builds = 0;
-  auto build = [&](const TDesktopIconInfoArray& icons) {
+  auto build = [&](const DesktopIcons& icons) {
     ++builds;
     seen_by_build = icons;
   };
@@ -182,7 +182,7 @@ TEST(ReadMinideskIcons, UnreachableDesktopLeavesTheMapAlone) {
   MemoryDesktop desktop({{"A", {1, 2}}, {"B", {3, 4}}});
   desktop.set_reachable(false);
   int builds = 0;
-  EXPECT_FALSE(ReadMinideskIcons(desktop, [&](const TDesktopIconInfoArray&) { ++builds; }));
+  EXPECT_FALSE(ReadMinideskIcons(desktop, [&](const DesktopIcons&) { ++builds; }));
   EXPECT_EQ(builds, 0);
 }
 

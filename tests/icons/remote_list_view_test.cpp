@@ -232,8 +232,8 @@ std::vector<EmulatedItem> NumberedItems(int n) {
   return items;
 }
 
-TDesktopIconInfoArray Expected(const std::vector<EmulatedItem>& items) {
-  TDesktopIconInfoArray expected;
+DesktopIcons Expected(const std::vector<EmulatedItem>& items) {
+  DesktopIcons expected;
   for (const EmulatedItem& item : items)
     expected.push_back({item.text_fails ? "" : item.caption.substr(0, 254),
                         item.position_fails ? 0 : item.x, item.position_fails ? 0 : item.y});
@@ -241,9 +241,9 @@ TDesktopIconInfoArray Expected(const std::vector<EmulatedItem>& items) {
 }
 
 // Both ways of reading (one item at a time, and in rounds) give the same.
-TDesktopIconInfoArray ReadOneByOne(DesktopAccess& desktop) {
+DesktopIcons ReadOneByOne(DesktopAccess& desktop) {
   IconCycle cycle = desktop.open_cycle();
-  TDesktopIconInfoArray icons;
+  DesktopIcons icons;
   for (int i = 0, n = cycle.view().item_count(); i < n; ++i) {
     const IconPoint p = cycle.view().item_position(i);
     icons.push_back({cycle.view().item_caption(i), p.x, p.y});

@@ -128,7 +128,7 @@ TEST_F(ShellDesktop, RestoreBringsBackASavedLayout) {
   auto saved = ReadDesktopIcons(access);
   ASSERT_TRUE(saved);
   for (int i = 0; i < static_cast<int>(saved->size()); ++i) ASSERT_TRUE(standin().move(i, 900 - i, 9 * i));
-  TDesktopIconInfoArray list = *saved;
+  DesktopIcons list = *saved;
   list.push_back({"Gibt es nicht", 1, 1});  // named, but gone from the desktop
 
   RestoreDesktopIcons(access, list);
@@ -152,8 +152,8 @@ TEST_F(ShellDesktop, RestoreBringsBackASavedLayout) {
 
 TEST_F(ShellDesktop, MapReadStoresTheDesktopAndBuildsTheMap) {
   int builds = 0;
-  TDesktopIconInfoArray map;
-  ASSERT_TRUE(ReadMinideskIcons(access, [&](const TDesktopIconInfoArray& icons) {
+  DesktopIcons map;
+  ASSERT_TRUE(ReadMinideskIcons(access, [&](const DesktopIcons& icons) {
     ++builds;
     map = icons;
   }));
@@ -287,7 +287,7 @@ TEST_F(ShellDesktop, HungViewReadsAsUnreachableUntilItAnswersAgain) {
     const DWORD start = GetTickCount();
     EXPECT_FALSE(ReadDesktopIcons(access));
     int builds = 0;
-    EXPECT_FALSE(ReadMinideskIcons(access, [&](const TDesktopIconInfoArray&) { ++builds; }));
+    EXPECT_FALSE(ReadMinideskIcons(access, [&](const DesktopIcons&) { ++builds; }));
     EXPECT_EQ(builds, 0);
     RestoreDesktopIcons(access, {{"Arbeitsplatz", 777, 777}});
     test::ScriptedPrompts prompts;
@@ -334,7 +334,7 @@ TEST(NoDesktop, EveryOperationIsSilentWithoutProgman) {
   EXPECT_NO_THROW(MoveDesktopIcon(access, "Arbeitsplatz", {1, 1}));
   EXPECT_NO_THROW(SnapDesktopIconsToGrid(access));
   EXPECT_FALSE(ReadMinideskIcons(
-      access, [](const TDesktopIconInfoArray&) { ADD_FAILURE() << "map built without a desktop"; }));
+      access, [](const DesktopIcons&) { ADD_FAILURE() << "map built without a desktop"; }));
   test::ScriptedPrompts prompts;
   EXPECT_TRUE(CheckDesktopArrangement(access, prompts));
   EXPECT_TRUE(prompts.shown.empty());

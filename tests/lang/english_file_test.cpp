@@ -223,7 +223,7 @@ TEST(EnglishFile, TranslatesEveryBuiltInMessage) {
 
   // The program's built-in messages are exactly the ones the file translates.
   std::vector<std::string> built_in_ids;
-  for (const auto& m : built_in_messages()) built_in_ids.emplace_back(m.id);
+  for (const auto& m : built_in_messages()) built_in_ids.emplace_back(m.id.text());
   std::vector<std::string> file_ids;
   for (const auto& [id, text] : sections.back().entries) file_ids.push_back(id);
   EXPECT_EQ(file_ids, built_in_ids);

@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "lang/messages.h"
+#include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::lang {
 namespace {
@@ -14,21 +16,21 @@ namespace {
 TEST(BuiltInMessages, GermanTextsAreWindows1252Bytes) {
   // Written with escapes here, so that a wrong execution character set in the
   // build shows up as a difference.
-  EXPECT_EQ(german_message("MSDLG_0"), "W\xE4hlen Sie ein standard Profil");
-  EXPECT_EQ(german_message("MSDLG_2"), "F\xFCr diese Sprache m\xFCssen Sie den \"Orvane X\" neustarten!");
-  EXPECT_EQ(german_message("List_2"), "letzte \xC4nderung");
-  EXPECT_EQ(german_message("List_4"), "Aufl\xF6sung");
+  EXPECT_EQ(german_message(message_ids::kChooseStandardProfileFirst), "W\xE4hlen Sie ein standard Profil");
+  EXPECT_EQ(german_message(message_ids::kRestartForLanguage), "F\xFCr diese Sprache m\xFCssen Sie den \"Orvane X\" neustarten!");
+  EXPECT_EQ(german_message(message_ids::kColumnLastChange), "letzte \xC4nderung");
+  EXPECT_EQ(german_message(message_ids::kColumnResolution), "Aufl\xF6sung");
 }
 
 TEST(BuiltInMessages, LineBreaksAreBareCarriageReturns) {
-  EXPECT_EQ(german_message("MSDLG_6"), "Information from the Internet is called up!\rNo data will transfer! Further?");
-  EXPECT_EQ(german_message("MSDLG_10"),
+  EXPECT_EQ(german_message(message_ids::kAskInternetAccess), "Information from the Internet is called up!\rNo data will transfer! Further?");
+  EXPECT_EQ(german_message(message_ids::kUninstallFailed),
             "Ein Fehler ist beim Deinstallieren von \"Orvane X\" aufgetreten!\rProgramm kann nicht entfernt werden.");
-  EXPECT_EQ(german_message("MSDLG_15"), "Download erfolgreich\rUpdate wird nun ausgef\xFChrt");
+  EXPECT_EQ(german_message(message_ids::kDownloadedUpdating), "Download erfolgreich\rUpdate wird nun ausgef\xFChrt");
 }
 
 TEST(BuiltInMessages, ArrangementWarningHasFourParagraphs) {
-  const std::string text(german_message("MSDLG_11"));
+  const std::string text(german_message(message_ids::kArrangementBlocksRestore));
   const std::string first_end = "in Ihrem Desktop deaktivieren. \rDazu gehen Sie";
   const std::string second_end = "\"Am Raster ausrichten\" deaktivieren. \r\n\rBitte f\xFChre Sie";
   const std::string third_end = "sicherzustellen.\r\n\rKlicken Sie auf OK";
@@ -44,14 +46,14 @@ TEST(BuiltInMessages, ArrangementWarningHasFourParagraphs) {
 TEST(BuiltInMessages, IdsAreUniqueAndFoundWithoutRegardToCase) {
   std::set<std::string> lower_ids;
   for (const auto& m : built_in_messages()) {
-    std::string id(m.id);
+    std::string id(m.id.text());
     for (char& c : id) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     EXPECT_TRUE(lower_ids.insert(id).second) << m.id;
     EXPECT_FALSE(m.german.empty()) << m.id;
   }
-  EXPECT_EQ(german_message("LIST_1"), german_message("List_1"));
-  EXPECT_EQ(german_message("msdlg_21_a"), "Profilname");
-  EXPECT_EQ(german_message("MSDLG_99"), "");
+  EXPECT_EQ(german_message(MessageId{"LIST_1"}), german_message(message_ids::kColumnProfileName));
+  EXPECT_EQ(german_message(MessageId{"msdlg_21_a"}), "Profilname");
+  EXPECT_EQ(german_message(MessageId{"MSDLG_99"}), "");
 }
 
 TEST(BuiltInMessages, ErrorTextsTakeTheirDetailForTheirPlaceholder) {
@@ -68,8 +70,8 @@ TEST(BuiltInMessages, ErrorTextsTakeTheirDetailForTheirPlaceholder) {
       {"no placeholder", "C:\\lang", "no placeholder"},  // a translation that left it out
       {"", "detail", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(with_detail(c.text, c.detail), c.expected) << c.text;
-  EXPECT_EQ(with_detail(german_message("MSDLG_ERR_10"), "C:\\lang\\English.qlf"),
+  for (const Case& c : cases) EXPECT_EQ(text::with_detail(c.text, c.detail), c.expected) << c.text;
+  EXPECT_EQ(text::with_detail(german_message(message_ids::kEnglishFileNotWritten), "C:\\lang\\English.qlf"),
             "Die englische Sprachdatei konnte nicht geschrieben werden: C:\\lang\\English.qlf");
 }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "lang_online/language_chooser.h"
 #include "platform/files.h"
 #include "support/paths.h"

@@ -14,6 +14,7 @@
 #include "support/scripted_http.h"
 #include "support/scripted_prompts.h"
 #include "support/test_owner_thread.h"
+#include "platform/message_ids.h"
 
 namespace orvx::lang_online {
 namespace {
@@ -69,25 +70,25 @@ class LanguageSectionTest : public ::testing::Test {
     return texts;
   }
 
-  std::unique_ptr<net::THTTPGet> MakeComponent() {
+  std::unique_ptr<net::HttpDownload> MakeComponent() {
     auto link = std::make_unique<test::TestOwnerThread>();
     owner = link.get();
-    return std::make_unique<net::THTTPGet>(http, std::move(link));
+    return std::make_unique<net::HttpDownload>(http, std::move(link));
   }
 
   test::TempFolder data;
   std::shared_ptr<test::ScriptedHttp> http = std::make_shared<test::ScriptedHttp>();
   test::TestOwnerThread* owner = nullptr;
-  std::unique_ptr<net::THTTPGet> get_file = MakeComponent();
+  std::unique_ptr<net::HttpDownload> get_file = MakeComponent();
   HttpGetLanguageFetcher fetcher{*get_file};
   test::ScriptedPrompts prompts;
   std::string base = kBase;  // the configured update server
   LanguageSection section{SectionContext{
       fetcher, prompts,
-      [](std::string_view id) {
+      [](MessageId id) {
         // The messages that name a language or a file carry it after a colon.
-        const bool detailed = id == kNotTheLanguageMessageId || id == kFileNotWrittenMessageId;
-        return "text of " + std::string(id) + (detailed ? ": %s" : "");
+        const bool detailed = id == message_ids::kNotTheLanguage || id == message_ids::kFileNotWritten;
+        return "text of " + std::string(id.text()) + (detailed ? ": %s" : "");
       },
       [this] { return base; }, data.path()}};
 };

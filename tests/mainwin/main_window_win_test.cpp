@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "minidesk/error_icon_list_win.h"
+#include "minidesk/error_list_window_win.h"
 #include "ui/link_label_win.h"
 #include "ui/picture_button_win.h"
 #include "minidesk/alert_panel_win.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "icons/arrangement_guard.h"
 #include "lang/messages.h"
 #include "platform/files.h"
@@ -24,15 +24,16 @@
 #include "standin_shared/standin_client_win.h"
 #include "support/desktop_icon_rows.h"
 #include "support/orvane_app_win.h"
-#include "app/main_form_win.h"
+#include "mainwin/main_window_win.h"
 #include "ui/caption_bar_win.h"
 #include "ui/error_report_dialog_win.h"
 #include "ui/flat_button_win.h"
 #include "ui/input_box_win.h"
 #include "ui/label_win.h"
-#include "app/about_box_win.h"
-#include "app/main_layout.h"
-#include "app/screen_measures_win.h"
+#include "mainwin/about_box_win.h"
+#include "mainwin/main_layout.h"
+#include "mainwin/screen_measures_win.h"
+#include "platform/message_ids.h"
 
 namespace orvx::test {
 namespace {
@@ -47,7 +48,7 @@ const std::vector<StandinItem> kIcons = {
 
 // Icons as sorted rows of caption and position, to compare a profile with
 // the desktop whatever the order of either.
-std::vector<IconRow> sorted_rows(const TDesktopIconInfoArray& icons) {
+std::vector<IconRow> sorted_rows(const DesktopIcons& icons) {
   std::vector<IconRow> rows = Rows(icons);
   std::sort(rows.begin(), rows.end());
   return rows;
@@ -68,7 +69,7 @@ class MainWindow : public ::testing::Test {
 
   void SetUp() override {
     // A second instance would only bring that one to the front and end.
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_EQ(FindWindowA(mainwin::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
     if (!standin_) {
       ASSERT_NO_THROW(standin_ = std::make_unique<StandinDesktop>());
     }
@@ -104,7 +105,7 @@ TEST_F(MainWindow, FirstStartTellsAndSavesTheStandardProfileOfTheResolution) {
   auto app = start();
   HWND box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(message_box_text(box), lang::german_message("MSDLG_19"));
+  EXPECT_EQ(message_box_text(box), lang::german_message(message_ids::kStandardProfileCreated));
   EXPECT_FALSE(files::file_exists(copy.profile_file(resolution_profile_name())));
   press_box_button(box, IDOK);
 
@@ -274,8 +275,8 @@ TEST_F(MainWindow, SecondStartBringsTheFirstToTheFrontAndEnds) {
     EXPECT_TRUE(wait_for("IsWindowVisible(main) != FALSE", [&] { return IsWindowVisible(main) != FALSE; }));
     EXPECT_TRUE(wait_for("GetForegroundWindow() == main", [&] { return GetForegroundWindow() == main; }));
     EXPECT_FALSE(files::folder_exists(second.folder() + "Quillfen"));
-    EXPECT_EQ(FindWindowExA(nullptr, main, app::kMainWindowClass, nullptr), nullptr);
-    EXPECT_EQ(FindWindowExA(nullptr, nullptr, app::kMainWindowClass, nullptr), main);
+    EXPECT_EQ(FindWindowExA(nullptr, main, mainwin::kMainWindowClass, nullptr), nullptr);
+    EXPECT_EQ(FindWindowExA(nullptr, nullptr, mainwin::kMainWindowClass, nullptr), main);
   }
 }
 
@@ -401,7 +402,7 @@ TEST_F(MainWindow, UpdateMessageFollowsTheFirstShowOfTheWindow) {
   HWND box = wait_message_box(app.process_id());
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box), "Update wurde erfolgreich ausgef\xFChrt!");
-  HWND main = FindWindowA(app::kMainWindowClass, nullptr);
+  HWND main = FindWindowA(mainwin::kMainWindowClass, nullptr);
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(IsWindowVisible(main));
   press_box_button(box, IDOK);
@@ -414,9 +415,9 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
   HWND bar = find_child(main, ui::kCaptionBarClass);
-  const POINT about_button = caption_button_point(bar, app::kAboutButton);
+  const POINT about_button = caption_button_point(bar, mainwin::kAboutButton);
   post_click(bar, about_button.x, about_button.y);
-  HWND about = wait_process_window(app->process_id(), app::kAboutWindowClass, nullptr);
+  HWND about = wait_process_window(app->process_id(), mainwin::kAboutWindowClass, nullptr);
   ASSERT_NE(about, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_NE(find_child(about, ui::kLinkLabelClass, "<link>Homepage</link>"), nullptr);
@@ -470,7 +471,7 @@ TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
                        "Some icons lie outside the boundaries of the desktop. By selecting an item on the list and "
                        "then clicking on the Orvane X Minidesk you can reposition the icon."),
             nullptr);
-  HWND list = find_process_window(app->process_id(), minidesk::kErrorIconListClass, nullptr, false);
+  HWND list = find_process_window(app->process_id(), minidesk::kErrorListWindowClass, nullptr, false);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(child_texts(list, ui::kFlatButtonClass), (std::vector<std::string>{"Close"}));
 }
@@ -533,7 +534,7 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
-  const app::MainLayout layout = app::main_layout(app::measure_screen(), true);
+  const mainwin::MainLayout layout = mainwin::main_layout(mainwin::measure_screen(), true);
   const WindowLook expanded = look_of(main);
   EXPECT_EQ(expanded.width, layout.client.width);
   EXPECT_EQ(expanded.height, layout.client.height);
@@ -546,10 +547,10 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   ASSERT_NE(toggle, nullptr);
   post_click(toggle);
   ASSERT_TRUE(wait_for("the window collapsed to its bar",
-                      [&] { return look_of(main).height == app::kCollapsedSize.height; }));
+                      [&] { return look_of(main).height == mainwin::kCollapsedSize.height; }));
   ASSERT_TRUE(round_trip(main));  // the click's handler has ended
   const WindowLook collapsed = look_of(main);
-  EXPECT_EQ(collapsed.width, app::kCollapsedSize.width);
+  EXPECT_EQ(collapsed.width, mainwin::kCollapsedSize.width);
   EXPECT_TRUE(collapsed.topmost);
   EXPECT_TRUE(collapsed.shaped);
   EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "0");

@@ -15,13 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form_win.h"
-#include "app/main_layout.h"
-#include "app/screen_measures_win.h"
+#include "mainwin/main_window_win.h"
+#include "mainwin/main_layout.h"
+#include "mainwin/screen_measures_win.h"
 #include "lang/messages.h"
 #include "minidesk/alert_panel_win.h"
 #include "minidesk/error_icon_list.h"
-#include "minidesk/error_icon_list_win.h"
+#include "minidesk/error_list_window_win.h"
 #include "minidesk/minidesk.h"
 #include "minidesk/minidesk_map.h"
 #include "minidesk/minidesk_view_win.h"
@@ -34,6 +34,8 @@
 #include "ui/picture_button_win.h"
 #include "profiles/profile_file.h"
 #include "minidesk/restore_preview.h"
+#include "platform/ansi_text.h"
+#include "platform/message_ids.h"
 
 namespace orvx::test {
 namespace {
@@ -139,7 +141,7 @@ class MinideskWindow : public ::testing::Test {
   static void TearDownTestSuite() { standin_.reset(); }
 
   void SetUp() override {
-    ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+    ASSERT_EQ(FindWindowA(mainwin::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
     ASSERT_TRUE(standin_) << "no stand-in desktop";
     standin().set_modes(false, false);
     // Out of the way: a hint under a resting cursor would hide the map.
@@ -158,13 +160,13 @@ class MinideskWindow : public ::testing::Test {
     ASSERT_NE(main, nullptr);
     ASSERT_NE(find_child(main, minidesk::kMinideskViewClass), nullptr);
     map = std::make_unique<Map>(main);
-    const ui::Size size = app::minidesk_size(app::measure_screen());
+    const ui::Size size = mainwin::minidesk_size(mainwin::measure_screen());
     ASSERT_EQ(map->width(), size.width);
     ASSERT_EQ(map->height(), size.height);
   }
 
   static StandinDesktop& standin() { return *standin_; }
-  HWND error_list() const { return find_process_window(app->process_id(), minidesk::kErrorIconListClass, nullptr, false); }
+  HWND error_list() const { return find_process_window(app->process_id(), minidesk::kErrorListWindowClass, nullptr, false); }
 
   ProgramCopy copy;
   std::unique_ptr<RunningApp> app;
@@ -182,7 +184,7 @@ StandinItem placed(const char* caption, minidesk::MapPoint p) {
 }
 
 TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
-  const int w = app::minidesk_size(app::measure_screen()).width;
+  const int w = mainwin::minidesk_size(mainwin::measure_screen()).width;
   constexpr int kLast = minidesk::kMarkerSize - 1;  // a marker's last row and column
   constexpr int kMiddle = minidesk::kMarkerSize / 2 - 1;
   // Desktop points, and the markers they give.
@@ -236,7 +238,7 @@ TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
   ASSERT_TRUE(mouse_to(map->screen(b, kMiddle, kMiddle)));
   EXPECT_TRUE(wait_for("the hint of the bin", [&] { return hint_text() == "Papierkorb"; })) << hint_text();
   ASSERT_TRUE(mouse_to(map->alert_image()));
-  const std::string count = lang::with_detail(lang::german_message("MSDLG_16"), "3");
+  const std::string count = text::with_detail(lang::german_message(message_ids::kIconsOutside), "3");
   EXPECT_TRUE(wait_for("the hint of the alert image", [&] { return hint_text() == count; })) << hint_text();
 }
 
@@ -276,7 +278,7 @@ TEST_F(MinideskWindow, DraggingAMarkerMovesItsIconByThreeTimesTheDrag) {
 }
 
 TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
-  start({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500 + app::measure_screen().work_area_right, 600}});
+  start({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500 + mainwin::measure_screen().work_area_right, 600}});
   ASSERT_TRUE(wait_for("the alert image drawn", [&] { return screen_pixel(map->alert_image()) == kAlertRed; }));
   HWND list = error_list();
   ASSERT_NE(list, nullptr) << "the error list is made at the start";
@@ -353,7 +355,7 @@ TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart
 
 // The restore menu, opened by the arrange button as a user opens it.
 HWND open_restore_menu(RunningApp& app) {
-  app.click(ui::kFlatButtonClass, app::kArrangeButtonCaption);
+  app.click(ui::kFlatButtonClass, mainwin::kArrangeButtonCaption);
   return wait_popup_menu(app.process_id());
 }
 

@@ -24,8 +24,8 @@ class RecordingHost : public MinideskHost {
     if (fail_moves) throw std::runtime_error("desktop gone");
   }
   void set_refresh_timer(bool on) override { log.push_back(on ? "refresh on" : "refresh off"); }
-  void set_alert_timer_on(bool on) override { log.push_back(on ? "alert_timer_on on" : "alert_timer_on off"); }
-  void set_alert_timer_off(bool on) override { log.push_back(on ? "alert_timer_off on" : "alert_timer_off off"); }
+  void set_alert_slide_in_timer(bool on) override { log.push_back(on ? "alert_timer_on on" : "alert_timer_on off"); }
+  void set_alert_hide_timer(bool on) override { log.push_back(on ? "alert_timer_off on" : "alert_timer_off off"); }
   void set_mouse_capture(bool captured) override { log.push_back(captured ? "capture" : "release"); }
 
   Log log;
@@ -36,7 +36,7 @@ class MinideskTest : public ::testing::Test {
  protected:
   MinideskTest() { minidesk.set_map_size(kMap); }
 
-  bool Build(const TDesktopIconInfoArray& icons) { return minidesk.BuildMinidesk(icons, German); }
+  bool Build(const DesktopIcons& icons) { return minidesk.BuildMinidesk(icons, German); }
 
   // A point inside the marker, 3 pixels in from its top left corner.
   MapPoint Inside(size_t marker) const {
@@ -48,8 +48,8 @@ class MinideskTest : public ::testing::Test {
     return {r.left + 5, r.top + 5};
   }
   void Click(MapPoint p) {
-    minidesk.mouse_down(p, TMouseButton::mbLeft);
-    minidesk.mouse_up(p, TMouseButton::mbLeft);
+    minidesk.mouse_down(p, MouseButton::kLeft);
+    minidesk.mouse_up(p, MouseButton::kLeft);
   }
 
   RecordingHost host;
@@ -107,7 +107,7 @@ TEST_F(MinideskTest, CountMessageIsAskedOnlyWhenIconsLieOutside) {
 }
 
 TEST_F(MinideskTest, UnchangedDesktopLeavesTheMapAsItIs) {
-  const TDesktopIconInfoArray icons{{"A", 30, 30}, {"B", 1500, 600}};
+  const DesktopIcons icons{{"A", 30, 30}, {"B", 1500, 600}};
   ASSERT_TRUE(Build(icons));
   const uint64_t revision = minidesk.revision();
   EXPECT_FALSE(Build(icons));
@@ -115,7 +115,7 @@ TEST_F(MinideskTest, UnchangedDesktopLeavesTheMapAsItIs) {
 
   struct Change {
     const char* what;
-    TDesktopIconInfoArray icons;
+    DesktopIcons icons;
   };
   const Change changes[] = {
       {"moved", {{"A", 33, 30}, {"B", 1500, 600}}},
@@ -173,7 +173,7 @@ TEST_F(MinideskTest, OpenErrorListIsNotRefilled) {
   EXPECT_EQ(minidesk.MinideskOutside(), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(minidesk.error_list().entries(), (std::vector<std::string>{"A"}));  // the open list stays
 
-  minidesk.abort_buttonClick();
+  minidesk.on_cancel_clicked();
   EXPECT_FALSE(minidesk.error_list().visible());
   Build({{"A", 1500, 600}, {"B", -300, 5}});
   EXPECT_EQ(minidesk.error_list().entries(), (std::vector<std::string>{"A", "B"}));
@@ -182,7 +182,7 @@ TEST_F(MinideskTest, OpenErrorListIsNotRefilled) {
 TEST_F(MinideskTest, DraggingAMarkerMovesItsIcon) {
   Build({{"Rechnung.doc", 1500, 600}, {"Papierkorb", 300, 300}});
   const MapPoint grip = Inside(1);
-  minidesk.mouse_down(grip, TMouseButton::mbLeft);
+  minidesk.mouse_down(grip, MouseButton::kLeft);
   EXPECT_TRUE(minidesk.dragging());
   minidesk.mouse_move({grip.x + 4, grip.y + 1});
   minidesk.mouse_move({grip.x + 10, grip.y + 5});
@@ -192,7 +192,7 @@ TEST_F(MinideskTest, DraggingAMarkerMovesItsIcon) {
   EXPECT_FALSE(Build({{"Rechnung.doc", 1500, 600}, {"Papierkorb", 300, 300}}));
   EXPECT_EQ(minidesk.markers()[1].bounds, (MapRect{110, 115, 10, 10}));
 
-  minidesk.mouse_up({grip.x + 10, grip.y + 5}, TMouseButton::mbLeft);
+  minidesk.mouse_up({grip.x + 10, grip.y + 5}, MouseButton::kLeft);
   EXPECT_FALSE(minidesk.dragging());
   EXPECT_EQ(host.log, (Log{"refresh off", "capture", "release", "move Papierkorb to 330,315", "refresh on"}));
 }
@@ -201,13 +201,13 @@ TEST_F(MinideskTest, PressAndReleaseOnAMarkerSnapsTheIconToThreePixels) {
   // Markers off the map cannot be reached; these lie on it.
   struct Case {
     int32_t x, y;
-    TMouseButton button;
+    MouseButton button;
     const char* move;
   };
   const Case cases[] = {
-      {302, 601, TMouseButton::mbLeft, "move Icon to 300,600"},
-      {301, 302, TMouseButton::mbRight, "move Icon to 300,300"},  // any button
-      {-5, 7, TMouseButton::mbMiddle, "move Icon to -3,6"},
+      {302, 601, MouseButton::kLeft, "move Icon to 300,600"},
+      {301, 302, MouseButton::kRight, "move Icon to 300,300"},  // any button
+      {-5, 7, MouseButton::kMiddle, "move Icon to -3,6"},
   };
   for (const Case& c : cases) {
     RecordingHost host;
@@ -224,20 +224,20 @@ TEST_F(MinideskTest, PressAndReleaseOnAMarkerSnapsTheIconToThreePixels) {
 TEST_F(MinideskTest, FailedMoveStillBringsTheRefreshBack) {
   Build({{"A", 300, 300}});
   host.fail_moves = true;
-  minidesk.mouse_down(Inside(0), TMouseButton::mbLeft);
-  EXPECT_THROW(minidesk.mouse_up(Inside(0), TMouseButton::mbLeft), std::runtime_error);
+  minidesk.mouse_down(Inside(0), MouseButton::kLeft);
+  EXPECT_THROW(minidesk.mouse_up(Inside(0), MouseButton::kLeft), std::runtime_error);
   EXPECT_EQ(host.log.back(), "refresh on");
   EXPECT_FALSE(minidesk.dragging());
 }
 
 TEST_F(MinideskTest, LostMouseEndsTheDragWithoutMovingTheIcon) {
   Build({{"A", 300, 300}});
-  minidesk.mouse_down(Inside(0), TMouseButton::mbLeft);
+  minidesk.mouse_down(Inside(0), MouseButton::kLeft);
   minidesk.mouse_move({Inside(0).x + 50, Inside(0).y});
   minidesk.mouse_capture_lost();
   EXPECT_FALSE(minidesk.dragging());
   EXPECT_EQ(host.log, (Log{"refresh off", "capture", "refresh on"}));
-  minidesk.mouse_up(Inside(0), TMouseButton::mbLeft);  // the release that comes too late
+  minidesk.mouse_up(Inside(0), MouseButton::kLeft);  // the release that comes too late
   EXPECT_EQ(host.log.size(), 3u);
   // The next build shows the icon where it still is.
   EXPECT_TRUE(Build({{"A", 300, 300}}));
@@ -252,7 +252,7 @@ TEST_F(MinideskTest, ChosenListEntryIsPlacedWhereTheMapIsClicked) {
   Click({100, 50});  // nothing chosen yet
   EXPECT_TRUE(host.log.empty());
 
-  minidesk.icon_list_boxSelect(1);
+  minidesk.on_error_list_selected(1);
   Click({100, 50});
   EXPECT_EQ(host.log, (Log{"move B to 300,120"}));
   EXPECT_EQ(minidesk.error_list().entries(), (std::vector<std::string>{"A"}));
@@ -260,7 +260,7 @@ TEST_F(MinideskTest, ChosenListEntryIsPlacedWhereTheMapIsClicked) {
   EXPECT_FALSE(minidesk.error_list().selected());
 
   // A click on a marker is the marker's: it moves its own icon.
-  minidesk.icon_list_boxSelect(0);
+  minidesk.on_error_list_selected(0);
   host.log.clear();
   Click(Inside(2));
   EXPECT_EQ(host.log, (Log{"refresh off", "capture", "release", "move C to 30,30", "refresh on"}));
@@ -273,17 +273,17 @@ TEST_F(MinideskTest, ChosenListEntryIsPlacedWhereTheMapIsClicked) {
 
 TEST_F(MinideskTest, MapClickWithoutAnOpenListOrWithOtherButtonsDoesNothing) {
   Build({{"A", 1500, 600}});
-  minidesk.icon_list_boxSelect(0);  // chosen, but the list is hidden
+  minidesk.on_error_list_selected(0);  // chosen, but the list is hidden
   Click({100, 50});
   EXPECT_TRUE(host.log.empty());
 
   Click(AlertImageCentre());
-  minidesk.icon_list_boxSelect(0);
+  minidesk.on_error_list_selected(0);
   host.log.clear();
-  minidesk.mouse_down({100, 50}, TMouseButton::mbRight);
-  minidesk.mouse_up({100, 50}, TMouseButton::mbRight);
-  minidesk.mouse_down({100, 50}, TMouseButton::mbLeft);
-  minidesk.mouse_up({500, 50}, TMouseButton::mbLeft);  // released off the map
+  minidesk.mouse_down({100, 50}, MouseButton::kRight);
+  minidesk.mouse_up({100, 50}, MouseButton::kRight);
+  minidesk.mouse_down({100, 50}, MouseButton::kLeft);
+  minidesk.mouse_up({500, 50}, MouseButton::kLeft);  // released off the map
   EXPECT_TRUE(host.log.empty());
   EXPECT_EQ(minidesk.error_list().entries().size(), 1u);
 }
@@ -330,7 +330,7 @@ TEST_F(MinideskTest, AlertPanelSlidesInStaysAndHides) {
   host.log.clear();
   int ticks = 0;
   while (host.log.empty() && ticks < 100) {
-    minidesk.alert_timer_onTimer();
+    minidesk.on_alert_slide_in_timer();
     ++ticks;
   }
   EXPECT_EQ(ticks, 13);
@@ -338,7 +338,7 @@ TEST_F(MinideskTest, AlertPanelSlidesInStaysAndHides) {
   EXPECT_EQ(host.log, (Log{"alert_timer_on off", "alert_timer_off on"}));
 
   host.log.clear();
-  minidesk.alert_timer_offTimer();
+  minidesk.on_alert_hide_timer();
   EXPECT_FALSE(minidesk.alert_panel().visible);
   EXPECT_EQ(host.log, (Log{"alert_timer_on off", "alert_timer_off off"}));
 }
@@ -347,29 +347,29 @@ TEST_F(MinideskTest, AlertPanelKeepsRightAlignedAndClosesOnItsImage) {
   Build({{"A", 1500, 600}});
   Click(AlertImageCentre());
   minidesk.set_map_size({853, 341});  // the layout changed meanwhile
-  minidesk.alert_timer_onTimer();
+  minidesk.on_alert_slide_in_timer();
   EXPECT_EQ(minidesk.alert_panel().bounds, (MapRect{534, 325, 319, 72}));
 
   host.log.clear();
   const uint64_t revision = minidesk.revision();
-  minidesk.alert_imgClick();
+  minidesk.on_alert_image_clicked();
   EXPECT_FALSE(minidesk.alert_panel().visible);
   EXPECT_GT(minidesk.revision(), revision);
   EXPECT_EQ(host.log, (Log{"alert_timer_on off"}));
   EXPECT_TRUE(minidesk.error_list().visible());  // the list stays open
 
   // The off timer still running hides the hidden panel once more.
-  minidesk.alert_timer_offTimer();
+  minidesk.on_alert_hide_timer();
   EXPECT_FALSE(minidesk.alert_panel().visible);
 }
 
 TEST_F(MinideskTest, AlertImageClickNeedsPressAndReleaseOnIt) {
   Build({{"A", 1500, 600}});
-  minidesk.mouse_down(AlertImageCentre(), TMouseButton::mbLeft);
-  minidesk.mouse_up({10, 10}, TMouseButton::mbLeft);
+  minidesk.mouse_down(AlertImageCentre(), MouseButton::kLeft);
+  minidesk.mouse_up({10, 10}, MouseButton::kLeft);
   EXPECT_FALSE(minidesk.alert_panel().visible);
-  minidesk.mouse_down(AlertImageCentre(), TMouseButton::mbRight);
-  minidesk.mouse_up(AlertImageCentre(), TMouseButton::mbRight);
+  minidesk.mouse_down(AlertImageCentre(), MouseButton::kRight);
+  minidesk.mouse_up(AlertImageCentre(), MouseButton::kRight);
   EXPECT_FALSE(minidesk.error_list().visible());
   EXPECT_TRUE(host.log.empty());
 }

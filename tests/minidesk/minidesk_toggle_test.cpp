@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "minidesk/minidesk_toggle.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "platform/files.h"
 #include "support/paths.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "minidesk/error_icon_list_win.h"
+#include "minidesk/error_list_window_win.h"
 #include "minidesk/minidesk.h"
 #include "minidesk/minidesk_view_win.h"
 #include "support/quiet_minidesk_host.h"
@@ -96,13 +96,13 @@ class MapForm final : public ui::Form {
   explicit MapForm(Minidesk& minidesk) {
     create_form(ui::FormArgs{.name = "orvx_form", .class_name = "OrvxTestMinidesk", .caption = "Orvane X",
                              .bounds = ui::Rect{300, 100, 446, 381}});
-    list = std::make_unique<Terror_icon_list>(hwnd(), minidesk);
+    list = std::make_unique<ErrorListWindow>(hwnd(), minidesk);
     view = std::make_unique<MinideskView>(MinideskViewArgs{.parent = hwnd(),
                                                            .bounds = ui::Rect{10, 25, kMap.width, kMap.height},
                                                            .on_changed = [this] { list->sync(); }},
                                           minidesk);
   }
-  std::unique_ptr<Terror_icon_list> list;
+  std::unique_ptr<ErrorListWindow> list;
   std::unique_ptr<MinideskView> view;
 };
 
@@ -114,8 +114,8 @@ class DesktopHost : public MinideskHost {
     icons::MoveDesktopIcon(access, caption, to);
   }
   void set_refresh_timer(bool on) override { log.push_back(on ? "refresh on" : "refresh off"); }
-  void set_alert_timer_on(bool on) override { log.push_back(on ? "alert on" : "alert off"); }
-  void set_alert_timer_off(bool) override {}
+  void set_alert_slide_in_timer(bool on) override { log.push_back(on ? "alert on" : "alert off"); }
+  void set_alert_hide_timer(bool) override {}
   void set_mouse_capture(bool captured) override {
     log.push_back(captured ? "capture" : "release");
     view->set_mouse_capture(captured);
@@ -143,7 +143,7 @@ class MinideskViewWin : public ::testing::Test {
   // What a tick of the refresh timer does after the layout.
   void Refresh() {
     icons::ReadMinideskIcons(host.access,
-                             [&](const TDesktopIconInfoArray& icons) { minidesk.BuildMinidesk(icons, CountMessage); });
+                             [&](const DesktopIcons& icons) { minidesk.BuildMinidesk(icons, CountMessage); });
     form.view->show_changes();
   }
   HWND View() const { return form.view->hwnd(); }
@@ -233,7 +233,7 @@ TEST_F(MinideskViewWin, ChoiceInTheBoxOutlivesAChangeOfTheMapBeforeItIsTold) {
   // at the release. Between the two the explanation slides a step.
   HWND box = form.list->list_box();
   SendMessageA(box, LB_SETCURSEL, 0, 0);
-  minidesk.alert_timer_onTimer();
+  minidesk.on_alert_slide_in_timer();
   form.view->show_changes();
   EXPECT_EQ(SendMessageA(box, LB_GETCURSEL, 0, 0), 0);
   SendMessageA(form.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
@@ -266,7 +266,7 @@ TEST_F(MinideskViewWin, ExplanationSlidesInAndClosesOnItsPicture) {
   ASSERT_TRUE(PanelShown());
   EXPECT_EQ(PanelBounds(), (ui::Rect{107, 331, 319, 72}));
   for (int tick = 0; tick < 13; ++tick) {
-    minidesk.alert_timer_onTimer();
+    minidesk.on_alert_slide_in_timer();
     form.view->show_changes();
   }
   EXPECT_EQ(PanelBounds(), (ui::Rect{107, 259, 319, 72}));

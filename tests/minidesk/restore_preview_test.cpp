@@ -18,8 +18,8 @@ std::string German() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 // Papierkorb stays, Arbeitsplatz moves right, Ordner is not in the profile,
 // and the profile's "Fehlt" is not on the desktop.
-const TDesktopIconInfoArray kDesktop = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 30, 300}, {"Ordner", 90, 90}};
-const TDesktopIconInfoArray kProfile = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 330, 300}, {"Fehlt", 9, 9}};
+const DesktopIcons kDesktop = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 30, 300}, {"Ordner", 90, 90}};
+const DesktopIcons kProfile = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 330, 300}, {"Fehlt", 9, 9}};
 
 struct PreviewTest : ::testing::Test {
   PreviewTest() {

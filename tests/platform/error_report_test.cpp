@@ -8,6 +8,7 @@
 
 #include "platform/error_report.h"
 #include "support/recording_reporter.h"
+#include "platform/message_ids.h"
 
 namespace orvx::errors {
 namespace {
@@ -46,15 +47,15 @@ TEST(ReportException, ReachesTheInstalledReporterButNeverStacksReports) {
 TEST(ReportException, AnErrorNamingAMessageIsShownInTheReportersLanguage) {
   // The recorder speaks the built-in German texts.
   RecordingReporter reporter;
-  report_exception(std::make_exception_ptr(MessageError("MSDLG_ERR_3", "OrvxMinidesk")));
-  report_exception(std::make_exception_ptr(MessageError("MSDLG_ERR_6")));
+  report_exception(std::make_exception_ptr(MessageError(message_ids::kWindowClassNotRegistered, "OrvxMinidesk")));
+  report_exception(std::make_exception_ptr(MessageError(message_ids::kMenuNotCreated)));
   EXPECT_EQ(reporter.reports(),
             (std::vector<std::string>{"Fensterklasse OrvxMinidesk konnte nicht registriert werden.",
                                       "Men\xFC konnte nicht erstellt werden."}));
   // Without a reporter, the standard error stream gets the id and detail.
-  const MessageError error("MSDLG_ERR_3", "OrvxMinidesk");
+  const MessageError error(message_ids::kWindowClassNotRegistered, "OrvxMinidesk");
   EXPECT_EQ(describe_exception(std::make_exception_ptr(error)), "MSDLG_ERR_3: OrvxMinidesk");
-  EXPECT_EQ(describe_exception(std::make_exception_ptr(MessageError("MSDLG_ERR_6"))), "MSDLG_ERR_6");
+  EXPECT_EQ(describe_exception(std::make_exception_ptr(MessageError(message_ids::kMenuNotCreated))), "MSDLG_ERR_6");
 }
 
 TEST(GuardedSequence, GuardedFailuresLetLaterStepsRunAndTheLastIsReported) {

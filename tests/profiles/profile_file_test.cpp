@@ -11,10 +11,10 @@
 
 namespace orvx {
 
-bool operator==(const TDesktopIconInfo& a, const TDesktopIconInfo& b) {
+bool operator==(const DesktopIcon& a, const DesktopIcon& b) {
   return a.Caption == b.Caption && a.X == b.X && a.Y == b.Y;
 }
-void PrintTo(const TDesktopIconInfo& i, std::ostream* os) {
+void PrintTo(const DesktopIcon& i, std::ostream* os) {
   *os << "{" << i.Caption << ", " << i.X << ", " << i.Y << "}";
 }
 
@@ -26,8 +26,8 @@ const ScreenSize kScreen{1280, 1024};
 const std::string kInfo = "[ORV_Infos]\r\nIcons=";
 std::string info(int icons) { return kInfo + std::to_string(icons) + "\r\nRes=1280x1024\r\nCount=2\r\n"; }
 
-TDesktopIconInfoArray many_icons(int n) {
-  TDesktopIconInfoArray icons;
+DesktopIcons many_icons(int n) {
+  DesktopIcons icons;
   for (int i = 0; i < n; ++i) {
     icons.push_back({"Verknüpfung " + std::to_string(i), i * 75 % 1900, -(i * 13 % 1000)});
   }
@@ -36,7 +36,7 @@ TDesktopIconInfoArray many_icons(int n) {
 
 struct BuildCase {
   const char* what;
-  TDesktopIconInfoArray icons;
+  DesktopIcons icons;
   std::string text;
 };
 
@@ -74,14 +74,14 @@ TEST(ProfileText, HasTheFormOfKeyByKeyWrites) {
 TEST(ProfileFile, WrittenIconsReadBack) {
   test::TempFolder dir;
   std::string path = dir / "p.qpf";
-  TDesktopIconInfoArray icons = {{"Papierkorb", 10, 20}, {"Notes", -5, 7}, {"notes", 1, 2},
+  DesktopIcons icons = {{"Papierkorb", 10, 20}, {"Notes", -5, 7}, {"notes", 1, 2},
                                  {"ORV_Infos", 3, 4}, {" lost", 9, 9}, {"a]b", 40000, -40000}};
   ASSERT_TRUE(WriteProfileFile(icons, path, kScreen, 2));
-  const TDesktopIconInfoArray expected = {
+  const DesktopIcons expected = {
       {"Papierkorb", 10, 20}, {"Notes", 1, 2}, {"ORV_Infos", 3, 4}, {"a]b", 40000, -40000}};
   EXPECT_EQ(ReadProfileFile(path), expected);
   EXPECT_EQ(ReadIniSections(path),
-            (TIniSections{"Papierkorb", "Notes", "ORV_Infos", "a]b", ""}));
+            (SectionNames{"Papierkorb", "Notes", "ORV_Infos", "a]b", ""}));
 }
 
 TEST(ProfileFile, AWriteReplacesTheWholeFile) {
@@ -95,7 +95,7 @@ TEST(ProfileFile, AWriteReplacesTheWholeFile) {
 struct ReadCase {
   const char* what;
   std::string text;
-  TDesktopIconInfoArray icons;
+  DesktopIcons icons;
 };
 
 TEST(ProfileFile, ReadsHandWrittenAndDamagedFiles) {
@@ -142,7 +142,7 @@ TEST(ProfileFile, ReadsEveryIconOfALargeDesktop) {
   // platform's section list is often given; every icon must come back.
   test::TempFolder dir;
   std::string path = dir / "large.qpf";
-  TDesktopIconInfoArray icons = many_icons(5000);
+  DesktopIcons icons = many_icons(5000);
   ASSERT_TRUE(WriteProfileFile(icons, path, kScreen, 2));
   EXPECT_EQ(ReadProfileFile(path), icons);
 }

@@ -15,10 +15,10 @@
 
 namespace orvx {
 
-bool operator==(const TDesktopIconInfo& a, const TDesktopIconInfo& b) {
+bool operator==(const DesktopIcon& a, const DesktopIcon& b) {
   return a.Caption == b.Caption && a.X == b.X && a.Y == b.Y;
 }
-void PrintTo(const TDesktopIconInfo& i, std::ostream* os) {
+void PrintTo(const DesktopIcon& i, std::ostream* os) {
   *os << "{" << i.Caption << ", " << i.X << ", " << i.Y << "}";
 }
 
@@ -30,9 +30,9 @@ const ScreenSize kScreen{1920, 1080};
 
 // A profile written the way the platform's functions write it: the old file
 // deleted, then "x" and (if that worked) "y" per icon, then the information.
-void write_key_by_key(const TDesktopIconInfoArray& icons, const std::string& path) {
+void write_key_by_key(const DesktopIcons& icons, const std::string& path) {
   DeleteFileA(path.c_str());
-  for (const TDesktopIconInfo& icon : icons) {
+  for (const DesktopIcon& icon : icons) {
     if (platform::write_string(path, icon.Caption, "x", std::to_string(icon.X))) {
       platform::write_string(path, icon.Caption, "y", std::to_string(icon.Y));
     }
@@ -44,8 +44,8 @@ void write_key_by_key(const TDesktopIconInfoArray& icons, const std::string& pat
 }
 
 // The icons of a profile as the platform's functions read them.
-TDesktopIconInfoArray read_key_by_key(const std::string& path, unsigned names_buffer) {
-  TDesktopIconInfoArray icons;
+DesktopIcons read_key_by_key(const std::string& path, unsigned names_buffer) {
+  DesktopIcons icons;
   for (const std::string& name : platform::section_names(path, names_buffer)) {
     icons.push_back({name, platform::read_integer(path, name, "x", 0),
                      platform::read_integer(path, name, "y", 0)});
@@ -53,8 +53,8 @@ TDesktopIconInfoArray read_key_by_key(const std::string& path, unsigned names_bu
   return icons;
 }
 
-TDesktopIconInfoArray desktop(int n) {
-  TDesktopIconInfoArray icons;
+DesktopIcons desktop(int n) {
+  DesktopIcons icons;
   for (int i = 0; i < n; ++i) {
     icons.push_back({"Verknüpfung (" + std::to_string(i % 250) + ")", i * 75 % 1900, i * 13 % 1000});
   }
@@ -63,7 +63,7 @@ TDesktopIconInfoArray desktop(int n) {
 
 // Captions of every kind a header holds as it is, repeated in other ASCII
 // case, negative positions, an icon named like the information section.
-const TDesktopIconInfoArray kTrickyDesktop = {
+const DesktopIcons kTrickyDesktop = {
     {"Papierkorb", 10, 20},   {"Arbeitsplatz", -1200, 300}, {"Größe €", 5, 6},
     {"papierKORB", 11, 21},   {"a]b", 1, 2},                {"[x", 3, 4},
     {"k=v", 5, 6},            {";Notiz", 7, 8},             {"Mehr  Platz", 9, 10},
@@ -79,8 +79,8 @@ class ProfilesAgainstPlatform : public ::testing::Test {
 };
 
 TEST_F(ProfilesAgainstPlatform, OnePieceWriteGivesTheBytesOfKeyByKeyWrites) {
-  const TDesktopIconInfoArray cases[] = {{}, kTrickyDesktop, desktop(300)};
-  for (const TDesktopIconInfoArray& icons : cases) {
+  const DesktopIcons cases[] = {{}, kTrickyDesktop, desktop(300)};
+  for (const DesktopIcons& icons : cases) {
     std::string ours = dir_ / "ours.qpf";
     std::string theirs = dir_ / "theirs.qpf";
     ASSERT_TRUE(WriteProfileFile(icons, ours, kScreen, 2));
@@ -98,7 +98,7 @@ TEST_F(ProfilesAgainstPlatform, ReadsTheIconsThePlatformReads) {
   EXPECT_EQ(ReadProfileFile(path), read_key_by_key(path, 1 << 20));
 
   ASSERT_TRUE(WriteProfileFile(desktop(300), path, kScreen, 2));
-  TDesktopIconInfoArray theirs = read_key_by_key(path, 1 << 20);
+  DesktopIcons theirs = read_key_by_key(path, 1 << 20);
   ASSERT_EQ(theirs.back().Caption, "ORV_Infos");
   theirs.pop_back();  // see below: no icon without "x"
   EXPECT_EQ(ReadProfileFile(path), theirs);
@@ -111,16 +111,16 @@ TEST_F(ProfilesAgainstPlatform, RecordsThatTheInformationSectionIsNoIcon) {
   std::string path = dir_ / "p.qpf";
   ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 10, 20}}, path, kScreen, 2));
   EXPECT_EQ(read_key_by_key(path, 1 << 20),
-            (TDesktopIconInfoArray{{"Papierkorb", 10, 20}, {"ORV_Infos", 0, 0}}));
-  EXPECT_EQ(ReadProfileFile(path), (TDesktopIconInfoArray{{"Papierkorb", 10, 20}}));
+            (DesktopIcons{{"Papierkorb", 10, 20}, {"ORV_Infos", 0, 0}}));
+  EXPECT_EQ(ReadProfileFile(path), (DesktopIcons{{"Papierkorb", 10, 20}}));
   ASSERT_TRUE(WriteProfileFile({{"ORV_Infos", 5, 6}}, path, kScreen, 2));
-  EXPECT_EQ(ReadProfileFile(path), (TDesktopIconInfoArray{{"ORV_Infos", 5, 6}}));
+  EXPECT_EQ(ReadProfileFile(path), (DesktopIcons{{"ORV_Infos", 5, 6}}));
 }
 
 TEST_F(ProfilesAgainstPlatform, RecordsThatLargeProfilesAreReadWhole) {
   // A section list of 2048 bytes holds about a hundred captions; we read all.
   std::string path = dir_ / "large.qpf";
-  TDesktopIconInfoArray icons = desktop(5000);
+  DesktopIcons icons = desktop(5000);
   for (size_t i = 0; i < icons.size(); ++i) icons[i].Caption += " #" + std::to_string(i);
   ASSERT_TRUE(WriteProfileFile(icons, path, kScreen, 2));
   EXPECT_LT(read_key_by_key(path, 2048).size(), 120u);
@@ -131,14 +131,14 @@ TEST_F(ProfilesAgainstPlatform, RecordsWhyCaptionsWithBlanksAtTheEdgesAreLeftOut
   // The platform trims the section name of a write, so " Notes" overwrites
   // the position of the icon Notes; an empty caption puts its keys before the
   // first section. We leave both icons out and keep Notes where it was.
-  const TDesktopIconInfoArray icons = {{"", 1, 1}, {"Notes", 10, 20}, {" Notes", 500, 500}};
+  const DesktopIcons icons = {{"", 1, 1}, {"Notes", 10, 20}, {" Notes", 500, 500}};
   std::string theirs = dir_ / "theirs.qpf";
   std::string ours = dir_ / "ours.qpf";
   write_key_by_key(icons, theirs);
   ASSERT_TRUE(WriteProfileFile(icons, ours, kScreen, 2));
   EXPECT_EQ(files::read_file(theirs).value().substr(0, 10), "x=1\r\ny=1\r\n");
-  EXPECT_EQ(read_key_by_key(theirs, 1 << 20).front(), (TDesktopIconInfo{"Notes", 500, 500}));
-  EXPECT_EQ(ReadProfileFile(ours), (TDesktopIconInfoArray{{"Notes", 10, 20}}));
+  EXPECT_EQ(read_key_by_key(theirs, 1 << 20).front(), (DesktopIcon{"Notes", 500, 500}));
+  EXPECT_EQ(ReadProfileFile(ours), (DesktopIcons{{"Notes", 10, 20}}));
 }
 
 TEST_F(ProfilesAgainstPlatform, AFailedSaveLeavesTheOldProfileAndNoTemporaryFile) {

@@ -157,11 +157,11 @@ TEST(ProfileList, RowsShowTheInformationSectionOrNa) {
   std::filesystem::resize_file(dir / "huge.qpf", 64u << 20);
   ASSERT_TRUE(files::create_folder(dir / "folder.qpf"));
   FixedDateTimeFormatter format;
-  std::vector<TProfileRow> rows = ProfileListRows(dir.path(), format);
+  std::vector<ProfileRow> rows = ProfileListRows(dir.path(), format);
   std::sort(rows.begin(), rows.end(),
-            [](const TProfileRow& a, const TProfileRow& b) { return a.Name < b.Name; });
+            [](const ProfileRow& a, const ProfileRow& b) { return a.Name < b.Name; });
   ASSERT_EQ(rows.size(), 5u);
-  auto figures = [](const TProfileRow& r) {
+  auto figures = [](const ProfileRow& r) {
     return std::vector<std::string>{r.Name, r.Icons, r.Resolution, r.Monitors};
   };
   EXPECT_EQ(figures(rows[0]), (std::vector<std::string>{"Arbeit", "2", "1920x1080", "2"}));

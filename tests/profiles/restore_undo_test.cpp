@@ -14,7 +14,7 @@
 namespace orvx {
 namespace {
 
-using app::test::FlowWorld;
+using mainwin::test::FlowWorld;
 using Item = icons::MemoryDesktop::Item;
 using Items = std::vector<Item>;
 
@@ -128,8 +128,8 @@ TEST(RestoreUndoSequence, UndoTellsWhetherThereWasAnythingToPutBack) {
 // later one of the same caption.
 TEST(RestoreUndo, OnlyTheFirstIconOfACaptionIsKept) {
   RestoreUndo undo;
-  undo.keep(TDesktopIconInfoArray{{"Ordner", 1, 1}, {"Papierkorb", 2, 2}, {"ORDNER", 3, 3}, {"ordner", 4, 4}});
-  const std::optional<TDesktopIconInfoArray> kept = undo.take();
+  undo.keep(DesktopIcons{{"Ordner", 1, 1}, {"Papierkorb", 2, 2}, {"ORDNER", 3, 3}, {"ordner", 4, 4}});
+  const std::optional<DesktopIcons> kept = undo.take();
   ASSERT_TRUE(kept);
   ASSERT_EQ(kept->size(), 2u);
   EXPECT_EQ((*kept)[0].Caption, "Ordner");
@@ -139,8 +139,8 @@ TEST(RestoreUndo, OnlyTheFirstIconOfACaptionIsKept) {
 
 TEST(RestoreUndo, AnEmptyReadKeepsTheEarlierArrangement) {
   RestoreUndo undo;
-  undo.keep(TDesktopIconInfoArray{{"Papierkorb", 5, 6}});
-  undo.keep(TDesktopIconInfoArray{});
+  undo.keep(DesktopIcons{{"Papierkorb", 5, 6}});
+  undo.keep(DesktopIcons{});
   undo.keep(std::nullopt);
   ASSERT_TRUE(undo.available());
   EXPECT_EQ(undo.take()->front().X, 5);

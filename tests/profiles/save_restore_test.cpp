@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "profiles/data_folders.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "platform/files.h"
 #include "profiles/profile_file.h"
 #include "profiles/save_restore.h"
@@ -17,7 +17,7 @@
 namespace orvx {
 namespace {
 
-using app::test::FlowWorld;
+using mainwin::test::FlowWorld;
 using Item = icons::MemoryDesktop::Item;
 
 const std::vector<orvx::test::IconRow> kDesktopIcons = {{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}};
@@ -175,7 +175,7 @@ TEST_F(SaveRestore, ResolutionProfileThatCouldNotBeSavedIsReportedAndAskedForAga
 
 TEST_F(SaveRestore, ChosenStandardProfile) {
   struct Case {
-    std::string std_profil;
+    std::string standard_profile;
     std::vector<std::string> profiles;  // afterwards
     std::vector<std::string> log;
   };
@@ -191,14 +191,14 @@ TEST_F(SaveRestore, ChosenStandardProfile) {
   };
   for (const Case& c : cases) {
     FlowWorld w;
-    SaveChosenStandardProfile(w.context().profiles(), c.std_profil);
-    EXPECT_EQ(ListProfiles(w.folders.data), c.profiles) << c.std_profil;
-    EXPECT_EQ(w.log.entries, c.log) << c.std_profil;
+    SaveChosenStandardProfile(w.context().profiles(), c.standard_profile);
+    EXPECT_EQ(ListProfiles(w.folders.data), c.profiles) << c.standard_profile;
+    EXPECT_EQ(w.log.entries, c.log) << c.standard_profile;
   }
 }
 
 // Timer ticks and hotkey presses run inside an open box's message loop.
-class PromptsWithMessageLoop : public app::test::LoggingPrompts {
+class PromptsWithMessageLoop : public mainwin::test::LoggingPrompts {
  public:
   using LoggingPrompts::LoggingPrompts;
   std::function<void()> while_message_open;
@@ -211,7 +211,7 @@ class PromptsWithMessageLoop : public app::test::LoggingPrompts {
 
 TEST_F(SaveRestore, NoStandardProfileBoxesDoNotPileUp) {
   PromptsWithMessageLoop prompts(world.log);
-  const ProfileSession in_box{world.desktop, prompts, world.lang_system, world.folders, world.screen,
+  const ProfileSession in_box{world.desktop, prompts, world.translator, world.folders, world.screen,
                                 world.restore_undo};
   int ticks = 0;
   prompts.while_message_open = [&] {
@@ -288,7 +288,7 @@ TEST(StoredScreen, ScreenSizeText) {
 }
 
 TEST_F(SaveRestore, MessagesComeInTheLoadedLanguage) {
-  world.lang_system.load_language(test::source_dir() + "/resources/English.qlf");
+  world.translator.load_language(test::source_dir() + "/resources/English.qlf");
   SaveChosenStandardProfile(session(), "");
   world.prompts.confirmations = {true};
   world.desktop.set_reachable(false);

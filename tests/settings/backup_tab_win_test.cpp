@@ -15,16 +15,17 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form_win.h"
+#include "platform/message_ids.h"
+#include "mainwin/main_window_win.h"
 #include "backup/container_fixture.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "lang/messages.h"
 #include "platform/files.h"
 #include "platform/local_clock.h"
 #include "platform/scoped_win.h"
 #include "settings/backup_tab_win.h"
-#include "settings/settings_form_texts.h"
-#include "settings/settings_form_win.h"
+#include "settings/settings_dialog_texts.h"
+#include "settings/settings_dialog_win.h"
 #include "settings_backup/backup_file_name.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
@@ -45,7 +46,7 @@ namespace texts = settings::texts;
 
 constexpr char kDialogClass[] = "#32770";
 
-std::string german(std::string_view id) { return std::string(lang::german_message(id)); }
+std::string german(MessageId id) { return std::string(lang::german_message(id)); }
 
 bool same_text(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -249,7 +250,7 @@ TEST_F(BackupSection, ExportWritesTheDataFolderIntoADatedBackupAndSaysSo) {
   // The strip says the work is done while the message is up, and hides after.
   HWND box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(message_box_text(box), german("MSDLG_4a"));
+  EXPECT_EQ(message_box_text(box), german(message_ids::kBackupCreated));
   HWND done = status_label();
   ASSERT_NE(done, nullptr);
   EXPECT_TRUE(IsWindowVisible(done));
@@ -311,7 +312,7 @@ TEST_F(BackupSection, ImportBringsTheBackupBackKeepsLaterProfilesAndTheDialogSho
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_backup_section());
   ASSERT_NO_FATAL_FAILURE(export_to(backups()));
-  ASSERT_EQ(close_result_message(), german("MSDLG_4a"));
+  ASSERT_EQ(close_result_message(), german(message_ids::kBackupCreated));
   const Tree backups_now = read_tree(backups() + "\\");
   ASSERT_EQ(backups_now.size(), 1u);
   const std::string backup = backups() + "\\" + backups_now.begin()->first;
@@ -325,17 +326,17 @@ TEST_F(BackupSection, ImportBringsTheBackupBackKeepsLaterProfilesAndTheDialogSho
   files::write_file(copy->profile_file("Later"), "[Info]\r\nCount=3\r\n");
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
   ASSERT_NO_FATAL_FAILURE(open_backup_section());
-  ASSERT_FALSE(box_checked(texts::kSortAfterRes));  // the dialog shows today's settings
+  ASSERT_FALSE(box_checked(texts::kRestoreAfterResolutionChange));  // the dialog shows today's settings
 
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
-  EXPECT_EQ(close_result_message(), german("MSDLG_4c"));
+  EXPECT_EQ(close_result_message(), german(message_ids::kImportSucceeded));
   EXPECT_EQ(files::read_file(copy->profile_file("Alpha")), std::optional<std::string>("[Info]\r\nCount=1\r\n"));
   EXPECT_EQ(files::read_file(copy->config_file()), std::optional<std::string>(config_then));
   EXPECT_EQ(files::read_file(copy->profile_file("Later")), std::optional<std::string>("[Info]\r\nCount=3\r\n"));
   EXPECT_TRUE(files::file_exists(data() + "lang\\English.qlf"));
 
   // The dialog shows what was imported, and Save keeps it.
-  EXPECT_TRUE(box_checked(texts::kSortAfterRes));
+  EXPECT_TRUE(box_checked(texts::kRestoreAfterResolutionChange));
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kSave));
   EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "sort_after_res", "<none>"), "1");
   EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "std_profil", "<none>"), "Alpha");
@@ -351,7 +352,7 @@ TEST_F(BackupSection, CancelAfterAnImportLeavesTheImportedConfiguration) {
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_backup_section());
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
-  EXPECT_EQ(close_result_message(), german("MSDLG_4c"));
+  EXPECT_EQ(close_result_message(), german(message_ids::kImportSucceeded));
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
   EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "sort_after_res", "<none>"), "1");
 }
@@ -368,7 +369,7 @@ TEST_F(BackupSection, ACutOffBackupFailsAndLeavesTheDataFolderAsItWas) {
   const Tree before = data_tree();
 
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
-  EXPECT_EQ(close_result_message(), german("MSDLG_4d"));
+  EXPECT_EQ(close_result_message(), german(message_ids::kImportFailed));
   ASSERT_NO_FATAL_FAILURE(close_error_report());
   EXPECT_EQ(data_tree(), before);
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
@@ -386,13 +387,13 @@ TEST_F(BackupSection, AnEmptyDataFolderGivesAnEmptyBackupWhoseImportChangesNothi
   const Tree before = data_tree();
 
   ASSERT_NO_FATAL_FAILURE(export_to(backups()));
-  EXPECT_EQ(close_result_message(), german("MSDLG_4a"));
+  EXPECT_EQ(close_result_message(), german(message_ids::kBackupCreated));
   const Tree backups_now = read_tree(backups() + "\\");
   ASSERT_EQ(backups_now.size(), 1u);
   EXPECT_EQ(backups_now.begin()->second, "");
 
   ASSERT_NO_FATAL_FAILURE(import_from(backups() + "\\" + backups_now.begin()->first));
-  EXPECT_EQ(close_result_message(), german("MSDLG_4c"));
+  EXPECT_EQ(close_result_message(), german(message_ids::kImportSucceeded));
   EXPECT_EQ(data_tree(), before);
   // Without config.qcf the main window would first ask for the language.
   copy->settle_language_question();

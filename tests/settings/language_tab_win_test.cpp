@@ -12,14 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form_win.h"
-#include "config/ini_file.h"
+#include "platform/message_ids.h"
+#include "platform/ansi_text.h"
+#include "mainwin/main_window_win.h"
+#include "ini/ini_file.h"
 #include "lang/messages.h"
 #include "lang_online/language_name.h"
 #include "lang_online/language_section.h"
 #include "platform/files.h"
-#include "settings/settings_form_texts.h"
-#include "settings/settings_form_win.h"
+#include "settings/settings_dialog_texts.h"
+#include "settings/settings_dialog_win.h"
 #include "support/http_test_server.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
@@ -71,7 +73,7 @@ class LanguageSection : public SettingsDialogFixture {
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(IsWindowEnabled(button));
     post_click(button);
-    ASSERT_NO_FATAL_FAILURE(answer_box(std::string(lang::german_message("MSDLG_6")), IDYES));
+    ASSERT_NO_FATAL_FAILURE(answer_box(std::string(lang::german_message(message_ids::kAskInternetAccess)), IDYES));
   }
 
   void wait_catalogue_shown() {
@@ -183,7 +185,7 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
     bool read_only = false;  // the installed file is read-only
   };
   auto not_the_language = [](const char* name) {
-    return lang::with_detail(lang::german_message(lang_online::kNotTheLanguageMessageId), name);
+    return text::with_detail(lang::german_message(message_ids::kNotTheLanguage), name);
   };
   const Case cases[] = {
       {"missing", "the server has no such file (404)", ""},
@@ -191,7 +193,7 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
       {"wrong", "the file is another language's", not_the_language("wrong")},
       {"binary", "the file holds NUL bytes", not_the_language("binary")},
       {"locked", "the installed file is read-only",
-       lang::with_detail(lang::german_message(lang_online::kFileNotWrittenMessageId), lang_file("locked")), true},
+       text::with_detail(lang::german_message(message_ids::kFileNotWritten), lang_file("locked")), true},
   };
   std::string catalogue;
   for (const Case& c : cases) {

@@ -16,6 +16,7 @@
 #include "settings/settings_save.h"
 #include "support/paths.h"
 #include "support/scripted_prompts.h"
+#include "platform/message_ids.h"
 
 namespace orvx::settings {
 namespace {
@@ -39,11 +40,11 @@ struct StandardProfileCase {
 class StandardProfileChoice : public ::testing::TestWithParam<StandardProfileCase> {};
 
 TEST_P(StandardProfileChoice, SelectsTheStoredProfileOrTheResolutionsOne) {
-  config::TSettingsRec record;
-  record.std_profil = GetParam().stored;
+  config::SettingsRecord record;
+  record.standard_profile = GetParam().stored;
   const SettingsControls shown = controls_for_show(record, GetParam().profiles, kResolutionProfile, false);
-  EXPECT_EQ(shown.std_profil_entries, GetParam().entries);
-  EXPECT_EQ(shown.std_profil_selection, GetParam().selected);
+  EXPECT_EQ(shown.standard_profile_entries, GetParam().entries);
+  EXPECT_EQ(shown.standard_profile_selection, GetParam().selected);
 }
 
 // A stored name without its file (the chosen standard profile was deleted)
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsShowing, FillsEveryControlFromTheRecord) {
-  config::TSettingsRec record;
+  config::SettingsRecord record;
   record.auto_check_icons = true;
   record.auto_check_icons_value = 30000;
   record.sort_after_res = true;
@@ -81,7 +82,7 @@ TEST(SettingsShowing, FillsEveryControlFromTheRecord) {
 }
 
 TEST(SettingsShowing, AnEmptyHotkeyShowsCtrlAltD) {
-  config::TSettingsRec record;
+  config::SettingsRecord record;
   record.HotKey_value = "";
   EXPECT_EQ(controls_for_show(record, {}, kResolutionProfile, false).hotkey, key('D', false, true, true));
 }
@@ -99,7 +100,7 @@ class HotkeySave : public ::testing::TestWithParam<HotkeyCase> {};
 TEST_P(HotkeySave, StoresACombinationThatCannotTakeAPlainKey) {
   SettingsControls controls;
   controls.hotkey = GetParam().typed;
-  config::TSettingsRec record;
+  config::SettingsRecord record;
   store_controls(controls, record);
   EXPECT_EQ(record.HotKey_value, GetParam().stored);
 }
@@ -113,26 +114,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, HotkeySave,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsStore, MinutesBecomeMillisecondsAndNoSelectionAnEmptyProfile) {
-  config::TSettingsRec record;
+  config::SettingsRecord record;
   SettingsControls controls = controls_for_show(record, {"Home"}, kResolutionProfile, false);
-  ASSERT_FALSE(controls.std_profil_selection);
+  ASSERT_FALSE(controls.standard_profile_selection);
   controls.minutes = 1;
   store_controls(controls, record);
   EXPECT_EQ(record.auto_check_icons_value, 60000);
-  EXPECT_EQ(record.std_profil, "");
+  EXPECT_EQ(record.standard_profile, "");
 }
 
 TEST(SettingsStore, AStoredIntervalOf30SecondsIsSavedAsOneMinute) {
-  config::TSettingsRec record;
+  config::SettingsRecord record;
   record.auto_check_icons_value = 30000;
   store_controls(controls_for_show(record, {}, kResolutionProfile, false), record);
   EXPECT_EQ(record.auto_check_icons_value, 60000);
 }
 
 TEST(SettingsStore, ThePreselectedResolutionProfileIsSavedByName) {
-  config::TSettingsRec record;
+  config::SettingsRecord record;
   store_controls(controls_for_show(record, {"Home", kResolutionProfile}, kResolutionProfile, false), record);
-  EXPECT_EQ(record.std_profil, kResolutionProfile);
+  EXPECT_EQ(record.standard_profile, kResolutionProfile);
 }
 
 // ---- deleting a profile ---------------------------------------------------
@@ -141,10 +142,10 @@ TEST(SettingsStore, ThePreselectedResolutionProfileIsSavedByName) {
 // the name stays in the record, never an empty one that would make every
 // tick of the auto-save timer complain.
 TEST(SettingsStore, ADeletedStandardProfileStaysChosenThroughTheNextShowing) {
-  config::TSettingsRec record;
-  record.std_profil = "Work";
+  config::SettingsRecord record;
+  record.standard_profile = "Work";
   store_controls(controls_for_show(record, {"Home"}, kResolutionProfile, false), record);
-  EXPECT_EQ(record.std_profil, "Work");
+  EXPECT_EQ(record.standard_profile, "Work");
 }
 
 TEST(ProfileDeletion, DeletesTheFileAndIgnoresOneAlreadyGone) {
@@ -187,10 +188,10 @@ class SettingsSave : public ::testing::Test {
                             .data_folder = data.path(),
                             .prompts = prompts,
                             .message =
-                                [](std::string_view id) {
+                                [](MessageId id) {
                                   // The message that names a file carries it after a colon.
-                                  return "text of " + std::string(id) +
-                                         (id == kSettingsNotSavedMessageId ? ": %s" : "");
+                                  return "text of " + std::string(id.text()) +
+                                         (id == message_ids::kSettingsNotSaved ? ": %s" : "");
                                 },
                             .load_language = [this](const std::string& path) { loaded.push_back(path); },
                             .autostart = autostart,
@@ -205,7 +206,7 @@ class SettingsSave : public ::testing::Test {
   }
 
   test::TempFolder data;
-  config::TSettingsRec record;
+  config::SettingsRecord record;
   test::ScriptedPrompts prompts;
   RecordingAutostart autostart;
   std::vector<std::string> loaded;
@@ -217,8 +218,8 @@ TEST_F(SettingsSave, WritesTheKeysInTheirOrderAndKeepsTheLanguageWithoutARow) {
   controls.auto_check_icons = true;
   controls.minutes = 5;
   controls.sort_after_res = true;
-  controls.std_profil_entries = {"Home"};
-  controls.std_profil_selection = 0;
+  controls.standard_profile_entries = {"Home"};
+  controls.standard_profile_selection = 0;
   controls.active_hotkey = true;
   controls.hotkey = key('S', true, false, false);
   controls.live_desktop = false;
@@ -271,8 +272,8 @@ TEST_F(SettingsSave, AnUnwritableFileIsReported) {
 // it is, and no other message comes.
 TEST_F(SettingsSave, AFileThatCannotBeWrittenChangesNothingElse) {
   record.lang_list = "English";
-  record.std_profil = "Home";
-  const config::TSettingsRec before = record;
+  record.standard_profile = "Home";
+  const config::SettingsRecord before = record;
   SettingsControls controls;
   controls.orv_on_start = true;
   controls.auto_check_icons = true;

@@ -9,7 +9,7 @@
 #include "net/update_server.h"
 #include "platform/files.h"
 #include "settings/update_gauge.h"
-#include "settings/update_server_setting.h"
+#include "net/update_server_setting.h"
 #include "support/paths.h"
 
 namespace orvx::settings {
@@ -38,7 +38,7 @@ TEST(ConfiguredUpdateServer, TakesAUsableAddressFromConfigAndElseTheBuiltInOne) 
     if (!c.file.empty()) {
       ASSERT_TRUE(files::write_file(config, c.file));
     }
-    EXPECT_EQ(configured_update_server(config), c.expected);
+    EXPECT_EQ(net::configured_update_server(config), c.expected);
   }
 }
 

@@ -15,14 +15,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form_win.h"
-#include "app/version_win.h"
+#include "platform/message_ids.h"
+#include "platform/ansi_text.h"
+#include "mainwin/main_window_win.h"
+#include "mainwin/version_win.h"
 #include "lang/messages.h"
 #include "net/update_server.h"
 #include "platform/files.h"
 #include "platform/scoped_win.h"
-#include "settings/settings_form_texts.h"
-#include "settings/settings_form_win.h"
+#include "settings/settings_dialog_texts.h"
+#include "settings/settings_dialog_win.h"
 #include "support/http_test_server.h"
 #include "support/input_win.h"
 #include "support/orvane_app_win.h"
@@ -42,7 +44,7 @@ namespace {
 
 namespace texts = settings::texts;
 
-std::string message(const char* id) { return std::string(lang::german_message(id)); }
+std::string message(MessageId id) { return std::string(lang::german_message(id)); }
 
 // The newer program the update server offers: OrvaneX.exe built with the
 // next version number.
@@ -147,12 +149,12 @@ class UpdateSection : public SettingsDialogFixture {
 };
 
 TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine) {
-  offer(app::get_version_string(exe), www->url() + "/never.exe");
+  offer(mainwin::get_version_string(exe), www->url() + "/never.exe");
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   ASSERT_NO_FATAL_FAILURE(open_update_section());
   ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
   EXPECT_TRUE(wait_for("the status line to say there is no newer version", [&] {
-    return find_child(dialog, ui::kLabelClass, message("MSDLG_13")) != nullptr;
+    return find_child(dialog, ui::kLabelClass, message(message_ids::kNoNewerVersion)) != nullptr;
   }));
   EXPECT_TRUE(no_box_left());
   EXPECT_TRUE(app->running());
@@ -171,8 +173,8 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
   www->put("page.html", "<html><body>Not a program</body></html>");
   const std::string next_version = ORVX_NEXT_VERSION;
   const std::string information_file = files::temp_folder() + update::kUpdateInfoName;
-  const std::string no_information = message(update::kNoUpdateInformationMessageId);
-  const std::string not_a_program = message(update::kNotAProgramMessageId);
+  const std::string no_information = message(message_ids::kNoUpdateInformation);
+  const std::string not_a_program = message(message_ids::kNotAProgram);
   struct Case {
     const char* what;
     std::string server;   // the update server; empty: the www folder
@@ -190,12 +192,12 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
       {"a quote in the version", "", offering(next_version + "\"", "/OrvaneX.exe"), {no_information}},
       {"an error page sent as a success", "", "<html><body>Proxy error</body></html>", {no_information}},
       {"a program that is missing (404)", "", offering(next_version, "/missing.exe"),
-       {message("MSDLG_8"), message("MSDLG_14")}},
-      {"a web page as the program", "", offering(next_version, "/page.html"), {message("MSDLG_8"), not_a_program}},
-      {"a console program", "", offering(next_version, "/console.exe"), {message("MSDLG_8"), not_a_program}},
-      {"an unreachable update server", unreachable, "", {message("MSDLG_14")}},
+       {message(message_ids::kAskUpdateInformation), message(message_ids::kConnectionFailed)}},
+      {"a web page as the program", "", offering(next_version, "/page.html"), {message(message_ids::kAskUpdateInformation), not_a_program}},
+      {"a console program", "", offering(next_version, "/console.exe"), {message(message_ids::kAskUpdateInformation), not_a_program}},
+      {"an unreachable update server", unreachable, "", {message(message_ids::kConnectionFailed)}},
       {"update information that cannot be stored", "", offering(next_version, "/OrvaneX.exe"),
-       {lang::with_detail(message(update::kFileNotWrittenMessageId), information_file)}, true},
+       {text::with_detail(message(message_ids::kFileNotWritten), information_file)}, true},
   };
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   const std::set<std::string> scripts_before = temp_files("ORV");
@@ -210,14 +212,14 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
     ASSERT_NO_FATAL_FAILURE(open_update_section());
     ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
     for (const std::string& text : c.boxes) {
-      ASSERT_NO_FATAL_FAILURE(answer_box(text, text == message("MSDLG_8") ? IDNO : IDOK));
+      ASSERT_NO_FATAL_FAILURE(answer_box(text, text == message(message_ids::kAskUpdateInformation) ? IDNO : IDOK));
     }
     EXPECT_TRUE(wait_for("the check to end", [&] {
       return IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate)) != FALSE;
     }));
     EXPECT_TRUE(no_box_left());
     // No newer version is claimed where none could be checked.
-    EXPECT_EQ(find_child(dialog, ui::kLabelClass, message("MSDLG_13")), nullptr);
+    EXPECT_EQ(find_child(dialog, ui::kLabelClass, message(message_ids::kNoNewerVersion)), nullptr);
     EXPECT_TRUE(app->running());
     EXPECT_EQ(files::read_file(exe), program_bytes);
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
@@ -262,7 +264,7 @@ TEST_P(UpdateStop, ClosingTheDialogStopsACheckWhoseServerTrickles) {
   ASSERT_NO_FATAL_FAILURE(open_update_section());
   ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
   if (c.during_download) {
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUpdateInformation), IDNO));
   }
   // The partial file is there from the server's answer on (what trickles in
   // stays in the writer's buffer).
@@ -322,8 +324,8 @@ class UpdateInstall : public UpdateSection {
     ASSERT_NO_FATAL_FAILURE(start(argument));
     ASSERT_NO_FATAL_FAILURE(open_update_section());
     ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_8"), IDNO));  // No still installs
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_15"), IDOK));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUpdateInformation), IDNO));  // No still installs
+    ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kDownloadedUpdating), IDOK));
     ASSERT_TRUE(app->wait_exit()) << "the program did not end for the update";
     EXPECT_EQ(app->exit_code(), std::optional<DWORD>(0));
   }
@@ -332,7 +334,7 @@ class UpdateInstall : public UpdateSection {
   void take_restarted_program(int timeout_ms) {
     HWND restarted_main = nullptr;
     ASSERT_TRUE(wait_for("the script to start the program", [&] {
-      restarted_main = FindWindowA(app::kMainWindowClass, ui::kProgramTitle);
+      restarted_main = FindWindowA(mainwin::kMainWindowClass, ui::kProgramTitle);
       return restarted_main != nullptr;
     }, timeout_ms));
     DWORD process_id = 0;
@@ -347,9 +349,9 @@ class UpdateInstall : public UpdateSection {
   void run_update(const std::string& argument = "") {
     ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends(argument));
     EXPECT_TRUE(wait_for("the program file to be the new version",
-                         [&] { return app::get_version_string(exe) == ORVX_NEXT_VERSION; }));
+                         [&] { return mainwin::get_version_string(exe) == ORVX_NEXT_VERSION; }));
     ASSERT_NO_FATAL_FAILURE(take_restarted_program(kDeadlineMs));
-    ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_7"), IDOK));
+    ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kUpdateSucceeded), IDOK));
     EXPECT_EQ(files::read_file(exe), next_bytes);
     app.reset();  // Exit
     // The script goes on once the program it started has ended.
@@ -428,8 +430,8 @@ class Uninstall : public UpdateSection {
 };
 
 TEST_F(Uninstall, YesRemovesProgramDataAndShortcutAndKeepsForeignFiles) {
-  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_12"), IDYES));
-  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_9"), IDOK));
+  ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUninstall), IDYES));
+  ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kUninstalled), IDOK));
   ASSERT_TRUE(app->wait_exit()) << "the program did not end for the uninstall";
   EXPECT_FALSE(files::file_exists(link));
   EXPECT_TRUE(wait_for("the read-only program file to go", [&] { return !files::file_exists(exe); }));
@@ -441,7 +443,7 @@ TEST_F(Uninstall, YesRemovesProgramDataAndShortcutAndKeepsForeignFiles) {
 
 TEST_F(Uninstall, NoShowsNothingAndChangesNothing) {
   const std::string config = files::read_file(copy->config_file()).value_or("");
-  ASSERT_NO_FATAL_FAILURE(answer_box(message("MSDLG_12"), IDNO));
+  ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUninstall), IDNO));
   EXPECT_TRUE(no_box_left());
   EXPECT_TRUE(app->running());
   EXPECT_TRUE(files::file_exists(link));

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "backup/container_fixture.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "platform/files.h"
 #include "settings_backup/backup_status.h"
 #include "support/paths.h"
@@ -61,7 +61,7 @@ class BackupFlow : public ::testing::Test {
   ScriptedPrompts prompts_;
   RecordingReporter reporter_;
   WindowRegistry windows_;
-  lang::Tlang_system lang_{windows_};
+  lang::Translator lang_{windows_};
 };
 
 }  // namespace orvx::test

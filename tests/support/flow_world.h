@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "profiles/data_folders.h"
-#include "app/hotkey.h"
-#include "app/main_context.h"
-#include "app/window_ops.h"
+#include "mainwin/save_hotkey.h"
+#include "mainwin/main_context.h"
+#include "mainwin/window_ops.h"
 #include "config/settings.h"
 #include "icons/memory_desktop.h"
-#include "lang/lang_system.h"
+#include "lang/translator.h"
 #include "lang/messages.h"
 #include "lang_online/language_chooser.h"
 #include "platform/files.h"
@@ -31,8 +31,9 @@
 #include "support/recording_reporter.h"
 #include "support/scripted_prompts.h"
 #include "platform/error_report.h"
+#include "platform/message_ids.h"
 
-namespace orvx::app::test {
+namespace orvx::mainwin::test {
 
 struct CallLog {
   std::vector<std::string> entries;
@@ -59,7 +60,7 @@ struct CallLog {
 // A built-in German text as its message id; any other text as it is.
 inline std::string message_label(const std::string& text) {
   for (const auto& m : lang::built_in_messages()) {
-    if (m.german == text) return std::string(m.id);
+    if (m.german == text) return std::string(m.id.text());
   }
   return text;
 }
@@ -134,7 +135,7 @@ class RecordingWindow : public MainWindowOps {
   RestoreMenuChoice restore_choice;
   std::vector<ProfileMenus> menus_shown;
   // What the last BuildMinidesk was given.
-  TDesktopIconInfoArray minidesk_icons;
+  DesktopIcons minidesk_icons;
   // Runs inside process_messages, as a message waiting in the queue would.
   std::function<void()> waiting_message;
   // Where locate_data_folders points, and the language of the user.
@@ -146,7 +147,7 @@ class RecordingWindow : public MainWindowOps {
     record("update_layout");
     screen_ = display;
   }
-  void BuildMinidesk(const TDesktopIconInfoArray& icons) override {
+  void BuildMinidesk(const DesktopIcons& icons) override {
     record("BuildMinidesk");
     minidesk_icons = icons;
   }
@@ -216,7 +217,7 @@ class FlowWorld {
   }
 
   MainContext context() {
-    return {desktop,  prompts, lang_system, windows,      hotkey,       settings,
+    return {desktop,  prompts, translator, windows,      hotkey,       settings,
             folders,  screen,  start_switch, restore_undo, language_chooser};
   }
   std::string profile_file(const std::string& name) const { return ProfileFileName(folders.data, name); }
@@ -226,11 +227,11 @@ class FlowWorld {
   icons::MemoryDesktop desktop{{{"Papierkorb", {20, 10}}, {"Arbeitsplatz", {20, 90}}}};
   LoggingPrompts prompts{log};
   WindowRegistry windows;
-  lang::Tlang_system lang_system{windows};
+  lang::Translator translator{windows};
   RecordingRegistrar registrar{log};
-  Thotkey hotkey{registrar, prompts, [this] { return lang_system.message("MSDLG_1"); }};
+  SaveHotkey hotkey{registrar, prompts, [this] { return translator.message(message_ids::kHotkeyNotRegistered); }};
   LoggedReporter reporter{log};
-  config::TSettingsRec settings;
+  config::SettingsRecord settings;
   DataFolders folders;
   ScreenMeasures screen{{1920, 1080}, 1};
   RecordingWindow window{log, screen};
@@ -239,4 +240,4 @@ class FlowWorld {
   lang_online::ChooserOffer language_chooser;
 };
 
-}  // namespace orvx::app::test
+}  // namespace orvx::mainwin::test

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "app/main_form_win.h"
-#include "config/ini_file.h"
+#include "mainwin/main_window_win.h"
+#include "ini/ini_file.h"
 #include "platform/files.h"
 #include "platform/hidden_window_win.h"
 #include "tray/taskbar_platform.h"
@@ -54,7 +54,7 @@ void click_tray_icon(HWND tray) {
 }
 
 bool minimize_to_tray(HWND main) {
-  if (!click_caption_button(main, app::kMinimizeButton)) return false;
+  if (!click_caption_button(main, mainwin::kMinimizeButton)) return false;
   return static_cast<bool>(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
 }
 
@@ -121,7 +121,7 @@ RunningApp::RunningApp(DWORD process_id) : process_(harness::ChildProcess::attac
 
 RunningApp::~RunningApp() {
   if (!running()) return;
-  if (HWND main = find_process_window(process_id(), app::kMainWindowClass, ui::kProgramTitle, false)) {
+  if (HWND main = find_process_window(process_id(), mainwin::kMainWindowClass, ui::kProgramTitle, false)) {
     // Boxes left open by a failed test would hold the Exit up.
     while (HWND box = find_process_window(process_id(), "#32770", nullptr, true)) {
       PostMessageA(box, WM_CLOSE, 0, 0);
@@ -140,7 +140,7 @@ RunningApp::~RunningApp() {
 }
 
 HWND RunningApp::main_window(bool visible, int timeout_ms) {
-  return wait_process_window(process_id(), app::kMainWindowClass, ui::kProgramTitle, visible, timeout_ms);
+  return wait_process_window(process_id(), mainwin::kMainWindowClass, ui::kProgramTitle, visible, timeout_ms);
 }
 
 void RunningApp::click(const char* class_name, const std::string& text) {

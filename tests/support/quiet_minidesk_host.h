@@ -12,8 +12,8 @@ class QuietMinideskHost final : public minidesk::MinideskHost {
  public:
   void MoveDesktopIcon(const std::string&, icons::IconPoint) override {}
   void set_refresh_timer(bool) override {}
-  void set_alert_timer_on(bool) override {}
-  void set_alert_timer_off(bool) override {}
+  void set_alert_slide_in_timer(bool) override {}
+  void set_alert_hide_timer(bool) override {}
   void set_mouse_capture(bool) override {}
 };
 

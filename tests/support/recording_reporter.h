@@ -13,6 +13,7 @@
 
 #include "lang/messages.h"
 #include "platform/error_report.h"
+#include "platform/ansi_text.h"
 
 namespace orvx::test {
 
@@ -36,7 +37,7 @@ class RecordingReporter final : public errors::ErrorReporter {
   }
 
   std::string message_error_text(const errors::MessageError& error) const override {
-    return lang::with_detail(lang::german_message(error.message_id()), error.detail());
+    return text::with_detail(lang::german_message(error.message_id()), error.detail());
   }
 
   int count() const { return count_; }

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
-#include "app/main_form_win.h"
+#include "mainwin/main_window_win.h"
 #include "autostart/autostart_link.h"
-#include "config/ini_file.h"
+#include "ini/ini_file.h"
 #include "net/update_server.h"
 #include "support/input_win.h"
 #include "support/throwaway_prefix_win.h"
@@ -19,7 +19,7 @@
 namespace orvx::test {
 
 ::testing::AssertionResult open_settings_dialog(DWORD process_id, HWND main, HWND& dialog) {
-  if (!click_caption_button(main, app::kSettingsButton)) {
+  if (!click_caption_button(main, mainwin::kSettingsButton)) {
     return ::testing::AssertionFailure() << "the settings button could not be clicked";
   }
   dialog = wait_process_window(process_id, settings::kSettingsWindowClass, nullptr);
@@ -44,7 +44,7 @@ std::string autostart_link_file() {
 }
 
 void SettingsDialogFixture::SetUp() {
-  ASSERT_EQ(FindWindowA(app::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
+  ASSERT_EQ(FindWindowA(mainwin::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
   use_copy(DataPlace::portable);
 }
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/settings_form_win.h"
+#include "settings/settings_dialog_win.h"
 #include "support/http_test_server.h"
 #include "support/orvane_app_win.h"
 

@@ -24,6 +24,7 @@
 #include "support/wait_win.h"
 #include "support/windows_win.h"
 #include "widget_form_win.h"
+#include "platform/message_ids.h"
 
 namespace orvx::ui {
 namespace {
@@ -197,9 +198,9 @@ TEST(ErrorReport, DialogShowsTheTextAndClosesWithOk) {
 
 TEST(ErrorReport, ItsOwnTextsComeFromTheCurrentLanguage) {
   ErrorReportDialog dialog;
-  dialog.set_messages([](std::string_view id) {
-    if (id == kUnknownErrorMessage) return std::string("An unknown error has occurred.");
-    if (id == kReportButtonMessage) return std::string("Close");
+  dialog.set_messages([](MessageId id) {
+    if (id == message_ids::kUnknownError) return std::string("An unknown error has occurred.");
+    if (id == message_ids::kErrorReportOk) return std::string("Close");
     return std::string();
   });
   errors::ErrorReporter* previous = errors::set_error_reporter(&dialog);
@@ -222,23 +223,23 @@ TEST(ErrorReport, ItsOwnTextsComeFromTheCurrentLanguage) {
 
 TEST(ErrorReport, AnErrorNamingAMessageIsShownInTheCurrentLanguage) {
   ErrorReportDialog dialog;
-  EXPECT_EQ(dialog.message_error_text(errors::MessageError("MSDLG_ERR_4", "OrvxCaptionBar")),
+  EXPECT_EQ(dialog.message_error_text(errors::MessageError(message_ids::kWindowNotCreated, "OrvxCaptionBar")),
             "Fenster OrvxCaptionBar konnte nicht erstellt werden.");
-  dialog.set_messages([](std::string_view id) {
-    return id == "MSDLG_ERR_4" ? std::string("The window %s could not be created.") : std::string();
+  dialog.set_messages([](MessageId id) {
+    return id == message_ids::kWindowNotCreated ? std::string("The window %s could not be created.") : std::string();
   });
-  EXPECT_EQ(dialog.message_error_text(errors::MessageError("MSDLG_ERR_4", "OrvxCaptionBar")),
+  EXPECT_EQ(dialog.message_error_text(errors::MessageError(message_ids::kWindowNotCreated, "OrvxCaptionBar")),
             "The window OrvxCaptionBar could not be created.");
   // An id the program does not know shows what the error says of itself.
-  EXPECT_EQ(dialog.message_error_text(errors::MessageError("MSDLG_NONE", "x")), "MSDLG_NONE: x");
+  EXPECT_EQ(dialog.message_error_text(errors::MessageError(MessageId{"MSDLG_NONE"}, "x")), "MSDLG_NONE: x");
 }
 
 TEST(ErrorReport, WithoutALanguageItSpeaksTheBuiltInTexts) {
   ErrorReportDialog dialog;
-  EXPECT_EQ(dialog.message(kUnknownErrorMessage), lang::german_message("MSDLG_ERR_1"));
-  EXPECT_EQ(dialog.message(kReportButtonMessage), "OK");
-  dialog.set_messages([](std::string_view) -> std::string { throw std::runtime_error("unreadable"); });
-  EXPECT_EQ(dialog.message(kUnknownErrorMessage), "Ein unbekannter Fehler ist aufgetreten.");
+  EXPECT_EQ(dialog.message(message_ids::kUnknownError), lang::german_message(message_ids::kUnknownError));
+  EXPECT_EQ(dialog.message(message_ids::kErrorReportOk), "OK");
+  dialog.set_messages([](MessageId) -> std::string { throw std::runtime_error("unreadable"); });
+  EXPECT_EQ(dialog.message(message_ids::kUnknownError), "Ein unbekannter Fehler ist aufgetreten.");
 }
 
 TEST(ErrorReport, FailingHandlerOfAWidgetEndsInTheReportDialog) {

@@ -22,6 +22,7 @@
 #include "update/script_files.h"
 #include "update/uninstall_flow.h"
 #include "update/update_check.h"
+#include "platform/message_ids.h"
 
 namespace orvx::update {
 namespace {
@@ -75,10 +76,10 @@ struct RecordedControls : UpdateControls {
 };
 
 // The messages that name a file or a path take it for their "%s".
-std::string Message(std::string_view id) {
-  const bool names_a_path = id == kFileNotWrittenMessageId || id == kUpdatePathUnreadableMessageId ||
-                            id == kUninstallPathUnreadableMessageId;
-  return "text of " + std::string(id) + (names_a_path ? ": %s" : "");
+std::string Message(MessageId id) {
+  const bool names_a_path = id == message_ids::kFileNotWritten || id == message_ids::kUpdatePathUnreadable ||
+                            id == message_ids::kUninstallPathUnreadable;
+  return "text of " + std::string(id.text()) + (names_a_path ? ": %s" : "");
 }
 
 std::string Program() { return orvx::test::MinimalGuiProgram(); }
@@ -121,10 +122,10 @@ class UpdateCheckTest : public ::testing::Test {
                                 .start_mode = start_mode,
                                 .script_started = [this] { ++scripts_started; }});
   }
-  std::unique_ptr<net::THTTPGet> Component(test::TestOwnerThread*& owner) {
+  std::unique_ptr<net::HttpDownload> Component(test::TestOwnerThread*& owner) {
     auto link = std::make_unique<test::TestOwnerThread>();
     owner = link.get();
-    return std::make_unique<net::THTTPGet>(http, std::move(link));
+    return std::make_unique<net::HttpDownload>(http, std::move(link));
   }
   void Offer(const std::string& version, const ScriptedReply& download,
              const std::string& up_infos = "http://updates.test/news") {
@@ -140,7 +141,7 @@ class UpdateCheckTest : public ::testing::Test {
                                      : get_download->Fetching() ? download_owner
                                                                 : nullptr;
       if (!owner) return true;
-      net::THTTPGet& running = owner == update_owner ? *get_update : *get_download;
+      net::HttpDownload& running = owner == update_owner ? *get_update : *get_download;
       if (!owner->PumpUntil([&] { return done() || !running.Fetching(); })) return false;
     }
     return true;
@@ -161,8 +162,8 @@ class UpdateCheckTest : public ::testing::Test {
   std::shared_ptr<test::ScriptedHttp> http = std::make_shared<test::ScriptedHttp>();
   test::TestOwnerThread* update_owner = nullptr;
   test::TestOwnerThread* download_owner = nullptr;
-  std::unique_ptr<net::THTTPGet> get_update = Component(update_owner);
-  std::unique_ptr<net::THTTPGet> get_download = Component(download_owner);
+  std::unique_ptr<net::HttpDownload> get_update = Component(update_owner);
+  std::unique_ptr<net::HttpDownload> get_download = Component(download_owner);
   QuestionPrompts prompts;
   RecordedControls controls;
   RecordedSystem system;

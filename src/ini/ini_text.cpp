@@ -1,0 +1,83 @@
+// IniText: one file's bytes parsed once, for many lookups.
+#include "ini/ini_file.h"
+#include "ini/ini_encoding.h"
+#include "platform/files.h"
+
+namespace orvx::ini {
+
+using syntax::LineKind;
+
+IniText::IniText(std::string bytes) : bytes_(decode_file_bytes(std::move(bytes)).text) {
+  syntax::LineReader reader(bytes_);
+  syntax::Line line;
+  auto span_of = [](size_t begin, std::string_view cut) { return Span{begin, cut.size()}; };
+  while (reader.next(line)) {
+    if (line.kind == LineKind::kHeader) {
+      std::string_view name = syntax::name_of(bytes_, line);
+      Section s;
+      s.name = span_of(line.name_begin, name);
+      s.first_entry = entries_.size();
+      // emplace keeps the first section of a name.
+      if (!name.empty()) first_section_by_name_.emplace(name, sections_.size());
+      sections_.push_back(s);
+    } else if (line.kind == LineKind::kEntry && !sections_.empty()) {
+      // Entries before the first header belong to no section a name can reach.
+      Entry e;
+      e.name = span_of(line.name_begin, syntax::name_of(bytes_, line));
+      e.has_value = line.has_value;
+      if (line.has_value) e.value = span_of(line.value_begin, syntax::value_of(bytes_, line));
+      entries_.push_back(e);
+      ++sections_.back().entry_count;
+    }
+  }
+}
+
+IniText IniText::load(const std::string& path) {
+  return IniText(files::read_file(path).value_or(std::string()));
+}
+
+const IniText::Section* IniText::find_section(std::string_view name) const {
+  std::string_view q = syntax::query_name(name);
+  if (q.empty()) return nullptr;
+  auto it = first_section_by_name_.find(q);
+  return it == first_section_by_name_.end() ? nullptr : &sections_[it->second];
+}
+
+std::vector<std::string> IniText::section_names() const {
+  std::vector<std::string> names;
+  names.reserve(sections_.size());
+  for (const Section& s : sections_) {
+    if (s.name.size > 0) names.emplace_back(text_of(s.name));
+  }
+  return names;
+}
+
+std::optional<std::string> IniText::value(std::string_view section, std::string_view key) const {
+  const Section* s = find_section(section);
+  std::string_view k = syntax::query_name(key);
+  if (!s || k.empty()) return std::nullopt;
+  for (size_t i = s->first_entry; i < s->first_entry + s->entry_count; ++i) {
+    const Entry& e = entries_[i];
+    if (!syntax::names_equal(text_of(e.name), k)) continue;
+    if (!e.has_value) return std::nullopt;
+    return std::string(syntax::strip_quotes(text_of(e.value)));
+  }
+  return std::nullopt;
+}
+
+std::vector<std::pair<std::string, std::string>> IniText::entries(std::string_view section) const {
+  std::vector<std::pair<std::string, std::string>> out;
+  const Section* s = find_section(section);
+  if (!s) return out;
+  for (size_t i = s->first_entry; i < s->first_entry + s->entry_count; ++i) {
+    const Entry& e = entries_[i];
+    std::string_view name = text_of(e.name);
+    if (!e.has_value || name.empty() || name.front() == ';') continue;
+    out.emplace_back(name, text_of(e.value));
+  }
+  return out;
+}
+
+bool IniText::has_section(std::string_view section) const { return find_section(section) != nullptr; }
+
+}  // namespace orvx::ini

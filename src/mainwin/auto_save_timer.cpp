@@ -1,0 +1,12 @@
+#include "mainwin/auto_save_timer.h"
+
+namespace orvx::mainwin {
+
+AutoSaveTimerChange auto_save_timer_change(const AutoSaveTimerState& now, bool enabled, int32_t interval_ms) {
+  const bool wanted = enabled && interval_ms > 0;
+  if (!wanted) return now.running ? AutoSaveTimerChange::stop : AutoSaveTimerChange::keep;
+  if (now.running && now.interval_ms == interval_ms) return AutoSaveTimerChange::keep;
+  return AutoSaveTimerChange::restart;
+}
+
+}  // namespace orvx::mainwin
