@@ -55,6 +55,14 @@ class IniText {
   std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
   bool has_section(std::string_view section) const;
 
+  // Every section by its place in the file, headers with an empty name
+  // included, for readers that walk all sections once: its name, and a
+  // value of it as value(section_name(index), key) returns it, without a
+  // copy.
+  size_t section_count() const { return sections_.size(); }
+  std::string_view section_name(size_t index) const;
+  std::optional<std::string_view> section_value(size_t index, std::string_view key) const;
+
   // The text, in Windows-1252.
   const std::string& bytes() const { return bytes_; }
 
@@ -73,11 +81,13 @@ class IniText {
     Span name;
     size_t first_entry = 0;  // index into entries_
     size_t entry_count = 0;
+    size_t first_of_name = 0;  // index into sections_ of the first section of this name
   };
   std::string_view text_of(Span span) const {
     return std::string_view(bytes_).substr(span.begin, span.size);
   }
   const Section* find_section(std::string_view name) const;
+  std::optional<std::string_view> value_in(const Section* section, std::string_view key) const;
 
   std::string bytes_;
   std::vector<Section> sections_;

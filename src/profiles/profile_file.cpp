@@ -32,14 +32,17 @@ void append_entry(std::string& out, std::string_view key, int64_t value) {
 
 DesktopIcons icons_of(const ini::IniText& text) {
   DesktopIcons icons;
-  for (std::string& name : text.section_names()) {
-    std::optional<std::string> x = text.value(name, "x");
+  icons.reserve(text.section_count());
+  for (size_t i = 0; i < text.section_count(); ++i) {
+    std::string_view name = text.section_name(i);
+    if (name.empty()) continue;
+    std::optional<std::string_view> x = text.section_value(i, "x");
     if (!x && ini::syntax::names_equal(name, kProfileInfoSection)) continue;
-    std::optional<std::string> y = text.value(name, "y");
+    std::optional<std::string_view> y = text.section_value(i, "y");
     DesktopIcon icon;
     icon.X = ini::parse_integer(x.value_or(""), 0);
     icon.Y = ini::parse_integer(y.value_or(""), 0);
-    icon.Caption = std::move(name);
+    icon.Caption = std::string(name);
     icons.push_back(std::move(icon));
   }
   return icons;

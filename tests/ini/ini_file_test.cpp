@@ -149,6 +149,31 @@ TEST(IniText, EntriesWalkTheFirstSectionOfAName) {
   EXPECT_FALSE(text.has_section(""));
 }
 
+TEST(IniText, EverySectionByPlaceReadsAsItsNameDoes) {
+  // Walking the sections by place must give what a lookup by each section's
+  // own name gives: the first section of a name answers for all of them.
+  using namespace std::string_literals;
+  std::vector<std::string> texts = {
+      "[a]\r\nx=1\r\n[A]\r\nx=2\r\ny=3\r\n[a]\r\n",
+      "[a \0b]\r\nx=1\r\n[a]\r\nx=2\r\n"s,
+      "[ a ]\r\nx=1\r\n[a]\r\nx=2\r\n[]\r\nx=3\r\n",
+      "[ORV_Infos]\r\nIcons=2\r\n[i]\r\nx\r\nx=4\r\n[I]\r\ny=\"5\"\r\n",
+  };
+  for (const ReadCase& c : read_cases()) texts.push_back(c.text);
+  for (const std::string& bytes : texts) {
+    IniText text(bytes);
+    for (size_t i = 0; i < text.section_count(); ++i) {
+      const std::string name(text.section_name(i));
+      for (const char* key : {"x", "y", "k", "Icons", ""}) {
+        std::optional<std::string_view> by_place = text.section_value(i, key);
+        EXPECT_EQ(by_place ? std::optional<std::string>(*by_place) : std::nullopt,
+                  name.empty() ? std::nullopt : text.value(name, key))
+            << testing::PrintToString(bytes) << " section " << i << " key " << key;
+      }
+    }
+  }
+}
+
 TEST(IniText, CopiesAndMovesKeepWorking) {
   IniText original("[a]\r\nk=v\r\n");
   IniText copy = original;
