@@ -16,9 +16,10 @@ program or its fixture was missing).
 With "--slowest N" first, it prints the N slowest entries and the N slowest
 cases, with their times, before the counts.
 
-"summarize.py --entry NAME STATUS LOG" instead prints a CTest JUnit file of
-one entry that ran outside CTest (such as the check of scripts/run): passed
-when STATUS is 0, else failed with the text of LOG.
+"summarize.py --entry NAME STATUS LOG [NAME STATUS LOG ...]" instead prints a
+CTest JUnit file of entries that ran outside CTest (such as the check of
+scripts/run, or the lint's checks): each passed when its STATUS is 0, else
+failed with the text of its LOG.
 """
 import os
 import re
@@ -64,16 +65,17 @@ def ctest_status(case):
     return "passed", ""
 
 
-def entry_file(name, status, log):
-    """A CTest JUnit file of one entry run outside CTest."""
-    root = ET.Element("testsuite", name="scripts", tests="1")
-    case = ET.SubElement(root, "testcase", name=name, classname=name, status="run" if status == 0 else "fail")
-    if status != 0:
-        try:
-            text = open(log, encoding="latin-1").read()
-        except OSError:
-            text = ""
-        ET.SubElement(case, "failure", message=f"exit code {status}").text = text
+def entry_file(entries):
+    """A CTest JUnit file of entries run outside CTest: (name, status, log)."""
+    root = ET.Element("testsuite", name="scripts", tests=str(len(entries)))
+    for name, status, log in entries:
+        case = ET.SubElement(root, "testcase", name=name, classname=name, status="run" if status == 0 else "fail")
+        if status != 0:
+            try:
+                text = open(log, encoding="latin-1").read()
+            except OSError:
+                text = ""
+            ET.SubElement(case, "failure", message=f"exit code {status}").text = text
     return ET.tostring(root, encoding="unicode")
 
 
@@ -103,8 +105,9 @@ def print_slowest(count, pairs):
 
 
 def main(argv):
-    if argv[:1] == ["--entry"] and len(argv) == 4:
-        print(entry_file(argv[1], int(argv[2]), argv[3]))
+    if argv[:1] == ["--entry"] and len(argv) > 1 and (len(argv) - 1) % 3 == 0:
+        rest = argv[1:]
+        print(entry_file([(rest[i], int(rest[i + 1]), rest[i + 2]) for i in range(0, len(rest), 3)]))
         return 0
     if argv[:1] == ["--slowest"]:
         print_slowest(int(argv[1]), list(zip(argv[2::2], argv[3::2])))
