@@ -109,14 +109,14 @@ int main() {
   files::create_folder(work + "out-python");
   for (int round = 0; round < kRounds; ++round) {
     BackupContainer zip;
-    zip.CompressionLevel = kLevel;
-    pack_ours.keep_best(time_of([&] { zip.PackFolder(source, false, work + "ours.qbk"); }));
+    zip.compression_level = kLevel;
+    pack_ours.keep_best(time_of([&] { zip.pack_folder(source, false, work + "ours.qbk"); }));
     pack_python.keep_best(
         python_timing("pack '" + source + "' '" + work + "python.qbk' " + std::to_string(kLevel)));
 
     remove_tree(work + "out-ours");
     unpack_ours.keep_best(
-        time_of([&] { zip.UnpackFile(work + "ours.qbk", work + "out-ours", true, true); }));
+        time_of([&] { zip.unpack_file(work + "ours.qbk", work + "out-ours", true, true); }));
     unpack_python.keep_best(
         python_timing("unpack '" + work + "ours.qbk' '" + work + "out-python'"));
   }

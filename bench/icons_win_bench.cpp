@@ -33,9 +33,9 @@ using namespace orvx::icons;
 using standin::StandinItem;
 
 // Repetitions per size: more where a run is short.
-int Repetitions(int icons) { return icons <= 100 ? 41 : icons <= 500 ? 21 : 9; }
+int repetitions(int icons) { return icons <= 100 ? 41 : icons <= 500 ? 21 : 9; }
 
-double NowMs() {
+double now_ms() {
   static LARGE_INTEGER frequency = [] {
     LARGE_INTEGER f;
     QueryPerformanceFrequency(&f);
@@ -46,13 +46,13 @@ double NowMs() {
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double TimeMs(const std::function<void()>& run) {
-  const double start = NowMs();
+double time_ms(const std::function<void()>& run) {
+  const double start = now_ms();
   run();
-  return NowMs() - start;
+  return now_ms() - start;
 }
 
-double Best(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+double best(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
 
 // Times of an operation and of its floor, one pair per repetition.
 struct Pairs {
@@ -67,12 +67,12 @@ struct Pairs {
       floor.push_back(measure_floor());
     }
   }
-  double ratio() const { return Best(run) / Best(floor); }
+  double ratio() const { return best(run) / best(floor); }
 };
 
 // n icons on a grid; `shift` moves the whole layout, so that a restore has
 // every icon to move.
-std::vector<StandinItem> Layout(int n, int shift) {
+std::vector<StandinItem> layout(int n, int shift) {
   std::vector<StandinItem> items;
   for (int i = 0; i < n; ++i)
     items.push_back({"Symbol " + std::to_string(1000 + i) + " Projektordner", (i % 40) * 80 + shift,
@@ -80,22 +80,22 @@ std::vector<StandinItem> Layout(int n, int shift) {
   return items;
 }
 
-DesktopIcons AsIcons(const std::vector<StandinItem>& items) {
+DesktopIcons as_icons(const std::vector<StandinItem>& items) {
   DesktopIcons icons;
   for (const StandinItem& item : items) icons.push_back({item.caption, item.x, item.y});
   return icons;
 }
 
-uintptr_t Address(void* p, uint32_t offset = 0) { return reinterpret_cast<uintptr_t>(p) + offset; }
+uintptr_t address(void* p, uint32_t offset = 0) { return reinterpret_cast<uintptr_t>(p) + offset; }
 
 // Two messages per icon into a buffer set up beforehand; nothing copied.
-double ReadFloorMs(HWND list_view, DWORD process_id, int n) {
-  const RemoteBufferLease lease = RemoteBufferLease::Open(process_id, kRemoteBufferSize);
+double read_floor_ms(HWND list_view, DWORD process_id, int n) {
+  const RemoteBufferLease lease = RemoteBufferLease::open(process_id, kRemoteBufferSize);
   const layout::ListViewLayout& layout = layout::kBuildLayout;
-  const std::vector<uint8_t> record = layout::MakeItemRecord(layout, Address(lease.address(), layout.item_text()));
+  const std::vector<uint8_t> record = layout::make_item_record(layout, address(lease.address(), layout.item_text()));
   lease.write(lease.address(), record.data(), record.size());
-  const uintptr_t base = Address(lease.address());
-  return TimeMs([&] {
+  const uintptr_t base = address(lease.address());
+  return time_ms([&] {
     for (int i = 0; i < n; ++i) {
       SendMessageA(list_view, LVM_GETITEMTEXTA, i, base);
       SendMessageA(list_view, LVM_GETITEMPOSITION, i, base + layout.item_text());
@@ -104,8 +104,8 @@ double ReadFloorMs(HWND list_view, DWORD process_id, int n) {
 }
 
 // One item at a time: caption, zeroed POINT, POINT.
-double ReadOneByOneMs(ShellDesktopAccess& access) {
-  return TimeMs([&] {
+double read_one_by_one_ms(ShellDesktopAccess& access) {
+  return time_ms([&] {
     IconCycle cycle = access.open_cycle();
     for (int i = 0, n = cycle.view().item_count(); i < n; ++i) {
       cycle.view().item_caption(i);
@@ -119,70 +119,70 @@ double ReadOneByOneMs(ShellDesktopAccess& access) {
 // entries' own captions do on average; the move goes to the entry's own
 // item (entries are in item order), so the view redraws what a restore
 // makes it redraw.
-double RestoreFloorMs(HWND list_view, DWORD process_id, const std::vector<StandinItem>& to) {
-  const RemoteBufferLease lease = RemoteBufferLease::Open(process_id, kRemoteBufferSize);
+double restore_floor_ms(HWND list_view, DWORD process_id, const std::vector<StandinItem>& to) {
+  const RemoteBufferLease lease = RemoteBufferLease::open(process_id, kRemoteBufferSize);
   const std::vector<uint8_t> block =
-      layout::MakeFindBlock(layout::kBuildLayout, Address(lease.address()), to[to.size() / 2].caption);
+      layout::make_find_block(layout::kBuildLayout, address(lease.address()), to[to.size() / 2].caption);
   lease.write(lease.address(), block.data(), block.size());
-  const uintptr_t base = Address(lease.address());
-  return TimeMs([&] {
+  const uintptr_t base = address(lease.address());
+  return time_ms([&] {
     for (size_t i = 0; i < to.size(); ++i) {
       SendMessageA(list_view, LVM_FINDITEMA, static_cast<WPARAM>(-1), base);
-      SendMessageA(list_view, LVM_SETITEMPOSITION, i, PackIconPosition({to[i].x, to[i].y}));
+      SendMessageA(list_view, LVM_SETITEMPOSITION, i, pack_icon_position({to[i].x, to[i].y}));
     }
   });
 }
 
-void BenchRead(standin::StandinDesktop& desktop, ShellDesktopAccess& access, HWND list_view) {
+void bench_read(standin::StandinDesktop& desktop, ShellDesktopAccess& access, HWND list_view) {
   std::printf("map read against its floor (two list view messages per icon, nothing copied)\n");
   std::printf("%7s %10s %10s %7s %15s %7s\n", "icons", "floor ms", "read ms", "ratio", "one-by-one ms", "ratio");
   for (int n : {100, 500, 2000}) {
-    desktop.load(Layout(n, 0));
+    desktop.load(layout(n, 0));
     Pairs read, one_by_one;
     size_t found = 0;
-    for (int r = 0; r < Repetitions(n); ++r) {
-      auto floor = [&] { return ReadFloorMs(list_view, desktop.process_id(), n); };
+    for (int r = 0; r < repetitions(n); ++r) {
+      auto floor = [&] { return read_floor_ms(list_view, desktop.process_id(), n); };
       const auto count = [&](const DesktopIcons& icons) { found = icons.size(); };
-      read.add(floor, [&] { return TimeMs([&] { ReadMinideskIcons(access, count); }); });
-      one_by_one.add(floor, [&] { return ReadOneByOneMs(access); });
+      read.add(floor, [&] { return time_ms([&] { read_minidesk_icons(access, count); }); });
+      one_by_one.add(floor, [&] { return read_one_by_one_ms(access); });
     }
     if (static_cast<int>(found) != n)
       std::printf("  the read found %d icons instead of %d\n", static_cast<int>(found), n);
-    std::printf("%7d %10.1f %10.1f %7.2f %15.1f %7.2f\n", n, Best(read.floor), Best(read.run), read.ratio(),
-                Best(one_by_one.run), one_by_one.ratio());
+    std::printf("%7d %10.1f %10.1f %7.2f %15.1f %7.2f\n", n, best(read.floor), best(read.run), read.ratio(),
+                best(one_by_one.run), one_by_one.ratio());
   }
 }
 
-void BenchRestore(standin::StandinDesktop& desktop, ShellDesktopAccess& access, HWND list_view) {
+void bench_restore(standin::StandinDesktop& desktop, ShellDesktopAccess& access, HWND list_view) {
   const int n = 500;
   std::printf("restore against its floor (one find and one move message per entry)\n");
   std::printf("%7s %10s %10s %7s\n", "entries", "floor ms", "restore ms", "ratio");
   // Two layouts in turn, so that every icon moves in every measurement.
-  const std::vector<StandinItem> layouts[] = {Layout(n, 0), Layout(n, 40)};
-  const DesktopIcons profiles[] = {AsIcons(layouts[0]), AsIcons(layouts[1])};
+  const std::vector<StandinItem> layouts[] = {layout(n, 0), layout(n, 40)};
+  const DesktopIcons profiles[] = {as_icons(layouts[0]), as_icons(layouts[1])};
   desktop.load(layouts[1]);
   int next = 0;
   Pairs restore;
-  for (int r = 0; r < Repetitions(n); ++r)
-    restore.add([&] { return RestoreFloorMs(list_view, desktop.process_id(), layouts[next++ % 2]); },
+  for (int r = 0; r < repetitions(n); ++r)
+    restore.add([&] { return restore_floor_ms(list_view, desktop.process_id(), layouts[next++ % 2]); },
                 [&] {
                   const DesktopIcons& profile = profiles[next++ % 2];
-                  return TimeMs([&] { RestoreDesktopIcons(access, profile); });
+                  return time_ms([&] { restore_desktop_icons(access, profile); });
                 });
-  std::printf("%7d %10.1f %10.1f %7.2f\n", n, Best(restore.floor), Best(restore.run), restore.ratio());
+  std::printf("%7d %10.1f %10.1f %7.2f\n", n, best(restore.floor), best(restore.run), restore.ratio());
 }
 
 }  // namespace
 
 int main() {
   std::printf("== icons_win_bench: desktop icon access under Wine, best of %d, %d and %d runs\n",
-              Repetitions(100), Repetitions(500), Repetitions(2000));
+              repetitions(100), repetitions(500), repetitions(2000));
   try {
     standin::StandinDesktop desktop;
     ShellDesktopAccess access;
     const HWND list_view = desktop.list_view();
-    BenchRead(desktop, access, list_view);
-    BenchRestore(desktop, access, list_view);
+    bench_read(desktop, access, list_view);
+    bench_restore(desktop, access, list_view);
   } catch (const std::exception& error) {
     std::printf("icons_win_bench: %s\n", error.what());
     return 1;

@@ -47,7 +47,7 @@ int main() {
     Minidesk steady(host), moving(host);
     steady.set_map_size({426, 331});
     moving.set_map_size({426, 331});
-    steady.BuildMinidesk(first, count_message);
+    steady.build_minidesk(first, count_message);
     int flip = 0;
 
     // Interleaved rounds, so that all four see the same machine load.
@@ -56,17 +56,17 @@ int main() {
       read += microseconds_per_call(kCalls / kRounds, [&] {
         DesktopIcons icons;
         icons.reserve(first.size());
-        for (const auto& icon : first) icons.push_back({icon.Caption, icon.X, icon.Y});
+        for (const auto& icon : first) icons.push_back({icon.caption, icon.x, icon.y});
         sink += icons.size();
       });
-      build_steady += microseconds_per_call(kCalls / kRounds, [&] { sink += steady.BuildMinidesk(first, count_message); });
+      build_steady += microseconds_per_call(kCalls / kRounds, [&] { sink += steady.build_minidesk(first, count_message); });
       build_moved += microseconds_per_call(kCalls / kRounds, [&] {
-        sink += moving.BuildMinidesk(++flip % 2 ? first : second, count_message);
+        sink += moving.build_minidesk(++flip % 2 ? first : second, count_message);
       });
       build_fresh += microseconds_per_call(kCalls / kRounds, [&] {
         Minidesk fresh(host);
         fresh.set_map_size({426, 331});
-        sink += fresh.BuildMinidesk(first, count_message);
+        sink += fresh.build_minidesk(first, count_message);
       });
     }
     read /= kRounds, build_steady /= kRounds, build_moved /= kRounds, build_fresh /= kRounds;

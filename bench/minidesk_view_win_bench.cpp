@@ -36,8 +36,8 @@
 namespace {
 
 using namespace orvx::minidesk;
-using bench::CpuMs;
-using bench::WallMs;
+using bench::cpu_ms;
+using bench::wall_ms;
 using standin::StandinItem;
 
 constexpr int kRepetitions = 8;
@@ -52,12 +52,12 @@ struct Cost {
   double wall_each() const { return wall / refreshes; }
 };
 
-void Measure(Cost& total, const std::function<void()>& refresh) {
-  const double cpu = CpuMs();
-  const double wall = WallMs();
+void measure(Cost& total, const std::function<void()>& refresh) {
+  const double cpu = cpu_ms();
+  const double wall = wall_ms();
   for (int i = 0; i < kRefreshes; ++i) refresh();
-  total.cpu += CpuMs() - cpu;
-  total.wall += WallMs() - wall;
+  total.cpu += cpu_ms() - cpu;
+  total.wall += wall_ms() - wall;
   total.refreshes += kRefreshes;
 }
 
@@ -72,14 +72,14 @@ class MapForm final : public orvx::ui::Form {
   std::unique_ptr<MinideskView> view;
 };
 
-void Pump() {
+void pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
-std::vector<StandinItem> Desktop(int count) { return bench::sample_desktop<StandinItem>(count, "Datei "); }
+std::vector<StandinItem> desktop(int count) { return bench::sample_desktop<StandinItem>(count, "Datei "); }
 
-std::string CountMessage() { return "%s Icon(s) ausserhalb des Desktops"; }
+std::string count_message() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 }  // namespace
 
@@ -91,7 +91,7 @@ int main() {
   std::printf("%6s %12s %12s %12s %12s %12s %14s %14s\n", "icons", "read cpu ms", "steady cpu", "redrawn cpu",
               "read wall", "redrawn wall", "steady/read", "redrawn/read");
   for (int count : {100, 500}) {
-    if (standin.load(Desktop(count)) != count) {
+    if (standin.load(desktop(count)) != count) {
       std::fprintf(stderr, "the stand-in did not take %d icons\n", count);
       return 1;
     }
@@ -99,24 +99,24 @@ int main() {
     Minidesk minidesk(host);
     MapForm form(minidesk);
     HWND view = form.view->hwnd();
-    auto build = [&](const orvx::DesktopIcons& icons) { minidesk.BuildMinidesk(icons, CountMessage); };
-    orvx::icons::ReadMinideskIcons(access, build);  // warm up: the first build draws everything
-    Pump();
+    auto build = [&](const orvx::DesktopIcons& icons) { minidesk.build_minidesk(icons, count_message); };
+    orvx::icons::read_minidesk_icons(access, build);  // warm up: the first build draws everything
+    pump();
 
     Cost read, steady, redrawn;
     for (int repetition = 0; repetition < kRepetitions; ++repetition) {
       std::vector<std::function<void()>> order = {
-          [&] { Measure(read, [&] { orvx::icons::ReadMinideskIcons(access, nullptr); }); },
+          [&] { measure(read, [&] { orvx::icons::read_minidesk_icons(access, nullptr); }); },
           [&] {
-            Measure(steady, [&] {
-              orvx::icons::ReadMinideskIcons(access, build);
+            measure(steady, [&] {
+              orvx::icons::read_minidesk_icons(access, build);
               form.view->show_changes();
               UpdateWindow(view);
             });
           },
           [&] {
-            Measure(redrawn, [&] {
-              orvx::icons::ReadMinideskIcons(access, build);
+            measure(redrawn, [&] {
+              orvx::icons::read_minidesk_icons(access, build);
               InvalidateRect(view, nullptr, FALSE);
               UpdateWindow(view);
             });
@@ -124,7 +124,7 @@ int main() {
       };
       if (repetition % 2) std::reverse(order.begin(), order.end());
       for (auto& measure : order) measure();
-      Pump();
+      pump();
     }
     std::printf("%6d %12.2f %12.2f %12.2f %12.2f %12.2f %13.2fx %13.2fx\n", count, read.cpu_each(),
                 steady.cpu_each(), redrawn.cpu_each(), read.wall_each(), redrawn.wall_each(),

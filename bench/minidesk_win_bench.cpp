@@ -58,7 +58,7 @@ class ReadCounter {
  public:
   ReadCounter() : echo_(RegisterWindowMessageA(standin::kEchoMessage)) {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = &Procedure;
+    wc.lpfnWndProc = &procedure;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "OrvaneXBenchReadCounter";
     RegisterClassA(&wc);
@@ -81,7 +81,7 @@ class ReadCounter {
   }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
       SetWindowLongPtrA(window, GWLP_USERDATA,
                         reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams));
@@ -131,7 +131,7 @@ class Program final : public Reader {
   void stop() override { set_minidesk(false); }
   double cpu_ms() const override { return cpu_->ms(); }
   bench::GuiObjects objects() const override {
-    return bench::CountGuiObjects(process_.get(), app_->process_id());
+    return bench::count_gui_objects(process_.get(), app_->process_id());
   }
 
  private:
@@ -157,9 +157,9 @@ class Program final : public Reader {
 
 // How the reads run in their process: on a thread without windows, or on
 // the thread of a window.
-enum class ReadsThread { bare, window };
+enum class ReadsThread { kBare, kWindow };
 
-std::string EventName(const std::string& token, const char* what) { return token + "-" + what; }
+std::string event_name(const std::string& token, const char* what) { return token + "-" + what; }
 
 // This program once more, reading the desktop at the refresh's rate while
 // its event "go" is set; it sets "idle" while it waits for it.
@@ -167,14 +167,14 @@ class ReadsProcess final : public Reader {
  public:
   explicit ReadsProcess(ReadsThread thread)
       : token_("orvx-reads-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(next_++)),
-        go_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "go").c_str())),
-        idle_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "idle").c_str())),
-        quit_(CreateEventA(nullptr, TRUE, FALSE, EventName(token_, "quit").c_str())) {
+        go_(CreateEventA(nullptr, TRUE, FALSE, event_name(token_, "go").c_str())),
+        idle_(CreateEventA(nullptr, TRUE, FALSE, event_name(token_, "idle").c_str())),
+        quit_(CreateEventA(nullptr, TRUE, FALSE, event_name(token_, "quit").c_str())) {
     if (!go_ || !idle_ || !quit_) throw std::runtime_error("cannot make the events of the reads");
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     process_.emplace(orvx::harness::ChildProcess::start(
-        exe, {.arguments = std::string(kReadsSwitch) + (thread == ReadsThread::window ? " 1 " : " 0 ") + token_}));
+        exe, {.arguments = std::string(kReadsSwitch) + (thread == ReadsThread::kWindow ? " 1 " : " 0 ") + token_}));
     cpu_ = std::make_unique<bench::ProcessCpu>(process_->handle(), token_);
   }
   // Reads that do not quit in time are killed as process_ goes.
@@ -206,32 +206,32 @@ class ReadsProcess final : public Reader {
 class ReadsChild {
  public:
   explicit ReadsChild(const std::string& token)
-      : go_(OpenEventA(SYNCHRONIZE, FALSE, EventName(token, "go").c_str())),
-        idle_(OpenEventA(EVENT_MODIFY_STATE, FALSE, EventName(token, "idle").c_str())),
-        quit_(OpenEventA(SYNCHRONIZE, FALSE, EventName(token, "quit").c_str())) {}
+      : go_(OpenEventA(SYNCHRONIZE, FALSE, event_name(token, "go").c_str())),
+        idle_(OpenEventA(EVENT_MODIFY_STATE, FALSE, event_name(token, "idle").c_str())),
+        quit_(OpenEventA(SYNCHRONIZE, FALSE, event_name(token, "quit").c_str())) {}
 
   int run(ReadsThread thread) {
     if (!go_ || !idle_ || !quit_) return 1;
     orvx::win::ScopedWindow window;
-    if (thread == ReadsThread::window) {
+    if (thread == ReadsThread::kWindow) {
       window.reset(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "reads", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr,
                                    nullptr, GetModuleHandleA(nullptr), nullptr));
     }
     orvx::icons::ShellDesktopAccess access;
     for (;;) {
       SetEvent(idle_.get());
-      if (wait(go_.get(), Clock::time_point::max()) == Woken::quit) return 0;
+      if (wait(go_.get(), Clock::time_point::max()) == Woken::kQuit) return 0;
       ResetEvent(idle_.get());
       for (auto next = Clock::now(); WaitForSingleObject(go_.get(), 0) == WAIT_OBJECT_0;) {
-        orvx::icons::ReadDesktopIcons(access);
+        orvx::icons::read_desktop_icons(access);
         next += kRefreshPeriod;
-        if (wait(nullptr, next) == Woken::quit) return 0;
+        if (wait(nullptr, next) == Woken::kQuit) return 0;
       }
     }
   }
 
  private:
-  enum class Woken { quit, event, time };
+  enum class Woken { kQuit, kEvent, kTime };
 
   // Waits for "quit", for `event` unless it is null, or until `until`,
   // handling the thread's messages meanwhile.
@@ -242,12 +242,12 @@ class ReadsChild {
       DWORD timeout = INFINITE;
       if (until != Clock::time_point::max()) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
-        if (left <= 0) return Woken::time;
+        if (left <= 0) return Woken::kTime;
         timeout = static_cast<DWORD>(left);
       }
       const DWORD got = MsgWaitForMultipleObjects(count, handles, FALSE, timeout, QS_ALLINPUT);
-      if (got == WAIT_OBJECT_0) return Woken::quit;
-      if (got == WAIT_OBJECT_0 + 1 && event) return Woken::event;
+      if (got == WAIT_OBJECT_0) return Woken::kQuit;
+      if (got == WAIT_OBJECT_0 + 1 && event) return Woken::kEvent;
       MSG msg;
       while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     }
@@ -269,7 +269,7 @@ struct Tally {
 
 // One slice: the reader runs, and from its warm-up's last read to
 // `kSliceRefreshes` reads later its CPU time is taken.
-void MeasureSlice(standin::StandinDesktop& desktop, ReadCounter& counter, Reader& reader, Tally& tally) {
+void measure_slice(standin::StandinDesktop& desktop, ReadCounter& counter, Reader& reader, Tally& tally) {
   counter.reset();
   desktop.echo_to(counter.window());
   reader.start();
@@ -286,20 +286,20 @@ void MeasureSlice(standin::StandinDesktop& desktop, ReadCounter& counter, Reader
 }
 
 // The measured desktop, with the captions of files.
-std::vector<StandinItem> Desktop(int count) { return bench::sample_desktop<StandinItem>(count, "Datei "); }
+std::vector<StandinItem> sample_desktop(int count) { return bench::sample_desktop<StandinItem>(count, "Datei "); }
 
-std::string Objects(long before, long after) {
+std::string objects(long before, long after) {
   std::string text = std::to_string(before) + " -> " + std::to_string(after);
   return after > before ? text + " GREW" : text;
 }
 
-double Ratio(const Tally& program, const Tally& reads) { return reads.cpu_ms > 0 ? program.cpu_ms / reads.cpu_ms : 0; }
+double ratio(const Tally& program, const Tally& reads) { return reads.cpu_ms > 0 ? program.cpu_ms / reads.cpu_ms : 0; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == kReadsSwitch) {
-    return ReadsChild(argv[3]).run(std::atoi(argv[2]) ? ReadsThread::window : ReadsThread::bare);
+    return ReadsChild(argv[3]).run(std::atoi(argv[2]) ? ReadsThread::kWindow : ReadsThread::kBare);
   }
   const int slices = std::max(1, (argc > 1 ? std::atoi(argv[1]) : 100) / kSliceRefreshes);
   try {
@@ -308,7 +308,7 @@ int main(int argc, char** argv) {
     std::printf("The Minidesk of OrvaneX.exe (shown, live refresh on) against the bare desktop reads at the\n"
                 "same rate, 2 per second: CPU over %d refreshes each, in %d turns of %d\n",
                 slices * kSliceRefreshes, slices, kSliceRefreshes);
-    if (bench::UnderWine()) {
+    if (bench::under_wine()) {
       std::printf("(Wine: CPU from the host's /proc; GDI objects from the GDI handle table, USER objects as "
                   "windows)\n");
     }
@@ -316,23 +316,23 @@ int main(int argc, char** argv) {
                 "app/ui", "app GDI objects", "app USER objects");
     bool grew = false;
     for (int count : {100, 500}) {
-      if (desktop.load(Desktop(count)) != count) throw std::runtime_error("the stand-in took not all icons");
+      if (desktop.load(sample_desktop(count)) != count) throw std::runtime_error("the stand-in took not all icons");
       Program program;
-      ReadsProcess reads(ReadsThread::bare);
-      ReadsProcess ui_reads(ReadsThread::window);
+      ReadsProcess reads(ReadsThread::kBare);
+      ReadsProcess ui_reads(ReadsThread::kWindow);
       Tally program_tally, reads_tally, ui_tally;
       for (int slice = 0; slice < slices; ++slice) {
-        MeasureSlice(desktop, counter, program, program_tally);
-        MeasureSlice(desktop, counter, reads, reads_tally);
-        MeasureSlice(desktop, counter, ui_reads, ui_tally);
+        measure_slice(desktop, counter, program, program_tally);
+        measure_slice(desktop, counter, reads, reads_tally);
+        measure_slice(desktop, counter, ui_reads, ui_tally);
       }
       const bench::GuiObjects first = *program_tally.first;
       const bench::GuiObjects last = program_tally.last;
       grew |= last.gdi > first.gdi || last.user > first.user;
       std::printf("%6d %9.0f %9.0f %9.2fx %12.0f %9.2fx %16s %16s\n", count, program_tally.cpu_ms,
-                  reads_tally.cpu_ms, Ratio(program_tally, reads_tally), ui_tally.cpu_ms,
-                  Ratio(program_tally, ui_tally), Objects(first.gdi, last.gdi).c_str(),
-                  Objects(first.user, last.user).c_str());
+                  reads_tally.cpu_ms, ratio(program_tally, reads_tally), ui_tally.cpu_ms,
+                  ratio(program_tally, ui_tally), objects(first.gdi, last.gdi).c_str(),
+                  objects(first.user, last.user).c_str());
       std::printf("%6s %9.1f %9.1f %10s %12.1f %10s   seconds for the refreshes\n", "", program_tally.seconds,
                   reads_tally.seconds, "", ui_tally.seconds, "");
       std::fflush(stdout);

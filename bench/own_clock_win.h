@@ -6,14 +6,14 @@
 
 namespace bench {
 
-inline double WallMs() {
+inline double wall_ms() {
   LARGE_INTEGER frequency, now;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&now);
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-inline double CpuMs() {
+inline double cpu_ms() {
   FILETIME created, exited, kernel, user;
   GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
   auto ms = [](const FILETIME& t) {

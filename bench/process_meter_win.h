@@ -26,19 +26,19 @@ namespace bench {
 
 // A function of a system DLL, looked up at run time; nullptr without it.
 template <class Fn>
-inline Fn SystemFunction(const char* dll, const char* name) {
+inline Fn system_function(const char* dll, const char* name) {
   return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(dll), name)));
 }
 
-inline bool UnderWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
+inline bool under_wine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
 
-inline std::string Lower(std::string text) {
+inline std::string lower(std::string text) {
   CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
   return text;
 }
 
 // A whole file of the host's /proc, which tells no size in advance.
-inline std::optional<std::string> ReadHostFile(const std::string& path) {
+inline std::optional<std::string> read_host_file(const std::string& path) {
   const orvx::win::ScopedHandle file = orvx::win::adopt_handle(CreateFileA(
       path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
   if (!file) return std::nullopt;
@@ -55,10 +55,10 @@ class ProcessCpu {
   // `command_line_part` tells the process apart under Wine, where its host
   // process is found by its command line.
   ProcessCpu(HANDLE process, const std::string& command_line_part) : process_(process) {
-    if (!UnderWine()) return;
+    if (!under_wine()) return;
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + orvx::harness::kDefaultDeadline;
-    while (!(stat_path_ = FindHostStat(Lower(command_line_part)))) {
+    while (!(stat_path_ = find_host_stat(lower(command_line_part)))) {
       if (Clock::now() > deadline) throw std::runtime_error("no host process runs " + command_line_part);
       Sleep(50);
     }
@@ -68,11 +68,11 @@ class ProcessCpu {
     if (!stat_path_) {
       FILETIME created, exited, kernel, user;
       if (!GetProcessTimes(process_, &created, &exited, &kernel, &user)) return 0;
-      return ToMs(kernel) + ToMs(user);
+      return to_ms(kernel) + to_ms(user);
     }
     // Fields after the command name in parentheses: state is the first,
     // utime the twelfth and stime the thirteenth, in clock ticks of 10 ms.
-    const std::string stat = ReadHostFile(*stat_path_).value_or("");
+    const std::string stat = read_host_file(*stat_path_).value_or("");
     const size_t name_end = stat.rfind(')');
     if (name_end == std::string::npos) return 0;
     std::vector<std::string> fields;
@@ -87,11 +87,11 @@ class ProcessCpu {
   }
 
  private:
-  static double ToMs(const FILETIME& t) {
+  static double to_ms(const FILETIME& t) {
     return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
   }
 
-  static std::optional<std::string> FindHostStat(const std::string& part) {
+  static std::optional<std::string> find_host_stat(const std::string& part) {
     WIN32_FIND_DATAA entry;
     const HANDLE first = FindFirstFileA("Z:\\proc\\*", &entry);
     if (first == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -99,9 +99,9 @@ class ProcessCpu {
     do {
       if (entry.cFileName[0] < '0' || entry.cFileName[0] > '9') continue;
       const std::string folder = std::string("Z:\\proc\\") + entry.cFileName + "\\";
-      std::string command_line = ReadHostFile(folder + "cmdline").value_or("");
+      std::string command_line = read_host_file(folder + "cmdline").value_or("");
       std::replace(command_line.begin(), command_line.end(), '\0', ' ');
-      if (Lower(command_line).find(part) != std::string::npos) return folder + "stat";
+      if (lower(command_line).find(part) != std::string::npos) return folder + "stat";
     } while (FindNextFileA(find.get(), &entry));
     return std::nullopt;
   }
@@ -131,9 +131,9 @@ static_assert(sizeof(WineGdiEntry) == 24);
 constexpr size_t kWineGdiHandles = 0x10000;
 constexpr size_t kPebGdiTableOffset = 0x94;
 
-inline long CountWineGdiObjects(HANDLE process) {
+inline long count_wine_gdi_objects(HANDLE process) {
   using Query = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-  const auto query = SystemFunction<Query>("ntdll.dll", "NtQueryInformationProcess");
+  const auto query = system_function<Query>("ntdll.dll", "NtQueryInformationProcess");
   PROCESS_BASIC_INFORMATION basic{};
   ULONG length = 0;
   if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, &length) != 0) return -1;
@@ -157,31 +157,31 @@ struct WindowCount {
   long count = 0;
 };
 
-inline BOOL CALLBACK CountChild(HWND, LPARAM lp) {
+inline BOOL CALLBACK count_child(HWND, LPARAM lp) {
   ++reinterpret_cast<WindowCount*>(lp)->count;
   return TRUE;
 }
 
-inline BOOL CALLBACK CountTopLevel(HWND window, LPARAM lp) {
+inline BOOL CALLBACK count_top_level(HWND window, LPARAM lp) {
   auto* windows = reinterpret_cast<WindowCount*>(lp);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (owner != windows->process_id) return TRUE;
   ++windows->count;
-  EnumChildWindows(window, &CountChild, lp);
+  EnumChildWindows(window, &count_child, lp);
   return TRUE;
 }
 
-inline GuiObjects CountGuiObjects(HANDLE process, DWORD process_id) {
-  if (!UnderWine()) {
+inline GuiObjects count_gui_objects(HANDLE process, DWORD process_id) {
+  if (!under_wine()) {
     using GetGuiResourcesFn = DWORD(WINAPI*)(HANDLE, DWORD);
-    if (const auto get = SystemFunction<GetGuiResourcesFn>("user32.dll", "GetGuiResources")) {
+    if (const auto get = system_function<GetGuiResourcesFn>("user32.dll", "GetGuiResources")) {
       return {static_cast<long>(get(process, GR_GDIOBJECTS)), static_cast<long>(get(process, GR_USEROBJECTS))};
     }
   }
   WindowCount windows{process_id};
-  EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&windows));
-  return {CountWineGdiObjects(process), windows.count};
+  EnumWindows(&count_top_level, reinterpret_cast<LPARAM>(&windows));
+  return {count_wine_gdi_objects(process), windows.count};
 }
 
 }  // namespace bench

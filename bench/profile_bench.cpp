@@ -49,8 +49,8 @@ int main() {
   std::printf("%6s | %10s %10s | %14s %8s\n", "icons", "save", "read", "key-by-key read", "ratio");
   for (int n : {100, 1000, 5000}) {
     orvx::DesktopIcons icons = desktop(n);
-    double save = best_seconds(25, [&] { orvx::WriteProfileFile(icons, path, {1920, 1080}, 2); });
-    double read = best_seconds(25, [&] { orvx::ReadProfileFile(path); });
+    double save = best_seconds(25, [&] { orvx::write_profile_file(icons, path, {1920, 1080}, 2); });
+    double read = best_seconds(25, [&] { orvx::read_profile_file(path); });
     double by_key = best_seconds(n > 1000 ? 1 : 3, [&] { read_key_by_key(path); });
     std::printf("%6d | %8.2fms %8.2fms | %12.1fms %7.0fx\n", n, save * 1e3, read * 1e3,
                 by_key * 1e3, by_key / read);

@@ -59,9 +59,9 @@ double extrapolate(double n1, double t1, double n2, double t2, double n) {
 void platform_save(const DesktopIcons& icons, const std::string& path) {
   DeleteFileA(path.c_str());
   for (const auto& icon : icons) {
-    if (WritePrivateProfileStringA(icon.Caption.c_str(), "x", std::to_string(icon.X).c_str(),
+    if (WritePrivateProfileStringA(icon.caption.c_str(), "x", std::to_string(icon.x).c_str(),
                                    path.c_str())) {
-      WritePrivateProfileStringA(icon.Caption.c_str(), "y", std::to_string(icon.Y).c_str(),
+      WritePrivateProfileStringA(icon.caption.c_str(), "y", std::to_string(icon.y).c_str(),
                                  path.c_str());
     }
   }
@@ -120,9 +120,9 @@ int main(int argc, char** argv) {
   for (int n : {100, 1000, 5000}) {
     DesktopIcons icons = desktop(n);
     Row row{n, 0, 0, 0, 0, false};
-    row.ours_save = best_seconds(9, [&] { orvx::WriteProfileFile(icons, ours, kScreen, 2); });
+    row.ours_save = best_seconds(9, [&] { orvx::write_profile_file(icons, ours, kScreen, 2); });
     settle(ours);
-    row.ours_read = best_seconds(9, [&] { orvx::ReadProfileFile(ours); });
+    row.ours_read = best_seconds(9, [&] { orvx::read_profile_file(ours); });
     if (n < 5000 || full) {
       row.platform_save = seconds_of([&] { platform_save(icons, theirs); });
     } else {
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
           extrapolate(100, rows[0].platform_save, 1000, rows[1].platform_save, 5000);
       row.platform_save_extrapolated = true;
       // The file for the read: the same bytes as the platform's own writes.
-      orvx::WriteProfileFile(icons, theirs, kScreen, 2);
+      orvx::write_profile_file(icons, theirs, kScreen, 2);
     }
     settle(theirs);
     row.platform_read = seconds_of([&] { platform_read(theirs); });

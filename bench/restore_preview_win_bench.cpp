@@ -26,7 +26,7 @@
 namespace {
 
 using namespace orvx::minidesk;
-using bench::WallMs;
+using bench::wall_ms;
 
 constexpr int kRepetitions = 8;
 constexpr int kOperations = 20;  // per measurement
@@ -38,14 +38,14 @@ struct Cost {
   double each() const { return wall / operations; }
 };
 
-void Measure(Cost& total, const std::function<void()>& operation) {
-  const double start = WallMs();
+void measure(Cost& total, const std::function<void()>& operation) {
+  const double start = wall_ms();
   for (int i = 0; i < kOperations; ++i) operation();
-  total.wall += WallMs() - start;
+  total.wall += wall_ms() - start;
   total.operations += kOperations;
 }
 
-std::string CountMessage() { return "%s Icon(s) ausserhalb des Desktops"; }
+std::string count_message() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 }  // namespace
 
@@ -55,7 +55,7 @@ int main() {
   // The profile has every icon 40 pixels further right and down.
   const orvx::DesktopIcons profile = bench::sample_desktop<orvx::DesktopIcon>(count, "Datei ", 40);
   const std::string profile_file = orvx::files::temp_folder() + "orvx-preview-bench.ini";
-  if (!orvx::WriteProfileFile(profile, profile_file, {1280, 1024}, 1)) {
+  if (!orvx::write_profile_file(profile, profile_file, {1280, 1024}, 1)) {
     std::fprintf(stderr, "the profile could not be written\n");
     return 1;
   }
@@ -64,9 +64,9 @@ int main() {
   Minidesk plain(host), previewed(host);
   for (Minidesk* minidesk : {&plain, &previewed}) {
     minidesk->set_map_size(kMap);
-    minidesk->BuildMinidesk(desktop, CountMessage);
+    minidesk->build_minidesk(desktop, count_message);
   }
-  previewed.show_restore_preview(orvx::ReadProfileFile(profile_file));
+  previewed.show_restore_preview(orvx::read_profile_file(profile_file));
 
   orvx::win::ScopedWindowDC screen(nullptr);
   orvx::win::ScopedMemoryDC dc(CreateCompatibleDC(screen.get()));
@@ -81,12 +81,12 @@ int main() {
   Cost map, preview, hover;
   for (int repetition = 0; repetition < kRepetitions; ++repetition) {
     std::vector<std::function<void()>> order = {
-        [&] { Measure(map, [&] { draw_minidesk(dc.get(), client, plain); }); },
-        [&] { Measure(preview, [&] { draw_minidesk(dc.get(), client, previewed); }); },
+        [&] { measure(map, [&] { draw_minidesk(dc.get(), client, plain); }); },
+        [&] { measure(preview, [&] { draw_minidesk(dc.get(), client, previewed); }); },
         [&] {
-          Measure(hover, [&] {
+          measure(hover, [&] {
             previewed.hide_restore_preview();
-            previewed.show_restore_preview(orvx::ReadProfileFile(profile_file));
+            previewed.show_restore_preview(orvx::read_profile_file(profile_file));
           });
         },
     };

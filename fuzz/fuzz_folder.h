@@ -38,8 +38,8 @@ inline const std::string& work_folder(const char* name) {
     }
     return new std::string(files::with_separator(f));
   }();
-  static const bool cleanup = std::atexit([] { remove_tree(*folder); }) == 0;
-  (void)cleanup;
+  static const bool kCleanup = std::atexit([] { remove_tree(*folder); }) == 0;
+  (void)kCleanup;
   return *folder;
 }
 

@@ -48,8 +48,8 @@ class ScratchFile {
 };
 
 const std::string& language_path() {
-  static const ScratchFile file;
-  return file.path();
+  static const ScratchFile kFile;
+  return kFile.path();
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ void require(bool condition) {
 bool same(const DesktopIcons& a, const DesktopIcons& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (a[i].Caption != b[i].Caption || a[i].X != b[i].X || a[i].Y != b[i].Y) return false;
+    if (a[i].caption != b[i].caption || a[i].x != b[i].x || a[i].y != b[i].y) return false;
   }
   return true;
 }
@@ -29,23 +29,23 @@ void require_round_trip(const DesktopIcons& icons) {
   DesktopIcons expected;
   std::unordered_map<std::string, size_t> index;
   for (const DesktopIcon& icon : icons) {
-    if (!IsStorableCaption(icon.Caption)) continue;
-    auto [it, added] = index.try_emplace(ini::syntax::folded(icon.Caption), expected.size());
+    if (!is_storable_caption(icon.caption)) continue;
+    auto [it, added] = index.try_emplace(ini::syntax::folded(icon.caption), expected.size());
     if (added) {
       expected.push_back(icon);
     } else {
-      expected[it->second].X = icon.X;
-      expected[it->second].Y = icon.Y;
+      expected[it->second].x = icon.x;
+      expected[it->second].y = icon.y;
     }
   }
-  require(same(ReadProfileText(BuildProfileText(icons, {1920, 1080}, 2)), expected));
+  require(same(read_profile_text(build_profile_text(icons, {1920, 1080}, 2)), expected));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  require_round_trip(ReadProfileText(bytes));
+  require_round_trip(read_profile_text(bytes));
 
   DesktopIcons captions;
   size_t start = 0;

@@ -26,13 +26,13 @@ namespace files = orvx::files;
 void unpack(const std::string& container, const std::string& target, bool overwrite,
             bool keep_folders) {
   BackupContainer zip;
-  zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool&) {
+  zip.on_decompressing_file = [&](BackupContainer&, const std::string& file, bool&) {
     if (file.compare(0, target.size(), target) != 0 || file.size() == target.size()) {
       finding("a file outside the target folder", file);
     }
   };
   try {
-    zip.UnpackFile(container, target, overwrite, keep_folders);
+    zip.unpack_file(container, target, overwrite, keep_folders);
   } catch (const orvx::backup::ContainerError&) {
     // A damaged, cut-off or hostile container: the expected outcome.
   }

@@ -78,7 +78,7 @@ int run_program(mainwin::StartSwitch start_switch) noexcept {
     WindowRegistry windows;
     MainWindow main_form(windows, start_switch);
     ReportsInLanguageOf reports_language(error_report.dialog(), main_form);
-    if (main_form.run_startup() == StartupOutcome::EndProgram) return 1;
+    if (main_form.run_startup() == StartupOutcome::kEndProgram) return 1;
     autostart::ShellAutostartLink autostart;
     settings::SettingsDialog settings_form(
         main_form.hwnd(), windows,
@@ -93,7 +93,7 @@ int run_program(mainwin::StartSwitch start_switch) noexcept {
                                                                            : update::StartMode::kNormal,
                                    .end_program = [&main_form] { main_form.end_for_script(); }});
     main_form.set_settings_dialog(
-        [&settings_form] { settings_form.show(settings::SettingsSection::settings); });
+        [&settings_form] { settings_form.show(settings::SettingsSection::kSettings); });
     main_form.set_language_chooser([&main_form, &settings_form] {
       // Made for each offer; gone before its answer is followed.
       const auto answer = [&main_form] { return language_chooser::LanguageChooserDialog(main_form.hwnd()).ask(); }();
@@ -105,7 +105,7 @@ int run_program(mainwin::StartSwitch start_switch) noexcept {
               .load_settings = [&main_form] { main_form.reload_settings(); },
               .settings_on_language =
                   [&settings_form] {
-                    return settings_form.show(settings::SettingsSection::language) &&
+                    return settings_form.show(settings::SettingsSection::kLanguage) &&
                            settings_form.saved_language();
                   }});
     });

@@ -25,24 +25,24 @@ namespace {
 
 }  // namespace
 
-void BackupContainer::PackFolder(const std::string& Folder, bool Recursive,
-                                 const std::string& TargetFile) {
+void BackupContainer::pack_folder(const std::string& folder, bool recursive,
+                                 const std::string& target_file) {
   // Deleted first, so that the target is never packed into itself and does
   // not exist afterwards when packing fails.
-  if (files::file_exists(TargetFile)) files::delete_file(TargetFile);
+  if (files::file_exists(target_file)) files::delete_file(target_file);
   // A missing folder would otherwise give an empty container that looks
   // like a backup of nothing.
-  if (!Folder.empty() && !files::folder_exists(Folder)) {
-    throw ContainerError("the folder " + Folder + " to be packed does not exist");
+  if (!folder.empty() && !files::folder_exists(folder)) {
+    throw ContainerError("the folder " + folder + " to be packed does not exist");
   }
 
   // The whole container is built in memory: it holds a few small settings
   // and profile files.
   std::string image;
-  pack_folder_level(files::with_separator(Folder), "", Recursive, image);
+  pack_folder_level(files::with_separator(folder), "", recursive, image);
   // Written complete or not at all.
-  if (!files::write_file_replacing(TargetFile, image)) {
-    fail_with_system_error("cannot write the container " + TargetFile);
+  if (!files::write_file_replacing(target_file, image)) {
+    fail_with_system_error("cannot write the container " + target_file);
   }
 }
 
@@ -59,14 +59,14 @@ void BackupContainer::pack_folder_level(const std::string& folder, const std::st
       }
       continue;
     }
-    if (Excluded && Excluded(entry.name)) continue;
+    if (excluded && excluded(entry.name)) continue;
     pack_file(folder + entry.name, stored_folder, entry.name, entry.size, image);
   }
 }
 
 void BackupContainer::pack_file(const std::string& path, const std::string& stored_folder,
                                 const std::string& name, uint64_t listed_size, std::string& image) {
-  const std::string folder_part = StorePaths ? stored_folder : std::string();
+  const std::string folder_part = store_paths ? stored_folder : std::string();
   if (name.size() > kMaxPartLength) {
     throw ContainerError("cannot pack " + path + ": a backup holds names of at most 255 bytes");
   }
@@ -78,14 +78,14 @@ void BackupContainer::pack_file(const std::string& path, const std::string& stor
   if (listed_size > kMaxFileSize) throw ContainerError(too_large);
 
   std::optional<files::FileReader> file = files::FileReader::open(
-      path, IgnoreExclusive ? files::Sharing::kDenyNone : files::Sharing::kDenyWrite);
+      path, ignore_exclusive ? files::Sharing::kDenyNone : files::Sharing::kDenyWrite);
   if (!file) fail_with_system_error("cannot open " + path);
   if (file->size() > kMaxFileSize) throw ContainerError(too_large);
   const auto total = static_cast<int32_t>(file->size());
 
-  if (OnCompressingFile) OnCompressingFile(*this, path);
+  if (on_compressing_file) on_compressing_file(*this, path);
 
-  backup::Deflater deflater(CompressionLevel, path);
+  backup::Deflater deflater(compression_level, path);
   std::string compressed;
   uint64_t done = 0;
   char chunk[kChunkSize];
@@ -96,25 +96,25 @@ void BackupContainer::pack_file(const std::string& path, const std::string& stor
     done += *got;
     if (done > kMaxFileSize) throw ContainerError(too_large);
     deflater.add({chunk, *got}, compressed);
-    if (OnProgress) OnProgress(*this, static_cast<int32_t>(done), total);
+    if (on_progress) on_progress(*this, static_cast<int32_t>(done), total);
     if (*got == 0) break;
   }
   // An empty file has no zlib data at all, not even a header.
   if (done > 0) deflater.finish(compressed);
   else compressed.clear();
 
-  if (OnCompressedFile) OnCompressedFile(*this, path);
+  if (on_compressed_file) on_compressed_file(*this, path);
   backup::append_record(image, folder_part, name, static_cast<uint32_t>(done), compressed);
 }
 
-void BackupContainer::UnpackFile(const std::string& ContainerFile, const std::string& TargetFolder,
-                                 bool Overwrite, bool KeepFolders) {
-  backup::ContainerReader container(ContainerFile);
-  const std::string target = files::with_separator(TargetFolder);
+void BackupContainer::unpack_file(const std::string& container_file, const std::string& target_folder,
+                                 bool overwrite, bool keep_folders) {
+  backup::ContainerReader container(container_file);
+  const std::string target = files::with_separator(target_folder);
   while (std::optional<backup::RecordHeader> header = container.next_header()) {
-    unpack_record(container, *header, target, Overwrite, KeepFolders);
+    unpack_record(container, *header, target, overwrite, keep_folders);
   }
-  if (OnCompletedAction) OnCompletedAction(*this);
+  if (on_completed_action) on_completed_action(*this);
 }
 
 void BackupContainer::unpack_record(backup::ContainerReader& container,
@@ -140,7 +140,7 @@ void BackupContainer::unpack_record(backup::ContainerReader& container,
   if (!overwrite && files::file_exists(path)) return;  // its data is consumed all the same
 
   bool write_file = true;
-  if (OnDecompressingFile) OnDecompressingFile(*this, path, write_file);
+  if (on_decompressing_file) on_decompressing_file(*this, path, write_file);
 
   std::optional<files::ReplacingFileWriter> out;
   if (write_file) {
@@ -165,15 +165,15 @@ void BackupContainer::unpack_record(backup::ContainerReader& container,
     }
     if (out) {
       if (!out->write({chunk, got})) fail_with_system_error("cannot write " + path);
-      if (OnProgress) {
-        OnProgress(*this, static_cast<int32_t>(written), static_cast<int32_t>(header.size));
+      if (on_progress) {
+        on_progress(*this, static_cast<int32_t>(written), static_cast<int32_t>(header.size));
       }
     }
     if (got == 0) break;
   }
   // Only a completely unpacked record replaces the file.
   if (out && !out->commit()) fail_with_system_error("cannot write " + path);
-  if (OnDecompressedFile) OnDecompressedFile(*this, path, static_cast<uint32_t>(written));
+  if (on_decompressed_file) on_decompressed_file(*this, path, static_cast<uint32_t>(written));
 }
 
 }  // namespace orvx

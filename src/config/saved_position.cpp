@@ -32,13 +32,13 @@ SavedPosition::SavedPosition(PlacementOwner& owner, Prompts& prompts) : owner_(&
 }
 
 SavedPosition::~SavedPosition() {
-  SavePlacement();
+  save_placement();
   if (owner_ && owner_->placement_ == this) owner_->placement_ = nullptr;
 }
 
 std::string SavedPosition::config_path() const { return config_file_path(data_folder); }
 
-void SavedPosition::RestorePlacement(const WorkArea& work_area) {
+void SavedPosition::restore_placement(const WorkArea& work_area) {
   if (!owner_) return;
   const std::string name = owner_->window_name();
   const WindowBounds now = owner_->bounds();
@@ -52,7 +52,7 @@ void SavedPosition::RestorePlacement(const WorkArea& work_area) {
   window_name_ = name;
 }
 
-void SavedPosition::RememberPosition() {
+void SavedPosition::remember_position() {
   if (!owner_) return;
   const WindowBounds now = owner_->bounds();
   left_ = now.left;
@@ -60,7 +60,7 @@ void SavedPosition::RememberPosition() {
   position_recorded_ = true;
 }
 
-void SavedPosition::SavePlacement() const {
+void SavedPosition::save_placement() const {
   if (detached_ || window_name_.empty() || !position_recorded_) return;
   const std::string path = config_path();
   if (path.empty()) return;

@@ -63,16 +63,16 @@ class SavedPosition {
   // rule of restored_coordinate against `work_area`; records the owner's
   // name for the later save. A missing file, section or key, or a value that
   // is no number, reads as -1 and centres the window.
-  void RestorePlacement(const WorkArea& work_area);
+  void restore_placement(const WorkArea& work_area);
 
   // Records the owner's current left and top; the window's destroy event.
-  void RememberPosition();
+  void remember_position();
 
   // Writes the recorded position to the recorded window's section. Writes
   // nothing while detached, before RestorePlacement has recorded a window, or
   // before RememberPosition has recorded a position: an unrecorded position
   // would move the window to 0, 0 at the next start. Failures are silent.
-  void SavePlacement() const;
+  void save_placement() const;
 
   bool detached() const { return detached_; }
 

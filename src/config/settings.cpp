@@ -36,7 +36,7 @@ SettingsRecord read_settings(const std::string& config_path) {
   s.standard_profile = in.string("std_profil", defaults.standard_profile);
   s.live_desktop = in.boolean("live_desktop", defaults.live_desktop);
   s.active_hotkey = in.boolean("active_hotkey", defaults.active_hotkey);
-  s.HotKey_value = in.string("HotKey_value", defaults.HotKey_value);
+  s.hot_key_value = in.string("HotKey_value", defaults.hot_key_value);
   s.lang_list = in.string("lang_list", defaults.lang_list);
   s.form_status_button_value = in.boolean("form_status_button_value", defaults.form_status_button_value);
   return s;
@@ -50,7 +50,7 @@ bool write_settings(const std::string& config_path, const SettingsRecord& s, boo
       {"sort_after_res", flag(s.sort_after_res)},
       {"std_profil", s.standard_profile},
       {"active_hotkey", flag(s.active_hotkey)},
-      {"HotKey_value", s.HotKey_value},
+      {"HotKey_value", s.hot_key_value},
       {"live_desktop", flag(s.live_desktop)},
   };
   if (with_language) entries.emplace_back("lang_list", s.lang_list);

@@ -18,7 +18,7 @@ struct SettingsRecord {
   bool sort_after_res = false;              // restore after a resolution change
   std::string standard_profile;                   // the standard profile; empty for none
   bool active_hotkey = false;               // the save hotkey is registered
-  std::string HotKey_value{kDefaultHotkeyText};  // shortcut text
+  std::string hot_key_value{kDefaultHotkeyText};  // shortcut text
   std::string lang_list;                    // language name; empty for German
   bool form_status_button_value = true;     // the Minidesk is shown
   bool live_desktop = true;                 // live Minidesk refresh

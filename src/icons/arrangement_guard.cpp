@@ -5,15 +5,15 @@
 
 namespace orvx::icons {
 
-std::string ArrangementWarningText() { return std::string(lang::german_message(message_ids::kArrangementBlocksRestore)); }
+std::string arrangement_warning_text() { return std::string(lang::german_message(message_ids::kArrangementBlocksRestore)); }
 
-bool CheckDesktopArrangement(DesktopAccess& desktop, Prompts& prompts, const std::string& warning) {
+bool check_desktop_arrangement(DesktopAccess& desktop, Prompts& prompts, const std::string& warning) {
   const ArrangementModes modes = desktop.arrangement_modes();
   if (!modes.auto_arrange && !modes.snap_to_grid) return true;
   prompts.show_message(warning);
   return false;
 }
 
-void SnapDesktopIconsToGrid(DesktopAccess& desktop) { desktop.snap_to_grid(); }
+void snap_desktop_icons_to_grid(DesktopAccess& desktop) { desktop.snap_to_grid(); }
 
 }  // namespace orvx::icons

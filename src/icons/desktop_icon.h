@@ -8,9 +8,9 @@
 namespace orvx {
 
 struct DesktopIcon {
-  std::string Caption;  // 8-bit text in the system ANSI code page
-  int32_t X = 0;        // upper-left corner, list view coordinates
-  int32_t Y = 0;
+  std::string caption;  // 8-bit text in the system ANSI code page
+  int32_t x = 0;        // upper-left corner, list view coordinates
+  int32_t y = 0;
 };
 using DesktopIcons = std::vector<DesktopIcon>;
 

@@ -7,10 +7,10 @@
 namespace orvx::icons {
 
 // The desktop list view, or nullptr.
-HWND FindDesktopListView();
+HWND find_desktop_list_view();
 
 // True when the shell's desktop view hosts an HTML layer: "Progman" has a
 // "SHELLDLL_DefView" child and that has an "HTML_Internet Explorer" child.
-bool IsActiveDesktopOn();
+bool is_active_desktop_on();
 
 }  // namespace orvx::icons

@@ -7,19 +7,19 @@ namespace {
 // A caption the view can be asked for. Longer captions, or ones with a NUL
 // (which would be searched for as their first part), would find a different
 // icon or none, so they are skipped.
-bool Searchable(const std::string& caption) {
+bool searchable(const std::string& caption) {
   return caption.size() <= kMaxFindCaption && caption.find('\0') == std::string::npos;
 }
 
-void MoveByCaption(IconView& view, const std::string& caption, IconPoint to) {
-  if (!Searchable(caption)) return;
+void move_by_caption(IconView& view, const std::string& caption, IconPoint to) {
+  if (!searchable(caption)) return;
   const int index = view.find_item(caption);
-  if (index >= 0) view.set_item_position(index, PackIconPosition(to));
+  if (index >= 0) view.set_item_position(index, pack_icon_position(to));
 }
 
 }  // namespace
 
-std::optional<DesktopIcons> ReadDesktopIcons(DesktopAccess& desktop) {
+std::optional<DesktopIcons> read_desktop_icons(DesktopAccess& desktop) {
   IconCycle cycle = desktop.open_cycle();
   if (!cycle) return std::nullopt;
   // The count comes from another process: a foreign window can claim any.
@@ -31,19 +31,19 @@ std::optional<DesktopIcons> ReadDesktopIcons(DesktopAccess& desktop) {
   return icons;
 }
 
-void RestoreDesktopIcons(DesktopAccess& desktop, const DesktopIcons& icons) {
+void restore_desktop_icons(DesktopAccess& desktop, const DesktopIcons& icons) {
   IconCycle cycle = desktop.open_cycle();
   if (!cycle) return;
   for (const DesktopIcon& icon : icons) {
     if (cycle.view().stopped_answering()) return;
-    MoveByCaption(cycle.view(), icon.Caption, {icon.X, icon.Y});
+    move_by_caption(cycle.view(), icon.caption, {icon.x, icon.y});
   }
 }
 
-void MoveDesktopIcon(DesktopAccess& desktop, const std::string& caption, IconPoint to) {
+void move_desktop_icon(DesktopAccess& desktop, const std::string& caption, IconPoint to) {
   IconCycle cycle = desktop.open_cycle();
   if (!cycle) return;
-  MoveByCaption(cycle.view(), caption, to);
+  move_by_caption(cycle.view(), caption, to);
 }
 
 }  // namespace orvx::icons

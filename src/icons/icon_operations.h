@@ -26,15 +26,15 @@ inline constexpr int kMostDesktopItems = 65536;
 // Every item of the desktop in item order; nullopt when the view was not
 // reached or reports an item count outside 0 to kMostDesktopItems, an empty
 // array for a desktop without icons.
-std::optional<DesktopIcons> ReadDesktopIcons(DesktopAccess& desktop);
+std::optional<DesktopIcons> read_desktop_icons(DesktopAccess& desktop);
 
 // Moves every item found by an entry's caption to that entry's position, in
 // array order. Entries naming no item are skipped, items no entry names keep
 // their places. Only the first item of a repeated caption can be found, so
 // a list naming it twice leaves it at the later entry's position.
-void RestoreDesktopIcons(DesktopAccess& desktop, const DesktopIcons& icons);
+void restore_desktop_icons(DesktopAccess& desktop, const DesktopIcons& icons);
 
 // Moves the first item with this caption to `to`.
-void MoveDesktopIcon(DesktopAccess& desktop, const std::string& caption, IconPoint to);
+void move_desktop_icon(DesktopAccess& desktop, const std::string& caption, IconPoint to);
 
 }  // namespace orvx::icons

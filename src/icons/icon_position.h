@@ -15,11 +15,11 @@ struct IconPoint {
   friend bool operator==(const IconPoint&, const IconPoint&) = default;
 };
 
-constexpr uint32_t PackIconPosition(IconPoint p) {
+constexpr uint32_t pack_icon_position(IconPoint p) {
   return (static_cast<uint32_t>(p.x) & 0xFFFFu) | ((static_cast<uint32_t>(p.y) & 0xFFFFu) << 16);
 }
 
-constexpr IconPoint UnpackIconPosition(uint32_t packed) {
+constexpr IconPoint unpack_icon_position(uint32_t packed) {
   return {static_cast<int16_t>(packed & 0xFFFFu), static_cast<int16_t>(packed >> 16)};
 }
 

@@ -95,28 +95,28 @@ static_assert(k64Bit.batch_end() <= kBufferSize && k64Bit.find_block_size() <= k
 // The layout of a list view with the pointer width of this build.
 inline constexpr const ListViewLayout& kBuildLayout = sizeof(void*) == 8 ? k64Bit : k32Bit;
 
-void PutUint32(uint8_t* at, uint32_t value);
-uint32_t GetUint32(const uint8_t* at);
-int32_t GetInt32(const uint8_t* at);
+void put_uint32(uint8_t* at, uint32_t value);
+uint32_t get_uint32(const uint8_t* at);
+int32_t get_int32(const uint8_t* at);
 // An address of the view's process, in the layout's pointer width.
-void PutPointer(const ListViewLayout& layout, uint8_t* at, uint64_t address);
+void put_pointer(const ListViewLayout& layout, uint8_t* at, uint64_t address);
 
 // An LVITEMA (item_record_size bytes) asking for an item's caption into
 // `text_address`.
-std::vector<uint8_t> MakeItemRecord(const ListViewLayout& layout, uint64_t text_address);
+std::vector<uint8_t> make_item_record(const ListViewLayout& layout, uint64_t text_address);
 
 // The find block (find_block_size() bytes) for `caption`, to be written at
 // `block_address`. The caption is cut to kFindCaptionMax characters
 // (callers skip longer ones).
-std::vector<uint8_t> MakeFindBlock(const ListViewLayout& layout, uint64_t block_address,
+std::vector<uint8_t> make_find_block(const ListViewLayout& layout, uint64_t block_address,
                                    std::string_view caption);
 
 // The caption length a view reported, as far as it can be trusted: between
 // 0 and the 254 characters the text field holds.
-uint32_t UsableTextLength(int32_t reported);
+uint32_t usable_text_length(int32_t reported);
 
 // The caption in a text field the view wrote: the first `length`
 // characters, up to a NUL.
-std::string CaptionFromText(const uint8_t* text, uint32_t length);
+std::string caption_from_text(const uint8_t* text, uint32_t length);
 
 }  // namespace orvx::icons::layout

@@ -35,7 +35,7 @@ class MemoryDesktop::View final : public IconView {
 
   void set_item_position(int index, uint32_t packed_position) override {
     message();
-    if (valid(index)) items()[index].position = UnpackIconPosition(packed_position);
+    if (valid(index)) items()[index].position = unpack_icon_position(packed_position);
   }
 
  private:
@@ -58,7 +58,7 @@ ArrangementModes MemoryDesktop::arrangement_modes() {
 }
 
 namespace {
-int32_t NearestMultiple(int32_t value, int32_t cell) {
+int32_t nearest_multiple(int32_t value, int32_t cell) {
   if (cell <= 0) return value;
   return static_cast<int32_t>(std::lround(static_cast<double>(value) / cell)) * cell;
 }
@@ -68,8 +68,8 @@ void MemoryDesktop::snap_to_grid() {
   if (!reachable_) return;
   ++snap_count_;
   for (Item& item : items_) {
-    item.position.x = NearestMultiple(item.position.x, grid_cell_.x);
-    item.position.y = NearestMultiple(item.position.y, grid_cell_.y);
+    item.position.x = nearest_multiple(item.position.x, grid_cell_.x);
+    item.position.y = nearest_multiple(item.position.y, grid_cell_.y);
   }
 }
 

@@ -4,10 +4,10 @@
 
 namespace orvx::icons {
 
-bool ReadMinideskIcons(DesktopAccess& desktop, const BuildMinideskFrom& BuildMinidesk) {
-  const std::optional<DesktopIcons> icons = ReadDesktopIcons(desktop);
+bool read_minidesk_icons(DesktopAccess& desktop, const BuildMinideskFrom& build_minidesk) {
+  const std::optional<DesktopIcons> icons = read_desktop_icons(desktop);
   if (!icons) return false;
-  if (BuildMinidesk) BuildMinidesk(*icons);
+  if (build_minidesk) build_minidesk(*icons);
   return true;
 }
 

@@ -13,6 +13,6 @@ using BuildMinideskFrom = std::function<void(const DesktopIcons& icons)>;
 // Reads the desktop and hands the whole array to BuildMinidesk, which keeps
 // what it needs. When the view cannot be reached, BuildMinidesk is not
 // called and the map stays as it was. True when the view was reached.
-bool ReadMinideskIcons(DesktopAccess& desktop, const BuildMinideskFrom& BuildMinidesk);
+bool read_minidesk_icons(DesktopAccess& desktop, const BuildMinideskFrom& build_minidesk);
 
 }  // namespace orvx::icons

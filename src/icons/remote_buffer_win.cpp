@@ -12,7 +12,7 @@ constexpr DWORD kProcessAllAccess = 0x1F0FFF;
 
 }  // namespace
 
-RemoteBufferLease RemoteBufferLease::Open(DWORD process_id, SIZE_T size) {
+RemoteBufferLease RemoteBufferLease::open(DWORD process_id, SIZE_T size) {
   win::ScopedHandle process(OpenProcess(kProcessAllAccess, FALSE, process_id));
   if (!process) return {};
   void* address = VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);

@@ -21,7 +21,7 @@ class RemoteBufferLease {
   // only, never code. Empty (see operator bool) when the process cannot be
   // opened. Throws SystemError when the memory cannot be reserved; nothing
   // is held then.
-  static RemoteBufferLease Open(DWORD process_id, SIZE_T size);
+  static RemoteBufferLease open(DWORD process_id, SIZE_T size);
 
   RemoteBufferLease() = default;
   RemoteBufferLease(RemoteBufferLease&& other) noexcept = default;

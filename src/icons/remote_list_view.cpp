@@ -30,29 +30,29 @@ void RemoteListView::read(uint64_t address, void* into, size_t count) {
 int RemoteListView::item_count() { return send(lvm::kGetItemCount, 0, 0); }
 
 void RemoteListView::use_item_read_records() {
-  if (records_ == Records::item_read) return;
-  const std::vector<uint8_t> record = MakeItemRecord(layout_, base_ + layout_.item_text());
+  if (records_ == Records::kItemRead) return;
+  const std::vector<uint8_t> record = make_item_record(layout_, base_ + layout_.item_text());
   write(base_, record.data(), record.size());
-  records_ = Records::item_read;
+  records_ = Records::kItemRead;
 }
 
 void RemoteListView::use_batch_read_records() {
-  if (records_ == Records::batch_read) return;
+  if (records_ == Records::kBatchRead) return;
   std::vector<uint8_t> records(layout_.batch_points(), 0);
   for (int slot = 0; slot < layout_.batch_slots; ++slot) {
-    const std::vector<uint8_t> record = MakeItemRecord(layout_, base_ + layout_.batch_text(slot));
+    const std::vector<uint8_t> record = make_item_record(layout_, base_ + layout_.batch_text(slot));
     std::copy(record.begin(), record.end(), records.begin() + layout_.batch_record(slot));
   }
   write(base_, records.data(), records.size());
-  records_ = Records::batch_read;
+  records_ = Records::kBatchRead;
 }
 
 std::string RemoteListView::item_caption(int index) {
   use_item_read_records();
-  const uint32_t length = UsableTextLength(send(lvm::kGetItemTextA, index, base_));
+  const uint32_t length = usable_text_length(send(lvm::kGetItemTextA, index, base_));
   std::array<uint8_t, kTextCapacity + 1> text{};
   read(base_ + layout_.item_text(), text.data(), length + 1);
-  return CaptionFromText(text.data(), length);
+  return caption_from_text(text.data(), length);
 }
 
 IconPoint RemoteListView::item_position(int index) {
@@ -63,7 +63,7 @@ IconPoint RemoteListView::item_position(int index) {
   send(lvm::kGetItemPosition, index, point_address);
   std::array<uint8_t, kPointSize> point{};
   read(point_address, point.data(), point.size());
-  return {GetInt32(&point[0]), GetInt32(&point[4])};
+  return {get_int32(&point[0]), get_int32(&point[4])};
 }
 
 void RemoteListView::read_items(int first, std::span<DesktopIcon> out) {
@@ -85,7 +85,7 @@ void RemoteListView::read_round(int first, std::span<DesktopIcon> out, std::vect
   std::vector<uint32_t> lengths(slots);
   for (int slot = 0; slot < slots; ++slot) {
     const int index = first + slot;
-    lengths[slot] = UsableTextLength(send(lvm::kGetItemTextA, index, base_ + layout_.batch_record(slot)));
+    lengths[slot] = usable_text_length(send(lvm::kGetItemTextA, index, base_ + layout_.batch_record(slot)));
     send(lvm::kGetItemPosition, index, base_ + layout_.batch_point(slot));
   }
 
@@ -94,16 +94,16 @@ void RemoteListView::read_round(int first, std::span<DesktopIcon> out, std::vect
   read(base_ + points, region.data(), layout_.batch_text(last) + lengths[last] + 1 - points);
   for (int slot = 0; slot < slots; ++slot) {
     const uint8_t* point = &region[layout_.batch_point(slot) - points];
-    out[slot].Caption = CaptionFromText(&region[layout_.batch_text(slot) - points], lengths[slot]);
-    out[slot].X = GetInt32(point);
-    out[slot].Y = GetInt32(point + 4);
+    out[slot].caption = caption_from_text(&region[layout_.batch_text(slot) - points], lengths[slot]);
+    out[slot].x = get_int32(point);
+    out[slot].y = get_int32(point + 4);
   }
 }
 
 int RemoteListView::find_item(std::string_view caption) {
-  const std::vector<uint8_t> block = MakeFindBlock(layout_, base_, caption);
+  const std::vector<uint8_t> block = make_find_block(layout_, base_, caption);
   write(base_, block.data(), block.size());
-  records_ = Records::find;
+  records_ = Records::kFind;
   // From the first item on: the start index is -1.
   const int32_t index = send(lvm::kFindItemA, ~uint64_t{0}, base_);
   return stopped_answering_ ? -1 : index;

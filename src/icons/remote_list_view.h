@@ -43,7 +43,7 @@ class RemoteListView final : public IconView {
  private:
   // What the records at the start of the buffer are set up for; each
   // layout's records are written once, when a cycle first needs them.
-  enum class Records { none, item_read, batch_read, find };
+  enum class Records { kNone, kItemRead, kBatchRead, kFind };
   void use_item_read_records();
   void use_batch_read_records();
   void read_round(int first, std::span<DesktopIcon> out, std::vector<uint8_t>& region);
@@ -56,7 +56,7 @@ class RemoteListView final : public IconView {
   std::unique_ptr<ListViewChannel> channel_;
   const layout::ListViewLayout& layout_;
   uint64_t base_;
-  Records records_ = Records::none;
+  Records records_ = Records::kNone;
   bool stopped_answering_ = false;
 };
 

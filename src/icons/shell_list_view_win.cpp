@@ -32,7 +32,7 @@ static_assert(LVM_GETITEMCOUNT == lvm::kGetItemCount && LVM_FINDITEMA == lvm::kF
               LVA_SNAPTOGRID == lvm::kArrangeSnapToGrid && LVS_AUTOARRANGE == lvm::kStyleAutoArrange &&
               LVS_EX_SNAPTOGRID == lvm::kExStyleSnapToGrid);
 
-std::optional<LRESULT> SendToListView(HWND list_view, UINT message, WPARAM wparam, LPARAM lparam) {
+std::optional<LRESULT> send_to_list_view(HWND list_view, UINT message, WPARAM wparam, LPARAM lparam) {
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutA(list_view, message, wparam, lparam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
                            kListViewAnswerTimeoutMs, &result)) {
@@ -42,13 +42,13 @@ std::optional<LRESULT> SendToListView(HWND list_view, UINT message, WPARAM wpara
 }
 
 ShellListViewChannel::ShellListViewChannel(HWND list_view, DWORD process_id, SIZE_T buffer_size)
-    : list_view_(list_view), lease_(RemoteBufferLease::Open(process_id, buffer_size)) {}
+    : list_view_(list_view), lease_(RemoteBufferLease::open(process_id, buffer_size)) {}
 
 uint64_t ShellListViewChannel::buffer_address() const { return reinterpret_cast<uintptr_t>(lease_.address()); }
 
 std::optional<int32_t> ShellListViewChannel::send(uint32_t message, uint64_t wparam, uint64_t lparam) {
   const std::optional<LRESULT> result =
-      SendToListView(list_view_, message, static_cast<WPARAM>(wparam), static_cast<LPARAM>(lparam));
+      send_to_list_view(list_view_, message, static_cast<WPARAM>(wparam), static_cast<LPARAM>(lparam));
   if (!result) {
     lease_.leave_memory_in_place();
     return std::nullopt;

@@ -29,7 +29,7 @@ inline constexpr UINT kListViewAnswerTimeoutMs = 2000;
 // notification) cannot deadlock with us; what such a handler might start
 // runs into a closed access cycle (desktop_access.h). nullopt when the view
 // did not answer in time or is gone.
-std::optional<LRESULT> SendToListView(HWND list_view, UINT message, WPARAM wparam, LPARAM lparam);
+std::optional<LRESULT> send_to_list_view(HWND list_view, UINT message, WPARAM wparam, LPARAM lparam);
 
 class ShellListViewChannel final : public ListViewChannel {
  public:

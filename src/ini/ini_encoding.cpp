@@ -36,8 +36,8 @@ char to_windows_1252(char16_t c) {
 }  // namespace
 
 FileText decode_file_bytes(std::string bytes) {
-  if (!std::string_view(bytes).starts_with(kUtf16leMark)) return {std::move(bytes), FileEncoding::ansi};
-  FileText file{{}, FileEncoding::utf16le};
+  if (!std::string_view(bytes).starts_with(kUtf16leMark)) return {std::move(bytes), FileEncoding::kAnsi};
+  FileText file{{}, FileEncoding::kUtf16le};
   file.text.reserve((bytes.size() - kUtf16leMark.size()) / 2);
   // An odd last byte is no character and is dropped.
   for (size_t i = kUtf16leMark.size(); i + 1 < bytes.size(); i += 2) {
@@ -55,7 +55,7 @@ FileText decode_file_bytes(std::string bytes) {
 }
 
 std::string encode_file_text(std::string_view text, FileEncoding encoding) {
-  if (encoding == FileEncoding::ansi) return std::string(text);
+  if (encoding == FileEncoding::kAnsi) return std::string(text);
   std::string bytes(kUtf16leMark);
   bytes.reserve(kUtf16leMark.size() + 2 * text.size());
   for (char byte : text) {

@@ -12,11 +12,11 @@
 
 namespace orvx::ini {
 
-enum class FileEncoding { ansi, utf16le };
+enum class FileEncoding { kAnsi, kUtf16le };
 
 struct FileText {
   std::string text;  // Windows-1252
-  FileEncoding encoding = FileEncoding::ansi;
+  FileEncoding encoding = FileEncoding::kAnsi;
 };
 
 // The text of a file's bytes.

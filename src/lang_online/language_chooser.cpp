@@ -5,7 +5,7 @@
 
 namespace orvx::lang_online {
 
-bool ChooserOffer::ShouldOffer(bool settled, bool user_language_german) {
+bool ChooserOffer::should_offer(bool settled, bool user_language_german) {
   if (offered_ || settled || user_language_german) return false;
   offered_ = true;
   return true;

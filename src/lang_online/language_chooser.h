@@ -19,7 +19,7 @@ enum class ChooserAnswer {
 // and the user's language is not German.
 class ChooserOffer {
  public:
-  bool ShouldOffer(bool settled, bool user_language_german);
+  bool should_offer(bool settled, bool user_language_german);
 
  private:
   bool offered_ = false;

@@ -11,8 +11,8 @@ class HttpGetLanguageFetcher : public LanguageFetcher {
  public:
   explicit HttpGetLanguageFetcher(net::HttpDownload& get_file) : language_download_(get_file) {}
 
-  bool FetchString(const std::string& url) override;
-  bool FetchFile(const std::string& url, const std::string& file_name,
+  bool fetch_string(const std::string& url) override;
+  bool fetch_file(const std::string& url, const std::string& file_name,
                  net::FileCheck check) override;
 
  private:

@@ -20,7 +20,7 @@ LanguageRow row_of(const std::string& path) {
   row.lang = file.value(kInfos, "lang").value_or(kMissing);
   row.publisher = file.value(kInfos, "publisher").value_or(kMissing);
   const std::string version = file.value(kInfos, "orv_v").value_or("0");
-  row.status = CompareVersions(version, kCurrentLanguageVersion) == kVersionOlder ? kStatusOutdated
+  row.status = compare_versions(version, kCurrentLanguageVersion) == kVersionOlder ? kStatusOutdated
                                                                                   : kStatusUpToDate;
   return row;
 }

@@ -20,12 +20,12 @@ std::string download_question(std::string_view name) {
 
 LanguageSection::LanguageSection(SectionContext context) : context_(std::move(context)) {}
 
-bool LanguageSection::Fetching() const {
+bool LanguageSection::fetching() const {
   return view_.state == SectionState::kFetchingCatalogue || view_.state == SectionState::kDownloading;
 }
 
-void LanguageSection::Shown() {
-  if (Fetching()) {
+void LanguageSection::shown() {
+  if (fetching()) {
     // The transfer goes on, and so does what the section shows of it.
     view_.find_enabled = false;
     if (view_.state == SectionState::kDownloading) {
@@ -36,26 +36,26 @@ void LanguageSection::Shown() {
     view_.state = SectionState::kIdle;
     view_.find_enabled = !catalogue_received_;
   }
-  Refill();
+  refill();
 }
 
-void LanguageSection::Closed() {
+void LanguageSection::closed() {
   view_.download_controls_visible = false;
   view_.progress_visible = false;
   view_.progress_position = 0;
 }
 
-void LanguageSection::FindClicked() {
-  if (!view_.find_enabled || Fetching()) return;
+void LanguageSection::find_clicked() {
+  if (!view_.find_enabled || fetching()) return;
   if (!context_.prompts.ask_yes_no(context_.message(message_ids::kAskInternetAccess))) return;
-  if (!context_.fetcher.FetchString(net::UpdateServerUrl(context_.server_base(), "/lang.dat"))) return;
+  if (!context_.fetcher.fetch_string(net::update_server_url(context_.server_base(), "/lang.dat"))) return;
   view_.entries.clear();
   view_.progress_position = 0;
   view_.find_enabled = false;
   view_.state = SectionState::kFetchingCatalogue;
 }
 
-void LanguageSection::StringDone(const std::string& body) {
+void LanguageSection::string_done(const std::string& body) {
   std::vector<std::string> entries = split_catalogue(body);
   if (entries.empty()) return;  // nothing shown; the find button stays disabled
   catalogue_received_ = true;
@@ -66,9 +66,9 @@ void LanguageSection::StringDone(const std::string& body) {
   view_.entries = std::move(entries);
 }
 
-void LanguageSection::EntryChosen(size_t index) {
+void LanguageSection::entry_chosen(size_t index) {
   if (index >= view_.entries.size()) return;
-  if (Fetching()) return;  // one fetch at a time
+  if (fetching()) return;  // one fetch at a time
   const std::string name = view_.entries[index];
   const std::string lang_folder = files::with_separator(lang::lang_folder_path(context_.data_folder));
   const NameProblem problem = check_language_name(name, lang_folder);
@@ -80,8 +80,8 @@ void LanguageSection::EntryChosen(size_t index) {
   view_.progress_position = 0;
   if (!lang::ensure_lang_folder(context_.data_folder, context_.prompts)) return;
   const std::string file = lang_folder + name + std::string(lang::kLanguageFileExtension);
-  if (!context_.fetcher.FetchFile(
-          net::UpdateServerUrl(context_.server_base(), "/files/lang/" + name + ".qlf"), file,
+  if (!context_.fetcher.fetch_file(
+          net::update_server_url(context_.server_base(), "/files/lang/" + name + ".qlf"), file,
           [name](const std::string& received) { return language_file_is_for(received, name); })) {
     return;
   }
@@ -90,23 +90,23 @@ void LanguageSection::EntryChosen(size_t index) {
   download_file_ = file;
 }
 
-void LanguageSection::Progress(int32_t total_size, int32_t readed) {
+void LanguageSection::progress(int32_t total_size, int32_t readed) {
   view_.progress_max = total_size;
   view_.progress_position = readed;
 }
 
-void LanguageSection::FileDone() {
+void LanguageSection::file_done() {
   download_name_.clear();
   download_file_.clear();
   view_.state = SectionState::kCatalogueShown;
   view_.progress_position = 0;
-  Refill();
+  refill();
 }
 
-void LanguageSection::Error(net::FetchFailure failure) {
+void LanguageSection::error(net::FetchFailure failure) {
   // The download component has removed its partial file; a language file
   // installed earlier under the same name stays as it was.
-  const std::string message = ErrorMessage(failure);
+  const std::string message = error_message(failure);
   view_.state = SectionState::kAfterError;
   view_.progress_position = 0;
   view_.find_enabled = true;
@@ -117,7 +117,7 @@ void LanguageSection::Error(net::FetchFailure failure) {
   if (failure != net::FetchFailure::kCancelled) context_.prompts.show_message(message);
 }
 
-std::string LanguageSection::ErrorMessage(net::FetchFailure failure) const {
+std::string LanguageSection::error_message(net::FetchFailure failure) const {
   const bool downloading = view_.state == SectionState::kDownloading;
   if (downloading && failure == net::FetchFailure::kRefused) {
     return text::with_detail(context_.message(message_ids::kNotTheLanguage), download_name_);
@@ -128,7 +128,7 @@ std::string LanguageSection::ErrorMessage(net::FetchFailure failure) const {
   return kFetchErrorMessage;
 }
 
-void LanguageSection::Refill() {
+void LanguageSection::refill() {
   view_.rows = fill_language_list(lang::lang_folder_path(context_.data_folder));
 }
 

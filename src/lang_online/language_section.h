@@ -24,9 +24,9 @@ namespace orvx::lang_online {
 class LanguageFetcher {
  public:
   virtual ~LanguageFetcher() = default;
-  virtual bool FetchString(const std::string& url) = 0;
+  virtual bool fetch_string(const std::string& url) = 0;
   // `check` decides whether the complete download may replace `file_name`.
-  virtual bool FetchFile(const std::string& url, const std::string& file_name,
+  virtual bool fetch_file(const std::string& url, const std::string& file_name,
                          net::FileCheck check) = 0;
 };
 
@@ -74,26 +74,26 @@ class LanguageSection {
   // the find button and the catalogue disabled) until its outcome arrives.
   // The find button stays disabled for the rest of the run once a catalogue
   // arrived.
-  void Shown();
+  void shown();
   // The dialog closes: the download controls are hidden, the bar at 0.
-  void Closed();
-  void FindClicked();
-  void EntryChosen(size_t index);
+  void closed();
+  void find_clicked();
+  void entry_chosen(size_t index);
 
   // Events of the download component.
-  void Progress(int32_t total_size, int32_t readed);
-  void StringDone(const std::string& body);
-  void FileDone();
+  void progress(int32_t total_size, int32_t readed);
+  void string_done(const std::string& body);
+  void file_done();
   // `failure`: why the fetch failed (HttpDownload::LastFailure).
-  void Error(net::FetchFailure failure);
+  void error(net::FetchFailure failure);
 
   const SectionView& view() const { return view_; }
   // True from a start until its outcome arrives.
-  bool Fetching() const;
+  bool fetching() const;
 
  private:
-  void Refill();
-  std::string ErrorMessage(net::FetchFailure failure) const;
+  void refill();
+  std::string error_message(net::FetchFailure failure) const;
 
   SectionContext context_;
   SectionView view_;

@@ -4,9 +4,9 @@ namespace orvx::mainwin {
 
 AutoSaveTimerChange auto_save_timer_change(const AutoSaveTimerState& now, bool enabled, int32_t interval_ms) {
   const bool wanted = enabled && interval_ms > 0;
-  if (!wanted) return now.running ? AutoSaveTimerChange::stop : AutoSaveTimerChange::keep;
-  if (now.running && now.interval_ms == interval_ms) return AutoSaveTimerChange::keep;
-  return AutoSaveTimerChange::restart;
+  if (!wanted) return now.running ? AutoSaveTimerChange::kStop : AutoSaveTimerChange::kEep;
+  if (now.running && now.interval_ms == interval_ms) return AutoSaveTimerChange::kEep;
+  return AutoSaveTimerChange::kRestart;
 }
 
 }  // namespace orvx::mainwin

@@ -15,9 +15,9 @@ struct AutoSaveTimerState {
 };
 
 enum class AutoSaveTimerChange {
-  keep,     // leave it as it is, running or not
-  stop,     // stop it
-  restart,  // (re)start it with the new interval
+  kEep,     // leave it as it is, running or not
+  kStop,     // stop it
+  kRestart,  // (re)start it with the new interval
 };
 
 AutoSaveTimerChange auto_save_timer_change(const AutoSaveTimerState& now, bool enabled, int32_t interval_ms);

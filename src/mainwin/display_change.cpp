@@ -10,8 +10,8 @@ void on_display_change(const MainContext& context, MinideskOps& window) {
   window.set_refresh_timer(false);
   try {
     window.process_messages();
-    if (context.settings.sort_after_res) RestoreResolutionProfile(context.profiles());
-    EnsureResolutionProfile(context.profiles());
+    if (context.settings.sort_after_res) restore_resolution_profile(context.profiles());
+    ensure_resolution_profile(context.profiles());
     window.process_messages();
   } catch (...) {
     // A failed step must not leave the Minidesk without its live refresh.

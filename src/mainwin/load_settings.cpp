@@ -8,7 +8,7 @@ namespace orvx::mainwin {
 LoadedSettings load_settings_data(const std::string& data_folder) {
   LoadedSettings loaded;
   loaded.record = config::read_settings(config::config_file_path(data_folder));
-  loaded.hotkey = config::text_to_shortcut(loaded.record.HotKey_value);
+  loaded.hotkey = config::text_to_shortcut(loaded.record.hot_key_value);
   if (!loaded.record.lang_list.empty()) {
     loaded.language_file = lang::find_language_file(lang::lang_folder_path(data_folder), loaded.record.lang_list);
     if (loaded.language_file.empty()) loaded.record.lang_list.clear();

@@ -21,17 +21,17 @@ MainMenus::MainMenus(DesktopMenuActions actions) {
   desktop_menu_.add({.name = components::kBlogItem.name, .caption = "Quillfen Blog", .on_click = std::move(actions.on_blog_clicked)});
 
   save_menu_.add({.name = components::kSaveStandardItem.name, .caption = "Standard-Profil speichern...",
-               .on_click = [this] { save_choice_.item = SaveMenuChoice::Item::SaveStandard; }});
+               .on_click = [this] { save_choice_.item = SaveMenuChoice::Item::kSaveStandard; }});
   choose_profile_item_ = &save_menu_.add({.name = components::kChooseProfileItem.name, .caption = "Profil wählen"});
   save_menu_.add({.name = components::kSaveNewProfileItem.name, .caption = "Neu speichern...",
-               .on_click = [this] { save_choice_.item = SaveMenuChoice::Item::NewProfile; }});
+               .on_click = [this] { save_choice_.item = SaveMenuChoice::Item::kNewProfile; }});
 
   // Shown while a restore can be taken back (show_restore_menu).
   undo_separator_ = &restore_menu_.add_separator();
   undo_separator_->set_visible(false);
   undo_restore_item_ = &restore_menu_.add({.name = components::kUndoRestoreItem.name,
                                       .caption = std::string(lang::german_message(message_ids::kUndoLastRestore)),
-                                      .on_click = [this] { restore_choice_.item = RestoreMenuChoice::Item::UndoRestore; },
+                                      .on_click = [this] { restore_choice_.item = RestoreMenuChoice::Item::kUndoRestore; },
                                       .visible = false});
 }
 
@@ -60,7 +60,7 @@ void MainMenus::fill_profile_items(const ProfileMenus& menus) {
                             .caption = profile.profile_name,
                             .on_click =
                                 [this, name = profile.profile_name] {
-                                  save_choice_ = {SaveMenuChoice::Item::SaveIntoProfile, name};
+                                  save_choice_ = {SaveMenuChoice::Item::kSaveIntoProfile, name};
                                 },
                             .literal_caption = true});
     restore_menu_.insert(restore_profile_count_++,
@@ -68,7 +68,7 @@ void MainMenus::fill_profile_items(const ProfileMenus& menus) {
                        .caption = profile.profile_name,
                        .on_click =
                            [this, name = profile.profile_name] {
-                             restore_choice_ = {RestoreMenuChoice::Item::Profile, name};
+                             restore_choice_ = {RestoreMenuChoice::Item::kProfile, name};
                            },
                        .literal_caption = true});
     restore_profiles_.push_back(profile.profile_name);

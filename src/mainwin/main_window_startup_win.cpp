@@ -36,16 +36,16 @@ void MainWindow::restore_placement(const std::string& data_folder) {
 void MainWindow::show_tray_icon() {
   tray_icon_ = std::make_unique<ShellTrayIcon>("TNA", hwnd());
   tray::TrayIcon& icon = tray_icon_->icon();
-  icon.SetHint(ui::kProgramTitle);
-  icon.OnClick = [this](tray::TrayIcon&) { show_main_window(); };
-  icon.SetVisible(true);
-  tray_icon_->SetIcon(static_cast<HICON>(
+  icon.set_hint(ui::kProgramTitle);
+  icon.on_click = [this](tray::TrayIcon&) { show_main_window(); };
+  icon.set_visible(true);
+  tray_icon_->set_icon(static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED)));
 }
 
 void MainWindow::show_version_line() { version_label_->set_caption(own_version_line()); }
 
-void MainWindow::make_opaque() { translucency_->ApplyTranslucency(0); }
+void MainWindow::make_opaque() { translucency_->apply_translucency(0); }
 
 uint16_t MainWindow::user_default_lang_id() { return GetUserDefaultLangID(); }
 

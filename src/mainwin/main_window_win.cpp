@@ -91,10 +91,10 @@ void MainWindow::create_widgets() {
       .parent = hwnd(),
       .width = design.client.width,
       .icon = program_icon(16),
-      .buttons = {{ui::CaptionGlyph::close, "Beenden", [this] { exit_program(); }},
-                  {ui::CaptionGlyph::minimize, "Minimieren", [this] { hide_main_window(); }},
-                  {ui::CaptionGlyph::about, "Über...", [this] { show_about_box(); }},
-                  {ui::CaptionGlyph::settings, "Einstellungen", [this] { show_settings_dialog(); }}}});
+      .buttons = {{ui::CaptionGlyph::kClose, "Beenden", [this] { exit_program(); }},
+                  {ui::CaptionGlyph::kMinimize, "Minimieren", [this] { hide_main_window(); }},
+                  {ui::CaptionGlyph::kAbout, "Über...", [this] { show_about_box(); }},
+                  {ui::CaptionGlyph::kSettings, "Einstellungen", [this] { show_settings_dialog(); }}}});
   // desktop_frame lies on bg_frame: both hide together when collapsed.
   minidesk_background_ = std::make_unique<ui::Panel>(ui::PanelArgs{
       .name = components::kMinideskBackground.name,
@@ -119,7 +119,7 @@ void MainWindow::create_widgets() {
       .font = ui::FontSpec{"Verdana", 9},
       .colour = kVersionText,
       .background = minidesk::kMinideskColour,
-      .align = ui::TextAlign::right,
+      .align = ui::TextAlign::kRight,
       .right_to_left = true});
   button_strip_ = std::make_unique<ui::Panel>(ui::PanelArgs{
       .name = components::kButtonStrip.name,
@@ -189,7 +189,7 @@ void MainWindow::end_program_now() {
 
 StartupOutcome MainWindow::run_startup() {
   const StartupOutcome outcome = run_startup_sequence(context(), *this);
-  if (outcome == StartupOutcome::EndProgram) forget_position();
+  if (outcome == StartupOutcome::kEndProgram) forget_position();
   return outcome;
 }
 
@@ -289,8 +289,8 @@ void MainWindow::restore_minidesk_state(bool shown) {
   minidesk::restore_minidesk_state(shown, config::config_file_path(folders_.data), minidesk_shown_, toggle_view());
 }
 
-void MainWindow::BuildMinidesk(const DesktopIcons& icons) {
-  minidesk_.BuildMinidesk(icons, [this] { return translator_.message(message_ids::kIconsOutside); });
+void MainWindow::build_minidesk(const DesktopIcons& icons) {
+  minidesk_.build_minidesk(icons, [this] { return translator_.message(message_ids::kIconsOutside); });
   minidesk_view_->show_changes();
 }
 
@@ -306,8 +306,8 @@ void MainWindow::keep_alert_image_in_front(bool label_moved) {
   leave_cover_out(version_label_->hwnd(), rect);
 }
 
-void MainWindow::MoveDesktopIcon(const std::string& caption, icons::IconPoint to) {
-  icons::MoveDesktopIcon(desktop_, caption, to);
+void MainWindow::move_desktop_icon(const std::string& caption, icons::IconPoint to) {
+  icons::move_desktop_icon(desktop_, caption, to);
 }
 
 void MainWindow::set_alert_slide_in_timer(bool on) { set_timer(MainTimer::kAlertSlideIn, on, kAlertOnIntervalMs); }
@@ -340,12 +340,12 @@ void MainWindow::set_autostart_timer(bool on) { set_timer(MainTimer::kHideAfterA
 void MainWindow::set_auto_save_timer(bool enabled, int32_t interval_ms) {
   const bool running = (timers_on_ & (1u << static_cast<unsigned>(MainTimer::kAutoSave))) != 0;
   switch (auto_save_timer_change({running, auto_save_interval_ms_}, enabled, interval_ms)) {
-    case AutoSaveTimerChange::keep:
+    case AutoSaveTimerChange::kEep:
       return;
-    case AutoSaveTimerChange::stop:
+    case AutoSaveTimerChange::kStop:
       set_timer(MainTimer::kAutoSave, false, 0);
       break;
-    case AutoSaveTimerChange::restart:
+    case AutoSaveTimerChange::kRestart:
       set_timer(MainTimer::kAutoSave, false, 0);
       set_timer(MainTimer::kAutoSave, true, static_cast<uint32_t>(interval_ms));
       break;
@@ -398,7 +398,7 @@ void MainWindow::preview_restore(const std::string* profile_name) {
     minidesk_.hide_restore_preview();
   } else if (previewed_profile_ != *profile_name) {
     previewed_profile_ = *profile_name;
-    minidesk_.show_restore_preview(ReadProfileFile(ProfileFileName(folders_.data, *profile_name)));
+    minidesk_.show_restore_preview(read_profile_file(profile_file_name(folders_.data, *profile_name)));
   }
   minidesk_view_->show_changes();
 }
@@ -448,7 +448,7 @@ LRESULT MainWindow::handle_message(UINT msg, WPARAM wp, LPARAM lp) {
       default_handling(msg, wp, lp);
       return 1;
     case WM_ACTIVATE:
-      if (translucency_) translucency_->ApplyTranslucency(LOWORD(wp) == WA_INACTIVE ? kInactiveTranslucency : 0);
+      if (translucency_) translucency_->apply_translucency(LOWORD(wp) == WA_INACTIVE ? kInactiveTranslucency : 0);
       break;
     case WM_WINDOWPOSCHANGING: {
       const LRESULT result = Form::handle_message(msg, wp, lp);

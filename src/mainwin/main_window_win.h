@@ -128,7 +128,7 @@ class MainWindow final : public ui::Form, public MainWindowOps, private Minidesk
 
   // MinideskOps (set_refresh_timer also serves the Minidesk)
   void update_layout() override;
-  void BuildMinidesk(const DesktopIcons& icons) override;
+  void build_minidesk(const DesktopIcons& icons) override;
   void set_refresh_timer(bool on) override;
   void process_messages() override;
 
@@ -165,7 +165,7 @@ class MainWindow final : public ui::Form, public MainWindowOps, private Minidesk
   MinideskToggleView toggle_view();
   void toggle_minidesk();
   // MinideskHost
-  void MoveDesktopIcon(const std::string& caption, icons::IconPoint to) override;
+  void move_desktop_icon(const std::string& caption, icons::IconPoint to) override;
   void set_alert_slide_in_timer(bool on) override;
   void set_alert_hide_timer(bool on) override;
   void set_mouse_capture(bool captured) override;

@@ -12,29 +12,29 @@ constexpr size_t kMaxPathLength = 259;
 
 }  // namespace
 
-std::optional<MessageId> ProfileNameProblemMessage(ProfileNameProblem problem) {
+std::optional<MessageId> profile_name_problem_message(ProfileNameProblem problem) {
   switch (problem) {
-    case ProfileNameProblem::None:
+    case ProfileNameProblem::kNone:
       return std::nullopt;
-    case ProfileNameProblem::Empty:
+    case ProfileNameProblem::kEmpty:
       return message_ids::kProfileNameEmpty;
-    case ProfileNameProblem::ForbiddenCharacter:
+    case ProfileNameProblem::kForbiddenCharacter:
       return message_ids::kProfileNameBadCharacter;
-    case ProfileNameProblem::DeviceName:
+    case ProfileNameProblem::kDeviceName:
       return message_ids::kProfileNameReserved;
-    case ProfileNameProblem::TooLong:
+    case ProfileNameProblem::kTooLong:
       return message_ids::kProfileNameTooLong;
-    case ProfileNameProblem::QuotedAtEnd:
+    case ProfileNameProblem::kQuotedAtEnd:
       return message_ids::kProfileNameQuoted;
   }
   return std::nullopt;
 }
 
-ProfileNameProblem FindProfileFileProblem(const std::string& data_folder, const std::string& profile_name) {
-  const ProfileNameProblem problem = FindProfileNameProblem(profile_name);
-  if (problem != ProfileNameProblem::None) return problem;
-  if (ProfileFileName(data_folder, profile_name).size() > kMaxPathLength) return ProfileNameProblem::TooLong;
-  return ProfileNameProblem::None;
+ProfileNameProblem find_profile_file_problem(const std::string& data_folder, const std::string& profile_name) {
+  const ProfileNameProblem problem = find_profile_name_problem(profile_name);
+  if (problem != ProfileNameProblem::kNone) return problem;
+  if (profile_file_name(data_folder, profile_name).size() > kMaxPathLength) return ProfileNameProblem::kTooLong;
+  return ProfileNameProblem::kNone;
 }
 
 void on_save_new_profile_clicked(const MainContext& context) {
@@ -44,12 +44,12 @@ void on_save_new_profile_clicked(const MainContext& context) {
   for (;;) {
     const std::optional<std::string> entered = context.prompts.ask_text(title, prompt, initial);
     if (!entered) return;
-    const ProfileNameProblem problem = FindProfileFileProblem(context.folders.data, *entered);
-    if (problem == ProfileNameProblem::None) {
-      SaveProfile(context.profiles(), ProfileFileName(context.folders.data, *entered));
+    const ProfileNameProblem problem = find_profile_file_problem(context.folders.data, *entered);
+    if (problem == ProfileNameProblem::kNone) {
+      save_profile(context.profiles(), profile_file_name(context.folders.data, *entered));
       return;
     }
-    context.prompts.show_message(context.translator.message(*ProfileNameProblemMessage(problem)));
+    context.prompts.show_message(context.translator.message(*profile_name_problem_message(problem)));
     initial = *entered;
   }
 }

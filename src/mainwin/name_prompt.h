@@ -16,11 +16,11 @@
 namespace orvx::mainwin {
 
 // The message that explains a refusal; none for ProfileNameProblem::None.
-std::optional<MessageId> ProfileNameProblemMessage(ProfileNameProblem problem);
+std::optional<MessageId> profile_name_problem_message(ProfileNameProblem problem);
 
 // Why `profile_name` cannot be saved as a profile in `data_folder`: its own
 // problem, or TooLong when the file's full path is longer than Windows takes.
-ProfileNameProblem FindProfileFileProblem(const std::string& data_folder, const std::string& profile_name);
+ProfileNameProblem find_profile_file_problem(const std::string& data_folder, const std::string& profile_name);
 
 void on_save_new_profile_clicked(const MainContext& context);
 

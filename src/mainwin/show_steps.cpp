@@ -25,17 +25,17 @@ void write_language_template(const MainContext& context, const std::string& temp
 void ask_language_once(const MainContext& context, StartupOps& window) {
   const std::string config = config::config_file_path(context.folders.data);
   const bool settled = ini::read_bool(config, config::kSettingsSection, lang_online::kLanguageMenuKey, false);
-  const bool german = !settled && IsGermanLanguageId(window.user_default_lang_id());
+  const bool german = !settled && is_german_language_id(window.user_default_lang_id());
   if (settled || german) {
     ini::write_bool(config, config::kSettingsSection, lang_online::kLanguageMenuKey, true);
-  } else if (context.language_chooser.ShouldOffer(settled, german)) {
+  } else if (context.language_chooser.should_offer(settled, german)) {
     window.show_language_chooser();
   }
 }
 
 }  // namespace
 
-bool IsGermanLanguageId(uint16_t language_id) {
+bool is_german_language_id(uint16_t language_id) {
   return language_id == 0x0407 || language_id == 0x0807 || language_id == 0x0C07;
 }
 
@@ -46,7 +46,7 @@ void run_show_steps(const MainContext& context, MainWindowOps& window, const std
   } catch (...) {
     load_failure = std::current_exception();
   }
-  if (context.start_switch == StartSwitch::Template) {
+  if (context.start_switch == StartSwitch::kTemplate) {
     write_language_template(context, template_path);
     window.terminate_application();
   } else if (!load_failure) {

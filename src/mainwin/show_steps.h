@@ -19,7 +19,7 @@
 namespace orvx::mainwin {
 
 // German (Germany), German (Switzerland), German (Austria).
-bool IsGermanLanguageId(uint16_t language_id);
+bool is_german_language_id(uint16_t language_id);
 
 // `template_path`: where "/dev" writes the template.
 void run_show_steps(const MainContext& context, MainWindowOps& window,

@@ -12,24 +12,24 @@ bool is_update_switch(std::string_view argument, std::string_view own_version) {
 
 StartSwitch classify_start_switch(const std::vector<std::string>& arguments,
                                   std::string_view own_version) {
-  if (arguments.empty()) return StartSwitch::Normal;
+  if (arguments.empty()) return StartSwitch::kNormal;
   const std::string& first = arguments.front();
   if (first == "/u") {
-    return arguments.size() > 1 && is_update_switch(arguments[1], own_version) ? StartSwitch::PortableUpdated
-                                                                              : StartSwitch::Portable;
+    return arguments.size() > 1 && is_update_switch(arguments[1], own_version) ? StartSwitch::kPortableUpdated
+                                                                              : StartSwitch::kPortable;
   }
-  if (first == "/auto") return StartSwitch::Autostart;
-  if (first == "/dev") return StartSwitch::Template;
-  if (is_update_switch(first, own_version)) return StartSwitch::Updated;
-  return StartSwitch::Normal;
+  if (first == "/auto") return StartSwitch::kAutostart;
+  if (first == "/dev") return StartSwitch::kTemplate;
+  if (is_update_switch(first, own_version)) return StartSwitch::kUpdated;
+  return StartSwitch::kNormal;
 }
 
 bool is_portable(StartSwitch start_switch) {
-  return start_switch == StartSwitch::Portable || start_switch == StartSwitch::PortableUpdated;
+  return start_switch == StartSwitch::kPortable || start_switch == StartSwitch::kPortableUpdated;
 }
 
 bool follows_update(StartSwitch start_switch) {
-  return start_switch == StartSwitch::Updated || start_switch == StartSwitch::PortableUpdated;
+  return start_switch == StartSwitch::kUpdated || start_switch == StartSwitch::kPortableUpdated;
 }
 
 }  // namespace orvx::mainwin

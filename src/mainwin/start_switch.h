@@ -10,12 +10,12 @@
 namespace orvx::mainwin {
 
 enum class StartSwitch {
-  Normal,           // nothing, or an argument that is no switch
-  Portable,         // "/u": the data folder lives beside the program file
-  Autostart,        // "/auto": hide the main window right after start-up
-  Updated,          // "/" + own version: first start after an update
-  PortableUpdated,  // "/u" then "/" + own version: both of the above
-  Template,         // "/dev": write the language template, then end
+  kNormal,           // nothing, or an argument that is no switch
+  kPortable,         // "/u": the data folder lives beside the program file
+  kAutostart,        // "/auto": hide the main window right after start-up
+  kUpdated,          // "/" + own version: first start after an update
+  kPortableUpdated,  // "/u" then "/" + own version: both of the above
+  kTemplate,         // "/dev": write the language template, then end
 };
 
 // `arguments` are the program's arguments without the program name.

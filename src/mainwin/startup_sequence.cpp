@@ -66,29 +66,29 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
   steps.step([&] { window.restore_placement(context.folders.data); });
   steps.guarded([&] { load_settings(context, window); });
   steps.step([&] {
-    icons::CheckDesktopArrangement(context.desktop, context.prompts, context.translator.message(message_ids::kArrangementBlocksRestore));
+    icons::check_desktop_arrangement(context.desktop, context.prompts, context.translator.message(message_ids::kArrangementBlocksRestore));
   });
   steps.step([&] { window.update_layout(); });
   steps.guarded([&] {
-    icons::ReadMinideskIcons(context.desktop,
-                             [&](const DesktopIcons& icons) { window.BuildMinidesk(icons); });
+    icons::read_minidesk_icons(context.desktop,
+                             [&](const DesktopIcons& icons) { window.build_minidesk(icons); });
   });
-  steps.guarded([&] { EnsureResolutionProfile(context.profiles()); });
+  steps.guarded([&] { ensure_resolution_profile(context.profiles()); });
   // Step 12, the frames: update_layout (step 9) has placed them where they belong.
   // Step 13, the hint timing: the styled hints appear at once and stay ten seconds already.
   steps.step([&] { window.show_tray_icon(); });
   steps.step([&] { window.show_version_line(); });
   steps.step([&] { window.make_opaque(); });
-  if (context.start_switch == StartSwitch::Autostart) {
+  if (context.start_switch == StartSwitch::kAutostart) {
     steps.step([&] {
       window.process_messages();
       window.set_autostart_timer(true);
     });
   }
   // Step 18, the update message, waits for the window: announce_update.
-  if (steps.end_requested()) return StartupOutcome::EndProgram;
+  if (steps.end_requested()) return StartupOutcome::kEndProgram;
   steps.report_failure();
-  return StartupOutcome::ShowWindow;
+  return StartupOutcome::kShowWindow;
 }
 
 void announce_update(const MainContext& context, MainWindowOps& window) {

@@ -32,8 +32,8 @@ namespace orvx::mainwin {
 inline constexpr char kEnglishLanguageFileName[] = "English.qlf";
 
 enum class StartupOutcome {
-  ShowWindow,  // go on: the message loop shows the main window
-  EndProgram,  // the user has been told why; end the program at once
+  kShowWindow,  // go on: the message loop shows the main window
+  kEndProgram,  // the user has been told why; end the program at once
 };
 
 // Sets context.folders (step 3) and context.settings (step 7).

@@ -14,13 +14,13 @@ constexpr uint8_t alpha_for_translucency(int percent) {
 }
 
 enum class TranslucencyStep {
-  Nothing,         // no layered windows on this system, or no window
-  RemoveLayering,  // clear WS_EX_LAYERED: the window is plainly opaque
-  SetAlpha,        // set WS_EX_LAYERED and the alpha
+  kNothing,         // no layered windows on this system, or no window
+  kRemoveLayering,  // clear WS_EX_LAYERED: the window is plainly opaque
+  kSetAlpha,        // set WS_EX_LAYERED and the alpha
 };
 
 struct TranslucencyPlan {
-  TranslucencyStep step = TranslucencyStep::Nothing;
+  TranslucencyStep step = TranslucencyStep::kNothing;
   uint8_t alpha = 255;
 
   friend bool operator==(const TranslucencyPlan&, const TranslucencyPlan&) = default;

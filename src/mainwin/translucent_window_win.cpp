@@ -17,25 +17,25 @@ TranslucentWindow::TranslucentWindow(HWND owner, const char* library)
   }
 }
 
-void TranslucentWindow::ApplyTranslucency(int percent) const { ApplyToWindow(owner_, percent); }
+void TranslucentWindow::apply_translucency(int percent) const { apply_to_window(owner_, percent); }
 
-void TranslucentWindow::ApplyToWindow(HWND window, int percent) const {
+void TranslucentWindow::apply_to_window(HWND window, int percent) const {
   const TranslucencyPlan plan =
-      plan_translucency(available(), window != nullptr && IsWindow(window), AutoOpaque, percent);
+      plan_translucency(available(), window != nullptr && IsWindow(window), auto_opaque, percent);
   switch (plan.step) {
-    case TranslucencyStep::Nothing:
+    case TranslucencyStep::kNothing:
       return;
-    case TranslucencyStep::RemoveLayering:
-      RemoveLayering(window);
+    case TranslucencyStep::kRemoveLayering:
+      remove_layering(window);
       return;
-    case TranslucencyStep::SetAlpha:
+    case TranslucencyStep::kSetAlpha:
       SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | kLayeredStyle);
       set_attributes_(window, 0, plan.alpha, kAlphaOnly);
       return;
   }
 }
 
-void TranslucentWindow::RemoveLayering(HWND window) const {
+void TranslucentWindow::remove_layering(HWND window) const {
   if (!window || !IsWindow(window)) return;
   SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) & ~kLayeredStyle);
 }

@@ -19,20 +19,20 @@ class TranslucentWindow {
   explicit TranslucentWindow(HWND owner, const char* library = "USER32.DLL");
 
   // Stored only.
-  uint8_t Percent = 0;
+  uint8_t percent = 0;
   // When true, 0 per cent removes the layered style instead of setting
   // alpha 255.
-  bool AutoOpaque = false;
+  bool auto_opaque = false;
 
   // True when the system can make windows translucent.
   bool available() const { return set_attributes_ != nullptr; }
 
   // ApplyToWindow on the owner.
-  void ApplyTranslucency(int percent) const;
+  void apply_translucency(int percent) const;
   // Layers `window` with the alpha of `percent` (0..100): 255 at 0, 191 at 25.
-  void ApplyToWindow(HWND window, int percent) const;
+  void apply_to_window(HWND window, int percent) const;
   // Clears WS_EX_LAYERED from the window's extended style.
-  void RemoveLayering(HWND window) const;
+  void remove_layering(HWND window) const;
 
  private:
   using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);

@@ -46,7 +46,7 @@ class MinideskOps {
   // Rebuilds the Minidesk from the icons of a map read
   // (icons/minidesk_icons.h); called after each read that reached the
   // desktop.
-  virtual void BuildMinidesk(const DesktopIcons& icons) = 0;
+  virtual void build_minidesk(const DesktopIcons& icons) = 0;
   // Switches `kMinideskRefresh` (500 ms, the live refresh) on or off.
   virtual void set_refresh_timer(bool on) = 0;
   // Lets the application process the window messages that are waiting
@@ -57,12 +57,12 @@ class MinideskOps {
 // What the user chose in the save menu.
 struct SaveMenuChoice {
   enum class Item {
-    None,             // closed without a choice
-    SaveStandard,     // "pm_save_standard"
-    SaveIntoProfile,  // an item under "pm_select_profil"
-    NewProfile,       // "pm_new_profil"
+    kNone,             // closed without a choice
+    kSaveStandard,     // "pm_save_standard"
+    kSaveIntoProfile,  // an item under "pm_select_profil"
+    kNewProfile,       // "pm_new_profil"
   };
-  Item item = Item::None;
+  Item item = Item::kNone;
   // For SaveIntoProfile: the chosen ProfileMenuItem's profile_name.
   std::string profile_name;
 };
@@ -70,11 +70,11 @@ struct SaveMenuChoice {
 // What the user chose in the restore menu.
 struct RestoreMenuChoice {
   enum class Item {
-    None,         // closed without a choice
-    Profile,      // a profile item
-    UndoRestore,  // "pm_undo_restore"
+    kNone,         // closed without a choice
+    kProfile,      // a profile item
+    kUndoRestore,  // "pm_undo_restore"
   };
-  Item item = Item::None;
+  Item item = Item::kNone;
   // For Profile: the chosen ProfileMenuItem's profile_name.
   std::string profile_name;
 };

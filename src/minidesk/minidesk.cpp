@@ -11,19 +11,19 @@ std::string marker_name(const MinideskMarker& marker) {
 }
 
 bool Minidesk::store_marker(size_t slot, size_t icon_index, const DesktopIcon& icon, bool outside) {
-  const MapRect bounds = marker_bounds(icon.X, icon.Y);
+  const MapRect bounds = marker_bounds(icon.x, icon.y);
   if (slot == markers_.size()) {
-    markers_.push_back({icon_index, icon.Caption, bounds, outside});
+    markers_.push_back({icon_index, icon.caption, bounds, outside});
     return true;
   }
   // Overwritten in place, so that a steady desktop costs no allocation.
   MinideskMarker& marker = markers_[slot];
   if (marker.icon_index == icon_index && marker.bounds == bounds && marker.outside == outside &&
-      marker.caption == icon.Caption) {
+      marker.caption == icon.caption) {
     return false;
   }
   marker.icon_index = icon_index;
-  marker.caption = icon.Caption;
+  marker.caption = icon.caption;
   marker.bounds = bounds;
   marker.outside = outside;
   return true;
@@ -53,7 +53,7 @@ bool Minidesk::update_alert_image(int32_t outside, const CountMessage& count_mes
   return changed;
 }
 
-bool Minidesk::BuildMinidesk(const DesktopIcons& icons, const CountMessage& count_message) {
+bool Minidesk::build_minidesk(const DesktopIcons& icons, const CountMessage& count_message) {
   if (drag_) return false;  // the dragged marker stays under the mouse
   bool changed = false;
   int32_t outside = 0;
@@ -62,14 +62,14 @@ bool Minidesk::BuildMinidesk(const DesktopIcons& icons, const CountMessage& coun
     size_t slot = 0;
     for (size_t i = 0; i < icons.size(); ++i) {
       const DesktopIcon& icon = icons[i];
-      if (icon.Caption.empty()) continue;
-      const bool is_outside = !icon_inside_map(icon.X, icon.Y, map_size_);
+      if (icon.caption.empty()) continue;
+      const bool is_outside = !icon_inside_map(icon.x, icon.y, map_size_);
       changed |= store_marker(slot++, i, icon, is_outside);
       if (is_outside) {
         if (static_cast<size_t>(outside) == outside_scratch_.size()) {
-          outside_scratch_.push_back(icon.Caption);
+          outside_scratch_.push_back(icon.caption);
         } else {
-          outside_scratch_[static_cast<size_t>(outside)] = icon.Caption;
+          outside_scratch_[static_cast<size_t>(outside)] = icon.caption;
         }
         ++outside;
       }
@@ -113,19 +113,19 @@ bool Minidesk::map_contains(MapPoint p) const {
 
 MinideskHit Minidesk::hit_test(MapPoint p) const {
   if (!map_contains(p)) return {};
-  if (alert_image_.visible && alert_image_.bounds.contains(p)) return {MinideskHit::Kind::AlertImage, 0};
+  if (alert_image_.visible && alert_image_.bounds.contains(p)) return {MinideskHit::Kind::kAlertImage, 0};
   for (size_t i = markers_.size(); i-- > 0;) {
-    if (markers_[i].bounds.contains(p)) return {MinideskHit::Kind::Marker, i};
+    if (markers_[i].bounds.contains(p)) return {MinideskHit::Kind::kMarker, i};
   }
-  return {MinideskHit::Kind::Map, 0};
+  return {MinideskHit::Kind::kMap, 0};
 }
 
 const std::string* Minidesk::hint_at(MapPoint p) const {
   const MinideskHit hit = hit_test(p);
   switch (hit.kind) {
-    case MinideskHit::Kind::AlertImage:
+    case MinideskHit::Kind::kAlertImage:
       return &alert_image_.hint;
-    case MinideskHit::Kind::Marker:
+    case MinideskHit::Kind::kMarker:
       return &markers_[hit.marker].caption;
     default:
       return nullptr;
@@ -135,7 +135,7 @@ const std::string* Minidesk::hint_at(MapPoint p) const {
 void Minidesk::mouse_down(MapPoint p, MouseButton button) {
   if (drag_) return;  // a second button while dragging changes nothing
   const MinideskHit hit = hit_test(p);
-  if (hit.kind == MinideskHit::Kind::Marker) {
+  if (hit.kind == MinideskHit::Kind::kMarker) {
     const MapRect& bounds = markers_[hit.marker].bounds;
     marker_mouse_down(hit.marker, {p.x - bounds.left, p.y - bounds.top});
     return;
@@ -153,17 +153,17 @@ void Minidesk::mouse_up(MapPoint p, MouseButton button) {
     return;
   }
   if (button != MouseButton::kLeft) return;
-  const MinideskHit::Kind pressed = std::exchange(pressed_, MinideskHit::Kind::Nothing);
+  const MinideskHit::Kind pressed = std::exchange(pressed_, MinideskHit::Kind::kNothing);
   // A click: released over what it was pressed on.
-  if (pressed == MinideskHit::Kind::AlertImage && hit_test(p).kind == MinideskHit::Kind::AlertImage) {
+  if (pressed == MinideskHit::Kind::kAlertImage && hit_test(p).kind == MinideskHit::Kind::kAlertImage) {
     on_alert_sign_clicked();
-  } else if (pressed == MinideskHit::Kind::Map && map_contains(p)) {
+  } else if (pressed == MinideskHit::Kind::kMap && map_contains(p)) {
     on_minidesk_clicked(p);
   }
 }
 
 void Minidesk::mouse_capture_lost() {
-  pressed_ = MinideskHit::Kind::Nothing;
+  pressed_ = MinideskHit::Kind::kNothing;
   if (!drag_) return;
   drag_.reset();
   host_.set_refresh_timer(true);
@@ -193,7 +193,7 @@ void Minidesk::marker_mouse_up() {
   // The refresh comes back even when the move fails; the next build then
   // shows where the icon really is.
   try {
-    host_.MoveDesktopIcon(caption, target);
+    host_.move_desktop_icon(caption, target);
   } catch (...) {
     host_.set_refresh_timer(true);
     throw;
@@ -204,7 +204,7 @@ void Minidesk::marker_mouse_up() {
 void Minidesk::on_minidesk_clicked(MapPoint p) {
   if (!error_list_.visible() || !error_list_.selected()) return;
   const std::string caption = error_list_.entries()[*error_list_.selected()];
-  host_.MoveDesktopIcon(caption, map_to_desktop(p));
+  host_.move_desktop_icon(caption, map_to_desktop(p));
   // Removed even when no icon has that caption any more.
   error_list_.take_selected();
   changed();

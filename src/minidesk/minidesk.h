@@ -84,7 +84,7 @@ class MinideskHost {
   virtual ~MinideskHost() = default;
   // Moves the first desktop icon with this caption; nothing happens when
   // there is none.
-  virtual void MoveDesktopIcon(const std::string& caption, icons::IconPoint to) = 0;
+  virtual void move_desktop_icon(const std::string& caption, icons::IconPoint to) = 0;
   // The main window's timers.
   virtual void set_refresh_timer(bool on) = 0;
   virtual void set_alert_slide_in_timer(bool on) = 0;
@@ -94,8 +94,8 @@ class MinideskHost {
 };
 
 struct MinideskHit {
-  enum class Kind { Nothing, Map, Marker, AlertImage };
-  Kind kind = Kind::Nothing;
+  enum class Kind { kNothing, kMap, kMarker, kAlertImage };
+  Kind kind = Kind::kNothing;
   size_t marker = 0;  // index into markers() for Kind::Marker
 
   friend bool operator==(const MinideskHit&, const MinideskHit&) = default;
@@ -118,12 +118,12 @@ class Minidesk {
   // image and, while the error list is hidden, its entries. While a marker
   // is dragged the map is left as it is. True when anything the map window
   // shows has changed.
-  bool BuildMinidesk(const DesktopIcons& icons, const CountMessage& count_message);
+  bool build_minidesk(const DesktopIcons& icons, const CountMessage& count_message);
 
   const std::vector<MinideskMarker>& markers() const { return markers_; }
   int32_t outside_count() const { return outside_count_; }
   // The captions of the icons outside, from the last build that found any.
-  const std::vector<std::string>& MinideskOutside() const { return outside_; }
+  const std::vector<std::string>& minidesk_outside() const { return outside_; }
   const AlertImage& alert_image() const { return alert_image_; }
   const AlertPanel& alert_panel() const { return alert_panel_; }
   const ErrorIconList& error_list() const { return error_list_; }
@@ -196,7 +196,7 @@ class Minidesk {
   AlertPanel alert_panel_;
   ErrorIconList error_list_;
   std::optional<Drag> drag_;
-  MinideskHit::Kind pressed_ = MinideskHit::Kind::Nothing;  // where the left button went down
+  MinideskHit::Kind pressed_ = MinideskHit::Kind::kNothing;  // where the left button went down
   std::optional<RestorePreview> preview_;
   std::vector<PreviewMark> preview_marks_;
   uint64_t revision_ = 0;

@@ -85,7 +85,7 @@ void draw_minidesk(HDC dc, const RECT& client, const Minidesk& minidesk) {
 }
 
 MinideskView::MinideskView(const MinideskViewArgs& args, Minidesk& minidesk)
-    : Widget(args.name, {}, Texts::hint_only), minidesk_(minidesk), on_changed_(args.on_changed) {
+    : Widget(args.name, {}, Texts::kHintOnly), minidesk_(minidesk), on_changed_(args.on_changed) {
   ui::WindowArgs w;
   w.class_name = kMinideskViewClass;
   w.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0);
@@ -124,7 +124,7 @@ std::string MinideskView::hint_at(ui::Point p) const {
 
 HCURSOR MinideskView::cursor_at(ui::Point p) const {
   const MinideskHit::Kind kind = minidesk_.hit_test({p.x, p.y}).kind;
-  const bool pointing = kind == MinideskHit::Kind::Marker || kind == MinideskHit::Kind::AlertImage;
+  const bool pointing = kind == MinideskHit::Kind::kMarker || kind == MinideskHit::Kind::kAlertImage;
   return pointing || minidesk_.dragging() ? ui::hand_cursor() : nullptr;
 }
 

@@ -36,7 +36,7 @@ MapPoint edge_towards_centre(MapPoint from, const MapRect& target) {
 
 RestorePreview::RestorePreview(const DesktopIcons& profile) {
   stored_.reserve(profile.size());
-  for (const DesktopIcon& icon : profile) stored_[folded(icon.Caption)] = {icon.X, icon.Y};
+  for (const DesktopIcon& icon : profile) stored_[folded(icon.caption)] = {icon.x, icon.y};
 }
 
 std::vector<PreviewMark> RestorePreview::marks(const std::vector<MinideskMarker>& markers) const {

@@ -26,25 +26,25 @@ class FetchChannel : public FetchControl {
   FetchChannel& operator=(const FetchChannel&) = delete;
 
   // Worker side.
-  bool Cancelled() override;
-  void Progress(int32_t total_size, int32_t readed) override;
-  void Finish(FetchResult result);
+  bool cancelled() override;
+  void progress(int32_t total_size, int32_t readed) override;
+  void finish(FetchResult result);
 
   // Owning thread side.
-  void Cancel();
+  void cancel();
   // The progress report the worker waits on, if any. ProgressHandled()
   // lets the worker go on.
-  std::optional<ProgressReport> TakeProgress();
-  void ProgressHandled();
+  std::optional<ProgressReport> take_progress();
+  void progress_handled();
   // The worker's result, exactly once, after it has finished.
-  std::optional<FetchResult> TakeResult();
+  std::optional<FetchResult> take_result();
   // Cancels, releases a waiting worker and stops all further notifications.
-  void Abandon();
+  void abandon();
   // True when the worker finished within `timeout`.
-  bool WaitFinished(std::chrono::milliseconds timeout);
+  bool wait_finished(std::chrono::milliseconds timeout);
 
  private:
-  void NotifyOwner();  // with mutex_ held
+  void notify_owner();  // with mutex_ held
 
   std::mutex mutex_;
   std::condition_variable changed_;

@@ -4,7 +4,7 @@
 
 namespace orvx::net {
 
-std::optional<int32_t> ParseContentLength(std::string_view text) {
+std::optional<int32_t> parse_content_length(std::string_view text) {
   if (text.empty()) return std::nullopt;
   int64_t value = 0;
   for (char c : text) {
@@ -15,13 +15,13 @@ std::optional<int32_t> ParseContentLength(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-bool StatusAccepted(std::optional<int> status) {
+bool status_accepted(std::optional<int> status) {
   return status && *status >= 200 && *status <= 299;
 }
 
-std::string PartialFileName(const std::string& target) { return target + ".part"; }
+std::string partial_file_name(const std::string& target) { return target + ".part"; }
 
-bool TransferComplete(const TransferFacts& facts) {
+bool transfer_complete(const TransferFacts& facts) {
   if (facts.mode == FetchMode::kString && facts.received == 0) return false;
   if (facts.announced) return facts.received == *facts.announced;
   return facts.received > 0 && facts.ended_normally;

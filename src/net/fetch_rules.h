@@ -26,16 +26,16 @@ enum class FetchFailure {
 // The announced body length: decimal digits only, fitting 32-bit signed.
 // Anything else (empty, a sign, blanks, letters, too large) is nullopt and
 // ends the fetch as a failure.
-std::optional<int32_t> ParseContentLength(std::string_view text);
+std::optional<int32_t> parse_content_length(std::string_view text);
 
 // Only a 2xx status delivers content: an error page (404, 500, a redirect
 // that was not followed) is never installed or parsed. No status at all
 // (no server answered) is no success either.
-bool StatusAccepted(std::optional<int> status);
+bool status_accepted(std::optional<int> status);
 
 // Where a file fetch writes while the body arrives: beside the target, so
 // that the finished file replaces the target in one step on the same drive.
-std::string PartialFileName(const std::string& target);
+std::string partial_file_name(const std::string& target);
 
 struct TransferFacts {
   FetchMode mode = FetchMode::kFile;
@@ -48,6 +48,6 @@ struct TransferFacts {
 // string fetch needs at least one byte besides). Without one, the server must
 // have sent a body and ended it normally: no body at all, or a read that
 // failed, means the transfer cannot be trusted.
-bool TransferComplete(const TransferFacts& facts);
+bool transfer_complete(const TransferFacts& facts);
 
 }  // namespace orvx::net

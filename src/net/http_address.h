@@ -15,6 +15,6 @@ struct HttpAddress {
 
 // Nullopt when the address has no "/" after the host, or no host at all:
 // such a fetch fails.
-std::optional<HttpAddress> SplitHttpAddress(std::string_view url);
+std::optional<HttpAddress> split_http_address(std::string_view url);
 
 }  // namespace orvx::net

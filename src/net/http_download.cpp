@@ -21,78 +21,78 @@ constexpr std::chrono::seconds kWorkerGraceOnDestroy{2};
 
 HttpDownload::HttpDownload(std::shared_ptr<HttpTransport> transport, std::unique_ptr<OwnerThreadLink> link)
     : transport_(std::move(transport)), link_(std::move(link)) {
-  link_->SetReceiver([this] { Deliver(); });
+  link_->set_receiver([this] { deliver(); });
 }
 
 HttpDownload::~HttpDownload() {
   if (!channel_) return;
-  channel_->Abandon();
+  channel_->abandon();
   if (!worker_.joinable()) return;
-  if (channel_->WaitFinished(kWorkerGraceOnDestroy)) {
+  if (channel_->wait_finished(kWorkerGraceOnDestroy)) {
     worker_.join();
   } else {
     worker_.detach();
   }
 }
 
-void HttpDownload::FetchFile() { Start(FetchMode::kFile); }
+void HttpDownload::fetch_file() { start(FetchMode::kFile); }
 
-void HttpDownload::FetchString() { Start(FetchMode::kString); }
+void HttpDownload::fetch_string() { start(FetchMode::kString); }
 
-void HttpDownload::CancelFetch() {
-  if (channel_) channel_->Cancel();
+void HttpDownload::cancel_fetch() {
+  if (channel_) channel_->cancel();
 }
 
-void HttpDownload::Start(FetchMode mode) {
+void HttpDownload::start(FetchMode mode) {
   if (channel_) return;
 
   FetchSnapshot settings;
-  settings.AcceptTypes = AcceptTypes;
-  settings.Agent = Agent;
-  settings.URL = URL;
-  settings.FileName = FileName;
-  settings.UserName = UserName;
-  settings.Password = Password;
-  settings.PostQuery = PostQuery;
-  settings.Referer = Referer;
-  settings.BinaryData = BinaryData;
-  settings.UseCache = UseCache;
-  settings.ReportProgress = static_cast<bool>(OnProgress);
-  settings.Check = CheckFile;
-  settings.Mode = mode;
-  settings.StallBound = StallBound;
+  settings.accept_types = accept_types;
+  settings.agent = agent;
+  settings.url = url;
+  settings.file_name = file_name;
+  settings.user_name = user_name;
+  settings.password = password;
+  settings.post_query = post_query;
+  settings.referer = referer;
+  settings.binary_data = binary_data;
+  settings.use_cache = use_cache;
+  settings.report_progress = static_cast<bool>(on_progress);
+  settings.check = check_file;
+  settings.mode = mode;
+  settings.stall_bound = stall_bound;
 
-  running_progress_ = OnProgress;
+  running_progress_ = on_progress;
   running_mode_ = mode;
-  running_file_name_ = FileName;
+  running_file_name_ = file_name;
 
   auto channel = std::make_shared<FetchChannel>(*link_);
   auto worker = std::make_shared<HttpDownloadThread>(std::move(settings), transport_);
   channel_ = channel;
   try {
-    worker_ = std::thread([worker, channel] { channel->Finish(worker->Execute(*channel)); });
+    worker_ = std::thread([worker, channel] { channel->finish(worker->execute(*channel)); });
   } catch (const std::system_error&) {
     // No thread to be had: the fetch fails like any other, through OnError.
-    channel->Finish(FetchResult{});
+    channel->finish(FetchResult{});
   }
 }
 
-void HttpDownload::Deliver() {
+void HttpDownload::deliver() {
   if (!channel_ || completing_) return;
   std::shared_ptr<FetchChannel> channel = channel_;
-  if (std::optional<ProgressReport> report = channel->TakeProgress()) {
+  if (std::optional<ProgressReport> report = channel->take_progress()) {
     if (running_progress_) {
-      RunHandler([&] { running_progress_(*this, report->total_size, report->readed); });
+      run_handler([&] { running_progress_(*this, report->total_size, report->readed); });
     }
-    channel->ProgressHandled();
+    channel->progress_handled();
   }
-  if (std::optional<FetchResult> result = channel->TakeResult()) Complete(std::move(*result));
+  if (std::optional<FetchResult> result = channel->take_result()) complete(std::move(*result));
 }
 
-void HttpDownload::Complete(FetchResult result) {
+void HttpDownload::complete(FetchResult result) {
   // The worker has handed over its result as its last step; it is ending.
   if (worker_.joinable()) worker_.join();
-  const bool cancelled = channel_->Cancelled();
+  const bool cancelled = channel_->cancelled();
   const bool ok = result.ok && !cancelled;
   last_outcome_ = ok;
   last_failure_ = ok ? FetchFailure::kNone : cancelled ? FetchFailure::kCancelled : result.failure;
@@ -103,11 +103,11 @@ void HttpDownload::Complete(FetchResult result) {
   // start from inside the handler is ignored like any other second start.
   completing_ = true;
   if (!ok) {
-    if (OnError) RunHandler([&] { OnError(*this); });
+    if (on_error) run_handler([&] { on_error(*this); });
   } else if (running_mode_ == FetchMode::kFile) {
-    if (on_file_done) RunHandler([&] { on_file_done(*this, running_file_name_, result.file_size); });
+    if (on_file_done) run_handler([&] { on_file_done(*this, running_file_name_, result.file_size); });
   } else {
-    if (on_text_done) RunHandler([&] { on_text_done(*this, result.body); });
+    if (on_text_done) run_handler([&] { on_text_done(*this, result.body); });
   }
   completing_ = false;
 
@@ -115,14 +115,14 @@ void HttpDownload::Complete(FetchResult result) {
   running_progress_ = nullptr;
 }
 
-void HttpDownload::RunHandler(const std::function<void()>& handler) {
+void HttpDownload::run_handler(const std::function<void()>& handler) {
   try {
     handler();
   } catch (...) {
     // A failing handler ends the fetch. There is no caller left to take
     // the error: it goes to the general error handling rather than into the
     // message dispatch that called us.
-    if (channel_) channel_->Cancel();
+    if (channel_) channel_->cancel();
     errors::report_current_exception();
   }
 }

@@ -35,11 +35,11 @@ class FetchChannel;
 struct FetchResult;
 class HttpDownload;
 
-using ProgressHandler = std::function<void(HttpDownload& Sender, int32_t TotalSize, int32_t received)>;
+using ProgressHandler = std::function<void(HttpDownload& sender, int32_t total_size, int32_t received)>;
 using FileDoneHandler =
-    std::function<void(HttpDownload& Sender, const std::string& FileName, int32_t FileSize)>;
-using TextDoneHandler = std::function<void(HttpDownload& Sender, const std::string& Result)>;
-using NotifyHandler = std::function<void(HttpDownload& Sender)>;
+    std::function<void(HttpDownload& sender, const std::string& file_name, int32_t file_size)>;
+using TextDoneHandler = std::function<void(HttpDownload& sender, const std::string& result)>;
+using NotifyHandler = std::function<void(HttpDownload& sender)>;
 
 inline constexpr char kDefaultAgent[] = "OrvaneX";
 // How long a server may keep a transfer without progress before the fetch
@@ -60,47 +60,47 @@ class HttpDownload {
   ~HttpDownload();
 
   // Properties, read when a fetch starts.
-  std::string AcceptTypes = "*/*";  // the Accept header's value
-  std::string Agent = kDefaultAgent;  // empty: no user-agent is sent
+  std::string accept_types = "*/*";  // the Accept header's value
+  std::string agent = kDefaultAgent;  // empty: no user-agent is sent
   // True: a response without Content-Length fails before any body is read.
-  bool BinaryData = false;
-  std::string URL;
-  bool UseCache = false;  // false: demand a fresh copy, bypassing caches
-  std::string FileName;   // target of a file fetch
-  std::string UserName;
-  std::string Password;
-  std::string PostQuery;  // non-empty: POST this as the body
-  std::string Referer;    // empty: no Referer header
+  bool binary_data = false;
+  std::string url;
+  bool use_cache = false;  // false: demand a fresh copy, bypassing caches
+  std::string file_name;   // target of a file fetch
+  std::string user_name;
+  std::string password;
+  std::string post_query;  // non-empty: POST this as the body
+  std::string referer;    // empty: no Referer header
   // The longest time without progress (see above).
-  std::chrono::milliseconds StallBound = kDefaultStallBound;
+  std::chrono::milliseconds stall_bound = kDefaultStallBound;
   // File fetches: the body arrives in a partial file beside FileName (see
   // PartialFileName) and replaces FileName only when it is complete and this
   // check, if set, accepts it; otherwise FileName stays as it was. A response
   // whose status is not 2xx ends in OnError for every fetch.
-  FileCheck CheckFile;
+  FileCheck check_file;
 
-  ProgressHandler OnProgress;
+  ProgressHandler on_progress;
   FileDoneHandler on_file_done;
   TextDoneHandler on_text_done;
-  NotifyHandler OnError;
+  NotifyHandler on_error;
 
-  void FetchFile();
+  void fetch_file();
   // Each body byte becomes one character; meant for text.
-  void FetchString();
-  void CancelFetch();
+  void fetch_string();
+  void cancel_fetch();
 
   // True while a fetch runs, until its outcome event has returned.
-  bool Fetching() const { return static_cast<bool>(channel_); }
+  bool fetching() const { return static_cast<bool>(channel_); }
   // Whether the last fetch that ended succeeded, and why it failed; both
   // are set before the outcome event runs.
-  bool LastOutcome() const { return last_outcome_; }
-  FetchFailure LastFailure() const { return last_failure_; }
+  bool last_outcome() const { return last_outcome_; }
+  FetchFailure last_failure() const { return last_failure_; }
 
  private:
-  void Start(FetchMode mode);
-  void Deliver();
-  void Complete(FetchResult result);
-  void RunHandler(const std::function<void()>& handler);
+  void start(FetchMode mode);
+  void deliver();
+  void complete(FetchResult result);
+  void run_handler(const std::function<void()>& handler);
 
   std::shared_ptr<HttpTransport> transport_;
   std::unique_ptr<OwnerThreadLink> link_;

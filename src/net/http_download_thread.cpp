@@ -22,7 +22,7 @@ using ScopedFile = std::unique_ptr<std::FILE, FileCloser>;
 // there before. Whatever ends the fetch otherwise, the partial file goes.
 class TargetFile {
  public:
-  explicit TargetFile(std::string path) : path_(std::move(path)), partial_(PartialFileName(path_)) {}
+  explicit TargetFile(std::string path) : path_(std::move(path)), partial_(partial_file_name(path_)) {}
   TargetFile(const TargetFile&) = delete;
   TargetFile& operator=(const TargetFile&) = delete;
   ~TargetFile() {
@@ -31,19 +31,19 @@ class TargetFile {
     files::delete_file(partial_);
   }
 
-  bool Create() {
+  bool create() {
     file_.reset(std::fopen(partial_.c_str(), "wb"));
     created_ = file_ != nullptr;
     return created_;
   }
-  bool Append(const char* data, size_t size) {
-    if (!file_ && !Create()) return false;
+  bool append(const char* data, size_t size) {
+    if (!file_ && !create()) return false;
     return std::fwrite(data, 1, size, file_.get()) == size;
   }
   // Closes the partial file, checks it and moves it over the target:
   // kNone when the target holds the new file now.
-  FetchFailure Install(const FileCheck& check) {
-    if (!created_ && !Create()) return FetchFailure::kLocalFile;
+  FetchFailure install(const FileCheck& check) {
+    if (!created_ && !create()) return FetchFailure::kLocalFile;
     if (std::fclose(file_.release()) != 0) return FetchFailure::kLocalFile;
     if (check && !check(partial_)) return FetchFailure::kRefused;
     if (!files::replace_file(partial_, path_)) return FetchFailure::kLocalFile;
@@ -58,14 +58,14 @@ class TargetFile {
   bool created_ = false;
 };
 
-FetchResult Failed(FetchFailure why) {
+FetchResult failed(FetchFailure why) {
   FetchResult result;
   result.failure = why;
   return result;
 }
 
 // A stall bound as the transport takes it: whole milliseconds, at least one.
-uint32_t StallMilliseconds(std::chrono::milliseconds bound) {
+uint32_t stall_milliseconds(std::chrono::milliseconds bound) {
   const std::chrono::milliseconds::rep count = bound.count();
   if (count < 1) return 1;
   if (count > static_cast<std::chrono::milliseconds::rep>(std::numeric_limits<uint32_t>::max())) {
@@ -76,23 +76,23 @@ uint32_t StallMilliseconds(std::chrono::milliseconds bound) {
 
 }  // namespace
 
-HttpRequest BuildHttpRequest(const FetchSnapshot& settings, const HttpAddress& address) {
+HttpRequest build_http_request(const FetchSnapshot& settings, const HttpAddress& address) {
   HttpRequest request;
-  request.agent = settings.Agent;
+  request.agent = settings.agent;
   request.host = address.host;
-  request.user_name = settings.UserName;
-  request.password = settings.Password;
+  request.user_name = settings.user_name;
+  request.password = settings.password;
   request.path = address.path;
-  request.referer = settings.Referer;
-  request.accept_types = settings.AcceptTypes;
-  request.reload = !settings.UseCache;
-  request.stall_timeout_ms = StallMilliseconds(settings.StallBound);
-  if (settings.PostQuery.empty()) {
+  request.referer = settings.referer;
+  request.accept_types = settings.accept_types;
+  request.reload = !settings.use_cache;
+  request.stall_timeout_ms = stall_milliseconds(settings.stall_bound);
+  if (settings.post_query.empty()) {
     request.verb = "GET";
   } else {
     request.verb = "POST";
     request.extra_header = kFormHeader;
-    request.body = settings.PostQuery;
+    request.body = settings.post_query;
   }
   return request;
 }
@@ -100,46 +100,46 @@ HttpRequest BuildHttpRequest(const FetchSnapshot& settings, const HttpAddress& a
 HttpDownloadThread::HttpDownloadThread(FetchSnapshot settings, std::shared_ptr<HttpTransport> transport)
     : settings_(std::move(settings)), transport_(std::move(transport)) {}
 
-FetchResult HttpDownloadThread::Execute(FetchControl& control) {
+FetchResult HttpDownloadThread::execute(FetchControl& control) {
   try {
-    FetchResult result = Transfer(control);
+    FetchResult result = transfer(control);
     // A cancel forces a failure, however far the transfer got.
-    if (control.Cancelled()) {
+    if (control.cancelled()) {
       result.ok = false;
       result.failure = FetchFailure::kCancelled;
     }
     return result;
   } catch (...) {
-    return Failed(control.Cancelled() ? FetchFailure::kCancelled : FetchFailure::kIncomplete);
+    return failed(control.cancelled() ? FetchFailure::kCancelled : FetchFailure::kIncomplete);
   }
 }
 
-FetchResult HttpDownloadThread::Transfer(FetchControl& control) {
+FetchResult HttpDownloadThread::transfer(FetchControl& control) {
   constexpr FetchFailure kCancelled = FetchFailure::kCancelled;
-  std::optional<HttpAddress> address = SplitHttpAddress(settings_.URL);
-  if (!address) return Failed(FetchFailure::kNoConnection);
-  if (control.Cancelled()) return Failed(kCancelled);
+  std::optional<HttpAddress> address = split_http_address(settings_.url);
+  if (!address) return failed(FetchFailure::kNoConnection);
+  if (control.cancelled()) return failed(kCancelled);
 
-  std::unique_ptr<HttpResponse> response = transport_->Send(BuildHttpRequest(settings_, *address));
-  if (!response) return Failed(FetchFailure::kNoConnection);
-  if (control.Cancelled()) return Failed(kCancelled);
+  std::unique_ptr<HttpResponse> response = transport_->send(build_http_request(settings_, *address));
+  if (!response) return failed(FetchFailure::kNoConnection);
+  if (control.cancelled()) return failed(kCancelled);
 
-  std::optional<std::string> length_text = response->ContentLength();
-  if (control.Cancelled()) return Failed(kCancelled);
-  const std::optional<int> status = response->StatusCode();
-  if (!status) return Failed(response->TimedOut() ? FetchFailure::kStalled : FetchFailure::kNoConnection);
-  if (!StatusAccepted(status)) return Failed(FetchFailure::kServerStatus);
-  if (!length_text && settings_.BinaryData) return Failed(FetchFailure::kIncomplete);
+  std::optional<std::string> length_text = response->content_length();
+  if (control.cancelled()) return failed(kCancelled);
+  const std::optional<int> status = response->status_code();
+  if (!status) return failed(response->timed_out() ? FetchFailure::kStalled : FetchFailure::kNoConnection);
+  if (!status_accepted(status)) return failed(FetchFailure::kServerStatus);
+  if (!length_text && settings_.binary_data) return failed(FetchFailure::kIncomplete);
   std::optional<int32_t> announced;
   if (length_text) {
-    announced = ParseContentLength(*length_text);
-    if (!announced) return Failed(FetchFailure::kIncomplete);
-    FileSize = *announced;
+    announced = parse_content_length(*length_text);
+    if (!announced) return failed(FetchFailure::kIncomplete);
+    file_size_ = *announced;
   }
 
-  const bool to_file = settings_.Mode == FetchMode::kFile;
-  TargetFile target(settings_.FileName);
-  if (to_file && announced && !target.Create()) return Failed(FetchFailure::kLocalFile);
+  const bool to_file = settings_.mode == FetchMode::kFile;
+  TargetFile target(settings_.file_name);
+  if (to_file && announced && !target.create()) return failed(FetchFailure::kLocalFile);
   received_ = 0;
   body_.clear();
 
@@ -147,10 +147,10 @@ FetchResult HttpDownloadThread::Transfer(FetchControl& control) {
   bool timed_out = false;
   char chunk[kChunkSize];
   for (;;) {
-    if (control.Cancelled()) return Failed(kCancelled);
-    std::optional<size_t> count = response->Read(chunk, sizeof chunk);
+    if (control.cancelled()) return failed(kCancelled);
+    std::optional<size_t> count = response->read(chunk, sizeof chunk);
     if (!count) {
-      timed_out = response->TimedOut();
+      timed_out = response->timed_out();
       break;
     }
     if (*count == 0) {
@@ -161,24 +161,24 @@ FetchResult HttpDownloadThread::Transfer(FetchControl& control) {
     // rather than wrap around.
     if (*count > sizeof chunk ||
         *count > static_cast<size_t>(std::numeric_limits<int32_t>::max() - received_)) {
-      return Failed(FetchFailure::kIncomplete);
+      return failed(FetchFailure::kIncomplete);
     }
     if (to_file) {
-      if (!target.Append(chunk, *count)) return Failed(FetchFailure::kLocalFile);
+      if (!target.append(chunk, *count)) return failed(FetchFailure::kLocalFile);
     } else {
       body_.append(chunk, *count);
     }
     received_ += static_cast<int32_t>(*count);
-    if (settings_.ReportProgress) control.Progress(FileSize, received_);
+    if (settings_.report_progress) control.progress(file_size_, received_);
   }
 
   FetchResult result;
-  result.ok = TransferComplete({settings_.Mode, announced, received_, ended_normally});
+  result.ok = transfer_complete({settings_.mode, announced, received_, ended_normally});
   if (!result.ok) result.failure = timed_out ? FetchFailure::kStalled : FetchFailure::kIncomplete;
-  result.file_size = announced ? FileSize : received_;
+  result.file_size = announced ? file_size_ : received_;
   if (to_file && result.ok) {
-    if (control.Cancelled()) return Failed(kCancelled);
-    result.failure = target.Install(settings_.Check);
+    if (control.cancelled()) return failed(kCancelled);
+    result.failure = target.install(settings_.check);
     result.ok = result.failure == FetchFailure::kNone;
   }
   if (!to_file) result.body = std::move(body_);

@@ -22,21 +22,21 @@ using FileCheck = std::function<bool(const std::string& received_file)>;
 
 // The component's settings at the start of a fetch.
 struct FetchSnapshot {
-  std::string AcceptTypes;
-  std::string Agent;
-  std::string URL;
-  std::string FileName;
-  std::string UserName;
-  std::string Password;
-  std::string PostQuery;
-  std::string Referer;
-  bool BinaryData = false;
-  bool UseCache = false;
-  bool ReportProgress = false;  // an OnProgress handler was set
-  FileCheck Check;              // file mode; none: every complete file passes
-  FetchMode Mode = FetchMode::kFile;
+  std::string accept_types;
+  std::string agent;
+  std::string url;
+  std::string file_name;
+  std::string user_name;
+  std::string password;
+  std::string post_query;
+  std::string referer;
+  bool binary_data = false;
+  bool use_cache = false;
+  bool report_progress = false;  // an OnProgress handler was set
+  FileCheck check;              // file mode; none: every complete file passes
+  FetchMode mode = FetchMode::kFile;
   // The longest the server may keep the transfer without progress.
-  std::chrono::milliseconds StallBound{30000};
+  std::chrono::milliseconds stall_bound{30000};
 };
 
 struct FetchResult {
@@ -54,15 +54,15 @@ class FetchControl {
  public:
   virtual ~FetchControl() = default;
   // True once the fetch was cancelled; polled between the steps.
-  virtual bool Cancelled() = 0;
+  virtual bool cancelled() = 0;
   // Hands one progress report to the owning thread and returns after its
   // handler has run (or at once when the owner is gone).
-  virtual void Progress(int32_t total_size, int32_t readed) = 0;
+  virtual void progress(int32_t total_size, int32_t readed) = 0;
 };
 
 // The request a fetch sends: GET, or POST with its one header when there is
 // post data; HTTP/1.0; the component's Accept value and Referer.
-HttpRequest BuildHttpRequest(const FetchSnapshot& settings, const HttpAddress& address);
+HttpRequest build_http_request(const FetchSnapshot& settings, const HttpAddress& address);
 
 class HttpDownloadThread {
  public:
@@ -72,15 +72,15 @@ class HttpDownloadThread {
 
   // Runs the transfer to its end. Never throws: any error is a failed fetch,
   // with the target file closed and every handle released.
-  FetchResult Execute(FetchControl& control);
+  FetchResult execute(FetchControl& control);
 
  private:
-  FetchResult Transfer(FetchControl& control);
+  FetchResult transfer(FetchControl& control);
 
   FetchSnapshot settings_;
   std::shared_ptr<HttpTransport> transport_;
   // Transfer state.
-  int32_t FileSize = 0;  // announced length, 0 while none is known
+  int32_t file_size_ = 0;  // announced length, 0 while none is known
   int32_t received_ = 0;
   std::string body_;
 };

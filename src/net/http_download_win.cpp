@@ -6,6 +6,6 @@
 
 namespace orvx::net {
 
-HttpDownload::HttpDownload() : HttpDownload(WininetTransport(), std::make_unique<MessageWindowLink>()) {}
+HttpDownload::HttpDownload() : HttpDownload(wininet_transport(), std::make_unique<MessageWindowLink>()) {}
 
 }  // namespace orvx::net

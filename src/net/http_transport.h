@@ -35,18 +35,18 @@ class HttpResponse {
   // The Content-Length response header as text, nullopt when there is none
   // (also when the request never reached a server). A value too long for a
   // 1024-byte buffer comes back as an empty text, which no length accepts.
-  virtual std::optional<std::string> ContentLength() = 0;
+  virtual std::optional<std::string> content_length() = 0;
   // The status code of the response, nullopt when there was none (the
   // request never reached a server, or the answer was no HTTP response).
-  virtual std::optional<int> StatusCode() = 0;
+  virtual std::optional<int> status_code() = 0;
   // Reads the next body bytes into `buffer`: their count, 0 at the end of
   // the body, nullopt when reading failed. It returns as soon as some bytes
   // have arrived, without waiting for `size` of them, so that a server that
   // sends slowly still lets the caller look up between the pieces.
-  virtual std::optional<size_t> Read(char* buffer, size_t size) = 0;
+  virtual std::optional<size_t> read(char* buffer, size_t size) = 0;
   // True when sending, or the last Read, failed because the server sent
   // nothing for longer than the request's stall_timeout_ms.
-  virtual bool TimedOut() = 0;
+  virtual bool timed_out() = 0;
 };
 
 class HttpTransport {
@@ -57,7 +57,7 @@ class HttpTransport {
   // went out is not reported: a request that failed to go out answers with
   // no length and no body. Called on worker threads, possibly several at a
   // time for different components.
-  virtual std::unique_ptr<HttpResponse> Send(const HttpRequest& request) = 0;
+  virtual std::unique_ptr<HttpResponse> send(const HttpRequest& request) = 0;
 };
 
 }  // namespace orvx::net

@@ -15,10 +15,10 @@ MessageWindowLink::MessageWindowLink() {
   });
 }
 
-void MessageWindowLink::SetReceiver(std::function<void()> receiver) {
+void MessageWindowLink::set_receiver(std::function<void()> receiver) {
   receiver_ = std::move(receiver);
 }
 
-void MessageWindowLink::Notify() { PostMessageA(window_.hwnd(), kDeliverMessage, 0, 0); }
+void MessageWindowLink::notify() { PostMessageA(window_.hwnd(), kDeliverMessage, 0, 0); }
 
 }  // namespace orvx::net

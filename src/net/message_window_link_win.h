@@ -16,8 +16,8 @@ class MessageWindowLink : public OwnerThreadLink {
   // Creates the window on the calling thread, which becomes the owner.
   MessageWindowLink();
 
-  void SetReceiver(std::function<void()> receiver) override;
-  void Notify() override;
+  void set_receiver(std::function<void()> receiver) override;
+  void notify() override;
 
  private:
   std::function<void()> receiver_;

@@ -14,11 +14,11 @@ class OwnerThreadLink {
 
   // Owning thread, once, before any Notify: the function that Notify makes
   // the owning thread call.
-  virtual void SetReceiver(std::function<void()> receiver) = 0;
+  virtual void set_receiver(std::function<void()> receiver) = 0;
 
   // Any thread: have the owning thread call the receiver soon. Never blocks.
   // Extra or late calls are harmless; the receiver checks what is pending.
-  virtual void Notify() = 0;
+  virtual void notify() = 0;
 };
 
 }  // namespace orvx::net

@@ -4,7 +4,7 @@
 
 namespace orvx::net {
 
-std::string UpdateServerBase(std::string_view configured) {
+std::string update_server_base(std::string_view configured) {
   while (!configured.empty() && configured.back() == '/') configured.remove_suffix(1);
   constexpr std::string_view kScheme = "http://";
   if (configured.size() <= kScheme.size()) return kBuiltInUpdateServer;
@@ -17,11 +17,11 @@ std::string UpdateServerBase(std::string_view configured) {
     if (c <= ' ' || c == 0x7F) return kBuiltInUpdateServer;
   }
   // Something must be left to fetch from: a host before any path.
-  if (!SplitHttpAddress(std::string(configured) + "/")) return kBuiltInUpdateServer;
+  if (!split_http_address(std::string(configured) + "/")) return kBuiltInUpdateServer;
   return std::string(configured);
 }
 
-std::string UpdateServerUrl(std::string_view base, std::string_view path) {
+std::string update_server_url(std::string_view base, std::string_view path) {
   std::string url(base);
   url += path;
   return url;

@@ -15,9 +15,9 @@ inline constexpr char kUpdateServerKey[] = "update_server";
 // The base address to use: `configured` when it is an address the download
 // component can fetch from (plain http, a host, no blanks or control
 // characters), without trailing slashes; otherwise the built-in one.
-std::string UpdateServerBase(std::string_view configured);
+std::string update_server_base(std::string_view configured);
 
 // `base` followed by `path` (which begins with "/").
-std::string UpdateServerUrl(std::string_view base, std::string_view path);
+std::string update_server_url(std::string_view base, std::string_view path);
 
 }  // namespace orvx::net

@@ -6,7 +6,7 @@
 namespace orvx::net {
 
 std::string configured_update_server(const std::string& config_path) {
-  return net::UpdateServerBase(
+  return net::update_server_base(
       ini::read_string(config_path, net::kUpdateServerSection, net::kUpdateServerKey, ""));
 }
 

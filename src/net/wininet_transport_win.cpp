@@ -13,7 +13,7 @@ namespace {
 
 constexpr DWORD kHeaderBufferSize = 1024;
 
-const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+const char* or_null(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
 using Clock = std::chrono::steady_clock;
 
@@ -21,7 +21,7 @@ using Clock = std::chrono::steady_clock;
 // into the stall timeout. The error alone does not tell on every wininet:
 // one reports the socket's timeout, or an aborted connection, instead of
 // its own timeout code. A call that waited the whole timeout did time out.
-bool WaitedOut(DWORD error, Clock::time_point start, DWORD timeout_ms) {
+bool waited_out(DWORD error, Clock::time_point start, DWORD timeout_ms) {
   if (error == ERROR_INTERNET_TIMEOUT || error == WSAETIMEDOUT) return true;
   return Clock::now() - start >= std::chrono::milliseconds(timeout_ms);
 }
@@ -43,7 +43,7 @@ class WininetResponse : public HttpResponse {
     session_.reset();
   }
 
-  std::optional<std::string> ContentLength() override {
+  std::optional<std::string> content_length() override {
     char buffer[kHeaderBufferSize];
     DWORD size = sizeof buffer;
     DWORD index = 0;
@@ -54,7 +54,7 @@ class WininetResponse : public HttpResponse {
     return std::nullopt;
   }
 
-  std::optional<int> StatusCode() override {
+  std::optional<int> status_code() override {
     DWORD status = 0;
     DWORD size = sizeof status;
     DWORD index = 0;
@@ -67,7 +67,7 @@ class WininetResponse : public HttpResponse {
     return static_cast<int>(status);
   }
 
-  std::optional<size_t> Read(char* buffer, size_t size) override {
+  std::optional<size_t> read(char* buffer, size_t size) override {
     // A plain InternetReadFile waits until the whole buffer is full: a
     // server that sends a byte now and then would keep it, and the worker
     // with it, for as long as it likes. Asking what has arrived first waits
@@ -75,20 +75,20 @@ class WininetResponse : public HttpResponse {
     // then takes just that.
     const Clock::time_point start = Clock::now();
     DWORD available = 0;
-    if (!InternetQueryDataAvailable(request_.get(), &available, 0, 0)) return Failed(start);
+    if (!InternetQueryDataAvailable(request_.get(), &available, 0, 0)) return failed(start);
     if (available == 0) return 0;  // the end of the body
     DWORD read = 0;
     const DWORD wanted = static_cast<DWORD>(std::min<size_t>(size, available));
-    if (!InternetReadFile(request_.get(), buffer, wanted, &read)) return Failed(start);
+    if (!InternetReadFile(request_.get(), buffer, wanted, &read)) return failed(start);
     timed_out_ = false;
     return read;
   }
 
-  bool TimedOut() override { return timed_out_; }
+  bool timed_out() override { return timed_out_; }
 
  private:
-  std::optional<size_t> Failed(Clock::time_point start) {
-    timed_out_ = WaitedOut(GetLastError(), start, timeout_ms_);
+  std::optional<size_t> failed(Clock::time_point start) {
+    timed_out_ = waited_out(GetLastError(), start, timeout_ms_);
     return std::nullopt;
   }
 
@@ -100,7 +100,7 @@ class WininetResponse : public HttpResponse {
 };
 
 // Every wait of the session and its requests ends after `timeout_ms`.
-void SetTimeouts(HINTERNET handle, DWORD timeout_ms) {
+void set_timeouts(HINTERNET handle, DWORD timeout_ms) {
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
                        INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_DATA_SEND_TIMEOUT,
                        INTERNET_OPTION_DATA_RECEIVE_TIMEOUT}) {
@@ -110,13 +110,13 @@ void SetTimeouts(HINTERNET handle, DWORD timeout_ms) {
 
 class Wininet : public HttpTransport {
  public:
-  std::unique_ptr<HttpResponse> Send(const HttpRequest& r) override {
+  std::unique_ptr<HttpResponse> send(const HttpRequest& r) override {
     win::ScopedInternet session(
-        InternetOpenA(OrNull(r.agent), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+        InternetOpenA(or_null(r.agent), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session) return nullptr;
-    SetTimeouts(session.get(), r.stall_timeout_ms);
+    set_timeouts(session.get(), r.stall_timeout_ms);
     win::ScopedInternet connection(InternetConnectA(session.get(), r.host.c_str(),
-        INTERNET_DEFAULT_HTTP_PORT, OrNull(r.user_name), OrNull(r.password),
+        INTERNET_DEFAULT_HTTP_PORT, or_null(r.user_name), or_null(r.password),
         INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) return nullptr;
     const char* accept[] = {r.accept_types.c_str(), nullptr};
@@ -125,19 +125,19 @@ class Wininet : public HttpTransport {
     DWORD flags = r.reload ? INTERNET_FLAG_RELOAD | INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_CACHE_WRITE
                            : 0;
     win::ScopedInternet request(HttpOpenRequestA(connection.get(), r.verb.c_str(), r.path.c_str(),
-        "HTTP/1.0", OrNull(r.referer), r.accept_types.empty() ? nullptr : accept, flags, 0));
+        "HTTP/1.0", or_null(r.referer), r.accept_types.empty() ? nullptr : accept, flags, 0));
     if (!request) return nullptr;
-    SetTimeouts(request.get(), r.stall_timeout_ms);
+    set_timeouts(request.get(), r.stall_timeout_ms);
 
     // A request that did not go out has no length and no body, and the
     // download rules decide from there; only a timeout is noted, so that a
     // server that never answered counts as stalled.
     const Clock::time_point start = Clock::now();
-    const BOOL sent = HttpSendRequestA(request.get(), OrNull(r.extra_header),
+    const BOOL sent = HttpSendRequestA(request.get(), or_null(r.extra_header),
                                        static_cast<DWORD>(r.extra_header.size()),
                                        r.body.empty() ? nullptr : const_cast<char*>(r.body.data()),
                                        static_cast<DWORD>(r.body.size()));
-    const bool timed_out = !sent && WaitedOut(GetLastError(), start, r.stall_timeout_ms);
+    const bool timed_out = !sent && waited_out(GetLastError(), start, r.stall_timeout_ms);
     return std::make_unique<WininetResponse>(std::move(session), std::move(connection),
                                              std::move(request), r.stall_timeout_ms, timed_out);
   }
@@ -145,6 +145,6 @@ class Wininet : public HttpTransport {
 
 }  // namespace
 
-std::shared_ptr<HttpTransport> WininetTransport() { return std::make_shared<Wininet>(); }
+std::shared_ptr<HttpTransport> wininet_transport() { return std::make_shared<Wininet>(); }
 
 }  // namespace orvx::net

@@ -13,6 +13,6 @@ namespace orvx::net {
 // several components fetching at the same time. Each request's waits for
 // the server (connecting, the answer, every piece of the body) end after
 // its stall_timeout_ms.
-std::shared_ptr<HttpTransport> WininetTransport();
+std::shared_ptr<HttpTransport> wininet_transport();
 
 }  // namespace orvx::net

@@ -26,7 +26,7 @@ int compare_numbers(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-int CompareVersions(std::string_view a, std::string_view b) {
+int compare_versions(std::string_view a, std::string_view b) {
   if (a.empty() || b.empty()) return kVersionNewerOrNotComparable;
   TextParts parts_a = split_text(a, ".");
   TextParts parts_b = split_text(b, ".");

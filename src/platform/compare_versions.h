@@ -16,6 +16,6 @@ inline constexpr int kVersionNewerOrNotComparable = 2;
 // kVersionNewerOrNotComparable when A is newer, when either is empty, or when
 // the comparison reaches a part that is empty or not all decimal digits
 // (signs, blanks and letters included).
-int CompareVersions(std::string_view a, std::string_view b);
+int compare_versions(std::string_view a, std::string_view b);
 
 }  // namespace orvx

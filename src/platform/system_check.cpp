@@ -4,8 +4,8 @@ namespace orvx {
 
 PointerWidth native_pointer_width(uint16_t processor_architecture) {
   return processor_architecture == kArchitectureIa64 || processor_architecture == kArchitectureAmd64
-             ? PointerWidth::bits64
-             : PointerWidth::bits32;
+             ? PointerWidth::kBits64
+             : PointerWidth::kBits32;
 }
 
 bool is_supported_system(const SystemVersion& system, PointerWidth program) {

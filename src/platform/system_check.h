@@ -27,9 +27,9 @@ inline constexpr uint8_t kProductDomainController = 2;
 inline constexpr uint8_t kProductServer = 3;
 
 // The pointer width of a program or of a system's native processor.
-enum class PointerWidth { bits32, bits64 };
+enum class PointerWidth { kBits32, kBits64 };
 
-inline constexpr PointerWidth kBuildPointerWidth = sizeof(void*) == 8 ? PointerWidth::bits64 : PointerWidth::bits32;
+inline constexpr PointerWidth kBuildPointerWidth = sizeof(void*) == 8 ? PointerWidth::kBits64 : PointerWidth::kBits32;
 
 // AMD64 and IA64 systems are 64-bit, every other architecture 32-bit.
 PointerWidth native_pointer_width(uint16_t processor_architecture);

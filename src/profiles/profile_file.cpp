@@ -40,9 +40,9 @@ DesktopIcons icons_of(const ini::IniText& text) {
     if (!x && ini::syntax::names_equal(name, kProfileInfoSection)) continue;
     std::optional<std::string_view> y = text.section_value(i, "y");
     DesktopIcon icon;
-    icon.X = ini::parse_integer(x.value_or(""), 0);
-    icon.Y = ini::parse_integer(y.value_or(""), 0);
-    icon.Caption = std::string(name);
+    icon.x = ini::parse_integer(x.value_or(""), 0);
+    icon.y = ini::parse_integer(y.value_or(""), 0);
+    icon.caption = std::string(name);
     icons.push_back(std::move(icon));
   }
   return icons;
@@ -50,20 +50,20 @@ DesktopIcons icons_of(const ini::IniText& text) {
 
 }  // namespace
 
-SectionNames ReadIniSections(const std::string& file_name) {
+SectionNames read_ini_sections(const std::string& file_name) {
   SectionNames sections = ini::read_section_names(file_name);
   sections.emplace_back();
   return sections;
 }
 
-bool IsStorableCaption(std::string_view caption) {
+bool is_storable_caption(std::string_view caption) {
   if (caption.empty()) return false;
   auto is_edge_blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
   if (is_edge_blank(caption.front()) || is_edge_blank(caption.back())) return false;
   return caption.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
-std::string BuildProfileText(const DesktopIcons& icons, ScreenSize screen_size,
+std::string build_profile_text(const DesktopIcons& icons, ScreenSize screen_size,
                              int32_t monitor_count) {
   // Sections in the order their captions first occur, compared without
   // regard to case, as writing the keys one by one would leave them.
@@ -74,11 +74,11 @@ std::string BuildProfileText(const DesktopIcons& icons, ScreenSize screen_size,
   index.reserve(icons.size());
   size_t size = 64;
   for (const DesktopIcon& icon : icons) {
-    if (!IsStorableCaption(icon.Caption)) continue;
-    auto [it, added] = index.try_emplace(icon.Caption, sections.size());
+    if (!is_storable_caption(icon.caption)) continue;
+    auto [it, added] = index.try_emplace(icon.caption, sections.size());
     if (added) {
       sections.push_back({&icon, &icon});
-      size += icon.Caption.size() + 32;
+      size += icon.caption.size() + 32;
     } else {
       sections[it->second].last = &icon;
     }
@@ -100,9 +100,9 @@ std::string BuildProfileText(const DesktopIcons& icons, ScreenSize screen_size,
     append_entry(out, "Count", monitor_count);
   };
   for (size_t i = 0; i < sections.size(); ++i) {
-    out.append("[").append(sections[i].first->Caption).append("]\r\n");
-    append_entry(out, "x", sections[i].last->X);
-    append_entry(out, "y", sections[i].last->Y);
+    out.append("[").append(sections[i].first->caption).append("]\r\n");
+    append_entry(out, "x", sections[i].last->x);
+    append_entry(out, "y", sections[i].last->y);
     if (i == info) append_info();
   }
   if (info == sections.size()) {
@@ -112,17 +112,17 @@ std::string BuildProfileText(const DesktopIcons& icons, ScreenSize screen_size,
   return out;
 }
 
-bool WriteProfileFile(const DesktopIcons& icons, const std::string& file_name,
+bool write_profile_file(const DesktopIcons& icons, const std::string& file_name,
                       ScreenSize screen_size, int32_t monitor_count) {
   return files::write_file_replacing(file_name,
-                                     BuildProfileText(icons, screen_size, monitor_count));
+                                     build_profile_text(icons, screen_size, monitor_count));
 }
 
-DesktopIcons ReadProfileFile(const std::string& file_name) {
+DesktopIcons read_profile_file(const std::string& file_name) {
   return icons_of(ini::load_small_ini(file_name));
 }
 
-DesktopIcons ReadProfileText(std::string bytes) {
+DesktopIcons read_profile_text(std::string bytes) {
   return icons_of(ini::IniText(std::move(bytes)));
 }
 

@@ -28,18 +28,18 @@ inline constexpr std::string_view kProfileInfoSection = "ORV_Infos";
 
 // Section names of an INI file in file order, followed by one empty string.
 using SectionNames = std::vector<std::string>;
-SectionNames ReadIniSections(const std::string& file_name);
+SectionNames read_ini_sections(const std::string& file_name);
 
 // Whether a caption can name a section as it is.
-bool IsStorableCaption(std::string_view caption);
+bool is_storable_caption(std::string_view caption);
 
 // The complete content of a profile.
-std::string BuildProfileText(const DesktopIcons& icons, ScreenSize screen_size,
+std::string build_profile_text(const DesktopIcons& icons, ScreenSize screen_size,
                              int32_t monitor_count);
 
 // Writes a complete profile. False when it could not be written; an earlier
 // file of that name is then left as it was.
-bool WriteProfileFile(const DesktopIcons& icons, const std::string& file_name,
+bool write_profile_file(const DesktopIcons& icons, const std::string& file_name,
                       ScreenSize screen_size, int32_t monitor_count);
 
 // The icons of a profile, one per section in file order, coordinates that are
@@ -47,8 +47,8 @@ bool WriteProfileFile(const DesktopIcons& icons, const std::string& file_name,
 // icon only when it has an "x" key, that is when an icon of that caption was
 // saved into it. A missing or unreadable file, or one far larger than any
 // profile (see ini/bounded_ini.h), gives an empty array.
-DesktopIcons ReadProfileFile(const std::string& file_name);
+DesktopIcons read_profile_file(const std::string& file_name);
 // The same for a profile's bytes in memory.
-DesktopIcons ReadProfileText(std::string bytes);
+DesktopIcons read_profile_text(std::string bytes);
 
 }  // namespace orvx

@@ -7,7 +7,7 @@
 
 namespace orvx {
 
-std::string LastChangeText(const files::LocalTime& time, const DateTimeFormatter& format) {
+std::string last_change_text(const files::LocalTime& time, const DateTimeFormatter& format) {
   std::string text = format.short_date(time);
   if (time.hour != 0 || time.minute != 0 || time.second != 0) {
     text += ' ';
@@ -16,22 +16,22 @@ std::string LastChangeText(const files::LocalTime& time, const DateTimeFormatter
   return text;
 }
 
-std::vector<ProfileRow> ProfileListRows(const std::string& data_folder,
+std::vector<ProfileRow> profile_list_rows(const std::string& data_folder,
                                          const DateTimeFormatter& format) {
   std::vector<ProfileRow> rows;
   std::string folder = files::with_separator(data_folder);
-  for (const std::string& file : ListFiles(folder, kProfileExtension)) {
+  for (const std::string& file : list_files(folder, kProfileExtension)) {
     std::string path = folder + file;
     ini::IniText text = ini::load_small_ini(path);
     auto info = [&](std::string_view key) {
       return text.value(kProfileInfoSection, key).value_or("n/a");
     };
     ProfileRow row;
-    row.Name = file.substr(0, file.size() - kProfileExtension.size() - 1);
-    row.LastChange = LastChangeText(FileChangeTime(path), format);
-    row.Icons = info("Icons");
-    row.Resolution = info("Res");
-    row.Monitors = info("Count");
+    row.name = file.substr(0, file.size() - kProfileExtension.size() - 1);
+    row.last_change = last_change_text(file_change_time(path), format);
+    row.icons = info("Icons");
+    row.resolution = info("Res");
+    row.monitors = info("Count");
     rows.push_back(std::move(row));
   }
   return rows;

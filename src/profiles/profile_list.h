@@ -10,19 +10,19 @@
 namespace orvx {
 
 struct ProfileRow {
-  std::string Name;        // the file name without extension
-  std::string LastChange;  // date and time of the last change
-  std::string Icons;       // the texts of "Icons", "Res" and "Count", or "n/a"
-  std::string Resolution;
-  std::string Monitors;
+  std::string name;        // the file name without extension
+  std::string last_change;  // date and time of the last change
+  std::string icons;       // the texts of "Icons", "Res" and "Count", or "n/a"
+  std::string resolution;
+  std::string monitors;
 };
 
 // The date, then a blank and the time unless the time is exactly midnight.
-std::string LastChangeText(const files::LocalTime& time, const DateTimeFormatter& format);
+std::string last_change_text(const files::LocalTime& time, const DateTimeFormatter& format);
 
 // One row per profile file of the data folder, in the order the folder lists
 // them (the list view sorts them by name).
-std::vector<ProfileRow> ProfileListRows(const std::string& data_folder,
+std::vector<ProfileRow> profile_list_rows(const std::string& data_folder,
                                          const DateTimeFormatter& format);
 
 }  // namespace orvx

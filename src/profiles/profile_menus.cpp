@@ -4,7 +4,7 @@
 
 namespace orvx {
 
-std::string EscapeMenuText(const std::string& text) {
+std::string escape_menu_text(const std::string& text) {
   std::string escaped;
   escaped.reserve(text.size());
   for (char c : text) {
@@ -14,12 +14,12 @@ std::string EscapeMenuText(const std::string& text) {
   return escaped;
 }
 
-ProfileMenus BuildProfileMenus(const std::string& data_folder) {
+ProfileMenus build_profile_menus(const std::string& data_folder) {
   ProfileMenus menus;
-  const std::vector<std::string> names = ListProfiles(data_folder);
+  const std::vector<std::string> names = list_profiles(data_folder);
   menus.select_profile_visible = !names.empty();
   for (size_t i = 0; i < names.size(); ++i) {
-    menus.items.push_back({names[i], EscapeMenuText(names[i]), "M_" + std::to_string(i)});
+    menus.items.push_back({names[i], escape_menu_text(names[i]), "M_" + std::to_string(i)});
   }
   return menus;
 }

@@ -30,8 +30,8 @@ struct ProfileMenus {
 };
 
 // "&" doubled: the text a Win32 menu item shows literally.
-std::string EscapeMenuText(const std::string& text);
+std::string escape_menu_text(const std::string& text);
 
-ProfileMenus BuildProfileMenus(const std::string& data_folder);
+ProfileMenus build_profile_menus(const std::string& data_folder);
 
 }  // namespace orvx

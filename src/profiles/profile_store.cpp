@@ -45,55 +45,55 @@ std::vector<std::string> files_with_extension(const std::string& folder,
 
 }  // namespace
 
-std::string ProfileFileName(const std::string& data_folder, std::string_view profile_name) {
+std::string profile_file_name(const std::string& data_folder, std::string_view profile_name) {
   std::string file = files::with_separator(data_folder);
   file.append(trimmed(profile_name)).append(".").append(kProfileExtension);
   return file;
 }
 
-ProfileNameProblem FindProfileNameProblem(std::string_view profile_name) {
+ProfileNameProblem find_profile_name_problem(std::string_view profile_name) {
   // The longest name a file may have on the file systems Windows uses.
   constexpr size_t kMaxFileNameLength = 255;
   std::string_view name = trimmed(profile_name);
-  if (name.empty()) return ProfileNameProblem::Empty;
+  if (name.empty()) return ProfileNameProblem::kEmpty;
   for (char c : name) {
-    if (is_blank_or_control(c) && c != ' ') return ProfileNameProblem::ForbiddenCharacter;
+    if (is_blank_or_control(c) && c != ' ') return ProfileNameProblem::kForbiddenCharacter;
     if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
-      return ProfileNameProblem::ForbiddenCharacter;
+      return ProfileNameProblem::kForbiddenCharacter;
     }
   }
   // A quotation mark at either end does not survive config.qcf: the
   // platform's profile reader strips it, and the standard profile chosen by
   // that name would then be another file. '"' is forbidden anywhere already.
-  if (name.front() == '\'' || name.back() == '\'') return ProfileNameProblem::QuotedAtEnd;
-  if (is_device_name(name)) return ProfileNameProblem::DeviceName;
-  if (name.size() + 1 + kProfileExtension.size() > kMaxFileNameLength) return ProfileNameProblem::TooLong;
-  return ProfileNameProblem::None;
+  if (name.front() == '\'' || name.back() == '\'') return ProfileNameProblem::kQuotedAtEnd;
+  if (is_device_name(name)) return ProfileNameProblem::kDeviceName;
+  if (name.size() + 1 + kProfileExtension.size() > kMaxFileNameLength) return ProfileNameProblem::kTooLong;
+  return ProfileNameProblem::kNone;
 }
 
-bool IsUsableProfileName(std::string_view profile_name) {
-  return FindProfileNameProblem(profile_name) == ProfileNameProblem::None;
+bool is_usable_profile_name(std::string_view profile_name) {
+  return find_profile_name_problem(profile_name) == ProfileNameProblem::kNone;
 }
 
-std::string ResolutionProfileName(ScreenSize screen_size) {
+std::string resolution_profile_name(ScreenSize screen_size) {
   return "ORV - " + std::to_string(screen_size.width) + "x" + std::to_string(screen_size.height);
 }
 
-std::vector<std::string> ListProfiles(const std::string& data_folder) {
+std::vector<std::string> list_profiles(const std::string& data_folder) {
   std::vector<std::string> names = files_with_extension(data_folder, kProfileExtension);
   for (std::string& name : names) name.resize(name.size() - kProfileExtension.size() - 1);
   return names;
 }
 
-std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension) {
+std::vector<std::string> list_files(const std::string& folder, std::string_view extension) {
   return files_with_extension(folder, extension);
 }
 
-files::LocalTime FileChangeTime(const std::string& file_name) {
+files::LocalTime file_change_time(const std::string& file_name) {
   return files::last_write_local_time(file_name).value_or(kZeroDate);
 }
 
-uint64_t DataFolderSize(const std::string& folder) {
+uint64_t data_folder_size(const std::string& folder) {
   uint64_t total = 0;
   for (const files::FolderEntry& e : files::list_folder(files::with_separator(folder), "*.*")) {
     total += e.size;

@@ -18,7 +18,7 @@ DesktopIcons first_of_each_caption(DesktopIcons read) {
   DesktopIcons kept;
   kept.reserve(read.size());
   for (DesktopIcon& icon : read) {
-    std::string folded = icon.Caption;
+    std::string folded = icon.caption;
     for (char& c : folded) c = text::fold_case(c);
     if (seen.insert(std::move(folded)).second) kept.push_back(std::move(icon));
   }

@@ -25,65 +25,65 @@ class NoStandardBox {
 };
 
 std::string resolution_profile_file(const ProfileSession& session) {
-  return ProfileFileName(session.folders.data, ResolutionProfileName(session.screen.size));
+  return profile_file_name(session.folders.data, resolution_profile_name(session.screen.size));
 }
 
 }  // namespace
 
-bool SaveProfile(const ProfileSession& session, const std::string& file_name) {
+bool save_profile(const ProfileSession& session, const std::string& file_name) {
   require_data_folders(session.folders, session.prompts);
-  const std::optional<DesktopIcons> icons = icons::ReadDesktopIcons(session.desktop);
+  const std::optional<DesktopIcons> icons = icons::read_desktop_icons(session.desktop);
   // A view that answers with no items is one the shell is rebuilding (after
   // Explorer restarted, say): such a read would replace a profile with an
   // empty one, and an empty profile restores nothing.
   if (!icons || icons->empty()) return false;
-  return WriteProfileFile(*icons, file_name, session.screen.size, session.screen.monitor_count);
+  return write_profile_file(*icons, file_name, session.screen.size, session.screen.monitor_count);
 }
 
-void RestoreProfile(const ProfileSession& session, const std::string& file_name) {
+void restore_profile(const ProfileSession& session, const std::string& file_name) {
   // An unreachable desktop makes the restore a no-op, so the file is read
   // without asking first.
-  const DesktopIcons stored = ReadProfileFile(file_name);
-  session.undo.keep(icons::ReadDesktopIcons(session.desktop));
-  icons::RestoreDesktopIcons(session.desktop, stored);
+  const DesktopIcons stored = read_profile_file(file_name);
+  session.undo.keep(icons::read_desktop_icons(session.desktop));
+  icons::restore_desktop_icons(session.desktop, stored);
 }
 
-void SnapIconsToGrid(const ProfileSession& session) {
-  session.undo.keep(icons::ReadDesktopIcons(session.desktop));
-  icons::SnapDesktopIconsToGrid(session.desktop);
+void snap_icons_to_grid(const ProfileSession& session) {
+  session.undo.keep(icons::read_desktop_icons(session.desktop));
+  icons::snap_desktop_icons_to_grid(session.desktop);
 }
 
-bool UndoLastRestore(const ProfileSession& session) {
+bool undo_last_restore(const ProfileSession& session) {
   const std::optional<DesktopIcons> before = session.undo.take();
   if (!before) return false;
-  icons::RestoreDesktopIcons(session.desktop, *before);
+  icons::restore_desktop_icons(session.desktop, *before);
   return true;
 }
 
-void RestoreResolutionProfile(const ProfileSession& session) {
+void restore_resolution_profile(const ProfileSession& session) {
   const std::string file = resolution_profile_file(session);
-  if (files::file_exists(file)) RestoreProfile(session, file);
+  if (files::file_exists(file)) restore_profile(session, file);
 }
 
-void EnsureResolutionProfile(const ProfileSession& session) {
+void ensure_resolution_profile(const ProfileSession& session) {
   const std::string file = resolution_profile_file(session);
   if (files::file_exists(file)) return;
   if (!session.prompts.confirm_information(session.lang.message(message_ids::kStandardProfileCreated))) return;
   // The box has promised the profile: when it could not be written, the user
   // hears so, and with no file there the next call asks again.
-  if (!SaveProfile(session, file)) session.prompts.show_message(session.lang.message(message_ids::kStandardProfileNotSaved));
+  if (!save_profile(session, file)) session.prompts.show_message(session.lang.message(message_ids::kStandardProfileNotSaved));
 }
 
-void SaveChosenStandardProfile(const ProfileSession& session, const std::string& standard_profile, SaveTrigger trigger) {
-  if (!IsUsableProfileName(standard_profile)) {
+void save_chosen_standard_profile(const ProfileSession& session, const std::string& standard_profile, SaveTrigger trigger) {
+  if (!is_usable_profile_name(standard_profile)) {
     if (g_no_standard_box_open) return;
     const NoStandardBox open;
     session.prompts.show_message(session.lang.message(message_ids::kChooseStandardProfileFirst));
     return;
   }
-  const std::string file = ProfileFileName(session.folders.data, standard_profile);
-  if (trigger == SaveTrigger::automatic && !ProfileFitsScreen(ReadStoredScreen(file), session.screen)) return;
-  SaveProfile(session, file);
+  const std::string file = profile_file_name(session.folders.data, standard_profile);
+  if (trigger == SaveTrigger::kAutomatic && !profile_fits_screen(read_stored_screen(file), session.screen)) return;
+  save_profile(session, file);
 }
 
 }  // namespace orvx

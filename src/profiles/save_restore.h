@@ -19,24 +19,24 @@ namespace orvx {
 // session's screen size and monitor count. True when the file was written.
 // A read that finds no icons writes nothing: the file there stays as it was,
 // and none is made.
-bool SaveProfile(const ProfileSession& session, const std::string& file_name);
+bool save_profile(const ProfileSession& session, const std::string& file_name);
 
 // Reads the profile file and moves every icon it names back to its stored
 // place. Nothing when the desktop cannot be reached. The arrangement before
 // is kept for UndoLastRestore.
-void RestoreProfile(const ProfileSession& session, const std::string& file_name);
+void restore_profile(const ProfileSession& session, const std::string& file_name);
 
 // Snaps the desktop's icons to the grid once; the arrangement before is kept
 // for UndoLastRestore.
-void SnapIconsToGrid(const ProfileSession& session);
+void snap_icons_to_grid(const ProfileSession& session);
 
 // Puts every icon of the arrangement the latest restore replaced back where
 // it was, through the same moves as a restore; afterwards there is nothing
 // left to undo. False when there was nothing to undo.
-bool UndoLastRestore(const ProfileSession& session);
+bool undo_last_restore(const ProfileSession& session);
 
 // Restores the standard profile of the current resolution, when it exists.
-void RestoreResolutionProfile(const ProfileSession& session);
+void restore_resolution_profile(const ProfileSession& session);
 
 // When the current resolution has no standard profile yet: tells the user so
 // (MSDLG_19, an information box) and, when the box is confirmed with OK,
@@ -44,11 +44,11 @@ void RestoreResolutionProfile(const ProfileSession& session);
 // unreachable, no icons read, the write failed), says so (MSDLG_20). Dismissed
 // otherwise, nothing is saved. Either way, with no profile written the next
 // call asks again.
-void EnsureResolutionProfile(const ProfileSession& session);
+void ensure_resolution_profile(const ProfileSession& session);
 
 // Who asked for a save: the user (a button, a menu, the hotkey) or the
 // program by itself (the auto-save timer).
-enum class SaveTrigger { by_hand, automatic };
+enum class SaveTrigger { kByHand, kAutomatic };
 
 // Saves into the chosen standard profile `standard_profile`. When none is chosen -
 // empty after trimming, or a name that cannot be a file's (a hand-edited
@@ -57,7 +57,7 @@ enum class SaveTrigger { by_hand, automatic };
 // message loop) show nothing more. An automatic save leaves a profile saved
 // at another screen size or monitor count as it is, silently
 // (profiles/stored_screen.h).
-void SaveChosenStandardProfile(const ProfileSession& session, const std::string& standard_profile,
-                               SaveTrigger trigger = SaveTrigger::by_hand);
+void save_chosen_standard_profile(const ProfileSession& session, const std::string& standard_profile,
+                               SaveTrigger trigger = SaveTrigger::kByHand);
 
 }  // namespace orvx

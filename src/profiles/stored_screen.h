@@ -24,13 +24,13 @@ struct StoredScreen {
 };
 
 // "1920x1080" as a size; nullopt for anything else.
-std::optional<ScreenSize> ParseScreenSizeText(std::string_view text);
+std::optional<ScreenSize> parse_screen_size_text(std::string_view text);
 
 // What the profile `file_name` records; nothing for a missing file.
-StoredScreen ReadStoredScreen(const std::string& file_name);
+StoredScreen read_stored_screen(const std::string& file_name);
 
 // True when the profile records no screen size, or the size of `screen` and
 // no other monitor count than its.
-bool ProfileFitsScreen(const StoredScreen& stored, const ScreenMeasures& screen);
+bool profile_fits_screen(const StoredScreen& stored, const ScreenMeasures& screen);
 
 }  // namespace orvx

@@ -35,7 +35,7 @@ void BackupTab::on_import_clicked() {
 
 void BackupTab::started() {
   controls_.set_lab_13.set_caption("");
-  controls_.pbProgress_1.set_position(0);
+  controls_.pb_progress_1.set_position(0);
   controls_.status_frame_1.set_visible(true);
   UpdateWindow(controls_.status_frame_1.hwnd());
   cursor_before_ = SetCursor(LoadCursor(nullptr, IDC_WAIT));
@@ -47,15 +47,15 @@ void BackupTab::file(const std::string& path) {
 }
 
 void BackupTab::progress(int32_t position, int32_t total) {
-  controls_.pbProgress_1.set_position(ui::progress_percent(total, position));
-  UpdateWindow(controls_.pbProgress_1.hwnd());
+  controls_.pb_progress_1.set_position(ui::progress_percent(total, position));
+  UpdateWindow(controls_.pb_progress_1.hwnd());
 }
 
 void BackupTab::work_ended(bool ok) {
   SetCursor(cursor_before_ ? cursor_before_ : LoadCursor(nullptr, IDC_ARROW));
   cursor_before_ = nullptr;
   if (!ok) return;
-  controls_.pbProgress_1.set_position(0);
+  controls_.pb_progress_1.set_position(0);
   controls_.set_lab_13.set_caption(kBackupDoneText);
   UpdateWindow(controls_.status_frame_1.hwnd());
 }

@@ -39,7 +39,7 @@ struct BackupTabControls {
   ui::FlatButton& import_button;
   ui::Panel& status_frame_1;
   ui::Label& set_lab_13;
-  ui::ProgressBar& pbProgress_1;
+  ui::ProgressBar& pb_progress_1;
 };
 
 struct BackupTabHost {

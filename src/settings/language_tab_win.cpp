@@ -54,7 +54,7 @@ LanguageTab::LanguageTab(LanguageTabControls controls, LanguageTabHost host)
           .data_folder = host.data_folder}) {
   connect_events();
   controls_.find_language_button.set_on_click([this] {
-    section_.FindClicked();
+    section_.find_clicked();
     show_view();
   });
   controls_.new_lang_files.set_on_change([this] { entry_chosen(); });
@@ -63,13 +63,13 @@ LanguageTab::LanguageTab(LanguageTabControls controls, LanguageTabHost host)
 LanguageTab::~LanguageTab() {
   // The component cancels a running fetch and delivers no more events; the
   // handlers must not outlive the section they reach.
-  language_download_.CancelFetch();
+  language_download_.cancel_fetch();
 }
 
 void LanguageTab::connect_events() {
   lang_online::connect_language_section(language_download_, section_);
   // After each event the controls show the section's new state.
-  language_download_.OnProgress = [this, inner = language_download_.OnProgress](net::HttpDownload& sender, int32_t total, int32_t readed) {
+  language_download_.on_progress = [this, inner = language_download_.on_progress](net::HttpDownload& sender, int32_t total, int32_t readed) {
     inner(sender, total, readed);
     show_view();
   };
@@ -82,20 +82,20 @@ void LanguageTab::connect_events() {
     inner(sender, file, size);
     show_view();
   };
-  language_download_.OnError = [this, inner = language_download_.OnError](net::HttpDownload& sender) {
+  language_download_.on_error = [this, inner = language_download_.on_error](net::HttpDownload& sender) {
     inner(sender);
     show_view();
   };
 }
 
 void LanguageTab::shown() {
-  section_.Shown();
+  section_.shown();
   show_rows(section_.view().rows, false);
   show_view();
 }
 
 void LanguageTab::closed() {
-  section_.Closed();
+  section_.closed();
   show_view();
 }
 
@@ -117,7 +117,7 @@ void LanguageTab::expanded() {
 void LanguageTab::entry_chosen() {
   const std::optional<size_t> entry = controls_.new_lang_files.selected();
   if (!entry) return;
-  section_.EntryChosen(*entry);
+  section_.entry_chosen(*entry);
   show_view();
 }
 
@@ -132,8 +132,8 @@ void LanguageTab::show_view() {
   controls_.set_lab_6.set_visible(view.download_controls_visible);
   controls_.new_lang_files.set_enabled(view.download_controls_visible);
   controls_.new_lang_files.set_visible(view.download_controls_visible);
-  controls_.pbProgress.set_visible(view.progress_visible);
-  controls_.pbProgress.set_position(ui::progress_percent(view.progress_max, view.progress_position));
+  controls_.pb_progress.set_visible(view.progress_visible);
+  controls_.pb_progress.set_position(ui::progress_percent(view.progress_max, view.progress_position));
   if (view.rows != shown_rows_) show_rows(view.rows, true);
 }
 

@@ -38,7 +38,7 @@ struct LanguageTabControls {
   ui::FlatButton& find_language_button;
   ui::Label& set_lab_6;
   ui::ChoiceList& new_lang_files;
-  ui::ProgressBar& pbProgress;
+  ui::ProgressBar& pb_progress;
 };
 
 struct LanguageTabHost {

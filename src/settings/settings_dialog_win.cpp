@@ -84,7 +84,7 @@ SettingsDialog::SettingsDialog(HWND owner, WindowRegistry& windows, SettingsDial
       .parent = hwnd(),
       .width = kSettingsWidth,
       .icon = small_program_icon(),
-      .buttons = {{ui::CaptionGlyph::close, texts::kSave, [this] { save(); }}}});
+      .buttons = {{ui::CaptionGlyph::kClose, texts::kSave, [this] { save(); }}}});
   create_sections();
   language_tab_ = std::make_unique<LanguageTab>(
       LanguageTabControls{*language_list_, *find_language_button_, *select_language_label_, *downloadable_languages_, *language_download_progress_},
@@ -95,7 +95,7 @@ SettingsDialog::SettingsDialog(HWND owner, WindowRegistry& windows, SettingsDial
   create_button_frame();
   register_components();
   keep_position(kSettingsWindowName, host_.folders.data, prompts_);
-  sections_->expand(static_cast<size_t>(SettingsSection::settings));
+  sections_->expand(static_cast<size_t>(SettingsSection::kSettings));
   update_tab_ = std::make_unique<UpdateTab>(UpdateTabArgs{.dialog = hwnd(),
                                                           .update_button = *update_button_,
                                                           .dl_status = *update_progress_,
@@ -124,7 +124,7 @@ void SettingsDialog::create_sections() {
                            .bounds = ui::Rect{0, kCaptionHeight, kSettingsWidth, kContainerHeight},
                            .header_height = kSectionHeaderHeight,
                            .on_expand = [this](size_t index) {
-                             if (index == static_cast<size_t>(SettingsSection::language) && language_tab_) {
+                             if (index == static_cast<size_t>(SettingsSection::kLanguage) && language_tab_) {
                                language_tab_->expanded();
                              }
                            }});
@@ -353,7 +353,7 @@ void SettingsDialog::register_components() {
 bool SettingsDialog::show(SettingsSection first) {
   fill_controls();
   sections_->expand(static_cast<size_t>(first));
-  if (first == SettingsSection::language) language_tab_->expanded();
+  if (first == SettingsSection::kLanguage) language_tab_->expanded();
   saved_ = false;
   saved_language_ = false;
   show_modal(owner_);
@@ -363,14 +363,14 @@ bool SettingsDialog::show(SettingsSection first) {
 
 void SettingsDialog::fill_controls() {
   const std::string& data_folder = host_.folders.data;
-  const std::vector<std::string> profiles = ListProfiles(data_folder);
+  const std::vector<std::string> profiles = list_profiles(data_folder);
   // 1. the standard profile choice, without a selection (step 8 selects)
   standard_profile_choice_->set_entries(profiles);
   // 2. the profile list
   std::vector<std::vector<std::string>> profile_rows;
   const std::unique_ptr<DateTimeFormatter> format = user_date_time_formatter();
-  for (const ProfileRow& row : ProfileListRows(data_folder, *format)) {
-    profile_rows.push_back({row.Name, row.LastChange, row.Icons, row.Resolution, row.Monitors});
+  for (const ProfileRow& row : profile_list_rows(data_folder, *format)) {
+    profile_rows.push_back({row.name, row.last_change, row.icons, row.resolution, row.monitors});
   }
   profile_list_->set_rows(profile_rows);
   // 3. the language list
@@ -378,9 +378,9 @@ void SettingsDialog::fill_controls() {
   // 4. the data folder and its size
   data_folder_label_->set_caption(data_folder);
   data_folder_label_->set_hint(data_folder);
-  data_folder_size_label_->set_caption(std::to_string(DataFolderSize(data_folder)) + " Bytes");
+  data_folder_size_label_->set_caption(std::to_string(data_folder_size(data_folder)) + " Bytes");
   // 5.-10. the Settings section from the record
-  show_controls(controls_for_show(host_.record, profiles, ResolutionProfileName(host_.screen_size()),
+  show_controls(controls_for_show(host_.record, profiles, resolution_profile_name(host_.screen_size()),
                                   host_.autostart.exists()));
   // 11. the update status
   if (update_tab_) update_tab_->shown();
@@ -453,7 +453,7 @@ void SettingsDialog::close_steps() {
 
 HWND SettingsDialog::initial_focus() {
   // Opened on the Language section, the list of languages has the focus.
-  return sections_->expanded() == static_cast<size_t>(SettingsSection::language) ? language_list_->control()
+  return sections_->expanded() == static_cast<size_t>(SettingsSection::kLanguage) ? language_list_->control()
                                                                                         : nullptr;
 }
 
@@ -464,7 +464,7 @@ void SettingsDialog::delete_selected_profile() {
   if (!delete_profile(host_.folders.data, name)) {
     // The row stays: the profile is still there.
     prompts_.show_message(text::with_detail(host_.language.message(message_ids::kProfileNotDeleted),
-                                            ProfileFileName(host_.folders.data, name)));
+                                            profile_file_name(host_.folders.data, name)));
     return;
   }
   // The standard profile choice keeps the name until the next showing: a

@@ -64,7 +64,7 @@ inline constexpr int kSectionHeaderHeight = 20;
 inline constexpr int kSectionCount = 5;
 
 // The sections, in their order in the dialog.
-enum class SettingsSection : size_t { settings, profiles, backup, language, update };
+enum class SettingsSection : size_t { kSettings, kProfiles, kBackup, kLanguage, kUpdate };
 
 // What the dialog needs of the program; the main window owns all of it.
 struct SettingsDialogHost {

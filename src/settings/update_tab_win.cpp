@@ -85,9 +85,9 @@ void UpdateTab::shown() {
   set_busy(busy());
 }
 
-void UpdateTab::closed() { check_.Stop(); }
+void UpdateTab::closed() { check_.stop(); }
 
-void UpdateTab::check_for_update() { check_.Click(); }
+void UpdateTab::check_for_update() { check_.click(); }
 
 void UpdateTab::uninstall() {
   // The button is disabled while a check runs: an uninstall now would end

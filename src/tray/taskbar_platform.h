@@ -12,7 +12,7 @@
 namespace orvx::tray {
 
 // Shell_NotifyIconA's commands (NIM_ADD, NIM_MODIFY, NIM_DELETE).
-enum class TrayCommand : uint32_t { Add = 0, Modify = 1, Delete = 2 };
+enum class TrayCommand : uint32_t { kAdd = 0, kModify = 1, kDelete = 2 };
 
 // The record's flags: which of its fields the shell takes.
 inline constexpr uint32_t kTrayFlagMessage = 0x1;  // NIF_MESSAGE
@@ -48,7 +48,7 @@ struct TrayIconRecord {
   friend bool operator==(const TrayIconRecord&, const TrayIconRecord&) = default;
 };
 
-enum class ModifierKey { Shift, Control, Alt };
+enum class ModifierKey { kShift, kControl, kAlt };
 
 class TaskbarPlatform {
  public:
@@ -92,7 +92,7 @@ class TrayPicture {
 class TrayPopupMenu {
  public:
   virtual ~TrayPopupMenu() = default;
-  virtual void Popup(int32_t x, int32_t y) = 0;
+  virtual void popup(int32_t x, int32_t y) = 0;
 };
 
 }  // namespace orvx::tray

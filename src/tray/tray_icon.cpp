@@ -12,41 +12,41 @@ TrayIcon::~TrayIcon() {
   if (!visible_) return;
   try {
     flags_ &= ~kTrayFlagIcon;
-    DeleteFromTaskbar();
+    delete_from_taskbar();
   } catch (...) {
     // The shell forgets the icon of a window that is gone at the latest
     // when the user moves the mouse over it.
   }
 }
 
-void TrayIcon::SetIcon(std::unique_ptr<TrayPicture> picture) {
+void TrayIcon::set_icon(std::unique_ptr<TrayPicture> picture) {
   icon_ = std::move(picture);
   update_icon();
 }
 
-void TrayIcon::SetIconID(int32_t id) {
+void TrayIcon::set_icon_id(int32_t id) {
   if (id == icon_id_) return;
   const bool was_visible = visible_;
-  if (was_visible) SetVisible(false);
+  if (was_visible) set_visible(false);
   icon_id_ = id;
-  SetVisible(was_visible);
+  set_visible(was_visible);
 }
 
-void TrayIcon::SetVisible(bool visible) {
+void TrayIcon::set_visible(bool visible) {
   if (visible == visible_) return;
   if (visible) {
-    ShowIcon();
+    show_icon();
   } else {
-    HideIcon();
+    hide_icon();
   }
 }
 
-void TrayIcon::SetHint(std::string_view hint) {
+void TrayIcon::set_hint(std::string_view hint) {
   hint_.assign(hint.substr(0, std::min(hint.size(), kTrayHintLength)));
   update_icon();
 }
 
-TrayIconRecord TrayIcon::FillIconData() const {
+TrayIconRecord TrayIcon::fill_icon_data() const {
   TrayIconRecord record;
   record.window = platform_.callback_window();
   record.id = static_cast<uint32_t>(icon_id_);
@@ -59,86 +59,86 @@ TrayIconRecord TrayIcon::FillIconData() const {
   return record;
 }
 
-void TrayIcon::Notify(TrayCommand command, const char* operation) {
+void TrayIcon::notify(TrayCommand command, const char* operation) {
   TrayIconRecord record;
   try {
-    record = FillIconData();
+    record = fill_icon_data();
   } catch (...) {
     throw TrayIconError(name_ + "." + operation + " failed");
   }
   platform_.notify(command, record);
 }
 
-void TrayIcon::AddToTaskbar() { Notify(TrayCommand::Add, "AddToTaskbar"); }
-void TrayIcon::update_icon() { Notify(TrayCommand::Modify, "UpDate"); }
-void TrayIcon::DeleteFromTaskbar() { Notify(TrayCommand::Delete, "DeleteFromTaskbar"); }
+void TrayIcon::add_to_taskbar() { notify(TrayCommand::kAdd, "AddToTaskbar"); }
+void TrayIcon::update_icon() { notify(TrayCommand::kModify, "UpDate"); }
+void TrayIcon::delete_from_taskbar() { notify(TrayCommand::kDelete, "DeleteFromTaskbar"); }
 
-void TrayIcon::ShowIcon() {
+void TrayIcon::show_icon() {
   flags_ |= kTrayFlagIcon;
-  AddToTaskbar();
+  add_to_taskbar();
   visible_ = true;
-  if (OnShow) OnShow(*this);
+  if (on_show) on_show(*this);
 }
 
-void TrayIcon::HideIcon() {
+void TrayIcon::hide_icon() {
   flags_ &= ~kTrayFlagIcon;
-  DeleteFromTaskbar();
+  delete_from_taskbar();
   visible_ = false;
-  if (OnHide) OnHide(*this);
+  if (on_hide) on_hide(*this);
 }
 
-void TrayIcon::PopupAtCursor() {
+void TrayIcon::popup_at_cursor() {
   std::shared_ptr<TrayPopupMenu> menu = popup_menu_.lock();
   if (!menu) return;
   const ScreenPoint at = platform_.cursor_position();
-  menu->Popup(at.x, at.y);
+  menu->popup(at.x, at.y);
   platform_.post_null_to_callback_window();
-  if (OnPopupMenu) OnPopupMenu(*this);
+  if (on_popup_menu) on_popup_menu(*this);
 }
 
-ShiftState TrayIcon::CurrentShiftState() {
+ShiftState TrayIcon::current_shift_state() {
   ShiftState shift;
-  shift.shift = key_state_is_down(platform_.key_state(ModifierKey::Shift));
-  shift.alt = key_state_is_down(platform_.key_state(ModifierKey::Alt));
-  shift.ctrl = key_state_is_down(platform_.key_state(ModifierKey::Control));
+  shift.shift = key_state_is_down(platform_.key_state(ModifierKey::kShift));
+  shift.alt = key_state_is_down(platform_.key_state(ModifierKey::kAlt));
+  shift.ctrl = key_state_is_down(platform_.key_state(ModifierKey::kControl));
   return shift;
 }
 
-intptr_t TrayIcon::HandleCallback(uint32_t message, uintptr_t wparam, intptr_t lparam) {
+intptr_t TrayIcon::handle_callback(uint32_t message, uintptr_t wparam, intptr_t lparam) {
   const uint32_t taskbar_created = platform_.taskbar_created_message();
   if (taskbar_created != 0 && message == taskbar_created) {
     // The new task bar knows no icons: put ours back.
-    if (visible_) AddToTaskbar();
+    if (visible_) add_to_taskbar();
     return platform_.default_handling(message, wparam, lparam);
   }
   if (message != kTrayCallbackMessage || !enabled_) return platform_.default_handling(message, wparam, lparam);
 
   const ScreenPoint at = platform_.cursor_position();
-  ShiftState shift = CurrentShiftState();
+  ShiftState shift = current_shift_state();
   switch (static_cast<uint32_t>(lparam)) {
     case kMouseLeftDown:
       left_down_ = true;
       shift.left = true;
-      FireMouseDown(MouseButton::kLeft, shift, at.x, at.y);
+      fire_mouse_down(MouseButton::kLeft, shift, at.x, at.y);
       break;
     case kMouseLeftUp:
       shift.left = true;
-      FireMouseUp(MouseButton::kLeft, shift, at.x, at.y);
-      if (left_down_) FireClick();
+      fire_mouse_up(MouseButton::kLeft, shift, at.x, at.y);
+      if (left_down_) fire_click();
       left_down_ = false;
       break;
     case kMouseLeftDoubleClick:
-      FireDblClick();
+      fire_dbl_click();
       break;
     case kMouseRightDown:
       platform_.bring_callback_window_to_front();
       shift.right = true;
-      FireMouseDown(MouseButton::kRight, shift, at.x, at.y);
+      fire_mouse_down(MouseButton::kRight, shift, at.x, at.y);
       break;
     case kMouseRightUp:
-      PopupAtCursor();
+      popup_at_cursor();
       shift.right = true;
-      FireMouseUp(MouseButton::kRight, shift, at.x, at.y);
+      fire_mouse_up(MouseButton::kRight, shift, at.x, at.y);
       break;
     default:
       break;
@@ -146,21 +146,21 @@ intptr_t TrayIcon::HandleCallback(uint32_t message, uintptr_t wparam, intptr_t l
   return 0;
 }
 
-void TrayIcon::FireMouseDown(MouseButton button, ShiftState shift, int32_t x, int32_t y) {
-  if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
+void TrayIcon::fire_mouse_down(MouseButton button, ShiftState shift, int32_t x, int32_t y) {
+  if (on_mouse_down) on_mouse_down(*this, button, shift, x, y);
 }
 
-void TrayIcon::FireMouseUp(MouseButton button, ShiftState shift, int32_t x, int32_t y) {
+void TrayIcon::fire_mouse_up(MouseButton button, ShiftState shift, int32_t x, int32_t y) {
   platform_.bring_application_to_front();
-  if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
+  if (on_mouse_up) on_mouse_up(*this, button, shift, x, y);
 }
 
-void TrayIcon::FireClick() {
-  if (OnClick) OnClick(*this);
+void TrayIcon::fire_click() {
+  if (on_click) on_click(*this);
 }
 
-void TrayIcon::FireDblClick() {
-  if (OnDblClick) OnDblClick(*this);
+void TrayIcon::fire_dbl_click() {
+  if (on_dbl_click) on_dbl_click(*this);
 }
 
 }  // namespace orvx::tray

@@ -35,9 +35,9 @@ inline constexpr size_t kTrayHintLength = kTrayTipCapacity - 1;
 
 class TrayIcon {
  public:
-  using NotifyHandler = std::function<void(TrayIcon& Sender)>;
+  using NotifyHandler = std::function<void(TrayIcon& sender)>;
   using MouseHandler =
-      std::function<void(TrayIcon& Sender, MouseButton Button, ShiftState Shift, int32_t X, int32_t Y)>;
+      std::function<void(TrayIcon& sender, MouseButton button, ShiftState shift, int32_t x, int32_t y)>;
 
   // Hidden, enabled, no picture, no tooltip, identifier 0.
   TrayIcon(std::string name, TaskbarPlatform& platform);
@@ -47,73 +47,73 @@ class TrayIcon {
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
 
-  const std::string& Name() const { return name_; }
+  const std::string& name() const { return name_; }
 
   // The picture, owned from now on (nullptr empties it); the shell is told.
-  void SetIcon(std::unique_ptr<TrayPicture> picture);
-  const TrayPicture* Icon() const { return icon_.get(); }
+  void set_icon(std::unique_ptr<TrayPicture> picture);
+  const TrayPicture* icon() const { return icon_.get(); }
 
-  int32_t IconID() const { return icon_id_; }
+  int32_t icon_id() const { return icon_id_; }
   // A visible icon is taken out under the old identifier and added under
   // the new one.
-  void SetIconID(int32_t id);
+  void set_icon_id(int32_t id);
 
-  bool Visible() const { return visible_; }
+  bool visible() const { return visible_; }
   // ShowIcon or HideIcon when the value changes.
-  void SetVisible(bool visible);
+  void set_visible(bool visible);
 
   // While false, the callback messages fire no events.
-  bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  bool enabled() const { return enabled_; }
+  void set_enabled(bool enabled) { enabled_ = enabled; }
 
-  const std::string& Hint() const { return hint_; }
+  const std::string& hint() const { return hint_; }
   // Keeps the first 63 characters and tells the shell.
-  void SetHint(std::string_view hint);
+  void set_hint(std::string_view hint);
 
   // Shown on a right click while it exists; a menu that is destroyed is
   // simply no longer shown.
-  void SetPopupMenu(std::weak_ptr<TrayPopupMenu> menu) { popup_menu_ = std::move(menu); }
-  std::shared_ptr<TrayPopupMenu> PopupMenu() const { return popup_menu_.lock(); }
+  void set_popup_menu(std::weak_ptr<TrayPopupMenu> menu) { popup_menu_ = std::move(menu); }
+  std::shared_ptr<TrayPopupMenu> popup_menu() const { return popup_menu_.lock(); }
 
-  MouseHandler OnMouseDown;
-  MouseHandler OnMouseUp;
-  NotifyHandler OnClick;
-  NotifyHandler OnDblClick;
-  NotifyHandler OnPopupMenu;
-  NotifyHandler OnShow;
-  NotifyHandler OnHide;
+  MouseHandler on_mouse_down;
+  MouseHandler on_mouse_up;
+  NotifyHandler on_click;
+  NotifyHandler on_dbl_click;
+  NotifyHandler on_popup_menu;
+  NotifyHandler on_show;
+  NotifyHandler on_hide;
 
   // The hidden window's message handling. Events and their errors run
   // inside it; the window procedure around it catches them.
-  intptr_t HandleCallback(uint32_t message, uintptr_t wparam, intptr_t lparam);
+  intptr_t handle_callback(uint32_t message, uintptr_t wparam, intptr_t lparam);
 
   // The record as the shell gets it. Errors while it is filled propagate.
-  TrayIconRecord FillIconData() const;
+  TrayIconRecord fill_icon_data() const;
   // Shell_NotifyIconA with NIM_ADD, NIM_MODIFY, NIM_DELETE. An error while
   // the record is filled becomes an TrayIconError.
-  void AddToTaskbar();
+  void add_to_taskbar();
   void update_icon();
-  void DeleteFromTaskbar();
+  void delete_from_taskbar();
 
   // Adds the icon with its picture, then OnShow.
-  void ShowIcon();
+  void show_icon();
   // Removes the icon, then OnHide.
-  void HideIcon();
+  void hide_icon();
   // Shows the popup menu at the cursor, then OnPopupMenu.
-  void PopupAtCursor();
+  void popup_at_cursor();
 
   // The current record flags: NIF_MESSAGE | NIF_TIP, plus NIF_ICON while
   // shown.
-  uint32_t Flags() const { return flags_; }
+  uint32_t flags() const { return flags_; }
 
  private:
-  void Notify(TrayCommand command, const char* operation);
-  ShiftState CurrentShiftState();
+  void notify(TrayCommand command, const char* operation);
+  ShiftState current_shift_state();
 
-  void FireMouseDown(MouseButton button, ShiftState shift, int32_t x, int32_t y);
-  void FireMouseUp(MouseButton button, ShiftState shift, int32_t x, int32_t y);
-  void FireClick();
-  void FireDblClick();
+  void fire_mouse_down(MouseButton button, ShiftState shift, int32_t x, int32_t y);
+  void fire_mouse_up(MouseButton button, ShiftState shift, int32_t x, int32_t y);
+  void fire_click();
+  void fire_dbl_click();
 
   std::string name_;
   TaskbarPlatform& platform_;

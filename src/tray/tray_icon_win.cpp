@@ -29,13 +29,13 @@ class CopiedIcon : public TrayPicture {
   win::ScopedIcon icon_;
 };
 
-int VirtualKey(ModifierKey key) {
+int virtual_key(ModifierKey key) {
   switch (key) {
-    case ModifierKey::Shift:
+    case ModifierKey::kShift:
       return VK_SHIFT;
-    case ModifierKey::Control:
+    case ModifierKey::kControl:
       return VK_CONTROL;
-    case ModifierKey::Alt:
+    case ModifierKey::kAlt:
       return VK_MENU;
   }
   return 0;
@@ -51,7 +51,7 @@ class ShellTrayIcon::Shell : public TaskbarPlatform {
     // The messages of the window's creation arrive before the component
     // exists, and those after it is detached get the default handling too.
     window_.set_handler([this](UINT message, WPARAM wparam, LPARAM lparam) {
-      return owner_ ? owner_->icon_->HandleCallback(message, wparam, lparam)
+      return owner_ ? owner_->icon_->handle_callback(message, wparam, lparam)
                     : window_.default_handling(message, wparam, lparam);
     });
   }
@@ -83,7 +83,7 @@ class ShellTrayIcon::Shell : public TaskbarPlatform {
     return {at.x, at.y};
   }
 
-  int16_t key_state(ModifierKey key) override { return GetKeyState(VirtualKey(key)); }
+  int16_t key_state(ModifierKey key) override { return GetKeyState(virtual_key(key)); }
 
   void bring_callback_window_to_front() override { SetForegroundWindow(window_.hwnd()); }
   void bring_application_to_front() override {
@@ -116,8 +116,8 @@ ShellTrayIcon::~ShellTrayIcon() {
 
 HWND ShellTrayIcon::callback_window() const { return shell_->window(); }
 
-void ShellTrayIcon::SetIcon(HICON icon) {
-  icon_->SetIcon(icon ? std::make_unique<CopiedIcon>(icon) : nullptr);
+void ShellTrayIcon::set_icon(HICON icon) {
+  icon_->set_icon(icon ? std::make_unique<CopiedIcon>(icon) : nullptr);
 }
 
 }  // namespace orvx::tray

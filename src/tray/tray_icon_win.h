@@ -32,7 +32,7 @@ class ShellTrayIcon {
 
   // Shows a copy of `icon` (the caller keeps its own); nullptr empties the
   // picture. A copy that cannot be made fails with "<name>.UpDate failed".
-  void SetIcon(HICON icon);
+  void set_icon(HICON icon);
 
  private:
   class Shell;

@@ -11,7 +11,7 @@ Point point_from(LPARAM lp) { return Point{static_cast<short>(LOWORD(lp)), stati
 }  // namespace
 
 CaptionBar::CaptionBar(const CaptionBarArgs& args)
-    : Widget(args.name, args.hint, Texts::hint_only), look_(args), font_(make_font(args.font)) {
+    : Widget(args.name, args.hint, Texts::kHintOnly), look_(args), font_(make_font(args.font)) {
   buttons_ = std::move(look_.buttons);
   if (buttons_.size() > static_cast<size_t>(style::kMaxCaptionButtons)) buttons_.resize(style::kMaxCaptionButtons);
   WindowArgs w;
@@ -62,16 +62,16 @@ void CaptionBar::draw_glyph(HDC dc, CaptionGlyph glyph, const Rect& box) const {
   Rgb c = look_.text;
   auto px = [&](int x, int y, int w = 1, int h = 1) { fill_rect(dc, RECT{x, y, x + w, y + h}, c); };
   switch (glyph) {
-    case CaptionGlyph::close:
+    case CaptionGlyph::kClose:
       for (int i = -4; i <= 4; ++i) {
         px(cx + i - 1, cy + i, 2);
         px(cx - i - 1, cy + i, 2);
       }
       break;
-    case CaptionGlyph::minimize:
+    case CaptionGlyph::kMinimize:
       px(cx - 5, cy + 3, 10, 2);
       break;
-    case CaptionGlyph::about:  // a question mark
+    case CaptionGlyph::kAbout:  // a question mark
       px(cx - 3, cy - 5, 6, 2);
       px(cx - 4, cy - 4, 2, 2);
       px(cx + 2, cy - 4, 2, 4);
@@ -79,7 +79,7 @@ void CaptionBar::draw_glyph(HDC dc, CaptionGlyph glyph, const Rect& box) const {
       px(cx - 1, cy, 2, 2);
       px(cx - 1, cy + 4, 2, 2);
       break;
-    case CaptionGlyph::settings:  // a small cog: a ring with four teeth
+    case CaptionGlyph::kSettings:  // a small cog: a ring with four teeth
       px(cx - 3, cy - 4, 6, 2);
       px(cx - 3, cy + 2, 6, 2);
       px(cx - 4, cy - 3, 2, 6);

@@ -24,10 +24,10 @@ namespace orvx::ui {
 
 inline constexpr char kCaptionBarClass[] = "OrvxCaptionBar";
 
-enum class CaptionGlyph { close, minimize, about, settings };
+enum class CaptionGlyph { kClose, kMinimize, kAbout, kSettings };
 
 struct CaptionButtonArgs {
-  CaptionGlyph glyph = CaptionGlyph::close;
+  CaptionGlyph glyph = CaptionGlyph::kClose;
   std::string hint;
   std::function<void()> on_click;
 };

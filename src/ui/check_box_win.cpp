@@ -13,7 +13,7 @@ constexpr UINT kTextFlags = DT_LEFT | DT_WORDBREAK;
 }  // namespace
 
 CheckBox::CheckBox(const CheckBoxArgs& args)
-    : Widget(args.name, args.hint, Texts::caption_and_hint),
+    : Widget(args.name, args.hint, Texts::kCaptionAndHint),
       look_(args),
       font_(make_font(args.font)),
       on_click_(args.on_click),

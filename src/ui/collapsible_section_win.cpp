@@ -6,7 +6,7 @@ namespace orvx::ui {
 
 CollapsibleSection::CollapsibleSection(HWND group, Rect bounds, int header_height, const SectionArgs& args,
                                        std::function<void()> on_header_click)
-    : Widget(args.name, args.hint, Texts::caption_and_hint, hand_cursor()),
+    : Widget(args.name, args.hint, Texts::kCaptionAndHint, hand_cursor()),
       header_height_(header_height),
       font_(make_font(FontSpec{"Verdana", 11, true, false})),
       on_header_click_(std::move(on_header_click)) {
@@ -90,7 +90,7 @@ LRESULT CollapsibleSection::widget_message(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 SectionGroup::SectionGroup(const SectionGroupArgs& args)
-    : Widget(args.name, args.hint, Texts::hint_only),
+    : Widget(args.name, args.hint, Texts::kHintOnly),
       colour_(args.colour),
       on_expand_(args.on_expand),
       stack_(args.header_height) {

@@ -8,7 +8,7 @@
 namespace orvx::ui {
 
 EditField::EditField(const EditFieldArgs& args)
-    : Widget(args.name, args.hint, Texts::hint_only), font_(make_font(args.font)) {
+    : Widget(args.name, args.hint, Texts::kHintOnly), font_(make_font(args.font)) {
   WindowArgs w;
   w.class_name = "OrvxEditField";
   w.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;

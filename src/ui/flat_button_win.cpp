@@ -5,7 +5,7 @@
 namespace orvx::ui {
 
 FlatButton::FlatButton(const FlatButtonArgs& args)
-    : Widget(args.name, args.hint, Texts::caption_and_hint, hand_cursor()),
+    : Widget(args.name, args.hint, Texts::kCaptionAndHint, hand_cursor()),
       look_(args),
       font_(make_font(args.font)),
       on_click_(args.on_click) {

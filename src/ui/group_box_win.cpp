@@ -6,7 +6,7 @@
 namespace orvx::ui {
 
 GroupBox::GroupBox(const GroupBoxArgs& args)
-    : Widget(args.name, "", Texts::caption_and_hint), look_(args), font_(make_font(args.font)) {
+    : Widget(args.name, "", Texts::kCaptionAndHint), look_(args), font_(make_font(args.font)) {
   WindowArgs w;
   w.class_name = kGroupBoxClass;
   w.title = args.caption;

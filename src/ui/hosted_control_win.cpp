@@ -8,7 +8,7 @@
 namespace orvx::ui {
 
 HostedControl::HostedControl(const HostedControlArgs& args)
-    : Widget(args.name, args.hint, Texts::hint_only), font_(make_font(args.font)), extra_height_(args.extra_height) {
+    : Widget(args.name, args.hint, Texts::kHintOnly), font_(make_font(args.font)), extra_height_(args.extra_height) {
   WindowArgs w;
   w.class_name = args.widget_class;
   w.style = WS_CHILD | WS_CLIPCHILDREN | (args.visible ? WS_VISIBLE : 0) | (args.enabled ? 0 : WS_DISABLED);

@@ -5,7 +5,7 @@
 namespace orvx::ui {
 
 Label::Label(const LabelArgs& args)
-    : Widget(args.name, args.hint, Texts::caption_and_hint), look_(args), font_(make_font(args.font)) {
+    : Widget(args.name, args.hint, Texts::kCaptionAndHint), look_(args), font_(make_font(args.font)) {
   WindowArgs w;
   w.class_name = kLabelClass;
   w.title = args.caption;
@@ -28,9 +28,9 @@ void Label::set_background(Rgb colour) {
 UINT Label::draw_flags() const {
   UINT flags = DT_EXPANDTABS;
   switch (look_.align) {
-    case TextAlign::left: flags |= DT_LEFT; break;
-    case TextAlign::center: flags |= DT_CENTER; break;
-    case TextAlign::right: flags |= DT_RIGHT; break;
+    case TextAlign::kLeft: flags |= DT_LEFT; break;
+    case TextAlign::kCenter: flags |= DT_CENTER; break;
+    case TextAlign::kRight: flags |= DT_RIGHT; break;
   }
   if (look_.word_wrap) flags |= DT_WORDBREAK;
   if (look_.path_ellipsis) flags |= DT_PATH_ELLIPSIS | DT_SINGLELINE;

@@ -17,7 +17,7 @@ namespace orvx::ui {
 
 inline constexpr char kLabelClass[] = "OrvxLabel";
 
-enum class TextAlign { left, center, right };
+enum class TextAlign { kLeft, kCenter, kRight };
 
 struct LabelArgs {
   std::string name;
@@ -28,7 +28,7 @@ struct LabelArgs {
   FontSpec font = style::dialog_font();
   Rgb colour = style::kBlack;
   Rgb background = style::kWhite;
-  TextAlign align = TextAlign::left;
+  TextAlign align = TextAlign::kLeft;
   bool word_wrap = false;
   bool path_ellipsis = false;
   bool right_to_left = false;

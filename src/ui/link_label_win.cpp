@@ -9,7 +9,7 @@ constexpr UINT kRunFlags = DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP;
 }
 
 LinkLabel::LinkLabel(const LinkLabelArgs& args)
-    : Widget(args.name, args.hint, Texts::caption_and_hint),
+    : Widget(args.name, args.hint, Texts::kCaptionAndHint),
       look_(args),
       font_(make_font(args.font)),
       link_font_(make_font(FontSpec{args.font.face, args.font.height, args.font.bold, true})),

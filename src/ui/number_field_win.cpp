@@ -16,7 +16,7 @@ constexpr int kEditId = 1;
 }  // namespace
 
 NumberField::NumberField(const NumberFieldArgs& args)
-    : Widget(args.name, args.hint, Texts::hint_only),
+    : Widget(args.name, args.hint, Texts::kHintOnly),
       minimum_(args.minimum),
       maximum_(args.maximum),
       font_(make_font(args.font)),

@@ -23,7 +23,7 @@ bool is_parent_notification(UINT msg) {
 }
 
 Panel::Panel(const PanelArgs& args)
-    : Widget(args.name, args.hint, Texts::hint_only),
+    : Widget(args.name, args.hint, Texts::kHintOnly),
       colour_(args.colour),
       border_(args.border),
       on_click_(args.on_click) {

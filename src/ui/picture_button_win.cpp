@@ -5,7 +5,7 @@
 namespace orvx::ui {
 
 PictureButton::PictureButton(const PictureButtonArgs& args)
-    : Widget(args.name, args.hint, Texts::hint_only),
+    : Widget(args.name, args.hint, Texts::kHintOnly),
       background_(args.background),
       stretch_(args.stretch),
       on_click_(args.on_click) {

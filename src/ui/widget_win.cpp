@@ -35,7 +35,7 @@ Widget::Widget(std::string name, std::string hint, Texts texts, HCURSOR cursor)
 
 std::optional<std::string> Widget::string_property(std::string_view property) const {
   if (same_name(property, "Hint")) return hint_;
-  if (texts_ == Texts::caption_and_hint && same_name(property, "Caption")) return caption();
+  if (texts_ == Texts::kCaptionAndHint && same_name(property, "Caption")) return caption();
   return std::nullopt;
 }
 
@@ -44,7 +44,7 @@ bool Widget::set_string_property(std::string_view property, const std::string& v
     hint_ = value;
     return true;
   }
-  if (texts_ == Texts::caption_and_hint && same_name(property, "Caption")) {
+  if (texts_ == Texts::kCaptionAndHint && same_name(property, "Caption")) {
     set_caption(value);
     return true;
   }

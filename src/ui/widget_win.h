@@ -32,7 +32,7 @@ class Widget : public Window, public NamedComponent {
   void set_caption(const std::string& caption);
 
  protected:
-  enum class Texts { hint_only, caption_and_hint };
+  enum class Texts { kHintOnly, kCaptionAndHint };
   Widget(std::string name, std::string hint, Texts texts, HCURSOR cursor = nullptr);
 
   // Messages not taken by the base. The default is DefWindowProc.

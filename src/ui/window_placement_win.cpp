@@ -34,7 +34,7 @@ WindowPlacement::WindowPlacement(HWND window, std::string window_name, const std
     : owner_(std::make_unique<Owner>(window, std::move(window_name))),
       placement_(std::make_unique<config::SavedPosition>(*owner_, prompts)) {
   placement_->data_folder = data_folder;
-  placement_->RestorePlacement(primary_work_area());
+  placement_->restore_placement(primary_work_area());
 }
 
 WindowPlacement::~WindowPlacement() {
@@ -44,7 +44,7 @@ WindowPlacement::~WindowPlacement() {
 
 void WindowPlacement::save() {
   if (!placement_) return;
-  placement_->RememberPosition();
+  placement_->remember_position();
   placement_.reset();  // SavePlacement
 }
 

@@ -80,27 +80,27 @@ class UpdateCheck {
   ~UpdateCheck();
 
   // Starts a check; false (and nothing happens) unless the check is idle.
-  bool Click();
+  bool click();
   // The dialog closes: a running fetch is cancelled and its outcome
   // ignored when it comes.
-  void Stop();
+  void stop();
 
   UpdateState state() const { return state_; }
 
  private:
-  void InformationArrived();
-  void InformationFailed(net::FetchFailure failure);
-  void ProgramArrived();
-  void ProgramFailed(net::FetchFailure failure);
+  void information_arrived();
+  void information_failed(net::FetchFailure failure);
+  void program_arrived();
+  void program_failed(net::FetchFailure failure);
   // Tells what a failed fetch of `file` means, unless it was cancelled.
-  void ReportFailure(net::FetchFailure failure, const std::string& file);
+  void report_failure(net::FetchFailure failure, const std::string& file);
   // Back to idle: the gauge hidden, the buttons enabled.
-  void Finish();
+  void finish();
   // After a stop: what was fetched goes, and the check is idle again.
-  void Stopped();
+  void stopped();
 
-  std::string InformationFile() const;
-  std::string DownloadFile() const;
+  std::string information_file() const;
+  std::string download_file() const;
 
   UpdateContext c_;
   std::string offered_version_;

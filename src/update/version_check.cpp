@@ -21,7 +21,7 @@ bool is_plain_version(std::string_view version) {
 }
 
 bool update_offered(std::string_view own, std::string_view offered) {
-  return is_plain_version(offered) && CompareVersions(own, offered) == kVersionOlder;
+  return is_plain_version(offered) && compare_versions(own, offered) == kVersionOlder;
 }
 
 }  // namespace orvx::update

@@ -23,7 +23,7 @@ using test::Tree;
 // a file of exactly one chunk, text, profiles and incompressible data,
 // nested folders.
 const Tree& sample_tree() {
-  static const Tree tree = {
+  static const Tree kTree = {
       {"config.qcf", "[Settings]\r\nstd_profil=Arbeit\r\n"},
       {"ORV - 1280x1024.qpf", test::text_of(40000, 3)},
       {"empty.qpf", ""},
@@ -32,7 +32,7 @@ const Tree& sample_tree() {
       {"Grüße/tief/noise.bin", test::noise_of(100000, 11)},
       {"lang/English.qlf", test::text_of(5000, 13)},
   };
-  return tree;
+  return kTree;
 }
 
 TEST(ContainerInterop, PeerReadsWhatWeWriteAtEveryLevel) {
@@ -41,9 +41,9 @@ TEST(ContainerInterop, PeerReadsWhatWeWriteAtEveryLevel) {
   for (int level : {-1, 0, 1, 6, 9}) {
     SCOPED_TRACE("level " + std::to_string(level));
     BackupContainer zip;
-    zip.CompressionLevel = level;
+    zip.compression_level = level;
     std::string container = dir / ("ours" + std::to_string(level) + ".qbk");
-    zip.PackFolder(dir / "data", true, container);
+    zip.pack_folder(dir / "data", true, container);
     std::string out = dir / ("peer" + std::to_string(level));
     // --level also has the peer check the streams byte for byte against
     // zlib's own output for that level, window bits 15, memory level 8.
@@ -58,7 +58,7 @@ TEST(ContainerInterop, PeerSeesBackslashFolderPartsAndFlatPacking) {
   test::write_tree(dir / "data/", {{"a.txt", "a"}, {"sub/deeper/b.txt", "b"}});
   auto listing = [&](bool recursive) {
     BackupContainer zip;
-    zip.PackFolder(dir / "data", recursive, dir / "c.qbk");
+    zip.pack_folder(dir / "data", recursive, dir / "c.qbk");
     PeerResult r = run_peer({"list", dir / "c.qbk"});
     EXPECT_EQ(r.status, 0) << r.output;
     std::vector<std::string> lines;
@@ -83,7 +83,7 @@ TEST(ContainerInterop, WeReadWhatThePeerWrites) {
     ASSERT_EQ(r.status, 0) << r.output;
     std::string out = dir / ("ours" + std::to_string(level));
     BackupContainer zip;
-    zip.UnpackFile(container, out, true, true);
+    zip.unpack_file(container, out, true, true);
     EXPECT_EQ(test::read_tree(out + files::kSeparator), test::read_tree(dir / "data/"));
   }
 }
@@ -94,7 +94,7 @@ TEST(ContainerInterop, PeerRefusesADamagedContainerToo) {
   test::TempFolder dir;
   test::write_tree(dir / "data/", {{"a.txt", test::text_of(3000)}});
   BackupContainer zip;
-  zip.PackFolder(dir / "data", false, dir / "c.qbk");
+  zip.pack_folder(dir / "data", false, dir / "c.qbk");
   std::string bytes = files::read_file(dir / "c.qbk").value();
   ASSERT_TRUE(files::write_file(dir / "cut.qbk", bytes.substr(0, bytes.size() - 1)));
   PeerResult r = run_peer({"unpack", dir / "cut.qbk", dir / "out"});

@@ -42,8 +42,8 @@ TEST(ContainerWin, HiddenSystemAndReadOnlyFilesArePackedLikeAnyOther) {
   for (const auto& [name, bits] : marks) ASSERT_TRUE(SetFileAttributesA((data + name).c_str(), bits));
 
   BackupContainer zip;
-  zip.PackFolder(dir / "data", true, dir / "b.qbk");
-  zip.UnpackFile(dir / "b.qbk", dir / "out", true, true);
+  zip.pack_folder(dir / "data", true, dir / "b.qbk");
+  zip.unpack_file(dir / "b.qbk", dir / "out", true, true);
 
   EXPECT_EQ(test::read_tree(dir / "out\\"), (Tree{{"plain.qpf", "p"},
                                                  {"hidden.qpf", "h"},
@@ -87,9 +87,9 @@ TEST(ContainerWin, FilesHeldOpenByOthersFollowTheShareModes) {
     ASSERT_TRUE(holder) << label;
 
     BackupContainer zip;
-    zip.IgnoreExclusive = c.ignore_exclusive;
+    zip.ignore_exclusive = c.ignore_exclusive;
     try {
-      zip.PackFolder(dir / "data", false, dir / "b.qbk");
+      zip.pack_folder(dir / "data", false, dir / "b.qbk");
       EXPECT_TRUE(c.packs) << label << ": packed";
       std::vector<std::string> names;
       for (const auto& r : test::parse_container(files::read_file(dir / "b.qbk").value())) {
@@ -112,14 +112,14 @@ TEST(ContainerWin, PackingDeniesWritingUnlessIgnoringExclusive) {
   for (bool ignore : {false, true}) {
     bool writable = !ignore;
     BackupContainer zip;
-    zip.IgnoreExclusive = ignore;
-    zip.OnCompressingFile = [&](BackupContainer&, const std::string& file) {
+    zip.ignore_exclusive = ignore;
+    zip.on_compressing_file = [&](BackupContainer&, const std::string& file) {
       win::ScopedHandle other = win::adopt_handle(CreateFileA(file.c_str(), GENERIC_WRITE,
           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
           FILE_ATTRIBUTE_NORMAL, nullptr));
       writable = static_cast<bool>(other);
     };
-    zip.PackFolder(dir / "data", false, dir / "b.qbk");
+    zip.pack_folder(dir / "data", false, dir / "b.qbk");
     EXPECT_EQ(writable, ignore) << "IgnoreExclusive " << ignore;
   }
 }
@@ -129,7 +129,7 @@ TEST(ContainerWin, UnpackingDeniesWritingToTheContainer) {
   ASSERT_TRUE(files::write_file(dir / "c.qbk", test::file_record("", "a.txt", "a")));
   bool writable = true, readable = false;
   BackupContainer zip;
-  zip.OnDecompressingFile = [&](BackupContainer&, const std::string&, bool&) {
+  zip.on_decompressing_file = [&](BackupContainer&, const std::string&, bool&) {
     const std::string container = dir / "c.qbk";
     auto open = [&](DWORD access) {
       return win::adopt_handle(CreateFileA(container.c_str(), access,
@@ -138,7 +138,7 @@ TEST(ContainerWin, UnpackingDeniesWritingToTheContainer) {
     writable = static_cast<bool>(open(GENERIC_WRITE));
     readable = static_cast<bool>(open(GENERIC_READ));
   };
-  zip.UnpackFile(dir / "c.qbk", dir / "out", true, true);
+  zip.unpack_file(dir / "c.qbk", dir / "out", true, true);
   EXPECT_FALSE(writable);
   EXPECT_TRUE(readable);
 }
@@ -153,7 +153,7 @@ TEST(ContainerWin, ExistingFilesAreReplacedUnlessReadOnly) {
                                                    test::file_record("", "after.qpf", "after")));
   BackupContainer zip;
   try {
-    zip.UnpackFile(dir / "c.qbk", dir / "out", true, true);
+    zip.unpack_file(dir / "c.qbk", dir / "out", true, true);
     ADD_FAILURE() << "no error";
   } catch (const ContainerError& e) {
     EXPECT_THAT(e.what(), HasSubstr("read-only"));
@@ -168,7 +168,7 @@ TEST(ContainerWin, FolderPartsBecomeWindowsFoldersAndStayInside) {
   ASSERT_TRUE(files::write_file(dir / "c.qbk",
       test::file_record("sub\\deeper\\", "a.txt", "a") + test::file_record("x/y\\", "b.txt", "b")));
   BackupContainer zip;
-  zip.UnpackFile(dir / "c.qbk", dir / "out", true, true);
+  zip.unpack_file(dir / "c.qbk", dir / "out", true, true);
   EXPECT_EQ(files::read_file(dir / "out\\sub\\deeper\\a.txt"), "a");
   EXPECT_EQ(files::read_file(dir / "out\\x\\y\\b.txt"), "b");
 
@@ -179,7 +179,7 @@ TEST(ContainerWin, FolderPartsBecomeWindowsFoldersAndStayInside) {
   };
   for (const auto& [folder_part, name] : hostile) {
     ASSERT_TRUE(files::write_file(dir / "c.qbk", test::file_record(folder_part, name, "evil")));
-    EXPECT_THROW(zip.UnpackFile(dir / "c.qbk", dir / "out", true, true), ContainerError)
+    EXPECT_THROW(zip.unpack_file(dir / "c.qbk", dir / "out", true, true), ContainerError)
         << folder_part << name;
   }
   EXPECT_FALSE(files::file_exists(dir / "up.txt"));

@@ -24,8 +24,8 @@ using ::testing::HasSubstr;
 std::vector<ParsedRecord> pack(const std::string& folder, bool recursive, bool store_paths = true) {
   test::TempFolder out;
   BackupContainer zip;
-  zip.StorePaths = store_paths;
-  zip.PackFolder(folder, recursive, out / "backup.qbk");
+  zip.store_paths = store_paths;
+  zip.pack_folder(folder, recursive, out / "backup.qbk");
   auto records = test::parse_container(files::read_file(out / "backup.qbk").value());
   std::sort(records.begin(), records.end());
   return records;
@@ -36,7 +36,7 @@ TEST(PackFolder, OneFileGivesTheDocumentedRecord) {
   std::string content = test::text_of(1000);
   test::write_tree(dir / "data/", {{"notes.txt", content}});
   BackupContainer zip;
-  zip.PackFolder(dir / "data", false, dir / "b.qbk");
+  zip.pack_folder(dir / "data", false, dir / "b.qbk");
 
   std::string bytes = files::read_file(dir / "b.qbk").value();
   ASSERT_GT(bytes.size(), 19u);
@@ -52,7 +52,7 @@ TEST(PackFolder, EmptyFolderGivesAnEmptyContainer) {
   test::TempFolder dir;
   ASSERT_TRUE(files::create_folder(dir / "empty"));
   BackupContainer zip;
-  zip.PackFolder(dir / "empty", true, dir / "b.qbk");
+  zip.pack_folder(dir / "empty", true, dir / "b.qbk");
   EXPECT_EQ(files::read_file(dir / "b.qbk").value(), "");
 }
 
@@ -60,7 +60,7 @@ TEST(PackFolder, EmptyFileHasBothSizesZeroAndNoZlibBytes) {
   test::TempFolder dir;
   test::write_tree(dir / "data/", {{"empty.qpf", ""}});
   BackupContainer zip;
-  zip.PackFolder(dir / "data", false, dir / "b.qbk");
+  zip.pack_folder(dir / "data", false, dir / "b.qbk");
   EXPECT_EQ(files::read_file(dir / "b.qbk").value(),
             std::string("\x00\x09" "empty.qpf" "\x00\x00\x00\x00\x00\x00\x00\x00", 19));
 }
@@ -105,11 +105,11 @@ TEST(PackFolder, ExcludedFilesAreLeftOutAtEveryLevel) {
                                    {"sub/b.qpf", "b"}});
   std::vector<std::string> asked;
   BackupContainer zip;
-  zip.Excluded = [&](const std::string& name) {
+  zip.excluded = [&](const std::string& name) {
     asked.push_back(name);
     return name == "skip.tmp";
   };
-  zip.PackFolder(dir / "data", true, dir / "c.qbk");
+  zip.pack_folder(dir / "data", true, dir / "c.qbk");
   std::vector<std::string> names;
   for (const ParsedRecord& r : test::parse_container(files::read_file(dir / "c.qbk").value())) {
     names.push_back(r.folder_part + r.name);
@@ -126,8 +126,8 @@ TEST(PackFolder, TheLevelIsZlibsLevel) {
   test::write_tree(dir / "data/", {{"a.txt", content}});
   auto compressed_at = [&](int level) {
     BackupContainer zip;
-    zip.CompressionLevel = level;
-    zip.PackFolder(dir / "data", false, dir / "b.qbk");
+    zip.compression_level = level;
+    zip.pack_folder(dir / "data", false, dir / "b.qbk");
     return test::parse_container(files::read_file(dir / "b.qbk").value()).at(0).compressed;
   };
   for (int level : {-1, 0, 1, 6, 9}) {
@@ -147,18 +147,18 @@ TEST(PackFolder, EventsComeInOrderWithProgressPerChunk) {
   std::vector<std::string> events;
   std::vector<std::string> paths;
   BackupContainer zip;
-  zip.OnCompressingFile = [&](BackupContainer& sender, const std::string& file) {
+  zip.on_compressing_file = [&](BackupContainer& sender, const std::string& file) {
     EXPECT_EQ(&sender, &zip);
     events.push_back("compressing " + files::name_of(file));
     paths.push_back(file);
   };
-  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
+  zip.on_progress = [&](BackupContainer&, int32_t position, int32_t total) {
     events.push_back(std::to_string(position) + "/" + std::to_string(total));
   };
-  zip.OnCompressedFile = [&](BackupContainer&, const std::string& file) {
+  zip.on_compressed_file = [&](BackupContainer&, const std::string& file) {
     events.push_back("compressed " + files::name_of(file));
   };
-  zip.PackFolder(dir / "data", true, dir / "b.qbk");
+  zip.pack_folder(dir / "data", true, dir / "b.qbk");
 
   // The listing order is the file system's; look at each file's run of events.
   auto run_of = [&](const std::string& name) {
@@ -179,7 +179,7 @@ TEST(PackFolder, ReplacesAnOldContainerAndNeverPacksIt) {
   test::TempFolder dir;
   test::write_tree(dir.path(), {{"a.qpf", "a"}, {"old.qbk", "old backup"}});
   BackupContainer zip;
-  zip.PackFolder(dir.path(), false, dir / "old.qbk");
+  zip.pack_folder(dir.path(), false, dir / "old.qbk");
   std::vector<std::string> names;
   for (const auto& r : test::parse_container(files::read_file(dir / "old.qbk").value())) {
     names.push_back(r.name);
@@ -210,9 +210,9 @@ TEST(PackFolder, FailuresLeaveNoContainer) {
     if (!c.tree.empty()) test::write_tree(data + files::kSeparator, c.tree);
     ASSERT_TRUE(files::write_file(dir / "b.qbk", "an older backup"));
     BackupContainer zip;
-    zip.CompressionLevel = c.level;
+    zip.compression_level = c.level;
     try {
-      zip.PackFolder(data, true, dir / "b.qbk");
+      zip.pack_folder(data, true, dir / "b.qbk");
       ADD_FAILURE() << c.what << ": no error";
     } catch (const ContainerError& e) {
       EXPECT_THAT(e.what(), HasSubstr(c.message)) << c.what;
@@ -240,11 +240,11 @@ TEST(PackFolder, FilesOf2GiBOrMoreAreRefusedBeforeReading) {
   std::filesystem::resize_file(big, 0x80000000ull);
   bool read_big = false;
   BackupContainer zip;
-  zip.OnCompressingFile = [&](BackupContainer&, const std::string& file) {
+  zip.on_compressing_file = [&](BackupContainer&, const std::string& file) {
     read_big = read_big || files::name_of(file) == "big.bin";
   };
   try {
-    zip.PackFolder(dir / "data", false, dir / "b.qbk");
+    zip.pack_folder(dir / "data", false, dir / "b.qbk");
     ADD_FAILURE() << "no error";
   } catch (const ContainerError& e) {
     EXPECT_THAT(e.what(), HasSubstr("big.bin"));
@@ -264,11 +264,11 @@ TEST(PackFolder, FileJustBelow2GiBIsNotRefusedBySize) {
   std::filesystem::resize_file(big, 0x7FFFFFFFull);
   struct Stop {};
   BackupContainer zip;
-  zip.OnProgress = [](BackupContainer&, int32_t, int32_t total) {
+  zip.on_progress = [](BackupContainer&, int32_t, int32_t total) {
     EXPECT_EQ(total, 0x7FFFFFFF);
     throw Stop{};
   };
-  EXPECT_THROW(zip.PackFolder(dir / "data", false, dir / "b.qbk"), Stop);
+  EXPECT_THROW(zip.pack_folder(dir / "data", false, dir / "b.qbk"), Stop);
   EXPECT_FALSE(files::file_exists(dir / "b.qbk"));
 }
 

@@ -49,14 +49,14 @@ TEST_F(Unpack, EmptyContainerCreatesNothingAndCompletes) {
   write_container("");
   std::vector<std::string> events;
   BackupContainer zip;
-  zip.OnDecompressingFile = [&](BackupContainer&, const std::string&, bool&) {
+  zip.on_decompressing_file = [&](BackupContainer&, const std::string&, bool&) {
     events.push_back("decompressing");
   };
-  zip.OnCompletedAction = [&](BackupContainer& sender) {
+  zip.on_completed_action = [&](BackupContainer& sender) {
     EXPECT_EQ(&sender, &zip);
     events.push_back("completed");
   };
-  zip.UnpackFile(container(), target(), true, true);
+  zip.unpack_file(container(), target(), true, true);
   EXPECT_THAT(events, ElementsAre("completed"));
   EXPECT_FALSE(files::folder_exists(target()));
 }
@@ -70,7 +70,7 @@ TEST_F(Unpack, RecordsBecomeFilesWithTheirFolders) {
                   file_record("other", "no-backslash.txt", "folder part without its backslash") +
                   file_record("a/b\\", "slashes.txt", "both separators"));
   BackupContainer zip;
-  zip.UnpackFile(container(), target(), true, true);
+  zip.unpack_file(container(), target(), true, true);
   EXPECT_EQ(unpacked(), (Tree{{"config.qcf", "[Settings]\r\n"},
                               {"empty.qpf", ""},
                               {"sub/", ""},
@@ -87,7 +87,7 @@ TEST_F(Unpack, RecordsBecomeFilesWithTheirFolders) {
 TEST_F(Unpack, WithoutKeepFoldersFilesLandInTheTargetAndFoldersStayEmpty) {
   write_container(file_record("", "top.qpf", "t") + file_record("sub\\deeper\\", "low.qpf", "l"));
   BackupContainer zip;
-  zip.UnpackFile(container(), target(), true, false);
+  zip.unpack_file(container(), target(), true, false);
   EXPECT_EQ(unpacked(), (Tree{{"top.qpf", "t"}, {"low.qpf", "l"}, {"sub/", ""}, {"sub/deeper/", ""}}));
 }
 
@@ -98,10 +98,10 @@ TEST_F(Unpack, OverwriteDecidesAboutExistingFiles) {
     files::delete_file(target_file("new.qpf"));
     std::vector<std::string> decompressed;
     BackupContainer zip;
-    zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool&) {
+    zip.on_decompressing_file = [&](BackupContainer&, const std::string& file, bool&) {
       decompressed.push_back(files::name_of(file));
     };
-    zip.UnpackFile(container(), target(), overwrite, true);
+    zip.unpack_file(container(), target(), overwrite, true);
     EXPECT_EQ(unpacked(), (Tree{{"kept.qpf", overwrite ? "from backup" : "local"}, {"new.qpf", "new"}}))
         << "overwrite " << overwrite;
     // A skipped record raises no events.
@@ -116,17 +116,17 @@ TEST_F(Unpack, WriteFileFalseDecompressesWithoutWriting) {
   write_container(file_record("", "skip.txt", big) + file_record("", "keep.txt", "k"));
   std::vector<std::string> events;
   BackupContainer zip;
-  zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool& write) {
+  zip.on_decompressing_file = [&](BackupContainer&, const std::string& file, bool& write) {
     EXPECT_TRUE(write);
     write = files::name_of(file) != "skip.txt";
   };
-  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
+  zip.on_progress = [&](BackupContainer&, int32_t position, int32_t total) {
     events.push_back(std::to_string(position) + "/" + std::to_string(total));
   };
-  zip.OnDecompressedFile = [&](BackupContainer&, const std::string& file, uint32_t size) {
+  zip.on_decompressed_file = [&](BackupContainer&, const std::string& file, uint32_t size) {
     events.push_back(files::name_of(file) + " " + std::to_string(size));
   };
-  zip.UnpackFile(container(), target(), true, true);
+  zip.unpack_file(container(), target(), true, true);
   EXPECT_THAT(events, ElementsAre("skip.txt 3000", "1/1", "1/1", "keep.txt 1"));
   EXPECT_EQ(unpacked(), (Tree{{"keep.txt", "k"}}));
 }
@@ -135,19 +135,19 @@ TEST_F(Unpack, EventsComeInOrderWithProgressPerChunk) {
   write_container(file_record("sub\\", "a.bin", test::noise_of(2500)) + file_record("", "e.txt", ""));
   std::vector<std::string> events;
   BackupContainer zip;
-  zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool&) {
+  zip.on_decompressing_file = [&](BackupContainer&, const std::string& file, bool&) {
     events.push_back("decompressing " + file);
   };
-  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
+  zip.on_progress = [&](BackupContainer&, int32_t position, int32_t total) {
     events.push_back(std::to_string(position) + "/" + std::to_string(total));
   };
-  zip.OnDecompressedFile = [&](BackupContainer&, const std::string& file, uint32_t size) {
+  zip.on_decompressed_file = [&](BackupContainer&, const std::string& file, uint32_t size) {
     // The file is complete when this is raised.
     EXPECT_EQ(files::file_size(file), size);
     events.push_back("decompressed " + file + " " + std::to_string(size));
   };
-  zip.OnCompletedAction = [&](BackupContainer&) { events.push_back("completed"); };
-  zip.UnpackFile(container(), target(), true, true);
+  zip.on_completed_action = [&](BackupContainer&) { events.push_back("completed"); };
+  zip.unpack_file(container(), target(), true, true);
   std::string a = target_file("sub/a.bin"), e = target_file("e.txt");
   EXPECT_THAT(events, ElementsAre("decompressing " + a, "1024/2500", "2048/2500", "2500/2500",
                                   "2500/2500", "decompressed " + a + " 2500", "decompressing " + e,
@@ -158,10 +158,10 @@ TEST_F(Unpack, TheAnnouncedSizeIsOnlyTheProgressTotal) {
   write_container(test::record("", "a.txt", 7, test::zlib_compress("twelve bytes")));
   std::vector<std::string> events;
   BackupContainer zip;
-  zip.OnProgress = [&](BackupContainer&, int32_t position, int32_t total) {
+  zip.on_progress = [&](BackupContainer&, int32_t position, int32_t total) {
     events.push_back(std::to_string(position) + "/" + std::to_string(total));
   };
-  zip.UnpackFile(container(), target(), true, true);
+  zip.unpack_file(container(), target(), true, true);
   EXPECT_THAT(events, ElementsAre("12/7", "12/7"));
   EXPECT_EQ(unpacked(), (Tree{{"a.txt", "twelve bytes"}}));
 }
@@ -177,7 +177,7 @@ TEST_F(Unpack, CutOffContainerKeepsTheRecordsBeforeTheCut) {
     write_container(first + second.substr(0, cut));
     BackupContainer zip;
     try {
-      zip.UnpackFile(container(), target(), true, true);
+      zip.unpack_file(container(), target(), true, true);
       ADD_FAILURE() << "cut at " << cut << ": no error";
     } catch (const ContainerError& e) {
       EXPECT_THAT(e.what(), HasSubstr("ends inside a record")) << "cut at " << cut;
@@ -215,11 +215,11 @@ TEST_F(Unpack, DamagedDataFailsAndKeepsTheOldFile) {
                     test::record("", "profile.qpf", 5000, c.data) + file_record("", "last.qpf", "z"));
     bool decompressed = false;
     BackupContainer zip;
-    zip.OnDecompressedFile = [&](BackupContainer&, const std::string& file, uint32_t) {
+    zip.on_decompressed_file = [&](BackupContainer&, const std::string& file, uint32_t) {
       decompressed = decompressed || files::name_of(file) == "profile.qpf";
     };
     try {
-      zip.UnpackFile(container(), target(), true, true);
+      zip.unpack_file(container(), target(), true, true);
       ADD_FAILURE() << c.what << ": no error";
     } catch (const ContainerError& e) {
       EXPECT_THAT(e.what(), HasSubstr(c.message)) << c.what;
@@ -274,12 +274,12 @@ TEST_F(Unpack, HostileRecordsAreRefused) {
                     file_record("", "after.txt", "a"));
     std::vector<std::string> raised;
     BackupContainer zip;
-    zip.OnDecompressingFile = [&](BackupContainer&, const std::string& file, bool&) {
+    zip.on_decompressing_file = [&](BackupContainer&, const std::string& file, bool&) {
       raised.push_back(file);
     };
     std::string label = "folder part \"" + c.folder_part + "\", name \"" + c.name + "\"";
     try {
-      zip.UnpackFile(container(), target(), true, true);
+      zip.unpack_file(container(), target(), true, true);
       ADD_FAILURE() << label << ": no error";
     } catch (const ContainerError& e) {
       EXPECT_THAT(e.what(), HasSubstr("would not be written inside the target folder")) << label;
@@ -295,7 +295,7 @@ TEST_F(Unpack, PlainNamesThatLookOddAreAccepted) {
                   file_record("con-fig\\", "null.txt", "3") + file_record("", "com10", "4") +
                   file_record(std::string(255, 'f'), std::string(255, 'n'), "5"));
   BackupContainer zip;
-  zip.UnpackFile(container(), target(), true, true);
+  zip.unpack_file(container(), target(), true, true);
   Tree tree = unpacked();
   EXPECT_EQ(tree["..x/a..b"], "1");
   EXPECT_EQ(tree[".hidden"], "2");
@@ -308,12 +308,12 @@ TEST_F(Unpack, SizesOutsideTheFormatAreRefused) {
   // Announced as 2 GiB: no record of the format is that large.
   write_container(test::record("", "huge.bin", 0x80000000u, test::zlib_compress("x")));
   BackupContainer zip;
-  EXPECT_THROW(zip.UnpackFile(container(), target(), true, true), ContainerError);
+  EXPECT_THROW(zip.unpack_file(container(), target(), true, true), ContainerError);
   // A compressed size beyond the end of the file is a cut-off container,
   // found before anything is reserved for it.
   write_container(std::string("\x00\x05" "a.bin", 7) + test::le32(1) + test::le32(0xFFFFFFF0u) + "x");
   try {
-    zip.UnpackFile(container(), target(), true, true);
+    zip.unpack_file(container(), target(), true, true);
     ADD_FAILURE() << "no error";
   } catch (const ContainerError& e) {
     EXPECT_THAT(e.what(), HasSubstr("ends inside a record"));
@@ -324,7 +324,7 @@ TEST_F(Unpack, SizesOutsideTheFormatAreRefused) {
 TEST_F(Unpack, MissingContainerIsAnError) {
   BackupContainer zip;
   try {
-    zip.UnpackFile(container(), target(), true, true);
+    zip.unpack_file(container(), target(), true, true);
     ADD_FAILURE() << "no error";
   } catch (const ContainerError& e) {
     EXPECT_THAT(e.what(), HasSubstr(container()));
@@ -336,7 +336,7 @@ TEST_F(Unpack, ATargetThatIsAFolderFailsTheRecord) {
   write_container(file_record("", "first.txt", "1") + file_record("", "taken", "2"));
   BackupContainer zip;
   try {
-    zip.UnpackFile(container(), target(), true, true);
+    zip.unpack_file(container(), target(), true, true);
     ADD_FAILURE() << "no error";
   } catch (const ContainerError& e) {
     EXPECT_THAT(e.what(), HasSubstr(target_file("taken")));
@@ -354,8 +354,8 @@ TEST(ContainerRoundTrip, PackThenUnpackGivesTheSameTree) {
                      {"exactly-1024.bin", test::noise_of(1024)}};
   test::write_tree(dir / "data/", tree);
   BackupContainer zip;
-  zip.PackFolder(dir / "data", true, dir / "b.qbk");
-  zip.UnpackFile(dir / "b.qbk", dir / "out", true, true);
+  zip.pack_folder(dir / "data", true, dir / "b.qbk");
+  zip.unpack_file(dir / "b.qbk", dir / "out", true, true);
   Tree expected = test::read_tree(dir / "data/");
   expected.erase("Grüße/leer/");  // folders without files are not stored
   EXPECT_EQ(test::read_tree(dir / "out/"), expected);

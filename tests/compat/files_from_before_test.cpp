@@ -39,7 +39,7 @@ TEST(FilesFromBefore, Configuration) {
   EXPECT_TRUE(s.sort_after_res);
   EXPECT_EQ(s.standard_profile, "Arbeit");
   EXPECT_TRUE(s.active_hotkey);
-  EXPECT_EQ(s.HotKey_value, "Umsch+Strg+F5");
+  EXPECT_EQ(s.hot_key_value, "Umsch+Strg+F5");
   EXPECT_FALSE(s.live_desktop);
   EXPECT_EQ(s.lang_list, "english");
   EXPECT_FALSE(s.form_status_button_value);
@@ -47,7 +47,7 @@ TEST(FilesFromBefore, Configuration) {
 
 TEST(FilesFromBefore, Profile) {
   const std::string file = compat_file("data-folder/Arbeit.qpf");
-  EXPECT_EQ(test::Rows(ReadProfileFile(file)),
+  EXPECT_EQ(test::rows(read_profile_file(file)),
             (std::vector<test::IconRow>{{"Arbeitsplatz", 20, 20},
                                         {"Papierkorb", 20, 110},
                                         {"Steuererkl\xE4rung 2006.xls", 120, 20},
@@ -56,18 +56,18 @@ TEST(FilesFromBefore, Profile) {
                                          -1200, 300},
                                         {"Oben verloren", 400, -64},
                                         {"Notizen", 300, 400}}));
-  const StoredScreen stored = ReadStoredScreen(file);
+  const StoredScreen stored = read_stored_screen(file);
   ASSERT_TRUE(stored.size);
   EXPECT_EQ(stored.size->width, 3840);
   EXPECT_EQ(stored.size->height, 1080);
   EXPECT_EQ(stored.monitor_count, 2);
   FixedDateTimeFormatter format;
-  const std::vector<ProfileRow> rows = ProfileListRows(compat_file("data-folder"), format);
+  const std::vector<ProfileRow> rows = profile_list_rows(compat_file("data-folder"), format);
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].Name, "Arbeit");
-  EXPECT_EQ(rows[0].Icons, "7");
-  EXPECT_EQ(rows[0].Resolution, "3840x1080");
-  EXPECT_EQ(rows[0].Monitors, "2");
+  EXPECT_EQ(rows[0].name, "Arbeit");
+  EXPECT_EQ(rows[0].icons, "7");
+  EXPECT_EQ(rows[0].resolution, "3840x1080");
+  EXPECT_EQ(rows[0].monitors, "2");
 }
 
 TEST(FilesFromBefore, LanguageFile) {

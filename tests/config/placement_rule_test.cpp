@@ -33,12 +33,12 @@ TEST(PlacementRule, ThreeCasesAgainstTheWorkArea) {
 }
 
 TEST(PlacementRule, ExtremeStoredValuesDoNotOverflow) {
-  constexpr int32_t max = std::numeric_limits<int32_t>::max();
-  constexpr int32_t min = std::numeric_limits<int32_t>::min();
-  EXPECT_EQ(restored_coordinate(max, 1280, 410, 7), 7);
-  EXPECT_EQ(restored_coordinate(min, 1280, 410, 7), 435);
-  EXPECT_EQ(restored_coordinate(-1, max, min, 7), max / 2 - min / 2);
-  EXPECT_EQ(restored_coordinate(0, min, max, 7), 7);
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  EXPECT_EQ(restored_coordinate(kMax, 1280, 410, 7), 7);
+  EXPECT_EQ(restored_coordinate(kMin, 1280, 410, 7), 435);
+  EXPECT_EQ(restored_coordinate(-1, kMax, kMin, 7), kMax / 2 - kMin / 2);
+  EXPECT_EQ(restored_coordinate(0, kMin, kMax, 7), 7);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST_F(Placement, AFirstStartCentresTheWindowInTheWorkArea) {
   FakeWindow window("orvx_form", kCreatedAt);
   SavedPosition placement(window, prompts_);
   placement.data_folder = data_.path();
-  placement.RestorePlacement(kWorkArea);
+  placement.restore_placement(kWorkArea);
   EXPECT_EQ(window.bounds().left, 435);
   EXPECT_EQ(window.bounds().top, 340);
   EXPECT_TRUE(prompts_.shown.empty());
@@ -71,7 +71,7 @@ TEST_F(Placement, StoredPositionsFollowTheRule) {
     FakeWindow window("orvx_form", kCreatedAt);
     SavedPosition placement(window, prompts_);
     placement.data_folder = data_.path();
-    placement.RestorePlacement(kWorkArea);
+    placement.restore_placement(kWorkArea);
     EXPECT_EQ(window.bounds().left, c.left) << c.section;
     EXPECT_EQ(window.bounds().top, c.top) << c.section;
   }
@@ -86,9 +86,9 @@ TEST_F(Placement, TheLastPositionIsSavedWhenTheWindowGoes) {
     FakeWindow window("orvx_form", kCreatedAt);
     SavedPosition placement(window, prompts_);
     placement.data_folder = folder;
-    placement.RestorePlacement(kWorkArea);
+    placement.restore_placement(kWorkArea);
     window.move_to(300, 400);  // the user moves the window
-    placement.RememberPosition();
+    placement.remember_position();
     window.move_to(1, 1);  // later moves do not count
   }
   EXPECT_EQ(config_bytes(), "[Settings]\r\nlang_menu=1\r\n[orvx_form]\r\nLeft=300\r\nTop=400\r\n");
@@ -97,8 +97,8 @@ TEST_F(Placement, TheLastPositionIsSavedWhenTheWindowGoes) {
   {
     SavedPosition placement(about, prompts_);
     placement.data_folder = data_.path();
-    placement.RestorePlacement(kWorkArea);
-    placement.RememberPosition();
+    placement.restore_placement(kWorkArea);
+    placement.remember_position();
   }
   EXPECT_TRUE(config_bytes().ends_with("[about]\r\nLeft=435\r\nTop=340\r\n"));
 }
@@ -111,14 +111,14 @@ TEST_F(Placement, NothingIsSavedWithoutARecordedPosition) {
     FakeWindow window("orvx_form", kCreatedAt);
     SavedPosition placement(window, prompts_);
     placement.data_folder = data_.path();
-    placement.RestorePlacement(kWorkArea);
+    placement.restore_placement(kWorkArea);
   }
   // Never restored: no window name to save under.
   {
     FakeWindow window("about", kCreatedAt);
     SavedPosition placement(window, prompts_);
     placement.data_folder = data_.path();
-    placement.RememberPosition();
+    placement.remember_position();
   }
   EXPECT_EQ(config_bytes(), "[orvx_form]\r\nLeft=100\r\nTop=200\r\n");
 }
@@ -127,7 +127,7 @@ TEST_F(Placement, ASecondPlacementTakesOverAndTheFirstSavesNothing) {
   FakeWindow window("settings_form", kCreatedAt);
   auto first = std::make_unique<SavedPosition>(window, prompts_);
   first->data_folder = data_.path();
-  first->RestorePlacement(kWorkArea);
+  first->restore_placement(kWorkArea);
   EXPECT_TRUE(prompts_.shown.empty());
 
   SavedPosition second(window, prompts_);
@@ -137,15 +137,15 @@ TEST_F(Placement, ASecondPlacementTakesOverAndTheFirstSavesNothing) {
   EXPECT_TRUE(first->detached());
   EXPECT_FALSE(second.detached());
 
-  first->RememberPosition();
+  first->remember_position();
   first.reset();
   EXPECT_FALSE(files::file_exists(config()));
 
   second.data_folder = data_.path();
-  second.RestorePlacement(kWorkArea);
+  second.restore_placement(kWorkArea);
   window.move_to(50, 60);
-  second.RememberPosition();
-  second.SavePlacement();
+  second.remember_position();
+  second.save_placement();
   EXPECT_EQ(config_bytes(), "[settings_form]\r\nLeft=50\r\nTop=60\r\n");
 }
 
@@ -153,12 +153,12 @@ TEST_F(Placement, APlacementOutlivingItsWindowStillSaves) {
   auto window = std::make_unique<FakeWindow>("about", kCreatedAt);
   SavedPosition placement(*window, prompts_);
   placement.data_folder = data_.path();
-  placement.RestorePlacement(kWorkArea);
+  placement.restore_placement(kWorkArea);
   window->move_to(5, 6);
-  placement.RememberPosition();
+  placement.remember_position();
   window.reset();
-  placement.RememberPosition();  // no window any more: keeps what it has
-  placement.SavePlacement();
+  placement.remember_position();  // no window any more: keeps what it has
+  placement.save_placement();
   EXPECT_EQ(config_bytes(), "[about]\r\nLeft=5\r\nTop=6\r\n");
 }
 
@@ -168,9 +168,9 @@ TEST_F(Placement, WithoutAFolderNothingIsReadOrWritten) {
   {
     FakeWindow window("orvx_form", kCreatedAt);
     SavedPosition placement(window, prompts_);
-    placement.RestorePlacement(kWorkArea);
+    placement.restore_placement(kWorkArea);
     EXPECT_EQ(window.bounds().left, 435);
-    placement.RememberPosition();
+    placement.remember_position();
   }
   EXPECT_EQ(files::file_exists(stray), stray_existed);
 }

@@ -35,7 +35,7 @@ TEST_F(SettingsFile, AFirstStartReadsEveryDefault) {
   EXPECT_FALSE(s.sort_after_res);
   EXPECT_EQ(s.standard_profile, "");
   EXPECT_FALSE(s.active_hotkey);
-  EXPECT_EQ(s.HotKey_value, "Strg+Alt+D");
+  EXPECT_EQ(s.hot_key_value, "Strg+Alt+D");
   EXPECT_EQ(s.lang_list, "");
   EXPECT_TRUE(s.form_status_button_value);
   EXPECT_TRUE(s.live_desktop);
@@ -60,7 +60,7 @@ TEST_F(SettingsFile, ReadsEveryKeyOfSectionSettings) {
   expected.sort_after_res = true;
   expected.standard_profile = "ORV - 1280x1024";
   expected.active_hotkey = true;
-  expected.HotKey_value = "Umsch+F5";
+  expected.hot_key_value = "Umsch+F5";
   expected.lang_list = "English";
   expected.live_desktop = false;
   expected.form_status_button_value = false;
@@ -124,7 +124,7 @@ TEST_F(SettingsFile, WritesTheKeysInTheOrderOfTheSettingsDialog) {
   s.auto_check_icons = true;
   s.auto_check_icons_value = 120000;
   s.standard_profile = "Arbeit";
-  s.HotKey_value = "Strg+Alt+Entf";
+  s.hot_key_value = "Strg+Alt+Entf";
   s.lang_list = "English";
   s.form_status_button_value = false;  // not the dialog's: never written here
   ASSERT_TRUE(write_settings(config(), s, /*with_language=*/false));
@@ -192,7 +192,7 @@ TEST_F(SettingsFile, LoadingResolvesHotkeyAndLanguageFile) {
     write_config("[Settings]\r\nlang_list="s + c.lang_list + "\r\nHotKey_value=" + c.hotkey + "\r\n");
     const mainwin::LoadedSettings loaded = mainwin::load_settings_data(data_.path());
     EXPECT_EQ(loaded.record.lang_list, c.kept_lang_list) << c.lang_list;
-    EXPECT_EQ(loaded.record.HotKey_value, c.hotkey);
+    EXPECT_EQ(loaded.record.hot_key_value, c.hotkey);
     EXPECT_EQ(loaded.hotkey, c.shortcut) << c.hotkey;
     if (c.has_language_file) {
       EXPECT_EQ(loaded.language_file, files::with_separator(data_ / "lang") + "English.qlf");

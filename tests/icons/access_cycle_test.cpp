@@ -13,7 +13,7 @@ namespace orvx::icons {
 namespace {
 
 // Runs `nested` once, at the first view operation of the next cycle.
-void NestOnce(MemoryDesktop& desktop, std::function<void()> nested) {
+void nest_once(MemoryDesktop& desktop, std::function<void()> nested) {
   desktop.set_message_hook([&desktop, nested = std::move(nested)]() mutable {
     auto run = std::move(nested);  // clearing the hook destroys this lambda
     desktop.set_message_hook({});
@@ -25,23 +25,23 @@ TEST(AccessCycle, NestedOperationsFindNoDesktop) {
   MemoryDesktop desktop({{"A", {1, 2}}, {"B", {3, 4}}});
 
   bool nested_ran = false;
-  NestOnce(desktop, [&] {
+  nest_once(desktop, [&] {
     nested_ran = true;
     EXPECT_TRUE(desktop.cycle_in_progress());
-    EXPECT_FALSE(ReadDesktopIcons(desktop));
-    RestoreDesktopIcons(desktop, {{"A", 50, 50}});
-    MoveDesktopIcon(desktop, "B", {60, 60});
+    EXPECT_FALSE(read_desktop_icons(desktop));
+    restore_desktop_icons(desktop, {{"A", 50, 50}});
+    move_desktop_icon(desktop, "B", {60, 60});
     int builds = 0;
-    EXPECT_FALSE(ReadMinideskIcons(desktop, [&](const DesktopIcons&) { ++builds; }));
+    EXPECT_FALSE(read_minidesk_icons(desktop, [&](const DesktopIcons&) { ++builds; }));
     EXPECT_EQ(builds, 0);
   });
-  RestoreDesktopIcons(desktop, {{"B", 30, 40}});
+  restore_desktop_icons(desktop, {{"B", 30, 40}});
 
   EXPECT_TRUE(nested_ran);
   EXPECT_EQ(desktop.items()[0].position, (IconPoint{1, 2}));
   EXPECT_EQ(desktop.items()[1].position, (IconPoint{30, 40}));
   EXPECT_FALSE(desktop.cycle_in_progress());
-  EXPECT_TRUE(ReadDesktopIcons(desktop));  // the next cycle opens again
+  EXPECT_TRUE(read_desktop_icons(desktop));  // the next cycle opens again
 }
 
 TEST(AccessCycle, EachDesktopKeepsItsOwnCycle) {
@@ -49,11 +49,11 @@ TEST(AccessCycle, EachDesktopKeepsItsOwnCycle) {
   // one desktop neither blocks nor is blocked by another desktop's.
   MemoryDesktop desktop({{"A", {1, 2}}});
   MemoryDesktop other({{"A", {0, 0}}});
-  NestOnce(desktop, [&] {
+  nest_once(desktop, [&] {
     EXPECT_FALSE(other.cycle_in_progress());
-    MoveDesktopIcon(other, "A", {60, 60});
+    move_desktop_icon(other, "A", {60, 60});
   });
-  ASSERT_TRUE(ReadDesktopIcons(desktop));
+  ASSERT_TRUE(read_desktop_icons(desktop));
   EXPECT_EQ(other.items()[0].position, (IconPoint{60, 60}));
   EXPECT_FALSE(desktop.cycle_in_progress());
 }
@@ -62,8 +62,8 @@ TEST(AccessCycle, ArrangementChecksStillWorkInsideACycle) {
   MemoryDesktop desktop({{"A", {1, 2}}});
   desktop.set_arrangement_modes({true, false});
   bool seen = false;
-  NestOnce(desktop, [&] { seen = desktop.arrangement_modes().auto_arrange; });
-  ASSERT_TRUE(ReadDesktopIcons(desktop));
+  nest_once(desktop, [&] { seen = desktop.arrangement_modes().auto_arrange; });
+  ASSERT_TRUE(read_desktop_icons(desktop));
   EXPECT_TRUE(seen);
 }
 
@@ -78,16 +78,16 @@ class FailingDesktop final : public DesktopAccess {
 
 TEST(AccessCycle, ErrorsEndTheCycle) {
   FailingDesktop failing;
-  EXPECT_THROW(ReadDesktopIcons(failing), std::runtime_error);
+  EXPECT_THROW(read_desktop_icons(failing), std::runtime_error);
   EXPECT_FALSE(failing.cycle_in_progress());
 
   MemoryDesktop desktop({{"A", {1, 2}}});
   desktop.set_message_hook([] { throw std::runtime_error("view gone"); });
-  EXPECT_THROW(RestoreDesktopIcons(desktop, {{"A", 3, 3}}), std::runtime_error);
+  EXPECT_THROW(restore_desktop_icons(desktop, {{"A", 3, 3}}), std::runtime_error);
   EXPECT_FALSE(desktop.cycle_in_progress());
 
   desktop.set_message_hook({});
-  EXPECT_TRUE(ReadDesktopIcons(desktop));
+  EXPECT_TRUE(read_desktop_icons(desktop));
 }
 
 }  // namespace

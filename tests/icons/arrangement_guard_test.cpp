@@ -18,7 +18,7 @@ TEST(CheckDesktopArrangement, WarnsOnceWhenEitherModeIsOn) {
     MemoryDesktop desktop({{"A", {1, 1}}});
     desktop.set_arrangement_modes(c.modes);
     test::ScriptedPrompts prompts;
-    EXPECT_EQ(CheckDesktopArrangement(desktop, prompts, "warn"), c.passes);
+    EXPECT_EQ(check_desktop_arrangement(desktop, prompts, "warn"), c.passes);
     const size_t warnings = c.passes ? 0 : 1;
     ASSERT_EQ(prompts.shown.size(), warnings) << c.modes.auto_arrange << c.modes.snap_to_grid;
     if (warnings) {
@@ -33,7 +33,7 @@ TEST(CheckDesktopArrangement, NoViewPassesSilently) {
   desktop.set_arrangement_modes({true, true});
   desktop.set_reachable(false);
   test::ScriptedPrompts prompts;
-  EXPECT_TRUE(CheckDesktopArrangement(desktop, prompts));
+  EXPECT_TRUE(check_desktop_arrangement(desktop, prompts));
   EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -41,10 +41,10 @@ TEST(CheckDesktopArrangement, BuiltInWarningIsTheGermanText) {
   MemoryDesktop desktop;
   desktop.set_arrangement_modes({true, false});
   test::ScriptedPrompts prompts;
-  ASSERT_FALSE(CheckDesktopArrangement(desktop, prompts));
+  ASSERT_FALSE(check_desktop_arrangement(desktop, prompts));
   ASSERT_EQ(prompts.shown.size(), 1u);
   const std::string& text = prompts.shown[0].text;
-  EXPECT_EQ(text, ArrangementWarningText());
+  EXPECT_EQ(text, arrangement_warning_text());
   // Windows-1252 bytes, and the pieces joined by " \r", " \r\n\r" and "\r\n\r".
   EXPECT_EQ(text.substr(0, 76),
             "\"Orvane X\" hat Einstellungen gefunden die den einwandfreien Betrieb st\xF6ren. ");
@@ -59,16 +59,16 @@ TEST(CheckDesktopArrangement, BuiltInWarningIsTheGermanText) {
 TEST(SnapDesktopIconsToGrid, SnapsOnceWithoutSwitchingTheModeOn) {
   MemoryDesktop desktop({{"A", {37, -38}}, {"B", {151, 112}}});
   desktop.set_grid_cell({75, 75});
-  SnapDesktopIconsToGrid(desktop);
+  snap_desktop_icons_to_grid(desktop);
   EXPECT_EQ(desktop.items()[0].position, (IconPoint{0, -75}));
   EXPECT_EQ(desktop.items()[1].position, (IconPoint{150, 75}));
   test::ScriptedPrompts prompts;
-  EXPECT_TRUE(CheckDesktopArrangement(desktop, prompts));  // a following restore is not refused
+  EXPECT_TRUE(check_desktop_arrangement(desktop, prompts));  // a following restore is not refused
   EXPECT_TRUE(prompts.shown.empty());
 
   MemoryDesktop gone({{"A", {37, 38}}});
   gone.set_reachable(false);
-  SnapDesktopIconsToGrid(gone);
+  snap_desktop_icons_to_grid(gone);
   EXPECT_EQ(gone.items()[0].position, (IconPoint{37, 38}));
   EXPECT_EQ(gone.snap_count(), 0);
 }

@@ -14,24 +14,24 @@ namespace orvx::icons {
 namespace {
 
 using Item = MemoryDesktop::Item;
-using test::Rows;
+using test::rows;
 
 TEST(ReadDesktopIcons, ReadsEveryItemInOrderDuplicatesAndEmptyCaptionsIncluded) {
   MemoryDesktop desktop({{"Papierkorb", {10, 20}}, {"", {-5, 7}}, {"Papierkorb", {300, 40}}});
-  auto icons = ReadDesktopIcons(desktop);
+  auto icons = read_desktop_icons(desktop);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(Rows(*icons), Rows({{"Papierkorb", 10, 20}, {"", -5, 7}, {"Papierkorb", 300, 40}}));
+  EXPECT_EQ(rows(*icons), rows({{"Papierkorb", 10, 20}, {"", -5, 7}, {"Papierkorb", 300, 40}}));
 }
 
 TEST(ReadDesktopIcons, EmptyDesktopAndUnreachableDesktopDiffer) {
   MemoryDesktop empty;
-  auto icons = ReadDesktopIcons(empty);
+  auto icons = read_desktop_icons(empty);
   ASSERT_TRUE(icons);
   EXPECT_TRUE(icons->empty());
 
   MemoryDesktop unreachable({{"A", {1, 1}}});
   unreachable.set_reachable(false);
-  EXPECT_FALSE(ReadDesktopIcons(unreachable));
+  EXPECT_FALSE(read_desktop_icons(unreachable));
 }
 
 // A view that claims a count of its own and reads every item as empty;
@@ -77,7 +77,7 @@ TEST(ReadDesktopIcons, ACountNoDesktopCanHoldReadsAsUnreachable) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.claimed);
     ClaimingDesktop desktop(c.claimed);
-    const std::optional<DesktopIcons> icons = ReadDesktopIcons(desktop);
+    const std::optional<DesktopIcons> icons = read_desktop_icons(desktop);
     ASSERT_EQ(icons.has_value(), c.read);
     if (c.read) {
       EXPECT_EQ(icons->size(), static_cast<size_t>(c.claimed));
@@ -88,10 +88,10 @@ TEST(ReadDesktopIcons, ACountNoDesktopCanHoldReadsAsUnreachable) {
 
 TEST(ReadDesktopIcons, LongCaptionsArriveCutTo254Characters) {
   MemoryDesktop desktop({{std::string(300, 'x'), {0, 0}}, {std::string(254, 'y'), {0, 0}}});
-  auto icons = ReadDesktopIcons(desktop);
+  auto icons = read_desktop_icons(desktop);
   ASSERT_TRUE(icons);
-  EXPECT_EQ((*icons)[0].Caption, std::string(254, 'x'));
-  EXPECT_EQ((*icons)[1].Caption, std::string(254, 'y'));
+  EXPECT_EQ((*icons)[0].caption, std::string(254, 'x'));
+  EXPECT_EQ((*icons)[1].caption, std::string(254, 'y'));
 }
 
 TEST(MoveDesktopIcon, PositionsArriveAsTheViewReadsSixteenBitHalves) {
@@ -109,15 +109,15 @@ TEST(MoveDesktopIcon, PositionsArriveAsTheViewReadsSixteenBitHalves) {
   };
   for (const Case& c : cases) {
     MemoryDesktop desktop({{"Arbeitsplatz", {1, 1}}});
-    MoveDesktopIcon(desktop, "Arbeitsplatz", c.to);
+    move_desktop_icon(desktop, "Arbeitsplatz", c.to);
     EXPECT_EQ(desktop.items()[0].position, c.lands) << c.to.x << "," << c.to.y;
   }
 }
 
 TEST(MoveDesktopIcon, FindsTheFirstItemWithoutRegardToLetterCase) {
   MemoryDesktop desktop({{"Eigene Dateien", {0, 0}}, {"Ärger.TXT", {0, 0}}, {"ärger.txt", {0, 0}}});
-  MoveDesktopIcon(desktop, "EIGENE dateien", {10, 10});
-  MoveDesktopIcon(desktop, "äRGER.txt", {20, 20});
+  move_desktop_icon(desktop, "EIGENE dateien", {10, 10});
+  move_desktop_icon(desktop, "äRGER.txt", {20, 20});
   EXPECT_EQ(desktop.items()[0].position, (IconPoint{10, 10}));
   EXPECT_EQ(desktop.items()[1].position, (IconPoint{20, 20}));
   EXPECT_EQ(desktop.items()[2].position, (IconPoint{0, 0}));
@@ -128,17 +128,17 @@ TEST(MoveDesktopIcon, UnknownCaptionsAndUnsearchableOnesMoveNothing) {
   for (const std::string& caption : {std::string("Nothing"), std::string(261, 'a'), std::string("Tab\0x", 5),
                                      std::string()}) {
     MemoryDesktop desktop(before);
-    MoveDesktopIcon(desktop, caption, {9, 9});
+    move_desktop_icon(desktop, caption, {9, 9});
     EXPECT_EQ(desktop.items(), before) << caption.size();
   }
   MemoryDesktop desktop(before);
-  MoveDesktopIcon(desktop, std::string(260, 'A'), {9, 9});  // 260 characters can still be found
+  move_desktop_icon(desktop, std::string(260, 'A'), {9, 9});  // 260 characters can still be found
   EXPECT_EQ(desktop.items()[0].position, (IconPoint{9, 9}));
 }
 
 TEST(RestoreDesktopIcons, MovesFoundItemsInOrderAndSkipsMissingOnes) {
   MemoryDesktop desktop({{"A", {0, 0}}, {"B", {0, 0}}, {"Dup", {0, 0}}, {"Dup", {0, 0}}, {"Kept", {7, 7}}});
-  RestoreDesktopIcons(desktop, {{"Gone", 1, 1},
+  restore_desktop_icons(desktop, {{"Gone", 1, 1},
                                 {"b", 20, 21},
                                 {"Dup", 30, 31},
                                 {"A", 10, 11},
@@ -154,8 +154,8 @@ TEST(RestoreDesktopIcons, MovesFoundItemsInOrderAndSkipsMissingOnes) {
 TEST(RestoreDesktopIcons, UnreachableDesktopIsLeftAlone) {
   MemoryDesktop desktop({{"A", {1, 1}}});
   desktop.set_reachable(false);
-  RestoreDesktopIcons(desktop, {{"A", 5, 5}});
-  MoveDesktopIcon(desktop, "A", {6, 6});
+  restore_desktop_icons(desktop, {{"A", 5, 5}});
+  move_desktop_icon(desktop, "A", {6, 6});
   EXPECT_EQ(desktop.items()[0].position, (IconPoint{1, 1}));
 }
 
@@ -167,13 +167,13 @@ TEST(ReadMinideskIcons, HandsTheReadToTheMap) {
     ++builds;
     seen_by_build = icons;
   };
-  ASSERT_TRUE(ReadMinideskIcons(desktop, build));
+  ASSERT_TRUE(read_minidesk_icons(desktop, build));
   EXPECT_EQ(builds, 1);
-  EXPECT_EQ(Rows(seen_by_build), Rows({{"A", 1, 2}}));
+  EXPECT_EQ(rows(seen_by_build), rows({{"A", 1, 2}}));
 
   // An empty desktop is handed on as such and still drawn.
   MemoryDesktop empty;
-  ASSERT_TRUE(ReadMinideskIcons(empty, build));
+  ASSERT_TRUE(read_minidesk_icons(empty, build));
   EXPECT_EQ(builds, 2);
   EXPECT_TRUE(seen_by_build.empty());
 }
@@ -182,7 +182,7 @@ TEST(ReadMinideskIcons, UnreachableDesktopLeavesTheMapAlone) {
   MemoryDesktop desktop({{"A", {1, 2}}, {"B", {3, 4}}});
   desktop.set_reachable(false);
   int builds = 0;
-  EXPECT_FALSE(ReadMinideskIcons(desktop, [&](const DesktopIcons&) { ++builds; }));
+  EXPECT_FALSE(read_minidesk_icons(desktop, [&](const DesktopIcons&) { ++builds; }));
   EXPECT_EQ(builds, 0);
 }
 

@@ -13,7 +13,7 @@ namespace orvx::icons {
 namespace {
 
 // The protection of the memory at `address` in this process.
-DWORD ProtectionAt(const void* address) {
+DWORD protection_at(const void* address) {
   MEMORY_BASIC_INFORMATION info{};
   if (VirtualQueryEx(GetCurrentProcess(), address, &info, sizeof info) != sizeof info) return 0;
   return info.State == MEM_COMMIT ? info.Protect : 0;
@@ -23,7 +23,7 @@ TEST(RemoteBuffer, CopiesThroughTheLeaseUntilItGoes) {
   const char text[] = "Arbeitsplatz";
   char* buffer = nullptr;
   {
-    RemoteBufferLease lease = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+    RemoteBufferLease lease = RemoteBufferLease::open(GetCurrentProcessId(), kRemoteBufferSize);
     ASSERT_TRUE(lease);
     buffer = static_cast<char*>(lease.address());
     EXPECT_TRUE(lease.write(buffer + 4000, text, sizeof text));
@@ -40,42 +40,42 @@ TEST(RemoteBuffer, CopiesThroughTheLeaseUntilItGoes) {
     EXPECT_TRUE(moved.read(buffer + 4000, again, sizeof again));
     EXPECT_STREQ(again, text);
   }
-  EXPECT_EQ(ProtectionAt(buffer), 0u);  // released with its lease
+  EXPECT_EQ(protection_at(buffer), 0u);  // released with its lease
 }
 
 TEST(RemoteBuffer, HoldsDataOnly) {
-  RemoteBufferLease lease = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+  RemoteBufferLease lease = RemoteBufferLease::open(GetCurrentProcessId(), kRemoteBufferSize);
   ASSERT_TRUE(lease);
-  EXPECT_EQ(ProtectionAt(lease.address()), static_cast<DWORD>(PAGE_READWRITE));
+  EXPECT_EQ(protection_at(lease.address()), static_cast<DWORD>(PAGE_READWRITE));
 }
 
 TEST(RemoteBuffer, AssignmentReleasesTheBufferItReplaces) {
-  RemoteBufferLease first = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
-  RemoteBufferLease second = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+  RemoteBufferLease first = RemoteBufferLease::open(GetCurrentProcessId(), kRemoteBufferSize);
+  RemoteBufferLease second = RemoteBufferLease::open(GetCurrentProcessId(), kRemoteBufferSize);
   ASSERT_TRUE(first && second);
   void* replaced = first.address();
   void* kept = second.address();
   first = std::move(second);
-  EXPECT_EQ(ProtectionAt(replaced), 0u);
+  EXPECT_EQ(protection_at(replaced), 0u);
   EXPECT_EQ(first.address(), kept);
-  EXPECT_EQ(ProtectionAt(kept), static_cast<DWORD>(PAGE_READWRITE));
+  EXPECT_EQ(protection_at(kept), static_cast<DWORD>(PAGE_READWRITE));
 }
 
 TEST(RemoteBuffer, MemoryLeftInPlaceOutlivesTheLease) {
   void* address = nullptr;
   {
-    RemoteBufferLease lease = RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize);
+    RemoteBufferLease lease = RemoteBufferLease::open(GetCurrentProcessId(), kRemoteBufferSize);
     ASSERT_TRUE(lease);
     address = lease.address();
     lease.leave_memory_in_place();
     EXPECT_FALSE(lease);
   }
-  EXPECT_EQ(ProtectionAt(address), static_cast<DWORD>(PAGE_READWRITE));
+  EXPECT_EQ(protection_at(address), static_cast<DWORD>(PAGE_READWRITE));
   VirtualFree(address, 0, MEM_RELEASE);
 }
 
 TEST(RemoteBuffer, UnopenableProcessYieldsNoBuffer) {
-  const RemoteBufferLease lease = RemoteBufferLease::Open(0xFFFFFFF0, kRemoteBufferSize);
+  const RemoteBufferLease lease = RemoteBufferLease::open(0xFFFFFFF0, kRemoteBufferSize);
   EXPECT_FALSE(lease);
   char into[4] = {'x', 'x', 'x', 0};
   EXPECT_FALSE(lease.read(into, into, 3));
@@ -85,8 +85,8 @@ TEST(RemoteBuffer, UnopenableProcessYieldsNoBuffer) {
 TEST(RemoteBuffer, FailedReservationThrows) {
   // All of the address space but its last 64 KiB: more than any process,
   // 32-bit or 64-bit, can reserve.
-  EXPECT_THROW(RemoteBufferLease::Open(GetCurrentProcessId(), ~SIZE_T{0xFFFF}), SystemError);
-  EXPECT_TRUE(RemoteBufferLease::Open(GetCurrentProcessId(), kRemoteBufferSize));
+  EXPECT_THROW(RemoteBufferLease::open(GetCurrentProcessId(), ~SIZE_T{0xFFFF}), SystemError);
+  EXPECT_TRUE(RemoteBufferLease::open(GetCurrentProcessId(), kRemoteBufferSize));
 }
 
 TEST(SystemErrorText, CarriesCodeAndTheSystemsWords) {

@@ -26,7 +26,7 @@ namespace orvx::icons {
 namespace {
 
 using layout::ListViewLayout;
-using test::Rows;
+using test::rows;
 
 // Where a list view of one pointer width reads its records.
 struct ViewAbi {
@@ -174,7 +174,7 @@ class EmulatedListView final : public ListViewChannel {
   }
   uint32_t u32(uint64_t address) {
     const uint8_t* p = at(address, 4, "field");
-    return p ? layout::GetUint32(p) : 0;
+    return p ? layout::get_uint32(p) : 0;
   }
   uint64_t pointer(uint64_t address) {
     const uint8_t* p = at(address, abi_.pointer_size, "pointer");
@@ -225,14 +225,14 @@ class EmulatedDesktop final : public DesktopAccess {
   const ListViewLayout& layout_;
 };
 
-std::vector<EmulatedItem> NumberedItems(int n) {
+std::vector<EmulatedItem> numbered_items(int n) {
   std::vector<EmulatedItem> items;
   for (int i = 0; i < n; ++i)
     items.push_back({"Icon " + std::string(i % 7, 'x') + std::to_string(i), 10 * i - 300, 7 * i, false, false});
   return items;
 }
 
-DesktopIcons Expected(const std::vector<EmulatedItem>& items) {
+DesktopIcons expected(const std::vector<EmulatedItem>& items) {
   DesktopIcons expected;
   for (const EmulatedItem& item : items)
     expected.push_back({item.text_fails ? "" : item.caption.substr(0, 254),
@@ -241,7 +241,7 @@ DesktopIcons Expected(const std::vector<EmulatedItem>& items) {
 }
 
 // Both ways of reading (one item at a time, and in rounds) give the same.
-DesktopIcons ReadOneByOne(DesktopAccess& desktop) {
+DesktopIcons read_one_by_one(DesktopAccess& desktop) {
   IconCycle cycle = desktop.open_cycle();
   DesktopIcons icons;
   for (int i = 0, n = cycle.view().item_count(); i < n; ++i) {
@@ -259,84 +259,84 @@ struct Pairing {
 
 class RemoteListViewTest : public testing::TestWithParam<Pairing> {
  protected:
-  EmulatedDesktop desktop{*GetParam().view, *GetParam().layout};
-  void TearDown() override { EXPECT_THAT(desktop.faults, testing::IsEmpty()); }
+  EmulatedDesktop desktop_{*GetParam().view, *GetParam().layout};
+  void TearDown() override { EXPECT_THAT(desktop_.faults, testing::IsEmpty()); }
 };
 
-std::string PairingName(const testing::TestParamInfo<Pairing>& info) { return info.param.view->name; }
+std::string pairing_name(const testing::TestParamInfo<Pairing>& info) { return info.param.view->name; }
 
 INSTANTIATE_TEST_SUITE_P(BothWidths, RemoteListViewTest,
                          testing::Values(Pairing{&kView32, &layout::k32Bit}, Pairing{&kView64, &layout::k64Bit}),
-                         PairingName);
+                         pairing_name);
 
 TEST_P(RemoteListViewTest, ReadsEveryItemAcrossRounds) {
   for (int n : {0, 1, 10, 11, 12, 13, 25, 100}) {
-    desktop.items = NumberedItems(n);
-    auto icons = ReadDesktopIcons(desktop);
+    desktop_.items = numbered_items(n);
+    auto icons = read_desktop_icons(desktop_);
     ASSERT_TRUE(icons);
-    EXPECT_EQ(Rows(*icons), Rows(Expected(desktop.items))) << n << " items";
-    EXPECT_EQ(Rows(ReadOneByOne(desktop)), Rows(Expected(desktop.items))) << n << " items";
+    EXPECT_EQ(rows(*icons), rows(expected(desktop_.items))) << n << " items";
+    EXPECT_EQ(rows(read_one_by_one(desktop_)), rows(expected(desktop_.items))) << n << " items";
   }
 }
 
 TEST_P(RemoteListViewTest, FailedQueriesYieldEmptyCaptionAndOrigin) {
   // The failing items follow readable ones, so the slots they would be read
   // from hold the previous item's caption and position.
-  desktop.items = NumberedItems(30);
-  for (int i : {1, 11, 12, 13, 29}) desktop.items[i].position_fails = true;
-  for (int i : {2, 11, 13, 22, 24}) desktop.items[i].text_fails = true;
-  auto icons = ReadDesktopIcons(desktop);
+  desktop_.items = numbered_items(30);
+  for (int i : {1, 11, 12, 13, 29}) desktop_.items[i].position_fails = true;
+  for (int i : {2, 11, 13, 22, 24}) desktop_.items[i].text_fails = true;
+  auto icons = read_desktop_icons(desktop_);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(Rows(*icons), Rows(Expected(desktop.items)));
-  EXPECT_EQ(Rows(ReadOneByOne(desktop)), Rows(Expected(desktop.items)));
+  EXPECT_EQ(rows(*icons), rows(expected(desktop_.items)));
+  EXPECT_EQ(rows(read_one_by_one(desktop_)), rows(expected(desktop_.items)));
 }
 
 TEST_P(RemoteListViewTest, CaptionsAreCutTo254Characters) {
-  desktop.items = {{std::string(300, 'L'), 1, 2}, {"short", 3, 4}, {std::string(254, 'M'), 5, 6},
+  desktop_.items = {{std::string(300, 'L'), 1, 2}, {"short", 3, 4}, {std::string(254, 'M'), 5, 6},
                    {std::string(255, 'N'), 7, 8}};
-  auto icons = ReadDesktopIcons(desktop);
+  auto icons = read_desktop_icons(desktop_);
   ASSERT_TRUE(icons);
-  EXPECT_EQ((*icons)[0].Caption, std::string(254, 'L'));
-  EXPECT_EQ((*icons)[1].Caption, "short");
-  EXPECT_EQ((*icons)[2].Caption, std::string(254, 'M'));
-  EXPECT_EQ((*icons)[3].Caption, std::string(254, 'N'));
-  EXPECT_EQ(Rows(ReadOneByOne(desktop)), Rows(*icons));
+  EXPECT_EQ((*icons)[0].caption, std::string(254, 'L'));
+  EXPECT_EQ((*icons)[1].caption, "short");
+  EXPECT_EQ((*icons)[2].caption, std::string(254, 'M'));
+  EXPECT_EQ((*icons)[3].caption, std::string(254, 'N'));
+  EXPECT_EQ(rows(read_one_by_one(desktop_)), rows(*icons));
 }
 
 TEST_P(RemoteListViewTest, ReadingInRoundsCopiesTwicePerRound) {
   // Two copies per round (zero the POINTs, fetch everything) and the
   // records once: the reason read_items exists.
-  desktop.items = NumberedItems(500);
-  ASSERT_TRUE(ReadDesktopIcons(desktop));
+  desktop_.items = numbered_items(500);
+  ASSERT_TRUE(read_desktop_icons(desktop_));
   const int slots = GetParam().layout->batch_slots;
   const int rounds = (500 + slots - 1) / slots;
-  EXPECT_EQ(desktop.traffic.writes, 1 + rounds);
-  EXPECT_EQ(desktop.traffic.reads, rounds);
-  EXPECT_EQ(desktop.traffic.messages, 1 + 2 * 500);
+  EXPECT_EQ(desktop_.traffic.writes, 1 + rounds);
+  EXPECT_EQ(desktop_.traffic.reads, rounds);
+  EXPECT_EQ(desktop_.traffic.messages, 1 + 2 * 500);
 }
 
 TEST_P(RemoteListViewTest, RestoreFindsByCaptionThroughTheFindBlock) {
-  desktop.items = {{"Papierkorb", 0, 0}, {"Arbeitsplatz", 0, 0}, {"A", 0, 0}, {"Papierkorb", 0, 0}};
+  desktop_.items = {{"Papierkorb", 0, 0}, {"Arbeitsplatz", 0, 0}, {"A", 0, 0}, {"Papierkorb", 0, 0}};
   // A long caption first, then a short one: the short one must not be
   // followed by the rest of the long one.
-  RestoreDesktopIcons(desktop, {{"ARBEITSPLATZ", 40000, -1200},
+  restore_desktop_icons(desktop_, {{"ARBEITSPLATZ", 40000, -1200},
                                 {"a", 5, 6},
                                 {"papierkorb", 1, 1},
                                 {"Papierkorb", 2, 2},
                                 {"Missing", 9, 9}});
-  EXPECT_EQ(desktop.items[0].x, 2);
-  EXPECT_EQ(desktop.items[1].x, -25536);
-  EXPECT_EQ(desktop.items[1].y, -1200);
-  EXPECT_EQ(desktop.items[2].x, 5);
-  EXPECT_EQ(desktop.items[3].x, 0);  // the second "Papierkorb" cannot be found
+  EXPECT_EQ(desktop_.items[0].x, 2);
+  EXPECT_EQ(desktop_.items[1].x, -25536);
+  EXPECT_EQ(desktop_.items[1].y, -1200);
+  EXPECT_EQ(desktop_.items[2].x, 5);
+  EXPECT_EQ(desktop_.items[3].x, 0);  // the second "Papierkorb" cannot be found
 }
 
 TEST_P(RemoteListViewTest, FindBlockTakesCaptionsUpTo260Characters) {
-  desktop.items = {{std::string(260, 'Q'), 0, 0}, {std::string(261, 'Q'), 0, 0}};
-  MoveDesktopIcon(desktop, std::string(260, 'q'), {3, 4});
-  MoveDesktopIcon(desktop, std::string(261, 'Q'), {5, 6});  // skipped, never cut to 260
-  EXPECT_EQ(desktop.items[0].x, 3);
-  EXPECT_EQ(desktop.items[1].x, 0);
+  desktop_.items = {{std::string(260, 'Q'), 0, 0}, {std::string(261, 'Q'), 0, 0}};
+  move_desktop_icon(desktop_, std::string(260, 'q'), {3, 4});
+  move_desktop_icon(desktop_, std::string(261, 'Q'), {5, 6});  // skipped, never cut to 260
+  EXPECT_EQ(desktop_.items[0].x, 3);
+  EXPECT_EQ(desktop_.items[1].x, 0);
 }
 
 // A view that stops answering (a hung shell) mid-cycle: the read yields
@@ -344,35 +344,35 @@ TEST_P(RemoteListViewTest, FindBlockTakesCaptionsUpTo260Characters) {
 // and no message is sent after the first unanswered one. The next cycle,
 // once the view answers again, reads everything.
 TEST_P(RemoteListViewTest, HungViewReadsAsUnreachable) {
-  desktop.items = NumberedItems(25);
+  desktop_.items = numbered_items(25);
   const int messages = 1 + 2 * 25;  // the count, then text and position per item
   for (int answered : {0, 1, 2, 23, 24, 25, messages - 1}) {
-    desktop.traffic = {.answers_left = answered};
-    EXPECT_FALSE(ReadDesktopIcons(desktop)) << answered << " answered";
-    EXPECT_EQ(desktop.traffic.unanswered, 1) << answered << " answered";
+    desktop_.traffic = {.answers_left = answered};
+    EXPECT_FALSE(read_desktop_icons(desktop_)) << answered << " answered";
+    EXPECT_EQ(desktop_.traffic.unanswered, 1) << answered << " answered";
 
-    desktop.traffic = {.answers_left = answered};
-    IconCycle cycle = desktop.open_cycle();
+    desktop_.traffic = {.answers_left = answered};
+    IconCycle cycle = desktop_.open_cycle();
     for (int i = 0; i < 25; ++i) cycle.view().item_caption(i);  // one message each
     EXPECT_EQ(cycle.view().stopped_answering(), answered < 25) << answered << " answered";
-    EXPECT_LE(desktop.traffic.unanswered, 1) << answered << " answered";
+    EXPECT_LE(desktop_.traffic.unanswered, 1) << answered << " answered";
   }
-  desktop.traffic = {};
-  const auto icons = ReadDesktopIcons(desktop);
+  desktop_.traffic = {};
+  const auto icons = read_desktop_icons(desktop_);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(Rows(*icons), Rows(Expected(desktop.items)));
+  EXPECT_EQ(rows(*icons), rows(expected(desktop_.items)));
 }
 
 TEST_P(RemoteListViewTest, HungViewStopsTheRestoreWhereItHung) {
   // Each entry takes two messages: the find, then the move.
   for (int answered = 0; answered <= 6; ++answered) {
-    desktop.items = {{"A", 0, 0}, {"B", 0, 0}, {"C", 0, 0}};
-    desktop.traffic = {.answers_left = answered};
-    RestoreDesktopIcons(desktop, {{"A", 1, 1}, {"B", 2, 2}, {"C", 3, 3}});
+    desktop_.items = {{"A", 0, 0}, {"B", 0, 0}, {"C", 0, 0}};
+    desktop_.traffic = {.answers_left = answered};
+    restore_desktop_icons(desktop_, {{"A", 1, 1}, {"B", 2, 2}, {"C", 3, 3}});
     const int moved = answered / 2;
     for (int i = 0; i < 3; ++i)
-      EXPECT_EQ(desktop.items[i].x, i < moved ? i + 1 : 0) << answered << " answered, item " << i;
-    EXPECT_EQ(desktop.traffic.unanswered, answered < 6 ? 1 : 0) << answered << " answered";
+      EXPECT_EQ(desktop_.items[i].x, i < moved ? i + 1 : 0) << answered << " answered, item " << i;
+    EXPECT_EQ(desktop_.traffic.unanswered, answered < 6 ? 1 : 0) << answered << " answered";
   }
 }
 
@@ -383,7 +383,7 @@ struct OffLayout {
   ListViewLayout layout;
 };
 
-std::vector<OffLayout> OffByOneField(const ListViewLayout& good) {
+std::vector<OffLayout> off_by_one_field(const ListViewLayout& good) {
   std::vector<OffLayout> off;
   const uint32_t step = good.pointer_size;
   auto with = [&](const char* what, auto change) {
@@ -406,26 +406,26 @@ std::vector<OffLayout> OffByOneField(const ListViewLayout& good) {
 
 // True when a full read, a one-by-one read and a restore all come out right
 // and the view saw nothing amiss.
-bool EverythingWorks(const ViewAbi& view, const ListViewLayout& layout) {
+bool everything_works(const ViewAbi& view, const ListViewLayout& layout) {
   EmulatedDesktop desktop(view, layout);
-  desktop.items = NumberedItems(30);
-  const auto icons = ReadDesktopIcons(desktop);
-  bool right = icons && Rows(*icons) == Rows(Expected(desktop.items)) &&
-               Rows(ReadOneByOne(desktop)) == Rows(Expected(desktop.items));
-  RestoreDesktopIcons(desktop, {{"Icon 0", 1, 2}, {"Icon xxxxx26", 3, 4}});
+  desktop.items = numbered_items(30);
+  const auto icons = read_desktop_icons(desktop);
+  bool right = icons && rows(*icons) == rows(expected(desktop.items)) &&
+               rows(read_one_by_one(desktop)) == rows(expected(desktop.items));
+  restore_desktop_icons(desktop, {{"Icon 0", 1, 2}, {"Icon xxxxx26", 3, 4}});
   right = right && desktop.items[0].x == 1 && desktop.items[26].y == 4;
   return right && desktop.faults.empty();
 }
 
 TEST(ListViewLayouts, AFieldOffFailsAgainstTheViewOfItsWidth) {
   for (const Pairing& p : {Pairing{&kView32, &layout::k32Bit}, Pairing{&kView64, &layout::k64Bit}}) {
-    ASSERT_TRUE(EverythingWorks(*p.view, *p.layout)) << p.view->name;
-    for (const OffLayout& off : OffByOneField(*p.layout))
-      EXPECT_FALSE(EverythingWorks(*p.view, off.layout)) << p.view->name << ": " << off.what;
+    ASSERT_TRUE(everything_works(*p.view, *p.layout)) << p.view->name;
+    for (const OffLayout& off : off_by_one_field(*p.layout))
+      EXPECT_FALSE(everything_works(*p.view, off.layout)) << p.view->name << ": " << off.what;
   }
   // Neither width's layout serves the other's view.
-  EXPECT_FALSE(EverythingWorks(kView32, layout::k64Bit));
-  EXPECT_FALSE(EverythingWorks(kView64, layout::k32Bit));
+  EXPECT_FALSE(everything_works(kView32, layout::k64Bit));
+  EXPECT_FALSE(everything_works(kView64, layout::k32Bit));
 }
 
 TEST(ListViewLayouts, RecordsCarryTheBufferAddresses) {
@@ -443,9 +443,9 @@ TEST(ListViewLayouts, RecordsCarryTheBufferAddresses) {
     std::vector<uint8_t> expected(l.item_record_size, 0);
     std::copy(c.pointer_bytes.begin(), c.pointer_bytes.end(), expected.begin() + l.record_text_pointer);
     expected[l.record_text_capacity] = 255;
-    EXPECT_EQ(layout::MakeItemRecord(l, c.text), expected) << l.pointer_size;
+    EXPECT_EQ(layout::make_item_record(l, c.text), expected) << l.pointer_size;
 
-    const std::vector<uint8_t> block = layout::MakeFindBlock(l, c.text - l.find_record_size, "Arbeitsplatz");
+    const std::vector<uint8_t> block = layout::make_find_block(l, c.text - l.find_record_size, "Arbeitsplatz");
     ASSERT_EQ(block.size(), l.find_record_size + 261u);
     std::vector<uint8_t> record(l.find_record_size, 0);
     record[0] = 2;  // LVFI_STRING
@@ -463,10 +463,10 @@ TEST(ListViewLayouts, UntrustworthyTextLengthsStayInsideTheField) {
     uint32_t usable;
   };
   for (Case c : {Case{-5, 0}, Case{0, 0}, Case{17, 17}, Case{254, 254}, Case{255, 254}, Case{1 << 30, 254}})
-    EXPECT_EQ(layout::UsableTextLength(c.reported), c.usable) << c.reported;
+    EXPECT_EQ(layout::usable_text_length(c.reported), c.usable) << c.reported;
   const uint8_t text[] = {'a', 'b', 0, 'c'};
-  EXPECT_EQ(layout::CaptionFromText(text, 4), "ab");
-  EXPECT_EQ(layout::CaptionFromText(text, 1), "a");
+  EXPECT_EQ(layout::caption_from_text(text, 4), "ab");
+  EXPECT_EQ(layout::caption_from_text(text, 1), "a");
 }
 
 }  // namespace

@@ -30,16 +30,16 @@ namespace {
 using standin::StandinDesktop;
 using standin::StandinItem;
 
-using test::Rows;
+using test::rows;
 
 // What ReadDesktopIcons must deliver for the stand-in's items.
-std::vector<test::IconRow> AsRead(const std::vector<StandinItem>& items) {
+std::vector<test::IconRow> as_read(const std::vector<StandinItem>& items) {
   std::vector<test::IconRow> rows;
   for (const StandinItem& item : items) rows.emplace_back(item.caption.substr(0, 254), item.x, item.y);
   return rows;
 }
 
-std::vector<StandinItem> SampleItems() {
+std::vector<StandinItem> sample_items() {
   std::vector<StandinItem> items = {
       {"Arbeitsplatz", 20, 20},
       {"Papierkorb", 20, 110},
@@ -66,13 +66,13 @@ class ShellDesktop : public ::testing::Test {
     }
     standin().set_modes(false, false);
     standin().echo_to(nullptr);
-    ASSERT_EQ(standin().load(SampleItems()), static_cast<int>(SampleItems().size()));
+    ASSERT_EQ(standin().load(sample_items()), static_cast<int>(sample_items().size()));
   }
 
   virtual standin::StandinOptions options() const { return {}; }
   static StandinDesktop& standin() { return *standin_; }
 
-  ShellDesktopAccess access;
+  ShellDesktopAccess access_;
 
  private:
   static inline std::unique_ptr<StandinDesktop> standin_;
@@ -80,18 +80,18 @@ class ShellDesktop : public ::testing::Test {
 
 TEST_F(ShellDesktop, ReadsEveryItemAsTheDesktopHoldsIt) {
   const std::vector<StandinItem> truth = standin().report();
-  ASSERT_EQ(truth.size(), SampleItems().size());
+  ASSERT_EQ(truth.size(), sample_items().size());
   EXPECT_EQ(truth[5].caption.size(), 300u);  // the stand-in holds the whole caption
-  auto icons = ReadDesktopIcons(access);
+  auto icons = read_desktop_icons(access_);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(Rows(*icons), AsRead(truth));
-  EXPECT_EQ((*icons)[5].Caption, std::string(254, 'L'));
-  EXPECT_FALSE(access.cycle_in_progress());
+  EXPECT_EQ(rows(*icons), as_read(truth));
+  EXPECT_EQ((*icons)[5].caption, std::string(254, 'L'));
+  EXPECT_FALSE(access_.cycle_in_progress());
 }
 
 TEST_F(ShellDesktop, EmptyDesktopReadsAsEmpty) {
   standin().load({});
-  auto icons = ReadDesktopIcons(access);
+  auto icons = read_desktop_icons(access_);
   ASSERT_TRUE(icons);
   EXPECT_TRUE(icons->empty());
 }
@@ -110,7 +110,7 @@ TEST_F(ShellDesktop, MovesTheFirstIconOfACaptionInAnyLetterCase) {
   };
   for (const Case& c : cases) {
     std::vector<StandinItem> expected = standin().report();
-    MoveDesktopIcon(access, c.caption, c.to);
+    move_desktop_icon(access_, c.caption, c.to);
     expected[c.index].x = c.lands.x;
     expected[c.index].y = c.lands.y;
     EXPECT_EQ(standin().report(), expected) << c.caption;
@@ -119,29 +119,29 @@ TEST_F(ShellDesktop, MovesTheFirstIconOfACaptionInAnyLetterCase) {
 
 TEST_F(ShellDesktop, UnknownCaptionMovesNothing) {
   const std::vector<StandinItem> before = standin().report();
-  MoveDesktopIcon(access, "Nicht da", {5, 5});
-  MoveDesktopIcon(access, std::string(261, 'L'), {5, 5});
+  move_desktop_icon(access_, "Nicht da", {5, 5});
+  move_desktop_icon(access_, std::string(261, 'L'), {5, 5});
   EXPECT_EQ(standin().report(), before);
 }
 
 TEST_F(ShellDesktop, RestoreBringsBackASavedLayout) {
-  auto saved = ReadDesktopIcons(access);
+  auto saved = read_desktop_icons(access_);
   ASSERT_TRUE(saved);
   for (int i = 0; i < static_cast<int>(saved->size()); ++i) ASSERT_TRUE(standin().move(i, 900 - i, 9 * i));
   DesktopIcons list = *saved;
   list.push_back({"Gibt es nicht", 1, 1});  // named, but gone from the desktop
 
-  RestoreDesktopIcons(access, list);
+  restore_desktop_icons(access_, list);
 
   std::vector<StandinItem> expected = standin().report();
   for (size_t i = 0; i < saved->size(); ++i) {
-    expected[i].x = (*saved)[i].X;
-    expected[i].y = (*saved)[i].Y;
+    expected[i].x = (*saved)[i].x;
+    expected[i].y = (*saved)[i].y;
   }
   // The second "Papierkorb" cannot be found: the first one takes both
   // entries and ends at the later one's place; the second stays moved.
-  expected[1].x = (*saved)[4].X;
-  expected[1].y = (*saved)[4].Y;
+  expected[1].x = (*saved)[4].x;
+  expected[1].y = (*saved)[4].y;
   expected[4].x = 900 - 4;
   expected[4].y = 9 * 4;
   // The 300-character caption was saved cut to 254 and finds nothing.
@@ -153,17 +153,17 @@ TEST_F(ShellDesktop, RestoreBringsBackASavedLayout) {
 TEST_F(ShellDesktop, MapReadStoresTheDesktopAndBuildsTheMap) {
   int builds = 0;
   DesktopIcons map;
-  ASSERT_TRUE(ReadMinideskIcons(access, [&](const DesktopIcons& icons) {
+  ASSERT_TRUE(read_minidesk_icons(access_, [&](const DesktopIcons& icons) {
     ++builds;
     map = icons;
   }));
   EXPECT_EQ(builds, 1);
-  EXPECT_EQ(Rows(map), AsRead(standin().report()));
+  EXPECT_EQ(rows(map), as_read(standin().report()));
 }
 
 TEST_F(ShellDesktop, FindsTheStandinsListViewWithoutActiveDesktop) {
-  EXPECT_FALSE(IsActiveDesktopOn());
-  EXPECT_EQ(FindDesktopListView(), standin().list_view());
+  EXPECT_FALSE(is_active_desktop_on());
+  EXPECT_EQ(find_desktop_list_view(), standin().list_view());
 }
 
 TEST_F(ShellDesktop, WarnsOnceWhenEitherArrangementModeIsOn) {
@@ -177,10 +177,10 @@ TEST_F(ShellDesktop, WarnsOnceWhenEitherArrangementModeIsOn) {
     ASSERT_EQ(standin().modes().snap_to_grid, c.snap_to_grid);
     test::ScriptedPrompts prompts;
     const bool on = c.auto_arrange || c.snap_to_grid;
-    EXPECT_EQ(CheckDesktopArrangement(access, prompts), !on);
+    EXPECT_EQ(check_desktop_arrangement(access_, prompts), !on);
     ASSERT_EQ(prompts.shown.size(), on ? 1u : 0u) << c.auto_arrange << c.snap_to_grid;
     if (on) {
-      EXPECT_EQ(prompts.shown[0].text, ArrangementWarningText());
+      EXPECT_EQ(prompts.shown[0].text, arrangement_warning_text());
     }
   }
 }
@@ -188,12 +188,12 @@ TEST_F(ShellDesktop, WarnsOnceWhenEitherArrangementModeIsOn) {
 TEST_F(ShellDesktop, SnapArrangesOnceAndLeavesTheModesOff) {
   const std::vector<StandinItem> before = standin().report();
   const int snaps = standin().snap_count();
-  SnapDesktopIconsToGrid(access);
+  snap_desktop_icons_to_grid(access_);
   EXPECT_EQ(standin().snap_count(), snaps + 1);
   EXPECT_NE(standin().report(), before);
   EXPECT_FALSE(standin().modes().snap_to_grid);
   test::ScriptedPrompts prompts;
-  EXPECT_TRUE(CheckDesktopArrangement(access, prompts));
+  EXPECT_TRUE(check_desktop_arrangement(access_, prompts));
 }
 
 // A window of the test's own that runs `handler` for every message it gets.
@@ -201,7 +201,7 @@ class MessageWindow {
  public:
   explicit MessageWindow(std::function<void(UINT)> handler) : handler_(std::move(handler)) {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = Procedure;
+    wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "OrvaneXTestMessageWindow";
     RegisterClassA(&wc);
@@ -211,7 +211,7 @@ class MessageWindow {
   HWND get() const { return window_.get(); }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE)
       SetWindowLongPtrA(window, GWLP_USERDATA,
                         reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams));
@@ -232,27 +232,27 @@ TEST_F(ShellDesktop, OperationsStartedDuringACycleDoNothing) {
   MessageWindow window([&](UINT message) {
     if (message != echo) return;
     ++echoes;
-    EXPECT_FALSE(ReadDesktopIcons(access));
-    RestoreDesktopIcons(access, {{"Arbeitsplatz", 777, 777}});
-    EXPECT_TRUE(access.cycle_in_progress());  // the outer cycle goes on
+    EXPECT_FALSE(read_desktop_icons(access_));
+    restore_desktop_icons(access_, {{"Arbeitsplatz", 777, 777}});
+    EXPECT_TRUE(access_.cycle_in_progress());  // the outer cycle goes on
   });
   ASSERT_TRUE(window.get());
   standin().echo_to(window.get());
-  auto icons = ReadDesktopIcons(access);
+  auto icons = read_desktop_icons(access_);
   standin().echo_to(nullptr);
 
   EXPECT_EQ(echoes, 1);
   ASSERT_TRUE(icons);
   const std::vector<StandinItem> truth = standin().report();
-  EXPECT_EQ(Rows(*icons), AsRead(truth));
+  EXPECT_EQ(rows(*icons), as_read(truth));
   EXPECT_EQ(truth[0].x, 20);
-  EXPECT_FALSE(access.cycle_in_progress());
+  EXPECT_FALSE(access_.cycle_in_progress());
 }
 
 TEST_F(ShellDesktop, FailedReservationRaisesTheSystemError) {
   ShellDesktopAccess greedy(~SIZE_T{0xFFFF});  // more than any process can reserve
   try {
-    ReadDesktopIcons(greedy);
+    read_desktop_icons(greedy);
     ADD_FAILURE() << "no error raised";
   } catch (const SystemError& error) {
     EXPECT_NE(error.code(), 0u);
@@ -260,7 +260,7 @@ TEST_F(ShellDesktop, FailedReservationRaisesTheSystemError) {
     EXPECT_NE(std::string(error.what()).find(std::to_string(error.code())), std::string::npos);
   }
   EXPECT_FALSE(greedy.cycle_in_progress());
-  EXPECT_TRUE(ReadDesktopIcons(access));  // the next cycle works
+  EXPECT_TRUE(read_desktop_icons(access_));  // the next cycle works
 }
 
 TEST_F(ShellDesktop, BufferInTheShellsProcessHoldsDataOnly) {
@@ -285,25 +285,25 @@ TEST_F(ShellDesktop, HungViewReadsAsUnreachableUntilItAnswersAgain) {
   {
     const StandinDesktop::Hung hung = standin().hang(kHangMs);
     const DWORD start = GetTickCount();
-    EXPECT_FALSE(ReadDesktopIcons(access));
+    EXPECT_FALSE(read_desktop_icons(access_));
     int builds = 0;
-    EXPECT_FALSE(ReadMinideskIcons(access, [&](const DesktopIcons&) { ++builds; }));
+    EXPECT_FALSE(read_minidesk_icons(access_, [&](const DesktopIcons&) { ++builds; }));
     EXPECT_EQ(builds, 0);
-    RestoreDesktopIcons(access, {{"Arbeitsplatz", 777, 777}});
+    restore_desktop_icons(access_, {{"Arbeitsplatz", 777, 777}});
     test::ScriptedPrompts prompts;
-    EXPECT_TRUE(CheckDesktopArrangement(access, prompts));  // no view: nothing to warn about
+    EXPECT_TRUE(check_desktop_arrangement(access_, prompts));  // no view: nothing to warn about
     const DWORD elapsed = GetTickCount() - start;
     // Four operations, each waiting at most one bound, with room for a busy
     // host; far from the end of the hang.
     EXPECT_LT(elapsed, 4 * kListViewAnswerTimeoutMs + 10000) << elapsed << " ms";
-    EXPECT_FALSE(access.cycle_in_progress());
+    EXPECT_FALSE(access_.cycle_in_progress());
   }  // released: waits until the stand-in answers again
 
   EXPECT_EQ(standin().report(), before);  // the restore moved nothing
-  auto icons = ReadDesktopIcons(access);
+  auto icons = read_desktop_icons(access_);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(Rows(*icons), AsRead(before));
-  RestoreDesktopIcons(access, {{"Arbeitsplatz", 777, 777}});
+  EXPECT_EQ(rows(*icons), as_read(before));
+  restore_desktop_icons(access_, {{"Arbeitsplatz", 777, 777}});
   EXPECT_EQ(standin().report()[0], (StandinItem{"Arbeitsplatz", 777, 777}));
 }
 
@@ -313,30 +313,30 @@ class ActiveDesktop : public ShellDesktop {
 };
 
 TEST_F(ActiveDesktop, FindsTheViewInsideTheHtmlLayer) {
-  EXPECT_TRUE(IsActiveDesktopOn());
-  EXPECT_EQ(FindDesktopListView(), standin().list_view());
-  auto icons = ReadDesktopIcons(access);
+  EXPECT_TRUE(is_active_desktop_on());
+  EXPECT_EQ(find_desktop_list_view(), standin().list_view());
+  auto icons = read_desktop_icons(access_);
   ASSERT_TRUE(icons);
-  EXPECT_EQ(Rows(*icons), AsRead(standin().report()));
-  MoveDesktopIcon(access, "arbeitsplatz", {-20, 44});
+  EXPECT_EQ(rows(*icons), as_read(standin().report()));
+  move_desktop_icon(access_, "arbeitsplatz", {-20, 44});
   EXPECT_EQ(standin().report()[0], (StandinItem{"Arbeitsplatz", -20, 44}));
 }
 
 // Runs first when nothing has started a stand-in yet, and after the other
 // suites, whose stand-ins have ended by then.
 TEST(NoDesktop, EveryOperationIsSilentWithoutProgman) {
-  ASSERT_FALSE(standin::AnyProgmanWindow());
+  ASSERT_FALSE(standin::any_progman_window());
   ShellDesktopAccess access;
-  EXPECT_EQ(FindDesktopListView(), nullptr);
-  EXPECT_FALSE(IsActiveDesktopOn());
-  EXPECT_FALSE(ReadDesktopIcons(access));
-  EXPECT_NO_THROW(RestoreDesktopIcons(access, {{"Arbeitsplatz", 1, 1}}));
-  EXPECT_NO_THROW(MoveDesktopIcon(access, "Arbeitsplatz", {1, 1}));
-  EXPECT_NO_THROW(SnapDesktopIconsToGrid(access));
-  EXPECT_FALSE(ReadMinideskIcons(
+  EXPECT_EQ(find_desktop_list_view(), nullptr);
+  EXPECT_FALSE(is_active_desktop_on());
+  EXPECT_FALSE(read_desktop_icons(access));
+  EXPECT_NO_THROW(restore_desktop_icons(access, {{"Arbeitsplatz", 1, 1}}));
+  EXPECT_NO_THROW(move_desktop_icon(access, "Arbeitsplatz", {1, 1}));
+  EXPECT_NO_THROW(snap_desktop_icons_to_grid(access));
+  EXPECT_FALSE(read_minidesk_icons(
       access, [](const DesktopIcons&) { ADD_FAILURE() << "map built without a desktop"; }));
   test::ScriptedPrompts prompts;
-  EXPECT_TRUE(CheckDesktopArrangement(access, prompts));
+  EXPECT_TRUE(check_desktop_arrangement(access, prompts));
   EXPECT_TRUE(prompts.shown.empty());
 }
 

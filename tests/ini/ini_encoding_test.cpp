@@ -43,7 +43,7 @@ TEST(IniEncoding, Utf16TextIsReadAsWindows1252) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const FileText file = decode_file_bytes(utf16le(c.units));
-    EXPECT_EQ(file.encoding, FileEncoding::utf16le);
+    EXPECT_EQ(file.encoding, FileEncoding::kUtf16le);
     EXPECT_EQ(file.text, c.text);
   }
   // An odd last byte is no character.
@@ -51,7 +51,7 @@ TEST(IniEncoding, Utf16TextIsReadAsWindows1252) {
   // Without the mark, and with other marks, the bytes are the text.
   for (const std::string& bytes : {"[a]\r\nk=\xE4\r\n"s, "\xFE\xFF\0a"s, "\xEF\xBB\xBFx"s, ""s, "\xFF"s}) {
     const FileText file = decode_file_bytes(bytes);
-    EXPECT_EQ(file.encoding, FileEncoding::ansi);
+    EXPECT_EQ(file.encoding, FileEncoding::kAnsi);
     EXPECT_EQ(file.text, bytes);
   }
 }
@@ -59,11 +59,11 @@ TEST(IniEncoding, Utf16TextIsReadAsWindows1252) {
 TEST(IniEncoding, EveryWindows1252ByteGoesThereAndBack) {
   std::string all;
   for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
-  const std::string bytes = encode_file_text(all, FileEncoding::utf16le);
+  const std::string bytes = encode_file_text(all, FileEncoding::kUtf16le);
   EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
   EXPECT_EQ(bytes.size(), 2 + 2 * all.size());
   EXPECT_EQ(decode_file_bytes(bytes).text, all);
-  EXPECT_EQ(encode_file_text(all, FileEncoding::ansi), all);
+  EXPECT_EQ(encode_file_text(all, FileEncoding::kAnsi), all);
 }
 
 TEST(IniEncoding, AUtf16FileIsReadAndStaysUtf16WhenWritten) {

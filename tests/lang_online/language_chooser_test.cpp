@@ -21,14 +21,14 @@ TEST(ChooserOffer, AtMostOncePerRunAndNeverWhenSettledOrGerman) {
       {false, false, true}, {true, false, false}, {false, true, false}, {true, true, false}};
   for (const Case& c : cases) {
     ChooserOffer offer;
-    EXPECT_EQ(offer.ShouldOffer(c.settled, c.german), c.offered);
+    EXPECT_EQ(offer.should_offer(c.settled, c.german), c.offered);
   }
   // The main window is shown again after every closing of the settings
   // dialog: an unanswered chooser does not come back in the same run.
   ChooserOffer offer;
-  EXPECT_TRUE(offer.ShouldOffer(false, false));
-  EXPECT_FALSE(offer.ShouldOffer(false, false));
-  EXPECT_FALSE(offer.ShouldOffer(false, false));
+  EXPECT_TRUE(offer.should_offer(false, false));
+  EXPECT_FALSE(offer.should_offer(false, false));
+  EXPECT_FALSE(offer.should_offer(false, false));
 }
 
 struct AnswerCase {

@@ -11,7 +11,7 @@
 namespace orvx::lang_online {
 namespace {
 
-LanguageRow German() { return {"german", "Quillfen", "Up to date"}; }
+LanguageRow german() { return {"german", "Quillfen", "Up to date"}; }
 
 // The status of one language file by its INFOS orv_v line ("" for none).
 struct VersionCase {
@@ -36,7 +36,7 @@ TEST(FillLanguageList, StatusByFileVersion) {
     test::TempFolder lang;
     ASSERT_TRUE(files::write_file(lang / "Polski.qlf",
                                   std::string("[INFOS]\r\nlang=Polski\r\npublisher=Ola\r\n") + c.orv_v_line + "\r\n"));
-    const std::vector<LanguageRow> expected = {German(), {"Polski", "Ola", c.status}};
+    const std::vector<LanguageRow> expected = {german(), {"Polski", "Ola", c.status}};
     EXPECT_EQ(fill_language_list(lang.path()), expected);
   }
 }
@@ -45,7 +45,7 @@ TEST(FillLanguageList, OnlyTheShippedFileGivesTwoRows) {
   test::TempFolder lang;
   ASSERT_TRUE(files::write_file(lang / "English.qlf",
                                 "[INFOS]\r\nlang=English\r\npublisher=Jon Doe\r\norv_v=1.02\r\n"));
-  const std::vector<LanguageRow> expected = {{"English", "Jon Doe", "Up to date"}, German()};
+  const std::vector<LanguageRow> expected = {{"English", "Jon Doe", "Up to date"}, german()};
   EXPECT_EQ(fill_language_list(lang.path()), expected);
 }
 
@@ -58,7 +58,7 @@ TEST(FillLanguageList, SortedWithoutRegardToCaseAndMissingKeysAreNa) {
   ASSERT_TRUE(files::create_folder(lang / "sub.qlf"));
   const std::vector<LanguageRow> expected = {
       {"Dansk", "Ib", "Up to date"},
-      German(),
+      german(),
       {"n/a", "n/a", "outdated"},
       {"zulu", "n/a", "Up to date"},
   };
@@ -67,7 +67,7 @@ TEST(FillLanguageList, SortedWithoutRegardToCaseAndMissingKeysAreNa) {
 
 TEST(FillLanguageList, MissingFolderListsGermanOnly) {
   test::TempFolder dir;
-  EXPECT_EQ(fill_language_list(dir / "lang"), std::vector<LanguageRow>{German()});
+  EXPECT_EQ(fill_language_list(dir / "lang"), std::vector<LanguageRow>{german()});
 }
 
 }  // namespace

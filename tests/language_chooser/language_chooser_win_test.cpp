@@ -35,21 +35,21 @@ class LanguageChooser : public SettingsDialogFixture {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::SetUp());
     // The program runs in this session, with this user's language.
-    if (mainwin::IsGermanLanguageId(GetUserDefaultLangID())) GTEST_SKIP() << "the chooser is never offered to German users";
-    copy->set_config("Settings", "lang_menu", "0");  // the question still open
-    app = std::make_unique<RunningApp>(exe, "/u");
-    chooser = wait_process_window(app->process_id(), language_chooser::kChooserWindowClass, nullptr);
-    ASSERT_NE(chooser, nullptr) << "no language chooser at the first start";
+    if (mainwin::is_german_language_id(GetUserDefaultLangID())) GTEST_SKIP() << "the chooser is never offered to German users";
+    copy_->set_config("Settings", "lang_menu", "0");  // the question still open
+    app_ = std::make_unique<RunningApp>(exe_, "/u");
+    chooser_ = wait_process_window(app_->process_id(), language_chooser::kChooserWindowClass, nullptr);
+    ASSERT_NE(chooser_, nullptr) << "no language chooser at the first start";
   }
 
-  HWND combo() const { return find_child(chooser, "ComboBox"); }
-  HWND chooser_button(const char* caption) const { return find_child(chooser, ui::kFlatButtonClass, caption); }
+  HWND combo() const { return find_child(chooser_, "ComboBox"); }
+  HWND chooser_button(const char* caption) const { return find_child(chooser_, ui::kFlatButtonClass, caption); }
 
   // The main window shown, the chooser gone for good in this run.
   void main_window_up() {
-    main = app->main_window();
-    ASSERT_NE(main, nullptr);
-    EXPECT_FALSE(IsWindow(chooser) && IsWindowVisible(chooser));
+    main_ = app_->main_window();
+    ASSERT_NE(main_, nullptr);
+    EXPECT_FALSE(IsWindow(chooser_) && IsWindowVisible(chooser_));
   }
 
   // The settings dialog of the caption bar, left with `button_caption`:
@@ -57,24 +57,24 @@ class LanguageChooser : public SettingsDialogFixture {
   void settings_round_trip(const char* button_caption) {
     ASSERT_NO_FATAL_FAILURE(open_dialog());
     ASSERT_NO_FATAL_FAILURE(close_dialog(button_caption));
-    ASSERT_TRUE(round_trip(main));
-    EXPECT_EQ(find_process_window(app->process_id(), language_chooser::kChooserWindowClass, nullptr, true), nullptr);
+    ASSERT_TRUE(round_trip(main_));
+    EXPECT_EQ(find_process_window(app_->process_id(), language_chooser::kChooserWindowClass, nullptr, true), nullptr);
   }
 
-  HWND chooser = nullptr;
+  HWND chooser_ = nullptr;
 };
 
 TEST_F(LanguageChooser, IsCentredOnTheMainWindowAndEnglishSwitchesAtOnce) {
   RECT client{};
-  GetClientRect(chooser, &client);
+  GetClientRect(chooser_, &client);
   EXPECT_EQ(client.right, language_chooser::kChooserWidth);
   EXPECT_EQ(client.bottom, language_chooser::kChooserHeight);
-  EXPECT_EQ(window_text(chooser), texts::kTitle);
+  EXPECT_EQ(window_text(chooser_), texts::kTitle);
   HWND main_window = FindWindowA(mainwin::kMainWindowClass, nullptr);
   ASSERT_NE(main_window, nullptr);
   RECT outer{}, own{};
   GetWindowRect(main_window, &outer);
-  GetWindowRect(chooser, &own);
+  GetWindowRect(chooser_, &own);
   EXPECT_LE(std::abs((own.left + own.right) - (outer.left + outer.right)), 1);
   EXPECT_LE(std::abs((own.top + own.bottom) - (outer.top + outer.bottom)), 1);
   // Its background, beside the label.
@@ -94,7 +94,7 @@ TEST_F(LanguageChooser, IsCentredOnTheMainWindowAndEnglishSwitchesAtOnce) {
   ASSERT_NO_FATAL_FAILURE(main_window_up());
   EXPECT_EQ(setting("lang_list"), "english");
   EXPECT_EQ(setting("lang_menu"), "1");
-  EXPECT_NE(find_child(main, ui::kFlatButtonClass, "Save"), nullptr);  // English texts
+  EXPECT_NE(find_child(main_, ui::kFlatButtonClass, "Save"), nullptr);  // English texts
 }
 
 TEST_F(LanguageChooser, DeutschSettlesTheQuestionAndItDoesNotComeBack) {
@@ -103,39 +103,39 @@ TEST_F(LanguageChooser, DeutschSettlesTheQuestionAndItDoesNotComeBack) {
   ASSERT_NO_FATAL_FAILURE(main_window_up());
   EXPECT_EQ(setting("lang_menu"), "1");
   EXPECT_EQ(setting("lang_list"), "");
-  EXPECT_NE(find_child(main, ui::kFlatButtonClass, "Speichern"), nullptr);
+  EXPECT_NE(find_child(main_, ui::kFlatButtonClass, "Speichern"), nullptr);
   // The main window is shown anew after the settings dialog.
   ASSERT_NO_FATAL_FAILURE(settings_round_trip(settings::texts::kCancel));
 }
 
 TEST_F(LanguageChooser, OtherLanguageOpensTheLanguageSectionWhereASavedLanguageSettlesIt) {
   post_click(chooser_button(texts::kOtherLanguage));
-  dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
-  ASSERT_NE(dialog, nullptr);
-  const auto lists = children_of_class(dialog, ui::kReportListClass);
+  dialog_ = wait_process_window(app_->process_id(), settings::kSettingsWindowClass, nullptr);
+  ASSERT_NE(dialog_, nullptr);
+  const auto lists = children_of_class(dialog_, ui::kReportListClass);
   ASSERT_EQ(lists.size(), 2u);
   HWND languages = find_child(lists[1], WC_LISTVIEWA);
   ASSERT_TRUE(wait_for("the language list to show", [&] { return IsWindowVisible(languages) != FALSE; }));
   EXPECT_FALSE(IsWindowVisible(find_child(lists[0], WC_LISTVIEWA)));  // the Profiles section stays collapsed
-  EXPECT_FALSE(IsWindowVisible(chooser) && IsWindow(chooser));
+  EXPECT_FALSE(IsWindowVisible(chooser_) && IsWindow(chooser_));
   // "English" sorts before "german".
   post_key(languages, VK_END);
   post_key(languages, VK_HOME);
   ASSERT_TRUE(wait_for("the English row to be selected", [&] {
     return SendMessageA(languages, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0;
   }));
-  send_click(find_child(dialog, ui::kFlatButtonClass, settings::texts::kSave));
+  send_click(find_child(dialog_, ui::kFlatButtonClass, settings::texts::kSave));
   ASSERT_NO_FATAL_FAILURE(main_window_up());
   EXPECT_EQ(setting("lang_list"), "English");
   EXPECT_EQ(setting("lang_menu"), "1");
-  EXPECT_NE(find_child(main, ui::kFlatButtonClass, "Save"), nullptr);
+  EXPECT_NE(find_child(main_, ui::kFlatButtonClass, "Save"), nullptr);
 }
 
 TEST_F(LanguageChooser, LeftWithoutALanguageItAsksAgainOnlyAtTheNextStart) {
   post_click(chooser_button(texts::kOtherLanguage));
-  dialog = wait_process_window(app->process_id(), settings::kSettingsWindowClass, nullptr);
-  ASSERT_NE(dialog, nullptr);
-  send_click(find_child(dialog, ui::kFlatButtonClass, settings::texts::kCancel));
+  dialog_ = wait_process_window(app_->process_id(), settings::kSettingsWindowClass, nullptr);
+  ASSERT_NE(dialog_, nullptr);
+  send_click(find_child(dialog_, ui::kFlatButtonClass, settings::texts::kCancel));
   ASSERT_NO_FATAL_FAILURE(main_window_up());
   EXPECT_EQ(setting("lang_menu"), "0");
   ASSERT_NO_FATAL_FAILURE(settings_round_trip(settings::texts::kCancel));

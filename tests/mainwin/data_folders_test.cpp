@@ -44,11 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ChooseBaseFolder, PortableModeUsesTheProgramFolder) {
   const std::string program = std::string("stick") + files::kSeparator + "OrvaneX.exe";
   const std::string app_data = "appdata";
-  for (StartSwitch portable : {StartSwitch::Portable, StartSwitch::PortableUpdated}) {
+  for (StartSwitch portable : {StartSwitch::kPortable, StartSwitch::kPortableUpdated}) {
     EXPECT_EQ(choose_base_folder(portable, app_data, program), std::string("stick") + files::kSeparator);
   }
-  for (StartSwitch other : {StartSwitch::Normal, StartSwitch::Autostart, StartSwitch::Updated,
-                            StartSwitch::Template}) {
+  for (StartSwitch other : {StartSwitch::kNormal, StartSwitch::kAutostart, StartSwitch::kUpdated,
+                            StartSwitch::kTemplate}) {
     EXPECT_EQ(choose_base_folder(other, app_data, program), app_data);
   }
 }

@@ -41,7 +41,7 @@ TEST(DataFoldersWin, ANameNoFolderCanHaveShowsTheMessage) {
 TEST(DataFoldersWin, PortableModeLivesBesideTheProgram) {
   const std::string program = program_file_path();
   ASSERT_TRUE(ends_with(program, "mainwin_win_tests.exe")) << program;
-  for (StartSwitch portable : {StartSwitch::Portable, StartSwitch::PortableUpdated}) {
+  for (StartSwitch portable : {StartSwitch::kPortable, StartSwitch::kPortableUpdated}) {
     EXPECT_EQ(locate_data_folders(portable).data, files::folder_of(program) + "Quillfen\\OrvaneX\\");
   }
 }
@@ -50,7 +50,7 @@ TEST(DataFoldersWin, OtherwiseUnderTheApplicationDataFolder) {
   const std::string app_data = app_data_folder();
   ASSERT_FALSE(app_data.empty());
   EXPECT_TRUE(files::folder_exists(app_data)) << app_data;
-  for (StartSwitch s : {StartSwitch::Normal, StartSwitch::Autostart, StartSwitch::Updated, StartSwitch::Template}) {
+  for (StartSwitch s : {StartSwitch::kNormal, StartSwitch::kAutostart, StartSwitch::kUpdated, StartSwitch::kTemplate}) {
     DataFolders folders = locate_data_folders(s);
     EXPECT_EQ(folders.vendor, app_data + "\\Quillfen\\");
     EXPECT_EQ(folders.data, app_data + "\\Quillfen\\OrvaneX\\");

@@ -36,7 +36,7 @@ TEST(DisplayChange, RunsItsStepsInOrderAndRestoresOnlyWithSortAfterRes) {
     FlowWorld w;
     w.settings.sort_after_res = c.sort_after_res;
     w.window.display = {{1280, 1024}, 1};
-    ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 400, 300}}, w.profile_file("ORV - 1280x1024"), {1280, 1024}, 1));
+    ASSERT_TRUE(write_profile_file({{"Papierkorb", 400, 300}}, w.profile_file("ORV - 1280x1024"), {1280, 1024}, 1));
 
     on_display_change(w.context(), w.window);
     EXPECT_EQ(w.log.entries, c.log) << "sort_after_res " << c.sort_after_res;
@@ -53,8 +53,8 @@ TEST(DisplayChange, ANewResolutionIsToldAndSavedBetweenTheMessagePumps) {
   EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off",
                                 "process_messages", "information MSDLG_19", "desktop", "process_messages",
                                 "refresh_timer on"}));
-  EXPECT_EQ(ListProfiles(w.folders.data), (Log{"ORV - 1280x1024"}));
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("ORV - 1280x1024"))),
+  EXPECT_EQ(list_profiles(w.folders.data), (Log{"ORV - 1280x1024"}));
+  EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("ORV - 1280x1024"))),
             (std::vector<orvx::test::IconRow>{{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}}));
 }
 
@@ -70,7 +70,7 @@ TEST(DisplayChange, SwitchingAwayAndBackRestoresEachResolutionsIconsAndAsksOnlyO
 
   // A first change at 1920 x 1080 saves that resolution's profile.
   on_display_change(w.context(), w.window);
-  ASSERT_EQ(ListProfiles(w.folders.data), (Log{"ORV - 1920x1080"}));
+  ASSERT_EQ(list_profiles(w.folders.data), (Log{"ORV - 1920x1080"}));
 
   switch_to({1280, 1024}, {{"Papierkorb", {5, 5}}, {"Arbeitsplatz", {5, 80}}});
   w.desktop.set_items({{"Papierkorb", {600, 5}}, {"Arbeitsplatz", {600, 80}}});  // the user arranges

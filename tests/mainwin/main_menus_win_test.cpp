@@ -99,13 +99,13 @@ TEST(MainMenus, RestoreMenuHandsBackTheRealNameOfTheChosenProfileOrTheUndo) {
     std::string profile_name;
   };
   const Case cases[] = {
-      {false, {VK_DOWN, VK_RETURN}, Item::Profile, "a&b"},
-      {false, {VK_DOWN, VK_DOWN, VK_RETURN}, Item::Profile, "-"},
-      {false, {VK_ESCAPE}, Item::None, ""},
+      {false, {VK_DOWN, VK_RETURN}, Item::kProfile, "a&b"},
+      {false, {VK_DOWN, VK_DOWN, VK_RETURN}, Item::kProfile, "-"},
+      {false, {VK_ESCAPE}, Item::kNone, ""},
       // The undo item comes after the separator below the profiles.
-      {true, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::UndoRestore, ""},
+      {true, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::kUndoRestore, ""},
       // Without it the selection wraps round to the first profile.
-      {false, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::Profile, "a&b"},
+      {false, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::kProfile, "a&b"},
   };
   test::WidgetForm form;
   MainMenus menus({});
@@ -185,11 +185,11 @@ TEST(MainMenus, SaveMenuHandsBackWhatWasChosen) {
     std::string profile_name;
   };
   const Case cases[] = {
-      {{VK_DOWN, VK_RETURN}, Item::SaveStandard, ""},
-      {{VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}, Item::SaveIntoProfile, "a&b"},
-      {{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}, Item::SaveIntoProfile, "-"},
-      {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::NewProfile, ""},
-      {{VK_ESCAPE}, Item::None, ""},
+      {{VK_DOWN, VK_RETURN}, Item::kSaveStandard, ""},
+      {{VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}, Item::kSaveIntoProfile, "a&b"},
+      {{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}, Item::kSaveIntoProfile, "-"},
+      {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, Item::kNewProfile, ""},
+      {{VK_ESCAPE}, Item::kNone, ""},
   };
   test::WidgetForm form;
   MainMenus menus({});

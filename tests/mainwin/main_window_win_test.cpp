@@ -49,9 +49,9 @@ const std::vector<StandinItem> kIcons = {
 // Icons as sorted rows of caption and position, to compare a profile with
 // the desktop whatever the order of either.
 std::vector<IconRow> sorted_rows(const DesktopIcons& icons) {
-  std::vector<IconRow> rows = Rows(icons);
-  std::sort(rows.begin(), rows.end());
-  return rows;
+  std::vector<IconRow> sorted = rows(icons);
+  std::sort(sorted.begin(), sorted.end());
+  return sorted;
 }
 
 std::vector<IconRow> sorted_rows(const std::vector<StandinItem>& items) {
@@ -81,21 +81,21 @@ class MainWindow : public ::testing::Test {
 
   // Starts the copy with `argument` and waits for its main window.
   std::unique_ptr<RunningApp> start(const std::string& argument = "/u") {
-    copy.settle_language_question();
-    auto app = std::make_unique<RunningApp>(copy.exe(), argument);
+    copy_.settle_language_question();
+    auto app = std::make_unique<RunningApp>(copy_.exe(), argument);
     return app;
   }
 
   // The copy saves by timer into `profile` every `interval_ms` (an interval
   // the settings dialog, which takes whole minutes, cannot set).
   void auto_save_into(const std::string& profile, int64_t interval_ms) const {
-    copy.prepare_resolution_profile();
-    copy.set_config("Settings", "auto_check_icons", "1");
-    copy.set_config("Settings", "auto_check_icons_value", std::to_string(interval_ms));
-    copy.set_config("Settings", "std_profil", profile);
+    copy_.prepare_resolution_profile();
+    copy_.set_config("Settings", "auto_check_icons", "1");
+    copy_.set_config("Settings", "auto_check_icons_value", std::to_string(interval_ms));
+    copy_.set_config("Settings", "std_profil", profile);
   }
 
-  ProgramCopy copy;
+  ProgramCopy copy_;
 
  private:
   static inline std::unique_ptr<StandinDesktop> standin_;
@@ -106,17 +106,17 @@ TEST_F(MainWindow, FirstStartTellsAndSavesTheStandardProfileOfTheResolution) {
   HWND box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box), lang::german_message(message_ids::kStandardProfileCreated));
-  EXPECT_FALSE(files::file_exists(copy.profile_file(resolution_profile_name())));
+  EXPECT_FALSE(files::file_exists(copy_.profile_file(resolution_profile_name())));
   press_box_button(box, IDOK);
 
   ASSERT_NE(app->main_window(), nullptr);
-  const std::string profile = copy.profile_file(resolution_profile_name());
+  const std::string profile = copy_.profile_file(resolution_profile_name());
   ASSERT_TRUE(files::file_exists(profile));
-  EXPECT_EQ(sorted_rows(ReadProfileFile(profile)), sorted_rows(standin().report()));
+  EXPECT_EQ(sorted_rows(read_profile_file(profile)), sorted_rows(standin().report()));
 }
 
 TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
-  copy.prepare_resolution_profile();
+  copy_.prepare_resolution_profile();
   auto app = start();
   ASSERT_NE(app->main_window(), nullptr);
   app->click(ui::kFlatButtonClass, "Speichern");
@@ -131,9 +131,9 @@ TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
   SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("B\xFCro & Haus"));
   PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
 
-  const std::string profile = copy.profile_file("B\xFCro & Haus");
+  const std::string profile = copy_.profile_file("B\xFCro & Haus");
   const std::vector<IconRow> desktop = sorted_rows(standin().report());
-  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop", [&] { return sorted_rows(ReadProfileFile(profile)) == desktop; }));
+  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop", [&] { return sorted_rows(read_profile_file(profile)) == desktop; }));
 }
 
 TEST_F(MainWindow, RestorePutsMovedIconsBack) {
@@ -142,7 +142,7 @@ TEST_F(MainWindow, RestorePutsMovedIconsBack) {
   ASSERT_NE(box, nullptr);
   press_box_button(box, IDOK);  // the first start saves the standard profile
   ASSERT_NE(app->main_window(), nullptr);
-  ASSERT_TRUE(files::file_exists(copy.profile_file(resolution_profile_name())));
+  ASSERT_TRUE(files::file_exists(copy_.profile_file(resolution_profile_name())));
   const std::vector<StandinItem> saved = standin().report();
 
   ASSERT_TRUE(standin().move(0, 600, 400));
@@ -156,10 +156,10 @@ TEST_F(MainWindow, RestorePutsMovedIconsBack) {
 }
 
 TEST_F(MainWindow, HotkeySavesIntoTheChosenStandardProfile) {
-  copy.prepare_resolution_profile();
-  copy.set_config("Settings", "std_profil", "Mein Profil");
-  copy.set_config("Settings", "active_hotkey", "1");
-  copy.set_config("Settings", "HotKey_value", "Strg+Alt+D");
+  copy_.prepare_resolution_profile();
+  copy_.set_config("Settings", "std_profil", "Mein Profil");
+  copy_.set_config("Settings", "active_hotkey", "1");
+  copy_.set_config("Settings", "HotKey_value", "Strg+Alt+D");
   auto app = start();
   ASSERT_NE(app->main_window(), nullptr);
   // The program holds the combination now.
@@ -173,9 +173,9 @@ TEST_F(MainWindow, HotkeySavesIntoTheChosenStandardProfile) {
     keys[i].ki.dwFlags = i >= 3 ? KEYEVENTF_KEYUP : 0;
   }
   ASSERT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
-  const std::string profile = copy.profile_file("Mein Profil");
+  const std::string profile = copy_.profile_file("Mein Profil");
   const std::vector<IconRow> desktop = sorted_rows(standin().report());
-  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop", [&] { return sorted_rows(ReadProfileFile(profile)) == desktop; }));
+  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop", [&] { return sorted_rows(read_profile_file(profile)) == desktop; }));
 
   app.reset();  // Exit gives the combination back
   EXPECT_TRUE(RegisterHotKey(nullptr, 0x5000, MOD_CONTROL | MOD_ALT, 'D'));
@@ -183,13 +183,13 @@ TEST_F(MainWindow, HotkeySavesIntoTheChosenStandardProfile) {
 }
 
 TEST_F(MainWindow, AutoArrangeGivesTheWarningAndNoRestoreMenu) {
-  copy.prepare_resolution_profile();
+  copy_.prepare_resolution_profile();
   standin().set_modes(true, false);
   auto app = start();
   // Once at the start, where it only warns.
   HWND box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(message_box_text(box), icons::ArrangementWarningText());
+  EXPECT_EQ(message_box_text(box), icons::arrangement_warning_text());
   press_box_button(box, IDOK);
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
@@ -197,7 +197,7 @@ TEST_F(MainWindow, AutoArrangeGivesTheWarningAndNoRestoreMenu) {
   app->click(ui::kFlatButtonClass, "Anordnen");
   box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(message_box_text(box), icons::ArrangementWarningText());
+  EXPECT_EQ(message_box_text(box), icons::arrangement_warning_text());
   press_box_button(box, IDOK);
   ASSERT_TRUE(wait_for("!IsWindow(box)", [&] { return !IsWindow(box); }));
   ASSERT_TRUE(round_trip(main));
@@ -213,7 +213,7 @@ TEST_F(MainWindow, AutoArrangeGivesTheWarningAndNoRestoreMenu) {
 }
 
 TEST_F(MainWindow, RefusesAltF4AndForeignClosesWhileExitEndsAndKeepsThePosition) {
-  copy.prepare_resolution_profile();
+  copy_.prepare_resolution_profile();
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
@@ -235,7 +235,7 @@ TEST_F(MainWindow, RefusesAltF4AndForeignClosesWhileExitEndsAndKeepsThePosition)
   ASSERT_TRUE(app->wait_exit());
   EXPECT_EQ(app->exit_code(), 0u);
   EXPECT_FALSE(IsWindow(main));
-  const std::string config = copy.config_file();
+  const std::string config = copy_.config_file();
   EXPECT_EQ(ini::read_string(config, "orvx_form", "Left", ""), "123");
   EXPECT_EQ(ini::read_string(config, "orvx_form", "Top", ""), "234");
   // The about box keeps its place too, where it was centred at the start.
@@ -281,14 +281,14 @@ TEST_F(MainWindow, SecondStartBringsTheFirstToTheFrontAndEnds) {
 }
 
 // The system clock in milliseconds, as file times give it.
-int64_t FileTimeMs(const FILETIME& time) {
+int64_t file_time_ms(const FILETIME& time) {
   return static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime) / 10000);
 }
 
-int64_t NowMs() {
+int64_t now_ms() {
   FILETIME now{};
   GetSystemTimeAsFileTime(&now);
-  return FileTimeMs(now);
+  return file_time_ms(now);
 }
 
 // Each show reads the settings anew; the auto-save countdown must run on
@@ -305,7 +305,7 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
   ASSERT_NE(main, nullptr);
   HWND tray = wait_tray_icon(app->process_id());
   ASSERT_NE(tray, nullptr);
-  const std::string profile = copy.profile_file("Zeitplan");
+  const std::string profile = copy_.profile_file("Zeitplan");
 
   // Waits for the next save and takes the file away: the moment it was
   // written, or nullopt.
@@ -319,7 +319,7 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
     if (!wait_for("the saved profile to be taken away", [&] { return DeleteFileA(profile.c_str()) != FALSE; })) {
       return std::nullopt;
     }
-    return FileTimeMs(data.ftLastWriteTime);
+    return file_time_ms(data.ftLastWriteTime);
   };
 
   const std::optional<int64_t> first = next_save();
@@ -327,7 +327,7 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
   for (const int64_t part : {kIntervalMs / 4, kIntervalMs / 2}) {
     // The user opens the window from the notification area a quarter and
     // half way through the countdown.
-    ASSERT_TRUE(wait_for("the countdown to reach the next show", [&] { return NowMs() >= *first + part; },
+    ASSERT_TRUE(wait_for("the countdown to reach the next show", [&] { return now_ms() >= *first + part; },
                          static_cast<int>(kIntervalMs)));
     ASSERT_TRUE(minimize_to_tray(main));
     click_tray_icon(tray);
@@ -353,7 +353,7 @@ TEST_F(MainWindow, AutoSaveLeavesAProfileOfAnotherScreenAsItWas) {
            std::to_string(h) + "\r\nCount=1\r\n";
   };
   const std::string other_screen = profile_at(width == 800 ? 640 : 800, width == 800 ? 480 : 600);
-  const std::string profile = copy.profile_file("Zeitplan");
+  const std::string profile = copy_.profile_file("Zeitplan");
   ASSERT_TRUE(files::write_file(profile, other_screen));
   auto app = start();
   ASSERT_NE(app->main_window(), nullptr);
@@ -368,7 +368,7 @@ TEST_F(MainWindow, AutoSaveLeavesAProfileOfAnotherScreenAsItWas) {
   ASSERT_TRUE(files::write_file(profile, this_screen));
   EXPECT_TRUE(wait_for("the timer to save into the profile of this screen",
                        [&] { return files::read_file(profile).value_or(this_screen) != this_screen; }));
-  EXPECT_EQ(sorted_rows(ReadProfileFile(profile)), sorted_rows(standin().report()));
+  EXPECT_EQ(sorted_rows(read_profile_file(profile)), sorted_rows(standin().report()));
 }
 
 // The start's step that saves the standard profile meets a shell whose
@@ -388,7 +388,7 @@ TEST_F(MainWindow, FailedStandardProfileSaveAtStartKeepsTheTrayIcon) {
   EXPECT_NE(wait_tray_icon(app->process_id()), nullptr);
   HWND report = wait_process_window(app->process_id(), ui::kErrorReportClass, nullptr);
   ASSERT_NE(report, nullptr);
-  EXPECT_FALSE(files::file_exists(copy.profile_file(resolution_profile_name())));
+  EXPECT_FALSE(files::file_exists(copy_.profile_file(resolution_profile_name())));
   standin().fill_address_space(false);
   PostMessageA(report, WM_KEYDOWN, VK_RETURN, 1);
   EXPECT_NE(app->main_window(), nullptr);
@@ -396,7 +396,7 @@ TEST_F(MainWindow, FailedStandardProfileSaveAtStartKeepsTheTrayIcon) {
 
 // The update message comes once the window is up.
 TEST_F(MainWindow, UpdateMessageFollowsTheFirstShowOfTheWindow) {
-  ProgramCopy updated(DataPlace::app_data);  // "/" + version is no portable start
+  ProgramCopy updated(DataPlace::kAppData);  // "/" + version is no portable start
   updated.prepare_resolution_profile();
   RunningApp app(updated.exe(), std::string("/") + ORVX_VERSION_STRING);
   HWND box = wait_message_box(app.process_id());
@@ -410,7 +410,7 @@ TEST_F(MainWindow, UpdateMessageFollowsTheFirstShowOfTheWindow) {
 }
 
 TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
-  copy.prepare_resolution_profile();
+  copy_.prepare_resolution_profile();
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
@@ -428,7 +428,7 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
 }
 
 TEST_F(MainWindow, MinideskMenuAlignsTheDesktopToTheGrid) {
-  copy.prepare_resolution_profile();
+  copy_.prepare_resolution_profile();
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
@@ -445,7 +445,7 @@ TEST_F(MainWindow, MinideskMenuAlignsTheDesktopToTheGrid) {
 }
 
 TEST_F(MainWindow, DisplayChangeRestoresTheStandardProfileWhenAsked) {
-  copy.set_config("Settings", "sort_after_res", "1");
+  copy_.set_config("Settings", "sort_after_res", "1");
   auto app = start();
   HWND box = wait_message_box(app->process_id());
   ASSERT_NE(box, nullptr);
@@ -459,8 +459,8 @@ TEST_F(MainWindow, DisplayChangeRestoresTheStandardProfileWhenAsked) {
 }
 
 TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
-  copy.prepare_resolution_profile();
-  copy.set_config("Settings", "lang_list", "English");
+  copy_.prepare_resolution_profile();
+  copy_.set_config("Settings", "lang_list", "English");
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
@@ -478,7 +478,7 @@ TEST_F(MainWindow, LanguageFileChosenInTheSettingsSwitchesTheTexts) {
 
 TEST_F(MainWindow, DevWritesTheLanguageTemplateAndEnds) {
   // "/dev" is no portable start: the data folder is the user's.
-  ProgramCopy dev(DataPlace::app_data);
+  ProgramCopy dev(DataPlace::kAppData);
   dev.prepare_resolution_profile();
   const std::string template_file = "C:\\lang.ini";
   DeleteFileA(template_file.c_str());
@@ -530,7 +530,7 @@ WindowLook look_of(HWND window) {
 }
 
 TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
-  copy.prepare_resolution_profile();
+  copy_.prepare_resolution_profile();
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
@@ -540,7 +540,7 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   EXPECT_EQ(expanded.height, layout.client.height);
   EXPECT_FALSE(expanded.topmost);
   EXPECT_TRUE(expanded.shaped);
-  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "1");
+  EXPECT_EQ(ini::read_string(copy_.config_file(), "Settings", "form_status_button_value", ""), "1");
 
   // The Minidesk's hidden explanation panel has a picture too.
   HWND toggle = find_visible_child(main, ui::kPictureButtonClass);
@@ -553,17 +553,17 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   EXPECT_EQ(collapsed.width, mainwin::kCollapsedSize.width);
   EXPECT_TRUE(collapsed.topmost);
   EXPECT_TRUE(collapsed.shaped);
-  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "0");
+  EXPECT_EQ(ini::read_string(copy_.config_file(), "Settings", "form_status_button_value", ""), "0");
 
   post_click(toggle);
   ASSERT_TRUE(wait_for("look_of(main).height == expanded.height", [&] { return look_of(main).height == expanded.height; }));
   ASSERT_TRUE(round_trip(main));
   EXPECT_FALSE(look_of(main).topmost);
-  EXPECT_EQ(ini::read_string(copy.config_file(), "Settings", "form_status_button_value", ""), "1");
+  EXPECT_EQ(ini::read_string(copy_.config_file(), "Settings", "form_status_button_value", ""), "1");
 }
 
 TEST_F(MainWindow, InactiveWindowIsDrawnTranslucent) {
-  copy.prepare_resolution_profile();
+  copy_.prepare_resolution_profile();
   auto app = start();
   HWND main = app->main_window();
   ASSERT_NE(main, nullptr);
@@ -582,7 +582,7 @@ TEST_F(MainWindow, InactiveWindowIsDrawnTranslucent) {
 
 TEST_F(MainWindow, AutostartHidesTheWindowAfterTheStart) {
   // "/auto" is no portable start: the data folder is the user's.
-  ProgramCopy autostart(DataPlace::app_data);
+  ProgramCopy autostart(DataPlace::kAppData);
   autostart.prepare_resolution_profile();
   // The language question, settled by any value but 0, is written back as
   // 1 right before the window is shown: the sign that the show has come.

@@ -146,32 +146,32 @@ class MinideskWindow : public ::testing::Test {
     standin().set_modes(false, false);
     // Out of the way: a hint under a resting cursor would hide the map.
     ASSERT_TRUE(mouse_to({1, 1}));
-    copy.prepare_resolution_profile();
-    copy.set_config("orvx_form", "Left", std::to_string(kMainLeft));
-    copy.set_config("orvx_form", "Top", std::to_string(kMainTop));
+    copy_.prepare_resolution_profile();
+    copy_.set_config("orvx_form", "Left", std::to_string(kMainLeft));
+    copy_.set_config("orvx_form", "Top", std::to_string(kMainTop));
   }
 
   // Loads the desktop, starts the program and waits for its map, sized as
   // the layout wants it for this screen.
   void start(const std::vector<StandinItem>& icons) {
     ASSERT_EQ(standin().load(icons), static_cast<int>(icons.size()));
-    app = std::make_unique<RunningApp>(copy.exe(), "/u");
-    main = app->main_window();
-    ASSERT_NE(main, nullptr);
-    ASSERT_NE(find_child(main, minidesk::kMinideskViewClass), nullptr);
-    map = std::make_unique<Map>(main);
+    app_ = std::make_unique<RunningApp>(copy_.exe(), "/u");
+    main_ = app_->main_window();
+    ASSERT_NE(main_, nullptr);
+    ASSERT_NE(find_child(main_, minidesk::kMinideskViewClass), nullptr);
+    map_ = std::make_unique<Map>(main_);
     const ui::Size size = mainwin::minidesk_size(mainwin::measure_screen());
-    ASSERT_EQ(map->width(), size.width);
-    ASSERT_EQ(map->height(), size.height);
+    ASSERT_EQ(map_->width(), size.width);
+    ASSERT_EQ(map_->height(), size.height);
   }
 
   static StandinDesktop& standin() { return *standin_; }
-  HWND error_list() const { return find_process_window(app->process_id(), minidesk::kErrorListWindowClass, nullptr, false); }
+  HWND error_list() const { return find_process_window(app_->process_id(), minidesk::kErrorListWindowClass, nullptr, false); }
 
-  ProgramCopy copy;
-  std::unique_ptr<RunningApp> app;
-  HWND main = nullptr;
-  std::unique_ptr<Map> map;
+  ProgramCopy copy_;
+  std::unique_ptr<RunningApp> app_;
+  HWND main_ = nullptr;
+  std::unique_ptr<Map> map_;
 
  private:
   static inline std::unique_ptr<StandinDesktop> standin_;
@@ -221,23 +221,23 @@ TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
       {"left, inside", f, kMiddle, kMiddle, kInside},
       {"bare map", marker_bounds(600, 600), kMiddle, kMiddle, kMapColour},
   };
-  ASSERT_TRUE(wait_for("the marker of the bin drawn", [&] { return map->pixel(b, kMiddle, kMiddle) == kInside; }));
-  ASSERT_TRUE(wait_for("the alert image drawn", [&] { return screen_pixel(map->alert_image()) == kAlertRed; }));
-  for (const Case& c : cases) EXPECT_EQ(map->pixel(c.marker, c.dx, c.dy), c.colour) << c.what;
+  ASSERT_TRUE(wait_for("the marker of the bin drawn", [&] { return map_->pixel(b, kMiddle, kMiddle) == kInside; }));
+  ASSERT_TRUE(wait_for("the alert image drawn", [&] { return screen_pixel(map_->alert_image()) == kAlertRed; }));
+  for (const Case& c : cases) EXPECT_EQ(map_->pixel(c.marker, c.dx, c.dy), c.colour) << c.what;
   // The version line runs through the alert image's lower half; the image
   // lies in front of it.
   EXPECT_TRUE(wait_for("the alert image in front of the version line", [&] {
-    return map->pixel(map->width() - minidesk::kAlertImageInset + 3, map->height() - 4) == kAlertRed;
+    return map_->pixel(map_->width() - minidesk::kAlertImageInset + 3, map_->height() - 4) == kAlertRed;
   }));
 
   // The hints: a marker's caption, and the count on the alert image.
   auto hint_text = [&] {
-    HWND hint = find_process_window(app->process_id(), ui::kHintWindowClass, nullptr, true);
+    HWND hint = find_process_window(app_->process_id(), ui::kHintWindowClass, nullptr, true);
     return hint ? window_text(hint) : std::string();
   };
-  ASSERT_TRUE(mouse_to(map->screen(b, kMiddle, kMiddle)));
+  ASSERT_TRUE(mouse_to(map_->screen(b, kMiddle, kMiddle)));
   EXPECT_TRUE(wait_for("the hint of the bin", [&] { return hint_text() == "Papierkorb"; })) << hint_text();
-  ASSERT_TRUE(mouse_to(map->alert_image()));
+  ASSERT_TRUE(mouse_to(map_->alert_image()));
   const std::string count = text::with_detail(lang::german_message(message_ids::kIconsOutside), "3");
   EXPECT_TRUE(wait_for("the hint of the alert image", [&] { return hint_text() == count; })) << hint_text();
 }
@@ -246,24 +246,24 @@ TEST_F(MinideskWindow, DraggingAMarkerMovesItsIconByThreeTimesTheDrag) {
   start({{"Papierkorb", 300, 300}, {"Arbeitsplatz", 20, 20}});
   const MapRect marker = marker_bounds(300, 300);
   constexpr int kLast = minidesk::kMarkerSize - 1;
-  ASSERT_TRUE(wait_for("the marker drawn", [&] { return map->pixel(marker, 3, 3) == kInside; }));
+  ASSERT_TRUE(wait_for("the marker drawn", [&] { return map_->pixel(marker, 3, 3) == kInside; }));
 
   // Pressed on the marker: the map takes the mouse.
-  ASSERT_TRUE(mouse_to(map->screen(marker, 3, 3)));
+  ASSERT_TRUE(mouse_to(map_->screen(marker, 3, 3)));
   left_button(true);
-  ASSERT_TRUE(wait_for("the map to take the mouse capture", [&] { return capture_of(main) == map->window(); }));
+  ASSERT_TRUE(wait_for("the map to take the mouse capture", [&] { return capture_of(main_) == map_->window(); }));
   // Each step of the drag is drawn before the next: the marker's lower right
   // corner shows where the map has it now.
   struct Step {
     int dx, dy;
   };
   for (const Step step : {Step{4, 1}, Step{10, 5}}) {
-    ASSERT_TRUE(mouse_to(map->screen(marker, 3 + step.dx, 3 + step.dy)));
+    ASSERT_TRUE(mouse_to(map_->screen(marker, 3 + step.dx, 3 + step.dy)));
     ASSERT_TRUE(wait_for("the marker dragged by " + std::to_string(step.dx) + "," + std::to_string(step.dy),
-                         [&] { return map->pixel(marker, kLast + step.dx, kLast + step.dy) == kInside; }));
+                         [&] { return map_->pixel(marker, kLast + step.dx, kLast + step.dy) == kInside; }));
   }
   left_button(false);
-  EXPECT_TRUE(wait_for("the map to give the mouse back", [&] { return capture_of(main) == nullptr; }));
+  EXPECT_TRUE(wait_for("the map to give the mouse back", [&] { return capture_of(main_) == nullptr; }));
   const StandinItem moved = placed("Papierkorb", {marker.left + 10, marker.top + 5});
   EXPECT_EQ(moved.x, 300 + minidesk::kMapScale * 10);
   EXPECT_EQ(moved.y, 300 + minidesk::kMapScale * 5);
@@ -273,21 +273,21 @@ TEST_F(MinideskWindow, DraggingAMarkerMovesItsIconByThreeTimesTheDrag) {
   // The refresh is back and draws the marker where the icon is now.
   const MapRect now = marker_bounds(moved.x, moved.y);
   EXPECT_TRUE(wait_for("the marker drawn at the icon's new place", [&] {
-    return map->pixel(now, kLast, kLast) == kInside && map->pixel(marker, 3, 1) == kMapColour;
+    return map_->pixel(now, kLast, kLast) == kInside && map_->pixel(marker, 3, 1) == kMapColour;
   }));
 }
 
 TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
   start({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500 + mainwin::measure_screen().work_area_right, 600}});
-  ASSERT_TRUE(wait_for("the alert image drawn", [&] { return screen_pixel(map->alert_image()) == kAlertRed; }));
+  ASSERT_TRUE(wait_for("the alert image drawn", [&] { return screen_pixel(map_->alert_image()) == kAlertRed; }));
   HWND list = error_list();
   ASSERT_NE(list, nullptr) << "the error list is made at the start";
   EXPECT_FALSE(IsWindowVisible(list));
 
-  click_at(map->alert_image());
+  click_at(map_->alert_image());
   ASSERT_TRUE(wait_for("the error list shown", [&] { return IsWindowVisible(list) != FALSE; }));
   // The explanation slides in over the alert image.
-  EXPECT_TRUE(wait_for("the explanation slid in", [&] { return screen_pixel(map->panel(150, 2)) == kPanelColour; }));
+  EXPECT_TRUE(wait_for("the explanation slid in", [&] { return screen_pixel(map_->panel(150, 2)) == kPanelColour; }));
   const RECT docked = window_rect(list);
   const ScreenPoint dock = minidesk::docked_error_list_position(kMainLeft, kMainTop);
   EXPECT_EQ(docked.left, dock.x);
@@ -301,7 +301,7 @@ TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
             0);
 
   // The main window moves; the list goes with it.
-  SetWindowPos(main, nullptr, kMainLeft + 60, kMainTop + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(main_, nullptr, kMainLeft + 60, kMainTop + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   const ScreenPoint moved_dock = minidesk::docked_error_list_position(kMainLeft + 60, kMainTop + 40);
   EXPECT_TRUE(wait_for("the error list to sit left of the main window", [&] {
     const RECT r = window_rect(list);
@@ -316,30 +316,30 @@ TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
   click_at(entry);
   ASSERT_TRUE(wait_for("the entry chosen", [&] { return SendMessageA(box, LB_GETCURSEL, 0, 0) == 0; }));
   const minidesk::MapPoint target{100, 50};
-  click_at(map->screen(target.x, target.y));
+  click_at(map_->screen(target.x, target.y));
   EXPECT_TRUE(wait_for("the icon placed where the map was clicked",
                        [&] { return standin().report().at(1) == placed("Rechnung.doc", target); }));
   // The last entry is placed: the list closes, and the alert image goes
   // (seen once the explanation is closed by its picture).
   EXPECT_TRUE(wait_for("the error list closed", [&] { return !IsWindowVisible(list); }));
-  HWND close = find_visible_child(map->window(), ui::kPictureButtonClass);
+  HWND close = find_visible_child(map_->window(), ui::kPictureButtonClass);
   ASSERT_NE(close, nullptr);
   click_at(centre_of(close));
-  EXPECT_TRUE(wait_for("the alert image gone", [&] { return screen_pixel(map->alert_image()) == kMapColour; }));
+  EXPECT_TRUE(wait_for("the alert image gone", [&] { return screen_pixel(map_->alert_image()) == kMapColour; }));
 }
 
 TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart) {
   ASSERT_TRUE(wait_for("FindWindowA(\"Shell_TrayWnd\", nullptr) != nullptr", [] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
       << "no Shell_TrayWnd in this session";
   start({{"Papierkorb", 300, 300}});
-  HWND tray = wait_tray_icon(app->process_id());
+  HWND tray = wait_tray_icon(app_->process_id());
   ASSERT_NE(tray, nullptr) << "the icon is not in the notification area";
 
   // Minimized into the notification area, then a click on the icon.
-  ASSERT_TRUE(minimize_to_tray(main));
+  ASSERT_TRUE(minimize_to_tray(main_));
   PostMessageA(tray, WM_USER + 1, 0, WM_LBUTTONDOWN);
   PostMessageA(tray, WM_USER + 1, 0, WM_LBUTTONUP);
-  EXPECT_TRUE(wait_for("IsWindowVisible(main) != FALSE", [&] { return IsWindowVisible(main) != FALSE; }));
+  EXPECT_TRUE(wait_for("IsWindowVisible(main) != FALSE", [&] { return IsWindowVisible(main_) != FALSE; }));
 
   // The shell restarts: it has forgotten the icon and says so to all.
   ASSERT_TRUE(shell_forgets(tray));
@@ -348,7 +348,7 @@ TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart
   EXPECT_TRUE(wait_for("shell_knows(tray, \"Orvane X\")", [&] { return shell_knows(tray, "Orvane X"); }));
 
   // Exit takes it out.
-  app.reset();
+  app_.reset();
   EXPECT_FALSE(shell_knows(tray, "Orvane X"));
 }
 
@@ -367,27 +367,27 @@ int height_of(HWND window) {
 TEST_F(MinideskWindow, UndoPutsBackTheArrangementTheRestoreReplaced) {
   ASSERT_NO_FATAL_FAILURE(start({{"Papierkorb", 300, 150}, {"Arbeitsplatz", 60, 300}, {"Projekte", 450, 450}}));
   // The one profile there is, the resolution's, puts two of them elsewhere.
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 600, 150}, {"Arbeitsplatz", 60, 600}},
-                               copy.profile_file(resolution_profile_name()), {1024, 768}, 1));
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 600, 150}, {"Arbeitsplatz", 60, 600}},
+                               copy_.profile_file(resolution_profile_name()), {1024, 768}, 1));
   ASSERT_TRUE(standin().move(2, 480, 300));  // moved by hand before the restore
   const std::vector<StandinItem> before = standin().report();
 
-  HWND menu = open_restore_menu(*app);
+  HWND menu = open_restore_menu(*app_);
   ASSERT_NE(menu, nullptr);
   const int profiles_only = height_of(menu);
-  ASSERT_TRUE(choose_menu_item(app->process_id(), menu, {0}));
+  ASSERT_TRUE(choose_menu_item(app_->process_id(), menu, {0}));
   const std::vector<StandinItem> restored = {{"Papierkorb", 600, 150}, {"Arbeitsplatz", 60, 600}, {"Projekte", 480, 300}};
   ASSERT_TRUE(wait_for("the profile restored", [&] { return standin().report() == restored; }));
 
   // Now the menu ends with a separator and the undo item.
-  menu = open_restore_menu(*app);
+  menu = open_restore_menu(*app_);
   ASSERT_NE(menu, nullptr);
   EXPECT_GT(height_of(menu), profiles_only);
-  ASSERT_TRUE(choose_menu_item(app->process_id(), menu, {1}));  // below the profile, past the separator
+  ASSERT_TRUE(choose_menu_item(app_->process_id(), menu, {1}));  // below the profile, past the separator
   EXPECT_TRUE(wait_for("every icon back where it was before the restore", [&] { return standin().report() == before; }));
 
   // The undo is spent: the menu holds the profile alone again.
-  menu = open_restore_menu(*app);
+  menu = open_restore_menu(*app_);
   ASSERT_NE(menu, nullptr);
   EXPECT_EQ(height_of(menu), profiles_only);
   post_key(menu, VK_ESCAPE);
@@ -398,8 +398,8 @@ TEST_F(MinideskWindow, UndoPutsBackTheArrangementTheRestoreReplaced) {
 TEST_F(MinideskWindow, RestoreMenuPreviewsTheSelectedProfileOnTheMap) {
   ASSERT_NO_FATAL_FAILURE(start({{"Papierkorb", 60, 150}, {"Arbeitsplatz", 300, 300}}));
   // The profile moves Papierkorb to the right and leaves Arbeitsplatz.
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 360, 150}, {"Arbeitsplatz", 300, 300}},
-                               copy.profile_file(resolution_profile_name()), {1024, 768}, 1));
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 360, 150}, {"Arbeitsplatz", 300, 300}},
+                               copy_.profile_file(resolution_profile_name()), {1024, 768}, 1));
   const MapRect now = marker_bounds(60, 150);
   const MapRect target = marker_bounds(360, 150);
   const MapRect stays = marker_bounds(300, 300);
@@ -407,36 +407,36 @@ TEST_F(MinideskWindow, RestoreMenuPreviewsTheSelectedProfileOnTheMap) {
   constexpr int kMiddle = minidesk::kMarkerSize / 2;
   const int line_y = minidesk::marker_centre(now).y;
   const int line_x = (minidesk::marker_centre(now).x + target.left) / 2;  // half way along the line
-  ASSERT_TRUE(wait_for("the markers drawn", [&] { return map->pixel(now, kMiddle, kMiddle) == kInside; }));
-  ASSERT_EQ(map->pixel(target, 0, kMiddle), kMapColour);
-  ASSERT_EQ(map->pixel(line_x, line_y), kMapColour);
+  ASSERT_TRUE(wait_for("the markers drawn", [&] { return map_->pixel(now, kMiddle, kMiddle) == kInside; }));
+  ASSERT_EQ(map_->pixel(target, 0, kMiddle), kMapColour);
+  ASSERT_EQ(map_->pixel(line_x, line_y), kMapColour);
 
-  HWND menu = open_restore_menu(*app);
+  HWND menu = open_restore_menu(*app_);
   ASSERT_NE(menu, nullptr);
   post_key(menu, VK_DOWN);  // the selection on the profile, nothing chosen
   ASSERT_TRUE(wait_for("the hollow marker at the stored place",
-                       [&] { return map->pixel(target, 0, kMiddle) == kPreview; }));
+                       [&] { return map_->pixel(target, 0, kMiddle) == kPreview; }));
   struct Case {
     const char* what;
     COLORREF seen;
     COLORREF expected;
   };
   const Case cases[] = {
-      {"target, left edge", map->pixel(target, 0, kMiddle), kPreview},
-      {"target, lower right corner", map->pixel(target, kLast, kLast), kPreview},
-      {"target, inside: hollow", map->pixel(target, kMiddle, kMiddle), kMapColour},
-      {"the line half way", map->pixel(line_x, line_y), kPreview},
-      {"beside the line", map->pixel(line_x, line_y - 2), kMapColour},
-      {"the marker now, inside", map->pixel(now, kMiddle + 2, kMiddle + 2), kInside},
-      {"staying icon: hollow marker over its marker", map->pixel(stays, 0, kMiddle), kPreview},
-      {"staying icon: its own marker inside", map->pixel(stays, kMiddle, kMiddle), kInside},
+      {"target, left edge", map_->pixel(target, 0, kMiddle), kPreview},
+      {"target, lower right corner", map_->pixel(target, kLast, kLast), kPreview},
+      {"target, inside: hollow", map_->pixel(target, kMiddle, kMiddle), kMapColour},
+      {"the line half way", map_->pixel(line_x, line_y), kPreview},
+      {"beside the line", map_->pixel(line_x, line_y - 2), kMapColour},
+      {"the marker now, inside", map_->pixel(now, kMiddle + 2, kMiddle + 2), kInside},
+      {"staying icon: hollow marker over its marker", map_->pixel(stays, 0, kMiddle), kPreview},
+      {"staying icon: its own marker inside", map_->pixel(stays, kMiddle, kMiddle), kInside},
   };
   for (const Case& c : cases) EXPECT_EQ(c.seen, c.expected) << c.what;
 
   post_key(menu, VK_ESCAPE);
   EXPECT_TRUE(wait_for("the preview gone with the menu", [&] {
-    return map->pixel(target, 0, kMiddle) == kMapColour && map->pixel(line_x, line_y) == kMapColour &&
-           map->pixel(stays, 0, kMiddle) == kInside;
+    return map_->pixel(target, 0, kMiddle) == kMapColour && map_->pixel(line_x, line_y) == kMapColour &&
+           map_->pixel(stays, 0, kMiddle) == kInside;
   }));
   EXPECT_EQ(standin().report(), (std::vector<StandinItem>{{"Papierkorb", 60, 150}, {"Arbeitsplatz", 300, 300}}));
 }

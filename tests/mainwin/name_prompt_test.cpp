@@ -26,8 +26,8 @@ TEST(NamePrompt, SavesUnderTheTrimmedName) {
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "desktop"}));
   EXPECT_EQ(w.prompts.shown[0].text, "Geben Sie einen Profilnamen ein...");
   EXPECT_EQ(w.prompts.initial_texts, (Log{""}));
-  EXPECT_EQ(ListProfiles(w.folders.data), (Log{"Work"}));
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
+  EXPECT_EQ(list_profiles(w.folders.data), (Log{"Work"}));
+  EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("Work"))), kDesktopIcons);
 }
 
 TEST(NamePrompt, CancelSavesNothing) {
@@ -35,16 +35,16 @@ TEST(NamePrompt, CancelSavesNothing) {
   w.prompts.text_answers = {std::nullopt};
   on_save_new_profile_clicked(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a"}));
-  EXPECT_TRUE(ListProfiles(w.folders.data).empty());
+  EXPECT_TRUE(list_profiles(w.folders.data).empty());
 }
 
 TEST(NamePrompt, AnExistingProfileIsReplacedWithoutAQuestion) {
   FlowWorld w;
-  ASSERT_TRUE(WriteProfileFile({{"Alt", 1, 1}}, w.profile_file("Work"), {800, 600}, 1));
+  ASSERT_TRUE(write_profile_file({{"Alt", 1, 1}}, w.profile_file("Work"), {800, 600}, 1));
   w.prompts.text_answers = {"Work"};
   on_save_new_profile_clicked(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "desktop"}));
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
+  EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("Work"))), kDesktopIcons);
 }
 
 TEST(NamePrompt, RefusesANameNoFileCanHaveSaysWhyAndAsksAgainWithIt) {
@@ -76,7 +76,7 @@ TEST(NamePrompt, RefusesANameNoFileCanHaveSaysWhyAndAsksAgainWithIt) {
     EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "message " + std::string(c.message.text()), "ask MSDLG_21_a", "desktop"}))
         << c.name;
     EXPECT_EQ(w.prompts.initial_texts, (Log{"", c.name})) << c.name;
-    EXPECT_EQ(ListProfiles(w.folders.data), (Log{"Work"})) << "nothing written for " << c.name;
+    EXPECT_EQ(list_profiles(w.folders.data), (Log{"Work"})) << "nothing written for " << c.name;
   }
 }
 
@@ -84,14 +84,14 @@ TEST(NamePrompt, RefusesANameWhoseFilePathWouldBeTooLong) {
   FlowWorld w;
   // Fits as a file name, but not within the 259 characters of a path.
   const std::string name(259 - w.folders.data.size() - 4 + 1, 'n');
-  ASSERT_EQ(FindProfileNameProblem(name), ProfileNameProblem::None);
-  EXPECT_EQ(FindProfileFileProblem(w.folders.data, name), ProfileNameProblem::TooLong);
-  EXPECT_EQ(FindProfileFileProblem(w.folders.data, name.substr(1)), ProfileNameProblem::None);
+  ASSERT_EQ(find_profile_name_problem(name), ProfileNameProblem::kNone);
+  EXPECT_EQ(find_profile_file_problem(w.folders.data, name), ProfileNameProblem::kTooLong);
+  EXPECT_EQ(find_profile_file_problem(w.folders.data, name.substr(1)), ProfileNameProblem::kNone);
 
   w.prompts.text_answers = {name, std::nullopt};
   on_save_new_profile_clicked(w.context());
   EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "message MSDLG_21_f", "ask MSDLG_21_a"}));
-  EXPECT_TRUE(ListProfiles(w.folders.data).empty());
+  EXPECT_TRUE(list_profiles(w.folders.data).empty());
 }
 
 TEST(NamePrompt, RefusalsComeInTheLoadedLanguage) {

@@ -35,10 +35,10 @@ TEST(SaveCommand, CarriesOutTheChoiceThenRefreshesOnlyWithoutLiveRefresh) {
     Log between;  // after the menu, before the refresh
   };
   const Case cases[] = {
-      {Choice::None, "", {}},
-      {Choice::SaveStandard, "", {"message MSDLG_0"}},
-      {Choice::SaveIntoProfile, "Work", {"desktop"}},
-      {Choice::NewProfile, "", {"ask MSDLG_21_a"}},
+      {Choice::kNone, "", {}},
+      {Choice::kSaveStandard, "", {"message MSDLG_0"}},
+      {Choice::kSaveIntoProfile, "Work", {"desktop"}},
+      {Choice::kNewProfile, "", {"ask MSDLG_21_a"}},
   };
   for (bool live : {true, false}) {
     for (const Case& c : cases) {
@@ -55,14 +55,14 @@ TEST(SaveCommand, CarriesOutTheChoiceThenRefreshesOnlyWithoutLiveRefresh) {
 TEST(SaveCommand, ProfileItemSavesIntoTheFileOfItsRealName) {
   FlowWorld w;
   for (const char* name : {"a&b", "ab"}) ASSERT_TRUE(files::write_file(w.profile_file(name), ""));
-  w.window.save_choice = {Choice::SaveIntoProfile, "a&b"};
+  w.window.save_choice = {Choice::kSaveIntoProfile, "a&b"};
   on_save_clicked(w.context(), w.window);
 
   ASSERT_EQ(w.window.menus_shown.size(), 1u);
   EXPECT_TRUE(w.window.menus_shown[0].select_profile_visible);
   EXPECT_EQ(w.window.menus_shown[0].items.size(), 2u);
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("a&b"))), kDesktopIcons);
-  EXPECT_TRUE(ReadProfileFile(w.profile_file("ab")).empty()) << "ab.qpf stays untouched";
+  EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("a&b"))), kDesktopIcons);
+  EXPECT_TRUE(read_profile_file(w.profile_file("ab")).empty()) << "ab.qpf stays untouched";
 }
 
 TEST(SaveCommand, TheMenuIsBuiltFromTheFilesAtEachOpening) {
@@ -104,9 +104,9 @@ TEST(RestoreCommand, ArrangementModesRefuseTheMenuAndTheRefreshStillFollows) {
 
 TEST(RestoreCommand, ProfileItemRestoresFromTheFileOfItsRealName) {
   FlowWorld w;
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 300, 400}}, w.profile_file("a&b"), {1920, 1080}, 1));
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 1, 1}}, w.profile_file("ab"), {1920, 1080}, 1));
-  w.window.restore_choice = {RestoreMenuChoice::Item::Profile, "a&b"};
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 300, 400}}, w.profile_file("a&b"), {1920, 1080}, 1));
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 1, 1}}, w.profile_file("ab"), {1920, 1080}, 1));
+  w.window.restore_choice = {RestoreMenuChoice::Item::kProfile, "a&b"};
   on_restore_clicked(w.context(), w.window);
   EXPECT_EQ(w.desktop.items()[0], (Item{"Papierkorb", {300, 400}}));
   ASSERT_EQ(w.window.menus_shown.size(), 1u);
@@ -115,14 +115,14 @@ TEST(RestoreCommand, ProfileItemRestoresFromTheFileOfItsRealName) {
 
 TEST(RestoreCommand, TheUndoItemIsOfferedAfterARestoreAndTakesItBack) {
   FlowWorld w;
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 300, 400}}, w.profile_file("A"), {1920, 1080}, 1));
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 300, 400}}, w.profile_file("A"), {1920, 1080}, 1));
   const std::vector<Item> before = w.desktop.items();
 
-  w.window.restore_choice = {RestoreMenuChoice::Item::Profile, "A"};
+  w.window.restore_choice = {RestoreMenuChoice::Item::kProfile, "A"};
   on_restore_clicked(w.context(), w.window);
   ASSERT_EQ(w.desktop.items()[0], (Item{"Papierkorb", {300, 400}}));
 
-  w.window.restore_choice = {RestoreMenuChoice::Item::UndoRestore, ""};
+  w.window.restore_choice = {RestoreMenuChoice::Item::kUndoRestore, ""};
   on_restore_clicked(w.context(), w.window);
   EXPECT_EQ(w.desktop.items(), before);
 
@@ -140,7 +140,7 @@ TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {
   w.window.display = {{1280, 1024}, 2};
   on_refresh_desktop_clicked(w.window, w.desktop);
   EXPECT_EQ(w.log.entries, kRefresh);
-  EXPECT_EQ(orvx::test::Rows(w.window.minidesk_icons), kDesktopIcons);
+  EXPECT_EQ(orvx::test::rows(w.window.minidesk_icons), kDesktopIcons);
   EXPECT_EQ(w.screen.size.width, 1280);
   EXPECT_EQ(w.screen.monitor_count, 2);
 
@@ -148,7 +148,7 @@ TEST(RefreshCommand, UpdatesTheLayoutThenReadsTheMap) {
   w.desktop.set_reachable(false);
   on_refresh_desktop_clicked(w.window, w.desktop);
   EXPECT_EQ(w.log.entries, joined(kRefresh, {"update_layout"}));
-  EXPECT_EQ(orvx::test::Rows(w.window.minidesk_icons), kDesktopIcons);
+  EXPECT_EQ(orvx::test::rows(w.window.minidesk_icons), kDesktopIcons);
 }
 
 TEST(StandardProfileTriggers, MenuHotkeyAndTimerSaveIntoTheChosenProfileOrSayNoneIsChosen) {
@@ -161,7 +161,7 @@ TEST(StandardProfileTriggers, MenuHotkeyAndTimerSaveIntoTheChosenProfileOrSayNon
 
     w.settings.standard_profile = "Standard";
     trigger(w.context());
-    EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Standard"))), kDesktopIcons);
+    EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("Standard"))), kDesktopIcons);
     EXPECT_FALSE(w.log.contains("update_layout")) << "no refresh";
   }
 }

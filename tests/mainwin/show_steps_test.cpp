@@ -79,34 +79,34 @@ TEST(ShowSteps, TheChooserIsOfferedOncePerRunAndNotOnceTheQuestionIsSettled) {
 class TemplateMode : public ::testing::Test {
  protected:
   TemplateMode() {
-    w.start_switch = StartSwitch::Template;
+    w_.start_switch = StartSwitch::kTemplate;
     // Created in another order than the template is written in.
     for (const char* name : {"settings_form", "error_icon_list", "orvx_form", "about"}) {
       auto window = std::make_unique<ModelWindow>(name);
       window->add("close_button").declare("Caption", std::string("Text of ") + name);
-      w.windows.add(window.get());
-      windows.push_back(std::move(window));
+      w_.windows.add(window.get());
+      windows_.push_back(std::move(window));
     }
   }
-  std::string template_file() const { return w.temp / "lang.ini"; }
+  std::string template_file() const { return w_.temp / "lang.ini"; }
 
-  FlowWorld w;
-  std::vector<std::unique_ptr<ModelWindow>> windows;
+  FlowWorld w_;
+  std::vector<std::unique_ptr<ModelWindow>> windows_;
 };
 
 TEST_F(TemplateMode, WritesTheFourWindowsInOrderThenEndsWithoutTheLanguageQuestion) {
-  w.window.lang_id = 0x0409;
-  run_show_steps(w.context(), w.window, template_file());
-  EXPECT_EQ(w.log.entries, joined(kLoadSettings, {"terminate"}));
+  w_.window.lang_id = 0x0409;
+  run_show_steps(w_.context(), w_.window, template_file());
+  EXPECT_EQ(w_.log.entries, joined(kLoadSettings, {"terminate"}));
   EXPECT_EQ(ini::read_section_names(template_file()),
             (Log{"orvx_form", "about", "settings_form", "error_icon_list"}));
   EXPECT_EQ(ini::read_string(template_file(), "about", "close_button.Caption", ""), "Text of about");
 }
 
 TEST_F(TemplateMode, AFailedLoadStillWritesTheTemplateAndIsReportedAtTheEnd) {
-  w.window.failing = {"minidesk shown"};
-  run_show_steps(w.context(), w.window, template_file());
-  EXPECT_EQ(w.log.entries, joined(kLoadSettings, {"terminate", "report minidesk shown failed"}));
+  w_.window.failing = {"minidesk shown"};
+  run_show_steps(w_.context(), w_.window, template_file());
+  EXPECT_EQ(w_.log.entries, joined(kLoadSettings, {"terminate", "report minidesk shown failed"}));
   EXPECT_EQ(ini::read_section_names(template_file()).size(), 4u);
 }
 

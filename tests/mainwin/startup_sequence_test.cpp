@@ -60,7 +60,7 @@ class Timeline {
     seen("data folder", files::folder_exists(folders.data));
     seen("English file",
          files::file_exists(files::with_separator(lang::lang_folder_path(folders.data)) + "English.qlf"));
-    seen("standard profile", files::file_exists(ProfileFileName(folders.data, "ORV - 1920x1080")));
+    seen("standard profile", files::file_exists(profile_file_name(folders.data, "ORV - 1920x1080")));
   }
   void seen(const std::string& what, bool there) {
     if (!there || std::find(disk_.begin(), disk_.end(), what) != disk_.end()) return;
@@ -95,24 +95,24 @@ Effects with(Effects effects, const Effects& more) {
 
 class StartupSequence : public ::testing::Test {
  protected:
-  StartupSequence() { w.window.folders_to_locate = fresh_folders(w); }
-  StartupOutcome run() { return run_startup_sequence(w.context(), w.window); }
+  StartupSequence() { w_.window.folders_to_locate = fresh_folders(w_); }
+  StartupOutcome run() { return run_startup_sequence(w_.context(), w_.window); }
   std::string english_file() const {
-    return files::with_separator(lang::lang_folder_path(w.folders.data)) + "English.qlf";
+    return files::with_separator(lang::lang_folder_path(w_.folders.data)) + "English.qlf";
   }
 
-  FlowWorld w;
-  Timeline timeline{w};
+  FlowWorld w_;
+  Timeline timeline_{w_};
 };
 
 TEST_F(StartupSequence, FirstStartMakesItsFilesAndShowsTheWindow) {
-  EXPECT_EQ(run(), StartupOutcome::ShowWindow);
-  EXPECT_EQ(timeline.effects(), kFirstStart);
-  EXPECT_EQ(w.folders.data, w.window.folders_to_locate.data);
-  EXPECT_TRUE(files::folder_exists(lang::lang_folder_path(w.folders.data)));
+  EXPECT_EQ(run(), StartupOutcome::kShowWindow);
+  EXPECT_EQ(timeline_.effects(), kFirstStart);
+  EXPECT_EQ(w_.folders.data, w_.window.folders_to_locate.data);
+  EXPECT_TRUE(files::folder_exists(lang::lang_folder_path(w_.folders.data)));
   EXPECT_EQ(files::read_file(english_file()), "[INFOS]\r\nlang=English\r\n");
-  EXPECT_EQ(ListProfiles(w.folders.data), (Effects{"ORV - 1920x1080"}));
-  EXPECT_EQ(ReadProfileFile(w.profile_file("ORV - 1920x1080")).size(), 2u);
+  EXPECT_EQ(list_profiles(w_.folders.data), (Effects{"ORV - 1920x1080"}));
+  EXPECT_EQ(read_profile_file(w_.profile_file("ORV - 1920x1080")).size(), 2u);
 }
 
 TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
@@ -121,13 +121,13 @@ TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
     Effects tail;
   };
   const Case cases[] = {
-      {StartSwitch::Normal, {}},
-      {StartSwitch::Portable, {}},
-      {StartSwitch::Template, {}},
-      {StartSwitch::Autostart, {"autostart_timer on"}},
+      {StartSwitch::kNormal, {}},
+      {StartSwitch::kPortable, {}},
+      {StartSwitch::kTemplate, {}},
+      {StartSwitch::kAutostart, {"autostart_timer on"}},
       // The update message waits for the window (announce_update).
-      {StartSwitch::Updated, {}},
-      {StartSwitch::PortableUpdated, {}},
+      {StartSwitch::kUpdated, {}},
+      {StartSwitch::kPortableUpdated, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.start_switch));
@@ -135,7 +135,7 @@ TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
     Timeline line(world);
     world.start_switch = c.start_switch;
     world.prompts.confirmations = {false};  // no standard profile this time
-    ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::ShowWindow);
+    ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::kShowWindow);
     const Effects effects = line.effects();
     ASSERT_GE(effects.size(), c.tail.size() + 1);
     EXPECT_EQ(Effects(effects.end() - c.tail.size(), effects.end()), c.tail);
@@ -149,50 +149,50 @@ TEST_F(StartupSequence, SwitchesAddTheirEffectsOnceTheWindowIsReady) {
 }
 
 TEST(AnnounceUpdate, OnlyTheUpdateSwitchShowsItsMessageAfterTheWaitingMessages) {
-  for (StartSwitch start_switch : {StartSwitch::Normal, StartSwitch::Portable, StartSwitch::Template,
-                                   StartSwitch::Autostart, StartSwitch::Updated, StartSwitch::PortableUpdated}) {
+  for (StartSwitch start_switch : {StartSwitch::kNormal, StartSwitch::kPortable, StartSwitch::kTemplate,
+                                   StartSwitch::kAutostart, StartSwitch::kUpdated, StartSwitch::kPortableUpdated}) {
     SCOPED_TRACE(static_cast<int>(start_switch));
     FlowWorld world;
     world.start_switch = start_switch;
     announce_update(world.context(), world.window);
-    const bool announces = start_switch == StartSwitch::Updated || start_switch == StartSwitch::PortableUpdated;
+    const bool announces = start_switch == StartSwitch::kUpdated || start_switch == StartSwitch::kPortableUpdated;
     const Effects expected = announces ? Effects{"process_messages", "message MSDLG_7"} : Effects{};
     EXPECT_EQ(world.log.entries, expected);
   }
 }
 
 TEST_F(StartupSequence, AnOlderEnglishFileIsReplaced) {
-  w.window.folders_to_locate = w.folders;
-  ASSERT_TRUE(files::create_folders(lang::lang_folder_path(w.folders.data)));
+  w_.window.folders_to_locate = w_.folders;
+  ASSERT_TRUE(files::create_folders(lang::lang_folder_path(w_.folders.data)));
   ASSERT_TRUE(files::write_file(english_file(), "[misc]\r\nMSDLG_0=edited\r\n"));
-  ASSERT_EQ(run(), StartupOutcome::ShowWindow);
+  ASSERT_EQ(run(), StartupOutcome::kShowWindow);
   EXPECT_EQ(files::read_file(english_file()), "[INFOS]\r\nlang=English\r\n");
 }
 
 TEST_F(StartupSequence, TheArrangementWarningFollowsTheSettingsAndTheStartGoesOn) {
-  w.desktop.set_arrangement_modes({true, false});
-  ASSERT_EQ(run(), StartupOutcome::ShowWindow);
+  w_.desktop.set_arrangement_modes({true, false});
+  ASSERT_EQ(run(), StartupOutcome::kShowWindow);
   Effects expected = kFirstStart;
   expected.insert(std::find(expected.begin(), expected.end(), "minidesk shown") + 1, "message MSDLG_11");
-  EXPECT_EQ(timeline.effects(), expected);
+  EXPECT_EQ(timeline_.effects(), expected);
 }
 
 TEST_F(StartupSequence, GuardedFailuresLetTheStartGoOnAndTheLastIsReportedAtTheEnd) {
   // The English file cannot be written, applying the settings fails, and the
   // map read fails (the buffer in the shell's process).
-  w.window.english_file_writable = false;
-  w.window.failing = {"minidesk shown"};
+  w_.window.english_file_writable = false;
+  w_.window.failing = {"minidesk shown"};
   bool first_access = true;
-  w.desktop.set_message_hook([&] {
-    w.log.add_desktop_access();
+  w_.desktop.set_message_hook([&] {
+    w_.log.add_desktop_access();
     if (std::exchange(first_access, false)) throw std::runtime_error("map read failed");
   });
 
-  ASSERT_EQ(run(), StartupOutcome::ShowWindow);
+  ASSERT_EQ(run(), StartupOutcome::kShowWindow);
   Effects expected = kFirstStart;
   expected.erase(std::find(expected.begin(), expected.end(), "English file"));
   expected.push_back("report map read failed");
-  EXPECT_EQ(timeline.effects(), expected);
+  EXPECT_EQ(timeline_.effects(), expected);
 }
 
 TEST_F(StartupSequence, EachGuardedFailureAloneIsReportedOnceTheStartHasEnded) {
@@ -212,7 +212,7 @@ TEST_F(StartupSequence, EachGuardedFailureAloneIsReportedOnceTheStartHasEnded) {
     Timeline line(world);
     world.window.english_file_writable = c.english_writable;
     if (!c.failing.empty()) world.window.failing = {c.failing};
-    ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::ShowWindow);
+    ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::kShowWindow);
     Effects effects = line.effects();
     ASSERT_FALSE(effects.empty());
     EXPECT_TRUE(effects.back().starts_with(c.report)) << effects.back();
@@ -226,16 +226,16 @@ TEST_F(StartupSequence, EachGuardedFailureAloneIsReportedOnceTheStartHasEnded) {
 // The standard profile's save meets the failure the map read met (the buffer
 // in the shell's process): the tray icon and the rest still come.
 TEST_F(StartupSequence, AFailingStandardProfileSaveLetsTheStartGoOnAndIsReportedAtTheEnd) {
-  w.desktop.set_message_hook([&] {
-    const bool saving = w.log.entries.back() == "information MSDLG_19";
-    w.log.add_desktop_access();
+  w_.desktop.set_message_hook([&] {
+    const bool saving = w_.log.entries.back() == "information MSDLG_19";
+    w_.log.add_desktop_access();
     if (saving) throw std::runtime_error("save failed");
   });
-  ASSERT_EQ(run(), StartupOutcome::ShowWindow);
+  ASSERT_EQ(run(), StartupOutcome::kShowWindow);
   Effects expected = kFirstStart;
   expected.erase(std::find(expected.begin(), expected.end(), "standard profile"));
   expected.push_back("report save failed");
-  EXPECT_EQ(timeline.effects(), expected);
+  EXPECT_EQ(timeline_.effects(), expected);
 }
 
 TEST_F(StartupSequence, AnyOtherFailingStepEndsTheStartThereAndIsReported) {
@@ -263,7 +263,7 @@ TEST_F(StartupSequence, AnyOtherFailingStepEndsTheStartThereAndIsReported) {
     world.window.folders_to_locate = fresh_folders(world);
     Timeline line(world);
     world.window.failing = {c.step};
-    ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::ShowWindow);
+    ASSERT_EQ(run_startup_sequence(world.context(), world.window), StartupOutcome::kShowWindow);
     Effects expected = c.before;
     expected.push_back("report " + c.step + " failed");
     EXPECT_EQ(line.effects(), expected);
@@ -271,10 +271,10 @@ TEST_F(StartupSequence, AnyOtherFailingStepEndsTheStartThereAndIsReported) {
 }
 
 TEST_F(StartupSequence, AnEndingFailureSupersedesAnEarlierGuardedOne) {
-  w.window.english_file_writable = false;
-  w.window.failing = {"tray_icon"};
-  ASSERT_EQ(run(), StartupOutcome::ShowWindow);
-  const Effects effects = timeline.effects();
+  w_.window.english_file_writable = false;
+  w_.window.failing = {"tray_icon"};
+  ASSERT_EQ(run(), StartupOutcome::kShowWindow);
+  const Effects effects = timeline_.effects();
   ASSERT_FALSE(effects.empty());
   EXPECT_EQ(effects.back(), "report tray_icon failed");
   EXPECT_EQ(std::count_if(effects.begin(), effects.end(), [](const std::string& e) { return e.starts_with("report"); }),
@@ -286,46 +286,46 @@ TEST_F(StartupSequence, DataFoldersThatCannotBeMadeEndTheProgramWithoutAReport) 
     const char* what;
     DataFolders folders;
   };
-  ASSERT_TRUE(files::write_file(w.temp / "file", ""));
+  ASSERT_TRUE(files::write_file(w_.temp / "file", ""));
   const Case cases[] = {
-      {"a file in the way", data_folders_under(w.temp / "file")},
+      {"a file in the way", data_folders_under(w_.temp / "file")},
       {"no base folder", {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    w.log.entries.clear();
-    w.window.folders_to_locate = c.folders;
-    EXPECT_EQ(run(), StartupOutcome::EndProgram);
+    w_.log.entries.clear();
+    w_.window.folders_to_locate = c.folders;
+    EXPECT_EQ(run(), StartupOutcome::kEndProgram);
     // Told why, and nothing else: no files, no desktop read, no window.
-    EXPECT_EQ(timeline.effects(), (Effects{"message " + std::string(kFolderNotCreatedMessage)}));
+    EXPECT_EQ(timeline_.effects(), (Effects{"message " + std::string(kFolderNotCreatedMessage)}));
   }
 }
 
 TEST_F(StartupSequence, ASaveAtTheStandardProfileCheckCanEndTheProgramToo) {
   // The data folders go away during the map read, and a file takes the
   // vendor folder's place.
-  w.window.folders_to_locate = w.folders;
-  const std::string vendor = w.folders.vendor.substr(0, w.folders.vendor.size() - 1);
-  w.desktop.set_message_hook([&] {
-    w.log.add_desktop_access();
+  w_.window.folders_to_locate = w_.folders;
+  const std::string vendor = w_.folders.vendor.substr(0, w_.folders.vendor.size() - 1);
+  w_.desktop.set_message_hook([&] {
+    w_.log.add_desktop_access();
     if (files::folder_exists(vendor)) {
       std::filesystem::remove_all(vendor);
       files::write_file(vendor, "");
     }
   });
-  EXPECT_EQ(run(), StartupOutcome::EndProgram);
-  const Effects effects = timeline.effects();
+  EXPECT_EQ(run(), StartupOutcome::kEndProgram);
+  const Effects effects = timeline_.effects();
   ASSERT_GE(effects.size(), 2u);
   EXPECT_EQ(Effects(effects.end() - 2, effects.end()),
             (Effects{"information MSDLG_19", "message " + std::string(kFolderNotCreatedMessage)}));
-  EXPECT_FALSE(w.log.contains("tray_icon"));
+  EXPECT_FALSE(w_.log.contains("tray_icon"));
 }
 
 TEST_F(StartupSequence, ALangFolderThatCannotBeMadeIsToldAndTheEnglishFileFailureReported) {
-  w.window.folders_to_locate = w.folders;
-  ASSERT_TRUE(files::write_file(lang::lang_folder_path(w.folders.data), "in the way"));
-  ASSERT_EQ(run(), StartupOutcome::ShowWindow);
-  Effects effects = timeline.effects();
+  w_.window.folders_to_locate = w_.folders;
+  ASSERT_TRUE(files::write_file(lang::lang_folder_path(w_.folders.data), "in the way"));
+  ASSERT_EQ(run(), StartupOutcome::kShowWindow);
+  Effects effects = timeline_.effects();
   ASSERT_GE(effects.size(), 2u);
   EXPECT_EQ(effects[1], std::string("message ") + lang::kLangFolderFailedMessage);
   EXPECT_TRUE(effects.back().starts_with("report Die englische Sprachdatei")) << effects.back();

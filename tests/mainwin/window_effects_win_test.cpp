@@ -17,83 +17,83 @@ namespace orvx::mainwin {
 namespace {
 
 // Hidden: the effects apply all the same, and Wine unmaps no X window.
-win::ScopedWindow TopLevelWindow(int width, int height) {
+win::ScopedWindow top_level_window(int width, int height) {
   return win::ScopedWindow(CreateWindowExA(0, "STATIC", "Orvane X", WS_POPUP, 50, 50, width, height,
                                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
 }
 
-LONG ExtendedStyle(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE); }
+LONG extended_style(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE); }
 
 // The alpha the window is drawn with, read through GetLayeredWindowAttributes
 // (looked up at run time: older systems lack it); nullopt when it cannot be
 // read.
-std::optional<BYTE> LayeredAlpha(HWND window) {
+std::optional<BYTE> layered_alpha(HWND window) {
   using Fn = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
-  static const auto get = reinterpret_cast<Fn>(
+  static const auto kGet = reinterpret_cast<Fn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("USER32.DLL"), "GetLayeredWindowAttributes")));
-  if (!get) return std::nullopt;
+  if (!kGet) return std::nullopt;
   COLORREF key = 0;
   BYTE alpha = 0;
   DWORD flags = 0;
-  if (!get(window, &key, &alpha, &flags) || !(flags & LWA_ALPHA)) return std::nullopt;
+  if (!kGet(window, &key, &alpha, &flags) || !(flags & LWA_ALPHA)) return std::nullopt;
   return alpha;
 }
 
 TEST(TransparentWndWin, ActiveOpaqueInactiveTranslucentAndStaysLayered) {
-  win::ScopedWindow window = TopLevelWindow(400, 40);
+  win::ScopedWindow window = top_level_window(400, 40);
   ASSERT_TRUE(window);
   TranslucentWindow trans_wnd(window.get());
   ASSERT_TRUE(trans_wnd.available());
-  EXPECT_FALSE(trans_wnd.AutoOpaque);
+  EXPECT_FALSE(trans_wnd.auto_opaque);
 
-  trans_wnd.ApplyTranslucency(0);
-  EXPECT_TRUE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
-  EXPECT_EQ(LayeredAlpha(window.get()), 255);
+  trans_wnd.apply_translucency(0);
+  EXPECT_TRUE(extended_style(window.get()) & WS_EX_LAYERED);
+  EXPECT_EQ(layered_alpha(window.get()), 255);
 
-  trans_wnd.ApplyTranslucency(25);
-  EXPECT_EQ(LayeredAlpha(window.get()), 191);
+  trans_wnd.apply_translucency(25);
+  EXPECT_EQ(layered_alpha(window.get()), 191);
 
-  trans_wnd.ApplyTranslucency(0);
-  EXPECT_TRUE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
-  EXPECT_EQ(LayeredAlpha(window.get()), 255);
+  trans_wnd.apply_translucency(0);
+  EXPECT_TRUE(extended_style(window.get()) & WS_EX_LAYERED);
+  EXPECT_EQ(layered_alpha(window.get()), 255);
 }
 
 TEST(TransparentWndWin, AutoOpaqueDropsTheLayeringAtZero) {
-  win::ScopedWindow window = TopLevelWindow(200, 100);
+  win::ScopedWindow window = top_level_window(200, 100);
   TranslucentWindow trans_wnd(window.get());
-  trans_wnd.AutoOpaque = true;
-  trans_wnd.ApplyTranslucency(25);
-  ASSERT_TRUE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
-  trans_wnd.ApplyTranslucency(0);
-  EXPECT_FALSE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
+  trans_wnd.auto_opaque = true;
+  trans_wnd.apply_translucency(25);
+  ASSERT_TRUE(extended_style(window.get()) & WS_EX_LAYERED);
+  trans_wnd.apply_translucency(0);
+  EXPECT_FALSE(extended_style(window.get()) & WS_EX_LAYERED);
 }
 
 TEST(TransparentWndWin, WithoutTheFunctionNothingHappens) {
-  win::ScopedWindow window = TopLevelWindow(200, 100);
+  win::ScopedWindow window = top_level_window(200, 100);
   // A library without SetLayeredWindowAttributes, as on Windows NT 4.0.
   TranslucentWindow old_system(window.get(), "KERNEL32.DLL");
   EXPECT_FALSE(old_system.available());
-  old_system.ApplyTranslucency(25);
-  EXPECT_FALSE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
+  old_system.apply_translucency(25);
+  EXPECT_FALSE(extended_style(window.get()) & WS_EX_LAYERED);
 
   TranslucentWindow no_library(window.get(), "NO-SUCH-LIBRARY.DLL");
   EXPECT_FALSE(no_library.available());
-  no_library.ApplyTranslucency(25);
-  EXPECT_FALSE(ExtendedStyle(window.get()) & WS_EX_LAYERED);
+  no_library.apply_translucency(25);
+  EXPECT_FALSE(extended_style(window.get()) & WS_EX_LAYERED);
 }
 
 TEST(TransparentWndWin, WindowThatIsGoneIsLeftAlone) {
-  HWND gone = TopLevelWindow(10, 10).get();  // destroyed at the end of the statement
+  HWND gone = top_level_window(10, 10).get();  // destroyed at the end of the statement
   ASSERT_FALSE(IsWindow(gone));
   TranslucentWindow trans_wnd(gone);
-  EXPECT_NO_FATAL_FAILURE(trans_wnd.ApplyTranslucency(25));
-  EXPECT_NO_FATAL_FAILURE(trans_wnd.RemoveLayering(gone));
+  EXPECT_NO_FATAL_FAILURE(trans_wnd.apply_translucency(25));
+  EXPECT_NO_FATAL_FAILURE(trans_wnd.remove_layering(gone));
   TranslucentWindow no_owner(nullptr);
-  EXPECT_NO_FATAL_FAILURE(no_owner.ApplyTranslucency(25));
+  EXPECT_NO_FATAL_FAILURE(no_owner.apply_translucency(25));
 }
 
 TEST(WindowEffectsWin, RoundedShapeFollowsTheWindowSize) {
-  win::ScopedWindow window = TopLevelWindow(446, 381);
+  win::ScopedWindow window = top_level_window(446, 381);
   for (int round = 0; round < 3; ++round) {  // each new shape replaces the last
     const int width = round == 2 ? 400 : 446;
     const int height = round == 2 ? 40 : 381;
@@ -118,17 +118,17 @@ TEST(WindowEffectsWin, RoundedShapeFollowsTheWindowSize) {
 }
 
 TEST(WindowEffectsWin, TopmostBandIsEnteredAndLeftWithoutActivation) {
-  win::ScopedWindow window = TopLevelWindow(400, 40);
-  win::ScopedWindow other = TopLevelWindow(100, 100);
+  win::ScopedWindow window = top_level_window(400, 40);
+  win::ScopedWindow other = top_level_window(100, 100);
   SetForegroundWindow(other.get());
   HWND active_before = GetActiveWindow();
   RECT before{};
   GetWindowRect(window.get(), &before);
 
   ASSERT_TRUE(set_topmost(window.get(), true));
-  EXPECT_TRUE(ExtendedStyle(window.get()) & WS_EX_TOPMOST);
+  EXPECT_TRUE(extended_style(window.get()) & WS_EX_TOPMOST);
   ASSERT_TRUE(set_topmost(window.get(), false));
-  EXPECT_FALSE(ExtendedStyle(window.get()) & WS_EX_TOPMOST);
+  EXPECT_FALSE(extended_style(window.get()) & WS_EX_TOPMOST);
 
   RECT after{};
   GetWindowRect(window.get(), &after);

@@ -16,34 +16,34 @@ namespace {
 
 class MinideskToggle : public ::testing::Test {
  protected:
-  MinideskToggleView View() {
-    return {[this](const char* picture) { seen.push_back(std::string("picture ") + picture); },
+  MinideskToggleView view() {
+    return {[this](const char* picture) { seen_.push_back(std::string("picture ") + picture); },
             [this] {
               // The layout runs after the write and sees the new state.
-              seen.push_back("layout " + Stored().value_or("missing"));
+              seen_.push_back("layout " + stored().value_or("missing"));
             }};
   }
   // The value as load_settings reads it: shown when missing.
-  bool Loaded() const { return ini::read_bool(config, "Settings", "form_status_button_value", true); }
-  std::optional<std::string> Stored() const {
-    return ini::IniText::load(config).value("Settings", "form_status_button_value");
+  bool loaded() const { return ini::read_bool(config_, "Settings", "form_status_button_value", true); }
+  std::optional<std::string> stored() const {
+    return ini::IniText::load(config_).value("Settings", "form_status_button_value");
   }
 
-  test::TempFolder folder;
-  std::string config = folder / "config.qcf";
-  std::vector<std::string> seen;
+  test::TempFolder folder_;
+  std::string config_ = folder_ / "config.qcf";
+  std::vector<std::string> seen_;
 };
 
 TEST_F(MinideskToggle, FirstStartShowsTheMinideskAndOneClickHidesIt) {
   bool minidesk_shown = true;
-  restore_minidesk_state(Loaded(), config, minidesk_shown, View());
+  restore_minidesk_state(loaded(), config_, minidesk_shown, view());
   EXPECT_TRUE(minidesk_shown);
-  EXPECT_EQ(Stored(), "1");
+  EXPECT_EQ(stored(), "1");
 
-  toggle_minidesk(config, minidesk_shown, View());
+  toggle_minidesk(config_, minidesk_shown, view());
   EXPECT_FALSE(minidesk_shown);
-  EXPECT_EQ(Stored(), "0");
-  EXPECT_EQ(seen, (std::vector<std::string>{"picture B_CLOSE", "layout 1", "picture B_OPEN", "layout 0"}));
+  EXPECT_EQ(stored(), "0");
+  EXPECT_EQ(seen_, (std::vector<std::string>{"picture B_CLOSE", "layout 1", "picture B_OPEN", "layout 0"}));
 }
 
 TEST_F(MinideskToggle, StoredStateComesBackAtStart) {
@@ -59,30 +59,30 @@ TEST_F(MinideskToggle, StoredStateComesBackAtStart) {
       {nullptr, true, "picture B_CLOSE", "1"},
   };
   for (const Case& c : cases) {
-    files::delete_file(config);
-    ASSERT_TRUE(ini::write_string(config, "Settings", "other_key", "x"));
+    files::delete_file(config_);
+    ASSERT_TRUE(ini::write_string(config_, "Settings", "other_key", "x"));
     if (c.stored) {
-      ASSERT_TRUE(ini::write_string(config, "Settings", "form_status_button_value", c.stored));
+      ASSERT_TRUE(ini::write_string(config_, "Settings", "form_status_button_value", c.stored));
     }
-    seen.clear();
+    seen_.clear();
     bool minidesk_shown = !c.shown;
-    restore_minidesk_state(Loaded(), config, minidesk_shown, View());
+    restore_minidesk_state(loaded(), config_, minidesk_shown, view());
     EXPECT_EQ(minidesk_shown, c.shown) << (c.stored ? c.stored : "missing");
-    EXPECT_EQ(seen.front(), c.picture) << (c.stored ? c.stored : "missing");
-    EXPECT_EQ(Stored(), c.written) << (c.stored ? c.stored : "missing");
-    EXPECT_EQ(ini::read_string(config, "Settings", "other_key", ""), "x");
+    EXPECT_EQ(seen_.front(), c.picture) << (c.stored ? c.stored : "missing");
+    EXPECT_EQ(stored(), c.written) << (c.stored ? c.stored : "missing");
+    EXPECT_EQ(ini::read_string(config_, "Settings", "other_key", ""), "x");
   }
 }
 
 TEST_F(MinideskToggle, MissingKeyCountsAsHiddenWhateverTheWindowThinks) {
   bool minidesk_shown = true;  // shown, but the file has never heard of it
-  toggle_minidesk(config, minidesk_shown, View());
+  toggle_minidesk(config_, minidesk_shown, view());
   EXPECT_TRUE(minidesk_shown);
-  EXPECT_EQ(Stored(), "1");
+  EXPECT_EQ(stored(), "1");
 }
 
 TEST_F(MinideskToggle, UnwritableFileStillTogglesTheWindow) {
-  const std::string nowhere = folder / "missing-folder/config.qcf";
+  const std::string nowhere = folder_ / "missing-folder/config.qcf";
   bool minidesk_shown = false;
   int layouts = 0;
   toggle_minidesk(nowhere, minidesk_shown, {nullptr, [&] { ++layouts; }});

@@ -27,7 +27,7 @@ using standin::StandinItem;
 
 constexpr MapSize kMap{426, 331};  // a work area of 1280 x 994
 
-std::string CountMessage() { return "%s Icon(s) ausserhalb des Desktops"; }
+std::string count_message() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 // The map drawn into a 32-bit bitmap of the map's size.
 class MapPicture {
@@ -58,12 +58,12 @@ TEST(MinideskDrawing, MarkersInTheirColoursAndPlaces) {
   test::QuietMinideskHost host;
   Minidesk minidesk(host);
   minidesk.set_map_size(kMap);
-  minidesk.BuildMinidesk({{"Rechnung.doc", 1500, 600},  // far right: not on the picture
+  minidesk.build_minidesk({{"Rechnung.doc", 1500, 600},  // far right: not on the picture
                           {"Papierkorb", 1248, 600},    // black in the last column
                           {"Ecke", 1248, 960},          // black, under the alert image
                           {"Links", -2, 5},             // black at (0, 11)
                           {"Zu weit links", -3, 300}},  // red, its left column off the map
-                         CountMessage);
+                         count_message);
   MapPicture picture(minidesk);
   const COLORREF background = RGB(0x8E, 0xB0, 0xD2);
   const COLORREF black = RGB(0, 0, 0);
@@ -110,8 +110,8 @@ class MapForm final : public ui::Form {
 // are only logged, the view keeps the mouse.
 class DesktopHost : public MinideskHost {
  public:
-  void MoveDesktopIcon(const std::string& caption, icons::IconPoint to) override {
-    icons::MoveDesktopIcon(access, caption, to);
+  void move_desktop_icon(const std::string& caption, icons::IconPoint to) override {
+    icons::move_desktop_icon(access, caption, to);
   }
   void set_refresh_timer(bool on) override { log.push_back(on ? "refresh on" : "refresh off"); }
   void set_alert_slide_in_timer(bool on) override { log.push_back(on ? "alert on" : "alert off"); }
@@ -126,7 +126,7 @@ class DesktopHost : public MinideskHost {
   std::vector<std::string> log;
 };
 
-LPARAM At(MapPoint p) { return MAKELPARAM(p.x, p.y); }
+LPARAM at(MapPoint p) { return MAKELPARAM(p.x, p.y); }
 
 class MinideskViewWin : public ::testing::Test {
  protected:
@@ -136,35 +136,35 @@ class MinideskViewWin : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(standin_->load({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500, 600}, {"Arbeitsplatz", 20, 20}}),
               3);
-    host.view = form.view.get();
-    Refresh();
+    host_.view = form_.view.get();
+    refresh();
   }
 
   // What a tick of the refresh timer does after the layout.
-  void Refresh() {
-    icons::ReadMinideskIcons(host.access,
-                             [&](const DesktopIcons& icons) { minidesk.BuildMinidesk(icons, CountMessage); });
-    form.view->show_changes();
+  void refresh() {
+    icons::read_minidesk_icons(host_.access,
+                             [&](const DesktopIcons& icons) { minidesk_.build_minidesk(icons, count_message); });
+    form_.view->show_changes();
   }
-  HWND View() const { return form.view->hwnd(); }
-  void Click(MapPoint p) {
-    SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At(p));
-    SendMessageA(View(), WM_LBUTTONUP, 0, At(p));
+  HWND view() const { return form_.view->hwnd(); }
+  void click(MapPoint p) {
+    SendMessageA(view(), WM_LBUTTONDOWN, MK_LBUTTON, at(p));
+    SendMessageA(view(), WM_LBUTTONUP, 0, at(p));
   }
-  void ClickAlertImage() {
-    const MapRect alert = minidesk.alert_image().bounds;
-    Click({alert.left + 8, alert.top + 8});
+  void click_alert_image() {
+    const MapRect alert = minidesk_.alert_image().bounds;
+    click({alert.left + 8, alert.top + 8});
   }
   // What the list box tells its window when the user chooses an entry.
-  void Choose(int index) {
-    HWND box = form.list->list_box();
+  void choose(int index) {
+    HWND box = form_.list->list_box();
     SendMessageA(box, LB_SETCURSEL, index, 0);
-    SendMessageA(form.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
+    SendMessageA(form_.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(box));
   }
-  std::vector<std::string> ListBoxLines() const {
+  std::vector<std::string> list_box_lines() const {
     std::vector<std::string> lines;
-    HWND box = form.list->list_box();
+    HWND box = form_.list->list_box();
     const int count = static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       std::string line(static_cast<size_t>(SendMessageA(box, LB_GETTEXTLEN, i, 0)), '\0');
@@ -173,128 +173,128 @@ class MinideskViewWin : public ::testing::Test {
     }
     return lines;
   }
-  ui::Rect PanelBounds() { return form.view->alert_panel().alert_frame().bounds(); }
-  bool PanelShown() { return form.view->alert_panel().alert_frame().visible(); }
-  StandinItem Reported(size_t index) const { return standin_->report().at(index); }
+  ui::Rect panel_bounds() { return form_.view->alert_panel().alert_frame().bounds(); }
+  bool panel_shown() { return form_.view->alert_panel().alert_frame().visible(); }
+  StandinItem reported(size_t index) const { return standin_->report().at(index); }
 
   static inline std::unique_ptr<standin::StandinDesktop> standin_;
-  DesktopHost host;
-  Minidesk minidesk{host};
-  MapForm form{minidesk};
+  DesktopHost host_;
+  Minidesk minidesk_{host_};
+  MapForm form_{minidesk_};
 };
 
 TEST_F(MinideskViewWin, ViewGivesTheMapItsSize) {
-  EXPECT_EQ(minidesk.map_size(), kMap);
-  SetWindowPos(View(), nullptr, 0, 0, 853, 341, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(minidesk.map_size(), (MapSize{853, 341}));
+  EXPECT_EQ(minidesk_.map_size(), kMap);
+  SetWindowPos(view(), nullptr, 0, 0, 853, 341, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(minidesk_.map_size(), (MapSize{853, 341}));
 }
 
 TEST_F(MinideskViewWin, DraggingAMarkerByTenAndFiveMovesItsIconByThirtyAndFifteen) {
-  ASSERT_EQ(minidesk.markers()[0].bounds, (MapRect{100, 110, 10, 10}));
-  SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At({103, 113}));
-  EXPECT_EQ(GetCapture(), View());
-  SendMessageA(View(), WM_MOUSEMOVE, MK_LBUTTON, At({108, 115}));
-  SendMessageA(View(), WM_MOUSEMOVE, MK_LBUTTON, At({113, 118}));
-  SendMessageA(View(), WM_LBUTTONUP, 0, At({113, 118}));
+  ASSERT_EQ(minidesk_.markers()[0].bounds, (MapRect{100, 110, 10, 10}));
+  SendMessageA(view(), WM_LBUTTONDOWN, MK_LBUTTON, at({103, 113}));
+  EXPECT_EQ(GetCapture(), view());
+  SendMessageA(view(), WM_MOUSEMOVE, MK_LBUTTON, at({108, 115}));
+  SendMessageA(view(), WM_MOUSEMOVE, MK_LBUTTON, at({113, 118}));
+  SendMessageA(view(), WM_LBUTTONUP, 0, at({113, 118}));
   EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_EQ(Reported(0), (StandinItem{"Papierkorb", 330, 315}));
-  EXPECT_EQ(host.log, (std::vector<std::string>{"refresh off", "capture", "release", "refresh on"}));
+  EXPECT_EQ(reported(0), (StandinItem{"Papierkorb", 330, 315}));
+  EXPECT_EQ(host_.log, (std::vector<std::string>{"refresh off", "capture", "release", "refresh on"}));
 
-  Refresh();
-  EXPECT_EQ(minidesk.markers()[0].bounds, (MapRect{110, 115, 10, 10}));
+  refresh();
+  EXPECT_EQ(minidesk_.markers()[0].bounds, (MapRect{110, 115, 10, 10}));
 }
 
 TEST_F(MinideskViewWin, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
-  ASSERT_TRUE(minidesk.alert_image().visible);
-  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));
-  ClickAlertImage();
-  ASSERT_TRUE(IsWindowVisible(form.list->hwnd()));
+  ASSERT_TRUE(minidesk_.alert_image().visible);
+  EXPECT_FALSE(IsWindowVisible(form_.list->hwnd()));
+  click_alert_image();
+  ASSERT_TRUE(IsWindowVisible(form_.list->hwnd()));
   RECT docked{};
-  GetWindowRect(form.list->hwnd(), &docked);
+  GetWindowRect(form_.list->hwnd(), &docked);
   EXPECT_EQ(docked.left, 300 - 217);
   EXPECT_EQ(docked.top, 100 + 20);
   EXPECT_EQ(docked.right - docked.left, 217);
   EXPECT_EQ(docked.bottom - docked.top, 333);
-  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc"}));
+  EXPECT_EQ(list_box_lines(), (std::vector<std::string>{"Rechnung.doc"}));
 
-  Choose(0);
-  Click({100, 50});
-  EXPECT_EQ(Reported(1), (StandinItem{"Rechnung.doc", 300, 120}));
-  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));  // the last entry is placed
+  choose(0);
+  click({100, 50});
+  EXPECT_EQ(reported(1), (StandinItem{"Rechnung.doc", 300, 120}));
+  EXPECT_FALSE(IsWindowVisible(form_.list->hwnd()));  // the last entry is placed
 
-  Refresh();
-  EXPECT_EQ(minidesk.outside_count(), 0);
-  EXPECT_FALSE(minidesk.alert_image().visible);
+  refresh();
+  EXPECT_EQ(minidesk_.outside_count(), 0);
+  EXPECT_FALSE(minidesk_.alert_image().visible);
 }
 
 TEST_F(MinideskViewWin, ChoiceInTheBoxOutlivesAChangeOfTheMapBeforeItIsTold) {
-  ClickAlertImage();
+  click_alert_image();
   // The press in the box chooses the entry; the box tells its window only
   // at the release. Between the two the explanation slides a step.
-  HWND box = form.list->list_box();
+  HWND box = form_.list->list_box();
   SendMessageA(box, LB_SETCURSEL, 0, 0);
-  minidesk.on_alert_slide_in_timer();
-  form.view->show_changes();
+  minidesk_.on_alert_slide_in_timer();
+  form_.view->show_changes();
   EXPECT_EQ(SendMessageA(box, LB_GETCURSEL, 0, 0), 0);
-  SendMessageA(form.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
+  SendMessageA(form_.list->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(box));
-  Click({100, 50});
-  EXPECT_EQ(Reported(1), (StandinItem{"Rechnung.doc", 300, 120}));
+  click({100, 50});
+  EXPECT_EQ(reported(1), (StandinItem{"Rechnung.doc", 300, 120}));
 }
 
 TEST_F(MinideskViewWin, OpenListKeepsItsEntriesUntilClosed) {
-  ClickAlertImage();
+  click_alert_image();
   standin_->move(2, -600, 20);  // "Arbeitsplatz" leaves the screen
-  Refresh();
-  EXPECT_TRUE(minidesk.markers()[2].outside);
-  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc"}));
+  refresh();
+  EXPECT_TRUE(minidesk_.markers()[2].outside);
+  EXPECT_EQ(list_box_lines(), (std::vector<std::string>{"Rechnung.doc"}));
 
-  form.list->abort_button().click();
-  EXPECT_FALSE(IsWindowVisible(form.list->hwnd()));
-  Refresh();
-  ClickAlertImage();
-  EXPECT_EQ(ListBoxLines(), (std::vector<std::string>{"Rechnung.doc", "Arbeitsplatz"}));
-  form.list->dock(500, 50);  // the main window moved
+  form_.list->abort_button().click();
+  EXPECT_FALSE(IsWindowVisible(form_.list->hwnd()));
+  refresh();
+  click_alert_image();
+  EXPECT_EQ(list_box_lines(), (std::vector<std::string>{"Rechnung.doc", "Arbeitsplatz"}));
+  form_.list->dock(500, 50);  // the main window moved
   RECT docked{};
-  GetWindowRect(form.list->hwnd(), &docked);
+  GetWindowRect(form_.list->hwnd(), &docked);
   EXPECT_EQ(docked.left, 283);
   EXPECT_EQ(docked.top, 70);
 }
 
 TEST_F(MinideskViewWin, ExplanationSlidesInAndClosesOnItsPicture) {
-  ClickAlertImage();
-  ASSERT_TRUE(PanelShown());
-  EXPECT_EQ(PanelBounds(), (ui::Rect{107, 331, 319, 72}));
+  click_alert_image();
+  ASSERT_TRUE(panel_shown());
+  EXPECT_EQ(panel_bounds(), (ui::Rect{107, 331, 319, 72}));
   for (int tick = 0; tick < 13; ++tick) {
-    minidesk.on_alert_slide_in_timer();
-    form.view->show_changes();
+    minidesk_.on_alert_slide_in_timer();
+    form_.view->show_changes();
   }
-  EXPECT_EQ(PanelBounds(), (ui::Rect{107, 259, 319, 72}));
-  EXPECT_EQ(form.view->alert_panel().alert_label().caption(), kAlertText);
+  EXPECT_EQ(panel_bounds(), (ui::Rect{107, 259, 319, 72}));
+  EXPECT_EQ(form_.view->alert_panel().alert_label().caption(), kAlertText);
 
-  form.view->alert_panel().alert_img().click();
-  EXPECT_FALSE(PanelShown());
-  EXPECT_EQ(host.log.back(), "alert off");
+  form_.view->alert_panel().alert_img().click();
+  EXPECT_FALSE(panel_shown());
+  EXPECT_EQ(host_.log.back(), "alert off");
 }
 
 TEST_F(MinideskViewWin, HintNamesTheIconUnderTheMouse) {
-  SendMessageA(View(), WM_MOUSEMOVE, 0, At({104, 114}));
-  EXPECT_TRUE(form.hints().showing());
-  EXPECT_EQ(form.hints().text(), "Papierkorb");
-  SendMessageA(View(), WM_MOUSEMOVE, 0, At({7, 17}));
-  EXPECT_EQ(form.hints().text(), "Arbeitsplatz");
-  SendMessageA(View(), WM_MOUSEMOVE, 0, At({200, 200}));
-  EXPECT_FALSE(form.hints().showing());
+  SendMessageA(view(), WM_MOUSEMOVE, 0, at({104, 114}));
+  EXPECT_TRUE(form_.hints().showing());
+  EXPECT_EQ(form_.hints().text(), "Papierkorb");
+  SendMessageA(view(), WM_MOUSEMOVE, 0, at({7, 17}));
+  EXPECT_EQ(form_.hints().text(), "Arbeitsplatz");
+  SendMessageA(view(), WM_MOUSEMOVE, 0, at({200, 200}));
+  EXPECT_FALSE(form_.hints().showing());
 }
 
 TEST_F(MinideskViewWin, MouseTakenAwayMidDragLeavesTheIconInPlace) {
-  SendMessageA(View(), WM_LBUTTONDOWN, MK_LBUTTON, At({103, 113}));
-  SendMessageA(View(), WM_MOUSEMOVE, MK_LBUTTON, At({150, 150}));
-  ASSERT_EQ(GetCapture(), View());
+  SendMessageA(view(), WM_LBUTTONDOWN, MK_LBUTTON, at({103, 113}));
+  SendMessageA(view(), WM_MOUSEMOVE, MK_LBUTTON, at({150, 150}));
+  ASSERT_EQ(GetCapture(), view());
   ReleaseCapture();  // as when another window takes the mouse
-  EXPECT_FALSE(minidesk.dragging());
-  EXPECT_EQ(host.log.back(), "refresh on");
-  EXPECT_EQ(Reported(0), (StandinItem{"Papierkorb", 300, 300}));
+  EXPECT_FALSE(minidesk_.dragging());
+  EXPECT_EQ(host_.log.back(), "refresh on");
+  EXPECT_EQ(reported(0), (StandinItem{"Papierkorb", 300, 300}));
 }
 
 }  // namespace

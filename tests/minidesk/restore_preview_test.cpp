@@ -14,7 +14,7 @@ namespace {
 
 constexpr MapSize kMap{426, 331};
 
-std::string German() { return "%s Icon(s) ausserhalb des Desktops"; }
+std::string german() { return "%s Icon(s) ausserhalb des Desktops"; }
 
 // Papierkorb stays, Arbeitsplatz moves right, Ordner is not in the profile,
 // and the profile's "Fehlt" is not on the desktop.
@@ -24,7 +24,7 @@ const DesktopIcons kProfile = {{"Papierkorb", 30, 60}, {"Arbeitsplatz", 330, 300
 struct PreviewTest : ::testing::Test {
   PreviewTest() {
     minidesk.set_map_size(kMap);
-    minidesk.BuildMinidesk(kDesktop, German);
+    minidesk.build_minidesk(kDesktop, german);
   }
   test::QuietMinideskHost host;
   Minidesk minidesk{host};
@@ -52,7 +52,7 @@ TEST_F(PreviewTest, EachProfileIconOnTheDesktopGetsAHollowMarkerAtItsStoredPlace
 TEST_F(PreviewTest, CaptionsMatchAsARestoreFindsThem) {
   // Letters without regard to case; of two desktop icons of a caption only
   // the first moves; of two profile entries the last one counts.
-  minidesk.BuildMinidesk({{"Ordner", 0, 0}, {"ordner", 300, 0}}, German);
+  minidesk.build_minidesk({{"Ordner", 0, 0}, {"ordner", 300, 0}}, german);
   minidesk.show_restore_preview({{"ORDNER", 30, 30}, {"Ordner", 60, 60}});
   const std::vector<PreviewMark>& marks = minidesk.preview_marks();
   ASSERT_EQ(marks.size(), 1u);
@@ -66,7 +66,7 @@ TEST_F(PreviewTest, APreviewFollowsTheRebuildsUntilItIsHidden) {
   EXPECT_GT(minidesk.revision(), before);
 
   // The user moves Arbeitsplatz to where the profile has it: no move left.
-  minidesk.BuildMinidesk({{"Papierkorb", 30, 60}, {"Arbeitsplatz", 330, 300}}, German);
+  minidesk.build_minidesk({{"Papierkorb", 30, 60}, {"Arbeitsplatz", 330, 300}}, german);
   ASSERT_EQ(minidesk.preview_marks().size(), 2u);
   EXPECT_FALSE(minidesk.preview_marks()[1].moves);
 
@@ -78,7 +78,7 @@ TEST_F(PreviewTest, APreviewFollowsTheRebuildsUntilItIsHidden) {
   const uint64_t hidden = minidesk.revision();
   minidesk.hide_restore_preview();
   EXPECT_EQ(minidesk.revision(), hidden);
-  minidesk.BuildMinidesk(kDesktop, German);
+  minidesk.build_minidesk(kDesktop, german);
   EXPECT_TRUE(minidesk.preview_marks().empty());
 }
 

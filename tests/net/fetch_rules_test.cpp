@@ -35,7 +35,7 @@ TEST(SplitHttpAddress, HostAndPath) {
   };
   for (const AddressCase& c : cases) {
     SCOPED_TRACE(c.url);
-    std::optional<HttpAddress> address = SplitHttpAddress(c.url);
+    std::optional<HttpAddress> address = split_http_address(c.url);
     ASSERT_EQ(address.has_value(), c.valid);
     if (!c.valid) continue;
     EXPECT_EQ(address->host, c.host);
@@ -61,7 +61,7 @@ TEST(ParseContentLength, DecimalThatFits32BitSigned) {
   };
   for (const auto& [text, expected] : cases) {
     SCOPED_TRACE(text);
-    EXPECT_EQ(ParseContentLength(text), expected);
+    EXPECT_EQ(parse_content_length(text), expected);
   }
 }
 
@@ -91,7 +91,7 @@ TEST(TransferComplete, Rules) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(TransferComplete(c.facts), c.complete);
+    EXPECT_EQ(transfer_complete(c.facts), c.complete);
   }
 }
 
@@ -102,7 +102,7 @@ TEST(StatusAccepted, OnlyTwoHundreds) {
   };
   for (const auto& [status, accepted] : cases) {
     SCOPED_TRACE(status.value_or(-1));
-    EXPECT_EQ(StatusAccepted(status), accepted);
+    EXPECT_EQ(status_accepted(status), accepted);
   }
 }
 

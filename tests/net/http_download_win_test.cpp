@@ -30,7 +30,7 @@
 namespace orvx::net {
 namespace {
 
-using test::PatternBody;
+using test::pattern_body;
 using Log = std::vector<std::string>;
 
 constexpr char kLogSeparator[] = "----- end of request -----\r\n";
@@ -39,7 +39,7 @@ using test::http_server_state_file;
 using Server = test::HttpTestServer;
 
 // The head and body of the logged request whose request line is `line`.
-std::optional<std::string> LoggedRequest(const std::string& line) {
+std::optional<std::string> logged_request(const std::string& line) {
   std::optional<std::string> log = files::read_file(http_server_state_file("requests.log"));
   if (!log) return std::nullopt;
   size_t start = log->find(line + "\r\n");
@@ -52,27 +52,27 @@ std::optional<std::string> LoggedRequest(const std::string& line) {
 // one log, each with a mark when it ran on another thread than the test's.
 struct Recorded {
   Recorded() {
-    get.Agent = "ORVX_LANG";
-    get.OnProgress = [this](HttpDownload&, int32_t total, int32_t readed) {
+    get.agent = "ORVX_LANG";
+    get.on_progress = [this](HttpDownload&, int32_t total, int32_t readed) {
       progress.push_back({total, readed});
-      Note("progress");
+      note("progress");
     };
     get.on_file_done = [this](HttpDownload&, const std::string&, int32_t size) {
-      Note("file " + std::to_string(size));
+      note("file " + std::to_string(size));
     };
     get.on_text_done = [this](HttpDownload&, const std::string& result) {
       body = result;
-      Note("string");
+      note("string");
     };
-    get.OnError = [this](HttpDownload&) { Note("error"); };
+    get.on_error = [this](HttpDownload&) { note("error"); };
   }
-  void Note(std::string what) {
+  void note(std::string what) {
     if (GetCurrentThreadId() != owner_thread) what += " (on a foreign thread)";
     // Progress events are many; the log keeps one line for a run of them.
     if (what == "progress" && !log.empty() && log.back() == "progress") return;
     log.push_back(std::move(what));
   }
-  bool Finish() { return static_cast<bool>(test::wait_for("the fetch to end", [&] { return !get.Fetching(); })); }
+  bool finish() { return static_cast<bool>(test::wait_for("the fetch to end", [&] { return !get.fetching(); })); }
 
   DWORD owner_thread = GetCurrentThreadId();
   HttpDownload get;
@@ -87,16 +87,16 @@ class HttpGetWinTest : public ::testing::Test {
     std::optional<Server> found = test::find_http_test_server();
     ASSERT_TRUE(found) << "the test HTTP server is not running (" << http_server_state_file("address")
                        << ")";
-    server = *found;
+    server_ = *found;
   }
-  std::string Url(const std::string& path) { return "http://" + server.address + path; }
-  std::string RefusedUrl(const std::string& path) {
-    return "http://" + server.refused_address + path;
+  std::string url(const std::string& path) { return "http://" + server_.address + path; }
+  std::string refused_url(const std::string& path) {
+    return "http://" + server_.refused_address + path;
   }
 
-  Server server;
-  test::TempFolder dir;
-  Recorded r;
+  Server server_;
+  test::TempFolder dir_;
+  Recorded r_;
 };
 
 TEST_F(HttpGetWinTest, RequestsAsTheServerSawThem) {
@@ -124,19 +124,19 @@ TEST_F(HttpGetWinTest, RequestsAsTheServerSawThem) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Recorded fetch;
-    fetch.get.Agent = c.agent;
-    fetch.get.Referer = c.referer;
-    fetch.get.AcceptTypes = c.accept;
-    fetch.get.PostQuery = c.post;
-    fetch.get.UseCache = c.use_cache;
+    fetch.get.agent = c.agent;
+    fetch.get.referer = c.referer;
+    fetch.get.accept_types = c.accept;
+    fetch.get.post_query = c.post;
+    fetch.get.use_cache = c.use_cache;
     std::string path = c.request_line.substr(c.request_line.find(' ') + 1);
     path = path.substr(0, path.find(' '));
     // The scheme in capitals is split like one in small letters.
-    fetch.get.URL = "HTTP://" + server.address + path;
-    fetch.get.FetchString();
-    ASSERT_TRUE(fetch.Finish());
+    fetch.get.url = "HTTP://" + server_.address + path;
+    fetch.get.fetch_string();
+    ASSERT_TRUE(fetch.finish());
     EXPECT_EQ(fetch.log, (Log{"progress", "string"}));
-    std::optional<std::string> request = LoggedRequest(c.request_line);
+    std::optional<std::string> request = logged_request(c.request_line);
     ASSERT_TRUE(request) << "not in the server's log: " << c.request_line;
     for (const std::string& text : c.present) EXPECT_NE(request->find(text), std::string::npos) << text;
     for (const std::string& text : c.absent) EXPECT_EQ(request->find(text), std::string::npos) << text;
@@ -154,10 +154,10 @@ TEST_F(HttpGetWinTest, FileFetchOutcomes) {
     std::optional<std::string> file;
   };
   const Case cases[] = {
-      {"/ok/3000", false, false, {"progress", "file 3000"}, PatternBody(3000)},
+      {"/ok/3000", false, false, {"progress", "file 3000"}, pattern_body(3000)},
       {"/status404/300", false, false, {"error"}, "old"},
       {"/ok/0", false, false, {"file 0"}, ""},
-      {"/nolength/2000", false, false, {"progress", "file 2000"}, PatternBody(2000)},
+      {"/nolength/2000", false, false, {"progress", "file 2000"}, pattern_body(2000)},
       {"/nolength/2000", true, false, {"error"}, "old"},
       {"/short/1000/600", false, false, {"progress", "error"}, "old"},
       {"/long/1000/1500", false, false, {"progress", "error"}, "old"},
@@ -168,16 +168,16 @@ TEST_F(HttpGetWinTest, FileFetchOutcomes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path + (c.binary_data ? " binary" : "") + (c.refused ? " refused" : ""));
-    ASSERT_TRUE(files::write_file(dir / "target", "old"));
+    ASSERT_TRUE(files::write_file(dir_ / "target", "old"));
     Recorded fetch;
-    fetch.get.BinaryData = c.binary_data;
-    fetch.get.URL = c.refused ? RefusedUrl(c.path) : Url(c.path);
-    fetch.get.FileName = dir / "target";
-    fetch.get.FetchFile();
-    ASSERT_TRUE(fetch.Finish());
+    fetch.get.binary_data = c.binary_data;
+    fetch.get.url = c.refused ? refused_url(c.path) : url(c.path);
+    fetch.get.file_name = dir_ / "target";
+    fetch.get.fetch_file();
+    ASSERT_TRUE(fetch.finish());
     EXPECT_EQ(fetch.log, c.log);
-    EXPECT_EQ(files::read_file(dir / "target"), c.file);
-    EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "target")));
+    EXPECT_EQ(files::read_file(dir_ / "target"), c.file);
+    EXPECT_FALSE(files::file_exists(net::partial_file_name(dir_ / "target")));
   }
 }
 
@@ -189,7 +189,7 @@ TEST_F(HttpGetWinTest, StringFetchOutcomes) {
     std::string body;
   };
   const Case cases[] = {
-      {"/nolength/50", false, {"progress", "string"}, PatternBody(50)},
+      {"/nolength/50", false, {"progress", "string"}, pattern_body(50)},
       {"/nolength/50", true, {"error"}, ""},
       {"/status404/30", false, {"error"}, ""},
       {"/ok/0", false, {"error"}, ""},
@@ -198,10 +198,10 @@ TEST_F(HttpGetWinTest, StringFetchOutcomes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path + (c.binary_data ? " binary" : ""));
     Recorded fetch;
-    fetch.get.BinaryData = c.binary_data;
-    fetch.get.URL = Url(c.path);
-    fetch.get.FetchString();
-    ASSERT_TRUE(fetch.Finish());
+    fetch.get.binary_data = c.binary_data;
+    fetch.get.url = url(c.path);
+    fetch.get.fetch_string();
+    ASSERT_TRUE(fetch.finish());
     EXPECT_EQ(fetch.log, c.log);
     EXPECT_EQ(fetch.body, c.body);
   }
@@ -215,10 +215,10 @@ TEST_F(HttpGetWinTest, ProgressCountsEveryChunk) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
     Recorded fetch;
-    fetch.get.URL = Url(c.path);
-    fetch.get.FileName = dir / "slow";
-    fetch.get.FetchFile();
-    ASSERT_TRUE(fetch.Finish());
+    fetch.get.url = url(c.path);
+    fetch.get.file_name = dir_ / "slow";
+    fetch.get.fetch_file();
+    ASSERT_TRUE(fetch.finish());
     ASSERT_FALSE(fetch.progress.empty());
     int32_t before = 0;
     for (const auto& [total, readed] : fetch.progress) {
@@ -227,36 +227,36 @@ TEST_F(HttpGetWinTest, ProgressCountsEveryChunk) {
       EXPECT_LE(readed - before, 1025);
       before = readed;
     }
-    int32_t size = static_cast<int32_t>(files::file_size(dir / "slow").value_or(0));
+    int32_t size = static_cast<int32_t>(files::file_size(dir_ / "slow").value_or(0));
     EXPECT_EQ(before, size);
   }
 }
 
 TEST_F(HttpGetWinTest, SecondStartWhileRunningIsIgnored) {
-  r.get.URL = Url("/slow/3000/500/20?first");
-  r.get.FetchString();
-  r.get.URL = Url("/ok/10?second");
-  r.get.FetchString();
-  r.get.FetchFile();
-  ASSERT_TRUE(r.Finish());
-  EXPECT_EQ(r.log, (Log{"progress", "string"}));
-  EXPECT_EQ(r.body, PatternBody(3000));
-  EXPECT_FALSE(LoggedRequest("GET /ok/10?second HTTP/1.0"));
+  r_.get.url = url("/slow/3000/500/20?first");
+  r_.get.fetch_string();
+  r_.get.url = url("/ok/10?second");
+  r_.get.fetch_string();
+  r_.get.fetch_file();
+  ASSERT_TRUE(r_.finish());
+  EXPECT_EQ(r_.log, (Log{"progress", "string"}));
+  EXPECT_EQ(r_.body, pattern_body(3000));
+  EXPECT_FALSE(logged_request("GET /ok/10?second HTTP/1.0"));
 }
 
 TEST_F(HttpGetWinTest, CancelFromProgressEndsInOnError) {
-  r.get.URL = Url("/slow/200000/1000/20");
-  r.get.FileName = dir / "cancelled";
-  r.get.OnProgress = [&](HttpDownload& sender, int32_t, int32_t) {
-    r.Note("progress");
-    sender.CancelFetch();
+  r_.get.url = url("/slow/200000/1000/20");
+  r_.get.file_name = dir_ / "cancelled";
+  r_.get.on_progress = [&](HttpDownload& sender, int32_t, int32_t) {
+    r_.note("progress");
+    sender.cancel_fetch();
   };
-  r.get.FetchFile();
-  ASSERT_TRUE(r.Finish());
-  EXPECT_EQ(r.log, (Log{"progress", "error"}));
+  r_.get.fetch_file();
+  ASSERT_TRUE(r_.finish());
+  EXPECT_EQ(r_.log, (Log{"progress", "error"}));
   // A cancelled download leaves no target and no partial file.
-  EXPECT_FALSE(files::file_exists(dir / "cancelled"));
-  EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "cancelled")));
+  EXPECT_FALSE(files::file_exists(dir_ / "cancelled"));
+  EXPECT_FALSE(files::file_exists(net::partial_file_name(dir_ / "cancelled")));
 }
 
 // A window of the test's thread that notes what it receives.
@@ -264,7 +264,7 @@ class NoteWindow {
  public:
   explicit NoteWindow(Log& log) : log_(log) {
     WNDCLASSA window_class{};
-    window_class.lpfnWndProc = &Procedure;
+    window_class.lpfnWndProc = &procedure;
     window_class.hInstance = GetModuleHandleA(nullptr);
     window_class.lpszClassName = "OrvaneX.Test.NoteWindow";
     RegisterClassA(&window_class);
@@ -278,7 +278,7 @@ class NoteWindow {
   std::function<void()> on_tick;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* self = reinterpret_cast<NoteWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self && message == kPosted) {
       self->log_.push_back("posted message");
@@ -314,77 +314,77 @@ class HeldTransfer {
 // tick, dispatched while the test waits, can end it.
 TEST_F(HttpGetWinTest, TimerCancelsAFetchHeldByTheServer) {
   const HeldTransfer held("cancelling-tick");
-  NoteWindow window(r.log);
+  NoteWindow window(r_.log);
   window.on_tick = [&] {
-    if (!r.progress.empty()) r.get.CancelFetch();
+    if (!r_.progress.empty()) r_.get.cancel_fetch();
   };
   ASSERT_TRUE(SetTimer(window.hwnd(), 1, 10, nullptr));
-  r.get.URL = Url("/held/200000/cancelling-tick");
-  r.get.FileName = dir / "download";
-  r.get.FetchFile();
-  ASSERT_TRUE(r.Finish());
+  r_.get.url = url("/held/200000/cancelling-tick");
+  r_.get.file_name = dir_ / "download";
+  r_.get.fetch_file();
+  ASSERT_TRUE(r_.finish());
   KillTimer(window.hwnd(), 1);
-  EXPECT_EQ(r.log, (Log{"progress", "error"}));
-  EXPECT_EQ(r.get.LastFailure(), FetchFailure::kCancelled);
+  EXPECT_EQ(r_.log, (Log{"progress", "error"}));
+  EXPECT_EQ(r_.get.last_failure(), FetchFailure::kCancelled);
 }
 
 // The update check's pattern: the outcome handler of one component starts a
 // fetch on another.
 TEST_F(HttpGetWinTest, AnOutcomeHandlerStartsAFetchOnAnotherComponent) {
   Recorded download;
-  r.get.URL = Url("/ok/100?update.inf");
-  r.get.FileName = dir / "update.dat";
-  download.get.URL = Url("/slow/4000/1000/10");
-  download.get.FileName = dir / "OrvaneX.tmp";
+  r_.get.url = url("/ok/100?update.inf");
+  r_.get.file_name = dir_ / "update.dat";
+  download.get.url = url("/slow/4000/1000/10");
+  download.get.file_name = dir_ / "OrvaneX.tmp";
   Log order;
-  r.get.on_file_done = [&](HttpDownload&, const std::string&, int32_t) {
+  r_.get.on_file_done = [&](HttpDownload&, const std::string&, int32_t) {
     order.push_back("update info");
-    download.get.FetchFile();
+    download.get.fetch_file();
   };
   download.get.on_file_done = [&](HttpDownload&, const std::string&, int32_t size) {
     order.push_back("download " + std::to_string(size));
   };
-  r.get.FetchFile();
-  ASSERT_TRUE(r.Finish());
-  ASSERT_TRUE(download.Finish());
+  r_.get.fetch_file();
+  ASSERT_TRUE(r_.finish());
+  ASSERT_TRUE(download.finish());
   EXPECT_EQ(order, (Log{"update info", "download 4000"}));
-  EXPECT_EQ(files::read_file(dir / "OrvaneX.tmp"), PatternBody(4000));
+  EXPECT_EQ(files::read_file(dir_ / "OrvaneX.tmp"), pattern_body(4000));
 }
 
 // A server that sends a byte now and then: each byte is progress, handed
 // over as it comes, and a cancel takes effect at the next one instead of
 // once a whole chunk has trickled in.
 TEST_F(HttpGetWinTest, ATricklingServerIsFollowedByteByByteAndCancelledAtOnce) {
-  r.get.URL = Url("/slow/3000/1/100?trickle");
-  r.get.FileName = dir / "trickled";
-  r.get.OnProgress = [&](HttpDownload& sender, int32_t total, int32_t readed) {
-    r.progress.push_back({total, readed});
-    r.Note("progress");
-    if (readed >= 3) sender.CancelFetch();
+  r_.get.url = url("/slow/3000/1/100?trickle");
+  r_.get.file_name = dir_ / "trickled";
+  r_.get.on_progress = [&](HttpDownload& sender, int32_t total, int32_t readed) {
+    r_.progress.push_back({total, readed});
+    r_.note("progress");
+    if (readed >= 3) sender.cancel_fetch();
   };
-  r.get.FetchFile();
-  ASSERT_TRUE(r.Finish());
-  EXPECT_EQ(r.log, (Log{"progress", "error"}));
-  EXPECT_EQ(r.get.LastFailure(), FetchFailure::kCancelled);
-  ASSERT_FALSE(r.progress.empty());
-  EXPECT_EQ(r.progress.back().second, 3);  // three bytes, three progress events
-  EXPECT_FALSE(files::file_exists(dir / "trickled"));
-  EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "trickled")));
+  r_.get.fetch_file();
+  ASSERT_TRUE(r_.finish());
+  EXPECT_EQ(r_.log, (Log{"progress", "error"}));
+  EXPECT_EQ(r_.get.last_failure(), FetchFailure::kCancelled);
+  ASSERT_FALSE(r_.progress.empty());
+  EXPECT_EQ(r_.progress.back().second, 3);  // three bytes, three progress events
+  EXPECT_FALSE(files::file_exists(dir_ / "trickled"));
+  EXPECT_FALSE(files::file_exists(net::partial_file_name(dir_ / "trickled")));
 }
 
 // Whatever the component fetches without cache stays out of the system's
 // Internet cache as well.
 TEST_F(HttpGetWinTest, NothingFetchedLandsInTheInternetCache) {
-  const std::string file_url = Url("/ok/500?cache-file");
-  const std::string string_url = Url("/ok/500?cache-string");
-  r.get.URL = file_url;
-  r.get.FileName = dir / "cached";
-  r.get.FetchFile();
-  ASSERT_TRUE(r.Finish());
-  r.get.URL = string_url;
-  r.get.FetchString();
-  ASSERT_TRUE(r.Finish());
-  EXPECT_EQ(r.log, (Log{"progress", "file 500", "progress", "string"}));
+  const std::string file_url = url("/ok/500?cache-file");
+  const std::string string_url = url("/ok/500?cache-string");
+  r_.get.url = file_url;
+  r_.get.file_name = dir_ / "cached";
+  r_.get.fetch_file();
+  ASSERT_TRUE(r_.finish());
+  r_.get.url = string_url;
+  r_.get.fetch_string();
+  ASSERT_TRUE(r_.finish());
+  EXPECT_EQ(r_.log, (Log{"progress", "file 500", "progress", "string"}));
   for (const std::string& url : {file_url, string_url}) {
     DWORD size = 0;
     EXPECT_FALSE(GetUrlCacheEntryInfoA(url.c_str(), nullptr, &size)) << url;
@@ -396,20 +396,20 @@ TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
   Log log;
   {
     HttpDownload get;
-    get.OnProgress = [&](HttpDownload&, int32_t, int32_t) { log.push_back("progress"); };
+    get.on_progress = [&](HttpDownload&, int32_t, int32_t) { log.push_back("progress"); };
     get.on_file_done = [&](HttpDownload&, const std::string&, int32_t) { log.push_back("file"); };
-    get.OnError = [&](HttpDownload&) { log.push_back("error"); };
-    get.URL = Url("/stall");
-    get.FileName = dir / "stalled";
-    get.FetchFile();
+    get.on_error = [&](HttpDownload&) { log.push_back("error"); };
+    get.url = url("/stall");
+    get.file_name = dir_ / "stalled";
+    get.fetch_file();
     // Once the server has the request, the worker waits for an answer that
     // does not come.
-    ASSERT_TRUE(test::wait_for("the server to log the stalled request", [] { return LoggedRequest("GET /stall HTTP/1.0").has_value(); }));
+    ASSERT_TRUE(test::wait_for("the server to log the stalled request", [] { return logged_request("GET /stall HTTP/1.0").has_value(); }));
   }
   // The worker still waits, but the component is gone and took its events
   // with it; the target was never created.
   EXPECT_TRUE(log.empty());
-  EXPECT_FALSE(files::file_exists(dir / "stalled"));
+  EXPECT_FALSE(files::file_exists(dir_ / "stalled"));
 }
 
 // No server holds a fetch longer than the stall bound (a short one here):
@@ -419,15 +419,15 @@ TEST_F(HttpGetWinTest, AServerThatStopsSendingEndsInOnErrorAfterTheStallBound) {
   for (const std::string& path : paths) {
     SCOPED_TRACE(path);
     Recorded fetch;
-    fetch.get.StallBound = std::chrono::milliseconds(500);
-    fetch.get.URL = Url(path);
-    fetch.get.FileName = dir / "stalled";
-    fetch.get.FetchFile();
-    ASSERT_TRUE(fetch.Finish());
+    fetch.get.stall_bound = std::chrono::milliseconds(500);
+    fetch.get.url = url(path);
+    fetch.get.file_name = dir_ / "stalled";
+    fetch.get.fetch_file();
+    ASSERT_TRUE(fetch.finish());
     EXPECT_EQ(fetch.log.back(), "error");
-    EXPECT_EQ(fetch.get.LastFailure(), FetchFailure::kStalled);
-    EXPECT_FALSE(files::file_exists(dir / "stalled"));
-    EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "stalled")));
+    EXPECT_EQ(fetch.get.last_failure(), FetchFailure::kStalled);
+    EXPECT_FALSE(files::file_exists(dir_ / "stalled"));
+    EXPECT_FALSE(files::file_exists(net::partial_file_name(dir_ / "stalled")));
   }
 }
 
@@ -437,13 +437,13 @@ TEST(MessageWindowLinkWin, AFailingReceiverIsReported) {
   test::RecordingReporter reporter;
   MessageWindowLink link;
   int deliveries = 0;
-  link.SetReceiver([&] {
+  link.set_receiver([&] {
     if (++deliveries == 1) throw std::runtime_error("progress bar gone");
   });
-  link.Notify();
+  link.notify();
   ASSERT_TRUE(test::wait_for("the first delivery", [&] { return deliveries == 1; }));
   EXPECT_EQ(reporter.reports(), std::vector<std::string>{"progress bar gone"});
-  link.Notify();
+  link.notify();
   ASSERT_TRUE(test::wait_for("the second delivery", [&] { return deliveries == 2; }));
   EXPECT_EQ(reporter.reports().size(), 1u);
 }

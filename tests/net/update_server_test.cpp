@@ -23,9 +23,9 @@ TEST(UpdateServerBase, ConfiguredWhenUsableOtherwiseBuiltIn) {
   };
   for (const auto& [configured, base] : cases) {
     SCOPED_TRACE(configured);
-    EXPECT_EQ(UpdateServerBase(configured), base);
+    EXPECT_EQ(update_server_base(configured), base);
   }
-  EXPECT_EQ(UpdateServerUrl(UpdateServerBase(""), "/lang.dat"), std::string(kBuiltInUpdateServer) + "/lang.dat");
+  EXPECT_EQ(update_server_url(update_server_base(""), "/lang.dat"), std::string(kBuiltInUpdateServer) + "/lang.dat");
 }
 
 }  // namespace

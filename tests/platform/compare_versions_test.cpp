@@ -36,7 +36,7 @@ TEST(CompareVersions, ComparesDottedNumbersPartByPart) {
       {"1.2.3.4", "1.2.3.4", kVersionsEqual},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(CompareVersions(c.a, c.b), c.expected) << '"' << c.a << "\" vs \"" << c.b << '"';
+    EXPECT_EQ(compare_versions(c.a, c.b), c.expected) << '"' << c.a << "\" vs \"" << c.b << '"';
   }
 }
 
@@ -61,7 +61,7 @@ TEST(CompareVersions, OnlyPlainDigitRunsAreNumbers) {
       {"007", "7", kVersionsEqual},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(CompareVersions(c.a, c.b), c.expected) << '"' << c.a << "\" vs \"" << c.b << '"';
+    EXPECT_EQ(compare_versions(c.a, c.b), c.expected) << '"' << c.a << "\" vs \"" << c.b << '"';
   }
 }
 

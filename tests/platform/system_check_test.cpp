@@ -14,10 +14,10 @@ struct SystemCase {
   const char* name;
   SystemVersion system;
   bool supported;
-  PointerWidth program = PointerWidth::bits32;
+  PointerWidth program = PointerWidth::kBits32;
 };
 
-constexpr PointerWidth k64 = PointerWidth::bits64;
+constexpr PointerWidth k64 = PointerWidth::kBits64;
 
 constexpr SystemVersion nt(uint32_t major, uint32_t minor, uint8_t product = kProductWorkstation,
                            uint16_t architecture = kArchitectureIntel) {

@@ -10,7 +10,7 @@ namespace orvx {
 namespace {
 
 TEST(SystemCheckWin, ThePrefixSystemIsSupported) {
-  const bool wide = kBuildPointerWidth == PointerWidth::bits64;
+  const bool wide = kBuildPointerWidth == PointerWidth::kBits64;
   SystemVersion system = query_system_version();
   EXPECT_EQ(system.platform_id, kPlatformNt);
   EXPECT_EQ(system.major, wide ? 6u : 5u);

@@ -12,10 +12,10 @@
 namespace orvx {
 
 bool operator==(const DesktopIcon& a, const DesktopIcon& b) {
-  return a.Caption == b.Caption && a.X == b.X && a.Y == b.Y;
+  return a.caption == b.caption && a.x == b.x && a.y == b.y;
 }
 void PrintTo(const DesktopIcon& i, std::ostream* os) {
-  *os << "{" << i.Caption << ", " << i.X << ", " << i.Y << "}";
+  *os << "{" << i.caption << ", " << i.x << ", " << i.y << "}";
 }
 
 namespace {
@@ -67,7 +67,7 @@ TEST(ProfileText, HasTheFormOfKeyByKeyWrites) {
        "[orv_infos]\r\nx=8\r\ny=9\r\nIcons=1\r\nRes=1280x1024\r\nCount=2\r\n"},
   };
   for (const BuildCase& c : cases) {
-    EXPECT_EQ(BuildProfileText(c.icons, kScreen, 2), c.text) << c.what;
+    EXPECT_EQ(build_profile_text(c.icons, kScreen, 2), c.text) << c.what;
   }
 }
 
@@ -76,11 +76,11 @@ TEST(ProfileFile, WrittenIconsReadBack) {
   std::string path = dir / "p.qpf";
   DesktopIcons icons = {{"Papierkorb", 10, 20}, {"Notes", -5, 7}, {"notes", 1, 2},
                                  {"ORV_Infos", 3, 4}, {" lost", 9, 9}, {"a]b", 40000, -40000}};
-  ASSERT_TRUE(WriteProfileFile(icons, path, kScreen, 2));
+  ASSERT_TRUE(write_profile_file(icons, path, kScreen, 2));
   const DesktopIcons expected = {
       {"Papierkorb", 10, 20}, {"Notes", 1, 2}, {"ORV_Infos", 3, 4}, {"a]b", 40000, -40000}};
-  EXPECT_EQ(ReadProfileFile(path), expected);
-  EXPECT_EQ(ReadIniSections(path),
+  EXPECT_EQ(read_profile_file(path), expected);
+  EXPECT_EQ(read_ini_sections(path),
             (SectionNames{"Papierkorb", "Notes", "ORV_Infos", "a]b", ""}));
 }
 
@@ -88,7 +88,7 @@ TEST(ProfileFile, AWriteReplacesTheWholeFile) {
   test::TempFolder dir;
   std::string path = dir / "p.qpf";
   ASSERT_TRUE(files::write_file(path, "[Alt]\r\nx=1\r\ny=1\r\n[Mehr]\r\nz=1\r\n"));
-  ASSERT_TRUE(WriteProfileFile({{"Neu", 5, 6}}, path, kScreen, 2));
+  ASSERT_TRUE(write_profile_file({{"Neu", 5, 6}}, path, kScreen, 2));
   EXPECT_EQ(files::read_file(path).value(), "[Neu]\r\nx=5\r\ny=6\r\n" + info(1));
 }
 
@@ -123,9 +123,9 @@ TEST(ProfileFile, ReadsHandWrittenAndDamagedFiles) {
   for (const ReadCase& c : cases) {
     std::string path = dir / (std::to_string(n++) + ".qpf");
     ASSERT_TRUE(files::write_file(path, c.text));
-    EXPECT_EQ(ReadProfileFile(path), c.icons) << c.what;
+    EXPECT_EQ(read_profile_file(path), c.icons) << c.what;
   }
-  EXPECT_TRUE(ReadProfileFile(dir / "missing.qpf").empty());
+  EXPECT_TRUE(read_profile_file(dir / "missing.qpf").empty());
 }
 
 TEST(ProfileFile, AFileFarLargerThanAnyProfileReadsAsEmpty) {
@@ -134,7 +134,7 @@ TEST(ProfileFile, AFileFarLargerThanAnyProfileReadsAsEmpty) {
   std::string path = dir / "huge.qpf";
   ASSERT_TRUE(files::write_file(path, "[A]\r\nx=1\r\ny=2\r\n"));
   std::filesystem::resize_file(path, 64u << 20);
-  EXPECT_TRUE(ReadProfileFile(path).empty());
+  EXPECT_TRUE(read_profile_file(path).empty());
 }
 
 TEST(ProfileFile, ReadsEveryIconOfALargeDesktop) {
@@ -143,8 +143,8 @@ TEST(ProfileFile, ReadsEveryIconOfALargeDesktop) {
   test::TempFolder dir;
   std::string path = dir / "large.qpf";
   DesktopIcons icons = many_icons(5000);
-  ASSERT_TRUE(WriteProfileFile(icons, path, kScreen, 2));
-  EXPECT_EQ(ReadProfileFile(path), icons);
+  ASSERT_TRUE(write_profile_file(icons, path, kScreen, 2));
+  EXPECT_EQ(read_profile_file(path), icons);
 }
 
 class FileSizeLimit {
@@ -169,12 +169,12 @@ class FileSizeLimit {
 TEST(ProfileFile, AFailedSaveKeepsThePreviousProfile) {
   test::TempFolder dir;
   std::string path = dir / "Arbeit.qpf";
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 10, 20}}, path, kScreen, 2));
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 10, 20}}, path, kScreen, 2));
   const std::string before = files::read_file(path).value();
   {
     // Files may not grow beyond 4 KiB: the disk is as good as full.
     FileSizeLimit full_disk(4096);
-    EXPECT_FALSE(WriteProfileFile(many_icons(1000), path, kScreen, 2));
+    EXPECT_FALSE(write_profile_file(many_icons(1000), path, kScreen, 2));
   }
   EXPECT_EQ(files::read_file(path).value(), before);
   auto entries = files::list_folder(dir.path(), "*");
@@ -186,7 +186,7 @@ TEST(ProfileFile, AFailedSaveKeepsThePreviousProfile) {
 TEST(ProfileFile, ASaveIntoAMissingFolderFailsWithoutATrace) {
   test::TempFolder dir;
   std::string folder = dir / "weg";
-  EXPECT_FALSE(WriteProfileFile({{"A", 1, 1}}, folder + files::kSeparator + "p.qpf", kScreen, 1));
+  EXPECT_FALSE(write_profile_file({{"A", 1, 1}}, folder + files::kSeparator + "p.qpf", kScreen, 1));
   EXPECT_FALSE(files::folder_exists(folder));
 }
 
@@ -201,7 +201,7 @@ TEST(ProfileFile, StorableCaptions) {
       {"\ta", false},       {"a\x1A", false}, {"a\nb", false},   {"a\rb", false},
       {"a\0b"s, false},     {"\xA0" "a", true},
   };
-  for (const auto& c : cases) EXPECT_EQ(IsStorableCaption(c.caption), c.storable) << c.caption;
+  for (const auto& c : cases) EXPECT_EQ(is_storable_caption(c.caption), c.storable) << c.caption;
 }
 
 }  // namespace

@@ -16,10 +16,10 @@
 namespace orvx {
 
 bool operator==(const DesktopIcon& a, const DesktopIcon& b) {
-  return a.Caption == b.Caption && a.X == b.X && a.Y == b.Y;
+  return a.caption == b.caption && a.x == b.x && a.y == b.y;
 }
 void PrintTo(const DesktopIcon& i, std::ostream* os) {
-  *os << "{" << i.Caption << ", " << i.X << ", " << i.Y << "}";
+  *os << "{" << i.caption << ", " << i.x << ", " << i.y << "}";
 }
 
 namespace {
@@ -33,8 +33,8 @@ const ScreenSize kScreen{1920, 1080};
 void write_key_by_key(const DesktopIcons& icons, const std::string& path) {
   DeleteFileA(path.c_str());
   for (const DesktopIcon& icon : icons) {
-    if (platform::write_string(path, icon.Caption, "x", std::to_string(icon.X))) {
-      platform::write_string(path, icon.Caption, "y", std::to_string(icon.Y));
+    if (platform::write_string(path, icon.caption, "x", std::to_string(icon.x))) {
+      platform::write_string(path, icon.caption, "y", std::to_string(icon.y));
     }
   }
   platform::write_string(path, "ORV_Infos", "Icons", std::to_string(icons.size()));
@@ -83,7 +83,7 @@ TEST_F(ProfilesAgainstPlatform, OnePieceWriteGivesTheBytesOfKeyByKeyWrites) {
   for (const DesktopIcons& icons : cases) {
     std::string ours = dir_ / "ours.qpf";
     std::string theirs = dir_ / "theirs.qpf";
-    ASSERT_TRUE(WriteProfileFile(icons, ours, kScreen, 2));
+    ASSERT_TRUE(write_profile_file(icons, ours, kScreen, 2));
     write_key_by_key(icons, theirs);
     EXPECT_EQ(files::read_file(ours), files::read_file(theirs)) << icons.size() << " icons";
   }
@@ -95,13 +95,13 @@ TEST_F(ProfilesAgainstPlatform, ReadsTheIconsThePlatformReads) {
       "\r\n[ A ]\r\n x = 1 \r\ny=2\r\n\r\n[B]\r\nx=abc\r\n[a]\r\nx=9\r\ny=9\r\n"
       "[C]\r\ny=\"7\"\r\n[Infos]\r\nIcons=3";
   ASSERT_TRUE(files::write_file(path, hand_written));
-  EXPECT_EQ(ReadProfileFile(path), read_key_by_key(path, 1 << 20));
+  EXPECT_EQ(read_profile_file(path), read_key_by_key(path, 1 << 20));
 
-  ASSERT_TRUE(WriteProfileFile(desktop(300), path, kScreen, 2));
+  ASSERT_TRUE(write_profile_file(desktop(300), path, kScreen, 2));
   DesktopIcons theirs = read_key_by_key(path, 1 << 20);
-  ASSERT_EQ(theirs.back().Caption, "ORV_Infos");
+  ASSERT_EQ(theirs.back().caption, "ORV_Infos");
   theirs.pop_back();  // see below: no icon without "x"
-  EXPECT_EQ(ReadProfileFile(path), theirs);
+  EXPECT_EQ(read_profile_file(path), theirs);
 }
 
 TEST_F(ProfilesAgainstPlatform, RecordsThatTheInformationSectionIsNoIcon) {
@@ -109,22 +109,22 @@ TEST_F(ProfilesAgainstPlatform, RecordsThatTheInformationSectionIsNoIcon) {
   // icon at (0, 0), and a desktop icon of that name would be moved there. We
   // take it as an icon only when an icon of that name was saved into it.
   std::string path = dir_ / "p.qpf";
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 10, 20}}, path, kScreen, 2));
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 10, 20}}, path, kScreen, 2));
   EXPECT_EQ(read_key_by_key(path, 1 << 20),
             (DesktopIcons{{"Papierkorb", 10, 20}, {"ORV_Infos", 0, 0}}));
-  EXPECT_EQ(ReadProfileFile(path), (DesktopIcons{{"Papierkorb", 10, 20}}));
-  ASSERT_TRUE(WriteProfileFile({{"ORV_Infos", 5, 6}}, path, kScreen, 2));
-  EXPECT_EQ(ReadProfileFile(path), (DesktopIcons{{"ORV_Infos", 5, 6}}));
+  EXPECT_EQ(read_profile_file(path), (DesktopIcons{{"Papierkorb", 10, 20}}));
+  ASSERT_TRUE(write_profile_file({{"ORV_Infos", 5, 6}}, path, kScreen, 2));
+  EXPECT_EQ(read_profile_file(path), (DesktopIcons{{"ORV_Infos", 5, 6}}));
 }
 
 TEST_F(ProfilesAgainstPlatform, RecordsThatLargeProfilesAreReadWhole) {
   // A section list of 2048 bytes holds about a hundred captions; we read all.
   std::string path = dir_ / "large.qpf";
   DesktopIcons icons = desktop(5000);
-  for (size_t i = 0; i < icons.size(); ++i) icons[i].Caption += " #" + std::to_string(i);
-  ASSERT_TRUE(WriteProfileFile(icons, path, kScreen, 2));
+  for (size_t i = 0; i < icons.size(); ++i) icons[i].caption += " #" + std::to_string(i);
+  ASSERT_TRUE(write_profile_file(icons, path, kScreen, 2));
   EXPECT_LT(read_key_by_key(path, 2048).size(), 120u);
-  EXPECT_EQ(ReadProfileFile(path), icons);
+  EXPECT_EQ(read_profile_file(path), icons);
 }
 
 TEST_F(ProfilesAgainstPlatform, RecordsWhyCaptionsWithBlanksAtTheEdgesAreLeftOut) {
@@ -135,28 +135,28 @@ TEST_F(ProfilesAgainstPlatform, RecordsWhyCaptionsWithBlanksAtTheEdgesAreLeftOut
   std::string theirs = dir_ / "theirs.qpf";
   std::string ours = dir_ / "ours.qpf";
   write_key_by_key(icons, theirs);
-  ASSERT_TRUE(WriteProfileFile(icons, ours, kScreen, 2));
+  ASSERT_TRUE(write_profile_file(icons, ours, kScreen, 2));
   EXPECT_EQ(files::read_file(theirs).value().substr(0, 10), "x=1\r\ny=1\r\n");
   EXPECT_EQ(read_key_by_key(theirs, 1 << 20).front(), (DesktopIcon{"Notes", 500, 500}));
-  EXPECT_EQ(ReadProfileFile(ours), (DesktopIcons{{"Notes", 10, 20}}));
+  EXPECT_EQ(read_profile_file(ours), (DesktopIcons{{"Notes", 10, 20}}));
 }
 
 TEST_F(ProfilesAgainstPlatform, AFailedSaveLeavesTheOldProfileAndNoTemporaryFile) {
   std::string path = dir_ / "Arbeit.qpf";
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 10, 20}}, path, kScreen, 2));
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 10, 20}}, path, kScreen, 2));
   const std::string before = files::read_file(path).value();
   {
     // Another program holds the old profile open and lets nobody replace it.
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(WriteProfileFile(desktop(50), path, kScreen, 2));
+    EXPECT_FALSE(write_profile_file(desktop(50), path, kScreen, 2));
     CloseHandle(held);
   }
   EXPECT_EQ(files::read_file(path).value(), before);
 
-  EXPECT_FALSE(WriteProfileFile(desktop(5), dir_ / "Bad?Name.qpf", kScreen, 2));
-  EXPECT_FALSE(WriteProfileFile(desktop(5), dir_ / "no-folder\\x.qpf", kScreen, 2));
+  EXPECT_FALSE(write_profile_file(desktop(5), dir_ / "Bad?Name.qpf", kScreen, 2));
+  EXPECT_FALSE(write_profile_file(desktop(5), dir_ / "no-folder\\x.qpf", kScreen, 2));
 
   auto entries = files::list_folder(dir_.path(), "*");
   for (const auto& e : entries) {

@@ -34,8 +34,8 @@ TEST(ProfileStore, FileNamesTrimBlanksAndControlCharactersOnly) {
   };
   std::string folder = std::string("data") + files::kSeparator;
   for (const auto& c : cases) {
-    EXPECT_EQ(ProfileFileName(folder, c.name), folder + c.file) << c.name;
-    EXPECT_EQ(ProfileFileName("data", c.name), folder + c.file) << c.name;
+    EXPECT_EQ(profile_file_name(folder, c.name), folder + c.file) << c.name;
+    EXPECT_EQ(profile_file_name("data", c.name), folder + c.file) << c.name;
   }
 }
 
@@ -46,47 +46,47 @@ TEST(ProfileStore, UsableProfileNames) {
     ProfileNameProblem problem;
   };
   const Case cases[] = {
-      {"Work", P::None},
-      {" Work ", P::None},
-      {"a&b", P::None},
-      {"Größe 2", P::None},
-      {"Console", P::None},
-      {"COM0", P::None},
-      {"a.", P::None},  // the file is "a..qpf": nothing is stripped from it
-      {"", P::Empty},
-      {"   ", P::Empty},
-      {"\t\r\n", P::Empty},
-      {"a/b", P::ForbiddenCharacter},
-      {"a\\b", P::ForbiddenCharacter},
-      {"a:b", P::ForbiddenCharacter},
-      {"a*", P::ForbiddenCharacter},
-      {"a?", P::ForbiddenCharacter},
-      {"\"a\"", P::ForbiddenCharacter},
-      {"<a>", P::ForbiddenCharacter},
-      {"a|b", P::ForbiddenCharacter},
-      {"a\tb", P::ForbiddenCharacter},
+      {"Work", P::kNone},
+      {" Work ", P::kNone},
+      {"a&b", P::kNone},
+      {"Größe 2", P::kNone},
+      {"Console", P::kNone},
+      {"COM0", P::kNone},
+      {"a.", P::kNone},  // the file is "a..qpf": nothing is stripped from it
+      {"", P::kEmpty},
+      {"   ", P::kEmpty},
+      {"\t\r\n", P::kEmpty},
+      {"a/b", P::kForbiddenCharacter},
+      {"a\\b", P::kForbiddenCharacter},
+      {"a:b", P::kForbiddenCharacter},
+      {"a*", P::kForbiddenCharacter},
+      {"a?", P::kForbiddenCharacter},
+      {"\"a\"", P::kForbiddenCharacter},
+      {"<a>", P::kForbiddenCharacter},
+      {"a|b", P::kForbiddenCharacter},
+      {"a\tb", P::kForbiddenCharacter},
       // The configuration's reader strips a quotation mark at either end.
-      {"'Work'", P::QuotedAtEnd},
-      {"'Work", P::QuotedAtEnd},
-      {" Work' ", P::QuotedAtEnd},
-      {"Peter's", P::None},
-      {"'", P::QuotedAtEnd},
-      {"con", P::DeviceName},
-      {"COM1", P::DeviceName},
-      {"lpt9.x", P::DeviceName},
-      {"Nul .txt", P::DeviceName},
-      {std::string(251, 'x'), P::None},
-      {std::string(252, 'x'), P::TooLong},
+      {"'Work'", P::kQuotedAtEnd},
+      {"'Work", P::kQuotedAtEnd},
+      {" Work' ", P::kQuotedAtEnd},
+      {"Peter's", P::kNone},
+      {"'", P::kQuotedAtEnd},
+      {"con", P::kDeviceName},
+      {"COM1", P::kDeviceName},
+      {"lpt9.x", P::kDeviceName},
+      {"Nul .txt", P::kDeviceName},
+      {std::string(251, 'x'), P::kNone},
+      {std::string(252, 'x'), P::kTooLong},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(FindProfileNameProblem(c.name), c.problem) << c.name;
-    EXPECT_EQ(IsUsableProfileName(c.name), c.problem == P::None) << c.name;
+    EXPECT_EQ(find_profile_name_problem(c.name), c.problem) << c.name;
+    EXPECT_EQ(is_usable_profile_name(c.name), c.problem == P::kNone) << c.name;
   }
 }
 
 TEST(ProfileStore, ResolutionProfileName) {
-  EXPECT_EQ(ResolutionProfileName({1280, 1024}), "ORV - 1280x1024");
-  EXPECT_EQ(ResolutionProfileName({3840, 1080}), "ORV - 3840x1080");
+  EXPECT_EQ(resolution_profile_name({1280, 1024}), "ORV - 1280x1024");
+  EXPECT_EQ(resolution_profile_name({3840, 1080}), "ORV - 3840x1080");
 }
 
 TEST(ProfileStore, ListsProfileFilesButNoFolders) {
@@ -95,11 +95,11 @@ TEST(ProfileStore, ListsProfileFilesButNoFolders) {
     ASSERT_TRUE(files::write_file(dir / name, "x"));
   }
   ASSERT_TRUE(files::create_folder(dir / "x.qpf"));
-  EXPECT_EQ(sorted(ListProfiles(dir.path())), (std::vector<std::string>{"B", "a", "f.g"}));
-  EXPECT_EQ(sorted(ListFiles(dir.path(), "qpf")),
+  EXPECT_EQ(sorted(list_profiles(dir.path())), (std::vector<std::string>{"B", "a", "f.g"}));
+  EXPECT_EQ(sorted(list_files(dir.path(), "qpf")),
             (std::vector<std::string>{"B.QPF", "a.qpf", "f.g.qpf"}));
-  EXPECT_TRUE(ListProfiles(dir / "missing").empty());
-  EXPECT_TRUE(ListFiles(dir / "missing", "qlf").empty());
+  EXPECT_TRUE(list_profiles(dir / "missing").empty());
+  EXPECT_TRUE(list_files(dir / "missing", "qlf").empty());
 }
 
 TEST(ProfileStore, FileChangeTimeIsLocalTimeInEvenSeconds) {
@@ -117,10 +117,10 @@ TEST(ProfileStore, FileChangeTimeIsLocalTimeInEvenSeconds) {
   utimbuf times{};
   times.actime = times.modtime = std::mktime(&local);
   ASSERT_EQ(utime(path.c_str(), &times), 0);
-  files::LocalTime t = FileChangeTime(path);
+  files::LocalTime t = file_change_time(path);
   EXPECT_EQ(std::vector<int>({t.year, t.month, t.day, t.hour, t.minute, t.second}),
             std::vector<int>({2021, 6, 7, 13, 5, 8}));
-  files::LocalTime zero = FileChangeTime(dir / "missing.qpf");
+  files::LocalTime zero = file_change_time(dir / "missing.qpf");
   EXPECT_EQ(std::vector<int>({zero.year, zero.month, zero.day, zero.hour, zero.minute, zero.second}),
             std::vector<int>({1899, 12, 30, 0, 0, 0}));
 }
@@ -131,25 +131,25 @@ TEST(ProfileStore, DataFolderSizeAddsTheEntriesAndCountsBeyond4GiB) {
   ASSERT_TRUE(files::write_file(dir / "noext", "1234567"));
   ASSERT_TRUE(files::create_folder(dir / "lang"));
   ASSERT_TRUE(files::write_file(dir / "lang" + files::kSeparator + "x.qlf", "not counted"));
-  EXPECT_EQ(DataFolderSize(dir.path()), 12u);
+  EXPECT_EQ(data_folder_size(dir.path()), 12u);
   // A sparse file of 5 GiB: the sum no longer fits 32 bits.
   ASSERT_TRUE(files::write_file(dir / "big.qpf", ""));
   std::filesystem::resize_file(dir / "big.qpf", 5ull << 30);
-  EXPECT_EQ(DataFolderSize(dir.path()), (5ull << 30) + 12u);
-  EXPECT_EQ(DataFolderSize(dir / "missing"), 0u);
+  EXPECT_EQ(data_folder_size(dir.path()), (5ull << 30) + 12u);
+  EXPECT_EQ(data_folder_size(dir / "missing"), 0u);
 }
 
 TEST(ProfileList, LastChangeTextLeavesMidnightOut) {
   FixedDateTimeFormatter format;
-  EXPECT_EQ(LastChangeText({2021, 6, 7, 13, 5, 8}, format), "07.06.2021 13:05:08");
-  EXPECT_EQ(LastChangeText({2021, 6, 7, 0, 0, 0}, format), "07.06.2021");
-  EXPECT_EQ(LastChangeText({2021, 6, 7, 0, 0, 2}, format), "07.06.2021 00:00:02");
-  EXPECT_EQ(LastChangeText(kZeroDate, format), "30.12.1899");
+  EXPECT_EQ(last_change_text({2021, 6, 7, 13, 5, 8}, format), "07.06.2021 13:05:08");
+  EXPECT_EQ(last_change_text({2021, 6, 7, 0, 0, 0}, format), "07.06.2021");
+  EXPECT_EQ(last_change_text({2021, 6, 7, 0, 0, 2}, format), "07.06.2021 00:00:02");
+  EXPECT_EQ(last_change_text(kZeroDate, format), "30.12.1899");
 }
 
 TEST(ProfileList, RowsShowTheInformationSectionOrNa) {
   test::TempFolder dir;
-  ASSERT_TRUE(WriteProfileFile({{"A", 1, 2}, {"B", 3, 4}}, dir / "Arbeit.qpf", {1920, 1080}, 2));
+  ASSERT_TRUE(write_profile_file({{"A", 1, 2}, {"B", 3, 4}}, dir / "Arbeit.qpf", {1920, 1080}, 2));
   ASSERT_TRUE(files::write_file(dir / "old.qpf", "[A]\r\nx=1\r\ny=2\r\n"));
   ASSERT_TRUE(files::write_file(dir / "half.qpf", "[ORV_Infos]\r\nIcons=\r\nRes=800x600\r\n"));
   ASSERT_TRUE(files::write_file(dir / "junk.qpf", std::string("\0\xFF\x01[", 4)));
@@ -157,19 +157,19 @@ TEST(ProfileList, RowsShowTheInformationSectionOrNa) {
   std::filesystem::resize_file(dir / "huge.qpf", 64u << 20);
   ASSERT_TRUE(files::create_folder(dir / "folder.qpf"));
   FixedDateTimeFormatter format;
-  std::vector<ProfileRow> rows = ProfileListRows(dir.path(), format);
+  std::vector<ProfileRow> rows = profile_list_rows(dir.path(), format);
   std::sort(rows.begin(), rows.end(),
-            [](const ProfileRow& a, const ProfileRow& b) { return a.Name < b.Name; });
+            [](const ProfileRow& a, const ProfileRow& b) { return a.name < b.name; });
   ASSERT_EQ(rows.size(), 5u);
   auto figures = [](const ProfileRow& r) {
-    return std::vector<std::string>{r.Name, r.Icons, r.Resolution, r.Monitors};
+    return std::vector<std::string>{r.name, r.icons, r.resolution, r.monitors};
   };
   EXPECT_EQ(figures(rows[0]), (std::vector<std::string>{"Arbeit", "2", "1920x1080", "2"}));
   EXPECT_EQ(figures(rows[1]), (std::vector<std::string>{"half", "", "800x600", "n/a"}));
   EXPECT_EQ(figures(rows[2]), (std::vector<std::string>{"huge", "n/a", "n/a", "n/a"}));
   EXPECT_EQ(figures(rows[3]), (std::vector<std::string>{"junk", "n/a", "n/a", "n/a"}));
   EXPECT_EQ(figures(rows[4]), (std::vector<std::string>{"old", "n/a", "n/a", "n/a"}));
-  EXPECT_EQ(rows[0].LastChange, LastChangeText(FileChangeTime(dir / "Arbeit.qpf"), format));
+  EXPECT_EQ(rows[0].last_change, last_change_text(file_change_time(dir / "Arbeit.qpf"), format));
 }
 
 }  // namespace

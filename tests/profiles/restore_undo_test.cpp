@@ -27,13 +27,13 @@ const Items kAfterSnap = {{"Papierkorb", {0, 0}}, {"Arbeitsplatz", {0, 75}}};
 const Items kHandMoved = {{"Papierkorb", {55, 55}}, {"Arbeitsplatz", {20, 90}}};
 
 enum class Step {
-  RestoreA,            // the restore menu's profile "A"
-  RestoreB,            // profile "B", which names Papierkorb only
-  RestoreUnreachable,  // profile "B" while the desktop is out of reach
-  DisplayChange,       // the standard profile of the resolution
-  Snap,                // align to grid
-  HandMove,            // the user drags Papierkorb away
-  Undo,
+  kRestoreA,            // the restore menu's profile "A"
+  kRestoreB,            // profile "B", which names Papierkorb only
+  kRestoreUnreachable,  // profile "B" while the desktop is out of reach
+  kDisplayChange,       // the standard profile of the resolution
+  kSnap,                // align to grid
+  kHandMove,            // the user drags Papierkorb away
+  kUndo,
 };
 
 struct Case {
@@ -46,39 +46,39 @@ struct Case {
 // The world's desktop with three profiles and a 75-pixel grid.
 struct UndoWorld {
   UndoWorld() {
-    EXPECT_TRUE(WriteProfileFile({{"Papierkorb", 300, 400}, {"Arbeitsplatz", 500, 600}}, world.profile_file("A"),
+    EXPECT_TRUE(write_profile_file({{"Papierkorb", 300, 400}, {"Arbeitsplatz", 500, 600}}, world.profile_file("A"),
                                  {1920, 1080}, 1));
-    EXPECT_TRUE(WriteProfileFile({{"Papierkorb", 1, 1}}, world.profile_file("B"), {1920, 1080}, 1));
-    EXPECT_TRUE(WriteProfileFile({{"Arbeitsplatz", 700, 700}},
-                                 world.profile_file(ResolutionProfileName(world.screen.size)), {1920, 1080}, 1));
+    EXPECT_TRUE(write_profile_file({{"Papierkorb", 1, 1}}, world.profile_file("B"), {1920, 1080}, 1));
+    EXPECT_TRUE(write_profile_file({{"Arbeitsplatz", 700, 700}},
+                                 world.profile_file(resolution_profile_name(world.screen.size)), {1920, 1080}, 1));
     world.desktop.set_grid_cell({75, 75});
   }
 
   void run(Step step) {
     const ProfileSession session = world.context().profiles();
     switch (step) {
-      case Step::RestoreA:
-        RestoreProfile(session, world.profile_file("A"));
+      case Step::kRestoreA:
+        restore_profile(session, world.profile_file("A"));
         break;
-      case Step::RestoreB:
-        RestoreProfile(session, world.profile_file("B"));
+      case Step::kRestoreB:
+        restore_profile(session, world.profile_file("B"));
         break;
-      case Step::RestoreUnreachable:
+      case Step::kRestoreUnreachable:
         world.desktop.set_reachable(false);
-        RestoreProfile(session, world.profile_file("B"));
+        restore_profile(session, world.profile_file("B"));
         world.desktop.set_reachable(true);
         break;
-      case Step::DisplayChange:
-        RestoreResolutionProfile(session);
+      case Step::kDisplayChange:
+        restore_resolution_profile(session);
         break;
-      case Step::Snap:
-        SnapIconsToGrid(session);
+      case Step::kSnap:
+        snap_icons_to_grid(session);
         break;
-      case Step::HandMove:
+      case Step::kHandMove:
         world.desktop.set_items(kHandMoved);
         break;
-      case Step::Undo:
-        UndoLastRestore(session);
+      case Step::kUndo:
+        undo_last_restore(session);
         break;
     }
   }
@@ -90,20 +90,20 @@ TEST(RestoreUndoSequence, UndoPutsBackWhatTheLatestRestoreReplaced) {
   using enum Step;
   const Case cases[] = {
       {"nothing done", {}, kStart, false},
-      {"a restore", {RestoreA}, kAfterA, true},
-      {"restore, undo", {RestoreA, Undo}, kStart, false},
-      {"restore, restore, undo", {RestoreA, RestoreB, Undo}, kAfterA, false},
-      {"restore, undo, restore, restore, undo", {RestoreA, Undo, RestoreA, RestoreB, Undo}, kAfterA, false},
-      {"a second undo does nothing", {RestoreA, Undo, Undo}, kStart, false},
-      {"an undo before any restore", {Undo}, kStart, false},
-      {"a restore that read nothing keeps the earlier one", {RestoreA, RestoreUnreachable, Undo}, kStart, false},
-      {"a failed first restore offers nothing", {RestoreUnreachable}, kStart, false},
-      {"after a display change", {DisplayChange, Undo}, kStart, false},
-      {"display change after a restore", {RestoreA, DisplayChange, Undo}, kAfterA, false},
-      {"the snap to the grid", {Snap}, kAfterSnap, true},
-      {"the snap taken back", {Snap, Undo}, kStart, false},
-      {"hand moves after the restore are undone too", {RestoreA, HandMove, Undo}, kStart, false},
-      {"a hand move before the restore is what comes back", {HandMove, RestoreB, Undo}, kHandMoved, false},
+      {"a restore", {kRestoreA}, kAfterA, true},
+      {"restore, undo", {kRestoreA, kUndo}, kStart, false},
+      {"restore, restore, undo", {kRestoreA, kRestoreB, kUndo}, kAfterA, false},
+      {"restore, undo, restore, restore, undo", {kRestoreA, kUndo, kRestoreA, kRestoreB, kUndo}, kAfterA, false},
+      {"a second undo does nothing", {kRestoreA, kUndo, kUndo}, kStart, false},
+      {"an undo before any restore", {kUndo}, kStart, false},
+      {"a restore that read nothing keeps the earlier one", {kRestoreA, kRestoreUnreachable, kUndo}, kStart, false},
+      {"a failed first restore offers nothing", {kRestoreUnreachable}, kStart, false},
+      {"after a display change", {kDisplayChange, kUndo}, kStart, false},
+      {"display change after a restore", {kRestoreA, kDisplayChange, kUndo}, kAfterA, false},
+      {"the snap to the grid", {kSnap}, kAfterSnap, true},
+      {"the snap taken back", {kSnap, kUndo}, kStart, false},
+      {"hand moves after the restore are undone too", {kRestoreA, kHandMove, kUndo}, kStart, false},
+      {"a hand move before the restore is what comes back", {kHandMove, kRestoreB, kUndo}, kHandMoved, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -117,10 +117,10 @@ TEST(RestoreUndoSequence, UndoPutsBackWhatTheLatestRestoreReplaced) {
 TEST(RestoreUndoSequence, UndoTellsWhetherThereWasAnythingToPutBack) {
   UndoWorld world;
   const ProfileSession session = world.world.context().profiles();
-  EXPECT_FALSE(UndoLastRestore(session));
-  RestoreProfile(session, world.world.profile_file("A"));
-  EXPECT_TRUE(UndoLastRestore(session));
-  EXPECT_FALSE(UndoLastRestore(session));
+  EXPECT_FALSE(undo_last_restore(session));
+  restore_profile(session, world.world.profile_file("A"));
+  EXPECT_TRUE(undo_last_restore(session));
+  EXPECT_FALSE(undo_last_restore(session));
 }
 
 // A restore can only find the first icon of a caption (letters compared
@@ -132,9 +132,9 @@ TEST(RestoreUndo, OnlyTheFirstIconOfACaptionIsKept) {
   const std::optional<DesktopIcons> kept = undo.take();
   ASSERT_TRUE(kept);
   ASSERT_EQ(kept->size(), 2u);
-  EXPECT_EQ((*kept)[0].Caption, "Ordner");
-  EXPECT_EQ((*kept)[0].X, 1);
-  EXPECT_EQ((*kept)[1].Caption, "Papierkorb");
+  EXPECT_EQ((*kept)[0].caption, "Ordner");
+  EXPECT_EQ((*kept)[0].x, 1);
+  EXPECT_EQ((*kept)[1].caption, "Papierkorb");
 }
 
 TEST(RestoreUndo, AnEmptyReadKeepsTheEarlierArrangement) {
@@ -143,7 +143,7 @@ TEST(RestoreUndo, AnEmptyReadKeepsTheEarlierArrangement) {
   undo.keep(DesktopIcons{});
   undo.keep(std::nullopt);
   ASSERT_TRUE(undo.available());
-  EXPECT_EQ(undo.take()->front().X, 5);
+  EXPECT_EQ(undo.take()->front().x, 5);
   EXPECT_FALSE(undo.available());
 }
 

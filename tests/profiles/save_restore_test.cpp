@@ -24,17 +24,17 @@ const std::vector<orvx::test::IconRow> kDesktopIcons = {{"Papierkorb", 20, 10}, 
 
 class SaveRestore : public ::testing::Test {
  protected:
-  ProfileSession session() { return world.context().profiles(); }
-  std::vector<std::string> log() const { return world.log.entries; }
+  ProfileSession session() { return world_.context().profiles(); }
+  std::vector<std::string> log() const { return world_.log.entries; }
 
-  FlowWorld world;
+  FlowWorld world_;
 };
 
 TEST_F(SaveRestore, SaveWritesTheDesktopWithTheScreenOfTheMoment) {
-  world.screen = {{2560, 1024}, 2};
-  ASSERT_TRUE(SaveProfile(session(), world.profile_file("Work")));
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("Work"))), kDesktopIcons);
-  const std::string file = world.profile_file("Work");
+  world_.screen = {{2560, 1024}, 2};
+  ASSERT_TRUE(save_profile(session(), world_.profile_file("Work")));
+  EXPECT_EQ(orvx::test::rows(read_profile_file(world_.profile_file("Work"))), kDesktopIcons);
+  const std::string file = world_.profile_file("Work");
   EXPECT_EQ(ini::read_string(file, "ORV_Infos", "Icons", ""), "2");
   EXPECT_EQ(ini::read_string(file, "ORV_Infos", "Res", ""), "2560x1024");
   EXPECT_EQ(ini::read_string(file, "ORV_Infos", "Count", ""), "2");
@@ -65,7 +65,7 @@ TEST_F(SaveRestore, SaveThatReadsNoIconsWritesNothing) {
     }
     w.desktop.set_reachable(c.reachable);
     w.desktop.set_items(c.items);
-    EXPECT_FALSE(SaveProfile(w.context().profiles(), file));
+    EXPECT_FALSE(save_profile(w.context().profiles(), file));
     if (c.file_there) {
       EXPECT_EQ(files::read_file(file), "[old]\r\nx=1\r\n");
     } else {
@@ -76,66 +76,66 @@ TEST_F(SaveRestore, SaveThatReadsNoIconsWritesNothing) {
 }
 
 TEST_F(SaveRestore, SaveMakesMissingDataFoldersFirst) {
-  ASSERT_TRUE(files::remove_folder(world.folders.data));
-  ASSERT_TRUE(files::remove_folder(world.folders.vendor));
-  ASSERT_TRUE(SaveProfile(session(), world.profile_file("Work")));
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("Work"))), kDesktopIcons);
+  ASSERT_TRUE(files::remove_folder(world_.folders.data));
+  ASSERT_TRUE(files::remove_folder(world_.folders.vendor));
+  ASSERT_TRUE(save_profile(session(), world_.profile_file("Work")));
+  EXPECT_EQ(orvx::test::rows(read_profile_file(world_.profile_file("Work"))), kDesktopIcons);
 }
 
 TEST_F(SaveRestore, DataFoldersThatCannotBeMadeEndTheProgramAfterTheFolderMessage) {
   // A file where the vendor folder belongs: no folder can be made there.
-  ASSERT_TRUE(files::remove_folder(world.folders.data));
-  ASSERT_TRUE(files::remove_folder(world.folders.vendor));
-  const std::string vendor = world.folders.vendor.substr(0, world.folders.vendor.size() - 1);
+  ASSERT_TRUE(files::remove_folder(world_.folders.data));
+  ASSERT_TRUE(files::remove_folder(world_.folders.vendor));
+  const std::string vendor = world_.folders.vendor.substr(0, world_.folders.vendor.size() - 1);
   ASSERT_TRUE(files::write_file(vendor, "in the way"));
 
-  EXPECT_THROW(SaveProfile(session(), world.profile_file("Work")), FoldersMissing);
+  EXPECT_THROW(save_profile(session(), world_.profile_file("Work")), FoldersMissing);
   EXPECT_EQ(log(), (std::vector<std::string>{"message " + std::string(kFolderNotCreatedMessage)}));
-  EXPECT_FALSE(files::file_exists(world.profile_file("Work")));
+  EXPECT_FALSE(files::file_exists(world_.profile_file("Work")));
 }
 
 TEST_F(SaveRestore, RestoreMovesTheIconsTheProfileNamesAndLeavesTheOthers) {
-  world.desktop.set_items({{"Papierkorb", {500, 500}}, {"Arbeitsplatz", {600, 600}}, {"Neu", {7, 7}}});
-  const std::string file = world.profile_file("Work");
-  ASSERT_TRUE(WriteProfileFile({{"arbeitsplatz", 30, 40}, {"Fehlt", 1, 1}}, file, {1920, 1080}, 1));
+  world_.desktop.set_items({{"Papierkorb", {500, 500}}, {"Arbeitsplatz", {600, 600}}, {"Neu", {7, 7}}});
+  const std::string file = world_.profile_file("Work");
+  ASSERT_TRUE(write_profile_file({{"arbeitsplatz", 30, 40}, {"Fehlt", 1, 1}}, file, {1920, 1080}, 1));
 
-  RestoreProfile(session(), file);
-  EXPECT_EQ(world.desktop.items(), (std::vector<Item>{{"Papierkorb", {500, 500}},
+  restore_profile(session(), file);
+  EXPECT_EQ(world_.desktop.items(), (std::vector<Item>{{"Papierkorb", {500, 500}},
                                                       {"Arbeitsplatz", {30, 40}},
                                                       {"Neu", {7, 7}}}));
 }
 
 TEST_F(SaveRestore, RestoreResolutionProfileOnlyWhenTheResolutionHasOne) {
-  ASSERT_TRUE(WriteProfileFile({{"Papierkorb", 300, 300}}, world.profile_file("ORV - 1280x1024"),
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 300, 300}}, world_.profile_file("ORV - 1280x1024"),
                                {1280, 1024}, 1));
-  RestoreResolutionProfile(session());  // the screen is 1920 x 1080: no profile
-  EXPECT_EQ(world.desktop.items()[0].position, (icons::IconPoint{20, 10}));
+  restore_resolution_profile(session());  // the screen is 1920 x 1080: no profile
+  EXPECT_EQ(world_.desktop.items()[0].position, (icons::IconPoint{20, 10}));
 
-  world.screen.size = {1280, 1024};
-  RestoreResolutionProfile(session());
-  EXPECT_EQ(world.desktop.items()[0].position, (icons::IconPoint{300, 300}));
+  world_.screen.size = {1280, 1024};
+  restore_resolution_profile(session());
+  EXPECT_EQ(world_.desktop.items()[0].position, (icons::IconPoint{300, 300}));
 }
 
 TEST_F(SaveRestore, FirstStartCreatesTheResolutionProfileWithExactlyTheDesktopsIcons) {
-  world.prompts.confirmations = {true};
-  EnsureResolutionProfile(session());
+  world_.prompts.confirmations = {true};
+  ensure_resolution_profile(session());
   EXPECT_EQ(log(), (std::vector<std::string>{"information MSDLG_19", "desktop"}));
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("ORV - 1920x1080"))), kDesktopIcons);
-  EXPECT_EQ(ListProfiles(world.folders.data), (std::vector<std::string>{"ORV - 1920x1080"}));
+  EXPECT_EQ(orvx::test::rows(read_profile_file(world_.profile_file("ORV - 1920x1080"))), kDesktopIcons);
+  EXPECT_EQ(list_profiles(world_.folders.data), (std::vector<std::string>{"ORV - 1920x1080"}));
 
   // Once it exists, nothing is asked and nothing overwritten.
-  world.desktop.set_items({{"Papierkorb", {1, 1}}});
-  EnsureResolutionProfile(session());
-  EXPECT_EQ(world.prompts.shown.size(), 1u);
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("ORV - 1920x1080"))), kDesktopIcons);
+  world_.desktop.set_items({{"Papierkorb", {1, 1}}});
+  ensure_resolution_profile(session());
+  EXPECT_EQ(world_.prompts.shown.size(), 1u);
+  EXPECT_EQ(orvx::test::rows(read_profile_file(world_.profile_file("ORV - 1920x1080"))), kDesktopIcons);
 }
 
 TEST_F(SaveRestore, ResolutionMessageDismissedWithoutOkCreatesNothingAndComesAgain) {
-  world.prompts.confirmations = {false, false};
-  EnsureResolutionProfile(session());
-  EnsureResolutionProfile(session());
+  world_.prompts.confirmations = {false, false};
+  ensure_resolution_profile(session());
+  ensure_resolution_profile(session());
   EXPECT_EQ(log(), (std::vector<std::string>{"information MSDLG_19", "information MSDLG_19"}));
-  EXPECT_TRUE(ListProfiles(world.folders.data).empty());
+  EXPECT_TRUE(list_profiles(world_.folders.data).empty());
 }
 
 // The box has promised the profile: a save that wrote nothing says so, and
@@ -163,9 +163,9 @@ TEST_F(SaveRestore, ResolutionProfileThatCouldNotBeSavedIsReportedAndAskedForAga
       ASSERT_TRUE(files::create_folder(file));
     }
     w.prompts.confirmations = {true, false};
-    EnsureResolutionProfile(w.context().profiles());
-    EXPECT_TRUE(ListProfiles(w.folders.data).empty());
-    EnsureResolutionProfile(w.context().profiles());
+    ensure_resolution_profile(w.context().profiles());
+    EXPECT_TRUE(list_profiles(w.folders.data).empty());
+    ensure_resolution_profile(w.context().profiles());
     std::vector<std::string> expected = {"information MSDLG_19"};
     if (c.reachable) expected.push_back("desktop");
     expected.insert(expected.end(), {"message MSDLG_20", "information MSDLG_19"});
@@ -191,8 +191,8 @@ TEST_F(SaveRestore, ChosenStandardProfile) {
   };
   for (const Case& c : cases) {
     FlowWorld w;
-    SaveChosenStandardProfile(w.context().profiles(), c.standard_profile);
-    EXPECT_EQ(ListProfiles(w.folders.data), c.profiles) << c.standard_profile;
+    save_chosen_standard_profile(w.context().profiles(), c.standard_profile);
+    EXPECT_EQ(list_profiles(w.folders.data), c.profiles) << c.standard_profile;
     EXPECT_EQ(w.log.entries, c.log) << c.standard_profile;
   }
 }
@@ -210,28 +210,28 @@ class PromptsWithMessageLoop : public mainwin::test::LoggingPrompts {
 };
 
 TEST_F(SaveRestore, NoStandardProfileBoxesDoNotPileUp) {
-  PromptsWithMessageLoop prompts(world.log);
-  const ProfileSession in_box{world.desktop, prompts, world.translator, world.folders, world.screen,
-                                world.restore_undo};
+  PromptsWithMessageLoop prompts(world_.log);
+  const ProfileSession in_box{world_.desktop, prompts, world_.translator, world_.folders, world_.screen,
+                                world_.restore_undo};
   int ticks = 0;
   prompts.while_message_open = [&] {
-    for (; ticks < 3; ++ticks) SaveChosenStandardProfile(in_box, "");
+    for (; ticks < 3; ++ticks) save_chosen_standard_profile(in_box, "");
   };
-  SaveChosenStandardProfile(in_box, "");
+  save_chosen_standard_profile(in_box, "");
   EXPECT_EQ(ticks, 3);
   EXPECT_EQ(log(), (std::vector<std::string>{"message MSDLG_0"}));
 
   // Once it is closed, the next tick shows it again.
   prompts.while_message_open = nullptr;
-  SaveChosenStandardProfile(in_box, "");
+  save_chosen_standard_profile(in_box, "");
   EXPECT_EQ(log(), (std::vector<std::string>{"message MSDLG_0", "message MSDLG_0"}));
 }
 
 TEST_F(SaveRestore, ChosenStandardProfileWhoseFileWasDeletedIsCreatedAgain) {
-  SaveChosenStandardProfile(session(), "Work");
-  ASSERT_TRUE(files::delete_file(world.profile_file("Work")));
-  SaveChosenStandardProfile(session(), "Work");
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(world.profile_file("Work"))), kDesktopIcons);
+  save_chosen_standard_profile(session(), "Work");
+  ASSERT_TRUE(files::delete_file(world_.profile_file("Work")));
+  save_chosen_standard_profile(session(), "Work");
+  EXPECT_EQ(orvx::test::rows(read_profile_file(world_.profile_file("Work"))), kDesktopIcons);
 }
 
 // The auto-save timer writes only into a profile saved at the screen of the
@@ -261,38 +261,38 @@ TEST_F(SaveRestore, AutomaticSaveWritesOnlyIntoAProfileOfTheScreenOfTheMoment) {
     ASSERT_TRUE(files::create_folders(w.folders.data));
     const std::string before = "[Arbeitsplatz]\r\nx=1\r\ny=2\r\n[ORV_Infos]\r\n" + std::string(c.stored_info);
     ASSERT_TRUE(files::write_file(w.profile_file("Work"), before));
-    SaveChosenStandardProfile(w.context().profiles(), "Work", SaveTrigger::automatic);
+    save_chosen_standard_profile(w.context().profiles(), "Work", SaveTrigger::kAutomatic);
     if (c.written) {
-      EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
+      EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("Work"))), kDesktopIcons);
     } else {
       EXPECT_EQ(files::read_file(w.profile_file("Work")), before);
       EXPECT_TRUE(w.log.entries.empty());  // silently
     }
     // By hand, the same profile is written whatever screen it was saved at.
-    SaveChosenStandardProfile(w.context().profiles(), "Work", SaveTrigger::by_hand);
-    EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Work"))), kDesktopIcons);
+    save_chosen_standard_profile(w.context().profiles(), "Work", SaveTrigger::kByHand);
+    EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("Work"))), kDesktopIcons);
   }
   // A standard profile that does not exist yet is made by the timer too.
   FlowWorld w;
-  SaveChosenStandardProfile(w.context().profiles(), "Neu", SaveTrigger::automatic);
-  EXPECT_EQ(orvx::test::Rows(ReadProfileFile(w.profile_file("Neu"))), kDesktopIcons);
+  save_chosen_standard_profile(w.context().profiles(), "Neu", SaveTrigger::kAutomatic);
+  EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("Neu"))), kDesktopIcons);
 }
 
 TEST(StoredScreen, ScreenSizeText) {
-  EXPECT_EQ(ParseScreenSizeText("1920x1080").value_or(ScreenSize{}).width, 1920);
-  EXPECT_EQ(ParseScreenSizeText("1920x1080").value_or(ScreenSize{}).height, 1080);
+  EXPECT_EQ(parse_screen_size_text("1920x1080").value_or(ScreenSize{}).width, 1920);
+  EXPECT_EQ(parse_screen_size_text("1920x1080").value_or(ScreenSize{}).height, 1080);
   for (const char* bad : {"", "x", "1920", "1920x", "x1080", "1920X1080", "-1x5", "0x0", "19 20x1080", "1920x1080x",
                           "99999999999x1"}) {
-    EXPECT_FALSE(ParseScreenSizeText(bad)) << bad;
+    EXPECT_FALSE(parse_screen_size_text(bad)) << bad;
   }
 }
 
 TEST_F(SaveRestore, MessagesComeInTheLoadedLanguage) {
-  world.translator.load_language(test::source_dir() + "/resources/English.qlf");
-  SaveChosenStandardProfile(session(), "");
-  world.prompts.confirmations = {true};
-  world.desktop.set_reachable(false);
-  EnsureResolutionProfile(session());
+  world_.translator.load_language(test::source_dir() + "/resources/English.qlf");
+  save_chosen_standard_profile(session(), "");
+  world_.prompts.confirmations = {true};
+  world_.desktop.set_reachable(false);
+  ensure_resolution_profile(session());
   EXPECT_EQ(log(), (std::vector<std::string>{
                        "message Select A Standard Profile",
                        "information There was no saved standard profile for this resolution, but now there is!",

@@ -169,13 +169,13 @@ class BackupSection : public SettingsDialogFixture {
     ASSERT_TRUE(files::create_folder(backups()));
   }
 
-  std::string backups() const { return copy->folder() + "backups"; }
-  std::string data() const { return copy->data_folder(); }
+  std::string backups() const { return copy_->folder() + "backups"; }
+  std::string data() const { return copy_->data_folder(); }
 
   // Opens the dialog from the main window with the Export / Import section
   // expanded.
   void open_backup_section() {
-    open_section(SettingsSection::backup, [&] { return button(texts::kExportSettings); });
+    open_section(SettingsSection::kBackup, [&] { return button(texts::kExportSettings); });
   }
 
   bool box_checked(const char* caption) const {
@@ -185,7 +185,7 @@ class BackupSection : public SettingsDialogFixture {
   // A click on a button that opens a system dialog, and that dialog.
   HWND click_for_dialog(const char* caption) {
     post_click(button(caption));
-    return wait_process_window(app->process_id(), kDialogClass, nullptr);
+    return wait_process_window(app_->process_id(), kDialogClass, nullptr);
   }
 
   void export_to(const std::string& folder) {
@@ -207,7 +207,7 @@ class BackupSection : public SettingsDialogFixture {
 
   // The result message: its text, once it has been closed with OK.
   std::string close_result_message() {
-    HWND box = wait_message_box(app->process_id());
+    HWND box = wait_message_box(app_->process_id());
     if (!box) return "<no message>";
     const std::string text = message_box_text(box);
     press_box_button(box, IDOK);
@@ -217,20 +217,20 @@ class BackupSection : public SettingsDialogFixture {
 
   // A failure also goes on to the general error report; it is closed too.
   void close_error_report() {
-    HWND report = wait_process_window(app->process_id(), ui::kErrorReportClass, nullptr);
+    HWND report = wait_process_window(app_->process_id(), ui::kErrorReportClass, nullptr);
     ASSERT_NE(report, nullptr);
     post_key(report, VK_RETURN);
     ASSERT_TRUE(wait_for("the error report to close", [&] { return !IsWindowVisible(report); }));
   }
 
-  HWND status_label() const { return find_child(dialog, ui::kLabelClass, settings::kBackupDoneText); }
+  HWND status_label() const { return find_child(dialog_, ui::kLabelClass, settings::kBackupDoneText); }
 
   Tree data_tree() const { return read_tree(data()); }
 };
 
 TEST_F(BackupSection, ExportWritesTheDataFolderIntoADatedBackupAndSaysSo) {
-  files::write_file(copy->profile_file("Work"), "[Info]\r\nCount=0\r\n");
-  copy->set_config("Settings", "std_profil", "Work");
+  files::write_file(copy_->profile_file("Work"), "[Info]\r\nCount=0\r\n");
+  copy_->set_config("Settings", "std_profil", "Work");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_backup_section());
   const std::string earliest = settings_backup::backup_file_name(files::local_now());
@@ -240,7 +240,7 @@ TEST_F(BackupSection, ExportWritesTheDataFolderIntoADatedBackupAndSaysSo) {
   // Centred on the dialog, with its status text.
   RECT outer{};
   RECT inner{};
-  ASSERT_TRUE(GetWindowRect(dialog, &outer) && GetWindowRect(browser, &inner));
+  ASSERT_TRUE(GetWindowRect(dialog_, &outer) && GetWindowRect(browser, &inner));
   EXPECT_NEAR(inner.left + inner.right, outer.left + outer.right, 2);
   EXPECT_NEAR(inner.top + inner.bottom, outer.top + outer.bottom, 2);
   const std::vector<std::string> statics = child_texts(browser, "Static");
@@ -248,7 +248,7 @@ TEST_F(BackupSection, ExportWritesTheDataFolderIntoADatedBackupAndSaysSo) {
   ASSERT_TRUE(choose_folder(browser, backups()));
 
   // The strip says the work is done while the message is up, and hides after.
-  HWND box = wait_message_box(app->process_id());
+  HWND box = wait_message_box(app_->process_id());
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(message_box_text(box), german(message_ids::kBackupCreated));
   HWND done = status_label();
@@ -296,8 +296,8 @@ TEST_F(BackupSection, CancellingTheFolderOrTheFileChoiceDoesNothing) {
     post_key(focus, VK_ESCAPE);
     ASSERT_TRUE(wait_for("the chooser to close", [&] { return !IsWindow(chooser); })) << caption;
     // Once the click has been handled in full, no message came.
-    ASSERT_TRUE(round_trip(dialog));
-    EXPECT_EQ(find_process_window(app->process_id(), kDialogClass, nullptr, true), nullptr) << caption;
+    ASSERT_TRUE(round_trip(dialog_));
+    EXPECT_EQ(find_process_window(app_->process_id(), kDialogClass, nullptr, true), nullptr) << caption;
   }
   EXPECT_TRUE(read_tree(backups() + "\\").empty());
   EXPECT_EQ(data_tree(), before);
@@ -305,10 +305,10 @@ TEST_F(BackupSection, CancellingTheFolderOrTheFileChoiceDoesNothing) {
 }
 
 TEST_F(BackupSection, ImportBringsTheBackupBackKeepsLaterProfilesAndTheDialogShowsAndSavesIt) {
-  files::write_file(copy->profile_file("Alpha"), "[Info]\r\nCount=1\r\n");
-  files::write_file(copy->profile_file("Beta"), "[Info]\r\nCount=2\r\n");
-  copy->set_config("Settings", "sort_after_res", "1");
-  copy->set_config("Settings", "std_profil", "Alpha");
+  files::write_file(copy_->profile_file("Alpha"), "[Info]\r\nCount=1\r\n");
+  files::write_file(copy_->profile_file("Beta"), "[Info]\r\nCount=2\r\n");
+  copy_->set_config("Settings", "sort_after_res", "1");
+  copy_->set_config("Settings", "std_profil", "Alpha");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_backup_section());
   ASSERT_NO_FATAL_FAILURE(export_to(backups()));
@@ -316,34 +316,34 @@ TEST_F(BackupSection, ImportBringsTheBackupBackKeepsLaterProfilesAndTheDialogSho
   const Tree backups_now = read_tree(backups() + "\\");
   ASSERT_EQ(backups_now.size(), 1u);
   const std::string backup = backups() + "\\" + backups_now.begin()->first;
-  const std::string config_then = files::read_file(copy->config_file()).value_or("<none>");
+  const std::string config_then = files::read_file(copy_->config_file()).value_or("<none>");
 
   // Since then: a profile deleted, the configuration changed, a profile made;
   // the main window reads the configuration when it shows again.
-  ASSERT_TRUE(files::delete_file(copy->profile_file("Alpha")));
-  copy->set_config("Settings", "sort_after_res", "0");
-  copy->set_config("Settings", "std_profil", "Beta");
-  files::write_file(copy->profile_file("Later"), "[Info]\r\nCount=3\r\n");
+  ASSERT_TRUE(files::delete_file(copy_->profile_file("Alpha")));
+  copy_->set_config("Settings", "sort_after_res", "0");
+  copy_->set_config("Settings", "std_profil", "Beta");
+  files::write_file(copy_->profile_file("Later"), "[Info]\r\nCount=3\r\n");
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
   ASSERT_NO_FATAL_FAILURE(open_backup_section());
   ASSERT_FALSE(box_checked(texts::kRestoreAfterResolutionChange));  // the dialog shows today's settings
 
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
   EXPECT_EQ(close_result_message(), german(message_ids::kImportSucceeded));
-  EXPECT_EQ(files::read_file(copy->profile_file("Alpha")), std::optional<std::string>("[Info]\r\nCount=1\r\n"));
-  EXPECT_EQ(files::read_file(copy->config_file()), std::optional<std::string>(config_then));
-  EXPECT_EQ(files::read_file(copy->profile_file("Later")), std::optional<std::string>("[Info]\r\nCount=3\r\n"));
+  EXPECT_EQ(files::read_file(copy_->profile_file("Alpha")), std::optional<std::string>("[Info]\r\nCount=1\r\n"));
+  EXPECT_EQ(files::read_file(copy_->config_file()), std::optional<std::string>(config_then));
+  EXPECT_EQ(files::read_file(copy_->profile_file("Later")), std::optional<std::string>("[Info]\r\nCount=3\r\n"));
   EXPECT_TRUE(files::file_exists(data() + "lang\\English.qlf"));
 
   // The dialog shows what was imported, and Save keeps it.
   EXPECT_TRUE(box_checked(texts::kRestoreAfterResolutionChange));
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kSave));
-  EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "sort_after_res", "<none>"), "1");
-  EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "std_profil", "<none>"), "Alpha");
+  EXPECT_EQ(ini::read_string(copy_->config_file(), "Settings", "sort_after_res", "<none>"), "1");
+  EXPECT_EQ(ini::read_string(copy_->config_file(), "Settings", "std_profil", "<none>"), "Alpha");
 }
 
 TEST_F(BackupSection, CancelAfterAnImportLeavesTheImportedConfiguration) {
-  copy->set_config("Settings", "sort_after_res", "0");
+  copy_->set_config("Settings", "sort_after_res", "0");
   const std::string backup = backups() + "\\then.qbk";
   // The backup's configuration has the language question answered, or the
   // chooser would come before the main window.
@@ -354,11 +354,11 @@ TEST_F(BackupSection, CancelAfterAnImportLeavesTheImportedConfiguration) {
   ASSERT_NO_FATAL_FAILURE(import_from(backup));
   EXPECT_EQ(close_result_message(), german(message_ids::kImportSucceeded));
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
-  EXPECT_EQ(ini::read_string(copy->config_file(), "Settings", "sort_after_res", "<none>"), "1");
+  EXPECT_EQ(ini::read_string(copy_->config_file(), "Settings", "sort_after_res", "<none>"), "1");
 }
 
 TEST_F(BackupSection, ACutOffBackupFailsAndLeavesTheDataFolderAsItWas) {
-  files::write_file(copy->profile_file("Alpha"), "[Info]\r\nCount=1\r\n");
+  files::write_file(copy_->profile_file("Alpha"), "[Info]\r\nCount=1\r\n");
   const std::string whole = file_record("", "config.qcf", "[Settings]\r\nsort_after_res=1\r\n") +
                             file_record("", "Alpha.qpf", "[Info]\r\nCount=9\r\n") +
                             file_record("", "Gamma.qpf", text_of(3000));
@@ -396,7 +396,7 @@ TEST_F(BackupSection, AnEmptyDataFolderGivesAnEmptyBackupWhoseImportChangesNothi
   EXPECT_EQ(close_result_message(), german(message_ids::kImportSucceeded));
   EXPECT_EQ(data_tree(), before);
   // Without config.qcf the main window would first ask for the language.
-  copy->settle_language_question();
+  copy_->settle_language_question();
   ASSERT_NO_FATAL_FAILURE(close_dialog(texts::kCancel));
 }
 

@@ -49,16 +49,16 @@ class LanguageSection : public SettingsDialogFixture {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::SetUp());
-    www_name = std::string("lang-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    ASSERT_NO_FATAL_FAILURE(serve_updates_from(www_name));
+    www_name_ = std::string("lang-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    ASSERT_NO_FATAL_FAILURE(serve_updates_from(www_name_));
   }
 
   // The settings dialog opened from the caption bar, its Language section
   // expanded with a click on the header.
-  void open_language_section() { open_section(SettingsSection::language, [&] { return lang_list(); }); }
+  void open_language_section() { open_section(SettingsSection::kLanguage, [&] { return lang_list(); }); }
 
   HWND lang_list() const { return list_view(1); }
-  HWND box() const { return find_child(dialog, ui::kGroupBoxClass); }
+  HWND box() const { return find_child(dialog_, ui::kGroupBoxClass); }
   HWND find_button() const { return find_child(box(), ui::kFlatButtonClass, texts::kFindLanguages); }
   HWND new_lang_files() const { return find_child(find_child(box(), ui::kChoiceListClass), "ComboBox"); }
   HWND progress_bar() const { return find_child(find_child(box(), ui::kProgressBarClass), PROGRESS_CLASSA); }
@@ -66,7 +66,7 @@ class LanguageSection : public SettingsDialogFixture {
   int selected_row() const {
     return static_cast<int>(SendMessageA(lang_list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
   }
-  std::string lang_file(const std::string& name) const { return copy->data_folder() + "lang\\" + name + ".qlf"; }
+  std::string lang_file(const std::string& name) const { return copy_->data_folder() + "lang\\" + name + ".qlf"; }
   // Find languages, Yes to the question.
   void find_languages() {
     HWND button = find_button();
@@ -92,19 +92,19 @@ class LanguageSection : public SettingsDialogFixture {
   // Requests of this test's update server for a language file.
   int file_requests() const {
     const std::string log = files::read_file(http_server_state_file("requests.log")).value_or("");
-    const std::string wanted = "GET /www/" + www_name + "/files/lang/";
+    const std::string wanted = "GET /www/" + www_name_ + "/files/lang/";
     int count = 0;
     for (size_t at = log.find(wanted); at != std::string::npos; at = log.find(wanted, at + 1)) ++count;
     return count;
   }
 
-  std::string www_name;
+  std::string www_name_;
 };
 
 TEST_F(LanguageSection, FindsTheCatalogueDownloadsALanguageAndItsTextsTakeOver) {
   const std::string polski = language_file("polski", "Ustawienia");
-  www->put("lang.dat", "polski,dansk\r\n");
-  www->put("files/lang/polski.qlf", polski);
+  www_->put("lang.dat", "polski,dansk\r\n");
+  www_->put("files/lang/polski.qlf", polski);
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_language_section());
   EXPECT_EQ(rows(), 2);  // English and german
@@ -131,10 +131,10 @@ TEST_F(LanguageSection, FindsTheCatalogueDownloadsALanguageAndItsTextsTakeOver) 
   post_key(lang_list(), VK_HOME);
   post_key(lang_list(), VK_END);
   ASSERT_TRUE(wait_for("the polski row to be selected", [&] { return selected_row() == 2; }));
-  send_click(find_child(dialog, ui::kFlatButtonClass, texts::kSave));
-  ASSERT_TRUE(wait_for("the dialog to close", [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); }));
+  send_click(find_child(dialog_, ui::kFlatButtonClass, texts::kSave));
+  ASSERT_TRUE(wait_for("the dialog to close", [&] { return !IsWindowVisible(dialog_) && IsWindowVisible(main_); }));
   EXPECT_EQ(setting("lang_list"), "polski");
-  EXPECT_EQ(window_text(dialog), "Ustawienia");
+  EXPECT_EQ(window_text(dialog_), "Ustawienia");
 
   // Shown again: the download controls are hidden, and the find button
   // stays disabled after the catalogue it brought.
@@ -150,9 +150,9 @@ TEST_F(LanguageSection, TheDialogStaysUsableWhileALanguageDownloadsAndTheBarMove
   // lets it go on.
   std::string dansk = language_file("dansk", "Indstillinger") + "\r\n[padding]\r\n";
   for (int i = 0; dansk.size() < 24000; ++i) dansk += "line" + std::to_string(i) + "=" + std::string(60, 'x') + "\r\n";
-  www->put("lang.dat", "dansk");
-  www->put("files/lang/dansk.qlf", dansk);
-  www->put("files/lang/dansk.qlf.hold", "");
+  www_->put("lang.dat", "dansk");
+  www_->put("files/lang/dansk.qlf", dansk);
+  www_->put("files/lang/dansk.qlf.hold", "");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_language_section());
   ASSERT_NO_FATAL_FAILURE(find_languages());
@@ -164,14 +164,14 @@ TEST_F(LanguageSection, TheDialogStaysUsableWhileALanguageDownloadsAndTheBarMove
   ASSERT_TRUE(wait_for("the bar to move", [&] { return position() > 0; }));
   EXPECT_LT(position(), 100);
   // Meanwhile the dialog answers the user: another section opens.
-  const auto sections = children_of_class(dialog, ui::kSectionClass);
-  send_click(sections[static_cast<size_t>(SettingsSection::profiles)], 20, settings::kSectionHeaderHeight / 2);
-  HWND profiles = find_child(children_of_class(dialog, ui::kReportListClass)[0], WC_LISTVIEWA);
+  const auto sections = children_of_class(dialog_, ui::kSectionClass);
+  send_click(sections[static_cast<size_t>(SettingsSection::kProfiles)], 20, settings::kSectionHeaderHeight / 2);
+  HWND profiles = find_child(children_of_class(dialog_, ui::kReportListClass)[0], WC_LISTVIEWA);
   EXPECT_TRUE(IsWindowVisible(profiles));
   EXPECT_FALSE(files::file_exists(lang_file("dansk")));  // not before it is complete
   EXPECT_FALSE(IsWindowEnabled(find_button()));
 
-  ASSERT_TRUE(files::delete_file(www->path() + "files\\lang\\dansk.qlf.hold"));
+  ASSERT_TRUE(files::delete_file(www_->path() + "files\\lang\\dansk.qlf.hold"));
   ASSERT_TRUE(wait_for("the dansk row", [&] { return rows() == 3; }));
   EXPECT_EQ(files::read_file(lang_file("dansk")), dansk);
   EXPECT_EQ(position(), 0);
@@ -198,18 +198,18 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
   std::string catalogue;
   for (const Case& c : cases) {
     catalogue += (catalogue.empty() ? "" : ",") + std::string(c.name);
-    files::create_folders(copy->data_folder() + "lang\\");
+    files::create_folders(copy_->data_folder() + "lang\\");
     ASSERT_TRUE(files::write_file(lang_file(c.name), language_file(c.name, std::string("installed ") + c.name)));
     if (c.read_only) {
       ASSERT_TRUE(SetFileAttributesA(lang_file(c.name).c_str(), FILE_ATTRIBUTE_READONLY));
     }
   }
-  www->put("lang.dat", catalogue);
-  www->put("files/lang/cut.qlf", language_file("cut", "new"));
-  www->put("files/lang/cut.qlf.announce", "5000");
-  www->put("files/lang/wrong.qlf", language_file("polski", "new"));
-  www->put("files/lang/binary.qlf", language_file("binary", "new") + std::string("\0\0", 2));
-  www->put("files/lang/locked.qlf", language_file("locked", "new"));
+  www_->put("lang.dat", catalogue);
+  www_->put("files/lang/cut.qlf", language_file("cut", "new"));
+  www_->put("files/lang/cut.qlf.announce", "5000");
+  www_->put("files/lang/wrong.qlf", language_file("polski", "new"));
+  www_->put("files/lang/binary.qlf", language_file("binary", "new") + std::string("\0\0", 2));
+  www_->put("files/lang/locked.qlf", language_file("locked", "new"));
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_language_section());
   EXPECT_EQ(rows(), 7);
@@ -255,7 +255,7 @@ TEST_F(LanguageSection, UnsafeNamesAreRefusedWithoutAFetchAndACatalogueErrorIsTo
   };
   std::string catalogue;
   for (const Case& c : cases) catalogue += (catalogue.empty() ? "" : ",") + std::string(c.name);
-  www->put("lang.dat", catalogue);
+  www_->put("lang.dat", catalogue);
   ASSERT_NO_FATAL_FAILURE(find_languages());
   ASSERT_NO_FATAL_FAILURE(wait_catalogue_shown());
   // Listed as the server sent them.
@@ -265,11 +265,11 @@ TEST_F(LanguageSection, UnsafeNamesAreRefusedWithoutAFetchAndACatalogueErrorIsTo
     ASSERT_NO_FATAL_FAILURE(choose(i));
     ASSERT_NO_FATAL_FAILURE(answer_box(lang_online::name_problem_message(cases[i].name, cases[i].problem), IDOK));
   }
-  ASSERT_TRUE(round_trip(dialog));
+  ASSERT_TRUE(round_trip(dialog_));
   EXPECT_EQ(file_requests(), 0);
-  EXPECT_FALSE(files::file_exists(copy->folder() + "Quillfen\\evil.qlf"));
-  EXPECT_FALSE(files::file_exists(copy->folder() + "evil.qlf"));
-  EXPECT_EQ(files::list_folder(copy->data_folder() + "lang", "*.qlf").size(), 1u);  // English alone
+  EXPECT_FALSE(files::file_exists(copy_->folder() + "Quillfen\\evil.qlf"));
+  EXPECT_FALSE(files::file_exists(copy_->folder() + "evil.qlf"));
+  EXPECT_EQ(files::list_folder(copy_->data_folder() + "lang", "*.qlf").size(), 1u);  // English alone
   EXPECT_EQ(rows(), 2);
 }
 

@@ -69,7 +69,7 @@ TEST(SettingsShowing, FillsEveryControlFromTheRecord) {
   record.auto_check_icons_value = 30000;
   record.sort_after_res = true;
   record.active_hotkey = true;
-  record.HotKey_value = "Strg+Umsch+F5";
+  record.hot_key_value = "Strg+Umsch+F5";
   record.live_desktop = false;
   const SettingsControls shown = controls_for_show(record, {}, kResolutionProfile, true);
   EXPECT_TRUE(shown.orv_on_start);
@@ -83,7 +83,7 @@ TEST(SettingsShowing, FillsEveryControlFromTheRecord) {
 
 TEST(SettingsShowing, AnEmptyHotkeyShowsCtrlAltD) {
   config::SettingsRecord record;
-  record.HotKey_value = "";
+  record.hot_key_value = "";
   EXPECT_EQ(controls_for_show(record, {}, kResolutionProfile, false).hotkey, key('D', false, true, true));
 }
 
@@ -102,7 +102,7 @@ TEST_P(HotkeySave, StoresACombinationThatCannotTakeAPlainKey) {
   controls.hotkey = GetParam().typed;
   config::SettingsRecord record;
   store_controls(controls, record);
-  EXPECT_EQ(record.HotKey_value, GetParam().stored);
+  EXPECT_EQ(record.hot_key_value, GetParam().stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HotkeySave,
@@ -184,17 +184,17 @@ class RecordingAutostart : public autostart::AutostartLink {
 class SettingsSave : public ::testing::Test {
  protected:
   SettingsSaveHost host() {
-    return SettingsSaveHost{.record = record,
-                            .data_folder = data.path(),
-                            .prompts = prompts,
+    return SettingsSaveHost{.record = record_,
+                            .data_folder = data_.path(),
+                            .prompts = prompts_,
                             .message =
                                 [](MessageId id) {
                                   // The message that names a file carries it after a colon.
                                   return "text of " + std::string(id.text()) +
                                          (id == message_ids::kSettingsNotSaved ? ": %s" : "");
                                 },
-                            .load_language = [this](const std::string& path) { loaded.push_back(path); },
-                            .autostart = autostart,
+                            .load_language = [this](const std::string& path) { loaded_.push_back(path); },
+                            .autostart = autostart_,
                             .program_path = "C:\\Tools\\OrvaneX.exe"};
   }
   bool save(const SettingsControls& controls, const std::optional<std::string>& language_row) {
@@ -202,18 +202,18 @@ class SettingsSave : public ::testing::Test {
     return save_settings(controls, language_row, h);
   }
   std::string config_text() const {
-    return files::read_file(config::config_file_path(data.path())).value_or("<missing>");
+    return files::read_file(config::config_file_path(data_.path())).value_or("<missing>");
   }
 
-  test::TempFolder data;
-  config::SettingsRecord record;
-  test::ScriptedPrompts prompts;
-  RecordingAutostart autostart;
-  std::vector<std::string> loaded;
+  test::TempFolder data_;
+  config::SettingsRecord record_;
+  test::ScriptedPrompts prompts_;
+  RecordingAutostart autostart_;
+  std::vector<std::string> loaded_;
 };
 
 TEST_F(SettingsSave, WritesTheKeysInTheirOrderAndKeepsTheLanguageWithoutARow) {
-  ASSERT_TRUE(files::write_file(config::config_file_path(data.path()), "[Settings]\r\nlang_list=English\r\n"));
+  ASSERT_TRUE(files::write_file(config::config_file_path(data_.path()), "[Settings]\r\nlang_list=English\r\n"));
   SettingsControls controls;
   controls.auto_check_icons = true;
   controls.minutes = 5;
@@ -228,26 +228,26 @@ TEST_F(SettingsSave, WritesTheKeysInTheirOrderAndKeepsTheLanguageWithoutARow) {
             "[Settings]\r\nlang_list=English\r\nauto_check_icons=1\r\nauto_check_icons_value=300000\r\n"
             "sort_after_res=1\r\nstd_profil=Home\r\nactive_hotkey=1\r\nHotKey_value=Strg+Alt+S\r\n"
             "live_desktop=0\r\n");
-  EXPECT_TRUE(loaded.empty());
-  EXPECT_TRUE(prompts.shown.empty());
+  EXPECT_TRUE(loaded_.empty());
+  EXPECT_TRUE(prompts_.shown.empty());
 }
 
 TEST_F(SettingsSave, TheGermanRowAsksForARestartAndEmptiesTheLanguage) {
-  record.lang_list = "English";
+  record_.lang_list = "English";
   ASSERT_TRUE(save(SettingsControls{}, std::string(kGermanLanguageRow)));
-  ASSERT_EQ(prompts.shown.size(), 1u);
-  EXPECT_EQ(prompts.shown[0].text, "text of MSDLG_2");
-  EXPECT_TRUE(loaded.empty());
-  EXPECT_EQ(record.lang_list, "");
+  ASSERT_EQ(prompts_.shown.size(), 1u);
+  EXPECT_EQ(prompts_.shown[0].text, "text of MSDLG_2");
+  EXPECT_TRUE(loaded_.empty());
+  EXPECT_EQ(record_.lang_list, "");
   EXPECT_NE(config_text().find("\r\nlang_list=\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsSave, AnotherRowLoadsItsFileAtOnceWithoutAMessage) {
   ASSERT_TRUE(save(SettingsControls{}, std::string("English")));
-  EXPECT_TRUE(prompts.shown.empty());
-  ASSERT_EQ(loaded.size(), 1u);
-  EXPECT_EQ(loaded[0], files::with_separator(data / "lang") + "English.qlf");
-  EXPECT_EQ(record.lang_list, "English");
+  EXPECT_TRUE(prompts_.shown.empty());
+  ASSERT_EQ(loaded_.size(), 1u);
+  EXPECT_EQ(loaded_[0], files::with_separator(data_ / "lang") + "English.qlf");
+  EXPECT_EQ(record_.lang_list, "English");
   EXPECT_NE(config_text().find("lang_list=English"), std::string::npos);
 }
 
@@ -257,12 +257,12 @@ TEST_F(SettingsSave, TheBoxMakesOrRemovesTheAutostartShortcut) {
   ASSERT_TRUE(save(controls, std::nullopt));
   controls.orv_on_start = false;
   ASSERT_TRUE(save(controls, std::nullopt));
-  EXPECT_EQ(autostart.calls, (std::vector<std::string>{"create C:\\Tools\\OrvaneX.exe", "remove"}));
+  EXPECT_EQ(autostart_.calls, (std::vector<std::string>{"create C:\\Tools\\OrvaneX.exe", "remove"}));
 }
 
 TEST_F(SettingsSave, AnUnwritableFileIsReported) {
   SettingsSaveHost h = host();
-  h.data_folder = (data / "missing") + files::kSeparator;
+  h.data_folder = (data_ / "missing") + files::kSeparator;
   EXPECT_FALSE(save_settings(SettingsControls{}, std::nullopt, h));
 }
 
@@ -271,26 +271,26 @@ TEST_F(SettingsSave, AnUnwritableFileIsReported) {
 // windows' language and the autostart shortcut. The user learns which file
 // it is, and no other message comes.
 TEST_F(SettingsSave, AFileThatCannotBeWrittenChangesNothingElse) {
-  record.lang_list = "English";
-  record.standard_profile = "Home";
-  const config::SettingsRecord before = record;
+  record_.lang_list = "English";
+  record_.standard_profile = "Home";
+  const config::SettingsRecord before = record_;
   SettingsControls controls;
   controls.orv_on_start = true;
   controls.auto_check_icons = true;
   controls.minutes = 9;
   controls.live_desktop = false;
-  const std::string missing = (data / "missing") + files::kSeparator;
+  const std::string missing = (data_ / "missing") + files::kSeparator;
   for (const std::string row : {std::string("polski"), std::string(kGermanLanguageRow)}) {
     SCOPED_TRACE(row);
-    prompts.shown.clear();
+    prompts_.shown.clear();
     SettingsSaveHost h = host();
     h.data_folder = missing;
     EXPECT_FALSE(save_settings(controls, row, h));
-    EXPECT_EQ(record, before);
-    EXPECT_TRUE(loaded.empty());
-    EXPECT_TRUE(autostart.calls.empty());
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, "text of MSDLG_2_a: " + config::config_file_path(missing));
+    EXPECT_EQ(record_, before);
+    EXPECT_TRUE(loaded_.empty());
+    EXPECT_TRUE(autostart_.calls.empty());
+    ASSERT_EQ(prompts_.shown.size(), 1u);
+    EXPECT_EQ(prompts_.shown[0].text, "text of MSDLG_2_a: " + config::config_file_path(missing));
   }
 }
 

@@ -101,11 +101,11 @@ class SettingsDialog : public SettingsDialogFixture {
 };
 
 TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
-  copy->set_config("Settings", "auto_check_icons", "0");
-  const std::string before = files::read_file(copy->config_file()).value_or("");
+  copy_->set_config("Settings", "auto_check_icons", "0");
+  const std::string before = files::read_file(copy_->config_file()).value_or("");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  EXPECT_EQ(window_text(dialog), texts::kTitle);
+  EXPECT_EQ(window_text(dialog_), texts::kTitle);
   HWND box = check_box(texts::kAutoSave);
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(IsWindowVisible(box));  // the Settings section is expanded
@@ -120,7 +120,7 @@ TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
 }
 
 TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
-  files::write_file(copy->profile_file("Work"), "[Info]\r\nCount=0\r\n");
+  files::write_file(copy_->profile_file("Work"), "[Info]\r\nCount=0\r\n");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   click(check_box(texts::kAutoSave));  // on: the minute field comes alive
@@ -143,7 +143,7 @@ TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
 
-  const std::string config = files::read_file(copy->config_file()).value_or("");
+  const std::string config = files::read_file(copy_->config_file()).value_or("");
   const size_t settings_at = config.find("[Settings]\r\n");
   ASSERT_NE(settings_at, std::string::npos) << config;
   const std::string written =
@@ -156,7 +156,7 @@ TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
 }
 
 TEST_F(SettingsDialog, ShowsAStoredIntervalOf30SecondsAsOneMinuteAndSavesOneMinute) {
-  copy->set_config("Settings", "auto_check_icons_value", "30000");
+  copy_->set_config("Settings", "auto_check_icons_value", "30000");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   HWND minutes = find_child(control(ui::kNumberFieldClass), "Edit");
@@ -173,18 +173,18 @@ TEST_F(SettingsDialog, TheCaptionBarButtonSaves) {
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   click(check_box(texts::kRestoreAfterResolutionChange));
-  ASSERT_TRUE(click_caption_button(dialog, 0));
+  ASSERT_TRUE(click_caption_button(dialog_, 0));
   ASSERT_TRUE(dialog_closed());
   EXPECT_EQ(setting("sort_after_res"), "1");
 }
 
 TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
-  files::write_file(copy->profile_file("Alpha"), "[Info]\r\nCount=0\r\n");
-  files::write_file(copy->profile_file("Beta"), "[Info]\r\nCount=0\r\n");
-  copy->set_config("Settings", "std_profil", "Alpha");
+  files::write_file(copy_->profile_file("Alpha"), "[Info]\r\nCount=0\r\n");
+  files::write_file(copy_->profile_file("Beta"), "[Info]\r\nCount=0\r\n");
+  copy_->set_config("Settings", "std_profil", "Alpha");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::profiles));
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::kProfiles));
   HWND list = list_view(0);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(wait_for("the profile list to show", [&] { return IsWindowVisible(list) != FALSE; }));
@@ -193,13 +193,13 @@ TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
   select_first_row(list);
   ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(list); }));
   click_button(texts::kDeleteProfile);
-  EXPECT_TRUE(wait_for("Alpha.qpf to go", [&] { return !files::file_exists(copy->profile_file("Alpha")); }));
+  EXPECT_TRUE(wait_for("Alpha.qpf to go", [&] { return !files::file_exists(copy_->profile_file("Alpha")); }));
   EXPECT_EQ(row_count(list), 2);
 
   select_first_row(list);
   ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(list); }));
   post_key(list, VK_DELETE);
-  EXPECT_TRUE(wait_for("Beta.qpf to go", [&] { return !files::file_exists(copy->profile_file("Beta")); }));
+  EXPECT_TRUE(wait_for("Beta.qpf to go", [&] { return !files::file_exists(copy_->profile_file("Beta")); }));
   EXPECT_EQ(row_count(list), 1);
 
   // The deleted standard profile stays chosen: Save keeps its name, so that
@@ -221,11 +221,11 @@ TEST_F(SettingsDialog, DeletesProfilesByButtonAndByTheDeleteKey) {
 // A profile whose file stays where it is keeps its row, and the user is
 // told which file it is: one read-only, one held open by another program.
 TEST_F(SettingsDialog, AProfileThatCannotBeDeletedSaysSoAndKeepsItsRow) {
-  const std::string alpha = copy->profile_file("Alpha");
+  const std::string alpha = copy_->profile_file("Alpha");
   files::write_file(alpha, "[Info]\r\nCount=0\r\n");
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::profiles));
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::kProfiles));
   HWND list = list_view(0);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(wait_for("the profile list to show", [&] { return IsWindowVisible(list) != FALSE; }));
@@ -272,27 +272,27 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
   ASSERT_NO_FATAL_FAILURE(open_dialog());
   click(check_box(texts::kRestoreAfterResolutionChange));
   click(check_box(texts::kStartWithWindows));
-  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::language));
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::kLanguage));
   HWND languages = list_view(1);
   ASSERT_NE(languages, nullptr);
   ASSERT_TRUE(wait_for("the language list to show", [&] { return IsWindowVisible(languages) != FALSE; }));
   select_first_row(languages);  // "English"
   ASSERT_TRUE(wait_for("a row to be selected", [&] { return has_selection(languages); }));
 
-  const std::string config = copy->config_file();
+  const std::string config = copy_->config_file();
   const std::optional<std::string> before = files::read_file(config);
   ASSERT_TRUE(before);
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));
   post_click(control(ui::kFlatButtonClass, texts::kSave));
   ASSERT_NO_FATAL_FAILURE(
       answer_box(text::with_detail(lang::german_message(message_ids::kSettingsNotSaved), config)));
-  ASSERT_TRUE(round_trip(dialog));
-  EXPECT_TRUE(IsWindowVisible(dialog));
-  EXPECT_FALSE(IsWindowVisible(main));
+  ASSERT_TRUE(round_trip(dialog_));
+  EXPECT_TRUE(IsWindowVisible(dialog_));
+  EXPECT_FALSE(IsWindowVisible(main_));
   EXPECT_EQ(files::read_file(config), before);
   EXPECT_FALSE(files::file_exists(link));
-  EXPECT_EQ(window_text(dialog), texts::kTitle);  // still German
-  EXPECT_NE(find_child(main, ui::kFlatButtonClass, texts::kSave), nullptr);
+  EXPECT_EQ(window_text(dialog_), texts::kTitle);  // still German
+  EXPECT_NE(find_child(main_, ui::kFlatButtonClass, texts::kSave), nullptr);
   // The edits are still there.
   EXPECT_EQ(SendMessageA(check_box(texts::kRestoreAfterResolutionChange), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(check_box(texts::kStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -303,7 +303,7 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
   ASSERT_TRUE(dialog_closed());
   EXPECT_EQ(setting("sort_after_res"), "1");
   EXPECT_EQ(setting("lang_list"), "English");
-  EXPECT_EQ(window_text(dialog), "Settings");
+  EXPECT_EQ(window_text(dialog_), "Settings");
   EXPECT_TRUE(wait_for("the shortcut to be written", [&] { return files::file_exists(link); }));
   files::delete_file(link);
 }
@@ -311,7 +311,7 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
 TEST_F(SettingsDialog, ALanguageRowSwitchesEveryWindowAtOnce) {
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_dialog());
-  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::language));
+  ASSERT_NO_FATAL_FAILURE(expand(SettingsSection::kLanguage));
   HWND list = list_view(1);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(wait_for("the language list to show", [&] { return IsWindowVisible(list) != FALSE; }));
@@ -320,10 +320,10 @@ TEST_F(SettingsDialog, ALanguageRowSwitchesEveryWindowAtOnce) {
   click_button(texts::kSave);
   ASSERT_TRUE(dialog_closed());
   EXPECT_EQ(setting("lang_list"), "English");
-  EXPECT_EQ(window_text(dialog), "Settings");
-  EXPECT_NE(find_child(main, ui::kFlatButtonClass, "Save"), nullptr);
-  EXPECT_NE(find_child(dialog, ui::kFlatButtonClass, "Save"), nullptr);
-  EXPECT_NE(find_child(dialog, ui::kFlatButtonClass, "Cancel"), nullptr);
+  EXPECT_EQ(window_text(dialog_), "Settings");
+  EXPECT_NE(find_child(main_, ui::kFlatButtonClass, "Save"), nullptr);
+  EXPECT_NE(find_child(dialog_, ui::kFlatButtonClass, "Save"), nullptr);
+  EXPECT_NE(find_child(dialog_, ui::kFlatButtonClass, "Cancel"), nullptr);
 }
 
 TEST_F(SettingsDialog, TheAutostartBoxMakesKeepsAndRemovesTheShortcut) {

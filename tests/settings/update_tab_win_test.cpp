@@ -111,15 +111,15 @@ class UpdateSection : public SettingsDialogFixture {
 
   // The program as it was before the test: what no refusal may change.
   void start(const std::string& argument) {
-    program_bytes = files::read_file(exe).value_or("");
-    ASSERT_FALSE(program_bytes.empty());
+    program_bytes_ = files::read_file(exe_).value_or("");
+    ASSERT_FALSE(program_bytes_.empty());
     ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::start(argument));
   }
 
   // The settings dialog opened from the caption bar, its Update section
   // expanded.
   void open_update_section() {
-    open_section(settings::SettingsSection::update, [&] { return button(texts::kCheckForUpdate); });
+    open_section(settings::SettingsSection::kUpdate, [&] { return button(texts::kCheckForUpdate); });
   }
 
   // The buttons run message boxes inside their clicks: posted, so that this
@@ -134,30 +134,30 @@ class UpdateSection : public SettingsDialogFixture {
   // True once the dialog has handled the click and what followed, with no
   // message box left open.
   ::testing::AssertionResult no_box_left() {
-    if (!round_trip(dialog)) return ::testing::AssertionFailure() << "the dialog does not answer";
-    if (HWND box = find_process_window(app->process_id(), "#32770", nullptr, true)) {
+    if (!round_trip(dialog_)) return ::testing::AssertionFailure() << "the dialog does not answer";
+    if (HWND box = find_process_window(app_->process_id(), "#32770", nullptr, true)) {
       return ::testing::AssertionFailure() << "a box is shown: " << message_box_text(box);
     }
     return ::testing::AssertionSuccess();
   }
 
   void offer(const std::string& version, const std::string& download_url) {
-    www->put("update.inf", "[Orvane]\r\nversion=" + version + "\r\nDL_Url=" + download_url + "\r\n");
+    www_->put("update.inf", "[Orvane]\r\nversion=" + version + "\r\nDL_Url=" + download_url + "\r\n");
   }
 
-  std::string program_bytes;
+  std::string program_bytes_;
 };
 
 TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine) {
-  offer(mainwin::get_version_string(exe), www->url() + "/never.exe");
+  offer(mainwin::get_version_string(exe_), www_->url() + "/never.exe");
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   ASSERT_NO_FATAL_FAILURE(open_update_section());
   ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
   EXPECT_TRUE(wait_for("the status line to say there is no newer version", [&] {
-    return find_child(dialog, ui::kLabelClass, message(message_ids::kNoNewerVersion)) != nullptr;
+    return find_child(dialog_, ui::kLabelClass, message(message_ids::kNoNewerVersion)) != nullptr;
   }));
   EXPECT_TRUE(no_box_left());
-  EXPECT_TRUE(app->running());
+  EXPECT_TRUE(app_->running());
   // The update information stays in the temporary folder; nothing else came.
   EXPECT_TRUE(files::file_exists(files::temp_folder() + update::kUpdateInfoName));
   EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
@@ -169,8 +169,8 @@ TEST_F(UpdateSection, TheSameVersionOnTheServerSaysNoNewerVersionInTheStatusLine
 TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
   char system[MAX_PATH] = {};
   GetSystemDirectoryA(system, MAX_PATH);
-  www->put("console.exe", files::read_file(std::string(system) + "\\hostname.exe").value_or(""));
-  www->put("page.html", "<html><body>Not a program</body></html>");
+  www_->put("console.exe", files::read_file(std::string(system) + "\\hostname.exe").value_or(""));
+  www_->put("page.html", "<html><body>Not a program</body></html>");
   const std::string next_version = ORVX_NEXT_VERSION;
   const std::string information_file = files::temp_folder() + update::kUpdateInfoName;
   const std::string no_information = message(message_ids::kNoUpdateInformation);
@@ -184,9 +184,9 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
     bool read_only_information = false;  // update.dat there and read-only
   };
   auto offering = [&](const std::string& version, const std::string& download) {
-    return "[Orvane]\r\nversion=" + version + "\r\nDL_Url=" + www->url() + download + "\r\n";
+    return "[Orvane]\r\nversion=" + version + "\r\nDL_Url=" + www_->url() + download + "\r\n";
   };
-  const std::string unreachable = "http://" + server->refused_address;
+  const std::string unreachable = "http://" + server_->refused_address;
   const Case cases[] = {
       {"an injected version", "", offering(next_version + " & del x", "/OrvaneX.exe"), {no_information}},
       {"a quote in the version", "", offering(next_version + "\"", "/OrvaneX.exe"), {no_information}},
@@ -203,8 +203,8 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
   const std::set<std::string> scripts_before = temp_files("ORV");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, c.server.empty() ? www->url() : c.server);
-    www->put("update.inf", c.information);
+    copy_->set_config(net::kUpdateServerSection, net::kUpdateServerKey, c.server.empty() ? www_->url() : c.server);
+    www_->put("update.inf", c.information);
     if (c.read_only_information) {
       ASSERT_TRUE(files::write_file(information_file, "[Orvane]\r\nversion=1\r\n"));
       ASSERT_TRUE(SetFileAttributesA(information_file.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -215,13 +215,13 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
       ASSERT_NO_FATAL_FAILURE(answer_box(text, text == message(message_ids::kAskUpdateInformation) ? IDNO : IDOK));
     }
     EXPECT_TRUE(wait_for("the check to end", [&] {
-      return IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate)) != FALSE;
+      return IsWindowEnabled(find_child(dialog_, ui::kFlatButtonClass, texts::kCheckForUpdate)) != FALSE;
     }));
     EXPECT_TRUE(no_box_left());
     // No newer version is claimed where none could be checked.
-    EXPECT_EQ(find_child(dialog, ui::kLabelClass, message(message_ids::kNoNewerVersion)), nullptr);
-    EXPECT_TRUE(app->running());
-    EXPECT_EQ(files::read_file(exe), program_bytes);
+    EXPECT_EQ(find_child(dialog_, ui::kLabelClass, message(message_ids::kNoNewerVersion)), nullptr);
+    EXPECT_TRUE(app_->running());
+    EXPECT_EQ(files::read_file(exe_), program_bytes_);
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
     EXPECT_EQ(temp_files("ORV"), scripts_before);
     if (c.read_only_information) {
@@ -229,15 +229,15 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
       files::delete_file(information_file);
     }
     // Closed, so that the next case opens it afresh.
-    send_click(find_child(dialog, ui::kFlatButtonClass, texts::kCancel));
-    ASSERT_TRUE(wait_for("the dialog to close", [&] { return !IsWindowVisible(dialog); }));
-    ASSERT_TRUE(wait_for("the main window to show", [&] { return IsWindowVisible(main) != FALSE; }));
+    send_click(find_child(dialog_, ui::kFlatButtonClass, texts::kCancel));
+    ASSERT_TRUE(wait_for("the dialog to close", [&] { return !IsWindowVisible(dialog_); }));
+    ASSERT_TRUE(wait_for("the main window to show", [&] { return IsWindowVisible(main_) != FALSE; }));
   }
 }
 
 // How the dialog is closed while a check runs: its Cancel, the Esc key, the
 // caption bar's button (which saves).
-enum class CloseWay { cancel_button, escape, caption_button };
+enum class CloseWay { kCancelButton, kEscape, kCaptionButton };
 
 struct CloseCase {
   const char* what;
@@ -253,12 +253,12 @@ class UpdateStop : public UpdateSection, public ::testing::WithParamInterface<Cl
 
 TEST_P(UpdateStop, ClosingTheDialogStopsACheckWhoseServerTrickles) {
   const CloseCase& c = GetParam();
-  www->put("OrvaneX.exe", files::read_file(next_program()).value_or(""));
-  offer(ORVX_NEXT_VERSION, www->url() + "/OrvaneX.exe");
+  www_->put("OrvaneX.exe", files::read_file(next_program()).value_or(""));
+  offer(ORVX_NEXT_VERSION, www_->url() + "/OrvaneX.exe");
   const std::string trickling = c.during_download ? "OrvaneX.exe" : "update.inf";
-  www->put(trickling + ".slow", "1 1000");
+  www_->put(trickling + ".slow", "1 1000");
   const std::string partial =
-      net::PartialFileName(files::temp_folder() + (c.during_download ? update::kDownloadName : update::kUpdateInfoName));
+      net::partial_file_name(files::temp_folder() + (c.during_download ? update::kDownloadName : update::kUpdateInfoName));
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   const std::set<std::string> scripts_before = temp_files("ORV");
   ASSERT_NO_FATAL_FAILURE(open_update_section());
@@ -270,44 +270,44 @@ TEST_P(UpdateStop, ClosingTheDialogStopsACheckWhoseServerTrickles) {
   // stays in the writer's buffer).
   ASSERT_TRUE(wait_for("the transfer to be under way", [&] { return files::file_exists(partial); }));
   // Neither another check nor the uninstall can start meanwhile.
-  EXPECT_FALSE(IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate)));
-  EXPECT_FALSE(IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kStartUninstall)));
+  EXPECT_FALSE(IsWindowEnabled(find_child(dialog_, ui::kFlatButtonClass, texts::kCheckForUpdate)));
+  EXPECT_FALSE(IsWindowEnabled(find_child(dialog_, ui::kFlatButtonClass, texts::kStartUninstall)));
 
   switch (c.way) {
-    case CloseWay::cancel_button:
-      send_click(find_child(dialog, ui::kFlatButtonClass, texts::kCancel));
+    case CloseWay::kCancelButton:
+      send_click(find_child(dialog_, ui::kFlatButtonClass, texts::kCancel));
       break;
-    case CloseWay::escape:
-      post_key(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate), VK_ESCAPE);
+    case CloseWay::kEscape:
+      post_key(find_child(dialog_, ui::kFlatButtonClass, texts::kCheckForUpdate), VK_ESCAPE);
       break;
-    case CloseWay::caption_button:
-      ASSERT_TRUE(click_caption_button(dialog, 0));
+    case CloseWay::kCaptionButton:
+      ASSERT_TRUE(click_caption_button(dialog_, 0));
       break;
   }
   ASSERT_TRUE(wait_for("the dialog to close and the main window to show",
-                       [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); }));
+                       [&] { return !IsWindowVisible(dialog_) && IsWindowVisible(main_); }));
   EXPECT_TRUE(wait_for("the partial file to go", [&] { return !files::file_exists(partial); }));
   EXPECT_TRUE(no_box_left());
-  EXPECT_TRUE(app->running());
-  EXPECT_EQ(files::read_file(exe), program_bytes);
+  EXPECT_TRUE(app_->running());
+  EXPECT_EQ(files::read_file(exe_), program_bytes_);
   EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
   EXPECT_EQ(temp_files("ORV"), scripts_before);
 
   ASSERT_NO_FATAL_FAILURE(open_update_section());
   EXPECT_TRUE(wait_for("the buttons to come back", [&] {
-    return IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kCheckForUpdate)) &&
-           IsWindowEnabled(find_child(dialog, ui::kFlatButtonClass, texts::kStartUninstall));
+    return IsWindowEnabled(find_child(dialog_, ui::kFlatButtonClass, texts::kCheckForUpdate)) &&
+           IsWindowEnabled(find_child(dialog_, ui::kFlatButtonClass, texts::kStartUninstall));
   }));
   EXPECT_TRUE(no_box_left());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, UpdateStop,
-    ::testing::Values(CloseCase{"CancelWhileTheInformationComes", CloseWay::cancel_button, false},
-                      CloseCase{"EscapeWhileTheInformationComes", CloseWay::escape, false},
-                      CloseCase{"CaptionButtonWhileTheInformationComes", CloseWay::caption_button, false},
-                      CloseCase{"CancelDuringTheDownload", CloseWay::cancel_button, true},
-                      CloseCase{"EscapeDuringTheDownload", CloseWay::escape, true}),
+    ::testing::Values(CloseCase{"CancelWhileTheInformationComes", CloseWay::kCancelButton, false},
+                      CloseCase{"EscapeWhileTheInformationComes", CloseWay::kEscape, false},
+                      CloseCase{"CaptionButtonWhileTheInformationComes", CloseWay::kCaptionButton, false},
+                      CloseCase{"CancelDuringTheDownload", CloseWay::kCancelButton, true},
+                      CloseCase{"EscapeDuringTheDownload", CloseWay::kEscape, true}),
     [](const auto& info) { return std::string(info.param.what); });
 
 class UpdateInstall : public UpdateSection {
@@ -315,19 +315,19 @@ class UpdateInstall : public UpdateSection {
   // The update offered, fetched and its script started: the program at
   // `exe`, started with `argument`, has ended.
   void update_until_the_program_ends(const std::string& argument) {
-    next_bytes = files::read_file(next_program()).value_or("");
-    ASSERT_FALSE(next_bytes.empty());
-    www->put("OrvaneX.exe", next_bytes);
-    offer(ORVX_NEXT_VERSION, www->url() + "/OrvaneX.exe");
-    scripts_before = temp_files("ORV");
+    next_bytes_ = files::read_file(next_program()).value_or("");
+    ASSERT_FALSE(next_bytes_.empty());
+    www_->put("OrvaneX.exe", next_bytes_);
+    offer(ORVX_NEXT_VERSION, www_->url() + "/OrvaneX.exe");
+    scripts_before_ = temp_files("ORV");
 
     ASSERT_NO_FATAL_FAILURE(start(argument));
     ASSERT_NO_FATAL_FAILURE(open_update_section());
     ASSERT_NO_FATAL_FAILURE(click_button(texts::kCheckForUpdate));
     ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUpdateInformation), IDNO));  // No still installs
     ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kDownloadedUpdating), IDOK));
-    ASSERT_TRUE(app->wait_exit()) << "the program did not end for the update";
-    EXPECT_EQ(app->exit_code(), std::optional<DWORD>(0));
+    ASSERT_TRUE(app_->wait_exit()) << "the program did not end for the update";
+    EXPECT_EQ(app_->exit_code(), std::optional<DWORD>(0));
   }
 
   // The program the script starts, once its main window is there.
@@ -339,7 +339,7 @@ class UpdateInstall : public UpdateSection {
     }, timeout_ms));
     DWORD process_id = 0;
     GetWindowThreadProcessId(restarted_main, &process_id);
-    app = std::make_unique<RunningApp>(process_id);
+    app_ = std::make_unique<RunningApp>(process_id);
   }
 
   // The whole update: the new program file in place of the old one, started
@@ -349,36 +349,36 @@ class UpdateInstall : public UpdateSection {
   void run_update(const std::string& argument = "") {
     ASSERT_NO_FATAL_FAILURE(update_until_the_program_ends(argument));
     EXPECT_TRUE(wait_for("the program file to be the new version",
-                         [&] { return mainwin::get_version_string(exe) == ORVX_NEXT_VERSION; }));
+                         [&] { return mainwin::get_version_string(exe_) == ORVX_NEXT_VERSION; }));
     ASSERT_NO_FATAL_FAILURE(take_restarted_program(kDeadlineMs));
     ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kUpdateSucceeded), IDOK));
-    EXPECT_EQ(files::read_file(exe), next_bytes);
-    app.reset();  // Exit
+    EXPECT_EQ(files::read_file(exe_), next_bytes_);
+    app_.reset();  // Exit
     // The script goes on once the program it started has ended.
-    EXPECT_TRUE(wait_for("the script and its placeholder to go", [&] { return temp_files("ORV") == scripts_before; }));
+    EXPECT_TRUE(wait_for("the script and its placeholder to go", [&] { return temp_files("ORV") == scripts_before_; }));
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kDownloadName));
     EXPECT_FALSE(files::file_exists(files::temp_folder() + update::kUpdateInfoName));
-    EXPECT_FALSE(files::file_exists(exe + update::kBackupSuffix));
+    EXPECT_FALSE(files::file_exists(exe_ + update::kBackupSuffix));
   }
 
-  std::string next_bytes;
-  std::set<std::string> scripts_before;
+  std::string next_bytes_;
+  std::set<std::string> scripts_before_;
 };
 
 TEST_F(UpdateInstall, ReplacesTheProgramAndStartsTheNewVersion) {
-  ASSERT_NO_FATAL_FAILURE(use_copy(DataPlace::app_data));
+  ASSERT_NO_FATAL_FAILURE(use_copy(DataPlace::kAppData));
   ASSERT_NO_FATAL_FAILURE(run_update());
 }
 
 // The program file and the temporary folder, where the script lies, in
 // folders with blanks, as on Windows XP ("Documents and Settings").
 TEST_F(UpdateInstall, ReplacesAProgramOfAnotherNameInAFolderWithBlanks) {
-  ASSERT_NO_FATAL_FAILURE(use_copy(DataPlace::app_data));
-  const std::string folder = copy->folder() + "Orvane Tools 100%\\";
+  ASSERT_NO_FATAL_FAILURE(use_copy(DataPlace::kAppData));
+  const std::string folder = copy_->folder() + "Orvane Tools 100%\\";
   ASSERT_TRUE(files::create_folder(folder));
-  exe = folder + "Orv Tool.exe";
-  ASSERT_TRUE(CopyFileA(copy->exe().c_str(), exe.c_str(), TRUE));
-  const std::string temp = copy->folder() + "Local Settings\\";
+  exe_ = folder + "Orv Tool.exe";
+  ASSERT_TRUE(CopyFileA(copy_->exe().c_str(), exe_.c_str(), TRUE));
+  const std::string temp = copy_->folder() + "Local Settings\\";
   ASSERT_TRUE(files::create_folders(temp + "Temp"));
   const TemporaryFolderSetting temp_setting(temp + "Temp");
   ASSERT_EQ(files::temp_folder(), temp + "Temp\\");
@@ -395,7 +395,7 @@ TEST_F(UpdateInstall, APortableProgramComesBackPortable) {
   ASSERT_FALSE(app_data_vendor.empty()) << "no application-data folder in the throw-away prefix";
   std::error_code ignored;
   std::filesystem::remove_all(app_data_vendor, ignored);
-  const std::string temp = copy->folder() + "J\xFCrgen Caf\xE9 Stra\xDF" "e\\Lokale Einstellungen\\";
+  const std::string temp = copy_->folder() + "J\xFCrgen Caf\xE9 Stra\xDF" "e\\Lokale Einstellungen\\";
   ASSERT_TRUE(files::create_folders(temp + "Temp"));
   const TemporaryFolderSetting temp_setting(temp + "Temp");
   ASSERT_EQ(files::temp_folder(), temp + "Temp\\");
@@ -410,47 +410,47 @@ class Uninstall : public UpdateSection {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(UpdateSection::SetUp());
-    link = autostart_link_file();
-    ASSERT_FALSE(link.empty()) << "no Startup folder in the throw-away prefix";
-    files::create_folders(files::folder_of(link));
-    ASSERT_TRUE(files::write_file(link, "shortcut"));
-    ASSERT_TRUE(files::write_file(copy->folder() + "foreign.txt", "not ours"));
-    ASSERT_TRUE(files::write_file(copy->profile_file("Work"), "[Info]\r\nCount=0\r\n"));
-    ASSERT_TRUE(SetFileAttributesA(exe.c_str(), FILE_ATTRIBUTE_READONLY));
-    scripts_before = temp_files("uis");
+    link_ = autostart_link_file();
+    ASSERT_FALSE(link_.empty()) << "no Startup folder in the throw-away prefix";
+    files::create_folders(files::folder_of(link_));
+    ASSERT_TRUE(files::write_file(link_, "shortcut"));
+    ASSERT_TRUE(files::write_file(copy_->folder() + "foreign.txt", "not ours"));
+    ASSERT_TRUE(files::write_file(copy_->profile_file("Work"), "[Info]\r\nCount=0\r\n"));
+    ASSERT_TRUE(SetFileAttributesA(exe_.c_str(), FILE_ATTRIBUTE_READONLY));
+    scripts_before_ = temp_files("uis");
     ASSERT_NO_FATAL_FAILURE(start("/u"));
-    ASSERT_TRUE(files::file_exists(copy->data_folder() + "lang\\English.qlf"));
+    ASSERT_TRUE(files::file_exists(copy_->data_folder() + "lang\\English.qlf"));
     ASSERT_NO_FATAL_FAILURE(open_update_section());
     ASSERT_NO_FATAL_FAILURE(click_button(texts::kStartUninstall));
   }
-  void TearDown() override { files::delete_file(link); }
+  void TearDown() override { files::delete_file(link_); }
 
-  std::string link;
-  std::set<std::string> scripts_before;
+  std::string link_;
+  std::set<std::string> scripts_before_;
 };
 
 TEST_F(Uninstall, YesRemovesProgramDataAndShortcutAndKeepsForeignFiles) {
   ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUninstall), IDYES));
   ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kUninstalled), IDOK));
-  ASSERT_TRUE(app->wait_exit()) << "the program did not end for the uninstall";
-  EXPECT_FALSE(files::file_exists(link));
-  EXPECT_TRUE(wait_for("the read-only program file to go", [&] { return !files::file_exists(exe); }));
-  EXPECT_TRUE(wait_for("the data folder to go", [&] { return !files::folder_exists(copy->data_folder()); }));
-  EXPECT_TRUE(wait_for("the script to delete itself", [&] { return temp_files("uis") == scripts_before; }));
-  EXPECT_EQ(files::read_file(copy->folder() + "foreign.txt"), std::optional<std::string>("not ours"));
-  EXPECT_TRUE(files::folder_exists(copy->folder() + "Quillfen"));  // the vendor folder stays
+  ASSERT_TRUE(app_->wait_exit()) << "the program did not end for the uninstall";
+  EXPECT_FALSE(files::file_exists(link_));
+  EXPECT_TRUE(wait_for("the read-only program file to go", [&] { return !files::file_exists(exe_); }));
+  EXPECT_TRUE(wait_for("the data folder to go", [&] { return !files::folder_exists(copy_->data_folder()); }));
+  EXPECT_TRUE(wait_for("the script to delete itself", [&] { return temp_files("uis") == scripts_before_; }));
+  EXPECT_EQ(files::read_file(copy_->folder() + "foreign.txt"), std::optional<std::string>("not ours"));
+  EXPECT_TRUE(files::folder_exists(copy_->folder() + "Quillfen"));  // the vendor folder stays
 }
 
 TEST_F(Uninstall, NoShowsNothingAndChangesNothing) {
-  const std::string config = files::read_file(copy->config_file()).value_or("");
+  const std::string config = files::read_file(copy_->config_file()).value_or("");
   ASSERT_NO_FATAL_FAILURE(answer_box(message(message_ids::kAskUninstall), IDNO));
   EXPECT_TRUE(no_box_left());
-  EXPECT_TRUE(app->running());
-  EXPECT_TRUE(files::file_exists(link));
-  EXPECT_EQ(files::read_file(exe), program_bytes);
-  EXPECT_TRUE(files::file_exists(copy->profile_file("Work")));
-  EXPECT_TRUE(files::file_exists(copy->data_folder() + "lang\\English.qlf"));
-  EXPECT_EQ(temp_files("uis"), scripts_before);
+  EXPECT_TRUE(app_->running());
+  EXPECT_TRUE(files::file_exists(link_));
+  EXPECT_EQ(files::read_file(exe_), program_bytes_);
+  EXPECT_TRUE(files::file_exists(copy_->profile_file("Work")));
+  EXPECT_TRUE(files::file_exists(copy_->data_folder() + "lang\\English.qlf"));
+  EXPECT_EQ(temp_files("uis"), scripts_before_);
 }
 
 }  // namespace

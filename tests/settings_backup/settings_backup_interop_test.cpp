@@ -14,14 +14,14 @@ namespace {
 using test::Tree;
 
 const Tree& settings_files() {
-  static const Tree tree = {
+  static const Tree kTree = {
       {"config.qcf", "[Settings]\r\nstd_profil=Arbeit\r\n"},
       {"ORV - 1280x1024.qpf", test::text_of(40000, 3)},
       {"Grüße.qpf", test::text_of(2047, 9)},
       {"empty.qpf", ""},
       {"noise.bin", test::noise_of(5000, 11)},
   };
-  return tree;
+  return kTree;
 }
 
 using SettingsBackupInterop = test::BackupFlow;

@@ -25,14 +25,14 @@ constexpr char kFailed[] = "message: Importierung wurde NICHT erfolgreich abgesc
 // The data folder before the import: a configuration and profiles of today,
 // a language folder.
 const Tree& today() {
-  static const Tree tree = {
+  static const Tree kTree = {
       {"config.qcf", "[Settings]\r\nstd_profil=Heute\r\n"},
       {"Heute.qpf", test::text_of(2500, 4)},
       {"b.qpf", "b of today"},
       {"lang/", ""},
       {"lang/English.qlf", "[misc]\r\nMSDLG_4a=x\r\n"},
   };
-  return tree;
+  return kTree;
 }
 
 class Import : public test::BackupFlow {

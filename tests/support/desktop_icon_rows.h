@@ -12,9 +12,9 @@ namespace orvx::test {
 
 using IconRow = std::tuple<std::string, int32_t, int32_t>;
 
-inline std::vector<IconRow> Rows(const DesktopIcons& icons) {
+inline std::vector<IconRow> rows(const DesktopIcons& icons) {
   std::vector<IconRow> rows;
-  for (const DesktopIcon& icon : icons) rows.emplace_back(icon.Caption, icon.X, icon.Y);
+  for (const DesktopIcon& icon : icons) rows.emplace_back(icon.caption, icon.x, icon.y);
   return rows;
 }
 

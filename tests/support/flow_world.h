@@ -147,7 +147,7 @@ class RecordingWindow : public MainWindowOps {
     record("update_layout");
     screen_ = display;
   }
-  void BuildMinidesk(const DesktopIcons& icons) override {
+  void build_minidesk(const DesktopIcons& icons) override {
     record("BuildMinidesk");
     minidesk_icons = icons;
   }
@@ -220,7 +220,7 @@ class FlowWorld {
     return {desktop,  prompts, translator, windows,      hotkey,       settings,
             folders,  screen,  start_switch, restore_undo, language_chooser};
   }
-  std::string profile_file(const std::string& name) const { return ProfileFileName(folders.data, name); }
+  std::string profile_file(const std::string& name) const { return profile_file_name(folders.data, name); }
 
   orvx::test::TempFolder temp;
   CallLog log;
@@ -235,7 +235,7 @@ class FlowWorld {
   DataFolders folders;
   ScreenMeasures screen{{1920, 1080}, 1};
   RecordingWindow window{log, screen};
-  StartSwitch start_switch = StartSwitch::Normal;
+  StartSwitch start_switch = StartSwitch::kNormal;
   RestoreUndo restore_undo;
   lang_online::ChooserOffer language_chooser;
 };

@@ -66,7 +66,7 @@ ProgramCopy::ProgramCopy(DataPlace place) : exe_(temp_ / "OrvaneX.exe"), place_(
   if (!CopyFileA((binary_dir() + "\\OrvaneX.exe").c_str(), exe_.c_str(), FALSE)) {
     throw std::runtime_error("cannot copy OrvaneX.exe into " + temp_.path());
   }
-  if (place == DataPlace::portable) {
+  if (place == DataPlace::kPortable) {
     vendor_folder_ = temp_ / "Quillfen\\";
   } else {
     const auto guarded = in_throwaway_prefix();
@@ -83,7 +83,7 @@ ProgramCopy::ProgramCopy(DataPlace place) : exe_(temp_ / "OrvaneX.exe"), place_(
 }
 
 ProgramCopy::~ProgramCopy() {
-  if (place_ == DataPlace::app_data) {
+  if (place_ == DataPlace::kAppData) {
     std::error_code ignored;
     std::filesystem::remove_all(vendor_folder_, ignored);
   }

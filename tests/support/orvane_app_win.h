@@ -46,11 +46,11 @@ void press_box_button(HWND box, int button_id);
 // the other switches; that one is emptied before and after the test, and
 // only inside the throw-away prefix of a test run (the constructor throws
 // elsewhere).
-enum class DataPlace { portable, app_data };
+enum class DataPlace { kPortable, kAppData };
 
 class ProgramCopy {
  public:
-  explicit ProgramCopy(DataPlace place = DataPlace::portable);
+  explicit ProgramCopy(DataPlace place = DataPlace::kPortable);
   ~ProgramCopy();
   ProgramCopy(const ProgramCopy&) = delete;
   ProgramCopy& operator=(const ProgramCopy&) = delete;

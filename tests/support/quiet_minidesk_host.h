@@ -10,7 +10,7 @@ namespace orvx::test {
 
 class QuietMinideskHost final : public minidesk::MinideskHost {
  public:
-  void MoveDesktopIcon(const std::string&, icons::IconPoint) override {}
+  void move_desktop_icon(const std::string&, icons::IconPoint) override {}
   void set_refresh_timer(bool) override {}
   void set_alert_slide_in_timer(bool) override {}
   void set_alert_hide_timer(bool) override {}

@@ -5,25 +5,25 @@
 
 namespace orvx::test {
 
-void Gate::Pass() {
+void Gate::pass() {
   std::unique_lock lock(mutex_);
   reached_ = true;
   changed_.notify_all();
   changed_.wait(lock, [&] { return open_; });
 }
 
-void Gate::Open() {
+void Gate::open() {
   std::lock_guard lock(mutex_);
   open_ = true;
   changed_.notify_all();
 }
 
-bool Gate::WaitReached(std::chrono::milliseconds timeout) {
+bool Gate::wait_reached(std::chrono::milliseconds timeout) {
   std::unique_lock lock(mutex_);
   return changed_.wait_for(lock, timeout, [&] { return reached_; });
 }
 
-ScriptedReply ScriptedReply::Length(std::string length, std::vector<std::string> pieces) {
+ScriptedReply ScriptedReply::length(std::string length, std::vector<std::string> pieces) {
   ScriptedReply reply;
   reply.content_length = std::move(length);
   reply.status = 200;
@@ -31,44 +31,44 @@ ScriptedReply ScriptedReply::Length(std::string length, std::vector<std::string>
   return reply;
 }
 
-ScriptedReply ScriptedReply::NoLength(std::vector<std::string> pieces) {
+ScriptedReply ScriptedReply::no_length(std::vector<std::string> pieces) {
   ScriptedReply reply;
   reply.pieces = std::move(pieces);
   reply.status = 200;
   return reply;
 }
 
-ScriptedReply ScriptedReply::WithStatus(int code) const {
+ScriptedReply ScriptedReply::with_status(int code) const {
   ScriptedReply reply = *this;
   reply.status = code;
   return reply;
 }
 
-ScriptedReply ScriptedReply::Unprepared() {
+ScriptedReply ScriptedReply::not_openable() {
   ScriptedReply reply;
   reply.unprepared = true;
   return reply;
 }
 
-ScriptedReply ScriptedReply::NoAnswerInTime() {
+ScriptedReply ScriptedReply::no_answer_in_time() {
   ScriptedReply reply;
   reply.times_out = true;
   return reply;
 }
 
-ScriptedReply ScriptedReply::StallsAtEnd() const {
-  ScriptedReply reply = ReadFailsAtEnd();
+ScriptedReply ScriptedReply::stalls_at_end() const {
+  ScriptedReply reply = failing_at_end();
   reply.times_out = true;
   return reply;
 }
 
-ScriptedReply ScriptedReply::ReadFailsAtEnd() const {
+ScriptedReply ScriptedReply::failing_at_end() const {
   ScriptedReply reply = *this;
   reply.read_fails_at_end = true;
   return reply;
 }
 
-ScriptedReply ScriptedReply::HoldBefore(size_t piece, std::shared_ptr<Gate> gate) const {
+ScriptedReply ScriptedReply::hold_before(size_t piece, std::shared_ptr<Gate> gate) const {
   ScriptedReply reply = *this;
   reply.gate = std::move(gate);
   reply.gate_piece = piece;
@@ -83,18 +83,18 @@ class ScriptedResponse : public net::HttpResponse {
     ++owner_.released_;
   }
 
-  std::optional<std::string> ContentLength() override { return reply_.content_length; }
-  std::optional<int> StatusCode() override { return reply_.status; }
-  bool TimedOut() override { return timed_out_; }
+  std::optional<std::string> content_length() override { return reply_.content_length; }
+  std::optional<int> status_code() override { return reply_.status; }
+  bool timed_out() override { return timed_out_; }
 
-  std::optional<size_t> Read(char* buffer, size_t size) override {
+  std::optional<size_t> read(char* buffer, size_t size) override {
     {
       std::lock_guard lock(owner_.mutex_);
       owner_.read_sizes_.push_back(size);
     }
     if (reply_.gate && piece_ == reply_.gate_piece && offset_ == 0) {
       std::shared_ptr<Gate> gate = std::move(reply_.gate);
-      gate->Pass();
+      gate->pass();
     }
     if (piece_ == reply_.pieces.size()) {
       if (reply_.read_fails_at_end) {
@@ -122,12 +122,12 @@ class ScriptedResponse : public net::HttpResponse {
   size_t offset_ = 0;
 };
 
-void ScriptedHttp::Reply(const std::string& path, ScriptedReply reply) {
+void ScriptedHttp::reply(const std::string& path, ScriptedReply reply) {
   std::lock_guard lock(mutex_);
   replies_[path] = std::move(reply);
 }
 
-std::unique_ptr<net::HttpResponse> ScriptedHttp::Send(const net::HttpRequest& request) {
+std::unique_ptr<net::HttpResponse> ScriptedHttp::send(const net::HttpRequest& request) {
   ScriptedReply reply;
   {
     std::lock_guard lock(mutex_);
@@ -160,7 +160,7 @@ int ScriptedHttp::released() const {
   return released_;
 }
 
-std::string PatternBody(size_t size) {
+std::string pattern_body(size_t size) {
   static const char kPattern[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_\r\n";
   constexpr size_t kLength = sizeof kPattern - 1;
   std::string body(size, '\0');

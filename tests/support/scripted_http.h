@@ -22,10 +22,10 @@ namespace orvx::test {
 class Gate {
  public:
   // Worker side: marks the gate reached and waits until it is opened.
-  void Pass();
-  void Open();
+  void pass();
+  void open();
   // True once a worker waits at (or went through) the gate, within `timeout`.
-  bool WaitReached(std::chrono::milliseconds timeout = harness::kDefaultDeadline);
+  bool wait_reached(std::chrono::milliseconds timeout = harness::kDefaultDeadline);
 
  private:
   std::mutex mutex_;
@@ -36,23 +36,23 @@ class Gate {
 
 struct ScriptedReply {
   // A reply announcing `length` (the header's text) and sending `pieces`.
-  static ScriptedReply Length(std::string length, std::vector<std::string> pieces = {});
+  static ScriptedReply length(std::string length, std::vector<std::string> pieces = {});
   // A reply without Content-Length.
-  static ScriptedReply NoLength(std::vector<std::string> pieces = {});
+  static ScriptedReply no_length(std::vector<std::string> pieces = {});
   // The same reply with another status code.
-  ScriptedReply WithStatus(int code) const;
+  ScriptedReply with_status(int code) const;
   // A request that cannot even be opened.
-  static ScriptedReply Unprepared();
+  static ScriptedReply not_openable();
   // A server that took the request and sent nothing back within the stall
   // bound.
-  static ScriptedReply NoAnswerInTime();
+  static ScriptedReply no_answer_in_time();
   // The same reply, but reading fails after the pieces instead of ending.
-  ScriptedReply ReadFailsAtEnd() const;
+  ScriptedReply failing_at_end() const;
   // The same reply, but after the pieces the server sends nothing more
   // within the stall bound: the next read times out.
-  ScriptedReply StallsAtEnd() const;
+  ScriptedReply stalls_at_end() const;
   // The same reply, stopping at `gate` before the piece `piece`.
-  ScriptedReply HoldBefore(size_t piece, std::shared_ptr<Gate> gate) const;
+  ScriptedReply hold_before(size_t piece, std::shared_ptr<Gate> gate) const;
 
   std::optional<std::string> content_length;  // the header's text; nullopt: none
   std::optional<int> status;  // 200 for Length and NoLength; nullopt: no server answered
@@ -68,9 +68,9 @@ struct ScriptedReply {
 
 class ScriptedHttp : public net::HttpTransport {
  public:
-  void Reply(const std::string& path, ScriptedReply reply);
+  void reply(const std::string& path, ScriptedReply reply);
 
-  std::unique_ptr<net::HttpResponse> Send(const net::HttpRequest& request) override;
+  std::unique_ptr<net::HttpResponse> send(const net::HttpRequest& request) override;
 
   std::vector<net::HttpRequest> requests() const;
   // The buffer sizes the reads asked for, over all replies.
@@ -91,6 +91,6 @@ class ScriptedHttp : public net::HttpTransport {
 
 // The body of `size` bytes the tests use: a repeating pattern, so that
 // every offset has a known byte.
-std::string PatternBody(size_t size);
+std::string pattern_body(size_t size);
 
 }  // namespace orvx::test

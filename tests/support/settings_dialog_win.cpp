@@ -45,32 +45,32 @@ std::string autostart_link_file() {
 
 void SettingsDialogFixture::SetUp() {
   ASSERT_EQ(FindWindowA(mainwin::kMainWindowClass, nullptr), nullptr) << "another OrvaneX.exe is running";
-  use_copy(DataPlace::portable);
+  use_copy(DataPlace::kPortable);
 }
 
 void SettingsDialogFixture::use_copy(DataPlace place) {
-  copy = std::make_unique<ProgramCopy>(place);
-  exe = copy->exe();
-  copy->prepare_resolution_profile();
-  if (www) copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, www->url());
+  copy_ = std::make_unique<ProgramCopy>(place);
+  exe_ = copy_->exe();
+  copy_->prepare_resolution_profile();
+  if (www_) copy_->set_config(net::kUpdateServerSection, net::kUpdateServerKey, www_->url());
 }
 
 void SettingsDialogFixture::serve_updates_from(const std::string& name) {
-  server = find_http_test_server();
-  ASSERT_TRUE(server) << "the test HTTP server is not running";
-  www = std::make_unique<WwwFolder>(*server, name);
-  copy->set_config(net::kUpdateServerSection, net::kUpdateServerKey, www->url());
+  server_ = find_http_test_server();
+  ASSERT_TRUE(server_) << "the test HTTP server is not running";
+  www_ = std::make_unique<WwwFolder>(*server_, name);
+  copy_->set_config(net::kUpdateServerSection, net::kUpdateServerKey, www_->url());
 }
 
 void SettingsDialogFixture::start(const std::string& argument) {
-  app = std::make_unique<RunningApp>(exe, argument);
-  main = app->main_window();
-  ASSERT_NE(main, nullptr);
+  app_ = std::make_unique<RunningApp>(exe_, argument);
+  main_ = app_->main_window();
+  ASSERT_NE(main_, nullptr);
 }
 
 void SettingsDialogFixture::open_dialog() {
-  ASSERT_TRUE(open_settings_dialog(app->process_id(), main, dialog));
-  ASSERT_TRUE(wait_for("the main window to hide", [&] { return !IsWindowVisible(main); }));
+  ASSERT_TRUE(open_settings_dialog(app_->process_id(), main_, dialog_));
+  ASSERT_TRUE(wait_for("the main window to hide", [&] { return !IsWindowVisible(main_); }));
 }
 
 void SettingsDialogFixture::open_section(settings::SettingsSection section, const std::function<HWND()>& shown) {
@@ -83,12 +83,12 @@ void SettingsDialogFixture::open_section(settings::SettingsSection section, cons
 }
 
 void SettingsDialogFixture::expand(settings::SettingsSection section) const {
-  ASSERT_TRUE(click_section_header(dialog, section));
+  ASSERT_TRUE(click_section_header(dialog_, section));
 }
 
 ::testing::AssertionResult SettingsDialogFixture::dialog_closed() {
   return wait_for("the dialog to close and the main window to show",
-                  [&] { return !IsWindowVisible(dialog) && IsWindowVisible(main); });
+                  [&] { return !IsWindowVisible(dialog_) && IsWindowVisible(main_); });
 }
 
 void SettingsDialogFixture::close_dialog(const char* caption) {
@@ -97,7 +97,7 @@ void SettingsDialogFixture::close_dialog(const char* caption) {
 }
 
 HWND SettingsDialogFixture::control(const char* class_name, const std::string& text) const {
-  return text.empty() ? find_child(dialog, class_name) : find_child(dialog, class_name, text);
+  return text.empty() ? find_child(dialog_, class_name) : find_child(dialog_, class_name, text);
 }
 
 HWND SettingsDialogFixture::button(const char* caption) const { return control(ui::kFlatButtonClass, caption); }
@@ -105,12 +105,12 @@ HWND SettingsDialogFixture::button(const char* caption) const { return control(u
 HWND SettingsDialogFixture::check_box(const char* caption) const { return control(ui::kCheckBoxClass, caption); }
 
 HWND SettingsDialogFixture::list_view(size_t index) const {
-  const auto lists = children_of_class(dialog, ui::kReportListClass);
+  const auto lists = children_of_class(dialog_, ui::kReportListClass);
   return index < lists.size() ? find_child(lists[index], WC_LISTVIEWA) : nullptr;
 }
 
 void SettingsDialogFixture::answer_box(const std::string& text, int button) {
-  HWND box = wait_message_box(app->process_id());
+  HWND box = wait_message_box(app_->process_id());
   ASSERT_NE(box, nullptr) << "no box, waiting for: " << text;
   EXPECT_EQ(message_box_text(box), text);
   press_box_button(box, button);
@@ -118,7 +118,7 @@ void SettingsDialogFixture::answer_box(const std::string& text, int button) {
 }
 
 std::string SettingsDialogFixture::setting(const char* key) const {
-  return ini::read_string(copy->config_file(), "Settings", key, "<none>");
+  return ini::read_string(copy_->config_file(), "Settings", key, "<none>");
 }
 
 }  // namespace orvx::test

@@ -74,13 +74,13 @@ class SettingsDialogFixture : public ::testing::Test {
   // A key of the section "Settings" in config.qcf; "<none>" when missing.
   std::string setting(const char* key) const;
 
-  std::unique_ptr<ProgramCopy> copy;
-  std::string exe;  // the program file start() starts: the copy's
-  std::optional<HttpTestServer> server;
-  std::unique_ptr<WwwFolder> www;  // the update server
-  std::unique_ptr<RunningApp> app;
-  HWND main = nullptr;
-  HWND dialog = nullptr;
+  std::unique_ptr<ProgramCopy> copy_;
+  std::string exe_;  // the program file start() starts: the copy's
+  std::optional<HttpTestServer> server_;
+  std::unique_ptr<WwwFolder> www_;  // the update server
+  std::unique_ptr<RunningApp> app_;
+  HWND main_ = nullptr;
+  HWND dialog_ = nullptr;
 };
 
 }  // namespace orvx::test

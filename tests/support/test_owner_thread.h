@@ -19,15 +19,15 @@ class TestOwnerThread : public net::OwnerThreadLink {
   explicit TestOwnerThread(std::chrono::milliseconds deadline = harness::kDefaultDeadline)
       : deadline_(deadline) {}
 
-  void SetReceiver(std::function<void()> receiver) override;
-  void Notify() override;
+  void set_receiver(std::function<void()> receiver) override;
+  void notify() override;
 
   // Runs deliveries until `done` is true. False when the deadline passed
   // first.
-  bool PumpUntil(const std::function<bool()>& done);
+  bool pump_until(const std::function<bool()>& done);
 
  private:
-  bool WaitForNotification(std::chrono::steady_clock::time_point until);
+  bool wait_for_notification(std::chrono::steady_clock::time_point until);
 
   std::chrono::milliseconds deadline_;
   std::function<void()> receiver_;

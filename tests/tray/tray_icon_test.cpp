@@ -15,13 +15,13 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-const char* CommandName(TrayCommand command) {
+const char* command_name(TrayCommand command) {
   switch (command) {
-    case TrayCommand::Add:
+    case TrayCommand::kAdd:
       return "add";
-    case TrayCommand::Modify:
+    case TrayCommand::kModify:
       return "modify";
-    case TrayCommand::Delete:
+    case TrayCommand::kDelete:
       return "delete";
   }
   return "?";
@@ -38,18 +38,18 @@ class RecordingPlatform : public TaskbarPlatform {
   uint32_t taskbar_created_message() const override { return kTaskbarCreated; }
   bool notify(TrayCommand command, const TrayIconRecord& record) override {
     records.push_back(record);
-    log_.push_back(std::string(CommandName(command)) + " id=" + std::to_string(record.id) +
+    log_.push_back(std::string(command_name(command)) + " id=" + std::to_string(record.id) +
                    " flags=" + std::to_string(record.flags));
     return true;
   }
   ScreenPoint cursor_position() override { return cursor; }
   int16_t key_state(ModifierKey key) override {
     switch (key) {
-      case ModifierKey::Shift:
+      case ModifierKey::kShift:
         return shift_state;
-      case ModifierKey::Control:
+      case ModifierKey::kControl:
         return control_state;
-      case ModifierKey::Alt:
+      case ModifierKey::kAlt:
         return alt_state;
     }
     return 0;
@@ -93,7 +93,7 @@ class BrokenPicture : public TrayPicture {
 class RecordingMenu : public TrayPopupMenu {
  public:
   explicit RecordingMenu(Log& log) : log_(log) {}
-  void Popup(int32_t x, int32_t y) override {
+  void popup(int32_t x, int32_t y) override {
     log_.push_back("menu at " + std::to_string(x) + "," + std::to_string(y));
   }
 
@@ -101,7 +101,7 @@ class RecordingMenu : public TrayPopupMenu {
   Log& log_;
 };
 
-std::string Describe(MouseButton button, ShiftState shift) {
+std::string describe(MouseButton button, ShiftState shift) {
   std::string s = button == MouseButton::kLeft ? "left" : button == MouseButton::kRight ? "right" : "middle";
   if (shift.shift) s += "+shift";
   if (shift.ctrl) s += "+ctrl";
@@ -113,29 +113,29 @@ std::string Describe(MouseButton button, ShiftState shift) {
 
 class TaskbarIcon : public ::testing::Test {
  protected:
-  TaskbarIcon() { RecordEvents(icon); }
+  TaskbarIcon() { record_events(icon_); }
 
-  void RecordEvents(TrayIcon& target) {
-    target.OnMouseDown = [this](TrayIcon& sender, MouseButton button, ShiftState shift, int32_t x,
+  void record_events(TrayIcon& target) {
+    target.on_mouse_down = [this](TrayIcon& sender, MouseButton button, ShiftState shift, int32_t x,
                                 int32_t y) {
-      EXPECT_EQ(&sender, &icon);
-      log.push_back("OnMouseDown " + Describe(button, shift) + " " + std::to_string(x) + "," + std::to_string(y));
+      EXPECT_EQ(&sender, &icon_);
+      log_.push_back("OnMouseDown " + describe(button, shift) + " " + std::to_string(x) + "," + std::to_string(y));
     };
-    target.OnMouseUp = [this](TrayIcon&, MouseButton button, ShiftState shift, int32_t x, int32_t y) {
-      log.push_back("OnMouseUp " + Describe(button, shift) + " " + std::to_string(x) + "," + std::to_string(y));
+    target.on_mouse_up = [this](TrayIcon&, MouseButton button, ShiftState shift, int32_t x, int32_t y) {
+      log_.push_back("OnMouseUp " + describe(button, shift) + " " + std::to_string(x) + "," + std::to_string(y));
     };
-    target.OnClick = [this](TrayIcon&) { log.push_back("OnClick"); };
-    target.OnDblClick = [this](TrayIcon&) { log.push_back("OnDblClick"); };
-    target.OnPopupMenu = [this](TrayIcon&) { log.push_back("OnPopupMenu"); };
-    target.OnShow = [this](TrayIcon&) { log.push_back("OnShow"); };
-    target.OnHide = [this](TrayIcon&) { log.push_back("OnHide"); };
+    target.on_click = [this](TrayIcon&) { log_.push_back("OnClick"); };
+    target.on_dbl_click = [this](TrayIcon&) { log_.push_back("OnDblClick"); };
+    target.on_popup_menu = [this](TrayIcon&) { log_.push_back("OnPopupMenu"); };
+    target.on_show = [this](TrayIcon&) { log_.push_back("OnShow"); };
+    target.on_hide = [this](TrayIcon&) { log_.push_back("OnHide"); };
   }
 
-  intptr_t Mouse(uint32_t mouse_message) { return icon.HandleCallback(kTrayCallbackMessage, 0, mouse_message); }
+  intptr_t mouse(uint32_t mouse_message) { return icon_.handle_callback(kTrayCallbackMessage, 0, mouse_message); }
 
-  Log log;
-  RecordingPlatform platform{log};
-  TrayIcon icon{"TNA", platform};
+  Log log_;
+  RecordingPlatform platform_{log_};
+  TrayIcon icon_{"TNA", platform_};
 };
 
 TEST_F(TaskbarIcon, CallbackMessagesBecomeEventsInOrder) {
@@ -166,45 +166,45 @@ TEST_F(TaskbarIcon, CallbackMessagesBecomeEventsInOrder) {
       {"mouse move and middle button", {0x0200, 0x0207, 0x0208}, {}},
   };
   for (const Case& c : cases) {
-    log.clear();
-    for (uint32_t message : c.messages) EXPECT_EQ(Mouse(message), 0) << c.name;
-    EXPECT_EQ(log, c.events) << c.name;
+    log_.clear();
+    for (uint32_t message : c.messages) EXPECT_EQ(mouse(message), 0) << c.name;
+    EXPECT_EQ(log_, c.events) << c.name;
   }
 }
 
 TEST_F(TaskbarIcon, ShiftStateComesFromTheHighBitOfEachKey) {
-  platform.shift_state = static_cast<int16_t>(0x8000);
-  platform.control_state = 0x0001;  // toggled, not down
-  platform.alt_state = static_cast<int16_t>(0xFF80);
-  platform.cursor = {-1280, 5};
-  Mouse(kMouseLeftDown);
-  EXPECT_EQ(log, (Log{"OnMouseDown left+shift+alt+[left] -1280,5"}));
+  platform_.shift_state = static_cast<int16_t>(0x8000);
+  platform_.control_state = 0x0001;  // toggled, not down
+  platform_.alt_state = static_cast<int16_t>(0xFF80);
+  platform_.cursor = {-1280, 5};
+  mouse(kMouseLeftDown);
+  EXPECT_EQ(log_, (Log{"OnMouseDown left+shift+alt+[left] -1280,5"}));
 }
 
 TEST_F(TaskbarIcon, DisabledIconFiresNothingAndLeavesMessagesToTheDefault) {
-  icon.SetEnabled(false);
-  EXPECT_EQ(Mouse(kMouseLeftDown), 77);
-  EXPECT_EQ(Mouse(kMouseLeftUp), 77);
-  EXPECT_EQ(log, (Log{"default 1025", "default 1025"}));
+  icon_.set_enabled(false);
+  EXPECT_EQ(mouse(kMouseLeftDown), 77);
+  EXPECT_EQ(mouse(kMouseLeftUp), 77);
+  EXPECT_EQ(log_, (Log{"default 1025", "default 1025"}));
 
   // A press while disabled leaves no flag behind for a later release.
-  icon.SetEnabled(true);
-  log.clear();
-  Mouse(kMouseLeftUp);
-  EXPECT_EQ(log, (Log{"front:application", "OnMouseUp left+[left] 640,1000"}));
+  icon_.set_enabled(true);
+  log_.clear();
+  mouse(kMouseLeftUp);
+  EXPECT_EQ(log_, (Log{"front:application", "OnMouseUp left+[left] 640,1000"}));
 }
 
 TEST_F(TaskbarIcon, OtherMessagesGoToTheDefaultHandling) {
-  EXPECT_EQ(icon.HandleCallback(0x0010 /* WM_CLOSE */, 1, 2), 77);
-  EXPECT_EQ(icon.HandleCallback(kTrayCallbackMessage + 1, 0, kMouseLeftDown), 77);
-  EXPECT_EQ(log, (Log{"default 16", "default 1026"}));
+  EXPECT_EQ(icon_.handle_callback(0x0010 /* WM_CLOSE */, 1, 2), 77);
+  EXPECT_EQ(icon_.handle_callback(kTrayCallbackMessage + 1, 0, kMouseLeftDown), 77);
+  EXPECT_EQ(log_, (Log{"default 16", "default 1026"}));
 }
 
 TEST_F(TaskbarIcon, FillIconDataCarriesEveryField) {
-  icon.SetIconID(-2);
-  icon.SetIcon(std::make_unique<FakePicture>(0xABCD));
-  icon.SetHint("Orvane X");
-  const TrayIconRecord record = icon.FillIconData();
+  icon_.set_icon_id(-2);
+  icon_.set_icon(std::make_unique<FakePicture>(0xABCD));
+  icon_.set_hint("Orvane X");
+  const TrayIconRecord record = icon_.fill_icon_data();
   EXPECT_EQ(record.size, 88u);
   EXPECT_EQ(record.window, RecordingPlatform::kWindow);
   EXPECT_EQ(record.id, 0xFFFFFFFEu);
@@ -221,59 +221,59 @@ TEST_F(TaskbarIcon, HintIsCutToSixtyThreeCharacters) {
   };
   const Case cases[] = {{std::string(70, 'h'), 63}, {std::string(63, 'h'), 63}, {std::string(62, 'h'), 62}, {"", 0}};
   for (const Case& c : cases) {
-    platform.records.clear();
-    icon.SetHint(c.hint);
-    EXPECT_EQ(icon.Hint(), c.hint.substr(0, c.kept));
-    ASSERT_EQ(platform.records.size(), 1u);
-    EXPECT_EQ(std::string(platform.records[0].tip.data()), c.hint.substr(0, c.kept));
-    EXPECT_EQ(platform.records[0].tip[c.kept], '\0');
+    platform_.records.clear();
+    icon_.set_hint(c.hint);
+    EXPECT_EQ(icon_.hint(), c.hint.substr(0, c.kept));
+    ASSERT_EQ(platform_.records.size(), 1u);
+    EXPECT_EQ(std::string(platform_.records[0].tip.data()), c.hint.substr(0, c.kept));
+    EXPECT_EQ(platform_.records[0].tip[c.kept], '\0');
   }
-  EXPECT_EQ(log.back(), "modify id=0 flags=5");
+  EXPECT_EQ(log_.back(), "modify id=0 flags=5");
 }
 
 TEST_F(TaskbarIcon, ShowingAddsTheIconWithItsPictureAndHidingRemovesIt) {
-  icon.SetVisible(true);
-  icon.SetVisible(true);
-  EXPECT_TRUE(icon.Visible());
-  icon.SetIcon(std::make_unique<FakePicture>(0x77));
-  icon.SetVisible(false);
-  icon.SetVisible(false);
-  EXPECT_FALSE(icon.Visible());
-  EXPECT_EQ(log, (Log{"add id=0 flags=7", "OnShow", "modify id=0 flags=7", "delete id=0 flags=5", "OnHide"}));
-  EXPECT_EQ(platform.records[1].icon, 0x77u);
+  icon_.set_visible(true);
+  icon_.set_visible(true);
+  EXPECT_TRUE(icon_.visible());
+  icon_.set_icon(std::make_unique<FakePicture>(0x77));
+  icon_.set_visible(false);
+  icon_.set_visible(false);
+  EXPECT_FALSE(icon_.visible());
+  EXPECT_EQ(log_, (Log{"add id=0 flags=7", "OnShow", "modify id=0 flags=7", "delete id=0 flags=5", "OnHide"}));
+  EXPECT_EQ(platform_.records[1].icon, 0x77u);
 }
 
 TEST_F(TaskbarIcon, ChangingTheIdentifierOfAVisibleIconMovesItToTheNewOne) {
-  icon.SetVisible(true);
-  log.clear();
-  icon.SetIconID(5);
-  EXPECT_EQ(log, (Log{"delete id=0 flags=5", "OnHide", "add id=5 flags=7", "OnShow"}));
-  EXPECT_TRUE(icon.Visible());
+  icon_.set_visible(true);
+  log_.clear();
+  icon_.set_icon_id(5);
+  EXPECT_EQ(log_, (Log{"delete id=0 flags=5", "OnHide", "add id=5 flags=7", "OnShow"}));
+  EXPECT_TRUE(icon_.visible());
 
-  log.clear();
-  icon.SetIconID(5);
-  icon.SetVisible(false);
-  log.clear();
-  icon.SetIconID(6);  // hidden: the shell is not asked
-  EXPECT_TRUE(log.empty());
-  EXPECT_EQ(icon.IconID(), 6);
+  log_.clear();
+  icon_.set_icon_id(5);
+  icon_.set_visible(false);
+  log_.clear();
+  icon_.set_icon_id(6);  // hidden: the shell is not asked
+  EXPECT_TRUE(log_.empty());
+  EXPECT_EQ(icon_.icon_id(), 6);
 }
 
 TEST_F(TaskbarIcon, ShellRestartAddsAVisibleIconAgain) {
-  icon.SetHint("Orvane X");
-  icon.SetIcon(std::make_unique<FakePicture>(0x99));
-  icon.SetVisible(true);
-  const TrayIconRecord shown = platform.records.back();
-  icon.SetEnabled(false);  // only mouse events depend on Enabled
-  log.clear();
-  EXPECT_EQ(icon.HandleCallback(RecordingPlatform::kTaskbarCreated, 0, 0), 77);
-  EXPECT_EQ(log, (Log{"add id=0 flags=7", "default 49374"}));
-  EXPECT_EQ(platform.records.back(), shown);
+  icon_.set_hint("Orvane X");
+  icon_.set_icon(std::make_unique<FakePicture>(0x99));
+  icon_.set_visible(true);
+  const TrayIconRecord shown = platform_.records.back();
+  icon_.set_enabled(false);  // only mouse events depend on Enabled
+  log_.clear();
+  EXPECT_EQ(icon_.handle_callback(RecordingPlatform::kTaskbarCreated, 0, 0), 77);
+  EXPECT_EQ(log_, (Log{"add id=0 flags=7", "default 49374"}));
+  EXPECT_EQ(platform_.records.back(), shown);
 
-  icon.SetVisible(false);
-  log.clear();
-  icon.HandleCallback(RecordingPlatform::kTaskbarCreated, 0, 0);
-  EXPECT_EQ(log, (Log{"default 49374"}));
+  icon_.set_visible(false);
+  log_.clear();
+  icon_.handle_callback(RecordingPlatform::kTaskbarCreated, 0, 0);
+  EXPECT_EQ(log_, (Log{"default 49374"}));
 }
 
 TEST_F(TaskbarIcon, RecordThatCannotBeFilledNamesComponentAndOperation) {
@@ -282,52 +282,52 @@ TEST_F(TaskbarIcon, RecordThatCannotBeFilledNamesComponentAndOperation) {
     std::function<void(TrayIcon&)> action;
   };
   const Case cases[] = {
-      {"TNA.AddToTaskbar failed", [](TrayIcon& i) { i.AddToTaskbar(); }},
+      {"TNA.AddToTaskbar failed", [](TrayIcon& i) { i.add_to_taskbar(); }},
       {"TNA.UpDate failed", [](TrayIcon& i) { i.update_icon(); }},
-      {"TNA.DeleteFromTaskbar failed", [](TrayIcon& i) { i.DeleteFromTaskbar(); }},
-      {"TNA.AddToTaskbar failed", [](TrayIcon& i) { i.SetVisible(true); }},
-      {"TNA.UpDate failed", [](TrayIcon& i) { i.SetHint("x"); }},
+      {"TNA.DeleteFromTaskbar failed", [](TrayIcon& i) { i.delete_from_taskbar(); }},
+      {"TNA.AddToTaskbar failed", [](TrayIcon& i) { i.set_visible(true); }},
+      {"TNA.UpDate failed", [](TrayIcon& i) { i.set_hint("x"); }},
   };
   for (const Case& c : cases) {
-    TrayIcon broken("TNA", platform);
-    EXPECT_THROW(broken.SetIcon(std::make_unique<BrokenPicture>()), TrayIconError);
-    platform.records.clear();
+    TrayIcon broken("TNA", platform_);
+    EXPECT_THROW(broken.set_icon(std::make_unique<BrokenPicture>()), TrayIconError);
+    platform_.records.clear();
     try {
       c.action(broken);
       ADD_FAILURE() << "no error for " << c.expected;
     } catch (const TrayIconError& error) {
       EXPECT_STREQ(error.what(), c.expected);
     }
-    EXPECT_TRUE(platform.records.empty()) << c.expected;
-    EXPECT_FALSE(broken.Visible());
+    EXPECT_TRUE(platform_.records.empty()) << c.expected;
+    EXPECT_FALSE(broken.visible());
   }
 }
 
 TEST_F(TaskbarIcon, RightReleaseShowsThePopupMenuAtTheCursor) {
-  auto menu = std::make_shared<RecordingMenu>(log);
-  icon.SetPopupMenu(menu);
-  platform.cursor = {100, 200};
-  Mouse(kMouseRightUp);
-  EXPECT_EQ(log, (Log{"menu at 100,200", "post WM_NULL", "OnPopupMenu", "front:application",
+  auto menu = std::make_shared<RecordingMenu>(log_);
+  icon_.set_popup_menu(menu);
+  platform_.cursor = {100, 200};
+  mouse(kMouseRightUp);
+  EXPECT_EQ(log_, (Log{"menu at 100,200", "post WM_NULL", "OnPopupMenu", "front:application",
                       "OnMouseUp right+[right] 100,200"}));
 
   // A menu that is gone is no longer shown.
   menu.reset();
-  EXPECT_EQ(icon.PopupMenu(), nullptr);
-  log.clear();
-  Mouse(kMouseRightUp);
-  EXPECT_EQ(log, (Log{"front:application", "OnMouseUp right+[right] 100,200"}));
+  EXPECT_EQ(icon_.popup_menu(), nullptr);
+  log_.clear();
+  mouse(kMouseRightUp);
+  EXPECT_EQ(log_, (Log{"front:application", "OnMouseUp right+[right] 100,200"}));
 }
 
 TEST_F(TaskbarIcon, PictureIsOwnedAndReplaced) {
   bool first_destroyed = false;
-  icon.SetIcon(std::make_unique<FakePicture>(1, &first_destroyed));
+  icon_.set_icon(std::make_unique<FakePicture>(1, &first_destroyed));
   EXPECT_FALSE(first_destroyed);
-  icon.SetIcon(std::make_unique<FakePicture>(2));
+  icon_.set_icon(std::make_unique<FakePicture>(2));
   EXPECT_TRUE(first_destroyed);
-  EXPECT_EQ(icon.FillIconData().icon, 2u);
-  icon.SetIcon(nullptr);
-  EXPECT_EQ(icon.FillIconData().icon, 0u);
+  EXPECT_EQ(icon_.fill_icon_data().icon, 2u);
+  icon_.set_icon(nullptr);
+  EXPECT_EQ(icon_.fill_icon_data().icon, 0u);
 }
 
 TEST(TaskbarIconLifetime, DestroyingAVisibleIconRemovesItWithoutEvents) {
@@ -339,9 +339,9 @@ TEST(TaskbarIconLifetime, DestroyingAVisibleIconRemovesItWithoutEvents) {
   EXPECT_TRUE(log.empty());
   {
     TrayIcon shown("shown", platform);
-    shown.SetIconID(3);
-    shown.SetVisible(true);
-    shown.OnHide = [&](TrayIcon&) { log.push_back("OnHide"); };
+    shown.set_icon_id(3);
+    shown.set_visible(true);
+    shown.on_hide = [&](TrayIcon&) { log.push_back("OnHide"); };
     log.clear();
   }
   EXPECT_EQ(log, (Log{"delete id=3 flags=5"}));

@@ -23,7 +23,7 @@ namespace {
 
 // Asks the shell whether it holds the icon: only a known icon can be
 // modified. The tooltip is set to what it already is.
-bool ShellKnows(HWND window, UINT id, const char* tip) {
+bool shell_knows(HWND window, UINT id, const char* tip) {
   NOTIFYICONDATAA data{};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
   data.hWnd = window;
@@ -34,7 +34,7 @@ bool ShellKnows(HWND window, UINT id, const char* tip) {
 }
 
 // The shell forgets the icon, as a restarted shell does.
-void ShellForgets(HWND window, UINT id) {
+void shell_forgets(HWND window, UINT id) {
   NOTIFYICONDATAA data{};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
   data.hWnd = window;
@@ -43,7 +43,7 @@ void ShellForgets(HWND window, UINT id) {
 }
 
 // A top-level window that stands for the main window a click brings back.
-win::ScopedWindow HiddenMainWindow() {
+win::ScopedWindow hidden_main_window() {
   return win::ScopedWindow(CreateWindowExA(0, "STATIC", "Orvane X", WS_POPUP, 10, 10, 100, 50, nullptr, nullptr,
                                            GetModuleHandleA(nullptr), nullptr));
 }
@@ -52,7 +52,7 @@ class ShellTaskbarIconWin : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     // Wine starts its explorer, and with it the task bar, on demand.
-    win::ScopedWindow any = HiddenMainWindow();
+    win::ScopedWindow any = hidden_main_window();
     ASSERT_TRUE(test::wait_for("Wine's task bar (Shell_TrayWnd)", [] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
         << "no Shell_TrayWnd in this session";
   }
@@ -67,36 +67,36 @@ TEST_F(ShellTaskbarIconWin, ShownIconIsInTheNotificationAreaUntilDestroyed) {
     EXPECT_FALSE(IsWindowVisible(hidden_window));
     EXPECT_EQ(GetParent(hidden_window), nullptr);  // top-level: it gets the shell's broadcasts
 
-    tray.icon().SetHint("Orvane X");
-    EXPECT_FALSE(ShellKnows(hidden_window, 0, "Orvane X"));
-    tray.icon().SetVisible(true);
-    tray.SetIcon(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
-    EXPECT_TRUE(ShellKnows(hidden_window, 0, "Orvane X"));
+    tray.icon().set_hint("Orvane X");
+    EXPECT_FALSE(shell_knows(hidden_window, 0, "Orvane X"));
+    tray.icon().set_visible(true);
+    tray.set_icon(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
+    EXPECT_TRUE(shell_knows(hidden_window, 0, "Orvane X"));
 
-    tray.icon().SetIconID(9);
-    EXPECT_FALSE(ShellKnows(hidden_window, 0, "Orvane X"));
-    EXPECT_TRUE(ShellKnows(hidden_window, 9, "Orvane X"));
+    tray.icon().set_icon_id(9);
+    EXPECT_FALSE(shell_knows(hidden_window, 0, "Orvane X"));
+    EXPECT_TRUE(shell_knows(hidden_window, 9, "Orvane X"));
   }
   EXPECT_FALSE(IsWindow(hidden_window));
-  EXPECT_FALSE(ShellKnows(hidden_window, 9, "Orvane X"));
+  EXPECT_FALSE(shell_knows(hidden_window, 9, "Orvane X"));
 }
 
 TEST_F(ShellTaskbarIconWin, LeftClickOnTheIconShowsTheMainWindow) {
-  win::ScopedWindow main_window = HiddenMainWindow();
+  win::ScopedWindow main_window = hidden_main_window();
   ShellTrayIcon tray("TNA", main_window.get());
   std::vector<std::string> events;
-  tray.icon().OnMouseDown = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) {
+  tray.icon().on_mouse_down = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) {
     events.push_back("down");
   };
-  tray.icon().OnMouseUp = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) {
+  tray.icon().on_mouse_up = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) {
     events.push_back("up");
   };
-  tray.icon().OnClick = [&](TrayIcon&) {
+  tray.icon().on_click = [&](TrayIcon&) {
     events.push_back("click");
     ShowWindow(main_window.get(), SW_SHOW);
   };
-  tray.icon().SetHint("Orvane X");
-  tray.icon().SetVisible(true);
+  tray.icon().set_hint("Orvane X");
+  tray.icon().set_visible(true);
   ASSERT_FALSE(IsWindowVisible(main_window.get()));
 
   // The shell's callback: WM_USER + 1 with the mouse message in lParam.
@@ -116,36 +116,36 @@ TEST_F(ShellTaskbarIconWin, LeftClickOnTheIconShowsTheMainWindow) {
 
 TEST_F(ShellTaskbarIconWin, RestartedShellGetsTheIconAgain) {
   ShellTrayIcon tray("TNA");
-  tray.icon().SetHint("Orvane X");
-  tray.icon().SetVisible(true);
-  ASSERT_TRUE(ShellKnows(tray.callback_window(), 0, "Orvane X"));
-  ShellForgets(tray.callback_window(), 0);
-  ASSERT_FALSE(ShellKnows(tray.callback_window(), 0, "Orvane X"));
+  tray.icon().set_hint("Orvane X");
+  tray.icon().set_visible(true);
+  ASSERT_TRUE(shell_knows(tray.callback_window(), 0, "Orvane X"));
+  shell_forgets(tray.callback_window(), 0);
+  ASSERT_FALSE(shell_knows(tray.callback_window(), 0, "Orvane X"));
 
   // What a new shell sends to every top-level window once its task bar is up.
   DWORD_PTR answer = 0;
   ASSERT_TRUE(SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
                                   5000, &answer));
-  EXPECT_TRUE(ShellKnows(tray.callback_window(), 0, "Orvane X"));
+  EXPECT_TRUE(shell_knows(tray.callback_window(), 0, "Orvane X"));
 
   // A hidden icon stays out.
-  tray.icon().SetVisible(false);
+  tray.icon().set_visible(false);
   SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
                       &answer);
-  EXPECT_FALSE(ShellKnows(tray.callback_window(), 0, "Orvane X"));
+  EXPECT_FALSE(shell_knows(tray.callback_window(), 0, "Orvane X"));
 }
 
 TEST_F(ShellTaskbarIconWin, ErrorsOfTheEventsAreReportedAndStopAtTheHiddenWindow) {
   test::RecordingReporter reporter;
   ShellTrayIcon tray("TNA");
-  tray.icon().OnClick = [](TrayIcon&) { throw std::runtime_error("click failed"); };
+  tray.icon().on_click = [](TrayIcon&) { throw std::runtime_error("click failed"); };
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
   EXPECT_EQ(SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP), 0);
   EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"click failed"}));
 
   // The window goes on working.
   int clicks = 0;
-  tray.icon().OnClick = [&](TrayIcon&) { ++clicks; };
+  tray.icon().on_click = [&](TrayIcon&) { ++clicks; };
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONDOWN);
   SendMessageA(tray.callback_window(), WM_USER + 1, 0, WM_LBUTTONUP);
   EXPECT_EQ(clicks, 1);
@@ -155,12 +155,12 @@ TEST_F(ShellTaskbarIconWin, ErrorsOfTheEventsAreReportedAndStopAtTheHiddenWindow
 TEST_F(ShellTaskbarIconWin, IconThatCannotBeCopiedNamesTheOperation) {
   ShellTrayIcon tray("TNA");
   try {
-    tray.SetIcon(reinterpret_cast<HICON>(static_cast<uintptr_t>(0xDEAD0)));
+    tray.set_icon(reinterpret_cast<HICON>(static_cast<uintptr_t>(0xDEAD0)));
     ADD_FAILURE() << "no error";
   } catch (const TrayIconError& error) {
     EXPECT_STREQ(error.what(), "TNA.UpDate failed");
   }
-  EXPECT_NO_THROW(tray.SetIcon(nullptr));
+  EXPECT_NO_THROW(tray.set_icon(nullptr));
 }
 
 }  // namespace

@@ -48,12 +48,12 @@ HWND button_with_caption(HWND dialog, const std::string& caption) {
 
 class InputBox : public ::testing::Test {
  protected:
-  test::WidgetForm owner;
+  test::WidgetForm owner_;
   std::optional<std::string> ask(const std::string& initial = "") {
     return ask_text_input(InputBoxArgs{.title = "Profilname",
                                        .prompt = "Geben Sie einen Profilnamen ein...",
                                        .initial = initial,
-                                       .owner = owner.hwnd()});
+                                       .owner = owner_.hwnd()});
   }
 };
 
@@ -63,7 +63,7 @@ TEST_F(InputBox, OkReturnsTheEnteredText) {
     HWND box = wait_for_window(kInputBoxClass, "Profilname");
     HWND edit = box ? find_child(box, "Edit") : nullptr;
     if (!edit) return false;
-    owner_disabled_meanwhile = !IsWindowEnabled(owner.hwnd());
+    owner_disabled_meanwhile = !IsWindowEnabled(owner_.hwnd());
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Büro & Haus"));
     post_click(button_with_caption(box, "OK"));
     return true;
@@ -72,7 +72,7 @@ TEST_F(InputBox, OkReturnsTheEnteredText) {
   ASSERT_TRUE(driver.join());
   EXPECT_EQ(answer, std::optional<std::string>("Büro & Haus"));
   EXPECT_TRUE(owner_disabled_meanwhile);
-  EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(owner_.hwnd()));
   EXPECT_EQ(FindWindowA(kInputBoxClass, nullptr), nullptr);  // gone after use
 }
 

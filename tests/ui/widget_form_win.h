@@ -38,10 +38,10 @@ class WidgetForm final : public Form {
         .name = "caption_form",
         .parent = hwnd(),
         .width = 420,
-        .buttons = {{CaptionGlyph::close, "Beenden", [this] { clicks.push_back("close"); }},
-                    {CaptionGlyph::minimize, "Minimieren", [this] { clicks.push_back("minimize"); }},
-                    {CaptionGlyph::about, "Über...", [this] { clicks.push_back("about"); }},
-                    {CaptionGlyph::settings, "Einstellungen", [this] { clicks.push_back("settings"); }}}});
+        .buttons = {{CaptionGlyph::kClose, "Beenden", [this] { clicks.push_back("close"); }},
+                    {CaptionGlyph::kMinimize, "Minimieren", [this] { clicks.push_back("minimize"); }},
+                    {CaptionGlyph::kAbout, "Über...", [this] { clicks.push_back("about"); }},
+                    {CaptionGlyph::kSettings, "Einstellungen", [this] { clicks.push_back("settings"); }}}});
     panel = std::make_unique<Panel>(PanelArgs{.name = "desktop_frame",
                                               .parent = hwnd(),
                                               .bounds = Rect{10, 25, 400, 120},

@@ -23,8 +23,8 @@ constexpr UINT kFail = WM_APP + 2;
 
 class ProbeForm final : public Form {
  public:
-  enum class FailOn { nothing, create, close };
-  explicit ProbeForm(FailOn fail = FailOn::nothing, WindowRegistry* registry = nullptr) : fail_(fail) {
+  enum class FailOn { kNothing, kCreate, kClose };
+  explicit ProbeForm(FailOn fail = FailOn::kNothing, WindowRegistry* registry = nullptr) : fail_(fail) {
     create_form(FormArgs{.name = "probe_form",
                          .class_name = "OrvxTestProbe",
                          .caption = "Probe",
@@ -41,10 +41,10 @@ class ProbeForm final : public Form {
   LRESULT handle_message(UINT msg, WPARAM wp, LPARAM lp) override {
     switch (msg) {
       case WM_CREATE:
-        if (fail_ == FailOn::create) throw std::runtime_error("create failed");
+        if (fail_ == FailOn::kCreate) throw std::runtime_error("create failed");
         break;
       case WM_CLOSE:
-        if (fail_ == FailOn::close) throw std::runtime_error("close failed");
+        if (fail_ == FailOn::kClose) throw std::runtime_error("close failed");
         break;
       case kAsk:
         ++asked;
@@ -89,7 +89,7 @@ TEST(WindowBase, ExceptionInAHandlerIsReportedAndNeverReachesWindows) {
 
 TEST(WindowBase, FailedCloseHandlerLeavesTheWindowOpen) {
   test::RecordingReporter reporter;
-  ProbeForm form(ProbeForm::FailOn::close);
+  ProbeForm form(ProbeForm::FailOn::kClose);
   SendMessageA(form.hwnd(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(IsWindow(form.hwnd()));
   EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"close failed"}));
@@ -97,7 +97,7 @@ TEST(WindowBase, FailedCloseHandlerLeavesTheWindowOpen) {
 
 TEST(WindowBase, FailedCreationIsReportedAndThrownToTheCreator) {
   test::RecordingReporter reporter;
-  EXPECT_THROW(ProbeForm form(ProbeForm::FailOn::create), std::runtime_error);
+  EXPECT_THROW(ProbeForm form(ProbeForm::FailOn::kCreate), std::runtime_error);
   EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"create failed"}));
   EXPECT_EQ(FindWindowA("OrvxTestProbe", "Probe"), nullptr);
 }
@@ -134,7 +134,7 @@ TEST(WindowBase, DestroyingTheObjectDestroysItsWindowSilently) {
 TEST(WindowBase, FormsAreListedInTheRegistryWhileTheyExist) {
   WindowRegistry registry;
   {
-    ProbeForm form(ProbeForm::FailOn::nothing, &registry);
+    ProbeForm form(ProbeForm::FailOn::kNothing, &registry);
     EXPECT_EQ(registry.find("PROBE_FORM"), &form);
   }
   EXPECT_EQ(registry.find("probe_form"), nullptr);

@@ -16,13 +16,13 @@ namespace {
 // The letters the paths below hold, in code page 850 (a German or Western
 // European Windows) and 437 (an American one); "ø" is not in 437, the euro
 // sign in neither.
-ConsoleCodePage CodePage(const std::vector<std::pair<unsigned char, unsigned char>>& letters) {
+ConsoleCodePage code_page(const std::vector<std::pair<unsigned char, unsigned char>>& letters) {
   ConsoleCodePage code_page;
   for (const auto& [ansi, oem] : letters) code_page.map(ansi, oem);
   return code_page;
 }
-const ConsoleCodePage k850 = CodePage({{0xFC, 0x81}, {0xE9, 0x82}, {0xDF, 0xE1}, {0xF8, 0x9B}, {0xC4, 0x8E}});
-const ConsoleCodePage k437 = CodePage({{0xFC, 0x81}, {0xE9, 0x82}, {0xDF, 0xE1}, {0xC4, 0x8E}});
+const ConsoleCodePage k850 = code_page({{0xFC, 0x81}, {0xE9, 0x82}, {0xDF, 0xE1}, {0xF8, 0x9B}, {0xC4, 0x8E}});
+const ConsoleCodePage k437 = code_page({{0xFC, 0x81}, {0xE9, 0x82}, {0xDF, 0xE1}, {0xC4, 0x8E}});
 
 struct PathCase {
   const char* what;

@@ -76,16 +76,16 @@ struct RecordedControls : UpdateControls {
 };
 
 // The messages that name a file or a path take it for their "%s".
-std::string Message(MessageId id) {
+std::string message(MessageId id) {
   const bool names_a_path = id == message_ids::kFileNotWritten || id == message_ids::kUpdatePathUnreadable ||
                             id == message_ids::kUninstallPathUnreadable;
   return "text of " + std::string(id.text()) + (names_a_path ? ": %s" : "");
 }
 
-std::string Program() { return orvx::test::MinimalGuiProgram(); }
+std::string program() { return orvx::test::minimal_gui_program(); }
 
-ScriptedReply Body(const std::string& body) {
-  return ScriptedReply::Length(std::to_string(body.size()), {body});
+ScriptedReply body(const std::string& body) {
+  return ScriptedReply::length(std::to_string(body.size()), {body});
 }
 
 // Prompts that can run something while a question is open, as a user's
@@ -101,89 +101,89 @@ struct QuestionPrompts : test::ScriptedPrompts {
 class UpdateCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(files::create_folder(dir / "prog"));
-    ASSERT_TRUE(files::create_folder(dir / "temp"));
-    ASSERT_TRUE(files::write_file(dir / "prog/OrvaneX.exe", "old program"));
-    Make(dir / "prog/OrvaneX.exe", dir / "temp/");
+    ASSERT_TRUE(files::create_folder(dir_ / "prog"));
+    ASSERT_TRUE(files::create_folder(dir_ / "temp"));
+    ASSERT_TRUE(files::write_file(dir_ / "prog/OrvaneX.exe", "old program"));
+    make(dir_ / "prog/OrvaneX.exe", dir_ / "temp/");
   }
-  void Make(const std::string& program, const std::string& temp_folder, StartMode start_mode = StartMode::kNormal) {
-    check.reset();
-    check.emplace(UpdateContext{.get_update = *get_update,
-                                .get_download = *get_download,
-                                .prompts = prompts,
-                                .message = Message,
-                                .controls = controls,
-                                .system = system,
+  void make(const std::string& program, const std::string& temp_folder, StartMode start_mode = StartMode::kNormal) {
+    check_.reset();
+    check_.emplace(UpdateContext{.get_update = *get_update_,
+                                .get_download = *get_download_,
+                                .prompts = prompts_,
+                                .message = message,
+                                .controls = controls_,
+                                .system = system_,
                                 .server_base = [] { return std::string("http://updates.test/orvx"); },
                                 .own_version = "1.2.3.4",
                                 .program = program,
                                 .temp_folder = temp_folder,
                                 .machine = kMachineI386,
                                 .start_mode = start_mode,
-                                .script_started = [this] { ++scripts_started; }});
+                                .script_started = [this] { ++scripts_started_; }});
   }
-  std::unique_ptr<net::HttpDownload> Component(test::TestOwnerThread*& owner) {
+  std::unique_ptr<net::HttpDownload> component(test::TestOwnerThread*& owner) {
     auto link = std::make_unique<test::TestOwnerThread>();
     owner = link.get();
-    return std::make_unique<net::HttpDownload>(http, std::move(link));
+    return std::make_unique<net::HttpDownload>(http_, std::move(link));
   }
-  void Offer(const std::string& version, const ScriptedReply& download,
+  void offer(const std::string& version, const ScriptedReply& download,
              const std::string& up_infos = "http://updates.test/news") {
-    http->Reply("/orvx/update.inf",
-                Body("[Orvane]\r\nversion=" + version + "\r\nUP_INFOS=" + up_infos + "\r\n"
+    http_->reply("/orvx/update.inf",
+                body("[Orvane]\r\nversion=" + version + "\r\nUP_INFOS=" + up_infos + "\r\n"
                      "DL_Url=http://updates.test/new.exe\r\n"));
-    http->Reply("/new.exe", download);
+    http_->reply("/new.exe", download);
   }
   // Runs the components' events until `done`, or until no fetch runs.
-  bool Settle(const std::function<bool()>& done = [] { return false; }) {
+  bool settle(const std::function<bool()>& done = [] { return false; }) {
     while (!done()) {
-      test::TestOwnerThread* owner = get_update->Fetching()     ? update_owner
-                                     : get_download->Fetching() ? download_owner
+      test::TestOwnerThread* owner = get_update_->fetching()     ? update_owner_
+                                     : get_download_->fetching() ? download_owner_
                                                                 : nullptr;
       if (!owner) return true;
-      net::HttpDownload& running = owner == update_owner ? *get_update : *get_download;
-      if (!owner->PumpUntil([&] { return done() || !running.Fetching(); })) return false;
+      net::HttpDownload& running = owner == update_owner_ ? *get_update_ : *get_download_;
+      if (!owner->pump_until([&] { return done() || !running.fetching(); })) return false;
     }
     return true;
   }
   // A whole check, from the click to its end.
   UpdateState Run() {
-    EXPECT_TRUE(check->Click());
-    EXPECT_TRUE(Settle());
-    return check->state();
+    EXPECT_TRUE(check_->click());
+    EXPECT_TRUE(settle());
+    return check_->state();
   }
-  std::vector<std::string> Shown() {
+  std::vector<std::string> shown() {
     std::vector<std::string> texts;
-    for (const auto& s : prompts.shown) texts.push_back(s.text);
+    for (const auto& s : prompts_.shown) texts.push_back(s.text);
     return texts;
   }
 
-  test::TempFolder dir;
-  std::shared_ptr<test::ScriptedHttp> http = std::make_shared<test::ScriptedHttp>();
-  test::TestOwnerThread* update_owner = nullptr;
-  test::TestOwnerThread* download_owner = nullptr;
-  std::unique_ptr<net::HttpDownload> get_update = Component(update_owner);
-  std::unique_ptr<net::HttpDownload> get_download = Component(download_owner);
-  QuestionPrompts prompts;
-  RecordedControls controls;
-  RecordedSystem system;
-  int scripts_started = 0;
-  std::optional<UpdateCheck> check;
+  test::TempFolder dir_;
+  std::shared_ptr<test::ScriptedHttp> http_ = std::make_shared<test::ScriptedHttp>();
+  test::TestOwnerThread* update_owner_ = nullptr;
+  test::TestOwnerThread* download_owner_ = nullptr;
+  std::unique_ptr<net::HttpDownload> get_update_ = component(update_owner_);
+  std::unique_ptr<net::HttpDownload> get_download_ = component(download_owner_);
+  QuestionPrompts prompts_;
+  RecordedControls controls_;
+  RecordedSystem system_;
+  int scripts_started_ = 0;
+  std::optional<UpdateCheck> check_;
 };
 
 TEST_F(UpdateCheckTest, NewerVersionIsFetchedScriptedAndStarted) {
-  Offer("1.2.3.5", Body(Program()));
-  prompts.yes_no_answers.push_back(false);  // No to the information page
+  offer("1.2.3.5", body(program()));
+  prompts_.yes_no_answers.push_back(false);  // No to the information page
   EXPECT_EQ(Run(), UpdateState::kStarted);
-  EXPECT_EQ(scripts_started, 1);
-  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15"}));
-  EXPECT_TRUE(controls.opened.empty());
-  EXPECT_EQ(files::read_file(dir / "temp/OrvaneX.tmp"), Program());
-  EXPECT_EQ(system.log, (std::vector<std::string>{"temp name ORV", "clear OrvaneX.exe", "enter",
+  EXPECT_EQ(scripts_started_, 1);
+  EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15"}));
+  EXPECT_TRUE(controls_.opened.empty());
+  EXPECT_EQ(files::read_file(dir_ / "temp/OrvaneX.tmp"), program());
+  EXPECT_EQ(system_.log, (std::vector<std::string>{"temp name ORV", "clear OrvaneX.exe", "enter",
                                                   "start ORV1A.bat"}));
-  EXPECT_TRUE(files::file_exists(dir / "temp/ORV1A.bat"));
-  EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.tmp"));
-  const std::vector<net::HttpRequest> requests = http->requests();
+  EXPECT_TRUE(files::file_exists(dir_ / "temp/ORV1A.bat"));
+  EXPECT_FALSE(files::file_exists(dir_ / "temp/ORV1A.tmp"));
+  const std::vector<net::HttpRequest> requests = http_->requests();
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_EQ(requests[0].agent, "ORV6_update_info");
   EXPECT_EQ(requests[1].agent, "ORV6_download_get");
@@ -191,28 +191,28 @@ TEST_F(UpdateCheckTest, NewerVersionIsFetchedScriptedAndStarted) {
 
 TEST_F(UpdateCheckTest, ClickReturnsAtOnceAndTheButtonsWaitForTheEnd) {
   auto gate = std::make_shared<test::Gate>();
-  Offer("1.2.3.4", Body(Program()));
-  http->Reply("/orvx/update.inf", Body("[Orvane]\r\nversion=1.2.3.4\r\n").HoldBefore(0, gate));
-  ASSERT_TRUE(check->Click());
+  offer("1.2.3.4", body(program()));
+  http_->reply("/orvx/update.inf", body("[Orvane]\r\nversion=1.2.3.4\r\n").hold_before(0, gate));
+  ASSERT_TRUE(check_->click());
   // The information is still on its way: the click has returned.
-  ASSERT_TRUE(gate->WaitReached());
-  EXPECT_EQ(check->state(), UpdateState::kFetchingInformation);
-  EXPECT_TRUE(controls.busy);
-  EXPECT_TRUE(controls.gauge_shown);
-  EXPECT_FALSE(check->Click());  // a second click starts nothing
-  gate->Open();
-  ASSERT_TRUE(Settle());
-  EXPECT_EQ(check->state(), UpdateState::kIdle);
-  EXPECT_FALSE(controls.busy);
-  EXPECT_EQ(controls.status, "text of MSDLG_13");
-  EXPECT_EQ(http->requests().size(), 1u);
+  ASSERT_TRUE(gate->wait_reached());
+  EXPECT_EQ(check_->state(), UpdateState::kFetchingInformation);
+  EXPECT_TRUE(controls_.busy);
+  EXPECT_TRUE(controls_.gauge_shown);
+  EXPECT_FALSE(check_->click());  // a second click starts nothing
+  gate->open();
+  ASSERT_TRUE(settle());
+  EXPECT_EQ(check_->state(), UpdateState::kIdle);
+  EXPECT_FALSE(controls_.busy);
+  EXPECT_EQ(controls_.status, "text of MSDLG_13");
+  EXPECT_EQ(http_->requests().size(), 1u);
 }
 
 TEST_F(UpdateCheckTest, YesToTheQuestionOpensTheInformationPage) {
-  Offer("2", Body(Program()));
-  prompts.yes_no_answers.push_back(true);
+  offer("2", body(program()));
+  prompts_.yes_no_answers.push_back(true);
   EXPECT_EQ(Run(), UpdateState::kStarted);
-  EXPECT_EQ(controls.opened, std::vector<std::string>{"http://updates.test/news"});
+  EXPECT_EQ(controls_.opened, std::vector<std::string>{"http://updates.test/news"});
 }
 
 // The information page comes from the network: anything but a web page is
@@ -222,14 +222,14 @@ TEST_F(UpdateCheckTest, AnInformationPageThatIsNoWebPageIsNeitherOfferedNorOpene
                                    "\\\\server\\share\\setup.exe", "javascript:alert(1)"};
   for (const std::string& address : addresses) {
     SCOPED_TRACE(address);
-    prompts.shown.clear();
-    Offer("1.2.3.5", Body(Program()), address);
-    prompts.yes_no_answers.push_back(true);
+    prompts_.shown.clear();
+    offer("1.2.3.5", body(program()), address);
+    prompts_.yes_no_answers.push_back(true);
     EXPECT_EQ(Run(), UpdateState::kStarted);
-    EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_15"});
-    EXPECT_TRUE(controls.opened.empty());
-    prompts.yes_no_answers.clear();
-    Make(dir / "prog/OrvaneX.exe", dir / "temp/");
+    EXPECT_EQ(shown(), std::vector<std::string>{"text of MSDLG_15"});
+    EXPECT_TRUE(controls_.opened.empty());
+    prompts_.yes_no_answers.clear();
+    make(dir_ / "prog/OrvaneX.exe", dir_ / "temp/");
   }
 }
 
@@ -244,83 +244,83 @@ struct RefusalCase {
 
 TEST_F(UpdateCheckTest, RefusalsKeepTheProgramRunningAndSayWhatFailed) {
   auto info = [](const std::string& version) {
-    return Body("[Orvane]\r\nversion=" + version + "\r\nDL_Url=http://updates.test/new.exe\r\n");
+    return body("[Orvane]\r\nversion=" + version + "\r\nDL_Url=http://updates.test/new.exe\r\n");
   };
   const std::vector<std::string> no_check = {"text of MSDLG_13_a"};
   const RefusalCase cases[] = {
-      {"same version", info("1.2.3.4"), Body(Program()), {}, "text of MSDLG_13", 1},
-      {"older version", info("1.2.3"), Body(Program()), {}, "text of MSDLG_13", 1},
-      {"injected version", info("1.2.3.5 & del x"), Body(Program()), no_check, "", 1},
-      {"no version at all", Body("[Orvane]\r\nDL_Url=http://updates.test/new.exe\r\n"), Body(Program()),
+      {"same version", info("1.2.3.4"), body(program()), {}, "text of MSDLG_13", 1},
+      {"older version", info("1.2.3"), body(program()), {}, "text of MSDLG_13", 1},
+      {"injected version", info("1.2.3.5 & del x"), body(program()), no_check, "", 1},
+      {"no version at all", body("[Orvane]\r\nDL_Url=http://updates.test/new.exe\r\n"), body(program()),
        no_check, "", 1},
-      {"an error page sent as a success", Body("<html><body>Proxy error</body></html>"), Body(Program()),
+      {"an error page sent as a success", body("<html><body>Proxy error</body></html>"), body(program()),
        no_check, "", 1},
-      {"the information cut off", ScriptedReply::Length("500", {"[Orvane]\r\n"}), Body(Program()),
+      {"the information cut off", ScriptedReply::length("500", {"[Orvane]\r\n"}), body(program()),
        {"text of MSDLG_14"}, "", 1},
-      {"HTML as the program", info("1.2.3.5"), Body("<html>hello</html>"),
+      {"HTML as the program", info("1.2.3.5"), body("<html>hello</html>"),
        {"text of MSDLG_8", "text of MSDLG_14_a"}, "", 2},
-      {"404 for the program", info("1.2.3.5"), Body(Program()).WithStatus(404),
+      {"404 for the program", info("1.2.3.5"), body(program()).with_status(404),
        {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
-      {"program cut off", info("1.2.3.5"), ScriptedReply::Length("9999", {Program()}),
+      {"program cut off", info("1.2.3.5"), ScriptedReply::length("9999", {program()}),
        {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
-      {"program stalled", info("1.2.3.5"), ScriptedReply::Length("9999", {Program()}).StallsAtEnd(),
+      {"program stalled", info("1.2.3.5"), ScriptedReply::length("9999", {program()}).stalls_at_end(),
        {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
   };
   for (const RefusalCase& c : cases) {
     SCOPED_TRACE(c.what);
-    auto before = http->requests().size();
-    prompts.shown.clear();
-    controls.status.clear();
-    system.log.clear();
-    http->Reply("/orvx/update.inf", c.information);
-    http->Reply("/new.exe", c.download);
+    auto before = http_->requests().size();
+    prompts_.shown.clear();
+    controls_.status.clear();
+    system_.log.clear();
+    http_->reply("/orvx/update.inf", c.information);
+    http_->reply("/new.exe", c.download);
     EXPECT_EQ(Run(), UpdateState::kIdle);
-    EXPECT_EQ(Shown(), c.shown);
-    EXPECT_EQ(controls.status, c.status);
-    EXPECT_EQ(http->requests().size() - before, static_cast<size_t>(c.requests));
-    EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
-    EXPECT_TRUE(system.log.empty());
-    EXPECT_FALSE(controls.busy);
-    EXPECT_FALSE(controls.gauge_shown);
-    EXPECT_EQ(scripts_started, 0);
-    EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
+    EXPECT_EQ(shown(), c.shown);
+    EXPECT_EQ(controls_.status, c.status);
+    EXPECT_EQ(http_->requests().size() - before, static_cast<size_t>(c.requests));
+    EXPECT_FALSE(files::file_exists(dir_ / "temp/OrvaneX.tmp"));
+    EXPECT_TRUE(system_.log.empty());
+    EXPECT_FALSE(controls_.busy);
+    EXPECT_FALSE(controls_.gauge_shown);
+    EXPECT_EQ(scripts_started_, 0);
+    EXPECT_EQ(files::read_file(dir_ / "prog/OrvaneX.exe"), "old program");
   }
 }
 
 TEST_F(UpdateCheckTest, UnreachableServerShowsMessage14AndHidesTheGauge) {
   EXPECT_EQ(Run(), UpdateState::kIdle);
-  EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_14"});
-  EXPECT_FALSE(controls.gauge_shown);
-  EXPECT_FALSE(controls.busy);
+  EXPECT_EQ(shown(), std::vector<std::string>{"text of MSDLG_14"});
+  EXPECT_FALSE(controls_.gauge_shown);
+  EXPECT_FALSE(controls_.busy);
 }
 
 // A temporary folder that takes no file is this machine's fault: the
 // message names the file instead of blaming the connection.
 TEST_F(UpdateCheckTest, FilesThatCannotBeWrittenAreNamed) {
-  Offer("1.2.3.5", Body(Program()));
-  Make(dir / "prog/OrvaneX.exe", dir / "no-temp/");
+  offer("1.2.3.5", body(program()));
+  make(dir_ / "prog/OrvaneX.exe", dir_ / "no-temp/");
   EXPECT_EQ(Run(), UpdateState::kIdle);
-  EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_14_b: " + dir / "no-temp/update.dat"});
+  EXPECT_EQ(shown(), std::vector<std::string>{"text of MSDLG_14_b: " + dir_ / "no-temp/update.dat"});
 
   // The information arrives, the program cannot be stored: a folder stands
   // where the download would go.
-  prompts.shown.clear();
-  ASSERT_TRUE(files::create_folders(dir / "temp/OrvaneX.tmp/inside"));
-  Make(dir / "prog/OrvaneX.exe", dir / "temp/");
+  prompts_.shown.clear();
+  ASSERT_TRUE(files::create_folders(dir_ / "temp/OrvaneX.tmp/inside"));
+  make(dir_ / "prog/OrvaneX.exe", dir_ / "temp/");
   EXPECT_EQ(Run(), UpdateState::kIdle);
-  EXPECT_EQ(Shown(),
-            (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_14_b: " + dir / "temp/OrvaneX.tmp"}));
-  EXPECT_TRUE(system.log.empty());
+  EXPECT_EQ(shown(),
+            (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_14_b: " + dir_ / "temp/OrvaneX.tmp"}));
+  EXPECT_TRUE(system_.log.empty());
 }
 
 TEST_F(UpdateCheckTest, ProgramFolderWithoutWriteAccessWritesNoScript) {
-  Offer("1.2.3.5", Body(Program()));
-  Make(dir / "gone/OrvaneX.exe", dir / "temp/");
+  offer("1.2.3.5", body(program()));
+  make(dir_ / "gone/OrvaneX.exe", dir_ / "temp/");
   EXPECT_EQ(Run(), UpdateState::kIdle);
-  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15_a"}));
-  EXPECT_FALSE(files::file_exists(dir / "temp/ORV1A.bat"));
-  EXPECT_EQ(system.log, std::vector<std::string>{"temp name ORV"});
-  EXPECT_EQ(scripts_started, 0);
+  EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15_a"}));
+  EXPECT_FALSE(files::file_exists(dir_ / "temp/ORV1A.bat"));
+  EXPECT_EQ(system_.log, std::vector<std::string>{"temp name ORV"});
+  EXPECT_EQ(scripts_started_, 0);
 }
 
 // Closing the dialog stops the check wherever it is: nothing is installed,
@@ -328,177 +328,178 @@ TEST_F(UpdateCheckTest, ProgramFolderWithoutWriteAccessWritesNoScript) {
 // once the component has ended.
 TEST_F(UpdateCheckTest, StopWhileTheInformationIsOnItsWay) {
   auto gate = std::make_shared<test::Gate>();
-  Offer("1.2.3.5", Body(Program()));
-  http->Reply("/orvx/update.inf", Body("[Orvane]\r\nversion=1.2.3.5\r\n").HoldBefore(0, gate));
-  ASSERT_TRUE(check->Click());
-  ASSERT_TRUE(gate->WaitReached());
-  check->Stop();
-  EXPECT_EQ(check->state(), UpdateState::kStopping);
-  EXPECT_TRUE(controls.busy);
-  gate->Open();
-  ASSERT_TRUE(Settle());
-  EXPECT_EQ(check->state(), UpdateState::kIdle);
-  EXPECT_FALSE(controls.busy);
-  EXPECT_TRUE(Shown().empty());
-  EXPECT_EQ(http->requests().size(), 1u);
-  EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "temp/update.dat")));
+  offer("1.2.3.5", body(program()));
+  http_->reply("/orvx/update.inf", body("[Orvane]\r\nversion=1.2.3.5\r\n").hold_before(0, gate));
+  ASSERT_TRUE(check_->click());
+  ASSERT_TRUE(gate->wait_reached());
+  check_->stop();
+  EXPECT_EQ(check_->state(), UpdateState::kStopping);
+  EXPECT_TRUE(controls_.busy);
+  gate->open();
+  ASSERT_TRUE(settle());
+  EXPECT_EQ(check_->state(), UpdateState::kIdle);
+  EXPECT_FALSE(controls_.busy);
+  EXPECT_TRUE(shown().empty());
+  EXPECT_EQ(http_->requests().size(), 1u);
+  EXPECT_FALSE(files::file_exists(net::partial_file_name(dir_ / "temp/update.dat")));
 }
 
 TEST_F(UpdateCheckTest, StopWhileTheProgramDownloads) {
   auto gate = std::make_shared<test::Gate>();
-  const std::string program = Program();
-  Offer("1.2.3.5", ScriptedReply::Length(std::to_string(program.size()), {program.substr(0, 100), program.substr(100)})
-                       .HoldBefore(1, gate));
-  ASSERT_TRUE(check->Click());
+  const std::string program_bytes = program();
+  offer("1.2.3.5", ScriptedReply::length(std::to_string(program_bytes.size()),
+                                          {program_bytes.substr(0, 100), program_bytes.substr(100)})
+                       .hold_before(1, gate));
+  ASSERT_TRUE(check_->click());
   // The first piece is in, and shown; the worker waits at the gate.
-  ASSERT_TRUE(Settle([&] { return controls.gauge_pos == 100; }));
-  ASSERT_TRUE(gate->WaitReached());
-  check->Stop();
-  gate->Open();
-  ASSERT_TRUE(Settle());
-  EXPECT_EQ(check->state(), UpdateState::kIdle);
-  EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_8"});
-  EXPECT_EQ(scripts_started, 0);
-  EXPECT_TRUE(system.log.empty());
-  EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
-  EXPECT_FALSE(files::file_exists(net::PartialFileName(dir / "temp/OrvaneX.tmp")));
-  EXPECT_FALSE(controls.busy);
+  ASSERT_TRUE(settle([&] { return controls_.gauge_pos == 100; }));
+  ASSERT_TRUE(gate->wait_reached());
+  check_->stop();
+  gate->open();
+  ASSERT_TRUE(settle());
+  EXPECT_EQ(check_->state(), UpdateState::kIdle);
+  EXPECT_EQ(shown(), std::vector<std::string>{"text of MSDLG_8"});
+  EXPECT_EQ(scripts_started_, 0);
+  EXPECT_TRUE(system_.log.empty());
+  EXPECT_FALSE(files::file_exists(dir_ / "temp/OrvaneX.tmp"));
+  EXPECT_FALSE(files::file_exists(net::partial_file_name(dir_ / "temp/OrvaneX.tmp")));
+  EXPECT_FALSE(controls_.busy);
 }
 
 TEST_F(UpdateCheckTest, StopDuringTheQuestionFetchesNoProgram) {
-  Offer("1.2.3.5", Body(Program()));
-  prompts.during_question = [&] { check->Stop(); };
-  prompts.yes_no_answers.push_back(true);
+  offer("1.2.3.5", body(program()));
+  prompts_.during_question = [&] { check_->stop(); };
+  prompts_.yes_no_answers.push_back(true);
   EXPECT_EQ(Run(), UpdateState::kIdle);
-  EXPECT_EQ(http->requests().size(), 1u);
-  EXPECT_EQ(scripts_started, 0);
-  EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
-  EXPECT_FALSE(controls.busy);
+  EXPECT_EQ(http_->requests().size(), 1u);
+  EXPECT_EQ(scripts_started_, 0);
+  EXPECT_FALSE(files::file_exists(dir_ / "temp/OrvaneX.tmp"));
+  EXPECT_FALSE(controls_.busy);
 }
 
 // The download was complete before the stop took effect: it is removed,
 // never installed.
 TEST_F(UpdateCheckTest, AProgramThatArrivesAfterTheStopIsRemoved) {
-  Offer("1.2.3.5", Body(Program()));
+  offer("1.2.3.5", body(program()));
   // Without progress events the worker runs to its end unasked.
-  get_download->OnProgress = nullptr;
-  ASSERT_TRUE(check->Click());
-  ASSERT_TRUE(Settle([&] { return check->state() == UpdateState::kDownloading; }));
+  get_download_->on_progress = nullptr;
+  ASSERT_TRUE(check_->click());
+  ASSERT_TRUE(settle([&] { return check_->state() == UpdateState::kDownloading; }));
   // The program's file is complete; its outcome waits for the loop.
-  ASSERT_TRUE(test::eventually([&] { return files::file_exists(dir / "temp/OrvaneX.tmp"); }));
-  check->Stop();
-  ASSERT_TRUE(Settle());
-  EXPECT_EQ(check->state(), UpdateState::kIdle);
-  EXPECT_EQ(scripts_started, 0);
-  EXPECT_TRUE(system.log.empty());
-  EXPECT_FALSE(files::file_exists(dir / "temp/OrvaneX.tmp"));
+  ASSERT_TRUE(test::eventually([&] { return files::file_exists(dir_ / "temp/OrvaneX.tmp"); }));
+  check_->stop();
+  ASSERT_TRUE(settle());
+  EXPECT_EQ(check_->state(), UpdateState::kIdle);
+  EXPECT_EQ(scripts_started_, 0);
+  EXPECT_TRUE(system_.log.empty());
+  EXPECT_FALSE(files::file_exists(dir_ / "temp/OrvaneX.tmp"));
 }
 
 // A portable program writes a script that starts the new one portable.
 TEST_F(UpdateCheckTest, PortableProgramWritesAScriptThatKeepsItPortable) {
-  Make(dir / "prog/OrvaneX.exe", dir / "temp/", StartMode::kPortable);
-  Offer("1.2.3.5", Body(Program()));
-  prompts.yes_no_answers.push_back(false);
+  make(dir_ / "prog/OrvaneX.exe", dir_ / "temp/", StartMode::kPortable);
+  offer("1.2.3.5", body(program()));
+  prompts_.yes_no_answers.push_back(false);
   EXPECT_EQ(Run(), UpdateState::kStarted);
-  ScriptPaths paths{dir / "prog/OrvaneX.exe", dir / "temp/", dir / "temp/ORV1A.bat", ""};
-  EXPECT_EQ(files::read_file(dir / "temp/ORV1A.bat"), update_script(paths, "1.2.3.5", StartMode::kPortable));
+  ScriptPaths paths{dir_ / "prog/OrvaneX.exe", dir_ / "temp/", dir_ / "temp/ORV1A.bat", ""};
+  EXPECT_EQ(files::read_file(dir_ / "temp/ORV1A.bat"), update_script(paths, "1.2.3.5", StartMode::kPortable));
 }
 
 // A temporary folder under a name with a letter the console has no byte
 // for: the user is told which path, and nothing is written or started.
 TEST_F(UpdateCheckTest, PathTheConsoleCannotReadIsNamedAndNothingStarts) {
-  const std::string temp = dir / "Temp \x80/";
+  const std::string temp = dir_ / "Temp \x80/";
   ASSERT_TRUE(files::create_folder(temp));
-  Make(dir / "prog/OrvaneX.exe", temp);
-  Offer("1.2.3.5", Body(Program()));
-  prompts.yes_no_answers.push_back(false);
+  make(dir_ / "prog/OrvaneX.exe", temp);
+  offer("1.2.3.5", body(program()));
+  prompts_.yes_no_answers.push_back(false);
   EXPECT_NE(Run(), UpdateState::kStarted);
-  EXPECT_EQ(scripts_started, 0);
-  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15_b: " + temp}));
-  EXPECT_EQ(system.log, std::vector<std::string>{"temp name ORV"});
+  EXPECT_EQ(scripts_started_, 0);
+  EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15_b: " + temp}));
+  EXPECT_EQ(system_.log, std::vector<std::string>{"temp name ORV"});
   EXPECT_FALSE(files::file_exists(temp + "ORV1A.bat"));
   EXPECT_FALSE(files::file_exists(temp + "ORV1A.tmp"));
-  EXPECT_EQ(files::read_file(dir / "prog/OrvaneX.exe"), "old program");
+  EXPECT_EQ(files::read_file(dir_ / "prog/OrvaneX.exe"), "old program");
 }
 
 class UninstallFlowTest : public ::testing::Test {
  protected:
   UninstallEnd Run(const std::string& data_folder) {
     ScriptPaths paths;
-    paths.program = dir / "OrvaneX.exe";
-    paths.temp_folder = dir.path();
+    paths.program = dir_ / "OrvaneX.exe";
+    paths.temp_folder = dir_.path();
     paths.data_folder = data_folder;
-    return run_uninstall({prompts, Message, system, [this] { ++links_deleted; }}, paths);
+    return run_uninstall({prompts_, message, system_, [this] { ++links_deleted_; }}, paths);
   }
-  std::vector<std::string> Shown() {
+  std::vector<std::string> shown() {
     std::vector<std::string> texts;
-    for (const auto& s : prompts.shown) texts.push_back(s.text);
+    for (const auto& s : prompts_.shown) texts.push_back(s.text);
     return texts;
   }
 
-  test::TempFolder dir;
-  test::ScriptedPrompts prompts;
-  RecordedSystem system;
-  int links_deleted = 0;
+  test::TempFolder dir_;
+  test::ScriptedPrompts prompts_;
+  RecordedSystem system_;
+  int links_deleted_ = 0;
 };
 
 TEST_F(UninstallFlowTest, NoRemovesNothingAndShowsNothingMore) {
-  prompts.yes_no_answers.push_back(false);
+  prompts_.yes_no_answers.push_back(false);
   EXPECT_EQ(Run("C:\\Data\\Quillfen\\OrvaneX\\"), UninstallEnd::kDeclined);
-  EXPECT_EQ(Shown(), std::vector<std::string>{"text of MSDLG_12"});
-  EXPECT_EQ(links_deleted, 0);
-  EXPECT_TRUE(system.log.empty());
+  EXPECT_EQ(shown(), std::vector<std::string>{"text of MSDLG_12"});
+  EXPECT_EQ(links_deleted_, 0);
+  EXPECT_TRUE(system_.log.empty());
 }
 
 TEST_F(UninstallFlowTest, YesWritesAndStartsTheScript) {
-  prompts.yes_no_answers.push_back(true);
+  prompts_.yes_no_answers.push_back(true);
   EXPECT_EQ(Run("C:\\Data\\Quillfen\\OrvaneX\\"), UninstallEnd::kStarted);
-  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_12", "text of MSDLG_9"}));
-  EXPECT_EQ(links_deleted, 1);
-  EXPECT_EQ(system.log, (std::vector<std::string>{"temp name uis", "clear OrvaneX.exe", "enter",
+  EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_12", "text of MSDLG_9"}));
+  EXPECT_EQ(links_deleted_, 1);
+  EXPECT_EQ(system_.log, (std::vector<std::string>{"temp name uis", "clear OrvaneX.exe", "enter",
                                                   "start uis1A.bat"}));
-  EXPECT_TRUE(files::file_exists(dir / "uis1A.bat"));
-  EXPECT_FALSE(files::file_exists(dir / "uis1A.tmp"));
+  EXPECT_TRUE(files::file_exists(dir_ / "uis1A.bat"));
+  EXPECT_FALSE(files::file_exists(dir_ / "uis1A.tmp"));
 }
 
 TEST_F(UninstallFlowTest, UnsafeDataFolderWritesNoScript) {
-  prompts.yes_no_answers.push_back(true);
+  prompts_.yes_no_answers.push_back(true);
   EXPECT_EQ(Run("C:\\"), UninstallEnd::kRefused);
-  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_12", "text of MSDLG_10"}));
-  EXPECT_EQ(system.log, std::vector<std::string>{"temp name uis"});
-  EXPECT_EQ(links_deleted, 0);
-  EXPECT_FALSE(files::file_exists(dir / "uis1A.bat"));
-  EXPECT_FALSE(files::file_exists(dir / "uis1A.tmp"));
+  EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_12", "text of MSDLG_10"}));
+  EXPECT_EQ(system_.log, std::vector<std::string>{"temp name uis"});
+  EXPECT_EQ(links_deleted_, 0);
+  EXPECT_FALSE(files::file_exists(dir_ / "uis1A.bat"));
+  EXPECT_FALSE(files::file_exists(dir_ / "uis1A.tmp"));
 }
 
 // A data folder under a name with a letter the console has no byte for:
 // the user is told which path, and nothing is removed, not even the
 // autostart shortcut.
 TEST_F(UninstallFlowTest, PathTheConsoleCannotReadIsNamedAndNothingIsRemoved) {
-  prompts.yes_no_answers.push_back(true);
+  prompts_.yes_no_answers.push_back(true);
   EXPECT_EQ(Run("C:\\Preise in \x80\\Quillfen\\OrvaneX\\"), UninstallEnd::kRefused);
-  EXPECT_EQ(Shown(), (std::vector<std::string>{"text of MSDLG_12",
+  EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_12",
                                                "text of MSDLG_10_a: C:\\Preise in \x80\\Quillfen\\OrvaneX\\"}));
-  EXPECT_EQ(links_deleted, 0);
-  EXPECT_EQ(system.log, std::vector<std::string>{"temp name uis"});
-  EXPECT_FALSE(files::file_exists(dir / "uis1A.bat"));
-  EXPECT_FALSE(files::file_exists(dir / "uis1A.tmp"));
+  EXPECT_EQ(links_deleted_, 0);
+  EXPECT_EQ(system_.log, std::vector<std::string>{"temp name uis"});
+  EXPECT_FALSE(files::file_exists(dir_ / "uis1A.bat"));
+  EXPECT_FALSE(files::file_exists(dir_ / "uis1A.tmp"));
 }
 
 // The umlaut of a German profile is no reason to refuse: the console has it.
 TEST_F(UninstallFlowTest, PathWithALetterTheConsoleHasIsUninstalled) {
-  prompts.yes_no_answers.push_back(true);
+  prompts_.yes_no_answers.push_back(true);
   EXPECT_EQ(Run("C:\\Dokumente und Einstellungen\\J\xFCrgen\\Anwendungsdaten\\Quillfen\\OrvaneX\\"),
             UninstallEnd::kStarted);
-  EXPECT_NE(files::read_file(dir / "uis1A.bat").value_or("").find("\\J\x81rgen\\"), std::string::npos);
+  EXPECT_NE(files::read_file(dir_ / "uis1A.bat").value_or("").find("\\J\x81rgen\\"), std::string::npos);
 }
 
 TEST_F(UninstallFlowTest, FolderThatCannotBeEnteredStartsNothing) {
-  prompts.yes_no_answers.push_back(true);
-  system.enter_succeeds = false;
+  prompts_.yes_no_answers.push_back(true);
+  system_.enter_succeeds = false;
   EXPECT_EQ(Run("C:\\Data\\Quillfen\\OrvaneX\\"), UninstallEnd::kNotStarted);
-  EXPECT_FALSE(files::file_exists(dir / "uis1A.bat"));
-  EXPECT_EQ(system.log.back(), "enter");
+  EXPECT_FALSE(files::file_exists(dir_ / "uis1A.bat"));
+  EXPECT_EQ(system_.log.back(), "enter");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 namespace orvx::test {
 
-inline std::string MinimalGuiProgram() {
+inline std::string minimal_gui_program() {
   std::string b(0x200, '\0');
   b[0] = 'M';
   b[1] = 'Z';

@@ -11,26 +11,26 @@
 namespace orvx::update {
 namespace {
 
-void Put16(std::string& b, size_t at, uint16_t v) {
+void put16(std::string& b, size_t at, uint16_t v) {
   b[at] = static_cast<char>(v & 0xFF);
   b[at + 1] = static_cast<char>(v >> 8);
 }
-void Put32(std::string& b, size_t at, uint32_t v) {
-  Put16(b, at, static_cast<uint16_t>(v));
-  Put16(b, at + 2, static_cast<uint16_t>(v >> 16));
+void put32(std::string& b, size_t at, uint32_t v) {
+  put16(b, at, static_cast<uint16_t>(v));
+  put16(b, at + 2, static_cast<uint16_t>(v >> 16));
 }
 
 // The headers of a PE image as a linker writes them, the NT headers at 0x80.
-std::string Image(uint16_t machine, uint16_t subsystem, bool pe32_plus = false) {
+std::string image(uint16_t machine, uint16_t subsystem, bool pe32_plus = false) {
   std::string b(0x400, '\0');
   b[0] = 'M';
   b[1] = 'Z';
-  Put32(b, 60, 0x80);
+  put32(b, 60, 0x80);
   b.replace(0x80, 4, std::string("PE\0\0", 4));
-  Put16(b, 0x84, machine);
-  Put16(b, 0x84 + 16, pe32_plus ? 240 : 224);
-  Put16(b, 0x98, pe32_plus ? 0x20B : 0x10B);
-  Put16(b, 0x98 + 68, subsystem);
+  put16(b, 0x84, machine);
+  put16(b, 0x84 + 16, pe32_plus ? 240 : 224);
+  put16(b, 0x98, pe32_plus ? 0x20B : 0x10B);
+  put16(b, 0x98 + 68, subsystem);
   return b;
 }
 
@@ -41,27 +41,27 @@ struct Case {
 };
 
 TEST(IsProgramFor, Table) {
-  std::string far_header = Image(kMachineI386, kSubsystemWindowsGui);
-  Put32(far_header, 60, 0xFFFFFFF0);
-  std::string no_signature = Image(kMachineI386, kSubsystemWindowsGui);
+  std::string far_header = image(kMachineI386, kSubsystemWindowsGui);
+  put32(far_header, 60, 0xFFFFFFF0);
+  std::string no_signature = image(kMachineI386, kSubsystemWindowsGui);
   no_signature[0x81] = 'X';
-  std::string small_optional = Image(kMachineI386, kSubsystemWindowsGui);
-  Put16(small_optional, 0x84 + 16, 60);
-  std::string no_mz = Image(kMachineI386, kSubsystemWindowsGui);
+  std::string small_optional = image(kMachineI386, kSubsystemWindowsGui);
+  put16(small_optional, 0x84 + 16, 60);
+  std::string no_mz = image(kMachineI386, kSubsystemWindowsGui);
   no_mz[0] = 'Z';
   const Case cases[] = {
-      {"i386 GUI", Image(kMachineI386, kSubsystemWindowsGui), true},
-      {"x86-64 GUI", Image(kMachineAmd64, kSubsystemWindowsGui, true), false},
-      {"i386 console", Image(kMachineI386, 3), false},
-      {"i386 native", Image(kMachineI386, 1), false},
-      {"ARM GUI", Image(0x01C4, kSubsystemWindowsGui), false},
+      {"i386 GUI", image(kMachineI386, kSubsystemWindowsGui), true},
+      {"x86-64 GUI", image(kMachineAmd64, kSubsystemWindowsGui, true), false},
+      {"i386 console", image(kMachineI386, 3), false},
+      {"i386 native", image(kMachineI386, 1), false},
+      {"ARM GUI", image(0x01C4, kSubsystemWindowsGui), false},
       {"HTML page", "<html><head><title>404 Not Found</title></head><body>Not Found</body></html>",
        false},
       {"empty", "", false},
       {"MZ only", "MZ", false},
-      {"cut inside the DOS header", Image(kMachineI386, kSubsystemWindowsGui).substr(0, 40), false},
-      {"cut before the file header", Image(kMachineI386, kSubsystemWindowsGui).substr(0, 0x86), false},
-      {"cut before the subsystem", Image(kMachineI386, kSubsystemWindowsGui).substr(0, 0x98 + 68), false},
+      {"cut inside the DOS header", image(kMachineI386, kSubsystemWindowsGui).substr(0, 40), false},
+      {"cut before the file header", image(kMachineI386, kSubsystemWindowsGui).substr(0, 0x86), false},
+      {"cut before the subsystem", image(kMachineI386, kSubsystemWindowsGui).substr(0, 0x98 + 68), false},
       {"header offset past the end", far_header, false},
       {"no PE signature", no_signature, false},
       {"optional header too short", small_optional, false},
@@ -71,13 +71,13 @@ TEST(IsProgramFor, Table) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(is_program_for(c.bytes, kMachineI386), c.program_for_i386);
   }
-  EXPECT_TRUE(is_program_for(Image(kMachineAmd64, kSubsystemWindowsGui, true), kMachineAmd64));
-  EXPECT_FALSE(is_program_for(Image(0, kSubsystemWindowsGui), 0));
+  EXPECT_TRUE(is_program_for(image(kMachineAmd64, kSubsystemWindowsGui, true), kMachineAmd64));
+  EXPECT_FALSE(is_program_for(image(0, kSubsystemWindowsGui), 0));
 }
 
 TEST(FileIsProgramFor, ReadsTheFileHead) {
   test::TempFolder dir;
-  std::string big = Image(kMachineI386, kSubsystemWindowsGui) + std::string(200000, 'x');
+  std::string big = image(kMachineI386, kSubsystemWindowsGui) + std::string(200000, 'x');
   ASSERT_TRUE(files::write_file(dir / "OrvaneX.tmp", big));
   EXPECT_TRUE(file_is_program_for(dir / "OrvaneX.tmp", kMachineI386));
   EXPECT_FALSE(file_is_program_for(dir / "missing.tmp", kMachineI386));

@@ -84,7 +84,7 @@ struct PathCase {
   const char* version;
 };
 
-std::string Fill(std::string text, const std::string& mark, const std::string& value) {
+std::string fill(std::string text, const std::string& mark, const std::string& value) {
   for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size())) {
     text.replace(at, mark.size(), value);
   }
@@ -92,20 +92,20 @@ std::string Fill(std::string text, const std::string& mark, const std::string& v
 }
 
 // Paths as they stand in a script: "%" doubled.
-std::string InScript(std::string path) { return Fill(std::move(path), "%", "%%"); }
+std::string in_script(std::string path) { return fill(std::move(path), "%", "%%"); }
 
-std::string Expected(const char* script_template, const PathCase& c, const StartLines& start = kStartLines[0]) {
+std::string expected(const char* script_template, const PathCase& c, const StartLines& start = kStartLines[0]) {
   std::string text = script_template;
-  text = Fill(text, "{START_NEW}", start.new_program);
-  text = Fill(text, "{START_OLD}", start.old_program);
-  text = Fill(text, "{B}", InScript(c.paths.program + ".old"));
-  text = Fill(text, "{N}", c.name);
-  text = Fill(text, "{P}", InScript(c.paths.program));
-  text = Fill(text, "{F}", c.folder);
-  text = Fill(text, "{T}", InScript(c.paths.temp_folder));
-  text = Fill(text, "{D}", InScript(c.paths.data_folder));
-  text = Fill(text, "{S}", InScript(c.paths.script));
-  return Fill(text, "{V}", c.version);
+  text = fill(text, "{START_NEW}", start.new_program);
+  text = fill(text, "{START_OLD}", start.old_program);
+  text = fill(text, "{B}", in_script(c.paths.program + ".old"));
+  text = fill(text, "{N}", c.name);
+  text = fill(text, "{P}", in_script(c.paths.program));
+  text = fill(text, "{F}", c.folder);
+  text = fill(text, "{T}", in_script(c.paths.temp_folder));
+  text = fill(text, "{D}", in_script(c.paths.data_folder));
+  text = fill(text, "{S}", in_script(c.paths.script));
+  return fill(text, "{V}", c.version);
 }
 
 const PathCase kCases[] = {
@@ -141,7 +141,7 @@ TEST(UpdateScript, EveryLineForEachPathAndStartMode) {
   for (const PathCase& c : kCases) {
     for (const StartLines& start : kStartLines) {
       SCOPED_TRACE(std::string(c.what) + (start.mode == StartMode::kPortable ? ", portable" : ", normal"));
-      EXPECT_EQ(update_script(c.paths, c.version, start.mode), Expected(kUpdateTemplate, c, start));
+      EXPECT_EQ(update_script(c.paths, c.version, start.mode), expected(kUpdateTemplate, c, start));
     }
   }
 }
@@ -149,7 +149,7 @@ TEST(UpdateScript, EveryLineForEachPathAndStartMode) {
 TEST(UninstallScript, EveryLineForEachPath) {
   for (const PathCase& c : kCases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(uninstall_script(c.paths), Expected(kUninstallTemplate, c));
+    EXPECT_EQ(uninstall_script(c.paths), expected(kUninstallTemplate, c));
   }
 }
 

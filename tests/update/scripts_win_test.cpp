@@ -28,12 +28,12 @@ namespace {
 // its command line in the file named like itself plus ".started" and ends.
 // The scripts are written here without the program check of
 // write_update_script, which the native tests cover.
-std::string StandInProgram() { return files::read_file(ORVX_START_RECORDER).value_or(""); }
+std::string stand_in_program() { return files::read_file(ORVX_START_RECORDER).value_or(""); }
 
 // What the program file recorded of its starts: one command line a line.
 // cmd.exe need not wait for a Windows program it starts, so this waits for
 // the record to appear.
-std::string StartsOf(const std::string& program) {
+std::string starts_of(const std::string& program) {
   const std::string record = program + ".started";
   EXPECT_TRUE(test::wait_for("a start of " + program, [&] { return files::file_exists(record); }));
   return files::read_file(record).value_or("");
@@ -44,12 +44,12 @@ std::string StartsOf(const std::string& program) {
 constexpr int kTestWaitRounds = 3;
 
 // How the program writes its scripts, with the short wait.
-ScriptWriting Writing() { return {system_console_code_page(), kTestWaitRounds}; }
+ScriptWriting writing() { return {system_console_code_page(), kTestWaitRounds}; }
 
 // Runs `script` hidden in cmd.exe, as the program starts it, and waits for
 // it; false when it did not end within `deadline`.
 // A script still running then is killed.
-bool RunScript(const std::string& script, std::chrono::seconds deadline) {
+bool run_script(const std::string& script, std::chrono::seconds deadline) {
   try {
     const harness::ChildProcess cmd = harness::ChildProcess::start_command(
         script_command_line(script), {.folder = files::folder_of(script), .hidden = true});
@@ -63,109 +63,109 @@ bool RunScript(const std::string& script, std::chrono::seconds deadline) {
 class ScriptsWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    program_bytes = StandInProgram();
-    ASSERT_FALSE(program_bytes.empty());
-    ASSERT_NO_FATAL_FAILURE(UseFolders("Orvane X", "Temp Folder"));
+    program_bytes_ = stand_in_program();
+    ASSERT_FALSE(program_bytes_.empty());
+    ASSERT_NO_FATAL_FAILURE(use_folders("Orvane X", "Temp Folder"));
   }
   // The program file "Orv Program.exe" in `program_folder`, the temporary
   // folder and the placeholder, all below the test's folder.
-  void UseFolders(const std::string& program_folder, const std::string& temp_folder) {
-    ASSERT_TRUE(files::create_folders(dir / program_folder));
-    ASSERT_TRUE(files::create_folders(dir / temp_folder));
-    paths.program = dir / (program_folder + "\\Orv Program.exe");
-    paths.temp_folder = dir / (temp_folder + "\\");
-    ASSERT_TRUE(files::write_file(paths.program, program_bytes));
-    ASSERT_TRUE(files::write_file(Placeholder(), ""));
+  void use_folders(const std::string& program_folder, const std::string& temp_folder) {
+    ASSERT_TRUE(files::create_folders(dir_ / program_folder));
+    ASSERT_TRUE(files::create_folders(dir_ / temp_folder));
+    paths_.program = dir_ / (program_folder + "\\Orv Program.exe");
+    paths_.temp_folder = dir_ / (temp_folder + "\\");
+    ASSERT_TRUE(files::write_file(paths_.program, program_bytes_));
+    ASSERT_TRUE(files::write_file(placeholder(), ""));
   }
-  std::string Download() const { return paths.temp_folder + kDownloadName; }
-  std::string Backup() const { return paths.program + kBackupSuffix; }
-  std::string Placeholder() { return files::with_separator(paths.temp_folder) + "ORV1A.tmp"; }
+  std::string download() const { return paths_.temp_folder + kDownloadName; }
+  std::string backup() const { return paths_.program + kBackupSuffix; }
+  std::string placeholder() { return files::with_separator(paths_.temp_folder) + "ORV1A.tmp"; }
   // Writes the update script as write_update_script would, less the check.
-  void WriteUpdateScript(StartMode start_mode = StartMode::kNormal) {
-    paths.script = script_name_of(Placeholder());
-    const std::string text = update_script(paths, "1.3", start_mode, kTestWaitRounds).value();
-    ASSERT_TRUE(files::write_file(paths.script, in_console_code_page(text, Writing().code_page).value()));
-    ASSERT_TRUE(files::delete_file(Placeholder()));
+  void write_update_script(StartMode start_mode = StartMode::kNormal) {
+    paths_.script = script_name_of(placeholder());
+    const std::string text = update_script(paths_, "1.3", start_mode, kTestWaitRounds).value();
+    ASSERT_TRUE(files::write_file(paths_.script, in_console_code_page(text, writing().code_page).value()));
+    ASSERT_TRUE(files::delete_file(placeholder()));
   }
 
-  test::TempFolder dir;
-  ScriptPaths paths;
-  std::string program_bytes;
+  test::TempFolder dir_;
+  ScriptPaths paths_;
+  std::string program_bytes_;
 };
 
 TEST_F(ScriptsWinTest, UpdateReplacesTheProgramOfAnotherNameAndCleansUp) {
-  const std::string new_program = program_bytes + "new version";
-  ASSERT_TRUE(files::write_file(paths.temp_folder + "OrvaneX.tmp", new_program));
-  ASSERT_TRUE(files::write_file(paths.temp_folder + "update.dat", "[Orvane]\r\nversion=1.3\r\n"));
-  WriteUpdateScript();
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
-  EXPECT_EQ(files::read_file(paths.program), new_program);
-  EXPECT_FALSE(files::file_exists(dir / "Orvane X\\OrvaneX.exe"));
-  EXPECT_FALSE(files::file_exists(Backup()));
-  EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
-  EXPECT_FALSE(files::file_exists(paths.temp_folder + "update.dat"));
-  EXPECT_FALSE(files::file_exists(paths.script));
-  EXPECT_FALSE(files::file_exists(Placeholder()));
-  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\"  /1.3\r\n");
+  const std::string new_program = program_bytes_ + "new version";
+  ASSERT_TRUE(files::write_file(paths_.temp_folder + "OrvaneX.tmp", new_program));
+  ASSERT_TRUE(files::write_file(paths_.temp_folder + "update.dat", "[Orvane]\r\nversion=1.3\r\n"));
+  write_update_script();
+  ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
+  EXPECT_EQ(files::read_file(paths_.program), new_program);
+  EXPECT_FALSE(files::file_exists(dir_ / "Orvane X\\OrvaneX.exe"));
+  EXPECT_FALSE(files::file_exists(backup()));
+  EXPECT_FALSE(files::file_exists(paths_.temp_folder + "OrvaneX.tmp"));
+  EXPECT_FALSE(files::file_exists(paths_.temp_folder + "update.dat"));
+  EXPECT_FALSE(files::file_exists(paths_.script));
+  EXPECT_FALSE(files::file_exists(placeholder()));
+  EXPECT_EQ(starts_of(paths_.program), "\"" + paths_.program + "\"  /1.3\r\n");
 }
 
 TEST_F(ScriptsWinTest, UninstallRemovesProgramAndDataButKeepsForeignFiles) {
-  const std::string data = dir / "Orvane X\\Quillfen\\OrvaneX\\";
+  const std::string data = dir_ / "Orvane X\\Quillfen\\OrvaneX\\";
   ASSERT_TRUE(files::create_folders(data + "lang"));
   ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
   ASSERT_TRUE(files::write_file(data + "1024x768.qpf", "x"));
   ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
-  ASSERT_TRUE(files::write_file(dir / "Orvane X\\foreign.txt", "keep"));
-  ASSERT_TRUE(SetFileAttributesA(paths.program.c_str(), FILE_ATTRIBUTE_NORMAL));
-  paths.data_folder = data;
-  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), Writing()), ScriptOutcome::kWritten);
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
-  EXPECT_FALSE(files::file_exists(paths.program));
+  ASSERT_TRUE(files::write_file(dir_ / "Orvane X\\foreign.txt", "keep"));
+  ASSERT_TRUE(SetFileAttributesA(paths_.program.c_str(), FILE_ATTRIBUTE_NORMAL));
+  paths_.data_folder = data;
+  ASSERT_EQ(write_uninstall_script(paths_, placeholder(), writing()), ScriptOutcome::kWritten);
+  ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
+  EXPECT_FALSE(files::file_exists(paths_.program));
   EXPECT_FALSE(files::folder_exists(data));
-  EXPECT_TRUE(files::folder_exists(dir / "Orvane X\\Quillfen"));  // the vendor folder stays
-  EXPECT_EQ(files::read_file(dir / "Orvane X\\foreign.txt"), "keep");
-  EXPECT_FALSE(files::file_exists(paths.script));
-  EXPECT_FALSE(files::file_exists(Placeholder()));
+  EXPECT_TRUE(files::folder_exists(dir_ / "Orvane X\\Quillfen"));  // the vendor folder stays
+  EXPECT_EQ(files::read_file(dir_ / "Orvane X\\foreign.txt"), "keep");
+  EXPECT_FALSE(files::file_exists(paths_.script));
+  EXPECT_FALSE(files::file_exists(placeholder()));
 }
 
 // The program file is held open without delete sharing, as by a virus
 // scanner that never lets go: the update gives up after its rounds, deletes
 // the download, and starts the old program file again, without a version.
 TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
-  ASSERT_TRUE(files::write_file(paths.temp_folder + "OrvaneX.tmp", program_bytes + "new"));
-  WriteUpdateScript();
+  ASSERT_TRUE(files::write_file(paths_.temp_folder + "OrvaneX.tmp", program_bytes_ + "new"));
+  write_update_script();
   win::ScopedHandle lock = win::adopt_handle(CreateFileA(
-      paths.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+      paths_.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
   const auto start = std::chrono::steady_clock::now();
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
   const auto took = std::chrono::steady_clock::now() - start;
   lock.reset();
   EXPECT_GE(took, std::chrono::seconds(kTestWaitRounds - 1)) << "the script did not wait";
-  EXPECT_EQ(files::read_file(paths.program), program_bytes);
-  EXPECT_FALSE(files::file_exists(Backup()));
-  EXPECT_FALSE(files::file_exists(paths.temp_folder + "OrvaneX.tmp"));
-  EXPECT_FALSE(files::file_exists(paths.script));
-  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\"\r\n");
+  EXPECT_EQ(files::read_file(paths_.program), program_bytes_);
+  EXPECT_FALSE(files::file_exists(backup()));
+  EXPECT_FALSE(files::file_exists(paths_.temp_folder + "OrvaneX.tmp"));
+  EXPECT_FALSE(files::file_exists(paths_.script));
+  EXPECT_EQ(starts_of(paths_.program), "\"" + paths_.program + "\"\r\n");
 }
 
 // The same for the uninstall: after its bound it goes on with the data
 // folder and leaves the program file, which it could not delete.
 TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUninstallWithinItsBound) {
-  const std::string data = dir / "Orvane X\\Quillfen\\OrvaneX\\";
+  const std::string data = dir_ / "Orvane X\\Quillfen\\OrvaneX\\";
   ASSERT_TRUE(files::create_folders(data + "lang"));
   ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
   ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
-  paths.data_folder = data;
-  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), Writing()), ScriptOutcome::kWritten);
+  paths_.data_folder = data;
+  ASSERT_EQ(write_uninstall_script(paths_, placeholder(), writing()), ScriptOutcome::kWritten);
   win::ScopedHandle lock = win::adopt_handle(CreateFileA(
-      paths.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+      paths_.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
   lock.reset();
-  EXPECT_EQ(files::read_file(paths.program), program_bytes);
+  EXPECT_EQ(files::read_file(paths_.program), program_bytes_);
   EXPECT_FALSE(files::folder_exists(data));
-  EXPECT_FALSE(files::file_exists(paths.script));
+  EXPECT_FALSE(files::file_exists(paths_.script));
 }
 
 // The new program cannot be copied into place: the download is held open
@@ -173,19 +173,19 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUninstallWithinItsBound) {
 // old program file is put back and started again, portable as it was, and
 // the download stays, since nothing else is known good.
 TEST_F(ScriptsWinTest, UpdateThatCannotCopyPutsTheOldProgramBackAndStartsIt) {
-  ASSERT_TRUE(files::write_file(Download(), program_bytes + "new"));
-  ASSERT_TRUE(files::write_file(paths.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
-  WriteUpdateScript(StartMode::kPortable);
+  ASSERT_TRUE(files::write_file(download(), program_bytes_ + "new"));
+  ASSERT_TRUE(files::write_file(paths_.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
+  write_update_script(StartMode::kPortable);
   win::ScopedHandle held = win::adopt_handle(
-      CreateFileA(Download().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+      CreateFileA(download().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(held);
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
+  ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
   held.reset();
-  EXPECT_EQ(files::read_file(paths.program), program_bytes);
-  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\" /u\r\n");
-  EXPECT_FALSE(files::file_exists(Backup()));
-  EXPECT_EQ(files::read_file(Download()), program_bytes + "new");
-  EXPECT_FALSE(files::file_exists(paths.script));
+  EXPECT_EQ(files::read_file(paths_.program), program_bytes_);
+  EXPECT_EQ(starts_of(paths_.program), "\"" + paths_.program + "\" /u\r\n");
+  EXPECT_FALSE(files::file_exists(backup()));
+  EXPECT_EQ(files::read_file(download()), program_bytes_ + "new");
+  EXPECT_FALSE(files::file_exists(paths_.script));
 }
 
 // The folders of a German user: the temporary folder under a profile with
@@ -199,38 +199,38 @@ class ScriptsInGermanFoldersWinTest : public ScriptsWinTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ScriptsWinTest::SetUp());
     ASSERT_NE(GetACP(), GetOEMCP()) << "the console reads the ANSI code page here: nothing to show";
-    ASSERT_NO_FATAL_FAILURE(UseFolders("B\xFCro Caf\xE9\\Orvane X",
+    ASSERT_NO_FATAL_FAILURE(use_folders("B\xFCro Caf\xE9\\Orvane X",
                                        "J\xFCrgen\\Lokale Einstellungen\\Temp"));
   }
 };
 
 TEST_F(ScriptsInGermanFoldersWinTest, UpdateReplacesAndStartsThePortableProgram) {
-  const std::string new_program = program_bytes + "new version";
-  ASSERT_TRUE(files::write_file(Download(), new_program));
-  ASSERT_TRUE(files::write_file(paths.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
-  WriteUpdateScript(StartMode::kPortable);
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
-  EXPECT_EQ(files::read_file(paths.program), new_program);
-  EXPECT_EQ(StartsOf(paths.program), "\"" + paths.program + "\" /u /1.3\r\n");
-  EXPECT_FALSE(files::file_exists(Backup()));
-  EXPECT_FALSE(files::file_exists(Download()));
-  EXPECT_FALSE(files::file_exists(paths.temp_folder + kUpdateInfoName));
-  EXPECT_FALSE(files::file_exists(paths.script));
+  const std::string new_program = program_bytes_ + "new version";
+  ASSERT_TRUE(files::write_file(download(), new_program));
+  ASSERT_TRUE(files::write_file(paths_.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
+  write_update_script(StartMode::kPortable);
+  ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
+  EXPECT_EQ(files::read_file(paths_.program), new_program);
+  EXPECT_EQ(starts_of(paths_.program), "\"" + paths_.program + "\" /u /1.3\r\n");
+  EXPECT_FALSE(files::file_exists(backup()));
+  EXPECT_FALSE(files::file_exists(download()));
+  EXPECT_FALSE(files::file_exists(paths_.temp_folder + kUpdateInfoName));
+  EXPECT_FALSE(files::file_exists(paths_.script));
 }
 
 TEST_F(ScriptsInGermanFoldersWinTest, UninstallRemovesProgramAndData) {
-  const std::string data = dir / "Anwendungsdaten Stra\xDF" "e\\Quillfen\\OrvaneX\\";
+  const std::string data = dir_ / "Anwendungsdaten Stra\xDF" "e\\Quillfen\\OrvaneX\\";
   ASSERT_TRUE(files::create_folders(data + "lang"));
   ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
   ASSERT_TRUE(files::write_file(data + "Gr\xFC\xDF" "e.qpf", "x"));
   ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
-  paths.data_folder = data;
-  ASSERT_EQ(write_uninstall_script(paths, Placeholder(), Writing()), ScriptOutcome::kWritten);
-  ASSERT_TRUE(RunScript(paths.script, std::chrono::seconds(60)));
-  EXPECT_FALSE(files::file_exists(paths.program));
+  paths_.data_folder = data;
+  ASSERT_EQ(write_uninstall_script(paths_, placeholder(), writing()), ScriptOutcome::kWritten);
+  ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
+  EXPECT_FALSE(files::file_exists(paths_.program));
   EXPECT_FALSE(files::folder_exists(data));
-  EXPECT_TRUE(files::folder_exists(dir / "Anwendungsdaten Stra\xDF" "e\\Quillfen"));  // the vendor folder stays
-  EXPECT_FALSE(files::file_exists(paths.script));
+  EXPECT_TRUE(files::folder_exists(dir_ / "Anwendungsdaten Stra\xDF" "e\\Quillfen"));  // the vendor folder stays
+  EXPECT_FALSE(files::file_exists(paths_.script));
 }
 
 // The console's code page as the program reads it from the system: the
@@ -255,18 +255,18 @@ TEST(SystemConsoleCodePage, GermanLettersAndTheOnesWithoutAForm) {
 TEST_F(ScriptsWinTest, SystemStepsMakeANameAndStartTheScriptHidden) {
   test::ScriptedPrompts prompts;
   WindowsSystemSteps system(prompts);
-  const std::string name = system.temp_name(paths.temp_folder, "ORV");
+  const std::string name = system.temp_name(paths_.temp_folder, "ORV");
   ASSERT_FALSE(name.empty());
   EXPECT_TRUE(files::file_exists(name));
   EXPECT_EQ(files::name_of(name).substr(0, 3), "ORV");
   const std::string script = script_name_of(name);
-  ASSERT_TRUE(files::write_file(script, "echo done> \"" + paths.temp_folder + "marker.txt\"\r\n"));
-  ASSERT_TRUE(system.enter_folder(paths.temp_folder));
+  ASSERT_TRUE(files::write_file(script, "echo done> \"" + paths_.temp_folder + "marker.txt\"\r\n"));
+  ASSERT_TRUE(system.enter_folder(paths_.temp_folder));
   ASSERT_TRUE(system.start_hidden(script));
   test::wait_for("the script to write its marker",
-                 [&] { return files::file_exists(paths.temp_folder + "marker.txt"); });
-  EXPECT_TRUE(files::file_exists(paths.temp_folder + "marker.txt"));
-  EXPECT_FALSE(system.enter_folder(dir / "missing\\"));
+                 [&] { return files::file_exists(paths_.temp_folder + "marker.txt"); });
+  EXPECT_TRUE(files::file_exists(paths_.temp_folder + "marker.txt"));
+  EXPECT_FALSE(system.enter_folder(dir_ / "missing\\"));
   EXPECT_EQ(prompts.shown.size(), 1u);
   char system_folder[MAX_PATH] = {};
   GetSystemDirectoryA(system_folder, MAX_PATH);

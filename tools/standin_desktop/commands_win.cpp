@@ -14,7 +14,7 @@ namespace standin {
 namespace {
 
 // The tab-separated whole numbers of a command's data.
-std::vector<long long> Numbers(const std::string& data) {
+std::vector<long long> numbers_in(const std::string& data) {
   std::vector<long long> numbers;
   const char* p = data.c_str();
   for (;;) {
@@ -31,15 +31,15 @@ std::vector<long long> Numbers(const std::string& data) {
 // Answers the command at once, then keeps this thread, and with it every
 // window of the stand-in, away from its messages until released or until
 // `ms` have passed.
-void Hang(DWORD ms) {
+void hang(DWORD ms) {
   orvx::win::ScopedHandle release(
-      CreateEventA(nullptr, FALSE, FALSE, ReleaseEventName(GetCurrentProcessId()).c_str()));
+      CreateEventA(nullptr, FALSE, FALSE, release_event_name(GetCurrentProcessId()).c_str()));
   if (!release) return;
   ReplyMessage(1);
   WaitForSingleObject(release.get(), ms);
 }
 
-void ReleaseAddressSpace(std::vector<void*>& ranges) {
+void release_address_space(std::vector<void*>& ranges) {
   for (void* range : ranges) VirtualFree(range, 0, MEM_RELEASE);
   ranges.clear();
 }
@@ -48,8 +48,8 @@ void ReleaseAddressSpace(std::vector<void*>& ranges) {
 // down to a page, until none is left: a small hole can still take a small
 // buffer. The list of ranges is made room for first, so that filling it
 // needs no memory of its own.
-void FillAddressSpace(std::vector<void*>& ranges) {
-  ReleaseAddressSpace(ranges);
+void fill_address_space(std::vector<void*>& ranges) {
+  release_address_space(ranges);
   ranges.reserve(1 << 17);
   SYSTEM_INFO info{};
   GetSystemInfo(&info);
@@ -63,38 +63,38 @@ void FillAddressSpace(std::vector<void*>& ranges) {
   }
 }
 
-bool WriteReport(HWND list_view, const std::string& path) {
+bool write_report(HWND list_view, const std::string& path) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << FormatItems(ReportItems(list_view));
+  out << format_items(report_items(list_view));
   out.close();
   return static_cast<bool>(out);
 }
 
 }  // namespace
 
-LRESULT RunCommand(DesktopState& state, const COPYDATASTRUCT& request) {
+LRESULT run_command(DesktopState& state, const COPYDATASTRUCT& request) {
   const std::string data(static_cast<const char*>(request.lpData), request.cbData);
-  const std::vector<long long> numbers = Numbers(data);
+  const std::vector<long long> numbers = numbers_in(data);
   switch (request.dwData) {
     case kLoadItems: {
-      const std::vector<StandinItem> items = ParseItems(data);
-      LoadItems(state.list_view, items);
+      const std::vector<StandinItem> items = parse_items(data);
+      load_items(state.list_view, items);
       return static_cast<LRESULT>(items.size());
     }
     case kReport:
-      return WriteReport(state.list_view, data) ? 1 : 0;
+      return write_report(state.list_view, data) ? 1 : 0;
     case kMoveItem:
       if (numbers.size() != 3) return 0;
-      return MoveItem(state.list_view, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
+      return move_item(state.list_view, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
                       static_cast<int>(numbers[2]))
                  ? 1
                  : 0;
     case kSetModes:
       if (numbers.size() != 2) return 0;
-      SetModes(state.list_view, numbers[0] != 0, numbers[1] != 0);
+      set_modes(state.list_view, numbers[0] != 0, numbers[1] != 0);
       return 1;
     case kGetModes:
-      return static_cast<LRESULT>(ModeBits(state.list_view));
+      return static_cast<LRESULT>(mode_bits(state.list_view));
     case kSnapCount:
       return state.snap_count;
     case kListView:
@@ -104,14 +104,14 @@ LRESULT RunCommand(DesktopState& state, const COPYDATASTRUCT& request) {
       return 1;
     case kHang:
       if (numbers.size() != 1 || numbers[0] < 0 || numbers[0] > kLongestHangMs) return 0;
-      Hang(static_cast<DWORD>(numbers[0]));
+      hang(static_cast<DWORD>(numbers[0]));
       return 1;
     case kFillAddressSpace:
       if (numbers.size() != 1 || sizeof(void*) != 4) return 0;
       if (numbers[0] != 0) {
-        FillAddressSpace(state.address_space_filled);
+        fill_address_space(state.address_space_filled);
       } else {
-        ReleaseAddressSpace(state.address_space_filled);
+        release_address_space(state.address_space_filled);
       }
       return 1;
     default:

@@ -6,6 +6,6 @@
 
 namespace standin {
 
-LRESULT RunCommand(DesktopState& state, const COPYDATASTRUCT& request);
+LRESULT run_command(DesktopState& state, const COPYDATASTRUCT& request);
 
 }  // namespace standin

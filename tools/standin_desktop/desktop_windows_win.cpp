@@ -14,12 +14,12 @@ namespace {
 constexpr COLORREF kDesktopColour = RGB(58, 110, 165);
 constexpr UINT_PTR kSpyId = 1;
 
-LRESULT CALLBACK ProgmanProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK progman_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* state = reinterpret_cast<DesktopState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   try {
     switch (message) {
       case WM_COPYDATA:
-        if (state) return RunCommand(*state, *reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+        if (state) return run_command(*state, *reinterpret_cast<const COPYDATASTRUCT*>(lparam));
         return 0;
       case WM_DESTROY:
         PostQuitMessage(0);
@@ -33,7 +33,7 @@ LRESULT CALLBACK ProgmanProc(HWND window, UINT message, WPARAM wparam, LPARAM lp
 
 // Watches what arrives at the list view: counts the snaps, and echoes item
 // counts asked by another thread when a test wants it.
-LRESULT CALLBACK ListViewSpy(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+LRESULT CALLBACK list_view_spy(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                              DWORD_PTR data) {
   auto* state = reinterpret_cast<DesktopState*>(data);
   if (message == LVM_ARRANGE && wparam == LVA_SNAPTOGRID) ++state->snap_count;
@@ -52,16 +52,16 @@ bool Register(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH ba
   return RegisterClassA(&wc) != 0;
 }
 
-HWND Child(HINSTANCE instance, const char* class_name, HWND parent, int width, int height, DWORD style = 0) {
+HWND child(HINSTANCE instance, const char* class_name, HWND parent, int width, int height, DWORD style = 0) {
   return CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | style, 0, 0, width,
                          height, parent, nullptr, instance, nullptr);
 }
 
 }  // namespace
 
-bool CreateDesktopWindows(HINSTANCE instance, const Options& options, DesktopState& state) {
+bool create_desktop_windows(HINSTANCE instance, const Options& options, DesktopState& state) {
   HBRUSH desktop_brush = CreateSolidBrush(kDesktopColour);  // lives as long as the program
-  if (!Register(instance, "Progman", ProgmanProc, desktop_brush) ||
+  if (!Register(instance, "Progman", progman_proc, desktop_brush) ||
       !Register(instance, "SHELLDLL_DefView", DefWindowProcA, desktop_brush) ||
       !Register(instance, "HTML_Internet Explorer", DefWindowProcA, desktop_brush))
     return false;
@@ -73,22 +73,22 @@ bool CreateDesktopWindows(HINSTANCE instance, const Options& options, DesktopSta
   if (!state.progman) return false;
   SetWindowLongPtrA(state.progman, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
 
-  HWND host = Child(instance, "SHELLDLL_DefView", state.progman, width, height);
+  HWND host = child(instance, "SHELLDLL_DefView", state.progman, width, height);
   if (options.active_desktop) {
-    HWND html = Child(instance, "HTML_Internet Explorer", host, width, height);
-    host = Child(instance, "SHELLDLL_DefView", html, width, height);
+    HWND html = child(instance, "HTML_Internet Explorer", host, width, height);
+    host = child(instance, "SHELLDLL_DefView", html, width, height);
   }
-  state.list_view = Child(instance, WC_LISTVIEWA, host, width, height, LVS_ICON | LVS_NOSCROLL);
+  state.list_view = child(instance, WC_LISTVIEWA, host, width, height, LVS_ICON | LVS_NOSCROLL);
   if (!host || !state.list_view) return false;
 
-  SendMessageA(state.list_view, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(CreateIconArt()));
+  SendMessageA(state.list_view, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(create_icon_art()));
   SendMessageA(state.list_view, LVM_SETBKCOLOR, 0, kDesktopColour);
   SendMessageA(state.list_view, LVM_SETTEXTBKCOLOR, 0, kDesktopColour);
   SendMessageA(state.list_view, LVM_SETTEXTCOLOR, 0, RGB(255, 255, 255));
-  SetModes(state.list_view, options.auto_arrange, options.snap_to_grid);
+  set_modes(state.list_view, options.auto_arrange, options.snap_to_grid);
 
   state.echo_message = RegisterWindowMessageA(kEchoMessage);
-  SetWindowSubclass(state.list_view, ListViewSpy, kSpyId, reinterpret_cast<DWORD_PTR>(&state));
+  SetWindowSubclass(state.list_view, list_view_spy, kSpyId, reinterpret_cast<DWORD_PTR>(&state));
   return true;
 }
 

@@ -18,6 +18,6 @@
 namespace standin {
 
 // Builds the chain, hidden. False when a window cannot be made.
-bool CreateDesktopWindows(HINSTANCE instance, const Options& options, DesktopState& state);
+bool create_desktop_windows(HINSTANCE instance, const Options& options, DesktopState& state);
 
 }  // namespace standin

@@ -9,10 +9,10 @@
 namespace standin {
 
 // A 32x32 image list with a few desktop pictures. The caller owns it.
-HIMAGELIST CreateIconArt();
+HIMAGELIST create_icon_art();
 
 // The picture that suits a caption (computer, recycle bin, network,
 // document or folder).
-int PictureFor(std::string_view caption);
+int picture_for(std::string_view caption);
 
 }  // namespace standin

@@ -13,16 +13,16 @@ namespace standin {
 // Replaces every item. The list view must be shown. Positions are set with
 // auto-arrange off and the mode is put back afterwards (the view then
 // arranges, as a shell's would).
-void LoadItems(HWND list_view, const std::vector<StandinItem>& items);
+void load_items(HWND list_view, const std::vector<StandinItem>& items);
 
 // Every item with its full caption and its position.
-std::vector<StandinItem> ReportItems(HWND list_view);
+std::vector<StandinItem> report_items(HWND list_view);
 
-bool MoveItem(HWND list_view, int index, int x, int y);
+bool move_item(HWND list_view, int index, int x, int y);
 
-void SetModes(HWND list_view, bool auto_arrange, bool snap_to_grid);
+void set_modes(HWND list_view, bool auto_arrange, bool snap_to_grid);
 // LVS_AUTOARRANGE of the style combined with LVS_EX_SNAPTOGRID of the
 // extended style.
-DWORD ModeBits(HWND list_view);
+DWORD mode_bits(HWND list_view);
 
 }  // namespace standin

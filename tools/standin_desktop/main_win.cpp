@@ -15,7 +15,7 @@
 
 namespace {
 
-std::string ReadWholeFile(const std::string& path) {
+std::string read_whole_file(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
@@ -28,13 +28,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
 
-  const standin::Options options = standin::ParseOptions(std::vector<std::string>(__argv + 1, __argv + __argc));
+  const standin::Options options = standin::parse_options(std::vector<std::string>(__argv + 1, __argv + __argc));
   standin::DesktopState state;
-  if (!standin::CreateDesktopWindows(instance, options, state)) return 1;
+  if (!standin::create_desktop_windows(instance, options, state)) return 1;
   ShowWindow(state.progman, SW_SHOW);
   UpdateWindow(state.progman);
   if (!options.item_file.empty())
-    standin::LoadItems(state.list_view, standin::ParseItems(ReadWholeFile(options.item_file)));
+    standin::load_items(state.list_view, standin::parse_items(read_whole_file(options.item_file)));
   if (!options.ready_file.empty()) std::ofstream(options.ready_file) << "ready\r\n";
 
   MSG message;

@@ -2,7 +2,7 @@
 
 namespace standin {
 
-Options ParseOptions(const std::vector<std::string>& arguments) {
+Options parse_options(const std::vector<std::string>& arguments) {
   Options options;
   for (const std::string& argument : arguments) {
     if (argument == "/autoarrange") options.auto_arrange = true;

@@ -19,6 +19,6 @@ struct Options {
   std::string item_file;
 };
 
-Options ParseOptions(const std::vector<std::string>& arguments);
+Options parse_options(const std::vector<std::string>& arguments);
 
 }  // namespace standin

@@ -6,7 +6,7 @@ namespace standin {
 
 namespace {
 
-bool TakeNumber(std::string_view& line, int& value) {
+bool take_number(std::string_view& line, int& value) {
   const size_t tab = line.find('\t');
   if (tab == std::string_view::npos) return false;
   const char* end = line.data() + tab;
@@ -18,7 +18,7 @@ bool TakeNumber(std::string_view& line, int& value) {
 
 }  // namespace
 
-std::vector<StandinItem> ParseItems(std::string_view text) {
+std::vector<StandinItem> parse_items(std::string_view text) {
   std::vector<StandinItem> items;
   while (!text.empty()) {
     size_t end = text.find('\n');
@@ -26,7 +26,7 @@ std::vector<StandinItem> ParseItems(std::string_view text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     StandinItem item;
-    if (TakeNumber(line, item.x) && TakeNumber(line, item.y)) {
+    if (take_number(line, item.x) && take_number(line, item.y)) {
       item.caption = std::string(line);
       items.push_back(std::move(item));
     }
@@ -34,7 +34,7 @@ std::vector<StandinItem> ParseItems(std::string_view text) {
   return items;
 }
 
-std::string FormatItems(const std::vector<StandinItem>& items) {
+std::string format_items(const std::vector<StandinItem>& items) {
   std::string text;
   for (const StandinItem& item : items)
     text += std::to_string(item.x) + '\t' + std::to_string(item.y) + '\t' + item.caption + "\r\n";

@@ -17,7 +17,7 @@ struct StandinItem {
   friend bool operator==(const StandinItem&, const StandinItem&) = default;
 };
 
-std::vector<StandinItem> ParseItems(std::string_view text);
-std::string FormatItems(const std::vector<StandinItem>& items);
+std::vector<StandinItem> parse_items(std::string_view text);
+std::string format_items(const std::vector<StandinItem>& items);
 
 }  // namespace standin

@@ -16,13 +16,13 @@ namespace {
 constexpr std::chrono::milliseconds kCloseDeadline{15000};
 constexpr UINT kCommandTimeoutMs = 60000;
 
-std::string FolderOf(std::string path) {
+std::string folder_of(std::string path) {
   const size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
 // The stand-in's "Progman" once it is shown, or nullptr.
-HWND FindShownDesktop(DWORD process_id) {
+HWND find_shown_desktop(DWORD process_id) {
   for (HWND w = FindWindowExA(nullptr, nullptr, "Progman", nullptr); w;
        w = FindWindowExA(nullptr, w, "Progman", nullptr)) {
     DWORD owner = 0;
@@ -34,18 +34,18 @@ HWND FindShownDesktop(DWORD process_id) {
 
 }  // namespace
 
-std::string StandinExePath() {
+std::string standin_exe_path() {
   char path[MAX_PATH];
   const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return FolderOf(FolderOf(std::string(path, n))) + "\\tools\\standin_desktop.exe";
+  return folder_of(folder_of(std::string(path, n))) + "\\tools\\standin_desktop.exe";
 }
 
-bool AnyProgmanWindow() { return FindWindowA("Progman", nullptr) != nullptr; }
+bool any_progman_window() { return FindWindowA("Progman", nullptr) != nullptr; }
 
 namespace {
 
 // The stand-in's switches for `options`.
-std::string SwitchesOf(const StandinOptions& options) {
+std::string switches_of(const StandinOptions& options) {
   std::string switches;
   if (options.auto_arrange) switches += " /autoarrange";
   if (options.snap_to_grid) switches += " /snaptogrid";
@@ -57,9 +57,9 @@ std::string SwitchesOf(const StandinOptions& options) {
 
 // A stand-in that does not come up is killed as process_ goes.
 StandinDesktop::StandinDesktop(const StandinOptions& options, const std::string& exe)
-    : process_(orvx::harness::ChildProcess::start(exe, {.arguments = SwitchesOf(options)})) {
+    : process_(orvx::harness::ChildProcess::start(exe, {.arguments = switches_of(options)})) {
   const auto deadline = std::chrono::steady_clock::now() + orvx::harness::kDefaultDeadline;
-  while (!(window_ = FindShownDesktop(process_.id()))) {
+  while (!(window_ = find_shown_desktop(process_.id()))) {
     if (process_.wait(std::chrono::milliseconds(20))) {
       throw std::runtime_error("the stand-in desktop ended while starting");
     }
@@ -85,7 +85,7 @@ LRESULT StandinDesktop::command(ULONG_PTR code, const std::string& data) {
 HWND StandinDesktop::list_view() { return reinterpret_cast<HWND>(command(kListView)); }
 
 int StandinDesktop::load(const std::vector<StandinItem>& items) {
-  return static_cast<int>(command(kLoadItems, FormatItems(items)));
+  return static_cast<int>(command(kLoadItems, format_items(items)));
 }
 
 std::vector<StandinItem> StandinDesktop::report() {
@@ -99,7 +99,7 @@ std::vector<StandinItem> StandinDesktop::report() {
   in.close();
   DeleteFileA(path);
   if (!written) throw std::runtime_error("the stand-in desktop wrote no report");
-  return ParseItems(text.str());
+  return parse_items(text.str());
 }
 
 bool StandinDesktop::move(int index, int x, int y) {
@@ -132,7 +132,7 @@ StandinDesktop::Hung StandinDesktop::hang(DWORD ms) {
 StandinDesktop::Hung::~Hung() {
   if (!desktop_) return;
   orvx::win::ScopedHandle release(
-      OpenEventA(EVENT_MODIFY_STATE, FALSE, ReleaseEventName(desktop_->process_id()).c_str()));
+      OpenEventA(EVENT_MODIFY_STATE, FALSE, release_event_name(desktop_->process_id()).c_str()));
   if (release) SetEvent(release.get());
   // Any command is answered only once the stand-in handles messages again;
   // it waits at most kCommandTimeoutMs.

@@ -26,17 +26,17 @@ struct StandinModes {
 
 // standin_desktop.exe in the build tree: ..\tools\ from the folder of the
 // calling program (tests\ and bench\ sit beside tools\).
-std::string StandinExePath();
+std::string standin_exe_path();
 
 // True when any window of class "Progman" exists.
-bool AnyProgmanWindow();
+bool any_progman_window();
 
 class StandinDesktop {
  public:
   // Starts the stand-in without items and waits until its desktop is shown.
   // Throws std::runtime_error when it does not come up within the default
   // deadline (harness/deadline.h).
-  explicit StandinDesktop(const StandinOptions& options = {}, const std::string& exe = StandinExePath());
+  explicit StandinDesktop(const StandinOptions& options = {}, const std::string& exe = standin_exe_path());
   StandinDesktop(const StandinDesktop&) = delete;
   StandinDesktop& operator=(const StandinDesktop&) = delete;
   // Closes the stand-in and waits until its process has ended.

@@ -59,7 +59,7 @@ inline constexpr DWORD kLongestHangMs = 60000;
 
 // The auto-reset event that ends a kHang of the stand-in with this process
 // id; the stand-in creates it.
-inline std::string ReleaseEventName(DWORD process_id) {
+inline std::string release_event_name(DWORD process_id) {
   return "OrvaneX.StandinDesktop.Release." + std::to_string(process_id);
 }
 

@@ -51,10 +51,10 @@ class DemoMain final : public Form {
         .parent = hwnd(),
         .width = width,
         .icon = program_icon(16),
-        .buttons = {{CaptionGlyph::close, "Beenden", [] { PostQuitMessage(0); }},
-                    {CaptionGlyph::minimize, "Minimieren", {}},
-                    {CaptionGlyph::about, "Über...", {}},
-                    {CaptionGlyph::settings, "Einstellungen", {}}}});
+        .buttons = {{CaptionGlyph::kClose, "Beenden", [] { PostQuitMessage(0); }},
+                    {CaptionGlyph::kMinimize, "Minimieren", {}},
+                    {CaptionGlyph::kAbout, "Über...", {}},
+                    {CaptionGlyph::kSettings, "Einstellungen", {}}}});
     background_ = std::make_unique<Panel>(PanelArgs{.name = "bg_frame", .parent = hwnd(),
                                                     .bounds = Rect{0, 20, width - 1, height - 40},
                                                     .colour = rgb(0x739CC7)});
@@ -136,7 +136,7 @@ class DemoSettings final : public Form {
     RECT client{};
     GetClientRect(hwnd(), &client);
     caption_ = std::make_unique<CaptionBar>(CaptionBarArgs{
-        .parent = hwnd(), .width = client.right, .buttons = {{CaptionGlyph::close, "Speichern", {}}}});
+        .parent = hwnd(), .width = client.right, .buttons = {{CaptionGlyph::kClose, "Speichern", {}}}});
     tabs_ = std::make_unique<SectionGroup>(SectionGroupArgs{.name = "tab_container", .parent = hwnd(),
                                                             .bounds = Rect{0, 20, client.right, client.bottom - 40}});
     int body = client.bottom - 40 - 5 * 20;
