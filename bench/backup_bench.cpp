@@ -31,7 +31,6 @@ using bench::Timing;
 constexpr int kRounds = 5;
 constexpr int kLevel = -1;
 
-
 // Pseudo-random but repeatable content of the three kinds.
 struct Generator {
   uint64_t state = 0x2545F4914F6CDD1Dull;
@@ -42,9 +41,9 @@ struct Generator {
     return static_cast<uint32_t>(state >> 16);
   }
   std::string text(size_t size) {
-    static const char* const kWords[] = {"Symbol ", "Desktop ", "Papierkorb ", "Arbeitsplatz ",
-                                         "Verknüpfung ", "Profil ", "Einstellungen ", "und ",
-                                         "der ", "die ", "das ", "\r\n"};
+    static const char* const kWords[] = {"Symbol ",      "Desktop ", "Papierkorb ",    "Arbeitsplatz ",
+                                         "Verknüpfung ", "Profil ",  "Einstellungen ", "und ",
+                                         "der ",         "die ",     "das ",           "\r\n"};
     std::string out;
     while (out.size() < size) out += kWords[next() % 12];
     out.resize(size);
@@ -53,8 +52,8 @@ struct Generator {
   std::string profile(int icons) {
     std::string out;
     for (int i = 0; i < icons; ++i) {
-      out += "[Verknüpfung " + std::to_string(next() % 100000) + "]\r\nX=" +
-             std::to_string(next() % 1920) + "\r\nY=" + std::to_string(next() % 1080) + "\r\n";
+      out += "[Verknüpfung " + std::to_string(next() % 100000) + "]\r\nX=" + std::to_string(next() % 1920) +
+             "\r\nY=" + std::to_string(next() % 1080) + "\r\n";
     }
     out += "[ORV Info]\r\nCount=" + std::to_string(icons) + "\r\nScreen=1920x1080\r\nMonitors=1\r\n";
     return out;
@@ -111,14 +110,11 @@ int main() {
     BackupContainer zip;
     zip.compression_level = kLevel;
     pack_ours.keep_best(time_of([&] { zip.pack_folder(source, false, work + "ours.qbk"); }));
-    pack_python.keep_best(
-        python_timing("pack '" + source + "' '" + work + "python.qbk' " + std::to_string(kLevel)));
+    pack_python.keep_best(python_timing("pack '" + source + "' '" + work + "python.qbk' " + std::to_string(kLevel)));
 
     remove_tree(work + "out-ours");
-    unpack_ours.keep_best(
-        time_of([&] { zip.unpack_file(work + "ours.qbk", work + "out-ours", true, true); }));
-    unpack_python.keep_best(
-        python_timing("unpack '" + work + "ours.qbk' '" + work + "out-python'"));
+    unpack_ours.keep_best(time_of([&] { zip.unpack_file(work + "ours.qbk", work + "out-ours", true, true); }));
+    unpack_python.keep_best(python_timing("unpack '" + work + "ours.qbk' '" + work + "out-python'"));
   }
   bool same_container = files::read_file(work + "ours.qbk") == files::read_file(work + "python.qbk");
   bool same_files = true;
@@ -130,12 +126,14 @@ int main() {
   }
   uint64_t total = mix.text + mix.profiles + mix.noise;
   uint64_t packed = files::file_size(work + "ours.qbk").value_or(0);
-  std::printf("backup container: %.1f MB in %d files (text %.1f MB, profiles %.1f MB, "
-              "incompressible %.1f MB), level %d\n",
-              total / 1e6, mix.files, mix.text / 1e6, mix.profiles / 1e6, mix.noise / 1e6, kLevel);
-  std::printf("container %.1f MB; python3 packed the same bytes: %s; both unpacked every file "
-              "intact: %s\n",
-              packed / 1e6, same_container ? "yes" : "NO", same_files ? "yes" : "NO");
+  std::printf(
+      "backup container: %.1f MB in %d files (text %.1f MB, profiles %.1f MB, "
+      "incompressible %.1f MB), level %d\n",
+      total / 1e6, mix.files, mix.text / 1e6, mix.profiles / 1e6, mix.noise / 1e6, kLevel);
+  std::printf(
+      "container %.1f MB; python3 packed the same bytes: %s; both unpacked every file "
+      "intact: %s\n",
+      packed / 1e6, same_container ? "yes" : "NO", same_files ? "yes" : "NO");
   bench::print_ratios({{"pack", pack_ours, pack_python}, {"unpack", unpack_ours, unpack_python}}, kRounds);
   remove_tree(work);
   return pack_python.wall < 1e9 && unpack_python.wall < 1e9 && same_container && same_files ? 0 : 1;

@@ -75,8 +75,8 @@ struct Pairs {
 std::vector<StandinItem> layout(int n, int shift) {
   std::vector<StandinItem> items;
   for (int i = 0; i < n; ++i)
-    items.push_back({"Symbol " + std::to_string(1000 + i) + " Projektordner", (i % 40) * 80 + shift,
-                     (i / 40) * 90 + shift});
+    items.push_back(
+        {"Symbol " + std::to_string(1000 + i) + " Projektordner", (i % 40) * 80 + shift, (i / 40) * 90 + shift});
   return items;
 }
 
@@ -175,8 +175,8 @@ void bench_restore(standin::StandinDesktop& desktop, ShellDesktopAccess& access,
 }  // namespace
 
 int main() {
-  std::printf("== icons_win_bench: desktop icon access under Wine, best of %d, %d and %d runs\n",
-              repetitions(100), repetitions(500), repetitions(2000));
+  std::printf("== icons_win_bench: desktop icon access under Wine, best of %d, %d and %d runs\n", repetitions(100),
+              repetitions(500), repetitions(2000));
   try {
     standin::StandinDesktop desktop;
     ShellDesktopAccess access;

@@ -51,13 +51,11 @@ int main() {
     for (int round = 0; round < 5; ++round) {
       read += microseconds_per_call(kCalls / 5, [&] { sink += files::read_file(path)->size(); });
       lookup += microseconds_per_call(kCalls / 5, [&] { sink += translator.get_message("x", id).size(); });
-      parse += microseconds_per_call(kCalls / 5, [&] {
-        sink += ini::IniText::load(path).value(lang::kMessageSection, id).value_or("").size();
-      });
+      parse += microseconds_per_call(
+          kCalls / 5, [&] { sink += ini::IniText::load(path).value(lang::kMessageSection, id).value_or("").size(); });
     }
     read /= 5, lookup /= 5, parse /= 5;
-    std::printf("%-10s %12.2f %12.2f %12.2f %13.2fx %13.2fx\n", id, read, lookup, parse, lookup / read,
-                parse / lookup);
+    std::printf("%-10s %12.2f %12.2f %12.2f %13.2fx %13.2fx\n", id, read, lookup, parse, lookup / read, parse / lookup);
   }
   return sink == 0 ? 1 : 0;
 }

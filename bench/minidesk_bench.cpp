@@ -59,10 +59,10 @@ int main() {
         for (const auto& icon : first) icons.push_back({icon.caption, icon.x, icon.y});
         sink += icons.size();
       });
-      build_steady += microseconds_per_call(kCalls / kRounds, [&] { sink += steady.build_minidesk(first, count_message); });
-      build_moved += microseconds_per_call(kCalls / kRounds, [&] {
-        sink += moving.build_minidesk(++flip % 2 ? first : second, count_message);
-      });
+      build_steady +=
+          microseconds_per_call(kCalls / kRounds, [&] { sink += steady.build_minidesk(first, count_message); });
+      build_moved += microseconds_per_call(
+          kCalls / kRounds, [&] { sink += moving.build_minidesk(++flip % 2 ? first : second, count_message); });
       build_fresh += microseconds_per_call(kCalls / kRounds, [&] {
         Minidesk fresh(host);
         fresh.set_map_size({426, 331});

@@ -64,7 +64,9 @@ void measure(Cost& total, const std::function<void()>& refresh) {
 class MapForm final : public orvx::ui::Form {
  public:
   explicit MapForm(Minidesk& minidesk) {
-    create_form(orvx::ui::FormArgs{.name = "orvx_form", .class_name = "OrvxBenchMinidesk", .caption = "Orvane X",
+    create_form(orvx::ui::FormArgs{.name = "orvx_form",
+                                   .class_name = "OrvxBenchMinidesk",
+                                   .caption = "Orvane X",
                                    .bounds = orvx::ui::Rect{0, 0, 446, 381}});
     view = std::make_unique<MinideskView>(MinideskViewArgs{.parent = hwnd(), .bounds = {10, 25, 426, 331}}, minidesk);
     ShowWindow(hwnd(), SW_SHOWNA);
@@ -126,9 +128,9 @@ int main() {
       for (auto& measure : order) measure();
       pump();
     }
-    std::printf("%6d %12.2f %12.2f %12.2f %12.2f %12.2f %13.2fx %13.2fx\n", count, read.cpu_each(),
-                steady.cpu_each(), redrawn.cpu_each(), read.wall_each(), redrawn.wall_each(),
-                steady.cpu / read.cpu, redrawn.cpu / read.cpu);
+    std::printf("%6d %12.2f %12.2f %12.2f %12.2f %12.2f %13.2fx %13.2fx\n", count, read.cpu_each(), steady.cpu_each(),
+                redrawn.cpu_each(), read.wall_each(), redrawn.wall_each(), steady.cpu / read.cpu,
+                redrawn.cpu / read.cpu);
   }
   return 0;
 }

@@ -62,8 +62,7 @@ class ReadCounter {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "OrvaneXBenchReadCounter";
     RegisterClassA(&wc);
-    window_.reset(
-        CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this));
+    window_.reset(CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this));
     if (!window_) throw std::runtime_error("no window for the read counter");
   }
   HWND window() const { return window_.get(); }
@@ -130,9 +129,7 @@ class Program final : public Reader {
   void start() override { set_minidesk(true); }
   void stop() override { set_minidesk(false); }
   double cpu_ms() const override { return cpu_->ms(); }
-  bench::GuiObjects objects() const override {
-    return bench::count_gui_objects(process_.get(), app_->process_id());
-  }
+  bench::GuiObjects objects() const override { return bench::count_gui_objects(process_.get(), app_->process_id()); }
 
  private:
   void set_minidesk(bool shown) {
@@ -305,12 +302,14 @@ int main(int argc, char** argv) {
   try {
     standin::StandinDesktop desktop;
     ReadCounter counter;
-    std::printf("The Minidesk of OrvaneX.exe (shown, live refresh on) against the bare desktop reads at the\n"
-                "same rate, 2 per second: CPU over %d refreshes each, in %d turns of %d\n",
-                slices * kSliceRefreshes, slices, kSliceRefreshes);
+    std::printf(
+        "The Minidesk of OrvaneX.exe (shown, live refresh on) against the bare desktop reads at the\n"
+        "same rate, 2 per second: CPU over %d refreshes each, in %d turns of %d\n",
+        slices * kSliceRefreshes, slices, kSliceRefreshes);
     if (bench::under_wine()) {
-      std::printf("(Wine: CPU from the host's /proc; GDI objects from the GDI handle table, USER objects as "
-                  "windows)\n");
+      std::printf(
+          "(Wine: CPU from the host's /proc; GDI objects from the GDI handle table, USER objects as "
+          "windows)\n");
     }
     std::printf("%6s %9s %9s %10s %12s %10s %16s %16s\n", "icons", "app ms", "reads ms", "app/reads", "ui reads ms",
                 "app/ui", "app GDI objects", "app USER objects");
@@ -329,10 +328,9 @@ int main(int argc, char** argv) {
       const bench::GuiObjects first = *program_tally.first;
       const bench::GuiObjects last = program_tally.last;
       grew |= last.gdi > first.gdi || last.user > first.user;
-      std::printf("%6d %9.0f %9.0f %9.2fx %12.0f %9.2fx %16s %16s\n", count, program_tally.cpu_ms,
-                  reads_tally.cpu_ms, ratio(program_tally, reads_tally), ui_tally.cpu_ms,
-                  ratio(program_tally, ui_tally), objects(first.gdi, last.gdi).c_str(),
-                  objects(first.user, last.user).c_str());
+      std::printf("%6d %9.0f %9.0f %9.2fx %12.0f %9.2fx %16s %16s\n", count, program_tally.cpu_ms, reads_tally.cpu_ms,
+                  ratio(program_tally, reads_tally), ui_tally.cpu_ms, ratio(program_tally, ui_tally),
+                  objects(first.gdi, last.gdi).c_str(), objects(first.user, last.user).c_str());
       std::printf("%6s %9.1f %9.1f %10s %12.1f %10s   seconds for the refreshes\n", "", program_tally.seconds,
                   reads_tally.seconds, "", ui_tally.seconds, "");
       std::fflush(stdout);

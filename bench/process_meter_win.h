@@ -39,8 +39,8 @@ inline std::string lower(std::string text) {
 
 // A whole file of the host's /proc, which tells no size in advance.
 inline std::optional<std::string> read_host_file(const std::string& path) {
-  const orvx::win::ScopedHandle file = orvx::win::adopt_handle(CreateFileA(
-      path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  const orvx::win::ScopedHandle file = orvx::win::adopt_handle(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
   if (!file) return std::nullopt;
   std::string text;
   char chunk[4096];

@@ -52,14 +52,13 @@ int main() {
     double save = best_seconds(25, [&] { orvx::write_profile_file(icons, path, {1920, 1080}, 2); });
     double read = best_seconds(25, [&] { orvx::read_profile_file(path); });
     double by_key = best_seconds(n > 1000 ? 1 : 3, [&] { read_key_by_key(path); });
-    std::printf("%6d | %8.2fms %8.2fms | %12.1fms %7.0fx\n", n, save * 1e3, read * 1e3,
-                by_key * 1e3, by_key / read);
+    std::printf("%6d | %8.2fms %8.2fms | %12.1fms %7.0fx\n", n, save * 1e3, read * 1e3, by_key * 1e3, by_key / read);
     if (n == 1000) {
       save_1000 = save;
       read_1000 = read;
     } else if (n == 5000) {
-      std::printf("\n5000 against 1000 icons: save %.1fx, read %.1fx the cost (target: at most 6x)\n",
-                  save / save_1000, read / read_1000);
+      std::printf("\n5000 against 1000 icons: save %.1fx, read %.1fx the cost (target: at most 6x)\n", save / save_1000,
+                  read / read_1000);
     }
   }
   orvx::files::delete_file(path);

@@ -59,25 +59,20 @@ double extrapolate(double n1, double t1, double n2, double t2, double n) {
 void platform_save(const DesktopIcons& icons, const std::string& path) {
   DeleteFileA(path.c_str());
   for (const auto& icon : icons) {
-    if (WritePrivateProfileStringA(icon.caption.c_str(), "x", std::to_string(icon.x).c_str(),
-                                   path.c_str())) {
-      WritePrivateProfileStringA(icon.caption.c_str(), "y", std::to_string(icon.y).c_str(),
-                                 path.c_str());
+    if (WritePrivateProfileStringA(icon.caption.c_str(), "x", std::to_string(icon.x).c_str(), path.c_str())) {
+      WritePrivateProfileStringA(icon.caption.c_str(), "y", std::to_string(icon.y).c_str(), path.c_str());
     }
   }
-  WritePrivateProfileStringA("ORV_Infos", "Icons", std::to_string(icons.size()).c_str(),
-                             path.c_str());
+  WritePrivateProfileStringA("ORV_Infos", "Icons", std::to_string(icons.size()).c_str(), path.c_str());
   WritePrivateProfileStringA("ORV_Infos", "Res", "1920x1080", path.c_str());
   WritePrivateProfileStringA("ORV_Infos", "Count", "2", path.c_str());
 }
 
 size_t platform_read(const std::string& path) {
   std::vector<char> names(1 << 20);
-  DWORD n = GetPrivateProfileSectionNamesA(names.data(), static_cast<DWORD>(names.size()),
-                                           path.c_str());
+  DWORD n = GetPrivateProfileSectionNamesA(names.data(), static_cast<DWORD>(names.size()), path.c_str());
   size_t icons = 0;
-  for (const char* name = names.data(); name < names.data() + n && *name;
-       name += std::strlen(name) + 1) {
+  for (const char* name = names.data(); name < names.data() + n && *name; name += std::strlen(name) + 1) {
     GetPrivateProfileIntA(name, "x", 0, path.c_str());
     GetPrivateProfileIntA(name, "y", 0, path.c_str());
     ++icons;
@@ -88,8 +83,7 @@ size_t platform_read(const std::string& path) {
 // Dates the file an hour back, as a profile saved earlier is: the platform
 // reloads files younger than two seconds at every call.
 void settle(const std::string& path) {
-  HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
+  HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
   ULARGE_INTEGER t{};
@@ -126,8 +120,7 @@ int main(int argc, char** argv) {
     if (n < 5000 || full) {
       row.platform_save = seconds_of([&] { platform_save(icons, theirs); });
     } else {
-      row.platform_save =
-          extrapolate(100, rows[0].platform_save, 1000, rows[1].platform_save, 5000);
+      row.platform_save = extrapolate(100, rows[0].platform_save, 1000, rows[1].platform_save, 5000);
       row.platform_save_extrapolated = true;
       // The file for the read: the same bytes as the platform's own writes.
       orvx::write_profile_file(icons, theirs, kScreen, 2);
@@ -139,13 +132,12 @@ int main(int argc, char** argv) {
     rows.push_back(row);
   }
 
-  std::printf("\n%6s | %11s %13s %9s | %11s %13s %9s\n", "icons", "ours save", "platform save",
-              "faster", "ours read", "platform read", "faster");
+  std::printf("\n%6s | %11s %13s %9s | %11s %13s %9s\n", "icons", "ours save", "platform save", "faster", "ours read",
+              "platform read", "faster");
   for (const Row& r : rows) {
-    std::printf("%6d | %9.2fms %11.1fms%s %8.0fx | %9.2fms %11.1fms %8.0fx\n", r.icons,
-                r.ours_save * 1e3, r.platform_save * 1e3, r.platform_save_extrapolated ? "*" : " ",
-                r.platform_save / r.ours_save, r.ours_read * 1e3, r.platform_read * 1e3,
-                r.platform_read / r.ours_read);
+    std::printf("%6d | %9.2fms %11.1fms%s %8.0fx | %9.2fms %11.1fms %8.0fx\n", r.icons, r.ours_save * 1e3,
+                r.platform_save * 1e3, r.platform_save_extrapolated ? "*" : " ", r.platform_save / r.ours_save,
+                r.ours_read * 1e3, r.platform_read * 1e3, r.platform_read / r.ours_read);
   }
   if (rows.back().platform_save_extrapolated) {
     std::printf("* extrapolated from the platform's 100 and 1000 icons; --full measures it\n");

@@ -30,7 +30,6 @@ constexpr int kRounds = 5;
 constexpr int kProfiles = 500;
 constexpr int kIcons = 1000;
 
-
 class Quiet final : public orvx::Prompts {
  public:
   std::string last;
@@ -38,8 +37,7 @@ class Quiet final : public orvx::Prompts {
   bool confirm_information(const std::string&) override { return true; }
   void show_error(const std::string& text) override { last = text; }
   bool ask_yes_no(const std::string&) override { return false; }
-  std::optional<std::string> ask_text(const std::string&, const std::string&,
-                                      const std::string&) override {
+  std::optional<std::string> ask_text(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
 };
@@ -60,8 +58,7 @@ std::string profile(int number) {
   for (int i = 0; i < kIcons; ++i) {
     x = x * 1103515245u + 12345u;
     out += "[Verknüpfung " + std::to_string(i) + " - Profil " + std::to_string(number) +
-           "]\r\nX=" + std::to_string((x >> 8) % 1920) + "\r\nY=" + std::to_string((x >> 20) % 1080) +
-           "\r\n";
+           "]\r\nX=" + std::to_string((x >> 8) % 1920) + "\r\nY=" + std::to_string((x >> 20) % 1080) + "\r\n";
   }
   out += "[ORV Info]\r\nCount=" + std::to_string(kIcons) + "\r\nScreen=1920x1080\r\nMonitors=1\r\n";
   return out;
@@ -78,8 +75,7 @@ bool same_files(const std::string& a, const std::string& b) {
 }  // namespace
 
 int main() {
-  const std::string work =
-      files::temp_folder() + "orvx-settings-bench-" + std::to_string(getpid()) + "/";
+  const std::string work = files::temp_folder() + "orvx-settings-bench-" + std::to_string(getpid()) + "/";
   const std::string data = work + "data/", ours = work + "ours/", theirs = work + "python/";
   for (const std::string& f : {work, data, ours, theirs}) files::create_folder(f);
   uint64_t total = 0;
@@ -91,8 +87,8 @@ int main() {
   files::write_file(data + "config.qcf", "[Settings]\r\nstd_profil=Profil 0\r\n");
   // python3's side is bench/zlib_peer.py.
   auto python = [&](const char* mode, const std::string& folder, const std::string& backup) {
-    return bench::python_timing("python3 '" ORVX_BENCH_DIR "/zlib_peer.py' " + std::string(mode) +
-                                " '" + folder + "' '" + backup + "'");
+    return bench::python_timing("python3 '" ORVX_BENCH_DIR "/zlib_peer.py' " + std::string(mode) + " '" + folder +
+                                "' '" + backup + "'");
   };
 
   orvx::WindowRegistry windows;
@@ -120,22 +116,18 @@ int main() {
         }
       }
     }
-    import_ours.keep_best(bench::time_of([&] {
-      all_fine = sb::import_settings(our_backup, ours, strip, prompts, lang).reread_settings && all_fine;
-    }));
+    import_ours.keep_best(bench::time_of(
+        [&] { all_fine = sb::import_settings(our_backup, ours, strip, prompts, lang).reread_settings && all_fine; }));
     import_python.keep_best(python("import", theirs, our_backup));
   }
   const bool same_backup = files::read_file(our_backup) == files::read_file(work + "python.qbk");
   const bool restored = same_files(data, ours) && same_files(data, theirs);
-  std::printf("settings backup: %d profiles of %d icons, %.1f MB, zlib level -1\n", kProfiles,
-              kIcons, total / 1e6);
-  std::printf("backup %.1f MB; python3 packed the same bytes: %s; both imports restored every "
-              "file: %s\n",
-              files::file_size(our_backup).value_or(0) / 1e6, same_backup ? "yes" : "NO",
-              restored ? "yes" : "NO");
+  std::printf("settings backup: %d profiles of %d icons, %.1f MB, zlib level -1\n", kProfiles, kIcons, total / 1e6);
+  std::printf(
+      "backup %.1f MB; python3 packed the same bytes: %s; both imports restored every "
+      "file: %s\n",
+      files::file_size(our_backup).value_or(0) / 1e6, same_backup ? "yes" : "NO", restored ? "yes" : "NO");
   bench::print_ratios({{"export", export_ours, export_python}, {"import", import_ours, import_python}}, kRounds);
   bench::remove_tree(work);
-  return all_fine && same_backup && restored && export_python.wall < 1e9 && import_python.wall < 1e9
-             ? 0
-             : 1;
+  return all_fine && same_backup && restored && export_python.wall < 1e9 && import_python.wall < 1e9 ? 0 : 1;
 }

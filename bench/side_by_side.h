@@ -66,9 +66,10 @@ inline void print_ratios(std::initializer_list<Measured> rows, int rounds) {
     std::printf("%-8s %-6s %8.3f s %12.3f s %8.2f\n", m.what, "cpu", m.ours.cpu, m.python.cpu,
                 m.ours.cpu / m.python.cpu);
   }
-  std::printf("(ratio = ours / python3, aim at most 1.2; python3 timed inside the interpreter, "
-              "without its start-up; best of %d alternating rounds)\n",
-              rounds);
+  std::printf(
+      "(ratio = ours / python3, aim at most 1.2; python3 timed inside the interpreter, "
+      "without its start-up; best of %d alternating rounds)\n",
+      rounds);
 }
 
 inline void remove_tree(const std::string& folder) {
@@ -76,8 +77,10 @@ inline void remove_tree(const std::string& folder) {
   for (const auto& entry : files::list_folder(folder, "*")) {
     if (entry.name == "." || entry.name == "..") continue;
     std::string path = files::with_separator(folder) + entry.name;
-    if (entry.attributes & files::kDirectory) remove_tree(path);
-    else files::delete_file(path);
+    if (entry.attributes & files::kDirectory)
+      remove_tree(path);
+    else
+      files::delete_file(path);
   }
   files::remove_folder(folder);
 }

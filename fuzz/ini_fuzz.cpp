@@ -19,8 +19,7 @@ void require(bool condition) {
 }
 
 // The value of the first key of each section (at most a few sections).
-std::vector<std::optional<std::string>> first_values(const IniText& text,
-                                                     const std::vector<std::string>& names,
+std::vector<std::optional<std::string>> first_values(const IniText& text, const std::vector<std::string>& names,
                                                      std::string_view skip) {
   std::vector<std::optional<std::string>> values;
   for (size_t i = 0; i < names.size() && i < 8; ++i) {

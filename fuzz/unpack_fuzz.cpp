@@ -23,8 +23,7 @@ namespace files = orvx::files;
   std::abort();
 }
 
-void unpack(const std::string& container, const std::string& target, bool overwrite,
-            bool keep_folders) {
+void unpack(const std::string& container, const std::string& target, bool overwrite, bool keep_folders) {
   BackupContainer zip;
   zip.on_decompressing_file = [&](BackupContainer&, const std::string& file, bool&) {
     if (file.compare(0, target.size(), target) != 0 || file.size() == target.size()) {

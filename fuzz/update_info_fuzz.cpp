@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const orvx::update::UpdateInfo info = orvx::update::parse_update_info(text, "http://base.test");
   if (!orvx::update::update_offered("1.2.3.4", info.version)) return 0;
   const orvx::update::ScriptPaths paths{"C:\\P\\OrvaneX.exe", "C:\\T\\", "C:\\T\\ORV1.bat", ""};
-  const std::optional<std::string> script = orvx::update::update_script(paths, info.version, orvx::update::StartMode::kPortable);
+  const std::optional<std::string> script =
+      orvx::update::update_script(paths, info.version, orvx::update::StartMode::kPortable);
   if (!script) std::abort();
   size_t lines = 0;
   for (size_t i = 0; i < script->size(); ++i) {

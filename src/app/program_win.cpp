@@ -19,9 +19,9 @@
 namespace orvx::app {
 namespace {
 
-using mainwin::StartupOutcome;
 using mainwin::AboutBox;
 using mainwin::MainWindow;
+using mainwin::StartupOutcome;
 
 // Installed for the whole run: errors that reach the top level are shown in
 // the report dialog.
@@ -82,18 +82,17 @@ int run_program(mainwin::StartSwitch start_switch) noexcept {
     autostart::ShellAutostartLink autostart;
     settings::SettingsDialog settings_form(
         main_form.hwnd(), windows,
-        settings::SettingsDialogHost{.record = main_form.settings_record(),
-                                   .folders = main_form.data_folders(),
-                                   .language = main_form.language(),
-                                   .autostart = autostart,
-                                   .screen_size = [&main_form] { return main_form.screen_measures().size; },
-                                   .load_settings = [&main_form] { main_form.reload_settings(); },
-                                   .own_version = mainwin::get_version_string(),
-                                   .start_mode = is_portable(start_switch) ? update::StartMode::kPortable
-                                                                           : update::StartMode::kNormal,
-                                   .end_program = [&main_form] { main_form.end_for_script(); }});
-    main_form.set_settings_dialog(
-        [&settings_form] { settings_form.show(settings::SettingsSection::kSettings); });
+        settings::SettingsDialogHost{
+            .record = main_form.settings_record(),
+            .folders = main_form.data_folders(),
+            .language = main_form.language(),
+            .autostart = autostart,
+            .screen_size = [&main_form] { return main_form.screen_measures().size; },
+            .load_settings = [&main_form] { main_form.reload_settings(); },
+            .own_version = mainwin::get_version_string(),
+            .start_mode = is_portable(start_switch) ? update::StartMode::kPortable : update::StartMode::kNormal,
+            .end_program = [&main_form] { main_form.end_for_script(); }});
+    main_form.set_settings_dialog([&settings_form] { settings_form.show(settings::SettingsSection::kSettings); });
     main_form.set_language_chooser([&main_form, &settings_form] {
       // Made for each offer; gone before its answer is followed.
       const auto answer = [&main_form] { return language_chooser::LanguageChooserDialog(main_form.hwnd()).ask(); }();
@@ -105,8 +104,7 @@ int run_program(mainwin::StartSwitch start_switch) noexcept {
               .load_settings = [&main_form] { main_form.reload_settings(); },
               .settings_on_language =
                   [&settings_form] {
-                    return settings_form.show(settings::SettingsSection::kLanguage) &&
-                           settings_form.saved_language();
+                    return settings_form.show(settings::SettingsSection::kLanguage) && settings_form.saved_language();
                   }});
     });
     AboutBox about(main_form.hwnd(), windows, main_form.data_folders().data, main_form.prompts());

@@ -25,8 +25,7 @@ namespace {
 
 }  // namespace
 
-void BackupContainer::pack_folder(const std::string& folder, bool recursive,
-                                 const std::string& target_file) {
+void BackupContainer::pack_folder(const std::string& folder, bool recursive, const std::string& target_file) {
   // Deleted first, so that the target is never packed into itself and does
   // not exist afterwards when packing fails.
   if (files::file_exists(target_file)) files::delete_file(target_file);
@@ -46,8 +45,8 @@ void BackupContainer::pack_folder(const std::string& folder, bool recursive,
   }
 }
 
-void BackupContainer::pack_folder_level(const std::string& folder, const std::string& stored_folder,
-                                        bool recursive, std::string& image) {
+void BackupContainer::pack_folder_level(const std::string& folder, const std::string& stored_folder, bool recursive,
+                                        std::string& image) {
   // In the order the file system lists the entries; a subfolder is packed
   // at once, before the entries after it.
   for (const files::FolderEntry& entry : files::list_folder(folder, "*")) {
@@ -64,21 +63,20 @@ void BackupContainer::pack_folder_level(const std::string& folder, const std::st
   }
 }
 
-void BackupContainer::pack_file(const std::string& path, const std::string& stored_folder,
-                                const std::string& name, uint64_t listed_size, std::string& image) {
+void BackupContainer::pack_file(const std::string& path, const std::string& stored_folder, const std::string& name,
+                                uint64_t listed_size, std::string& image) {
   const std::string folder_part = store_paths ? stored_folder : std::string();
   if (name.size() > kMaxPartLength) {
     throw ContainerError("cannot pack " + path + ": a backup holds names of at most 255 bytes");
   }
   if (folder_part.size() > kMaxPartLength) {
-    throw ContainerError("cannot pack " + path +
-                         ": a backup holds relative folder paths of at most 255 bytes");
+    throw ContainerError("cannot pack " + path + ": a backup holds relative folder paths of at most 255 bytes");
   }
   const std::string too_large = "cannot pack " + path + ": a backup holds files below 2 GiB only";
   if (listed_size > kMaxFileSize) throw ContainerError(too_large);
 
-  std::optional<files::FileReader> file = files::FileReader::open(
-      path, ignore_exclusive ? files::Sharing::kDenyNone : files::Sharing::kDenyWrite);
+  std::optional<files::FileReader> file =
+      files::FileReader::open(path, ignore_exclusive ? files::Sharing::kDenyNone : files::Sharing::kDenyWrite);
   if (!file) fail_with_system_error("cannot open " + path);
   if (file->size() > kMaxFileSize) throw ContainerError(too_large);
   const auto total = static_cast<int32_t>(file->size());
@@ -100,15 +98,17 @@ void BackupContainer::pack_file(const std::string& path, const std::string& stor
     if (*got == 0) break;
   }
   // An empty file has no zlib data at all, not even a header.
-  if (done > 0) deflater.finish(compressed);
-  else compressed.clear();
+  if (done > 0)
+    deflater.finish(compressed);
+  else
+    compressed.clear();
 
   if (on_compressed_file) on_compressed_file(*this, path);
   backup::append_record(image, folder_part, name, static_cast<uint32_t>(done), compressed);
 }
 
-void BackupContainer::unpack_file(const std::string& container_file, const std::string& target_folder,
-                                 bool overwrite, bool keep_folders) {
+void BackupContainer::unpack_file(const std::string& container_file, const std::string& target_folder, bool overwrite,
+                                  bool keep_folders) {
   backup::ContainerReader container(container_file);
   const std::string target = files::with_separator(target_folder);
   while (std::optional<backup::RecordHeader> header = container.next_header()) {
@@ -117,15 +117,13 @@ void BackupContainer::unpack_file(const std::string& container_file, const std::
   if (on_completed_action) on_completed_action(*this);
 }
 
-void BackupContainer::unpack_record(backup::ContainerReader& container,
-                                    const backup::RecordHeader& header, const std::string& target,
-                                    bool overwrite, bool keep_folders) {
+void BackupContainer::unpack_record(backup::ContainerReader& container, const backup::RecordHeader& header,
+                                    const std::string& target, bool overwrite, bool keep_folders) {
   // Checked before anything of the record reaches the disk.
   const std::string local_folder = backup::local_folder_part(header.folder_part);
   backup::check_file_name(header.name);
   if (header.size > kMaxFileSize) {
-    throw ContainerError("the record of " + header.name +
-                         " announces a size of 2 GiB or more, which no backup holds");
+    throw ContainerError("the record of " + header.name + " announces a size of 2 GiB or more, which no backup holds");
   }
   const std::string data = container.read_data(header);
 

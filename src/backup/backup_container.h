@@ -25,8 +25,7 @@ using FileHandler = std::function<void(BackupContainer& sender, const std::strin
 using ContainerProgressHandler = std::function<void(BackupContainer& sender, int32_t position, int32_t total)>;
 // WriteFile is true on entry; a handler that sets it to false has the record
 // decompressed but no file written.
-using BeforeWriteHandler =
-    std::function<void(BackupContainer& sender, const std::string& file_name, bool& write_file)>;
+using BeforeWriteHandler = std::function<void(BackupContainer& sender, const std::string& file_name, bool& write_file)>;
 // FileSize is the number of bytes decompressed.
 using AfterWriteHandler =
     std::function<void(BackupContainer& sender, const std::string& file_name, uint32_t file_size)>;
@@ -48,12 +47,12 @@ class BackupContainer {
   // it every file is packed.
   FileNameFilter excluded;
 
-  FileHandler on_compressing_file;  // before a file is read
-  FileHandler on_compressed_file;   // after its data is compressed, before its record is added
-  ContainerProgressHandler on_progress;     // after every chunk read (packing) or written (unpacking)
-  BeforeWriteHandler on_decompressing_file;  // before a record is unpacked
-  AfterWriteHandler on_decompressed_file;    // after a record is unpacked
-  ContainerNotifyHandler on_completed_action;         // after a whole container is unpacked
+  FileHandler on_compressing_file;             // before a file is read
+  FileHandler on_compressed_file;              // after its data is compressed, before its record is added
+  ContainerProgressHandler on_progress;        // after every chunk read (packing) or written (unpacking)
+  BeforeWriteHandler on_decompressing_file;    // before a record is unpacked
+  AfterWriteHandler on_decompressed_file;      // after a record is unpacked
+  ContainerNotifyHandler on_completed_action;  // after a whole container is unpacked
 
   // Packs every file of Folder (with its subfolders when Recursive) into the
   // new container file TargetFile. A file of 2 GiB or more, or a name or
@@ -68,15 +67,15 @@ class BackupContainer {
   // fails, the files before it stay and a file it would have replaced is
   // left as it was.
   void unpack_file(const std::string& container_file, const std::string& target_folder, bool overwrite,
-                  bool keep_folders);
+                   bool keep_folders);
 
  private:
-  void pack_folder_level(const std::string& folder, const std::string& stored_folder,
-                         bool recursive, std::string& image);
+  void pack_folder_level(const std::string& folder, const std::string& stored_folder, bool recursive,
+                         std::string& image);
   void pack_file(const std::string& path, const std::string& stored_folder, const std::string& name,
                  uint64_t listed_size, std::string& image);
-  void unpack_record(backup::ContainerReader& container, const backup::RecordHeader& header,
-                     const std::string& target, bool overwrite, bool keep_folders);
+  void unpack_record(backup::ContainerReader& container, const backup::RecordHeader& header, const std::string& target,
+                     bool overwrite, bool keep_folders);
 };
 
 }  // namespace orvx

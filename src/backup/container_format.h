@@ -32,8 +32,8 @@ struct RecordHeader {
 
 // Appends a complete record; `compressed` is empty for an empty file. The
 // caller keeps the parts within kMaxPartLength and the sizes within 32 bits.
-void append_record(std::string& image, std::string_view folder_part, std::string_view name,
-                   uint32_t size, std::string_view compressed);
+void append_record(std::string& image, std::string_view folder_part, std::string_view name, uint32_t size,
+                   std::string_view compressed);
 
 void put_le32(std::string& out, uint32_t value);
 uint32_t get_le32(const unsigned char* bytes);

@@ -33,13 +33,12 @@ bool only_dots_and_spaces(std::string_view element) {
 bool is_device_name(std::string_view element) {
   std::string_view stem = element.substr(0, element.find('.'));
   while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
-  static constexpr std::array<std::string_view, 6> kDevices = {"con", "prn", "aux", "nul",
-                                                                "conin$", "conout$"};
+  static constexpr std::array<std::string_view, 6> kDevices = {"con", "prn", "aux", "nul", "conin$", "conout$"};
   for (std::string_view device : kDevices) {
     if (equals_ignoring_case(stem, device)) return true;
   }
-  return stem.size() == 4 && (equals_ignoring_case(stem.substr(0, 3), "com") ||
-                              equals_ignoring_case(stem.substr(0, 3), "lpt")) &&
+  return stem.size() == 4 &&
+         (equals_ignoring_case(stem.substr(0, 3), "com") || equals_ignoring_case(stem.substr(0, 3), "lpt")) &&
          stem[3] >= '1' && stem[3] <= '9';
 }
 
@@ -66,16 +65,17 @@ std::string printable(std::string_view value) {
   std::string out;
   for (char c : value) {
     auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20) out += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-    else out += c;
+    if (byte < 0x20)
+      out += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+    else
+      out += c;
   }
   return out;
 }
 
 [[noreturn]] void refuse(std::string_view what, std::string_view value, const char* problem) {
-  throw ContainerError("the container holds a record whose " + std::string(what) + " \"" +
-                       printable(value) + "\" has " + problem +
-                       "; it would not be written inside the target folder");
+  throw ContainerError("the container holds a record whose " + std::string(what) + " \"" + printable(value) +
+                       "\" has " + problem + "; it would not be written inside the target folder");
 }
 
 }  // namespace

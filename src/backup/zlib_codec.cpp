@@ -24,23 +24,30 @@ constexpr size_t kOutputPiece = 16 * 1024;
 
 std::string zlib_result_name(int result) {
   switch (result) {
-    case Z_OK: return "Z_OK";
-    case Z_STREAM_END: return "Z_STREAM_END";
-    case Z_NEED_DICT: return "Z_NEED_DICT";
-    case Z_ERRNO: return "Z_ERRNO";
-    case Z_STREAM_ERROR: return "Z_STREAM_ERROR";
-    case Z_DATA_ERROR: return "Z_DATA_ERROR";
-    case Z_MEM_ERROR: return "Z_MEM_ERROR";
-    case Z_BUF_ERROR: return "Z_BUF_ERROR";
-    case Z_VERSION_ERROR: return "Z_VERSION_ERROR";
+    case Z_OK:
+      return "Z_OK";
+    case Z_STREAM_END:
+      return "Z_STREAM_END";
+    case Z_NEED_DICT:
+      return "Z_NEED_DICT";
+    case Z_ERRNO:
+      return "Z_ERRNO";
+    case Z_STREAM_ERROR:
+      return "Z_STREAM_ERROR";
+    case Z_DATA_ERROR:
+      return "Z_DATA_ERROR";
+    case Z_MEM_ERROR:
+      return "Z_MEM_ERROR";
+    case Z_BUF_ERROR:
+      return "Z_BUF_ERROR";
+    case Z_VERSION_ERROR:
+      return "Z_VERSION_ERROR";
   }
   return "zlib result " + std::to_string(result);
 }
 
-Deflater::Deflater(int level, std::string file)
-    : stream_(std::make_unique<z_stream>()), file_(std::move(file)) {
-  int result = deflateInit2(stream_.get(), level, Z_DEFLATED, kWindowBits, kMemoryLevel,
-                            Z_DEFAULT_STRATEGY);
+Deflater::Deflater(int level, std::string file) : stream_(std::make_unique<z_stream>()), file_(std::move(file)) {
+  int result = deflateInit2(stream_.get(), level, Z_DEFLATED, kWindowBits, kMemoryLevel, Z_DEFAULT_STRATEGY);
   // A failed init leaves nothing to end, and the destructor does not run.
   if (result != Z_OK) fail(file_, "deflateInit2", result, *stream_);
 }

@@ -34,9 +34,8 @@ constexpr std::array<std::string_view, 256> make_table() {
     t[0x30 + i] = kDigits[i];  // top row
     t[0x60 + i] = kDigits[i];  // number pad
   }
-  constexpr std::string_view kLetters[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I",
-                                          "J", "K", "L", "M", "N", "O", "P", "Q", "R",
-                                          "S", "T", "U", "V", "W", "X", "Y", "Z"};
+  constexpr std::string_view kLetters[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
+                                           "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
   for (int i = 0; i < 26; ++i) t[0x41 + i] = kLetters[i];
   t[0x5B] = "Left Windows";
   t[0x5C] = "Right Windows";
@@ -46,9 +45,9 @@ constexpr std::array<std::string_view, 256> make_table() {
   t[0x6D] = "Num -";
   t[0x6E] = "Num Del";
   t[0x6F] = "Num /";
-  constexpr std::string_view kFunctionKeys[] = {
-      "F1",  "F2",  "F3",  "F4",  "F5",  "F6",  "F7",  "F8",  "F9",  "F10", "F11", "F12",
-      "F13", "F14", "F15", "F16", "F17", "F18", "F19", "F20", "F21", "F22", "F23", "F24"};
+  constexpr std::string_view kFunctionKeys[] = {"F1",  "F2",  "F3",  "F4",  "F5",  "F6",  "F7",  "F8",
+                                                "F9",  "F10", "F11", "F12", "F13", "F14", "F15", "F16",
+                                                "F17", "F18", "F19", "F20", "F21", "F22", "F23", "F24"};
   for (int i = 0; i < 24; ++i) t[0x70 + i] = kFunctionKeys[i];
   t[0x90] = "Num Lock";
   t[0x91] = "Scroll Lock";

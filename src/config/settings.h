@@ -13,15 +13,15 @@ inline constexpr char kSettingsSection[] = "Settings";
 // Each field bears the name of its key; the initial values are the defaults
 // of missing keys.
 struct SettingsRecord {
-  bool auto_check_icons = false;            // the auto-save timer runs
-  int32_t auto_check_icons_value = 60000;   // its interval, milliseconds
-  bool sort_after_res = false;              // restore after a resolution change
+  bool auto_check_icons = false;                  // the auto-save timer runs
+  int32_t auto_check_icons_value = 60000;         // its interval, milliseconds
+  bool sort_after_res = false;                    // restore after a resolution change
   std::string standard_profile;                   // the standard profile; empty for none
-  bool active_hotkey = false;               // the save hotkey is registered
+  bool active_hotkey = false;                     // the save hotkey is registered
   std::string hot_key_value{kDefaultHotkeyText};  // shortcut text
-  std::string lang_list;                    // language name; empty for German
-  bool form_status_button_value = true;     // the Minidesk is shown
-  bool live_desktop = true;                 // live Minidesk refresh
+  std::string lang_list;                          // language name; empty for German
+  bool form_status_button_value = true;           // the Minidesk is shown
+  bool live_desktop = true;                       // live Minidesk refresh
 
   friend bool operator==(const SettingsRecord&, const SettingsRecord&) = default;
 };

@@ -5,7 +5,9 @@
 
 namespace orvx::icons {
 
-std::string arrangement_warning_text() { return std::string(lang::german_message(message_ids::kArrangementBlocksRestore)); }
+std::string arrangement_warning_text() {
+  return std::string(lang::german_message(message_ids::kArrangementBlocksRestore));
+}
 
 bool check_desktop_arrangement(DesktopAccess& desktop, Prompts& prompts, const std::string& warning) {
   const ArrangementModes modes = desktop.arrangement_modes();

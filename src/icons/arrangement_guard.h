@@ -16,7 +16,7 @@ std::string arrangement_warning_text();
 // shows `warning` once in a plain message box, waits until it is closed and
 // returns false. It checks once; the next restore checks again.
 bool check_desktop_arrangement(DesktopAccess& desktop, Prompts& prompts,
-                             const std::string& warning = arrangement_warning_text());
+                               const std::string& warning = arrangement_warning_text());
 
 // What the Minidesk's "Align to Grid" menu item does: every icon moves to
 // its nearest grid position once. No mode is switched on and nothing is

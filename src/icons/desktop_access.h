@@ -63,8 +63,7 @@ class IconCycle {
   };
   using Token = std::unique_ptr<bool, Release>;
 
-  IconCycle(Token token, std::unique_ptr<IconView> view)
-      : token_(std::move(token)), view_(std::move(view)) {}
+  IconCycle(Token token, std::unique_ptr<IconView> view) : token_(std::move(token)), view_(std::move(view)) {}
 
   // Declared first, released last: the view (and its buffer) goes before
   // the next cycle may begin.

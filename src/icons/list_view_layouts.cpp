@@ -12,8 +12,8 @@ void put_uint32(uint8_t* at, uint32_t value) {
 }
 
 uint32_t get_uint32(const uint8_t* at) {
-  return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-         static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
+  return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 | static_cast<uint32_t>(at[2]) << 16 |
+         static_cast<uint32_t>(at[3]) << 24;
 }
 
 int32_t get_int32(const uint8_t* at) { return static_cast<int32_t>(get_uint32(at)); }
@@ -29,8 +29,7 @@ std::vector<uint8_t> make_item_record(const ListViewLayout& layout, uint64_t tex
   return record;
 }
 
-std::vector<uint8_t> make_find_block(const ListViewLayout& layout, uint64_t block_address,
-                                   std::string_view caption) {
+std::vector<uint8_t> make_find_block(const ListViewLayout& layout, uint64_t block_address, std::string_view caption) {
   std::vector<uint8_t> block(layout.find_block_size(), 0);
   put_uint32(&block[0], lvm::kFindString);
   put_pointer(layout, &block[layout.find_text], block_address + layout.find_record_size);

@@ -60,9 +60,7 @@ struct ListViewLayout {
   constexpr uint32_t batch_record(int slot) const { return slot * batch_record_stride; }
   constexpr uint32_t batch_point(int slot) const { return batch_points() + slot * kPointSize; }
   constexpr uint32_t batch_text(int slot) const { return batch_texts() + slot * kTextCapacity; }
-  constexpr uint32_t find_block_size() const {
-    return find_record_size + static_cast<uint32_t>(kFindCaptionMax) + 1;
-  }
+  constexpr uint32_t find_block_size() const { return find_record_size + static_cast<uint32_t>(kFindCaptionMax) + 1; }
 };
 
 inline constexpr ListViewLayout k32Bit{
@@ -108,8 +106,7 @@ std::vector<uint8_t> make_item_record(const ListViewLayout& layout, uint64_t tex
 // The find block (find_block_size() bytes) for `caption`, to be written at
 // `block_address`. The caption is cut to kFindCaptionMax characters
 // (callers skip longer ones).
-std::vector<uint8_t> make_find_block(const ListViewLayout& layout, uint64_t block_address,
-                                   std::string_view caption);
+std::vector<uint8_t> make_find_block(const ListViewLayout& layout, uint64_t block_address, std::string_view caption);
 
 // The caption length a view reported, as far as it can be trusted: between
 // 0 and the 254 characters the text field holds.

@@ -53,9 +53,7 @@ std::unique_ptr<IconView> MemoryDesktop::open_view() {
   return std::make_unique<View>(*this);
 }
 
-ArrangementModes MemoryDesktop::arrangement_modes() {
-  return reachable_ ? modes_ : ArrangementModes{};
-}
+ArrangementModes MemoryDesktop::arrangement_modes() { return reachable_ ? modes_ : ArrangementModes{}; }
 
 namespace {
 int32_t nearest_multiple(int32_t value, int32_t cell) {

@@ -34,8 +34,8 @@ static_assert(LVM_GETITEMCOUNT == lvm::kGetItemCount && LVM_FINDITEMA == lvm::kF
 
 std::optional<LRESULT> send_to_list_view(HWND list_view, UINT message, WPARAM wparam, LPARAM lparam) {
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(list_view, message, wparam, lparam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                           kListViewAnswerTimeoutMs, &result)) {
+  if (!SendMessageTimeoutA(list_view, message, wparam, lparam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kListViewAnswerTimeoutMs,
+                           &result)) {
     return std::nullopt;
   }
   return static_cast<LRESULT>(result);

@@ -9,8 +9,6 @@ bool small_ini_file(const std::string& path) {
   return size && *size <= kLargestSmallIniFile;
 }
 
-IniText load_small_ini(const std::string& path) {
-  return small_ini_file(path) ? IniText::load(path) : IniText();
-}
+IniText load_small_ini(const std::string& path) { return small_ini_file(path) ? IniText::load(path) : IniText(); }
 
 }  // namespace orvx::ini

@@ -41,8 +41,8 @@ FileText decode_file_bytes(std::string bytes) {
   file.text.reserve((bytes.size() - kUtf16leMark.size()) / 2);
   // An odd last byte is no character and is dropped.
   for (size_t i = kUtf16leMark.size(); i + 1 < bytes.size(); i += 2) {
-    const auto c = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                         static_cast<unsigned char>(bytes[i + 1]) << 8);
+    const auto c =
+        static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
     // A pair of surrogates is one character, and one "?".
     if (c >= 0xDC00 && c <= 0xDFFF && i >= kUtf16leMark.size() + 2) {
       const auto before = static_cast<char16_t>(static_cast<unsigned char>(bytes[i - 2]) |

@@ -11,8 +11,7 @@ namespace {
 
 using syntax::LineKind;
 
-std::optional<std::string> read_value(const std::string& path, std::string_view section,
-                                      std::string_view key) {
+std::optional<std::string> read_value(const std::string& path, std::string_view section, std::string_view key) {
   std::optional<FileText> file = read_file_text(path);
   if (!file) return std::nullopt;
   return in_memory::find_value(file->text, section, key);
@@ -30,8 +29,7 @@ std::string_view as_default(std::string_view value) {
 
 namespace in_memory {
 
-std::optional<std::string> find_value(std::string_view text, std::string_view section,
-                                      std::string_view key) {
+std::optional<std::string> find_value(std::string_view text, std::string_view section, std::string_view key) {
   std::string_view s = syntax::query_name(section);
   std::string_view k = syntax::query_name(key);
   if (s.empty() || k.empty()) return std::nullopt;
@@ -42,8 +40,7 @@ std::optional<std::string> find_value(std::string_view text, std::string_view se
     if (line.kind == LineKind::kHeader) {
       if (inside) break;  // only the first section of that name counts
       inside = syntax::names_equal(syntax::name_of(text, line), s);
-    } else if (inside && line.kind == LineKind::kEntry &&
-               syntax::names_equal(syntax::name_of(text, line), k)) {
+    } else if (inside && line.kind == LineKind::kEntry && syntax::names_equal(syntax::name_of(text, line), k)) {
       if (!line.has_value) return std::nullopt;
       return std::string(syntax::strip_quotes(syntax::value_of(text, line)));
     }
@@ -71,14 +68,12 @@ std::string read_string(const std::string& path, std::string_view section, std::
   return value ? *value : std::string(as_default(default_value));
 }
 
-int32_t read_integer(const std::string& path, std::string_view section, std::string_view key,
-                     int32_t default_value) {
+int32_t read_integer(const std::string& path, std::string_view section, std::string_view key, int32_t default_value) {
   std::optional<std::string> value = read_value(path, section, key);
   return value ? parse_integer(*value, default_value) : default_value;
 }
 
-bool read_bool(const std::string& path, std::string_view section, std::string_view key,
-               bool default_value) {
+bool read_bool(const std::string& path, std::string_view section, std::string_view key, bool default_value) {
   return read_integer(path, section, key, default_value ? 1 : 0) != 0;
 }
 

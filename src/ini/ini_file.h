@@ -83,9 +83,7 @@ class IniText {
     size_t entry_count = 0;
     size_t first_of_name = 0;  // index into sections_ of the first section of this name
   };
-  std::string_view text_of(Span span) const {
-    return std::string_view(bytes_).substr(span.begin, span.size);
-  }
+  std::string_view text_of(Span span) const { return std::string_view(bytes_).substr(span.begin, span.size); }
   const Section* find_section(std::string_view name) const;
   std::optional<std::string_view> value_in(const Section* section, std::string_view key) const;
 
@@ -93,17 +91,14 @@ class IniText {
   std::vector<Section> sections_;
   std::vector<Entry> entries_;  // grouped by section, in file order
   // The first section of each name, found by any case of it.
-  std::unordered_map<std::string, size_t, syntax::FoldedHash, syntax::FoldedEqual>
-      first_section_by_name_;
+  std::unordered_map<std::string, size_t, syntax::FoldedHash, syntax::FoldedEqual> first_section_by_name_;
 };
 
 // Reads.
 std::string read_string(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view default_value);
-int32_t read_integer(const std::string& path, std::string_view section, std::string_view key,
-                     int32_t default_value);
-bool read_bool(const std::string& path, std::string_view section, std::string_view key,
-               bool default_value);
+int32_t read_integer(const std::string& path, std::string_view section, std::string_view key, int32_t default_value);
+bool read_bool(const std::string& path, std::string_view section, std::string_view key, bool default_value);
 std::vector<std::string> read_section_names(const std::string& path);
 
 // Leading signed decimal number of `text`, else `default_value`.
@@ -113,10 +108,8 @@ int32_t parse_integer(std::string_view text, int32_t default_value);
 // replaced as a whole, so it is never left half written. False on failure,
 // and for names or values a line cannot hold: an empty section or key name,
 // a CR, LF or NUL anywhere, a key with "=" or starting with "[".
-bool write_string(const std::string& path, std::string_view section, std::string_view key,
-                  std::string_view value);
-bool write_integer(const std::string& path, std::string_view section, std::string_view key,
-                   int32_t value);
+bool write_string(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
+bool write_integer(const std::string& path, std::string_view section, std::string_view key, int32_t value);
 bool write_bool(const std::string& path, std::string_view section, std::string_view key, bool value);
 // Several keys of one section in one write, in this order, as write_string
 // would write them one by one: either all of them reach the file or none.
@@ -125,15 +118,14 @@ bool write_strings(const std::string& path, std::string_view section,
 
 // The same reads and writes on a file's bytes in memory.
 namespace in_memory {
-std::optional<std::string> find_value(std::string_view text, std::string_view section,
-                                      std::string_view key);
+std::optional<std::string> find_value(std::string_view text, std::string_view section, std::string_view key);
 std::vector<std::string> section_names(std::string_view text);
 // Whether write_string accepts these names and this value.
 bool can_write(std::string_view section, std::string_view key, std::string_view value);
 // The text with section/key set to value (names and value as can_write
 // accepts them), or nullopt when the text holds that value already.
-std::optional<std::string> with_value(std::string text, std::string_view section,
-                                      std::string_view key, std::string_view value);
+std::optional<std::string> with_value(std::string text, std::string_view section, std::string_view key,
+                                      std::string_view value);
 }  // namespace in_memory
 
 }  // namespace orvx::ini

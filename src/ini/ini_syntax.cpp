@@ -68,8 +68,7 @@ size_t FoldedHash::operator()(std::string_view name) const {
 std::string_view query_name(std::string_view name) { return trim(cut_at_nul(name)); }
 
 std::string_view strip_quotes(std::string_view value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
     return value.substr(1, value.size() - 2);
   }
   return value;

@@ -41,9 +41,7 @@ IniText::IniText(std::string bytes) : bytes_(decode_file_bytes(std::move(bytes))
   }
 }
 
-IniText IniText::load(const std::string& path) {
-  return IniText(files::read_file(path).value_or(std::string()));
-}
+IniText IniText::load(const std::string& path) { return IniText(files::read_file(path).value_or(std::string())); }
 
 const IniText::Section* IniText::find_section(std::string_view name) const {
   std::string_view q = syntax::query_name(name);

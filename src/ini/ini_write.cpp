@@ -58,8 +58,7 @@ std::string entry_line(std::string_view key, std::string_view value) {
 namespace in_memory {
 
 bool can_write(std::string_view section, std::string_view key, std::string_view value) {
-  if (has_line_break_or_nul(section) || has_line_break_or_nul(key) ||
-      has_line_break_or_nul(value)) {
+  if (has_line_break_or_nul(section) || has_line_break_or_nul(key) || has_line_break_or_nul(value)) {
     return false;
   }
   std::string_view s = syntax::trim(section);
@@ -67,8 +66,8 @@ bool can_write(std::string_view section, std::string_view key, std::string_view 
   return !s.empty() && !k.empty() && k.front() != '[' && k.find('=') == std::string_view::npos;
 }
 
-std::optional<std::string> with_value(std::string text, std::string_view section,
-                                      std::string_view key, std::string_view value) {
+std::optional<std::string> with_value(std::string text, std::string_view section, std::string_view key,
+                                      std::string_view value) {
   section = syntax::trim(section);
   key = syntax::trim(key);
   while (!value.empty() && syntax::is_blank(value.front())) value.remove_prefix(1);
@@ -97,8 +96,7 @@ std::optional<std::string> with_value(std::string text, std::string_view section
 
 }  // namespace in_memory
 
-bool write_string(const std::string& path, std::string_view section, std::string_view key,
-                  std::string_view value) {
+bool write_string(const std::string& path, std::string_view section, std::string_view key, std::string_view value) {
   if (!in_memory::can_write(section, key, value)) return false;
   std::optional<FileText> old = read_file_text(path);
   if (!old && files::attributes_of(path)) return false;  // there, but unreadable
@@ -129,13 +127,11 @@ bool write_strings(const std::string& path, std::string_view section,
   return files::write_file_replacing(path, encode_file_text(text, file.encoding));
 }
 
-bool write_integer(const std::string& path, std::string_view section, std::string_view key,
-                   int32_t value) {
+bool write_integer(const std::string& path, std::string_view section, std::string_view key, int32_t value) {
   return write_string(path, section, key, std::to_string(value));
 }
 
-bool write_bool(const std::string& path, std::string_view section, std::string_view key,
-                bool value) {
+bool write_bool(const std::string& path, std::string_view section, std::string_view key, bool value) {
   return write_string(path, section, key, value ? "1" : "0");
 }
 

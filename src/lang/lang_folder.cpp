@@ -5,9 +5,7 @@
 
 namespace orvx::lang {
 
-std::string lang_folder_path(const std::string& data_folder) {
-  return files::with_separator(data_folder) + "lang";
-}
+std::string lang_folder_path(const std::string& data_folder) { return files::with_separator(data_folder) + "lang"; }
 
 std::string find_language_file(const std::string& lang_folder, std::string_view name) {
   const std::string wanted = std::string(name) + std::string(kLanguageFileExtension);

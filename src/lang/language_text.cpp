@@ -20,9 +20,7 @@ PropertyKey split_property_key(std::string_view key) {
   return {key.substr(0, dot), key.substr(dot + 1)};
 }
 
-std::string window_text_from_file(std::string_view value) {
-  return text::replace_all(value, kWindowLineBreak, kCrLf);
-}
+std::string window_text_from_file(std::string_view value) { return text::replace_all(value, kWindowLineBreak, kCrLf); }
 
 std::string window_text_to_file(std::string_view text) {
   std::string out;

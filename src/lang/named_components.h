@@ -86,9 +86,7 @@ class ModelWindow : public NamedWindow {
   explicit ModelWindow(std::string name) : self_(std::move(name)) {}
 
   std::string component_name() const override { return self_.component_name(); }
-  std::optional<std::string> string_property(std::string_view p) const override {
-    return self_.string_property(p);
-  }
+  std::optional<std::string> string_property(std::string_view p) const override { return self_.string_property(p); }
   bool set_string_property(std::string_view p, const std::string& v) override {
     return self_.set_string_property(p, v);
   }

@@ -12,8 +12,7 @@ bool HttpGetLanguageFetcher::fetch_string(const std::string& url) {
   return language_download_.fetching();
 }
 
-bool HttpGetLanguageFetcher::fetch_file(const std::string& url, const std::string& file_name,
-                                       net::FileCheck check) {
+bool HttpGetLanguageFetcher::fetch_file(const std::string& url, const std::string& file_name, net::FileCheck check) {
   if (language_download_.fetching()) return false;
   language_download_.url = url;
   language_download_.file_name = file_name;
@@ -31,12 +30,8 @@ void connect_language_section(net::HttpDownload& get_file, LanguageSection& sect
   get_file.on_progress = [&section](net::HttpDownload&, int32_t total, int32_t readed) {
     section.progress(total, readed);
   };
-  get_file.on_text_done = [&section](net::HttpDownload&, const std::string& body) {
-    section.string_done(body);
-  };
-  get_file.on_file_done = [&section](net::HttpDownload&, const std::string&, int32_t) {
-    section.file_done();
-  };
+  get_file.on_text_done = [&section](net::HttpDownload&, const std::string& body) { section.string_done(body); };
+  get_file.on_file_done = [&section](net::HttpDownload&, const std::string&, int32_t) { section.file_done(); };
   get_file.on_error = [&section](net::HttpDownload& sender) { section.error(sender.last_failure()); };
 }
 

@@ -12,8 +12,7 @@ class HttpGetLanguageFetcher : public LanguageFetcher {
   explicit HttpGetLanguageFetcher(net::HttpDownload& get_file) : language_download_(get_file) {}
 
   bool fetch_string(const std::string& url) override;
-  bool fetch_file(const std::string& url, const std::string& file_name,
-                 net::FileCheck check) override;
+  bool fetch_file(const std::string& url, const std::string& file_name, net::FileCheck check) override;
 
  private:
   net::HttpDownload& language_download_;

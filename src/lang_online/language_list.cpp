@@ -20,17 +20,14 @@ LanguageRow row_of(const std::string& path) {
   row.lang = file.value(kInfos, "lang").value_or(kMissing);
   row.publisher = file.value(kInfos, "publisher").value_or(kMissing);
   const std::string version = file.value(kInfos, "orv_v").value_or("0");
-  row.status = compare_versions(version, kCurrentLanguageVersion) == kVersionOlder ? kStatusOutdated
-                                                                                  : kStatusUpToDate;
+  row.status = compare_versions(version, kCurrentLanguageVersion) == kVersionOlder ? kStatusOutdated : kStatusUpToDate;
   return row;
 }
 
 bool caption_before(const LanguageRow& a, const LanguageRow& b) {
-  return std::lexicographical_compare(a.lang.begin(), a.lang.end(), b.lang.begin(), b.lang.end(),
-                                      [](char x, char y) {
-                                        return static_cast<unsigned char>(ini::syntax::fold(x)) <
-                                               static_cast<unsigned char>(ini::syntax::fold(y));
-                                      });
+  return std::lexicographical_compare(a.lang.begin(), a.lang.end(), b.lang.begin(), b.lang.end(), [](char x, char y) {
+    return static_cast<unsigned char>(ini::syntax::fold(x)) < static_cast<unsigned char>(ini::syntax::fold(y));
+  });
 }
 
 }  // namespace

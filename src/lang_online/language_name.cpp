@@ -54,7 +54,8 @@ std::string name_problem_message(std::string_view name, NameProblem problem) {
     case NameProblem::kEmpty:
       return text + "the name is empty.";
     case NameProblem::kForbiddenCharacter:
-      return text + "the name holds a character that no file name may hold (\\ / : * ? \" < > | or a control character).";
+      return text +
+             "the name holds a character that no file name may hold (\\ / : * ? \" < > | or a control character).";
     case NameProblem::kDotName:
       return text + "the name is not a file name.";
     case NameProblem::kDeviceName:

@@ -128,8 +128,6 @@ std::string LanguageSection::error_message(net::FetchFailure failure) const {
   return kFetchErrorMessage;
 }
 
-void LanguageSection::refill() {
-  view_.rows = fill_language_list(lang::lang_folder_path(context_.data_folder));
-}
+void LanguageSection::refill() { view_.rows = fill_language_list(lang::lang_folder_path(context_.data_folder)); }
 
 }  // namespace orvx::lang_online

@@ -26,8 +26,7 @@ class LanguageFetcher {
   virtual ~LanguageFetcher() = default;
   virtual bool fetch_string(const std::string& url) = 0;
   // `check` decides whether the complete download may replace `file_name`.
-  virtual bool fetch_file(const std::string& url, const std::string& file_name,
-                         net::FileCheck check) = 0;
+  virtual bool fetch_file(const std::string& url, const std::string& file_name, net::FileCheck check) = 0;
 };
 
 enum class SectionState { kIdle, kFetchingCatalogue, kCatalogueShown, kDownloading, kAfterError };
@@ -45,8 +44,7 @@ struct SectionView {
 
 // A fetch that failed on the way: no server, an error page, a transfer cut
 // off or stalled.
-inline constexpr char kFetchErrorMessage[] =
-    "Information could not be called up. Internet connection ok?";
+inline constexpr char kFetchErrorMessage[] = "Information could not be called up. Internet connection ok?";
 inline constexpr char kCatalogueAgent[] = "ORVX_LANG";
 inline constexpr char kCatalogueReferer[] = "ORVX";
 

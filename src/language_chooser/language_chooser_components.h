@@ -14,7 +14,10 @@ inline constexpr lang::ComponentName kOtherLanguageButton{"other_language_button
 inline constexpr lang::ComponentName kSaveButton{"save_button_", "LbSpeedButton1", false};
 
 inline constexpr lang::ComponentName kAll[] = {
-    kPromptLabel, kLanguageList, kOtherLanguageButton, kSaveButton,
+    kPromptLabel,
+    kLanguageList,
+    kOtherLanguageButton,
+    kSaveButton,
 };
 
 }  // namespace orvx::language_chooser::components

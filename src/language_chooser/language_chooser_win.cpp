@@ -37,22 +37,24 @@ LanguageChooserDialog::LanguageChooserDialog(HWND owner) : owner_(owner) {
                            .owner = owner,
                            .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW});
   prompt_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kPromptLabel.name,
-                                                    .caption = chooser_texts::kSelectLanguage,
-                                                    .parent = hwnd(),
-                                                    .bounds = ui::Rect{kMargin, 14, 100, 15},
-                                                    .background = kChooserColour});
-  language_list_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{
-      .name = components::kLanguageList.name, .parent = hwnd(), .bounds = ui::Rect{112, 10, kChooserWidth - 112 - kMargin, 21},
-      .drop_height = 60});
+                                                            .caption = chooser_texts::kSelectLanguage,
+                                                            .parent = hwnd(),
+                                                            .bounds = ui::Rect{kMargin, 14, 100, 15},
+                                                            .background = kChooserColour});
+  language_list_ = std::make_unique<ui::ChoiceList>(
+      ui::ChoiceListArgs{.name = components::kLanguageList.name,
+                         .parent = hwnd(),
+                         .bounds = ui::Rect{112, 10, kChooserWidth - 112 - kMargin, 21},
+                         .drop_height = 60});
   language_list_->set_entries({chooser_texts::kEnglish, chooser_texts::kGerman});
   language_list_->select(0);
-  other_language_button_ = std::make_unique<ui::FlatButton>(
-      ui::FlatButtonArgs{.name = components::kOtherLanguageButton.name,
-                         .caption = chooser_texts::kOtherLanguage,
-                         .parent = hwnd(),
-                         .bounds = ui::Rect{kMargin, kButtonTop, 130, kButtonHeight},
-                         .tab_stop = true,
-                         .on_click = [this] { answer(ChooserAnswer::kOther); }});
+  other_language_button_ =
+      std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{.name = components::kOtherLanguageButton.name,
+                                                          .caption = chooser_texts::kOtherLanguage,
+                                                          .parent = hwnd(),
+                                                          .bounds = ui::Rect{kMargin, kButtonTop, 130, kButtonHeight},
+                                                          .tab_stop = true,
+                                                          .on_click = [this] { answer(ChooserAnswer::kOther); }});
   save_button_ = std::make_unique<ui::FlatButton>(
       ui::FlatButtonArgs{.name = components::kSaveButton.name,
                          .caption = chooser_texts::kSave,

@@ -20,7 +20,8 @@ inline constexpr lang::ComponentName kBlogLink{"blog_link_", "link_4", true};
 inline constexpr lang::ComponentName kCloseButton{"close_button_", "close_button", true};
 
 inline constexpr lang::ComponentName kAll[] = {
-    kCaptionBar, kInfoPage, kTitleLabel, kMakerLabel, kDonationLabel, kHomePageLink, kContactLink, kDonationLink, kBlogLink, kCloseButton,
+    kCaptionBar,   kInfoPage,    kTitleLabel,   kMakerLabel, kDonationLabel,
+    kHomePageLink, kContactLink, kDonationLink, kBlogLink,   kCloseButton,
 };
 
 }  // namespace orvx::mainwin::about_components

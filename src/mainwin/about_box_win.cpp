@@ -20,8 +20,7 @@ constexpr int kLinkHeight = 16;
 constexpr ui::Rgb kPageText = ui::rgb(0x2A4C73);
 
 HICON small_program_icon() {
-  return static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED));
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED));
 }
 
 }  // namespace
@@ -51,8 +50,9 @@ AboutBox::~AboutBox() = default;
 void AboutBox::create_page() {
   const int width = kAboutWidth;
   const int page_height = kAboutHeight - kCaptionHeight;
-  info_page_ = std::make_unique<ui::Panel>(
-      ui::PanelArgs{.name = about_components::kInfoPage.name, .parent = hwnd(), .bounds = ui::Rect{0, kCaptionHeight, width, page_height}});
+  info_page_ = std::make_unique<ui::Panel>(ui::PanelArgs{.name = about_components::kInfoPage.name,
+                                                         .parent = hwnd(),
+                                                         .bounds = ui::Rect{0, kCaptionHeight, width, page_height}});
   const HWND page = info_page_->hwnd();
   const int text_width = width - 2 * kMargin;
   title_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = about_components::kTitleLabel.name,
@@ -85,15 +85,15 @@ void AboutBox::create_page() {
   home_page_link_ = link(about_components::kHomePageLink.name, "<link>Homepage</link>", 240, 40, 190, kHomePage);
   contact_link_ = link(about_components::kContactLink.name, "<link>E-Mail</link>", 240, 60, 190, kContactPage);
   blog_link_ = link(about_components::kBlogLink.name, "<link>Blog / Support</link>", 240, 80, 190, kBlogPage);
-  donation_link_ = link(about_components::kDonationLink.name, "<link>Für eine Spende klicken Sie bitte hier...</link>", kMargin, 160, text_width,
-                 kDonationPage);
-  close_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = about_components::kCloseButton.name,
-      .caption = "Schliessen",
-      .parent = page,
-      .bounds = ui::Rect{width - kMargin - 90, page_height - 12 - 20, 90, 20},
-      .tab_stop = true,
-      .on_click = [this] { end_modal(IDOK); }});
+  donation_link_ = link(about_components::kDonationLink.name, "<link>Für eine Spende klicken Sie bitte hier...</link>",
+                        kMargin, 160, text_width, kDonationPage);
+  close_button_ = std::make_unique<ui::FlatButton>(
+      ui::FlatButtonArgs{.name = about_components::kCloseButton.name,
+                         .caption = "Schliessen",
+                         .parent = page,
+                         .bounds = ui::Rect{width - kMargin - 90, page_height - 12 - 20, 90, 20},
+                         .tab_stop = true,
+                         .on_click = [this] { end_modal(IDOK); }});
 }
 
 void AboutBox::open_and_close(const char* address) {

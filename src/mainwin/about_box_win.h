@@ -28,7 +28,6 @@ class Panel;
 
 namespace orvx::mainwin {
 
-
 inline constexpr char kAboutWindowClass[] = "Tabout";
 inline constexpr char kAboutWindowName[] = "about";
 inline constexpr int kAboutWidth = 447;

@@ -24,10 +24,10 @@ struct MainContext {
   WindowRegistry& windows;
   SaveHotkey& save_hotkey;
   config::SettingsRecord& settings;  // filled by load_settings
-  DataFolders& folders;            // set by start-up step 3
-  ScreenMeasures& screen;          // measured by update_layout
+  DataFolders& folders;              // set by start-up step 3
+  ScreenMeasures& screen;            // measured by update_layout
   StartSwitch start_switch;
-  RestoreUndo& restore_undo;       // the arrangement the latest restore replaced
+  RestoreUndo& restore_undo;  // the arrangement the latest restore replaced
   // Whether the first-start language chooser was offered in this run.
   lang_online::ChooserOffer& language_chooser;
 

@@ -4,12 +4,12 @@ namespace orvx::mainwin {
 namespace {
 
 constexpr int32_t kMinideskScale = 3;
-constexpr int32_t kSideMargins = 20;     // 10 left and right of the Minidesk
-constexpr int32_t kAboveAndBelow = 50;   // caption bar and strip with their gaps
+constexpr int32_t kSideMargins = 20;    // 10 left and right of the Minidesk
+constexpr int32_t kAboveAndBelow = 50;  // caption bar and strip with their gaps
 constexpr int32_t kBackgroundShortfall = 40;
 constexpr int32_t kVersionLabelLift = 13;
 constexpr int32_t kSaveButtonLeft = 10;
-constexpr int32_t kButtonGap = 20;       // between save_button and arrange_button
+constexpr int32_t kButtonGap = 20;  // between save_button and arrange_button
 constexpr int32_t kCloseButtonInset = 30;
 constexpr int32_t kToggleButtonInset = 10;
 
@@ -51,8 +51,8 @@ MainLayout main_layout(ui::Size map, bool minidesk_shown) {
                            kCommandButtonSize.height};
   layout.close_button = {w - kCommandButtonSize.width - kCloseButtonInset, button_top, kCommandButtonSize.width,
                          kCommandButtonSize.height};
-  layout.form_status_button = {w - kToggleButtonSize.width - kToggleButtonInset, button_top,
-                               kToggleButtonSize.width, kToggleButtonSize.height};
+  layout.form_status_button = {w - kToggleButtonSize.width - kToggleButtonInset, button_top, kToggleButtonSize.width,
+                               kToggleButtonSize.height};
   return layout;
 }
 

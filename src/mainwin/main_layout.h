@@ -17,8 +17,8 @@
 namespace orvx::mainwin {
 
 struct LayoutMeasures {
-  ScreenMeasures screen;       // virtual screen and monitor count
-  int32_t work_area_right = 0;   // of the primary monitor
+  ScreenMeasures screen;        // virtual screen and monitor count
+  int32_t work_area_right = 0;  // of the primary monitor
   int32_t work_area_bottom = 0;
 };
 
@@ -26,9 +26,9 @@ struct LayoutMeasures {
 inline constexpr ui::Size kCommandButtonSize{80, 18};  // save, arrange, close
 inline constexpr ui::Size kToggleButtonSize{24, 22};   // form_status_button
 inline constexpr ui::Size kCollapsedSize{400, 40};
-inline constexpr int32_t kStripHeight = 20;            // button_strip
-inline constexpr ui::Point kBackgroundOrigin{0, 20};   // bg_frame
-inline constexpr ui::Point kMinideskOrigin{10, 25};    // desktop_frame
+inline constexpr int32_t kStripHeight = 20;           // button_strip
+inline constexpr ui::Point kBackgroundOrigin{0, 20};  // bg_frame
+inline constexpr ui::Point kMinideskOrigin{10, 25};   // desktop_frame
 inline constexpr int32_t kVersionLabelLeft = 2;
 inline constexpr int32_t kVersionLabelHeight = 12;
 

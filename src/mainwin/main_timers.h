@@ -6,11 +6,11 @@
 namespace orvx::mainwin {
 
 enum class MainTimer : uintptr_t {
-  kHideAfterAutostart = 1,     // hides the window right after an autostart
-  kAutoSave,  // auto-save into the chosen standard profile
-  kMinideskRefresh,           // the Minidesk's live refresh
-  kAlertSlideIn,          // slides the Minidesk alert in
-  kAlertHide,         // hides it again
+  kHideAfterAutostart = 1,  // hides the window right after an autostart
+  kAutoSave,                // auto-save into the chosen standard profile
+  kMinideskRefresh,         // the Minidesk's live refresh
+  kAlertSlideIn,            // slides the Minidesk alert in
+  kAlertHide,               // hides it again
 };
 
 inline constexpr uint32_t kAutostartIntervalMs = 1;

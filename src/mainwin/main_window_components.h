@@ -22,8 +22,10 @@ inline constexpr lang::ComponentName kExitButton{"close_button_", "close_button"
 inline constexpr lang::ComponentName kMinideskToggleButton{"minidesk_toggle_button_", "form_status_button", true};
 inline constexpr lang::ComponentName kRefreshDesktopItem{"the desktop menu's Refresh", "pm_refresh_desktop", true};
 inline constexpr lang::ComponentName kSnapToGridItem{"the desktop menu's Align to Grid", "pm_snaptogrid", true};
-inline constexpr lang::ComponentName kDisplaySettingsItem{"the desktop menu's display settings", "pm_monitor_settings", true};
-inline constexpr lang::ComponentName kDesktopInfosItem{"the desktop menu's hidden Desktop Infos", "pm_desktop_infos", true};
+inline constexpr lang::ComponentName kDisplaySettingsItem{"the desktop menu's display settings", "pm_monitor_settings",
+                                                          true};
+inline constexpr lang::ComponentName kDesktopInfosItem{"the desktop menu's hidden Desktop Infos", "pm_desktop_infos",
+                                                       true};
 inline constexpr lang::ComponentName kBlogItem{"the desktop menu's blog", "pa_blog", false};
 inline constexpr lang::ComponentName kSaveStandardItem{"the save menu's standard profile", "pm_save_standard", true};
 inline constexpr lang::ComponentName kChooseProfileItem{"choose_profile_item_", "pm_select_profil", true};
@@ -31,7 +33,12 @@ inline constexpr lang::ComponentName kSaveNewProfileItem{"the save menu's new pr
 inline constexpr lang::ComponentName kUndoRestoreItem{"undo_restore_item_", "pm_undo_restore", false};
 
 inline constexpr lang::ComponentName kAll[] = {
-    kCaptionBar, kMinideskBackground, kMinideskView, kVersionLabel, kAlertFrame, kAlertImage, kAlertLabel, kButtonStrip, kSaveButton, kRestoreButton, kExitButton, kMinideskToggleButton, kRefreshDesktopItem, kSnapToGridItem, kDisplaySettingsItem, kDesktopInfosItem, kBlogItem, kSaveStandardItem, kChooseProfileItem, kSaveNewProfileItem, kUndoRestoreItem,
+    kCaptionBar,         kMinideskBackground, kMinideskView,        kVersionLabel,
+    kAlertFrame,         kAlertImage,         kAlertLabel,          kButtonStrip,
+    kSaveButton,         kRestoreButton,      kExitButton,          kMinideskToggleButton,
+    kRefreshDesktopItem, kSnapToGridItem,     kDisplaySettingsItem, kDesktopInfosItem,
+    kBlogItem,           kSaveStandardItem,   kChooseProfileItem,   kSaveNewProfileItem,
+    kUndoRestoreItem,
 };
 
 }  // namespace orvx::mainwin::components

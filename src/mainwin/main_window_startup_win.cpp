@@ -39,8 +39,8 @@ void MainWindow::show_tray_icon() {
   icon.set_hint(ui::kProgramTitle);
   icon.on_click = [this](tray::TrayIcon&) { show_main_window(); };
   icon.set_visible(true);
-  tray_icon_->set_icon(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED)));
+  tray_icon_->set_icon(
+      static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED)));
 }
 
 void MainWindow::show_version_line() { version_label_->set_caption(own_version_line()); }

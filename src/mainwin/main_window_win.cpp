@@ -46,8 +46,7 @@ constexpr int32_t kRestoreMenuOffset = 105;
 constexpr int kInactiveTranslucency = 25;
 
 HICON program_icon(int size) {
-  return static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, size, size, LR_SHARED));
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, size, size, LR_SHARED));
 }
 
 ui::Rect inside(const ui::Rect& r, const ui::Rect& parent) {
@@ -74,7 +73,8 @@ MainWindow::MainWindow(WindowRegistry& windows, StartSwitch start_switch)
                            .registry = &windows});
   prompts_.set_owner(hwnd());
   registrar_ = std::make_unique<WindowHotkeyRegistrar>(hwnd(), kSaveHotkeyId);
-  save_hotkey_ = std::make_unique<SaveHotkey>(*registrar_, prompts_, [this] { return translator_.message(message_ids::kHotkeyNotRegistered); });
+  save_hotkey_ = std::make_unique<SaveHotkey>(
+      *registrar_, prompts_, [this] { return translator_.message(message_ids::kHotkeyNotRegistered); });
   translucency_ = std::make_unique<TranslucentWindow>(hwnd());
   create_widgets();
   register_components();
@@ -96,64 +96,62 @@ void MainWindow::create_widgets() {
                   {ui::CaptionGlyph::kAbout, "Über...", [this] { show_about_box(); }},
                   {ui::CaptionGlyph::kSettings, "Einstellungen", [this] { show_settings_dialog(); }}}});
   // desktop_frame lies on bg_frame: both hide together when collapsed.
-  minidesk_background_ = std::make_unique<ui::Panel>(ui::PanelArgs{
-      .name = components::kMinideskBackground.name,
-      .parent = hwnd(),
-      .bounds = design.bg_frame,
-      .colour = kBackgroundBlue});
-  minidesk_view_ = std::make_unique<MinideskView>(
-      minidesk::MinideskViewArgs{.name = components::kMinideskView.name,
-                       .parent = minidesk_background_->hwnd(),
-                       .bounds = inside(design.desktop_frame, design.bg_frame),
-                       // The list shows what the map's last change left in it.
-                       .on_changed =
-                           [this] {
-                             if (error_list_window_) error_list_window_->sync();
-                             keep_alert_image_in_front(false);
-                           }},
-      minidesk_);
-  version_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = components::kVersionLabel.name,
-      .parent = minidesk_view_->hwnd(),
-      .bounds = versions_label_bounds(design),
-      .font = ui::FontSpec{"Verdana", 9},
-      .colour = kVersionText,
-      .background = minidesk::kMinideskColour,
-      .align = ui::TextAlign::kRight,
-      .right_to_left = true});
-  button_strip_ = std::make_unique<ui::Panel>(ui::PanelArgs{
-      .name = components::kButtonStrip.name,
-      .parent = hwnd(),
-      .bounds = design.button_strip,
-      .colour = ui::style::kChrome});
+  minidesk_background_ = std::make_unique<ui::Panel>(ui::PanelArgs{.name = components::kMinideskBackground.name,
+                                                                   .parent = hwnd(),
+                                                                   .bounds = design.bg_frame,
+                                                                   .colour = kBackgroundBlue});
+  minidesk_view_ =
+      std::make_unique<MinideskView>(minidesk::MinideskViewArgs{.name = components::kMinideskView.name,
+                                                                .parent = minidesk_background_->hwnd(),
+                                                                .bounds = inside(design.desktop_frame, design.bg_frame),
+                                                                // The list shows what the map's last change left in it.
+                                                                .on_changed =
+                                                                    [this] {
+                                                                      if (error_list_window_)
+                                                                        error_list_window_->sync();
+                                                                      keep_alert_image_in_front(false);
+                                                                    }},
+                                     minidesk_);
+  version_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kVersionLabel.name,
+                                                             .parent = minidesk_view_->hwnd(),
+                                                             .bounds = versions_label_bounds(design),
+                                                             .font = ui::FontSpec{"Verdana", 9},
+                                                             .colour = kVersionText,
+                                                             .background = minidesk::kMinideskColour,
+                                                             .align = ui::TextAlign::kRight,
+                                                             .right_to_left = true});
+  button_strip_ = std::make_unique<ui::Panel>(ui::PanelArgs{.name = components::kButtonStrip.name,
+                                                            .parent = hwnd(),
+                                                            .bounds = design.button_strip,
+                                                            .colour = ui::style::kChrome});
   const HWND strip = button_strip_->hwnd();
-  save_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = components::kSaveButton.name,
-      .caption = "Speichern",
-      .hint = "Aktuelle Position speichern...",
-      .parent = strip,
-      .bounds = inside(design.save_button, design.button_strip),
-      .on_click = [this] { on_save_clicked(context(), *this); }});
-  arrange_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = components::kRestoreButton.name,
-      .caption = kArrangeButtonCaption,
-      .hint = "Position der Icons wiederherstellen...",
-      .parent = strip,
-      .bounds = inside(design.arrange_button, design.button_strip),
-      .on_click = [this] { on_restore_clicked(context(), *this); }});
-  close_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = components::kExitButton.name,
-      .caption = "Beenden",
-      .parent = strip,
-      .bounds = inside(design.close_button, design.button_strip),
-      .on_click = [this] { exit_program(); }});
-  minidesk_toggle_button_ = std::make_unique<ui::PictureButton>(ui::PictureButtonArgs{
-      .name = components::kMinideskToggleButton.name,
-      .hint = "Orvane-Minidesk einblenden/ausblenden",
-      .parent = strip,
-      .bounds = inside(design.form_status_button, design.button_strip),
-      .picture = ui::kHideMinideskPicture,
-      .on_click = [this] { toggle_minidesk(); }});
+  save_button_ =
+      std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{.name = components::kSaveButton.name,
+                                                          .caption = "Speichern",
+                                                          .hint = "Aktuelle Position speichern...",
+                                                          .parent = strip,
+                                                          .bounds = inside(design.save_button, design.button_strip),
+                                                          .on_click = [this] { on_save_clicked(context(), *this); }});
+  arrange_button_ = std::make_unique<ui::FlatButton>(
+      ui::FlatButtonArgs{.name = components::kRestoreButton.name,
+                         .caption = kArrangeButtonCaption,
+                         .hint = "Position der Icons wiederherstellen...",
+                         .parent = strip,
+                         .bounds = inside(design.arrange_button, design.button_strip),
+                         .on_click = [this] { on_restore_clicked(context(), *this); }});
+  close_button_ =
+      std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{.name = components::kExitButton.name,
+                                                          .caption = "Beenden",
+                                                          .parent = strip,
+                                                          .bounds = inside(design.close_button, design.button_strip),
+                                                          .on_click = [this] { exit_program(); }});
+  minidesk_toggle_button_ = std::make_unique<ui::PictureButton>(
+      ui::PictureButtonArgs{.name = components::kMinideskToggleButton.name,
+                            .hint = "Orvane-Minidesk einblenden/ausblenden",
+                            .parent = strip,
+                            .bounds = inside(design.form_status_button, design.button_strip),
+                            .picture = ui::kHideMinideskPicture,
+                            .on_click = [this] { toggle_minidesk(); }});
 
   menus_ = std::make_unique<MainMenus>(DesktopMenuActions{
       .on_refresh_desktop_clicked = [this] { on_refresh_desktop_clicked(*this, desktop_); },
@@ -166,17 +164,17 @@ void MainWindow::create_widgets() {
 void MainWindow::register_components() {
   minidesk::AlertPanelView& alert = minidesk_view_->alert_panel();
   for (NamedComponent* component : std::initializer_list<NamedComponent*>{
-           caption_bar_.get(), minidesk_background_.get(), minidesk_view_.get(), version_label_.get(), &alert.alert_frame(),
-           &alert.alert_img(), &alert.alert_label(), button_strip_.get(), save_button_.get(), arrange_button_.get(),
-           close_button_.get(), minidesk_toggle_button_.get()}) {
+           caption_bar_.get(), minidesk_background_.get(), minidesk_view_.get(), version_label_.get(),
+           &alert.alert_frame(), &alert.alert_img(), &alert.alert_label(), button_strip_.get(), save_button_.get(),
+           arrange_button_.get(), close_button_.get(), minidesk_toggle_button_.get()}) {
     add_component(*component);
   }
   for (NamedComponent* item : menus_->components()) add_component(*item);
 }
 
 MainContext MainWindow::context() {
-  return {desktop_,  prompts_, translator_, windows_,      *save_hotkey_,     settings_,
-          folders_,  screen_,  start_switch_, restore_undo_, language_chooser_};
+  return {desktop_, prompts_, translator_,   windows_,      *save_hotkey_,    settings_,
+          folders_, screen_,  start_switch_, restore_undo_, language_chooser_};
 }
 
 void MainWindow::end_program_now() {
@@ -387,7 +385,8 @@ SaveMenuChoice MainWindow::show_save_menu(const ProfileMenus& menus) {
 }
 
 RestoreMenuChoice MainWindow::show_restore_menu(const ProfileMenus& menus, bool undo_offered) {
-  RestoreMenuOptions options{.undo_offered = undo_offered, .undo_caption = translator_.message(message_ids::kUndoLastRestore)};
+  RestoreMenuOptions options{.undo_offered = undo_offered,
+                             .undo_caption = translator_.message(message_ids::kUndoLastRestore)};
   if (minidesk_shown_) options.on_preview = [this](const std::string* name) { preview_restore(name); };
   return menus_->show_restore_menu(hwnd(), menu_point(kRestoreMenuOffset), menus, options);
 }

@@ -62,12 +62,12 @@ class ShellTrayIcon;
 namespace orvx::mainwin {
 
 // The features the main window hosts, by the names it uses for them.
+using minidesk::ErrorListWindow;
 using minidesk::MapRect;
 using minidesk::Minidesk;
 using minidesk::MinideskHost;
 using minidesk::MinideskToggleView;
 using minidesk::MinideskView;
-using minidesk::ErrorListWindow;
 using tray::ShellTrayIcon;
 
 class TranslucentWindow;
@@ -206,8 +206,8 @@ class MainWindow final : public ui::Form, public MainWindowOps, private Minidesk
   bool minidesk_shown_ = true;
   bool terminating_ = false;
   bool closed_ = false;
-  bool shown_once_ = false;  // the update message waits for the first show
-  unsigned timers_on_ = 0;  // one bit per MainTimer
+  bool shown_once_ = false;            // the update message waits for the first show
+  unsigned timers_on_ = 0;             // one bit per MainTimer
   int32_t auto_save_interval_ms_ = 0;  // of kAutoSave while it runs
   std::optional<MainLayout> applied_layout_;
   std::function<void()> show_about_;

@@ -19,8 +19,7 @@ void refresh_unless_live(const MainContext& context, MinideskOps& window) {
 
 void on_refresh_desktop_clicked(MinideskOps& window, icons::DesktopAccess& desktop) {
   window.update_layout();
-  icons::read_minidesk_icons(desktop,
-                           [&window](const DesktopIcons& icons) { window.build_minidesk(icons); });
+  icons::read_minidesk_icons(desktop, [&window](const DesktopIcons& icons) { window.build_minidesk(icons); });
 }
 
 void on_save_clicked(const MainContext& context, MainWindowOps& window) {
@@ -43,7 +42,7 @@ void on_save_clicked(const MainContext& context, MainWindowOps& window) {
 
 void on_restore_clicked(const MainContext& context, MainWindowOps& window) {
   if (icons::check_desktop_arrangement(context.desktop, context.prompts,
-                                     context.translator.message(message_ids::kArrangementBlocksRestore))) {
+                                       context.translator.message(message_ids::kArrangementBlocksRestore))) {
     const RestoreMenuChoice chosen =
         window.show_restore_menu(build_profile_menus(context.folders.data), context.restore_undo.available());
     switch (chosen.item) {

@@ -14,8 +14,8 @@ bool run_control_panel_applet(const std::string& arguments) {
 }
 
 bool open_web_page(const std::string& address) {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  const auto result =
+      reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   return result > 32;
 }
 

@@ -10,13 +10,12 @@ bool is_update_switch(std::string_view argument, std::string_view own_version) {
 
 }  // namespace
 
-StartSwitch classify_start_switch(const std::vector<std::string>& arguments,
-                                  std::string_view own_version) {
+StartSwitch classify_start_switch(const std::vector<std::string>& arguments, std::string_view own_version) {
   if (arguments.empty()) return StartSwitch::kNormal;
   const std::string& first = arguments.front();
   if (first == "/u") {
     return arguments.size() > 1 && is_update_switch(arguments[1], own_version) ? StartSwitch::kPortableUpdated
-                                                                              : StartSwitch::kPortable;
+                                                                               : StartSwitch::kPortable;
   }
   if (first == "/auto") return StartSwitch::kAutostart;
   if (first == "/dev") return StartSwitch::kTemplate;

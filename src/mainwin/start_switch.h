@@ -22,8 +22,7 @@ enum class StartSwitch {
 // `own_version` is the version string of the running program file; an empty
 // one (no version resource) never forms the update switch, so a bare "/" is
 // an ordinary argument.
-StartSwitch classify_start_switch(const std::vector<std::string>& arguments,
-                                  std::string_view own_version);
+StartSwitch classify_start_switch(const std::vector<std::string>& arguments, std::string_view own_version);
 
 // Whether the data folder lies beside the program file.
 bool is_portable(StartSwitch start_switch);

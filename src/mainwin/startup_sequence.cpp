@@ -42,8 +42,8 @@ class StartupSteps {
 };
 
 void write_english_language_file(const MainContext& context, StartupOps& window) {
-  const std::string path = files::with_separator(lang::lang_folder_path(context.folders.data)) +
-                           kEnglishLanguageFileName;
+  const std::string path =
+      files::with_separator(lang::lang_folder_path(context.folders.data)) + kEnglishLanguageFileName;
   // An older or edited English file is replaced at every start.
   files::delete_file(path);
   if (!window.write_english_language_file(path)) {
@@ -66,12 +66,12 @@ StartupOutcome run_startup_sequence(const MainContext& context, MainWindowOps& w
   steps.step([&] { window.restore_placement(context.folders.data); });
   steps.guarded([&] { load_settings(context, window); });
   steps.step([&] {
-    icons::check_desktop_arrangement(context.desktop, context.prompts, context.translator.message(message_ids::kArrangementBlocksRestore));
+    icons::check_desktop_arrangement(context.desktop, context.prompts,
+                                     context.translator.message(message_ids::kArrangementBlocksRestore));
   });
   steps.step([&] { window.update_layout(); });
   steps.guarded([&] {
-    icons::read_minidesk_icons(context.desktop,
-                             [&](const DesktopIcons& icons) { window.build_minidesk(icons); });
+    icons::read_minidesk_icons(context.desktop, [&](const DesktopIcons& icons) { window.build_minidesk(icons); });
   });
   steps.guarded([&] { ensure_resolution_profile(context.profiles()); });
   // Step 12, the frames: update_layout (step 9) has placed them where they belong.

@@ -44,8 +44,7 @@ std::string app_data_folder() {
 }
 
 DataFolders locate_data_folders(StartSwitch start_switch) {
-  const std::string app_data =
-      is_portable(start_switch) ? std::string() : app_data_folder();
+  const std::string app_data = is_portable(start_switch) ? std::string() : app_data_folder();
   return data_folders_under(choose_base_folder(start_switch, app_data, program_file_path()), '\\');
 }
 

@@ -9,8 +9,7 @@ constexpr LONG kLayeredStyle = 0x80000;  // WS_EX_LAYERED
 constexpr DWORD kAlphaOnly = 2;          // LWA_ALPHA
 }  // namespace
 
-TranslucentWindow::TranslucentWindow(HWND owner, const char* library)
-    : owner_(owner), library_(LoadLibraryA(library)) {
+TranslucentWindow::TranslucentWindow(HWND owner, const char* library) : owner_(owner), library_(LoadLibraryA(library)) {
   if (library_) {
     set_attributes_ = reinterpret_cast<SetLayeredWindowAttributesFn>(
         reinterpret_cast<void*>(GetProcAddress(library_.get(), "SetLayeredWindowAttributes")));

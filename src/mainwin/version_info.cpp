@@ -22,8 +22,8 @@ std::string version_from_fixed_file_info(std::string_view block) {
   if (block.size() < kFixedFileInfoSize || dword_at(block, 0) != kFixedFileInfoSignature) return {};
   const uint32_t ms = dword_at(block, kFileVersionMsOffset);
   const uint32_t ls = dword_at(block, kFileVersionLsOffset);
-  return std::to_string(ms >> 16) + "." + std::to_string(ms & 0xFFFF) + "." +
-         std::to_string(ls >> 16) + "." + std::to_string(ls & 0xFFFF);
+  return std::to_string(ms >> 16) + "." + std::to_string(ms & 0xFFFF) + "." + std::to_string(ls >> 16) + "." +
+         std::to_string(ls & 0xFFFF);
 }
 
 std::string version_line(std::string_view version, std::string_view build_time_text) {

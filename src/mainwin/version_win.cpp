@@ -38,8 +38,7 @@ std::string format_local_datetime(double datetime) {
 
 std::string own_version_line() {
   const std::string program = program_file_path();
-  return version_line(get_version_string(program),
-                      format_local_datetime(unix_to_datetime(get_build_time(program))));
+  return version_line(get_version_string(program), format_local_datetime(unix_to_datetime(get_build_time(program))));
 }
 
 }  // namespace orvx::mainwin

@@ -15,7 +15,7 @@ bool apply_rounded_shape(HWND window) {
                                                  kWindowCornerDiameter, kWindowCornerDiameter));
   if (!region) return false;
   if (!SetWindowRgn(window, region.get(), TRUE)) return false;  // still ours: deleted here
-  region.release();  // the window's now
+  region.release();                                             // the window's now
   return true;
 }
 

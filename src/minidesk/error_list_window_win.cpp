@@ -27,22 +27,22 @@ ErrorListWindow::ErrorListWindow(HWND main_window, Minidesk& minidesk, WindowReg
                            .owner = main_window,
                            .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW,
                            .registry = registry});
-  list_box_ = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                              0, 0, kErrorListWidth, kErrorListHeight - kButtonHeight, hwnd(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)), GetModuleHandleA(nullptr),
-                              nullptr);
+  list_box_ =
+      CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
+                      kErrorListWidth, kErrorListHeight - kButtonHeight, hwnd(),
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)), GetModuleHandleA(nullptr), nullptr);
   if (!list_box_) throw errors::MessageError(message_ids::kIconListNotCreated);
   SendMessageA(list_box_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  abort_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = error_list_components::kCloseButton.name,
-      .caption = "Schließen",
-      .hint = "Fenster schließen",
-      .parent = hwnd(),
-      .bounds = ui::Rect{0, kErrorListHeight - kButtonHeight, kErrorListWidth, kButtonHeight},
-      .on_click = [this] {
-        minidesk_.on_cancel_clicked();
-        sync();
-      }});
+  abort_button_ = std::make_unique<ui::FlatButton>(
+      ui::FlatButtonArgs{.name = error_list_components::kCloseButton.name,
+                         .caption = "Schließen",
+                         .hint = "Fenster schließen",
+                         .parent = hwnd(),
+                         .bounds = ui::Rect{0, kErrorListHeight - kButtonHeight, kErrorListWidth, kButtonHeight},
+                         .on_click = [this] {
+                           minidesk_.on_cancel_clicked();
+                           sync();
+                         }});
   add_component(*abort_button_);
 }
 

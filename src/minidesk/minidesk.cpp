@@ -6,9 +6,7 @@
 
 namespace orvx::minidesk {
 
-std::string marker_name(const MinideskMarker& marker) {
-  return kMarkerNamePrefix + std::to_string(marker.icon_index);
-}
+std::string marker_name(const MinideskMarker& marker) { return kMarkerNamePrefix + std::to_string(marker.icon_index); }
 
 bool Minidesk::store_marker(size_t slot, size_t icon_index, const DesktopIcon& icon, bool outside) {
   const MapRect bounds = marker_bounds(icon.x, icon.y);
@@ -107,9 +105,7 @@ void Minidesk::hide_restore_preview() {
   changed();
 }
 
-bool Minidesk::map_contains(MapPoint p) const {
-  return MapRect{0, 0, map_size_.width, map_size_.height}.contains(p);
-}
+bool Minidesk::map_contains(MapPoint p) const { return MapRect{0, 0, map_size_.width, map_size_.height}.contains(p); }
 
 MinideskHit Minidesk::hit_test(MapPoint p) const {
   if (!map_contains(p)) return {};

@@ -8,7 +8,8 @@ namespace orvx::minidesk {
 void toggle_minidesk(const std::string& config_path, bool& minidesk_shown, const MinideskToggleView& view) {
   if (!ini::IniText::load(config_path).value(kSettingsSection, kMinideskShownKey)) minidesk_shown = false;
   minidesk_shown = !minidesk_shown;
-  if (view.set_toggle_picture) view.set_toggle_picture(minidesk_shown ? ui::kHideMinideskPicture : ui::kShowMinideskPicture);
+  if (view.set_toggle_picture)
+    view.set_toggle_picture(minidesk_shown ? ui::kHideMinideskPicture : ui::kShowMinideskPicture);
   ini::write_bool(config_path, kSettingsSection, kMinideskShownKey, minidesk_shown);
   if (view.update_layout) view.update_layout();
 }

@@ -25,7 +25,8 @@ MapPoint edge_towards_centre(MapPoint from, const MapRect& target) {
   int64_t outside = 0, inside = 1 << 16;
   const int64_t dx = int64_t{to.x} - from.x, dy = int64_t{to.y} - from.y;
   auto at = [&](int64_t t) {
-    return MapPoint{static_cast<int32_t>(from.x + dx * t / (1 << 16)), static_cast<int32_t>(from.y + dy * t / (1 << 16))};
+    return MapPoint{static_cast<int32_t>(from.x + dx * t / (1 << 16)),
+                    static_cast<int32_t>(from.y + dy * t / (1 << 16))};
   };
   while (inside - outside > 1) {
     const int64_t middle = (outside + inside) / 2;

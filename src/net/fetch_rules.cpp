@@ -15,9 +15,7 @@ std::optional<int32_t> parse_content_length(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-bool status_accepted(std::optional<int> status) {
-  return status && *status >= 200 && *status <= 299;
-}
+bool status_accepted(std::optional<int> status) { return status && *status >= 200 && *status <= 299; }
 
 std::string partial_file_name(const std::string& target) { return target + ".part"; }
 

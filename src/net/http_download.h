@@ -36,8 +36,7 @@ struct FetchResult;
 class HttpDownload;
 
 using ProgressHandler = std::function<void(HttpDownload& sender, int32_t total_size, int32_t received)>;
-using FileDoneHandler =
-    std::function<void(HttpDownload& sender, const std::string& file_name, int32_t file_size)>;
+using FileDoneHandler = std::function<void(HttpDownload& sender, const std::string& file_name, int32_t file_size)>;
 using TextDoneHandler = std::function<void(HttpDownload& sender, const std::string& result)>;
 using NotifyHandler = std::function<void(HttpDownload& sender)>;
 
@@ -60,7 +59,7 @@ class HttpDownload {
   ~HttpDownload();
 
   // Properties, read when a fetch starts.
-  std::string accept_types = "*/*";  // the Accept header's value
+  std::string accept_types = "*/*";   // the Accept header's value
   std::string agent = kDefaultAgent;  // empty: no user-agent is sent
   // True: a response without Content-Length fails before any body is read.
   bool binary_data = false;
@@ -70,7 +69,7 @@ class HttpDownload {
   std::string user_name;
   std::string password;
   std::string post_query;  // non-empty: POST this as the body
-  std::string referer;    // empty: no Referer header
+  std::string referer;     // empty: no Referer header
   // The longest time without progress (see above).
   std::chrono::milliseconds stall_bound = kDefaultStallBound;
   // File fetches: the body arrives in a partial file beside FileName (see

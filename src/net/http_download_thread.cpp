@@ -159,8 +159,7 @@ FetchResult HttpDownloadThread::transfer(FetchControl& control) {
     }
     // The counts are 32-bit signed: a body that would pass 2 GiB fails
     // rather than wrap around.
-    if (*count > sizeof chunk ||
-        *count > static_cast<size_t>(std::numeric_limits<int32_t>::max() - received_)) {
+    if (*count > sizeof chunk || *count > static_cast<size_t>(std::numeric_limits<int32_t>::max() - received_)) {
       return failed(FetchFailure::kIncomplete);
     }
     if (to_file) {

@@ -33,7 +33,7 @@ struct FetchSnapshot {
   bool binary_data = false;
   bool use_cache = false;
   bool report_progress = false;  // an OnProgress handler was set
-  FileCheck check;              // file mode; none: every complete file passes
+  FileCheck check;               // file mode; none: every complete file passes
   FetchMode mode = FetchMode::kFile;
   // The longest the server may keep the transfer without progress.
   std::chrono::milliseconds stall_bound{30000};

@@ -11,9 +11,9 @@
 namespace orvx::net {
 
 struct HttpRequest {
-  std::string agent;         // user-agent name of the session; empty: none
+  std::string agent;  // user-agent name of the session; empty: none
   std::string host;
-  std::string user_name;     // handed to the connection; empty: none
+  std::string user_name;  // handed to the connection; empty: none
   std::string password;
   std::string verb;          // "GET" or "POST"
   std::string path;          // the object, beginning with "/"

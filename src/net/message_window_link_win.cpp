@@ -15,9 +15,7 @@ MessageWindowLink::MessageWindowLink() {
   });
 }
 
-void MessageWindowLink::set_receiver(std::function<void()> receiver) {
-  receiver_ = std::move(receiver);
-}
+void MessageWindowLink::set_receiver(std::function<void()> receiver) { receiver_ = std::move(receiver); }
 
 void MessageWindowLink::notify() { PostMessageA(window_.hwnd(), kDeliverMessage, 0, 0); }
 

@@ -6,8 +6,7 @@
 namespace orvx::net {
 
 std::string configured_update_server(const std::string& config_path) {
-  return net::update_server_base(
-      ini::read_string(config_path, net::kUpdateServerSection, net::kUpdateServerKey, ""));
+  return net::update_server_base(ini::read_string(config_path, net::kUpdateServerSection, net::kUpdateServerKey, ""));
 }
 
 }  // namespace orvx::net

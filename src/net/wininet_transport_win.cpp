@@ -28,8 +28,8 @@ bool waited_out(DWORD error, Clock::time_point start, DWORD timeout_ms) {
 
 class WininetResponse : public HttpResponse {
  public:
-  WininetResponse(win::ScopedInternet session, win::ScopedInternet connection,
-                  win::ScopedInternet request, DWORD timeout_ms, bool send_timed_out)
+  WininetResponse(win::ScopedInternet session, win::ScopedInternet connection, win::ScopedInternet request,
+                  DWORD timeout_ms, bool send_timed_out)
       : session_(std::move(session)),
         connection_(std::move(connection)),
         request_(std::move(request)),
@@ -59,8 +59,7 @@ class WininetResponse : public HttpResponse {
     DWORD size = sizeof status;
     DWORD index = 0;
     // A request that never got an answer may report the status 0.
-    if (!HttpQueryInfoA(request_.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
-                        &size, &index) ||
+    if (!HttpQueryInfoA(request_.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, &index) ||
         status == 0) {
       return std::nullopt;
     }
@@ -101,9 +100,8 @@ class WininetResponse : public HttpResponse {
 
 // Every wait of the session and its requests ends after `timeout_ms`.
 void set_timeouts(HINTERNET handle, DWORD timeout_ms) {
-  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
-                       INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_DATA_SEND_TIMEOUT,
-                       INTERNET_OPTION_DATA_RECEIVE_TIMEOUT}) {
+  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT,
+                       INTERNET_OPTION_DATA_SEND_TIMEOUT, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT}) {
     InternetSetOptionA(handle, option, &timeout_ms, sizeof timeout_ms);
   }
 }
@@ -111,21 +109,20 @@ void set_timeouts(HINTERNET handle, DWORD timeout_ms) {
 class Wininet : public HttpTransport {
  public:
   std::unique_ptr<HttpResponse> send(const HttpRequest& r) override {
-    win::ScopedInternet session(
-        InternetOpenA(or_null(r.agent), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    win::ScopedInternet session(InternetOpenA(or_null(r.agent), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session) return nullptr;
     set_timeouts(session.get(), r.stall_timeout_ms);
-    win::ScopedInternet connection(InternetConnectA(session.get(), r.host.c_str(),
-        INTERNET_DEFAULT_HTTP_PORT, or_null(r.user_name), or_null(r.password),
-        INTERNET_SERVICE_HTTP, 0, 0));
+    win::ScopedInternet connection(InternetConnectA(session.get(), r.host.c_str(), INTERNET_DEFAULT_HTTP_PORT,
+                                                    or_null(r.user_name), or_null(r.password), INTERNET_SERVICE_HTTP, 0,
+                                                    0));
     if (!connection) return nullptr;
     const char* accept[] = {r.accept_types.c_str(), nullptr};
     // A fresh copy from the server, and none kept in the system's Internet
     // cache either.
-    DWORD flags = r.reload ? INTERNET_FLAG_RELOAD | INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_CACHE_WRITE
-                           : 0;
-    win::ScopedInternet request(HttpOpenRequestA(connection.get(), r.verb.c_str(), r.path.c_str(),
-        "HTTP/1.0", or_null(r.referer), r.accept_types.empty() ? nullptr : accept, flags, 0));
+    DWORD flags = r.reload ? INTERNET_FLAG_RELOAD | INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_CACHE_WRITE : 0;
+    win::ScopedInternet request(HttpOpenRequestA(connection.get(), r.verb.c_str(), r.path.c_str(), "HTTP/1.0",
+                                                 or_null(r.referer), r.accept_types.empty() ? nullptr : accept, flags,
+                                                 0));
     if (!request) return nullptr;
     set_timeouts(request.get(), r.stall_timeout_ms);
 
@@ -133,13 +130,12 @@ class Wininet : public HttpTransport {
     // download rules decide from there; only a timeout is noted, so that a
     // server that never answered counts as stalled.
     const Clock::time_point start = Clock::now();
-    const BOOL sent = HttpSendRequestA(request.get(), or_null(r.extra_header),
-                                       static_cast<DWORD>(r.extra_header.size()),
-                                       r.body.empty() ? nullptr : const_cast<char*>(r.body.data()),
-                                       static_cast<DWORD>(r.body.size()));
+    const BOOL sent = HttpSendRequestA(
+        request.get(), or_null(r.extra_header), static_cast<DWORD>(r.extra_header.size()),
+        r.body.empty() ? nullptr : const_cast<char*>(r.body.data()), static_cast<DWORD>(r.body.size()));
     const bool timed_out = !sent && waited_out(GetLastError(), start, r.stall_timeout_ms);
-    return std::make_unique<WininetResponse>(std::move(session), std::move(connection),
-                                             std::move(request), r.stall_timeout_ms, timed_out);
+    return std::make_unique<WininetResponse>(std::move(session), std::move(connection), std::move(request),
+                                             r.stall_timeout_ms, timed_out);
   }
 };
 

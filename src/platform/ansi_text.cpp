@@ -8,11 +8,16 @@ char fold_case(char c) {
   // À..Þ except the multiplication sign.
   if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 0x20);
   switch (b) {
-    case 0x8A: return static_cast<char>(0x9A);  // Š
-    case 0x8C: return static_cast<char>(0x9C);  // Œ
-    case 0x8E: return static_cast<char>(0x9E);  // Ž
-    case 0x9F: return static_cast<char>(0xFF);  // Ÿ
-    default: return c;
+    case 0x8A:
+      return static_cast<char>(0x9A);  // Š
+    case 0x8C:
+      return static_cast<char>(0x9C);  // Œ
+    case 0x8E:
+      return static_cast<char>(0x9E);  // Ž
+    case 0x9F:
+      return static_cast<char>(0xFF);  // Ÿ
+    default:
+      return c;
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-
 namespace orvx {
 namespace {
 
@@ -44,12 +43,10 @@ void civil_from_days(int64_t z, int& year, int& month, int& day) {
 std::optional<int64_t> calendar_to_unix(const files::LocalTime& t) {
   if (t.month < 1 || t.month > 12) return std::nullopt;
   if (t.day < 1 || t.day > days_in_month(t.year, t.month)) return std::nullopt;
-  if (t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 ||
-      t.second > 59) {
+  if (t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 59) {
     return std::nullopt;
   }
-  return days_from_civil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600 +
-         t.minute * 60 + t.second;
+  return days_from_civil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
 double unix_to_datetime(int64_t seconds) {

@@ -2,8 +2,6 @@
 
 namespace orvx {
 
-std::unique_ptr<DateTimeFormatter> user_date_time_formatter() {
-  return std::make_unique<FixedDateTimeFormatter>();
-}
+std::unique_ptr<DateTimeFormatter> user_date_time_formatter() { return std::make_unique<FixedDateTimeFormatter>(); }
 
 }  // namespace orvx

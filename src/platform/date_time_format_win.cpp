@@ -38,8 +38,6 @@ class UserDateTimeFormatter : public DateTimeFormatter {
 
 }  // namespace
 
-std::unique_ptr<DateTimeFormatter> user_date_time_formatter() {
-  return std::make_unique<UserDateTimeFormatter>();
-}
+std::unique_ptr<DateTimeFormatter> user_date_time_formatter() { return std::make_unique<UserDateTimeFormatter>(); }
 
 }  // namespace orvx

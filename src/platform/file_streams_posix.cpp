@@ -20,7 +20,7 @@ int fd_of(intptr_t handle) { return static_cast<int>(handle); }
 std::optional<FileReader> FileReader::open(const std::string& path, Sharing) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  struct stat st{};
+  struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     int saved = S_ISDIR(st.st_mode) ? EISDIR : errno;
     ::close(fd);

@@ -65,8 +65,7 @@ std::optional<ReplacingFileWriter> ReplacingFileWriter::create(const std::string
     char part[9];
     wsprintfA(part, "%08lx", static_cast<unsigned long>(unique));
     std::string temp = replacing_temp_name(folder, part);
-    HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) return ReplacingFileWriter(stored(h), temp, path);
     DWORD error = GetLastError();
     // A file of that name, or one being deleted: try the next name.
@@ -97,8 +96,8 @@ bool ReplacingFileWriter::commit() {
     ok = false;
     SetLastError(ERROR_ACCESS_DENIED);
   }
-  ok = ok && MoveFileExA(temp_path_.c_str(), target_path_.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  ok = ok &&
+       MoveFileExA(temp_path_.c_str(), target_path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   if (!ok) {
     DWORD error = GetLastError();
     discard();

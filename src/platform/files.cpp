@@ -44,8 +44,7 @@ std::string replacing_temp_name(const std::string& folder, std::string_view uniq
 bool is_replacing_temp_name(std::string_view name) {
   auto same = [](std::string_view a, std::string_view b) {
     for (size_t i = 0; i < a.size(); ++i) {
-      if (std::tolower(static_cast<unsigned char>(a[i])) !=
-          std::tolower(static_cast<unsigned char>(b[i]))) {
+      if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
         return false;
       }
     }

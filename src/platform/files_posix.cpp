@@ -43,8 +43,10 @@ class Fd {
 
 uint32_t attributes_from(const std::string& name, const struct stat& st) {
   uint32_t a = 0;
-  if (S_ISDIR(st.st_mode)) a |= kDirectory;
-  else a |= kArchive;
+  if (S_ISDIR(st.st_mode))
+    a |= kDirectory;
+  else
+    a |= kArchive;
   if (!(st.st_mode & S_IWUSR)) a |= kReadOnly;
   if (!name.empty() && name[0] == '.' && name != "." && name != "..") a |= kHidden;
   return a;
@@ -72,7 +74,7 @@ std::vector<FolderEntry> list_folder(const std::string& folder, std::string_view
   while (dirent* e = readdir(dir.get())) {
     std::string name = e->d_name;
     if (!wildcard_match(pattern, name)) continue;
-    struct stat st{};
+    struct stat st {};
     if (stat((base + name).c_str(), &st) != 0) continue;
     FolderEntry entry;
     entry.name = name;
@@ -84,12 +86,12 @@ std::vector<FolderEntry> list_folder(const std::string& folder, std::string_view
 }
 
 bool file_exists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool folder_exists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -103,14 +105,12 @@ bool delete_file(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 bool remove_folder(const std::string& path) { return rmdir(path.c_str()) == 0; }
 
-bool replace_file(const std::string& from, const std::string& to) {
-  return rename(from.c_str(), to.c_str()) == 0;
-}
+bool replace_file(const std::string& from, const std::string& to) { return rename(from.c_str(), to.c_str()) == 0; }
 
 std::optional<std::string> read_file(const std::string& path) {
   Fd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) return std::nullopt;
-  struct stat st{};
+  struct stat st {};
   if (fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
   std::string data;
   data.reserve(static_cast<size_t>(st.st_size));
@@ -128,7 +128,7 @@ std::optional<std::string> read_file(const std::string& path) {
 }
 
 std::optional<uint64_t> file_size(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
   return static_cast<uint64_t>(st.st_size);
 }
@@ -159,16 +159,16 @@ bool write_file_replacing(const std::string& path, std::string_view data) {
 }
 
 std::optional<uint32_t> attributes_of(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   if (stat(path.c_str(), &st) != 0) return std::nullopt;
   return attributes_from(name_of(path), st);
 }
 
 std::optional<LocalTime> last_write_local_time(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   if (stat(path.c_str(), &st) != 0) return std::nullopt;
   time_t t = st.st_mtime;
-  struct tm tm{};
+  struct tm tm {};
   if (!localtime_r(&t, &tm)) return std::nullopt;
   LocalTime lt;
   lt.year = tm.tm_year + 1900;

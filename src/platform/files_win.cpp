@@ -51,9 +51,7 @@ bool folder_exists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool create_folder(const std::string& path) {
-  return CreateDirectoryA(path.c_str(), nullptr) || folder_exists(path);
-}
+bool create_folder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) || folder_exists(path); }
 
 bool delete_file(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
@@ -67,8 +65,8 @@ bool replace_file(const std::string& from, const std::string& to) {
 }
 
 std::optional<std::string> read_file(const std::string& path) {
-  win::ScopedHandle h = win::adopt_handle(CreateFileA(path.c_str(), GENERIC_READ,
-      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::ScopedHandle h = win::adopt_handle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h) return std::nullopt;
   std::string data;
   DWORD high = 0;
@@ -92,8 +90,8 @@ std::optional<uint64_t> file_size(const std::string& path) {
 }
 
 bool write_file(const std::string& path, std::string_view data) {
-  win::ScopedHandle h = win::adopt_handle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
-      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  win::ScopedHandle h = win::adopt_handle(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h) return false;
   bool ok = write_all(h.get(), data);
   return CloseHandle(h.release()) && ok;
@@ -117,8 +115,7 @@ std::optional<LocalTime> last_write_local_time(const std::string& path) {
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return std::nullopt;
   FILETIME local{};
   WORD dos_date = 0, dos_time = 0;
-  if (!FileTimeToLocalFileTime(&d.ftLastWriteTime, &local) ||
-      !FileTimeToDosDateTime(&local, &dos_date, &dos_time)) {
+  if (!FileTimeToLocalFileTime(&d.ftLastWriteTime, &local) || !FileTimeToDosDateTime(&local, &dos_date, &dos_time)) {
     return std::nullopt;
   }
   return decode_dos_date_time(dos_date, dos_time);
@@ -134,11 +131,11 @@ std::string temp_folder() {
 std::string describe_last_error() {
   DWORD code = GetLastError();
   char text[512] = {};
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                           0, text, sizeof text, nullptr);
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                           sizeof text, nullptr);
   std::string message(text, n);
-  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' ||
-                              message.back() == ' ' || message.back() == '.')) {
+  while (!message.empty() &&
+         (message.back() == '\r' || message.back() == '\n' || message.back() == ' ' || message.back() == '.')) {
     message.pop_back();
   }
   if (message.empty()) message = "system error";

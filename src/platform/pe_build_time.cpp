@@ -42,8 +42,7 @@ bool read_exactly(ByteReader& image, uint64_t offset, void* out, size_t size) {
 
 // The resource directory's time stamp as Unix seconds, or nullopt when the
 // image does not lead to a valid one.
-std::optional<int64_t> resource_time_stamp(ByteReader& image, uint64_t header_offset,
-                                           const uint8_t* nt) {
+std::optional<int64_t> resource_time_stamp(ByteReader& image, uint64_t header_offset, const uint8_t* nt) {
   const uint16_t optional_size = word_at(nt + kOptionalHeaderSizeField);
   if (optional_size < kMinimumOptionalHeaderSize || word_at(nt + kMagicField) != kPe32Magic) {
     return std::nullopt;
@@ -59,8 +58,7 @@ std::optional<int64_t> resource_time_stamp(ByteReader& image, uint64_t header_of
   std::array<uint8_t, kSectionsPerRead * kSectionHeaderSize> chunk{};
   for (size_t done = 0; done < section_count;) {
     const size_t n = std::min(kSectionsPerRead, section_count - done);
-    if (!read_exactly(image, table + done * kSectionHeaderSize, chunk.data(),
-                      n * kSectionHeaderSize)) {
+    if (!read_exactly(image, table + done * kSectionHeaderSize, chunk.data(), n * kSectionHeaderSize)) {
       return std::nullopt;
     }
     for (size_t i = 0; i < n && !directory_offset; ++i) {

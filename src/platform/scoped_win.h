@@ -16,9 +16,7 @@ struct HandleCloser {
 // A kernel handle (process, file, mutex, event, thread). Never copied.
 using ScopedHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 
-inline ScopedHandle adopt_handle(HANDLE h) {
-  return ScopedHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
-}
+inline ScopedHandle adopt_handle(HANDLE h) { return ScopedHandle(h == INVALID_HANDLE_VALUE ? nullptr : h); }
 
 struct FindCloser {
   void operator()(HANDLE h) const noexcept {
@@ -55,7 +53,6 @@ struct LibraryFreer {
   }
 };
 using ScopedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFreer>;
-
 
 struct IconDestroyer {
   void operator()(HICON h) const noexcept {
@@ -111,8 +108,7 @@ class ScopedRemoteMemory {
  public:
   ScopedRemoteMemory() = default;
   ScopedRemoteMemory(HANDLE process, void* address) : process_(process), address_(address) {}
-  ScopedRemoteMemory(ScopedRemoteMemory&& other) noexcept
-      : process_(other.process_), address_(other.release()) {}
+  ScopedRemoteMemory(ScopedRemoteMemory&& other) noexcept : process_(other.process_), address_(other.release()) {}
   ScopedRemoteMemory& operator=(ScopedRemoteMemory&& other) noexcept {
     if (this != &other) {
       reset();

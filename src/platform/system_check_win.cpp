@@ -13,8 +13,7 @@ uint16_t native_processor_architecture() {
   SYSTEM_INFO info{};
   // kernel32 is loaded in every process; the handle needs no release.
   auto native = reinterpret_cast<GetNativeSystemInfoFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"),
-                                             "GetNativeSystemInfo")));
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetNativeSystemInfo")));
   if (native) {
     native(&info);
   } else {

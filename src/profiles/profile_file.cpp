@@ -63,13 +63,11 @@ bool is_storable_caption(std::string_view caption) {
   return caption.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
-std::string build_profile_text(const DesktopIcons& icons, ScreenSize screen_size,
-                             int32_t monitor_count) {
+std::string build_profile_text(const DesktopIcons& icons, ScreenSize screen_size, int32_t monitor_count) {
   // Sections in the order their captions first occur, compared without
   // regard to case, as writing the keys one by one would leave them.
   std::vector<IconSection> sections;
-  std::unordered_map<std::string_view, size_t, ini::syntax::FoldedHash, ini::syntax::FoldedEqual>
-      index;
+  std::unordered_map<std::string_view, size_t, ini::syntax::FoldedHash, ini::syntax::FoldedEqual> index;
   sections.reserve(icons.size());
   index.reserve(icons.size());
   size_t size = 64;
@@ -112,18 +110,13 @@ std::string build_profile_text(const DesktopIcons& icons, ScreenSize screen_size
   return out;
 }
 
-bool write_profile_file(const DesktopIcons& icons, const std::string& file_name,
-                      ScreenSize screen_size, int32_t monitor_count) {
-  return files::write_file_replacing(file_name,
-                                     build_profile_text(icons, screen_size, monitor_count));
+bool write_profile_file(const DesktopIcons& icons, const std::string& file_name, ScreenSize screen_size,
+                        int32_t monitor_count) {
+  return files::write_file_replacing(file_name, build_profile_text(icons, screen_size, monitor_count));
 }
 
-DesktopIcons read_profile_file(const std::string& file_name) {
-  return icons_of(ini::load_small_ini(file_name));
-}
+DesktopIcons read_profile_file(const std::string& file_name) { return icons_of(ini::load_small_ini(file_name)); }
 
-DesktopIcons read_profile_text(std::string bytes) {
-  return icons_of(ini::IniText(std::move(bytes)));
-}
+DesktopIcons read_profile_text(std::string bytes) { return icons_of(ini::IniText(std::move(bytes))); }
 
 }  // namespace orvx

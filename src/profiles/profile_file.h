@@ -34,13 +34,12 @@ SectionNames read_ini_sections(const std::string& file_name);
 bool is_storable_caption(std::string_view caption);
 
 // The complete content of a profile.
-std::string build_profile_text(const DesktopIcons& icons, ScreenSize screen_size,
-                             int32_t monitor_count);
+std::string build_profile_text(const DesktopIcons& icons, ScreenSize screen_size, int32_t monitor_count);
 
 // Writes a complete profile. False when it could not be written; an earlier
 // file of that name is then left as it was.
-bool write_profile_file(const DesktopIcons& icons, const std::string& file_name,
-                      ScreenSize screen_size, int32_t monitor_count);
+bool write_profile_file(const DesktopIcons& icons, const std::string& file_name, ScreenSize screen_size,
+                        int32_t monitor_count);
 
 // The icons of a profile, one per section in file order, coordinates that are
 // missing or not numbers read as 0. The information section counts as an

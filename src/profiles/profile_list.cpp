@@ -16,16 +16,13 @@ std::string last_change_text(const files::LocalTime& time, const DateTimeFormatt
   return text;
 }
 
-std::vector<ProfileRow> profile_list_rows(const std::string& data_folder,
-                                         const DateTimeFormatter& format) {
+std::vector<ProfileRow> profile_list_rows(const std::string& data_folder, const DateTimeFormatter& format) {
   std::vector<ProfileRow> rows;
   std::string folder = files::with_separator(data_folder);
   for (const std::string& file : list_files(folder, kProfileExtension)) {
     std::string path = folder + file;
     ini::IniText text = ini::load_small_ini(path);
-    auto info = [&](std::string_view key) {
-      return text.value(kProfileInfoSection, key).value_or("n/a");
-    };
+    auto info = [&](std::string_view key) { return text.value(kProfileInfoSection, key).value_or("n/a"); };
     ProfileRow row;
     row.name = file.substr(0, file.size() - kProfileExtension.size() - 1);
     row.last_change = last_change_text(file_change_time(path), format);

@@ -10,9 +10,9 @@
 namespace orvx {
 
 struct ProfileRow {
-  std::string name;        // the file name without extension
+  std::string name;         // the file name without extension
   std::string last_change;  // date and time of the last change
-  std::string icons;       // the texts of "Icons", "Res" and "Count", or "n/a"
+  std::string icons;        // the texts of "Icons", "Res" and "Count", or "n/a"
   std::string resolution;
   std::string monitors;
 };
@@ -22,7 +22,6 @@ std::string last_change_text(const files::LocalTime& time, const DateTimeFormatt
 
 // One row per profile file of the data folder, in the order the folder lists
 // them (the list view sorts them by name).
-std::vector<ProfileRow> profile_list_rows(const std::string& data_folder,
-                                         const DateTimeFormatter& format);
+std::vector<ProfileRow> profile_list_rows(const std::string& data_folder, const DateTimeFormatter& format);
 
 }  // namespace orvx

@@ -31,8 +31,7 @@ bool is_device_name(std::string_view name) {
 // Files of the folder whose names end in "." + extension, folders and volume
 // labels left out. The name test also drops entries that the system lists
 // for the pattern only because of their short 8.3 name ("x.qpfx").
-std::vector<std::string> files_with_extension(const std::string& folder,
-                                              std::string_view extension) {
+std::vector<std::string> files_with_extension(const std::string& folder, std::string_view extension) {
   std::string pattern = "*." + std::string(extension);
   std::vector<std::string> names;
   for (const files::FolderEntry& e : files::list_folder(folder, pattern)) {

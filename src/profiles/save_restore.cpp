@@ -71,10 +71,12 @@ void ensure_resolution_profile(const ProfileSession& session) {
   if (!session.prompts.confirm_information(session.lang.message(message_ids::kStandardProfileCreated))) return;
   // The box has promised the profile: when it could not be written, the user
   // hears so, and with no file there the next call asks again.
-  if (!save_profile(session, file)) session.prompts.show_message(session.lang.message(message_ids::kStandardProfileNotSaved));
+  if (!save_profile(session, file))
+    session.prompts.show_message(session.lang.message(message_ids::kStandardProfileNotSaved));
 }
 
-void save_chosen_standard_profile(const ProfileSession& session, const std::string& standard_profile, SaveTrigger trigger) {
+void save_chosen_standard_profile(const ProfileSession& session, const std::string& standard_profile,
+                                  SaveTrigger trigger) {
   if (!is_usable_profile_name(standard_profile)) {
     if (g_no_standard_box_open) return;
     const NoStandardBox open;

@@ -58,6 +58,6 @@ enum class SaveTrigger { kByHand, kAutomatic };
 // at another screen size or monitor count as it is, silently
 // (profiles/stored_screen.h).
 void save_chosen_standard_profile(const ProfileSession& session, const std::string& standard_profile,
-                               SaveTrigger trigger = SaveTrigger::kByHand);
+                                  SaveTrigger trigger = SaveTrigger::kByHand);
 
 }  // namespace orvx

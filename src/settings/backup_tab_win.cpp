@@ -12,8 +12,8 @@ BackupTab::BackupTab(BackupTabControls controls, BackupTabHost host)
     : controls_(controls),
       host_(std::move(host)),
       select_file_dialog_save_(kBackupFolderStatusText),
-      select_file_dialog_open_(ui::OpenFileDialogArgs{.filter = kBackupFileFilter,
-                                                      .default_extension = kBackupDefaultExtension}) {
+      select_file_dialog_open_(
+          ui::OpenFileDialogArgs{.filter = kBackupFileFilter, .default_extension = kBackupDefaultExtension}) {
   controls_.export_button.set_on_click([this] { on_export_clicked(); });
   controls_.import_button.set_on_click([this] { on_import_clicked(); });
 }

@@ -69,16 +69,18 @@ LanguageTab::~LanguageTab() {
 void LanguageTab::connect_events() {
   lang_online::connect_language_section(language_download_, section_);
   // After each event the controls show the section's new state.
-  language_download_.on_progress = [this, inner = language_download_.on_progress](net::HttpDownload& sender, int32_t total, int32_t readed) {
+  language_download_.on_progress = [this, inner = language_download_.on_progress](net::HttpDownload& sender,
+                                                                                  int32_t total, int32_t readed) {
     inner(sender, total, readed);
     show_view();
   };
-  language_download_.on_text_done = [this, inner = language_download_.on_text_done](net::HttpDownload& sender, const std::string& body) {
+  language_download_.on_text_done = [this, inner = language_download_.on_text_done](net::HttpDownload& sender,
+                                                                                    const std::string& body) {
     inner(sender, body);
     show_view();
   };
-  language_download_.on_file_done = [this, inner = language_download_.on_file_done](net::HttpDownload& sender, const std::string& file,
-                                                              int32_t size) {
+  language_download_.on_file_done = [this, inner = language_download_.on_file_done](
+                                        net::HttpDownload& sender, const std::string& file, int32_t size) {
     inner(sender, file, size);
     show_view();
   };

@@ -28,16 +28,18 @@ SettingsControls controls_for_show(const config::SettingsRecord& record, std::ve
   c.minutes = config::interval_to_minutes(record.auto_check_icons_value);
   c.sort_after_res = record.sort_after_res;
   c.active_hotkey = record.active_hotkey;
-  const std::string_view wanted = record.standard_profile.empty() ? resolution_profile : std::string_view(record.standard_profile);
+  const std::string_view wanted =
+      record.standard_profile.empty() ? resolution_profile : std::string_view(record.standard_profile);
   c.standard_profile_selection = find_entry(c.standard_profile_entries, wanted);
-  if (!c.standard_profile_selection && !record.standard_profile.empty() && is_usable_profile_name(record.standard_profile)) {
+  if (!c.standard_profile_selection && !record.standard_profile.empty() &&
+      is_usable_profile_name(record.standard_profile)) {
     // The chosen standard profile has no file (it was deleted): it stays
     // chosen, and the next save makes the file again.
     c.standard_profile_entries.push_back(record.standard_profile);
     c.standard_profile_selection = c.standard_profile_entries.size() - 1;
   }
   c.hotkey = config::text_to_shortcut(record.hot_key_value.empty() ? config::kDefaultHotkeyText
-                                                                  : std::string_view(record.hot_key_value));
+                                                                   : std::string_view(record.hot_key_value));
   c.live_desktop = record.live_desktop;
   return c;
 }
@@ -49,8 +51,8 @@ void store_controls(const SettingsControls& controls, config::SettingsRecord& re
   record.active_hotkey = controls.active_hotkey;
   const auto& selection = controls.standard_profile_selection;
   record.standard_profile = selection && *selection < controls.standard_profile_entries.size()
-                          ? controls.standard_profile_entries[*selection]
-                          : std::string();
+                                ? controls.standard_profile_entries[*selection]
+                                : std::string();
   record.hot_key_value = config::shortcut_to_text(config::with_required_modifiers(controls.hotkey));
   record.live_desktop = controls.live_desktop;
 }

@@ -14,9 +14,9 @@
 namespace orvx::settings {
 
 struct SettingsControls {
-  bool orv_on_start = false;      // the autostart shortcut exists
+  bool orv_on_start = false;  // the autostart shortcut exists
   bool auto_check_icons = false;
-  int minutes = 1;                // the minute field, 1 to 60
+  int minutes = 1;  // the minute field, 1 to 60
   bool sort_after_res = false;
   std::vector<std::string> standard_profile_entries;
   std::optional<size_t> standard_profile_selection;

@@ -18,7 +18,8 @@ inline constexpr lang::ComponentName kUpdateSection{"the Update / Uninstall sect
 inline constexpr lang::ComponentName kStartWithWindows{"start_with_windows_", "orv_on_start", true};
 inline constexpr lang::ComponentName kAutoSaveCheck{"auto_save_check_", "auto_check_icons", true};
 inline constexpr lang::ComponentName kAutoSaveMinutes{"auto_save_minutes_", "auto_check_icons_value", false};
-inline constexpr lang::ComponentName kRestoreAfterResolutionChange{"restore_after_resolution_change_", "sort_after_res", true};
+inline constexpr lang::ComponentName kRestoreAfterResolutionChange{"restore_after_resolution_change_", "sort_after_res",
+                                                                   true};
 inline constexpr lang::ComponentName kStandardProfileLabel{"standard_profile_label_", "set_lab_5", true};
 inline constexpr lang::ComponentName kStandardProfileChoice{"standard_profile_choice_", "std_profil", true};
 inline constexpr lang::ComponentName kMinideskCheck{"minidesk_check_", "live_desktop", true};
@@ -57,7 +58,53 @@ inline constexpr lang::ComponentName kCancelButton{"abort_button_", "abort_butto
 inline constexpr lang::ComponentName kSaveButton{"save_button_", "close_button_1", true};
 
 inline constexpr lang::ComponentName kAll[] = {
-    kCaptionBar, kSections, kSettingsSection, kProfilesSection, kBackupSection, kLanguageSection, kUpdateSection, kStartWithWindows, kAutoSaveCheck, kAutoSaveMinutes, kRestoreAfterResolutionChange, kStandardProfileLabel, kStandardProfileChoice, kMinideskCheck, kHotkeyCheck, kHotkeyField, kProfileInfoHeading, kDataFolderSizeLabel, kDataFolderLabel, kSavedProfilesLabel, kProfileList, kDeleteProfileButton, kBackupHeading, kBackupExplanation, kExportButton, kImportButton, kBackupStatusFrame, kBackupStatusLabel, kBackupProgress, kCurrentLanguagesLabel, kLanguageList, kDownloadLanguagesBox, kFindLanguageButton, kSelectLanguageLabel, kDownloadableLanguages, kLanguageDownloadProgress, kUpdateHeading, kUpdateExplanation, kUpdateButton, kUpdateProgress, kStatusLabel, kUninstallHeading, kUninstallExplanation, kUninstallButton, kButtonFrame, kCancelButton, kSaveButton,
+    kCaptionBar,
+    kSections,
+    kSettingsSection,
+    kProfilesSection,
+    kBackupSection,
+    kLanguageSection,
+    kUpdateSection,
+    kStartWithWindows,
+    kAutoSaveCheck,
+    kAutoSaveMinutes,
+    kRestoreAfterResolutionChange,
+    kStandardProfileLabel,
+    kStandardProfileChoice,
+    kMinideskCheck,
+    kHotkeyCheck,
+    kHotkeyField,
+    kProfileInfoHeading,
+    kDataFolderSizeLabel,
+    kDataFolderLabel,
+    kSavedProfilesLabel,
+    kProfileList,
+    kDeleteProfileButton,
+    kBackupHeading,
+    kBackupExplanation,
+    kExportButton,
+    kImportButton,
+    kBackupStatusFrame,
+    kBackupStatusLabel,
+    kBackupProgress,
+    kCurrentLanguagesLabel,
+    kLanguageList,
+    kDownloadLanguagesBox,
+    kFindLanguageButton,
+    kSelectLanguageLabel,
+    kDownloadableLanguages,
+    kLanguageDownloadProgress,
+    kUpdateHeading,
+    kUpdateExplanation,
+    kUpdateButton,
+    kUpdateProgress,
+    kStatusLabel,
+    kUninstallHeading,
+    kUninstallExplanation,
+    kUninstallButton,
+    kButtonFrame,
+    kCancelButton,
+    kSaveButton,
 };
 
 }  // namespace orvx::settings::components

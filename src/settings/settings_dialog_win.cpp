@@ -57,8 +57,7 @@ constexpr ProfileColumn kProfileColumns[] = {{message_ids::kColumnProfileName, "
                                              {message_ids::kColumnMonitors, "Monitore", 65}};
 
 HICON small_program_icon() {
-  return static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED));
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), ui::kProgramIcon, IMAGE_ICON, 16, 16, LR_SHARED));
 }
 
 std::string program_file_path() {
@@ -80,14 +79,15 @@ SettingsDialog::SettingsDialog(HWND owner, WindowRegistry& windows, SettingsDial
                            .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW,
                            .registry = &windows});
   prompts_.set_owner(hwnd());
-  caption_bar_ = std::make_unique<ui::CaptionBar>(ui::CaptionBarArgs{
-      .parent = hwnd(),
-      .width = kSettingsWidth,
-      .icon = small_program_icon(),
-      .buttons = {{ui::CaptionGlyph::kClose, texts::kSave, [this] { save(); }}}});
+  caption_bar_ = std::make_unique<ui::CaptionBar>(
+      ui::CaptionBarArgs{.parent = hwnd(),
+                         .width = kSettingsWidth,
+                         .icon = small_program_icon(),
+                         .buttons = {{ui::CaptionGlyph::kClose, texts::kSave, [this] { save(); }}}});
   create_sections();
   language_tab_ = std::make_unique<LanguageTab>(
-      LanguageTabControls{*language_list_, *find_language_button_, *select_language_label_, *downloadable_languages_, *language_download_progress_},
+      LanguageTabControls{*language_list_, *find_language_button_, *select_language_label_, *downloadable_languages_,
+                          *language_download_progress_},
       LanguageTabHost{.prompts = prompts_,
                       .message = [this](MessageId id) { return host_.language.message(id); },
                       .data_folder = host_.folders.data,
@@ -129,8 +129,7 @@ void SettingsDialog::create_sections() {
                              }
                            }});
   auto section = [this](const char* name, const char* caption) {
-    return sections_->add_section(ui::SectionArgs{.name = name, .caption = caption, .body_height = kBodyHeight})
-        .body();
+    return sections_->add_section(ui::SectionArgs{.name = name, .caption = caption, .body_height = kBodyHeight}).body();
   };
   create_settings_section(section(components::kSettingsSection.name, "Einstellungen"));
   create_profiles_section(section(components::kProfilesSection.name, "Profile"));
@@ -144,69 +143,78 @@ void SettingsDialog::create_settings_section(HWND body) {
     return std::make_unique<ui::CheckBox>(ui::CheckBoxArgs{
         .name = name, .caption = caption, .hint = hint, .parent = body, .bounds = ui::Rect{kMargin, top, width, 17}});
   };
-  start_with_windows_ = check(components::kStartWithWindows.name, texts::kStartWithWindows,
-                        "Orvane wird beim Windows-Start geladen und in die System Tray minimiert", 12, kInnerWidth);
+  start_with_windows_ =
+      check(components::kStartWithWindows.name, texts::kStartWithWindows,
+            "Orvane wird beim Windows-Start geladen und in die System Tray minimiert", 12, kInnerWidth);
   auto_save_check_ = check(components::kAutoSaveCheck.name, texts::kAutoSave, "", 38, 330);
   auto_save_check_->set_on_click([this] { enable_dependent_fields(); });
   auto_save_minutes_ = std::make_unique<ui::NumberField>(ui::NumberFieldArgs{
       .name = components::kAutoSaveMinutes.name, .parent = body, .bounds = ui::Rect{350, 36, 56, 21}});
-  restore_after_resolution_change_ = check(components::kRestoreAfterResolutionChange.name, texts::kRestoreAfterResolutionChange, "", 64, kInnerWidth);
-  standard_profile_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = components::kStandardProfileLabel.name, .caption = "Standard-Profil wählen:", .parent = body, .bounds = ui::Rect{kMargin, 92, 300, 15}});
-  standard_profile_choice_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{.name = components::kStandardProfileChoice.name,
-                                                                    .hint = "Profil wählen welches geladen werden soll.",
-                                                                    .parent = body,
-                                                                    .bounds = ui::Rect{kMargin, 110, 260, 21}});
+  restore_after_resolution_change_ =
+      check(components::kRestoreAfterResolutionChange.name, texts::kRestoreAfterResolutionChange, "", 64, kInnerWidth);
+  standard_profile_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kStandardProfileLabel.name,
+                                                                      .caption = "Standard-Profil wählen:",
+                                                                      .parent = body,
+                                                                      .bounds = ui::Rect{kMargin, 92, 300, 15}});
+  standard_profile_choice_ =
+      std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{.name = components::kStandardProfileChoice.name,
+                                                          .hint = "Profil wählen welches geladen werden soll.",
+                                                          .parent = body,
+                                                          .bounds = ui::Rect{kMargin, 110, 260, 21}});
   minidesk_check_ = check(components::kMinideskCheck.name, texts::kShowMinidesk, "", 144, kInnerWidth);
   hotkey_check_ = check(components::kHotkeyCheck.name, texts::kActivateHotkey,
-                         "Mittels HotKey können Sie die aktuelle Symbol-Position speichern", 170, 330);
+                        "Mittels HotKey können Sie die aktuelle Symbol-Position speichern", 170, 330);
   hotkey_check_->set_on_click([this] { enable_dependent_fields(); });
-  hotkey_field_ = std::make_unique<ui::HotkeyField>(
-      ui::HotkeyFieldArgs{.name = components::kHotkeyField.name, .parent = body, .bounds = ui::Rect{350, 168, 130, 21}});
-  profile_info_heading_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kProfileInfoHeading.name,
-                                                          .caption = "Profil Informationen: Speicherbedarf und Profilpfad",
-                                                          .parent = body,
-                                                          .bounds = ui::Rect{kMargin, 210, kInnerWidth, 15},
-                                                          .font = kBold});
-  data_folder_size_label_ = std::make_unique<ui::Label>(
-      ui::LabelArgs{.name = components::kDataFolderSizeLabel.name, .parent = body, .bounds = ui::Rect{kMargin, 232, kInnerWidth, 15}});
+  hotkey_field_ = std::make_unique<ui::HotkeyField>(ui::HotkeyFieldArgs{
+      .name = components::kHotkeyField.name, .parent = body, .bounds = ui::Rect{350, 168, 130, 21}});
+  profile_info_heading_ =
+      std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kProfileInfoHeading.name,
+                                                .caption = "Profil Informationen: Speicherbedarf und Profilpfad",
+                                                .parent = body,
+                                                .bounds = ui::Rect{kMargin, 210, kInnerWidth, 15},
+                                                .font = kBold});
+  data_folder_size_label_ =
+      std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kDataFolderSizeLabel.name,
+                                                .parent = body,
+                                                .bounds = ui::Rect{kMargin, 232, kInnerWidth, 15}});
   data_folder_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kDataFolderLabel.name,
-                                                          .parent = body,
-                                                          .bounds = ui::Rect{kMargin, 252, 476, 15},
-                                                          .path_ellipsis = true,
-                                                          .show_ampersands = true});
+                                                                 .parent = body,
+                                                                 .bounds = ui::Rect{kMargin, 252, 476, 15},
+                                                                 .path_ellipsis = true,
+                                                                 .show_ampersands = true});
 }
 
 void SettingsDialog::create_profiles_section(HWND body) {
-  saved_profiles_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = components::kSavedProfilesLabel.name, .caption = "Gespeicherte Profile:", .parent = body, .bounds = ui::Rect{kMargin, 10, 300, 15}});
+  saved_profiles_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kSavedProfilesLabel.name,
+                                                                    .caption = "Gespeicherte Profile:",
+                                                                    .parent = body,
+                                                                    .bounds = ui::Rect{kMargin, 10, 300, 15}});
   std::vector<ui::ReportColumn> columns;
   for (const ProfileColumn& column : kProfileColumns) columns.push_back({column.german, column.width});
-  profile_list_ = std::make_unique<ui::ReportList>(ui::ReportListArgs{
-      .name = components::kProfileList.name,
-      .parent = body,
-      .bounds = ui::Rect{kMargin, 30, kInnerWidth, kBodyHeight - 30 - kButtonHeight - 20},
-      .columns = columns,
-      .on_key_up =
-          [this](UINT key) {
-            if (key == VK_DELETE) delete_selected_profile();
-          }});
-  delete_profile_button_ = std::make_unique<ui::FlatButton>(
-      ui::FlatButtonArgs{.name = components::kDeleteProfileButton.name,
-                         .caption = texts::kDeleteProfile,
-                         .hint = texts::kDeleteProfile,
+  profile_list_ = std::make_unique<ui::ReportList>(
+      ui::ReportListArgs{.name = components::kProfileList.name,
                          .parent = body,
-                         .bounds = ui::Rect{kMargin + kInnerWidth - 140, kBodyHeight - kButtonHeight - 10, 140, kButtonHeight},
-                         .tab_stop = true,
-                         .on_click = [this] { delete_selected_profile(); }});
+                         .bounds = ui::Rect{kMargin, 30, kInnerWidth, kBodyHeight - 30 - kButtonHeight - 20},
+                         .columns = columns,
+                         .on_key_up = [this](UINT key) {
+                           if (key == VK_DELETE) delete_selected_profile();
+                         }});
+  delete_profile_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
+      .name = components::kDeleteProfileButton.name,
+      .caption = texts::kDeleteProfile,
+      .hint = texts::kDeleteProfile,
+      .parent = body,
+      .bounds = ui::Rect{kMargin + kInnerWidth - 140, kBodyHeight - kButtonHeight - 10, 140, kButtonHeight},
+      .tab_stop = true,
+      .on_click = [this] { delete_selected_profile(); }});
 }
 
 void SettingsDialog::create_backup_section(HWND body) {
   backup_heading_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kBackupHeading.name,
-                                                         .caption = "Exportieren / Importieren:",
-                                                         .parent = body,
-                                                         .bounds = ui::Rect{kMargin, 12, kInnerWidth, 15},
-                                                         .font = kBold});
+                                                              .caption = "Exportieren / Importieren:",
+                                                              .parent = body,
+                                                              .bounds = ui::Rect{kMargin, 12, kInnerWidth, 15},
+                                                              .font = kBold});
   backup_explanation_ = std::make_unique<ui::Label>(ui::LabelArgs{
       .name = components::kBackupExplanation.name,
       .caption = "Sie können alle Ihre Einstellungen exportieren, um Ihre Konfiguration durch den Import des Backups "
@@ -224,62 +232,76 @@ void SettingsDialog::create_backup_section(HWND body) {
   export_button_ = button(components::kExportButton.name, texts::kExportSettings, kMargin);
   import_button_ = button(components::kImportButton.name, texts::kImportSettings, kMargin + 236);
   backup_status_frame_ = std::make_unique<ui::Panel>(ui::PanelArgs{.name = components::kBackupStatusFrame.name,
-                                                              .parent = body,
-                                                              .bounds = ui::Rect{kMargin, 130, kInnerWidth, 50},
-                                                              .border = ui::style::kFrame,
-                                                              .visible = false});
+                                                                   .parent = body,
+                                                                   .bounds = ui::Rect{kMargin, 130, kInnerWidth, 50},
+                                                                   .border = ui::style::kFrame,
+                                                                   .visible = false});
   backup_status_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kBackupStatusLabel.name,
-                                                          .caption = "please wait...",
-                                                          .parent = backup_status_frame_->hwnd(),
-                                                          .bounds = ui::Rect{8, 6, kInnerWidth - 16, 15}});
-  backup_progress_ = std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{
-      .name = components::kBackupProgress.name, .parent = backup_status_frame_->hwnd(), .bounds = ui::Rect{8, 28, kInnerWidth - 16, 7}});
-  backup_tab_ = std::make_unique<BackupTab>(
-      BackupTabControls{*export_button_, *import_button_, *backup_status_frame_, *backup_status_label_, *backup_progress_},
-      BackupTabHost{.dialog = hwnd(),
-                    .folders = host_.folders,
-                    .prompts = prompts_,
-                    .language = host_.language,
-                    .imported = [this] { show_imported_settings(); }});
+                                                                   .caption = "please wait...",
+                                                                   .parent = backup_status_frame_->hwnd(),
+                                                                   .bounds = ui::Rect{8, 6, kInnerWidth - 16, 15}});
+  backup_progress_ =
+      std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{.name = components::kBackupProgress.name,
+                                                            .parent = backup_status_frame_->hwnd(),
+                                                            .bounds = ui::Rect{8, 28, kInnerWidth - 16, 7}});
+  backup_tab_ = std::make_unique<BackupTab>(BackupTabControls{*export_button_, *import_button_, *backup_status_frame_,
+                                                              *backup_status_label_, *backup_progress_},
+                                            BackupTabHost{.dialog = hwnd(),
+                                                          .folders = host_.folders,
+                                                          .prompts = prompts_,
+                                                          .language = host_.language,
+                                                          .imported = [this] { show_imported_settings(); }});
 }
 
 void SettingsDialog::create_language_section(HWND body) {
-  current_languages_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = components::kCurrentLanguagesLabel.name, .caption = "Current Languages:", .parent = body, .bounds = ui::Rect{kMargin, 10, 300, 15}});
+  current_languages_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kCurrentLanguagesLabel.name,
+                                                                       .caption = "Current Languages:",
+                                                                       .parent = body,
+                                                                       .bounds = ui::Rect{kMargin, 10, 300, 15}});
   language_list_ = std::make_unique<ui::ReportList>(
       ui::ReportListArgs{.name = components::kLanguageList.name,
                          .parent = body,
                          .bounds = ui::Rect{kMargin, 28, kInnerWidth, 140},
                          .columns = {{"Language", 120}, {"Author", 200}, {"Status", 120}}});
-  download_languages_box_ = std::make_unique<ui::GroupBox>(ui::GroupBoxArgs{.name = components::kDownloadLanguagesBox.name,
-                                                           .caption = "Download Languages:",
-                                                           .parent = body,
-                                                           .bounds = ui::Rect{kMargin, 178, kInnerWidth, 122}});
+  download_languages_box_ =
+      std::make_unique<ui::GroupBox>(ui::GroupBoxArgs{.name = components::kDownloadLanguagesBox.name,
+                                                      .caption = "Download Languages:",
+                                                      .parent = body,
+                                                      .bounds = ui::Rect{kMargin, 178, kInnerWidth, 122}});
   const HWND box = download_languages_box_->hwnd();
-  find_language_button_ = std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{
-      .name = components::kFindLanguageButton.name,
-      .caption = texts::kFindLanguages,
-      .parent = box,
-      .bounds = ui::Rect{10, 20, kInnerWidth - 20, 36},
-      .tab_stop = true,
-      .word_wrap = true});
-  select_language_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = components::kSelectLanguageLabel.name, .caption = "Select language:", .parent = box, .bounds = ui::Rect{10, 66, 140, 15}});
+  find_language_button_ =
+      std::make_unique<ui::FlatButton>(ui::FlatButtonArgs{.name = components::kFindLanguageButton.name,
+                                                          .caption = texts::kFindLanguages,
+                                                          .parent = box,
+                                                          .bounds = ui::Rect{10, 20, kInnerWidth - 20, 36},
+                                                          .tab_stop = true,
+                                                          .word_wrap = true});
+  select_language_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kSelectLanguageLabel.name,
+                                                                     .caption = "Select language:",
+                                                                     .parent = box,
+                                                                     .bounds = ui::Rect{10, 66, 140, 15}});
   select_language_label_->set_visible(false);
   select_language_label_->set_enabled(false);
-  downloadable_languages_ = std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{.name = components::kDownloadableLanguages.name,
-                                                                        .parent = box,
-                                                                        .bounds = ui::Rect{150, 63, 200, 21},
-                                                                        .visible = false,
-                                                                        .enabled = false});
-  language_download_progress_ = std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{
-      .name = components::kLanguageDownloadProgress.name, .parent = box, .bounds = ui::Rect{10, 94, kInnerWidth - 20, 16}, .visible = false});
+  downloadable_languages_ =
+      std::make_unique<ui::ChoiceList>(ui::ChoiceListArgs{.name = components::kDownloadableLanguages.name,
+                                                          .parent = box,
+                                                          .bounds = ui::Rect{150, 63, 200, 21},
+                                                          .visible = false,
+                                                          .enabled = false});
+  language_download_progress_ =
+      std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{.name = components::kLanguageDownloadProgress.name,
+                                                            .parent = box,
+                                                            .bounds = ui::Rect{10, 94, kInnerWidth - 20, 16},
+                                                            .visible = false});
 }
 
 void SettingsDialog::create_update_section(HWND body) {
   auto heading = [body](const char* name, const char* caption, int top) {
-    return std::make_unique<ui::Label>(ui::LabelArgs{
-        .name = name, .caption = caption, .parent = body, .bounds = ui::Rect{kMargin, top, kInnerWidth, 15}, .font = kBold});
+    return std::make_unique<ui::Label>(ui::LabelArgs{.name = name,
+                                                     .caption = caption,
+                                                     .parent = body,
+                                                     .bounds = ui::Rect{kMargin, top, kInnerWidth, 15},
+                                                     .font = kBold});
   };
   auto text = [body](const char* name, const char* caption, int top) {
     return std::make_unique<ui::Label>(ui::LabelArgs{.name = name,
@@ -296,21 +318,28 @@ void SettingsDialog::create_update_section(HWND body) {
                                                                .tab_stop = true});
   };
   update_heading_ = heading(components::kUpdateHeading.name, "Update:", 12);
-  update_explanation_ = text(components::kUpdateExplanation.name,
-                     "Klicken Sie auf den Button \"Auf Update prüfen\", um sicherzustellen, daß Sie immer mit der "
-                     "aktuellsten Version des \"Orvane X\" arbeiten.",
-                     32);
+  update_explanation_ =
+      text(components::kUpdateExplanation.name,
+           "Klicken Sie auf den Button \"Auf Update prüfen\", um sicherzustellen, daß Sie immer mit der "
+           "aktuellsten Version des \"Orvane X\" arbeiten.",
+           32);
   update_button_ = button(components::kUpdateButton.name, texts::kCheckForUpdate, 80);
-  update_progress_ = std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{
-      .name = components::kUpdateProgress.name, .parent = body, .bounds = ui::Rect{kMargin + 236, 83, 244, 16}, .visible = false});
-  status_label_ = std::make_unique<ui::Label>(ui::LabelArgs{
-      .name = components::kStatusLabel.name, .parent = body, .bounds = ui::Rect{kMargin, 110, kInnerWidth, 15}, .colour = kStatusRed});
+  update_progress_ =
+      std::make_unique<ui::ProgressBar>(ui::ProgressBarArgs{.name = components::kUpdateProgress.name,
+                                                            .parent = body,
+                                                            .bounds = ui::Rect{kMargin + 236, 83, 244, 16},
+                                                            .visible = false});
+  status_label_ = std::make_unique<ui::Label>(ui::LabelArgs{.name = components::kStatusLabel.name,
+                                                            .parent = body,
+                                                            .bounds = ui::Rect{kMargin, 110, kInnerWidth, 15},
+                                                            .colour = kStatusRed});
   uninstall_heading_ = heading(components::kUninstallHeading.name, "Deinstallieren:", 150);
-  uninstall_explanation_ = text(components::kUninstallExplanation.name,
-                    "Sie benötigen den \"Orvane X\" nicht mehr - schade - benutzen Sie dazu diesen Button und alle "
-                    "Informationen, etc. die \"Orvane X\" anlegte werden gelöscht. Im Anschluss löscht der \"Orvane X\" "
-                    "sich selbst.",
-                    170);
+  uninstall_explanation_ =
+      text(components::kUninstallExplanation.name,
+           "Sie benötigen den \"Orvane X\" nicht mehr - schade - benutzen Sie dazu diesen Button und alle "
+           "Informationen, etc. die \"Orvane X\" anlegte werden gelöscht. Im Anschluss löscht der \"Orvane X\" "
+           "sich selbst.",
+           170);
   uninstall_button_ = button(components::kUninstallButton.name, texts::kStartUninstall, 228);
 }
 
@@ -335,16 +364,46 @@ void SettingsDialog::create_button_frame() {
 void SettingsDialog::register_components() {
   std::vector<NamedComponent*> components{caption_bar_.get(), sections_.get()};
   for (size_t i = 0; i < sections_->size(); ++i) components.push_back(&sections_->section(i));
-  for (NamedComponent* component : std::initializer_list<NamedComponent*>{
-           start_with_windows_.get(), auto_save_check_.get(), auto_save_minutes_.get(), restore_after_resolution_change_.get(),
-           standard_profile_label_.get(), standard_profile_choice_.get(), minidesk_check_.get(), hotkey_check_.get(), hotkey_field_.get(),
-           profile_info_heading_.get(), data_folder_size_label_.get(), data_folder_label_.get(), saved_profiles_label_.get(), profile_list_.get(),
-           delete_profile_button_.get(), backup_heading_.get(), backup_explanation_.get(), export_button_.get(), import_button_.get(),
-           backup_status_frame_.get(), backup_status_label_.get(), backup_progress_.get(), current_languages_label_.get(), language_list_.get(),
-           download_languages_box_.get(), find_language_button_.get(), select_language_label_.get(), language_download_progress_.get(), downloadable_languages_.get(),
-           update_heading_.get(), update_explanation_.get(), update_button_.get(), update_progress_.get(), status_label_.get(),
-           uninstall_heading_.get(), uninstall_explanation_.get(), uninstall_button_.get(), button_frame_.get(), abort_button_.get(),
-           save_button_.get()}) {
+  for (NamedComponent* component : std::initializer_list<NamedComponent*>{start_with_windows_.get(),
+                                                                          auto_save_check_.get(),
+                                                                          auto_save_minutes_.get(),
+                                                                          restore_after_resolution_change_.get(),
+                                                                          standard_profile_label_.get(),
+                                                                          standard_profile_choice_.get(),
+                                                                          minidesk_check_.get(),
+                                                                          hotkey_check_.get(),
+                                                                          hotkey_field_.get(),
+                                                                          profile_info_heading_.get(),
+                                                                          data_folder_size_label_.get(),
+                                                                          data_folder_label_.get(),
+                                                                          saved_profiles_label_.get(),
+                                                                          profile_list_.get(),
+                                                                          delete_profile_button_.get(),
+                                                                          backup_heading_.get(),
+                                                                          backup_explanation_.get(),
+                                                                          export_button_.get(),
+                                                                          import_button_.get(),
+                                                                          backup_status_frame_.get(),
+                                                                          backup_status_label_.get(),
+                                                                          backup_progress_.get(),
+                                                                          current_languages_label_.get(),
+                                                                          language_list_.get(),
+                                                                          download_languages_box_.get(),
+                                                                          find_language_button_.get(),
+                                                                          select_language_label_.get(),
+                                                                          language_download_progress_.get(),
+                                                                          downloadable_languages_.get(),
+                                                                          update_heading_.get(),
+                                                                          update_explanation_.get(),
+                                                                          update_button_.get(),
+                                                                          update_progress_.get(),
+                                                                          status_label_.get(),
+                                                                          uninstall_heading_.get(),
+                                                                          uninstall_explanation_.get(),
+                                                                          uninstall_button_.get(),
+                                                                          button_frame_.get(),
+                                                                          abort_button_.get(),
+                                                                          save_button_.get()}) {
     components.push_back(component);
   }
   for (NamedComponent* component : components) add_component(*component);
@@ -386,7 +445,8 @@ void SettingsDialog::fill_controls() {
   if (update_tab_) update_tab_->shown();
   // 12. the profile list's column captions in the current language
   for (size_t i = 0; i < std::size(kProfileColumns); ++i) {
-    profile_list_->set_column_caption(i, host_.language.get_message(kProfileColumns[i].german, kProfileColumns[i].id.text()));
+    profile_list_->set_column_caption(
+        i, host_.language.get_message(kProfileColumns[i].german, kProfileColumns[i].id.text()));
   }
 }
 
@@ -453,8 +513,7 @@ void SettingsDialog::close_steps() {
 
 HWND SettingsDialog::initial_focus() {
   // Opened on the Language section, the list of languages has the focus.
-  return sections_->expanded() == static_cast<size_t>(SettingsSection::kLanguage) ? language_list_->control()
-                                                                                        : nullptr;
+  return sections_->expanded() == static_cast<size_t>(SettingsSection::kLanguage) ? language_list_->control() : nullptr;
 }
 
 void SettingsDialog::delete_selected_profile() {

@@ -22,7 +22,6 @@
 
 namespace orvx::settings {
 
-
 // The caption of the built-in German row of the language list.
 inline constexpr const char* kGermanLanguageRow = lang_online::kBuiltInLanguage;
 

@@ -29,8 +29,7 @@ class WarningQuestion final : public Prompts {
   bool confirm_information(const std::string& text) override { return inner_.confirm_information(text); }
   void show_error(const std::string& text) override { inner_.show_error(text); }
   bool ask_yes_no(const std::string& text) override {
-    return MessageBoxA(owner_, text.c_str(), ui::kProgramTitle, MB_YESNO | MB_ICONWARNING | MB_SETFOREGROUND) ==
-           IDYES;
+    return MessageBoxA(owner_, text.c_str(), ui::kProgramTitle, MB_YESNO | MB_ICONWARNING | MB_SETFOREGROUND) == IDYES;
   }
   std::optional<std::string> ask_text(const std::string& title, const std::string& prompt,
                                       const std::string& initial) override {
@@ -60,9 +59,10 @@ UpdateTab::UpdateTab(UpdateTabArgs args)
           .temp_folder = files::temp_folder(),
           .machine = update::kRunningMachine,
           .start_mode = a_.start_mode,
-          .script_started = [this] {
-            if (a_.script_started) a_.script_started();
-          }}) {
+          .script_started =
+              [this] {
+                if (a_.script_started) a_.script_started();
+              }}) {
   a_.update_button.set_on_click([this] { check_for_update(); });
   a_.deinstall_button.set_on_click([this] { uninstall(); });
 }

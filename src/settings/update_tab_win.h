@@ -46,10 +46,10 @@ struct UpdateTabArgs {
   Prompts& prompts;  // boxes owned by the dialog
   const lang::Translator& language;
   autostart::AutostartLink& autostart;
-  std::string program_path;  // the running program file
-  std::string own_version;   // get_version_string
+  std::string program_path;      // the running program file
+  std::string own_version;       // get_version_string
   update::StartMode start_mode;  // how the program was started, kept by an update
-  std::string data_folder;   // ends with a separator; holds config.qcf
+  std::string data_folder;       // ends with a separator; holds config.qcf
   std::function<void()> script_started;
 };
 

@@ -15,20 +15,16 @@ namespace {
 
 // Packs into `temp` and moves it over `path`; `temp` is gone afterwards
 // whether or not this succeeds.
-void pack_into(const std::string& data_folder, const std::string& temp, const std::string& path,
-               BackupStatus& status) {
+void pack_into(const std::string& data_folder, const std::string& temp, const std::string& path, BackupStatus& status) {
   BackupContainer zip;
   zip.compression_level = -1;
   zip.excluded = [](const std::string& name) { return files::is_replacing_temp_name(name); };
   zip.on_compressing_file = [&](BackupContainer&, const std::string& file) { status.file(file); };
-  zip.on_progress = [&](BackupContainer&, int32_t position, int32_t total) {
-    status.progress(position, total);
-  };
+  zip.on_progress = [&](BackupContainer&, int32_t position, int32_t total) { status.progress(position, total); };
   try {
     zip.pack_folder(data_folder, false, temp);
     if (!files::replace_file(temp, path)) {
-      throw backup::ContainerError("cannot put the backup in place as " + path + ": " +
-                                   files::describe_last_error());
+      throw backup::ContainerError("cannot put the backup in place as " + path + ": " + files::describe_last_error());
     }
   } catch (...) {
     if (files::file_exists(temp)) files::delete_file(temp);

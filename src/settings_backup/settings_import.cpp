@@ -8,9 +8,8 @@
 
 namespace orvx::settings_backup {
 
-ImportResult import_settings(const std::string& backup_file, const std::string& data_folder,
-                             BackupStatus& status, Prompts& prompts,
-                             const lang::Translator& lang) {
+ImportResult import_settings(const std::string& backup_file, const std::string& data_folder, BackupStatus& status,
+                             Prompts& prompts, const lang::Translator& lang) {
   ImportResult result;
   status.started();
   std::exception_ptr failure;
@@ -22,7 +21,8 @@ ImportResult import_settings(const std::string& backup_file, const std::string& 
     result.error = errors::describe_exception(failure);
   }
   status.work_ended(result.reread_settings);
-  prompts.show_message(lang.message(result.reread_settings ? message_ids::kImportSucceeded : message_ids::kImportFailed));
+  prompts.show_message(
+      lang.message(result.reread_settings ? message_ids::kImportSucceeded : message_ids::kImportFailed));
   status.closed();
   if (failure) errors::report_exception(failure);
   return result;

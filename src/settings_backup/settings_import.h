@@ -21,8 +21,7 @@ struct ImportResult {
 // Unpacks `backup_file` into `data_folder` all or nothing (settings_unpack.h),
 // shows MSDLG_4c or MSDLG_4d and hands a failure to the general error
 // handling after the message.
-ImportResult import_settings(const std::string& backup_file, const std::string& data_folder,
-                             BackupStatus& status, Prompts& prompts,
-                             const lang::Translator& lang);
+ImportResult import_settings(const std::string& backup_file, const std::string& data_folder, BackupStatus& status,
+                             Prompts& prompts, const lang::Translator& lang);
 
 }  // namespace orvx::settings_backup

@@ -43,8 +43,7 @@ void check_record(const backup::RecordHeader& header, const std::string& target)
                          ", a leftover of an interrupted write, which no backup holds");
   }
   if (header.size > backup::kMaxFileSize) {
-    throw ContainerError("the record of " + header.name +
-                         " announces a size of 2 GiB or more, which no backup holds");
+    throw ContainerError("the record of " + header.name + " announces a size of 2 GiB or more, which no backup holds");
   }
   if (files::folder_exists(target)) {
     throw ContainerError("cannot replace the folder " + target + " with a file of the backup");
@@ -56,8 +55,8 @@ void check_record(const backup::RecordHeader& header, const std::string& target)
 }
 
 // Inflates the record's data into `staged`, complete or not at all.
-void inflate_into(const std::string& data, const backup::RecordHeader& header,
-                  const std::string& target, const std::string& staged, BackupStatus& status) {
+void inflate_into(const std::string& data, const backup::RecordHeader& header, const std::string& target,
+                  const std::string& staged, BackupStatus& status) {
   status.file(target);
   std::optional<files::ReplacingFileWriter> out = files::ReplacingFileWriter::create(staged);
   if (!out) fail_with_system_error("cannot create a file beside " + target);
@@ -136,8 +135,10 @@ class Staging {
   void undo() noexcept {
     for (auto f = files_.rbegin(); f != files_.rend(); ++f) {
       if (!f->replaced) continue;
-      if (f->kept.empty()) files::delete_file(f->target);
-      else files::replace_file(f->kept, f->target);
+      if (f->kept.empty())
+        files::delete_file(f->target);
+      else
+        files::replace_file(f->kept, f->target);
     }
   }
 
@@ -149,8 +150,7 @@ class Staging {
 
 }  // namespace
 
-void unpack_settings(const std::string& backup_file, const std::string& data_folder,
-                     BackupStatus& status) {
+void unpack_settings(const std::string& backup_file, const std::string& data_folder, BackupStatus& status) {
   if (!files::folder_exists(data_folder)) {
     throw ContainerError("the data folder " + data_folder + " does not exist");
   }

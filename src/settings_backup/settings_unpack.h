@@ -22,7 +22,6 @@ namespace orvx::settings_backup {
 
 // Throws backup::ContainerError for a damaged, cut-off or refused backup and
 // for files that cannot be written; the folder is then unchanged.
-void unpack_settings(const std::string& backup_file, const std::string& data_folder,
-                     BackupStatus& status);
+void unpack_settings(const std::string& backup_file, const std::string& data_folder, BackupStatus& status);
 
 }  // namespace orvx::settings_backup

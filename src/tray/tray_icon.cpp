@@ -5,8 +5,7 @@
 
 namespace orvx::tray {
 
-TrayIcon::TrayIcon(std::string name, TaskbarPlatform& platform)
-    : name_(std::move(name)), platform_(platform) {}
+TrayIcon::TrayIcon(std::string name, TaskbarPlatform& platform) : name_(std::move(name)), platform_(platform) {}
 
 TrayIcon::~TrayIcon() {
   if (!visible_) return;

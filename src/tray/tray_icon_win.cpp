@@ -103,8 +103,7 @@ class ShellTrayIcon::Shell : public TaskbarPlatform {
 };
 
 ShellTrayIcon::ShellTrayIcon(std::string name, HWND application_window)
-    : shell_(std::make_unique<Shell>(application_window)),
-      icon_(std::make_unique<TrayIcon>(std::move(name), *shell_)) {
+    : shell_(std::make_unique<Shell>(application_window)), icon_(std::make_unique<TrayIcon>(std::move(name), *shell_)) {
   shell_->attach(this);
 }
 
@@ -116,8 +115,6 @@ ShellTrayIcon::~ShellTrayIcon() {
 
 HWND ShellTrayIcon::callback_window() const { return shell_->window(); }
 
-void ShellTrayIcon::set_icon(HICON icon) {
-  icon_->set_icon(icon ? std::make_unique<CopiedIcon>(icon) : nullptr);
-}
+void ShellTrayIcon::set_icon(HICON icon) { icon_->set_icon(icon ? std::make_unique<CopiedIcon>(icon) : nullptr); }
 
 }  // namespace orvx::tray

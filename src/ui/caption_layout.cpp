@@ -9,8 +9,7 @@ constexpr int kMargin = 2;
 constexpr int kIconSize = 16;
 }  // namespace
 
-CaptionLayout layout_caption_bar(int width, int height, int button_count, int button_width,
-                                 bool with_icon) {
+CaptionLayout layout_caption_bar(int width, int height, int button_count, int button_width, bool with_icon) {
   CaptionLayout out;
   button_count = std::max(button_count, 0);
   for (int i = 0; i < button_count; ++i) {

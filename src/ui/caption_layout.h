@@ -18,8 +18,7 @@ struct CaptionLayout {
 // when that is smaller), centred vertically with a 2-pixel margin. A bar too
 // narrow for its buttons lets the leftmost ones run off its left edge; the
 // title then has no room.
-CaptionLayout layout_caption_bar(int width, int height, int button_count, int button_width,
-                                 bool with_icon);
+CaptionLayout layout_caption_bar(int width, int height, int button_count, int button_width, bool with_icon);
 
 // The button under a point of the bar, as an index into CaptionLayout::buttons,
 // or -1.

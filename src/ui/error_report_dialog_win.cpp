@@ -49,22 +49,23 @@ class ReportWindow final : public ModalDialog {
                          .ex_style = WS_EX_CONTROLPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW});
     RECT client{};
     GetClientRect(hwnd(), &client);
-    caption_ = std::make_unique<CaptionBar>(CaptionBarArgs{.name = "caption_form", .parent = hwnd(), .width = client.right});
-    text_ = std::make_unique<Label>(LabelArgs{.name = "error_text",
-                                              .caption = text,
-                                              .parent = hwnd(),
-                                              .bounds = Rect{kMargin, style::kCaptionBarHeight + kMargin, text_width,
-                                                             text_height},
-                                              .word_wrap = true,
-                                              .show_ampersands = true});
-    ok_ = std::make_unique<FlatButton>(FlatButtonArgs{
-        .name = "ok_button",
-        .caption = button,
-        .parent = hwnd(),
-        .bounds = Rect{(client.right - kButtonWidth) / 2, client.bottom - kMargin - kButtonHeight, kButtonWidth,
-                       kButtonHeight},
-        .tab_stop = true,
-        .on_click = [this] { end_modal(IDOK); }});
+    caption_ =
+        std::make_unique<CaptionBar>(CaptionBarArgs{.name = "caption_form", .parent = hwnd(), .width = client.right});
+    text_ = std::make_unique<Label>(
+        LabelArgs{.name = "error_text",
+                  .caption = text,
+                  .parent = hwnd(),
+                  .bounds = Rect{kMargin, style::kCaptionBarHeight + kMargin, text_width, text_height},
+                  .word_wrap = true,
+                  .show_ampersands = true});
+    ok_ = std::make_unique<FlatButton>(
+        FlatButtonArgs{.name = "ok_button",
+                       .caption = button,
+                       .parent = hwnd(),
+                       .bounds = Rect{(client.right - kButtonWidth) / 2, client.bottom - kMargin - kButtonHeight,
+                                      kButtonWidth, kButtonHeight},
+                       .tab_stop = true,
+                       .on_click = [this] { end_modal(IDOK); }});
   }
 
  private:

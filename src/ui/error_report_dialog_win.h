@@ -19,7 +19,6 @@ namespace orvx::ui {
 // The text of a message (lang/messages.h) in the current language.
 using MessageLookup = std::function<std::string(MessageId id)>;
 
-
 class ErrorReportDialog final : public errors::ErrorReporter {
  public:
   // Until set_messages(), and after set_messages({}), the report speaks the

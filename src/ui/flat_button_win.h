@@ -31,7 +31,7 @@ struct FlatButtonArgs {
   Rgb pressed = style::kChromePressed;
   Rgb text = style::kWhite;
   FontSpec font = style::flat_button_font();
-  bool tab_stop = false;  // reachable with Tab in dialogs
+  bool tab_stop = false;   // reachable with Tab in dialogs
   bool word_wrap = false;  // a long caption breaks into lines
   std::function<void()> on_click;
 };

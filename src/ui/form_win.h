@@ -35,16 +35,16 @@
 namespace orvx::ui {
 
 struct FormArgs {
-  std::string name;                // component name, e.g. "orvx_form"
+  std::string name;  // component name, e.g. "orvx_form"
   const char* class_name = nullptr;
-  std::string caption;             // the title
-  Rect bounds;                     // on screen; borderless, so also the client size
+  std::string caption;  // the title
+  Rect bounds;          // on screen; borderless, so also the client size
   Rgb background = style::kWhite;
   HWND owner = nullptr;
   DWORD style = WS_POPUP | WS_CLIPCHILDREN;
   DWORD ex_style = WS_EX_CONTROLPARENT;
-  UINT class_style = 0;            // e.g. CS_DROPSHADOW where the system has it
-  HICON icon = nullptr;            // class icon (not owned)
+  UINT class_style = 0;  // e.g. CS_DROPSHADOW where the system has it
+  HICON icon = nullptr;  // class icon (not owned)
   WindowRegistry* registry = nullptr;
 };
 

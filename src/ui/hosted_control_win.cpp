@@ -18,8 +18,8 @@ HostedControl::HostedControl(const HostedControlArgs& args)
   create(w);
   control_ = CreateWindowExA(args.control_ex_style, args.control_class, "",
                              WS_CHILD | WS_VISIBLE | args.control_style | (args.enabled ? 0 : WS_DISABLED), 0, 0,
-                             args.bounds.width, args.bounds.height + extra_height_, hwnd(), nullptr, GetModuleHandleA(nullptr),
-                             nullptr);
+                             args.bounds.width, args.bounds.height + extra_height_, hwnd(), nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
   if (!control_) throw errors::MessageError(message_ids::kWindowNotCreated, args.control_class);
   SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   relay_hints_from(control_);

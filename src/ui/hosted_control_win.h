@@ -19,7 +19,7 @@
 namespace orvx::ui {
 
 struct HostedControlArgs {
-  const char* widget_class = nullptr;  // our window class around the control
+  const char* widget_class = nullptr;   // our window class around the control
   const char* control_class = nullptr;  // the standard control's class
   DWORD control_style = 0;              // WS_CHILD | WS_VISIBLE are added
   DWORD control_ex_style = 0;

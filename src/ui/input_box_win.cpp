@@ -44,20 +44,20 @@ class InputBox final : public ModalDialog {
                                                       .parent = hwnd(),
                                                       .bounds = Rect{kMargin, 50, width - 2 * kMargin, 22}});
     int top = client.bottom - kMargin - kButtonHeight;
-    ok_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "ok_button",
-                                                      .caption = "OK",
-                                                      .parent = hwnd(),
-                                                      .bounds = Rect{width - 2 * (kButtonWidth + kMargin) + kMargin / 2,
-                                                                     top, kButtonWidth, kButtonHeight},
-                                                      .tab_stop = true,
-                                                      .on_click = [this] { on_enter(); }});
-    cancel_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "cancel_button",
-                                                          .caption = "Abbrechen",
-                                                          .parent = hwnd(),
-                                                          .bounds = Rect{width - kButtonWidth - kMargin, top,
-                                                                         kButtonWidth, kButtonHeight},
-                                                          .tab_stop = true,
-                                                          .on_click = [this] { on_escape(); }});
+    ok_ = std::make_unique<FlatButton>(FlatButtonArgs{
+        .name = "ok_button",
+        .caption = "OK",
+        .parent = hwnd(),
+        .bounds = Rect{width - 2 * (kButtonWidth + kMargin) + kMargin / 2, top, kButtonWidth, kButtonHeight},
+        .tab_stop = true,
+        .on_click = [this] { on_enter(); }});
+    cancel_ = std::make_unique<FlatButton>(
+        FlatButtonArgs{.name = "cancel_button",
+                       .caption = "Abbrechen",
+                       .parent = hwnd(),
+                       .bounds = Rect{width - kButtonWidth - kMargin, top, kButtonWidth, kButtonHeight},
+                       .tab_stop = true,
+                       .on_click = [this] { on_escape(); }});
     edit_->select_all();
   }
 

@@ -28,9 +28,15 @@ void Label::set_background(Rgb colour) {
 UINT Label::draw_flags() const {
   UINT flags = DT_EXPANDTABS;
   switch (look_.align) {
-    case TextAlign::kLeft: flags |= DT_LEFT; break;
-    case TextAlign::kCenter: flags |= DT_CENTER; break;
-    case TextAlign::kRight: flags |= DT_RIGHT; break;
+    case TextAlign::kLeft:
+      flags |= DT_LEFT;
+      break;
+    case TextAlign::kCenter:
+      flags |= DT_CENTER;
+      break;
+    case TextAlign::kRight:
+      flags |= DT_RIGHT;
+      break;
   }
   if (look_.word_wrap) flags |= DT_WORDBREAK;
   if (look_.path_ellipsis) flags |= DT_PATH_ELLIPSIS | DT_SINGLELINE;

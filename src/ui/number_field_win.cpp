@@ -37,8 +37,9 @@ NumberField::NumberField(const NumberFieldArgs& args)
   edit_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL,
                           0, 0, width, args.bounds.height, hwnd(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance, nullptr);
-  arrows_ = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
-                            width, 0, kArrowsWidth, args.bounds.height, hwnd(), nullptr, instance, nullptr);
+  arrows_ =
+      CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
+                      width, 0, kArrowsWidth, args.bounds.height, hwnd(), nullptr, instance, nullptr);
   if (!edit_ || !arrows_) throw errors::MessageError(message_ids::kNumberFieldNotCreated);
   SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   SendMessageA(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit_), 0);

@@ -48,7 +48,7 @@ class NumberField final : public Widget {
   int maximum_;
   win::ScopedGdi<HFONT> font_;
   std::function<void()> on_change_;
-  HWND edit_ = nullptr;    // child windows, destroyed with the field
+  HWND edit_ = nullptr;  // child windows, destroyed with the field
   HWND arrows_ = nullptr;
 };
 

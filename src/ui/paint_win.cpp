@@ -68,8 +68,7 @@ PaintBuffer::PaintBuffer(HWND hwnd) : hwnd_(hwnd) {
 PaintBuffer::~PaintBuffer() {
   if (memory_) {
     const RECT& p = ps_.rcPaint;
-    BitBlt(ps_.hdc, p.left, p.top, p.right - p.left, p.bottom - p.top, memory_.get(), p.left, p.top,
-           SRCCOPY);
+    BitBlt(ps_.hdc, p.left, p.top, p.right - p.left, p.bottom - p.top, memory_.get(), p.left, p.top, SRCCOPY);
     SelectObject(memory_.get(), previous_bitmap_);
   }
   EndPaint(hwnd_, &ps_);

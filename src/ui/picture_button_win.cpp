@@ -56,8 +56,8 @@ void PictureButton::paint() {
     SetStretchBltMode(paint.dc(), COLORONCOLOR);
     StretchBlt(paint.dc(), 0, 0, w, h, source.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
   } else {
-    BitBlt(paint.dc(), (w - info.bmWidth) / 2, (h - info.bmHeight) / 2, info.bmWidth, info.bmHeight,
-           source.get(), 0, 0, SRCCOPY);
+    BitBlt(paint.dc(), (w - info.bmWidth) / 2, (h - info.bmHeight) / 2, info.bmWidth, info.bmHeight, source.get(), 0, 0,
+           SRCCOPY);
   }
 }
 

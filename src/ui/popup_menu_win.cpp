@@ -47,8 +47,8 @@ MenuItem& PopupMenu::add_separator() { return add(MenuItemArgs{.name = {}, .capt
 
 MenuItem& PopupMenu::insert(size_t index, MenuItemArgs args) {
   index = std::min(index, items_.size());
-  auto at = items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index),
-                          std::make_unique<MenuItem>(std::move(args)));
+  auto at =
+      items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index), std::make_unique<MenuItem>(std::move(args)));
   return **at;
 }
 

@@ -98,8 +98,7 @@ class PopupMenu {
   // front first, as popup menus of notification-area programs need) and runs
   // the chosen item's handler. False when the menu was closed without a
   // choice. (The handler may clear the menu's items.)
-  bool show(HWND owner, Point screen, UINT alignment = TPM_LEFTALIGN | TPM_TOPALIGN,
-            MenuHighlight on_highlight = {});
+  bool show(HWND owner, Point screen, UINT alignment = TPM_LEFTALIGN | TPM_TOPALIGN, MenuHighlight on_highlight = {});
 
   // The owner's WM_MENUSELECT: while a menu shown with a highlight handler
   // is open, tells the handler the selected item. Nothing otherwise.

@@ -13,9 +13,7 @@ int WinPrompts::box(const std::string& text, UINT flags) const {
 
 void WinPrompts::show_message(const std::string& text) { box(text, MB_OK); }
 
-bool WinPrompts::confirm_information(const std::string& text) {
-  return box(text, MB_OK | MB_ICONINFORMATION) == IDOK;
-}
+bool WinPrompts::confirm_information(const std::string& text) { return box(text, MB_OK | MB_ICONINFORMATION) == IDOK; }
 
 void WinPrompts::show_error(const std::string& text) { box(text, MB_OK | MB_ICONERROR); }
 

@@ -18,15 +18,15 @@ bool less_ignoring_case(const std::string& a, const std::string& b) {
 }  // namespace
 
 ReportList::ReportList(const ReportListArgs& args)
-    : HostedControl(HostedControlArgs{.widget_class = kReportListClass,
-                                      .control_class = WC_LISTVIEWA,
-                                      .control_style = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
-                                                       LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-                                      .control_ex_style = WS_EX_CLIENTEDGE,
-                                      .name = args.name,
-                                      .hint = args.hint,
-                                      .parent = args.parent,
-                                      .bounds = args.bounds}),
+    : HostedControl(HostedControlArgs{
+          .widget_class = kReportListClass,
+          .control_class = WC_LISTVIEWA,
+          .control_style = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+          .control_ex_style = WS_EX_CLIENTEDGE,
+          .name = args.name,
+          .hint = args.hint,
+          .parent = args.parent,
+          .bounds = args.bounds}),
       on_key_up_(args.on_key_up),
       on_selection_changed_(args.on_selection_changed) {
   ListView_SetExtendedListViewStyle(control(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);

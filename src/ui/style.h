@@ -14,9 +14,7 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-constexpr Rgb rgb(uint32_t hex) {
-  return Rgb{uint8_t(hex >> 16), uint8_t(hex >> 8), uint8_t(hex)};
-}
+constexpr Rgb rgb(uint32_t hex) { return Rgb{uint8_t(hex >> 16), uint8_t(hex >> 8), uint8_t(hex)}; }
 
 // A font by face name and character height in pixels (the cell height
 // without internal leading, as designers state font sizes in pixels).

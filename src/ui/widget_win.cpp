@@ -11,9 +11,7 @@ namespace {
 const char* const kRelayOwner = "OrvxHintRelayOwner";
 const char* const kRelayProcedure = "OrvxHintRelayProc";
 
-Point point_from(LPARAM lp) {
-  return Point{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-}
+Point point_from(LPARAM lp) { return Point{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}; }
 }  // namespace
 
 HCURSOR hand_cursor() {

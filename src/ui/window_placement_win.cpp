@@ -29,8 +29,7 @@ class WindowPlacement::Owner final : public config::PlacementOwner {
   std::string name_;
 };
 
-WindowPlacement::WindowPlacement(HWND window, std::string window_name, const std::string& data_folder,
-                                 Prompts& prompts)
+WindowPlacement::WindowPlacement(HWND window, std::string window_name, const std::string& data_folder, Prompts& prompts)
     : owner_(std::make_unique<Owner>(window, std::move(window_name))),
       placement_(std::make_unique<config::SavedPosition>(*owner_, prompts)) {
   placement_->data_folder = data_folder;

@@ -13,15 +13,13 @@ Window::~Window() {
   win::destroy_unbound(hwnd_.release());
 }
 
-Window* Window::from_handle(HWND hwnd) {
-  return dynamic_cast<Window*>(win::target_of(hwnd));
-}
+Window* Window::from_handle(HWND hwnd) { return dynamic_cast<Window*>(win::target_of(hwnd)); }
 
 void Window::create(const WindowArgs& args) {
   win::register_window_class(args.class_name, args.class_style, args.icon);
-  HWND h = CreateWindowExA(args.ex_style, args.class_name, args.title.c_str(), args.style,
-                           args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height,
-                           args.parent, nullptr, GetModuleHandleA(nullptr), win::creation_parameter(this));
+  HWND h = CreateWindowExA(args.ex_style, args.class_name, args.title.c_str(), args.style, args.bounds.left,
+                           args.bounds.top, args.bounds.width, args.bounds.height, args.parent, nullptr,
+                           GetModuleHandleA(nullptr), win::creation_parameter(this));
   if (!h) throw errors::MessageError(message_ids::kWindowNotCreated, args.class_name);
 }
 
@@ -31,9 +29,7 @@ void Window::destroy() {
 
 LRESULT Window::handle_message(UINT msg, WPARAM wp, LPARAM lp) { return default_handling(msg, wp, lp); }
 
-LRESULT Window::default_handling(UINT msg, WPARAM wp, LPARAM lp) {
-  return DefWindowProcA(hwnd_.get(), msg, wp, lp);
-}
+LRESULT Window::default_handling(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_.get(), msg, wp, lp); }
 
 void Window::bind(HWND window) noexcept { hwnd_.reset(window); }
 

@@ -17,8 +17,8 @@ constexpr size_t kSubsystemField = 68;           // within the optional header, 
 constexpr size_t kHeadSize = 64 * 1024;
 
 uint16_t word_at(std::string_view bytes, size_t offset) {
-  return static_cast<uint16_t>(static_cast<unsigned char>(bytes[offset]) |
-                               static_cast<unsigned char>(bytes[offset + 1]) << 8);
+  return static_cast<uint16_t>(static_cast<unsigned char>(bytes[offset]) | static_cast<unsigned char>(bytes[offset + 1])
+                                                                               << 8);
 }
 uint32_t dword_at(std::string_view bytes, size_t offset) {
   return word_at(bytes, offset) | static_cast<uint32_t>(word_at(bytes, offset + 2)) << 16;

@@ -21,7 +21,6 @@ enum class ScriptOutcome {
   kWriteFailed,        // the script file could not be written
 };
 
-
 // How a script is written: in the console's code page, waiting a bounded
 // number of rounds for the program file.
 struct ScriptWriting {

@@ -28,9 +28,7 @@ bool fits_script(std::string_view path) {
   return true;
 }
 
-bool ends_with_backslash(std::string_view folder) {
-  return !folder.empty() && folder.back() == '\\';
-}
+bool ends_with_backslash(std::string_view folder) { return !folder.empty() && folder.back() == '\\'; }
 
 // The temporary folder as the system reports it ends with a separator.
 bool ends_with_separator(std::string_view folder) {
@@ -175,14 +173,14 @@ std::optional<std::string> uninstall_script(const ScriptPaths& paths, int wait_r
   const std::string f = literal(folder_of_program(paths.program));
   const std::string d = literal(paths.data_folder);
   return wait_for_release(paths.program, wait_rounds, "Label2") + lines({
-      ":Label2",
-      "rmdir \"" + f + "\"",
-      "del \"" + d + "\\lang\\*.*\" /q",
-      "rmdir \"" + d + "\\lang\"",
-      "del \"" + d + "*.*\" /q",
-      "rmdir \"" + d + "\"",
-      "del \"" + literal(paths.script) + "\"",
-  });
+                                                                      ":Label2",
+                                                                      "rmdir \"" + f + "\"",
+                                                                      "del \"" + d + "\\lang\\*.*\" /q",
+                                                                      "rmdir \"" + d + "\\lang\"",
+                                                                      "del \"" + d + "*.*\" /q",
+                                                                      "rmdir \"" + d + "\"",
+                                                                      "del \"" + literal(paths.script) + "\"",
+                                                                  });
 }
 
 }  // namespace orvx::update

@@ -66,8 +66,8 @@ bool data_folder_safe(std::string_view folder);
 // stand in a script (it holds a quotation mark, a line break or a NUL, or {T}
 // does not end with a separator) or the version is not plain.
 // `wait_rounds` bounds the wait for the program file's release.
-std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version,
-                                         StartMode start_mode, int wait_rounds = kWaitRounds);
+std::optional<std::string> update_script(const ScriptPaths& paths, std::string_view version, StartMode start_mode,
+                                         int wait_rounds = kWaitRounds);
 
 // The command line that runs `script` hidden in the command interpreter:
 // without the AutoRun commands the registry may name (/d), with the command

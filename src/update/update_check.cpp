@@ -141,9 +141,8 @@ void UpdateCheck::program_arrived() {
   const std::string temp_name = c_.system.temp_name(c_.temp_folder, "ORV");
   const ScriptWriting writing{c_.system.console_code_page()};
   const ScriptOutcome outcome =
-      temp_name.empty()
-          ? ScriptOutcome::kWriteFailed
-          : write_update_script(paths, temp_name, offered_version_, c_.start_mode, c_.machine, writing);
+      temp_name.empty() ? ScriptOutcome::kWriteFailed
+                        : write_update_script(paths, temp_name, offered_version_, c_.start_mode, c_.machine, writing);
   if (outcome == ScriptOutcome::kFolderNotWritable) {
     c_.prompts.show_message(c_.message(message_ids::kFolderNotWritable));
     return finish();

@@ -59,10 +59,10 @@ struct UpdateContext {
   // The update server's base address (net::UpdateServerBase), asked at
   // every click, so that a changed configuration counts from the next check.
   std::function<std::string()> server_base;
-  std::string own_version;  // get_version_string
-  std::string program;      // the running program file
-  std::string temp_folder;  // ends with a separator
-  uint16_t machine = 0;     // kRunningMachine
+  std::string own_version;                    // get_version_string
+  std::string program;                        // the running program file
+  std::string temp_folder;                    // ends with a separator
+  uint16_t machine = 0;                       // kRunningMachine
   StartMode start_mode = StartMode::kNormal;  // kept by the new program
   // The update script runs: the program must end at once, for the script
   // waits for the program file.

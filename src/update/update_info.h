@@ -7,10 +7,10 @@
 namespace orvx::update {
 
 struct UpdateInfo {
-  std::string version;   // "0" when missing
+  std::string version;         // "0" when missing
   bool version_given = false;  // the file names a version (an error page does not)
-  std::string up_infos;  // the information page; the server's base URL when missing
-  std::string dl_url;    // the new program file; "ERROR" when missing
+  std::string up_infos;        // the information page; the server's base URL when missing
+  std::string dl_url;          // the new program file; "ERROR" when missing
 };
 
 inline constexpr char kUpdateInfoSection[] = "Orvane";

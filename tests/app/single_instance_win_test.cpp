@@ -33,8 +33,8 @@ class StandInMainWindow {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = class_name;
     RegisterClassA(&wc);
-    window_.reset(CreateWindowExA(0, class_name, title, WS_OVERLAPPEDWINDOW, 10, 10, 300, 200,
-                                  nullptr, nullptr, wc.hInstance, nullptr));
+    window_.reset(CreateWindowExA(0, class_name, title, WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr,
+                                  wc.hInstance, nullptr));
   }
   StandInMainWindow(const StandInMainWindow&) = delete;
   StandInMainWindow& operator=(const StandInMainWindow&) = delete;
@@ -98,8 +98,8 @@ TEST(RunningInstanceSearch, PassesOverThisProcesssOwnWindows) {
 struct StartCase {
   const char* name;
   std::vector<std::pair<const char*, const char*>> windows;  // class, title
-  int shown;       // index of the window the second start shows; -1 none
-  bool minimized;  // the windows start minimized instead of hidden
+  int shown;                                                 // index of the window the second start shows; -1 none
+  bool minimized;                                            // the windows start minimized instead of hidden
 };
 
 class SecondStartTest : public testing::TestWithParam<StartCase> {};
@@ -138,16 +138,13 @@ TEST_P(SecondStartTest, ShowsTheRunningMainWindowAndEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SecondStartTest,
-    testing::Values(
-        StartCase{"Current", {{mainwin::kMainWindowClass, ui::kProgramTitle}}, 0, false},
-        StartCase{"Older", {{"Torv_Form", "Orvane"}}, 0, false},
-        StartCase{"ClassInOtherCase", {{"TORVX_FORM", "Orvane X"}}, 0, false},
-        StartCase{"CurrentBeforeOlder", {{"Torv_Form", "Orvane"}, {"Torvx_Form", "Orvane X"}}, 1,
-                  false},
-        StartCase{"Minimized", {{mainwin::kMainWindowClass, ui::kProgramTitle}}, 0, true},
-        StartCase{"TitleOfTheOtherForm", {{"Torvx_Form", "Orvane"}, {"Torv_Form", "Orvane X"}}, -1,
-                  false},
-        StartCase{"NoWindow", {}, -1, false}),
+    testing::Values(StartCase{"Current", {{mainwin::kMainWindowClass, ui::kProgramTitle}}, 0, false},
+                    StartCase{"Older", {{"Torv_Form", "Orvane"}}, 0, false},
+                    StartCase{"ClassInOtherCase", {{"TORVX_FORM", "Orvane X"}}, 0, false},
+                    StartCase{"CurrentBeforeOlder", {{"Torv_Form", "Orvane"}, {"Torvx_Form", "Orvane X"}}, 1, false},
+                    StartCase{"Minimized", {{mainwin::kMainWindowClass, ui::kProgramTitle}}, 0, true},
+                    StartCase{"TitleOfTheOtherForm", {{"Torvx_Form", "Orvane"}, {"Torv_Form", "Orvane X"}}, -1, false},
+                    StartCase{"NoWindow", {}, -1, false}),
     [](const testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -44,9 +44,7 @@ inline void PrintTo(const Tree& tree, std::ostream* os) {
       *os << "\"" << escaped(content) << "\"";
     } else {
       *os << content.size() << " bytes, adler32 " << std::hex
-          << adler32(1, reinterpret_cast<const Bytef*>(content.data()),
-                     static_cast<uInt>(content.size()))
-          << std::dec;
+          << adler32(1, reinterpret_cast<const Bytef*>(content.data()), static_cast<uInt>(content.size())) << std::dec;
     }
   }
   *os << "\n}";
@@ -89,16 +87,15 @@ inline Tree read_tree(const std::string& root, const std::string& relative = "")
 }
 
 inline std::string le32(uint32_t v) {
-  return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
-          static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+  return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF), static_cast<char>((v >> 16) & 0xFF),
+          static_cast<char>(v >> 24)};
 }
 
 inline std::string zlib_compress(const std::string& content, int level = Z_DEFAULT_COMPRESSION) {
   uLongf size = compressBound(static_cast<uLong>(content.size()));
   std::string out(size, '\0');
-  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size,
-                reinterpret_cast<const Bytef*>(content.data()), static_cast<uLong>(content.size()),
-                level) != Z_OK) {
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(content.data()),
+                static_cast<uLong>(content.size()), level) != Z_OK) {
     throw std::runtime_error("compress2 failed");
   }
   out.resize(size);
@@ -106,16 +103,15 @@ inline std::string zlib_compress(const std::string& content, int level = Z_DEFAU
 }
 
 // One record as the container stores it.
-inline std::string record(const std::string& folder_part, const std::string& name,
-                          uint32_t size, const std::string& compressed) {
+inline std::string record(const std::string& folder_part, const std::string& name, uint32_t size,
+                          const std::string& compressed) {
   return std::string(1, static_cast<char>(folder_part.size())) + folder_part +
          std::string(1, static_cast<char>(name.size())) + name + le32(size) +
          le32(static_cast<uint32_t>(compressed.size())) + compressed;
 }
 
 // A record holding `content`; an empty content gets no zlib data.
-inline std::string file_record(const std::string& folder_part, const std::string& name,
-                               const std::string& content) {
+inline std::string file_record(const std::string& folder_part, const std::string& name, const std::string& content) {
   return record(folder_part, name, static_cast<uint32_t>(content.size()),
                 content.empty() ? std::string() : zlib_compress(content));
 }
@@ -125,9 +121,7 @@ struct ParsedRecord {
   std::string name;
   uint32_t size = 0;
   std::string compressed;
-  bool operator<(const ParsedRecord& o) const {
-    return folder_part + '\n' + name < o.folder_part + '\n' + o.name;
-  }
+  bool operator<(const ParsedRecord& o) const { return folder_part + '\n' + name < o.folder_part + '\n' + o.name; }
 };
 
 // Takes a container apart; throws when it does not divide into records.
@@ -160,8 +154,7 @@ inline std::vector<ParsedRecord> parse_container(const std::string& bytes) {
 inline std::string zlib_uncompress(const std::string& compressed, uint32_t size) {
   std::string out(size, '\0');
   uLongf got = size;
-  if (uncompress(reinterpret_cast<Bytef*>(out.data()), &got,
-                 reinterpret_cast<const Bytef*>(compressed.data()),
+  if (uncompress(reinterpret_cast<Bytef*>(out.data()), &got, reinterpret_cast<const Bytef*>(compressed.data()),
                  static_cast<uLong>(compressed.size())) != Z_OK ||
       got != size) {
     throw std::runtime_error("not a zlib stream of the announced size");
@@ -171,8 +164,8 @@ inline std::string zlib_uncompress(const std::string& compressed, uint32_t size)
 
 // Text that compresses well, and bytes that do not compress at all.
 inline std::string text_of(size_t size, uint32_t seed = 1) {
-  static const char* const kWords[] = {"Desktop ", "Symbol ", "Profil ", "Arbeitsplatz ",
-                                       "Papierkorb ", "1280x1024 ", "Größe ", "\r\n"};
+  static const char* const kWords[] = {"Desktop ",    "Symbol ",    "Profil ", "Arbeitsplatz ",
+                                       "Papierkorb ", "1280x1024 ", "Größe ",  "\r\n"};
   std::string out;
   uint32_t x = seed;
   while (out.size() < size) {

@@ -15,8 +15,8 @@
 namespace orvx {
 namespace {
 
-using test::run_peer;
 using test::PeerResult;
+using test::run_peer;
 using test::Tree;
 
 // Names and contents that exercise the format: 8-bit names, an empty file,

@@ -46,17 +46,17 @@ TEST(ContainerWin, HiddenSystemAndReadOnlyFilesArePackedLikeAnyOther) {
   zip.unpack_file(dir / "b.qbk", dir / "out", true, true);
 
   EXPECT_EQ(test::read_tree(dir / "out\\"), (Tree{{"plain.qpf", "p"},
-                                                 {"hidden.qpf", "h"},
-                                                 {"system.qpf", "s"},
-                                                 {"readonly.qcf", "r"},
-                                                 {"all.qpf", "a"},
-                                                 {"secret/", ""},
-                                                 {"secret/inner.qpf", "i"}}));
+                                                  {"hidden.qpf", "h"},
+                                                  {"system.qpf", "s"},
+                                                  {"readonly.qcf", "r"},
+                                                  {"all.qpf", "a"},
+                                                  {"secret/", ""},
+                                                  {"secret/inner.qpf", "i"}}));
   // The container keeps no attributes: what comes back are plain files.
   for (const char* name : {"hidden.qpf", "system.qpf", "readonly.qcf", "all.qpf"}) {
-    EXPECT_EQ(attributes(dir / "out\\" + name) &
-                  (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY),
-              0u)
+    EXPECT_EQ(
+        attributes(dir / "out\\" + name) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY),
+        0u)
         << name;
   }
 }
@@ -82,8 +82,8 @@ TEST(ContainerWin, FilesHeldOpenByOthersFollowTheShareModes) {
     test::TempFolder dir;
     test::write_tree(dir / "data\\", {{"a.qpf", "a"}, {"held.qcf", "held"}});
     ASSERT_TRUE(files::write_file(dir / "b.qbk", "older backup"));
-    win::ScopedHandle holder = win::adopt_handle(CreateFileA((dir / "data\\held.qcf").c_str(),
-        c.access, c.share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    win::ScopedHandle holder = win::adopt_handle(CreateFileA((dir / "data\\held.qcf").c_str(), c.access, c.share,
+                                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(holder) << label;
 
     BackupContainer zip;
@@ -115,8 +115,8 @@ TEST(ContainerWin, PackingDeniesWritingUnlessIgnoringExclusive) {
     zip.ignore_exclusive = ignore;
     zip.on_compressing_file = [&](BackupContainer&, const std::string& file) {
       win::ScopedHandle other = win::adopt_handle(CreateFileA(file.c_str(), GENERIC_WRITE,
-          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-          FILE_ATTRIBUTE_NORMAL, nullptr));
+                                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
       writable = static_cast<bool>(other);
     };
     zip.pack_folder(dir / "data", false, dir / "b.qbk");
@@ -132,8 +132,8 @@ TEST(ContainerWin, UnpackingDeniesWritingToTheContainer) {
   zip.on_decompressing_file = [&](BackupContainer&, const std::string&, bool&) {
     const std::string container = dir / "c.qbk";
     auto open = [&](DWORD access) {
-      return win::adopt_handle(CreateFileA(container.c_str(), access,
-          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+      return win::adopt_handle(CreateFileA(container.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     };
     writable = static_cast<bool>(open(GENERIC_WRITE));
     readable = static_cast<bool>(open(GENERIC_READ));
@@ -159,28 +159,32 @@ TEST(ContainerWin, ExistingFilesAreReplacedUnlessReadOnly) {
     EXPECT_THAT(e.what(), HasSubstr("read-only"));
     EXPECT_THAT(e.what(), HasSubstr("readonly.qcf"));
   }
-  EXPECT_EQ(test::read_tree(dir / "out\\"),
-            (Tree{{"hidden.qpf", "new hidden"}, {"readonly.qcf", "old read-only"}}));
+  EXPECT_EQ(test::read_tree(dir / "out\\"), (Tree{{"hidden.qpf", "new hidden"}, {"readonly.qcf", "old read-only"}}));
 }
 
 TEST(ContainerWin, FolderPartsBecomeWindowsFoldersAndStayInside) {
   test::TempFolder dir;
-  ASSERT_TRUE(files::write_file(dir / "c.qbk",
-      test::file_record("sub\\deeper\\", "a.txt", "a") + test::file_record("x/y\\", "b.txt", "b")));
+  ASSERT_TRUE(files::write_file(
+      dir / "c.qbk", test::file_record("sub\\deeper\\", "a.txt", "a") + test::file_record("x/y\\", "b.txt", "b")));
   BackupContainer zip;
   zip.unpack_file(dir / "c.qbk", dir / "out", true, true);
   EXPECT_EQ(files::read_file(dir / "out\\sub\\deeper\\a.txt"), "a");
   EXPECT_EQ(files::read_file(dir / "out\\x\\y\\b.txt"), "b");
 
   const std::pair<std::string, std::string> hostile[] = {
-      {"..\\", "up.txt"}, {"C:\\", "drive.txt"}, {"\\", "root.txt"},
-      {"\\\\?\\C:\\", "device-path.txt"}, {"", "NUL"}, {"", "con.txt"},
-      {"", "c:up.txt"}, {"sub\\..\\..\\", "up.txt"}, {"sub\\.. \\", "up.txt"},
+      {"..\\", "up.txt"},
+      {"C:\\", "drive.txt"},
+      {"\\", "root.txt"},
+      {"\\\\?\\C:\\", "device-path.txt"},
+      {"", "NUL"},
+      {"", "con.txt"},
+      {"", "c:up.txt"},
+      {"sub\\..\\..\\", "up.txt"},
+      {"sub\\.. \\", "up.txt"},
   };
   for (const auto& [folder_part, name] : hostile) {
     ASSERT_TRUE(files::write_file(dir / "c.qbk", test::file_record(folder_part, name, "evil")));
-    EXPECT_THROW(zip.unpack_file(dir / "c.qbk", dir / "out", true, true), ContainerError)
-        << folder_part << name;
+    EXPECT_THROW(zip.unpack_file(dir / "c.qbk", dir / "out", true, true), ContainerError) << folder_part << name;
   }
   EXPECT_FALSE(files::file_exists(dir / "up.txt"));
   EXPECT_FALSE(files::file_exists("C:\\drive.txt"));

@@ -61,17 +61,17 @@ TEST(PackFolder, EmptyFileHasBothSizesZeroAndNoZlibBytes) {
   test::write_tree(dir / "data/", {{"empty.qpf", ""}});
   BackupContainer zip;
   zip.pack_folder(dir / "data", false, dir / "b.qbk");
-  EXPECT_EQ(files::read_file(dir / "b.qbk").value(),
-            std::string("\x00\x09" "empty.qpf" "\x00\x00\x00\x00\x00\x00\x00\x00", 19));
+  EXPECT_EQ(files::read_file(dir / "b.qbk").value(), std::string("\x00\x09"
+                                                                 "empty.qpf"
+                                                                 "\x00\x00\x00\x00\x00\x00\x00\x00",
+                                                                 19));
 }
 
 // Which records a folder with subfolders gives.
 TEST(PackFolder, RecursionAndStorePathsDecideTheRecords) {
   test::TempFolder dir;
-  test::write_tree(dir / "data/", {{"top.qpf", "t"},
-                                   {"sub/mid.qpf", "m"},
-                                   {"sub/deeper/low.qpf", "l"},
-                                   {"only-a-folder/", ""}});
+  test::write_tree(dir / "data/",
+                   {{"top.qpf", "t"}, {"sub/mid.qpf", "m"}, {"sub/deeper/low.qpf", "l"}, {"only-a-folder/", ""}});
   struct Case {
     bool recursive, store_paths;
     std::vector<std::pair<std::string, std::string>> records;  // folder part, name
@@ -101,8 +101,7 @@ TEST(PackFolder, HiddenDotFilesArePackedToo) {
 
 TEST(PackFolder, ExcludedFilesAreLeftOutAtEveryLevel) {
   test::TempFolder dir;
-  test::write_tree(dir / "data/", {{"a.qpf", "a"}, {"skip.tmp", "s"}, {"sub/skip.tmp", "s"},
-                                   {"sub/b.qpf", "b"}});
+  test::write_tree(dir / "data/", {{"a.qpf", "a"}, {"skip.tmp", "s"}, {"sub/skip.tmp", "s"}, {"sub/b.qpf", "b"}});
   std::vector<std::string> asked;
   BackupContainer zip;
   zip.excluded = [&](const std::string& name) {
@@ -166,8 +165,8 @@ TEST(PackFolder, EventsComeInOrderWithProgressPerChunk) {
     auto last = std::find(first, events.end(), "compressed " + name);
     return std::vector<std::string>(first, last == events.end() ? last : last + 1);
   };
-  EXPECT_THAT(run_of("a.bin"), ElementsAre("compressing a.bin", "1024/2500", "2048/2500",
-                                           "2500/2500", "2500/2500", "compressed a.bin"));
+  EXPECT_THAT(run_of("a.bin"),
+              ElementsAre("compressing a.bin", "1024/2500", "2048/2500", "2500/2500", "2500/2500", "compressed a.bin"));
   EXPECT_THAT(run_of("e.txt"), ElementsAre("compressing e.txt", "0/0", "compressed e.txt"));
   EXPECT_EQ(events.size(), 9u);
   std::sort(paths.begin(), paths.end());
@@ -197,8 +196,7 @@ TEST(PackFolder, FailuresLeaveNoContainer) {
     int level;
     const char* message;
   };
-  const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/" +
-                           std::string(60, 'f') + "/";
+  const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/" + std::string(60, 'f') + "/";
   const Case cases[] = {
       {"level outside zlib's range", {{"a.txt", "x"}}, 10, "Z_STREAM_ERROR"},
       {"folder part over 255 bytes", {{deep + "x.txt", "x"}}, -1, "at most 255 bytes"},
@@ -223,8 +221,7 @@ TEST(PackFolder, FailuresLeaveNoContainer) {
 
 TEST(PackFolder, LongFolderPartsAreFineWhenPathsAreNotStored) {
   test::TempFolder dir;
-  std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/" +
-                     std::string(60, 'f') + "/";
+  std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/" + std::string(60, 'f') + "/";
   test::write_tree(dir / "data/", {{deep + "x.txt", "x"}});
   auto records = pack(dir / "data", true, false);
   ASSERT_EQ(records.size(), 1u);

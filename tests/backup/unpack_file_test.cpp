@@ -28,9 +28,7 @@ class Unpack : public ::testing::Test {
   std::string target_file(const std::string& relative) const {
     return target() + files::kSeparator + test::local_path(relative);
   }
-  void write_container(const std::string& bytes) const {
-    ASSERT_TRUE(files::write_file(container(), bytes));
-  }
+  void write_container(const std::string& bytes) const { ASSERT_TRUE(files::write_file(container(), bytes)); }
   Tree unpacked() const { return test::read_tree(target() + files::kSeparator); }
   // Everything in the temporary folder besides the container and the target.
   Tree outside() const {
@@ -49,9 +47,7 @@ TEST_F(Unpack, EmptyContainerCreatesNothingAndCompletes) {
   write_container("");
   std::vector<std::string> events;
   BackupContainer zip;
-  zip.on_decompressing_file = [&](BackupContainer&, const std::string&, bool&) {
-    events.push_back("decompressing");
-  };
+  zip.on_decompressing_file = [&](BackupContainer&, const std::string&, bool&) { events.push_back("decompressing"); };
   zip.on_completed_action = [&](BackupContainer& sender) {
     EXPECT_EQ(&sender, &zip);
     events.push_back("completed");
@@ -63,8 +59,7 @@ TEST_F(Unpack, EmptyContainerCreatesNothingAndCompletes) {
 
 TEST_F(Unpack, RecordsBecomeFilesWithTheirFolders) {
   std::string binary = test::noise_of(5000) + std::string("\0\r\n", 3);
-  write_container(file_record("", "config.qcf", "[Settings]\r\n") +
-                  file_record("", "empty.qpf", "") +
+  write_container(file_record("", "config.qcf", "[Settings]\r\n") + file_record("", "empty.qpf", "") +
                   file_record("sub\\", "bin.dat", binary) +
                   file_record("sub\\deeper\\", "Größe.txt", test::text_of(3000)) +
                   file_record("other", "no-backslash.txt", "folder part without its backslash") +
@@ -149,9 +144,9 @@ TEST_F(Unpack, EventsComeInOrderWithProgressPerChunk) {
   zip.on_completed_action = [&](BackupContainer&) { events.push_back("completed"); };
   zip.unpack_file(container(), target(), true, true);
   std::string a = target_file("sub/a.bin"), e = target_file("e.txt");
-  EXPECT_THAT(events, ElementsAre("decompressing " + a, "1024/2500", "2048/2500", "2500/2500",
-                                  "2500/2500", "decompressed " + a + " 2500", "decompressing " + e,
-                                  "0/0", "decompressed " + e + " 0", "completed"));
+  EXPECT_THAT(events, ElementsAre("decompressing " + a, "1024/2500", "2048/2500", "2500/2500", "2500/2500",
+                                  "decompressed " + a + " 2500", "decompressing " + e, "0/0",
+                                  "decompressed " + e + " 0", "completed"));
 }
 
 TEST_F(Unpack, TheAnnouncedSizeIsOnlyTheProgressTotal) {
@@ -211,8 +206,8 @@ TEST_F(Unpack, DamagedDataFailsAndKeepsTheOldFile) {
   };
   for (const Case& c : cases) {
     test::write_tree(target() + files::kSeparator, {{"profile.qpf", "the user's profile"}});
-    write_container(file_record("", "first.qpf", "ok") +
-                    test::record("", "profile.qpf", 5000, c.data) + file_record("", "last.qpf", "z"));
+    write_container(file_record("", "first.qpf", "ok") + test::record("", "profile.qpf", 5000, c.data) +
+                    file_record("", "last.qpf", "z"));
     bool decompressed = false;
     BackupContainer zip;
     zip.on_decompressed_file = [&](BackupContainer&, const std::string& file, uint32_t) {
@@ -226,8 +221,7 @@ TEST_F(Unpack, DamagedDataFailsAndKeepsTheOldFile) {
       EXPECT_THAT(e.what(), HasSubstr("profile.qpf")) << c.what;
     }
     EXPECT_FALSE(decompressed) << c.what;
-    EXPECT_EQ(unpacked(), (Tree{{"first.qpf", "ok"}, {"profile.qpf", "the user's profile"}}))
-        << c.what;
+    EXPECT_EQ(unpacked(), (Tree{{"first.qpf", "ok"}, {"profile.qpf", "the user's profile"}})) << c.what;
   }
 }
 
@@ -274,9 +268,7 @@ TEST_F(Unpack, HostileRecordsAreRefused) {
                     file_record("", "after.txt", "a"));
     std::vector<std::string> raised;
     BackupContainer zip;
-    zip.on_decompressing_file = [&](BackupContainer&, const std::string& file, bool&) {
-      raised.push_back(file);
-    };
+    zip.on_decompressing_file = [&](BackupContainer&, const std::string& file, bool&) { raised.push_back(file); };
     std::string label = "folder part \"" + c.folder_part + "\", name \"" + c.name + "\"";
     try {
       zip.unpack_file(container(), target(), true, true);
@@ -311,7 +303,10 @@ TEST_F(Unpack, SizesOutsideTheFormatAreRefused) {
   EXPECT_THROW(zip.unpack_file(container(), target(), true, true), ContainerError);
   // A compressed size beyond the end of the file is a cut-off container,
   // found before anything is reserved for it.
-  write_container(std::string("\x00\x05" "a.bin", 7) + test::le32(1) + test::le32(0xFFFFFFF0u) + "x");
+  write_container(std::string("\x00\x05"
+                              "a.bin",
+                              7) +
+                  test::le32(1) + test::le32(0xFFFFFFF0u) + "x");
   try {
     zip.unpack_file(container(), target(), true, true);
     ADD_FAILURE() << "no error";

@@ -47,15 +47,14 @@ TEST(FilesFromBefore, Configuration) {
 
 TEST(FilesFromBefore, Profile) {
   const std::string file = compat_file("data-folder/Arbeit.qpf");
-  EXPECT_EQ(test::rows(read_profile_file(file)),
-            (std::vector<test::IconRow>{{"Arbeitsplatz", 20, 20},
-                                        {"Papierkorb", 20, 110},
-                                        {"Steuererkl\xE4rung 2006.xls", 120, 20},
-                                        {"Links drau\xDF"
-                                         "en",
-                                         -1200, 300},
-                                        {"Oben verloren", 400, -64},
-                                        {"Notizen", 300, 400}}));
+  EXPECT_EQ(test::rows(read_profile_file(file)), (std::vector<test::IconRow>{{"Arbeitsplatz", 20, 20},
+                                                                             {"Papierkorb", 20, 110},
+                                                                             {"Steuererkl\xE4rung 2006.xls", 120, 20},
+                                                                             {"Links drau\xDF"
+                                                                              "en",
+                                                                              -1200, 300},
+                                                                             {"Oben verloren", 400, -64},
+                                                                             {"Notizen", 300, 400}}));
   const StoredScreen stored = read_stored_screen(file);
   ASSERT_TRUE(stored.size);
   EXPECT_EQ(stored.size->width, 3840);
@@ -86,7 +85,7 @@ TEST(FilesFromBefore, LanguageFile) {
   ASSERT_TRUE(files::write_file(folder / "dansk.qlf", files::read_file(compat_file("dansk.qlf")).value_or("")));
   const std::vector<lang_online::LanguageRow> rows = lang_online::fill_language_list(folder.path());
   EXPECT_EQ(rows, (std::vector<lang_online::LanguageRow>{{"dansk", "Jens", "Up to date"},
-                                                           {"german", "Quillfen", "Up to date"}}));
+                                                         {"german", "Quillfen", "Up to date"}}));
 }
 
 TEST(FilesFromBefore, SettingsBackup) {

@@ -14,9 +14,16 @@ TEST(IntervalMinutes, ShownMinutesDropTheRemainderAndStayWithinOneToSixty) {
     int minutes;
   };
   const Case cases[] = {
-      {60000, 1},   {90000, 1},   {30000, 1},   {0, 1},
-      {-60000, 1},  {120000, 2},  {179999, 2},  {3600000, 60},
-      {3660000, 60}, {std::numeric_limits<int32_t>::max(), 60},
+      {60000, 1},
+      {90000, 1},
+      {30000, 1},
+      {0, 1},
+      {-60000, 1},
+      {120000, 2},
+      {179999, 2},
+      {3600000, 60},
+      {3660000, 60},
+      {std::numeric_limits<int32_t>::max(), 60},
       {std::numeric_limits<int32_t>::min(), 1},
   };
   for (const auto& c : cases) {

@@ -145,20 +145,25 @@ TEST_F(SettingsFile, WritesTheKeysInTheOrderOfTheSettingsDialog) {
 TEST_F(SettingsFile, WritingKeepsEverythingElseInTheFile) {
   write_config(
       "[orvx_form]\r\nLeft=10\r\nTop=20\r\n"
-      "[Settings]\r\nlang_menu=1\r\nlang_list=Fran\xE7" "ais\r\nform_status_button_value=0\r\nstd_profil=alt\r\n"
+      "[Settings]\r\nlang_menu=1\r\nlang_list=Fran\xE7"
+      "ais\r\nform_status_button_value=0\r\nstd_profil=alt\r\n"
       "[about]\r\nLeft=1\r\n");
   SettingsRecord s;
   s.standard_profile = "neu";
   ASSERT_TRUE(write_settings(config(), s, /*with_language=*/false));
   const std::string bytes = config_bytes();
-  EXPECT_TRUE(bytes.starts_with("[orvx_form]\r\nLeft=10\r\nTop=20\r\n[Settings]\r\nlang_menu=1\r\n"
-                                "lang_list=Fran\xE7" "ais\r\nform_status_button_value=0\r\nstd_profil=neu\r\n"))
+  EXPECT_TRUE(
+      bytes.starts_with("[orvx_form]\r\nLeft=10\r\nTop=20\r\n[Settings]\r\nlang_menu=1\r\n"
+                        "lang_list=Fran\xE7"
+                        "ais\r\nform_status_button_value=0\r\nstd_profil=neu\r\n"))
       << bytes;
   EXPECT_TRUE(bytes.ends_with("[about]\r\nLeft=1\r\n")) << bytes;
 
   // What was written reads back; what was not stays as it was.
   SettingsRecord read = read_settings(config());
-  EXPECT_EQ(read.lang_list, "Fran\xE7" "ais");
+  EXPECT_EQ(read.lang_list,
+            "Fran\xE7"
+            "ais");
   EXPECT_FALSE(read.form_status_button_value);
   read.lang_list.clear();
   read.form_status_button_value = true;

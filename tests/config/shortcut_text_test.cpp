@@ -22,7 +22,9 @@ TEST(ShortcutText, WritesPrefixesInFixedOrderThenTheKeyName) {
       {keys('D', true, false, true), "Umsch+Alt+D"},
       {keys(0x70, false, false, false), "F1"},
       {keys(0x87, false, true, false), "Strg+F24"},
-      {keys(0x08, false, true, false), "Strg+R\xFC" "ck"},
+      {keys(0x08, false, true, false),
+       "Strg+R\xFC"
+       "ck"},
       {keys(0x20, false, false, true), "Alt+Leertaste"},
       {keys(0x26, false, true, true), "Strg+Alt+Nach oben"},
       {keys(0x65, false, true, false), "Strg+5"},  // number pad
@@ -37,8 +39,8 @@ TEST(ShortcutText, WritesPrefixesInFixedOrderThenTheKeyName) {
 
 TEST(ShortcutText, ReadsPrefixesInAnyOrderAndCase) {
   const Shortcut ctrl_alt_d = keys('D', false, true, true);
-  for (const char* text : {"Strg+Alt+D", "STRG+ALT+D", "strg+alt+d", "Alt+Strg+D", "aLT+sTRG+d",
-                           "^Alt+D", "Alt+^D", "Strg+Strg+Alt+D"}) {
+  for (const char* text :
+       {"Strg+Alt+D", "STRG+ALT+D", "strg+alt+d", "Alt+Strg+D", "aLT+sTRG+d", "^Alt+D", "Alt+^D", "Strg+Strg+Alt+D"}) {
     EXPECT_EQ(text_to_shortcut(text), ctrl_alt_d) << text;
   }
   EXPECT_EQ(text_to_shortcut("Umsch+F12"), keys(0x7B, true, false, false));
@@ -52,14 +54,33 @@ TEST(ShortcutText, ReadsEveryNamedKey) {
     uint8_t key;
   };
   const Case cases[] = {
-      {"R\xFC" "ck", 0x08}, {"R\xDC" "CK", 0x08},  // accented letters ignore case too
-      {"Tab", 0x09},         {"Esc", 0x1B},           {"Enter", 0x0D},
-      {"Leertaste", 0x20},   {"BildAuf", 0x21},       {"BildAb", 0x22},
-      {"Ende", 0x23},        {"Pos1", 0x24},          {"Left", 0x25},
-      {"Nach oben", 0x26},   {"Rechts", 0x27},        {"Nach unten", 0x28},
-      {"Einfg", 0x2D},       {"Entf", 0x2E},          {"A", 0x41},
-      {"z", 0x5A},           {"F1", 0x70},            {"F24", 0x87},
-      {"Num *", 0x6A},       {"Caps Lock", 0x14},     {";", 0xBA},
+      {"R\xFC"
+       "ck",
+       0x08},
+      {"R\xDC"
+       "CK",
+       0x08},  // accented letters ignore case too
+      {"Tab", 0x09},
+      {"Esc", 0x1B},
+      {"Enter", 0x0D},
+      {"Leertaste", 0x20},
+      {"BildAuf", 0x21},
+      {"BildAb", 0x22},
+      {"Ende", 0x23},
+      {"Pos1", 0x24},
+      {"Left", 0x25},
+      {"Nach oben", 0x26},
+      {"Rechts", 0x27},
+      {"Nach unten", 0x28},
+      {"Einfg", 0x2D},
+      {"Entf", 0x2E},
+      {"A", 0x41},
+      {"z", 0x5A},
+      {"F1", 0x70},
+      {"F24", 0x87},
+      {"Num *", 0x6A},
+      {"Caps Lock", 0x14},
+      {";", 0xBA},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(text_to_shortcut(std::string("Strg+") + c.name), keys(c.key, false, true, false)) << c.name;
@@ -76,8 +97,8 @@ TEST(ShortcutText, TheLowestCodeOfANameWins) {
 }
 
 TEST(ShortcutText, UnreadableTextIsNoHotkey) {
-  for (const char* text : {"", "Strg+", "Strg+Alt+", "^", "Strg+Alt+DD", "Strg+Alt+ D", "Strg Alt D",
-                           "Ctrl+Alt+D", "Strg+Alt+F25", "Strg+Alt+Oben", "Shift+D"}) {
+  for (const char* text : {"", "Strg+", "Strg+Alt+", "^", "Strg+Alt+DD", "Strg+Alt+ D", "Strg Alt D", "Ctrl+Alt+D",
+                           "Strg+Alt+F25", "Strg+Alt+Oben", "Shift+D"}) {
     EXPECT_TRUE(text_to_shortcut(text).empty()) << text;
   }
 }

@@ -46,8 +46,7 @@ TEST(CheckDesktopArrangement, BuiltInWarningIsTheGermanText) {
   const std::string& text = prompts.shown[0].text;
   EXPECT_EQ(text, arrangement_warning_text());
   // Windows-1252 bytes, and the pieces joined by " \r", " \r\n\r" and "\r\n\r".
-  EXPECT_EQ(text.substr(0, 76),
-            "\"Orvane X\" hat Einstellungen gefunden die den einwandfreien Betrieb st\xF6ren. ");
+  EXPECT_EQ(text.substr(0, 76), "\"Orvane X\" hat Einstellungen gefunden die den einwandfreien Betrieb st\xF6ren. ");
   EXPECT_NE(text.find("deaktivieren. \rDazu gehen Sie"), std::string::npos);
   EXPECT_NE(text.find("\"Am Raster ausrichten\" deaktivieren. \r\n\rBitte f\xFChre Sie diese \xC4nderungen"),
             std::string::npos);

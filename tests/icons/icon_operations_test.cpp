@@ -100,12 +100,8 @@ TEST(MoveDesktopIcon, PositionsArriveAsTheViewReadsSixteenBitHalves) {
     IconPoint lands;
   };
   const Case cases[] = {
-      {{-1200, 300}, {-1200, 300}},
-      {{40000, 5}, {-25536, 5}},
-      {{5, 40000}, {5, -25536}},
-      {{32767, -32768}, {32767, -32768}},
-      {{32768, -32769}, {-32768, 32767}},
-      {{65536 + 12, -65536 - 3}, {12, -3}},
+      {{-1200, 300}, {-1200, 300}},       {{40000, 5}, {-25536, 5}},          {{5, 40000}, {5, -25536}},
+      {{32767, -32768}, {32767, -32768}}, {{32768, -32769}, {-32768, 32767}}, {{65536 + 12, -65536 - 3}, {12, -3}},
   };
   for (const Case& c : cases) {
     MemoryDesktop desktop({{"Arbeitsplatz", {1, 1}}});
@@ -125,8 +121,8 @@ TEST(MoveDesktopIcon, FindsTheFirstItemWithoutRegardToLetterCase) {
 
 TEST(MoveDesktopIcon, UnknownCaptionsAndUnsearchableOnesMoveNothing) {
   const std::vector<Item> before{{std::string(260, 'a'), {1, 1}}, {"Tab", {2, 2}}};
-  for (const std::string& caption : {std::string("Nothing"), std::string(261, 'a'), std::string("Tab\0x", 5),
-                                     std::string()}) {
+  for (const std::string& caption :
+       {std::string("Nothing"), std::string(261, 'a'), std::string("Tab\0x", 5), std::string()}) {
     MemoryDesktop desktop(before);
     move_desktop_icon(desktop, caption, {9, 9});
     EXPECT_EQ(desktop.items(), before) << caption.size();
@@ -138,12 +134,8 @@ TEST(MoveDesktopIcon, UnknownCaptionsAndUnsearchableOnesMoveNothing) {
 
 TEST(RestoreDesktopIcons, MovesFoundItemsInOrderAndSkipsMissingOnes) {
   MemoryDesktop desktop({{"A", {0, 0}}, {"B", {0, 0}}, {"Dup", {0, 0}}, {"Dup", {0, 0}}, {"Kept", {7, 7}}});
-  restore_desktop_icons(desktop, {{"Gone", 1, 1},
-                                {"b", 20, 21},
-                                {"Dup", 30, 31},
-                                {"A", 10, 11},
-                                {"Also gone", 2, 2},
-                                {"DUP", -40, 41}});
+  restore_desktop_icons(
+      desktop, {{"Gone", 1, 1}, {"b", 20, 21}, {"Dup", 30, 31}, {"A", 10, 11}, {"Also gone", 2, 2}, {"DUP", -40, 41}});
   EXPECT_EQ(desktop.items(), (std::vector<Item>{{"A", {10, 11}},
                                                 {"B", {20, 21}},
                                                 {"Dup", {-40, 41}},  // the later entry wins

@@ -216,8 +216,7 @@ class EmulatedDesktop final : public DesktopAccess {
 
  protected:
   std::unique_ptr<IconView> open_view() override {
-    return std::make_unique<RemoteListView>(std::make_unique<EmulatedListView>(abi_, items, traffic, faults),
-                                            layout_);
+    return std::make_unique<RemoteListView>(std::make_unique<EmulatedListView>(abi_, items, traffic, faults), layout_);
   }
 
  private:
@@ -235,8 +234,8 @@ std::vector<EmulatedItem> numbered_items(int n) {
 DesktopIcons expected(const std::vector<EmulatedItem>& items) {
   DesktopIcons expected;
   for (const EmulatedItem& item : items)
-    expected.push_back({item.text_fails ? "" : item.caption.substr(0, 254),
-                        item.position_fails ? 0 : item.x, item.position_fails ? 0 : item.y});
+    expected.push_back({item.text_fails ? "" : item.caption.substr(0, 254), item.position_fails ? 0 : item.x,
+                        item.position_fails ? 0 : item.y});
   return expected;
 }
 
@@ -292,8 +291,8 @@ TEST_P(RemoteListViewTest, FailedQueriesYieldEmptyCaptionAndOrigin) {
 }
 
 TEST_P(RemoteListViewTest, CaptionsAreCutTo254Characters) {
-  desktop_.items = {{std::string(300, 'L'), 1, 2}, {"short", 3, 4}, {std::string(254, 'M'), 5, 6},
-                   {std::string(255, 'N'), 7, 8}};
+  desktop_.items = {
+      {std::string(300, 'L'), 1, 2}, {"short", 3, 4}, {std::string(254, 'M'), 5, 6}, {std::string(255, 'N'), 7, 8}};
   auto icons = read_desktop_icons(desktop_);
   ASSERT_TRUE(icons);
   EXPECT_EQ((*icons)[0].caption, std::string(254, 'L'));
@@ -319,11 +318,9 @@ TEST_P(RemoteListViewTest, RestoreFindsByCaptionThroughTheFindBlock) {
   desktop_.items = {{"Papierkorb", 0, 0}, {"Arbeitsplatz", 0, 0}, {"A", 0, 0}, {"Papierkorb", 0, 0}};
   // A long caption first, then a short one: the short one must not be
   // followed by the rest of the long one.
-  restore_desktop_icons(desktop_, {{"ARBEITSPLATZ", 40000, -1200},
-                                {"a", 5, 6},
-                                {"papierkorb", 1, 1},
-                                {"Papierkorb", 2, 2},
-                                {"Missing", 9, 9}});
+  restore_desktop_icons(
+      desktop_,
+      {{"ARBEITSPLATZ", 40000, -1200}, {"a", 5, 6}, {"papierkorb", 1, 1}, {"Papierkorb", 2, 2}, {"Missing", 9, 9}});
   EXPECT_EQ(desktop_.items[0].x, 2);
   EXPECT_EQ(desktop_.items[1].x, -25536);
   EXPECT_EQ(desktop_.items[1].y, -1200);

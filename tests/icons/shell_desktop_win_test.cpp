@@ -205,8 +205,7 @@ class MessageWindow {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "OrvaneXTestMessageWindow";
     RegisterClassA(&wc);
-    window_.reset(CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  wc.hInstance, this));
+    window_.reset(CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this));
   }
   HWND get() const { return window_.get(); }
 
@@ -333,8 +332,8 @@ TEST(NoDesktop, EveryOperationIsSilentWithoutProgman) {
   EXPECT_NO_THROW(restore_desktop_icons(access, {{"Arbeitsplatz", 1, 1}}));
   EXPECT_NO_THROW(move_desktop_icon(access, "Arbeitsplatz", {1, 1}));
   EXPECT_NO_THROW(snap_desktop_icons_to_grid(access));
-  EXPECT_FALSE(read_minidesk_icons(
-      access, [](const DesktopIcons&) { ADD_FAILURE() << "map built without a desktop"; }));
+  EXPECT_FALSE(
+      read_minidesk_icons(access, [](const DesktopIcons&) { ADD_FAILURE() << "map built without a desktop"; }));
   test::ScriptedPrompts prompts;
   EXPECT_TRUE(check_desktop_arrangement(access, prompts));
   EXPECT_TRUE(prompts.shown.empty());

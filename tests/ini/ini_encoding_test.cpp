@@ -70,16 +70,19 @@ TEST(IniEncoding, AUtf16FileIsReadAndStaysUtf16WhenWritten) {
   test::TempFolder dir;
   const std::string path = dir / "config.qcf";
   ASSERT_TRUE(files::write_file(path, utf16le(u"[Settings]\r\nstd_profil=B\u00FCro\r\nlang_list=English\r\n")));
-  EXPECT_EQ(read_string(path, "Settings", "std_profil", ""), "B\xFC" "ro");
+  EXPECT_EQ(read_string(path, "Settings", "std_profil", ""),
+            "B\xFC"
+            "ro");
   EXPECT_EQ(read_section_names(path), (std::vector<std::string>{"Settings"}));
   EXPECT_EQ(IniText::load(path).value("settings", "LANG_LIST"), "English");
 
-  ASSERT_TRUE(write_string(path, "Settings", "std_profil", "Gr\xF6\xDF" "e \x80"));
+  ASSERT_TRUE(write_string(path, "Settings", "std_profil",
+                           "Gr\xF6\xDF"
+                           "e \x80"));
   ASSERT_TRUE(write_integer(path, "Settings", "auto_check_icons_value", 60000));
   ASSERT_TRUE(write_string(path, "orvx_form", "Left", "12"));
-  EXPECT_EQ(files::read_file(path),
-            utf16le(u"[Settings]\r\nstd_profil=Gr\u00F6\u00DFe \u20AC\r\nlang_list=English\r\n"
-                    u"auto_check_icons_value=60000\r\n[orvx_form]\r\nLeft=12\r\n"));
+  EXPECT_EQ(files::read_file(path), utf16le(u"[Settings]\r\nstd_profil=Gr\u00F6\u00DFe \u20AC\r\nlang_list=English\r\n"
+                                            u"auto_check_icons_value=60000\r\n[orvx_form]\r\nLeft=12\r\n"));
 }
 
 }  // namespace

@@ -30,8 +30,7 @@ std::vector<ReadCase> read_cases() {
       {"query names are trimmed", "[a]\r\nk=v\r\n", "  a ", "\tk ", "v"},
       {"blanks inside brackets are trimmed", "[ a\t]\r\nk=v\r\n", "a", "k", "v"},
       {"first key wins", "[a]\r\nk=1\r\nK=2\r\n", "a", "k", "1"},
-      {"only the first section of a name is searched", "[a]\r\nx=1\r\n[A]\r\nk=2\r\n", "a", "k",
-       std::nullopt},
+      {"only the first section of a name is searched", "[a]\r\nx=1\r\n[A]\r\nk=2\r\n", "a", "k", std::nullopt},
       {"the last ] ends the name", "[a]b]\r\nk=v\r\n", "a]b", "k", "v"},
       {"text after the last ] is ignored", "[a] ; note\r\nk=v\r\n", "a", "k", "v"},
       {"a [ line without ] is an entry", "[a]\r\n[b\r\nk=v\r\n", "a", "k", "v"},
@@ -69,8 +68,7 @@ TEST(IniRead, ValuesAsAStringReadReturnsThem) {
     ASSERT_TRUE(files::write_file(path, c.text));
     IniText text(c.text);
     EXPECT_EQ(text.value(c.section, c.key), c.expected) << c.what;
-    EXPECT_EQ(read_string(path, c.section, c.key, "<default>"), c.expected.value_or("<default>"))
-        << c.what;
+    EXPECT_EQ(read_string(path, c.section, c.key, "<default>"), c.expected.value_or("<default>")) << c.what;
   }
 }
 
@@ -139,8 +137,7 @@ TEST(IniRead, SectionNamesInFileOrderWithDuplicates) {
 }
 
 TEST(IniText, EntriesWalkTheFirstSectionOfAName) {
-  IniText text(
-      "[w]\r\nCaption = Hallo \r\n;comment=x\r\nnovalue\r\n=empty\r\nHint=\"q\"\r\n[W]\r\nlater=1\r\n");
+  IniText text("[w]\r\nCaption = Hallo \r\n;comment=x\r\nnovalue\r\n=empty\r\nHint=\"q\"\r\n[W]\r\nlater=1\r\n");
   using Entries = std::vector<std::pair<std::string, std::string>>;
   EXPECT_EQ(text.entries("W"), (Entries{{"Caption", "Hallo"}, {"Hint", "\"q\""}}));
   EXPECT_TRUE(text.entries("none").empty());
@@ -204,32 +201,27 @@ TEST(IniWrite, ChangesOnlyItsKeyAndKeepsEveryOtherByte) {
       {"new file", std::nullopt, "a", "k", "v", "[a]\r\nk=v\r\n"},
       {"empty file", "", "a", "k", "v", "[a]\r\nk=v\r\n"},
       {"new section at the end", "[a]\r\nk=v\r\n", "b", "x", "1", "[a]\r\nk=v\r\n[b]\r\nx=1\r\n"},
-      {"new section after a missing final newline", "[a]\r\nk=v", "b", "x", "1",
-       "[a]\r\nk=v\r\n[b]\r\nx=1\r\n"},
+      {"new section after a missing final newline", "[a]\r\nk=v", "b", "x", "1", "[a]\r\nk=v\r\n[b]\r\nx=1\r\n"},
       {"new section after LF lines", "[a]\nk=v\n", "b", "x", "1", "[a]\nk=v\n[b]\r\nx=1\r\n"},
       {"new key after the section's last line", "[a]\r\nk=v\r\n\r\n[b]\r\nx=1\r\n", "A", "n", "2",
        "[a]\r\nk=v\r\nn=2\r\n\r\n[b]\r\nx=1\r\n"},
       {"new key into an empty section", "[a]\r\n[b]\r\n", "a", "n", "2", "[a]\r\nn=2\r\n[b]\r\n"},
-      {"new key at the end without a final newline", "[a]\r\nk=v", "a", "n", "2",
-       "[a]\r\nk=v\r\nn=2\r\n"},
-      {"new key after a comment line", "[a]\r\nk=v\r\n;c\r\n", "a", "n", "2",
-       "[a]\r\nk=v\r\n;c\r\nn=2\r\n"},
-      {"new key goes to the first section of the name", "[a]\r\nx=1\r\n[A]\r\nn=0\r\n", "a", "n",
-       "2", "[a]\r\nx=1\r\nn=2\r\n[A]\r\nn=0\r\n"},
-      {"replace keeps the layout around the value", "; top\r\n[a]\r\n  K  =  old \r\nz=1\r\n", "a",
-       "k", "new", "; top\r\n[a]\r\n  K  =  new\r\nz=1\r\n"},
-      {"replace keeps 8-bit bytes and other line ends", "[ä]\nk=\xFF\n[b]\rq=\x80\r", "Ä", "k",
-       "ü", "[ä]\nk=ü\n[b]\rq=\x80\r"},
+      {"new key at the end without a final newline", "[a]\r\nk=v", "a", "n", "2", "[a]\r\nk=v\r\nn=2\r\n"},
+      {"new key after a comment line", "[a]\r\nk=v\r\n;c\r\n", "a", "n", "2", "[a]\r\nk=v\r\n;c\r\nn=2\r\n"},
+      {"new key goes to the first section of the name", "[a]\r\nx=1\r\n[A]\r\nn=0\r\n", "a", "n", "2",
+       "[a]\r\nx=1\r\nn=2\r\n[A]\r\nn=0\r\n"},
+      {"replace keeps the layout around the value", "; top\r\n[a]\r\n  K  =  old \r\nz=1\r\n", "a", "k", "new",
+       "; top\r\n[a]\r\n  K  =  new\r\nz=1\r\n"},
+      {"replace keeps 8-bit bytes and other line ends", "[ä]\nk=\xFF\n[b]\rq=\x80\r", "Ä", "k", "ü",
+       "[ä]\nk=ü\n[b]\rq=\x80\r"},
       {"replace an empty value", "[a]\r\nk=\r\n", "a", "k", "v", "[a]\r\nk=v\r\n"},
       {"a key without = gets one", "[a]\r\nk\r\n", "a", "k", "v", "[a]\r\nk=v\r\n"},
-      {"replace the first of duplicate keys", "[a]\r\nk=1\r\nk=2\r\n", "a", "k", "3",
-       "[a]\r\nk=3\r\nk=2\r\n"},
+      {"replace the first of duplicate keys", "[a]\r\nk=1\r\nk=2\r\n", "a", "k", "3", "[a]\r\nk=3\r\nk=2\r\n"},
       {"replace a value cut by a NUL", "[a]\r\nk=ab\0cd\r\n"s, "a", "k", "x", "[a]\r\nk=x\r\n"},
       {"names are trimmed", std::nullopt, "  a ", "\tk ", "v", "[a]\r\nk=v\r\n"},
       {"leading blanks of a value are dropped", std::nullopt, "a", "k", "  v ", "[a]\r\nk=v \r\n"},
       {"section names keep ] and =", std::nullopt, "x]=y", "k", "v", "[x]=y]\r\nk=v\r\n"},
-      {"unchanged value leaves the bytes", "[a]\r\nk = v  \r\n", "a", "k", "v",
-       "[a]\r\nk = v  \r\n"},
+      {"unchanged value leaves the bytes", "[a]\r\nk = v  \r\n", "a", "k", "v", "[a]\r\nk = v  \r\n"},
       {"a NUL elsewhere survives", "[z]\r\nq=a\0b\r\n[a]\r\nk=1\r\n"s, "a", "k", "2",
        "[z]\r\nq=a\0b\r\n[a]\r\nk=2\r\n"s},
   };
@@ -251,10 +243,9 @@ TEST(IniWrite, RefusesWhatALineCannotHold) {
     std::string section, key, value;
   };
   const Refused cases[] = {
-      {"", "k", "v"},        {"  ", "k", "v"},     {"a", "", "v"},       {"a", " ", "v"},
-      {"a\r\nb", "k", "v"},  {"a", "k\n", "v"},    {"a", "k", "v\r\n[b]"}, {"a", "k", "v\rw"},
-      {"a\0b"s, "k", "v"},   {"a", "k\0"s, "v"},   {"a", "k", "v\0w"s},  {"a", "k=x", "v"},
-      {"a", "[k]", "v"},
+      {"", "k", "v"},      {"  ", "k", "v"},       {"a", "", "v"},     {"a", " ", "v"},     {"a\r\nb", "k", "v"},
+      {"a", "k\n", "v"},   {"a", "k", "v\r\n[b]"}, {"a", "k", "v\rw"}, {"a\0b"s, "k", "v"}, {"a", "k\0"s, "v"},
+      {"a", "k", "v\0w"s}, {"a", "k=x", "v"},      {"a", "[k]", "v"},
   };
   test::TempFolder dir;
   std::string path = dir / "r.ini";

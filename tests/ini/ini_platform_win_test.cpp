@@ -65,8 +65,7 @@ std::vector<CorpusFile> corpus() {
   return {
       {"canonical", "[a]\r\nk=1\r\nl=2\r\n[b]\r\nm=3\r\n"},
       {"blank lines", "\r\n\r\n[a]\r\n\r\nk=1\r\n\r\n\r\n[b]\r\nk=2\r\n\r\n"},
-      {"blanks around names and =",
-       " [a] \r\n  k  =  v w  \r\n\tx\t=\t1\t\r\n[ b ]\r\nk=2\r\n[c]\r\n  k = 3\r\n"},
+      {"blanks around names and =", " [a] \r\n  k  =  v w  \r\n\tx\t=\t1\t\r\n[ b ]\r\nk=2\r\n[c]\r\n  k = 3\r\n"},
       {"duplicate sections and keys", "[a]\r\nk=1\r\nk=2\r\n[b]\r\nk=3\r\n[A]\r\nk=4\r\nn=5\r\n"},
       {"missing final newline", "[a]\r\nk=1\r\n[b]\r\nk=2"},
       {"] inside names", "[a]b]\r\nk=1\r\n[c] ; x]\r\nk=2\r\n[]\r\nk=3\r\n[d\r\nk=4\r\n[]]\r\nk=5\r\n"},
@@ -161,8 +160,7 @@ bool platform_reads_integer_differently(const std::string& value) {
   if (i < value.size() && (value[i] == '+' || value[i] == '-')) ++i;
   if (i + 1 < value.size() && value[i] == '0' && std::strchr("xXoObB", value[i + 1])) return true;
   size_t digits = 0;
-  while (i + digits < value.size() && std::isdigit(static_cast<unsigned char>(value[i + digits])))
-    ++digits;
+  while (i + digits < value.size() && std::isdigit(static_cast<unsigned char>(value[i + digits]))) ++digits;
   return digits >= 10 || value.size() > 29;
 }
 
@@ -195,8 +193,7 @@ TEST_F(IniAgainstPlatform, StringsAndIntegersAgree) {
     std::set<std::string> all_keys = key_names(f.bytes, SIZE_MAX);
     // A sample of the sections keeps the run short: each query reads the file.
     std::set<std::string> sample(all_sections.begin(),
-                                 std::next(all_sections.begin(),
-                                           std::min<size_t>(all_sections.size(), 40)));
+                                 std::next(all_sections.begin(), std::min<size_t>(all_sections.size(), 40)));
     std::vector<std::string> sections = query_variants(sample);
     std::vector<std::string> keys = query_variants(key_names(f.bytes, 40));
     IniText text(f.bytes);
@@ -209,8 +206,7 @@ TEST_F(IniAgainstPlatform, StringsAndIntegersAgree) {
         ASSERT_EQ(read_string(path, s, k, "<none>"), theirs) << where;
         ASSERT_EQ(text.value(s, k).value_or("<none>"), theirs) << where;
         if (platform_reads_integer_differently(theirs)) continue;
-        ASSERT_EQ(read_integer(path, s, k, 0), platform::read_integer(path, s, k, 0))
-            << where << " = " << theirs;
+        ASSERT_EQ(read_integer(path, s, k, 0), platform::read_integer(path, s, k, 0)) << where << " = " << theirs;
       }
     }
   }
@@ -227,8 +223,7 @@ std::vector<Write> writes_for(const std::string& bytes) {
   std::vector<Write> writes = {{"Neue Sektion", "k", "v"}};
   IniText text(bytes);
   std::vector<std::string> names = text.section_names();
-  if (!names.empty() && !syntax::query_name(names[0]).empty() &&
-      names[0] == std::string(syntax::trim(names[0]))) {
+  if (!names.empty() && !syntax::query_name(names[0]).empty() && names[0] == std::string(syntax::trim(names[0]))) {
     const std::string& s = names[0];
     auto entries = text.entries(s);
     if (!entries.empty() && entries[0].first.front() != '[') writes.push_back({s, entries[0].first, "geändert"});
@@ -266,8 +261,8 @@ TEST_F(IniAgainstPlatform, WritesAgree) {
 
 TEST_F(IniAgainstPlatform, KeyByKeyWritesBuildTheSameFile) {
   const Write writes[] = {
-      {"Settings", "Lang", "Deutsch"}, {"Settings", "Left", "-20"}, {"Fenster", "Top", "5"},
-      {"settings", "lang", "English"}, {"Fenster", "Caption", "Größe = 3"}, {"[x]", "k", "v"},
+      {"Settings", "Lang", "Deutsch"},      {"Settings", "Left", "-20"},         {"Fenster", "Top", "5"},
+      {"settings", "lang", "English"},      {"Fenster", "Caption", "Größe = 3"}, {"[x]", "k", "v"},
       {"Fenster", "Hint", "\"in quotes\""}, {"Settings", "Left", "-20"},
   };
   std::string ours = dir_ / "ours.ini";
@@ -328,8 +323,7 @@ TEST_F(IniAgainstPlatform, RecordsThatAccentedLettersMatchInEitherCase) {
     ++letters;
     std::string expected = std::to_string(b);
     bool ascii = b >= 'a' && b <= 'z';
-    EXPECT_EQ(platform::read_string(path, "s" + upper, "k", "<none>"), ascii ? expected : "<none>")
-        << b;
+    EXPECT_EQ(platform::read_string(path, "s" + upper, "k", "<none>"), ascii ? expected : "<none>") << b;
     EXPECT_EQ(read_string(path, "s" + upper, "k", "<none>"), expected) << b;
   }
   EXPECT_EQ(letters, 26 + 30 + 4);  // a-z, à-þ without ÷, š œ ž ÿ
@@ -402,8 +396,11 @@ TEST_F(IniAgainstPlatform, Utf16FilesAreReadAndWrittenAlike) {
         << key;
   }
   EXPECT_EQ(read_integer(ours, "Settings", "auto_check_icons_value", 0), 30000);
-  const Write writes[] = {
-      {"Settings", "std_profil", "Gr\xF6\xDF" "e \x80"}, {"Settings", "neu", "1"}, {"Neue Sektion", "k", "\x9F"}};
+  const Write writes[] = {{"Settings", "std_profil",
+                           "Gr\xF6\xDF"
+                           "e \x80"},
+                          {"Settings", "neu", "1"},
+                          {"Neue Sektion", "k", "\x9F"}};
   for (const Write& w : writes) {
     ASSERT_TRUE(write_string(ours, w.section, w.key, w.value));
     ASSERT_TRUE(platform::write_string(theirs, w.section, w.key, w.value));

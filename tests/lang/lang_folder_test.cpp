@@ -47,9 +47,8 @@ TEST(LangFolder, LanguageFilesAreFoundWithoutRegardToCase) {
     bool found;
   };
   const Case cases[] = {
-      {"English", true}, {"english", true}, {"ENGLISH", true}, {"Engl", false},
-      {"English.qlf", false}, {"*", false}, {"Engl?sh", false}, {"Folder", false},
-      {"../Outside", false}, {"", false},
+      {"English", true}, {"english", true},  {"ENGLISH", true}, {"Engl", false},       {"English.qlf", false},
+      {"*", false},      {"Engl?sh", false}, {"Folder", false}, {"../Outside", false}, {"", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(find_language_file(lang, c.name), c.found ? english : "") << c.name;

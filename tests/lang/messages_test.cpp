@@ -17,13 +17,15 @@ TEST(BuiltInMessages, GermanTextsAreWindows1252Bytes) {
   // Written with escapes here, so that a wrong execution character set in the
   // build shows up as a difference.
   EXPECT_EQ(german_message(message_ids::kChooseStandardProfileFirst), "W\xE4hlen Sie ein standard Profil");
-  EXPECT_EQ(german_message(message_ids::kRestartForLanguage), "F\xFCr diese Sprache m\xFCssen Sie den \"Orvane X\" neustarten!");
+  EXPECT_EQ(german_message(message_ids::kRestartForLanguage),
+            "F\xFCr diese Sprache m\xFCssen Sie den \"Orvane X\" neustarten!");
   EXPECT_EQ(german_message(message_ids::kColumnLastChange), "letzte \xC4nderung");
   EXPECT_EQ(german_message(message_ids::kColumnResolution), "Aufl\xF6sung");
 }
 
 TEST(BuiltInMessages, LineBreaksAreBareCarriageReturns) {
-  EXPECT_EQ(german_message(message_ids::kAskInternetAccess), "Information from the Internet is called up!\rNo data will transfer! Further?");
+  EXPECT_EQ(german_message(message_ids::kAskInternetAccess),
+            "Information from the Internet is called up!\rNo data will transfer! Further?");
   EXPECT_EQ(german_message(message_ids::kUninstallFailed),
             "Ein Fehler ist beim Deinstallieren von \"Orvane X\" aufgetreten!\rProgramm kann nicht entfernt werden.");
   EXPECT_EQ(german_message(message_ids::kDownloadedUpdating), "Download erfolgreich\rUpdate wird nun ausgef\xFChrt");
@@ -65,7 +67,7 @@ TEST(BuiltInMessages, ErrorTextsTakeTheirDetailForTheirPlaceholder) {
   const Case cases[] = {
       {"Fensterklasse %s konnte nicht registriert werden.", "OrvxMinidesk",
        "Fensterklasse OrvxMinidesk konnte nicht registriert werden."},
-      {"%s", "50%s", "50%s"},                        // a detail is put in as it is, once
+      {"%s", "50%s", "50%s"},  // a detail is put in as it is, once
       {"Men\xFC konnte nicht erstellt werden.", "", "Men\xFC konnte nicht erstellt werden."},
       {"no placeholder", "C:\\lang", "no placeholder"},  // a translation that left it out
       {"", "detail", ""},

@@ -46,11 +46,11 @@ class Translation : public ::testing::Test {
 };
 
 TEST_F(Translation, AppliesWindowSectionsToExistingWindows) {
-  lang_.load_language(language_file(
-      "[INFOS]\r\nlang=Test\r\n"
-      "[settings_form]\r\ncaption=Settings\r\norv_on_start.Caption=Start~~minimized\r\n"
-      "[orvx_form]\r\nSAVE_BUTTON.caption=Save\r\nsave_button.Hint=Save Current Position...\r\n"
-      "[about]\r\ncaption=About\r\nclose_button.Caption=Close\r\n"));
+  lang_.load_language(
+      language_file("[INFOS]\r\nlang=Test\r\n"
+                    "[settings_form]\r\ncaption=Settings\r\norv_on_start.Caption=Start~~minimized\r\n"
+                    "[orvx_form]\r\nSAVE_BUTTON.caption=Save\r\nsave_button.Hint=Save Current Position...\r\n"
+                    "[about]\r\ncaption=About\r\nclose_button.Caption=Close\r\n"));
   EXPECT_EQ(settings_.string_property("Caption"), "Settings");
   EXPECT_EQ(caption(settings_, "orv_on_start"), "Start\r\nminimized");
   EXPECT_EQ(caption(main_, "save_button"), "Save");
@@ -62,18 +62,18 @@ TEST_F(Translation, SkipsWhatCannotBeSetWithoutComplaint) {
   ModelWindow infos("INFOS");  // even a window of that name is no target
   infos.self().declare("Caption", "unchanged");
   windows_.add(&infos);
-  lang_.load_language(language_file(
-      "[ INFOS ]\r\ncaption=changed\r\n"
-      "[infos]\r\ncaption=changed\r\n"
-      "[settings_form]\r\n"
-      "auto_check_icons_value.Value=5\r\n"      // not a string property
-      "orv_on_start.Caption.x=two dots\r\n"     // property "Caption.x"
-      "no_such_button.Caption=nowhere\r\n"
-      "Width=500\r\n"                           // no such window property
-      "=nameless\r\n"
-      "..Caption=no property of that name\r\n"
-      "orv_on_start.Caption\r\n"                // no "="
-      ";orv_on_start.Caption=a comment\r\n"));
+  lang_.load_language(
+      language_file("[ INFOS ]\r\ncaption=changed\r\n"
+                    "[infos]\r\ncaption=changed\r\n"
+                    "[settings_form]\r\n"
+                    "auto_check_icons_value.Value=5\r\n"   // not a string property
+                    "orv_on_start.Caption.x=two dots\r\n"  // property "Caption.x"
+                    "no_such_button.Caption=nowhere\r\n"
+                    "Width=500\r\n"  // no such window property
+                    "=nameless\r\n"
+                    "..Caption=no property of that name\r\n"
+                    "orv_on_start.Caption\r\n"  // no "="
+                    ";orv_on_start.Caption=a comment\r\n"));
   EXPECT_EQ(infos.string_property("Caption"), "unchanged");
   EXPECT_EQ(caption(settings_, "orv_on_start"), "Orvane mit Windows starten (minimiert).");
   EXPECT_EQ(settings_.component("auto_check_icons_value")->string_property("Value"), std::nullopt);
@@ -81,7 +81,8 @@ TEST_F(Translation, SkipsWhatCannotBeSetWithoutComplaint) {
 }
 
 TEST_F(Translation, ALoadOverwritesOnlyWhatItsFileNames) {
-  lang_.load_language(language_file("[orvx_form]\r\nsave_button.Caption=Save\r\nsave_button.Hint=Save it\r\n", "A.qlf"));
+  lang_.load_language(
+      language_file("[orvx_form]\r\nsave_button.Caption=Save\r\nsave_button.Hint=Save it\r\n", "A.qlf"));
   lang_.load_language(language_file("[orvx_form]\r\nsave_button.Caption=Sauver\r\n", "B.qlf"));
   EXPECT_EQ(caption(main_, "save_button"), "Sauver");
   EXPECT_EQ(main_.component("save_button")->string_property("Hint"), "Save it");
@@ -108,15 +109,15 @@ TEST_F(Translation, MessagesComeFromTheMiscSection) {
   const char* german = "Deutscher Text";
   EXPECT_EQ(lang_.get_message(german, "MSDLG_0"), german) << "no language loaded";
 
-  lang_.load_language(language_file(
-      "[MISC]\r\n"
-      "MSDLG_0=Select A Standard Profile\r\n"
-      "List_1=Profile name\r\n"
-      "MSDLG_2=  OK  \r\n"
-      "MSDLG_4a=one *|* two *|* three\r\n"
-      "MSDLG_4b=*|**|*rest\r\n"
-      "MSDLG_4c=\r\n"
-      "[misc]\r\nMSDLG_7=a second misc section is never read\r\n"));
+  lang_.load_language(
+      language_file("[MISC]\r\n"
+                    "MSDLG_0=Select A Standard Profile\r\n"
+                    "List_1=Profile name\r\n"
+                    "MSDLG_2=  OK  \r\n"
+                    "MSDLG_4a=one *|* two *|* three\r\n"
+                    "MSDLG_4b=*|**|*rest\r\n"
+                    "MSDLG_4c=\r\n"
+                    "[misc]\r\nMSDLG_7=a second misc section is never read\r\n"));
   struct Case {
     const char* id;
     const char* expected;
@@ -149,7 +150,13 @@ TEST_F(Translation, MessagesFollowTheFileOnDisk) {
 
 TEST_F(Translation, TheShippedEnglishFileTranslatesWindowsAndMessages) {
   ModelWindow error_list("error_icon_list");
-  error_list.add("abort_button").declare("Caption", "Schlie\xDF" "en").declare("Hint", "Fenster schlie\xDF" "en");
+  error_list.add("abort_button")
+      .declare("Caption",
+               "Schlie\xDF"
+               "en")
+      .declare("Hint",
+               "Fenster schlie\xDF"
+               "en");
   windows_.add(&error_list);
   lang_.load_language(test::source_dir() + "/resources/English.qlf");
   EXPECT_EQ(caption(main_, "save_button"), "Save");
@@ -171,7 +178,8 @@ TEST_F(Translation, TheShippedEnglishFileTranslatesWindowsAndMessages) {
 
 TEST_F(Translation, TemplatesHoldTheComponentTexts) {
   const std::string path = dir_ / "lang.ini";
-  ASSERT_TRUE(files::write_file(path, "[INFOS]\r\nlang=Neu\r\n[orvx_form]\r\nsave_button.Caption=old\r\nkept.Caption=kept\r\n"));
+  ASSERT_TRUE(files::write_file(
+      path, "[INFOS]\r\nlang=Neu\r\n[orvx_form]\r\nsave_button.Caption=old\r\nkept.Caption=kept\r\n"));
   main_.component("save_button")->set_string_property("Caption", "Spei\r\nchern");
   lang_.write_template(main_, path);
   EXPECT_EQ(files::read_file(path).value_or(""),

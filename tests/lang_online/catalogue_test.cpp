@@ -20,8 +20,8 @@ TEST(SplitCatalogue, EveryCommaCutsAndNothingIsTrimmedInside) {
       {"english", {"english"}},
       {"  english,francais\r\n", {"english", "francais"}},
       {"\tenglish\n", {"english"}},
-      {"english, francais", {"english", " francais"}},      // the blank stays
-      {"english,francais,", {"english", "francais", ""}},   // trailing comma: empty entry
+      {"english, francais", {"english", " francais"}},     // the blank stays
+      {"english,francais,", {"english", "francais", ""}},  // trailing comma: empty entry
       {"english,,francais", {"english", "", "francais"}},
       {",english", {"", "english"}},
       {",", {"", ""}},

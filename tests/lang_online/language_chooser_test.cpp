@@ -17,8 +17,7 @@ TEST(ChooserOffer, AtMostOncePerRunAndNeverWhenSettledOrGerman) {
     bool german;
     bool offered;
   };
-  const Case cases[] = {
-      {false, false, true}, {true, false, false}, {false, true, false}, {true, true, false}};
+  const Case cases[] = {{false, false, true}, {true, false, false}, {false, true, false}, {true, true, false}};
   for (const Case& c : cases) {
     ChooserOffer offer;
     EXPECT_EQ(offer.should_offer(c.settled, c.german), c.offered);
@@ -49,8 +48,8 @@ TEST(WriteChooserAnswer, EveryAnswerButOtherSettlesTheQuestion) {
     ASSERT_TRUE(files::write_file(config, "[Settings]\r\nstd_profil=1024x768\r\nlang_list=polski\r\n"));
     EXPECT_TRUE(write_chooser_answer(config, c.answer));
     const ini::IniText file = ini::IniText::load(config);
-    EXPECT_EQ(file.value("Settings", "lang_list"), c.lang_list ? std::optional<std::string>(c.lang_list)
-                                                             : std::optional<std::string>("polski"));
+    EXPECT_EQ(file.value("Settings", "lang_list"),
+              c.lang_list ? std::optional<std::string>(c.lang_list) : std::optional<std::string>("polski"));
     EXPECT_EQ(file.value("Settings", "lang_menu"),
               c.lang_menu ? std::optional<std::string>(c.lang_menu) : std::nullopt);
     EXPECT_EQ(file.value("Settings", "std_profil"), "1024x768");

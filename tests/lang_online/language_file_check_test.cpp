@@ -22,7 +22,12 @@ TEST(IsLanguageFileFor, Table) {
   const Case cases[] = {
       {"the file asked for", good, "English", true},
       {"name in another case", good, "english", true},
-      {"Windows-1252 name", "[INFOS]\nlang=Fran\xE7" "ais\n", "FRAN\xC7" "AIS", true},
+      {"Windows-1252 name",
+       "[INFOS]\nlang=Fran\xE7"
+       "ais\n",
+       "FRAN\xC7"
+       "AIS",
+       true},
       {"another language", good, "francais", false},
       {"no INFOS section", "[misc]\r\nlang=English\r\n", "English", false},
       {"INFOS without lang", "[INFOS]\r\npublisher=Max\r\n", "English", false},

@@ -21,14 +21,14 @@ struct VersionCase {
 
 TEST(FillLanguageList, StatusByFileVersion) {
   const VersionCase cases[] = {
-      {"", "outdated"},              // no orv_v: "0"
-      {"orv_v=1.2", "Up to date"},   // 1.2 equals 1.02
+      {"", "outdated"},             // no orv_v: "0"
+      {"orv_v=1.2", "Up to date"},  // 1.2 equals 1.02
       {"orv_v=1.02", "Up to date"},
       {"orv_v=1.01", "outdated"},
       {"orv_v=1.03", "Up to date"},
       {"orv_v=2", "Up to date"},
-      {"orv_v=", "Up to date"},      // present but empty: not comparable
-      {"orv_v=new", "Up to date"},   // not a number: not comparable
+      {"orv_v=", "Up to date"},     // present but empty: not comparable
+      {"orv_v=new", "Up to date"},  // not a number: not comparable
       {"orv_v=0.99.9", "outdated"},
   };
   for (const VersionCase& c : cases) {
@@ -43,8 +43,8 @@ TEST(FillLanguageList, StatusByFileVersion) {
 
 TEST(FillLanguageList, OnlyTheShippedFileGivesTwoRows) {
   test::TempFolder lang;
-  ASSERT_TRUE(files::write_file(lang / "English.qlf",
-                                "[INFOS]\r\nlang=English\r\npublisher=Jon Doe\r\norv_v=1.02\r\n"));
+  ASSERT_TRUE(
+      files::write_file(lang / "English.qlf", "[INFOS]\r\nlang=English\r\npublisher=Jon Doe\r\norv_v=1.02\r\n"));
   const std::vector<LanguageRow> expected = {{"English", "Jon Doe", "Up to date"}, german()};
   EXPECT_EQ(fill_language_list(lang.path()), expected);
 }

@@ -18,7 +18,9 @@ struct Case {
 TEST(CheckLanguageName, Table) {
   const Case cases[] = {
       {"english", NameProblem::kNone},
-      {"Fran\xE7" "ais", NameProblem::kNone},
+      {"Fran\xE7"
+       "ais",
+       NameProblem::kNone},
       {"brazilian portuguese", NameProblem::kNone},  // a blank inside stays allowed
       {" english", NameProblem::kNone},              // as a catalogue with blanks gives it
       {"english.v2", NameProblem::kNone},

@@ -24,9 +24,7 @@ using test::ScriptedReply;
 constexpr char kBase[] = "http://updates.test/orvx";
 const std::string kPolski = "[INFOS]\r\nlang=polski\r\npublisher=Ola\r\norv_v=1.02\r\n";
 
-ScriptedReply reply_of(const std::string& body) {
-  return ScriptedReply::length(std::to_string(body.size()), {body});
-}
+ScriptedReply reply_of(const std::string& body) { return ScriptedReply::length(std::to_string(body.size()), {body}); }
 
 class LanguageSectionTest : public ::testing::Test {
  protected:
@@ -36,7 +34,9 @@ class LanguageSectionTest : public ::testing::Test {
   }
 
   // Lets the running fetch end and its events reach the section.
-  void finish() { ASSERT_TRUE(owner_->pump_until([&] { return !get_file_->fetching(); })); }
+  void finish() {
+    ASSERT_TRUE(owner_->pump_until([&] { return !get_file_->fetching(); }));
+  }
 
   std::string lang_file(const std::string& name) { return data_ / ("lang/" + name + ".qlf"); }
   std::vector<std::string> requested_paths() {
@@ -83,14 +83,14 @@ class LanguageSectionTest : public ::testing::Test {
   HttpGetLanguageFetcher fetcher_{*get_file_};
   test::ScriptedPrompts prompts_;
   std::string base_ = kBase;  // the configured update server
-  LanguageSection section_{SectionContext{
-      fetcher_, prompts_,
-      [](MessageId id) {
-        // The messages that name a language or a file carry it after a colon.
-        const bool detailed = id == message_ids::kNotTheLanguage || id == message_ids::kFileNotWritten;
-        return "text of " + std::string(id.text()) + (detailed ? ": %s" : "");
-      },
-      [this] { return base_; }, data_.path()}};
+  LanguageSection section_{SectionContext{fetcher_, prompts_,
+                                          [](MessageId id) {
+                                            // The messages that name a language or a file carry it after a colon.
+                                            const bool detailed = id == message_ids::kNotTheLanguage ||
+                                                                  id == message_ids::kFileNotWritten;
+                                            return "text of " + std::string(id.text()) + (detailed ? ": %s" : "");
+                                          },
+                                          [this] { return base_; }, data_.path()}};
 };
 
 TEST_F(LanguageSectionTest, FindAskFetchShowDownloadAndRefill) {

@@ -28,8 +28,7 @@ struct FlowCase {
 
 TEST(FollowChooserAnswer, WritesLoadsAndShowsWhatTheAnswerAsks) {
   const FlowCase cases[] = {
-      {"English", ChooserAnswer::kEnglish, false, "english", "1",
-       {"load_language lang\\english.qlf", "load_settings"}},
+      {"English", ChooserAnswer::kEnglish, false, "english", "1", {"load_language lang\\english.qlf", "load_settings"}},
       {"Deutsch", ChooserAnswer::kGerman, false, "", "1", {}},
       {"Other, a language saved", ChooserAnswer::kOther, true, nullptr, "1", {"settings on Language"}},
       {"Other, cancelled", ChooserAnswer::kOther, false, nullptr, nullptr, {"settings on Language"}},
@@ -41,18 +40,18 @@ TEST(FollowChooserAnswer, WritesLoadsAndShowsWhatTheAnswerAsks) {
     const std::string config = config::config_file_path(data.path());
     ASSERT_TRUE(files::write_file(config, "[Settings]\r\nlang_list=polski\r\n"));
     std::vector<std::string> calls;
-    follow_chooser_answer(
-        c.answer, ChooserFlowHost{.data_folder = data.path(),
-                                  .load_language =
-                                      [&](const std::string& path) {
-                                        calls.push_back("load_language " + path.substr(data.path().size()));
-                                      },
-                                  .load_settings = [&] { calls.push_back("load_settings"); },
-                                  .settings_on_language =
-                                      [&] {
-                                        calls.push_back("settings on Language");
-                                        return c.saved_a_language;
-                                      }});
+    follow_chooser_answer(c.answer,
+                          ChooserFlowHost{.data_folder = data.path(),
+                                          .load_language =
+                                              [&](const std::string& path) {
+                                                calls.push_back("load_language " + path.substr(data.path().size()));
+                                              },
+                                          .load_settings = [&] { calls.push_back("load_settings"); },
+                                          .settings_on_language =
+                                              [&] {
+                                                calls.push_back("settings on Language");
+                                                return c.saved_a_language;
+                                              }});
     for (std::string& call : calls) {
       for (char& ch : call) {
         if (ch == '/') ch = '\\';

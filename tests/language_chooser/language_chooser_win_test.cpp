@@ -35,7 +35,8 @@ class LanguageChooser : public SettingsDialogFixture {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(SettingsDialogFixture::SetUp());
     // The program runs in this session, with this user's language.
-    if (mainwin::is_german_language_id(GetUserDefaultLangID())) GTEST_SKIP() << "the chooser is never offered to German users";
+    if (mainwin::is_german_language_id(GetUserDefaultLangID()))
+      GTEST_SKIP() << "the chooser is never offered to German users";
     copy_->set_config("Settings", "lang_menu", "0");  // the question still open
     app_ = std::make_unique<RunningApp>(exe_, "/u");
     chooser_ = wait_process_window(app_->process_id(), language_chooser::kChooserWindowClass, nullptr);

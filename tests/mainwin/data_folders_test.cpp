@@ -30,16 +30,15 @@ TEST_P(DataFoldersUnderTest, AddsOneSeparatorToTheBase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DataFoldersUnderTest,
-    testing::Values(
-        FolderCase{"C:\\Documents and Settings\\Eva\\Anwendungsdaten", '\\',
-                   "C:\\Documents and Settings\\Eva\\Anwendungsdaten\\Quillfen\\",
-                   "C:\\Documents and Settings\\Eva\\Anwendungsdaten\\Quillfen\\OrvaneX\\"},
-        FolderCase{"E:\\Tools\\", '\\', "E:\\Tools\\Quillfen\\", "E:\\Tools\\Quillfen\\OrvaneX\\"},
-        FolderCase{"E:\\", '\\', "E:\\Quillfen\\", "E:\\Quillfen\\OrvaneX\\"},
-        FolderCase{"/home/eva/", '/', "/home/eva/Quillfen/", "/home/eva/Quillfen/OrvaneX/"},
-        // An unknown base stays unknown instead of pointing at the working
-        // directory.
-        FolderCase{"", '\\', "", ""}));
+    testing::Values(FolderCase{"C:\\Documents and Settings\\Eva\\Anwendungsdaten", '\\',
+                               "C:\\Documents and Settings\\Eva\\Anwendungsdaten\\Quillfen\\",
+                               "C:\\Documents and Settings\\Eva\\Anwendungsdaten\\Quillfen\\OrvaneX\\"},
+                    FolderCase{"E:\\Tools\\", '\\', "E:\\Tools\\Quillfen\\", "E:\\Tools\\Quillfen\\OrvaneX\\"},
+                    FolderCase{"E:\\", '\\', "E:\\Quillfen\\", "E:\\Quillfen\\OrvaneX\\"},
+                    FolderCase{"/home/eva/", '/', "/home/eva/Quillfen/", "/home/eva/Quillfen/OrvaneX/"},
+                    // An unknown base stays unknown instead of pointing at the working
+                    // directory.
+                    FolderCase{"", '\\', "", ""}));
 
 TEST(ChooseBaseFolder, PortableModeUsesTheProgramFolder) {
   const std::string program = std::string("stick") + files::kSeparator + "OrvaneX.exe";
@@ -47,8 +46,8 @@ TEST(ChooseBaseFolder, PortableModeUsesTheProgramFolder) {
   for (StartSwitch portable : {StartSwitch::kPortable, StartSwitch::kPortableUpdated}) {
     EXPECT_EQ(choose_base_folder(portable, app_data, program), std::string("stick") + files::kSeparator);
   }
-  for (StartSwitch other : {StartSwitch::kNormal, StartSwitch::kAutostart, StartSwitch::kUpdated,
-                            StartSwitch::kTemplate}) {
+  for (StartSwitch other :
+       {StartSwitch::kNormal, StartSwitch::kAutostart, StartSwitch::kUpdated, StartSwitch::kTemplate}) {
     EXPECT_EQ(choose_base_folder(other, app_data, program), app_data);
   }
 }
@@ -76,11 +75,13 @@ TEST(EnsureDataFolders, ShowsTheMessageWhenALevelCannotBeMade) {
   };
   const Blocker blockers[] = {
       {"base is a file", [](const test::TempFolder& t) { return t / "base"; }},
-      {"vendor folder is a file", [](const test::TempFolder& t) {
+      {"vendor folder is a file",
+       [](const test::TempFolder& t) {
          files::create_folder(t / "base");
          return t / "base" + files::kSeparator + "Quillfen";
        }},
-      {"data folder is a file", [](const test::TempFolder& t) {
+      {"data folder is a file",
+       [](const test::TempFolder& t) {
          files::create_folder(t / "base");
          files::create_folder(t / "base" + files::kSeparator + "Quillfen");
          return t / "base" + files::kSeparator + "Quillfen" + files::kSeparator + "OrvaneX";

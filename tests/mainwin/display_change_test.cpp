@@ -29,8 +29,8 @@ TEST(DisplayChange, RunsItsStepsInOrderAndRestoresOnlyWithSortAfterRes) {
        {"update_layout", "desktop", "BuildMinidesk", "refresh_timer off", "process_messages", "desktop",
         "process_messages", "refresh_timer on"}},
       {false,
-       {"update_layout", "desktop", "BuildMinidesk", "refresh_timer off", "process_messages",
-        "process_messages", "refresh_timer on"}},
+       {"update_layout", "desktop", "BuildMinidesk", "refresh_timer off", "process_messages", "process_messages",
+        "refresh_timer on"}},
   };
   for (const Case& c : cases) {
     FlowWorld w;
@@ -50,9 +50,8 @@ TEST(DisplayChange, ANewResolutionIsToldAndSavedBetweenTheMessagePumps) {
   w.window.display = {{1280, 1024}, 2};
   w.prompts.confirmations = {true};
   on_display_change(w.context(), w.window);
-  EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off",
-                                "process_messages", "information MSDLG_19", "desktop", "process_messages",
-                                "refresh_timer on"}));
+  EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off", "process_messages",
+                                "information MSDLG_19", "desktop", "process_messages", "refresh_timer on"}));
   EXPECT_EQ(list_profiles(w.folders.data), (Log{"ORV - 1280x1024"}));
   EXPECT_EQ(orvx::test::rows(read_profile_file(w.profile_file("ORV - 1280x1024"))),
             (std::vector<orvx::test::IconRow>{{"Papierkorb", 20, 10}, {"Arbeitsplatz", 20, 90}}));
@@ -91,9 +90,8 @@ TEST(DisplayChange, AHotkeyWaitingInTheQueueRunsWhileTheRefreshIsHeldOff) {
   w.settings.standard_profile = "Standard";
   w.window.waiting_message = [&w] { on_save_hotkey(w.context()); };
   on_display_change(w.context(), w.window);
-  EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off",
-                                "process_messages", "desktop", "information MSDLG_19", "desktop",
-                                "process_messages", "refresh_timer on"}));
+  EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off", "process_messages",
+                                "desktop", "information MSDLG_19", "desktop", "process_messages", "refresh_timer on"}));
   EXPECT_TRUE(files::file_exists(w.profile_file("Standard")));
 }
 
@@ -101,8 +99,8 @@ TEST(DisplayChange, AFailingStepStillSwitchesTheRefreshOnAgain) {
   FlowWorld w;
   w.window.failing = {"process_messages"};
   EXPECT_THROW(on_display_change(w.context(), w.window), std::runtime_error);
-  EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off",
-                                "process_messages", "refresh_timer on"}));
+  EXPECT_EQ(w.log.entries, (Log{"update_layout", "desktop", "BuildMinidesk", "refresh_timer off", "process_messages",
+                                "refresh_timer on"}));
 }
 
 }  // namespace

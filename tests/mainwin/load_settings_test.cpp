@@ -79,7 +79,7 @@ TEST_F(LoadSettings, AnActivationWithANewCombinationIsNoFailureWhenTheOldOneIsTa
   write_config("active_hotkey=1\r\nHotKey_value=Alt+X\r\n");
   load();
   EXPECT_EQ(w_.log.entries, (Log{"auto_save_timer off 60000", "minidesk shown", "auto_save_timer off 60000",
-                                "register Alt+X", "minidesk shown"}));
+                                 "register Alt+X", "minidesk shown"}));
 }
 
 TEST_F(LoadSettings, AHotkeyThatCannotBeRegisteredIsReportedAndTriedAtTheNextLoad) {
@@ -89,7 +89,7 @@ TEST_F(LoadSettings, AHotkeyThatCannotBeRegisteredIsReportedAndTriedAtTheNextLoa
   w_.registrar.taken.clear();
   load();
   EXPECT_EQ(w_.log.entries, (Log{"auto_save_timer off 60000", "register Alt+X", "message MSDLG_1", "minidesk shown",
-                                "auto_save_timer off 60000", "register Alt+X", "minidesk shown"}));
+                                 "auto_save_timer off 60000", "register Alt+X", "minidesk shown"}));
   EXPECT_TRUE(w_.hotkey.registered());
 }
 

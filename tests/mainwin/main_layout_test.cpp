@@ -23,8 +23,8 @@ constexpr LayoutMeasures kTwoMonitors{{{2560, 1024}, 2}, 1280, 994};
 
 std::string describe(const LayoutMeasures& m) {
   return std::to_string(m.screen.size.width) + "x" + std::to_string(m.screen.size.height) + " on " +
-         std::to_string(m.screen.monitor_count) + " monitor(s), work area " + std::to_string(m.work_area_right) +
-         "x" + std::to_string(m.work_area_bottom);
+         std::to_string(m.screen.monitor_count) + " monitor(s), work area " + std::to_string(m.work_area_right) + "x" +
+         std::to_string(m.work_area_bottom);
 }
 
 TEST(MainLayout, ExpandedLayoutsWorkedOutByHand) {

@@ -165,8 +165,9 @@ TEST(MainMenus, RestoreMenuTellsTheProfileUnderTheSelection) {
   RestoreMenuOptions options{.undo_offered = true, .undo_caption = "Undo", .on_preview = [&](const std::string* name) {
                                previews.push_back(name ? *name : "(none)");
                              }};
-  choose_with_keys(form, {VK_DOWN, VK_DOWN, VK_DOWN, VK_ESCAPE},
-                   [&] { return menus.show_restore_menu(form.hwnd(), {150, 150}, kTrickyProfiles, options); });
+  choose_with_keys(form, {VK_DOWN, VK_DOWN, VK_DOWN, VK_ESCAPE}, [&] {
+    return menus.show_restore_menu(form.hwnd(), {150, 150}, kTrickyProfiles, options);
+  });
   form.on_message = nullptr;
   // Repeats of one selection do not matter, nor a first notice of the
   // opening menu with nothing selected; the order does.
@@ -194,8 +195,9 @@ TEST(MainMenus, SaveMenuHandsBackWhatWasChosen) {
   test::WidgetForm form;
   MainMenus menus({});
   for (const Case& c : cases) {
-    const SaveMenuChoice choice = choose_with_keys(
-        form, c.keys, [&] { return menus.show_save_menu(form.hwnd(), {150, 150}, kTrickyProfiles); });
+    const SaveMenuChoice choice = choose_with_keys(form, c.keys, [&] {
+      return menus.show_save_menu(form.hwnd(), {150, 150}, kTrickyProfiles);
+    });
     EXPECT_EQ(choice.item, c.item);
     EXPECT_EQ(choice.profile_name, c.profile_name);
   }

@@ -42,8 +42,9 @@ using standin::StandinDesktop;
 using standin::StandinItem;
 
 const std::vector<StandinItem> kIcons = {
-    {"Arbeitsplatz", 20, 20},       {"Papierkorb", 20, 110},   {"Eigene Dateien", 20, 200},
-    {"Steuererkl\xE4rung.xls", 120, 20}, {"Projekte", 120, 110}, {"Weit draussen", 1400, 300},
+    {"Arbeitsplatz", 20, 20},    {"Papierkorb", 20, 110},
+    {"Eigene Dateien", 20, 200}, {"Steuererkl\xE4rung.xls", 120, 20},
+    {"Projekte", 120, 110},      {"Weit draussen", 1400, 300},
 };
 
 // Icons as sorted rows of caption and position, to compare a profile with
@@ -133,7 +134,8 @@ TEST_F(MainWindow, SavesIntoANewProfileNamedInThePrompt) {
 
   const std::string profile = copy_.profile_file("B\xFCro & Haus");
   const std::vector<IconRow> desktop = sorted_rows(standin().report());
-  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop", [&] { return sorted_rows(read_profile_file(profile)) == desktop; }));
+  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop",
+                       [&] { return sorted_rows(read_profile_file(profile)) == desktop; }));
 }
 
 TEST_F(MainWindow, RestorePutsMovedIconsBack) {
@@ -175,7 +177,8 @@ TEST_F(MainWindow, HotkeySavesIntoTheChosenStandardProfile) {
   ASSERT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
   const std::string profile = copy_.profile_file("Mein Profil");
   const std::vector<IconRow> desktop = sorted_rows(standin().report());
-  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop", [&] { return sorted_rows(read_profile_file(profile)) == desktop; }));
+  EXPECT_TRUE(wait_for("sorted_rows(ReadProfileFile(profile)) == desktop",
+                       [&] { return sorted_rows(read_profile_file(profile)) == desktop; }));
 
   app.reset();  // Exit gives the combination back
   EXPECT_TRUE(RegisterHotKey(nullptr, 0x5000, MOD_CONTROL | MOD_ALT, 'D'));
@@ -311,9 +314,10 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
   // written, or nullopt.
   auto next_save = [&]() -> std::optional<int64_t> {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!wait_for("a save by the timer",
-                  [&] { return GetFileAttributesExA(profile.c_str(), GetFileExInfoStandard, &data) != FALSE; },
-                  static_cast<int>(3 * kIntervalMs))) {
+    if (!wait_for(
+            "a save by the timer",
+            [&] { return GetFileAttributesExA(profile.c_str(), GetFileExInfoStandard, &data) != FALSE; },
+            static_cast<int>(3 * kIntervalMs))) {
       return std::nullopt;
     }
     if (!wait_for("the saved profile to be taken away", [&] { return DeleteFileA(profile.c_str()) != FALSE; })) {
@@ -327,8 +331,9 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
   for (const int64_t part : {kIntervalMs / 4, kIntervalMs / 2}) {
     // The user opens the window from the notification area a quarter and
     // half way through the countdown.
-    ASSERT_TRUE(wait_for("the countdown to reach the next show", [&] { return now_ms() >= *first + part; },
-                         static_cast<int>(kIntervalMs)));
+    ASSERT_TRUE(wait_for(
+        "the countdown to reach the next show", [&] { return now_ms() >= *first + part; },
+        static_cast<int>(kIntervalMs)));
     ASSERT_TRUE(minimize_to_tray(main));
     click_tray_icon(tray);
     ASSERT_TRUE(wait_for("the window to show again", [&] { return IsWindowVisible(main) != FALSE; }));
@@ -360,7 +365,8 @@ TEST_F(MainWindow, AutoSaveLeavesAProfileOfAnotherScreenAsItWas) {
 
   // Several intervals go by: the ticks find the profile of another screen.
   const DWORD begin = GetTickCount();
-  wait_for("five intervals to pass", [&] { return GetTickCount() - begin >= 5 * kIntervalMs; }, 10 * kIntervalMs);
+  wait_for(
+      "five intervals to pass", [&] { return GetTickCount() - begin >= 5 * kIntervalMs; }, 10 * kIntervalMs);
   EXPECT_EQ(files::read_file(profile), other_screen);
 
   // The same profile saved at this screen: the next tick writes the desktop.
@@ -424,7 +430,8 @@ TEST_F(MainWindow, AboutBoxHidesTheMainWindowUntilItCloses) {
   EXPECT_NE(find_child(about, ui::kFlatButtonClass, "Schliessen"), nullptr);
 
   PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 1);
-  EXPECT_TRUE(wait_for("IsWindowVisible(main) && !IsWindowVisible(about)", [&] { return IsWindowVisible(main) && !IsWindowVisible(about); }));
+  EXPECT_TRUE(wait_for("IsWindowVisible(main) && !IsWindowVisible(about)",
+                       [&] { return IsWindowVisible(main) && !IsWindowVisible(about); }));
 }
 
 TEST_F(MainWindow, MinideskMenuAlignsTheDesktopToTheGrid) {
@@ -547,7 +554,7 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   ASSERT_NE(toggle, nullptr);
   post_click(toggle);
   ASSERT_TRUE(wait_for("the window collapsed to its bar",
-                      [&] { return look_of(main).height == mainwin::kCollapsedSize.height; }));
+                       [&] { return look_of(main).height == mainwin::kCollapsedSize.height; }));
   ASSERT_TRUE(round_trip(main));  // the click's handler has ended
   const WindowLook collapsed = look_of(main);
   EXPECT_EQ(collapsed.width, mainwin::kCollapsedSize.width);
@@ -556,7 +563,8 @@ TEST_F(MainWindow, ToggleCollapsesToATopMostBarAndBack) {
   EXPECT_EQ(ini::read_string(copy_.config_file(), "Settings", "form_status_button_value", ""), "0");
 
   post_click(toggle);
-  ASSERT_TRUE(wait_for("look_of(main).height == expanded.height", [&] { return look_of(main).height == expanded.height; }));
+  ASSERT_TRUE(
+      wait_for("look_of(main).height == expanded.height", [&] { return look_of(main).height == expanded.height; }));
   ASSERT_TRUE(round_trip(main));
   EXPECT_FALSE(look_of(main).topmost);
   EXPECT_EQ(ini::read_string(copy_.config_file(), "Settings", "form_status_button_value", ""), "1");
@@ -590,7 +598,8 @@ TEST_F(MainWindow, AutostartHidesTheWindowAfterTheStart) {
   RunningApp app(autostart.exe(), "/auto");
   HWND main = app.main_window(false);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(wait_for("ini::read_string(autostart.config_file(), \"Settings\", \"lang_menu\", \"\") == \"1\"", [&] { return ini::read_string(autostart.config_file(), "Settings", "lang_menu", "") == "1"; }));
+  ASSERT_TRUE(wait_for("ini::read_string(autostart.config_file(), \"Settings\", \"lang_menu\", \"\") == \"1\"",
+                       [&] { return ini::read_string(autostart.config_file(), "Settings", "lang_menu", "") == "1"; }));
   ASSERT_TRUE(round_trip(main));
   EXPECT_TRUE(wait_for("!IsWindowVisible(main)", [&] { return !IsWindowVisible(main); }));
   EXPECT_TRUE(app.running());

@@ -166,7 +166,9 @@ class MinideskWindow : public ::testing::Test {
   }
 
   static StandinDesktop& standin() { return *standin_; }
-  HWND error_list() const { return find_process_window(app_->process_id(), minidesk::kErrorListWindowClass, nullptr, false); }
+  HWND error_list() const {
+    return find_process_window(app_->process_id(), minidesk::kErrorListWindowClass, nullptr, false);
+  }
 
   ProgramCopy copy_;
   std::unique_ptr<RunningApp> app_;
@@ -188,10 +190,10 @@ TEST_F(MinideskWindow, MarkersShowTheIconsInTheirColoursAndPlaces) {
   constexpr int kLast = minidesk::kMarkerSize - 1;  // a marker's last row and column
   constexpr int kMiddle = minidesk::kMarkerSize / 2 - 1;
   // Desktop points, and the markers they give.
-  const POINT bin{300, 300};                                                      // inside
+  const POINT bin{300, 300};                                                          // inside
   const POINT right_edge{minidesk::kMapScale * (w - minidesk::kMarkerSize / 2), 60};  // half on the map
-  const POINT left_edge{-3, 150};                                                 // just off the left
-  const POINT far_left{-2, 240};                                                  // still inside
+  const POINT left_edge{-3, 150};                                                     // just off the left
+  const POINT far_left{-2, 240};                                                      // still inside
   start({{"Papierkorb", bin.x, bin.y},
          {"Rechts am Rand", right_edge.x, right_edge.y},
          {"Links am Rand", left_edge.x, left_edge.y},
@@ -329,8 +331,9 @@ TEST_F(MinideskWindow, ChosenEntryOfTheErrorListGoesWhereTheMapIsClicked) {
 }
 
 TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart) {
-  ASSERT_TRUE(wait_for("FindWindowA(\"Shell_TrayWnd\", nullptr) != nullptr", [] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
-      << "no Shell_TrayWnd in this session";
+  ASSERT_TRUE(wait_for("FindWindowA(\"Shell_TrayWnd\", nullptr) != nullptr", [] {
+    return FindWindowA("Shell_TrayWnd", nullptr) != nullptr;
+  })) << "no Shell_TrayWnd in this session";
   start({{"Papierkorb", 300, 300}});
   HWND tray = wait_tray_icon(app_->process_id());
   ASSERT_NE(tray, nullptr) << "the icon is not in the notification area";
@@ -352,7 +355,6 @@ TEST_F(MinideskWindow, TrayIconBringsTheHiddenWindowBackAndOutlivesAShellRestart
   EXPECT_FALSE(shell_knows(tray, "Orvane X"));
 }
 
-
 // The restore menu, opened by the arrange button as a user opens it.
 HWND open_restore_menu(RunningApp& app) {
   app.click(ui::kFlatButtonClass, mainwin::kArrangeButtonCaption);
@@ -368,7 +370,7 @@ TEST_F(MinideskWindow, UndoPutsBackTheArrangementTheRestoreReplaced) {
   ASSERT_NO_FATAL_FAILURE(start({{"Papierkorb", 300, 150}, {"Arbeitsplatz", 60, 300}, {"Projekte", 450, 450}}));
   // The one profile there is, the resolution's, puts two of them elsewhere.
   ASSERT_TRUE(write_profile_file({{"Papierkorb", 600, 150}, {"Arbeitsplatz", 60, 600}},
-                               copy_.profile_file(resolution_profile_name()), {1024, 768}, 1));
+                                 copy_.profile_file(resolution_profile_name()), {1024, 768}, 1));
   ASSERT_TRUE(standin().move(2, 480, 300));  // moved by hand before the restore
   const std::vector<StandinItem> before = standin().report();
 
@@ -376,7 +378,8 @@ TEST_F(MinideskWindow, UndoPutsBackTheArrangementTheRestoreReplaced) {
   ASSERT_NE(menu, nullptr);
   const int profiles_only = height_of(menu);
   ASSERT_TRUE(choose_menu_item(app_->process_id(), menu, {0}));
-  const std::vector<StandinItem> restored = {{"Papierkorb", 600, 150}, {"Arbeitsplatz", 60, 600}, {"Projekte", 480, 300}};
+  const std::vector<StandinItem> restored = {
+      {"Papierkorb", 600, 150}, {"Arbeitsplatz", 60, 600}, {"Projekte", 480, 300}};
   ASSERT_TRUE(wait_for("the profile restored", [&] { return standin().report() == restored; }));
 
   // Now the menu ends with a separator and the undo item.
@@ -384,7 +387,8 @@ TEST_F(MinideskWindow, UndoPutsBackTheArrangementTheRestoreReplaced) {
   ASSERT_NE(menu, nullptr);
   EXPECT_GT(height_of(menu), profiles_only);
   ASSERT_TRUE(choose_menu_item(app_->process_id(), menu, {1}));  // below the profile, past the separator
-  EXPECT_TRUE(wait_for("every icon back where it was before the restore", [&] { return standin().report() == before; }));
+  EXPECT_TRUE(
+      wait_for("every icon back where it was before the restore", [&] { return standin().report() == before; }));
 
   // The undo is spent: the menu holds the profile alone again.
   menu = open_restore_menu(*app_);
@@ -399,7 +403,7 @@ TEST_F(MinideskWindow, RestoreMenuPreviewsTheSelectedProfileOnTheMap) {
   ASSERT_NO_FATAL_FAILURE(start({{"Papierkorb", 60, 150}, {"Arbeitsplatz", 300, 300}}));
   // The profile moves Papierkorb to the right and leaves Arbeitsplatz.
   ASSERT_TRUE(write_profile_file({{"Papierkorb", 360, 150}, {"Arbeitsplatz", 300, 300}},
-                               copy_.profile_file(resolution_profile_name()), {1024, 768}, 1));
+                                 copy_.profile_file(resolution_profile_name()), {1024, 768}, 1));
   const MapRect now = marker_bounds(60, 150);
   const MapRect target = marker_bounds(360, 150);
   const MapRect stays = marker_bounds(300, 300);
@@ -414,8 +418,8 @@ TEST_F(MinideskWindow, RestoreMenuPreviewsTheSelectedProfileOnTheMap) {
   HWND menu = open_restore_menu(*app_);
   ASSERT_NE(menu, nullptr);
   post_key(menu, VK_DOWN);  // the selection on the profile, nothing chosen
-  ASSERT_TRUE(wait_for("the hollow marker at the stored place",
-                       [&] { return map_->pixel(target, 0, kMiddle) == kPreview; }));
+  ASSERT_TRUE(
+      wait_for("the hollow marker at the stored place", [&] { return map_->pixel(target, 0, kMiddle) == kPreview; }));
   struct Case {
     const char* what;
     COLORREF seen;

@@ -61,7 +61,9 @@ TEST(NamePrompt, RefusesANameNoFileCanHaveSaysWhyAndAsksAgainWithIt) {
       {"Work?", message_ids::kProfileNameBadCharacter},
       {"\"Work\"", message_ids::kProfileNameBadCharacter},
       {"<a>|b*", message_ids::kProfileNameBadCharacter},
-      {"a\x01" "b", message_ids::kProfileNameBadCharacter},
+      {"a\x01"
+       "b",
+       message_ids::kProfileNameBadCharacter},
       {"con", message_ids::kProfileNameReserved},
       {"LPT1.txt", message_ids::kProfileNameReserved},
       {"Aux ", message_ids::kProfileNameReserved},
@@ -73,7 +75,8 @@ TEST(NamePrompt, RefusesANameNoFileCanHaveSaysWhyAndAsksAgainWithIt) {
     FlowWorld w;
     w.prompts.text_answers = {c.name, "Work"};
     on_save_new_profile_clicked(w.context());
-    EXPECT_EQ(w.log.entries, (Log{"ask MSDLG_21_a", "message " + std::string(c.message.text()), "ask MSDLG_21_a", "desktop"}))
+    EXPECT_EQ(w.log.entries,
+              (Log{"ask MSDLG_21_a", "message " + std::string(c.message.text()), "ask MSDLG_21_a", "desktop"}))
         << c.name;
     EXPECT_EQ(w.prompts.initial_texts, (Log{"", c.name})) << c.name;
     EXPECT_EQ(list_profiles(w.folders.data), (Log{"Work"})) << "nothing written for " << c.name;
@@ -99,9 +102,9 @@ TEST(NamePrompt, RefusalsComeInTheLoadedLanguage) {
   w.translator.load_language(orvx::test::source_dir() + "/resources/English.qlf");
   w.prompts.text_answers = {"a|b"};
   on_save_new_profile_clicked(w.context());
-  EXPECT_EQ(w.log.entries, (Log{"ask Profile Name",
-                                "message A profile name cannot contain any of the characters \\ / : * ? \" < > |",
-                                "ask Profile Name"}));
+  EXPECT_EQ(w.log.entries,
+            (Log{"ask Profile Name", "message A profile name cannot contain any of the characters \\ / : * ? \" < > |",
+                 "ask Profile Name"}));
 }
 
 }  // namespace

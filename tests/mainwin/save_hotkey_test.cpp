@@ -30,9 +30,7 @@ TEST(Hotkey, ConfigurationSequences) {
     std::vector<Step> steps;
   };
   const Case cases[] = {
-      {"first activation registers once, without a message",
-       {},
-       {{true, "Strg+Alt+D", {"register Strg+Alt+D"}, true}}},
+      {"first activation registers once, without a message", {}, {{true, "Strg+Alt+D", {"register Strg+Alt+D"}, true}}},
       {"the same settings again leave the registration alone",
        {},
        {{true, "Strg+Alt+D", {"register Strg+Alt+D"}, true}, {true, "Strg+Alt+D", {}, true}}},
@@ -51,9 +49,7 @@ TEST(Hotkey, ConfigurationSequences) {
        {{true, "Strg+Alt+D", {"register Strg+Alt+D", "message MSDLG_1"}, false},
         {true, "Strg+Alt+D", {"register Strg+Alt+D", "message MSDLG_1"}, false},
         {true, "Alt+X", {"register Alt+X"}, true}}},
-      {"an active hotkey without a key cannot be registered: MSDLG_1",
-       {},
-       {{true, "", {"message MSDLG_1"}, false}}},
+      {"an active hotkey without a key cannot be registered: MSDLG_1", {}, {{true, "", {"message MSDLG_1"}, false}}},
       {"the old combination being held elsewhere is no failure when a new one is set",
        {"Strg+Alt+D"},
        {{false, "Strg+Alt+D", {}, false}, {true, "Alt+X", {"register Alt+X"}, true}}},

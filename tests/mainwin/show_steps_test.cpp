@@ -49,8 +49,8 @@ TEST(ShowSteps, TheLanguageQuestionIsSettledForGermanUsersAndOfferedToOthers) {
     FlowWorld w;
     w.window.lang_id = c.lang_id;
     if (c.lang_menu_before) {
-      ASSERT_TRUE(ini::write_string(config::config_file_path(w.folders.data), "Settings", "lang_menu",
-                                    c.lang_menu_before));
+      ASSERT_TRUE(
+          ini::write_string(config::config_file_path(w.folders.data), "Settings", "lang_menu", c.lang_menu_before));
     }
     run_show_steps(w.context(), w.window);
     EXPECT_EQ(w.log.entries, joined(kLoadSettings, c.log)) << std::hex << c.lang_id;
@@ -65,7 +65,8 @@ TEST(ShowSteps, TheChooserIsOfferedOncePerRunAndNotOnceTheQuestionIsSettled) {
   w.window.lang_id = 0x0409;
   run_show_steps(w.context(), w.window);
   run_show_steps(w.context(), w.window);
-  EXPECT_EQ(w.log.entries, joined(joined(kLoadSettings, {"lang_id", "language_chooser"}), joined(kLoadSettings, {"lang_id"})));
+  EXPECT_EQ(w.log.entries,
+            joined(joined(kLoadSettings, {"lang_id", "language_chooser"}), joined(kLoadSettings, {"lang_id"})));
   EXPECT_EQ(lang_menu_in(w), "missing");
 
   FlowWorld next_run;
@@ -98,8 +99,7 @@ TEST_F(TemplateMode, WritesTheFourWindowsInOrderThenEndsWithoutTheLanguageQuesti
   w_.window.lang_id = 0x0409;
   run_show_steps(w_.context(), w_.window, template_file());
   EXPECT_EQ(w_.log.entries, joined(kLoadSettings, {"terminate"}));
-  EXPECT_EQ(ini::read_section_names(template_file()),
-            (Log{"orvx_form", "about", "settings_form", "error_icon_list"}));
+  EXPECT_EQ(ini::read_section_names(template_file()), (Log{"orvx_form", "about", "settings_form", "error_icon_list"}));
   EXPECT_EQ(ini::read_string(template_file(), "about", "close_button.Caption", ""), "Text of about");
 }
 

@@ -22,8 +22,7 @@ TEST_P(StartSwitchTest, SwitchesCountExactlyAsWritten) {
 INSTANTIATE_TEST_SUITE_P(
     Table, StartSwitchTest,
     testing::Values(
-        SwitchCase{{}, "1.2.3.4", StartSwitch::kNormal},
-        SwitchCase{{"/u"}, "1.2.3.4", StartSwitch::kPortable},
+        SwitchCase{{}, "1.2.3.4", StartSwitch::kNormal}, SwitchCase{{"/u"}, "1.2.3.4", StartSwitch::kPortable},
         SwitchCase{{"/auto"}, "1.2.3.4", StartSwitch::kAutostart},
         SwitchCase{{"/dev"}, "1.2.3.4", StartSwitch::kTemplate},
         SwitchCase{{"/1.2.3.4"}, "1.2.3.4", StartSwitch::kUpdated},
@@ -47,10 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{{"x", "/u"}, "1.2.3.4", StartSwitch::kNormal},
         SwitchCase{{"", "/auto"}, "1.2.3.4", StartSwitch::kNormal},
         // Exact and case-sensitive.
-        SwitchCase{{"/U"}, "1.2.3.4", StartSwitch::kNormal},
-        SwitchCase{{"/Auto"}, "1.2.3.4", StartSwitch::kNormal},
-        SwitchCase{{"/DEV"}, "1.2.3.4", StartSwitch::kNormal},
-        SwitchCase{{"-u"}, "1.2.3.4", StartSwitch::kNormal},
+        SwitchCase{{"/U"}, "1.2.3.4", StartSwitch::kNormal}, SwitchCase{{"/Auto"}, "1.2.3.4", StartSwitch::kNormal},
+        SwitchCase{{"/DEV"}, "1.2.3.4", StartSwitch::kNormal}, SwitchCase{{"-u"}, "1.2.3.4", StartSwitch::kNormal},
         SwitchCase{{"/u "}, "1.2.3.4", StartSwitch::kNormal},
         SwitchCase{{"/autostart"}, "1.2.3.4", StartSwitch::kNormal},
         // Any other version after the "/" is a normal start.
@@ -60,8 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{{"1.2.3.4"}, "1.2.3.4", StartSwitch::kNormal},
         SwitchCase{{"//1.2.3.4"}, "1.2.3.4", StartSwitch::kNormal},
         // Without a version of its own, a bare "/" is no update switch.
-        SwitchCase{{"/"}, "", StartSwitch::kNormal},
-        SwitchCase{{"/"}, "1.2.3.4", StartSwitch::kNormal}));
+        SwitchCase{{"/"}, "", StartSwitch::kNormal}, SwitchCase{{"/"}, "1.2.3.4", StartSwitch::kNormal}));
 
 }  // namespace
 }  // namespace orvx::mainwin

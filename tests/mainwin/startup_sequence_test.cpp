@@ -49,8 +49,8 @@ class Timeline {
 
  private:
   static bool visible(const std::string& entry) {
-    static const char* const kSeen[] = {"message ", "information ", "report ", "desktop", "auto_save_timer",
-                                        "minidesk ", "tray_icon", "opaque", "autostart_timer"};
+    static const char* const kSeen[] = {"message ",  "information ", "report ", "desktop",        "auto_save_timer",
+                                        "minidesk ", "tray_icon",    "opaque",  "autostart_timer"};
     return std::any_of(std::begin(kSeen), std::end(kSeen), [&](const char* p) { return entry.starts_with(p); });
   }
 
@@ -83,10 +83,9 @@ DataFolders fresh_folders(const FlowWorld& world) {
 // the standard profile's information confirmed: the data folder and the
 // English file appear before the settings are applied, the desktop is read
 // for the map, and the standard profile is saved after its information box.
-const Effects kFirstStart = {"data folder",        "English file",   "auto_save_timer off 60000",
-                             "minidesk shown",     "desktop",        "information MSDLG_19",
-                             "desktop",            "standard profile", "tray_icon",
-                             "opaque"};
+const Effects kFirstStart = {
+    "data folder",          "English file", "auto_save_timer off 60000", "minidesk shown", "desktop",
+    "information MSDLG_19", "desktop",      "standard profile",          "tray_icon",      "opaque"};
 
 Effects with(Effects effects, const Effects& more) {
   effects.insert(effects.end(), more.begin(), more.end());
@@ -246,8 +245,9 @@ TEST_F(StartupSequence, AnyOtherFailingStepEndsTheStartThereAndIsReported) {
     Effects before;
   };
   const Effects settings = {"data folder", "English file", "auto_save_timer off 60000", "minidesk shown"};
-  const Effects saved = {"data folder",  "English file",        "auto_save_timer off 60000", "minidesk shown",
-                         "desktop",      "information MSDLG_19", "desktop",                   "standard profile"};
+  const Effects saved = {"data folder",    "English file",    "auto_save_timer off 60000",
+                         "minidesk shown", "desktop",         "information MSDLG_19",
+                         "desktop",        "standard profile"};
   const Case cases[] = {
       {"error_list_window", {}},
       {"placement", {"data folder", "English file"}},

@@ -30,17 +30,14 @@ std::string fixed_file_info(uint32_t ms, uint32_t ls, uint32_t signature = 0xFEE
 TEST(VersionFromFixedFileInfo, JoinsTheFourWordsOfTheFileVersion) {
   EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0x00010002, 0x00030004)), "1.2.3.4");
   EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0, 0)), "0.0.0.0");
-  EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0xFFFF000A, 0x0100FFFF)),
-            "65535.10.256.65535");
+  EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0xFFFF000A, 0x0100FFFF)), "65535.10.256.65535");
   // Longer blocks (the value may be padded) read the same.
-  EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0x00020000, 0x00000001) + "pad"),
-            "2.0.0.1");
+  EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0x00020000, 0x00000001) + "pad"), "2.0.0.1");
 }
 
 TEST(VersionFromFixedFileInfo, RejectsWhatIsNoFixedFileInfo) {
   EXPECT_EQ(version_from_fixed_file_info(""), "");
-  EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0x00010002, 0x00030004).substr(0, 51)),
-            "");
+  EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0x00010002, 0x00030004).substr(0, 51)), "");
   EXPECT_EQ(version_from_fixed_file_info(fixed_file_info(0x00010002, 0x00030004, 0xFEEF04BC)), "");
 }
 

@@ -20,8 +20,7 @@ std::string orvanex_exe() { return test::binary_dir() + "\\OrvaneX.exe"; }
 int64_t last_write_unix_time(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-  const uint64_t ticks =
-      uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime;
+  const uint64_t ticks = uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime;
   return static_cast<int64_t>(ticks / 10000000) - 11644473600LL;
 }
 
@@ -40,8 +39,7 @@ TEST(VersionWin, BuildTimeIsTheLinkTime) {
   FILETIME now_ft{};
   GetSystemTimeAsFileTime(&now_ft);
   const int64_t now =
-      static_cast<int64_t>((uint64_t(now_ft.dwHighDateTime) << 32 | now_ft.dwLowDateTime) /
-                           10000000) - 11644473600LL;
+      static_cast<int64_t>((uint64_t(now_ft.dwHighDateTime) << 32 | now_ft.dwLowDateTime) / 10000000) - 11644473600LL;
   for (const std::string& file : {orvanex_exe(), program_file_path()}) {
     SCOPED_TRACE(file);
     const int64_t built = get_build_time(file);

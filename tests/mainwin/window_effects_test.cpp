@@ -24,13 +24,10 @@ TEST(Translucency, PlanDependsOnSystemWindowAndAutoOpaque) {
     TranslucencyPlan plan;
   };
   const Case cases[] = {
-      {false, true, false, 25, {Step::kNothing, 255}},
-      {true, false, false, 25, {Step::kNothing, 255}},
+      {false, true, false, 25, {Step::kNothing, 255}}, {true, false, false, 25, {Step::kNothing, 255}},
       {true, true, false, 0, {Step::kSetAlpha, 255}},  // stays layered while opaque
-      {true, true, false, 25, {Step::kSetAlpha, 191}},
-      {true, true, true, 0, {Step::kRemoveLayering, 255}},
-      {true, true, true, 25, {Step::kSetAlpha, 191}},
-      {false, true, true, 0, {Step::kNothing, 255}},
+      {true, true, false, 25, {Step::kSetAlpha, 191}}, {true, true, true, 0, {Step::kRemoveLayering, 255}},
+      {true, true, true, 25, {Step::kSetAlpha, 191}},  {false, true, true, 0, {Step::kNothing, 255}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(plan_translucency(c.available, c.window, c.auto_opaque, c.percent), c.plan)

@@ -18,8 +18,8 @@ namespace {
 
 // Hidden: the effects apply all the same, and Wine unmaps no X window.
 win::ScopedWindow top_level_window(int width, int height) {
-  return win::ScopedWindow(CreateWindowExA(0, "STATIC", "Orvane X", WS_POPUP, 50, 50, width, height,
-                                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+  return win::ScopedWindow(CreateWindowExA(0, "STATIC", "Orvane X", WS_POPUP, 50, 50, width, height, nullptr, nullptr,
+                                           GetModuleHandleA(nullptr), nullptr));
 }
 
 LONG extended_style(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE); }
@@ -164,8 +164,8 @@ TEST(WindowEffectsWin, MainWindowClassHasTheDropShadowOnlyOnWindowsXp) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "OrvaneX.ShadowTest";
     ASSERT_TRUE(RegisterClassA(&wc)) << c.name;
-    win::ScopedWindow window(CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                             wc.hInstance, nullptr));
+    win::ScopedWindow window(
+        CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr));
     EXPECT_TRUE(window) << c.name;
     if (window) {
       EXPECT_EQ(GetClassLongA(window.get(), GCL_STYLE), static_cast<DWORD>(c.style)) << c.name;

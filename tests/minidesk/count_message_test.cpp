@@ -18,7 +18,11 @@ TEST(CountMessage, NumberGoesOnlyIntoASingleStringDirective) {
   const Case cases[] = {
       {"%s Icon(s) ausserhalb des Desktops", 1, "1 Icon(s) ausserhalb des Desktops"},
       {"%s icons outside desktop boundaries", 12, "12 icons outside desktop boundaries"},
-      {"Symbole drau\xDF" "en: %S", 3, "Symbole drau\xDF" "en: 3"},
+      {"Symbole drau\xDF"
+       "en: %S",
+       3,
+       "Symbole drau\xDF"
+       "en: 3"},
       {"100%% sicher: %s", 2, "100% sicher: 2"},
       {"%s", -1, "-1"},
       // Shown as it stands:

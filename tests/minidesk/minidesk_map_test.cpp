@@ -28,8 +28,10 @@ TEST(MinideskMap, MarkerPlaceAndInsideTest) {
       {0, 965, {0, 331, 10, 10}, true},  // my 321 = H - 10
       {0, 966, {0, 332, 10, 10}, false},
       {5, -3, {1, 9, 10, 10}, false},  // my -1: above the map although the marker's top is 9
-      {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(),
-       {-715827882, 715827892, 10, 10}, false},
+      {std::numeric_limits<int32_t>::min(),
+       std::numeric_limits<int32_t>::max(),
+       {-715827882, 715827892, 10, 10},
+       false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(marker_bounds(c.x, c.y), c.marker) << c.x << "," << c.y;

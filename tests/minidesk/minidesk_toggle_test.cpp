@@ -54,8 +54,8 @@ TEST_F(MinideskToggle, StoredStateComesBackAtStart) {
     const char* written;
   };
   const Case cases[] = {
-      {"0", false, "picture B_OPEN", "0"}, {"1", true, "picture B_CLOSE", "1"},
-      {"7", true, "picture B_CLOSE", "1"}, {"kaputt", true, "picture B_CLOSE", "1"},
+      {"0", false, "picture B_OPEN", "0"},     {"1", true, "picture B_CLOSE", "1"},
+      {"7", true, "picture B_CLOSE", "1"},     {"kaputt", true, "picture B_CLOSE", "1"},
       {nullptr, true, "picture B_CLOSE", "1"},
   };
   for (const Case& c : cases) {

@@ -59,11 +59,11 @@ TEST(MinideskDrawing, MarkersInTheirColoursAndPlaces) {
   Minidesk minidesk(host);
   minidesk.set_map_size(kMap);
   minidesk.build_minidesk({{"Rechnung.doc", 1500, 600},  // far right: not on the picture
-                          {"Papierkorb", 1248, 600},    // black in the last column
-                          {"Ecke", 1248, 960},          // black, under the alert image
-                          {"Links", -2, 5},             // black at (0, 11)
-                          {"Zu weit links", -3, 300}},  // red, its left column off the map
-                         count_message);
+                           {"Papierkorb", 1248, 600},    // black in the last column
+                           {"Ecke", 1248, 960},          // black, under the alert image
+                           {"Links", -2, 5},             // black at (0, 11)
+                           {"Zu weit links", -3, 300}},  // red, its left column off the map
+                          count_message);
   MapPicture picture(minidesk);
   const COLORREF background = RGB(0x8E, 0xB0, 0xD2);
   const COLORREF black = RGB(0, 0, 0);
@@ -73,10 +73,9 @@ TEST(MinideskDrawing, MarkersInTheirColoursAndPlaces) {
     COLORREF colour;
   };
   const Case cases[] = {
-      {200, 200, background}, {416, 210, black}, {425, 219, black}, {415, 210, background}, {416, 209, background},
-      {0, 11, black},         {9, 20, black},    {10, 20, background},   {0, 10, background},
-      {0, 111, red},          {7, 118, red},     {8, 115, black},        {3, 110, black},
-      {3, 119, black},        {9, 115, background},
+      {200, 200, background}, {416, 210, black}, {425, 219, black},    {415, 210, background}, {416, 209, background},
+      {0, 11, black},         {9, 20, black},    {10, 20, background}, {0, 10, background},    {0, 111, red},
+      {7, 118, red},          {8, 115, black},   {3, 110, black},      {3, 119, black},        {9, 115, background},
   };
   for (const Case& c : cases) EXPECT_EQ(picture.at(c.x, c.y), c.colour) << c.x << "," << c.y;
   // The alert image near the lower right corner, in front of the markers.
@@ -94,7 +93,9 @@ TEST(MinideskDrawing, MarkersInTheirColoursAndPlaces) {
 class MapForm final : public ui::Form {
  public:
   explicit MapForm(Minidesk& minidesk) {
-    create_form(ui::FormArgs{.name = "orvx_form", .class_name = "OrvxTestMinidesk", .caption = "Orvane X",
+    create_form(ui::FormArgs{.name = "orvx_form",
+                             .class_name = "OrvxTestMinidesk",
+                             .caption = "Orvane X",
                              .bounds = ui::Rect{300, 100, 446, 381}});
     list = std::make_unique<ErrorListWindow>(hwnd(), minidesk);
     view = std::make_unique<MinideskView>(MinideskViewArgs{.parent = hwnd(),
@@ -134,8 +135,7 @@ class MinideskViewWin : public ::testing::Test {
   static void TearDownTestSuite() { standin_.reset(); }
 
   void SetUp() override {
-    ASSERT_EQ(standin_->load({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500, 600}, {"Arbeitsplatz", 20, 20}}),
-              3);
+    ASSERT_EQ(standin_->load({{"Papierkorb", 300, 300}, {"Rechnung.doc", 1500, 600}, {"Arbeitsplatz", 20, 20}}), 3);
     host_.view = form_.view.get();
     refresh();
   }
@@ -143,7 +143,7 @@ class MinideskViewWin : public ::testing::Test {
   // What a tick of the refresh timer does after the layout.
   void refresh() {
     icons::read_minidesk_icons(host_.access,
-                             [&](const DesktopIcons& icons) { minidesk_.build_minidesk(icons, count_message); });
+                               [&](const DesktopIcons& icons) { minidesk_.build_minidesk(icons, count_message); });
     form_.view->show_changes();
   }
   HWND view() const { return form_.view->hwnd(); }

@@ -95,12 +95,9 @@ TEST(PreviewLine, EndsWhereItFirstReachesTheTarget) {
     MapPoint end;
   };
   const Case cases[] = {
-      {"from the left", {5, 105}, {100, 105}},
-      {"from the right", {300, 105}, {109, 105}},
-      {"from above", {105, 0}, {105, 100}},
-      {"from below", {105, 250}, {105, 109}},
-      {"along the diagonal", {5, 5}, {100, 100}},
-      {"inside", {102, 108}, {102, 108}},
+      {"from the left", {5, 105}, {100, 105}},    {"from the right", {300, 105}, {109, 105}},
+      {"from above", {105, 0}, {105, 100}},       {"from below", {105, 250}, {105, 109}},
+      {"along the diagonal", {5, 5}, {100, 100}}, {"inside", {102, 108}, {102, 108}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -97,8 +97,8 @@ TEST(TransferComplete, Rules) {
 
 TEST(StatusAccepted, OnlyTwoHundreds) {
   const std::pair<std::optional<int>, bool> cases[] = {
-      {200, true}, {204, true}, {299, true}, {std::nullopt, false}, {0, false}, {199, false},
-      {300, false}, {304, false}, {404, false}, {500, false}, {-200, false},
+      {200, true},  {204, true},  {299, true},  {std::nullopt, false}, {0, false},    {199, false},
+      {300, false}, {304, false}, {404, false}, {500, false},          {-200, false},
   };
   for (const auto& [status, accepted] : cases) {
     SCOPED_TRACE(status.value_or(-1));

@@ -42,9 +42,7 @@ struct Recorded {
     get->on_file_done = [this](HttpDownload& sender, const std::string& name, int32_t size) {
       note(sender, "file " + files::name_of(name) + " " + std::to_string(size));
     };
-    get->on_text_done = [this](HttpDownload& sender, const std::string& result) {
-      note(sender, "string " + result);
-    };
+    get->on_text_done = [this](HttpDownload& sender, const std::string& result) { note(sender, "string " + result); };
     get->on_error = [this](HttpDownload& sender) { note(sender, "error"); };
   }
 
@@ -54,7 +52,9 @@ struct Recorded {
     log.push_back(std::move(what));
   }
   // Runs deliveries until the fetch has ended.
-  bool finish() { return owner->pump_until([&] { return !get->fetching(); }); }
+  bool finish() {
+    return owner->pump_until([&] { return !get->fetching(); });
+  }
 
   std::thread::id owner_thread = std::this_thread::get_id();
   test::TestOwnerThread* owner = nullptr;
@@ -381,8 +381,7 @@ TEST_F(HttpGetTest, DestroyingTheComponentEndsItsWorkerWithoutEvents) {
 TEST_F(HttpGetTest, WorkerStuckInAReadOutlivesTheComponentSafely) {
   auto gate = std::make_shared<Gate>();
   const std::string body = pattern_body(3075);
-  http_->reply("/f", ScriptedReply::length("3075", {body.substr(0, 1025), body.substr(1025)})
-                        .hold_before(1, gate));
+  http_->reply("/f", ScriptedReply::length("3075", {body.substr(0, 1025), body.substr(1025)}).hold_before(1, gate));
   a_.get->url = url("/f");
   a_.get->file_name = dir_ / "f";
   a_.get->fetch_file();

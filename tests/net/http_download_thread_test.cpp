@@ -100,8 +100,7 @@ TEST_F(HttpGetThreadTest, FileWithLengthIsReadIn1025ByteChunksWithProgressAfterE
   EXPECT_TRUE(r.ok);
   EXPECT_EQ(r.file_size, 3000);
   EXPECT_EQ(target(), pattern_body(3000));
-  EXPECT_EQ(control_.reports,
-            (std::vector<std::pair<int32_t, int32_t>>{{3000, 1025}, {3000, 2050}, {3000, 3000}}));
+  EXPECT_EQ(control_.reports, (std::vector<std::pair<int32_t, int32_t>>{{3000, 1025}, {3000, 2050}, {3000, 3000}}));
   for (size_t size : http_->read_sizes()) EXPECT_EQ(size, 1025u);
   ASSERT_EQ(http_->requests().size(), 1u);
   EXPECT_EQ(http_->requests()[0].host, "server.test");
@@ -144,37 +143,28 @@ TEST_F(HttpGetThreadTest, FileOutcomes) {
   const FileCase cases[] = {
       {"length met", ScriptedReply::length("5", {"hello"}), false, true, 5, "hello"},
       {"length 0, empty body", ScriptedReply::length("0"), false, true, 0, ""},
-      {"error page with its length", ScriptedReply::length("9", {"not found"}).with_status(404),
-       false, false, 0, "old"},
+      {"error page with its length", ScriptedReply::length("9", {"not found"}).with_status(404), false, false, 0,
+       "old"},
       {"server error", ScriptedReply::no_length({"oops"}).with_status(500), false, false, 0, "old"},
-      {"redirect not followed", ScriptedReply::length("5", {"moved"}).with_status(302), false,
-       false, 0, "old"},
-      {"status 204 with a length 0", ScriptedReply::length("0").with_status(204), false, true, 0,
-       ""},
-      {"status 299", ScriptedReply::length("5", {"hello"}).with_status(299), false, true, 5,
-       "hello"},
-      {"body shorter than announced", ScriptedReply::length("1000", {pattern_body(600)}), false,
-       false, 0, "old"},
-      {"body longer than announced", ScriptedReply::length("1000", {pattern_body(1500)}), false,
-       false, 0, "old"},
-      {"read fails before the length is met",
-       ScriptedReply::length("1000", {pattern_body(600)}).failing_at_end(), false, false, 0, "old"},
+      {"redirect not followed", ScriptedReply::length("5", {"moved"}).with_status(302), false, false, 0, "old"},
+      {"status 204 with a length 0", ScriptedReply::length("0").with_status(204), false, true, 0, ""},
+      {"status 299", ScriptedReply::length("5", {"hello"}).with_status(299), false, true, 5, "hello"},
+      {"body shorter than announced", ScriptedReply::length("1000", {pattern_body(600)}), false, false, 0, "old"},
+      {"body longer than announced", ScriptedReply::length("1000", {pattern_body(1500)}), false, false, 0, "old"},
+      {"read fails before the length is met", ScriptedReply::length("1000", {pattern_body(600)}).failing_at_end(),
+       false, false, 0, "old"},
       {"length not a number", ScriptedReply::length("12a", {"hello"}), false, false, 0, "old"},
       {"length too large", ScriptedReply::length("4294967296", {"hello"}), false, false, 0, "old"},
-      {"no length, body ended normally", ScriptedReply::no_length({pattern_body(2000)}), false, true,
-       2000, pattern_body(2000)},
-      {"no length, read failed", ScriptedReply::no_length({"part"}).failing_at_end(), false, false,
-       0, "old"},
+      {"no length, body ended normally", ScriptedReply::no_length({pattern_body(2000)}), false, true, 2000,
+       pattern_body(2000)},
+      {"no length, read failed", ScriptedReply::no_length({"part"}).failing_at_end(), false, false, 0, "old"},
       {"no length, no body", ScriptedReply::no_length(), false, false, 0, "old"},
       {"no length, binary data", ScriptedReply::no_length({"hello"}), true, false, 0, "old"},
       {"length with binary data", ScriptedReply::length("5", {"hello"}), true, true, 5, "hello"},
       {"request cannot be opened", ScriptedReply::not_openable(), false, false, 0, "old"},
-      {"complete, check refuses", ScriptedReply::length("5", {"hello"}), false, false, 0, "old",
-       says_no},
-      {"complete, check accepts", ScriptedReply::length("5", {"hello"}), false, true, 5, "hello",
-       wants_hello},
-      {"cut off, check never asked", ScriptedReply::length("9", {"hello"}), false, false, 0, "old",
-       wants_hello},
+      {"complete, check refuses", ScriptedReply::length("5", {"hello"}), false, false, 0, "old", says_no},
+      {"complete, check accepts", ScriptedReply::length("5", {"hello"}), false, true, 5, "hello", wants_hello},
+      {"cut off, check never asked", ScriptedReply::length("9", {"hello"}), false, false, 0, "old", wants_hello},
   };
   for (const FileCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -214,17 +204,13 @@ TEST_F(HttpGetThreadTest, FailuresSayWhatFailed) {
       {"error page", ScriptedReply::length("9", {"not found"}).with_status(404), FetchFailure::kServerStatus},
       {"body cut off", ScriptedReply::length("1000", {pattern_body(600)}), FetchFailure::kIncomplete},
       {"reading failed", ScriptedReply::no_length({"part"}).failing_at_end(), FetchFailure::kIncomplete},
-      {"the body stalled", ScriptedReply::length("1000", {pattern_body(600)}).stalls_at_end(),
-       FetchFailure::kStalled},
+      {"the body stalled", ScriptedReply::length("1000", {pattern_body(600)}).stalls_at_end(), FetchFailure::kStalled},
       {"length not a number", ScriptedReply::length("12a", {"hello"}), FetchFailure::kIncomplete},
-      {"the check refuses", ScriptedReply::length("5", {"hello"}), FetchFailure::kRefused, "target.bin",
-       says_no},
+      {"the check refuses", ScriptedReply::length("5", {"hello"}), FetchFailure::kRefused, "target.bin", says_no},
       {"the partial file cannot be created", ScriptedReply::length("5", {"hello"}), FetchFailure::kLocalFile,
        "missing-folder/target.bin"},
-      {"the target cannot be replaced", ScriptedReply::length("5", {"hello"}), FetchFailure::kLocalFile,
-       "a-folder"},
-      {"string: empty body", ScriptedReply::length("0"), FetchFailure::kIncomplete, "", nullptr,
-       FetchMode::kString},
+      {"the target cannot be replaced", ScriptedReply::length("5", {"hello"}), FetchFailure::kLocalFile, "a-folder"},
+      {"string: empty body", ScriptedReply::length("0"), FetchFailure::kIncomplete, "", nullptr, FetchMode::kString},
   };
   ASSERT_TRUE(files::create_folders(dir_ / "a-folder/inside"));
   for (const Case& c : cases) {
@@ -280,8 +266,7 @@ TEST_F(HttpGetThreadTest, NoBinaryDataWithoutLengthCreatesNoFile) {
 }
 
 TEST_F(HttpGetThreadTest, TargetThatCannotBeCreatedFails) {
-  const ScriptedReply replies[] = {ScriptedReply::length("5", {"hello"}),
-                                   ScriptedReply::no_length({"hello"})};
+  const ScriptedReply replies[] = {ScriptedReply::length("5", {"hello"}), ScriptedReply::no_length({"hello"})};
   for (const ScriptedReply& reply : replies) {
     http_->reply("/f", reply);
     FetchSnapshot s = file_fetch("/f");
@@ -315,12 +300,9 @@ TEST_F(HttpGetThreadTest, StringOutcomes) {
       {"empty body without length", ScriptedReply::no_length(), false, false, ""},
       {"body shorter than announced", ScriptedReply::length("1000", {"de,en"}), false, false, ""},
       {"no length, binary data", ScriptedReply::no_length({"de"}), true, false, ""},
-      {"no length, read failed", ScriptedReply::no_length({"de"}).failing_at_end(), false, false,
-       ""},
-      {"error page with its length", ScriptedReply::length("9", {"not found"}).with_status(404),
-       false, false, ""},
-      {"error page without length", ScriptedReply::no_length({"gone"}).with_status(410), false,
-       false, ""},
+      {"no length, read failed", ScriptedReply::no_length({"de"}).failing_at_end(), false, false, ""},
+      {"error page with its length", ScriptedReply::length("9", {"not found"}).with_status(404), false, false, ""},
+      {"error page without length", ScriptedReply::no_length({"gone"}).with_status(410), false, false, ""},
       {"status 203", ScriptedReply::length("2", {"de"}).with_status(203), false, true, "de"},
   };
   for (const StringCase& c : cases) {

@@ -72,7 +72,9 @@ struct Recorded {
     if (what == "progress" && !log.empty() && log.back() == "progress") return;
     log.push_back(std::move(what));
   }
-  bool finish() { return static_cast<bool>(test::wait_for("the fetch to end", [&] { return !get.fetching(); })); }
+  bool finish() {
+    return static_cast<bool>(test::wait_for("the fetch to end", [&] { return !get.fetching(); }));
+  }
 
   DWORD owner_thread = GetCurrentThreadId();
   HttpDownload get;
@@ -85,14 +87,11 @@ class HttpGetWinTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::optional<Server> found = test::find_http_test_server();
-    ASSERT_TRUE(found) << "the test HTTP server is not running (" << http_server_state_file("address")
-                       << ")";
+    ASSERT_TRUE(found) << "the test HTTP server is not running (" << http_server_state_file("address") << ")";
     server_ = *found;
   }
   std::string url(const std::string& path) { return "http://" + server_.address + path; }
-  std::string refused_url(const std::string& path) {
-    return "http://" + server_.refused_address + path;
-  }
+  std::string refused_url(const std::string& path) { return "http://" + server_.refused_address + path; }
 
   Server server_;
   test::TempFolder dir_;
@@ -109,16 +108,32 @@ TEST_F(HttpGetWinTest, RequestsAsTheServerSawThem) {
     std::vector<std::string> absent;
   };
   const Case cases[] = {
-      {"language fetch", "ORVX_LANG", "ORVX", "*/*", "", false, "GET /ok/5?case=1 HTTP/1.0",
+      {"language fetch",
+       "ORVX_LANG",
+       "ORVX",
+       "*/*",
+       "",
+       false,
+       "GET /ok/5?case=1 HTTP/1.0",
        {"Accept: */*", "Referer: ORVX", "User-Agent: ORVX_LANG", "Pragma: no-cache"},
        {"Content-Type:"}},
-      {"no agent, no referer, cache allowed", "", "", "text/plain", "", true,
-       "GET /ok/5?case=2 HTTP/1.0", {"Accept: text/plain"},
+      {"no agent, no referer, cache allowed",
+       "",
+       "",
+       "text/plain",
+       "",
+       true,
+       "GET /ok/5?case=2 HTTP/1.0",
+       {"Accept: text/plain"},
        {"User-Agent:", "Referer:", "Pragma:"}},
-      {"post", "ORV6_update_info", "", "*/*", "v=1.2&lang=de", false,
+      {"post",
+       "ORV6_update_info",
+       "",
+       "*/*",
+       "v=1.2&lang=de",
+       false,
        "POST /ok/5?case=3 HTTP/1.0",
-       {"Content-Type: application/x-www-form-urlencoded", "Content-Length: 13",
-        "\r\n\r\nv=1.2&lang=de"},
+       {"Content-Type: application/x-www-form-urlencoded", "Content-Length: 13", "\r\n\r\nv=1.2&lang=de"},
        {"Referer:"}},
   };
   for (const Case& c : cases) {
@@ -268,8 +283,8 @@ class NoteWindow {
     window_class.hInstance = GetModuleHandleA(nullptr);
     window_class.lpszClassName = "OrvaneX.Test.NoteWindow";
     RegisterClassA(&window_class);
-    window_.reset(CreateWindowExA(0, window_class.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                  nullptr, window_class.hInstance, nullptr));
+    window_.reset(CreateWindowExA(0, window_class.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  window_class.hInstance, nullptr));
     SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   HWND hwnd() const { return window_.get(); }
@@ -404,7 +419,8 @@ TEST_F(HttpGetWinTest, DestroyingAComponentWhoseServerStallsReturns) {
     get.fetch_file();
     // Once the server has the request, the worker waits for an answer that
     // does not come.
-    ASSERT_TRUE(test::wait_for("the server to log the stalled request", [] { return logged_request("GET /stall HTTP/1.0").has_value(); }));
+    ASSERT_TRUE(test::wait_for("the server to log the stalled request",
+                               [] { return logged_request("GET /stall HTTP/1.0").has_value(); }));
   }
   // The worker still waits, but the component is gone and took its events
   // with it; the target was never created.

@@ -13,15 +13,25 @@ TEST(AnsiText, CaseIsIgnoredForWindows1252Letters) {
   };
   const Case cases[] = {
       {"English.QLF", "english.qlf", true},
-      {"\xC4" "nderung", "\xE4" "NDERUNG", true},  // Ä / ä
-      {"\x8A", "\x9A", true},                      // Š / š
-      {"\x9F", "\xFF", true},                      // Ÿ / ÿ
-      {"\x8C" "uvre \x9A\x8E", "\x9C" "UVRE \x8A\x9E", true},  // Œ, š, Ž and their pairs
+      {"\xC4"
+       "nderung",
+       "\xE4"
+       "NDERUNG",
+       true},                  // Ä / ä
+      {"\x8A", "\x9A", true},  // Š / š
+      {"\x9F", "\xFF", true},  // Ÿ / ÿ
+      {"\x8C"
+       "uvre \x9A\x8E",
+       "\x9C"
+       "UVRE \x8A\x9E",
+       true},  // Œ, š, Ž and their pairs
       {"Arbeitsplatz", "ARBEITSPLATZ", true},
       {"Icon", "Icon ", false},
-      {"\xD7", "\xF7", false},                     // × and ÷ are no letters
+      {"\xD7", "\xF7", false},  // × and ÷ are no letters
       {"\xDF", "ss", false},
-      {"Stra\xDF" "e", "STRASSE", false},  // no letter-for-letter match
+      {"Stra\xDF"
+       "e",
+       "STRASSE", false},  // no letter-for-letter match
       {"abc", "abcd", false},
       {"", "", true},
   };

@@ -10,9 +10,7 @@
 namespace orvx {
 namespace {
 
-constexpr uint16_t dos_date(int year, int month, int day) {
-  return uint16_t((year - 1980) << 9 | month << 5 | day);
-}
+constexpr uint16_t dos_date(int year, int month, int day) { return uint16_t((year - 1980) << 9 | month << 5 | day); }
 constexpr uint16_t dos_time(int hour, int minute, int second) {
   return uint16_t(hour << 11 | minute << 5 | second / 2);
 }
@@ -29,24 +27,22 @@ TEST_P(DosDateTimeTest, ConvertsAsRecorded) {
   EXPECT_EQ(files::dos_date_time_to_unix(GetParam().date, GetParam().time), GetParam().seconds);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, DosDateTimeTest,
-    testing::Values(
-        DosCase{dos_date(1980, 1, 1), dos_time(0, 0, 0), 315532800},
-        DosCase{dos_date(2009, 2, 13), dos_time(23, 31, 30), 1234567890},
-        DosCase{dos_date(2000, 2, 29), dos_time(12, 0, 58), 951825658},
-        DosCase{dos_date(2107, 12, 31), dos_time(23, 59, 58), 4354819198},
-        // Out of range fields fail instead of rolling over.
-        DosCase{0, 0, std::nullopt},                                 // day and month 0
-        DosCase{dos_date(2001, 0, 1), 0, std::nullopt},              // month 0
-        DosCase{dos_date(2001, 13, 1), 0, std::nullopt},             // month 13
-        DosCase{dos_date(2001, 2, 29), 0, std::nullopt},             // no leap year
-        DosCase{dos_date(2100, 2, 29), 0, std::nullopt},             // no leap year
-        DosCase{dos_date(2001, 4, 31), 0, std::nullopt},             // April has 30 days
-        DosCase{dos_date(2001, 1, 1), dos_time(24, 0, 0), std::nullopt},
-        DosCase{dos_date(2001, 1, 1), dos_time(0, 60, 0), std::nullopt},
-        DosCase{dos_date(2001, 1, 1), uint16_t(30), std::nullopt},   // second 60
-        DosCase{dos_date(2001, 1, 1), uint16_t(31), std::nullopt})); // second 62
+INSTANTIATE_TEST_SUITE_P(Table, DosDateTimeTest,
+                         testing::Values(DosCase{dos_date(1980, 1, 1), dos_time(0, 0, 0), 315532800},
+                                         DosCase{dos_date(2009, 2, 13), dos_time(23, 31, 30), 1234567890},
+                                         DosCase{dos_date(2000, 2, 29), dos_time(12, 0, 58), 951825658},
+                                         DosCase{dos_date(2107, 12, 31), dos_time(23, 59, 58), 4354819198},
+                                         // Out of range fields fail instead of rolling over.
+                                         DosCase{0, 0, std::nullopt},                      // day and month 0
+                                         DosCase{dos_date(2001, 0, 1), 0, std::nullopt},   // month 0
+                                         DosCase{dos_date(2001, 13, 1), 0, std::nullopt},  // month 13
+                                         DosCase{dos_date(2001, 2, 29), 0, std::nullopt},  // no leap year
+                                         DosCase{dos_date(2100, 2, 29), 0, std::nullopt},  // no leap year
+                                         DosCase{dos_date(2001, 4, 31), 0, std::nullopt},  // April has 30 days
+                                         DosCase{dos_date(2001, 1, 1), dos_time(24, 0, 0), std::nullopt},
+                                         DosCase{dos_date(2001, 1, 1), dos_time(0, 60, 0), std::nullopt},
+                                         DosCase{dos_date(2001, 1, 1), uint16_t(30), std::nullopt},    // second 60
+                                         DosCase{dos_date(2001, 1, 1), uint16_t(31), std::nullopt}));  // second 62
 
 TEST(UnixToDatetime, CountsDaysSince18991230) {
   EXPECT_DOUBLE_EQ(unix_to_datetime(0), 25569.0);

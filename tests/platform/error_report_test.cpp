@@ -18,8 +18,7 @@ using test::RecordingReporter;
 struct NotAStdException {};
 
 TEST(DescribeException, TheErrorsOwnTextOrNone) {
-  EXPECT_EQ(describe_exception(std::make_exception_ptr(std::runtime_error("Datei fehlt: ä"))),
-            "Datei fehlt: ä");
+  EXPECT_EQ(describe_exception(std::make_exception_ptr(std::runtime_error("Datei fehlt: ä"))), "Datei fehlt: ä");
   EXPECT_EQ(describe_exception(std::make_exception_ptr(NotAStdException{})), "");
   EXPECT_EQ(describe_exception(std::make_exception_ptr(std::runtime_error(""))), "");
   EXPECT_EQ(describe_exception(nullptr), "");
@@ -49,9 +48,8 @@ TEST(ReportException, AnErrorNamingAMessageIsShownInTheReportersLanguage) {
   RecordingReporter reporter;
   report_exception(std::make_exception_ptr(MessageError(message_ids::kWindowClassNotRegistered, "OrvxMinidesk")));
   report_exception(std::make_exception_ptr(MessageError(message_ids::kMenuNotCreated)));
-  EXPECT_EQ(reporter.reports(),
-            (std::vector<std::string>{"Fensterklasse OrvxMinidesk konnte nicht registriert werden.",
-                                      "Men\xFC konnte nicht erstellt werden."}));
+  EXPECT_EQ(reporter.reports(), (std::vector<std::string>{"Fensterklasse OrvxMinidesk konnte nicht registriert werden.",
+                                                          "Men\xFC konnte nicht erstellt werden."}));
   // Without a reporter, the standard error stream gets the id and detail.
   const MessageError error(message_ids::kWindowClassNotRegistered, "OrvxMinidesk");
   EXPECT_EQ(describe_exception(std::make_exception_ptr(error)), "MSDLG_ERR_3: OrvxMinidesk");
@@ -62,9 +60,15 @@ TEST(GuardedSequence, GuardedFailuresLetLaterStepsRunAndTheLastIsReported) {
   RecordingReporter reporter;
   GuardedSequence seq;
   std::vector<int> ran;
-  seq.guarded([&] { ran.push_back(4); throw std::runtime_error("folders"); });
+  seq.guarded([&] {
+    ran.push_back(4);
+    throw std::runtime_error("folders");
+  });
   seq.step([&] { ran.push_back(6); });
-  seq.guarded([&] { ran.push_back(10); throw std::runtime_error("map read"); });
+  seq.guarded([&] {
+    ran.push_back(10);
+    throw std::runtime_error("map read");
+  });
   seq.step([&] { ran.push_back(11); });
   EXPECT_EQ(ran, (std::vector<int>{4, 6, 10, 11}));
   EXPECT_FALSE(seq.ended_early());
@@ -81,7 +85,10 @@ TEST(GuardedSequence, AnOrdinaryFailureEndsTheSequence) {
   GuardedSequence seq;
   std::vector<int> ran;
   seq.guarded([&] { throw std::runtime_error("earlier"); });
-  seq.step([&] { ran.push_back(8); throw std::runtime_error("arrangement check"); });
+  seq.step([&] {
+    ran.push_back(8);
+    throw std::runtime_error("arrangement check");
+  });
   seq.step([&] { ran.push_back(9); });
   seq.guarded([&] { ran.push_back(10); });
   EXPECT_EQ(ran, (std::vector<int>{8}));

@@ -57,9 +57,8 @@ TEST(Files, ReplacingWriteKeepsBytesAndLeavesNoTemporaryFile) {
   ASSERT_TRUE(files::write_file_replacing(target, bytes));
   EXPECT_EQ(files::read_file(target).value(), bytes);
   auto entries = files::list_folder(dir.path(), "*");
-  auto files_only = std::count_if(entries.begin(), entries.end(), [](const files::FolderEntry& e) {
-    return !(e.attributes & files::kDirectory);
-  });
+  auto files_only = std::count_if(entries.begin(), entries.end(),
+                                  [](const files::FolderEntry& e) { return !(e.attributes & files::kDirectory); });
   EXPECT_EQ(files_only, 1);
 }
 
@@ -69,9 +68,9 @@ TEST(Files, LeftoversOfReplacingWritesAreKnownByName) {
     bool leftover;
   };
   const Case cases[] = {
-      {"~orvx-a1B2c3.tmp", true},   {"~ORVX-0000abcd.TMP", true}, {"~orvx-keep-0.tmp", true},
-      {"~orvx-.tmp", false},        {"orvx-a1B2c3.tmp", false},   {"~orvx-a1B2c3.tmp.qpf", false},
-      {"orv1A2B.tmp", false},       {"config.qcf", false},        {"~orvx-", false},
+      {"~orvx-a1B2c3.tmp", true}, {"~ORVX-0000abcd.TMP", true}, {"~orvx-keep-0.tmp", true},
+      {"~orvx-.tmp", false},      {"orvx-a1B2c3.tmp", false},   {"~orvx-a1B2c3.tmp.qpf", false},
+      {"orv1A2B.tmp", false},     {"config.qcf", false},        {"~orvx-", false},
   };
   for (const Case& c : cases) EXPECT_EQ(files::is_replacing_temp_name(c.name), c.leftover) << c.name;
 }

@@ -128,16 +128,14 @@ std::vector<ImageCase> image_cases() {
       {"plain link time", Image{}, kLinkTime},
       {"zero link time", with(Image{}, [](Image& i) { i.time_stamp = 0; }), 0},
       {"highest link time", with(Image{}, [](Image& i) { i.time_stamp = 0xFFFFFFFF; }), 0xFFFFFFFF},
-      {"PE header at the start without MZ",
-       with(Image{}, [](Image& i) { i.mz = false, i.header_offset = 0; }), kLinkTime},
+      {"PE header at the start without MZ", with(Image{}, [](Image& i) { i.mz = false, i.header_offset = 0; }),
+       kLinkTime},
       {"no MZ: the header offset is not used", with(Image{}, [](Image& i) { i.mz = false; }), 0},
       {"shorter than the DOS header", with(Image{}, [](Image& i) { i.cut_at = 63; }), 0},
       {"shorter than the PE headers", with(Image{}, [](Image& i) { i.cut_at = 0x80 + 247; }), 0},
-      {"header offset beyond the file",
-       with(Image{}, [](Image& i) { i.header_offset = 0xFFFFFF00; }), 0},
+      {"header offset beyond the file", with(Image{}, [](Image& i) { i.header_offset = 0xFFFFFF00; }), 0},
       {"NE signature", with(Image{}, [](Image& i) { i.signature[0] = 'N'; }), 0},
-      {"PE signature without its zero bytes",
-       with(Image{}, [](Image& i) { i.signature[3] = 'X'; }), 0},
+      {"PE signature without its zero bytes", with(Image{}, [](Image& i) { i.signature[3] = 'X'; }), 0},
       {"placeholder: resource directory time", placeholder(), kResourceTime},
       {"placeholder: first matching section wins",
        with(placeholder(),
@@ -156,13 +154,24 @@ std::vector<ImageCase> image_cases() {
             }),
        kept},
       {"placeholder: section ends exactly at the directory's end",
-       with(placeholder(), [](Image& i) { i.sections = {{0x3000, 0x200, 0x400}}; }), kResourceTime},
+       with(placeholder(),
+            [](Image& i) {
+              i.sections = {{0x3000, 0x200, 0x400}};
+            }),
+       kResourceTime},
       {"placeholder: section one byte too short",
-       with(placeholder(), [](Image& i) { i.sections = {{0x3000, 0x1FF, 0x400}}; }), kept},
+       with(placeholder(),
+            [](Image& i) {
+              i.sections = {{0x3000, 0x1FF, 0x400}};
+            }),
+       kept},
       {"placeholder: section starts after the directory",
-       with(placeholder(), [](Image& i) { i.sections = {{0x3001, 0x1000, 0x400}}; }), kept},
-      {"placeholder: no sections",
-       with(placeholder(), [](Image& i) { i.sections.clear(); }), kept},
+       with(placeholder(),
+            [](Image& i) {
+              i.sections = {{0x3001, 0x1000, 0x400}};
+            }),
+       kept},
+      {"placeholder: no sections", with(placeholder(), [](Image& i) { i.sections.clear(); }), kept},
       {"placeholder: no wrap-around at 4 GiB",
        with(placeholder(),
             [](Image& i) {
@@ -170,23 +179,28 @@ std::vector<ImageCase> image_cases() {
               i.sections = {{0xFFFF0000, 0x20000, 0x400}};
             }),
        kResourceTime},
-      {"placeholder: optional header too small",
-       with(placeholder(), [](Image& i) { i.optional_size = 223; }), kept},
-      {"placeholder: 64-bit optional header",
-       with(placeholder(), [](Image& i) { i.magic = 0x20B; }), kept},
-      {"placeholder: bigger optional header",
-       with(placeholder(), [](Image& i) { i.optional_size = 240; }), kResourceTime},
+      {"placeholder: optional header too small", with(placeholder(), [](Image& i) { i.optional_size = 223; }), kept},
+      {"placeholder: 64-bit optional header", with(placeholder(), [](Image& i) { i.magic = 0x20B; }), kept},
+      {"placeholder: bigger optional header", with(placeholder(), [](Image& i) { i.optional_size = 240; }),
+       kResourceTime},
       {"placeholder: invalid MS-DOS date",
        with(placeholder(), [](Image& i) { i.sections[1].resource_stamp = 0x00000000; }), kept},
-      {"placeholder: section table cut short",
-       with(placeholder(), [](Image& i) { i.cut_at = 0x80 + 248 + 79; }), kept},
+      {"placeholder: section table cut short", with(placeholder(), [](Image& i) { i.cut_at = 0x80 + 248 + 79; }), kept},
       {"placeholder: more sections declared than present",
-       with(placeholder(), [](Image& i) { i.declared_sections = 0xFFFF; i.cut_at = 0x3000; }),
+       with(placeholder(),
+            [](Image& i) {
+              i.declared_sections = 0xFFFF;
+              i.cut_at = 0x3000;
+            }),
        kept},
       {"placeholder: resource directory beyond the file",
-       with(placeholder(), [](Image& i) { i.sections = {{0x3000, 0x400, 0xFFFFFFF0}}; }), kept},
-      {"placeholder: resource directory cut short",
-       with(placeholder(), [](Image& i) { i.cut_at = 0x2000 + 15; }), kept},
+       with(placeholder(),
+            [](Image& i) {
+              i.sections = {{0x3000, 0x400, 0xFFFFFFF0}};
+            }),
+       kept},
+      {"placeholder: resource directory cut short", with(placeholder(), [](Image& i) { i.cut_at = 0x2000 + 15; }),
+       kept},
   };
 }
 
@@ -217,8 +231,8 @@ TEST(BuildTime, FailedReadsAfterTheLinkTimeKeepIt) {
     int64_t expected;
   };
   // Reads: DOS header, PE headers, section table, resource directory.
-  for (Case c : {Case{0, 0}, Case{1, 0}, Case{2, kPlaceholderTimeStamp},
-                 Case{3, kPlaceholderTimeStamp}, Case{4, kResourceTime}}) {
+  for (Case c : {Case{0, 0}, Case{1, 0}, Case{2, kPlaceholderTimeStamp}, Case{3, kPlaceholderTimeStamp},
+                 Case{4, kResourceTime}}) {
     FailingReader reader(bytes, c.good_reads);
     EXPECT_EQ(build_time_of(reader), c.expected) << c.good_reads << " good reads";
   }

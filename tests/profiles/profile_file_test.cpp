@@ -14,9 +14,7 @@ namespace orvx {
 bool operator==(const DesktopIcon& a, const DesktopIcon& b) {
   return a.caption == b.caption && a.x == b.x && a.y == b.y;
 }
-void PrintTo(const DesktopIcon& i, std::ostream* os) {
-  *os << "{" << i.caption << ", " << i.x << ", " << i.y << "}";
-}
+void PrintTo(const DesktopIcon& i, std::ostream* os) { *os << "{" << i.caption << ", " << i.x << ", " << i.y << "}"; }
 
 namespace {
 
@@ -56,11 +54,15 @@ TEST(ProfileText, HasTheFormOfKeyByKeyWrites) {
       {"negative coordinates", {{"Links", -1200, -32768}}, "[Links]\r\nx=-1200\r\ny=-32768\r\n" + info(1)},
       {"brackets, = and ; are kept",
        {{"a]b", 1, 1}, {"[x", 2, 2}, {"k=v", 3, 3}, {";c", 4, 4}},
-       "[a]b]\r\nx=1\r\ny=1\r\n[[x]\r\nx=2\r\ny=2\r\n[k=v]\r\nx=3\r\ny=3\r\n[;c]\r\nx=4\r\ny=4\r\n" +
-           info(4)},
+       "[a]b]\r\nx=1\r\ny=1\r\n[[x]\r\nx=2\r\ny=2\r\n[k=v]\r\nx=3\r\ny=3\r\n[;c]\r\nx=4\r\ny=4\r\n" + info(4)},
       {"captions a header cannot hold are left out but counted",
-       {{"", 1, 1}, {" Notes", 2, 2}, {"Notes ", 3, 3}, {"\tTab", 4, 4}, {"Zeile\r\nzwei", 5, 5},
-        {"a\0b"s, 6, 6}, {"Notes", 7, 7}},
+       {{"", 1, 1},
+        {" Notes", 2, 2},
+        {"Notes ", 3, 3},
+        {"\tTab", 4, 4},
+        {"Zeile\r\nzwei", 5, 5},
+        {"a\0b"s, 6, 6},
+        {"Notes", 7, 7}},
        "[Notes]\r\nx=7\r\ny=7\r\n" + info(7)},
       {"an icon named like the information section shares it",
        {{"orv_infos", 8, 9}},
@@ -75,13 +77,11 @@ TEST(ProfileFile, WrittenIconsReadBack) {
   test::TempFolder dir;
   std::string path = dir / "p.qpf";
   DesktopIcons icons = {{"Papierkorb", 10, 20}, {"Notes", -5, 7}, {"notes", 1, 2},
-                                 {"ORV_Infos", 3, 4}, {" lost", 9, 9}, {"a]b", 40000, -40000}};
+                        {"ORV_Infos", 3, 4},    {" lost", 9, 9},  {"a]b", 40000, -40000}};
   ASSERT_TRUE(write_profile_file(icons, path, kScreen, 2));
-  const DesktopIcons expected = {
-      {"Papierkorb", 10, 20}, {"Notes", 1, 2}, {"ORV_Infos", 3, 4}, {"a]b", 40000, -40000}};
+  const DesktopIcons expected = {{"Papierkorb", 10, 20}, {"Notes", 1, 2}, {"ORV_Infos", 3, 4}, {"a]b", 40000, -40000}};
   EXPECT_EQ(read_profile_file(path), expected);
-  EXPECT_EQ(read_ini_sections(path),
-            (SectionNames{"Papierkorb", "Notes", "ORV_Infos", "a]b", ""}));
+  EXPECT_EQ(read_ini_sections(path), (SectionNames{"Papierkorb", "Notes", "ORV_Infos", "a]b", ""}));
 }
 
 TEST(ProfileFile, AWriteReplacesTheWholeFile) {
@@ -103,15 +103,11 @@ TEST(ProfileFile, ReadsHandWrittenAndDamagedFiles) {
       {"empty file", "", {}},
       {"without information section", "[A]\r\nx=1\r\ny=2\r\n[B]\r\nx=3\r\ny=4", {{"A", 1, 2}, {"B", 3, 4}}},
       {"the information section alone is no icon", "[A]\r\nx=1\r\ny=2\r\n" + info(1), {{"A", 1, 2}}},
-      {"an information section with x is an icon",
-       "[ORV_Infos]\r\nx=5\r\ny=6\r\nIcons=1\r\n",
-       {{"ORV_Infos", 5, 6}}},
+      {"an information section with x is an icon", "[ORV_Infos]\r\nx=5\r\ny=6\r\nIcons=1\r\n", {{"ORV_Infos", 5, 6}}},
       {"missing and broken coordinates read as 0",
        "[A]\r\n[B]\r\nx=abc\r\ny=12px\r\n[C]\r\nx\r\ny=\r\n",
        {{"A", 0, 0}, {"B", 0, 12}, {"C", 0, 0}}},
-      {"blank lines and blanks are accepted",
-       "\r\n[ A ]\r\n\r\n  x = 1 \r\n\r\ny=2\r\n\r\n",
-       {{"A", 1, 2}}},
+      {"blank lines and blanks are accepted", "\r\n[ A ]\r\n\r\n  x = 1 \r\n\r\ny=2\r\n\r\n", {{"A", 1, 2}}},
       {"a repeated section reads the first one's values",
        "[A]\r\nx=1\r\ny=1\r\n[a]\r\nx=2\r\ny=2\r\n",
        {{"A", 1, 1}, {"a", 1, 1}}},
@@ -196,10 +192,22 @@ TEST(ProfileFile, StorableCaptions) {
     bool storable;
   };
   const Case cases[] = {
-      {"Papierkorb", true}, {"a b", true},    {"a]", true},      {"[", true},
-      {"Größe", true},      {"", false},      {" a", false},     {"a ", false},
-      {"\ta", false},       {"a\x1A", false}, {"a\nb", false},   {"a\rb", false},
-      {"a\0b"s, false},     {"\xA0" "a", true},
+      {"Papierkorb", true},
+      {"a b", true},
+      {"a]", true},
+      {"[", true},
+      {"Größe", true},
+      {"", false},
+      {" a", false},
+      {"a ", false},
+      {"\ta", false},
+      {"a\x1A", false},
+      {"a\nb", false},
+      {"a\rb", false},
+      {"a\0b"s, false},
+      {"\xA0"
+       "a",
+       true},
   };
   for (const auto& c : cases) EXPECT_EQ(is_storable_caption(c.caption), c.storable) << c.caption;
 }

@@ -36,8 +36,7 @@ TEST(ProfileMenus, ItemsCarryTheRealNameAndAnEscapedCaption) {
   EXPECT_TRUE(menus.select_profile_visible);
   std::map<std::string, std::string> caption_of;
   for (const ProfileMenuItem& item : menus.items) caption_of[item.profile_name] = item.caption;
-  EXPECT_EQ(caption_of, (std::map<std::string, std::string>{
-                            {"a&b", "a&&b"}, {"R&&D", "R&&&&D"}, {"Plain", "Plain"}}));
+  EXPECT_EQ(caption_of, (std::map<std::string, std::string>{{"a&b", "a&&b"}, {"R&&D", "R&&&&D"}, {"Plain", "Plain"}}));
 }
 
 TEST(ProfileMenus, TenProfilesAreNamedM0ToM9InListOrder) {

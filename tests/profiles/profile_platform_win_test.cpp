@@ -18,9 +18,7 @@ namespace orvx {
 bool operator==(const DesktopIcon& a, const DesktopIcon& b) {
   return a.caption == b.caption && a.x == b.x && a.y == b.y;
 }
-void PrintTo(const DesktopIcon& i, std::ostream* os) {
-  *os << "{" << i.caption << ", " << i.x << ", " << i.y << "}";
-}
+void PrintTo(const DesktopIcon& i, std::ostream* os) { *os << "{" << i.caption << ", " << i.x << ", " << i.y << "}"; }
 
 namespace {
 
@@ -47,8 +45,7 @@ void write_key_by_key(const DesktopIcons& icons, const std::string& path) {
 DesktopIcons read_key_by_key(const std::string& path, unsigned names_buffer) {
   DesktopIcons icons;
   for (const std::string& name : platform::section_names(path, names_buffer)) {
-    icons.push_back({name, platform::read_integer(path, name, "x", 0),
-                     platform::read_integer(path, name, "y", 0)});
+    icons.push_back({name, platform::read_integer(path, name, "x", 0), platform::read_integer(path, name, "y", 0)});
   }
   return icons;
 }
@@ -64,10 +61,18 @@ DesktopIcons desktop(int n) {
 // Captions of every kind a header holds as it is, repeated in other ASCII
 // case, negative positions, an icon named like the information section.
 const DesktopIcons kTrickyDesktop = {
-    {"Papierkorb", 10, 20},   {"Arbeitsplatz", -1200, 300}, {"Größe €", 5, 6},
-    {"papierKORB", 11, 21},   {"a]b", 1, 2},                {"[x", 3, 4},
-    {"k=v", 5, 6},            {";Notiz", 7, 8},             {"Mehr  Platz", 9, 10},
-    {"orv_infos", 12, 13},    {"\xA0Geschützt", 14, 15},    {"Ende.", -32768, 32767},
+    {"Papierkorb", 10, 20},
+    {"Arbeitsplatz", -1200, 300},
+    {"Größe €", 5, 6},
+    {"papierKORB", 11, 21},
+    {"a]b", 1, 2},
+    {"[x", 3, 4},
+    {"k=v", 5, 6},
+    {";Notiz", 7, 8},
+    {"Mehr  Platz", 9, 10},
+    {"orv_infos", 12, 13},
+    {"\xA0Geschützt", 14, 15},
+    {"Ende.", -32768, 32767},
 };
 
 class ProfilesAgainstPlatform : public ::testing::Test {
@@ -110,8 +115,7 @@ TEST_F(ProfilesAgainstPlatform, RecordsThatTheInformationSectionIsNoIcon) {
   // take it as an icon only when an icon of that name was saved into it.
   std::string path = dir_ / "p.qpf";
   ASSERT_TRUE(write_profile_file({{"Papierkorb", 10, 20}}, path, kScreen, 2));
-  EXPECT_EQ(read_key_by_key(path, 1 << 20),
-            (DesktopIcons{{"Papierkorb", 10, 20}, {"ORV_Infos", 0, 0}}));
+  EXPECT_EQ(read_key_by_key(path, 1 << 20), (DesktopIcons{{"Papierkorb", 10, 20}, {"ORV_Infos", 0, 0}}));
   EXPECT_EQ(read_profile_file(path), (DesktopIcons{{"Papierkorb", 10, 20}}));
   ASSERT_TRUE(write_profile_file({{"ORV_Infos", 5, 6}}, path, kScreen, 2));
   EXPECT_EQ(read_profile_file(path), (DesktopIcons{{"ORV_Infos", 5, 6}}));

@@ -28,8 +28,12 @@ TEST(ProfileStore, FileNamesTrimBlanksAndControlCharactersOnly) {
     const char* file;
   };
   const Case cases[] = {
-      {"Work", "Work.qpf"},         {"  Work  ", "Work.qpf"},     {"\tWork\r\n", "Work.qpf"},
-      {"My Work", "My Work.qpf"},   {"a&b:c", "a&b:c.qpf"},       {"", ".qpf"},
+      {"Work", "Work.qpf"},
+      {"  Work  ", "Work.qpf"},
+      {"\tWork\r\n", "Work.qpf"},
+      {"My Work", "My Work.qpf"},
+      {"a&b:c", "a&b:c.qpf"},
+      {"", ".qpf"},
       {"ORV - 1280x1024", "ORV - 1280x1024.qpf"},
   };
   std::string folder = std::string("data") + files::kSeparator;
@@ -96,8 +100,7 @@ TEST(ProfileStore, ListsProfileFilesButNoFolders) {
   }
   ASSERT_TRUE(files::create_folder(dir / "x.qpf"));
   EXPECT_EQ(sorted(list_profiles(dir.path())), (std::vector<std::string>{"B", "a", "f.g"}));
-  EXPECT_EQ(sorted(list_files(dir.path(), "qpf")),
-            (std::vector<std::string>{"B.QPF", "a.qpf", "f.g.qpf"}));
+  EXPECT_EQ(sorted(list_files(dir.path(), "qpf")), (std::vector<std::string>{"B.QPF", "a.qpf", "f.g.qpf"}));
   EXPECT_TRUE(list_profiles(dir / "missing").empty());
   EXPECT_TRUE(list_files(dir / "missing", "qlf").empty());
 }
@@ -158,8 +161,7 @@ TEST(ProfileList, RowsShowTheInformationSectionOrNa) {
   ASSERT_TRUE(files::create_folder(dir / "folder.qpf"));
   FixedDateTimeFormatter format;
   std::vector<ProfileRow> rows = profile_list_rows(dir.path(), format);
-  std::sort(rows.begin(), rows.end(),
-            [](const ProfileRow& a, const ProfileRow& b) { return a.name < b.name; });
+  std::sort(rows.begin(), rows.end(), [](const ProfileRow& a, const ProfileRow& b) { return a.name < b.name; });
   ASSERT_EQ(rows.size(), 5u);
   auto figures = [](const ProfileRow& r) {
     return std::vector<std::string>{r.name, r.icons, r.resolution, r.monitors};

@@ -47,10 +47,10 @@ struct Case {
 struct UndoWorld {
   UndoWorld() {
     EXPECT_TRUE(write_profile_file({{"Papierkorb", 300, 400}, {"Arbeitsplatz", 500, 600}}, world.profile_file("A"),
-                                 {1920, 1080}, 1));
+                                   {1920, 1080}, 1));
     EXPECT_TRUE(write_profile_file({{"Papierkorb", 1, 1}}, world.profile_file("B"), {1920, 1080}, 1));
     EXPECT_TRUE(write_profile_file({{"Arbeitsplatz", 700, 700}},
-                                 world.profile_file(resolution_profile_name(world.screen.size)), {1920, 1080}, 1));
+                                   world.profile_file(resolution_profile_name(world.screen.size)), {1920, 1080}, 1));
     world.desktop.set_grid_cell({75, 75});
   }
 

@@ -100,14 +100,12 @@ TEST_F(SaveRestore, RestoreMovesTheIconsTheProfileNamesAndLeavesTheOthers) {
   ASSERT_TRUE(write_profile_file({{"arbeitsplatz", 30, 40}, {"Fehlt", 1, 1}}, file, {1920, 1080}, 1));
 
   restore_profile(session(), file);
-  EXPECT_EQ(world_.desktop.items(), (std::vector<Item>{{"Papierkorb", {500, 500}},
-                                                      {"Arbeitsplatz", {30, 40}},
-                                                      {"Neu", {7, 7}}}));
+  EXPECT_EQ(world_.desktop.items(),
+            (std::vector<Item>{{"Papierkorb", {500, 500}}, {"Arbeitsplatz", {30, 40}}, {"Neu", {7, 7}}}));
 }
 
 TEST_F(SaveRestore, RestoreResolutionProfileOnlyWhenTheResolutionHasOne) {
-  ASSERT_TRUE(write_profile_file({{"Papierkorb", 300, 300}}, world_.profile_file("ORV - 1280x1024"),
-                               {1280, 1024}, 1));
+  ASSERT_TRUE(write_profile_file({{"Papierkorb", 300, 300}}, world_.profile_file("ORV - 1280x1024"), {1280, 1024}, 1));
   restore_resolution_profile(session());  // the screen is 1920 x 1080: no profile
   EXPECT_EQ(world_.desktop.items()[0].position, (icons::IconPoint{20, 10}));
 
@@ -211,8 +209,8 @@ class PromptsWithMessageLoop : public mainwin::test::LoggingPrompts {
 
 TEST_F(SaveRestore, NoStandardProfileBoxesDoNotPileUp) {
   PromptsWithMessageLoop prompts(world_.log);
-  const ProfileSession in_box{world_.desktop, prompts, world_.translator, world_.folders, world_.screen,
-                                world_.restore_undo};
+  const ProfileSession in_box{world_.desktop, prompts,       world_.translator,
+                              world_.folders, world_.screen, world_.restore_undo};
   int ticks = 0;
   prompts.while_message_open = [&] {
     for (; ticks < 3; ++ticks) save_chosen_standard_profile(in_box, "");
@@ -248,8 +246,10 @@ TEST_F(SaveRestore, AutomaticSaveWritesOnlyIntoAProfileOfTheScreenOfTheMoment) {
       {"the same screen", "Icons=1\r\nRes=1920x1080\r\nCount=1\r\n", {{1920, 1080}, 1}, true},
       {"a game at 800x600", "Icons=1\r\nRes=1920x1080\r\nCount=1\r\n", {{800, 600}, 1}, false},
       {"a monitor unplugged", "Icons=1\r\nRes=3840x1080\r\nCount=2\r\n", {{1920, 1080}, 1}, false},
-      {"one wide monitor for two of the same size", "Icons=1\r\nRes=3840x1080\r\nCount=2\r\n",
-       {{3840, 1080}, 1}, false},
+      {"one wide monitor for two of the same size",
+       "Icons=1\r\nRes=3840x1080\r\nCount=2\r\n",
+       {{3840, 1080}, 1},
+       false},
       {"no monitor count recorded", "Icons=1\r\nRes=1920x1080\r\n", {{1920, 1080}, 2}, true},
       {"no screen recorded", "Icons=1\r\n", {{800, 600}, 1}, true},
       {"a screen that is no size", "Res=big\r\n", {{800, 600}, 1}, true},
@@ -281,8 +281,8 @@ TEST_F(SaveRestore, AutomaticSaveWritesOnlyIntoAProfileOfTheScreenOfTheMoment) {
 TEST(StoredScreen, ScreenSizeText) {
   EXPECT_EQ(parse_screen_size_text("1920x1080").value_or(ScreenSize{}).width, 1920);
   EXPECT_EQ(parse_screen_size_text("1920x1080").value_or(ScreenSize{}).height, 1080);
-  for (const char* bad : {"", "x", "1920", "1920x", "x1080", "1920X1080", "-1x5", "0x0", "19 20x1080", "1920x1080x",
-                          "99999999999x1"}) {
+  for (const char* bad :
+       {"", "x", "1920", "1920x", "x1080", "1920X1080", "-1x5", "0x0", "19 20x1080", "1920x1080x", "99999999999x1"}) {
     EXPECT_FALSE(parse_screen_size_text(bad)) << bad;
   }
 }

@@ -61,11 +61,11 @@ class RemoteTreeTexts {
   explicit RemoteTreeTexts(HWND tree) : tree_(tree) {
     DWORD process_id = 0;
     GetWindowThreadProcessId(tree, &process_id);
-    process_ = win::adopt_handle(
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process_id));
+    process_ =
+        win::adopt_handle(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process_id));
     if (process_) {
-      buffer_ = win::ScopedRemoteMemory(
-          process_.get(), VirtualAllocEx(process_.get(), nullptr, kSize, MEM_COMMIT, PAGE_READWRITE));
+      buffer_ = win::ScopedRemoteMemory(process_.get(),
+                                        VirtualAllocEx(process_.get(), nullptr, kSize, MEM_COMMIT, PAGE_READWRITE));
     }
   }
 
@@ -347,8 +347,8 @@ TEST_F(BackupSection, CancelAfterAnImportLeavesTheImportedConfiguration) {
   const std::string backup = backups() + "\\then.qbk";
   // The backup's configuration has the language question answered, or the
   // chooser would come before the main window.
-  ASSERT_TRUE(files::write_file(
-      backup, file_record("", "config.qcf", "[Settings]\r\nsort_after_res=1\r\nlang_menu=1\r\n")));
+  ASSERT_TRUE(
+      files::write_file(backup, file_record("", "config.qcf", "[Settings]\r\nsort_after_res=1\r\nlang_menu=1\r\n")));
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(open_backup_section());
   ASSERT_NO_FATAL_FAILURE(import_from(backup));

@@ -41,8 +41,8 @@ using settings::SettingsSection;
 namespace texts = settings::texts;
 
 std::string language_file(const std::string& lang, const std::string& settings_caption) {
-  return "[INFOS]\r\nlang=" + lang + "\r\norv_v=1.02\r\npublisher=Tester\r\n\r\n[settings_form]\r\ncaption=" +
-         settings_caption + "\r\n";
+  return "[INFOS]\r\nlang=" + lang +
+         "\r\norv_v=1.02\r\npublisher=Tester\r\n\r\n[settings_form]\r\ncaption=" + settings_caption + "\r\n";
 }
 
 class LanguageSection : public SettingsDialogFixture {
@@ -55,7 +55,9 @@ class LanguageSection : public SettingsDialogFixture {
 
   // The settings dialog opened from the caption bar, its Language section
   // expanded with a click on the header.
-  void open_language_section() { open_section(SettingsSection::kLanguage, [&] { return lang_list(); }); }
+  void open_language_section() {
+    open_section(SettingsSection::kLanguage, [&] { return lang_list(); });
+  }
 
   HWND lang_list() const { return list_view(1); }
   HWND box() const { return find_child(dialog_, ui::kGroupBoxClass); }
@@ -181,7 +183,7 @@ TEST_F(LanguageSection, FailedDownloadsAreToldAndLeaveTheInstalledFileAsItWas) {
   struct Case {
     const char* name;
     const char* why;
-    std::string message;  // empty: the fetch error
+    std::string message;     // empty: the fetch error
     bool read_only = false;  // the installed file is read-only
   };
   auto not_the_language = [](const char* name) {

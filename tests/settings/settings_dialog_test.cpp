@@ -52,13 +52,13 @@ TEST_P(StandardProfileChoice, SelectsTheStoredProfileOrTheResolutionsOne) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, StandardProfileChoice,
     ::testing::Values(
-        StandardProfileCase{"StoredNameInOtherCase", "work", {"Home", "Work", "ORV - 1024x768"},
-                            {"Home", "Work", "ORV - 1024x768"}, 1},
-        StandardProfileCase{"NoneStoredTakesTheResolutions", "", {"Home", "orv - 1024X768"},
-                            {"Home", "orv - 1024X768"}, 1},
+        StandardProfileCase{
+            "StoredNameInOtherCase", "work", {"Home", "Work", "ORV - 1024x768"}, {"Home", "Work", "ORV - 1024x768"}, 1},
+        StandardProfileCase{
+            "NoneStoredTakesTheResolutions", "", {"Home", "orv - 1024X768"}, {"Home", "orv - 1024X768"}, 1},
         StandardProfileCase{"NoneStoredAndNoResolutionProfile", "", {"Home", "Work"}, {"Home", "Work"}, std::nullopt},
-        StandardProfileCase{"StoredNameWithoutItsFile", "Gone", {"Home", "ORV - 1024x768"},
-                            {"Home", "ORV - 1024x768", "Gone"}, 2},
+        StandardProfileCase{
+            "StoredNameWithoutItsFile", "Gone", {"Home", "ORV - 1024x768"}, {"Home", "ORV - 1024x768", "Gone"}, 2},
         StandardProfileCase{"NoProfilesAtAll", "Home", {}, {"Home"}, 0},
         StandardProfileCase{"StoredNameNoFileCanHave", "a:b", {"Home"}, {"Home"}, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -97,7 +97,9 @@ class SettingsDialog : public SettingsDialogFixture {
     post_key(list, VK_END);
     post_key(list, VK_HOME);
   }
-  bool has_selection(HWND list) const { return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; }
+  bool has_selection(HWND list) const {
+    return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0;
+  }
 };
 
 TEST_F(SettingsDialog, OpensFromTheCaptionBarAndCancelChangesNothing) {
@@ -132,7 +134,8 @@ TEST_F(SettingsDialog, SaveWritesEveryControlInOrderAndTheProgramAppliesIt) {
   click(check_box(texts::kShowMinidesk));  // off
   HWND combo = find_child(control(ui::kChoiceListClass), "ComboBox");
   ASSERT_NE(combo, nullptr);
-  const LRESULT work = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Work"));
+  const LRESULT work =
+      SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Work"));
   ASSERT_NE(work, CB_ERR);
   SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(work), 0);
   click(check_box(texts::kActivateHotkey));
@@ -230,8 +233,7 @@ TEST_F(SettingsDialog, AProfileThatCannotBeDeletedSaysSoAndKeepsItsRow) {
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(wait_for("the profile list to show", [&] { return IsWindowVisible(list) != FALSE; }));
   ASSERT_EQ(row_count(list), 2);  // Alpha and the resolution's profile, by name
-  const std::string message =
-      text::with_detail(lang::german_message(message_ids::kProfileNotDeleted), alpha);
+  const std::string message = text::with_detail(lang::german_message(message_ids::kProfileNotDeleted), alpha);
 
   ASSERT_TRUE(SetFileAttributesA(alpha.c_str(), FILE_ATTRIBUTE_READONLY));
   select_first_row(list);
@@ -284,8 +286,7 @@ TEST_F(SettingsDialog, SaveIntoAConfigFileThatCannotBeWrittenKeepsTheDialogOpenA
   ASSERT_TRUE(before);
   ASSERT_TRUE(SetFileAttributesA(config.c_str(), FILE_ATTRIBUTE_READONLY));
   post_click(control(ui::kFlatButtonClass, texts::kSave));
-  ASSERT_NO_FATAL_FAILURE(
-      answer_box(text::with_detail(lang::german_message(message_ids::kSettingsNotSaved), config)));
+  ASSERT_NO_FATAL_FAILURE(answer_box(text::with_detail(lang::german_message(message_ids::kSettingsNotSaved), config)));
   ASSERT_TRUE(round_trip(dialog_));
   EXPECT_TRUE(IsWindowVisible(dialog_));
   EXPECT_FALSE(IsWindowVisible(main_));

@@ -50,9 +50,8 @@ TEST(UpdateGauge, ShowsTheShareReadInPercent) {
   };
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
   const Case cases[] = {
-      {0, 0, 0},        {0, 500, 0},     {-1, 10, 0},     {1000, 0, 0},  {1000, 1, 0},
-      {1000, 999, 99},  {1000, 1000, 100}, {1000, 4000, 100}, {kMax, kMax / 2, 49}, {kMax, kMax, 100},
-      {1000, -5, 0},
+      {0, 0, 0},         {0, 500, 0},       {-1, 10, 0},          {1000, 0, 0},      {1000, 1, 0},  {1000, 999, 99},
+      {1000, 1000, 100}, {1000, 4000, 100}, {kMax, kMax / 2, 49}, {kMax, kMax, 100}, {1000, -5, 0},
   };
   for (const Case& c : cases) {
     UpdateGauge gauge;

@@ -177,7 +177,7 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
   const std::string not_a_program = message(message_ids::kNotAProgram);
   struct Case {
     const char* what;
-    std::string server;   // the update server; empty: the www folder
+    std::string server;       // the update server; empty: the www folder
     std::string information;  // update.inf as the server sends it
     // The boxes in order; MSDLG_8 is answered No, the others OK.
     std::vector<std::string> boxes;
@@ -191,13 +191,24 @@ TEST_F(UpdateSection, RefusesWhatItMustNotInstallAndSaysWhatFailed) {
       {"an injected version", "", offering(next_version + " & del x", "/OrvaneX.exe"), {no_information}},
       {"a quote in the version", "", offering(next_version + "\"", "/OrvaneX.exe"), {no_information}},
       {"an error page sent as a success", "", "<html><body>Proxy error</body></html>", {no_information}},
-      {"a program that is missing (404)", "", offering(next_version, "/missing.exe"),
+      {"a program that is missing (404)",
+       "",
+       offering(next_version, "/missing.exe"),
        {message(message_ids::kAskUpdateInformation), message(message_ids::kConnectionFailed)}},
-      {"a web page as the program", "", offering(next_version, "/page.html"), {message(message_ids::kAskUpdateInformation), not_a_program}},
-      {"a console program", "", offering(next_version, "/console.exe"), {message(message_ids::kAskUpdateInformation), not_a_program}},
+      {"a web page as the program",
+       "",
+       offering(next_version, "/page.html"),
+       {message(message_ids::kAskUpdateInformation), not_a_program}},
+      {"a console program",
+       "",
+       offering(next_version, "/console.exe"),
+       {message(message_ids::kAskUpdateInformation), not_a_program}},
       {"an unreachable update server", unreachable, "", {message(message_ids::kConnectionFailed)}},
-      {"update information that cannot be stored", "", offering(next_version, "/OrvaneX.exe"),
-       {text::with_detail(message(message_ids::kFileNotWritten), information_file)}, true},
+      {"update information that cannot be stored",
+       "",
+       offering(next_version, "/OrvaneX.exe"),
+       {text::with_detail(message(message_ids::kFileNotWritten), information_file)},
+       true},
   };
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   const std::set<std::string> scripts_before = temp_files("ORV");
@@ -257,8 +268,8 @@ TEST_P(UpdateStop, ClosingTheDialogStopsACheckWhoseServerTrickles) {
   offer(ORVX_NEXT_VERSION, www_->url() + "/OrvaneX.exe");
   const std::string trickling = c.during_download ? "OrvaneX.exe" : "update.inf";
   www_->put(trickling + ".slow", "1 1000");
-  const std::string partial =
-      net::partial_file_name(files::temp_folder() + (c.during_download ? update::kDownloadName : update::kUpdateInfoName));
+  const std::string partial = net::partial_file_name(
+      files::temp_folder() + (c.during_download ? update::kDownloadName : update::kUpdateInfoName));
   ASSERT_NO_FATAL_FAILURE(start("/u"));
   const std::set<std::string> scripts_before = temp_files("ORV");
   ASSERT_NO_FATAL_FAILURE(open_update_section());
@@ -301,14 +312,14 @@ TEST_P(UpdateStop, ClosingTheDialogStopsACheckWhoseServerTrickles) {
   EXPECT_TRUE(no_box_left());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, UpdateStop,
-    ::testing::Values(CloseCase{"CancelWhileTheInformationComes", CloseWay::kCancelButton, false},
-                      CloseCase{"EscapeWhileTheInformationComes", CloseWay::kEscape, false},
-                      CloseCase{"CaptionButtonWhileTheInformationComes", CloseWay::kCaptionButton, false},
-                      CloseCase{"CancelDuringTheDownload", CloseWay::kCancelButton, true},
-                      CloseCase{"EscapeDuringTheDownload", CloseWay::kEscape, true}),
-    [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Ways, UpdateStop,
+                         ::testing::Values(CloseCase{"CancelWhileTheInformationComes", CloseWay::kCancelButton, false},
+                                           CloseCase{"EscapeWhileTheInformationComes", CloseWay::kEscape, false},
+                                           CloseCase{"CaptionButtonWhileTheInformationComes", CloseWay::kCaptionButton,
+                                                     false},
+                                           CloseCase{"CancelDuringTheDownload", CloseWay::kCancelButton, true},
+                                           CloseCase{"EscapeDuringTheDownload", CloseWay::kEscape, true}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 class UpdateInstall : public UpdateSection {
  protected:
@@ -333,10 +344,13 @@ class UpdateInstall : public UpdateSection {
   // The program the script starts, once its main window is there.
   void take_restarted_program(int timeout_ms) {
     HWND restarted_main = nullptr;
-    ASSERT_TRUE(wait_for("the script to start the program", [&] {
-      restarted_main = FindWindowA(mainwin::kMainWindowClass, ui::kProgramTitle);
-      return restarted_main != nullptr;
-    }, timeout_ms));
+    ASSERT_TRUE(wait_for(
+        "the script to start the program",
+        [&] {
+          restarted_main = FindWindowA(mainwin::kMainWindowClass, ui::kProgramTitle);
+          return restarted_main != nullptr;
+        },
+        timeout_ms));
     DWORD process_id = 0;
     GetWindowThreadProcessId(restarted_main, &process_id);
     app_ = std::make_unique<RunningApp>(process_id);
@@ -395,7 +409,9 @@ TEST_F(UpdateInstall, APortableProgramComesBackPortable) {
   ASSERT_FALSE(app_data_vendor.empty()) << "no application-data folder in the throw-away prefix";
   std::error_code ignored;
   std::filesystem::remove_all(app_data_vendor, ignored);
-  const std::string temp = copy_->folder() + "J\xFCrgen Caf\xE9 Stra\xDF" "e\\Lokale Einstellungen\\";
+  const std::string temp = copy_->folder() +
+                           "J\xFCrgen Caf\xE9 Stra\xDF"
+                           "e\\Lokale Einstellungen\\";
   ASSERT_TRUE(files::create_folders(temp + "Temp"));
   const TemporaryFolderSetting temp_setting(temp + "Temp");
   ASSERT_EQ(files::temp_folder(), temp + "Temp\\");

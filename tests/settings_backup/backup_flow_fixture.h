@@ -41,9 +41,7 @@ class BackupFlow : public ::testing::Test {
   std::string data() const { return dir_ / "data"; }
   std::string data_file(const std::string& name) const { return dir_ / "data" + files::kSeparator + name; }
   std::string backups() const { return dir_ / "backups"; }
-  std::string backup_file(const std::string& name) const {
-    return dir_ / "backups" + files::kSeparator + name;
-  }
+  std::string backup_file(const std::string& name) const { return dir_ / "backups" + files::kSeparator + name; }
   void SetUp() override {
     ASSERT_TRUE(files::create_folder(data()));
     ASSERT_TRUE(files::create_folder(backups()));

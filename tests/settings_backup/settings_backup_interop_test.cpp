@@ -28,8 +28,7 @@ using SettingsBackupInterop = test::BackupFlow;
 
 TEST_F(SettingsBackupInterop, ThePeerReadsOurExport) {
   test::write_tree(data() + files::kSeparator, settings_files());
-  ExportResult result = export_settings(data(), backups(), {2024, 12, 9, 14, 5, 33}, status_,
-                                        prompts_, lang_);
+  ExportResult result = export_settings(data(), backups(), {2024, 12, 9, 14, 5, 33}, status_, prompts_, lang_);
   ASSERT_TRUE(result.created);
   // The peer also checks each stream against zlib's default level.
   test::PeerResult r = test::run_peer({"unpack", result.path, dir_ / "peer", "--level", "-1"});

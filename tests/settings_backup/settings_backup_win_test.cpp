@@ -18,8 +18,8 @@ using test::Tree;
 using ::testing::HasSubstr;
 
 win::ScopedHandle hold(const std::string& path, DWORD share) {
-  return win::adopt_handle(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+  return win::adopt_handle(
+      CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 using SettingsBackupWin = test::BackupFlow;
@@ -30,8 +30,7 @@ TEST_F(SettingsBackupWin, AFileHeldOpenUndoesTheWholeImport) {
   const Tree today = {{"config.qcf", "today"}, {"a.qpf", "a of today"}, {"held.qpf", "held"}};
   test::write_tree(data() + "\\", today);
   const std::string backup = backup_file("b.qbk");
-  ASSERT_TRUE(files::write_file(backup, file_record("", "config.qcf", "then") +
-                                            file_record("", "a.qpf", "a of then") +
+  ASSERT_TRUE(files::write_file(backup, file_record("", "config.qcf", "then") + file_record("", "a.qpf", "a of then") +
                                             file_record("", "held.qpf", "held then")));
   win::ScopedHandle holder = hold(data_file("held.qpf"), FILE_SHARE_READ);
   ASSERT_TRUE(holder);

@@ -33,9 +33,7 @@ Tree unpacked(const std::string& container) {
 
 class Export : public test::BackupFlow {
  protected:
-  ExportResult run_export() {
-    return export_settings(data(), backups(), kMoment, status_, prompts_, lang_);
-  }
+  ExportResult run_export() { return export_settings(data(), backups(), kMoment, status_, prompts_, lang_); }
 };
 
 TEST_F(Export, PacksTheFilesOfTheDataFolderUnderTheDatedName) {
@@ -47,9 +45,9 @@ TEST_F(Export, PacksTheFilesOfTheDataFolderUnderTheDatedName) {
   };
   test::write_tree(data() + files::kSeparator, files);
   // Neither the language folder nor what an interrupted write left behind.
-  test::write_tree(data() + files::kSeparator,
-                   {{"lang/English.qlf", "[misc]\r\n"}, {"~orvx-Ab12Cd.tmp", "half a profile"},
-                    {"~ORVX-import-0.TMP", "half an import"}});
+  test::write_tree(data() + files::kSeparator, {{"lang/English.qlf", "[misc]\r\n"},
+                                                {"~orvx-Ab12Cd.tmp", "half a profile"},
+                                                {"~ORVX-import-0.TMP", "half an import"}});
 
   ExportResult result = run_export();
 

@@ -52,10 +52,9 @@ class Import : public test::BackupFlow {
 };
 
 TEST_F(Import, RestoresAndReplacesTheBackupsFilesAndKeepsTheOthers) {
-  const std::string backup = write_backup(
-      file_record("", "config.qcf", "[Settings]\r\nstd_profil=Damals\r\n") +
-      file_record("", "Damals.qpf", test::text_of(5000, 8)) + file_record("", "b.qpf", "b of then") +
-      file_record("", "empty.qpf", ""));
+  const std::string backup = write_backup(file_record("", "config.qcf", "[Settings]\r\nstd_profil=Damals\r\n") +
+                                          file_record("", "Damals.qpf", test::text_of(5000, 8)) +
+                                          file_record("", "b.qpf", "b of then") + file_record("", "empty.qpf", ""));
 
   ImportResult result = run_import(backup);
 
@@ -72,8 +71,7 @@ TEST_F(Import, RestoresAndReplacesTheBackupsFilesAndKeepsTheOthers) {
   EXPECT_EQ(status_.calls.front(), "started");
   EXPECT_THAT(std::vector<std::string>(status_.calls.end() - 2, status_.calls.end()),
               ElementsAre("ended ok", "closed"));
-  EXPECT_NE(std::find(status_.calls.begin(), status_.calls.end(), "file Damals.qpf"),
-            status_.calls.end());
+  EXPECT_NE(std::find(status_.calls.begin(), status_.calls.end(), "file Damals.qpf"), status_.calls.end());
 }
 
 TEST_F(Import, AnEmptyBackupChangesNothingAndSucceeds) {
@@ -94,8 +92,8 @@ TEST_F(Import, AnyFailureLeavesTheDataFolderAsItWas) {
   const std::string sound = file_record("", "config.qcf", "[Settings]\r\nstd_profil=Damals\r\n") +
                             file_record("", "Damals.qpf", test::text_of(5000, 8)) +
                             file_record("", "b.qpf", test::text_of(3000, 2));
-  std::string bad_zlib_third = file_record("", "config.qcf", "new config") +
-                               file_record("", "Damals.qpf", "new profile");
+  std::string bad_zlib_third =
+      file_record("", "config.qcf", "new config") + file_record("", "Damals.qpf", "new profile");
   {
     std::string third = file_record("", "b.qpf", test::text_of(3000, 2));
     third[third.size() - 20] ^= 0x55;
@@ -108,7 +106,11 @@ TEST_F(Import, AnyFailureLeavesTheDataFolderAsItWas) {
   };
   const Case cases[] = {
       {"cut off in the last record", sound.substr(0, sound.size() - 3), "ends"},
-      {"cut off in the last record's header", sound + std::string("\0\x05" "ab", 4), "ends"},
+      {"cut off in the last record's header",
+       sound + std::string("\0\x05"
+                           "ab",
+                           4),
+       "ends"},
       {"bad zlib data in the third record", bad_zlib_third, "Z_DATA_ERROR"},
       {"a record in the language folder", sound + file_record("lang\\", "x.qlf", "x"), "lang\\x.qlf"},
       {"a record in a subfolder first", file_record("sub\\", "config.qcf", "x") + sound, "sub\\config.qcf"},
@@ -145,8 +147,8 @@ TEST_F(Import, AMissingBackupChangesNothing) {
 
 TEST_F(Import, AReadOnlyFileToBeReplacedRefusesTheWholeBackup) {
   ASSERT_EQ(chmod(data_file("b.qpf").c_str(), 0444), 0);
-  ImportResult result = run_import(
-      write_backup(file_record("", "config.qcf", "new") + file_record("", "b.qpf", "new b")));
+  ImportResult result =
+      run_import(write_backup(file_record("", "config.qcf", "new") + file_record("", "b.qpf", "new b")));
   EXPECT_THAT(result.error, HasSubstr("read-only"));
   EXPECT_EQ(data_tree(), today());
 }
@@ -154,9 +156,9 @@ TEST_F(Import, AReadOnlyFileToBeReplacedRefusesTheWholeBackup) {
 // The replacements come last, one by one; when one of them fails, those
 // before it are undone.
 TEST_F(Import, AReplacementThatFailsUndoesTheOnesBeforeIt) {
-  const std::string backup = write_backup(file_record("", "config.qcf", "new config") +
-                                          file_record("", "Heute.qpf", "new profile") +
-                                          file_record("", "new.qpf", "new file"));
+  const std::string backup =
+      write_backup(file_record("", "config.qcf", "new config") + file_record("", "Heute.qpf", "new profile") +
+                   file_record("", "new.qpf", "new file"));
   // Once its record has passed the checks, a folder takes the place the
   // third file was to go to, so that its replacement fails.
   status_.on_file = [&](const std::string& path) {

@@ -217,8 +217,8 @@ class FlowWorld {
   }
 
   MainContext context() {
-    return {desktop,  prompts, translator, windows,      hotkey,       settings,
-            folders,  screen,  start_switch, restore_undo, language_chooser};
+    return {desktop, prompts, translator,   windows,      hotkey,          settings,
+            folders, screen,  start_switch, restore_undo, language_chooser};
   }
   std::string profile_file(const std::string& name) const { return profile_file_name(folders.data, name); }
 

@@ -9,9 +9,7 @@
 
 namespace orvx::test {
 
-std::string http_server_state_file(const std::string& name) {
-  return binary_dir() + "/http-server/" + name;
-}
+std::string http_server_state_file(const std::string& name) { return binary_dir() + "/http-server/" + name; }
 
 std::optional<HttpTestServer> find_http_test_server() {
   std::optional<std::string> text = files::read_file(http_server_state_file("address"));

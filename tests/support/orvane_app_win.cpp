@@ -59,7 +59,8 @@ bool minimize_to_tray(HWND main) {
 }
 
 void press_box_button(HWND box, int button_id) {
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(button_id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button_id)));
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(button_id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, button_id)));
 }
 
 ProgramCopy::ProgramCopy(DataPlace place) : exe_(temp_ / "OrvaneX.exe"), place_(place) {
@@ -125,7 +126,9 @@ RunningApp::~RunningApp() {
     // Boxes left open by a failed test would hold the Exit up.
     while (HWND box = find_process_window(process_id(), "#32770", nullptr, true)) {
       PostMessageA(box, WM_CLOSE, 0, 0);
-      if (!wait_for("a box left open to close", [&] { return !IsWindow(box); }, 5000)) break;
+      if (!wait_for(
+              "a box left open to close", [&] { return !IsWindow(box); }, 5000))
+        break;
     }
     for (HWND button : children_of_class(main, ui::kFlatButtonClass)) {
       const std::string text = window_text(button);

@@ -31,8 +31,8 @@ long process_id() {
 
 TempFolder::TempFolder() {
   for (;;) {
-    std::string candidate = files::temp_folder() + "orvx-test-" + std::to_string(process_id()) +
-                            "-" + std::to_string(counter++);
+    std::string candidate =
+        files::temp_folder() + "orvx-test-" + std::to_string(process_id()) + "-" + std::to_string(counter++);
     if (files::folder_exists(candidate)) continue;
     files::create_folder(candidate);
     path_ = files::with_separator(candidate);
@@ -45,8 +45,8 @@ TempFolder::~TempFolder() {
   // Clear read-only bits first, so that tests of read-only files clean up too.
   for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
        !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
+                                 ec);
 #ifdef _WIN32
     SetFileAttributesA(it->path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
 #endif

@@ -4,19 +4,16 @@
 
 namespace orvx::test::platform_ini {
 
-std::string read_string(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& default_value) {
+std::string read_string(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& default_value) {
   std::vector<char> buffer(1 << 18);
-  DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), default_value.c_str(),
-                                     buffer.data(), static_cast<DWORD>(buffer.size()),
-                                     path.c_str());
+  DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), default_value.c_str(), buffer.data(),
+                                     static_cast<DWORD>(buffer.size()), path.c_str());
   return std::string(buffer.data(), n);
 }
 
-int read_integer(const std::string& path, const std::string& section, const std::string& key,
-                 int default_value) {
-  return static_cast<int>(
-      GetPrivateProfileIntA(section.c_str(), key.c_str(), default_value, path.c_str()));
+int read_integer(const std::string& path, const std::string& section, const std::string& key, int default_value) {
+  return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), default_value, path.c_str()));
 }
 
 std::vector<std::string> section_names(const std::string& path, unsigned buffer_size) {
@@ -34,8 +31,7 @@ std::vector<std::string> section_names(const std::string& path, unsigned buffer_
 
 bool write_string(const std::string& path, const std::string& section, const std::string& key,
                   const std::string& value) {
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
-         0;
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != 0;
 }
 
 void rewrite(const std::string& path) {

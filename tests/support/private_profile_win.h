@@ -7,10 +7,9 @@
 
 namespace orvx::test::platform_ini {
 
-std::string read_string(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& default_value);
-int read_integer(const std::string& path, const std::string& section, const std::string& key,
-                 int default_value);
+std::string read_string(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& default_value);
+int read_integer(const std::string& path, const std::string& section, const std::string& key, int default_value);
 // All section names, or as many as fit into `buffer_size` bytes.
 std::vector<std::string> section_names(const std::string& path, unsigned buffer_size = 1 << 20);
 bool write_string(const std::string& path, const std::string& section, const std::string& key,

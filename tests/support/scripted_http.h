@@ -55,7 +55,7 @@ struct ScriptedReply {
   ScriptedReply hold_before(size_t piece, std::shared_ptr<Gate> gate) const;
 
   std::optional<std::string> content_length;  // the header's text; nullopt: none
-  std::optional<int> status;  // 200 for Length and NoLength; nullopt: no server answered
+  std::optional<int> status;                  // 200 for Length and NoLength; nullopt: no server answered
   // What the reads return, in order. A piece larger than the reader's
   // buffer comes in several reads.
   std::vector<std::string> pieces;

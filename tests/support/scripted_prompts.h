@@ -13,9 +13,9 @@ namespace orvx::test {
 class ScriptedPrompts : public Prompts {
  public:
   struct Shown {
-    std::string kind;  // "message", "information", "error", "yes_no", "text"
-    std::string text;  // the text, or for "text" the prompt
-    std::string title; // for "text"
+    std::string kind;   // "message", "information", "error", "yes_no", "text"
+    std::string text;   // the text, or for "text" the prompt
+    std::string title;  // for "text"
   };
 
   // Answers, consumed in order by the prompts that take one. When a script

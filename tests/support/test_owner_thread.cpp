@@ -2,9 +2,7 @@
 
 namespace orvx::test {
 
-void TestOwnerThread::set_receiver(std::function<void()> receiver) {
-  receiver_ = std::move(receiver);
-}
+void TestOwnerThread::set_receiver(std::function<void()> receiver) { receiver_ = std::move(receiver); }
 
 void TestOwnerThread::notify() {
   std::lock_guard lock(mutex_);

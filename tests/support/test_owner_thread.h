@@ -16,8 +16,7 @@ namespace orvx::test {
 
 class TestOwnerThread : public net::OwnerThreadLink {
  public:
-  explicit TestOwnerThread(std::chrono::milliseconds deadline = harness::kDefaultDeadline)
-      : deadline_(deadline) {}
+  explicit TestOwnerThread(std::chrono::milliseconds deadline = harness::kDefaultDeadline) : deadline_(deadline) {}
 
   void set_receiver(std::function<void()> receiver) override;
   void notify() override;

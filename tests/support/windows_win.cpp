@@ -54,8 +54,7 @@ std::string describe(const char* class_name, const char* title) {
 
 }  // namespace
 
-std::vector<HWND> find_process_windows(DWORD process_id, const char* class_name, const char* title,
-                                       bool visible_only) {
+std::vector<HWND> find_process_windows(DWORD process_id, const char* class_name, const char* title, bool visible_only) {
   return process_windows(process_id, class_name, title, visible_only);
 }
 

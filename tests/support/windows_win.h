@@ -15,8 +15,7 @@ namespace orvx::test {
 // null); `visible_only` skips hidden ones. nullptr when there is none.
 HWND find_process_window(DWORD process_id, const char* class_name, const char* title, bool visible_only);
 // All of them, in the system's order.
-std::vector<HWND> find_process_windows(DWORD process_id, const char* class_name, const char* title,
-                                       bool visible_only);
+std::vector<HWND> find_process_windows(DWORD process_id, const char* class_name, const char* title, bool visible_only);
 HWND wait_process_window(DWORD process_id, const char* class_name, const char* title, bool visible_only = true,
                          int timeout_ms = kDeadlineMs);
 // A visible top-level window of this process (class and title as above).

@@ -116,8 +116,7 @@ class TaskbarIcon : public ::testing::Test {
   TaskbarIcon() { record_events(icon_); }
 
   void record_events(TrayIcon& target) {
-    target.on_mouse_down = [this](TrayIcon& sender, MouseButton button, ShiftState shift, int32_t x,
-                                int32_t y) {
+    target.on_mouse_down = [this](TrayIcon& sender, MouseButton button, ShiftState shift, int32_t x, int32_t y) {
       EXPECT_EQ(&sender, &icon_);
       log_.push_back("OnMouseDown " + describe(button, shift) + " " + std::to_string(x) + "," + std::to_string(y));
     };
@@ -309,7 +308,7 @@ TEST_F(TaskbarIcon, RightReleaseShowsThePopupMenuAtTheCursor) {
   platform_.cursor = {100, 200};
   mouse(kMouseRightUp);
   EXPECT_EQ(log_, (Log{"menu at 100,200", "post WM_NULL", "OnPopupMenu", "front:application",
-                      "OnMouseUp right+[right] 100,200"}));
+                       "OnMouseUp right+[right] 100,200"}));
 
   // A menu that is gone is no longer shown.
   menu.reset();
@@ -333,9 +332,7 @@ TEST_F(TaskbarIcon, PictureIsOwnedAndReplaced) {
 TEST(TaskbarIconLifetime, DestroyingAVisibleIconRemovesItWithoutEvents) {
   Log log;
   RecordingPlatform platform(log);
-  {
-    TrayIcon hidden("hidden", platform);
-  }
+  { TrayIcon hidden("hidden", platform); }
   EXPECT_TRUE(log.empty());
   {
     TrayIcon shown("shown", platform);

@@ -53,8 +53,9 @@ class ShellTaskbarIconWin : public ::testing::Test {
   static void SetUpTestSuite() {
     // Wine starts its explorer, and with it the task bar, on demand.
     win::ScopedWindow any = hidden_main_window();
-    ASSERT_TRUE(test::wait_for("Wine's task bar (Shell_TrayWnd)", [] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
-        << "no Shell_TrayWnd in this session";
+    ASSERT_TRUE(test::wait_for("Wine's task bar (Shell_TrayWnd)", [] {
+      return FindWindowA("Shell_TrayWnd", nullptr) != nullptr;
+    })) << "no Shell_TrayWnd in this session";
   }
 };
 
@@ -85,12 +86,8 @@ TEST_F(ShellTaskbarIconWin, LeftClickOnTheIconShowsTheMainWindow) {
   win::ScopedWindow main_window = hidden_main_window();
   ShellTrayIcon tray("TNA", main_window.get());
   std::vector<std::string> events;
-  tray.icon().on_mouse_down = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) {
-    events.push_back("down");
-  };
-  tray.icon().on_mouse_up = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) {
-    events.push_back("up");
-  };
+  tray.icon().on_mouse_down = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) { events.push_back("down"); };
+  tray.icon().on_mouse_up = [&](TrayIcon&, MouseButton, ShiftState, int32_t, int32_t) { events.push_back("up"); };
   tray.icon().on_click = [&](TrayIcon&) {
     events.push_back("click");
     ShowWindow(main_window.get(), SW_SHOW);
@@ -130,8 +127,7 @@ TEST_F(ShellTaskbarIconWin, RestartedShellGetsTheIconAgain) {
 
   // A hidden icon stays out.
   tray.icon().set_visible(false);
-  SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
-                      &answer);
+  SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   EXPECT_FALSE(shell_knows(tray.callback_window(), 0, "Orvane X"));
 }
 

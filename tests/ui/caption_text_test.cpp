@@ -38,8 +38,18 @@ TEST(ClampNumberText, ClampsIntoRangeAndTreatsNonNumbersAsMinimum) {
     const char* text;
     int expected;
   } cases[] = {
-      {"30", 30},  {"1", 1},      {"60", 60},   {"61", 60},  {"0", 1},  {"-5", 1},
-      {" 12 ", 12}, {"", 1},      {"abc", 1},   {"1a", 1},   {"-", 1},  {"+7", 7},
+      {"30", 30},
+      {"1", 1},
+      {"60", 60},
+      {"61", 60},
+      {"0", 1},
+      {"-5", 1},
+      {" 12 ", 12},
+      {"", 1},
+      {"abc", 1},
+      {"1a", 1},
+      {"-", 1},
+      {"+7", 7},
       {"99999999999999999999", 60},  // far beyond any int
   };
   for (const Case& c : cases) EXPECT_EQ(clamp_number_text(c.text, 1, 60), c.expected) << '"' << c.text << '"';

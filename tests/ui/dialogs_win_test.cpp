@@ -114,7 +114,7 @@ TEST_F(InputBox, EnterOnTheFocusedCancelButtonCancels) {
     HWND cancel = box ? button_with_caption(box, "Abbrechen") : nullptr;
     if (!cancel) return false;
     SendMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));  // takes the focus
-    SendMessageA(cancel, WM_CAPTURECHANGED, 0, 0);                      // let go elsewhere: no click
+    SendMessageA(cancel, WM_CAPTURECHANGED, 0, 0);                       // let go elsewhere: no click
     ReleaseCapture();
     post_key(cancel, VK_RETURN);
     return true;
@@ -189,7 +189,8 @@ TEST(ErrorReport, DialogShowsTheTextAndClosesWithOk) {
     post_click(button_with_caption(box, "OK"));
     return true;
   });
-  errors::report_exception(std::make_exception_ptr(std::runtime_error("Die Datei config.qcf ist schreibgeschützt & voll.")));
+  errors::report_exception(
+      std::make_exception_ptr(std::runtime_error("Die Datei config.qcf ist schreibgeschützt & voll.")));
   errors::set_error_reporter(previous);
   EXPECT_TRUE(driver.join());
   EXPECT_EQ(shown, "Die Datei config.qcf ist schreibgeschützt & voll.");
@@ -273,8 +274,8 @@ namespace {
 class Ticker final : public Form {
  public:
   Ticker() {
-    create_form(FormArgs{.name = "ticker", .class_name = "OrvxTestTicker", .caption = "Ticker",
-                         .bounds = Rect{0, 0, 50, 50}});
+    create_form(
+        FormArgs{.name = "ticker", .class_name = "OrvxTestTicker", .caption = "Ticker", .bounds = Rect{0, 0, 50, 50}});
     SetTimer(hwnd(), 1, 20, nullptr);
   }
   std::atomic<int> ticks{0};
@@ -311,8 +312,8 @@ TEST(ModalLoop, OtherWindowsKeepRunningWhileADialogIsOpen) {
 class FailingDialog final : public ModalDialog {
  public:
   FailingDialog() {
-    create_form(FormArgs{.name = "failing", .class_name = "OrvxTestFailing", .caption = "Failing",
-                         .bounds = Rect{100, 100, 200, 80}});
+    create_form(FormArgs{
+        .name = "failing", .class_name = "OrvxTestFailing", .caption = "Failing", .bounds = Rect{100, 100, 200, 80}});
   }
 
  private:

@@ -43,10 +43,12 @@ class Hints : public ::testing::Test {
 
   bool hint_shows(const std::string& text) {
     HWND hint = form_.hints().hwnd();
-    return test::wait_for("IsWindowVisible(hint) && window_text(hint) == text", [&] { return IsWindowVisible(hint) && window_text(hint) == text; });
+    return test::wait_for("IsWindowVisible(hint) && window_text(hint) == text",
+                          [&] { return IsWindowVisible(hint) && window_text(hint) == text; });
   }
   bool hint_hidden() {
-    return test::wait_for("!IsWindowVisible(form.hints().hwnd())", [&] { return !IsWindowVisible(form_.hints().hwnd()); });
+    return test::wait_for("!IsWindowVisible(form.hints().hwnd())",
+                          [&] { return !IsWindowVisible(form_.hints().hwnd()); });
   }
 
   test::WidgetForm form_;

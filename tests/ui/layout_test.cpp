@@ -49,7 +49,7 @@ TEST(CaptionLayout, HitTestFindsTheButtonUnderThePoint) {
     Point p;
     int button;
   } cases[] = {
-      {{399, 10}, 0}, {{376, 0}, 0}, {{375, 19}, 1}, {{304, 5}, 3},
+      {{399, 10}, 0}, {{376, 0}, 0},   {{375, 19}, 1},  {{304, 5}, 3},
       {{303, 5}, -1}, {{100, 10}, -1}, {{380, 20}, -1},  // below the bar
   };
   for (const Case& c : cases) EXPECT_EQ(caption_button_at(l, c.p), c.button) << c.p.x << "," << c.p.y;
@@ -128,9 +128,10 @@ TEST(ProgressPercent, WholePerCentWithinTheBar) {
     int percent;
   };
   const Case cases[] = {
-      {1000, 0, 0},   {1000, 9, 0},      {1000, 10, 1},    {1000, 999, 99},
-      {1000, 1000, 100}, {1000, 1600, 100}, {0, 500, 0},  // no length announced
-      {-1, 5, 0},     {1000, -5, 0},     {2147483647, 2147483647, 100},
+      {1000, 0, 0},    {1000, 9, 0},      {1000, 10, 1},
+      {1000, 999, 99}, {1000, 1000, 100}, {1000, 1600, 100},
+      {0, 500, 0},  // no length announced
+      {-1, 5, 0},      {1000, -5, 0},     {2147483647, 2147483647, 100},
   };
   for (const Case& c : cases) EXPECT_EQ(progress_percent(c.total, c.done), c.percent) << c.total << " " << c.done;
 }

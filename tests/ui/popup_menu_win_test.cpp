@@ -28,12 +28,13 @@ struct ProfileMenu {
   std::vector<std::string> chosen;
   PopupMenu menu;
   ProfileMenu() {
-    menu.add({.name = "pm_save_standard", .caption = "Standard-Profil &speichern...",
-              .on_click = [this] { chosen.push_back("standard"); }});
+    menu.add({.name = "pm_save_standard", .caption = "Standard-Profil &speichern...", .on_click = [this] {
+                chosen.push_back("standard");
+              }});
     MenuItem& select = menu.add({.name = "pm_select_profil", .caption = "Profil wählen"});
     for (const char* profile : {"ORV - 1280x1024", "a&b", "Büro && Haus", "-"}) {
-      select.add({.caption = profile, .on_click = [this, profile] { chosen.push_back(profile); },
-                  .literal_caption = true});
+      select.add(
+          {.caption = profile, .on_click = [this, profile] { chosen.push_back(profile); }, .literal_caption = true});
     }
     menu.add_separator();
     menu.add({.name = "pm_desktop_infos", .caption = "Desktop Infos", .visible = false});
@@ -45,7 +46,7 @@ TEST(PopupMenu, BuiltMenuShowsCaptionsAndKeepsLiteralAmpersands) {
   ProfileMenu m;
   PopupMenu::Built built = m.menu.build();
   HMENU root = built.menu.get();
-  ASSERT_EQ(GetMenuItemCount(root), 4);  // the hidden item is left out
+  ASSERT_EQ(GetMenuItemCount(root), 4);                              // the hidden item is left out
   EXPECT_EQ(menu_string(root, 0), "Standard-Profil &speichern...");  // an accelerator stays one
   EXPECT_EQ(menu_string(root, 1), "Profil wählen");
   EXPECT_EQ(GetMenuState(root, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));

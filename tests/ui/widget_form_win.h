@@ -71,12 +71,12 @@ class WidgetForm final : public Form {
                                                            .bounds = Rect{170, 170, 60, 21},
                                                            .value = 5,
                                                            .on_change = [this] { ++number_changes; }});
-    edit = std::make_unique<EditField>(EditFieldArgs{.name = "name_edit", .parent = hwnd(),
-                                                     .bounds = Rect{240, 170, 170, 22}});
-    sections = std::make_unique<SectionGroup>(SectionGroupArgs{.name = "tab_container",
-                                                               .parent = hwnd(),
-                                                               .bounds = Rect{10, 200, 400, 150},
-                                                               .on_expand = [this](size_t i) { expanded_by_click.push_back(i); }});
+    edit = std::make_unique<EditField>(
+        EditFieldArgs{.name = "name_edit", .parent = hwnd(), .bounds = Rect{240, 170, 170, 22}});
+    sections = std::make_unique<SectionGroup>(SectionGroupArgs{
+        .name = "tab_container", .parent = hwnd(), .bounds = Rect{10, 200, 400, 150}, .on_expand = [this](size_t i) {
+          expanded_by_click.push_back(i);
+        }});
     for (const char* name : {"tab_1", "tab_2", "tab_3"}) {
       sections->add_section(SectionArgs{.name = name, .caption = std::string("Abschnitt ") + name, .body_height = 60});
     }
@@ -86,17 +86,18 @@ class WidgetForm final : public Form {
                                                               .parent = hwnd(),
                                                               .bounds = Rect{10, 376, 80, 18},
                                                               .on_click = [this] { clicks.push_back("save"); }});
-    status_button = std::make_unique<PictureButton>(PictureButtonArgs{.name = "form_status_button",
-                                                                      .hint = "Minidesk einblenden/ausblenden",
-                                                                      .parent = hwnd(),
-                                                                      .bounds = Rect{386, 374, 24, 22},
-                                                                      .picture = "B_CLOSE",
-                                                                      .on_click = [this] { clicks.push_back("status"); }});
-    refresh_item = &menu.add(MenuItemArgs{.name = "pm_refresh_desktop", .caption = "Aktualisieren",
-                                          .on_click = [this] { clicks.push_back("refresh"); }});
+    status_button =
+        std::make_unique<PictureButton>(PictureButtonArgs{.name = "form_status_button",
+                                                          .hint = "Minidesk einblenden/ausblenden",
+                                                          .parent = hwnd(),
+                                                          .bounds = Rect{386, 374, 24, 22},
+                                                          .picture = "B_CLOSE",
+                                                          .on_click = [this] { clicks.push_back("status"); }});
+    refresh_item = &menu.add(MenuItemArgs{
+        .name = "pm_refresh_desktop", .caption = "Aktualisieren", .on_click = [this] { clicks.push_back("refresh"); }});
     menu.add_separator();
-    blog_item = &menu.add(MenuItemArgs{.name = "pa_blog", .caption = "Quillfen Blog",
-                                       .on_click = [this] { clicks.push_back("blog"); }});
+    blog_item = &menu.add(
+        MenuItemArgs{.name = "pa_blog", .caption = "Quillfen Blog", .on_click = [this] { clicks.push_back("blog"); }});
 
     for (NamedComponent* c : std::vector<NamedComponent*>{caption.get(), panel.get(), label.get(), link.get(),
                                                           check.get(), number.get(), edit.get(), sections.get()}) {

@@ -37,10 +37,10 @@ class Widgets : public ::testing::Test {
 TEST_F(Widgets, FormListsItsComponentsInOrder) {
   std::vector<std::string> names;
   for (NamedComponent* c : form_.owned_components()) names.push_back(c->component_name());
-  EXPECT_EQ(names, (std::vector<std::string>{"caption_form", "desktop_frame", "versions_label", "link_1",
-                                             "auto_check_icons", "auto_check_icons_value", "name_edit",
-                                             "tab_container", "tab_1", "tab_2", "tab_3", "save_button",
-                                             "form_status_button", "pm_refresh_desktop", "pa_blog"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"caption_form", "desktop_frame", "versions_label", "link_1", "auto_check_icons",
+                                      "auto_check_icons_value", "name_edit", "tab_container", "tab_1", "tab_2", "tab_3",
+                                      "save_button", "form_status_button", "pm_refresh_desktop", "pa_blog"}));
 }
 
 TEST_F(Widgets, SettingTextsThroughTheSeamChangesWhatIsShown) {

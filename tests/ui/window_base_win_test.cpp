@@ -30,8 +30,8 @@ class ProbeForm final : public Form {
                          .caption = "Probe",
                          .bounds = Rect{50, 50, 200, 100},
                          .registry = registry});
-    child = std::make_unique<FlatButton>(FlatButtonArgs{.name = "child", .caption = "x", .parent = hwnd(),
-                                                        .bounds = Rect{0, 0, 50, 20}});
+    child = std::make_unique<FlatButton>(
+        FlatButtonArgs{.name = "child", .caption = "x", .parent = hwnd(), .bounds = Rect{0, 0, 50, 20}});
   }
   int asked = 0;
   int destroyed_seen = 0;

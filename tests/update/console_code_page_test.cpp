@@ -38,8 +38,13 @@ TEST(ConsoleCodePage, PathsTakeTheConsolesBytesOrAreRefused) {
       {"u umlaut in a user's name", "C:\\Dokumente und Einstellungen\\J\xFCrgen\\Lokale Einstellungen\\Temp\\",
        "C:\\Dokumente und Einstellungen\\J\x81rgen\\Lokale Einstellungen\\Temp\\",
        "C:\\Dokumente und Einstellungen\\J\x81rgen\\Lokale Einstellungen\\Temp\\"},
-      {"e acute, sharp s and A umlaut", "D:\\Caf\xE9 Stra\xDF" "e\\\xC4rger\\OrvaneX.exe", "D:\\Caf\x82 Stra\xE1" "e\\\x8Erger\\OrvaneX.exe",
-       "D:\\Caf\x82 Stra\xE1" "e\\\x8Erger\\OrvaneX.exe"},
+      {"e acute, sharp s and A umlaut",
+       "D:\\Caf\xE9 Stra\xDF"
+       "e\\\xC4rger\\OrvaneX.exe",
+       "D:\\Caf\x82 Stra\xE1"
+       "e\\\x8Erger\\OrvaneX.exe",
+       "D:\\Caf\x82 Stra\xE1"
+       "e\\\x8Erger\\OrvaneX.exe"},
       {"o slash only in 850", "C:\\Users\\S\xF8ren\\", "C:\\Users\\S\x9Bren\\", std::nullopt},
       {"the euro sign in neither", "C:\\Preise in \x80\\OrvaneX.exe", std::nullopt, std::nullopt},
   };

@@ -84,9 +84,7 @@ std::string message(MessageId id) {
 
 std::string program() { return orvx::test::minimal_gui_program(); }
 
-ScriptedReply body(const std::string& body) {
-  return ScriptedReply::length(std::to_string(body.size()), {body});
-}
+ScriptedReply body(const std::string& body) { return ScriptedReply::length(std::to_string(body.size()), {body}); }
 
 // Prompts that can run something while a question is open, as a user's
 // closing of the dialog would.
@@ -109,18 +107,18 @@ class UpdateCheckTest : public ::testing::Test {
   void make(const std::string& program, const std::string& temp_folder, StartMode start_mode = StartMode::kNormal) {
     check_.reset();
     check_.emplace(UpdateContext{.get_update = *get_update_,
-                                .get_download = *get_download_,
-                                .prompts = prompts_,
-                                .message = message,
-                                .controls = controls_,
-                                .system = system_,
-                                .server_base = [] { return std::string("http://updates.test/orvx"); },
-                                .own_version = "1.2.3.4",
-                                .program = program,
-                                .temp_folder = temp_folder,
-                                .machine = kMachineI386,
-                                .start_mode = start_mode,
-                                .script_started = [this] { ++scripts_started_; }});
+                                 .get_download = *get_download_,
+                                 .prompts = prompts_,
+                                 .message = message,
+                                 .controls = controls_,
+                                 .system = system_,
+                                 .server_base = [] { return std::string("http://updates.test/orvx"); },
+                                 .own_version = "1.2.3.4",
+                                 .program = program,
+                                 .temp_folder = temp_folder,
+                                 .machine = kMachineI386,
+                                 .start_mode = start_mode,
+                                 .script_started = [this] { ++scripts_started_; }});
   }
   std::unique_ptr<net::HttpDownload> component(test::TestOwnerThread*& owner) {
     auto link = std::make_unique<test::TestOwnerThread>();
@@ -129,9 +127,9 @@ class UpdateCheckTest : public ::testing::Test {
   }
   void offer(const std::string& version, const ScriptedReply& download,
              const std::string& up_infos = "http://updates.test/news") {
-    http_->reply("/orvx/update.inf",
-                body("[Orvane]\r\nversion=" + version + "\r\nUP_INFOS=" + up_infos + "\r\n"
-                     "DL_Url=http://updates.test/new.exe\r\n"));
+    http_->reply("/orvx/update.inf", body("[Orvane]\r\nversion=" + version + "\r\nUP_INFOS=" + up_infos +
+                                          "\r\n"
+                                          "DL_Url=http://updates.test/new.exe\r\n"));
     http_->reply("/new.exe", download);
   }
   // Runs the components' events until `done`, or until no fetch runs.
@@ -139,7 +137,7 @@ class UpdateCheckTest : public ::testing::Test {
     while (!done()) {
       test::TestOwnerThread* owner = get_update_->fetching()     ? update_owner_
                                      : get_download_->fetching() ? download_owner_
-                                                                : nullptr;
+                                                                 : nullptr;
       if (!owner) return true;
       net::HttpDownload& running = owner == update_owner_ ? *get_update_ : *get_download_;
       if (!owner->pump_until([&] { return done() || !running.fetching(); })) return false;
@@ -179,8 +177,7 @@ TEST_F(UpdateCheckTest, NewerVersionIsFetchedScriptedAndStarted) {
   EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_15"}));
   EXPECT_TRUE(controls_.opened.empty());
   EXPECT_EQ(files::read_file(dir_ / "temp/OrvaneX.tmp"), program());
-  EXPECT_EQ(system_.log, (std::vector<std::string>{"temp name ORV", "clear OrvaneX.exe", "enter",
-                                                  "start ORV1A.bat"}));
+  EXPECT_EQ(system_.log, (std::vector<std::string>{"temp name ORV", "clear OrvaneX.exe", "enter", "start ORV1A.bat"}));
   EXPECT_TRUE(files::file_exists(dir_ / "temp/ORV1A.bat"));
   EXPECT_FALSE(files::file_exists(dir_ / "temp/ORV1A.tmp"));
   const std::vector<net::HttpRequest> requests = http_->requests();
@@ -251,20 +248,40 @@ TEST_F(UpdateCheckTest, RefusalsKeepTheProgramRunningAndSayWhatFailed) {
       {"same version", info("1.2.3.4"), body(program()), {}, "text of MSDLG_13", 1},
       {"older version", info("1.2.3"), body(program()), {}, "text of MSDLG_13", 1},
       {"injected version", info("1.2.3.5 & del x"), body(program()), no_check, "", 1},
-      {"no version at all", body("[Orvane]\r\nDL_Url=http://updates.test/new.exe\r\n"), body(program()),
-       no_check, "", 1},
-      {"an error page sent as a success", body("<html><body>Proxy error</body></html>"), body(program()),
-       no_check, "", 1},
-      {"the information cut off", ScriptedReply::length("500", {"[Orvane]\r\n"}), body(program()),
-       {"text of MSDLG_14"}, "", 1},
-      {"HTML as the program", info("1.2.3.5"), body("<html>hello</html>"),
-       {"text of MSDLG_8", "text of MSDLG_14_a"}, "", 2},
-      {"404 for the program", info("1.2.3.5"), body(program()).with_status(404),
-       {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
-      {"program cut off", info("1.2.3.5"), ScriptedReply::length("9999", {program()}),
-       {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
-      {"program stalled", info("1.2.3.5"), ScriptedReply::length("9999", {program()}).stalls_at_end(),
-       {"text of MSDLG_8", "text of MSDLG_14"}, "", 2},
+      {"no version at all", body("[Orvane]\r\nDL_Url=http://updates.test/new.exe\r\n"), body(program()), no_check, "",
+       1},
+      {"an error page sent as a success", body("<html><body>Proxy error</body></html>"), body(program()), no_check, "",
+       1},
+      {"the information cut off",
+       ScriptedReply::length("500", {"[Orvane]\r\n"}),
+       body(program()),
+       {"text of MSDLG_14"},
+       "",
+       1},
+      {"HTML as the program",
+       info("1.2.3.5"),
+       body("<html>hello</html>"),
+       {"text of MSDLG_8", "text of MSDLG_14_a"},
+       "",
+       2},
+      {"404 for the program",
+       info("1.2.3.5"),
+       body(program()).with_status(404),
+       {"text of MSDLG_8", "text of MSDLG_14"},
+       "",
+       2},
+      {"program cut off",
+       info("1.2.3.5"),
+       ScriptedReply::length("9999", {program()}),
+       {"text of MSDLG_8", "text of MSDLG_14"},
+       "",
+       2},
+      {"program stalled",
+       info("1.2.3.5"),
+       ScriptedReply::length("9999", {program()}).stalls_at_end(),
+       {"text of MSDLG_8", "text of MSDLG_14"},
+       "",
+       2},
   };
   for (const RefusalCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -308,8 +325,7 @@ TEST_F(UpdateCheckTest, FilesThatCannotBeWrittenAreNamed) {
   ASSERT_TRUE(files::create_folders(dir_ / "temp/OrvaneX.tmp/inside"));
   make(dir_ / "prog/OrvaneX.exe", dir_ / "temp/");
   EXPECT_EQ(Run(), UpdateState::kIdle);
-  EXPECT_EQ(shown(),
-            (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_14_b: " + dir_ / "temp/OrvaneX.tmp"}));
+  EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_8", "text of MSDLG_14_b: " + dir_ / "temp/OrvaneX.tmp"}));
   EXPECT_TRUE(system_.log.empty());
 }
 
@@ -348,7 +364,7 @@ TEST_F(UpdateCheckTest, StopWhileTheProgramDownloads) {
   auto gate = std::make_shared<test::Gate>();
   const std::string program_bytes = program();
   offer("1.2.3.5", ScriptedReply::length(std::to_string(program_bytes.size()),
-                                          {program_bytes.substr(0, 100), program_bytes.substr(100)})
+                                         {program_bytes.substr(0, 100), program_bytes.substr(100)})
                        .hold_before(1, gate));
   ASSERT_TRUE(check_->click());
   // The first piece is in, and shown; the worker waits at the gate.
@@ -456,8 +472,7 @@ TEST_F(UninstallFlowTest, YesWritesAndStartsTheScript) {
   EXPECT_EQ(Run("C:\\Data\\Quillfen\\OrvaneX\\"), UninstallEnd::kStarted);
   EXPECT_EQ(shown(), (std::vector<std::string>{"text of MSDLG_12", "text of MSDLG_9"}));
   EXPECT_EQ(links_deleted_, 1);
-  EXPECT_EQ(system_.log, (std::vector<std::string>{"temp name uis", "clear OrvaneX.exe", "enter",
-                                                  "start uis1A.bat"}));
+  EXPECT_EQ(system_.log, (std::vector<std::string>{"temp name uis", "clear OrvaneX.exe", "enter", "start uis1A.bat"}));
   EXPECT_TRUE(files::file_exists(dir_ / "uis1A.bat"));
   EXPECT_FALSE(files::file_exists(dir_ / "uis1A.tmp"));
 }

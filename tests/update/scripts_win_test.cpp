@@ -134,8 +134,8 @@ TEST_F(ScriptsWinTest, UninstallRemovesProgramAndDataButKeepsForeignFiles) {
 TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUpdateWithinItsBound) {
   ASSERT_TRUE(files::write_file(paths_.temp_folder + "OrvaneX.tmp", program_bytes_ + "new"));
   write_update_script();
-  win::ScopedHandle lock = win::adopt_handle(CreateFileA(
-      paths_.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  win::ScopedHandle lock = win::adopt_handle(
+      CreateFileA(paths_.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
   const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
@@ -158,8 +158,8 @@ TEST_F(ScriptsWinTest, LockedProgramFileEndsTheUninstallWithinItsBound) {
   ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
   paths_.data_folder = data;
   ASSERT_EQ(write_uninstall_script(paths_, placeholder(), writing()), ScriptOutcome::kWritten);
-  win::ScopedHandle lock = win::adopt_handle(CreateFileA(
-      paths_.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  win::ScopedHandle lock = win::adopt_handle(
+      CreateFileA(paths_.program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
   ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
   lock.reset();
@@ -176,8 +176,8 @@ TEST_F(ScriptsWinTest, UpdateThatCannotCopyPutsTheOldProgramBackAndStartsIt) {
   ASSERT_TRUE(files::write_file(download(), program_bytes_ + "new"));
   ASSERT_TRUE(files::write_file(paths_.temp_folder + kUpdateInfoName, "[Orvane]\r\nversion=1.3\r\n"));
   write_update_script(StartMode::kPortable);
-  win::ScopedHandle held = win::adopt_handle(
-      CreateFileA(download().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  win::ScopedHandle held =
+      win::adopt_handle(CreateFileA(download().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(held);
   ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
   held.reset();
@@ -199,8 +199,7 @@ class ScriptsInGermanFoldersWinTest : public ScriptsWinTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ScriptsWinTest::SetUp());
     ASSERT_NE(GetACP(), GetOEMCP()) << "the console reads the ANSI code page here: nothing to show";
-    ASSERT_NO_FATAL_FAILURE(use_folders("B\xFCro Caf\xE9\\Orvane X",
-                                       "J\xFCrgen\\Lokale Einstellungen\\Temp"));
+    ASSERT_NO_FATAL_FAILURE(use_folders("B\xFCro Caf\xE9\\Orvane X", "J\xFCrgen\\Lokale Einstellungen\\Temp"));
   }
 };
 
@@ -219,17 +218,22 @@ TEST_F(ScriptsInGermanFoldersWinTest, UpdateReplacesAndStartsThePortableProgram)
 }
 
 TEST_F(ScriptsInGermanFoldersWinTest, UninstallRemovesProgramAndData) {
-  const std::string data = dir_ / "Anwendungsdaten Stra\xDF" "e\\Quillfen\\OrvaneX\\";
+  const std::string data = dir_ /
+                           "Anwendungsdaten Stra\xDF"
+                           "e\\Quillfen\\OrvaneX\\";
   ASSERT_TRUE(files::create_folders(data + "lang"));
   ASSERT_TRUE(files::write_file(data + "config.qcf", "[Settings]\r\n"));
-  ASSERT_TRUE(files::write_file(data + "Gr\xFC\xDF" "e.qpf", "x"));
+  ASSERT_TRUE(files::write_file(data + "Gr\xFC\xDF"
+                                       "e.qpf",
+                                "x"));
   ASSERT_TRUE(files::write_file(data + "lang\\English.qlf", "x"));
   paths_.data_folder = data;
   ASSERT_EQ(write_uninstall_script(paths_, placeholder(), writing()), ScriptOutcome::kWritten);
   ASSERT_TRUE(run_script(paths_.script, std::chrono::seconds(60)));
   EXPECT_FALSE(files::file_exists(paths_.program));
   EXPECT_FALSE(files::folder_exists(data));
-  EXPECT_TRUE(files::folder_exists(dir_ / "Anwendungsdaten Stra\xDF" "e\\Quillfen"));  // the vendor folder stays
+  EXPECT_TRUE(files::folder_exists(dir_ / "Anwendungsdaten Stra\xDF"
+                                          "e\\Quillfen"));  // the vendor folder stays
   EXPECT_FALSE(files::file_exists(paths_.script));
 }
 

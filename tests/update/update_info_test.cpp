@@ -23,16 +23,16 @@ struct Case {
 TEST(ParseUpdateInfo, Table) {
   const Case cases[] = {
       {"all keys",
-       "[Orvane]\r\nversion=1.3.0.0\r\nUP_INFOS=http://updates.test/news.html\r\nDL_Url=http://updates.test/OrvaneX.exe\r\n",
+       "[Orvane]\r\nversion=1.3.0.0\r\nUP_INFOS=http://updates.test/news.html\r\nDL_Url=http://updates.test/"
+       "OrvaneX.exe\r\n",
        "1.3.0.0", "http://updates.test/news.html", "http://updates.test/OrvaneX.exe"},
-      {"section and keys in other cases", "[orvane]\nVERSION=2\ndl_url=http://h/x.exe\n", "2", kBase,
-       "http://h/x.exe"},
+      {"section and keys in other cases", "[orvane]\nVERSION=2\ndl_url=http://h/x.exe\n", "2", kBase, "http://h/x.exe"},
       {"no keys", "[Orvane]\r\n", "0", kBase, "ERROR"},
       {"another section", "[Other]\r\nversion=9\r\n", "0", kBase, "ERROR"},
       {"an error page", "<html><body>Not Found</body></html>", "0", kBase, "ERROR"},
       {"empty", "", "0", kBase, "ERROR"},
-      {"injected version kept as written", "[Orvane]\r\nversion=1.2.3.5 & del x\r\n",
-       "1.2.3.5 & del x", kBase, "ERROR"},
+      {"injected version kept as written", "[Orvane]\r\nversion=1.2.3.5 & del x\r\n", "1.2.3.5 & del x", kBase,
+       "ERROR"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -17,8 +17,8 @@ struct Case {
 TEST(UpdateOffered, Table) {
   const Case cases[] = {
       {"1.2.3.5", true, true},
-      {"1.2.4", true, true},       // 1.2.4.0
-      {"1.2.3.10", true, true},    // parts compare as numbers
+      {"1.2.4", true, true},     // 1.2.4.0
+      {"1.2.3.10", true, true},  // parts compare as numbers
       {"2", true, true},
       {"01.02.03.05", true, true},
       {"99999.0.0.0", true, true},
@@ -32,8 +32,8 @@ TEST(UpdateOffered, Table) {
       {"1..2", false, false},
       {"1.2.", false, false},
       {".1.2", false, false},
-      {"1.2.3.4.5", false, false},     // five parts
-      {"100000.0", false, false},      // six digits
+      {"1.2.3.4.5", false, false},  // five parts
+      {"100000.0", false, false},   // six digits
       {"2.0.0.0 ", false, false},
       {" 2.0", false, false},
       {"+2", false, false},

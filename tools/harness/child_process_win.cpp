@@ -67,9 +67,7 @@ ChildProcess::~ChildProcess() {
   if (running()) kill();
 }
 
-bool ChildProcess::running() const {
-  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
-}
+bool ChildProcess::running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
 bool ChildProcess::wait(std::chrono::milliseconds deadline) const {
   return process_ && WaitForSingleObject(process_.get(), static_cast<DWORD>(deadline.count())) == WAIT_OBJECT_0;

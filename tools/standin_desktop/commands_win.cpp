@@ -86,7 +86,7 @@ LRESULT run_command(DesktopState& state, const COPYDATASTRUCT& request) {
     case kMoveItem:
       if (numbers.size() != 3) return 0;
       return move_item(state.list_view, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
-                      static_cast<int>(numbers[2]))
+                       static_cast<int>(numbers[2]))
                  ? 1
                  : 0;
     case kSetModes:

@@ -33,8 +33,7 @@ LRESULT CALLBACK progman_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
 
 // Watches what arrives at the list view: counts the snaps, and echoes item
 // counts asked by another thread when a test wants it.
-LRESULT CALLBACK list_view_spy(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                             DWORD_PTR data) {
+LRESULT CALLBACK list_view_spy(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
   auto* state = reinterpret_cast<DesktopState*>(data);
   if (message == LVM_ARRANGE && wparam == LVA_SNAPTOGRID) ++state->snap_count;
   if (message == LVM_GETITEMCOUNT && state->echo_to && InSendMessage())
@@ -53,8 +52,8 @@ bool Register(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH ba
 }
 
 HWND child(HINSTANCE instance, const char* class_name, HWND parent, int width, int height, DWORD style = 0) {
-  return CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | style, 0, 0, width,
-                         height, parent, nullptr, instance, nullptr);
+  return CreateWindowExA(0, class_name, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | style, 0, 0, width, height,
+                         parent, nullptr, instance, nullptr);
 }
 
 }  // namespace
@@ -68,8 +67,8 @@ bool create_desktop_windows(HINSTANCE instance, const Options& options, DesktopS
 
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  state.progman = CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP | WS_CLIPCHILDREN, 0, 0, width,
-                                  height, nullptr, nullptr, instance, nullptr);
+  state.progman = CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP | WS_CLIPCHILDREN, 0, 0, width, height,
+                                  nullptr, nullptr, instance, nullptr);
   if (!state.progman) return false;
   SetWindowLongPtrA(state.progman, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
 

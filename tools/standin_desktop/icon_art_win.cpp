@@ -69,9 +69,7 @@ void draw(HDC dc, Picture picture) {
   }
 }
 
-bool mentions(std::string_view caption, std::string_view word) {
-  return caption.find(word) != std::string_view::npos;
-}
+bool mentions(std::string_view caption, std::string_view word) { return caption.find(word) != std::string_view::npos; }
 
 }  // namespace
 
@@ -93,8 +91,7 @@ HIMAGELIST create_icon_art() {
 int picture_for(std::string_view caption) {
   if (mentions(caption, "Arbeitsplatz") || mentions(caption, "Computer")) return kComputer;
   if (mentions(caption, "Papierkorb") || mentions(caption, "Recycle")) return kRecycleBin;
-  if (mentions(caption, "Netzwerk") || mentions(caption, "Internet") || mentions(caption, "Network"))
-    return kNetwork;
+  if (mentions(caption, "Netzwerk") || mentions(caption, "Internet") || mentions(caption, "Network")) return kNetwork;
   if (mentions(caption, ".")) return kDocument;
   return kFolder;
 }

@@ -76,8 +76,8 @@ StandinDesktop::~StandinDesktop() {
 LRESULT StandinDesktop::command(ULONG_PTR code, const std::string& data) {
   COPYDATASTRUCT copy{code, static_cast<DWORD>(data.size()), const_cast<char*>(data.data())};
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL,
-                           kCommandTimeoutMs, &result))
+  if (!SendMessageTimeoutA(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, kCommandTimeoutMs,
+                           &result))
     throw std::runtime_error("the stand-in desktop does not answer");
   return static_cast<LRESULT>(result);
 }
@@ -117,9 +117,7 @@ StandinModes StandinDesktop::modes() {
 
 int StandinDesktop::snap_count() { return static_cast<int>(command(kSnapCount)); }
 
-void StandinDesktop::echo_to(HWND window) {
-  command(kEchoTo, std::to_string(reinterpret_cast<uintptr_t>(window)));
-}
+void StandinDesktop::echo_to(HWND window) { command(kEchoTo, std::to_string(reinterpret_cast<uintptr_t>(window))); }
 
 bool StandinDesktop::fill_address_space(bool on) { return command(kFillAddressSpace, on ? "1" : "0") == 1; }
 

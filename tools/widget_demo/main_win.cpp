@@ -47,26 +47,29 @@ class DemoMain final : public Form {
                          .caption = "Orvane X",
                          .bounds = Rect{60, 80, width, height},
                          .icon = program_icon(32)});
-    caption_ = std::make_unique<CaptionBar>(CaptionBarArgs{
-        .parent = hwnd(),
-        .width = width,
-        .icon = program_icon(16),
-        .buttons = {{CaptionGlyph::kClose, "Beenden", [] { PostQuitMessage(0); }},
-                    {CaptionGlyph::kMinimize, "Minimieren", {}},
-                    {CaptionGlyph::kAbout, "Über...", {}},
-                    {CaptionGlyph::kSettings, "Einstellungen", {}}}});
-    background_ = std::make_unique<Panel>(PanelArgs{.name = "bg_frame", .parent = hwnd(),
-                                                    .bounds = Rect{0, 20, width - 1, height - 40},
-                                                    .colour = rgb(0x739CC7)});
-    map_ = std::make_unique<Panel>(PanelArgs{.name = "desktop_frame", .parent = background_->hwnd(),
-                                             .bounds = Rect{10, 5, 426, 331}, .colour = rgb(0x8EB0D2)});
+    caption_ = std::make_unique<CaptionBar>(
+        CaptionBarArgs{.parent = hwnd(),
+                       .width = width,
+                       .icon = program_icon(16),
+                       .buttons = {{CaptionGlyph::kClose, "Beenden", [] { PostQuitMessage(0); }},
+                                   {CaptionGlyph::kMinimize, "Minimieren", {}},
+                                   {CaptionGlyph::kAbout, "Über...", {}},
+                                   {CaptionGlyph::kSettings, "Einstellungen", {}}}});
+    background_ = std::make_unique<Panel>(PanelArgs{
+        .name = "bg_frame", .parent = hwnd(), .bounds = Rect{0, 20, width - 1, height - 40}, .colour = rgb(0x739CC7)});
+    map_ = std::make_unique<Panel>(PanelArgs{.name = "desktop_frame",
+                                             .parent = background_->hwnd(),
+                                             .bounds = Rect{10, 5, 426, 331},
+                                             .colour = rgb(0x8EB0D2)});
     struct Marker {
       int x, y;
       bool outside;
-    } markers[] = {{5, 15, false}, {5, 45, false}, {5, 75, false}, {40, 15, false}, {40, 45, false},
-                   {200, 150, false}, {410, 300, false}, {420, 60, true}};
+    } markers[] = {{5, 15, false},  {5, 45, false},    {5, 75, false},    {40, 15, false},
+                   {40, 45, false}, {200, 150, false}, {410, 300, false}, {420, 60, true}};
     for (const Marker& m : markers) {
-      markers_.push_back(std::make_unique<Panel>(PanelArgs{.name = {}, .hint = "Arbeitsplatz", .parent = map_->hwnd(),
+      markers_.push_back(std::make_unique<Panel>(PanelArgs{.name = {},
+                                                           .hint = "Arbeitsplatz",
+                                                           .parent = map_->hwnd(),
                                                            .bounds = Rect{m.x, m.y, 10, 10},
                                                            .colour = m.outside ? rgb(0xFF0000) : rgb(0x000000)}));
     }
@@ -78,16 +81,24 @@ class DemoMain final : public Form {
                                                  .colour = rgb(0xDCE7F1),
                                                  .background = rgb(0x8EB0D2),
                                                  .right_to_left = true});
-    strip_ = std::make_unique<Panel>(PanelArgs{.name = "bottom_leiste", .parent = hwnd(),
-                                               .bounds = Rect{0, height - 20, width, 20}, .colour = style::kChrome});
-    save_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "save_button", .caption = "Speichern",
+    strip_ = std::make_unique<Panel>(PanelArgs{.name = "bottom_leiste",
+                                               .parent = hwnd(),
+                                               .bounds = Rect{0, height - 20, width, 20},
+                                               .colour = style::kChrome});
+    save_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "save_button",
+                                                        .caption = "Speichern",
                                                         .hint = "Aktuelle Position speichern...",
-                                                        .parent = strip_->hwnd(), .bounds = Rect{10, 1, 80, 18}});
-    arrange_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "arrange_button", .caption = "Anordnen",
+                                                        .parent = strip_->hwnd(),
+                                                        .bounds = Rect{10, 1, 80, 18}});
+    arrange_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "arrange_button",
+                                                           .caption = "Anordnen",
                                                            .hint = "Position der Icons wiederherstellen...",
-                                                           .parent = strip_->hwnd(), .bounds = Rect{100, 1, 80, 18}});
-    close_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "close_button", .caption = "Beenden",
-                                                         .parent = strip_->hwnd(), .bounds = Rect{336, 1, 80, 18},
+                                                           .parent = strip_->hwnd(),
+                                                           .bounds = Rect{100, 1, 80, 18}});
+    close_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "close_button",
+                                                         .caption = "Beenden",
+                                                         .parent = strip_->hwnd(),
+                                                         .bounds = Rect{336, 1, 80, 18},
                                                          .on_click = [] { PostQuitMessage(0); }});
     toggle_ = std::make_unique<PictureButton>(PictureButtonArgs{.name = "form_status_button",
                                                                 .hint = "Orvane-Minidesk einblenden/ausblenden",
@@ -135,47 +146,56 @@ class DemoSettings final : public Form {
                          .style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN});
     RECT client{};
     GetClientRect(hwnd(), &client);
-    caption_ = std::make_unique<CaptionBar>(CaptionBarArgs{
-        .parent = hwnd(), .width = client.right, .buttons = {{CaptionGlyph::kClose, "Speichern", {}}}});
-    tabs_ = std::make_unique<SectionGroup>(SectionGroupArgs{.name = "tab_container", .parent = hwnd(),
-                                                            .bounds = Rect{0, 20, client.right, client.bottom - 40}});
+    caption_ = std::make_unique<CaptionBar>(
+        CaptionBarArgs{.parent = hwnd(), .width = client.right, .buttons = {{CaptionGlyph::kClose, "Speichern", {}}}});
+    tabs_ = std::make_unique<SectionGroup>(SectionGroupArgs{
+        .name = "tab_container", .parent = hwnd(), .bounds = Rect{0, 20, client.right, client.bottom - 40}});
     int body = client.bottom - 40 - 5 * 20;
     const char* captions[] = {"Einstellungen", "Profile", "Import / Export", "Sprache", "Update / Deinstallieren"};
     for (int i = 0; i < 5; ++i) {
-      tabs_->add_section(SectionArgs{.name = "tab_" + std::to_string(i + 1), .caption = captions[i], .body_height = body});
+      tabs_->add_section(
+          SectionArgs{.name = "tab_" + std::to_string(i + 1), .caption = captions[i], .body_height = body});
     }
     HWND page = tabs_->section(0).body();
     auto check = [&](const char* name, const char* caption, int top, bool checked) {
-      checks_.push_back(std::make_unique<CheckBox>(CheckBoxArgs{.name = name, .caption = caption, .parent = page,
-                                                                .bounds = Rect{12, top, 330, 18}, .checked = checked}));
+      checks_.push_back(std::make_unique<CheckBox>(CheckBoxArgs{
+          .name = name, .caption = caption, .parent = page, .bounds = Rect{12, top, 330, 18}, .checked = checked}));
     };
     check("orv_on_start", "Orvane mit Windows starten (minimiert).", 12, true);
     check("auto_check_icons", "Icon Position im Intervall speichern (Min.).", 36, true);
-    minutes_ = std::make_unique<NumberField>(NumberFieldArgs{.name = "auto_check_icons_value", .parent = page,
-                                                             .bounds = Rect{350, 34, 50, 21}, .value = 5});
+    minutes_ = std::make_unique<NumberField>(
+        NumberFieldArgs{.name = "auto_check_icons_value", .parent = page, .bounds = Rect{350, 34, 50, 21}, .value = 5});
     check("sort_after_res", "Icons nach Auflösungsänderung anordnen.", 60, false);
     check("live_desktop", "Orvane-Minidesk aktivieren", 84, true);
-    labels_.push_back(std::make_unique<Label>(LabelArgs{.name = "set_lab_5", .caption = "Standard-Profil wählen:",
-                                                        .parent = page, .bounds = Rect{12, 114, 200, 16}}));
-    profile_ = std::make_unique<EditField>(EditFieldArgs{.name = "profile_edit", .text = "ORV - 1280x1024",
-                                                         .parent = page, .bounds = Rect{210, 110, 180, 22}});
-    labels_.push_back(std::make_unique<Label>(LabelArgs{.name = "lbl_lab_11",
-                                                        .caption = "Profil Informationen: Speicherbedarf und Profilpfad",
-                                                        .parent = page, .bounds = Rect{12, 146, 476, 16},
-                                                        .font = FontSpec{"Verdana", 11, true}}));
     labels_.push_back(std::make_unique<Label>(LabelArgs{
-        .name = "set_lab_10",
-        .caption = "C:\\Dokumente und Einstellungen\\Benutzer\\Anwendungsdaten\\Quillfen\\OrvaneX\\",
-        .parent = page, .bounds = Rect{12, 166, 476, 16}, .path_ellipsis = true}));
-    link_ = std::make_unique<LinkLabel>(LinkLabelArgs{.name = "link_4", .caption = "Hilfe: <link>Blog / Support</link>",
-                                                      .parent = page, .bounds = Rect{12, 192, 300, 16}});
+        .name = "set_lab_5", .caption = "Standard-Profil wählen:", .parent = page, .bounds = Rect{12, 114, 200, 16}}));
+    profile_ = std::make_unique<EditField>(EditFieldArgs{
+        .name = "profile_edit", .text = "ORV - 1280x1024", .parent = page, .bounds = Rect{210, 110, 180, 22}});
+    labels_.push_back(
+        std::make_unique<Label>(LabelArgs{.name = "lbl_lab_11",
+                                          .caption = "Profil Informationen: Speicherbedarf und Profilpfad",
+                                          .parent = page,
+                                          .bounds = Rect{12, 146, 476, 16},
+                                          .font = FontSpec{"Verdana", 11, true}}));
+    labels_.push_back(std::make_unique<Label>(
+        LabelArgs{.name = "set_lab_10",
+                  .caption = "C:\\Dokumente und Einstellungen\\Benutzer\\Anwendungsdaten\\Quillfen\\OrvaneX\\",
+                  .parent = page,
+                  .bounds = Rect{12, 166, 476, 16},
+                  .path_ellipsis = true}));
+    link_ = std::make_unique<LinkLabel>(LinkLabelArgs{.name = "link_4",
+                                                      .caption = "Hilfe: <link>Blog / Support</link>",
+                                                      .parent = page,
+                                                      .bounds = Rect{12, 192, 300, 16}});
     tabs_->expand(0);
-    strip_ = std::make_unique<Panel>(PanelArgs{.name = "button_frame", .parent = hwnd(),
+    strip_ = std::make_unique<Panel>(PanelArgs{.name = "button_frame",
+                                               .parent = hwnd(),
                                                .bounds = Rect{0, client.bottom - 20, client.right, 20},
                                                .colour = style::kChrome});
-    abort_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "abort_button", .caption = "Abbruch",
-                                                         .parent = strip_->hwnd(), .bounds = Rect{10, 1, 80, 18}});
-    save_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "close_button_1", .caption = "Speichern",
+    abort_ = std::make_unique<FlatButton>(FlatButtonArgs{
+        .name = "abort_button", .caption = "Abbruch", .parent = strip_->hwnd(), .bounds = Rect{10, 1, 80, 18}});
+    save_ = std::make_unique<FlatButton>(FlatButtonArgs{.name = "close_button_1",
+                                                        .caption = "Speichern",
                                                         .parent = strip_->hwnd(),
                                                         .bounds = Rect{client.right - 90, 1, 80, 18}});
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
@@ -205,10 +225,14 @@ int run(const std::string& scene, int seconds) {
   if (seconds > 0) SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, &time_is_up);
   if (scene == "main") main_form.show_hint_on_save_button();
   if (scene == "input") {
-    ask_text_input(InputBoxArgs{.title = "Profilname", .prompt = "Geben Sie einen Profilnamen ein...",
-                                .initial = "Büro & Haus", .owner = main_form.hwnd()});
+    ask_text_input(InputBoxArgs{.title = "Profilname",
+                                .prompt = "Geben Sie einen Profilnamen ein...",
+                                .initial = "Büro & Haus",
+                                .owner = main_form.hwnd()});
   }
-  if (scene == "error") errors::report_exception(std::make_exception_ptr(std::runtime_error("Die Datei config.qcf konnte nicht geschrieben werden.")));
+  if (scene == "error")
+    errors::report_exception(
+        std::make_exception_ptr(std::runtime_error("Die Datei config.qcf konnte nicht geschrieben werden.")));
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
