@@ -338,7 +338,7 @@ void MainWindow::set_autostart_timer(bool on) { set_timer(MainTimer::kHideAfterA
 void MainWindow::set_auto_save_timer(bool enabled, int32_t interval_ms) {
   const bool running = (timers_on_ & (1u << static_cast<unsigned>(MainTimer::kAutoSave))) != 0;
   switch (auto_save_timer_change({running, auto_save_interval_ms_}, enabled, interval_ms)) {
-    case AutoSaveTimerChange::kEep:
+    case AutoSaveTimerChange::kKeep:
       return;
     case AutoSaveTimerChange::kStop:
       set_timer(MainTimer::kAutoSave, false, 0);

@@ -18,16 +18,16 @@ struct TimerCase {
 TEST(AutoSaveTimer, OnlyAChangeRestartsTheCountdown) {
   using enum AutoSaveTimerChange;
   const TimerCase cases[] = {
-      {"the same setting again (a show)", {true, 60000}, true, 60000, kEep},
-      {"an interval that is no whole number of minutes, again", {true, 30000}, true, 30000, kEep},
+      {"the same setting again (a show)", {true, 60000}, true, 60000, kKeep},
+      {"an interval that is no whole number of minutes, again", {true, 30000}, true, 30000, kKeep},
       {"a new interval", {true, 60000}, true, 120000, kRestart},
       {"switched on", {false, 0}, true, 60000, kRestart},
       {"switched on with the interval it had before", {false, 60000}, true, 60000, kRestart},
       {"switched off", {true, 60000}, false, 60000, kStop},
       {"no interval", {true, 60000}, true, 0, kStop},
       {"a negative interval", {true, 60000}, true, -5, kStop},
-      {"off and staying off", {false, 0}, false, 60000, kEep},
-      {"no interval while stopped", {false, 0}, true, 0, kEep},
+      {"off and staying off", {false, 0}, false, 60000, kKeep},
+      {"no interval while stopped", {false, 0}, true, 0, kKeep},
   };
   for (const TimerCase& c : cases) {
     SCOPED_TRACE(c.what);

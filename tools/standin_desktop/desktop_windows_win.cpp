@@ -41,7 +41,7 @@ LRESULT CALLBACK list_view_spy(HWND window, UINT message, WPARAM wparam, LPARAM 
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
-bool Register(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background) {
+bool register_class(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
@@ -60,9 +60,9 @@ HWND child(HINSTANCE instance, const char* class_name, HWND parent, int width, i
 
 bool create_desktop_windows(HINSTANCE instance, const Options& options, DesktopState& state) {
   HBRUSH desktop_brush = CreateSolidBrush(kDesktopColour);  // lives as long as the program
-  if (!Register(instance, "Progman", progman_proc, desktop_brush) ||
-      !Register(instance, "SHELLDLL_DefView", DefWindowProcA, desktop_brush) ||
-      !Register(instance, "HTML_Internet Explorer", DefWindowProcA, desktop_brush))
+  if (!register_class(instance, "Progman", progman_proc, desktop_brush) ||
+      !register_class(instance, "SHELLDLL_DefView", DefWindowProcA, desktop_brush) ||
+      !register_class(instance, "HTML_Internet Explorer", DefWindowProcA, desktop_brush))
     return false;
 
   const int width = GetSystemMetrics(SM_CXSCREEN);
