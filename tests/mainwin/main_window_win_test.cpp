@@ -295,9 +295,11 @@ int64_t now_ms() {
 }
 
 // Each show reads the settings anew; the auto-save countdown must run on
-// through them. Shown a quarter and half way through a countdown, the window
-// would put off a countdown that restarts at every show to a whole interval
-// after the last show, half an interval out of step with the saves before;
+// through them. Shown a sixth and a third of the way through a countdown
+// (the second show lands near half way, as showing takes a moment), the
+// window would put off a countdown that restarts at every show to a whole
+// interval after the last show, about half an interval out of step with the
+// saves before;
 // one that runs on saves in step, a whole number of intervals after the save
 // before. The verdict rests on the times the program wrote the profile (its
 // own record of its ticks), and holds when a busy machine delays a save or
@@ -330,9 +332,9 @@ TEST_F(MainWindow, AutoSaveCountdownRunsOnThroughRepeatedShows) {
 
   const std::optional<int64_t> first = next_save();
   ASSERT_TRUE(first);
-  for (const int64_t part : {kIntervalMs / 4, kIntervalMs / 2}) {
-    // The user opens the window from the notification area a quarter and
-    // half way through the countdown.
+  for (const int64_t part : {kIntervalMs / 6, kIntervalMs / 3}) {
+    // The user opens the window from the notification area twice early in
+    // the countdown.
     ASSERT_TRUE(wait_for(
         "the countdown to reach the next show", [&] { return now_ms() >= *first + part; },
         static_cast<int>(kIntervalMs)));
