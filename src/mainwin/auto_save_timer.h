@@ -15,7 +15,7 @@ struct AutoSaveTimerState {
 };
 
 enum class AutoSaveTimerChange {
-  kKeep,      // leave it as it is, running or not
+  kKeep,     // leave it as it is, running or not
   kStop,     // stop it
   kRestart,  // (re)start it with the new interval
 };
